@@ -1,0 +1,133 @@
+#include "platform/Cp932.h"
+
+#include <cerrno>
+#include <iconv.h>
+#include <stdexcept>
+
+namespace Cp932 {
+
+bool IsTrailPosition(std::string_view text, size_t pos)
+{
+    size_t i = 0;
+    while (i < pos) {
+        i += CharLength(text, i);
+    }
+    return i > pos;
+}
+
+namespace {
+
+// One converter per direction and thread; iconv_open is far too slow to call per string.
+class Converter
+{
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from))
+    {
+        if (m_cd == reinterpret_cast<iconv_t>(-1)) {
+            throw std::runtime_error("iconv cannot convert CP932");
+        }
+    }
+    ~Converter() { iconv_close(m_cd); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts text; at an unconvertible spot skipLength() bytes are replaced by replacement.
+    template <class SkipLength>
+    std::string Convert(std::string_view text, std::string_view replacement, SkipLength skipLength,
+                        bool* lossless)
+    {
+        std::string out;
+        out.reserve(text.size() * 3 / 2 + 4);
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        char* in = const_cast<char*>(text.data());
+        size_t inLeft = text.size();
+        char buffer[1024];
+        bool clean = true;
+        while (inLeft > 0) {
+            char* outPtr = buffer;
+            size_t outLeft = sizeof(buffer);
+            size_t rc = iconv(m_cd, &in, &inLeft, &outPtr, &outLeft);
+            out.append(buffer, outPtr - buffer);
+            if (rc != static_cast<size_t>(-1)) {
+                continue;
+            }
+            if (errno == E2BIG) {
+                continue;
+            }
+            // EILSEQ or EINVAL: an unmappable or cut-off sequence.
+            size_t skip = skipLength(std::string_view(in, inLeft));
+            in += skip;
+            inLeft -= skip;
+            out.append(replacement);
+            clean = false;
+            iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        }
+        if (lossless != nullptr) {
+            *lossless = clean;
+        }
+        return out;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+size_t SkipCp932(std::string_view rest)
+{
+    if (rest.size() >= 2 && IsLeadByte(static_cast<unsigned char>(rest[0]))) {
+        auto trail = static_cast<unsigned char>(rest[1]);
+        if ((trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC)) {
+            return 2;
+        }
+    }
+    return 1;
+}
+
+size_t SkipUtf8(std::string_view rest)
+{
+    auto b = static_cast<unsigned char>(rest[0]);
+    size_t length = b < 0xC0 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+    size_t i = 1;
+    while (i < length && i < rest.size() && (static_cast<unsigned char>(rest[i]) & 0xC0) == 0x80) {
+        ++i;
+    }
+    return i;
+}
+
+bool IsAscii(std::string_view text)
+{
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::string ToUtf8(std::string_view cp932, bool* lossless)
+{
+    if (IsAscii(cp932)) {
+        if (lossless != nullptr) {
+            *lossless = true;
+        }
+        return std::string(cp932);
+    }
+    thread_local Converter converter("UTF-8", "CP932");
+    return converter.Convert(cp932, "\xEF\xBF\xBD", SkipCp932, lossless);
+}
+
+std::string FromUtf8(std::string_view utf8, bool* lossless)
+{
+    if (IsAscii(utf8)) {
+        if (lossless != nullptr) {
+            *lossless = true;
+        }
+        return std::string(utf8);
+    }
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter.Convert(utf8, "?", SkipUtf8, lossless);
+}
+
+} // namespace Cp932

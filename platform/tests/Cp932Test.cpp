@@ -1,0 +1,45 @@
+#include "platform/Cp932.h"
+
+#include <gtest/gtest.h>
+
+TEST(Cp932Conversion, RoundTripsJapaneseText)
+{
+    // Literals are compiled to CP932; the UTF-8 side is spelled out in bytes.
+    std::string cp932 = "表①髙ｱ～";
+    bool lossless = false;
+    std::string utf8 = Cp932::ToUtf8(cp932, &lossless);
+    EXPECT_TRUE(lossless);
+    EXPECT_EQ(utf8, "\xE8\xA1\xA8\xE2\x91\xA0\xE9\xAB\x99\xEF\xBD\xB1\xEF\xBD\x9E");
+    EXPECT_EQ(Cp932::FromUtf8(utf8, &lossless), cp932);
+    EXPECT_TRUE(lossless);
+}
+
+TEST(Cp932Conversion, BackslashStaysABackslash)
+{
+    EXPECT_EQ(Cp932::ToUtf8("C:\\a"), "C:\\a");
+    EXPECT_EQ(Cp932::FromUtf8("a\\b"), "a\\b");
+}
+
+TEST(Cp932Conversion, ReplacesWhatHasNoMapping)
+{
+    bool lossless = true;
+    // 0xA0 and 0xFD are no characters; a lead byte at the end is cut off.
+    EXPECT_EQ(Cp932::ToUtf8("a\xA0" "b\x81", &lossless), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+    EXPECT_FALSE(lossless);
+    // U+1F600 has no Shift_JIS form; broken UTF-8 is replaced too.
+    EXPECT_EQ(Cp932::FromUtf8("x\xF0\x9F\x98\x80y\xC3", &lossless), "x?y?");
+    EXPECT_FALSE(lossless);
+}
+
+TEST(Cp932LeadBytes, CharacterLengthStopsAtTheEnd)
+{
+    std::string_view text("a\x95");
+    EXPECT_EQ(Cp932::CharLength(text, 0), 1u);
+    EXPECT_EQ(Cp932::CharLength(text, 1), 1u);
+    EXPECT_EQ(Cp932::CharLength("表", 0), 2u);
+    EXPECT_TRUE(Cp932::IsTrailPosition("表", 1));
+    EXPECT_FALSE(Cp932::IsTrailPosition("ab", 1));
+    EXPECT_FALSE(Cp932::IsLeadByte(0xB1));
+    EXPECT_FALSE(Cp932::IsLeadByte(0x80));
+    EXPECT_TRUE(Cp932::IsLeadByte(0xFC));
+}
