@@ -1,0 +1,23 @@
+#pragma once
+
+#include "list/drawing/DrawRectShape.h"
+
+// A rectangle with a border of some pixels, an optional fill and a shadow.
+class CDrawBox : public CDrawRectShape
+{
+  public:
+    int borderWidth = 1;
+    COLORREF borderColor = RGB(0, 0, 0); // -1: no border
+    COLORREF fillColor = kDefaultColor;  // -1: not filled
+
+    int HitTest(int x, int y, int tolerance) const override;
+    bool IntersectsRect(const CRect& rect) override { return OverlapsRect(rect); }
+    std::unique_ptr<CDrawShape> Clone() const override;
+    bool Read(const CStringArray& fields) override;
+    bool Write(int indent, CString& out) const override;
+    const char* KindName() const override { return DrawKind::kBox; }
+
+  protected:
+    bool RunPropertyDialog(IDrawPropertyDialogs& dialogs) override;
+    void CopyBoxTo(CDrawBox& copy) const;
+};

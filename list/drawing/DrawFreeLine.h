@@ -1,0 +1,23 @@
+#pragma once
+
+#include "list/drawing/ArrowRecord.h"
+#include "list/drawing/DrawPointListShape.h"
+
+// An open polyline through two or more points with optional arrow heads at both ends.
+class CDrawFreeLine : public CDrawPointListShape
+{
+  public:
+    ArrowRecord startArrow; // at the first point
+    ArrowRecord endArrow;   // at the last point
+    int width = 1;
+    COLORREF color = RGB(0, 0, 0); // -1: not drawn
+
+    int HitTest(int x, int y, int tolerance) const override;
+    std::unique_ptr<CDrawShape> Clone() const override;
+    bool Read(const CStringArray& fields) override;
+    bool Write(int indent, CString& out) const override;
+    const char* KindName() const override { return DrawKind::kFreeLine; }
+
+  protected:
+    bool RunPropertyDialog(IDrawPropertyDialogs& dialogs) override;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "list/drawing/DrawPointListShape.h"
+
+// A closed outline through three or more points, optionally filled, with a shadow.
+class CDrawPolygon : public CDrawPointListShape
+{
+  public:
+    int borderWidth = 1;
+    COLORREF borderColor = RGB(0, 0, 0); // -1: no outline
+    COLORREF fillColor = kDefaultColor;  // -1: not filled
+
+    int HitTest(int x, int y, int tolerance) const override;
+    std::unique_ptr<CDrawShape> Clone() const override;
+    bool Read(const CStringArray& fields) override;
+    bool Write(int indent, CString& out) const override;
+    const char* KindName() const override { return DrawKind::kPolygon; }
+
+  protected:
+    bool RunPropertyDialog(IDrawPropertyDialogs& dialogs) override;
+};
