@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cairo.h>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <numbers>
 #include <utility>
@@ -36,7 +37,10 @@ namespace {
 constexpr int kDotPattern[] = {3, 3};
 constexpr int kDashPattern[] = {18, 6};
 
-bool PatternOn(int style, int phase)
+// Both patterns repeat within this many pixels.
+constexpr int kPatternCycle = 24;
+
+bool PatternOn(int style, std::int64_t phase)
 {
     const int* pattern = style == PS_DOT ? kDotPattern : kDashPattern;
     int period = pattern[0] + pattern[1];
@@ -273,15 +277,15 @@ CRect Canvas::DPtoLP(const CRect& rect) const
 CSize Canvas::LPtoDP(CSize size) const
 {
     double scale = Scale();
-    return {static_cast<int>(std::lround(std::abs(size.cx) * scale)),
-            static_cast<int>(std::lround(std::abs(size.cy) * scale))};
+    return {static_cast<int>(std::lround(std::abs(static_cast<double>(size.cx)) * scale)),
+            static_cast<int>(std::lround(std::abs(static_cast<double>(size.cy)) * scale))};
 }
 
 CSize Canvas::DPtoLP(CSize size) const
 {
     double scale = Scale();
-    return {static_cast<int>(std::lround(std::abs(size.cx) / scale)),
-            static_cast<int>(std::lround(std::abs(size.cy) / scale))};
+    return {static_cast<int>(std::lround(std::abs(static_cast<double>(size.cx)) / scale)),
+            static_cast<int>(std::lround(std::abs(static_cast<double>(size.cy)) / scale))};
 }
 
 // Tools and modes
@@ -391,67 +395,79 @@ double Canvas::PenDeviceWidth() const
     return m_state->pen.width <= 0 ? 1.0 : std::max(1.0, m_state->pen.width * Scale());
 }
 
-void Canvas::AddPixelLine(CPoint from, CPoint to)
+void Canvas::AddPixelLine(DevicePoint from, DevicePoint to)
 {
     const int style = m_state->pen.style;
     const bool patterned = style == PS_DOT || style == PS_DASH;
-    const int dx = std::abs(to.x - from.x);
-    const int dy = std::abs(to.y - from.y);
-    const int sx = to.x > from.x ? 1 : -1;
-    const int sy = to.y > from.y ? 1 : -1;
-    const bool xMajor = dx >= dy;
+    const std::int64_t fromX = std::llround(from.x);
+    const std::int64_t fromY = std::llround(from.y);
+    const std::int64_t dx = std::llround(to.x) - fromX;
+    const std::int64_t dy = std::llround(to.y) - fromY;
+    const bool xMajor = std::abs(dx) >= std::abs(dy);
+    const std::int64_t steps = std::max(std::abs(dx), std::abs(dy));
+    if (steps == 0) {
+        return;
+    }
+    const std::int64_t major0 = xMajor ? fromX : fromY;
+    const std::int64_t minor0 = xMajor ? fromY : fromX;
+    const std::int64_t majorStep = (xMajor ? dx : dy) > 0 ? 1 : -1;
+    const std::int64_t minorDelta = xMajor ? dy : dx;
 
-    // Pixels in a row along the major axis are added as one rectangle.
+    // Only the steps inside the clip are walked, so that a line of absurd length read from a
+    // file costs no more than one across the surface.
+    double x1, y1, x2, y2;
+    cairo_clip_extents(m_cr, &x1, &y1, &x2, &y2);
+    const double low = (xMajor ? x1 : y1) - 1;
+    const double high = (xMajor ? x2 : y2) + 1;
+    std::int64_t first = 0;
+    std::int64_t last = steps - 1;
+    if (majorStep > 0) {
+        first = std::max<std::int64_t>(first, static_cast<std::int64_t>(std::ceil(low)) - major0);
+        last = std::min<std::int64_t>(last, static_cast<std::int64_t>(std::floor(high)) - major0);
+    } else {
+        first = std::max<std::int64_t>(first, major0 - static_cast<std::int64_t>(std::floor(high)));
+        last = std::min<std::int64_t>(last, major0 - static_cast<std::int64_t>(std::ceil(low)));
+    }
+
+    // Runs of pixels along the major axis become one rectangle each.
     bool inRun = false;
-    int runX = 0;
-    int runY = 0;
-    int runLength = 0;
+    std::int64_t runStart = 0;
+    std::int64_t runEnd = 0;
+    std::int64_t runMinor = 0;
     auto flush = [&]() {
         if (!inRun) {
             return;
         }
+        double lowMajor = static_cast<double>(std::min(runStart, runEnd));
+        double length = static_cast<double>(std::abs(runEnd - runStart) + 1);
         if (xMajor) {
-            int left = sx > 0 ? runX : runX - runLength + 1;
-            cairo_rectangle(m_cr, left, runY, runLength, 1);
+            cairo_rectangle(m_cr, lowMajor, static_cast<double>(runMinor), length, 1);
         } else {
-            int top = sy > 0 ? runY : runY - runLength + 1;
-            cairo_rectangle(m_cr, runX, top, 1, runLength);
+            cairo_rectangle(m_cr, static_cast<double>(runMinor), lowMajor, 1, length);
         }
         inRun = false;
     };
-
-    int x = from.x;
-    int y = from.y;
-    int error = dx - dy;
-    while (x != to.x || y != to.y) {
-        bool on = !patterned || PatternOn(style, m_stylePhase);
-        ++m_stylePhase;
-        if (on) {
-            bool continues = inRun && (xMajor ? (y == runY && x == runX + sx * runLength)
-                                              : (x == runX && y == runY + sy * runLength));
-            if (continues) {
-                ++runLength;
-            } else {
-                flush();
-                inRun = true;
-                runX = x;
-                runY = y;
-                runLength = 1;
-            }
+    for (std::int64_t i = first; i <= last; ++i) {
+        if (patterned && !PatternOn(style, m_stylePhase + i)) {
+            flush();
+            continue;
+        }
+        // The minor coordinate of the exact line, rounded half up: the pixels a Bresenham walk
+        // takes, found without walking from the start.
+        std::int64_t offset = (2 * i * std::abs(minorDelta) + steps) / (2 * steps);
+        std::int64_t minor = minor0 + (minorDelta < 0 ? -offset : offset);
+        std::int64_t major = major0 + majorStep * i;
+        if (inRun && minor == runMinor) {
+            runEnd = major;
         } else {
             flush();
-        }
-        int twice = 2 * error;
-        if (twice > -dy) {
-            error -= dy;
-            x += sx;
-        }
-        if (twice < dx) {
-            error += dx;
-            y += sy;
+            inRun = true;
+            runStart = runEnd = major;
+            runMinor = minor;
         }
     }
     flush();
+    m_stylePhase = static_cast<int>((m_stylePhase + steps) % kPatternCycle);
 }
 
 void Canvas::StrokeOutline(const std::vector<DevicePoint>& points, bool closed)
@@ -461,12 +477,11 @@ void Canvas::StrokeOutline(const std::vector<DevicePoint>& points, bool closed)
         return;
     }
     if (PenDeviceWidth() <= 1.0 && PixelExact()) {
-        auto pixel = [](DevicePoint p) { return CPoint(static_cast<int>(p.x), static_cast<int>(p.y)); };
         for (size_t i = 0; i + 1 < points.size(); ++i) {
-            AddPixelLine(pixel(points[i]), pixel(points[i + 1]));
+            AddPixelLine(points[i], points[i + 1]);
         }
         if (closed && points.size() > 1) {
-            AddPixelLine(pixel(points.back()), pixel(points.front()));
+            AddPixelLine(points.back(), points.front());
         }
         FillPath(pen.color, true);
         return;
@@ -671,19 +686,26 @@ void Canvas::DrawFocusRect(const CRect& rect)
     if (right <= left || bottom <= top) {
         return;
     }
+    // Sides are walked within the clip only.
+    double x1, y1, x2, y2;
+    cairo_clip_extents(m_cr, &x1, &y1, &x2, &y2);
+    const int fromX = std::max(left, static_cast<int>(std::max(std::floor(x1), -1e9)));
+    const int toX = std::min(right, static_cast<int>(std::min(std::ceil(x2), 1e9)));
+    const int fromY = std::max(top + 1, static_cast<int>(std::max(std::floor(y1), -1e9)));
+    const int toY = std::min(bottom - 1, static_cast<int>(std::min(std::ceil(y2), 1e9)));
     // The pixels of a checkerboard that lie on the outline, each once.
     auto add = [&](int x, int y) {
         if (((x + y) & 1) == 0) {
             cairo_rectangle(m_cr, x, y, 1, 1);
         }
     };
-    for (int x = left; x < right; ++x) {
+    for (int x = fromX; x < toX; ++x) {
         add(x, top);
         if (bottom - 1 > top) {
             add(x, bottom - 1);
         }
     }
-    for (int y = top + 1; y < bottom - 1; ++y) {
+    for (int y = fromY; y < toY; ++y) {
         add(left, y);
         if (right - 1 > left) {
             add(right - 1, y);
@@ -1032,9 +1054,11 @@ void Canvas::StretchBitmap(const Bitmap& bitmap, const CRect& destination, const
     }
     const int width = static_cast<int>(r - l);
     const int height = static_cast<int>(b - t);
-    if (m_state->stretchMode == HALFTONE && !IsVector(m_cr) &&
-        (width != area.Width() || height != area.Height())) {
-        // Averaged to the device pixels it covers, then copied one to one.
+    const bool reduces =
+        width <= area.Width() && height <= area.Height() && (width < area.Width() || height < area.Height());
+    if (m_state->stretchMode == HALFTONE && !IsVector(m_cr) && reduces) {
+        // Averaged to the device pixels it covers, then copied one to one. Enlargements are
+        // smoothed by cairo instead, which also keeps huge destinations from costing memory.
         Bitmap averaged = ImageOps::AreaAverage(bitmap, area, width, height);
         Bitmap unused;
         cairo_surface_t* pixels = SurfaceOf(averaged, unused);

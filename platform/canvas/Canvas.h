@@ -191,7 +191,7 @@ class Canvas : public TextMeasurer
     void FillPath(COLORREF color, bool raster);
     void FillDeviceRect(double left, double top, double right, double bottom, COLORREF color);
     double PenDeviceWidth() const;
-    void AddPixelLine(CPoint from, CPoint to);
+    void AddPixelLine(DevicePoint from, DevicePoint to);
     void StrokeOutline(const std::vector<DevicePoint>& points, bool closed);
     void StrokePath();
     void DrawTextLine(int x, int y, const CString& text, const CRect* clip);

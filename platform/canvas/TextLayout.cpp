@@ -5,13 +5,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+// Glyph sizes and layout widths in device units stay below this: FreeType refuses larger glyphs,
+// and a refused size leaves cairo's face broken for every size after it.
+constexpr double kMaxDeviceSize = 10'000;
 
 struct FaceMetrics
 {
@@ -122,13 +125,14 @@ void TextLayout::SetFont(const LogFont& font, double deviceScale, double dotsPer
 
     double em;
     if (font.height < 0) {
-        em = -font.height * deviceScale;
+        em = -static_cast<double>(font.height) * deviceScale;
     } else if (font.height > 0) {
         em = font.height * deviceScale / CellPerEm(m_context, description);
     } else {
         em = 12.0 * dotsPerInch / 96.0; // 9 points
     }
-    em = std::max(em, 1.0);
+    // Sizes from files are taken as they come; beyond this no text is readable anyway.
+    em = std::clamp(em, 1.0, kMaxDeviceSize);
     pango_font_description_set_absolute_size(description, std::round(em * PANGO_SCALE));
 
     FaceMetrics metrics = MetricsOf(m_context, description);
@@ -137,9 +141,10 @@ void TextLayout::SetFont(const LogFont& font, double deviceScale, double dotsPer
     m_aveCharWidth = metrics.aveCharWidth;
     m_stretch = 1;
     if (font.width != 0 && m_aveCharWidth > 0) {
-        m_stretch = std::abs(font.width) * deviceScale / m_aveCharWidth;
+        m_stretch = std::clamp(std::abs(static_cast<double>(font.width)) * deviceScale / m_aveCharWidth, 0.01,
+                               kMaxDeviceSize / em);
     }
-    m_angle = font.escapement / 10.0 * kPi / 180.0;
+    m_angle = font.escapement / 10.0 * std::numbers::pi / 180.0;
 
     pango_layout_set_font_description(m_layout, description);
     pango_font_description_free(description);
@@ -204,7 +209,8 @@ void TextLayout::SetLimits(double width, bool wordBreak, bool ellipsis, int alig
         pango_layout_set_width(m_layout, -1);
         pango_layout_set_ellipsize(m_layout, PANGO_ELLIPSIZE_NONE);
     } else {
-        pango_layout_set_width(m_layout, static_cast<int>(std::floor(width * PANGO_SCALE)));
+        pango_layout_set_width(m_layout,
+                               static_cast<int>(std::floor(std::min(width, kMaxDeviceSize) * PANGO_SCALE)));
         pango_layout_set_wrap(m_layout, PANGO_WRAP_WORD_CHAR);
         pango_layout_set_ellipsize(m_layout,
                                    !wordBreak && ellipsis ? PANGO_ELLIPSIZE_END : PANGO_ELLIPSIZE_NONE);

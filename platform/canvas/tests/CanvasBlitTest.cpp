@@ -96,6 +96,19 @@ TEST(CanvasBlit, HalftoneReductionAveragesAndNearestDoesNot)
     }
 }
 
+TEST(CanvasBlit, HalftoneEnlargementSmoothsWithoutAveragingTheWholeDestination)
+{
+    Bitmap image = Checker(2, 2);
+    Bitmap target = FilledBitmap(10, 10, kWhite);
+    {
+        Canvas canvas(target);
+        canvas.SetStretchBltMode(HALFTONE);
+        canvas.StretchBitmap(image, CRect(0, 0, 1'000'000, 1'000'000), CRect(0, 0, 2, 2));
+    }
+    EXPECT_EQ(ColorAt(target, 0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(ColorAt(target, 9, 9), RGB(0, 0, 0));
+}
+
 TEST(CanvasBlit, StretchTakesTheSourceRectangleAndNeverMirrors)
 {
     Bitmap image;

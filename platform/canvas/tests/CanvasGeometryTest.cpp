@@ -103,6 +103,32 @@ TEST(CanvasLines, ShallowLineStepsOnePixelPerColumn)
     EXPECT_EQ(ColorAt(bitmap, 10, 3), kWhite);
 }
 
+TEST(CanvasLines, AbsurdlyLongLinesCostOnlyWhatShows)
+{
+    Bitmap bitmap = FilledBitmap(20, 20, kWhite);
+    {
+        Canvas canvas(bitmap);
+        canvas.SelectPen({PS_DOT, 0, kBlack});
+        canvas.MoveTo(-2'000'000'000, 10);
+        canvas.LineTo(2'000'000'000, 10);
+        canvas.SelectPen({PS_SOLID, 0, kBlack});
+        canvas.MoveTo(-1'000'000'000, -1'000'000'000);
+        canvas.LineTo(1'000'000'000, 1'000'000'000);
+        canvas.DrawFocusRect(CRect(-2'000'000'000, 15, 2'000'000'000, 18));
+    }
+    int dots = 0;
+    for (int x = 0; x < 20; ++x) {
+        dots += ColorAt(bitmap, x, 10) == kBlack ? 1 : 0;
+    }
+    EXPECT_GE(dots, 9);
+    EXPECT_LE(dots, 12);
+    EXPECT_EQ(ColorAt(bitmap, 3, 3), kBlack);
+    EXPECT_EQ(ColorAt(bitmap, 19, 19), kBlack);
+    EXPECT_EQ(ColorAt(bitmap, 4, 3), kWhite);
+    EXPECT_EQ(ColorAt(bitmap, 1, 15), kBlack); // (x + y) even
+    EXPECT_EQ(ColorAt(bitmap, 0, 15), kWhite);
+}
+
 TEST(CanvasLines, PolylineDrawsEveryCornerOnceAndLeavesOutTheLastPoint)
 {
     Bitmap bitmap = FilledBitmap(12, 12, kWhite);

@@ -2,6 +2,7 @@
 #include "platform/canvas/Canvas.h"
 #include "support/CanvasTestSupport.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,6 +100,29 @@ TEST(CanvasMeasuring, LoMetricMeasuresInTenthsOfMillimetres)
     CSize fine = page.GetTextExtent("日本語テキスト");
     EXPECT_NEAR(fine.cx, pixels.cx, 2);
     EXPECT_NEAR(fine.cy, pixels.cy, 1);
+}
+
+TEST(CanvasMeasuring, AbsurdSizesFromFilesStayFinite)
+{
+    Bitmap bitmap = FilledBitmap(50, 50, kWhite);
+    Canvas canvas(bitmap);
+    canvas.SelectFont(Font("ＭＳ ゴシック", 2'000'000'000, 2'000'000'000));
+    canvas.GetTextExtent("A");
+    canvas.SelectFont(Font("ＭＳ ゴシック", INT_MIN, INT_MIN));
+    CSize size = canvas.GetTextExtent("巨大");
+    EXPECT_GT(size.cx, 0);
+    EXPECT_GT(size.cy, 0);
+    canvas.TextOut(0, 0, "巨大");
+    CRect huge(-2'000'000'000, 0, 2'000'000'000, 40);
+    canvas.SelectFont(Font("ＭＳ ゴシック", -12));
+    EXPECT_GT(canvas.DrawText("折り返し", huge, DT_WORDBREAK | DT_CENTER), 0);
+
+    // The face still draws at ordinary sizes afterwards.
+    Bitmap after = FilledBitmap(60, 30, kWhite);
+    Canvas normal(after);
+    normal.SelectFont(Font("ＭＳ ゴシック", -16, 8));
+    normal.TextOut(0, 0, "普通");
+    EXPECT_GT(InkCount(after, kWhite), 20);
 }
 
 TEST(CanvasDrawText, CalcRectMatchesTheExtentOnOneLine)
