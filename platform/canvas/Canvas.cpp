@@ -228,7 +228,7 @@ Canvas::DevicePoint Canvas::ToDevice(double x, double y) const
             (y - m_state->windowOrg.y) * scale * ySign + m_state->viewportOrg.y};
 }
 
-void Canvas::DeviceRect(const CRect& rect, double& left, double& top, double& right, double& bottom) const
+bool Canvas::DeviceRect(const CRect& rect, double& left, double& top, double& right, double& bottom) const
 {
     DevicePoint a = ToDevice(rect.left, rect.top);
     DevicePoint b = ToDevice(rect.right, rect.bottom);
@@ -242,6 +242,7 @@ void Canvas::DeviceRect(const CRect& rect, double& left, double& top, double& ri
         right = std::round(right);
         bottom = std::round(bottom);
     }
+    return right > left && bottom > top;
 }
 
 CPoint Canvas::LPtoDP(CPoint point) const
@@ -592,8 +593,7 @@ void Canvas::Polygon(const CPoint* points, int count)
 void Canvas::Rectangle(const CRect& rect)
 {
     double left, top, right, bottom;
-    DeviceRect(rect, left, top, right, bottom);
-    if (right <= left || bottom <= top) {
+    if (!DeviceRect(rect, left, top, right, bottom)) {
         return;
     }
     const bool pen = m_state->pen.style != PS_NULL;
@@ -619,8 +619,7 @@ void Canvas::Rectangle(const CRect& rect)
 void Canvas::Ellipse(const CRect& rect)
 {
     double left, top, right, bottom;
-    DeviceRect(rect, left, top, right, bottom);
-    if (right <= left || bottom <= top) {
+    if (!DeviceRect(rect, left, top, right, bottom)) {
         return;
     }
     const bool pen = m_state->pen.style != PS_NULL;
@@ -1042,14 +1041,7 @@ void Canvas::StretchBitmap(const Bitmap& bitmap, const CRect& destination, const
         return;
     }
     double l, t, r, b;
-    DeviceRect(destination, l, t, r, b);
-    if (!IsVector(m_cr)) {
-        l = std::round(l);
-        t = std::round(t);
-        r = std::round(r);
-        b = std::round(b);
-    }
-    if (r <= l || b <= t) {
+    if (!DeviceRect(destination, l, t, r, b)) {
         return;
     }
     const int width = static_cast<int>(r - l);

@@ -181,8 +181,8 @@ class Canvas : public TextMeasurer
     void Init(cairo_t* context);
     DevicePoint ToDevice(double x, double y) const;
     CPoint ToLogical(double x, double y) const;
-    // Normalised device rectangle; whole device pixels except on vector pages.
-    void DeviceRect(const CRect& rect, double& left, double& top, double& right, double& bottom) const;
+    // Normalised device rectangle, whole device pixels except on vector pages; false when empty.
+    bool DeviceRect(const CRect& rect, double& left, double& top, double& right, double& bottom) const;
     bool PixelExact() const;
     double Scale() const;
     TextLayout& Text() const;

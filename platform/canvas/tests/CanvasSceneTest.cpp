@@ -12,15 +12,6 @@ namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-LogFont Font(const char* face, int height, int escapement = 0)
-{
-    LogFont font;
-    font.faceName = face;
-    font.height = height;
-    font.escapement = escapement;
-    return font;
-}
-
 // Every primitive once, as the shapes, the grid and the photo strip use them.
 void DrawScene(Canvas& canvas)
 {
@@ -61,11 +52,11 @@ void DrawScene(Canvas& canvas)
 
     // Japanese text in Gothic and Mincho, opaque and transparent, and rotated.
     canvas.SetBkMode(TRANSPARENT);
-    canvas.SelectFont(Font("ＭＳ ゴシック", -24));
+    canvas.SelectFont(MakeFont("ＭＳ ゴシック", -24));
     canvas.TextOut(10, 110, "ゴシック：商品一覧 Zantoby 2.1");
-    canvas.SelectFont(Font("ＭＳ 明朝", -24));
+    canvas.SelectFont(MakeFont("ＭＳ 明朝", -24));
     canvas.TextOut(10, 140, "明朝：写真の標準サイズ ①髙");
-    LogFont styled = Font("ＭＳ Ｐゴシック", -20);
+    LogFont styled = MakeFont("ＭＳ Ｐゴシック", -20);
     styled.weight = FW_BOLD;
     styled.italic = true;
     styled.underline = true;
@@ -73,21 +64,21 @@ void DrawScene(Canvas& canvas)
     canvas.SetBkMode(OPAQUE);
     canvas.SetBkColor(RGB(255, 255, 160));
     canvas.TextOut(10, 172, "太字・斜体・下線");
-    LogFont struck = Font("ＭＳ Ｐ明朝", -20);
+    LogFont struck = MakeFont("ＭＳ Ｐ明朝", -20);
     struck.strikeOut = true;
     canvas.SelectFont(struck);
     canvas.SetBkMode(TRANSPARENT);
     canvas.TextOut(220, 172, "取り消し線");
-    canvas.SelectFont(Font("ＭＳ ゴシック", 32, 300));
+    canvas.SelectFont(MakeFont("ＭＳ ゴシック", 32, 0, 300));
     canvas.SetTextColor(RGB(180, 0, 0));
     canvas.TextOut(470, 250, "傾き30度");
-    canvas.SelectFont(Font("ＭＳ 明朝", 28, 900));
+    canvas.SelectFont(MakeFont("ＭＳ 明朝", 28, 0, 900));
     canvas.SetTextColor(RGB(0, 0, 180));
     canvas.TextOut(600, 300, "縦向き");
     canvas.SetTextColor(RGB(0, 0, 0));
 
     // Grid cells: 3-D headings, clipped cells, word break, ellipsis, a focus frame.
-    canvas.SelectFont(Font("ＭＳ Ｐゴシック", -12));
+    canvas.SelectFont(MakeFont("ＭＳ Ｐゴシック", -12));
     const char* headings[] = {"品名", "数量", "備考"};
     for (int c = 0; c < 3; ++c) {
         CRect heading(10 + c * 100, 210, 110 + c * 100, 232);

@@ -10,15 +10,6 @@ namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-LogFont Font(const char* face, int height, int width = 0)
-{
-    LogFont font;
-    font.faceName = face;
-    font.height = height;
-    font.width = width;
-    return font;
-}
-
 } // namespace
 
 TEST(CanvasMeasuring, ExtentsGrowWithTheFontHeight)
@@ -27,7 +18,7 @@ TEST(CanvasMeasuring, ExtentsGrowWithTheFontHeight)
     int lastWidth = 0;
     int lastHeight = 0;
     for (int height : {12, 16, 24, 48}) {
-        canvas.SelectFont(Font("ＭＳ ゴシック", -height));
+        canvas.SelectFont(MakeFont("ＭＳ ゴシック", -height));
         CSize size = canvas.GetTextExtent("Zantoby 商品一覧");
         EXPECT_GT(size.cx, lastWidth) << height;
         EXPECT_GT(size.cy, lastHeight) << height;
@@ -40,7 +31,7 @@ TEST(CanvasMeasuring, ExtentsGrowWithTheFontHeight)
 TEST(CanvasMeasuring, CellHeightAndCharacterHeightAgreeForJapaneseFaces)
 {
     Canvas canvas;
-    canvas.SelectFont(Font("ＭＳ 明朝", 64));
+    canvas.SelectFont(MakeFont("ＭＳ 明朝", 64));
     CSize cell = canvas.GetTextExtent("あ");
     EXPECT_NEAR(cell.cy, 64, 2);
     // A monospaced face: a double-byte character is as wide as two single-byte ones.
@@ -53,7 +44,7 @@ TEST(CanvasMeasuring, CellHeightAndCharacterHeightAgreeForJapaneseFaces)
 TEST(CanvasMeasuring, JapanesePrefixesMeasureConsistently)
 {
     Canvas canvas;
-    canvas.SelectFont(Font("ＭＳ Ｐゴシック", -16));
+    canvas.SelectFont(MakeFont("ＭＳ Ｐゴシック", -16));
     const CString text = "表示ABC日本語ｶﾅ";
     int last = -1;
     for (int length = 0; length <= text.GetLength(); ++length) {
@@ -77,24 +68,24 @@ TEST(CanvasMeasuring, JapanesePrefixesMeasureConsistently)
 TEST(CanvasMeasuring, WidthStretchesTheFont)
 {
     Canvas canvas;
-    canvas.SelectFont(Font("ＭＳ ゴシック", 32));
+    canvas.SelectFont(MakeFont("ＭＳ ゴシック", 32));
     int natural = canvas.GetTextExtent("abcd").cx;
-    canvas.SelectFont(Font("ＭＳ ゴシック", 32, 32)); // twice the face's own average width
+    canvas.SelectFont(MakeFont("ＭＳ ゴシック", 32, 32)); // twice the face's own average width
     EXPECT_NEAR(canvas.GetTextExtent("abcd").cx, 2 * natural, 2);
-    canvas.SelectFont(Font("ＭＳ ゴシック", 32, -32)); // a flipped shape stores it negative
+    canvas.SelectFont(MakeFont("ＭＳ ゴシック", 32, -32)); // a flipped shape stores it negative
     EXPECT_NEAR(canvas.GetTextExtent("abcd").cx, 2 * natural, 2);
 }
 
 TEST(CanvasMeasuring, LoMetricMeasuresInTenthsOfMillimetres)
 {
     Canvas screen;
-    screen.SelectFont(Font("ＭＳ 明朝", -20));
+    screen.SelectFont(MakeFont("ＭＳ 明朝", -20));
     CSize pixels = screen.GetTextExtent("日本語テキスト");
 
     Canvas page;
     page.SetResolution(254);
     page.SetMapMode(MM_LOMETRIC);
-    page.SelectFont(Font("ＭＳ 明朝", -20));
+    page.SelectFont(MakeFont("ＭＳ 明朝", -20));
     EXPECT_EQ(page.GetTextExtent("日本語テキスト"), pixels);
     page.SetResolution(508);
     CSize fine = page.GetTextExtent("日本語テキスト");
@@ -106,21 +97,21 @@ TEST(CanvasMeasuring, AbsurdSizesFromFilesStayFinite)
 {
     Bitmap bitmap = FilledBitmap(50, 50, kWhite);
     Canvas canvas(bitmap);
-    canvas.SelectFont(Font("ＭＳ ゴシック", 2'000'000'000, 2'000'000'000));
+    canvas.SelectFont(MakeFont("ＭＳ ゴシック", 2'000'000'000, 2'000'000'000));
     canvas.GetTextExtent("A");
-    canvas.SelectFont(Font("ＭＳ ゴシック", INT_MIN, INT_MIN));
+    canvas.SelectFont(MakeFont("ＭＳ ゴシック", INT_MIN, INT_MIN));
     CSize size = canvas.GetTextExtent("巨大");
     EXPECT_GT(size.cx, 0);
     EXPECT_GT(size.cy, 0);
     canvas.TextOut(0, 0, "巨大");
     CRect huge(-2'000'000'000, 0, 2'000'000'000, 40);
-    canvas.SelectFont(Font("ＭＳ ゴシック", -12));
+    canvas.SelectFont(MakeFont("ＭＳ ゴシック", -12));
     EXPECT_GT(canvas.DrawText("折り返し", huge, DT_WORDBREAK | DT_CENTER), 0);
 
     // The face still draws at ordinary sizes afterwards.
     Bitmap after = FilledBitmap(60, 30, kWhite);
     Canvas normal(after);
-    normal.SelectFont(Font("ＭＳ ゴシック", -16, 8));
+    normal.SelectFont(MakeFont("ＭＳ ゴシック", -16, 8));
     normal.TextOut(0, 0, "普通");
     EXPECT_GT(InkCount(after, kWhite), 20);
 }
@@ -128,7 +119,7 @@ TEST(CanvasMeasuring, AbsurdSizesFromFilesStayFinite)
 TEST(CanvasDrawText, CalcRectMatchesTheExtentOnOneLine)
 {
     Canvas canvas;
-    canvas.SelectFont(Font("ＭＳ Ｐゴシック", -14));
+    canvas.SelectFont(MakeFont("ＭＳ Ｐゴシック", -14));
     CRect rect(10, 20, 500, 100);
     int height = canvas.DrawText("一覧印刷プレビュー", rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     CSize extent = canvas.GetTextExtent("一覧印刷プレビュー");
@@ -146,7 +137,7 @@ TEST(CanvasDrawText, CalcRectMatchesTheExtentOnOneLine)
 TEST(CanvasDrawText, WordBreakWrapsWithinTheWidth)
 {
     Canvas canvas;
-    canvas.SelectFont(Font("ＭＳ ゴシック", -12));
+    canvas.SelectFont(MakeFont("ＭＳ ゴシック", -12));
     const CString text = "写真の標準サイズとサムネイルを作成します";
     CRect oneLine(0, 0, 1000, 0);
     int lineHeight = canvas.DrawText(text, oneLine, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
@@ -165,7 +156,7 @@ TEST(CanvasDrawText, AlignmentClippingAndEllipsisKeepInkInPlace)
 {
     Bitmap bitmap = FilledBitmap(200, 40, kWhite);
     Canvas canvas(bitmap);
-    canvas.SelectFont(Font("ＭＳ ゴシック", -16));
+    canvas.SelectFont(MakeFont("ＭＳ ゴシック", -16));
     canvas.SetBkMode(TRANSPARENT);
     CRect cell(20, 5, 120, 35);
     canvas.DrawText("右寄せ", cell, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
@@ -177,7 +168,7 @@ TEST(CanvasDrawText, AlignmentClippingAndEllipsisKeepInkInPlace)
 
     Bitmap clipped = FilledBitmap(200, 40, kWhite);
     Canvas clipCanvas(clipped);
-    clipCanvas.SelectFont(Font("ＭＳ ゴシック", -16));
+    clipCanvas.SelectFont(MakeFont("ＭＳ ゴシック", -16));
     CRect small(10, 10, 40, 20);
     clipCanvas.DrawText("とても長い文字列です", small, DT_LEFT | DT_SINGLELINE);
     CRect clippedInk = InkBounds(clipped, kWhite);
@@ -187,7 +178,7 @@ TEST(CanvasDrawText, AlignmentClippingAndEllipsisKeepInkInPlace)
 
     Bitmap ellipsis = FilledBitmap(200, 40, kWhite);
     Canvas ellipsisCanvas(ellipsis);
-    ellipsisCanvas.SelectFont(Font("ＭＳ ゴシック", -16));
+    ellipsisCanvas.SelectFont(MakeFont("ＭＳ ゴシック", -16));
     CRect box(10, 5, 90, 30);
     ellipsisCanvas.DrawText("とても長い文字列です", box, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOCLIP);
     CRect ellipsisInk = InkBounds(ellipsis, kWhite);
@@ -199,7 +190,7 @@ TEST(CanvasDrawText, OpaqueBackgroundFillsBehindTheTextOnly)
 {
     Bitmap bitmap = FilledBitmap(200, 40, kWhite);
     Canvas canvas(bitmap);
-    canvas.SelectFont(Font("ＭＳ ゴシック", -16));
+    canvas.SelectFont(MakeFont("ＭＳ ゴシック", -16));
     canvas.SetBkColor(RGB(0, 0, 255));
     canvas.SetTextColor(RGB(255, 255, 0));
     CRect rect(0, 0, 200, 40);
@@ -212,7 +203,7 @@ TEST(CanvasDrawText, OpaqueBackgroundFillsBehindTheTextOnly)
 TEST(CanvasDrawText, PrefixesUnderlineUnlessSwitchedOff)
 {
     Canvas canvas;
-    canvas.SelectFont(Font("ＭＳ ゴシック", -16));
+    canvas.SelectFont(MakeFont("ＭＳ ゴシック", -16));
     CRect plain(0, 0, 1000, 0);
     canvas.DrawText("A&&B", plain, DT_CALCRECT | DT_SINGLELINE);
     CRect literal(0, 0, 1000, 0);
@@ -224,7 +215,7 @@ TEST(CanvasDrawText, PrefixesUnderlineUnlessSwitchedOff)
     Bitmap bare = FilledBitmap(100, 30, kWhite);
     for (Bitmap* bitmap : {&underlined, &bare}) {
         Canvas drawing(*bitmap);
-        drawing.SelectFont(Font("ＭＳ ゴシック", -16));
+        drawing.SelectFont(MakeFont("ＭＳ ゴシック", -16));
         CRect rect(0, 0, 100, 30);
         drawing.DrawText(bitmap == &underlined ? "&File" : "File", rect, DT_SINGLELINE);
     }
@@ -236,7 +227,7 @@ TEST(CanvasTextOut, AlignmentPlacesTheTextAroundThePoint)
     for (unsigned align : {TA_LEFT | TA_TOP, TA_RIGHT | TA_BOTTOM, TA_CENTER | TA_BASELINE}) {
         Bitmap bitmap = FilledBitmap(200, 100, kWhite);
         Canvas canvas(bitmap);
-        canvas.SelectFont(Font("ＭＳ ゴシック", -20));
+        canvas.SelectFont(MakeFont("ＭＳ ゴシック", -20));
         canvas.SetBkMode(TRANSPARENT);
         canvas.SetTextAlign(align);
         canvas.TextOut(100, 50, "基準");
@@ -260,7 +251,7 @@ TEST(CanvasTextOut, EscapementTurnsTheTextCounterClockwise)
 {
     Bitmap bitmap = FilledBitmap(100, 200, kWhite);
     Canvas canvas(bitmap);
-    LogFont font = Font("ＭＳ ゴシック", -20);
+    LogFont font = MakeFont("ＭＳ ゴシック", -20);
     font.escapement = 900;
     canvas.SelectFont(font);
     canvas.SetBkMode(TRANSPARENT);
@@ -276,7 +267,7 @@ TEST(CanvasTextOut, ClippedOpaqueOutputFillsItsRectangle)
 {
     Bitmap bitmap = FilledBitmap(100, 40, kWhite);
     Canvas canvas(bitmap);
-    canvas.SelectFont(Font("ＭＳ ゴシック", -16));
+    canvas.SelectFont(MakeFont("ＭＳ ゴシック", -16));
     canvas.SetBkColor(RGB(0, 255, 0));
     CRect cell(10, 10, 40, 30);
     canvas.ExtTextOut(12, 12, ETO_OPAQUE | ETO_CLIPPED, &cell, "長い長い文字列");

@@ -54,3 +54,13 @@ int InkCount(const Bitmap& bitmap, COLORREF background)
     }
     return count;
 }
+
+LogFont MakeFont(const char* face, int height, int width, int escapement)
+{
+    LogFont font;
+    font.faceName = face;
+    font.height = height;
+    font.width = width;
+    font.escapement = escapement;
+    return font;
+}
