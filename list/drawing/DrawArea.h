@@ -8,6 +8,9 @@ class CDrawArea : public CDrawRectShape
 {
   public:
     int HitTest(int x, int y, int tolerance) const override;
+    // An inverted frame and a band of diagonal hatching about 20 pixels wide around the area;
+    // the area's own pixels stay as they are.
+    void Draw(Canvas& dc) const override;
     bool Read(const CStringArray& fields) override;
     bool Write(int indent, CString& out) const override;
     const char* KindName() const override { return DrawKind::kArea; }

@@ -1,6 +1,7 @@
 #include "list/drawing/DrawBox.h"
 
 #include "list/drawing/IDrawPropertyDialogs.h"
+#include "platform/canvas/Canvas.h"
 
 int CDrawBox::HitTest(int x, int y, int tolerance) const
 {
@@ -11,6 +12,32 @@ int CDrawBox::HitTest(int x, int y, int tolerance) const
     }
     bool hit = fillColor == kDefaultColor ? IsNearEdge(x, y, tolerance) : Contains(x, y);
     return hit ? HitCode::kBody : HitCode::kNone;
+}
+
+void CDrawBox::Draw(Canvas& dc) const
+{
+    CRect rect = GetRect();
+    if (shadow.IsDrawn()) {
+        CRect cast = rect;
+        cast.OffsetRect(shadow.x, shadow.y);
+        if (borderWidth != 0) {
+            cast.InflateRect(borderWidth / 2, borderWidth / 2);
+        }
+        dc.FillRect(cast, shadow.color);
+    }
+    if (fillColor != kDefaultColor) {
+        dc.FillRect(rect, fillColor);
+    }
+    if (borderColor == kDefaultColor) {
+        return;
+    }
+    CRect frame = rect;
+    dc.FrameRect(frame, borderColor);
+    for (int k = 1; k < borderWidth; ++k) {
+        int step = k % 2 == 1 ? k : -k;
+        frame.InflateRect(step, step);
+        dc.FrameRect(frame, borderColor);
+    }
 }
 
 std::unique_ptr<CDrawShape> CDrawBox::Clone() const

@@ -12,6 +12,8 @@ class CDrawBox : public CDrawRectShape
 
     int HitTest(int x, int y, int tolerance) const override;
     bool IntersectsRect(const CRect& rect) override { return OverlapsRect(rect); }
+    // Shadow, fill, then a border of one-pixel frames at 0, +1, -1, +2, -2 ... from the edge.
+    void Draw(Canvas& dc) const override;
     std::unique_ptr<CDrawShape> Clone() const override;
     bool Read(const CStringArray& fields) override;
     bool Write(int indent, CString& out) const override;

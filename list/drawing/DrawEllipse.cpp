@@ -1,6 +1,7 @@
 #include "list/drawing/DrawEllipse.h"
 
 #include "list/drawing/IDrawPropertyDialogs.h"
+#include "platform/canvas/Canvas.h"
 
 int CDrawEllipse::HitTest(int x, int y, int tolerance) const
 {
@@ -35,6 +36,34 @@ bool CDrawEllipse::IntersectsRect(const CRect& rect)
     int midY = (y1 + y2) / 2;
     return rect.PtInRect(CPoint(midX, y1)) || rect.PtInRect(CPoint(midX, y2)) ||
            rect.PtInRect(CPoint(x1, midY)) || rect.PtInRect(CPoint(x2, midY));
+}
+
+void CDrawEllipse::Draw(Canvas& dc) const
+{
+    int saved = dc.SaveDC();
+    if (shadow.IsDrawn()) {
+        CRect cast = GetRect();
+        cast.OffsetRect(shadow.x, shadow.y);
+        SelectSolidPen(dc, borderWidth, shadow.color);
+        dc.SelectBrush(Canvas::Brush::Solid(shadow.color));
+        dc.Ellipse(cast);
+    }
+    bool outlined = borderColor != kDefaultColor && borderWidth > 0;
+    if (outlined || fillColor != kDefaultColor) {
+        if (outlined) {
+            SelectSolidPen(dc, borderWidth, borderColor);
+        } else {
+            dc.SelectPen({PS_NULL, 0, 0});
+        }
+        dc.SelectBrush(fillColor == kDefaultColor ? Canvas::Brush::Null() : Canvas::Brush::Solid(fillColor));
+        dc.Ellipse(GetRect());
+    }
+    dc.RestoreDC(saved);
+}
+
+void CDrawEllipse::DrawFeedbackOutline(Canvas& dc, const CRect& rect) const
+{
+    dc.Ellipse(rect);
 }
 
 std::unique_ptr<CDrawShape> CDrawEllipse::Clone() const

@@ -1,6 +1,9 @@
 #include "list/drawing/DrawFreeLine.h"
 
+#include "list/drawing/EditViewMapping.h"
 #include "list/drawing/IDrawPropertyDialogs.h"
+#include "list/drawing/LineStroke.h"
+#include "platform/canvas/Canvas.h"
 
 int CDrawFreeLine::HitTest(int x, int y, int tolerance) const
 {
@@ -8,6 +11,23 @@ int CDrawFreeLine::HitTest(int x, int y, int tolerance) const
         return HitCode::kVertex;
     }
     return IsNearEdge(x, y, tolerance, false) ? HitCode::kBody : HitCode::kNone;
+}
+
+void CDrawFreeLine::Draw(Canvas& dc) const
+{
+    LineStroke::DrawPath(dc, PointsMovedBy(0, 0), startArrow, endArrow, width, color, shadow, false);
+}
+
+void CDrawFreeLine::DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int px, int py, int qx,
+                                 int qy) const
+{
+    if (points.GetSize() < 2) {
+        return;
+    }
+    std::vector<CPoint> path = FeedbackPoints(view, mode, px, py, qx, qy);
+    if (!path.empty()) {
+        dc.Polyline(path.data(), static_cast<int>(path.size()));
+    }
 }
 
 std::unique_ptr<CDrawShape> CDrawFreeLine::Clone() const

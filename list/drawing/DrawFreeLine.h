@@ -13,6 +13,8 @@ class CDrawFreeLine : public CDrawPointListShape
     COLORREF color = RGB(0, 0, 0); // -1: not drawn
 
     int HitTest(int x, int y, int tolerance) const override;
+    // Nothing with fewer than two points.
+    void Draw(Canvas& dc) const override;
     std::unique_ptr<CDrawShape> Clone() const override;
     bool Read(const CStringArray& fields) override;
     bool Write(int indent, CString& out) const override;
@@ -20,4 +22,6 @@ class CDrawFreeLine : public CDrawPointListShape
 
   protected:
     bool RunPropertyDialog(IDrawPropertyDialogs& dialogs) override;
+    void DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int x0, int y0, int x1,
+                      int y1) const override;
 };

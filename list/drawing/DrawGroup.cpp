@@ -42,6 +42,14 @@ int CDrawGroup::HitTest(int x, int y, int tolerance) const
     return HitCode::kNone;
 }
 
+void CDrawGroup::DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int px, int py, int qx,
+                              int qy) const
+{
+    for (int i = 0; i < members.GetSize(); ++i) {
+        members.GetShape(i)->DrawDragFeedback(dc, view, mode, px, py, qx, qy);
+    }
+}
+
 bool CDrawGroup::IntersectsRect(const CRect& rect)
 {
     return members.SelectInRect(rect) > 0;

@@ -23,6 +23,7 @@ class CDrawGroup : public CDrawShape
     bool IntersectsRect(const CRect& rect) override;
     void AddHandlePoints(CPointArray& points) const override;
     CRect GetRect() const override { return members.GetBounds(); }
+    void Draw(Canvas& dc) const override { members.DrawAll(dc); }
     // Moves the group whatever the mode: a group is never resized.
     void MoveResize(int mode, int px, int py, int qx, int qy, int tolerance) override;
     void FlipHorizontal(const CRect& frame) override;
@@ -36,4 +37,6 @@ class CDrawGroup : public CDrawShape
 
   protected:
     bool RunPropertyDialog(IDrawPropertyDialogs& dialogs) override;
+    void DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int x0, int y0, int x1,
+                      int y1) const override;
 };

@@ -1,6 +1,9 @@
 #include "list/drawing/DrawLine.h"
 
+#include "list/drawing/EditViewMapping.h"
 #include "list/drawing/IDrawPropertyDialogs.h"
+#include "list/drawing/LineStroke.h"
+#include "platform/canvas/Canvas.h"
 
 int CDrawLine::HitTest(int x, int y, int tolerance) const
 {
@@ -14,6 +17,37 @@ int CDrawLine::HitTest(int x, int y, int tolerance) const
 bool CDrawLine::IntersectsRect(const CRect& rect)
 {
     return rect.PtInRect(start) || rect.PtInRect(end);
+}
+
+void CDrawLine::Draw(Canvas& dc) const
+{
+    LineStroke::DrawPath(dc, {start, end}, startArrow, endArrow, width, color, shadow, true);
+}
+
+void CDrawLine::DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int px, int py, int qx,
+                             int qy) const
+{
+    CPoint from = ImageToClient(view, start);
+    CPoint to = ImageToClient(view, end);
+    int dx = qx - px;
+    int dy = qy - py;
+    if (mode == HitCode::kBody) {
+        from.Offset(dx, dy);
+        to.Offset(dx, dy);
+    } else if (mode != HitCode::kNone && mode != HitCode::kCreating) {
+        if (IsSmallDrag(dx, dy)) {
+            return;
+        }
+        CPoint press = PressInImage(view, px, py);
+        int tolerance = view.GetHitTolerance();
+        if (IsNearPoint(press.x, press.y, start.x, start.y, tolerance)) {
+            from.Offset(dx, dy);
+        } else if (IsNearPoint(press.x, press.y, end.x, end.y, tolerance)) {
+            to.Offset(dx, dy);
+        }
+    }
+    dc.MoveTo(from);
+    dc.LineTo(to);
 }
 
 void CDrawLine::AddHandlePoints(CPointArray& points) const

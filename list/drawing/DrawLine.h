@@ -17,6 +17,7 @@ class CDrawLine : public CDrawShape
     int HitTest(int x, int y, int tolerance) const override;
     // The start or the end point lies in the rectangle.
     bool IntersectsRect(const CRect& rect) override;
+    void Draw(Canvas& dc) const override;
     void AddHandlePoints(CPointArray& points) const override;
     CRect GetRect() const override;
     void MoveResize(int mode, int px, int py, int qx, int qy, int tolerance) override;
@@ -30,4 +31,6 @@ class CDrawLine : public CDrawShape
 
   protected:
     bool RunPropertyDialog(IDrawPropertyDialogs& dialogs) override;
+    void DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int x0, int y0, int x1,
+                      int y1) const override;
 };

@@ -1,5 +1,7 @@
 #include "list/drawing/DrawPointListShape.h"
 
+#include "list/drawing/EditViewMapping.h"
+
 #include <algorithm>
 
 bool CDrawPointListShape::IntersectsRect(const CRect& rect)
@@ -21,13 +23,9 @@ void CDrawPointListShape::AddHandlePoints(CPointArray& handles) const
 
 CRect CDrawPointListShape::GetRect() const
 {
-    CRect r(9999, 9999, -9999, -9999);
+    CRect r = kNoPoints;
     for (int i = 0; i < points.GetSize(); ++i) {
-        const CPoint& p = points.Point(i);
-        r.left = std::min(r.left, p.x);
-        r.top = std::min(r.top, p.y);
-        r.right = std::max(r.right, p.x);
-        r.bottom = std::max(r.bottom, p.y);
+        IncludePoint(r, points.Point(i));
     }
     return r;
 }
@@ -99,6 +97,46 @@ bool CDrawPointListShape::IsNearEdge(int x, int y, int tolerance, bool closed) c
         return IsNearSegment(x, y, last.x, last.y, first.x, first.y, tolerance);
     }
     return false;
+}
+
+std::vector<CPoint> CDrawPointListShape::PointsMovedBy(int dx, int dy) const
+{
+    std::vector<CPoint> moved;
+    moved.reserve(points.GetSize());
+    for (int i = 0; i < points.GetSize(); ++i) {
+        moved.push_back(points.Point(i));
+        moved.back().Offset(dx, dy);
+    }
+    return moved;
+}
+
+std::vector<CPoint> CDrawPointListShape::FeedbackPoints(const CEditViewMapping& view, int mode, int px,
+                                                        int py, int qx, int qy) const
+{
+    std::vector<CPoint> client;
+    for (int i = 0; i < points.GetSize(); ++i) {
+        client.push_back(ImageToClient(view, points.Point(i)));
+    }
+    int dx = qx - px;
+    int dy = qy - py;
+    if (mode == HitCode::kBody) {
+        for (CPoint& p : client) {
+            p.Offset(dx, dy);
+        }
+    } else if (mode != HitCode::kNone && mode != HitCode::kCreating) {
+        if (IsSmallDrag(dx, dy)) {
+            return {};
+        }
+        CPoint press = PressInImage(view, px, py);
+        int tolerance = view.GetHitTolerance();
+        for (int i = 0; i < points.GetSize(); ++i) {
+            if (IsNearPoint(press.x, press.y, points.Point(i).x, points.Point(i).y, tolerance)) {
+                client[i].Offset(dx, dy);
+                break;
+            }
+        }
+    }
+    return client;
 }
 
 bool CDrawPointListShape::ReadPointKey(const CString& key, const CString& value)

@@ -11,6 +11,8 @@ class CDrawPolygon : public CDrawPointListShape
     COLORREF fillColor = kDefaultColor;  // -1: not filled
 
     int HitTest(int x, int y, int tolerance) const override;
+    // Nothing with fewer than three points.
+    void Draw(Canvas& dc) const override;
     std::unique_ptr<CDrawShape> Clone() const override;
     bool Read(const CStringArray& fields) override;
     bool Write(int indent, CString& out) const override;
@@ -18,4 +20,6 @@ class CDrawPolygon : public CDrawPointListShape
 
   protected:
     bool RunPropertyDialog(IDrawPropertyDialogs& dialogs) override;
+    void DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int x0, int y0, int x1,
+                      int y1) const override;
 };

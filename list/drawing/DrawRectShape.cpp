@@ -1,6 +1,8 @@
 #include "list/drawing/DrawRectShape.h"
 
 #include "list/drawing/DrwValues.h"
+#include "list/drawing/EditViewMapping.h"
+#include "platform/canvas/Canvas.h"
 
 #include <utility>
 
@@ -177,4 +179,64 @@ void CDrawRectShape::CopyRectTo(CDrawRectShape& copy) const
     copy.y1 = y1;
     copy.x2 = x2;
     copy.y2 = y2;
+}
+
+void CDrawRectShape::DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int px, int py, int qx,
+                                  int qy) const
+{
+    CRect r = GetRect();
+    view.ImageToViewRect(r);
+    view.ViewToClientRect(r);
+    r.NormalizeRect();
+    int dx = qx - px;
+    int dy = qy - py;
+    if (mode == HitCode::kBody) {
+        r.OffsetRect(dx, dy);
+    } else if (mode != HitCode::kNone && mode != HitCode::kCreating) {
+        if (IsSmallDrag(dx, dy)) {
+            return;
+        }
+        CPoint press = PressInImage(view, px, py);
+        int tolerance = view.GetHitTolerance();
+        int midX = (x1 + x2) / 2;
+        int midY = (y1 + y2) / 2;
+        // Each handle with the sides of the client rectangle it drags.
+        const struct
+        {
+            int hx;
+            int hy;
+            int* side;
+            int* end;
+        } handles[] = {
+            {x1, y1, &r.left, &r.top},      {x2, y1, &r.right, &r.top},   {x2, y2, &r.right, &r.bottom},
+            {x1, y2, &r.left, &r.bottom},   {midX, y1, nullptr, &r.top},  {x2, midY, &r.right, nullptr},
+            {midX, y2, nullptr, &r.bottom}, {x1, midY, &r.left, nullptr},
+        };
+        for (const auto& handle : handles) {
+            if (IsNearPoint(press.x, press.y, handle.hx, handle.hy, tolerance)) {
+                if (handle.side != nullptr) {
+                    *handle.side += dx;
+                }
+                if (handle.end != nullptr) {
+                    *handle.end += dy;
+                }
+                break;
+            }
+        }
+        // Dragged across the opposite side, it still shows where the rectangle will lie.
+        r.NormalizeRect();
+    }
+    if (r.IsRectEmpty()) {
+        return;
+    }
+    DrawFeedbackOutline(dc, r);
+    dc.MoveTo(r.left, r.top);
+    dc.LineTo(r.right, r.bottom);
+    dc.MoveTo(r.right, r.top);
+    dc.LineTo(r.left, r.bottom);
+}
+
+void CDrawRectShape::DrawFeedbackOutline(Canvas& dc, const CRect& rect) const
+{
+    dc.Rectangle(rect);
 }

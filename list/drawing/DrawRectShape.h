@@ -24,6 +24,11 @@ class CDrawRectShape : public CDrawShape
     void Normalize();
 
   protected:
+    void DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int x0, int y0, int x1,
+                      int y1) const override;
+    // The outline of the feedback: a rectangle, or what the kind looks like.
+    virtual void DrawFeedbackOutline(Canvas& dc, const CRect& rect) const;
+
     // Hit code of the handle at (x, y): corners 5 and 6, edge middles 3 and 4; 0 for none.
     int HandleHit(int x, int y, int tolerance) const;
     // Whether (x, y) lies within the tolerance of one of the four edges.

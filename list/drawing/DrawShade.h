@@ -11,6 +11,9 @@ class CDrawShade : public CDrawRectShape
 
     int HitTest(int x, int y, int tolerance) const override;
     bool IntersectsRect(const CRect& rect) override { return OverlapsRect(rect); }
+    // Each cell takes the colour under its centre from what the canvas holds: the photo and the
+    // shapes below. Needs a canvas that can be read back.
+    void Draw(Canvas& dc) const override;
     std::unique_ptr<CDrawShape> Clone() const override;
     bool Read(const CStringArray& fields) override;
     bool Write(int indent, CString& out) const override;

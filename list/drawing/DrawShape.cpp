@@ -1,7 +1,9 @@
 #include "list/drawing/DrawShape.h"
 
 #include "list/drawing/DrwValues.h"
+#include "list/drawing/EditViewMapping.h"
 #include "list/drawing/IDrawPropertyDialogs.h"
+#include "platform/canvas/Canvas.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -22,6 +24,36 @@ bool CDrawShape::Properties(IDrawPropertyDialogs& dialogs)
         dialogs.ReportError(nullptr, "EditPhotoDoc", __LINE__);
         return true;
     }
+}
+
+void CDrawShape::DrawDragFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int x0, int y0, int x1,
+                                  int y1) const
+{
+    int saved = dc.SaveDC();
+    dc.SelectPen({PS_DOT, 0, RGB(0, 0, 0)});
+    dc.SelectBrush(Canvas::Brush::Null());
+    dc.SetROP2(R2_NOT);
+    DrawFeedback(dc, view, mode, x0, y0, x1, y1);
+    dc.RestoreDC(saved);
+}
+
+void CDrawShape::SelectSolidPen(Canvas& dc, int width, COLORREF color)
+{
+    dc.SelectPen({PS_SOLID, std::max(width, 0), color});
+}
+
+CPoint CDrawShape::ImageToClient(const CEditViewMapping& view, CPoint point)
+{
+    view.ImageToView(point);
+    view.ViewToClient(point);
+    return point;
+}
+
+CPoint CDrawShape::PressInImage(const CEditViewMapping& view, int x0, int y0)
+{
+    CPoint press(x0, y0);
+    view.ViewToImage(press);
+    return press;
 }
 
 bool CDrawShape::IsNearPoint(int x, int y, int px, int py, int tolerance)
@@ -64,6 +96,14 @@ bool CDrawShape::IsOnInnerSide(int x, int y, int x1, int y1, int x2, int y2, int
     }
     Wide xl = (Wide(y) - y1) * (Wide(x2) - x1) / (Wide(y2) - y1) + x1;
     return y1 < y2 ? x >= xl : x <= xl;
+}
+
+void CDrawShape::IncludePoint(CRect& extent, const CPoint& p)
+{
+    extent.left = std::min(extent.left, p.x);
+    extent.top = std::min(extent.top, p.y);
+    extent.right = std::max(extent.right, p.x);
+    extent.bottom = std::max(extent.bottom, p.y);
 }
 
 int CDrawShape::NormalizeQuarterTurns(int quarterTurns)

@@ -9,7 +9,9 @@
 
 #include <memory>
 
+class Canvas;
 class CDrawShapeList;
+class CEditViewMapping;
 class IDrawPropertyDialogs;
 
 // Kind names: the drw keywords, and the one string object each kind returns, so that kinds are
@@ -53,6 +55,13 @@ class CDrawShape : public CObject
     virtual bool IntersectsRect(const CRect&) { return false; }
     virtual void AddHandlePoints(CPointArray& points) const = 0;
     virtual CRect GetRect() const = 0;
+    // Draws the shape on a canvas in photo pixels.
+    virtual void Draw(Canvas& dc) const = 0;
+    // The outline the editor shows while the shape is dragged, drawn on its window in client
+    // coordinates with a dotted inverting pen, so that drawing it again erases it. mode is a hit
+    // code; (x0, y0) is the press and (x1, y1) the current point, in view coordinates.
+    void DrawDragFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int x0, int y0, int x1,
+                          int y1) const;
     virtual void MoveResize(int mode, int x0, int y0, int x1, int y1, int tolerance) = 0;
     virtual void FlipHorizontal(const CRect& frame) = 0;
     virtual void FlipVertical(const CRect& frame) = 0;
@@ -75,6 +84,10 @@ class CDrawShape : public CObject
     // Whether (x, y) is on the inner side of the directed edge of a box whose corners run
     // top-left, bottom-left, bottom-right, top-right.
     static bool IsOnInnerSide(int x, int y, int x1, int y1, int x2, int y2, int tolerance);
+
+    // The extent of no points, which every point then widens.
+    static constexpr CRect kNoPoints{9999, 9999, -9999, -9999};
+    static void IncludePoint(CRect& extent, const CPoint& point);
 
     // Quarter turns taken into 0 to 3.
     static int NormalizeQuarterTurns(int quarterTurns);
@@ -100,6 +113,17 @@ class CDrawShape : public CObject
     static void AddRectHandlePoints(CPointArray& points, const CRect& rect);
 
     virtual bool RunPropertyDialog(IDrawPropertyDialogs& dialogs) = 0;
+    // The kind's outline inside the frame that DrawDragFeedback sets up.
+    virtual void DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int x0, int y0, int x1,
+                              int y1) const = 0;
+
+    // A solid pen; widths below 0 draw as 0, one device pixel.
+    static void SelectSolidPen(Canvas& dc, int width, COLORREF color);
+    static CPoint ImageToClient(const CEditViewMapping& view, CPoint point);
+    // The press of a drag in photo pixels.
+    static CPoint PressInImage(const CEditViewMapping& view, int x0, int y0);
+    // A drag of at most one pixel either way moves no handle.
+    static bool IsSmallDrag(int dx, int dy) { return dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1; }
 
     // "name," with the indent in front.
     void BeginLine(int indent, CString& out) const;

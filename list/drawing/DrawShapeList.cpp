@@ -9,6 +9,7 @@
 #include "list/drawing/DrawLine.h"
 #include "list/drawing/DrawPolygon.h"
 #include "list/drawing/DrawShade.h"
+#include "list/drawing/DrawText.h"
 #include "list/drawing/DrwLineReader.h"
 #include "list/drawing/DrwValues.h"
 
@@ -48,6 +49,9 @@ std::unique_ptr<CDrawShape> CreateShape(const CString& kind)
     }
     if (kind == DrawKind::kShade) {
         return std::make_unique<CDrawShade>();
+    }
+    if (kind == DrawKind::kText) {
+        return std::make_unique<CDrawText>();
     }
     if (kind == DrawKind::kArea) {
         return std::make_unique<CDrawArea>();
@@ -136,6 +140,13 @@ CRect CDrawShapeList::GetBounds() const
         }
     }
     return bounds;
+}
+
+void CDrawShapeList::DrawAll(Canvas& dc) const
+{
+    for (int i = 0; i < GetSize(); ++i) {
+        GetShape(i)->Draw(dc);
+    }
 }
 
 void CDrawShapeList::MoveResize(int mode, int x0, int y0, int x1, int y1, int tolerance)

@@ -29,6 +29,8 @@ class CDrawShapeList : public CObArrayEx
     int GetHandlePoints(CPointArray& points) const;
     // Union of every shape's rectangle; empty for an empty list.
     CRect GetBounds() const;
+    // Every shape in stacking order.
+    void DrawAll(Canvas& dc) const;
     // Mode 1 moves every selected shape; modes 2 to 6 act on the first selected shape only.
     void MoveResize(int mode, int x0, int y0, int x1, int y1, int tolerance);
     void DeselectAll();
