@@ -50,24 +50,13 @@ std::unique_ptr<CDrawShape> CDrawBox::Clone() const
 void CDrawBox::CopyBoxTo(CDrawBox& copy) const
 {
     CopyRectTo(copy);
-    copy.borderWidth = borderWidth;
-    copy.borderColor = borderColor;
-    copy.fillColor = fillColor;
+    static_cast<COutlineStyle&>(copy) = *this;
 }
 
 bool CDrawBox::Read(const CStringArray& fields)
 {
     ForEachKey(fields, false, [this](const CString& key, const CString& value) {
-        if (ReadRectKey(key, value) || ReadShadowKey(key, value)) {
-            return;
-        }
-        if (key == "bd.w") {
-            borderWidth = DrwValue::ToPenWidth(value);
-        } else if (key == "bd.c") {
-            borderColor = static_cast<COLORREF>(DrwValue::ToInt(value));
-        } else if (key == "bk.c") {
-            fillColor = static_cast<COLORREF>(DrwValue::ToInt(value));
-        }
+        ReadRectKey(key, value) || ReadShadowKey(key, value) || ReadOutlineKey(key, value);
     });
     return true;
 }
@@ -76,8 +65,8 @@ bool CDrawBox::Write(int indent, CString& out) const
 {
     BeginLine(indent, out);
     AppendRectKeys(out);
-    out.AppendFormat(",bd.w=%d,bd.c=%d,bk.c=%d,", borderWidth, static_cast<int>(borderColor),
-                     static_cast<int>(fillColor));
+    out += ',';
+    AppendOutlineKeys(out);
     AppendShadowKeys(out);
     out += '\n';
     return true;

@@ -1,15 +1,12 @@
 #pragma once
 
 #include "list/drawing/DrawRectShape.h"
+#include "list/drawing/OutlineStyle.h"
 
 // A rectangle with a border of some pixels, an optional fill and a shadow.
-class CDrawBox : public CDrawRectShape
+class CDrawBox : public CDrawRectShape, public COutlineStyle
 {
   public:
-    int borderWidth = 1;
-    COLORREF borderColor = RGB(0, 0, 0); // -1: no border
-    COLORREF fillColor = kDefaultColor;  // -1: not filled
-
     int HitTest(int x, int y, int tolerance) const override;
     bool IntersectsRect(const CRect& rect) override { return OverlapsRect(rect); }
     // Shadow, fill, then a border of one-pixel frames at 0, +1, -1, +2, -2 ... from the edge.

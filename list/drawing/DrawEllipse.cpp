@@ -44,18 +44,10 @@ void CDrawEllipse::Draw(Canvas& dc) const
     if (shadow.IsDrawn()) {
         CRect cast = GetRect();
         cast.OffsetRect(shadow.x, shadow.y);
-        SelectSolidPen(dc, borderWidth, shadow.color);
-        dc.SelectBrush(Canvas::Brush::Solid(shadow.color));
+        SelectShadowTools(dc, shadow.color);
         dc.Ellipse(cast);
     }
-    bool outlined = borderColor != kDefaultColor && borderWidth > 0;
-    if (outlined || fillColor != kDefaultColor) {
-        if (outlined) {
-            SelectSolidPen(dc, borderWidth, borderColor);
-        } else {
-            dc.SelectPen({PS_NULL, 0, 0});
-        }
-        dc.SelectBrush(fillColor == kDefaultColor ? Canvas::Brush::Null() : Canvas::Brush::Solid(fillColor));
+    if (SelectBodyTools(dc)) {
         dc.Ellipse(GetRect());
     }
     dc.RestoreDC(saved);

@@ -2,7 +2,6 @@
 
 #include "list/drawing/EditViewMapping.h"
 #include "list/drawing/IDrawPropertyDialogs.h"
-#include "list/drawing/LineStroke.h"
 #include "platform/canvas/Canvas.h"
 
 int CDrawFreeLine::HitTest(int x, int y, int tolerance) const
@@ -15,7 +14,7 @@ int CDrawFreeLine::HitTest(int x, int y, int tolerance) const
 
 void CDrawFreeLine::Draw(Canvas& dc) const
 {
-    LineStroke::DrawPath(dc, PointsMovedBy(0, 0), startArrow, endArrow, width, color, shadow, false);
+    DrawPath(dc, PointsMovedBy(0, 0), shadow, false);
 }
 
 void CDrawFreeLine::DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int px, int py, int qx,
@@ -35,10 +34,7 @@ std::unique_ptr<CDrawShape> CDrawFreeLine::Clone() const
     auto copy = std::make_unique<CDrawFreeLine>();
     CopyBaseTo(*copy);
     copy->points.CopyFrom(points);
-    copy->startArrow = startArrow;
-    copy->endArrow = endArrow;
-    copy->width = width;
-    copy->color = color;
+    static_cast<CLineStyle&>(*copy) = *this;
     return copy;
 }
 
@@ -46,16 +42,7 @@ bool CDrawFreeLine::Read(const CStringArray& fields)
 {
     int arrows = 0;
     ForEachKey(fields, false, [&](const CString& key, const CString& value) {
-        if (ReadPointKey(key, value) || ReadShadowKey(key, value)) {
-            return;
-        }
-        if (key == "ar") {
-            DrwValue::TakeArrow(arrows, value, startArrow, endArrow);
-        } else if (key == "bd.w") {
-            width = DrwValue::ToPenWidth(value);
-        } else if (key == "bd.c") {
-            color = static_cast<COLORREF>(DrwValue::ToInt(value));
-        }
+        ReadPointKey(key, value) || ReadShadowKey(key, value) || ReadLineKey(key, value, arrows);
     });
     return true;
 }
@@ -64,9 +51,7 @@ bool CDrawFreeLine::Write(int indent, CString& out) const
 {
     BeginLine(indent, out);
     AppendPointKeys(out);
-    DrwValue::AppendArrowKey(out, startArrow);
-    DrwValue::AppendArrowKey(out, endArrow);
-    out.AppendFormat("bd.w=%d,bd.c=%d,", width, static_cast<int>(color));
+    AppendLineKeys(out);
     AppendShadowKeys(out);
     out += '\n';
     return true;

@@ -1,17 +1,12 @@
 #pragma once
 
-#include "list/drawing/ArrowRecord.h"
 #include "list/drawing/DrawPointListShape.h"
+#include "list/drawing/LineStyle.h"
 
 // An open polyline through two or more points with optional arrow heads at both ends.
-class CDrawFreeLine : public CDrawPointListShape
+class CDrawFreeLine : public CDrawPointListShape, public CLineStyle
 {
   public:
-    ArrowRecord startArrow; // at the first point
-    ArrowRecord endArrow;   // at the last point
-    int width = 1;
-    COLORREF color = RGB(0, 0, 0); // -1: not drawn
-
     int HitTest(int x, int y, int tolerance) const override;
     // Nothing with fewer than two points.
     void Draw(Canvas& dc) const override;

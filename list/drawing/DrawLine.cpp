@@ -2,7 +2,6 @@
 
 #include "list/drawing/EditViewMapping.h"
 #include "list/drawing/IDrawPropertyDialogs.h"
-#include "list/drawing/LineStroke.h"
 #include "platform/canvas/Canvas.h"
 
 int CDrawLine::HitTest(int x, int y, int tolerance) const
@@ -21,7 +20,7 @@ bool CDrawLine::IntersectsRect(const CRect& rect)
 
 void CDrawLine::Draw(Canvas& dc) const
 {
-    LineStroke::DrawPath(dc, {start, end}, startArrow, endArrow, width, color, shadow, true);
+    DrawPath(dc, {start, end}, shadow, true);
 }
 
 void CDrawLine::DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int px, int py, int qx,
@@ -104,10 +103,7 @@ std::unique_ptr<CDrawShape> CDrawLine::Clone() const
     CopyBaseTo(*copy);
     copy->start = start;
     copy->end = end;
-    copy->startArrow = startArrow;
-    copy->endArrow = endArrow;
-    copy->width = width;
-    copy->color = color;
+    static_cast<CLineStyle&>(*copy) = *this;
     return copy;
 }
 
@@ -116,7 +112,7 @@ bool CDrawLine::Read(const CStringArray& fields)
     int pointCount = 0;
     int arrowCount = 0;
     ForEachKey(fields, false, [&](const CString& key, const CString& value) {
-        if (ReadShadowKey(key, value)) {
+        if (ReadShadowKey(key, value) || ReadLineKey(key, value, arrowCount)) {
             return;
         }
         if (key == "ps") {
@@ -131,12 +127,6 @@ bool CDrawLine::Read(const CStringArray& fields)
                 }
             }
             ++pointCount;
-        } else if (key == "ar") {
-            DrwValue::TakeArrow(arrowCount, value, startArrow, endArrow);
-        } else if (key == "bd.w") {
-            width = DrwValue::ToPenWidth(value);
-        } else if (key == "bd.c") {
-            color = static_cast<COLORREF>(DrwValue::ToInt(value));
         }
     });
     return true;
@@ -146,9 +136,7 @@ bool CDrawLine::Write(int indent, CString& out) const
 {
     BeginLine(indent, out);
     out.AppendFormat("ps=%d:%d,ps=%d:%d,", start.x, start.y, end.x, end.y);
-    DrwValue::AppendArrowKey(out, startArrow);
-    DrwValue::AppendArrowKey(out, endArrow);
-    out.AppendFormat("bd.w=%d,bd.c=%d,", width, static_cast<int>(color));
+    AppendLineKeys(out);
     AppendShadowKeys(out);
     out += '\n';
     return true;

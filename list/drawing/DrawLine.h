@@ -1,18 +1,14 @@
 #pragma once
 
-#include "list/drawing/ArrowRecord.h"
 #include "list/drawing/DrawShape.h"
+#include "list/drawing/LineStyle.h"
 
 // One straight segment with optional arrow heads at both ends.
-class CDrawLine : public CDrawShape
+class CDrawLine : public CDrawShape, public CLineStyle
 {
   public:
     CPoint start;
     CPoint end;
-    ArrowRecord startArrow;
-    ArrowRecord endArrow;
-    int width = 1;
-    COLORREF color = RGB(0, 0, 0); // -1: not drawn
 
     int HitTest(int x, int y, int tolerance) const override;
     // The start or the end point lies in the rectangle.

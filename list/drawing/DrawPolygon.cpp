@@ -2,7 +2,6 @@
 
 #include "list/drawing/EditViewMapping.h"
 #include "list/drawing/IDrawPropertyDialogs.h"
-#include "list/drawing/LineStroke.h"
 #include "platform/canvas/Canvas.h"
 
 int CDrawPolygon::HitTest(int x, int y, int tolerance) const
@@ -23,18 +22,10 @@ void CDrawPolygon::Draw(Canvas& dc) const
     dc.SetPolyFillMode(WINDING);
     if (shadow.IsDrawn()) {
         std::vector<CPoint> cast = PointsMovedBy(shadow.x, shadow.y);
-        SelectSolidPen(dc, borderWidth, shadow.color);
-        dc.SelectBrush(Canvas::Brush::Solid(shadow.color));
+        SelectShadowTools(dc, shadow.color);
         dc.Polygon(cast.data(), static_cast<int>(cast.size()));
     }
-    bool outlined = borderColor != kDefaultColor && borderWidth > 0;
-    if (outlined || fillColor != kDefaultColor) {
-        if (outlined) {
-            SelectSolidPen(dc, borderWidth, borderColor);
-        } else {
-            dc.SelectPen({PS_NULL, 0, 0});
-        }
-        dc.SelectBrush(fillColor == kDefaultColor ? Canvas::Brush::Null() : Canvas::Brush::Solid(fillColor));
+    if (SelectBodyTools(dc)) {
         std::vector<CPoint> body = PointsMovedBy(0, 0);
         dc.Polygon(body.data(), static_cast<int>(body.size()));
     }
@@ -63,25 +54,14 @@ std::unique_ptr<CDrawShape> CDrawPolygon::Clone() const
     auto copy = std::make_unique<CDrawPolygon>();
     CopyBaseTo(*copy);
     copy->points.CopyFrom(points);
-    copy->borderWidth = borderWidth;
-    copy->borderColor = borderColor;
-    copy->fillColor = fillColor;
+    static_cast<COutlineStyle&>(*copy) = *this;
     return copy;
 }
 
 bool CDrawPolygon::Read(const CStringArray& fields)
 {
     ForEachKey(fields, false, [this](const CString& key, const CString& value) {
-        if (ReadPointKey(key, value) || ReadShadowKey(key, value)) {
-            return;
-        }
-        if (key == "bd.w") {
-            borderWidth = DrwValue::ToPenWidth(value);
-        } else if (key == "bd.c") {
-            borderColor = static_cast<COLORREF>(DrwValue::ToInt(value));
-        } else if (key == "bk.c") {
-            fillColor = static_cast<COLORREF>(DrwValue::ToInt(value));
-        }
+        ReadPointKey(key, value) || ReadShadowKey(key, value) || ReadOutlineKey(key, value);
     });
     return true;
 }
@@ -90,8 +70,7 @@ bool CDrawPolygon::Write(int indent, CString& out) const
 {
     BeginLine(indent, out);
     AppendPointKeys(out);
-    out.AppendFormat("bd.w=%d,bd.c=%d,bk.c=%d,", borderWidth, static_cast<int>(borderColor),
-                     static_cast<int>(fillColor));
+    AppendOutlineKeys(out);
     AppendShadowKeys(out);
     out += '\n';
     return true;

@@ -1,15 +1,12 @@
 #pragma once
 
 #include "list/drawing/DrawPointListShape.h"
+#include "list/drawing/OutlineStyle.h"
 
 // A closed outline through three or more points, optionally filled, with a shadow.
-class CDrawPolygon : public CDrawPointListShape
+class CDrawPolygon : public CDrawPointListShape, public COutlineStyle
 {
   public:
-    int borderWidth = 1;
-    COLORREF borderColor = RGB(0, 0, 0); // -1: no outline
-    COLORREF fillColor = kDefaultColor;  // -1: not filled
-
     int HitTest(int x, int y, int tolerance) const override;
     // Nothing with fewer than three points.
     void Draw(Canvas& dc) const override;

@@ -89,6 +89,9 @@ class CDrawShape : public CObject
     static constexpr CRect kNoPoints{9999, 9999, -9999, -9999};
     static void IncludePoint(CRect& extent, const CPoint& point);
 
+    // A solid pen; widths below 0 draw as 0, one device pixel.
+    static void SelectSolidPen(Canvas& dc, int width, COLORREF color);
+
     // Quarter turns taken into 0 to 3.
     static int NormalizeQuarterTurns(int quarterTurns);
     // Turns a point about the frame by c quarter turns (0 to 3) to the left.
@@ -117,8 +120,6 @@ class CDrawShape : public CObject
     virtual void DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int x0, int y0, int x1,
                               int y1) const = 0;
 
-    // A solid pen; widths below 0 draw as 0, one device pixel.
-    static void SelectSolidPen(Canvas& dc, int width, COLORREF color);
     static CPoint ImageToClient(const CEditViewMapping& view, CPoint point);
     // The press of a drag in photo pixels.
     static CPoint PressInImage(const CEditViewMapping& view, int x0, int y0);

@@ -73,21 +73,6 @@ ArrowRecord ToArrow(const CString& text)
     return arrow;
 }
 
-void TakeArrow(int& count, const CString& text, ArrowRecord& first, ArrowRecord& second)
-{
-    if (count == 0) {
-        first = ToArrow(text);
-    } else if (count == 1) {
-        second = ToArrow(text);
-    }
-    ++count;
-}
-
-void AppendArrowKey(CString& out, const ArrowRecord& arrow)
-{
-    out.AppendFormat("ar=%d:%d:%d,", arrow.length, arrow.angle, arrow.filled ? 1 : 0);
-}
-
 CString Unquote(const CString& text)
 {
     if (text.GetLength() < 2) {

@@ -30,11 +30,6 @@ int ClampCoordinate(long long value);
 CPoint ToPoint(const CString& text, bool* hasColon = nullptr);
 // "length:angle:filled"
 ArrowRecord ToArrow(const CString& text);
-// The first arrow value of a line goes to first, the second to second, later ones nowhere;
-// count is how many were seen before.
-void TakeArrow(int& count, const CString& text, ArrowRecord& first, ArrowRecord& second);
-// "ar=%d:%d:%d," of an arrow.
-void AppendArrowKey(CString& out, const ArrowRecord& arrow);
 // The value without its first and last character (its quotes); empty when it is shorter.
 CString Unquote(const CString& text);
 

@@ -2,33 +2,14 @@
 #include "list/drawing/DrawLine.h"
 #include "list/drawing/DrawPolygon.h"
 
+#include "support/TestShapes.h"
+
 #include <gtest/gtest.h>
-
-namespace {
-
-template <class Shape> Shape Through(std::initializer_list<CPoint> points)
-{
-    Shape shape;
-    for (const CPoint& p : points) {
-        shape.points.AddPoint(p);
-    }
-    return shape;
-}
-
-CDrawLine LineFrom(int x1, int y1, int x2, int y2)
-{
-    CDrawLine line;
-    line.start = CPoint(x1, y1);
-    line.end = CPoint(x2, y2);
-    return line;
-}
-
-} // namespace
 
 TEST(DrawPolygon, ClosingEdgeHitsThePolygonButNotTheFreeLine)
 {
-    auto polygon = Through<CDrawPolygon>({{0, 0}, {100, 0}, {100, 100}});
-    auto freeLine = Through<CDrawFreeLine>({{0, 0}, {100, 0}, {100, 100}});
+    auto polygon = MakeThrough<CDrawPolygon>({{0, 0}, {100, 0}, {100, 100}});
+    auto freeLine = MakeThrough<CDrawFreeLine>({{0, 0}, {100, 0}, {100, 100}});
     EXPECT_EQ(polygon.HitTest(50, 51, 2), HitCode::kBody);
     EXPECT_EQ(freeLine.HitTest(50, 51, 2), HitCode::kNone);
     EXPECT_EQ(freeLine.HitTest(50, 1, 2), HitCode::kBody);
@@ -39,7 +20,7 @@ TEST(DrawPolygon, ClosingEdgeHitsThePolygonButNotTheFreeLine)
 
 TEST(DrawPolygon, SelectedVertexIsGrabbedAndMovedAlone)
 {
-    auto polygon = Through<CDrawPolygon>({{0, 0}, {100, 0}, {100, 100}});
+    auto polygon = MakeThrough<CDrawPolygon>({{0, 0}, {100, 0}, {100, 100}});
     EXPECT_EQ(polygon.HitTest(101, 99, 2), HitCode::kBody);
     polygon.selected = true;
     EXPECT_EQ(polygon.HitTest(101, 99, 2), HitCode::kVertex);
@@ -57,7 +38,7 @@ TEST(DrawPolygon, SelectedVertexIsGrabbedAndMovedAlone)
 
 TEST(DrawPointListShape, BoundsOfThePointsOrTheEmptyStart)
 {
-    auto polygon = Through<CDrawPolygon>({{300, 20}, {0, 500}, {120, 7}});
+    auto polygon = MakeThrough<CDrawPolygon>({{300, 20}, {0, 500}, {120, 7}});
     EXPECT_EQ(polygon.GetRect(), CRect(0, 7, 300, 500));
     CDrawPolygon empty;
     EXPECT_EQ(empty.GetRect(), CRect(9999, 9999, -9999, -9999));
@@ -70,11 +51,11 @@ TEST(DrawPointListShape, ShortPointListsAreHandledWithoutFailing)
     // Files can hold polygons and freelines with fewer points than the editor makes.
     CDrawPolygon none;
     EXPECT_EQ(none.HitTest(0, 0, 3), HitCode::kNone);
-    auto one = Through<CDrawFreeLine>({{5, 5}});
+    auto one = MakeThrough<CDrawFreeLine>({{5, 5}});
     EXPECT_EQ(one.HitTest(5, 5, 3), HitCode::kNone);
     one.selected = true;
     EXPECT_EQ(one.HitTest(5, 5, 3), HitCode::kVertex);
-    auto two = Through<CDrawPolygon>({{0, 0}, {50, 0}});
+    auto two = MakeThrough<CDrawPolygon>({{0, 0}, {50, 0}});
     EXPECT_EQ(two.HitTest(25, 1, 2), HitCode::kBody);
     two.Rotate(1, CRect(0, 0, 50, 50));
     EXPECT_EQ(two.points.Point(1), CPoint(0, 0));
@@ -82,7 +63,7 @@ TEST(DrawPointListShape, ShortPointListsAreHandledWithoutFailing)
 
 TEST(DrawPointListShape, FlipsAndTurnsMapEveryPoint)
 {
-    auto freeLine = Through<CDrawFreeLine>({{0, 0}, {10, 0}, {10, 20}});
+    auto freeLine = MakeThrough<CDrawFreeLine>({{0, 0}, {10, 0}, {10, 20}});
     freeLine.FlipHorizontal(CRect(0, 0, 10, 20));
     EXPECT_EQ(freeLine.points.Point(0), CPoint(10, 0));
     EXPECT_EQ(freeLine.points.Point(2), CPoint(0, 20));
@@ -95,7 +76,7 @@ TEST(DrawPointListShape, FlipsAndTurnsMapEveryPoint)
 
 TEST(DrawLine, EndsAreHandlesAndTheSegmentIsTheBody)
 {
-    CDrawLine line = LineFrom(0, 0, 100, 50);
+    CDrawLine line = MakeLine(0, 0, 100, 50);
     EXPECT_EQ(line.HitTest(1, 1, 3), HitCode::kBody);
     EXPECT_EQ(line.HitTest(50, 40, 3), HitCode::kNone);
     line.selected = true;
@@ -105,13 +86,13 @@ TEST(DrawLine, EndsAreHandlesAndTheSegmentIsTheBody)
     EXPECT_EQ(line.start, CPoint(0, 0));
     EXPECT_EQ(line.end, CPoint(110, 60));
     EXPECT_EQ(line.GetRect(), CRect(0, 0, 110, 60));
-    CDrawLine backwards = LineFrom(10, 20, 0, 5);
+    CDrawLine backwards = MakeLine(10, 20, 0, 5);
     EXPECT_EQ(backwards.GetRect(), CRect(0, 5, 10, 20));
 }
 
 TEST(DrawLine, QuarterTurnWithinItsOwnFrame)
 {
-    CDrawLine line = LineFrom(0, 0, 10, 0);
+    CDrawLine line = MakeLine(0, 0, 10, 0);
     line.Rotate(1, CRect(0, 0, 10, 0));
     EXPECT_EQ(line.start, CPoint(0, 10));
     EXPECT_EQ(line.end, CPoint(0, 0));
@@ -119,7 +100,7 @@ TEST(DrawLine, QuarterTurnWithinItsOwnFrame)
 
 TEST(DrawLine, SelectionRectangleNeedsAnEndPoint)
 {
-    CDrawLine line = LineFrom(0, 0, 100, 100);
+    CDrawLine line = MakeLine(0, 0, 100, 100);
     EXPECT_FALSE(line.IntersectsRect(CRect(40, 40, 60, 60)));
     EXPECT_TRUE(line.IntersectsRect(CRect(90, 90, 101, 101)));
     EXPECT_FALSE(line.IntersectsRect(CRect(90, 90, 100, 100)));
@@ -127,7 +108,7 @@ TEST(DrawLine, SelectionRectangleNeedsAnEndPoint)
 
 TEST(DrawPointShapes, ClonesAreDeepCopies)
 {
-    auto freeLine = Through<CDrawFreeLine>({{1, 2}, {3, 4}});
+    auto freeLine = MakeThrough<CDrawFreeLine>({{1, 2}, {3, 4}});
     freeLine.startArrow = {10, 30, true};
     freeLine.width = 4;
     freeLine.selected = true;
@@ -140,7 +121,7 @@ TEST(DrawPointShapes, ClonesAreDeepCopies)
     EXPECT_EQ(f.width, 4);
     EXPECT_FALSE(f.selected);
 
-    CDrawLine line = LineFrom(1, 2, 3, 4);
+    CDrawLine line = MakeLine(1, 2, 3, 4);
     line.endArrow = {5, 6, false};
     line.color = RGB(1, 1, 1);
     auto lineCopy = line.Clone();

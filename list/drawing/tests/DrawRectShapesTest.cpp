@@ -4,23 +4,13 @@
 #include "list/drawing/DrawShade.h"
 
 #include "support/FakeDrawingHost.h"
+#include "support/TestShapes.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-template <class Shape> Shape Make(int x1, int y1, int x2, int y2)
-{
-    Shape shape;
-    shape.SetRect(CRect(x1, y1, x2, y2));
-    return shape;
-}
-
-} // namespace
-
 TEST(DrawBox, UnfilledIsHitOnItsEdgesFilledAnywhereInside)
 {
-    CDrawBox box = Make<CDrawBox>(0, 0, 100, 50);
+    CDrawBox box = MakeRect<CDrawBox>(0, 0, 100, 50);
     EXPECT_EQ(box.HitTest(50, 2, 3), HitCode::kBody);
     EXPECT_EQ(box.HitTest(50, 25, 3), HitCode::kNone);
     box.fillColor = RGB(255, 0, 0);
@@ -32,7 +22,7 @@ TEST(DrawBox, UnfilledIsHitOnItsEdgesFilledAnywhereInside)
 
 TEST(DrawBox, HandlesCountOnlyWhileSelected)
 {
-    CDrawBox box = Make<CDrawBox>(0, 0, 100, 50);
+    CDrawBox box = MakeRect<CDrawBox>(0, 0, 100, 50);
     EXPECT_EQ(box.HitTest(100, 0, 3), HitCode::kBody);
     box.selected = true;
     EXPECT_EQ(box.HitTest(1, 1, 3), HitCode::kTopLeftBottomRight);
@@ -48,7 +38,7 @@ TEST(DrawBox, HandlesCountOnlyWhileSelected)
 
 TEST(DrawBox, HandlePointsInTheirOrder)
 {
-    CDrawBox box = Make<CDrawBox>(0, 0, 11, 21);
+    CDrawBox box = MakeRect<CDrawBox>(0, 0, 11, 21);
     CPointArray points;
     box.AddHandlePoints(points);
     ASSERT_EQ(points.GetSize(), 8);
@@ -60,11 +50,11 @@ TEST(DrawBox, HandlePointsInTheirOrder)
 
 TEST(DrawRectShape, ResizingByHandlesKeepsTheRectangleNormalised)
 {
-    CDrawBox box = Make<CDrawBox>(0, 0, 10, 10);
+    CDrawBox box = MakeRect<CDrawBox>(0, 0, 10, 10);
     box.MoveResize(HitCode::kLeftRight, 10, 5, -5, 5, 3);
     EXPECT_EQ(box.GetRect(), CRect(-5, 0, 0, 10));
 
-    CDrawBox corner = Make<CDrawBox>(0, 0, 100, 100);
+    CDrawBox corner = MakeRect<CDrawBox>(0, 0, 100, 100);
     corner.MoveResize(HitCode::kTopLeftBottomRight, 100, 100, 120, 90, 3);
     EXPECT_EQ(corner.GetRect(), CRect(0, 0, 120, 90));
     corner.MoveResize(HitCode::kTopRightBottomLeft, 0, 90, 10, 80, 3);
@@ -81,17 +71,17 @@ TEST(DrawRectShape, ResizingByHandlesKeepsTheRectangleNormalised)
 TEST(DrawRectShape, QuarterTurnsInTheSameFrame)
 {
     CRect frame(0, 0, 100, 50);
-    CDrawBox left = Make<CDrawBox>(0, 0, 100, 50);
+    CDrawBox left = MakeRect<CDrawBox>(0, 0, 100, 50);
     left.Rotate(1, frame);
     EXPECT_EQ(left.GetRect(), CRect(0, 0, 50, 100));
-    CDrawBox right = Make<CDrawBox>(0, 0, 100, 50);
+    CDrawBox right = MakeRect<CDrawBox>(0, 0, 100, 50);
     right.Rotate(-1, frame);
     EXPECT_EQ(right.GetRect(), CRect(0, 0, 50, 100));
-    CDrawBox full = Make<CDrawBox>(0, 0, 100, 50);
+    CDrawBox full = MakeRect<CDrawBox>(0, 0, 100, 50);
     full.Rotate(4, frame);
     EXPECT_EQ(full.GetRect(), CRect(0, 0, 100, 50));
 
-    CDrawShade shade = Make<CDrawShade>(10, 5, 30, 15);
+    CDrawShade shade = MakeRect<CDrawShade>(10, 5, 30, 15);
     shade.Rotate(1, frame); // (10, 5) -> (5, 90), (30, 15) -> (15, 70)
     EXPECT_EQ(shade.GetRect(), CRect(5, 70, 15, 90));
     shade.Rotate(2, CRect(0, 0, 50, 100));
@@ -100,7 +90,7 @@ TEST(DrawRectShape, QuarterTurnsInTheSameFrame)
 
 TEST(DrawRectShape, FlipsMirrorWithinTheFrameUnlessTheyAreTheFrame)
 {
-    CDrawBox box = Make<CDrawBox>(10, 20, 30, 60);
+    CDrawBox box = MakeRect<CDrawBox>(10, 20, 30, 60);
     box.FlipHorizontal(CRect(10, 20, 30, 60));
     box.FlipVertical(CRect(10, 20, 30, 60));
     EXPECT_EQ(box.GetRect(), CRect(10, 20, 30, 60));
@@ -112,7 +102,7 @@ TEST(DrawRectShape, FlipsMirrorWithinTheFrameUnlessTheyAreTheFrame)
 
 TEST(DrawEllipse, HitInsideWhetherFilledOrNot)
 {
-    CDrawEllipse ellipse = Make<CDrawEllipse>(0, 0, 100, 50);
+    CDrawEllipse ellipse = MakeRect<CDrawEllipse>(0, 0, 100, 50);
     EXPECT_EQ(ellipse.HitTest(50, 25, 3), HitCode::kBody);
     EXPECT_EQ(ellipse.HitTest(2, 2, 3), HitCode::kNone); // corner outside the curve
     EXPECT_EQ(ellipse.HitTest(104, 25, 3), HitCode::kNone);
@@ -120,25 +110,25 @@ TEST(DrawEllipse, HitInsideWhetherFilledOrNot)
     EXPECT_EQ(ellipse.HitTest(2, 2, 3), HitCode::kTopLeftBottomRight);
     EXPECT_EQ(ellipse.HitTest(20, 1, 3), HitCode::kBody); // on the frame edge
     // A flat ellipse is hit along its line without dividing by its zero height.
-    CDrawEllipse flat = Make<CDrawEllipse>(0, 10, 100, 10);
+    CDrawEllipse flat = MakeRect<CDrawEllipse>(0, 10, 100, 10);
     EXPECT_EQ(flat.HitTest(40, 11, 3), HitCode::kBody);
 }
 
 TEST(DrawRectShape, SelectionRectangleCatchesByKind)
 {
-    CDrawBox box = Make<CDrawBox>(0, 0, 100, 100);
+    CDrawBox box = MakeRect<CDrawBox>(0, 0, 100, 100);
     EXPECT_TRUE(box.IntersectsRect(CRect(90, 90, 200, 200)));
     EXPECT_FALSE(box.IntersectsRect(CRect(100, 0, 200, 200)));
-    CDrawEllipse ellipse = Make<CDrawEllipse>(0, 0, 100, 100);
+    CDrawEllipse ellipse = MakeRect<CDrawEllipse>(0, 0, 100, 100);
     EXPECT_FALSE(ellipse.IntersectsRect(CRect(90, 90, 200, 200))); // corner only
     EXPECT_TRUE(ellipse.IntersectsRect(CRect(90, 40, 200, 60)));   // right middle
-    CDrawArea area = Make<CDrawArea>(0, 0, 100, 100);
+    CDrawArea area = MakeRect<CDrawArea>(0, 0, 100, 100);
     EXPECT_FALSE(area.IntersectsRect(CRect(-10, -10, 1000, 1000)));
 }
 
 TEST(DrawArea, OnlyItsFrameIsHitAndItIsNotCopied)
 {
-    CDrawArea area = Make<CDrawArea>(0, 0, 640, 480);
+    CDrawArea area = MakeRect<CDrawArea>(0, 0, 640, 480);
     EXPECT_EQ(area.HitTest(320, 240, 3), HitCode::kNone);
     EXPECT_EQ(area.HitTest(320, 478, 3), HitCode::kBody);
     EXPECT_EQ(area.Clone(), nullptr);
@@ -162,7 +152,7 @@ TEST(DrawArea, DragCornerKeepsTheAspectUnlessFree)
 
 TEST(DrawRectShape, ClonesCopyEverythingButTheSelection)
 {
-    CDrawEllipse ellipse = Make<CDrawEllipse>(1, 2, 3, 4);
+    CDrawEllipse ellipse = MakeRect<CDrawEllipse>(1, 2, 3, 4);
     ellipse.borderWidth = 5;
     ellipse.borderColor = RGB(1, 2, 3);
     ellipse.fillColor = RGB(4, 5, 6);
@@ -179,7 +169,7 @@ TEST(DrawRectShape, ClonesCopyEverythingButTheSelection)
     EXPECT_EQ(e.shadow, ellipse.shadow);
     EXPECT_FALSE(e.selected);
 
-    CDrawShade shade = Make<CDrawShade>(0, 0, 20, 20);
+    CDrawShade shade = MakeRect<CDrawShade>(0, 0, 20, 20);
     shade.dot = 3;
     auto shadeCopy = shade.Clone();
     EXPECT_EQ(static_cast<CDrawShade&>(*shadeCopy).dot, 3);

@@ -3,24 +3,22 @@
 #include "list/drawing/DrawGroup.h"
 #include "list/drawing/DrawLine.h"
 
+#include "support/TestShapes.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 std::unique_ptr<CDrawBox> FilledBox(int x1, int y1, int x2, int y2)
 {
-    auto box = std::make_unique<CDrawBox>();
-    box->SetRect(CRect(x1, y1, x2, y2));
+    auto box = std::make_unique<CDrawBox>(MakeRect<CDrawBox>(x1, y1, x2, y2));
     box->fillColor = RGB(200, 200, 200);
     return box;
 }
 
 std::unique_ptr<CDrawLine> Line(int x1, int y1, int x2, int y2)
 {
-    auto line = std::make_unique<CDrawLine>();
-    line->start = CPoint(x1, y1);
-    line->end = CPoint(x2, y2);
-    return line;
+    return std::make_unique<CDrawLine>(MakeLine(x1, y1, x2, y2));
 }
 
 // What the editor does on a click: deselect, test, select what was hit.

@@ -10,6 +10,8 @@
 #include "list/drawing/EditViewMapping.h"
 #include "platform/canvas/Canvas.h"
 
+#include "support/TestShapes.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -69,26 +71,11 @@ int CountNonWhite(const Bitmap& bitmap)
     return count;
 }
 
-CDrawBox Box(int x1, int y1, int x2, int y2)
-{
-    CDrawBox box;
-    box.SetRect(CRect(x1, y1, x2, y2));
-    return box;
-}
-
-CDrawLine Line(int x1, int y1, int x2, int y2)
-{
-    CDrawLine line;
-    line.start = CPoint(x1, y1);
-    line.end = CPoint(x2, y2);
-    return line;
-}
-
 } // namespace
 
 TEST(DrawShapesPixels, BoxCoversExactlyTheFramePixels)
 {
-    Bitmap bitmap = Render(Box(10, 10, 30, 20));
+    Bitmap bitmap = Render(MakeRect<CDrawBox>(10, 10, 30, 20));
     EXPECT_EQ(Mismatches(bitmap,
                          [](int x, int y) { return OnFrame(x, y, CRect(10, 10, 30, 20)) ? kBlack : kWhite; }),
               "");
@@ -96,7 +83,7 @@ TEST(DrawShapesPixels, BoxCoversExactlyTheFramePixels)
 
 TEST(DrawShapesPixels, BorderFramesAlternateOutsideAndInside)
 {
-    CDrawBox box = Box(10, 10, 30, 20);
+    CDrawBox box = MakeRect<CDrawBox>(10, 10, 30, 20);
     box.borderWidth = 3;
     Bitmap bitmap = Render(box);
     EXPECT_EQ(Mismatches(bitmap,
@@ -118,7 +105,7 @@ TEST(DrawShapesPixels, BorderFramesAlternateOutsideAndInside)
 
 TEST(DrawShapesPixels, FillAndShadowOfABox)
 {
-    CDrawBox box = Box(10, 10, 30, 20);
+    CDrawBox box = MakeRect<CDrawBox>(10, 10, 30, 20);
     box.borderColor = kDefaultColor;
     box.fillColor = RGB(255, 0, 0);
     box.shadow = {5, 4, RGB(0, 0, 255), 0};
@@ -136,18 +123,18 @@ TEST(DrawShapesPixels, FillAndShadowOfABox)
 
 TEST(DrawShapesPixels, OnePixelLineWithoutArrowsSetsItsEndPixel)
 {
-    Bitmap plain = Render(Line(10, 10, 50, 10));
+    Bitmap plain = Render(MakeLine(10, 10, 50, 10));
     EXPECT_EQ(Mismatches(plain, [](int x, int y) { return y == 10 && x >= 10 && x <= 50 ? kBlack : kWhite; }),
               "");
 
     // An arrow of no angle is not drawn, but still counts against the end pixel only when it
     // has both a length and an angle.
-    CDrawLine noAngle = Line(10, 10, 50, 10);
+    CDrawLine noAngle = MakeLine(10, 10, 50, 10);
     noAngle.endArrow = {10, 0, false};
     EXPECT_EQ(Render(noAngle).GetPixel(50, 10), kBlack);
     EXPECT_EQ(CountNonWhite(Render(noAngle)), 41);
 
-    CDrawLine arrowed = Line(10, 30, 50, 30);
+    CDrawLine arrowed = MakeLine(10, 30, 50, 30);
     arrowed.startArrow = {10, 30, false};
     Bitmap withArrow = Render(arrowed);
     EXPECT_EQ(withArrow.GetPixel(50, 30), kWhite);
@@ -165,7 +152,7 @@ TEST(DrawShapesPixels, OnePixelLineWithoutArrowsSetsItsEndPixel)
 
 TEST(DrawShapesPixels, FilledArrowHeadIsATriangle)
 {
-    CDrawLine line = Line(10, 30, 60, 30);
+    CDrawLine line = MakeLine(10, 30, 60, 30);
     line.endArrow = {20, 20, true};
     line.color = RGB(0, 0, 255);
     Bitmap bitmap = Render(line);
@@ -176,7 +163,7 @@ TEST(DrawShapesPixels, FilledArrowHeadIsATriangle)
 
 TEST(DrawShapesPixels, LineShadowAndWidth)
 {
-    CDrawLine line = Line(10, 10, 50, 10);
+    CDrawLine line = MakeLine(10, 10, 50, 10);
     line.width = 0;
     EXPECT_EQ(CountNonWhite(Render(line)), 0);
     line.width = 1;
@@ -315,7 +302,7 @@ TEST(DrawShapesPixels, TextIsWrittenInsideItsBox)
 TEST(DrawShapesPixels, GroupDrawsItsMembers)
 {
     CDrawGroup group;
-    auto box = std::make_unique<CDrawBox>(Box(10, 10, 30, 20));
+    auto box = std::make_unique<CDrawBox>(MakeRect<CDrawBox>(10, 10, 30, 20));
     group.AddMember(std::move(box));
     Bitmap bitmap = Render(group);
     EXPECT_EQ(Mismatches(bitmap,
@@ -328,11 +315,11 @@ TEST(DrawDragFeedback, DrawnTwiceItErasesItself)
     CEditViewMapping view;
     view.zoom = 5000;
     std::vector<std::unique_ptr<CDrawShape>> shapes;
-    shapes.push_back(std::make_unique<CDrawBox>(Box(20, 20, 100, 80)));
+    shapes.push_back(std::make_unique<CDrawBox>(MakeRect<CDrawBox>(20, 20, 100, 80)));
     auto ellipse = std::make_unique<CDrawEllipse>();
     ellipse->SetRect(CRect(20, 20, 100, 80));
     shapes.push_back(std::move(ellipse));
-    shapes.push_back(std::make_unique<CDrawLine>(Line(10, 10, 90, 60)));
+    shapes.push_back(std::make_unique<CDrawLine>(MakeLine(10, 10, 90, 60)));
     auto polygon = std::make_unique<CDrawPolygon>();
     for (CPoint p : {CPoint(10, 10), CPoint(90, 10), CPoint(50, 70)}) {
         polygon->points.AddPoint(p);
@@ -353,7 +340,7 @@ TEST(DrawDragFeedback, DrawnTwiceItErasesItself)
 TEST(DrawDragFeedback, BoxHandleDragMovesTheGrabbedCorner)
 {
     CEditViewMapping view; // 100 %: photo (x, y) is view (x + 4, y + 4)
-    CDrawBox box = Box(10, 10, 40, 30);
+    CDrawBox box = MakeRect<CDrawBox>(10, 10, 40, 30);
     Bitmap bitmap = WhiteBitmap(80, 60);
     Canvas dc(bitmap);
     // Press on the bottom-right handle, (40, 30) in the photo, and drag by (10, 5): the outline
