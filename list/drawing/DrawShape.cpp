@@ -63,6 +63,8 @@ bool CDrawShape::IsNearPoint(int x, int y, int px, int py, int tolerance)
 
 bool CDrawShape::IsNearSegment(int x, int y, int x1, int y1, int x2, int y2, int tolerance)
 {
+    // The span tests below guard the divisions only for a tolerance of 0 or more.
+    tolerance = std::max(tolerance, 0);
     if (x < Wide(std::min(x1, x2)) - tolerance || x > Wide(std::max(x1, x2)) + tolerance ||
         y < Wide(std::min(y1, y2)) - tolerance || y > Wide(std::max(y1, y2)) + tolerance) {
         return false;
@@ -85,6 +87,7 @@ bool CDrawShape::IsNearSegment(int x, int y, int x1, int y1, int x2, int y2, int
 
 bool CDrawShape::IsOnInnerSide(int x, int y, int x1, int y1, int x2, int y2, int tolerance)
 {
+    tolerance = std::max(tolerance, 0);
     Wide spanX = std::llabs(Wide(x1) - x2);
     Wide spanY = std::llabs(Wide(y1) - y2);
     if (spanX <= tolerance && spanY <= tolerance) {

@@ -30,6 +30,12 @@ TEST(DrawGeometry, ShortSegmentIsNeverHitAlongItsLength)
     EXPECT_FALSE(CDrawShape::IsNearSegment(0, 0, 0, 0, 0, 0, 0));
 }
 
+TEST(DrawGeometry, NegativeToleranceNeverDividesByZero)
+{
+    EXPECT_FALSE(CDrawShape::IsNearSegment(5, 5, 5, 0, 5, 0, -1));
+    EXPECT_FALSE(CDrawShape::IsOnInnerSide(5, 5, 5, 0, 5, 0, -1));
+}
+
 TEST(DrawGeometry, NearSegmentTakesFarCoordinatesWithoutOverflow)
 {
     EXPECT_TRUE(CDrawShape::IsNearSegment(500000, 500000, -1000000, -1000000, 1000000, 1000000, 3));
