@@ -383,8 +383,9 @@ class CCellGridCore
     int RowTop(int row) const;
 
     // Moves
-    // after every move, scroll and selection change
-    void CommitCellChange();
+    // After every move and scroll: the selection follows a moved cursor, the notifications run
+    // and the parts are updated.
+    void CommitCellChange(bool cursorMoved);
     void KeepFloatingWindowClear();
 
   private:

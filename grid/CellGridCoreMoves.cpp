@@ -32,6 +32,11 @@ int CCellGridCore::MoveTo(int column, int row, MoveAxes axes)
         }
     }
     if (column == sheet.cursorColumn && row == sheet.cursorRow) {
+        // A click on the cursor cell still selects it (or adds it, or starts over from it).
+        if (sheet.multipleSelection && (sheet.selectionTrigger == SelectionTrigger::LeftButton ||
+                                        sheet.selectionTrigger == SelectionTrigger::RightButton)) {
+            CommitCellChange(true);
+        }
         return 0;
     }
     if (axes != MoveAxes::ColumnOnly && ClampRowRequest(row) != 0) {
@@ -77,7 +82,7 @@ int CCellGridCore::MoveTo(int column, int row, MoveAxes axes)
     sheet.cursorRow = row;
     EnsureColumnVisible();
     EnsureRowVisible();
-    CommitCellChange();
+    CommitCellChange(true);
     return 0;
 }
 
@@ -215,7 +220,7 @@ int CCellGridCore::ScrollToLeftCol(int column)
         return 2;
     }
     sheet.leftColumn = column;
-    CommitCellChange();
+    CommitCellChange(false);
     return 0;
 }
 
@@ -230,7 +235,7 @@ int CCellGridCore::ScrollToTopRow(int row)
         return 2;
     }
     sheet.topRow = row;
-    CommitCellChange();
+    CommitCellChange(false);
     return 0;
 }
 
@@ -416,7 +421,7 @@ void CCellGridCore::QueueCurrentCell(int column, int row)
     }
 }
 
-void CCellGridCore::CommitCellChange()
+void CCellGridCore::CommitCellChange(bool cursorMoved)
 {
     CGridSheetInfo& sheet = Sheet();
     CMultiSelection& selection = sheet.selection;
@@ -424,11 +429,8 @@ void CCellGridCore::CommitCellChange()
         sheet.currentColumn = sheet.cursorColumn;
         sheet.currentRow = sheet.cursorRow;
     } else {
-        // A scroll leaves the cursor on the far corner of the block; the selection then stays.
-        int farColumn, farRow;
-        const bool cursorUnmoved = selection.GetFarCorner(farColumn, farRow) == 0 &&
-                                   farColumn == sheet.cursorColumn && farRow == sheet.cursorRow;
-        if (!cursorUnmoved) {
+        // A scroll leaves the cursor where it is, and the selection with it.
+        if (cursorMoved) {
             switch (sheet.selectionTrigger) {
             case SelectionTrigger::Keyboard:
                 selection.UpdateByKeys(sheet.cursorColumn, sheet.cursorRow, m_host->IsKeyHeld(VK_SHIFT),

@@ -80,16 +80,6 @@ int CMultiSelection::GetAnchor(int& column, int& row) const
     return 0;
 }
 
-int CMultiSelection::GetFarCorner(int& column, int& row) const
-{
-    if (!m_building || m_blocks.empty()) {
-        return 1;
-    }
-    column = m_blocks.back().endColumn;
-    row = m_blocks.back().endRow;
-    return 0;
-}
-
 int CMultiSelection::GetCurrentBlock(int& left, int& top, int& right, int& bottom) const
 {
     if (!m_building || m_blocks.empty()) {

@@ -40,8 +40,6 @@ class CMultiSelection
     // change state are queued for painting.
     int ExtendBlock(int column, int row);
     int GetAnchor(int& column, int& row) const;
-    // The cell the block being built was last moved to; 1 when none is being built.
-    int GetFarCorner(int& column, int& row) const;
     int GetCurrentBlock(int& left, int& top, int& right, int& bottom) const;
     bool IsBuilding() const { return m_building; }
     // 1 when a block holds the cell, with that block's position (the last such block, or the
