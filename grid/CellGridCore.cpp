@@ -517,7 +517,8 @@ int CCellGridCore::DefaultSortCompare(const CCellRecord* a, const CCellRecord* b
     }
     auto numeric = [](const CCellRecord* record) {
         short type = record->GetDataType();
-        return type == CellDataType::Number || type == CellDataType::Bool || type == 5;
+        return type == CellDataType::Number || type == CellDataType::Bool ||
+               type == CellDataType::OtherNumber;
     };
     const bool numberA = numeric(a);
     const bool numberB = numeric(b);

@@ -403,6 +403,11 @@ class CCellGridCore
     int ClampColumnRequest(int& column);
     void AdjustTargetForJoins(int& column, int& row);
     int PageTarget(bool rows, int from, bool forward) const;
+    // Where a relative move or scroll of the kind goes from an index; false for an unknown kind.
+    bool RelativeTarget(bool rows, int from, int kind, int first, int last, int& target) const;
+    // Keeps the current cell's row (column) and its cursor inside a new count; with none current,
+    // the first becomes current.
+    static void ClampToCount(int& current, int& cursor, int& previous, int count);
     void NotifyScrollChange();
     void QueueCurrentCell(int column, int row);
     int StoreText(int column, int row, const CString& text, short dataType);

@@ -262,99 +262,73 @@ int CCellGridCore::PageTarget(bool rows, int from, bool forward) const
     return target;
 }
 
+bool CCellGridCore::RelativeTarget(bool rows, int from, int kind, int first, int last, int& target) const
+{
+    switch (kind) {
+    case MoveKind::Back:
+        target = from - 1;
+        return true;
+    case MoveKind::Forward:
+        target = from + 1;
+        return true;
+    case MoveKind::PageBack:
+        target = PageTarget(rows, from, false);
+        return true;
+    case MoveKind::PageForward:
+        target = PageTarget(rows, from, true);
+        return true;
+    case MoveKind::First:
+        target = first;
+        return true;
+    case MoveKind::Last:
+        target = last;
+        return true;
+    default:
+        return false;
+    }
+}
+
 int CCellGridCore::MoveRows(int kind)
 {
     const CGridSheetInfo& sheet = Sheet();
-    switch (kind) {
-    case MoveKind::Back:
-        return MoveToRow(sheet.cursorRow - 1);
-    case MoveKind::Forward:
-        return MoveToRow(sheet.cursorRow + 1);
-    case MoveKind::PageBack:
-        return MoveToRow(PageTarget(true, sheet.cursorRow, false));
-    case MoveKind::PageForward:
-        return MoveToRow(PageTarget(true, sheet.cursorRow, true));
-    case MoveKind::First:
-        return MoveToRow(0);
-    case MoveKind::Last:
-        return MoveToRow(sheet.rowCount - 1);
-    default:
-        return 1;
-    }
+    int target;
+    return RelativeTarget(true, sheet.cursorRow, kind, 0, sheet.rowCount - 1, target) ? MoveToRow(target) : 1;
 }
 
 int CCellGridCore::MoveColumns(int kind)
 {
     const CGridSheetInfo& sheet = Sheet();
-    switch (kind) {
-    case MoveKind::Back:
-        return MoveToCol(sheet.cursorColumn - 1);
-    case MoveKind::Forward:
-        return MoveToCol(sheet.cursorColumn + 1);
-    case MoveKind::PageBack:
-        return MoveToCol(PageTarget(false, sheet.cursorColumn, false));
-    case MoveKind::PageForward:
-        return MoveToCol(PageTarget(false, sheet.cursorColumn, true));
-    case MoveKind::First:
-        return MoveToCol(0);
-    case MoveKind::Last:
-        return MoveToCol(sheet.colCount - 1);
-    default:
-        return 1;
-    }
+    int target;
+    return RelativeTarget(false, sheet.cursorColumn, kind, 0, sheet.colCount - 1, target) ? MoveToCol(target)
+                                                                                          : 1;
 }
 
 int CCellGridCore::ScrollRows(int kind)
 {
     const CGridSheetInfo& sheet = Sheet();
-    switch (kind) {
-    case MoveKind::Back:
-        // Hidden rows (height 0) are stepped over.
-        for (int row = sheet.topRow - 1; row >= sheet.lockedRows; --row) {
+    if (kind == MoveKind::Back || kind == MoveKind::Forward) {
+        // Hidden rows (height 0) are stepped over; with none left to show the top row stays.
+        const int step = kind == MoveKind::Back ? -1 : 1;
+        for (int row = sheet.topRow + step; row >= sheet.lockedRows && row <= sheet.maxTopRow; row += step) {
             if (sheet.RowHeight(row) > 0) {
                 return ScrollToTopRow(row);
             }
         }
         return 0;
-    case MoveKind::Forward:
-        for (int row = sheet.topRow + 1; row <= sheet.maxTopRow; ++row) {
-            if (sheet.RowHeight(row) > 0) {
-                return ScrollToTopRow(row);
-            }
-        }
-        return 0;
-    case MoveKind::PageBack:
-        return ScrollToTopRow(PageTarget(true, sheet.topRow, false));
-    case MoveKind::PageForward:
-        return ScrollToTopRow(PageTarget(true, sheet.topRow, true));
-    case MoveKind::First:
-        return ScrollToTopRow(sheet.lockedRows);
-    case MoveKind::Last:
-        return ScrollToTopRow(sheet.maxTopRow);
-    default:
-        return 1;
     }
+    int target;
+    return RelativeTarget(true, sheet.topRow, kind, sheet.lockedRows, sheet.maxTopRow, target)
+               ? ScrollToTopRow(target)
+               : 1;
 }
 
 int CCellGridCore::ScrollColumns(int kind)
 {
     const CGridSheetInfo& sheet = Sheet();
-    switch (kind) {
-    case MoveKind::Back:
-        return ScrollToLeftCol(sheet.leftColumn - 1);
-    case MoveKind::Forward:
-        return ScrollToLeftCol(sheet.leftColumn + 1);
-    case MoveKind::PageBack:
-        return ScrollToLeftCol(PageTarget(false, sheet.leftColumn, false));
-    case MoveKind::PageForward:
-        return ScrollToLeftCol(PageTarget(false, sheet.leftColumn, true));
-    case MoveKind::First:
-        return ScrollToLeftCol(sheet.lockedColumns);
-    case MoveKind::Last:
-        return ScrollToLeftCol(sheet.maxLeftColumn);
-    default:
-        return 1;
-    }
+    int target;
+    return RelativeTarget(false, sheet.leftColumn, kind, sheet.lockedColumns, sheet.maxLeftColumn, target)
+               ? ScrollToLeftCol(target)
+               : 1;
 }
 
 int CCellGridCore::MoveByKey(unsigned int key, int step, bool control)

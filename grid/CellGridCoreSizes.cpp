@@ -43,13 +43,8 @@ int CCellGridCore::SetRowCount(int count, int repaint)
     if (sheet.topRow != oldTop) {
         NotifyScrollChange();
     }
-    sheet.currentRow = std::min(sheet.currentRow, count - 1);
-    sheet.cursorRow = std::min(sheet.cursorRow, count - 1);
-    sheet.previousRow = std::min(sheet.previousRow, count - 1);
+    ClampToCount(sheet.currentRow, sheet.cursorRow, sheet.previousRow, count);
     RecomputeLockedHeight();
-    if (sheet.currentRow < 0 && count > 0) {
-        sheet.currentRow = sheet.cursorRow = sheet.previousRow = 0;
-    }
     UpdateLastVisible();
     m_host->UpdateScrollBars();
     if (repaint) {
@@ -83,19 +78,24 @@ int CCellGridCore::SetColCount(int count, int repaint)
     if (sheet.leftColumn != oldLeft) {
         NotifyScrollChange();
     }
-    sheet.currentColumn = std::min(sheet.currentColumn, count - 1);
-    sheet.cursorColumn = std::min(sheet.cursorColumn, count - 1);
-    sheet.previousColumn = std::min(sheet.previousColumn, count - 1);
+    ClampToCount(sheet.currentColumn, sheet.cursorColumn, sheet.previousColumn, count);
     RecomputeLockedWidth();
-    if (sheet.currentColumn < 0 && count > 0) {
-        sheet.currentColumn = sheet.cursorColumn = sheet.previousColumn = 0;
-    }
     UpdateLastVisible();
     m_host->UpdateScrollBars();
     if (repaint) {
         RepaintAllParts();
     }
     return 0;
+}
+
+void CCellGridCore::ClampToCount(int& current, int& cursor, int& previous, int count)
+{
+    current = std::min(current, count - 1);
+    cursor = std::min(cursor, count - 1);
+    previous = std::min(previous, count - 1);
+    if (current < 0 && count > 0) {
+        current = cursor = previous = 0;
+    }
 }
 
 int CCellGridCore::SetColumnWidth(int column, int width)

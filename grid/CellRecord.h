@@ -44,6 +44,8 @@ namespace CellDataType {
 constexpr short Text = 1;
 constexpr short Number = 2;
 constexpr short Bool = 3;
+// A further type an owner may give values it keeps as numbers; it sorts by value too.
+constexpr short OtherNumber = 5;
 } // namespace CellDataType
 
 // Type style bit of a cell whose text runs over several lines.

@@ -27,6 +27,16 @@ CString TextAt(CCellDataSource& source, int column, int row)
     return record.GetText();
 }
 
+// The texts of a column from row 0 down, joined.
+CString ColumnText(CCellGridCore& grid, int column)
+{
+    CString joined;
+    for (int row = 0; row < grid.GetRowCount(); ++row) {
+        joined += grid.GetCellText(column, row);
+    }
+    return joined;
+}
+
 } // namespace
 
 TEST(MemoryDataSourceStorage, WritingRowFiveCreatesTheRowsBeforeIt)
@@ -201,17 +211,9 @@ TEST(MemoryDataSourceSort, NumbersSortByValueAndEmptyKeysKeepTheirOrder)
     }
     CCellDataSource& source = *grid.DataSourceAt(0);
     EXPECT_EQ(source.SortByColumn(0, 0), 0);
-    CString order;
-    for (int row = 0; row < 6; ++row) {
-        order += grid.GetCellText(1, row);
-    }
-    EXPECT_EQ(order, "DEFBAC");
+    EXPECT_EQ(ColumnText(grid, 1), "DEFBAC");
     EXPECT_EQ(source.SortByColumn(0, kSortDescending), 0);
-    order.Empty();
-    for (int row = 0; row < 6; ++row) {
-        order += grid.GetCellText(1, row);
-    }
-    EXPECT_EQ(order, "CABDEF");
+    EXPECT_EQ(ColumnText(grid, 1), "CABDEF");
 }
 
 TEST(MemoryDataSourceSort, TextsCompareByUnsignedBytesAndTheSortIsStable)
@@ -226,11 +228,8 @@ TEST(MemoryDataSourceSort, TextsCompareByUnsignedBytesAndTheSortIsStable)
     }
     const int ids[] = {0};
     EXPECT_EQ(grid.DataSourceAt(0)->SortRows(ids, 1, 0), 0);
-    CString order;
-    for (int row = 0; row < 5; ++row) {
-        order += grid.GetCellText(1, row);
-    }
-    EXPECT_EQ(order, "21304"); // a, b, b (in their old order), kanji (lead 0x95), half-width kana (0xB1)
+    EXPECT_EQ(ColumnText(grid, 1),
+              "21304"); // a, b, b (in their old order), kanji (lead 0x95), half-width kana (0xB1)
     EXPECT_EQ(CMemoryDataSource().SortByColumn(0, 0), 1);
 }
 
@@ -267,4 +266,25 @@ TEST(MemoryDataSourceTextBefore, FindsTheNearestNonEmptyCellToTheLeft)
     column = 0;
     EXPECT_EQ(source.FindTextBefore(&column, 0), 1);
     EXPECT_EQ(source.FindTextBefore(&column, 4), 1);
+}
+
+TEST(GridSortCompare, BothDirectionsAgree)
+{
+    CCellRecord number = Number(-3);
+    CCellRecord empty;
+    CCellRecord text = Text("abc");
+    CCellRecord notANumber = Text("nan");
+    notANumber.SetDataType(CellDataType::Number);
+    const CCellRecord* records[] = {&number, &empty, &text, &notANumber, nullptr};
+    for (const CCellRecord* a : records) {
+        for (const CCellRecord* b : records) {
+            for (int flags : {0, kSortDescending}) {
+                EXPECT_EQ(CCellGridCore::DefaultSortCompare(a, b, flags),
+                          -CCellGridCore::DefaultSortCompare(b, a, flags));
+            }
+        }
+    }
+    EXPECT_LT(CCellGridCore::DefaultSortCompare(&empty, &number, 0), 0);
+    EXPECT_GT(CCellGridCore::DefaultSortCompare(nullptr, &number, 0), 0);
+    EXPECT_LT(CCellGridCore::DefaultSortCompare(nullptr, &number, kSortDescending), 0);
 }

@@ -55,6 +55,17 @@ TEST(MultiSelectionMouse, ShiftClickMakesOneBlockAndKeepsTheCurrentCell)
     EXPECT_EQ(grid.CurrentSheet()->selection.GetBlockCount(), 2); // a start and its first extension
 }
 
+TEST(MultiSelectionMouse, AClickOnTheCurrentCellAnchorsAShiftClick)
+{
+    SelectingGrid grid;
+    grid.Click(0, 0); // (0,0) is current already
+    grid.Click(1, 1, MK_SHIFT);
+    EXPECT_EQ(grid.Cells(), (Cells{{0, 0}, {1, 0}, {0, 1}, {1, 1}}));
+    // Clicking the far corner again starts over from it.
+    grid.Click(1, 1);
+    EXPECT_EQ(grid.Cells(), (Cells{{1, 1}}));
+}
+
 TEST(MultiSelectionMouse, ControlClickAddsABlockAndCellsComeRowByRow)
 {
     SelectingGrid grid;

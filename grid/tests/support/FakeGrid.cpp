@@ -21,7 +21,8 @@ void RecordingGrid::Note(const char* name, std::initializer_list<int> values)
 {
     std::string line = name;
     for (int value : values) {
-        line += " " + std::to_string(value);
+        line += ' ';
+        line += std::to_string(value);
     }
     log.push_back(line);
 }
