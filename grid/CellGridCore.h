@@ -18,7 +18,7 @@
 
 class Bitmap;
 class Canvas;
-class CFont;
+struct LogFont;
 class CGridEditWindow;
 class COleDataObject;
 
@@ -106,7 +106,7 @@ class CCellGridCore
     int SetSideHeadingColWidth(int headingColumn, int width);
     int SetLockedColCount(int count);
     int SetLockedRowCount(int count);
-    int SetDefaultFont(const CFont* font);
+    int SetDefaultFont(const LogFont* font);
     // Computes the part rectangles for the client size and moves the parts there.
     void LayoutParts();
     // Row height while rows of uniform height are sized by dragging: the pointer's distance from

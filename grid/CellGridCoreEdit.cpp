@@ -84,7 +84,7 @@ int CCellGridCore::BeginEditAt(int column, int row, unsigned int key)
     m_editRow = row;
     m_activeEdit = edit;
     edit->SetText(m_editRecord.GetText());
-    const CFont* font = m_editRecord.GetFont() != nullptr ? m_editRecord.GetFont() : sheet.defaultFont;
+    const LogFont* font = m_editRecord.GetFont() != nullptr ? m_editRecord.GetFont() : sheet.defaultFont;
     edit->Open(section, rect, font, (m_editRecord.GetTypeStyle() & kCellStyleMultiLine) != 0);
     if (key > 0) {
         edit->SendChar(key);
@@ -130,7 +130,7 @@ int CCellGridCore::FinishEdit(CString text, int cancelled, int moveRequested, in
         // A text wider than its column spills into an empty neighbour, which must be redrawn.
         if (sheet.textOverflow && column >= 0 && column < sheet.colCount - 1 && row >= 0 &&
             GetCellText(column + 1, row).IsEmpty()) {
-            const CFont* font = edit != nullptr ? edit->GetFont() : sheet.defaultFont;
+            const LogFont* font = edit != nullptr ? edit->GetFont() : sheet.defaultFont;
             const CSize extent = m_host->GetMeasurer(font).GetTextExtent(text.GetString(), text.GetLength());
             if (extent.cx > GetColumnWidth(column)) {
                 RepaintAllParts();

@@ -165,7 +165,7 @@ int CCellGridCore::FitColWidths(int first, int last, int rowsToMeasure, int flag
             if (record.TestMaskBits(CellMask::Join)) {
                 continue;
             }
-            const CFont* font = record.GetFont() != nullptr ? record.GetFont() : sheet.defaultFont;
+            const LogFont* font = record.GetFont() != nullptr ? record.GetFont() : sheet.defaultFont;
             CSize size;
             GetCellType(record.GetTypeIndex())->GetBestSize(m_host->GetMeasurer(font), size, record);
             widest[column - first] = std::max(widest[column - first], size.cx);
@@ -369,7 +369,7 @@ int CCellGridCore::SetLockedRowCount(int count)
     return 0;
 }
 
-int CCellGridCore::SetDefaultFont(const CFont* font)
+int CCellGridCore::SetDefaultFont(const LogFont* font)
 {
     if (font == nullptr) {
         return 1;

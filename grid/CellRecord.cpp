@@ -386,24 +386,24 @@ void CCellRecord::SetBorderStyle(unsigned short style)
     m_mask |= CellMask::BorderStyle;
 }
 
-void CCellRecord::SetBorderPen(const CPen* pen)
+void CCellRecord::SetBorderPen(const Canvas::Pen* pen)
 {
     More().pen = pen;
     m_mask |= CellMask::BorderPen;
 }
 
-const CPen* CCellRecord::GetBorderPen() const
+const Canvas::Pen* CCellRecord::GetBorderPen() const
 {
     return TestMaskBits(CellMask::BorderPen) && Less() ? Less()->pen : nullptr;
 }
 
-void CCellRecord::SetFont(const CFont* font)
+void CCellRecord::SetFont(const LogFont* font)
 {
     More().font = font;
     m_mask |= CellMask::Font;
 }
 
-const CFont* CCellRecord::GetFont() const
+const LogFont* CCellRecord::GetFont() const
 {
     return TestMaskBits(CellMask::Font) && Less() ? Less()->font : nullptr;
 }

@@ -3,14 +3,14 @@
 #include "platform/Arrays.h"
 #include "platform/CString.h"
 #include "platform/Geometry.h"
+#include "platform/canvas/Canvas.h"
+#include "platform/canvas/LogFont.h"
 
 #include <cstdint>
 #include <memory>
 
 class Bitmap;
 class CCellObject;
-class CFont;
-class CPen;
 class TextMeasurer;
 
 // Property bits of a cell record: a property whose bit is clear is absent.
@@ -122,10 +122,10 @@ class CCellRecord : public CObject
     unsigned short GetAlignFlags() const { return TestMaskBits(CellMask::Align) ? m_align : 0; }
     void SetBorderStyle(unsigned short style);
     unsigned short GetBorderStyle() const { return TestMaskBits(CellMask::BorderStyle) ? m_borderStyle : 0; }
-    void SetBorderPen(const CPen* pen);
-    const CPen* GetBorderPen() const;
-    void SetFont(const CFont* font);
-    const CFont* GetFont() const;
+    void SetBorderPen(const Canvas::Pen* pen);
+    const Canvas::Pen* GetBorderPen() const;
+    void SetFont(const LogFont* font);
+    const LogFont* GetFont() const;
     // A null bitmap clears the property.
     void SetPicture(const Bitmap* bitmap);
     const Bitmap* GetPicture() const;
@@ -157,8 +157,8 @@ class CCellRecord : public CObject
         CString label;
         COLORREF selectedFore = 0;
         COLORREF selectedFill = 0;
-        const CPen* pen = nullptr;
-        const CFont* font = nullptr;
+        const Canvas::Pen* pen = nullptr;
+        const LogFont* font = nullptr;
         const Bitmap* picture = nullptr;
         CCellObject* object = nullptr;
         const CCellRecord* linked = nullptr;

@@ -18,7 +18,7 @@ void CGridHost::UpdateCellArea(CCellRangeList& queued)
     queued.Clear();
 }
 
-const TextMeasurer& CGridHost::GetMeasurer(const CFont*)
+const TextMeasurer& CGridHost::GetMeasurer(const LogFont*)
 {
     static const CEmptyMeasurer measurer;
     return measurer;

@@ -3,8 +3,8 @@
 #include "platform/Geometry.h"
 
 class Canvas;
+struct LogFont;
 class CCellRangeList;
-class CFont;
 class TextMeasurer;
 struct CGridPartRects;
 
@@ -31,7 +31,7 @@ class CGridHost
     // Whether a key (VK_SHIFT, VK_CONTROL) is held down now.
     virtual bool IsKeyHeld(unsigned int /*virtualKey*/) const { return false; }
     // Measures text in a font (null: the system font).
-    virtual const TextMeasurer& GetMeasurer(const CFont* font);
+    virtual const TextMeasurer& GetMeasurer(const LogFont* font);
     virtual void EnableTips(int /*flag*/) {}
     // The standard focus frame of the current cell; non-zero when drawn.
     virtual int DrawDefaultFocusRect(Canvas* /*dc*/, const CRect& /*rect*/) { return 0; }

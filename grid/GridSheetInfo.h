@@ -9,8 +9,9 @@
 
 #include <vector>
 
+struct LogFont;
+
 class CCellDataSource;
-class CFont;
 class CGridEditWindow;
 
 // One complete table of a grid: its columns and rows with their sizes, the scroll position, the
@@ -98,7 +99,7 @@ class CGridSheetInfo
     int lockedRows = 0;
     int lockedWidth = 0;
     int lockedHeight = 0;
-    const CFont* defaultFont = nullptr;
+    const LogFont* defaultFont = nullptr;
     CCellDataSource* dataSource = nullptr;
     CMemoryDataSource memoryDataSource;
     int selectionTrigger = 0;

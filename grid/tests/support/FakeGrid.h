@@ -32,7 +32,7 @@ class FakeHost : public CGridHost
         queued.Clear();
     }
     bool IsKeyHeld(unsigned int key) const override { return keys.count(key) > 0; }
-    const TextMeasurer& GetMeasurer(const CFont*) override { return measurer; }
+    const TextMeasurer& GetMeasurer(const LogFont*) override { return measurer; }
     void FocusCellArea() override { ++focusCalls; }
     bool GetFloatingWindowRect(CRect& rect) const override
     {
@@ -60,7 +60,7 @@ class FakeEdit : public CGridEditWindow
   public:
     void SetText(const CString& value) override { text = value; }
     CString GetText() const override { return text; }
-    void Open(int openSection, const CRect& rect, const CFont*, bool multi) override
+    void Open(int openSection, const CRect& rect, const LogFont*, bool multi) override
     {
         open = true;
         focused = true;
@@ -75,7 +75,7 @@ class FakeEdit : public CGridEditWindow
         focused = false;
     }
     bool HasFocus() const override { return focused; }
-    const CFont* GetFont() const override { return nullptr; }
+    const LogFont* GetFont() const override { return nullptr; }
 
     CString text;
     bool open = false;
