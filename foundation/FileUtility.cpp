@@ -200,7 +200,7 @@ bool RemoveTree(const fs::path& path)
     return !error;
 }
 
-bool DeleteMatching(const CString& pattern, bool filesOnly)
+bool DeleteMatching(const CString& pattern, bool filesOnly, std::optional<std::time_t> writtenBefore)
 {
     if (IsUnsafeToDelete(pattern)) {
         return false;
@@ -213,6 +213,10 @@ bool DeleteMatching(const CString& pattern, bool filesOnly)
     bool ok = true;
     for (const auto& entry : matches) {
         if (filesOnly && entry.isDirectory) {
+            continue;
+        }
+        FileSystem::Info info;
+        if (writtenBefore && (!FileSystem::GetInfo(entry.native, info) || info.writeTime >= *writtenBefore)) {
             continue;
         }
         ok = RemoveTree(entry.native) && ok;
@@ -346,7 +350,7 @@ bool DeletePath(const CString& path)
         return false;
     }
     if (HasWildcard(SplitPattern(path).pattern)) {
-        return DeleteMatching(path, false);
+        return DeleteMatching(path, false, std::nullopt);
     }
     fs::path native = FileSystem::ToNative(path);
     std::error_code error;
@@ -356,7 +360,7 @@ bool DeletePath(const CString& path)
     return RemoveTree(native);
 }
 
-bool DeleteFiles(const CString& pattern)
+bool DeleteFiles(const CString& pattern, std::optional<std::time_t> writtenBefore)
 {
-    return DeleteMatching(pattern, true);
+    return DeleteMatching(pattern, true, writtenBefore);
 }

@@ -3,6 +3,9 @@
 #include "platform/Arrays.h"
 #include "platform/CString.h"
 
+#include <ctime>
+#include <optional>
+
 // Free functions for the program's files and folders. Paths are CP932 with "/" as separator;
 // file patterns follow the Windows wildcard rules (see MatchFileName).
 
@@ -45,6 +48,6 @@ bool MovePath(const CString& source, const CString& target);
 // the root.
 bool DeletePath(const CString& path);
 
-// Deletes the files (not folders) matching pattern; nothing when none match. Refuses the same
-// paths as DeletePath.
-bool DeleteFiles(const CString& pattern);
+// Deletes the files (not folders) matching pattern, with writtenBefore only those last written
+// before that time; nothing when none match. Refuses the same paths as DeletePath.
+bool DeleteFiles(const CString& pattern, std::optional<std::time_t> writtenBefore = std::nullopt);

@@ -1,5 +1,7 @@
 #include "foundation/PathName.h"
 
+#include "foundation/StringArrayEx.h"
+
 namespace {
 
 // Position of the last "/" of a path, or -1. "/" is never the trail byte of a CP932 character,
@@ -44,6 +46,16 @@ CString CPathName::GetFolderPath() const
 CString CPathName::GetFileName() const
 {
     return m_extension.IsEmpty() ? m_name : m_name + "." + m_extension;
+}
+
+void CPathName::SplitFolder(CStringArray& list) const
+{
+    CStringArrayEx pieces;
+    pieces.Split(m_folder, '/');
+    if (pieces[0].IsEmpty()) {
+        pieces.RemoveAt(0);
+    }
+    list.Copy(pieces);
 }
 
 CString GetFolderOfPath(const CString& path)

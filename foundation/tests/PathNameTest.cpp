@@ -46,3 +46,14 @@ TEST(PathName, FreeFunctionsOnOnePath)
     // 0x5C is the second byte of 表 and must not be taken for anything.
     EXPECT_EQ(GetFileNameOfPath("/表/表.txt"), "表.txt");
 }
+
+TEST(PathName, SplitFolderDropsThePieceBeforeTheRoot)
+{
+    CStringArray pieces;
+    CPathName("/a/b/c.txt").SplitFolder(pieces);
+    ASSERT_EQ(pieces.GetSize(), 2);
+    EXPECT_EQ(pieces[0], "a");
+    EXPECT_EQ(pieces[1], "b");
+    CPathName("c.txt").SplitFolder(pieces);
+    EXPECT_EQ(pieces.GetSize(), 0);
+}
