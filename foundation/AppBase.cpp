@@ -84,6 +84,16 @@ bool CAppBase::WriteProfileDouble(const char* section, const char* key, double v
     return m_profile.WriteProfileDouble(section, key, value);
 }
 
+CDateEx CAppBase::GetProfileDate(const char* section, const char* key) const
+{
+    return m_profile.GetProfileDate(section, key);
+}
+
+bool CAppBase::WriteProfileDate(const char* section, const char* key, const CDateEx& date)
+{
+    return m_profile.WriteProfileDate(section, key, date);
+}
+
 void CAppBase::ReportError(const char* message, const char* sourceFile, int line)
 {
     CString text = MessageOrDefault(message);

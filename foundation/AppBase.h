@@ -31,6 +31,8 @@ class CAppBase
     bool WriteProfileBool(const char* section, const char* key, bool value);
     double GetProfileDouble(const char* section, const char* key, double defaultValue) const;
     bool WriteProfileDouble(const char* section, const char* key, double value);
+    CDateEx GetProfileDate(const char* section, const char* key) const;
+    bool WriteProfileDate(const char* section, const char* key, const CDateEx& date);
 
     // Error report
     // Shows the message (a default when empty) with the source file and line in a stop box,

@@ -265,3 +265,18 @@ bool CProfileFile::WriteProfileDouble(const char* section, const char* key, doub
     *end = '\0';
     return WriteProfileString(section, key, buffer);
 }
+
+CDateEx CProfileFile::GetProfileDate(const char* section, const char* key) const
+{
+    CDateEx date;
+    CString value = GetProfileString(section, key, "");
+    if (!value.IsEmpty()) {
+        date.ParseDateTime(value.view());
+    }
+    return date;
+}
+
+bool CProfileFile::WriteProfileDate(const char* section, const char* key, const CDateEx& date)
+{
+    return WriteProfileString(section, key, date.IsValid() ? date.Format("%Y/%m/%d %H:%M:%S") : CString());
+}

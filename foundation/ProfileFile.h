@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/DateEx.h"
+
 #include "platform/CString.h"
 
 // Reads and writes the settings of one INI file with the Windows private-profile rules: section
@@ -30,6 +32,10 @@ class CProfileFile
     // A real number: defaultValue when the value is empty; written with "%f" (1.5 as 1.500000).
     double GetProfileDouble(const char* section, const char* key, double defaultValue) const;
     bool WriteProfileDouble(const char* section, const char* key, double value);
+    // A date and time: null when the value is missing or empty, invalid when it does not parse;
+    // written "%Y/%m/%d %H:%M:%S", a null or invalid date as an empty value.
+    CDateEx GetProfileDate(const char* section, const char* key) const;
+    bool WriteProfileDate(const char* section, const char* key, const CDateEx& date);
 
   private:
     CString m_path;

@@ -86,6 +86,27 @@ TEST(ProfileFile, TypedValues)
     EXPECT_DOUBLE_EQ(profile.GetProfileDouble("Photo", "Missing", 4), 4);
 }
 
+TEST(ProfileFile, DatesAreWrittenAsTextAndParsedBack)
+{
+    ScratchFolder scratch;
+    CProfileFile profile(scratch / "a.ini");
+    CDateEx date;
+    date.SetDateTime(2008, 3, 4, 14, 7, 9);
+    ASSERT_TRUE(profile.WriteProfileDate("Check", "Last", date));
+    EXPECT_EQ(profile.GetProfileString("Check", "Last"), "2008/03/04 14:07:09");
+    CDateEx back = profile.GetProfileDate("Check", "Last");
+    ASSERT_TRUE(back.IsValid());
+    EXPECT_EQ(back.FormatDate("YYYY/MM/DD HH:NN:SS"), "2008/03/04 14:07:09");
+
+    EXPECT_EQ(profile.GetProfileDate("Check", "Missing").GetStatus(), COleDateTime::null);
+    ASSERT_TRUE(profile.WriteProfileString("Check", "Bad", "not a date"));
+    CDateEx bad = profile.GetProfileDate("Check", "Bad");
+    EXPECT_EQ(bad.GetStatus(), COleDateTime::invalid);
+    ASSERT_TRUE(profile.WriteProfileDate("Check", "Bad", bad));
+    EXPECT_EQ(profile.GetProfileString("Check", "Bad", "x"), "") << "an invalid date is stored empty";
+    EXPECT_EQ(profile.GetProfileDate("Check", "Bad").GetStatus(), COleDateTime::null);
+}
+
 TEST(ProfileFile, AppBaseKeepsItsProfileInTheConfigFolder)
 {
     ScratchFolder scratch;
