@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 TEST(ProfileFile, ValuesWrittenByOneInstanceAreReadByAnother)
 {
     ScratchFolder scratch;
@@ -117,4 +120,38 @@ TEST(ProfileFile, AppBaseKeepsItsProfileInTheConfigFolder)
     EXPECT_FALSE(CProfileFile(app.GetIniFile()).GetProfileBool("Auto", "Tutorial", true));
     app.SetIniFile(scratch / "other.ini");
     EXPECT_EQ(app.GetIniFile(), scratch / "other.ini");
+}
+
+TEST(ProfileFile, TwoProgramsWritingAtOnceLoseNothing)
+{
+    ScratchFolder scratch;
+    CString path = scratch / "shared/Zantoby.ini";
+    std::vector<pid_t> children;
+    for (int program = 0; program < 4; ++program) {
+        pid_t child = fork();
+        if (child == 0) {
+            CProfileFile profile(path);
+            bool ok = true;
+            for (int i = 0; i < 10; ++i) {
+                CString key;
+                key.Format("P%dK%d", program, i);
+                ok = profile.WriteProfileInt("Shared", key, i) && ok;
+            }
+            _exit(ok ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    CProfileFile profile(path);
+    for (int program = 0; program < 4; ++program) {
+        for (int i = 0; i < 10; ++i) {
+            CString key;
+            key.Format("P%dK%d", program, i);
+            EXPECT_EQ(profile.GetProfileInt("Shared", key, -1), i) << key.GetString();
+        }
+    }
 }
