@@ -41,57 +41,7 @@ CAppBase::CAppBase(const CString& appName) : m_appName(appName) {}
 
 void CAppBase::SetIniFile(const CString& name)
 {
-    m_profile.SetPath(name.IsEmpty() ? SpecialFolders::GetConfigHome() + "/zantoby/Zantoby.ini" : name);
-}
-
-CString CAppBase::GetProfileString(const char* section, const char* key, const char* defaultValue) const
-{
-    return m_profile.GetProfileString(section, key, defaultValue);
-}
-
-int CAppBase::GetProfileInt(const char* section, const char* key, int defaultValue) const
-{
-    return m_profile.GetProfileInt(section, key, defaultValue);
-}
-
-bool CAppBase::WriteProfileString(const char* section, const char* key, const char* value)
-{
-    return m_profile.WriteProfileString(section, key, value);
-}
-
-bool CAppBase::WriteProfileInt(const char* section, const char* key, int value)
-{
-    return m_profile.WriteProfileInt(section, key, value);
-}
-
-bool CAppBase::GetProfileBool(const char* section, const char* key, bool defaultValue) const
-{
-    return m_profile.GetProfileBool(section, key, defaultValue);
-}
-
-bool CAppBase::WriteProfileBool(const char* section, const char* key, bool value)
-{
-    return m_profile.WriteProfileBool(section, key, value);
-}
-
-double CAppBase::GetProfileDouble(const char* section, const char* key, double defaultValue) const
-{
-    return m_profile.GetProfileDouble(section, key, defaultValue);
-}
-
-bool CAppBase::WriteProfileDouble(const char* section, const char* key, double value)
-{
-    return m_profile.WriteProfileDouble(section, key, value);
-}
-
-CDateEx CAppBase::GetProfileDate(const char* section, const char* key) const
-{
-    return m_profile.GetProfileDate(section, key);
-}
-
-bool CAppBase::WriteProfileDate(const char* section, const char* key, const CDateEx& date)
-{
-    return m_profile.WriteProfileDate(section, key, date);
+    SetPath(name.IsEmpty() ? SpecialFolders::GetConfigHome() + "/zantoby/Zantoby.ini" : name);
 }
 
 void CAppBase::ReportError(const char* message, const char* sourceFile, int line)

@@ -7,8 +7,9 @@
 class CAdoErrors;
 
 // Base of both programs' application objects: where the settings live, typed settings, and
-// the error report with its .err log files.
-class CAppBase
+// the error report with its .err log files. The profile calls are the application's own, as
+// on the framework's application object.
+class CAppBase : public CProfileFile
 {
   public:
     // appName captions the error boxes.
@@ -22,17 +23,7 @@ class CAppBase
     // Profile file
     // A non-empty name is used as it is; an empty one gives $XDG_CONFIG_HOME/zantoby/Zantoby.ini.
     void SetIniFile(const CString& name);
-    const CString& GetIniFile() const { return m_profile.GetPath(); }
-    CString GetProfileString(const char* section, const char* key, const char* defaultValue = "") const;
-    int GetProfileInt(const char* section, const char* key, int defaultValue) const;
-    bool WriteProfileString(const char* section, const char* key, const char* value);
-    bool WriteProfileInt(const char* section, const char* key, int value);
-    bool GetProfileBool(const char* section, const char* key, bool defaultValue) const;
-    bool WriteProfileBool(const char* section, const char* key, bool value);
-    double GetProfileDouble(const char* section, const char* key, double defaultValue) const;
-    bool WriteProfileDouble(const char* section, const char* key, double value);
-    CDateEx GetProfileDate(const char* section, const char* key) const;
-    bool WriteProfileDate(const char* section, const char* key, const CDateEx& date);
+    const CString& GetIniFile() const { return GetPath(); }
 
     // Error report
     // Shows the message (a default when empty) with the source file and line in a stop box,
@@ -61,6 +52,5 @@ class CAppBase
     void ShowSaveFailure();
 
     CString m_appName;
-    CProfileFile m_profile;
     bool m_writeErrorFiles = false;
 };

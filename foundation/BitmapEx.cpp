@@ -311,6 +311,18 @@ bool DecodePng(PngDecoder& decoder, FILE* file, Bitmap& image)
     return true;
 }
 
+// Decodes a file with its decoder's state; the bitmap takes the image only when all went well.
+template <class Decoder> bool ReadInto(Bitmap& bitmap, FILE* file, bool (*decode)(Decoder&, FILE*, Bitmap&))
+{
+    Bitmap loaded;
+    Decoder decoder;
+    if (!decode(decoder, file, loaded)) {
+        return false;
+    }
+    bitmap = std::move(loaded);
+    return true;
+}
+
 } // namespace
 
 bool CBitmapEx::LoadImageFile(const CString& path)
@@ -380,13 +392,7 @@ bool CBitmapEx::LoadJpeg(const CString& path)
             return false;
         }
         file.SeekToBegin();
-        Bitmap loaded;
-        JpegDecoder decoder;
-        if (!DecodeJpeg(decoder, file.GetStream(), loaded)) {
-            return false;
-        }
-        static_cast<Bitmap&>(*this) = std::move(loaded);
-        return true;
+        return ReadInto(*this, file.GetStream(), DecodeJpeg);
     } catch (const std::exception&) {
         ShowRuntimeError(__LINE__);
         return false;
@@ -400,13 +406,7 @@ bool CBitmapEx::LoadPng(const CString& path)
         if (!file.Open(path, CFile::modeRead)) {
             return false;
         }
-        Bitmap loaded;
-        PngDecoder decoder;
-        if (!DecodePng(decoder, file.GetStream(), loaded)) {
-            return false;
-        }
-        static_cast<Bitmap&>(*this) = std::move(loaded);
-        return true;
+        return ReadInto(*this, file.GetStream(), DecodePng);
     } catch (const std::exception&) {
         return false;
     }

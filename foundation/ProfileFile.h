@@ -13,6 +13,7 @@ class CProfileFile
   public:
     CProfileFile() = default;
     explicit CProfileFile(const CString& path) : m_path(path) {}
+    virtual ~CProfileFile() = default;
 
     void SetPath(const CString& path) { m_path = path; }
     const CString& GetPath() const { return m_path; }
