@@ -84,11 +84,8 @@ bool IsUnsafeToDelete(const CString& path)
         return true;
     }
     PatternPath split = SplitPattern(trimmed);
-    if (HasWildcard(split.folder)) {
-        return true;
-    }
-    bool absolute = trimmed[0] == '/';
-    if (HasWildcard(split.pattern) && (!absolute || split.folder == "/")) {
+    bool pattern = HasWildcard(split.pattern);
+    if (HasWildcard(split.folder) || (pattern && trimmed[0] != '/')) {
         return true;
     }
     fs::path native = FileSystem::ToNative(trimmed);
@@ -97,12 +94,13 @@ bool IsUnsafeToDelete(const CString& path)
             return true;
         }
     }
-    fs::path normal = native.lexically_normal();
-    if (normal.relative_path().empty()) {
-        return true;
+    // What is at stake: the folder a pattern empties, or the path itself.
+    fs::path target = (pattern ? FileSystem::ToNative(split.folder) : native).lexically_normal();
+    if (!target.has_filename()) {
+        target = target.parent_path();
     }
     fs::path home = FileSystem::ToNative(SpecialFolders::GetHomeFolder()).lexically_normal();
-    return normal == home;
+    return target.relative_path().empty() || target == home;
 }
 
 // The entries of a folder that match a file pattern; false when the folder cannot be read.

@@ -45,7 +45,7 @@ bool MovePath(const CString& source, const CString& target);
 // Deletes a file, a folder with everything in it, or every file and folder matching a pattern,
 // permanently and without asking. Refuses (false, nothing deleted) an empty path, the root, the
 // home folder, a path with "." or ".." parts, a relative path with a pattern and a pattern in
-// the root.
+// the root or the home folder.
 bool DeletePath(const CString& path);
 
 // Deletes the files (not folders) matching pattern, with writtenBefore only those last written

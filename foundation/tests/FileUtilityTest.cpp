@@ -59,6 +59,8 @@ TEST(DeletePath, RefusesCatastrophicPaths)
         EXPECT_FALSE(DeleteFiles(path)) << "'" << path << "'";
     }
     EXPECT_FALSE(DeletePath(scratch.Path() + "/home")) << "the home folder";
+    EXPECT_FALSE(DeletePath(scratch.Path() + "/home/"));
+    EXPECT_FALSE(DeletePath(scratch.Path() + "/home/*.*")) << "everything in the home folder";
     EXPECT_FALSE(DeletePath(scratch.Path() + "/../x"));
     EXPECT_TRUE(Exists(scratch / "keep.txt"));
 }
