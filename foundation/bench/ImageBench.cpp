@@ -55,42 +55,42 @@ const CString& PhotoPath()
     return path;
 }
 
-// Area-average reduction: each target pixel is the mean of the source block it covers.
+// Area-average reduction: each target pixel is the mean of the source block it covers. The
+// rows of a block are summed column by column first (a plain loop the compiler vectorises),
+// red and blue side by side in one word, which a block of a few rows can never overflow.
 Bitmap Reduce(const Bitmap& source, int width, int height)
 {
     Bitmap target;
     target.Create(width, height, 24);
+    int sourceWidth = source.Width();
     std::vector<int> columnStart(width + 1);
     for (int tx = 0; tx <= width; ++tx) {
-        columnStart[tx] = tx * source.Width() / width;
+        columnStart[tx] = tx * sourceWidth / width;
     }
-    std::vector<unsigned> sums(static_cast<size_t>(width) * 3);
+    std::vector<std::uint32_t> redBlue(sourceWidth);
+    std::vector<std::uint32_t> green(sourceWidth);
     for (int ty = 0; ty < height; ++ty) {
         int y0 = ty * source.Height() / height;
         int y1 = (ty + 1) * source.Height() / height;
-        std::fill(sums.begin(), sums.end(), 0);
+        std::fill(redBlue.begin(), redBlue.end(), 0);
+        std::fill(green.begin(), green.end(), 0);
         for (int y = y0; y < y1; ++y) {
             const Bitmap::Pixel* row = source.Row(y);
-            unsigned* sum = sums.data();
-            for (int tx = 0; tx < width; ++tx, sum += 3) {
-                // Red and blue add up side by side in one word (a block holds far fewer than
-                // 257 pixels, so they never run into each other), green in another.
-                std::uint32_t redBlue = 0;
-                std::uint32_t green = 0;
-                for (int x = columnStart[tx]; x < columnStart[tx + 1]; ++x) {
-                    redBlue += row[x] & 0x00FF00FF;
-                    green += row[x] & 0x0000FF00;
-                }
-                sum[0] += redBlue >> 16;
-                sum[1] += green >> 8;
-                sum[2] += redBlue & 0xFFFF;
+            for (int x = 0; x < sourceWidth; ++x) {
+                redBlue[x] += row[x] & 0x00FF00FF;
+                green[x] += row[x] & 0x0000FF00;
             }
         }
         Bitmap::Pixel* out = target.Row(ty);
-        const unsigned* sum = sums.data();
-        for (int tx = 0; tx < width; ++tx, sum += 3) {
-            unsigned count = static_cast<unsigned>((y1 - y0) * (columnStart[tx + 1] - columnStart[tx]));
-            out[tx] = (sum[0] / count) << 16 | (sum[1] / count) << 8 | sum[2] / count;
+        for (int tx = 0; tx < width; ++tx) {
+            std::uint32_t red = 0, greens = 0, blue = 0;
+            for (int x = columnStart[tx]; x < columnStart[tx + 1]; ++x) {
+                red += redBlue[x] >> 16;
+                blue += redBlue[x] & 0xFFFF;
+                greens += green[x] >> 8;
+            }
+            auto count = static_cast<std::uint32_t>((y1 - y0) * (columnStart[tx + 1] - columnStart[tx]));
+            out[tx] = (red / count) << 16 | (greens / count) << 8 | blue / count;
         }
     }
     return target;
