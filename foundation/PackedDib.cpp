@@ -1,10 +1,10 @@
 #include "foundation/PackedDib.h"
 
-#include <algorithm>
+#include "platform/canvas/ImageOps.h"
+
 #include <bit>
 #include <cstdlib>
 #include <cstring>
-#include <utility>
 
 namespace {
 
@@ -130,7 +130,7 @@ size_t CPackedDib::Stride() const
 
 unsigned char* CPackedDib::TopRow(int y)
 {
-    return const_cast<unsigned char*>(std::as_const(*this).TopRow(y));
+    return const_cast<unsigned char*>(static_cast<const CPackedDib&>(*this).TopRow(y));
 }
 
 const unsigned char* CPackedDib::TopRow(int y) const
@@ -257,83 +257,33 @@ bool CPackedDib::ToBitmap(Bitmap& bitmap) const
     return true;
 }
 
-void CPackedDib::PromoteToTrueColor()
+void CPackedDib::Transform(const std::function<void(Bitmap&)>& operation)
 {
     Bitmap bitmap;
-    if (GetBitCount() >= 8 || !ToBitmap(bitmap)) {
+    if (!ToBitmap(bitmap)) {
         return;
     }
+    if (bitmap.IsIndexed() && bitmap.BitCount() < 8) {
+        bitmap = bitmap.ToTrueColor();
+    }
+    operation(bitmap);
     m_block.clear();
-    CreateFromBitmap(bitmap.ToTrueColor());
+    CreateFromBitmap(bitmap);
 }
 
 void CPackedDib::FlipHorizontal()
 {
-    if (m_block.empty()) {
-        return;
-    }
-    PromoteToTrueColor();
-    CSize size = GetSize();
-    int bytes = GetBitCount() / 8;
-    for (int y = 0; y < size.cy; ++y) {
-        unsigned char* row = TopRow(y);
-        for (int left = 0, right = size.cx - 1; left < right; ++left, --right) {
-            std::swap_ranges(row + left * bytes, row + (left + 1) * bytes, row + right * bytes);
-        }
-    }
+    Transform([](Bitmap& bitmap) { ImageOps::FlipHorizontal(bitmap); });
 }
 
 void CPackedDib::FlipVertical()
 {
-    if (m_block.empty()) {
-        return;
-    }
-    PromoteToTrueColor();
-    CSize size = GetSize();
-    size_t stride = Stride();
-    for (int top = 0, bottom = size.cy - 1; top < bottom; ++top, --bottom) {
-        std::swap_ranges(TopRow(top), TopRow(top) + stride, TopRow(bottom));
-    }
+    Transform([](Bitmap& bitmap) { ImageOps::FlipVertical(bitmap); });
 }
 
 void CPackedDib::Rotate(int quarterTurns)
 {
-    int turns = ((quarterTurns % 4) + 4) % 4;
-    if (m_block.empty() || turns == 0) {
-        return;
+    if (quarterTurns % 4 != 0) {
+        Transform([quarterTurns](Bitmap& bitmap) { bitmap = ImageOps::Rotate(bitmap, quarterTurns); });
     }
-    if (turns == 2) {
-        FlipHorizontal();
-        FlipVertical();
-        return;
-    }
-    PromoteToTrueColor();
-    CPackedDib turned;
-    BITMAPINFOHEADER header = GetHeader();
-    int width = header.biWidth;
-    int height = std::abs(header.biHeight);
-    int bytes = header.biBitCount / 8;
-    size_t offset = GetBitsOffset(m_block.data(), m_block.size());
-    size_t stride = static_cast<size_t>(StrideOf(height, header.biBitCount));
-    // Header and colour table stay; only the shape changes.
-    turned.m_block.assign(m_block.begin(), m_block.begin() + offset);
-    turned.m_block.resize(offset + stride * width);
-    header.biWidth = height;
-    header.biHeight = width;
-    header.biSizeImage = static_cast<std::uint32_t>(stride * width);
-    turned.SetHeader(header);
-    std::vector<const unsigned char*> rows(height);
-    for (int y = 0; y < height; ++y) {
-        rows[y] = TopRow(y);
-    }
-    for (int y = 0; y < width; ++y) {
-        unsigned char* out = turned.TopRow(y);
-        for (int x = 0; x < height; ++x) {
-            // Counter-clockwise: the new top row is the old right column, read downwards.
-            int sourceX = turns == 1 ? width - 1 - y : y;
-            int sourceY = turns == 1 ? x : height - 1 - x;
-            std::memcpy(out + x * bytes, rows[sourceY] + sourceX * bytes, bytes);
-        }
-    }
-    m_block = std::move(turned.m_block);
 }

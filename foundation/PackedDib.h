@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // The header of a device-independent bitmap, in the layout the clipboard and BMP files use.
@@ -57,13 +58,14 @@ class CPackedDib
     // A copy of the header; all zero without an image.
     BITMAPINFOHEADER GetHeader() const;
 
+    // The transforms rebuild the DIB: an image below 8 bits per pixel becomes 24 bits, an 8-bit
+    // image keeps its colour table, 16- and 32-bit images become 24 bits.
     // Mirrors every row (left and right change places).
     void FlipHorizontal();
     // Reverses the order of the rows (top and bottom change places).
     void FlipVertical();
     // Turns the image by quarterTurns modulo 4: 1 a quarter to the left (counter-clockwise),
-    // 3 (or -1) a quarter to the right, 2 half round. An image below 8 bits per pixel becomes
-    // 24 bits first; an 8-bit image keeps its colour table.
+    // 3 (or -1) a quarter to the right, 2 half round.
     void Rotate(int quarterTurns);
 
     // Bytes of header and colour table before the rows of the DIB at block; 0 when the block
@@ -77,8 +79,8 @@ class CPackedDib
     unsigned char* TopRow(int y);
     const unsigned char* TopRow(int y) const;
     void SetHeader(const BITMAPINFOHEADER& header);
-    // Makes an image below 8 bits per pixel a 24-bit one, so that it can be mirrored and turned.
-    void PromoteToTrueColor();
+    // Runs a whole-image operation on the image as a bitmap and rebuilds the DIB from the result.
+    void Transform(const std::function<void(Bitmap&)>& operation);
 
     std::vector<unsigned char> m_block;
 };

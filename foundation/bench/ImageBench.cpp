@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/PrivateTempFolder.h"
+#include "platform/canvas/ImageOps.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,47 +56,6 @@ const CString& PhotoPath()
     return path;
 }
 
-// Area-average reduction: each target pixel is the mean of the source block it covers. The
-// rows of a block are summed column by column first (a plain loop the compiler vectorises),
-// red and blue side by side in one word, which a block of a few rows can never overflow.
-Bitmap Reduce(const Bitmap& source, int width, int height)
-{
-    Bitmap target;
-    target.Create(width, height, 24);
-    int sourceWidth = source.Width();
-    std::vector<int> columnStart(width + 1);
-    for (int tx = 0; tx <= width; ++tx) {
-        columnStart[tx] = tx * sourceWidth / width;
-    }
-    std::vector<std::uint32_t> redBlue(sourceWidth);
-    std::vector<std::uint32_t> green(sourceWidth);
-    for (int ty = 0; ty < height; ++ty) {
-        int y0 = ty * source.Height() / height;
-        int y1 = (ty + 1) * source.Height() / height;
-        std::fill(redBlue.begin(), redBlue.end(), 0);
-        std::fill(green.begin(), green.end(), 0);
-        for (int y = y0; y < y1; ++y) {
-            const Bitmap::Pixel* row = source.Row(y);
-            for (int x = 0; x < sourceWidth; ++x) {
-                redBlue[x] += row[x] & 0x00FF00FF;
-                green[x] += row[x] & 0x0000FF00;
-            }
-        }
-        Bitmap::Pixel* out = target.Row(ty);
-        for (int tx = 0; tx < width; ++tx) {
-            std::uint32_t red = 0, greens = 0, blue = 0;
-            for (int x = columnStart[tx]; x < columnStart[tx + 1]; ++x) {
-                red += redBlue[x] >> 16;
-                blue += redBlue[x] & 0xFFFF;
-                greens += green[x] >> 8;
-            }
-            auto count = static_cast<std::uint32_t>((y1 - y0) * (columnStart[tx + 1] - columnStart[tx]));
-            out[tx] = (red / count) << 16 | (greens / count) << 8 | blue / count;
-        }
-    }
-    return target;
-}
-
 double Seconds(double since)
 {
     return Now() - since;
@@ -129,7 +89,7 @@ void LoadReduceSave(benchmark::State& state)
         CBitmapEx loaded;
         loaded.LoadJpeg(photo);
         CBitmapEx small;
-        static_cast<Bitmap&>(small) = Reduce(loaded, 640, 480);
+        static_cast<Bitmap&>(small) = ImageOps::AreaAverage(loaded, 640, 480);
         small.SaveJpeg(PrivateTempFolder::Get() + "seed.jpg", 100);
         Run({"djpeg", "-outfile", ppm, (PrivateTempFolder::Get() + "seed.jpg").GetString()});
     }
@@ -143,7 +103,7 @@ void LoadReduceSave(benchmark::State& state)
             break;
         }
         CBitmapEx small;
-        static_cast<Bitmap&>(small) = Reduce(loaded, 640, 480);
+        static_cast<Bitmap&>(small) = ImageOps::AreaAverage(loaded, 640, 480);
         if (!small.SaveJpeg(saved, 80)) {
             state.SkipWithError("save failed");
             break;
@@ -188,7 +148,7 @@ void ReduceTo640(benchmark::State& state)
     CBitmapEx loaded;
     loaded.LoadJpeg(PhotoPath());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Reduce(loaded, 640, 480));
+        benchmark::DoNotOptimize(ImageOps::AreaAverage(loaded, 640, 480));
     }
 }
 BENCHMARK(ReduceTo640)->UseRealTime()->Unit(benchmark::kMillisecond);
@@ -198,7 +158,7 @@ void SaveSmallJpeg(benchmark::State& state)
     CBitmapEx loaded;
     loaded.LoadJpeg(PhotoPath());
     CBitmapEx small;
-    static_cast<Bitmap&>(small) = Reduce(loaded, 640, 480);
+    static_cast<Bitmap&>(small) = ImageOps::AreaAverage(loaded, 640, 480);
     CString saved = PrivateTempFolder::Get() + "small-only.jpg";
     for (auto _ : state) {
         benchmark::DoNotOptimize(small.SaveJpeg(saved, 80));
