@@ -1,10 +1,17 @@
 #include "list/drawing/DrawingData.h"
 
 #include "foundation/StringArrayEx.h"
+#include "foundation/TextFile.h"
 #include "foundation/TextHelper.h"
 #include "list/drawing/DrawArea.h"
 #include "list/drawing/DrwLineReader.h"
 #include "list/drawing/DrwValues.h"
+#include "list/drawing/IDrawingHost.h"
+#include "platform/Cp932.h"
+#include "platform/FileException.h"
+
+#include <cstring>
+#include <exception>
 
 #include <vector>
 
@@ -29,6 +36,41 @@ bool FindKeywordLine(CDrwLineReader& reader, const char* keyword, CStringArrayEx
 }
 
 } // namespace
+
+bool CDrawingData::Read(const CString& filePath, IDrawingHost& host)
+{
+    try {
+        CString text;
+        if (!ReadTextFile(text, filePath, CFile::modeRead | CFile::typeText)) {
+            return true;
+        }
+        ReadText(text);
+        return true;
+    } catch (const std::exception& e) {
+        host.ReportError(e.what(), "EditPhotoDoc", __LINE__);
+        return false;
+    }
+}
+
+bool CDrawingData::Write(const CString& filePath, IDrawingHost& host)
+{
+    CTextFile file;
+    CFileException error(CFileException::none, 0, filePath);
+    if (!file.Open(filePath, CFile::modeCreate | CFile::modeWrite | CFile::typeText, &error)) {
+        host.ShowErrorMessage(41003, filePath + "\n" + Cp932::FromUtf8(std::strerror(error.m_lOsError)));
+        return false;
+    }
+    try {
+        CString text = WriteText(host.GetVersionString());
+        file.WriteString(text);
+        file.Close();
+        return true;
+    } catch (const std::exception& e) {
+        file.Abort();
+        host.ReportError(e.what(), "EditPhotoDoc", __LINE__);
+        return false;
+    }
+}
 
 void CDrawingData::ReadText(const CString& text)
 {

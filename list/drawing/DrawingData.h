@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/PathName.h"
 #include "list/drawing/DrawShapeList.h"
 #include "platform/CString.h"
 
@@ -12,7 +13,7 @@ class CDrawingData
 {
   public:
     // Path of the photo's drw file, kept for the owner; Read and Write take their own.
-    CString path;
+    CPathName path;
     // Stored as "mirror-vert": left and right exchange places in every pixel row (a mirror
     // about the vertical axis), as the renderer and the editor apply it.
     bool mirrorVert = false;
@@ -34,6 +35,14 @@ class CDrawingData
     CDrawingData(const CDrawingData&) = delete;
     CDrawingData& operator=(const CDrawingData&) = delete;
     virtual ~CDrawingData() = default;
+
+    // Replaces the contents from a drw file. A missing file reads as a photo without drawing:
+    // true with nothing changed. False only after a failure that was reported; what was read
+    // before it stays.
+    bool Read(const CString& filePath, IDrawingHost& host);
+    // Writes the contents as a drw file (see WriteText); the old file is replaced only once the
+    // new one is complete. A file that cannot be made shows message 41003; false on failure.
+    bool Write(const CString& filePath, IDrawingHost& host);
 
     // Replaces the contents from the text of a drw file (LF or CR LF line ends).
     void ReadText(const CString& text);
