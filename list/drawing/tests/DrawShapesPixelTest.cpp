@@ -366,3 +366,22 @@ TEST(DrawDragFeedback, BoxHandleDragMovesTheGrabbedCorner)
     box.DrawDragFeedback(stillDc, view, HitCode::kTopLeftBottomRight, 44, 34, 45, 35);
     EXPECT_EQ(CountNonWhite(still), 0);
 }
+
+TEST(DrawDragFeedback, DraggedFirstVertexTakesTheClosingEdgeAlong)
+{
+    CEditViewMapping view;
+    auto polygon = MakeThrough<CDrawPolygon>({{10, 10}, {70, 10}, {40, 50}});
+    polygon.selected = true;
+    Bitmap bitmap = WhiteBitmap(80, 60);
+    Canvas dc(bitmap);
+    // The press (13, 13) in the view is (10, 10) in the photo; the vertex goes down by 20.
+    polygon.DrawDragFeedback(dc, view, HitCode::kVertex, 13, 13, 13, 33);
+    int nearOldVertex = 0;
+    for (int y = 0; y < 22; ++y) {
+        for (int x = 0; x < 25; ++x) {
+            nearOldVertex += bitmap.GetPixel(x, y) != kWhite;
+        }
+    }
+    EXPECT_EQ(nearOldVertex, 0);
+    EXPECT_GT(CountNonWhite(bitmap), 40);
+}
