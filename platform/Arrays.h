@@ -9,16 +9,15 @@
 // virtual destructor.
 class CObject
 {
-public:
+  public:
     virtual ~CObject() = default;
 };
 
 // A growable array with the framework's operations. Indices are ints; access is unchecked, as
 // callers check their indices against GetSize().
-template <class T>
-class CArray
+template <class T> class CArray
 {
-public:
+  public:
     virtual ~CArray() = default;
 
     int GetSize() const { return static_cast<int>(m_items.size()); }
@@ -77,7 +76,7 @@ public:
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }
 
-protected:
+  protected:
     std::vector<T> m_items;
 };
 

@@ -104,7 +104,10 @@ int WxMessageBox::Show(const CString& text, const CString& caption, unsigned sty
     if (parent != nullptr) {
         parent = wxGetTopLevelParent(parent);
     }
-    wxMessageDialog dialog(parent, ToWx(text), ToWx(caption), ToWxStyle(style));
+    // A box without a caption of its own carries the program's name.
+    const wxString title =
+        caption.IsEmpty() && wxTheApp != nullptr ? wxTheApp->GetAppDisplayName() : ToWx(caption);
+    wxMessageDialog dialog(parent, ToWx(text), title, ToWxStyle(style));
     SetButtonLabels(dialog, style);
     return ToAnswer(style, dialog.ShowModal());
 }
