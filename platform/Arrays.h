@@ -9,15 +9,16 @@
 // virtual destructor.
 class CObject
 {
-  public:
+public:
     virtual ~CObject() = default;
 };
 
 // A growable array with the framework's operations. Indices are ints; access is unchecked, as
 // callers check their indices against GetSize().
-template <class T> class CArray
+template <class T>
+class CArray
 {
-  public:
+public:
     virtual ~CArray() = default;
 
     int GetSize() const { return static_cast<int>(m_items.size()); }
@@ -76,7 +77,7 @@ template <class T> class CArray
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }
 
-  protected:
+protected:
     std::vector<T> m_items;
 };
 

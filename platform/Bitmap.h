@@ -10,7 +10,7 @@
 // 1, 4 and 8 bits keep one palette index byte per pixel and a colour table of 0x00RRGGBB words.
 class Bitmap
 {
-  public:
+public:
     using Pixel = std::uint32_t; // 0x00RRGGBB
 
     // Images above this many pixels are refused, so that crafted files cannot exhaust memory.
@@ -41,7 +41,10 @@ class Bitmap
 
     // Indexed rows (1, 4 and 8 bits): one index byte per pixel.
     unsigned char* IndexRow(int y) { return m_indices.data() + static_cast<size_t>(y) * m_width; }
-    const unsigned char* IndexRow(int y) const { return m_indices.data() + static_cast<size_t>(y) * m_width; }
+    const unsigned char* IndexRow(int y) const
+    {
+        return m_indices.data() + static_cast<size_t>(y) * m_width;
+    }
     std::vector<Pixel>& Palette() { return m_palette; }
     const std::vector<Pixel>& Palette() const { return m_palette; }
 
@@ -52,7 +55,7 @@ class Bitmap
     // The bit count becomes 24 for indexed images.
     Bitmap ToTrueColor() const;
 
-  private:
+private:
     int m_width = 0;
     int m_height = 0;
     int m_bitCount = 0;

@@ -13,7 +13,7 @@ using LPTSTR = char*;
 // mapping and reversing step over double-byte characters as wholes.
 class CString
 {
-  public:
+public:
     CString() = default;
     CString(const char* text) : m_text(text != nullptr ? text : "") {}
     CString(const char* text, int length) : m_text(text, length > 0 ? length : 0) {}
@@ -107,14 +107,18 @@ class CString
 
     friend bool operator==(const CString& a, const CString& b) { return a.m_text == b.m_text; }
     friend bool operator==(const CString& a, const char* b) { return a.m_text == (b != nullptr ? b : ""); }
-    friend std::strong_ordering operator<=>(const CString& a, const CString& b) { return a.Compare(b) <=> 0; }
+    friend std::strong_ordering operator<=>(const CString& a, const CString& b)
+    {
+        return a.Compare(b) <=> 0;
+    }
     friend std::strong_ordering operator<=>(const CString& a, const char* b) { return a.Compare(b) <=> 0; }
 
-  private:
+private:
     std::string m_text;
 };
 
-template <> struct std::hash<CString>
+template <>
+struct std::hash<CString>
 {
     size_t operator()(const CString& text) const noexcept { return std::hash<std::string>()(text.str()); }
 };

@@ -14,18 +14,9 @@ constexpr COLORREF RGB(int r, int g, int b)
 {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(COLORREF c)
-{
-    return c & 0xFF;
-}
-constexpr int GetGValue(COLORREF c)
-{
-    return (c >> 8) & 0xFF;
-}
-constexpr int GetBValue(COLORREF c)
-{
-    return (c >> 16) & 0xFF;
-}
+constexpr int GetRValue(COLORREF c) { return c & 0xFF; }
+constexpr int GetGValue(COLORREF c) { return (c >> 8) & 0xFF; }
+constexpr int GetBValue(COLORREF c) { return (c >> 16) & 0xFF; }
 
 // a * b / c in 64 bits, rounded half away from zero; -1 when c is 0 or the result overflows.
 int MulDiv(int a, int b, int c);
@@ -82,10 +73,7 @@ struct CRect
     constexpr CPoint CenterPoint() const { return {(left + right) / 2, (top + bottom) / 2}; }
     constexpr bool IsRectEmpty() const { return right <= left || bottom <= top; }
     constexpr bool IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
-    constexpr bool PtInRect(CPoint p) const
-    {
-        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
-    }
+    constexpr bool PtInRect(CPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
 
     void SetRect(int l, int t, int r, int b) { *this = CRect(l, t, r, b); }
     void SetRectEmpty() { *this = CRect(); }

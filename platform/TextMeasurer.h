@@ -6,7 +6,7 @@
 // break and fit text; the Canvas implements it, tests use fixed-width fakes.
 class TextMeasurer
 {
-  public:
+public:
     virtual ~TextMeasurer() = default;
     // Width and height in pixels of the first length bytes of text (CP932).
     virtual CSize GetTextExtent(const char* text, int length) const = 0;
