@@ -59,7 +59,6 @@ CAnchorDialog::CAnchorDialog(wxWindow* parent, int templateId, const CString& ti
                              long style)
     : wxDialog(parent, wxID_ANY, ToWx(title), wxDefaultPosition, size, style), m_templateId(templateId)
 {
-    SetClientSize(size);
     Bind(wxEVT_INIT_DIALOG, &CAnchorDialog::OnInitDialogEvent, this);
     Bind(wxEVT_SIZE, &CAnchorDialog::OnSize, this);
     Bind(wxEVT_CHAR_HOOK, &CAnchorDialog::OnCharHook, this);
@@ -76,7 +75,11 @@ CAnchorDialog::HelpHandler CAnchorDialog::SetHelpHandler(HelpHandler handler)
 
 void CAnchorDialog::OnInitDialogEvent(wxInitDialogEvent& event)
 {
-    OnInitDialog();
+    // Shown again after hiding, the dialog keeps what it set up the first time.
+    if (!m_initialised) {
+        m_initialised = true;
+        OnInitDialog();
+    }
     event.Skip();
 }
 

@@ -85,6 +85,7 @@ class CAnchorDialog : public wxDialog
     void ApplyItemColors(const DialogItemInfo& item);
 
     int m_templateId;
+    bool m_initialised = false;
     CAnchorLayout m_layout;
     CString m_helpTopic;
     // Lower end of each progress bar's range, as the gauge counts from 0.

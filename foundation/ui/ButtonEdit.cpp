@@ -50,8 +50,8 @@ wxWindow* CButtonEdit::CreateSide(const wxRect& rect)
 void CButtonEdit::OnAttached()
 {
     // Text typed in the field needs no own format: every character class, no limit.
-    static const TextFormat anyText{TF_DIGITS | TF_UPPER | TF_LOWER | TF_HALF_KANA | TF_SYMBOLS | TF_DOUBLE_BYTE,
-                                    0, 0, 0};
+    static const TextFormat anyText{
+        TF_DIGITS | TF_UPPER | TF_LOWER | TF_HALF_KANA | TF_SYMBOLS | TF_DOUBLE_BYTE, 0, 0, 0};
     SetTextFormat(&anyText);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Browse(); });
 }

@@ -25,7 +25,8 @@ wxDocTemplate* CDocumentLookup::FindDocTemplate(wxDocManager& manager, const cha
     return nullptr;
 }
 
-wxDocument* CDocumentLookup::OpenDocumentOfType(wxDocManager& manager, const CString& path, const char* className)
+wxDocument* CDocumentLookup::OpenDocumentOfType(wxDocManager& manager, const CString& path,
+                                                const char* className)
 {
     if (className == nullptr) {
         return manager.CreateDocument(ToWx(path), wxDOC_SILENT);
@@ -66,7 +67,8 @@ int CDocumentLookup::GetDocumentCount(wxDocManager& manager)
     return static_cast<int>(manager.GetDocumentsVector().size());
 }
 
-void CDocumentLookup::UpdateDocumentsOfClass(wxDocManager& manager, const char* className, int hint, void* hintObject)
+void CDocumentLookup::UpdateDocumentsOfClass(wxDocManager& manager, const char* className, int hint,
+                                             void* hintObject)
 {
     CUpdateHint update(hint, hintObject);
     for (wxDocument* document : manager.GetDocumentsVector()) {

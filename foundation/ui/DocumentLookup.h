@@ -31,5 +31,6 @@ class CDocumentLookup
     static wxDocument* FindDocumentByPath(wxDocManager& manager, const CString& path);
     static int GetDocumentCount(wxDocManager& manager);
     // Sends the hint to the views of every open document of the class (null: of every class).
-    static void UpdateDocumentsOfClass(wxDocManager& manager, const char* className, int hint, void* hintObject);
+    static void UpdateDocumentsOfClass(wxDocManager& manager, const char* className, int hint,
+                                       void* hintObject);
 };

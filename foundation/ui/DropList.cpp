@@ -33,8 +33,9 @@ void CDropList::Show(CListEdit* owner)
         if (count > 0 && m_list->GetItemRect(count - 1, row)) {
             lastRowBottom = row.GetBottom() + 1;
         }
-        const CRect rect = CDropListRows::PopupRect(CRect(field.x, field.y, field.GetRight() + 1, field.GetBottom() + 1),
-                                                    m_list->minimumWidth, m_list->height, lastRowBottom);
+        const CRect rect =
+            CDropListRows::PopupRect(CRect(field.x, field.y, field.GetRight() + 1, field.GetBottom() + 1),
+                                     m_list->minimumWidth, m_list->height, lastRowBottom);
         SetSize(rect.left, rect.top, rect.Width(), rect.Height());
         m_list->SetSize(GetClientSize());
     }

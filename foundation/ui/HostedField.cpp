@@ -59,7 +59,8 @@ void CHostedField::CreateEdit(const TextFormat* format)
 {
     const wxSize size = GetClientSize();
     m_edit = new CTypedEdit();
-    m_edit->Create(this, wxID_ANY, wxRect(0, 0, std::max(size.x - SideWidth(), 1), size.y), m_alignment, format);
+    m_edit->Create(this, wxID_ANY, wxRect(0, 0, std::max(size.x - SideWidth(), 1), size.y), m_alignment,
+                   format);
     m_edit->SetHost(this);
 }
 

@@ -41,9 +41,10 @@ bool CListEdit::SetupList(const DropListSetup& setup)
     m_rows.Setup(setup);
     for (int column = 0; column < m_rows.GetColumnCount(); ++column) {
         const int alignment = m_rows.GetColumn(column).alignment;
-        list.AddColumn(CString(), alignment == 1 ? wxLIST_FORMAT_CENTRE
-                                  : alignment == 2 ? wxLIST_FORMAT_RIGHT
-                                                   : wxLIST_FORMAT_LEFT,
+        list.AddColumn(CString(),
+                       alignment == 1   ? wxLIST_FORMAT_CENTRE
+                       : alignment == 2 ? wxLIST_FORMAT_RIGHT
+                                        : wxLIST_FORMAT_LEFT,
                        m_rows.GetColumn(column).width);
     }
     list.minimumWidth = m_rows.GetMinimumWidth();

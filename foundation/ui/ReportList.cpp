@@ -44,7 +44,8 @@ int CReportList::GetSelectedItem() const
 void CReportList::SelectItem(int row)
 {
     if (row < 0) {
-        for (long row = GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED); row >= 0;
+        for (long row = GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+             row >= 0;
              row = GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED)) {
             SetItemState(row, 0, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
         }

@@ -25,7 +25,8 @@ int ErrorOf(const wxString& path)
         return CShellError::none;
     }
     const wxString folder = wxFileName(path).GetPath();
-    return folder.empty() || wxFileName::DirExists(folder) ? CShellError::fileNotFound : CShellError::pathNotFound;
+    return folder.empty() || wxFileName::DirExists(folder) ? CShellError::fileNotFound
+                                                           : CShellError::pathNotFound;
 }
 
 } // namespace
@@ -38,7 +39,8 @@ CString OpenWithShell(wxWindow*, const char* verb, const CString& file, const CS
         return CShellError::Text(CShellError::noAssociation);
     }
     if (IsAddress(target)) {
-        return wxLaunchDefaultBrowser(target) ? CString() : CString(CShellError::Text(CShellError::noAssociation));
+        return wxLaunchDefaultBrowser(target) ? CString()
+                                              : CString(CShellError::Text(CShellError::noAssociation));
     }
     const int missing = ErrorOf(target);
     if (missing != CShellError::none) {
@@ -65,7 +67,8 @@ CString OpenWithShell(wxWindow*, const char* verb, const CString& file, const CS
     if (access(path.data(), R_OK) != 0) {
         return CShellError::Text(CShellError::accessDenied);
     }
-    return wxLaunchDefaultApplication(target) ? CString() : CString(CShellError::Text(CShellError::noAssociation));
+    return wxLaunchDefaultApplication(target) ? CString()
+                                              : CString(CShellError::Text(CShellError::noAssociation));
 }
 
 bool OpenHelpPage(const CString& base, const CString& topic)

@@ -23,7 +23,8 @@ class CTypedEdit : public wxTextCtrl
     void SetHost(Host* host) { m_host = host; }
     // alignment: 0 left, 1 centre, 2 right. A text format that asks for several lines or
     // scroll bars must be given here, as GTK cannot switch an edit to them later.
-    bool Create(wxWindow* parent, int id, const wxRect& rect, int alignment, const TextFormat* format = nullptr);
+    bool Create(wxWindow* parent, int id, const wxRect& rect, int alignment,
+                const TextFormat* format = nullptr);
 
     // The wx style a text format needs at creation.
     static long StyleOf(const TextFormat* format);

@@ -51,17 +51,17 @@ CString WxTestEnvironment::SaveScreenshot(wxWindow& window, const char* name)
     if (folder == nullptr || !wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL)) {
         return CString();
     }
-    window.Raise();
-    PumpFor(200);
+    // wx reports a new size at once; the display follows after a round trip and a repaint.
+    window.Refresh();
+    PumpFor(300);
+    window.Update();
+    // ImageMagick reads the screen as the X server has it (a screen DC of GTK 3 may return
+    // what was there before the last resize).
     const wxRect area(window.GetScreenPosition(), window.GetSize());
-    wxBitmap picture(area.width, area.height);
-    {
-        wxScreenDC screen;
-        wxMemoryDC memory(picture);
-        memory.Blit(0, 0, area.width, area.height, &screen, area.x, area.y);
-    }
     const wxString path = wxString(folder) + "/" + name + ".png";
-    if (!picture.SaveFile(path, wxBITMAP_TYPE_PNG)) {
+    const wxString command = wxString::Format("import -window root -crop %dx%d+%d+%d '%s'", area.width,
+                                              area.height, area.x, area.y, path);
+    if (std::system(command.utf8_str()) != 0 || !wxFileName::FileExists(path)) {
         return CString();
     }
     return CString(std::string(path.utf8_str()));
