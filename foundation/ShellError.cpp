@@ -24,7 +24,8 @@ const char* CShellError::Text(int code)
     case ddeFailed:
         return "DDE トランザクションが失敗しました。";
     case ddeBusy:
-        return "ほかの DDE トランザクションが現在処理中なので、\nDDE トランザクションを完了できませんでした。";
+        return "ほかの DDE トランザクションが現在処理中なので、\nDDE "
+               "トランザクションを完了できませんでした。";
     case noAssociation:
         return "指定されたファイル拡張子に関連付けられたアプリケーションがありません。\n"
                "印刷可能ではないファイルを印刷しようとした場合も、このエラーが返ります。";
