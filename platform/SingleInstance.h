@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/CString.h"
+
+#include <string>
+
+// Keeps one running copy of a program per user. The first copy holds a lock file (flock) and
+// listens on a Unix-domain socket in the user's private runtime folder; a later copy finds the
+// lock taken and hands its request to the first copy through the socket. Only processes of the
+// same user can reach the socket, and the first copy checks the sender's user as well.
+class SingleInstance
+{
+  public:
+    enum class Role
+    {
+        // Not started yet.
+        None,
+        // This is the running copy: it listens for requests.
+        First,
+        // Another copy runs: hand the request over and end.
+        Second,
+        // No private folder or socket could be had; the program runs without the check.
+        Alone,
+    };
+
+    // name: the lock and socket names ("<name>.lock", "<name>.sock") and the fallback folder.
+    explicit SingleInstance(const char* name);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    // Takes the lock or finds it taken. The folder is GetRuntimeFolder's unless one is given.
+    Role Start(const CString& folder = CString());
+    Role GetRole() const { return m_role; }
+
+    // Second copy: delivers the message and waits until the first copy has taken it; false when
+    // no first copy took it within timeoutMs (it may still be starting, so connecting is retried).
+    bool Send(const std::string& message, int timeoutMs) const;
+
+    // First copy: the listening socket, readable while a request waits; -1 in other roles.
+    int GetListenHandle() const { return m_listenFd; }
+    // First copy: takes one waiting request, answers its sender and returns true; false when none
+    // waits, or the request came from another user, was longer than kMaxMessage or did not
+    // arrive whole within a second.
+    bool Receive(std::string& message) const;
+
+    static constexpr size_t kMaxMessage = 64 * 1024;
+
+    // $XDG_RUNTIME_DIR when it is an absolute folder of this user that nobody else may enter;
+    // else <tempBase>/<name>-runtime-<uid>, made with mode 0700 when missing. Empty when neither
+    // is safe (a folder of another user, open to others, or a link in its place).
+    static CString GetRuntimeFolder(const char* name, const char* tempBase = "/tmp");
+
+  private:
+    CString m_name;
+    Role m_role = Role::None;
+    int m_lockFd = -1;
+    int m_listenFd = -1;
+    std::string m_socketPath;
+};
