@@ -20,7 +20,7 @@ namespace {
 // One converter per direction and thread; iconv_open is far too slow to call per string.
 class Converter
 {
-public:
+  public:
     Converter(const char* to, const char* from) : m_cd(iconv_open(to, from))
     {
         if (m_cd == reinterpret_cast<iconv_t>(-1)) {
@@ -68,7 +68,7 @@ public:
         return out;
     }
 
-private:
+  private:
     iconv_t m_cd;
 };
 
@@ -128,6 +128,34 @@ std::string FromUtf8(std::string_view utf8, bool* lossless)
     }
     thread_local Converter converter("CP932", "UTF-8");
     return converter.Convert(utf8, "?", SkipUtf8, lossless);
+}
+
+std::string FromWide(std::wstring_view wide, bool* lossless)
+{
+    std::string utf8;
+    utf8.reserve(wide.size() * 3);
+    for (wchar_t ch : wide) {
+        auto code = static_cast<char32_t>(ch);
+        if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            code = 0xFFFD; // not a character; becomes the replacement like any unmappable one
+        }
+        if (code < 0x80) {
+            utf8 += static_cast<char>(code);
+        } else if (code < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (code >> 6));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            utf8 += static_cast<char>(0xE0 | (code >> 12));
+            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xF0 | (code >> 18));
+            utf8 += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return FromUtf8(utf8, lossless);
 }
 
 } // namespace Cp932

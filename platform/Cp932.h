@@ -32,4 +32,7 @@ std::string ToUtf8(std::string_view cp932, bool* lossless = nullptr);
 // clears *lossless when given.
 std::string FromUtf8(std::string_view utf8, bool* lossless = nullptr);
 
+// Wide text (UTF-32 wchar_t) to CP932, with the same replacement as FromUtf8.
+std::string FromWide(std::wstring_view wide, bool* lossless = nullptr);
+
 } // namespace Cp932

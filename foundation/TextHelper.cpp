@@ -1,0 +1,503 @@
+#include "foundation/TextHelper.h"
+
+#include "foundation/StringArrayEx.h"
+#include "platform/Cp932.h"
+#include "platform/Mbcs.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string_view View(const char* text)
+{
+    return text != nullptr ? std::string_view(text) : std::string_view();
+}
+
+bool IsDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+
+// True when the double-byte character code is one of the characters of list.
+bool ListHoldsChar(std::string_view list, unsigned int code)
+{
+    for (size_t i = 0; i < list.size(); i += Cp932::CharLength(list, i)) {
+        if (Mbcs::CharCode(list, i) == code) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Index of the first table entry that satisfies test, or -1. A count of 0 means the table
+// ends with a null entry.
+template <class Test> int FindInTable(const char* const* table, int count, Test test)
+{
+    for (int i = 0; count > 0 ? i < count : table[i] != nullptr; ++i) {
+        if (table[i] != nullptr && test(table[i])) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// Start of the first occurrence of a non-empty needle in text at or behind from that begins on
+// a character boundary; npos when there is none. from must lie on a boundary.
+size_t FindOnBoundary(std::string_view text, std::string_view needle, size_t from)
+{
+    for (size_t i = from; i + needle.size() <= text.size(); i += Cp932::CharLength(text, i)) {
+        if (text.compare(i, needle.size(), needle) == 0) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// One element of a Like-style pattern.
+struct PatternToken
+{
+    enum class Kind
+    {
+        AnyRun,
+        Digit,
+        AnyChar,
+        Set,
+        Text
+    } kind;
+    std::string_view text; // the set's characters, or the text run
+    bool negated = false;
+};
+
+std::vector<PatternToken> TokenizePattern(std::string_view pattern)
+{
+    std::vector<PatternToken> tokens;
+    size_t runStart = std::string_view::npos;
+    auto endRun = [&](size_t end) {
+        if (runStart != std::string_view::npos) {
+            tokens.push_back({PatternToken::Kind::Text, pattern.substr(runStart, end - runStart)});
+            runStart = std::string_view::npos;
+        }
+    };
+    for (size_t i = 0; i < pattern.size();) {
+        size_t length = Cp932::CharLength(pattern, i);
+        char ch = length == 1 ? pattern[i] : '\0';
+        if (ch == '*' || ch == '#' || ch == '?') {
+            endRun(i);
+            tokens.push_back({ch == '*'   ? PatternToken::Kind::AnyRun
+                              : ch == '#' ? PatternToken::Kind::Digit
+                                          : PatternToken::Kind::AnyChar,
+                              {}});
+            ++i;
+            continue;
+        }
+        if (ch == '[') {
+            bool negated = i + 1 < pattern.size() && pattern[i + 1] == '!';
+            size_t first = i + (negated ? 2 : 1);
+            size_t close = first;
+            while (close < pattern.size() && pattern[close] != ']') {
+                close += Cp932::CharLength(pattern, close);
+            }
+            // A "[" that is never closed is an ordinary character of the text run.
+            if (close < pattern.size()) {
+                endRun(i);
+                tokens.push_back({PatternToken::Kind::Set, pattern.substr(first, close - first), negated});
+                i = close + 1;
+                continue;
+            }
+        }
+        if (runStart == std::string_view::npos) {
+            runStart = i;
+        }
+        i += length;
+    }
+    endRun(pattern.size());
+    return tokens;
+}
+
+// Compares two runs of ASCII digits by their value, however long they are.
+int CompareDigitRuns(std::string_view a, std::string_view b)
+{
+    a.remove_prefix(std::min(a.find_first_not_of('0'), a.size()));
+    b.remove_prefix(std::min(b.find_first_not_of('0'), b.size()));
+    if (a.size() != b.size()) {
+        return a.size() < b.size() ? -1 : 1;
+    }
+    int order = a.compare(b);
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+// Voiced katakana whose half-width letter takes the voiced or semi-voiced mark behind it.
+constexpr const char* kVoicedKatakana = "ガギグゲゴザジズゼゾダヂヅデドバビブベボヴ";
+constexpr const char* kSemiVoicedKatakana = "パピプペポ";
+constexpr char kVoicedMark = '\xDE';
+constexpr char kSemiVoicedMark = '\xDF';
+
+bool IsHiragana(unsigned int code)
+{
+    return code >= 0x829F && code <= 0x82F1;
+}
+
+} // namespace
+
+LPCTSTR CTextHelper::ToHalfWidthKana()
+{
+    std::string_view text = view();
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        size_t length = Cp932::CharLength(text, i);
+        unsigned int code = Mbcs::CharCode(text, i);
+        i += length;
+        unsigned int half = length == 2 && !IsHiragana(code) ? Mbcs::FullToHalf(code) : code;
+        if (length == 1 || half > 0xFF) {
+            result.append(text.substr(i - length, length));
+            continue;
+        }
+        result += static_cast<char>(half);
+        if (half > 0x80) {
+            if (ListHoldsChar(kVoicedKatakana, code)) {
+                result += kVoicedMark;
+            } else if (ListHoldsChar(kSemiVoicedKatakana, code)) {
+                result += kSemiVoicedMark;
+            }
+        }
+    }
+    str().swap(result);
+    return GetString();
+}
+
+bool CTextHelper::HasDoubleByte() const
+{
+    for (char ch : view()) {
+        if (Cp932::IsLeadByte(static_cast<unsigned char>(ch))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CTextHelper::FromWideString(const wchar_t* wide)
+{
+    str() = wide != nullptr ? Cp932::FromWide(wide) : std::string();
+}
+
+int CTextHelper::FindInList(const char* const* table, int count) const
+{
+    return FindInTable(table, count, [this](const char* entry) { return view() == entry; });
+}
+
+int CTextHelper::FindInListNoCase(const char* const* table, int count) const
+{
+    return FindInTable(table, count,
+                       [this](const char* entry) { return Mbcs::CompareNoCase(view(), entry) == 0; });
+}
+
+bool CTextHelper::MatchPattern(const char* pattern) const
+{
+    std::string_view subject = view();
+    std::vector<PatternToken> tokens = TokenizePattern(View(pattern));
+    size_t pos = 0;
+    bool anchored = true;
+    for (size_t k = 0; k < tokens.size(); ++k) {
+        const PatternToken& token = tokens[k];
+        bool last = k + 1 == tokens.size();
+        if (token.kind == PatternToken::Kind::AnyRun) {
+            anchored = false;
+            continue;
+        }
+        if (pos >= subject.size()) {
+            return false;
+        }
+        switch (token.kind) {
+        case PatternToken::Kind::Digit:
+            if (!IsDigit(subject[pos])) {
+                return false;
+            }
+            ++pos;
+            anchored = true;
+            break;
+        case PatternToken::Kind::AnyChar:
+            pos += Cp932::CharLength(subject, pos);
+            anchored = true;
+            break;
+        case PatternToken::Kind::Set:
+            if (ListHoldsChar(token.text, Mbcs::CharCode(subject, pos)) == token.negated) {
+                return false;
+            }
+            pos += Cp932::CharLength(subject, pos);
+            break;
+        case PatternToken::Kind::Text:
+            if (last) {
+                if (anchored) {
+                    return subject.substr(pos) == token.text;
+                }
+                // The ending must lie behind what earlier tokens took and start on a character.
+                if (token.text.size() > subject.size() - pos) {
+                    return false;
+                }
+                size_t start = subject.size() - token.text.size();
+                return subject.substr(start) == token.text && !Cp932::IsTrailPosition(subject, start);
+            }
+            if (anchored) {
+                if (subject.compare(pos, token.text.size(), token.text) != 0) {
+                    return false;
+                }
+                pos += token.text.size();
+            } else {
+                size_t found = FindOnBoundary(subject, token.text, pos);
+                if (found == std::string_view::npos) {
+                    return false;
+                }
+                pos = found + token.text.size();
+            }
+            break;
+        case PatternToken::Kind::AnyRun:
+            break;
+        }
+    }
+    return true;
+}
+
+int CTextHelper::MatchPatternList(const char* const* patterns, int count) const
+{
+    return FindInTable(patterns, count, [this](const char* pattern) { return MatchPattern(pattern); });
+}
+
+int CTextHelper::CompareNatural(const char* other) const
+{
+    std::string_view a = view();
+    std::string_view b = View(other);
+    if (a.empty() || b.empty()) {
+        return a.empty() && b.empty() ? 0 : a.empty() ? -1 : 1;
+    }
+    if (IsDigit(a[0]) != IsDigit(b[0])) {
+        return IsDigit(a[0]) ? -1 : 1;
+    }
+    // Both start in the same class, so the runs of both alternate in step.
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        size_t endA = CStringArrayEx::DigitRunEnd(a, i);
+        size_t endB = CStringArrayEx::DigitRunEnd(b, j);
+        std::string_view runA = a.substr(i, endA - i);
+        std::string_view runB = b.substr(j, endB - j);
+        int order = IsDigit(runA[0]) ? CompareDigitRuns(runA, runB) : Mbcs::Compare(runA, runB);
+        if (order != 0) {
+            return order;
+        }
+        i = endA;
+        j = endB;
+    }
+    if (i < a.size()) {
+        return 1;
+    }
+    return j < b.size() ? -1 : 0;
+}
+
+void CTextHelper::EscapeBackslash()
+{
+    std::string_view text = view();
+    std::string result;
+    result.reserve(text.size() + text.size() / 8 + 4);
+    for (size_t i = 0; i < text.size();) {
+        size_t length = Cp932::CharLength(text, i);
+        char ch = text[i];
+        if (length == 2) {
+            result.append(text.substr(i, 2));
+        } else if (ch == '\\' || ch == '\'' || ch == ',') {
+            result += '\\';
+            result += ch;
+        } else if (ch == '\t') {
+            result += "\\t";
+        } else if (ch == '\r') {
+            result += "\\r";
+        } else if (ch == '\n') {
+            result += "\\n";
+        } else {
+            result += ch;
+        }
+        i += length;
+    }
+    str().swap(result);
+}
+
+CString CTextHelper::GetEscapedText(const char* text)
+{
+    CTextHelper escaped(text);
+    escaped.EscapeBackslash();
+    return escaped;
+}
+
+void CTextHelper::UnescapeBackslash()
+{
+    std::string& text = str();
+    if (text.find('\\') == std::string::npos) {
+        return;
+    }
+    size_t out = 0;
+    for (size_t i = 0; i < text.size();) {
+        size_t length = Cp932::CharLength(text, i);
+        if (length == 1 && text[i] == '\\' && i + 1 < text.size()) {
+            ++i;
+            length = Cp932::CharLength(text, i);
+            char ch = text[i];
+            if (length == 1 && (ch == 'n' || ch == 'r' || ch == 't')) {
+                text[out++] = ch == 'n' ? '\n' : ch == 'r' ? '\r' : '\t';
+                ++i;
+                continue;
+            }
+        }
+        for (size_t end = i + length; i < end;) {
+            text[out++] = text[i++];
+        }
+    }
+    text.resize(out);
+}
+
+void CTextHelper::EscapeHtml()
+{
+    if (MatchPattern("$:*")) {
+        Delete(0, 2);
+        return;
+    }
+    Replace("&", "&amp;");
+    Replace("\"", "&quot;");
+    Replace("<", "&lt;");
+    Replace(">", "&gt;");
+    Replace("  ", "&nbsp;");
+    Replace("\r\n", "<BR>");
+}
+
+bool CTextHelper::ToBool() const
+{
+    return CompareNoCase("true") == 0 || ToInt() != 0;
+}
+
+int CTextHelper::ToInt() const
+{
+    // atoi's result, clamped where atoi itself would overflow.
+    long value = std::strtol(GetString(), nullptr, 10);
+    return value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+double CTextHelper::ToDouble() const
+{
+    return std::atof(GetString());
+}
+
+CString CTextHelper::GetNumberChars(bool allowSign, bool allowPoint) const
+{
+    std::string result;
+    for (char ch : view()) {
+        if (IsDigit(ch) || (allowSign && (ch == '+' || ch == '-')) || (allowPoint && ch == '.')) {
+            result += ch;
+        }
+    }
+    return CString(std::move(result));
+}
+
+LPCTSTR CTextHelper::SetInt(int value, const char* pattern, int blankValue)
+{
+    if (value == blankValue) {
+        Empty();
+    } else {
+        Format(pattern != nullptr ? pattern : "%d", value);
+    }
+    return GetString();
+}
+
+CString CTextHelper::FormatIntOrBlank(int value, const char* pattern, int blankValue)
+{
+    CTextHelper text;
+    text.SetInt(value, pattern, blankValue);
+    return text;
+}
+
+LPCTSTR CTextHelper::SetText(const char* text, const char* pattern, const char* blankText)
+{
+    bool blank =
+        text == nullptr || (blankText != nullptr ? std::strcmp(text, blankText) == 0 : *text == '\0');
+    if (blank) {
+        Empty();
+    } else if (pattern != nullptr) {
+        Format(pattern, text);
+    } else {
+        str() = text;
+    }
+    return GetString();
+}
+
+CString CTextHelper::FormatTextOrBlank(const char* text, const char* pattern, const char* blankText)
+{
+    CTextHelper result;
+    result.SetText(text, pattern, blankText);
+    return result;
+}
+
+void CTextHelper::AssignLeft(const char* text, int count)
+{
+    *this = CTextHelper(View(text)).LeftEx(std::max(count, 0));
+}
+
+void CTextHelper::AppendWithSeparator(const char* separator, const char* text)
+{
+    if (text == nullptr || *text == '\0') {
+        return;
+    }
+    if (!IsEmpty()) {
+        *this += separator;
+    }
+    *this += text;
+}
+
+CString CTextHelper::LeftEx(int count) const
+{
+    int length = GetLength();
+    int keep = count < 0 ? length + count : std::min(count, length);
+    if (keep <= 0) {
+        return CString();
+    }
+    // Never keep half of a double-byte character.
+    if (keep < length && Cp932::IsTrailPosition(view(), keep)) {
+        --keep;
+    }
+    return Left(keep);
+}
+
+CString CTextHelper::RightEx(int count) const
+{
+    int length = GetLength();
+    int keep = count < 0 ? length + count : std::min(count, length);
+    if (keep <= 0) {
+        return CString();
+    }
+    int start = length - keep;
+    if (Cp932::IsTrailPosition(view(), start)) {
+        ++start;
+    }
+    return Mid(start);
+}
+
+LPCTSTR CTextHelper::FormatEx(const char* pattern, ...)
+{
+    va_list args;
+    va_start(args, pattern);
+    FormatV(pattern, args);
+    va_end(args);
+    return GetString();
+}
+
+LPCTSTR CTextHelper::ToUpper()
+{
+    MakeUpper();
+    return GetString();
+}
+
+LPCTSTR CTextHelper::ToLower()
+{
+    MakeLower();
+    return GetString();
+}

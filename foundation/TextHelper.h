@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/CString.h"
+
+#include <climits>
+
+// String operations of both programs on the CP932 text it holds: width conversion, lookups,
+// pattern match, natural order, the backslash and HTML escapes, and small conversions.
+class CTextHelper : public CString
+{
+  public:
+    using CString::CString;
+    CTextHelper() = default;
+    CTextHelper(const CString& text) : CString(text) {}
+
+    // Conversion and text sources
+    LPCTSTR ToHalfWidthKana();
+    bool HasDoubleByte() const;
+    void FromWideString(const wchar_t* wide);
+
+    // Lookups and comparison. A count of 0 means the table ends with a null entry.
+    int FindInList(const char* const* table, int count) const;
+    int FindInListNoCase(const char* const* table, int count) const;
+    bool MatchPattern(const char* pattern) const;
+    int MatchPatternList(const char* const* patterns, int count) const;
+    int CompareNatural(const char* other) const;
+
+    // Escapes
+    void EscapeBackslash();
+    static CString GetEscapedText(const char* text);
+    void UnescapeBackslash();
+    void EscapeHtml();
+
+    // Conversions and formatting
+    bool ToBool() const;
+    int ToInt() const;
+    double ToDouble() const;
+    CString GetNumberChars(bool allowSign, bool allowPoint) const;
+    LPCTSTR SetInt(int value, const char* pattern = "%d", int blankValue = INT_MIN);
+    static CString FormatIntOrBlank(int value, const char* pattern = "%d", int blankValue = INT_MIN);
+    LPCTSTR SetText(const char* text, const char* pattern = nullptr, const char* blankText = nullptr);
+    static CString FormatTextOrBlank(const char* text, const char* pattern = nullptr,
+                                     const char* blankText = nullptr);
+    void AssignLeft(const char* text, int count);
+    void AppendWithSeparator(const char* separator, const char* text);
+    CString LeftEx(int count) const;
+    CString RightEx(int count) const;
+    LPCTSTR FormatEx(const char* pattern, ...) __attribute__((format(printf, 2, 3)));
+    LPCTSTR ToUpper();
+    LPCTSTR ToLower();
+};
