@@ -40,13 +40,6 @@ TEST_F(MessageServiceTest, EachTableCarriesItsIcon)
     EXPECT_EQ(boxes.Boxes()[2].style, MB_OK | MB_ICONHAND | kFixedStyle);
 }
 
-TEST_F(MessageServiceTest, InformationHasOnlyTheOkButton)
-{
-    CMessageBoxRecorder boxes;
-    service.ShowInfoMessage(10200);
-    EXPECT_EQ(boxes.Only().style & MB_TYPEMASK, MB_OK);
-}
-
 TEST_F(MessageServiceTest, CallerFlagsKeepTheirDefaultButtonButNotTheirIcon)
 {
     CMessageBoxRecorder boxes;
@@ -67,13 +60,6 @@ TEST_F(MessageServiceTest, ArgumentsFillThePlaceholdersInOrder)
     EXPECT_EQ(boxes.Boxes()[1].text, "ﾄﾞﾗｲﾌﾞ A: に 2 番目のﾃﾞｨｽｸを挿入してください");
     EXPECT_EQ(boxes.Boxes()[2].text, "写真[0007.jpg]が読み込めません");
     EXPECT_EQ(boxes.Boxes()[3].text, "写真保存用ﾌｫﾙﾀﾞを作成できませんでした\nﾌｫﾙﾀﾞ名 : /home/u/写真\n");
-}
-
-TEST_F(MessageServiceTest, ArgumentTextIsNeverReadAsAPattern)
-{
-    CMessageBoxRecorder boxes;
-    service.ShowErrorMessage(40205, MB_OK, "100%s%d.zbk");
-    EXPECT_EQ(boxes.Only().text, "指定したﾌｧｲﾙ[100%s%d.zbk]を開くことが出来ません");
 }
 
 TEST_F(MessageServiceTest, UnknownNumberShowsAnEmptyTextWithTheNormalCaption)
