@@ -23,9 +23,9 @@ class CMessageService
     int ShowErrorMessage(int number, unsigned buttons, ...);
     int ShowMessageV(MessageKind kind, int number, unsigned buttons, va_list args);
 
+  private:
     // "Zantoby v2.108.0 : MSG=20800"
     CString FormatCaption(int number) const;
 
-  private:
     CVersionInfo m_version;
 };
