@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/CString.h"
+
+#include <vector>
+
+// The decisions of the program's start that depend only on its command line and settings.
+class CStartupPlan
+{
+  public:
+    // The file named on the command line (arguments after the program's name, in the system's
+    // encoding): the first argument that is no switch. Switches begin with "-"; a print switch
+    // opens its file like any other, as printing at start is not offered. Empty when none.
+    static CString FindFileArgument(const std::vector<std::string>& arguments);
+
+    // Without a file on the command line, the last list opens by itself only when the start
+    // navigator is off, Shift is not held down, opening the last list is on and one is known.
+    static bool ShouldOpenLastDocument(bool autoNavigate, bool shiftDown, bool autoOpen,
+                                       const CString& lastDocument);
+};

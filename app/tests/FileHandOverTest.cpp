@@ -1,0 +1,71 @@
+#include "app/FileHandOver.h"
+#include "app/StartupPlan.h"
+
+#include <gtest/gtest.h>
+
+TEST(FileHandOver, RelativeNamesAreResolvedAgainstTheStartingFolder)
+{
+    CString path;
+    ASSERT_TRUE(CFileHandOver::ResolveArgument("lists/春.zbk", "/home/user", path));
+    EXPECT_EQ(path, "/home/user/lists/春.zbk");
+    ASSERT_TRUE(CFileHandOver::ResolveArgument("../other//./a.zbk", "/home/user/work", path));
+    EXPECT_EQ(path, "/home/user/other/a.zbk");
+    ASSERT_TRUE(CFileHandOver::ResolveArgument("/srv/a.zbk", "/home/user", path));
+    EXPECT_EQ(path, "/srv/a.zbk");
+    ASSERT_TRUE(CFileHandOver::ResolveArgument("../../../a.zbk", "/home", path));
+    EXPECT_EQ(path, "/a.zbk");
+}
+
+TEST(FileHandOver, PseudoPathsAndEmptyArgumentsAreRefused)
+{
+    CString path = "left";
+    EXPECT_FALSE(CFileHandOver::ResolveArgument("autophoto:", "/home/user", path));
+    EXPECT_EQ(path, "");
+    EXPECT_FALSE(CFileHandOver::ResolveArgument("template:/t/a.zbk,/t/web/index.htm", "/home/user", path));
+    EXPECT_FALSE(CFileHandOver::ResolveArgument("", "/home/user", path));
+    // A file whose name merely contains the word is an ordinary file.
+    EXPECT_TRUE(CFileHandOver::ResolveArgument("my template:1.zbk", "/h", path));
+    EXPECT_EQ(path, "/h/my template:1.zbk");
+}
+
+TEST(FileHandOver, RequestCarriesAnAbsolutePathOrAsksToComeForward)
+{
+    CString path = "left";
+    ASSERT_TRUE(CFileHandOver::ParseRequest(CFileHandOver::FormatRequest("/home/商品.zbk"), path));
+    EXPECT_EQ(path, "/home/商品.zbk");
+    ASSERT_TRUE(CFileHandOver::ParseRequest(CFileHandOver::FormatRequest(CString()), path));
+    EXPECT_EQ(path, "");
+}
+
+TEST(FileHandOver, MalformedRequestsAreRefused)
+{
+    CString path;
+    EXPECT_FALSE(CFileHandOver::ParseRequest("", path));
+    EXPECT_FALSE(CFileHandOver::ParseRequest("open\n", path));
+    EXPECT_FALSE(CFileHandOver::ParseRequest("open\nrelative.zbk", path));
+    EXPECT_FALSE(CFileHandOver::ParseRequest("open\nautophoto:", path));
+    EXPECT_FALSE(CFileHandOver::ParseRequest("open\ntemplate:/a,b", path));
+    EXPECT_FALSE(CFileHandOver::ParseRequest("open\n/a.zbk\n/b.zbk", path));
+    EXPECT_FALSE(CFileHandOver::ParseRequest(std::string("open\n/a\0b", 8), path));
+    EXPECT_FALSE(CFileHandOver::ParseRequest("print\n/a.zbk", path));
+    EXPECT_EQ(path, "");
+}
+
+TEST(StartupPlan, FirstArgumentThatIsNoSwitchNamesTheFile)
+{
+    EXPECT_EQ(CStartupPlan::FindFileArgument({}), "");
+    EXPECT_EQ(CStartupPlan::FindFileArgument({"-p", "list.zbk"}), "list.zbk");
+    EXPECT_EQ(CStartupPlan::FindFileArgument({"/home/u/a.zbk", "b.zbk"}), "/home/u/a.zbk");
+    EXPECT_EQ(CStartupPlan::FindFileArgument({"-p"}), "");
+    // Names arrive as UTF-8 and are kept as Shift_JIS inside.
+    EXPECT_EQ(CStartupPlan::FindFileArgument({"\xE5\x95\x86\xE5\x93\x81.zbk"}), "商品.zbk");
+}
+
+TEST(StartupPlan, LastListOpensOnlyWithoutNavigatorAndShiftWhenWantedAndKnown)
+{
+    EXPECT_TRUE(CStartupPlan::ShouldOpenLastDocument(false, false, true, "/l/a.zbk"));
+    EXPECT_FALSE(CStartupPlan::ShouldOpenLastDocument(true, false, true, "/l/a.zbk"));
+    EXPECT_FALSE(CStartupPlan::ShouldOpenLastDocument(false, true, true, "/l/a.zbk"));
+    EXPECT_FALSE(CStartupPlan::ShouldOpenLastDocument(false, false, false, "/l/a.zbk"));
+    EXPECT_FALSE(CStartupPlan::ShouldOpenLastDocument(false, false, true, ""));
+}
