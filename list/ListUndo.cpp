@@ -437,8 +437,7 @@ bool CListUndo::Redo()
 
 void CListUndo::SwitchOn()
 {
-    DeleteFiles(0);
-    undoDepth = 0;
+    Reset();
     undoOn = true;
 }
 
