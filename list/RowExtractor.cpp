@@ -40,33 +40,48 @@ std::vector<int> CRowExtractor::ByKeywords(const CStringArray& keywords, bool an
     if (!matcher.HasKeywords()) {
         return rows;
     }
+    std::vector<int> singleByteColumns;
     for (int row = 0; row < kMaxRows; ++row) {
         const ProductRecord& record = m_doc.GetRow(row);
         if (!record.inUse) {
             continue;
         }
         matcher.BeginRow();
-        for (int column = 0; column < kMaxColumns; ++column) {
-            const ColumnRecord& definition = m_doc.GetColumn(column);
-            if (definition.type == kTypeNone || definition.slot < 0 || definition.slot >= kMaxColumns) {
-                continue;
-            }
-            const CellRecord& cell = record.GetCell(definition.slot);
-            // The grid text of text and mark cells is the text itself; taking it as it stands
-            // spares a copy of every cell of the list.
-            if (definition.type == kTypeText || definition.type == kTypeMark) {
-                matcher.AddText(cell.text);
-            } else {
-                matcher.AddText(CCellCodec::Format(definition, cell, kOutputGrid));
-            }
-        }
+        // Texts that may hold double-byte characters go first; numbers, Yes/No and dates in their
+        // default patterns are single-byte texts, formatted only when a keyword may lie in them.
         for (int i = 0; i < record.photoCount && i < kMaxPhotosPerRow; ++i) {
             int photo = record.photos[i];
             if (photo >= 0 && photo < kMaxPhotos) {
                 matcher.AddText(m_doc.GetPhoto(photo).name);
             }
         }
-        if (matcher.RowMatches()) {
+        singleByteColumns.clear();
+        for (int column = 0; column < kMaxColumns; ++column) {
+            const ColumnRecord& definition = m_doc.GetColumn(column);
+            if (definition.type == kTypeNone || definition.slot < 0 || definition.slot >= kMaxColumns) {
+                continue;
+            }
+            const CellRecord& cell = record.GetCell(definition.slot);
+            if (definition.type == kTypeText || definition.type == kTypeMark) {
+                // The grid text of text and mark cells is the text itself; taking it as it
+                // stands spares a copy of every cell of the list.
+                matcher.AddText(cell.text);
+            } else if (definition.type == kTypeDate && !definition.datePattern.IsEmpty()) {
+                matcher.AddText(CCellCodec::Format(definition, cell, kOutputGrid));
+            } else {
+                singleByteColumns.push_back(column);
+            }
+        }
+        CKeywordMatcher::Verdict verdict = matcher.TestRow();
+        if (verdict == CKeywordMatcher::Verdict::NeedsSingleByteTexts) {
+            for (int column : singleByteColumns) {
+                const ColumnRecord& definition = m_doc.GetColumn(column);
+                matcher.AddText(CCellCodec::Format(definition, record.GetCell(definition.slot), kOutputGrid));
+            }
+            verdict =
+                matcher.FinishRow() ? CKeywordMatcher::Verdict::Matches : CKeywordMatcher::Verdict::Fails;
+        }
+        if (verdict == CKeywordMatcher::Verdict::Matches) {
             rows.push_back(row);
         }
     }
