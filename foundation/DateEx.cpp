@@ -1,0 +1,185 @@
+#include "foundation/DateEx.h"
+
+#include "platform/Cp932.h"
+
+#include <string_view>
+
+namespace {
+
+struct Era
+{
+    char letter;
+    const char* name;
+    int firstYear;
+    int firstMonth;
+    int firstDay;
+};
+
+// Newest first; a date belongs to the first era whose first day it is on or after.
+const Era kEras[] = {
+    {'R', "令和", 2019, 5, 1},  {'H', "平成", 1989, 1, 8}, {'S', "昭和", 1926, 12, 25},
+    {'T', "大正", 1912, 7, 30}, {'M', "明治", 1868, 1, 1},
+};
+
+const Era kBeforeEras = {' ', "", 0, 0, 0};
+
+const Era& EraOf(const COleDateTime::Parts& parts)
+{
+    for (const Era& era : kEras) {
+        int day = parts.year * 10000 + parts.month * 100 + parts.day;
+        if (day >= era.firstYear * 10000 + era.firstMonth * 100 + era.firstDay) {
+            return era;
+        }
+    }
+    return kBeforeEras;
+}
+
+int EraYear(const Era& era, const COleDateTime::Parts& parts)
+{
+    return era.firstYear == 0 ? 0 : parts.year - era.firstYear + 1;
+}
+
+const char* const kJapaneseWeekdays[] = {"月", "火", "水", "木", "金", "土", "日"};
+const char* const kEnglishWeekdays[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+
+int WeekdayIndex(const COleDateTime::Parts& parts)
+{
+    // dayOfWeek is 1 for Sunday.
+    return (parts.dayOfWeek + 5) % 7;
+}
+
+} // namespace
+
+void CDateEx::SetDateTime(int year, int month, int day, int hour, int minute, int second)
+{
+    int64_t seconds = (static_cast<int64_t>(hour) * 60 + minute) * 60 + second;
+    m_value.SetDayNumber(COleDateTime::DayNumber(year, month, day), seconds);
+}
+
+char CDateEx::GetEra() const
+{
+    COleDateTime::Parts parts;
+    return m_value.GetParts(parts) ? EraOf(parts).letter : ' ';
+}
+
+CString CDateEx::GetEraName() const
+{
+    COleDateTime::Parts parts;
+    return m_value.GetParts(parts) ? CString(EraOf(parts).name) : CString();
+}
+
+int CDateEx::GetEraYear() const
+{
+    COleDateTime::Parts parts;
+    return m_value.GetParts(parts) ? EraYear(EraOf(parts), parts) : 0;
+}
+
+int CDateEx::GetWeekdayIndex() const
+{
+    COleDateTime::Parts parts;
+    return m_value.GetParts(parts) ? WeekdayIndex(parts) : -1;
+}
+
+CString CDateEx::GetWeekdayName(bool japanese) const
+{
+    int index = GetWeekdayIndex();
+    if (index < 0) {
+        return CString();
+    }
+    return japanese ? kJapaneseWeekdays[index] : kEnglishWeekdays[index];
+}
+
+CString CDateEx::FormatDate(const char* pattern) const
+{
+    COleDateTime::Parts parts;
+    if (pattern == nullptr || !m_value.GetParts(parts)) {
+        return CString();
+    }
+    const Era& era = EraOf(parts);
+    int eraYear = EraYear(era, parts);
+    std::string_view eraName = era.name;
+
+    std::string_view text = pattern;
+    CString result;
+    size_t pos = 0;
+    // Tokens are tried longest first at each position.
+    auto token = [&](std::string_view word) {
+        if (text.substr(pos, word.size()) != word) {
+            return false;
+        }
+        pos += word.size();
+        return true;
+    };
+    while (pos < text.size()) {
+        if (token("YYYY")) {
+            result.AppendFormat("%4d", parts.year);
+        } else if (token("YY")) {
+            result.AppendFormat("%02d", parts.year % 100);
+        } else if (token("GGG")) {
+            result += CString(eraName);
+        } else if (token("GG")) {
+            result += CString(eraName.substr(0, 2));
+        } else if (token("G")) {
+            result += era.letter;
+        } else if (token("EE")) {
+            result.AppendFormat("%02d", eraYear);
+        } else if (token("E")) {
+            result.AppendFormat("%d", eraYear);
+        } else if (token("MM")) {
+            result.AppendFormat("%02d", parts.month);
+        } else if (token("M")) {
+            result.AppendFormat("%d", parts.month);
+        } else if (token("DD")) {
+            result.AppendFormat("%02d", parts.day);
+        } else if (token("D")) {
+            result.AppendFormat("%d", parts.day);
+        } else if (token("WW")) {
+            result += kJapaneseWeekdays[WeekdayIndex(parts)];
+        } else if (token("W")) {
+            result += kEnglishWeekdays[WeekdayIndex(parts)];
+        } else if (token("HH")) {
+            result.AppendFormat("%02d", parts.hour);
+        } else if (token("H")) {
+            result.AppendFormat("%d", parts.hour);
+        } else if (token("NNN")) {
+            result.AppendFormat("%d", parts.hour * 60 + parts.minute);
+        } else if (token("NN")) {
+            result.AppendFormat("%02d", parts.minute);
+        } else if (token("N")) {
+            result.AppendFormat("%d", parts.minute);
+        } else if (token("SS")) {
+            result.AppendFormat("%02d", parts.second);
+        } else if (token("S")) {
+            result.AppendFormat("%d", parts.second);
+        } else {
+            // "&" quotes the character after it, a double-byte character whole; a final "&"
+            // quotes nothing and stands for itself.
+            if (text[pos] == '&' && pos + 1 < text.size()) {
+                ++pos;
+            }
+            size_t length = Cp932::CharLength(text, pos);
+            result += CString(text.substr(pos, length));
+            pos += length;
+        }
+    }
+    return result;
+}
+
+int GetDaysInMonth(int year, int month)
+{
+    if (month < 1 || month > 12) {
+        return 0;
+    }
+    return static_cast<int>(COleDateTime::DayNumber(year, month + 1, 1) -
+                            COleDateTime::DayNumber(year, month, 1));
+}
+
+CDateEx GetToday()
+{
+    COleDateTime::Parts now;
+    CDateEx today;
+    if (COleDateTime::GetCurrentTime().GetParts(now)) {
+        today.SetDate(now.year, now.month, now.day);
+    }
+    return today;
+}
