@@ -290,7 +290,7 @@ CString CZantobyDoc::ParseCellText(int displayColumn, CellValue& target, const C
     return CCellCodec::Parse(ColumnOrEmpty(displayColumn), target, text, mode, m_host);
 }
 
-bool CZantobyDoc::SetCellTextColor(int displayColumn, int displayRow, COLORREF color)
+bool CZantobyDoc::SetCellColor(int displayColumn, int displayRow, COLORREF CellRecord::*which, COLORREF color)
 {
     int slot = -1;
     int row = -1;
@@ -298,20 +298,18 @@ bool CZantobyDoc::SetCellTextColor(int displayColumn, int displayRow, COLORREF c
     if (slot < 0 || row < 0) {
         return false;
     }
-    m_rows[row].Cell(slot).textColor = color;
+    m_rows[row].Cell(slot).*which = color;
     return true;
+}
+
+bool CZantobyDoc::SetCellTextColor(int displayColumn, int displayRow, COLORREF color)
+{
+    return SetCellColor(displayColumn, displayRow, &CellRecord::textColor, color);
 }
 
 bool CZantobyDoc::SetCellBackColor(int displayColumn, int displayRow, COLORREF color)
 {
-    int slot = -1;
-    int row = -1;
-    MapDisplayCell(displayColumn, displayRow, slot, row);
-    if (slot < 0 || row < 0) {
-        return false;
-    }
-    m_rows[row].Cell(slot).backColor = color;
-    return true;
+    return SetCellColor(displayColumn, displayRow, &CellRecord::backColor, color);
 }
 
 CString CZantobyDoc::ExpandHeaderFooter(const CString& text, int page, int pageCount) const

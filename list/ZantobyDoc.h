@@ -145,6 +145,7 @@ class CZantobyDoc
 
   private:
     static CDateEx Now();
+    bool SetCellColor(int displayColumn, int displayRow, COLORREF CellRecord::*which, COLORREF color);
     void ClearDisplay();
     void SetDisplayRows(const std::vector<int>& rows, bool appendNewRowLine);
 
