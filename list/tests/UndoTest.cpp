@@ -242,6 +242,22 @@ TEST_F(Undo, DamagedSnapshotStopsUndoAndKeepsWhatWasRead)
     EXPECT_FALSE(doc->CanRedo());
 }
 
+TEST_F(Undo, TwoListsOfTheSameNameKeepTheirOwnSteps)
+{
+    CZantobyDoc other(host);
+    other.tempFolder = temp.Path();
+    doc->SetPathName("/a/list.zbk");
+    other.SetPathName("/b/list.zbk");
+    TypeNewRow("mine");
+    other.SetCellTextAt(0, 0, "theirs");
+    other.SetCellTextAt(0, 0, "theirs2");
+    doc->SetCellTextAt(0, 0, "mine2");
+    doc->OnUndo();
+    other.OnUndo();
+    EXPECT_EQ(Text(0), "mine");
+    EXPECT_EQ(other.GetCellTextAt(0, 0, kOutputGrid), "theirs");
+}
+
 TEST_F(Undo, NewListForgetsEverySnapshot)
 {
     TypeNewRow("a");
