@@ -12,7 +12,7 @@ function(zantoby_test name)
         list(APPEND labels x11)
     endif()
     set_tests_properties(${name} PROPERTIES LABELS "${labels}"
-        ENVIRONMENT "ZANTOBY_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/tests/data")
+        ENVIRONMENT "ZANTOBY_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/tests/data;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan-suppressions.txt")
 endfunction()
 
 # zantoby_bench(<name> SOURCES <files...> LIBS <targets...>)
