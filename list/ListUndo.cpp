@@ -3,13 +3,14 @@
 #include "list/IListHost.h"
 #include "list/IListView.h"
 #include "list/ZantobyDoc.h"
-#include "platform/Cp932.h"
+#include "platform/FileSystem.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 
 namespace {
 
@@ -180,7 +181,8 @@ void CListUndo::MakeBase()
 void CListUndo::RemoveStep(int step)
 {
     for (int phase = 0; phase < 2; ++phase) {
-        std::remove(Cp932::ToUtf8(StepFile(step, phase).view()).c_str());
+        std::error_code ignored;
+        std::filesystem::remove(FileSystem::ToNative(StepFile(step, phase)), ignored);
     }
 }
 
@@ -256,7 +258,7 @@ void CListUndo::AppendRowImage(std::string& image, int row) const
 
 bool CListUndo::WriteFile(const CString& path, const std::string& image, bool append)
 {
-    FILE* file = std::fopen(Cp932::ToUtf8(path.view()).c_str(), append ? "ab" : "wb");
+    FILE* file = FileSystem::OpenStream(path, append ? "ab" : "wb");
     if (file == nullptr) {
         return false;
     }
@@ -285,6 +287,11 @@ bool CListUndo::SaveSnapshot(int kind, int row, int phase)
         if (undoDepth > 0) {
             return false;
         }
+    }
+    if (m_doc.tempFolder.IsEmpty()) {
+        // Without a temporary folder no snapshot can be made.
+        undoOn = false;
+        return false;
     }
     try {
         if (undoBase.IsEmpty()) {
@@ -394,7 +401,7 @@ bool CListUndo::ReadImage(const std::string& image)
 void CListUndo::Restore(int phase)
 {
     try {
-        FILE* file = std::fopen(Cp932::ToUtf8(StepFile(undoStep, phase).view()).c_str(), "rb");
+        FILE* file = FileSystem::OpenStream(StepFile(undoStep, phase), "rb");
         if (file == nullptr) {
             undoOn = false;
             return;

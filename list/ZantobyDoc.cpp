@@ -1,5 +1,6 @@
 #include "list/ZantobyDoc.h"
 
+#include "foundation/FileUtility.h"
 #include "list/CellCodec.h"
 #include "list/GlobalFindSettings.h"
 #include "list/HeaderFooterText.h"
@@ -40,6 +41,11 @@ CZantobyDoc::CZantobyDoc(IListHost& host)
     : displayOrder(kMaxDisplayRows, kNewRowLine), m_host(host), m_rows(kMaxRows), m_photos(kMaxPhotos),
       m_undo(*this)
 {
+    try {
+        tempFolder = GetTempFolder();
+    } catch (const std::exception&) {
+        // Without a temporary folder the list works without undo.
+    }
     ResetToNewList();
 }
 

@@ -140,7 +140,8 @@ class CZantobyDoc
     bool readOnly = false;
     bool sample = false;
     bool open = true;
-    // The temporary folder (with a trailing "/") that holds the undo snapshots.
+    // The temporary folder (with a trailing "/") that holds the undo snapshots: the process's
+    // private one; empty when none could be made.
     CString tempFolder;
 
   private:

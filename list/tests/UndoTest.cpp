@@ -1,3 +1,4 @@
+#include "foundation/FileUtility.h"
 #include "list/ZantobyDoc.h"
 #include "support/FakeListHost.h"
 #include "support/TempFolder.h"
@@ -147,6 +148,15 @@ TEST_F(Undo, UnwritableTemporaryFolderSwitchesUndoOffSilently)
     doc->SwitchUndoOn();
     doc->SetCellTextAt(0, 0, "c");
     EXPECT_TRUE(doc->CanUndo());
+}
+
+TEST_F(Undo, SnapshotsGoToThePrivateTemporaryFolderByDefault)
+{
+    CZantobyDoc fresh(host);
+    EXPECT_EQ(fresh.tempFolder, GetTempFolder());
+    fresh.tempFolder.Empty();
+    fresh.SetCellTextAt(0, 0, "a");
+    EXPECT_FALSE(fresh.IsUndoOn());
 }
 
 TEST_F(Undo, FirstEntryOnTheNewRowLineUndoesToAFreeRowAndTheLine)
