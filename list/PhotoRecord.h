@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Bitmap.h"
+#include "foundation/BitmapEx.h"
 #include "platform/CString.h"
 
 #include <memory>
@@ -9,9 +9,9 @@
 struct PhotoRecord
 {
     bool inUse = false;
-    bool flatFiles = false;            // the files still lie directly in the photo folder until the next save
-    std::unique_ptr<Bitmap> thumbnail; // loaded on first use
-    int width = 0;                     // pixels of the rendered photo
+    bool flatFiles = false; // the files still lie directly in the photo folder until the next save
+    std::unique_ptr<CBitmapEx> thumbnail; // loaded on first use
+    int width = 0;                        // pixels of the rendered photo
     int height = 0;
     CString name;
 
