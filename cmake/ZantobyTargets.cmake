@@ -3,6 +3,9 @@
 # zantoby_test(<name> LABEL <subsystem> SOURCES <files...> LIBS <targets...> [X11])
 # One test executable is one CTest test. X11 marks a test that needs a display.
 function(zantoby_test name)
+    if(NOT ZANTOBY_TESTS)
+        return()
+    endif()
     cmake_parse_arguments(ARG "X11" "LABEL" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
@@ -38,6 +41,9 @@ endfunction()
 # Every <DIR>/*Test.cpp becomes one test executable; <DIR>/support/*.cpp are shared helpers.
 # A file whose name ends in WindowTest.cpp needs a display.
 function(zantoby_folder_tests)
+    if(NOT ZANTOBY_TESTS)
+        return()
+    endif()
     cmake_parse_arguments(ARG "" "LABEL;DIR" "LIBS" ${ARGN})
     if(NOT ARG_DIR)
         set(ARG_DIR tests)
