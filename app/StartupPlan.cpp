@@ -2,6 +2,8 @@
 
 #include "platform/FileSystem.h"
 
+#include <algorithm>
+
 CString CStartupPlan::FindFileArgument(const std::vector<std::string>& arguments)
 {
     for (const std::string& argument : arguments) {
@@ -16,4 +18,15 @@ bool CStartupPlan::ShouldOpenLastDocument(bool autoNavigate, bool shiftDown, boo
                                           const CString& lastDocument)
 {
     return !autoNavigate && !shiftDown && autoOpen && !lastDocument.IsEmpty();
+}
+
+bool CStartupPlan::IsOnSomeScreen(const CRect& saved, const std::vector<CRect>& screens)
+{
+    for (const CRect& screen : screens) {
+        if (std::max(saved.left, screen.left) < std::min(saved.right, screen.right) &&
+            std::max(saved.top, screen.top) < std::min(saved.bottom, screen.bottom)) {
+            return true;
+        }
+    }
+    return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CString.h"
+#include "platform/Geometry.h"
 
 #include <vector>
 
@@ -17,4 +18,8 @@ class CStartupPlan
     // navigator is off, Shift is not held down, opening the last list is on and one is known.
     static bool ShouldOpenLastDocument(bool autoNavigate, bool shiftDown, bool autoOpen,
                                        const CString& lastDocument);
+
+    // The saved window rectangle is used only when some screen holds part of it, so that a
+    // window closed on a screen that is gone does not open out of sight.
+    static bool IsOnSomeScreen(const CRect& saved, const std::vector<CRect>& screens);
 };

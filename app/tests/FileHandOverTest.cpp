@@ -69,3 +69,15 @@ TEST(StartupPlan, LastListOpensOnlyWithoutNavigatorAndShiftWhenWantedAndKnown)
     EXPECT_FALSE(CStartupPlan::ShouldOpenLastDocument(false, false, false, "/l/a.zbk"));
     EXPECT_FALSE(CStartupPlan::ShouldOpenLastDocument(false, false, true, ""));
 }
+
+TEST(StartupPlan, SavedRectangleNeedsAScreenThatHoldsPartOfIt)
+{
+    const std::vector<CRect> screens = {CRect(0, 0, 1280, 1024), CRect(1280, 0, 2560, 1024)};
+    EXPECT_TRUE(CStartupPlan::IsOnSomeScreen(CRect(0, 0, 800, 600), screens));
+    EXPECT_TRUE(CStartupPlan::IsOnSomeScreen(CRect(2000, 500, 3000, 1200), screens));
+    EXPECT_TRUE(CStartupPlan::IsOnSomeScreen(CRect(-100, -100, 10, 10), screens));
+    // A window left on a third screen that is gone, or touching a screen only at its edge.
+    EXPECT_FALSE(CStartupPlan::IsOnSomeScreen(CRect(2600, 0, 3400, 600), screens));
+    EXPECT_FALSE(CStartupPlan::IsOnSomeScreen(CRect(-800, 0, 0, 600), screens));
+    EXPECT_FALSE(CStartupPlan::IsOnSomeScreen(CRect(0, 0, 800, 600), {}));
+}

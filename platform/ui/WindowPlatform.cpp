@@ -4,10 +4,42 @@
 #include "platform/ui/CupsPrintSpooler.h"
 #include "platform/ui/WxMessageBox.h"
 
+#include <wx/debug.h>
+#include <wx/string.h>
+
 #include <memory>
+
+namespace {
+
+wxAssertHandler_t& PreviousAssertHandler()
+{
+    static wxAssertHandler_t handler = nullptr;
+    return handler;
+}
+
+// Command and control ids are the program's own numbers, up to 59393, as Windows' 16-bit ids
+// allow; wx asserts on ids above 32767 for the sake of other platforms, while GTK menus and
+// windows take any int. Every other assertion goes on as before.
+void AssertHandler(const wxString& file, int line, const wxString& function, const wxString& condition,
+                   const wxString& message)
+{
+    if (message == "invalid itemid value" || message == "invalid id value") {
+        return;
+    }
+    if (PreviousAssertHandler() != nullptr) {
+        PreviousAssertHandler()(file, line, function, condition, message);
+    }
+}
+
+} // namespace
 
 void WindowPlatform::Install()
 {
     WxMessageBox::Install();
     PrintSpooler::Install(std::make_unique<CupsPrintSpooler>());
+    static bool assertsInstalled = false;
+    if (!assertsInstalled) {
+        assertsInstalled = true;
+        PreviousAssertHandler() = wxSetAssertHandler(AssertHandler);
+    }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // Switches the platform layer to its window services at program start: message boxes become
-// wx dialogs and printers come from CUPS.
+// wx dialogs, printers come from CUPS, and menus and windows take the program's ids above 32767.
 class WindowPlatform
 {
   public:

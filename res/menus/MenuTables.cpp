@@ -20,7 +20,7 @@ constexpr MenuEntry Popup(const char* text, const MenuEntry* items)
 }
 constexpr MenuEntry Recent()
 {
-    return {MenuEntryKind::RecentFiles, ID_FILE_MRU_FILE1, "最近使ったﾌｧｲﾙ", nullptr};
+    return {MenuEntryKind::RecentFiles, ID_FILE_MRU_FILE1, kRecentFilesPlaceholder, nullptr};
 }
 constexpr MenuEntry End()
 {

@@ -32,6 +32,8 @@ constexpr int IDR_EDITPHOTOTYPE = 132;
 // Commands of the recent-file list: the first file, then one id per file.
 constexpr int ID_FILE_MRU_FILE1 = 57616;
 constexpr int kRecentFileCount = 5;
+// What stands at the recent-file place while the list is empty.
+constexpr char kRecentFilesPlaceholder[] = "最近使ったﾌｧｲﾙ";
 
 class CMenuTables
 {

@@ -1,0 +1,438 @@
+#include "app/ui/ZantobyApp.h"
+
+#include "app/FileHandOver.h"
+#include "app/PrintCommands.h"
+#include "app/StartupPlan.h"
+#include "app/ui/HandOverListener.h"
+#include "app/ui/MainFrame.h"
+#include "app/ui/SplashDlg.h"
+#include "app/ui/ZantobyDocManager.h"
+#include "foundation/FileUtility.h"
+#include "foundation/ui/AnchorDialog.h"
+#include "foundation/ui/DocumentLookup.h"
+#include "foundation/ui/MessagePump.h"
+#include "foundation/ui/SystemServices.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+#include "platform/ShowCommands.h"
+#include "platform/SingleInstance.h"
+#include "platform/ui/WindowPlatform.h"
+#include "platform/ui/WxText.h"
+#include "res/menus/MenuTables.h"
+
+#include <wx/display.h>
+#include <wx/evtloop.h>
+#include <wx/utils.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <stdexcept>
+
+CZantobyApp& wxGetApp()
+{
+    return *static_cast<CZantobyApp*>(wxApp::GetInstance());
+}
+
+namespace {
+
+// Where the help pages are published; a topic's page is its lower-cased name with ".htm".
+constexpr char kHelpBaseAddress[] = "https://www.zantoby.example/help/";
+
+// A later copy waits this long for the running copy, which may still be starting.
+constexpr int kHandOverTimeoutMs = 10000;
+
+CString CurrentFolder()
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? CString() : FileSystem::FromNative(folder);
+}
+
+std::vector<std::string> ArgumentsOf(int argc, char** argv)
+{
+    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
+}
+
+} // namespace
+
+CZantobyApp::CZantobyApp(SingleInstance* instance)
+    : m_instance(instance), m_recentFiles(m_core, kRecentFileCount), m_printMode(ID_FILE_PREVIEW_LIST)
+{
+    m_openTimer.SetOwner(this);
+    Bind(wxEVT_TIMER, &CZantobyApp::OnOpenTimer, this);
+}
+
+CZantobyApp::~CZantobyApp()
+{
+    // Every working file of the program begins with the product word. Only this copy's own
+    // temporary folder is swept, never another copy's.
+    DeleteFiles(GetTempFolder() + "Zantoby*.*");
+    m_globalFind.reset();
+    Settings().SetLastDocument(m_lastDocument);
+}
+
+int CZantobyApp::HandOverToRunningCopy(SingleInstance& instance, const std::vector<std::string>& arguments)
+{
+    CString path;
+    const CString file = CStartupPlan::FindFileArgument(arguments);
+    const CString folder = CurrentFolder();
+    if (!file.IsEmpty() && (file[0] == '/' || !folder.IsEmpty())) {
+        // A refused pseudo path leaves path empty: the running copy only comes forward.
+        CFileHandOver::ResolveArgument(file, folder, path);
+    }
+    return instance.Send(CFileHandOver::FormatRequest(path), kHandOverTimeoutMs) ? 0 : 1;
+}
+
+bool CZantobyApp::OnInit()
+{
+    WindowPlatform::Install();
+    SetSignalHandler(SIGTERM, [](int) { wxGetApp().OnTerminate(); });
+    if (m_instance != nullptr && m_instance->GetRole() == SingleInstance::Role::First) {
+        // Listen from the first moment: a file handed over while the splash shows waits for the
+        // end of the start instead of being lost.
+        m_listener = std::make_unique<CHandOverListener>([this] { ReceiveHandOver(); });
+        m_handOverSource =
+            wxEventLoopBase::AddSourceForFD(m_instance->GetListenHandle(), m_listener.get(), wxEVENT_SOURCE_INPUT);
+    }
+    if (!InitCore() || !CreateMainWindow()) {
+        return false;
+    }
+    RunStartup();
+    return true;
+}
+
+bool CZantobyApp::InitCore()
+{
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    m_core.SetWriteErrorFiles(true);
+    m_core.PurgeErrorFiles(7, 30);
+    m_core.SetIniFile(CString());
+    m_recentFiles.Load();
+    m_lastDocument = Settings().GetLastDocument();
+    m_showInternalInfo = Settings().GetAutoInside();
+    m_printMode = Settings().GetPrintModeSetting();
+    m_listFormat = wxDataFormat("Zantoby2 Object");
+    m_drawingFormat = wxDataFormat("Zantoby2 Drawing Data");
+    m_docManager = new CZantobyDocManager(m_recentFiles);
+    CAnchorDialog::SetHelpHandler([this](const CString& topic) { ShowHelpPage(topic); });
+    return true;
+}
+
+bool CZantobyApp::CreateMainWindow()
+{
+    m_mainFrame = new CMainFrame(m_docManager);
+    SetTopWindow(m_mainFrame);
+    m_core.StatusTexts().Attach(m_mainFrame);
+    ShowRowPosition(-1, 0);
+    RefreshColorSwatches();
+    return true;
+}
+
+void CZantobyApp::RunStartup()
+{
+    auto* splash = new CSplashDlg(nullptr);
+    splash->Show();
+    splash->Refresh();
+    splash->Update();
+
+    ProcessCommandLine();
+
+    // The splash's timer runs only while events are processed.
+    while (splash->IsShown()) {
+        PumpMessages();
+        wxMilliSleep(10);
+    }
+    splash->Destroy();
+
+    ShowMainWindow();
+    m_starting = false;
+    OpenPendingFiles();
+}
+
+void CZantobyApp::ProcessCommandLine()
+{
+    const CString file = CStartupPlan::FindFileArgument(ArgumentsOf(argc, argv));
+    CString path;
+    if (!file.IsEmpty() && CFileHandOver::ResolveArgument(file, CurrentFolder(), path)) {
+        // A list that does not open is reported by the framework; the program starts without it.
+        OpenNow(path);
+        return;
+    }
+    if (CStartupPlan::ShouldOpenLastDocument(Settings().GetAutoNavigate(), wxGetKeyState(WXK_SHIFT),
+                                             Settings().GetAutoOpen(), m_lastDocument)) {
+        OpenNow(m_lastDocument);
+    }
+}
+
+void CZantobyApp::ShowMainWindow()
+{
+    const CRect saved = Settings().GetMainFrameRect();
+    std::vector<CRect> screens;
+    for (unsigned index = 0; index < wxDisplay::GetCount(); ++index) {
+        const wxRect area = wxDisplay(index).GetGeometry();
+        screens.emplace_back(area.x, area.y, area.x + area.width, area.y + area.height);
+    }
+    if (CStartupPlan::IsOnSomeScreen(saved, screens)) {
+        m_mainFrame->SetSize(saved.left, saved.top, saved.Width(), saved.Height());
+    }
+    m_mainFrame->Show();
+    if (Settings().GetMainFrameShow() == SW_SHOWMAXIMIZED) {
+        m_mainFrame->Maximize();
+    }
+    m_mainFrame->Update();
+}
+
+int CZantobyApp::OnExit()
+{
+    Settings().SetPrintModeSetting(m_printMode);
+    m_openTimer.Stop();
+    delete m_handOverSource;
+    m_handOverSource = nullptr;
+    m_listener.reset();
+    m_core.StatusTexts().Attach(nullptr);
+    m_mainFrame = nullptr;
+    delete m_docManager;
+    m_docManager = nullptr;
+    return wxApp::OnExit();
+}
+
+void CZantobyApp::OnTerminate()
+{
+    // Ended by the session or a signal: close as the user would, asking about unsaved lists.
+    if (m_mainFrame != nullptr) {
+        m_mainFrame->Close();
+        // Nothing else may wake the loop to delete the closed window and end.
+        wxWakeUpIdle();
+    } else {
+        ExitMainLoop();
+    }
+}
+
+// Opening lists
+
+bool CZantobyApp::OpenDocumentFile(const CString& path)
+{
+    if (m_starting) {
+        m_pendingOpens.push_back(path);
+        return false;
+    }
+    return OpenNow(path);
+}
+
+bool CZantobyApp::OpenNow(const CString& path)
+{
+    LogOpenRequest(path);
+    return m_docManager != nullptr && CDocumentLookup::OpenDocumentOfType(*m_docManager, path, nullptr) != nullptr;
+}
+
+void CZantobyApp::OpenRecentFile(int index)
+{
+    if (index < 0 || index >= m_recentFiles.GetCount()) {
+        return;
+    }
+    if (!OpenDocumentFile(m_recentFiles.GetPath(index)) && !m_starting) {
+        m_docManager->RemoveFileFromHistory(static_cast<size_t>(index));
+    }
+}
+
+void CZantobyApp::ReceiveHandOver()
+{
+    std::string message;
+    while (m_instance->Receive(message)) {
+        CString path;
+        if (!CFileHandOver::ParseRequest(message, path)) {
+            continue;
+        }
+        BringForward();
+        if (!path.IsEmpty()) {
+            m_pendingOpens.push_back(path);
+        }
+    }
+    if (!m_starting && !m_pendingOpens.empty()) {
+        CallAfter([this] { OpenPendingFiles(); });
+    }
+}
+
+void CZantobyApp::OpenPendingFiles()
+{
+    // Long work in progress holds commands off; the files wait until it has ended.
+    if (CMessagePump::IsPumping()) {
+        m_openTimer.StartOnce(200);
+        return;
+    }
+    while (!m_pendingOpens.empty()) {
+        const CString path = m_pendingOpens.front();
+        m_pendingOpens.pop_front();
+        OpenNow(path);
+    }
+}
+
+void CZantobyApp::OnOpenTimer(wxTimerEvent&)
+{
+    OpenPendingFiles();
+}
+
+void CZantobyApp::BringForward()
+{
+    if (m_mainFrame == nullptr || !m_mainFrame->IsShown()) {
+        return;
+    }
+    if (m_mainFrame->IsIconized()) {
+        m_mainFrame->Restore();
+    }
+    m_mainFrame->Raise();
+}
+
+void CZantobyApp::LogOpenRequest(const CString& path) const
+{
+    // ZANTOBY_OPEN_LOG names a file that receives every path the program is asked to open,
+    // one per line, for following the program from outside.
+    const char* log = std::getenv("ZANTOBY_OPEN_LOG");
+    if (log == nullptr || *log == '\0') {
+        return;
+    }
+    if (FILE* stream = FileSystem::OpenStream(FileSystem::FromNative(log), "ab")) {
+        const std::string line = FileSystem::ToNative(path).string() + "\n";
+        std::fwrite(line.data(), 1, line.size(), stream);
+        std::fclose(stream);
+    }
+}
+
+// State
+
+void CZantobyApp::SetGridTextColor(COLORREF color)
+{
+    m_gridTextColor = color;
+    if (m_mainFrame != nullptr) {
+        m_mainFrame->SetTextColorButtonImage(color);
+    }
+}
+
+void CZantobyApp::SetGridBackColor(COLORREF color)
+{
+    m_gridBackColor = color;
+    if (m_mainFrame != nullptr) {
+        m_mainFrame->SetBackColorButtonImage(color);
+    }
+}
+
+void CZantobyApp::SetBorderWidth(int width)
+{
+    m_drawing.borderWidth = std::clamp(width, 0, DrawingDefaults::kMaxBorderWidth);
+    RefreshColorSwatches();
+}
+
+void CZantobyApp::SetDrawingColor(int target, COLORREF color)
+{
+    if (m_drawing.SetColor(target, color)) {
+        RefreshColorSwatches();
+    }
+}
+
+void CZantobyApp::RefreshColorSwatches()
+{
+    if (m_mainFrame != nullptr) {
+        m_mainFrame->ShowDrawingDefaults(m_drawing);
+    }
+}
+
+void CZantobyApp::SetPrintMode(int commandId)
+{
+    m_printMode = commandId;
+    if (m_mainFrame != nullptr) {
+        m_mainFrame->SetPrintButtonImage(commandId);
+    }
+}
+
+// IListHost
+
+void CZantobyApp::ReportError(const char* message, const char* sourceFile, int line)
+{
+    m_core.ReportError(message, sourceFile, line);
+}
+
+int CZantobyApp::ShowMessageV(MessageKind kind, int id, unsigned flags, va_list args)
+{
+    switch (kind) {
+    case MessageKind::Question:
+        return m_core.Messages().ShowMessageV(::MessageKind::Question, id, flags, args);
+    case MessageKind::Warning:
+        return m_core.Messages().ShowMessageV(::MessageKind::Warning, id, flags, args);
+    case MessageKind::Error:
+        return m_core.Messages().ShowMessageV(::MessageKind::Error, id, flags, args);
+    case MessageKind::Info:
+        break;
+    }
+    // Information boxes have the OK button only.
+    return m_core.Messages().ShowMessageV(::MessageKind::Information, id, (flags & ~MB_TYPEMASK) | MB_OK, args);
+}
+
+void CZantobyApp::Beep()
+{
+    wxBell();
+}
+
+void CZantobyApp::SetProgressText(const CString& text)
+{
+    m_core.StatusTexts().SetProgressText(text);
+}
+
+void CZantobyApp::ClearProgressText()
+{
+    m_core.StatusTexts().ClearProgressText();
+}
+
+void CZantobyApp::RefreshListFrames(int mode)
+{
+    if (m_mainFrame == nullptr) {
+        return;
+    }
+    try {
+        m_mainFrame->RefreshListFrames(mode);
+    } catch (const std::exception&) {
+        ReportError(nullptr, __FILE__, __LINE__);
+    }
+}
+
+bool CZantobyApp::IsListToolbarOn()
+{
+    return m_mainFrame == nullptr || m_mainFrame->GetToolbarChoice().IsWanted(CToolbarChoice::kMainBar);
+}
+
+void CZantobyApp::SetListToolbarOn(bool on)
+{
+    if (m_mainFrame != nullptr) {
+        m_mainFrame->GetToolbarChoice().SetWanted(CToolbarChoice::kMainBar, on);
+    }
+}
+
+void CZantobyApp::ShowHelpPage(const CString& topic)
+{
+    OpenHelpPage(kHelpBaseAddress, topic);
+}
+
+// The search, extract, page setup and sort detail dialogs come with the find and print
+// commands; until then each answers as if cancelled, so the list document changes nothing.
+
+int CZantobyApp::RunSearchDialog()
+{
+    return IDCANCEL;
+}
+
+int CZantobyApp::RunExtractDialog(CZantobyDoc&)
+{
+    return IDCANCEL;
+}
+
+int CZantobyApp::RunPageSetupDialog(CZantobyDoc&)
+{
+    return IDCANCEL;
+}
+
+int CZantobyApp::RunSortDetailDialog(CZantobyDoc&)
+{
+    return IDCANCEL;
+}

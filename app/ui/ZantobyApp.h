@@ -1,0 +1,152 @@
+#pragma once
+
+#include "app/DrawingDefaults.h"
+#include "app/RecentFileList.h"
+#include "app/ZantobyAppCore.h"
+#include "list/GlobalFindSettings.h"
+#include "list/IListHost.h"
+#include "platform/CString.h"
+
+#include <wx/app.h>
+#include <wx/dataobj.h>
+#include <wx/timer.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CHandOverListener;
+class CMainFrame;
+class CZantobyDocManager;
+class SingleInstance;
+class wxEventLoopSource;
+
+// The main program's application object: the single running copy and the hand-over from later
+// copies, the start (profile, document manager, main window, splash, command line, last list)
+// and the end, and the state the rest of the program reads through it. Messages, the error
+// report, status texts, version and settings are the application core's; the list document
+// reports through the IListHost side.
+class CZantobyApp : public wxApp, public IListHost
+{
+  public:
+    // instance: this copy's hold on the single running copy (null: no check, as in tests).
+    explicit CZantobyApp(SingleInstance* instance);
+    ~CZantobyApp() override;
+
+    // A later copy hands its command line's file (or nothing) to the running copy. Returns the
+    // process's exit code: 0 when the running copy took the request.
+    static int HandOverToRunningCopy(SingleInstance& instance, const std::vector<std::string>& arguments);
+
+    // Start and end
+    bool OnInit() override;
+    int OnExit() override;
+    // The start up to the main window, without splash and command line (tests build on it).
+    bool InitCore();
+    bool CreateMainWindow();
+    // Opens a list by path through the document templates; during the start the request waits
+    // until the start has ended. False when nothing was opened.
+    bool OpenDocumentFile(const CString& path);
+    // Opens the recent-file list's entry; an entry that no longer opens leaves the list.
+    void OpenRecentFile(int index);
+
+    CZantobyAppCore& Core() { return m_core; }
+    CProfileSettings& Settings() { return m_core.Settings(); }
+    CZantobyDocManager* GetDocManager() const { return m_docManager; }
+    CRecentFileList& GetRecentFiles() { return m_recentFiles; }
+    CMainFrame* GetMainFrame() const { return m_mainFrame; }
+    bool IsStarting() const { return m_starting; }
+
+    // Status texts
+    void ShowRowPosition(int current, int count) { m_core.StatusTexts().ShowRowPosition(current, count); }
+    void ShowPointerPosition(int x, int y) { m_core.StatusTexts().ShowPointerPosition(x, y); }
+    void ShowZoomPercent(int zoom) { m_core.StatusTexts().ShowZoomPercent(zoom); }
+
+    // State other windows read and set
+    const CString& GetLastDocument() const { return m_lastDocument; }
+    bool IsShowingInternalInfo() const { return m_showInternalInfo; }
+    COLORREF GetGridTextColor() const { return m_gridTextColor; }
+    COLORREF GetGridBackColor() const { return m_gridBackColor; }
+    // Store the colour and show it on the main toolbar's colour button.
+    void SetGridTextColor(COLORREF color);
+    void SetGridBackColor(COLORREF color);
+    const DrawingDefaults& GetDrawingDefaults() const { return m_drawing; }
+    void SetBorderWidth(int width);
+    // A drawing colour by swatch id 33011 to 33014; other ids change nothing.
+    void SetDrawingColor(int target, COLORREF color);
+    // Shows the drawing defaults in the format toolbar's swatches.
+    void RefreshColorSwatches();
+    const wxDataFormat& GetListClipboardFormat() const { return m_listFormat; }
+    const wxDataFormat& GetDrawingClipboardFormat() const { return m_drawingFormat; }
+
+    // IListHost
+    void ReportError(const char* message, const char* sourceFile, int line) override;
+    int ShowMessageV(MessageKind kind, int id, unsigned flags, va_list args) override;
+    void Beep() override;
+    void SetProgressText(const CString& text) override;
+    void ClearProgressText() override;
+    CString GetVersionString() override { return m_core.GetVersionString(); }
+    int GetVersionNumber() override { return m_core.GetVersionNumber(); }
+    CString GetNewEntryFolder() override { return Settings().GetNewEntryFolder(); }
+    void SetNewEntryFolder(const CString& folder) override { Settings().SetNewEntryFolder(folder); }
+    bool GetAutoView() override { return Settings().GetAutoView(); }
+    bool GetAutoBackup() override { return Settings().GetAutoBackup(); }
+    bool GetAutoCheck() override { return Settings().GetAutoCheck(); }
+    void RefreshListFrames(int mode) override;
+    bool IsListToolbarOn() override;
+    void SetListToolbarOn(bool on) override;
+    void SetPrintMode(int commandId) override;
+    int GetPrintMode() override { return m_printMode; }
+    void ShowHelpPage(const CString& topic) override;
+    void SetSearchKeyword(const CString& keyword) override { m_searchKeyword = keyword; }
+    void SetSearchWrap(int wrap) override { m_searchWrap = wrap; }
+    void SetSearchForward(bool forward) override { m_searchForward = forward; }
+    int RunSearchDialog() override;
+    int RunExtractDialog(CZantobyDoc& doc) override;
+    int RunPageSetupDialog(CZantobyDoc& doc) override;
+    int RunSortDetailDialog(CZantobyDoc& doc) override;
+    GlobalFindSettings* GetGlobalFindSettings() override { return m_globalFind.get(); }
+    void SetLastDocumentPath(const CString& path) override { m_lastDocument = path; }
+
+    // Takes the requests waiting on the single-instance socket.
+    void ReceiveHandOver();
+
+  private:
+    void RunStartup();
+    void ProcessCommandLine();
+    void ShowMainWindow();
+    void OpenPendingFiles();
+    void OnOpenTimer(wxTimerEvent& event);
+    // Ended by the session or a signal.
+    void OnTerminate();
+    bool OpenNow(const CString& path);
+    void BringForward();
+    void LogOpenRequest(const CString& path) const;
+
+    CZantobyAppCore m_core;
+    SingleInstance* m_instance;
+    std::unique_ptr<CHandOverListener> m_listener;
+    wxEventLoopSource* m_handOverSource = nullptr;
+    CRecentFileList m_recentFiles;
+    CZantobyDocManager* m_docManager = nullptr;
+    CMainFrame* m_mainFrame = nullptr;
+
+    bool m_starting = true;
+    std::deque<CString> m_pendingOpens;
+    wxTimer m_openTimer;
+
+    CString m_lastDocument;
+    bool m_showInternalInfo = true;
+    wxDataFormat m_listFormat;
+    wxDataFormat m_drawingFormat;
+    int m_printMode;
+    COLORREF m_gridTextColor = kDefaultColor;
+    COLORREF m_gridBackColor = kDefaultColor;
+    DrawingDefaults m_drawing;
+    std::unique_ptr<GlobalFindSettings> m_globalFind;
+    CString m_searchKeyword;
+    int m_searchWrap = 0;
+    bool m_searchForward = true;
+};
+
+wxDECLARE_APP(CZantobyApp);
