@@ -19,21 +19,22 @@ constexpr int kButtonHeight = 26;
 
 constexpr int kGridWidth = CColorPalette::kColumns * (kCellWidth + kGap) - kGap;
 constexpr int kGridHeight = kRows * (kCellHeight + kGap) - kGap;
+const wxSize kClientSize(kGridWidth + 2 * kMargin, kGridHeight + kButtonHeight + 3 * kMargin);
 
 } // namespace
 
 CColorPaletteDlg::CColorPaletteDlg(wxWindow* parent)
-    : CAnchorDialog(parent, kTemplateId, CString(),
-                    wxSize(kGridWidth + 2 * kMargin, kGridHeight + kButtonHeight + 3 * kMargin), wxCAPTION)
+    : CAnchorDialog(parent, kTemplateId, CString(), wxDefaultSize, wxCAPTION)
 {
-    SetClientSize(kGridWidth + 2 * kMargin, kGridHeight + kButtonHeight + 3 * kMargin);
+    SetClientSize(kClientSize);
     for (int index = 0; index < CColorPalette::kCellCount; ++index) {
         const CColorPalette::Cell& cell = CColorPalette::GetCell(index);
         const int column = index % CColorPalette::kColumns;
         const int row = index / CColorPalette::kColumns;
-        new CColorSwatch(this, cell.id,
-                         wxPoint(kMargin + column * (kCellWidth + kGap), kMargin + row * (kCellHeight + kGap)),
-                         wxSize(kCellWidth, kCellHeight));
+        new CColorSwatch(
+            this, cell.id,
+            wxPoint(kMargin + column * (kCellWidth + kGap), kMargin + row * (kCellHeight + kGap)),
+            wxSize(kCellWidth, kCellHeight));
         m_tips.push_back(CColorPalette::GetToolTip(index));
     }
     const int buttonTop = kMargin * 2 + kGridHeight;
@@ -78,6 +79,8 @@ void CColorPaletteDlg::ShowFor(int mode, int target, COLORREF current, int x, in
     }
     Move(x, y + 1);
     Show();
+    // GTK may map a dialog shown outside the event loop at a size of its own choosing.
+    SetClientSize(kClientSize);
     Raise();
 }
 

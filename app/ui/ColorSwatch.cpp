@@ -44,7 +44,8 @@ void CColorSwatch::OnPaint(wxPaintEvent&)
     if (m_picture.IsOk()) {
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
-        dc.DrawBitmap(m_picture, (size.x - m_picture.GetWidth()) / 2, (size.y - m_picture.GetHeight()) / 2, true);
+        dc.DrawBitmap(m_picture, (size.x - m_picture.GetWidth()) / 2, (size.y - m_picture.GetHeight()) / 2,
+                      true);
     } else {
         dc.SetBackground(wxBrush(GetBackgroundColour()));
         dc.Clear();

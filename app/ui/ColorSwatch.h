@@ -19,6 +19,7 @@ class CColorSwatch : public wxControl
     // A picture in place of the colour (the border width).
     void SetPicture(const wxBitmap& picture);
     bool ShowsPicture() const { return m_picture.IsOk(); }
+    const wxBitmap& GetPicture() const { return m_picture; }
     // The mark drawn over the colour ("*" on the palette's current colour).
     void SetLabel(const wxString& label) override;
 

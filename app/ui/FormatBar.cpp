@@ -17,9 +17,9 @@ struct Tool
     bool separatorBefore;
 };
 
-constexpr Tool kTools[] = {{32948, 0, false}, {32949, 1, false}, {32950, 2, true}, {32952, 3, false},
-                           {32953, 4, false}, {32955, 5, false}, {32960, 6, false}, {32959, 7, false},
-                           {32956, 8, false}};
+constexpr Tool kTools[] = {{32948, 0, false}, {32949, 1, false}, {32950, 2, true},
+                           {32952, 3, false}, {32953, 4, false}, {32955, 5, false},
+                           {32960, 6, false}, {32959, 7, false}, {32956, 8, false}};
 
 constexpr int kSwatchWidth = 52;
 

@@ -50,21 +50,75 @@ struct Button
 
 constexpr Button kOpenButtons[] = {{ID_FILE_OPEN, 0}, {0, 0}, {ID_HELP_INDEX, 1}};
 
-constexpr Button kMainButtons[] = {
-    {ID_FILE_OPEN, 0}, {ID_FILE_SAVE, 1}, {0, 7},      {57635, 2},  {57634, 3},  {57637, 4},
-    {0, 7},            {57643, 5},        {57644, 6},  {0, 7},      {ID_FILE_PRINT_MODE, 9},
-    {0, 7},            {32803, 11},       {32804, 12}, {0, 7},      {ID_TEXT_COLOR, 27},
-    {ID_BACK_COLOR, 42}, {0, 7},          {32780, 13}, {57636, 14}, {0, 7},      {32774, 15},
-    {32776, 16},       {32777, 17},       {0, 7},      {32891, 18}, {32866, 19}, {32892, 20},
-    {32873, 21},       {33073, 22},       {33074, 23}, {32877, 24}, {0, 7},      {32876, 25},
-    {0, 7},            {ID_HELP_INDEX, 26}};
+constexpr Button kMainButtons[] = {{ID_FILE_OPEN, 0},
+                                   {ID_FILE_SAVE, 1},
+                                   {0, 7},
+                                   {57635, 2},
+                                   {57634, 3},
+                                   {57637, 4},
+                                   {0, 7},
+                                   {57643, 5},
+                                   {57644, 6},
+                                   {0, 7},
+                                   {ID_FILE_PRINT_MODE, 9},
+                                   {0, 7},
+                                   {32803, 11},
+                                   {32804, 12},
+                                   {0, 7},
+                                   {ID_TEXT_COLOR, 27},
+                                   {ID_BACK_COLOR, 42},
+                                   {0, 7},
+                                   {32780, 13},
+                                   {57636, 14},
+                                   {0, 7},
+                                   {32774, 15},
+                                   {32776, 16},
+                                   {32777, 17},
+                                   {0, 7},
+                                   {32891, 18},
+                                   {32866, 19},
+                                   {32892, 20},
+                                   {32873, 21},
+                                   {33073, 22},
+                                   {33074, 23},
+                                   {32877, 24},
+                                   {0, 7},
+                                   {32876, 25},
+                                   {0, 7},
+                                   {ID_HELP_INDEX, 26}};
 
-constexpr Button kEditorButtons[] = {
-    {ID_FILE_OPEN, 0}, {ID_FILE_SAVE, 1}, {0, 0},      {57635, 2},  {57634, 3},  {57637, 4},  {0, 0},
-    {57643, 5},        {57644, 6},        {0, 0},      {33004, 7},  {32969, 8},  {0, 0},      {33007, 9},
-    {33008, 10},       {0, 0},            {32972, 11}, {32973, 12}, {32974, 13}, {32975, 14}, {0, 0},
-    {33009, 15},       {32980, 16},       {32979, 17}, {32981, 18}, {0, 0},      {33005, 19}, {33006, 20},
-    {0, 0},            {32982, 21},       {0, 0},      {ID_HELP_INDEX, 22}};
+constexpr Button kEditorButtons[] = {{ID_FILE_OPEN, 0},
+                                     {ID_FILE_SAVE, 1},
+                                     {0, 0},
+                                     {57635, 2},
+                                     {57634, 3},
+                                     {57637, 4},
+                                     {0, 0},
+                                     {57643, 5},
+                                     {57644, 6},
+                                     {0, 0},
+                                     {33004, 7},
+                                     {32969, 8},
+                                     {0, 0},
+                                     {33007, 9},
+                                     {33008, 10},
+                                     {0, 0},
+                                     {32972, 11},
+                                     {32973, 12},
+                                     {32974, 13},
+                                     {32975, 14},
+                                     {0, 0},
+                                     {33009, 15},
+                                     {32980, 16},
+                                     {32979, 17},
+                                     {32981, 18},
+                                     {0, 0},
+                                     {33005, 19},
+                                     {33006, 20},
+                                     {0, 0},
+                                     {32982, 21},
+                                     {0, 0},
+                                     {ID_HELP_INDEX, 22}};
 
 // The toolbars in the order of CToolbarChoice's flags, by resource id.
 constexpr int kBarIds[CToolbarChoice::kBarCount] = {CToolbarArt::kOpenBar, CToolbarArt::kMainBar,
@@ -73,7 +127,7 @@ constexpr int kBarIds[CToolbarChoice::kBarCount] = {CToolbarArt::kOpenBar, CTool
 // Status panes after the message pane: position, zoom and the four lock keys, each sized by
 // the text it shows at its widest.
 constexpr const char* kPaneSizers[CMainFrame::kStatusPanes - 1] = {"10000 / 10000", "100 %", "ｶﾅ",
-                                                                  "CAP",           "NUM",   "SCRL"};
+                                                                   "CAP",           "NUM",   "SCRL"};
 
 wxString PaneName(int barId)
 {
@@ -115,9 +169,8 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     CreateStatusPanes();
 
     m_palette = new CColorPaletteDlg(this);
-    m_palette->SetDrawingColorSetter([](int target, COLORREF color) {
-        wxGetApp().SetDrawingColor(target, color);
-    });
+    m_palette->SetDrawingColorSetter(
+        [](int target, COLORREF color) { wxGetApp().SetDrawingColor(target, color); });
 
     m_normalRect = GetRect();
 
@@ -127,7 +180,8 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     Bind(wxEVT_MENU, &CMainFrame::OnColorSwatch, this, IDC_BORDER_COLOR, IDC_SHADOW_COLOR);
     Bind(wxEVT_MENU, &CMainFrame::OnBorderWidth, this, ID_BORDER_NONE, ID_BORDER_LAST);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBorderWidth, this, ID_BORDER_NONE, ID_BORDER_LAST);
-    Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE1 + kRecentFileCount - 1);
+    Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, ID_FILE_MRU_FILE1,
+         ID_FILE_MRU_FILE1 + kRecentFileCount - 1);
     Bind(wxEVT_MENU, &CMainFrame::OnFileCommand, this, ID_FILE_CLOSE, ID_FILE_SAVE_AS);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateFileCommand, this, ID_FILE_CLOSE, ID_FILE_SAVE_AS);
     Bind(wxEVT_MENU, &CMainFrame::OnExit, this, ID_APP_EXIT);
@@ -152,13 +206,15 @@ CMainFrame::~CMainFrame()
 
 wxAuiToolBar* CMainFrame::NewToolbar(int id)
 {
-    return new wxAuiToolBar(this, id, wxDefaultPosition, wxDefaultSize, wxAUI_TB_DEFAULT_STYLE | wxAUI_TB_GRIPPER);
+    return new wxAuiToolBar(this, id, wxDefaultPosition, wxDefaultSize,
+                            wxAUI_TB_DEFAULT_STYLE | wxAUI_TB_GRIPPER);
 }
 
 void CMainFrame::CreateToolbars()
 {
     m_bars[CToolbarChoice::kOpenBar] = NewToolbar(CToolbarArt::kOpenBar);
-    AddButtons(*m_bars[CToolbarChoice::kOpenBar], CToolbarArt::kOpenBar, kOpenButtons, std::size(kOpenButtons));
+    AddButtons(*m_bars[CToolbarChoice::kOpenBar], CToolbarArt::kOpenBar, kOpenButtons,
+               std::size(kOpenButtons));
     m_bars[CToolbarChoice::kOpenBar]->SetToolDropDown(ID_FILE_OPEN, true);
 
     wxAuiToolBar* main = NewToolbar(CToolbarArt::kMainBar);
@@ -192,10 +248,13 @@ void CMainFrame::CreateStatusPanes()
 {
     wxStatusBar* bar = CreateStatusBar(kStatusPanes);
     int widths[kStatusPanes] = {-1};
+    int styles[kStatusPanes] = {wxSB_FLAT};
     for (int pane = 1; pane < kStatusPanes; ++pane) {
         widths[pane] = bar->GetTextExtent(ToWx(kPaneSizers[pane - 1])).x + 12;
+        styles[pane] = wxSB_SUNKEN;
     }
     bar->SetStatusWidths(kStatusPanes, widths);
+    bar->SetStatusStyles(kStatusPanes, styles);
 }
 
 CFormatBar* CMainFrame::GetFormatBar() const
@@ -286,7 +345,8 @@ wxMenu* CMainFrame::CreateDropDownMenu(int buttonId) const
         break;
     }
     case ID_FILE_PRINT_MODE:
-        for (int id : {ID_FILE_PRINT_LIST, ID_FILE_PRINT_SHEET, ID_FILE_PREVIEW_LIST, ID_FILE_PREVIEW_SHEET}) {
+        for (int id :
+             {ID_FILE_PRINT_LIST, ID_FILE_PRINT_SHEET, ID_FILE_PREVIEW_LIST, ID_FILE_PREVIEW_SHEET}) {
             menu->Append(id, ToWx(CMenuTables::FindCommandText(id)));
         }
         menu->AppendSeparator();
@@ -352,7 +412,8 @@ void CMainFrame::OnToolDropDown(wxAuiToolBarEvent& event)
     if (id == ID_FILE_OPEN) {
         // Under the open button of whichever toolbar with one is showing.
         under = nullptr;
-        for (CToolbarChoice::Bar bar : {CToolbarChoice::kOpenBar, CToolbarChoice::kMainBar, CToolbarChoice::kEditorBar}) {
+        for (CToolbarChoice::Bar bar :
+             {CToolbarChoice::kOpenBar, CToolbarChoice::kMainBar, CToolbarChoice::kEditorBar}) {
             if (IsToolbarShown(bar)) {
                 under = m_bars[bar];
                 break;
@@ -485,7 +546,8 @@ int CMainFrame::GetShowCommand() const
 void CMainFrame::OnClose(wxCloseEvent& event)
 {
     CZantobyApp& app = wxGetApp();
-    if (event.CanVeto() && app.Settings().GetAlertMultiDoc() && CDocumentLookup::GetDocumentCount(*GetDocumentManager()) > 1 &&
+    if (event.CanVeto() && app.Settings().GetAlertMultiDoc() &&
+        CDocumentLookup::GetDocumentCount(*GetDocumentManager()) > 1 &&
         app.AskMessage(20000, MB_OKCANCEL) != IDOK) {
         event.Veto();
         return;

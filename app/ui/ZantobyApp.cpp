@@ -94,8 +94,8 @@ bool CZantobyApp::OnInit()
         // Listen from the first moment: a file handed over while the splash shows waits for the
         // end of the start instead of being lost.
         m_listener = std::make_unique<CHandOverListener>([this] { ReceiveHandOver(); });
-        m_handOverSource =
-            wxEventLoopBase::AddSourceForFD(m_instance->GetListenHandle(), m_listener.get(), wxEVENT_SOURCE_INPUT);
+        m_handOverSource = wxEventLoopBase::AddSourceForFD(m_instance->GetListenHandle(), m_listener.get(),
+                                                           wxEVENT_SOURCE_INPUT);
     }
     if (!InitCore() || !CreateMainWindow()) {
         return false;
@@ -225,7 +225,8 @@ bool CZantobyApp::OpenDocumentFile(const CString& path)
 bool CZantobyApp::OpenNow(const CString& path)
 {
     LogOpenRequest(path);
-    return m_docManager != nullptr && CDocumentLookup::OpenDocumentOfType(*m_docManager, path, nullptr) != nullptr;
+    return m_docManager != nullptr &&
+           CDocumentLookup::OpenDocumentOfType(*m_docManager, path, nullptr) != nullptr;
 }
 
 void CZantobyApp::OpenRecentFile(int index)
@@ -367,7 +368,8 @@ int CZantobyApp::ShowMessageV(MessageKind kind, int id, unsigned flags, va_list 
         break;
     }
     // Information boxes have the OK button only.
-    return m_core.Messages().ShowMessageV(::MessageKind::Information, id, (flags & ~MB_TYPEMASK) | MB_OK, args);
+    return m_core.Messages().ShowMessageV(::MessageKind::Information, id, (flags & ~MB_TYPEMASK) | MB_OK,
+                                          args);
 }
 
 void CZantobyApp::Beep()

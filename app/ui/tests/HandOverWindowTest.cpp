@@ -1,0 +1,143 @@
+#include "foundation/tests/support/ScratchFolder.h"
+#include "platform/FileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Starts the program in a folder with arguments; returns its process id.
+pid_t Start(const std::vector<std::string>& arguments, const fs::path& folder)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(folder.c_str()) != 0) {
+            _exit(126);
+        }
+        std::vector<char*> argv = {const_cast<char*>(ZANTOBY_PROGRAM)};
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        execv(ZANTOBY_PROGRAM, argv.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+double SecondsNow()
+{
+    timespec now = {};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9;
+}
+
+bool WaitUntil(const std::function<bool()>& done, int seconds)
+{
+    const double end = SecondsNow() + seconds;
+    while (!done()) {
+        if (SecondsNow() > end) {
+            return false;
+        }
+        usleep(50 * 1000);
+    }
+    return true;
+}
+
+// The exit code of a process, or -1 when it did not end in time or ended by a signal.
+int WaitForExit(pid_t pid, int seconds)
+{
+    int status = 0;
+    const bool ended = WaitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, seconds);
+    if (!ended) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::vector<std::string> Lines(const CString& path)
+{
+    std::vector<std::string> lines;
+    const std::string text = ScratchFolder::ReadBytes(path);
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+class HandOverWindowTest : public testing::Test
+{
+  protected:
+    HandOverWindowTest()
+    {
+        root = FileSystem::ToNative(scratch.Path());
+        fs::create_directories(root / "run");
+        chmod((root / "run").c_str(), 0700);
+        fs::create_directories(root / "tmp");
+        fs::create_directories(root / "work");
+        setenv("XDG_RUNTIME_DIR", (root / "run").c_str(), 1);
+        setenv("TMPDIR", (root / "tmp").c_str(), 1);
+        setenv("ZANTOBY_OPEN_LOG", (root / "open.log").c_str(), 1);
+        // A quiet start: no navigator, no tutorial, no last list; a window of its own size.
+        ScratchFolder::WriteBytes(
+            scratch / "config/zantoby/Zantoby.ini",
+            "[Auto]\r\nNavigate=0\r\nTutorial=0\r\nOpen=0\r\n[MainFrame]\r\nShow=1\r\n");
+    }
+
+    ~HandOverWindowTest() override
+    {
+        unsetenv("ZANTOBY_OPEN_LOG");
+        unsetenv("XDG_RUNTIME_DIR");
+        unsetenv("TMPDIR");
+    }
+
+    CString LogPath() const { return FileSystem::FromNative(root / "open.log"); }
+
+    ScratchFolder scratch;
+    fs::path root;
+};
+
+} // namespace
+
+TEST_F(HandOverWindowTest, LaterStartsHandTheirFileToTheRunningCopyAndEnd)
+{
+    const pid_t first = Start({}, root);
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(root / "run/Zantoby.sock"); }, 20))
+        << "the first copy never listened";
+
+    // Started from another folder while the first copy still shows its splash: the relative
+    // name reaches the running copy as an absolute path, and waits for the end of its start.
+    const std::string name = "lists/\xE6\x98\xA5\xE3\x81\xAE\xE5\x95\x86\xE5\x93\x81.zbk"; // 春の商品
+    EXPECT_EQ(WaitForExit(Start({name}, root / "work"), 20), 0);
+    const std::string expected = (root / "work" / name).string();
+    EXPECT_TRUE(WaitUntil([&] { return Lines(LogPath()) == std::vector<std::string>{expected}; }, 20))
+        << "the running copy did not open " << expected;
+
+    // Pseudo paths from outside and a start without a file only bring the running copy forward.
+    EXPECT_EQ(WaitForExit(Start({"autophoto:"}, root / "work"), 20), 0);
+    EXPECT_EQ(WaitForExit(Start({"template:/t/a.zbk,/t/w/index.htm"}, root / "work"), 20), 0);
+    EXPECT_EQ(WaitForExit(Start({}, root / "work"), 20), 0);
+    usleep(500 * 1000);
+    EXPECT_EQ(Lines(LogPath()), std::vector<std::string>{expected});
+
+    // Ended by the session, the first copy closes as the user would and leaves nothing behind.
+    kill(first, SIGTERM);
+    EXPECT_EQ(WaitForExit(first, 20), 0);
+    EXPECT_FALSE(fs::exists(root / "run/Zantoby.sock"));
+    EXPECT_TRUE(fs::is_empty(root / "tmp")) << "the private temporary folder was left behind";
+}
