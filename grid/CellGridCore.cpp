@@ -4,6 +4,7 @@
 #include "grid/GridEditWindow.h"
 #include "platform/Bitmap.h"
 #include "platform/SystemColors.h"
+#include "platform/canvas/Canvas.h"
 
 #include <algorithm>
 
@@ -48,6 +49,16 @@ void CCellGridCore::SetEditWindows(CGridEditWindow* edit, CGridEditWindow* maske
     m_maskedEdit = maskedEdit;
 }
 
+void CCellGridCore::SetStandardFont(const LogFont* font)
+{
+    for (auto& sheet : m_sheets) {
+        if (sheet->defaultFont == nullptr || sheet->defaultFont == m_standardFont) {
+            sheet->defaultFont = font;
+        }
+    }
+    m_standardFont = font;
+}
+
 void CCellGridCore::RaiseSetup()
 {
     OnSetup();
@@ -61,6 +72,7 @@ std::unique_ptr<CGridSheetInfo> CCellGridCore::CreateSheet()
     sheet->memoryDataSource.AttachToGrid(this, 0);
     sheet->editWindow = m_edit;
     sheet->maskedEditWindow = m_maskedEdit;
+    sheet->defaultFont = m_standardFont;
     return sheet;
 }
 
@@ -195,6 +207,15 @@ CCellType* CCellGridCore::GetCellTypeAt(int column, int row)
     return GetCellType(record.GetTypeIndex());
 }
 
+void CCellGridCore::NotifySysColorChange()
+{
+    for (int i = 0; i < m_cellTypes.GetCapacity(); ++i) {
+        if (auto* type = static_cast<CCellType*>(m_cellTypes.GetAt(i))) {
+            type->OnSysColorChange();
+        }
+    }
+}
+
 int CCellGridCore::RegisterDataSource(CCellDataSource* source)
 {
     if (source == nullptr) {
@@ -251,6 +272,16 @@ int CCellGridCore::DataSourceColumn(int column) const
 {
     const CGridSheetInfo& sheet = Sheet();
     return column >= 0 && column < sheet.colCount ? sheet.columns[column].dataSourceId : column;
+}
+
+int CCellGridCore::FindTextBefore(int column, int row)
+{
+    CCellDataSource* source = DataSourceFor(column);
+    int id = DataSourceColumn(column);
+    if (source == nullptr || source->FindTextBefore(&id, row) != 0) {
+        return -1;
+    }
+    return GridColumnOf(source, id);
 }
 
 int CCellGridCore::GridColumnOf(const CCellDataSource* source, int id) const
@@ -499,6 +530,20 @@ int CCellGridCore::MoveColumn(int from, int to, int before)
 int CCellGridCore::OnGetHintText(int column, int row, int /*section*/, CString& text)
 {
     text.Format("Col:%d Row:%ld", column, static_cast<long>(row));
+    return 1;
+}
+
+int CCellGridCore::OnDrawFocusRect(Canvas* dc, const CRect& rect)
+{
+    if (dc == nullptr || rect.IsRectEmpty()) {
+        return 0;
+    }
+    const int column = CurrentColumn();
+    const int row = CurrentRow();
+    if (int drawn = GetCellTypeAt(column, row)->DrawFocus(*dc, rect, column, row)) {
+        return drawn;
+    }
+    dc->DrawFocusRect(CRect(rect.left, rect.top, rect.right - 1, rect.bottom - 1));
     return 1;
 }
 

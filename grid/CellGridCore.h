@@ -107,6 +107,8 @@ class CCellGridCore
     int SetLockedColCount(int count);
     int SetLockedRowCount(int count);
     int SetDefaultFont(const LogFont* font);
+    // The font of every sheet that has none of its own, now and when sheets are added.
+    void SetStandardFont(const LogFont* font);
     // Computes the part rectangles for the client size and moves the parts there.
     void LayoutParts();
     // Row height while rows of uniform height are sized by dragging: the pointer's distance from
@@ -134,6 +136,9 @@ class CCellGridCore
     // The corners of the join holding the cell; 1 when it is not joined.
     int GetJoinRange(int column, int row, int& left, int& top, int& right, int& bottom);
     int DataSourceColumn(int column) const;
+    // The grid column of the nearest cell left of column in the row whose text is not empty;
+    // -1 when there is none.
+    int FindTextBefore(int column, int row);
     int InsertRowAt(int row);
     int DeleteRowAt(int row);
     // Moves a column's settings before (or after) column to; no cell data moves.
@@ -143,6 +148,8 @@ class CCellGridCore
     int RegisterCellType(CCellType* type);
     CCellType* GetCellType(int index) const;
     CCellType* GetCellTypeAt(int column, int row);
+    // Every registered cell type hears that the desktop's colours changed.
+    void NotifySysColorChange();
     int RegisterDataSource(CCellDataSource* source);
     // Index 0 is the current sheet's own memory data source.
     CCellDataSource* DataSourceAt(int index) const;
@@ -353,10 +360,8 @@ class CCellGridCore
     }
     virtual void OnTabSelected(int /*sheet*/) {}
     virtual COLORREF OnGetDefaultBackColor(int section);
-    virtual int OnDrawFocusRect(Canvas* dc, const CRect& rect)
-    {
-        return m_host->DrawDefaultFocusRect(dc, rect);
-    }
+    // Default: the current cell's type may draw the frame, else the standard dotted frame.
+    virtual int OnDrawFocusRect(Canvas* dc, const CRect& rect);
     virtual void OnGridKillFocus(int /*section*/) {}
     virtual int OnCanStartColumnSwap(int /*column*/) { return 1; }
     virtual int OnCanSwapColumns(int /*from*/, int /*to*/) { return 1; }
@@ -427,6 +432,7 @@ class CCellGridCore
     CCellRangeList m_rangeList;
     CGridEditWindow* m_edit = nullptr;
     CGridEditWindow* m_maskedEdit = nullptr;
+    const LogFont* m_standardFont = nullptr;
     int m_paintEnabled = 1;
     bool m_inLayout = false;
 

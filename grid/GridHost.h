@@ -33,8 +33,6 @@ class CGridHost
     // Measures text in a font (null: the system font).
     virtual const TextMeasurer& GetMeasurer(const LogFont* font);
     virtual void EnableTips(int /*flag*/) {}
-    // The standard focus frame of the current cell; non-zero when drawn.
-    virtual int DrawDefaultFocusRect(Canvas* /*dc*/, const CRect& /*rect*/) { return 0; }
 
     // The owner's floating window, in screen coordinates; false when there is none.
     virtual bool GetFloatingWindowRect(CRect& /*screenRect*/) const { return false; }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "grid/ui/GridHeading.h"
+
+// The heading columns left of the rows: draws them through the heading cells' types and resizes
+// rows and heading columns by their edges.
+class CGridSideHeading : public CGridHeading
+{
+  public:
+    explicit CGridSideHeading(CCellGrid& grid);
+
+    bool HeadingCellAt(CPoint point, int& column, int& row, CRect& rect) override;
+
+  protected:
+    void Render(Canvas& dc, CSize size) override;
+    CGridHitZones::Hit HitSizing(CPoint point) override;
+
+  private:
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnDouble(wxMouseEvent& event);
+    void OnRightDown(wxMouseEvent& event);
+    void OnRightUp(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+
+    void TrackTo(CPoint point);
+    void FinishTracking();
+
+    // Whole rows above the pointer when a uniform row height is dragged.
+    int m_rowsAbove = 1;
+};
