@@ -17,8 +17,11 @@ constexpr int kDataSourceTableStep = 16;
 
 CCellGridCore::CCellGridCore()
 {
-    // The built-in type comes first so that its index is 0.
+    // The built-in types come first, in this order, so that their indexes are fixed.
     RegisterCellType(&m_normalType);
+    RegisterCellType(&m_dropListType);
+    RegisterCellType(&m_checkType);
+    RegisterCellType(&m_arrowType);
     m_sheets.push_back(CreateSheet());
     m_printSettings.sheet = CurrentSheet();
 }

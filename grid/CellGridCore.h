@@ -1,9 +1,12 @@
 #pragma once
 
+#include "grid/ArrowCellType.h"
 #include "grid/CellDataSource.h"
 #include "grid/CellRangeList.h"
 #include "grid/CellRecord.h"
 #include "grid/CellType.h"
+#include "grid/CheckCellType.h"
+#include "grid/DropListCellType.h"
 #include "grid/GridFindRequest.h"
 #include "grid/GridHost.h"
 #include "grid/GridPrintSettings.h"
@@ -425,6 +428,9 @@ class CCellGridCore
     std::vector<std::unique_ptr<CGridSheetInfo>> m_sheets;
     int m_currentSheet = 0;
     CCellType m_normalType;
+    CDropListCellType m_dropListType;
+    CCheckCellType m_checkType;
+    CArrowCellType m_arrowType;
     CGridPtrList m_cellTypes;
     CGridPtrList m_bitmaps;
     std::vector<CCellDataSource*> m_dataSources;

@@ -1,7 +1,10 @@
 #include "grid/ui/CellGrid.h"
 
+#include "grid/ui/CellEdit.h"
+#include "grid/ui/DropListBox.h"
 #include "grid/ui/GridCellArea.h"
 #include "grid/ui/GridCornerButton.h"
+#include "grid/ui/GridDropTarget.h"
 #include "grid/ui/GridHScrollBar.h"
 #include "grid/ui/GridHintWnd.h"
 #include "grid/ui/GridSideHeading.h"
@@ -10,6 +13,7 @@
 #include "grid/ui/GridTopHeading.h"
 #include "grid/ui/GridVScrollBar.h"
 #include "grid/ui/GridWindowHost.h"
+#include "grid/ui/MaskedCellEdit.h"
 #include "grid/ui/SheetTabBar.h"
 #include "platform/SystemColors.h"
 
@@ -86,6 +90,10 @@ void CCellGrid::CreateParts()
     m_hScrollBar = new CGridHScrollBar(*this);
     m_hint = new CGridHintWnd(*this);
     m_marker = new CGridSizingMarker(*this);
+    m_edit = new CCellEdit(*this);
+    m_maskedEdit = new CMaskedCellEdit(*this);
+    m_dropList = new CDropListBox(*this);
+    SetEditWindows(m_edit, m_maskedEdit);
     Bind(wxEVT_SIZE, &CCellGrid::OnSize, this);
     Bind(wxEVT_PAINT, &CCellGrid::OnPaint, this);
     Bind(wxEVT_SET_FOCUS, &CCellGrid::OnSetFocus, this);
@@ -108,6 +116,18 @@ int CCellGrid::EnableDoubleBuffer(int)
 void CCellGrid::EnableGrid(int flag)
 {
     Enable(flag != 0);
+}
+
+void CCellGrid::EnableDragDrop(int flag)
+{
+    if (m_cellArea != nullptr) {
+        m_cellArea->SetDropTarget(flag ? new CGridDropTarget(*this, m_dropFormats) : nullptr);
+    }
+}
+
+void CCellGrid::RegisterDropFormat(const CString& name)
+{
+    m_dropFormats.Add(name);
 }
 
 void CCellGrid::ClearPopupMenu()

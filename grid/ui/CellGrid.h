@@ -19,6 +19,9 @@ class CSheetTabBar;
 class CGridHintWnd;
 class CGridSizingMarker;
 class CGridWindowHost;
+class CCellEdit;
+class CMaskedCellEdit;
+class CDropListBox;
 
 // Control ids of the grid's part windows.
 namespace GridPartId {
@@ -59,6 +62,9 @@ class CCellGrid : public wxWindow, public CCellGridCore
     CSheetTabBar* TabBar() const { return m_tabBar; }
     CGridHintWnd* HintWindow() const { return m_hint; }
     CGridSizingMarker* SizingMarker() const { return m_marker; }
+    CCellEdit* DefaultEdit() const { return m_edit; }
+    CMaskedCellEdit* MaskedEdit() const { return m_maskedEdit; }
+    CDropListBox* DropList() const { return m_dropList; }
     CGridPainter& Painter() { return m_painter; }
     // The scroll bar of a direction (wxVERTICAL or wxHORIZONTAL).
     wxWindow* GetScrollBarCtrl(int orientation) const;
@@ -67,6 +73,12 @@ class CCellGrid : public wxWindow, public CCellGridCore
     int EnableDoubleBuffer(int flag);
     // Enables or disables the grid's windows.
     void EnableGrid(int flag);
+    // Accepts drags on the cell area (or no longer); the owner decides through OnDragEnter,
+    // OnDragOver and OnDrop.
+    void EnableDragDrop(int flag);
+    // A format of the program's own (by name) that drags may bring, besides files, images and
+    // text; set before EnableDragDrop.
+    void RegisterDropFormat(const CString& name);
 
     // Popup menu: the grid's own, filled by the owner (OnPopupStart); commands from 1000 on
     // come back through OnPopupCommand.
@@ -117,7 +129,11 @@ class CCellGrid : public wxWindow, public CCellGridCore
     CSheetTabBar* m_tabBar = nullptr;
     CGridHintWnd* m_hint = nullptr;
     CGridSizingMarker* m_marker = nullptr;
+    CCellEdit* m_edit = nullptr;
+    CMaskedCellEdit* m_maskedEdit = nullptr;
+    CDropListBox* m_dropList = nullptr;
     wxWindow* m_floating = nullptr;
+    CStringArray m_dropFormats;
 
     wxMenu m_popupMenu;
     int m_popupColumn = -1;

@@ -3,6 +3,7 @@
 #include "grid/CellRangeList.h"
 #include "grid/GridPartRects.h"
 #include "grid/ui/CellGrid.h"
+#include "grid/ui/DropListBox.h"
 #include "grid/ui/GridCellArea.h"
 #include "grid/ui/GridCornerButton.h"
 #include "grid/ui/GridHScrollBar.h"
@@ -160,4 +161,14 @@ CRect CGridWindowHost::CellAreaToScreen(const CRect& rect) const
     CRect result = rect;
     result.OffsetRect(origin.x, origin.y);
     return result;
+}
+
+CGridDropListWindow* CGridWindowHost::GetDropList()
+{
+    return m_grid.DropList();
+}
+
+bool CGridWindowHost::IsPointerOnBlockEdge() const
+{
+    return m_grid.CellArea() != nullptr && m_grid.CellArea()->IsOnBlockEdge();
 }

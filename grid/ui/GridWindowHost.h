@@ -27,6 +27,8 @@ class CGridWindowHost : public CGridHost
     void MoveFloatingWindow(const CRect& screenRect) override;
     CRect GetScreenRect() const override;
     CRect CellAreaToScreen(const CRect& rect) const override;
+    CGridDropListWindow* GetDropList() override;
+    bool IsPointerOnBlockEdge() const override;
 
   private:
     CCellGrid& m_grid;

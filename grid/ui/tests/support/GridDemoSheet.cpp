@@ -52,6 +52,33 @@ void CGridDemoSheet::Fill(CCellGrid& grid)
     joined.SetAlignFlags(0x24);
     joined.SetFillColor(RGB(255, 244, 214));
     grid.WriteCell(4, 6, joined);
+    // A check box column, a drop list and arrows.
+    for (int row = 0; row < 12; ++row) {
+        CCellRecord check;
+        grid.ReadCell(8, row, check);
+        check.SetTypeIndex(CellTypeIndex::CheckBox);
+        check.SetTypeStyle(row < 6 ? CheckStyle::Tick : CheckStyle::ThreeStates);
+        check.SetNumberValue(row % 3);
+        check.SetLabelString(row < 6 ? "確認" : "三状態");
+        grid.WriteCell(8, row, check);
+    }
+    CCellRecord choices;
+    grid.ReadCell(1, 9, choices);
+    choices.SetTypeIndex(CellTypeIndex::DropList);
+    choices.SetLabelString("東日本電機\n西部工業\n北辰精機\n");
+    choices.SetTextValue("西部工業");
+    grid.WriteCell(1, 9, choices);
+    const std::uint32_t arrows[] = {ArrowStyle::Right, ArrowStyle::Left, ArrowStyle::DoubleRight,
+                                    ArrowStyle::DoubleLeft};
+    for (int i = 0; i < 4; ++i) {
+        const std::uint32_t style = arrows[i];
+        const int row = 8 + i;
+        CCellRecord arrow;
+        grid.ReadCell(9, row, arrow);
+        arrow.SetTypeIndex(CellTypeIndex::Arrow);
+        arrow.SetTypeStyle(style);
+        grid.WriteCell(9, row, arrow);
+    }
     grid.SetCellBackColor(0, 10, RGB(214, 236, 255));
     grid.SetCellTextColor(0, 11, RGB(200, 0, 0));
     grid.SetPaintEnabled(1);
