@@ -7,7 +7,7 @@ deps:
 	@scripts/install-deps
 
 build/run/build.ninja: | deps
-	cmake -S . -B build/run -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B build/run -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZANTOBY_TESTS=OFF
 
 run: deps build/run/build.ninja
 	cmake --build build/run -j $(JOBS)
@@ -22,7 +22,7 @@ test: deps build/test/build.ninja
 		ctest --output-on-failure -j $(JOBS)
 
 build/bench/build.ninja: | deps
-	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZANTOBY_BENCH=ON
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZANTOBY_BENCH=ON -DZANTOBY_TESTS=OFF
 
 bench: deps build/bench/build.ninja
 	cmake --build build/bench -j $(JOBS)

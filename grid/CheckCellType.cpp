@@ -93,7 +93,7 @@ void CCheckCellType::Draw(Canvas& dc, const CRect& rect, int column, int row, CC
             const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
             for (int y = inside.top; y < inside.bottom; ++y) {
                 for (int x = inside.left; x < inside.right; ++x) {
-                    dc.SetPixel(x, y, ((x + y) & 1) ? light : face);
+                    dc.SetPixel(x, y, ((x - inside.left + y - inside.top) & 1) ? light : face);
                 }
             }
         } else {

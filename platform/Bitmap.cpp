@@ -26,19 +26,19 @@ bool Bitmap::Create(int width, int height, int bitCount)
 {
     Clear();
     bool validCount = bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 24 || bitCount == 32;
-    if (!validCount || width < 0 || height < 0 ||
-        static_cast<std::int64_t>(width) * height > kMaxPixels) {
+    if (!validCount || width < 0 || height < 0 || static_cast<std::int64_t>(width) * height > kMaxPixels) {
         return false;
     }
     m_width = width;
     m_height = height;
     m_bitCount = bitCount;
     size_t count = static_cast<size_t>(width) * height;
+    // Fresh buffers: the allocator hands out zeroed memory, so the image starts black.
     if (IsIndexed()) {
-        m_indices.assign(count, 0);
+        m_indices = decltype(m_indices)(count);
         m_palette.assign(static_cast<size_t>(1) << bitCount, 0);
     } else {
-        m_pixels.assign(count, 0);
+        m_pixels = decltype(m_pixels)(count);
     }
     return true;
 }

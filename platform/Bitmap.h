@@ -4,13 +4,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/PixelAllocator.h"
+
 // A device-independent bitmap in memory: the program's stand-in for a bitmap section.
 // Images of 24 and 32 bits keep their pixels as 32-bit words 0x00RRGGBB, top row first, in the
 // layout of a cairo RGB24 image surface, so that the Canvas draws straight into them. Images of
 // 1, 4 and 8 bits keep one palette index byte per pixel and a colour table of 0x00RRGGBB words.
 class Bitmap
 {
-public:
+  public:
     using Pixel = std::uint32_t; // 0x00RRGGBB
 
     // Images above this many pixels are refused, so that crafted files cannot exhaust memory.
@@ -41,10 +43,7 @@ public:
 
     // Indexed rows (1, 4 and 8 bits): one index byte per pixel.
     unsigned char* IndexRow(int y) { return m_indices.data() + static_cast<size_t>(y) * m_width; }
-    const unsigned char* IndexRow(int y) const
-    {
-        return m_indices.data() + static_cast<size_t>(y) * m_width;
-    }
+    const unsigned char* IndexRow(int y) const { return m_indices.data() + static_cast<size_t>(y) * m_width; }
     std::vector<Pixel>& Palette() { return m_palette; }
     const std::vector<Pixel>& Palette() const { return m_palette; }
 
@@ -55,11 +54,11 @@ public:
     // The bit count becomes 24 for indexed images.
     Bitmap ToTrueColor() const;
 
-private:
+  private:
     int m_width = 0;
     int m_height = 0;
     int m_bitCount = 0;
-    std::vector<Pixel> m_pixels;
-    std::vector<unsigned char> m_indices;
+    std::vector<Pixel, PixelAllocator<Pixel>> m_pixels;
+    std::vector<unsigned char, PixelAllocator<unsigned char>> m_indices;
     std::vector<Pixel> m_palette;
 };

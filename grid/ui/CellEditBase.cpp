@@ -3,10 +3,11 @@
 #include "grid/CellRecord.h"
 #include "grid/ui/CellGrid.h"
 #include "grid/ui/GridCellArea.h"
+#include "grid/ui/GridChars.h"
 #include "grid/ui/GridFonts.h"
 #include "grid/ui/GridSideHeading.h"
-#include "grid/ui/GridText.h"
 #include "grid/ui/GridTopHeading.h"
+#include "platform/ui/WxText.h"
 
 #include <wx/modalhook.h>
 #include <wx/toplevel.h>
@@ -55,12 +56,12 @@ CCellEditBase::CCellEditBase(CCellGrid& grid, int id, long style) : m_grid(grid)
 
 void CCellEditBase::SetText(const CString& text)
 {
-    ChangeValue(CGridText::ToWx(text));
+    ChangeValue(ToWx(text));
 }
 
 CString CCellEditBase::GetText() const
 {
-    return CGridText::FromWx(GetValue());
+    return FromWx(GetValue());
 }
 
 void CCellEditBase::Open(int section, const CRect& rect, const LogFont* font, bool)
@@ -126,7 +127,7 @@ void CCellEditBase::InsertChar(unsigned int character)
     if (!IsEditable()) {
         return;
     }
-    const wxChar wide = CGridText::CharToWx(character);
+    const wxChar wide = CGridChars::ToWx(character);
     if (wide != 0) {
         WriteText(wxString(wide));
     }
@@ -192,7 +193,7 @@ void CCellEditBase::HandleChar(wxKeyEvent& event)
         event.Skip();
         return;
     }
-    unsigned int character = CGridText::CharFromWx(wide);
+    unsigned int character = CGridChars::FromWx(wide);
     if (character == 0) {
         event.Skip();
         return;

@@ -9,13 +9,13 @@
 #include "grid/ui/GridHintWnd.h"
 #include "grid/ui/GridSideHeading.h"
 #include "grid/ui/GridSizingMarker.h"
-#include "grid/ui/GridText.h"
 #include "grid/ui/GridTopHeading.h"
 #include "grid/ui/GridVScrollBar.h"
 #include "grid/ui/GridWindowHost.h"
 #include "grid/ui/MaskedCellEdit.h"
 #include "grid/ui/SheetTabBar.h"
 #include "platform/SystemColors.h"
+#include "platform/ui/WxText.h"
 
 #include <wx/dcclient.h>
 #include <wx/settings.h>
@@ -67,7 +67,7 @@ bool CCellGrid::AttachToDialogItem(wxWindow* dialog, int id)
     // the tab order.
     MoveAfterInTabOrder(item);
     if (font.IsOk()) {
-        m_standardFont.faceName = CGridText::FromWx(font.GetFaceName());
+        m_standardFont.faceName = FromWx(font.GetFaceName());
         m_standardFont.height = -font.GetPixelSize().GetHeight();
         m_standardFont.weight = font.GetNumericWeight();
         m_standardFont.italic = font.GetStyle() == wxFONTSTYLE_ITALIC;

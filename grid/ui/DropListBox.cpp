@@ -4,7 +4,7 @@
 #include "grid/ui/CellGrid.h"
 #include "grid/ui/GridCellArea.h"
 #include "grid/ui/GridFonts.h"
-#include "grid/ui/GridText.h"
+#include "platform/ui/WxText.h"
 
 #include <wx/utils.h>
 
@@ -30,7 +30,7 @@ bool CDropListBox::OpenList(CDropListCellType& type, const CRect& rect, const Lo
     }
     wxArrayString lines;
     for (int i = 0; i < choices.GetSize(); ++i) {
-        lines.Add(CGridText::ToWx(choices[i]));
+        lines.Add(ToWx(choices[i]));
     }
     Set(lines);
     SetSize(rect.left, rect.top, rect.Width(), rect.Height());
@@ -68,7 +68,7 @@ void CDropListBox::ChooseSelected()
         Close(false, false, true);
         return;
     }
-    const CString text = CGridText::FromWx(GetString(index));
+    const CString text = FromWx(GetString(index));
     // Closed first, so that the owner's notifications find the grid ready for input.
     m_open = false;
     Hide();

@@ -5,10 +5,11 @@
 #include "grid/GridEditWindow.h"
 #include "grid/GridHitZones.h"
 #include "grid/ui/CellGrid.h"
+#include "grid/ui/GridChars.h"
 #include "grid/ui/GridKeys.h"
-#include "grid/ui/GridText.h"
 #include "platform/VirtualKeys.h"
 #include "platform/canvas/Canvas.h"
+#include "platform/ui/WxText.h"
 
 #include <wx/utils.h>
 
@@ -163,7 +164,7 @@ void CGridCellArea::HandleChar(wxKeyEvent& event)
         const int code = event.GetKeyCode();
         character = code >= 0 && code < 0x80 ? static_cast<unsigned int>(code) : 0;
     } else {
-        character = CGridText::CharFromWx(event.GetUnicodeKey());
+        character = CGridChars::FromWx(event.GetUnicodeKey());
     }
     if (character == 0) {
         return;
@@ -474,7 +475,7 @@ void CGridCellArea::UpdateTip(CPoint point)
     m_tipRow = row;
     CString text;
     if (column >= 0 && grid.OnGetHintText(column, row, GridSection::CellArea, text) == 1) {
-        SetToolTip(CGridText::ToWx(text));
+        SetToolTip(ToWx(text));
     } else {
         UnsetToolTip();
     }

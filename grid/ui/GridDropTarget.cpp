@@ -2,7 +2,7 @@
 
 #include "grid/GridAutoScroll.h"
 #include "grid/ui/CellGrid.h"
-#include "grid/ui/GridText.h"
+#include "platform/ui/WxText.h"
 
 #include <wx/dataobj.h>
 #include <wx/image.h>
@@ -46,7 +46,7 @@ CGridDropTarget::CGridDropTarget(CCellGrid& grid, const CStringArray& privateFor
 {
     for (int i = 0; i < privateFormats.GetSize(); ++i) {
         m_privateFormats.Add(privateFormats[i]);
-        m_composite->Add(new wxCustomDataObject(wxDataFormat(CGridText::ToWx(privateFormats[i]))), i == 0);
+        m_composite->Add(new wxCustomDataObject(wxDataFormat(ToWx(privateFormats[i]))), i == 0);
     }
     m_composite->Add(new wxFileDataObject(), privateFormats.GetSize() == 0);
     m_composite->Add(new wxBitmapDataObject());
@@ -78,7 +78,7 @@ void CGridDropTarget::OfferFormats()
     m_data = COleDataObject();
     const wxDataFormat format = GetMatchingPair();
     for (int i = 0; i < m_privateFormats.GetSize(); ++i) {
-        if (format == wxDataFormat(CGridText::ToWx(m_privateFormats[i]))) {
+        if (format == wxDataFormat(ToWx(m_privateFormats[i]))) {
             m_data.Offer(COleDataObject::Format::Private, m_privateFormats[i]);
         }
     }
@@ -152,7 +152,7 @@ void CGridDropTarget::ReadContents()
 {
     const wxDataFormat format = m_composite->GetReceivedFormat();
     for (int i = 0; i < m_privateFormats.GetSize(); ++i) {
-        const wxDataFormat own(CGridText::ToWx(m_privateFormats[i]));
+        const wxDataFormat own(ToWx(m_privateFormats[i]));
         if (format == own) {
             auto* custom = static_cast<wxCustomDataObject*>(m_composite->GetObject(own));
             const auto* bytes = static_cast<const unsigned char*>(custom->GetData());
@@ -164,7 +164,7 @@ void CGridDropTarget::ReadContents()
         auto* files = static_cast<wxFileDataObject*>(m_composite->GetObject(wxDF_FILENAME));
         CStringArray paths;
         for (const wxString& name : files->GetFilenames()) {
-            paths.Add(CGridText::FromWx(name));
+            paths.Add(FromWx(name));
         }
         m_data.SetFiles(paths);
     } else if (format == wxDF_BITMAP || format == wxDF_PNG) {
@@ -172,7 +172,7 @@ void CGridDropTarget::ReadContents()
         m_data.SetImage(ToBitmap(image->GetBitmap().ConvertToImage()));
     } else if (format == wxDF_UNICODETEXT || format == wxDF_TEXT) {
         auto* text = static_cast<wxTextDataObject*>(m_composite->GetObject(format));
-        m_data.SetText(CGridText::FromWx(text->GetText()));
+        m_data.SetText(FromWx(text->GetText()));
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include "grid/GridFindRequest.h"
 #include "grid/ui/CellGrid.h"
-#include "grid/ui/GridText.h"
 #include "platform/FindReplaceFlags.h"
+#include "platform/ui/WxText.h"
 
 CGridFindDialog::CGridFindDialog(CCellGrid& grid, wxWindow* parent, const wxString& title, int style)
     : m_grid(grid), m_data(wxFR_DOWN)
@@ -26,8 +26,8 @@ void CGridFindDialog::OnFind(wxFindDialogEvent& event)
 void CGridFindDialog::Request(wxEventType type, int flags)
 {
     CGridFindRequest request;
-    request.findWhat = CGridText::FromWx(m_data.GetFindString());
-    request.replaceWith = CGridText::FromWx(m_data.GetReplaceString());
+    request.findWhat = FromWx(m_data.GetFindString());
+    request.replaceWith = FromWx(m_data.GetReplaceString());
     // The dialog's direction, whole-word and case bits are those of the request.
     request.flags = static_cast<unsigned int>(flags) & (FR_DOWN | FR_WHOLEWORD | FR_MATCHCASE);
     if (type == wxEVT_FIND_CLOSE) {

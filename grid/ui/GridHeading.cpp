@@ -2,7 +2,7 @@
 
 #include "grid/ui/CellGrid.h"
 #include "grid/ui/GridSizingMarker.h"
-#include "grid/ui/GridText.h"
+#include "platform/ui/WxText.h"
 
 CGridHeading::CGridHeading(CCellGrid& grid, int id, int section)
     : CGridPartWindow(grid, id), m_section(section)
@@ -96,7 +96,7 @@ void CGridHeading::UpdateTip(CPoint point)
     m_tipRow = row;
     CString text;
     if (column != -100 && grid.OnGetHintText(column, row, GridSection::CellArea, text) == 1) {
-        SetToolTip(CGridText::ToWx(text));
+        SetToolTip(ToWx(text));
     } else {
         UnsetToolTip();
     }

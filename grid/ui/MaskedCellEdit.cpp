@@ -2,7 +2,8 @@
 
 #include "grid/CellRecord.h"
 #include "grid/ui/CellGrid.h"
-#include "grid/ui/GridText.h"
+#include "grid/ui/GridChars.h"
+#include "platform/ui/WxText.h"
 
 #include <wx/clipbrd.h>
 
@@ -50,10 +51,10 @@ void CMaskedCellEdit::InsertChar(unsigned int character)
     }
     m_busy = true;
     if (!m_typedFirst.IsEmpty()) {
-        WriteText(CGridText::ToWx(m_typedFirst));
+        WriteText(ToWx(m_typedFirst));
         m_typedFirst.Empty();
     }
-    const wxChar wide = CGridText::CharToWx(character);
+    const wxChar wide = CGridChars::ToWx(character);
     if (wide != 0) {
         WriteText(wxString(wide));
     }
@@ -97,13 +98,13 @@ void CMaskedCellEdit::OnPaste(wxClipboardTextEvent&)
         }
         wxTheClipboard->Close();
     }
-    PasteText(CGridText::FromWx(pasted));
+    PasteText(FromWx(pasted));
 }
 
 void CMaskedCellEdit::SetOwnText(const CString& text, long caret)
 {
     m_busy = true;
-    ChangeValue(CGridText::ToWx(text));
+    ChangeValue(ToWx(text));
     SetInsertionPoint(caret < 0 ? GetLastPosition() : std::min(caret, GetLastPosition()));
     m_busy = false;
 }

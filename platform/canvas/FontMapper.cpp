@@ -93,10 +93,13 @@ std::string FontMapper::FamilyFor(const CString& faceName)
     return family;
 }
 
-CStringArray FontMapper::InstalledFamilies()
+CStringArray FontMapper::InstalledFamilies(const char* language)
 {
     std::set<std::string> names;
     FcPattern* pattern = FcPatternCreate();
+    if (language != nullptr) {
+        FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>(language));
+    }
     FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
     FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
     if (fonts != nullptr) {

@@ -14,8 +14,9 @@ class FontMapper
     // The family (UTF-8, for pango and fontconfig) that draws the face.
     static std::string FamilyFor(const CString& faceName);
 
-    // The installed families that CP932 can name, sorted, each once.
-    static CStringArray InstalledFamilies();
+    // The installed families that CP932 can name, sorted, each once; with a language (such as
+    // "ja"), only the families that cover it.
+    static CStringArray InstalledFamilies(const char* language = nullptr);
 
     static constexpr const char* kFallbackFamily = "IPAPGothic";
 };

@@ -5,12 +5,13 @@
 #include "grid/ui/CellGrid.h"
 #include "grid/ui/DropListBox.h"
 #include "grid/ui/GridCellArea.h"
+#include "grid/ui/GridChars.h"
 #include "grid/ui/GridFindDialog.h"
-#include "grid/ui/GridText.h"
 #include "grid/ui/MaskedCellEdit.h"
 #include "grid/ui/tests/support/GridDemoSheet.h"
-#include "grid/ui/tests/support/GridWindowTesting.h"
 #include "platform/MessageBox.h"
+#include "platform/ui/WxText.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
@@ -38,14 +39,14 @@ class GridEditing : public ::testing::Test
   protected:
     void SetUp() override
     {
-        CGridWindowTesting::Start();
+        WxTestEnvironment::Ensure();
         frame = new wxFrame(nullptr, wxID_ANY, "grid", wxPoint(0, 0), wxSize(800, 500));
         grid = new OwnedGrid();
         ASSERT_TRUE(grid->CreateGridWindow(0, wxRect(wxPoint(0, 0), frame->GetClientSize()), frame, 100));
         CGridDemoSheet::Fill(*grid);
         frame->Show();
-        CGridWindowTesting::PumpUntil([this] { return grid->CellArea()->IsShownOnScreen(); });
-        CGridWindowTesting::PumpFor(100);
+        WxTestEnvironment::PumpUntil([this] { return grid->CellArea()->IsShownOnScreen(); });
+        WxTestEnvironment::PumpFor(100);
         previous = SetMessageBoxHandler([this](const CString& text, const CString&, unsigned) {
             boxes.push_back(text);
             return IDOK;
@@ -55,7 +56,7 @@ class GridEditing : public ::testing::Test
     {
         SetMessageBoxHandler(previous);
         frame->Destroy();
-        CGridWindowTesting::PumpFor(50);
+        WxTestEnvironment::PumpFor(50);
     }
 
     void TypeIntoGrid(wxChar character)
@@ -181,7 +182,7 @@ TEST_F(GridEditing, RefusedEditTakesTheFocusBackOnlyAfterTheOwnersBoxCloses)
     });
     box.CallAfter([&] {
         button->SetFocus();
-        CGridWindowTesting::PumpFor(50);
+        WxTestEnvironment::PumpFor(50);
         focusMoved = wxWindow::FindFocus() == button;
         wxFocusEvent lost(wxEVT_KILL_FOCUS, edit.GetId());
         lost.SetEventObject(&edit);
@@ -195,7 +196,7 @@ TEST_F(GridEditing, RefusedEditTakesTheFocusBackOnlyAfterTheOwnersBoxCloses)
     }
     EXPECT_TRUE(waitedWhileOpen);
     EXPECT_FALSE(tookFocusWhileOpen);
-    CGridWindowTesting::PumpUntil([&] { return !edit.IsWaitingForFocus(); }, 1000);
+    WxTestEnvironment::PumpUntil([&] { return !edit.IsWaitingForFocus(); }, 1000);
     EXPECT_FALSE(edit.IsWaitingForFocus()) << "the focus came back once the box had gone";
     grid->refuse = false;
     PressInEdit(edit, WXK_ESCAPE);
@@ -211,8 +212,8 @@ TEST_F(GridEditing, DropListOpensOnSpaceAndStoresTheChosenLine)
     EXPECT_EQ(list.GetCount(), 3u);
     EXPECT_FALSE(grid->IsEditing()) << "Space opened the list instead of an edit";
     list.SetSelection(1);
-    CGridWindowTesting::PumpFor(100);
-    EXPECT_TRUE(CGridWindowTesting::SaveScreenshot(*frame, "grid-drop-list"));
+    WxTestEnvironment::PumpFor(100);
+    EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*frame, "grid-drop-list").IsEmpty());
     list.SetSelection(2);
     list.ChooseSelected();
     EXPECT_FALSE(list.IsListOpen());
@@ -229,7 +230,7 @@ TEST_F(GridEditing, EscClosesTheDropListWithoutAChoice)
     escape.m_keyCode = WXK_ESCAPE;
     list.HandleKeyDown(escape);
     EXPECT_FALSE(list.IsListOpen());
-    CGridWindowTesting::PumpFor(50);
+    WxTestEnvironment::PumpFor(50);
     EXPECT_EQ(Stored(1, 9), CString("西部工業"));
     // The list is still there to open again.
     TypeIntoGrid(' ');
@@ -242,7 +243,7 @@ TEST_F(GridEditing, FindDialogMovesToTheFoundCell)
     // Down the current column, as the find dialog searches by default.
     grid->MoveToCell(5, 0);
     auto* dialog = new CGridFindDialog(*grid, frame, "検索");
-    dialog->Data().SetFindString(CGridText::ToWx(CString("短い")));
+    dialog->Data().SetFindString(ToWx(CString("短い")));
     dialog->Request(wxEVT_FIND_NEXT, wxFR_DOWN);
     EXPECT_EQ(grid->CurrentColumn(), 5);
     EXPECT_EQ(grid->CurrentRow(), 3);

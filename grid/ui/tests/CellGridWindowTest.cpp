@@ -6,8 +6,8 @@
 #include "grid/ui/GridVScrollBar.h"
 #include "grid/ui/SheetTabBar.h"
 #include "grid/ui/tests/support/GridDemoSheet.h"
-#include "grid/ui/tests/support/GridWindowTesting.h"
 #include "platform/canvas/Canvas.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <wx/frame.h>
@@ -19,19 +19,19 @@ class GridWindow : public ::testing::Test
   protected:
     void SetUp() override
     {
-        CGridWindowTesting::Start();
+        WxTestEnvironment::Ensure();
         frame = new wxFrame(nullptr, wxID_ANY, "grid", wxPoint(0, 0), wxSize(800, 500));
         grid = new CCellGrid();
         ASSERT_TRUE(grid->CreateGridWindow(0, wxRect(wxPoint(0, 0), frame->GetClientSize()), frame, 100));
         CGridDemoSheet::Fill(*grid);
         frame->Show();
-        CGridWindowTesting::PumpUntil([this] { return grid->CellArea()->IsShownOnScreen(); });
-        CGridWindowTesting::PumpFor(200);
+        WxTestEnvironment::PumpUntil([this] { return grid->CellArea()->IsShownOnScreen(); });
+        WxTestEnvironment::PumpFor(200);
     }
     void TearDown() override
     {
         frame->Destroy();
-        CGridWindowTesting::PumpFor(50);
+        WxTestEnvironment::PumpFor(50);
     }
 
     // The cell area's picture against a fresh painting of the same state.
@@ -73,7 +73,7 @@ TEST_F(GridWindow, PartsAreLaidOutAroundTheCellArea)
     EXPECT_TRUE(grid->TabBar()->IsShown());
     EXPECT_EQ(grid->TabBar()->GetRect().width, 160);
     EXPECT_TRUE(grid->VScrollBar()->IsShown());
-    EXPECT_TRUE(CGridWindowTesting::SaveScreenshot(*frame, "grid-window"));
+    EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*frame, "grid-window").IsEmpty());
 }
 
 TEST_F(GridWindow, JoinedCellShowsItsFillAcrossTheJoin)

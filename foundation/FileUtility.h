@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/Arrays.h"
+#include "platform/CString.h"
+
+#include <ctime>
+#include <optional>
+
+// Free functions for the program's files and folders. Paths are CP932 with "/" as separator;
+// file patterns follow the Windows wildcard rules (see MatchFileName).
+
+// Full path of the running program file.
+CString GetProgramPath();
+
+// This process's private temporary folder, with its trailing "/"; removed when the program ends.
+CString GetTempFolder();
+
+// The user's documents folder, the default of the folder settings.
+CString GetMyDocumentsFolder();
+
+// True when path is a folder that can be listed.
+bool FolderExists(const CString& path);
+
+// True when name matches a Windows file pattern: "*" any run of characters, "?" one character
+// (a double-byte character is one), letters compared without regard to case, and a pattern
+// ending in ".*" also matching names without a dot, so "*.*" matches every name.
+bool MatchFileName(const CString& name, const CString& pattern);
+
+// Counts the files (not folders) in the folder of pathPattern whose names match its file
+// pattern, and fills list (when given) with their paths relative to that folder. With recurse,
+// every sub-folder is searched first, depth first, its files listed as "sub/name".
+int ListFiles(const CString& pathPattern, CStringArray* list, bool recurse);
+
+// Copies a file, a folder with everything in it, or every file and folder matching a pattern.
+// A single source goes into target when target is a folder, else becomes target; the matches
+// of a pattern go into the folder target, made when missing. Existing files are replaced
+// (each through a file beside it, so a failed copy leaves them as they were). True when all
+// was copied.
+bool CopyFiles(const CString& source, const CString& target);
+
+// Moves a file or folder to target, or into target when it is a folder; replaces an existing
+// file. Works across file systems.
+bool MovePath(const CString& source, const CString& target);
+
+// Deletes a file, a folder with everything in it, or every file and folder matching a pattern,
+// permanently and without asking. Refuses (false, nothing deleted) an empty path, the root, the
+// home folder, a path with "." or ".." parts, a relative path with a pattern and a pattern in
+// the root or the home folder.
+bool DeletePath(const CString& path);
+
+// Deletes the files (not folders) matching pattern, with writtenBefore only those last written
+// before that time; nothing when none match. Refuses the same paths as DeletePath.
+bool DeleteFiles(const CString& pattern, std::optional<std::time_t> writtenBefore = std::nullopt);

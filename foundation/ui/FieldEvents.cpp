@@ -1,0 +1,9 @@
+#include "foundation/ui/FieldEvents.h"
+
+wxDEFINE_EVENT(EVT_FIELD_SET_FOCUS, wxCommandEvent);
+wxDEFINE_EVENT(EVT_FIELD_CHANGE, wxCommandEvent);
+wxDEFINE_EVENT(EVT_FIELD_KILL_FOCUS, wxCommandEvent);
+wxDEFINE_EVENT(EVT_FIELD_UPDATE, wxCommandEvent);
+wxDEFINE_EVENT(EVT_FIELD_SELEND_OK, wxCommandEvent);
+wxDEFINE_EVENT(EVT_FIELD_DELTA_POS, wxNotifyEvent);
+wxDEFINE_EVENT(EVT_FIELD_DOUBLE_CLICK, wxCommandEvent);

@@ -1,0 +1,193 @@
+#include "list/CellCodec.h"
+
+#include "foundation/TextHelper.h"
+#include "list/IListHost.h"
+
+#include <cstdlib>
+
+namespace {
+
+// HTML text of a generated link. A text that starts with the raw-HTML marker "$:" would pass
+// the escape unchanged, so its "$" is kept apart from the escaped rest.
+CString HtmlText(const CString& text)
+{
+    if (text.Left(2) == "$:") {
+        CTextHelper rest(text.Mid(1));
+        rest.EscapeHtml();
+        return "$" + rest;
+    }
+    CTextHelper escaped(text);
+    escaped.EscapeHtml();
+    return escaped;
+}
+
+CString MarkForWeb(const CString& text)
+{
+    CTextHelper subject(text);
+    CString link;
+    if (subject.MatchPattern("http://*")) {
+        CString html = HtmlText(text);
+        link.Format("$:<A HREF=\"%s\">%s</A>", html.GetString(), html.GetString());
+    } else if (subject.MatchPattern("*@*.*")) {
+        CString html = HtmlText(text);
+        link.Format("$:<A HREF=\"mailto:%s\">%s</A>", html.GetString(), html.GetString());
+    } else {
+        link = text;
+    }
+    return link;
+}
+
+const char* DefaultDatePattern(int dateKind)
+{
+    switch (dateKind) {
+    case 1:
+        return "HH:NN:SS";
+    case 2:
+        return "YYYY/MM/DD HH:NN:SS";
+    default:
+        return "YYYY/MM/DD";
+    }
+}
+
+const char* DefaultParsedDateFormat(int dateKind)
+{
+    switch (dateKind) {
+    case 1:
+        return "%H:%M:%S";
+    case 2:
+        return "%Y/%m/%d %H:%M:%S";
+    default:
+        return "%Y/%m/%d";
+    }
+}
+
+CString FormatNumber(const ColumnRecord& column, const CNumber& number, int mode)
+{
+    switch (mode) {
+    case kOutputCgi:
+        return number.Format(false, column.decimals, true);
+    case kOutputFind:
+        return number.Format(column.thousands, column.decimals, true);
+    default:
+        return number.Format(column.thousands, column.decimals, column.showZero);
+    }
+}
+
+CString FormatDate(const ColumnRecord& column, const CDateEx& date, int mode)
+{
+    // Emptiness is the status: a time of 00:00:00 is a valid value 0 and must show.
+    if (!date.IsValid()) {
+        return CString();
+    }
+    const CString* pattern = nullptr;
+    switch (mode) {
+    case kOutputGrid:
+        pattern = &column.datePattern;
+        break;
+    case kOutputWeb:
+        pattern = &column.dateHtmlPattern;
+        break;
+    case kOutputPrint:
+        pattern = &column.datePrintPattern;
+        break;
+    default:
+        break;
+    }
+    return date.FormatDate(pattern != nullptr && !pattern->IsEmpty() ? pattern->GetString()
+                                                                     : DefaultDatePattern(column.dateKind));
+}
+
+CString FormatYesNo(const ColumnRecord& column, bool yes, int mode)
+{
+    const CString* chosen = nullptr;
+    if (mode == kOutputWeb) {
+        chosen = yes ? &column.yesHtml : &column.noHtml;
+    } else if (mode == kOutputPrint) {
+        chosen = yes ? &column.yesPrint : &column.noPrint;
+    } else {
+        return yes ? "true" : "false";
+    }
+    if (chosen->IsEmpty()) {
+        return yes ? "*" : "";
+    }
+    return *chosen;
+}
+
+CNumber ParseNumber(const ColumnRecord& column, const CString& text, IListHost& host)
+{
+    CNumber value(0);
+    if (!text.IsEmpty()) {
+        value.ParseExpression(text);
+        if (!value.IsValid() || value.GetErrorCode() != CNumber::errorNone) {
+            host.Beep();
+            value = CNumber(0);
+        }
+    }
+    if (column.hasMin && value.GetValue().GetUnits() < column.minValue.GetValue().GetUnits()) {
+        host.Beep();
+        value = column.minValue;
+    }
+    if (column.hasMax && value.GetValue().GetUnits() > column.maxValue.GetValue().GetUnits()) {
+        host.Beep();
+        value = column.maxValue;
+    }
+    return value;
+}
+
+} // namespace
+
+CString CCellCodec::Format(const ColumnRecord& column, const CellValue& cell, int mode)
+{
+    switch (column.type) {
+    case kTypeYesNo:
+        return FormatYesNo(column, cell.yesNo, mode);
+    case kTypeText:
+        return cell.text;
+    case kTypeMark:
+        return mode == kOutputWeb ? MarkForWeb(cell.text) : cell.text;
+    case kTypeNumber:
+        return FormatNumber(column, cell.number, mode);
+    case kTypeDate:
+        return FormatDate(column, cell.date, mode);
+    default:
+        return CString();
+    }
+}
+
+CString CCellCodec::Parse(const ColumnRecord& column, CellValue& target, const CString& text, int mode,
+                          IListHost& host)
+{
+    switch (column.type) {
+    case kTypeYesNo:
+        target.yesNo = std::atoi(text) != 0 || text.CompareNoCase("true") == 0;
+        return target.yesNo ? "true" : "false";
+    case kTypeText:
+    case kTypeMark:
+        target.text = text;
+        return text;
+    case kTypeNumber:
+        target.number = ParseNumber(column, text, host);
+        return target.number.Format(column.thousands, column.decimals,
+                                    mode == kOutputFind ? true : column.showZero);
+    case kTypeDate: {
+        CDateEx date;
+        if (!date.ParseDateTime(text.view())) {
+            target.date = date;
+            return CString();
+        }
+        if (column.hasMinDate && column.minDate.IsValid() && date.GetValue() < column.minDate.GetValue()) {
+            host.Beep();
+            date = column.minDate;
+        }
+        if (column.hasMaxDate && column.maxDate.IsValid() && date.GetValue() > column.maxDate.GetValue()) {
+            host.Beep();
+            date = column.maxDate;
+        }
+        target.date = date;
+        return column.datePattern.IsEmpty() ? date.Format(DefaultParsedDateFormat(column.dateKind))
+                                            : date.FormatDate(column.datePattern);
+    }
+    default:
+        return CString();
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "list/CellValue.h"
+#include "list/ColumnRecord.h"
+
+class IListHost;
+
+// Turns cell values into text for each kind of output, and typed or stored text into cell values,
+// by the type and the rules of their column.
+class CCellCodec
+{
+  public:
+    // Text of a value for an output mode (kOutputGrid ... kOutputFind).
+    static CString Format(const ColumnRecord& column, const CellValue& cell, int mode);
+
+    // Stores the text's value into the field of the column's type and returns its canonical
+    // text. Invalid numbers become 0 and values beyond the column's bounds the bound, each with
+    // a beep; text that is no date leaves the cell without a date.
+    static CString Parse(const ColumnRecord& column, CellValue& target, const CString& text, int mode,
+                         IListHost& host);
+};

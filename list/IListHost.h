@@ -1,0 +1,86 @@
+#pragma once
+
+#include "platform/CString.h"
+
+#include <cstdarg>
+
+class CZantobyDoc;
+struct GlobalFindSettings;
+
+// The services of the application that a list document reports through: numbered messages, the
+// error report, progress texts, the version, settings and the dialogs the document opens. The
+// application implements it; the document never touches a window itself.
+class IListHost
+{
+  public:
+    virtual ~IListHost() = default;
+
+    // The error report: a box with the message (a default text when null), then an error log.
+    virtual void ReportError(const char* message, const char* sourceFile, int line) = 0;
+
+    // Boxes of the numbered message tables: information 1xxxx, questions 2xxxx, warnings 3xxxx,
+    // errors 4xxxx. The arguments fill the printf-style text of the message. Each returns the
+    // button pressed (IDOK, IDCANCEL, IDYES, IDNO).
+    int ShowInfoMessage(int id, unsigned flags, ...);
+    int AskMessage(int id, unsigned buttons, ...);
+    int ShowWarningMessage(int id, unsigned flags, ...);
+    int ShowErrorMessage(int id, unsigned flags, ...);
+
+    enum class MessageKind
+    {
+        Info,
+        Question,
+        Warning,
+        Error
+    };
+    virtual int ShowMessageV(MessageKind kind, int id, unsigned flags, va_list args) = 0;
+
+    // The default beep that answers a refused or corrected input.
+    virtual void Beep() = 0;
+
+    // A text in the status bar while a long operation runs.
+    virtual void SetProgressText(const CString& text) = 0;
+    virtual void ClearProgressText() = 0;
+
+    // "%d.%d%02d.%d" and a*100000 + b*10000 + c*100 + d of the program's version a.b.c.d.
+    virtual CString GetVersionString() = 0;
+    virtual int GetVersionNumber() = 0;
+
+    // Profile settings.
+    virtual CString GetNewEntryFolder() = 0;
+    virtual void SetNewEntryFolder(const CString& folder) = 0;
+    virtual bool GetAutoView() = 0;
+    virtual bool GetAutoBackup() = 0;
+    virtual bool GetAutoCheck() = 0;
+
+    // The main frame's control bars for a mode (1: list), and its list toolbar flag.
+    virtual void RefreshListFrames(int mode) = 0;
+    virtual bool IsListToolbarOn() = 0;
+    virtual void SetListToolbarOn(bool on) = 0;
+
+    // The last print command (33065 to 33068).
+    virtual void SetPrintMode(int commandId) = 0;
+    virtual int GetPrintMode() = 0;
+
+    virtual void ShowHelpPage(const CString& topic) = 0;
+
+    // The application's search dialog: its keyword, wrap state (0: the next search starts at the
+    // cursor) and direction are kept between runs. RunSearchDialog returns IDOK or IDCANCEL.
+    virtual void SetSearchKeyword(const CString& keyword) = 0;
+    virtual void SetSearchWrap(int wrap) = 0;
+    virtual void SetSearchForward(bool forward) = 0;
+    virtual int RunSearchDialog() = 0;
+
+    // Modal dialogs with the document as their subject. The extract dialog returns IDOK when it
+    // stored new extract conditions; page setup IDOK, IDCANCEL or a print command 33065 to
+    // 33068; the sort details IDOK when they changed the sort keys.
+    virtual int RunExtractDialog(CZantobyDoc& doc) = 0;
+    virtual int RunPageSetupDialog(CZantobyDoc& doc) = 0;
+    virtual int RunSortDetailDialog(CZantobyDoc& doc) = 0;
+
+    // The global find condition, or null when no global find is active.
+    virtual GlobalFindSettings* GetGlobalFindSettings() = 0;
+
+    // Remembers the list that was closed last.
+    virtual void SetLastDocumentPath(const CString& path) = 0;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/CString.h"
+
+#include <string>
+
+class CZantobyDoc;
+
+// Undo and redo of a list through snapshot files: before an edit the edited rows, the display
+// order and the sort keys go to a step's ".A" file, after it to its ".B" file, and undo or redo
+// reads one of them back over the document. Nested edits make one step; at most 50 steps stay.
+class CListUndo
+{
+  public:
+    static constexpr int kMaxSteps = 50;
+
+    explicit CListUndo(CZantobyDoc& doc) : m_doc(doc) {}
+    ~CListUndo();
+    CListUndo(const CListUndo&) = delete;
+    CListUndo& operator=(const CListUndo&) = delete;
+
+    // kind: 0 none, 1 one row (-1: no row), 2 a row appended to the open step, 3 every displayed
+    // row. phase: 0 before the change, 1 after it. True when a file was written.
+    bool SaveSnapshot(int kind, int row, int phase);
+    // Drops the redo steps from firstStep on and the steps more than 50 back; firstStep becomes
+    // the current step and the step count.
+    bool DeleteFiles(int firstStep);
+    // Reads the current step's before (0) or after (1) image back over the document.
+    void Restore(int phase);
+
+    bool CanUndo() const { return undoOn && m_oldestStep < undoStep; }
+    bool CanRedo() const { return undoOn && undoStep < undoStepCount; }
+    // One step back or forward; false when there is none.
+    bool Undo();
+    bool Redo();
+
+    bool IsOn() const { return undoOn; }
+    // On again with an empty history, after something switched undo off.
+    void SwitchOn();
+    // Forgets every step and the file prefix (a new list).
+    void Reset();
+
+    CString undoBase; // file name prefix, made on the first snapshot
+    bool undoOn = true;
+    int undoStepCount = 0; // steps on disk
+    int undoStep = 0;      // steps below it can be undone, from it on redone
+    int undoDepth = 0;     // nesting depth of open edits
+
+  private:
+    CString StepFile(int step, int phase) const;
+    void MakeBase();
+    void RemoveStep(int step);
+    void AppendHeader(std::string& image) const;
+    void AppendRowImage(std::string& image, int row) const;
+    bool WriteFile(const CString& path, const std::string& image, bool append);
+    bool ReadImage(const std::string& image);
+
+    CZantobyDoc& m_doc;
+    int m_oldestStep = 0; // the lowest step whose files are still on disk
+};

@@ -1,0 +1,26 @@
+#include "list/ProductRecord.h"
+
+void ProductRecord::Reset()
+{
+    inUse = false;
+    rowHeight = 0;
+    autoHeight = true;
+    m_cells.reset();
+    photoCount = 0;
+    photos.fill(-1);
+    lastChange = CDateEx();
+}
+
+const CellRecord& ProductRecord::GetCell(int slot) const
+{
+    static const CellRecord empty;
+    return m_cells ? m_cells[slot] : empty;
+}
+
+CellRecord& ProductRecord::Cell(int slot)
+{
+    if (!m_cells) {
+        m_cells = std::make_unique<CellRecord[]>(kMaxColumns);
+    }
+    return m_cells[slot];
+}

@@ -1,0 +1,159 @@
+#include "list/RowSorter.h"
+
+#include "foundation/TextHelper.h"
+#include "list/ZantobyDoc.h"
+#include "platform/Mbcs.h"
+
+#include <utility>
+
+namespace {
+
+bool IsRowIndex(int row)
+{
+    return row >= 0 && row < kMaxRows;
+}
+
+int DropPosition(const ColumnRecord& column, const CString& text)
+{
+    const CStringArray& entries = column.dropEntries;
+    for (int i = 0; i < entries.GetSize(); ++i) {
+        if (entries[i] == text) {
+            return i;
+        }
+    }
+    return entries.GetSize();
+}
+
+// The "empty goes last" rule of one key: 0 when both or neither are empty, else the side that
+// is empty comes after the other, whatever the direction.
+int EmptyLast(bool emptyA, bool emptyB, bool& decided)
+{
+    decided = emptyA || emptyB;
+    if (emptyA == emptyB) {
+        return 0;
+    }
+    return emptyA ? 1 : -1;
+}
+
+int Sign(long long value)
+{
+    return value < 0 ? -1 : (value > 0 ? 1 : 0);
+}
+
+long long NumberUnits(const CNumber& number)
+{
+    return number.IsValid() ? number.GetValue().GetUnits() : 0;
+}
+
+} // namespace
+
+CRowSorter::CRowSorter(const CZantobyDoc& doc, int* rows, const SortKeyEntry* keys) : m_doc(doc), m_rows(rows)
+{
+    for (int i = 0; i < kMaxColumns; ++i) {
+        const SortKeyEntry& entry = keys[i];
+        if (entry.column < 0 || entry.column >= kMaxColumns) {
+            continue;
+        }
+        const ColumnRecord& column = doc.GetColumn(entry.column);
+        if (column.type == kTypeNone || column.slot < 0 || column.slot >= kMaxColumns) {
+            continue;
+        }
+        m_keys.push_back({&column, column.slot, entry.descending});
+    }
+}
+
+int CRowSorter::CompareByKey(const Key& key, int rowA, int rowB, bool& alwaysLast) const
+{
+    alwaysLast = false;
+    const CellRecord& a = m_doc.GetRow(rowA).GetCell(key.slot);
+    const CellRecord& b = m_doc.GetRow(rowB).GetCell(key.slot);
+    const ColumnRecord& column = *key.column;
+    switch (column.type) {
+    case kTypeYesNo:
+        return static_cast<int>(a.yesNo) - static_cast<int>(b.yesNo);
+    case kTypeText: {
+        int empty = EmptyLast(a.text.IsEmpty(), b.text.IsEmpty(), alwaysLast);
+        if (alwaysLast) {
+            return empty;
+        }
+        if (column.dropType == 2) {
+            int difference = DropPosition(column, a.text) - DropPosition(column, b.text);
+            if (difference != 0) {
+                return difference;
+            }
+        }
+        return Mbcs::Compare(a.text.view(), b.text.view());
+    }
+    case kTypeMark:
+        return CTextHelper(a.text).CompareNatural(b.text);
+    case kTypeNumber: {
+        if (!column.showZero) {
+            bool blankA = a.number.IsValid() && a.number.GetValue().GetUnits() == 0;
+            bool blankB = b.number.IsValid() && b.number.GetValue().GetUnits() == 0;
+            int empty = EmptyLast(blankA, blankB, alwaysLast);
+            if (alwaysLast) {
+                return empty;
+            }
+        }
+        return Sign(NumberUnits(a.number) - NumberUnits(b.number));
+    }
+    case kTypeDate: {
+        int empty = EmptyLast(!a.date.IsValid(), !b.date.IsValid(), alwaysLast);
+        if (alwaysLast) {
+            return empty;
+        }
+        auto order = a.date.GetValue() <=> b.date.GetValue();
+        return order < 0 ? -1 : (order > 0 ? 1 : 0);
+    }
+    default:
+        return 0;
+    }
+}
+
+int CRowSorter::CompareRows(int position, int rowB) const
+{
+    int rowA = m_rows[position];
+    if (rowA == rowB) {
+        return 0;
+    }
+    bool usedA = IsRowIndex(rowA) && m_doc.GetRow(rowA).inUse;
+    bool usedB = IsRowIndex(rowB) && m_doc.GetRow(rowB).inUse;
+    if (!usedA || !usedB) {
+        return usedA == usedB ? 0 : (usedA ? -1 : 1);
+    }
+    for (const Key& key : m_keys) {
+        bool alwaysLast = false;
+        int result = CompareByKey(key, rowA, rowB, alwaysLast);
+        if (result != 0) {
+            return (key.descending && !alwaysLast) ? -result : result;
+        }
+    }
+    return rowA - rowB;
+}
+
+void CRowSorter::QuickSortRows(int first, int last)
+{
+    while (first < last) {
+        int pivot = m_rows[(first + last) / 2 + 1];
+        int i = first;
+        int j = last;
+        for (;;) {
+            while (CompareRows(i, pivot) < 0) {
+                ++i;
+            }
+            while (CompareRows(j, pivot) > 0) {
+                --j;
+            }
+            if (i >= j) {
+                break;
+            }
+            std::swap(m_rows[i], m_rows[j]);
+            ++i;
+            --j;
+        }
+        if (first < i - 1) {
+            QuickSortRows(first, i - 1);
+        }
+        first = j + 1;
+    }
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "list/SortKeyEntry.h"
+
+#include <vector>
+
+class CZantobyDoc;
+class ColumnRecord;
+
+// Orders an array of row indices by sort keys of a list: the display order, or the row arrays
+// of the Web output and the CSV export. Only indices move; rows stay where they are. Empty
+// values go last in both directions, rows equal in every key keep their row order.
+class CRowSorter
+{
+  public:
+    // keys points at 128 entries; rows at the indices to sort (entries outside 0..9,999 stand
+    // for empty rows, such as the new-row line).
+    CRowSorter(const CZantobyDoc& doc, int* rows, const SortKeyEntry* keys);
+
+    void QuickSortRows(int first, int last);
+    // Negative, 0 or positive: the row at a position against a row index.
+    int CompareRows(int position, int rowB) const;
+
+  private:
+    struct Key
+    {
+        const ColumnRecord* column;
+        int slot;
+        bool descending;
+    };
+
+    int CompareByKey(const Key& key, int rowA, int rowB, bool& alwaysLast) const;
+
+    const CZantobyDoc& m_doc;
+    int* m_rows;
+    std::vector<Key> m_keys;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "list/ListLimits.h"
+#include "list/OutputSortEntry.h"
+#include "platform/Geometry.h"
+
+#include <array>
+
+// How the Web output of a list lays out its pages, and in which order it lists the rows.
+struct WebOutputSettings
+{
+    WebOutputSettings()
+    {
+        for (int i = 0; i < kMaxColumns; ++i) {
+            sortEntries[i].column = i;
+        }
+    }
+
+    int outputMode = 1; // 1 normal, 2 free, other construction
+    CString webFolder;
+    CString listName;
+    CString fullName;
+    CString webTitle;
+    int rowCount = 0;
+    CString message;
+    int listWidth = 0;
+    int widthUnit = 0; // 1 percent, other dots
+    int cellSpace = 0;
+    int cellBlank = 4;
+    int borderWidth = 1;
+    bool topView = true;
+    COLORREF listBackColor = kDefaultColor;
+    CString pageTop = "詳細";
+    CString pageMark = "●";
+    bool pageNew = false;
+    COLORREF topTextColor = kDefaultColor;
+    COLORREF topBackColor = 65280;
+    COLORREF headTextColor = kDefaultColor;
+    COLORREF headBackColor = 65535;
+    COLORREF detailTextColor = kDefaultColor;
+    COLORREF detailBackColor = 16777215;
+    bool photoView = true;
+    int photoMaxCount = 0;
+    int photoWrapCount = 0;
+    int photoBlankX = 0;
+    int photoBlankY = 0;
+    CString extList = "htm";
+    CString extPage = "htm";
+    CString extCgi = "cgi";
+    int pageView = 1; // 0 none, 1 html, 2 cgi
+    std::array<OutputSortEntry, kMaxColumns> sortEntries;
+    bool findCase = false;
+    bool findWord = false;
+    int findMulti = 0; // 1 or, other and
+};

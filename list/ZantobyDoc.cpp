@@ -1,0 +1,435 @@
+#include "list/ZantobyDoc.h"
+
+#include "foundation/FileUtility.h"
+#include "list/CellCodec.h"
+#include "list/GlobalFindSettings.h"
+#include "list/HeaderFooterText.h"
+#include "list/IListHost.h"
+#include "list/IListView.h"
+#include "list/RowExtractor.h"
+#include "list/RowSorter.h"
+#include "platform/Mbcs.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsRowIndex(int row)
+{
+    return row >= 0 && row < kMaxRows;
+}
+bool IsSlot(int slot)
+{
+    return slot >= 0 && slot < kMaxColumns;
+}
+
+// The column record that stands for every slot no column uses: it has no type, so its cells
+// read and write nothing.
+const ColumnRecord& EmptyColumn()
+{
+    static const ColumnRecord empty = [] {
+        ColumnRecord column;
+        column.type = kTypeNone;
+        return column;
+    }();
+    return empty;
+}
+
+} // namespace
+
+CZantobyDoc::CZantobyDoc(IListHost& host)
+    : displayOrder(kMaxDisplayRows, kNewRowLine), m_host(host), m_rows(kMaxRows), m_photos(kMaxPhotos),
+      m_undo(*this)
+{
+    try {
+        tempFolder = GetTempFolder();
+    } catch (const std::exception&) {
+        // Without a temporary folder the list works without undo.
+    }
+    ResetToNewList();
+}
+
+CZantobyDoc::~CZantobyDoc() = default;
+
+void CZantobyDoc::AddView(IListView* view)
+{
+    if (std::find(m_views.begin(), m_views.end(), view) == m_views.end()) {
+        m_views.push_back(view);
+    }
+}
+
+void CZantobyDoc::RemoveView(IListView* view)
+{
+    std::erase(m_views, view);
+}
+
+void CZantobyDoc::UpdateAllViews(IListView* sender, int hint, const ListHintArg* arg)
+{
+    // A view may remove itself while it handles a hint.
+    std::vector<IListView*> views = m_views;
+    for (IListView* view : views) {
+        if (view != sender) {
+            view->OnUpdate(hint, arg);
+        }
+    }
+}
+
+const ColumnRecord& CZantobyDoc::ColumnOrEmpty(int displayColumn) const
+{
+    return (displayColumn >= 0 && displayColumn < kMaxColumns) ? m_columns[displayColumn] : EmptyColumn();
+}
+
+CDateEx CZantobyDoc::Now()
+{
+    return CDateEx(COleDateTime::GetCurrentTime());
+}
+
+void CZantobyDoc::ResetToNewList()
+{
+    fileVersion = 0;
+    title = "新規リスト";
+    listFolder.Empty();
+    photoFolderName.Empty();
+    for (ProductRecord& row : m_rows) {
+        row.Reset();
+    }
+    for (PhotoRecord& photo : m_photos) {
+        photo.Reset();
+    }
+    for (int n = 0; n < kMaxColumns; ++n) {
+        ColumnRecord& column = m_columns[n];
+        column = ColumnRecord();
+        column.slot = n;
+        column.name.Format("項目%d", n + 1);
+        if (n >= 3) {
+            column.type = kTypeNone;
+        }
+    }
+    columnCount = 3;
+    photoColumns = 3;
+    lockedColumns = 0;
+    BuildColumnMap();
+    for (int i = 0; i < kMaxColumns; ++i) {
+        sortKeys[i] = SortKeyEntry{i, false};
+    }
+    inputChecks = InputCheckSwitches();
+    currentColumn = -1;
+    currentRow = -1;
+    focusColumn = -1;
+    focusRow = -1;
+    currentCellText.Empty();
+    photoSizes = PhotoSizeSettings();
+    splitterPosition = 350;
+    web = WebOutputSettings();
+    print = PrintSettings();
+    backupFolder.Empty();
+    backupOn = false;
+    savedChanges = false;
+    HideAllRows();
+    if (extractConditions) {
+        extractConditions->Reset();
+    }
+    m_undo.Reset();
+    readOnly = false;
+    sample = false;
+}
+
+void CZantobyDoc::BuildColumnMap()
+{
+    m_columnOfSlot.fill(&EmptyColumn());
+    m_displayIndexOfSlot.fill(-1);
+    for (int i = 0; i < kMaxColumns; ++i) {
+        int slot = m_columns[i].slot;
+        if (IsSlot(slot)) {
+            m_columnOfSlot[slot] = &m_columns[i];
+            m_displayIndexOfSlot[slot] = i;
+        }
+    }
+}
+
+void CZantobyDoc::MapDisplayCell(int displayColumn, int displayRow, int& slot, int& row) const
+{
+    slot = -1;
+    row = -1;
+    if (displayColumn >= 0 && displayColumn < columnCount && displayColumn < kMaxColumns &&
+        m_columns[displayColumn].type != kTypeNone && IsSlot(m_columns[displayColumn].slot)) {
+        slot = m_columns[displayColumn].slot;
+    }
+    if (displayRow >= 0 && displayRow < displayCount && IsRowIndex(displayOrder[displayRow])) {
+        row = displayOrder[displayRow];
+    }
+}
+
+int CZantobyDoc::AllocProductRecord()
+{
+    for (int i = 0; i < kMaxRows; ++i) {
+        if (!m_rows[i].inUse) {
+            m_rows[i].Reset();
+            m_rows[i].inUse = true;
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool CZantobyDoc::HasFreeRow() const
+{
+    return std::any_of(m_rows.begin(), m_rows.end(), [](const ProductRecord& row) { return !row.inUse; });
+}
+
+bool CZantobyDoc::HasFreePhotoSlot() const
+{
+    return std::any_of(m_photos.begin(), m_photos.end(),
+                       [](const PhotoRecord& photo) { return !photo.inUse; });
+}
+
+void CZantobyDoc::AppendNewRowLine()
+{
+    if (displayCount > 0) {
+        int last = displayOrder[displayCount - 1];
+        if (!IsRowIndex(last) || !m_rows[last].inUse) {
+            return;
+        }
+    }
+    if (displayCount >= kMaxDisplayRows) {
+        return;
+    }
+    displayOrder[displayCount++] = kNewRowLine;
+    UpdateAllViews(nullptr, kHintRowsAppended);
+}
+
+void CZantobyDoc::RebuildAutoDropList(int displayColumn)
+{
+    if (displayColumn < 0 || displayColumn >= kMaxColumns) {
+        return;
+    }
+    ColumnRecord& column = m_columns[displayColumn];
+    if (column.dropType != 1 || column.type == kTypeNone || !IsSlot(column.slot)) {
+        return;
+    }
+    std::vector<CString> entries;
+    for (const ProductRecord& row : m_rows) {
+        if (!row.inUse) {
+            continue;
+        }
+        CString text = FormatCellForOutput(displayColumn, row.GetCell(column.slot), kOutputGrid);
+        if (std::find(entries.begin(), entries.end(), text) == entries.end()) {
+            entries.push_back(std::move(text));
+        }
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const CString& a, const CString& b) { return Mbcs::Compare(a.view(), b.view()) < 0; });
+    column.dropEntries.RemoveAll();
+    for (CString& entry : entries) {
+        column.dropEntries.Add(entry);
+    }
+}
+
+bool CZantobyDoc::FindColumnByName(const CString& nameAndSubName, int& displayColumn) const
+{
+    int separator = nameAndSubName.Find("::");
+    CString name = separator >= 0 ? nameAndSubName.Left(separator) : nameAndSubName;
+    CString subName = separator >= 0 ? nameAndSubName.Mid(separator + 2) : CString();
+    for (int i = 0; i < columnCount && i < kMaxColumns; ++i) {
+        if (m_columns[i].name == name && m_columns[i].subName == subName) {
+            displayColumn = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+CString CZantobyDoc::GetCellText(int displayColumn, int slot, int row, int mode) const
+{
+    if (!IsRowIndex(row) || !IsSlot(slot) || !m_rows[row].inUse) {
+        return CString();
+    }
+    return FormatCellForOutput(displayColumn, m_rows[row].GetCell(slot), mode);
+}
+
+CString CZantobyDoc::GetCellTextAt(int displayColumn, int displayRow, int mode) const
+{
+    int slot = -1;
+    int row = -1;
+    MapDisplayCell(displayColumn, displayRow, slot, row);
+    return GetCellText(displayColumn, slot, row, mode);
+}
+
+CString CZantobyDoc::SetCellTextAt(int displayColumn, int displayRow, const CString& text)
+{
+    int slot = -1;
+    int row = -1;
+    MapDisplayCell(displayColumn, displayRow, slot, row);
+    if (slot < 0 || displayRow < 0 || displayRow >= displayCount) {
+        return CString();
+    }
+    bool newRow = row < 0;
+    if (newRow) {
+        // The before image is taken while the new row is still free and the display still shows
+        // the new-row line, so that undo gives both back.
+        auto free =
+            std::find_if(m_rows.begin(), m_rows.end(), [](const ProductRecord& r) { return !r.inUse; });
+        if (free == m_rows.end()) {
+            m_host.ShowErrorMessage(40200, 0);
+            return CString();
+        }
+        row = static_cast<int>(free - m_rows.begin());
+    }
+    SaveUndoSnapshot(1, row, 0);
+    if (newRow) {
+        AllocProductRecord();
+        displayOrder[displayRow] = row;
+    }
+    m_rows[row].lastChange = Now();
+    CString stored = ParseCellText(displayColumn, m_rows[row].Cell(slot), text, kOutputGrid);
+    SaveUndoSnapshot(1, row, 1);
+    return stored;
+}
+
+CString CZantobyDoc::FormatCellForOutput(int displayColumn, const CellValue& cell, int mode) const
+{
+    return CCellCodec::Format(ColumnOrEmpty(displayColumn), cell, mode);
+}
+
+CString CZantobyDoc::ParseCellText(int displayColumn, CellValue& target, const CString& text, int mode)
+{
+    return CCellCodec::Parse(ColumnOrEmpty(displayColumn), target, text, mode, m_host);
+}
+
+bool CZantobyDoc::SetCellColor(int displayColumn, int displayRow, COLORREF CellRecord::*which, COLORREF color)
+{
+    int slot = -1;
+    int row = -1;
+    MapDisplayCell(displayColumn, displayRow, slot, row);
+    if (slot < 0 || row < 0) {
+        return false;
+    }
+    m_rows[row].Cell(slot).*which = color;
+    return true;
+}
+
+bool CZantobyDoc::SetCellTextColor(int displayColumn, int displayRow, COLORREF color)
+{
+    return SetCellColor(displayColumn, displayRow, &CellRecord::textColor, color);
+}
+
+bool CZantobyDoc::SetCellBackColor(int displayColumn, int displayRow, COLORREF color)
+{
+    return SetCellColor(displayColumn, displayRow, &CellRecord::backColor, color);
+}
+
+CString CZantobyDoc::ExpandHeaderFooter(const CString& text, int page, int pageCount) const
+{
+    return CHeaderFooterText::Expand(text, title, Now(), page, pageCount);
+}
+
+void CZantobyDoc::OnUndo()
+{
+    if (!m_undo.Undo()) {
+        m_host.Beep();
+    }
+}
+
+void CZantobyDoc::OnRedo()
+{
+    if (!m_undo.Redo()) {
+        m_host.Beep();
+    }
+}
+
+void CZantobyDoc::ClearDisplay()
+{
+    std::fill(displayOrder.begin(), displayOrder.end(), kNewRowLine);
+    displayCount = 0;
+}
+
+void CZantobyDoc::SetDisplayRows(const std::vector<int>& rows, bool appendNewRowLine)
+{
+    ClearDisplay();
+    for (int row : rows) {
+        if (displayCount >= kMaxDisplayRows) {
+            break;
+        }
+        displayOrder[displayCount++] = row;
+    }
+    if (appendNewRowLine && displayCount < kMaxDisplayRows) {
+        displayOrder[displayCount++] = kNewRowLine;
+    }
+}
+
+bool CZantobyDoc::ShowAllRows()
+{
+    std::vector<int> rows;
+    for (int i = 0; i < kMaxRows; ++i) {
+        if (m_rows[i].inUse) {
+            rows.push_back(i);
+        }
+    }
+    SetDisplayRows(rows, true);
+    return true;
+}
+
+void CZantobyDoc::HideAllRows()
+{
+    ClearDisplay();
+    displayCount = 1;
+}
+
+bool CZantobyDoc::ExtractRows(bool appendNewRowLine)
+{
+    std::vector<int> rows;
+    if (extractConditions) {
+        ExtractConditions& conditions = *extractConditions;
+        CRowExtractor extractor(*this);
+        if (conditions.mode == 0) {
+            if (!conditions.caseSensitive) {
+                for (CString& keyword : conditions.keywords) {
+                    keyword.MakeUpper();
+                }
+            }
+            rows = extractor.ByKeywords(conditions.keywords, conditions.anyMatch != 0, conditions.wholeText,
+                                        conditions.caseSensitive);
+        } else if (conditions.mode == 1) {
+            rows = extractor.ByColumnConditions(conditions);
+        }
+    }
+    SetDisplayRows(rows, appendNewRowLine);
+    return true;
+}
+
+bool CZantobyDoc::ExtractByGlobalKeywords()
+{
+    ClearDisplay();
+    GlobalFindSettings* settings = m_host.GetGlobalFindSettings();
+    if (settings == nullptr || !settings->IsActive()) {
+        return false;
+    }
+    if (!settings->caseSensitive) {
+        for (CString& keyword : settings->keywords) {
+            keyword.MakeUpper();
+        }
+    }
+    std::vector<int> rows = CRowExtractor(*this).ByKeywords(settings->keywords, settings->anyMatch != 0,
+                                                            settings->wholeText, settings->caseSensitive);
+    SetDisplayRows(rows, true);
+    return true;
+}
+
+bool CZantobyDoc::SortDisplayRows()
+{
+    if (displayCount <= 1) {
+        return true;
+    }
+    m_host.SetProgressText("表示ﾃﾞｰﾀを並替中");
+    CRowSorter(*this, displayOrder.data(), sortKeys.data()).QuickSortRows(0, displayCount - 1);
+    m_host.ClearProgressText();
+    return true;
+}
+
+void CZantobyDoc::ResetExtractConditions()
+{
+    if (!extractConditions) {
+        extractConditions = std::make_unique<ExtractConditions>();
+    }
+    extractConditions->Reset();
+}

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "list/ColumnRecord.h"
+#include "list/ExtractConditions.h"
+#include "list/InputCheckSwitches.h"
+#include "list/ListHintArg.h"
+#include "list/ListLimits.h"
+#include "list/ListUndo.h"
+#include "list/PhotoRecord.h"
+#include "list/PhotoSizeSettings.h"
+#include "list/PrintSettings.h"
+#include "list/ProductRecord.h"
+#include "list/SortKeyEntry.h"
+#include "list/WebOutputSettings.h"
+
+#include <array>
+#include <memory>
+#include <set>
+#include <vector>
+
+class IListHost;
+class IListView;
+
+// The document of one open list: its rows, cells, columns and photo slots, its settings, the
+// order in which its rows are shown, and its undo state. It has no window of its own; views
+// follow it through numbered update hints and change it through its operations.
+class CZantobyDoc
+{
+  public:
+    explicit CZantobyDoc(IListHost& host);
+    ~CZantobyDoc();
+    CZantobyDoc(const CZantobyDoc&) = delete;
+    CZantobyDoc& operator=(const CZantobyDoc&) = delete;
+
+    IListHost& Host() const { return m_host; }
+
+    // Views
+    void AddView(IListView* view);
+    void RemoveView(IListView* view);
+    // Sends a hint to every view but the sender; arg is null unless the hint carries an object.
+    void UpdateAllViews(IListView* sender, int hint, const ListHintArg* arg = nullptr);
+
+    // The path the document is known by (empty before the first save or open), and whether it
+    // has unsaved changes.
+    const CString& GetPathName() const { return m_pathName; }
+    void SetPathName(const CString& path) { m_pathName = path; }
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified = true) { m_modified = modified; }
+
+    // Records by index. Rows and photo slots 0..9,999, columns by display index 0..127.
+    ProductRecord& GetRow(int index) { return m_rows[index]; }
+    const ProductRecord& GetRow(int index) const { return m_rows[index]; }
+    PhotoRecord& GetPhoto(int index) { return m_photos[index]; }
+    const PhotoRecord& GetPhoto(int index) const { return m_photos[index]; }
+    ColumnRecord& GetColumn(int displayColumn) { return m_columns[displayColumn]; }
+    const ColumnRecord& GetColumn(int displayColumn) const { return m_columns[displayColumn]; }
+    // The column that uses a cell slot (the shared empty column when none does), and the display
+    // index of the slot (-1 when no column uses it). Valid after BuildColumnMap.
+    const ColumnRecord& GetColumnOfSlot(int slot) const { return *m_columnOfSlot[slot]; }
+    int GetDisplayIndexOfSlot(int slot) const { return m_displayIndexOfSlot[slot]; }
+    // The column of a display index, or the shared empty column outside 0..127.
+    const ColumnRecord& ColumnOrEmpty(int displayColumn) const;
+
+    // Records and layout
+    void ResetToNewList();
+    void BuildColumnMap();
+    // Cell slot and row index of a display position; each -1 when there is none.
+    void MapDisplayCell(int displayColumn, int displayRow, int& slot, int& row) const;
+    // Lowest free row, reset and marked in use; -1 when all rows are in use.
+    int AllocProductRecord();
+    bool HasFreeRow() const;
+    bool HasFreePhotoSlot() const;
+    void AppendNewRowLine();
+    void RebuildAutoDropList(int displayColumn);
+    bool FindColumnByName(const CString& nameAndSubName, int& displayColumn) const;
+
+    // Cell values by column type and output mode (kOutputGrid ... kOutputFind)
+    CString GetCellText(int displayColumn, int slot, int row, int mode) const;
+    CString GetCellTextAt(int displayColumn, int displayRow, int mode) const;
+    // Parses the text into the cell with undo; a new row is made on the new-row line. Returns the
+    // text of the stored value.
+    CString SetCellTextAt(int displayColumn, int displayRow, const CString& text);
+    CString FormatCellForOutput(int displayColumn, const CellValue& cell, int mode) const;
+    CString ParseCellText(int displayColumn, CellValue& target, const CString& text, int mode);
+    bool SetCellTextColor(int displayColumn, int displayRow, COLORREF color);
+    bool SetCellBackColor(int displayColumn, int displayRow, COLORREF color);
+    // Print header and footer text with its & tokens replaced.
+    CString ExpandHeaderFooter(const CString& text, int page, int pageCount) const;
+
+    // Undo. kind: 0 none, 1 one row (row -1: display order only), 2 a row added to the open
+    // step, 3 every displayed row; phase: 0 before the change, 1 after it.
+    bool SaveUndoSnapshot(int kind, int row, int phase) { return m_undo.SaveSnapshot(kind, row, phase); }
+    bool DeleteUndoFiles(int firstStep) { return m_undo.DeleteFiles(firstStep); }
+    void RestoreUndoSnapshot(int phase) { m_undo.Restore(phase); }
+    bool CanUndo() const { return m_undo.CanUndo(); }
+    bool CanRedo() const { return m_undo.CanRedo(); }
+    // The undo and redo commands; a beep when there is nothing to undo or redo.
+    void OnUndo();
+    void OnRedo();
+    bool IsUndoOn() const { return m_undo.IsOn(); }
+    // Switches undo on again (after the automatic organiser) with an empty history.
+    void SwitchUndoOn() { m_undo.SwitchOn(); }
+
+    // Display order
+    bool ShowAllRows();
+    void HideAllRows();
+    bool ExtractRows(bool appendNewRowLine);
+    bool ExtractByGlobalKeywords();
+    bool SortDisplayRows();
+    // Creates the extract conditions on first use and clears them.
+    void ResetExtractConditions();
+
+    // The list's own data. Names follow the list file and the records they describe.
+    CString workPath;    // working file of an untitled list; empty when the list has a file
+    int fileVersion = 0; // version number read from the list file
+    CString title;
+    CString listFolder; // without a trailing "/"
+    CString photoFolderName;
+    int columnCount = 3;
+    int photoColumns = 3;
+    int lockedColumns = 0;
+    std::array<SortKeyEntry, kMaxColumns> sortKeys;
+    InputCheckSwitches inputChecks;
+    int currentColumn = -1; // the grid cursor, kept in the list file and in undo snapshots
+    int currentRow = -1;
+    CString currentCellText;
+    int focusColumn = -1; // the cell the grid view returns to
+    int focusRow = -1;
+    PhotoSizeSettings photoSizes;
+    int splitterPosition = 350;
+    WebOutputSettings web;
+    PrintSettings print;
+    CString backupFolder;
+    bool backupOn = false;
+    bool savedChanges = false;     // saved with changes since the last backup
+    std::vector<int> displayOrder; // row index of each display position; -1 is the new-row line
+    int displayCount = 1;
+    std::set<int> editingPhotos;                          // photos open in the photo editor
+    std::unique_ptr<ExtractConditions> extractConditions; // null until the first extract
+    bool readOnly = false;
+    bool sample = false;
+    bool open = true;
+    // The temporary folder (with a trailing "/") that holds the undo snapshots: the process's
+    // private one; empty when none could be made.
+    CString tempFolder;
+
+  private:
+    static CDateEx Now();
+    bool SetCellColor(int displayColumn, int displayRow, COLORREF CellRecord::*which, COLORREF color);
+    void ClearDisplay();
+    void SetDisplayRows(const std::vector<int>& rows, bool appendNewRowLine);
+
+    IListHost& m_host;
+    std::vector<IListView*> m_views;
+    CString m_pathName;
+    bool m_modified = false;
+    std::vector<ProductRecord> m_rows;
+    std::vector<PhotoRecord> m_photos;
+    std::array<ColumnRecord, kMaxColumns> m_columns;
+    std::array<const ColumnRecord*, kMaxColumns> m_columnOfSlot;
+    std::array<int, kMaxColumns> m_displayIndexOfSlot;
+    CListUndo m_undo;
+};

@@ -1,0 +1,194 @@
+// Speed of the list document's heavy operations on a full list, and its memory.
+#include "list/ZantobyDoc.h"
+#include "support/FakeListHost.h"
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <memory>
+#include <random>
+
+namespace {
+
+// Texts of a product list: names made of a material or a trait and a thing, makers, places.
+const char* const kTraits[] = {"ステンレス", "木製", "ＬＥＤ", "ｶﾞﾗｽ",   "北海道産",   "限定",
+                               "大容量",     "保冷", "レザー", "Cotton", "陶器",       "新品",
+                               "赤い",       "青い", "白",     "黒",     "折りたたみ", "ミニ",
+                               "ワイド",     "軽量", "防水",   "手作り", "国産",       "Premium"};
+const char* const kThings[] = {"ボトル", "チェア", "ライト",     "花瓶",   "財布",   "Tシャツ",
+                               "マグ",   "セット", "テーブル",   "ランプ", "バッグ", "時計",
+                               "皿",     "鍋",     "傘",         "帽子",   "靴",     "ノート",
+                               "ペン",   "タオル", "クッション", "カップ", "ケース", "棚"};
+constexpr int kTraitCount = sizeof(kTraits) / sizeof(kTraits[0]);
+constexpr int kThingCount = sizeof(kThings) / sizeof(kThings[0]);
+
+// Column types of the benchmark list: mostly texts, as product lists are.
+int TypeOfColumn(int column)
+{
+    switch (column % 8) {
+    case 3:
+        return kTypeNumber;
+    case 5:
+        return kTypeDate;
+    case 6:
+        return column % 16 == 6 ? kTypeMark : kTypeYesNo;
+    default:
+        return kTypeText;
+    }
+}
+
+void DefineColumns(CZantobyDoc& doc)
+{
+    doc.columnCount = kMaxColumns;
+    for (int i = 0; i < kMaxColumns; ++i) {
+        ColumnRecord& column = doc.GetColumn(i);
+        column.type = TypeOfColumn(i);
+        column.name.Format("項目%d", i + 1);
+        column.thousands = true;
+        column.dateKind = i % 3 == 0 ? 2 : 0;
+    }
+    doc.BuildColumnMap();
+}
+
+void FillRows(CZantobyDoc& doc)
+{
+    std::mt19937 random(7);
+    for (int row = 0; row < kMaxRows; ++row) {
+        ProductRecord& record = doc.GetRow(row);
+        record.inUse = true;
+        for (int i = 0; i < kMaxColumns; ++i) {
+            const ColumnRecord& column = doc.GetColumn(i);
+            CellRecord& cell = record.Cell(column.slot);
+            switch (column.type) {
+            case kTypeNumber:
+                cell.number.SetInteger(static_cast<int>(random() % 100000));
+                break;
+            case kTypeDate:
+                cell.date.SetDateTime(
+                    2000 + static_cast<int>(random() % 20), 1 + static_cast<int>(random() % 12),
+                    1 + static_cast<int>(random() % 28), static_cast<int>(random() % 24), 0, 0);
+                break;
+            case kTypeYesNo:
+                cell.yesNo = random() % 2 == 0;
+                break;
+            case kTypeMark:
+                cell.text.Format("A-%04u", static_cast<unsigned>(random() % 10000));
+                break;
+            default:
+                // "限定" (limited) stands only in the name and note columns, as in real lists.
+                do {
+                    cell.text = kTraits[random() % kTraitCount];
+                } while (i > 1 && cell.text == "限定");
+                cell.text += kThings[random() % kThingCount];
+                if (random() % 4 == 0) {
+                    cell.text.AppendFormat(" %uｃｍ", static_cast<unsigned>(random() % 200));
+                }
+                break;
+            }
+        }
+    }
+    doc.ShowAllRows();
+}
+
+struct FullList
+{
+    FullList() : doc(std::make_unique<CZantobyDoc>(host))
+    {
+        DefineColumns(*doc);
+        FillRows(*doc);
+    }
+    FakeListHost host;
+    std::unique_ptr<CZantobyDoc> doc;
+};
+
+FullList& SharedList()
+{
+    static FullList list;
+    return list;
+}
+
+void BM_SortByThreeKeys(benchmark::State& state)
+{
+    CZantobyDoc& doc = *SharedList().doc;
+    doc.sortKeys[0] = SortKeyEntry{3, true};  // number, descending
+    doc.sortKeys[1] = SortKeyEntry{0, false}; // text
+    doc.sortKeys[2] = SortKeyEntry{5, false}; // date
+    doc.sortKeys[3] = SortKeyEntry{1, false};
+    doc.sortKeys[5] = SortKeyEntry{2, false};
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc.ShowAllRows();
+        state.ResumeTiming();
+        doc.SortDisplayRows();
+    }
+}
+BENCHMARK(BM_SortByThreeKeys)->Unit(benchmark::kMillisecond);
+
+void ExtractRepeatedly(benchmark::State& state, const char* first, const char* second)
+{
+    CZantobyDoc& doc = *SharedList().doc;
+    doc.ResetExtractConditions();
+    doc.extractConditions->keywords.RemoveAll();
+    doc.extractConditions->keywords.Add(first);
+    doc.extractConditions->keywords.Add(second);
+    for (auto _ : state) {
+        doc.ExtractRows(true);
+    }
+    state.counters["rows"] = doc.displayCount - 1;
+}
+
+void BM_ExtractByTwoKeywords(benchmark::State& state)
+{
+    ExtractRepeatedly(state, "ボトル", "限定");
+}
+BENCHMARK(BM_ExtractByTwoKeywords)->Unit(benchmark::kMillisecond);
+
+// Keywords without kanji that nearly every row holds: every text must be normalised.
+void BM_ExtractByTwoCommonKeywords(benchmark::State& state)
+{
+    ExtractRepeatedly(state, "ﾎﾞﾄﾙ", "セット");
+}
+BENCHMARK(BM_ExtractByTwoCommonKeywords)->Unit(benchmark::kMillisecond);
+
+void BM_FormatEveryCellForTheGrid(benchmark::State& state)
+{
+    CZantobyDoc& doc = *SharedList().doc;
+    doc.ShowAllRows();
+    size_t bytes = 0;
+    for (auto _ : state) {
+        for (int row = 0; row < doc.displayCount; ++row) {
+            for (int column = 0; column < doc.columnCount; ++column) {
+                bytes += doc.GetCellTextAt(column, row, kOutputGrid).GetLength();
+            }
+        }
+    }
+    benchmark::DoNotOptimize(bytes);
+}
+BENCHMARK(BM_FormatEveryCellForTheGrid)->Unit(benchmark::kMillisecond);
+
+size_t HeapInUse()
+{
+    struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+void BM_MemoryOfAList(benchmark::State& state)
+{
+    double emptyBytes = 0;
+    double fullBytes = 0;
+    for (auto _ : state) {
+        FakeListHost host;
+        size_t before = HeapInUse();
+        auto doc = std::make_unique<CZantobyDoc>(host);
+        emptyBytes = static_cast<double>(HeapInUse() - before);
+        DefineColumns(*doc);
+        FillRows(*doc);
+        fullBytes = static_cast<double>(HeapInUse() - before);
+    }
+    state.counters["empty_MB"] = emptyBytes / (1024 * 1024);
+    state.counters["full_MB"] = fullBytes / (1024 * 1024);
+}
+BENCHMARK(BM_MemoryOfAList)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace

@@ -1,0 +1,78 @@
+#include "list/drawing/DrawBox.h"
+
+#include "list/drawing/IDrawPropertyDialogs.h"
+#include "platform/canvas/Canvas.h"
+
+int CDrawBox::HitTest(int x, int y, int tolerance) const
+{
+    if (selected) {
+        if (int code = HandleHit(x, y, tolerance)) {
+            return code;
+        }
+    }
+    bool hit = fillColor == kDefaultColor ? IsNearEdge(x, y, tolerance) : Contains(x, y);
+    return hit ? HitCode::kBody : HitCode::kNone;
+}
+
+void CDrawBox::Draw(Canvas& dc) const
+{
+    CRect rect = GetRect();
+    if (shadow.IsDrawn()) {
+        CRect cast = rect;
+        cast.OffsetRect(shadow.x, shadow.y);
+        if (borderWidth != 0) {
+            cast.InflateRect(borderWidth / 2, borderWidth / 2);
+        }
+        dc.FillRect(cast, shadow.color);
+    }
+    if (fillColor != kDefaultColor) {
+        dc.FillRect(rect, fillColor);
+    }
+    if (borderColor == kDefaultColor) {
+        return;
+    }
+    CRect frame = rect;
+    dc.FrameRect(frame, borderColor);
+    for (int k = 1; k < borderWidth; ++k) {
+        int step = k % 2 == 1 ? k : -k;
+        frame.InflateRect(step, step);
+        dc.FrameRect(frame, borderColor);
+    }
+}
+
+std::unique_ptr<CDrawShape> CDrawBox::Clone() const
+{
+    auto copy = std::make_unique<CDrawBox>();
+    CopyBoxTo(*copy);
+    return copy;
+}
+
+void CDrawBox::CopyBoxTo(CDrawBox& copy) const
+{
+    CopyRectTo(copy);
+    static_cast<COutlineStyle&>(copy) = *this;
+}
+
+bool CDrawBox::Read(const CStringArray& fields)
+{
+    ForEachKey(fields, false, [this](const CString& key, const CString& value) {
+        ReadRectKey(key, value) || ReadShadowKey(key, value) || ReadOutlineKey(key, value);
+    });
+    return true;
+}
+
+bool CDrawBox::Write(int indent, CString& out) const
+{
+    BeginLine(indent, out);
+    AppendRectKeys(out);
+    out += ',';
+    AppendOutlineKeys(out);
+    AppendShadowKeys(out);
+    out += '\n';
+    return true;
+}
+
+bool CDrawBox::RunPropertyDialog(IDrawPropertyDialogs& dialogs)
+{
+    return dialogs.EditBox(*this);
+}

@@ -1,0 +1,31 @@
+#include "FakeListHost.h"
+
+#include <algorithm>
+
+void FakeListHost::ReportError(const char* message, const char* sourceFile, int line)
+{
+    CString report;
+    report.Format("%s (%s:%d)", message != nullptr ? message : "", sourceFile, line);
+    errorReports.push_back(report);
+}
+
+int FakeListHost::ShowMessageV(MessageKind kind, int id, unsigned, va_list)
+{
+    messages.push_back({kind, id});
+    return NextAnswer();
+}
+
+bool FakeListHost::HasMessage(int id) const
+{
+    return std::any_of(messages.begin(), messages.end(), [id](const Message& m) { return m.id == id; });
+}
+
+int FakeListHost::NextAnswer()
+{
+    if (answers.empty()) {
+        return 1;
+    }
+    int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}

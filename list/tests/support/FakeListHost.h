@@ -1,0 +1,88 @@
+#pragma once
+
+#include "list/GlobalFindSettings.h"
+#include "list/IListHost.h"
+#include "list/IListView.h"
+
+#include <deque>
+#include <vector>
+
+// A scripted application for list tests: records every message, beep and progress text, answers
+// boxes and dialogs from queues (IDOK when a queue is empty).
+class FakeListHost : public IListHost
+{
+  public:
+    struct Message
+    {
+        MessageKind kind;
+        int id;
+    };
+
+    void ReportError(const char* message, const char* sourceFile, int line) override;
+    int ShowMessageV(MessageKind kind, int id, unsigned flags, va_list args) override;
+    void Beep() override { ++beeps; }
+    void SetProgressText(const CString& text) override { progressTexts.push_back(text); }
+    void ClearProgressText() override { ++progressClears; }
+    CString GetVersionString() override { return "2.108.0"; }
+    int GetVersionNumber() override { return 210800; }
+    CString GetNewEntryFolder() override { return newEntryFolder; }
+    void SetNewEntryFolder(const CString& folder) override { newEntryFolder = folder; }
+    bool GetAutoView() override { return true; }
+    bool GetAutoBackup() override { return false; }
+    bool GetAutoCheck() override { return false; }
+    void RefreshListFrames(int) override {}
+    bool IsListToolbarOn() override { return listToolbar; }
+    void SetListToolbarOn(bool on) override { listToolbar = on; }
+    void SetPrintMode(int commandId) override { printMode = commandId; }
+    int GetPrintMode() override { return printMode; }
+    void ShowHelpPage(const CString&) override {}
+    void SetSearchKeyword(const CString& keyword) override { searchKeyword = keyword; }
+    void SetSearchWrap(int wrap) override { searchWrap = wrap; }
+    void SetSearchForward(bool forward) override { searchForward = forward; }
+    int RunSearchDialog() override { return NextAnswer(); }
+    int RunExtractDialog(CZantobyDoc&) override { return NextAnswer(); }
+    int RunPageSetupDialog(CZantobyDoc&) override { return NextAnswer(); }
+    int RunSortDetailDialog(CZantobyDoc&) override { return NextAnswer(); }
+    GlobalFindSettings* GetGlobalFindSettings() override { return globalFindActive ? &globalFind : nullptr; }
+    void SetLastDocumentPath(const CString& path) override { lastDocumentPath = path; }
+
+    bool HasMessage(int id) const;
+
+    std::vector<Message> messages;
+    std::vector<CString> errorReports;
+    std::deque<int> answers;
+    int beeps = 0;
+    std::vector<CString> progressTexts;
+    int progressClears = 0;
+    CString newEntryFolder;
+    bool listToolbar = true;
+    int printMode = 33067;
+    CString searchKeyword;
+    int searchWrap = 1;
+    bool searchForward = true;
+    bool globalFindActive = false;
+    GlobalFindSettings globalFind;
+    CString lastDocumentPath;
+
+  private:
+    int NextAnswer();
+};
+
+// A view that keeps the hints it was sent.
+class RecordingView : public IListView
+{
+  public:
+    struct Received
+    {
+        int hint;
+        ListHintArg arg;
+        bool hasArg;
+    };
+
+    void OnUpdate(int hint, const ListHintArg* arg) override
+    {
+        received.push_back({hint, arg != nullptr ? *arg : ListHintArg(), arg != nullptr});
+    }
+
+    std::vector<Received> received;
+};

@@ -1,0 +1,196 @@
+#include "platform/FileSystem.h"
+
+#include "platform/Cp932.h"
+#include "platform/Mbcs.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace FileSystem {
+
+namespace {
+
+// The permission bits a newly created file gets, read once: umask can only be read by setting it.
+mode_t NewFileMode()
+{
+    static const mode_t mode = [] {
+        mode_t mask = umask(0);
+        umask(mask);
+        return static_cast<mode_t>(0666 & ~mask);
+    }();
+    return mode;
+}
+
+void FillInfo(const struct statx& st, Info& info)
+{
+    info.isDirectory = S_ISDIR(st.stx_mode);
+    info.readOnly = (st.stx_mode & S_IWUSR) == 0;
+    info.size = static_cast<std::int64_t>(st.stx_size);
+    info.writeTime = st.stx_mtime.tv_sec;
+    info.accessTime = (st.stx_mask & STATX_ATIME) != 0 ? st.stx_atime.tv_sec : 0;
+    info.creationTime = (st.stx_mask & STATX_BTIME) != 0 ? st.stx_btime.tv_sec : 0;
+}
+
+} // namespace
+
+std::filesystem::path ToNative(const CString& path, bool* lossless)
+{
+    return std::filesystem::path(Cp932::ToUtf8(path.view(), lossless));
+}
+
+CString FromNative(const std::filesystem::path& path, bool* lossless)
+{
+    return CString(Cp932::FromUtf8(path.native(), lossless));
+}
+
+bool ListFolder(const CString& folder, std::vector<Entry>& entries)
+{
+    entries.clear();
+    std::filesystem::path native = ToNative(folder.IsEmpty() ? CString(".") : folder);
+    DIR* dir = opendir(native.c_str());
+    if (dir == nullptr) {
+        return false;
+    }
+    while (dirent* item = readdir(dir)) {
+        std::string_view name = item->d_name;
+        if (name == "." || name == "..") {
+            continue;
+        }
+        Entry entry;
+        entry.native = native / item->d_name;
+        entry.name = CString(Cp932::FromUtf8(name, &entry.lossless));
+        if (item->d_type == DT_DIR) {
+            entry.isDirectory = true;
+        } else if (item->d_type == DT_UNKNOWN || item->d_type == DT_LNK) {
+            struct stat st
+            {
+            };
+            entry.isDirectory = stat(entry.native.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+        }
+        entries.push_back(std::move(entry));
+    }
+    closedir(dir);
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        int order = Mbcs::CompareNoCase(a.name.view(), b.name.view());
+        return order != 0 ? order < 0 : a.native < b.native;
+    });
+    return true;
+}
+
+bool GetInfo(const std::filesystem::path& native, Info& info)
+{
+    struct statx st
+    {
+    };
+    if (statx(AT_FDCWD, native.c_str(), 0, STATX_BASIC_STATS | STATX_BTIME, &st) != 0) {
+        return false;
+    }
+    info = Info();
+    FillInfo(st, info);
+    std::string name = native.filename().native();
+    info.hidden = !name.empty() && name[0] == '.';
+    return true;
+}
+
+bool GetInfo(const CString& path, Info& info)
+{
+    return GetInfo(ToNative(path), info);
+}
+
+bool Exists(const CString& path)
+{
+    Info info;
+    return GetInfo(path, info);
+}
+
+bool IsDirectory(const CString& path)
+{
+    Info info;
+    return GetInfo(path, info) && info.isDirectory;
+}
+
+FILE* OpenStream(const CString& path, const char* mode)
+{
+    return std::fopen(ToNative(path).c_str(), mode);
+}
+
+CString ReplaceTarget(const CString& path)
+{
+    std::filesystem::path native = ToNative(path);
+    std::error_code error;
+    auto status = std::filesystem::symlink_status(native, error);
+    if (error || !std::filesystem::exists(status)) {
+        return path;
+    }
+    if (std::filesystem::is_symlink(status)) {
+        auto resolved = std::filesystem::weakly_canonical(native, error);
+        if (error) {
+            return path;
+        }
+        native = resolved;
+        status = std::filesystem::status(native, error);
+        if (error || !std::filesystem::exists(status)) {
+            return FromNative(native);
+        }
+    }
+    return std::filesystem::is_regular_file(status) ? FromNative(native) : CString();
+}
+
+FILE* CreateBeside(const CString& target, bool readable, CString& tempPath)
+{
+    std::string pattern = ToNative(target).native() + ".XXXXXX";
+    int fd = mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return nullptr;
+    }
+    FILE* stream = fdopen(fd, readable ? "w+b" : "wb");
+    if (stream == nullptr) {
+        int saved = errno;
+        close(fd);
+        unlink(pattern.c_str());
+        errno = saved;
+        return nullptr;
+    }
+    tempPath = FromNative(pattern);
+    return stream;
+}
+
+bool CommitReplace(FILE* stream, const CString& tempPath, const CString& target)
+{
+    std::filesystem::path temp = ToNative(tempPath);
+    std::filesystem::path native = ToNative(target);
+    struct stat old
+    {
+    };
+    mode_t mode = stat(native.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
+    int fd = fileno(stream);
+    bool ok = std::fflush(stream) == 0 && fchmod(fd, mode) == 0 && fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (std::fclose(stream) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && std::rename(temp.c_str(), native.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        unlink(temp.c_str());
+        errno = error;
+    }
+    return ok;
+}
+
+void AbandonReplace(FILE* stream, const CString& tempPath)
+{
+    int saved = errno;
+    std::fclose(stream);
+    unlink(ToNative(tempPath).c_str());
+    errno = saved;
+}
+
+} // namespace FileSystem

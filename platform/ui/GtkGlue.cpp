@@ -1,0 +1,58 @@
+#include "platform/ui/GtkGlue.h"
+
+#include <gtk/gtk.h>
+#include <wx/toplevel.h>
+
+namespace {
+
+// The widget that has the keyboard focus in the top-level window of window.
+GtkWidget* FocusedWidget(wxWindow& window)
+{
+    wxWindow* top = wxGetTopLevelParent(&window);
+    if (top == nullptr || top->GetHandle() == nullptr || !GTK_IS_WINDOW(top->GetHandle())) {
+        return nullptr;
+    }
+    return gtk_window_get_focus(GTK_WINDOW(top->GetHandle()));
+}
+
+// The simple context of GTK handles dead keys and compose sequences only, so choosing it for a
+// widget switches any conversion input method off there.
+constexpr const char* kPlainInput = "gtk-im-context-simple";
+
+} // namespace
+
+void GtkGlue::SetResizable(wxTopLevelWindow& window, bool resizable)
+{
+    if (window.GetHandle() != nullptr && GTK_IS_WINDOW(window.GetHandle())) {
+        gtk_window_set_resizable(GTK_WINDOW(window.GetHandle()), resizable ? TRUE : FALSE);
+    }
+}
+
+bool GtkGlue::IsResizable(const wxTopLevelWindow& window)
+{
+    GtkWidget* handle = const_cast<wxTopLevelWindow&>(window).GetHandle();
+    return handle != nullptr && GTK_IS_WINDOW(handle) && gtk_window_get_resizable(GTK_WINDOW(handle));
+}
+
+bool GtkGlue::SetInputMethodEnabled(wxWindow& window, bool enabled)
+{
+    GtkWidget* focus = FocusedWidget(window);
+    if (focus == nullptr || !(GTK_IS_ENTRY(focus) || GTK_IS_TEXT_VIEW(focus))) {
+        return false;
+    }
+    g_object_set(G_OBJECT(focus), "im-module", enabled ? nullptr : kPlainInput, nullptr);
+    return true;
+}
+
+bool GtkGlue::IsInputMethodEnabled(wxWindow& window)
+{
+    GtkWidget* focus = FocusedWidget(window);
+    if (focus == nullptr || !(GTK_IS_ENTRY(focus) || GTK_IS_TEXT_VIEW(focus))) {
+        return true;
+    }
+    gchar* module = nullptr;
+    g_object_get(G_OBJECT(focus), "im-module", &module, nullptr);
+    const bool plain = module != nullptr && g_strcmp0(module, kPlainInput) == 0;
+    g_free(module);
+    return !plain;
+}

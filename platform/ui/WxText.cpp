@@ -1,0 +1,19 @@
+#include "platform/ui/WxText.h"
+
+#include "platform/Cp932.h"
+
+wxString ToWx(const CString& text)
+{
+    return wxString::FromUTF8(Cp932::ToUtf8(text.view()));
+}
+
+wxString ToWx(const char* text)
+{
+    return ToWx(CString(text));
+}
+
+CString FromWx(const wxString& text)
+{
+    const wxScopedCharBuffer utf8 = text.utf8_str();
+    return CString(Cp932::FromUtf8(std::string_view(utf8.data(), utf8.length())));
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/CString.h"
+
+#include <wx/string.h>
+
+// The one crossing between the program's CP932 text and wx strings. Never use wxString's own
+// narrow conversions on program text: they read the bytes in the locale's encoding.
+
+wxString ToWx(const CString& text);
+wxString ToWx(const char* text);
+CString FromWx(const wxString& text);

@@ -1,0 +1,68 @@
+#include "platform/ui/testing/WxTestEnvironment.h"
+
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/filename.h>
+#include <wx/image.h>
+#include <wx/init.h>
+#include <wx/stopwatch.h>
+#include <wx/utils.h>
+#include <wx/window.h>
+
+#include <cstdlib>
+
+void WxTestEnvironment::Ensure()
+{
+    static bool started = false;
+    if (started) {
+        return;
+    }
+    started = true;
+    static int argc = 1;
+    static char name[] = "window-test";
+    static char* argv[] = {name, nullptr};
+    wxApp::SetInstance(new wxApp());
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+        std::abort();
+    }
+    wxInitAllImageHandlers();
+}
+
+bool WxTestEnvironment::PumpUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    wxStopWatch watch;
+    while (!done() && watch.Time() < timeoutMs) {
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    }
+    wxTheApp->Yield(true);
+    return done();
+}
+
+void WxTestEnvironment::PumpFor(int ms)
+{
+    PumpUntil([] { return false; }, ms);
+}
+
+CString WxTestEnvironment::SaveScreenshot(wxWindow& window, const char* name)
+{
+    const char* folder = std::getenv("ZANTOBY_TEST_OUTPUT");
+    if (folder == nullptr || !wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL)) {
+        return CString();
+    }
+    // wx reports a new size at once; the display follows after a round trip and a repaint.
+    window.Refresh();
+    PumpFor(300);
+    window.Update();
+    // ImageMagick reads the screen as the X server has it (a screen DC of GTK 3 may return
+    // what was there before the last resize).
+    const wxRect area(window.GetScreenPosition(), window.GetSize());
+    const wxString path = wxString(folder) + "/" + name + ".png";
+    const wxString command = wxString::Format("import -window root -crop %dx%d+%d+%d '%s'", area.width,
+                                              area.height, area.x, area.y, path);
+    if (std::system(command.utf8_str()) != 0 || !wxFileName::FileExists(path)) {
+        return CString();
+    }
+    return CString(std::string(path.utf8_str()));
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/CString.h"
+
+#include <functional>
+
+class wxWindow;
+
+// Starts wx once for a window test program and offers the waits that window tests need, since
+// GTK applies sizes and focus asynchronously.
+class WxTestEnvironment
+{
+  public:
+    // Starts wx on the first call; later calls do nothing.
+    static void Ensure();
+    // Processes pending events until done() holds or timeoutMs pass; returns done().
+    static bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 2000);
+    // Processes pending events for about ms milliseconds.
+    static void PumpFor(int ms);
+    // Saves a picture of the window's screen area as PNG into the test output folder
+    // (ZANTOBY_TEST_OUTPUT); returns the path, empty when it could not be written.
+    static CString SaveScreenshot(wxWindow& window, const char* name);
+};
