@@ -155,6 +155,34 @@ CRect CGridPainter::PaintCellArea(Canvas& dc, CCellRangeList& queued, bool all)
     return changed;
 }
 
+void CGridPainter::DrawHeadingCell(Canvas& dc, CCellRangeList& drawn, int column, int row, CRect rect,
+                                   int selectedColumn)
+{
+    CCellRecord record;
+    m_grid.ReadCellForDisplay(column, row, record);
+    int left, top, right, bottom;
+    if (m_grid.CurrentSheet()->joinsEnabled &&
+        m_grid.GetJoinRange(column, row, left, top, right, bottom) == 0) {
+        if (drawn.ContainsDrawnJoin(left, top)) {
+            return;
+        }
+        drawn.AddDrawnJoin(left, top);
+        if (left != column || top != row) {
+            column = left;
+            row = top;
+            m_grid.ReadCellForDisplay(column, row, record);
+        }
+        m_grid.GetRangeRect(left, top, right, bottom, rect);
+    }
+    if (rect.IsRectEmpty()) {
+        return;
+    }
+    const int saved = dc.SaveDC();
+    m_grid.GetCellType(record.GetTypeIndex())
+        ->Draw(dc, rect, column, row, record, column == selectedColumn ? 1 : 0, 0);
+    dc.RestoreDC(saved);
+}
+
 void CGridPainter::PaintTopHeading(Canvas& dc, CSize size, int draggedColumn)
 {
     const CGridSheetInfo& sheet = *m_grid.CurrentSheet();
@@ -163,7 +191,6 @@ void CGridPainter::PaintTopHeading(Canvas& dc, CSize size, int draggedColumn)
         dc.SelectFont(*sheet.defaultFont);
     }
     CCellRangeList drawn;
-    CCellRecord record;
     int right = 0;
     int y = 0;
     for (int row = -sheet.TopHeadingRowCount(); row < 0; ++row) {
@@ -175,28 +202,7 @@ void CGridPainter::PaintTopHeading(Canvas& dc, CSize size, int draggedColumn)
             const int columnWidth = sheet.columns[column].width;
             CRect rect(x, y, x + columnWidth, y + rowHeight);
             x += columnWidth;
-            m_grid.ReadCellForDisplay(column, row, record);
-            int left, top, r, b;
-            int drawColumn = column, drawRow = row;
-            if (sheet.joinsEnabled && m_grid.GetJoinRange(column, row, left, top, r, b) == 0) {
-                if (drawn.ContainsDrawnJoin(left, top)) {
-                    continue;
-                }
-                drawn.AddDrawnJoin(left, top);
-                drawColumn = left;
-                drawRow = top;
-                if (left != column || top != row) {
-                    m_grid.ReadCellForDisplay(left, top, record);
-                }
-                m_grid.GetRangeRect(left, top, r, b, rect);
-            }
-            if (rect.IsRectEmpty()) {
-                continue;
-            }
-            const int saved = dc.SaveDC();
-            m_grid.GetCellType(record.GetTypeIndex())
-                ->Draw(dc, rect, drawColumn, drawRow, record, drawColumn == draggedColumn ? 1 : 0, 0);
-            dc.RestoreDC(saved);
+            DrawHeadingCell(dc, drawn, column, row, rect, draggedColumn);
         }
         right = std::max(right, x);
         y += rowHeight;
@@ -218,7 +224,6 @@ void CGridPainter::PaintSideHeading(Canvas& dc, CSize size)
         dc.SelectFont(*sheet.defaultFont);
     }
     CCellRangeList drawn;
-    CCellRecord record;
     int bottom = 0;
     int right = 0;
     int row = FirstVisible(sheet.lockedRows, sheet.topRow);
@@ -232,27 +237,7 @@ void CGridPainter::PaintSideHeading(Canvas& dc, CSize size)
             const int columnWidth = sheet.ColumnWidth(column);
             CRect rect(x, bottom, x + columnWidth, bottom + rowHeight);
             x += columnWidth;
-            m_grid.ReadCellForDisplay(column, row, record);
-            int drawColumn = column, drawRow = row;
-            int left, top, r, b;
-            if (sheet.joinsEnabled && m_grid.GetJoinRange(column, row, left, top, r, b) == 0) {
-                if (drawn.ContainsDrawnJoin(left, top)) {
-                    continue;
-                }
-                drawn.AddDrawnJoin(left, top);
-                drawColumn = left;
-                drawRow = top;
-                if (left != column || top != row) {
-                    m_grid.ReadCellForDisplay(left, top, record);
-                }
-                m_grid.GetRangeRect(left, top, r, b, rect);
-            }
-            if (rect.IsRectEmpty()) {
-                continue;
-            }
-            const int saved = dc.SaveDC();
-            m_grid.GetCellType(record.GetTypeIndex())->Draw(dc, rect, drawColumn, drawRow, record, 0, 0);
-            dc.RestoreDC(saved);
+            DrawHeadingCell(dc, drawn, column, row, rect, -1);
         }
         right = std::max(right, x);
         bottom += rowHeight;

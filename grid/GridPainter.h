@@ -33,6 +33,10 @@ class CGridPainter
     bool ScrollPicture(Bitmap& picture, CCellRangeList& queued);
 
   private:
+    // One heading cell, or the whole join it belongs to when that was not drawn yet; the cells of
+    // selectedColumn are drawn selected.
+    void DrawHeadingCell(Canvas& dc, CCellRangeList& drawn, int column, int row, CRect rect,
+                         int selectedColumn);
     // Pixels between two column (row) positions of the scrolling part; positive going forward.
     int ColumnShift(int from, int to) const;
     int RowShift(int from, int to) const;

@@ -1,6 +1,7 @@
 #include "grid/ui/GridHeading.h"
 
 #include "grid/ui/CellGrid.h"
+#include "grid/ui/GridCellArea.h"
 #include "grid/ui/GridSizingMarker.h"
 #include "platform/ui/WxText.h"
 
@@ -9,6 +10,54 @@ CGridHeading::CGridHeading(CCellGrid& grid, int id, int section)
 {
     Bind(wxEVT_SET_CURSOR, &CGridHeading::OnSetCursor, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CGridHeading::OnCaptureLost, this);
+    Bind(wxEVT_RIGHT_DOWN, &CGridHeading::OnRightDown, this);
+    Bind(wxEVT_RIGHT_UP, &CGridHeading::OnRightUp, this);
+}
+
+bool CGridHeading::DispatchButton(bool left, int down, CPoint point)
+{
+    CCellGrid& grid = Grid();
+    int column, row;
+    CRect rect;
+    if (!HeadingCellAt(point, column, row, rect)) {
+        return false;
+    }
+    CCellType* type = grid.GetCellTypeAt(column, row);
+    const int processed = left ? type->OnLButton(column, row, down, rect, point)
+                               : type->OnRButton(column, row, down, rect, point);
+    NotifyButton(left, column, row, down, rect, point, processed);
+    return true;
+}
+
+void CGridHeading::DispatchDoubleClick(CPoint point)
+{
+    int column, row;
+    CRect rect;
+    if (HeadingCellAt(point, column, row, rect)) {
+        const int processed = Grid().GetCellTypeAt(column, row)->OnDblClick(column, row, rect, point);
+        NotifyDoubleClick(column, row, rect, point, processed);
+    }
+}
+
+void CGridHeading::OnRightDown(wxMouseEvent& event)
+{
+    CCellGrid& grid = Grid();
+    const CPoint point = PointOf(event);
+    grid.CellArea()->SetFocus();
+    if (!DispatchButton(false, 1, point)) {
+        return;
+    }
+    int column, row;
+    CRect rect;
+    if (grid.CurrentSheet()->popupMenuEnabled && HeadingCellAt(point, column, row, rect)) {
+        const wxPoint screen = ClientToScreen(event.GetPosition());
+        grid.ShowPopupMenu(column, row, CPoint(screen.x, screen.y), m_section);
+    }
+}
+
+void CGridHeading::OnRightUp(wxMouseEvent& event)
+{
+    DispatchButton(false, 0, PointOf(event));
 }
 
 void CGridHeading::BeginTracking(CPoint point)

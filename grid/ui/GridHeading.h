@@ -20,6 +20,14 @@ class CGridHeading : public CGridPartWindow
   protected:
     // The sizing zone under the pointer; none while the sheet does not allow sizing.
     virtual CGridHitZones::Hit HitSizing(CPoint point) = 0;
+    // This heading's notifications of the owner for a button and a double click on a cell.
+    virtual void NotifyButton(bool left, int column, int row, int down, const CRect& rect, CPoint point,
+                              int processed) = 0;
+    virtual void NotifyDoubleClick(int column, int row, const CRect& rect, CPoint point, int processed) = 0;
+    // Offers a button event on the cell under the point to the cell's type, then to the owner;
+    // false off the cells.
+    bool DispatchButton(bool left, int down, CPoint point);
+    void DispatchDoubleClick(CPoint point);
     void BeginTracking(CPoint point);
     void EndTracking();
     // Shows the marker over a rectangle of this heading's coordinates stretched over the grid.
@@ -30,6 +38,8 @@ class CGridHeading : public CGridPartWindow
 
     void OnSetCursor(wxSetCursorEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnRightDown(wxMouseEvent& event);
+    void OnRightUp(wxMouseEvent& event);
 
     int m_section;
     CGridHitZones::Hit m_hit;

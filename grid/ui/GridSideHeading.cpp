@@ -11,8 +11,6 @@ CGridSideHeading::CGridSideHeading(CCellGrid& grid)
     Bind(wxEVT_LEFT_DOWN, &CGridSideHeading::OnLeftDown, this);
     Bind(wxEVT_LEFT_UP, &CGridSideHeading::OnLeftUp, this);
     Bind(wxEVT_LEFT_DCLICK, &CGridSideHeading::OnDouble, this);
-    Bind(wxEVT_RIGHT_DOWN, &CGridSideHeading::OnRightDown, this);
-    Bind(wxEVT_RIGHT_UP, &CGridSideHeading::OnRightUp, this);
     Bind(wxEVT_MOTION, &CGridSideHeading::OnMotion, this);
 }
 
@@ -87,70 +85,23 @@ void CGridSideHeading::OnLeftDown(wxMouseEvent& event)
         BeginTracking(point);
         return;
     }
-    int column, row;
-    CRect rect;
-    if (HeadingCellAt(point, column, row, rect)) {
-        const int processed = grid.GetCellTypeAt(column, row)->OnLButton(column, row, 1, rect, point);
-        grid.OnSideHeadingLButton(column, row, 1, rect, point, processed);
-    }
+    DispatchButton(true, 1, point);
 }
 
 void CGridSideHeading::OnLeftUp(wxMouseEvent& event)
 {
-    CCellGrid& grid = Grid();
     const CPoint point = PointOf(event);
     if (m_tracking) {
         FinishTracking();
         return;
     }
-    int column, row;
-    CRect rect;
-    if (HeadingCellAt(point, column, row, rect)) {
-        const int processed = grid.GetCellTypeAt(column, row)->OnLButton(column, row, 0, rect, point);
-        grid.OnSideHeadingLButton(column, row, 0, rect, point, processed);
-    }
+    DispatchButton(true, 0, point);
 }
 
 void CGridSideHeading::OnDouble(wxMouseEvent& event)
 {
-    CCellGrid& grid = Grid();
     const CPoint point = PointOf(event);
-    int column, row;
-    CRect rect;
-    if (HeadingCellAt(point, column, row, rect)) {
-        const int processed = grid.GetCellTypeAt(column, row)->OnDblClick(column, row, rect, point);
-        grid.OnSideHeadingDblClick(column, row, rect, point, processed);
-    }
-}
-
-void CGridSideHeading::OnRightDown(wxMouseEvent& event)
-{
-    CCellGrid& grid = Grid();
-    const CPoint point = PointOf(event);
-    grid.CellArea()->SetFocus();
-    int column, row;
-    CRect rect;
-    if (!HeadingCellAt(point, column, row, rect)) {
-        return;
-    }
-    const int processed = grid.GetCellTypeAt(column, row)->OnRButton(column, row, 1, rect, point);
-    grid.OnSideHeadingRButton(column, row, 1, rect, point, processed);
-    if (grid.CurrentSheet()->popupMenuEnabled) {
-        const wxPoint screen = ClientToScreen(event.GetPosition());
-        grid.ShowPopupMenu(column, row, CPoint(screen.x, screen.y), GridSection::SideHeading);
-    }
-}
-
-void CGridSideHeading::OnRightUp(wxMouseEvent& event)
-{
-    CCellGrid& grid = Grid();
-    const CPoint point = PointOf(event);
-    int column, row;
-    CRect rect;
-    if (HeadingCellAt(point, column, row, rect)) {
-        const int processed = grid.GetCellTypeAt(column, row)->OnRButton(column, row, 0, rect, point);
-        grid.OnSideHeadingRButton(column, row, 0, rect, point, processed);
-    }
+    DispatchDoubleClick(point);
 }
 
 void CGridSideHeading::OnMotion(wxMouseEvent& event)
@@ -222,4 +173,19 @@ void CGridSideHeading::FinishTracking()
     }
     EndTracking();
     grid.LayoutParts();
+}
+
+void CGridSideHeading::NotifyButton(bool left, int column, int row, int down, const CRect& rect, CPoint point,
+                                    int processed)
+{
+    if (left) {
+        Grid().OnSideHeadingLButton(column, row, down, rect, point, processed);
+    } else {
+        Grid().OnSideHeadingRButton(column, row, down, rect, point, processed);
+    }
+}
+
+void CGridSideHeading::NotifyDoubleClick(int column, int row, const CRect& rect, CPoint point, int processed)
+{
+    Grid().OnSideHeadingDblClick(column, row, rect, point, processed);
 }

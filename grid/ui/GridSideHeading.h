@@ -14,13 +14,14 @@ class CGridSideHeading : public CGridHeading
   protected:
     void Render(Canvas& dc, CSize size) override;
     CGridHitZones::Hit HitSizing(CPoint point) override;
+    void NotifyButton(bool left, int column, int row, int down, const CRect& rect, CPoint point,
+                      int processed) override;
+    void NotifyDoubleClick(int column, int row, const CRect& rect, CPoint point, int processed) override;
 
   private:
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnDouble(wxMouseEvent& event);
-    void OnRightDown(wxMouseEvent& event);
-    void OnRightUp(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
 
     void TrackTo(CPoint point);

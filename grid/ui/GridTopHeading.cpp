@@ -12,8 +12,6 @@ CGridTopHeading::CGridTopHeading(CCellGrid& grid)
     Bind(wxEVT_LEFT_DOWN, &CGridTopHeading::OnLeftDown, this);
     Bind(wxEVT_LEFT_UP, &CGridTopHeading::OnLeftUp, this);
     Bind(wxEVT_LEFT_DCLICK, &CGridTopHeading::OnDouble, this);
-    Bind(wxEVT_RIGHT_DOWN, &CGridTopHeading::OnRightDown, this);
-    Bind(wxEVT_RIGHT_UP, &CGridTopHeading::OnRightUp, this);
     Bind(wxEVT_MOTION, &CGridTopHeading::OnMotion, this);
     Bind(wxEVT_TIMER, &CGridTopHeading::OnDragScroll, this);
 }
@@ -90,9 +88,7 @@ void CGridTopHeading::OnLeftDown(wxMouseEvent& event)
     }
     int column, row;
     CRect rect;
-    if (HeadingCellAt(point, column, row, rect)) {
-        const int processed = grid.GetCellTypeAt(column, row)->OnLButton(column, row, 1, rect, point);
-        grid.OnTopHeadingLButton(column, row, 1, rect, point, processed);
+    if (DispatchButton(true, 1, point) && HeadingCellAt(point, column, row, rect)) {
         if (grid.CurrentSheet()->columnDragging && grid.OnCanStartColumnSwap(column)) {
             m_dragColumn = column;
             m_dropPosition = -1;
@@ -105,18 +101,12 @@ void CGridTopHeading::OnLeftDown(wxMouseEvent& event)
 
 void CGridTopHeading::OnLeftUp(wxMouseEvent& event)
 {
-    CCellGrid& grid = Grid();
     const CPoint point = PointOf(event);
     if (m_tracking) {
         FinishTracking();
         return;
     }
-    int column, row;
-    CRect rect;
-    if (HeadingCellAt(point, column, row, rect)) {
-        const int processed = grid.GetCellTypeAt(column, row)->OnLButton(column, row, 0, rect, point);
-        grid.OnTopHeadingLButton(column, row, 0, rect, point, processed);
-    }
+    DispatchButton(true, 0, point);
     FinishColumnDrag();
     if (HasCapture()) {
         ReleaseMouse();
@@ -134,42 +124,7 @@ void CGridTopHeading::OnDouble(wxMouseEvent& event)
         NotifyColumnSized(hit.index);
         return;
     }
-    int column, row;
-    CRect rect;
-    if (HeadingCellAt(point, column, row, rect)) {
-        const int processed = grid.GetCellTypeAt(column, row)->OnDblClick(column, row, rect, point);
-        grid.OnTopHeadingDblClick(column, row, rect, point, processed);
-    }
-}
-
-void CGridTopHeading::OnRightDown(wxMouseEvent& event)
-{
-    CCellGrid& grid = Grid();
-    const CPoint point = PointOf(event);
-    grid.CellArea()->SetFocus();
-    int column, row;
-    CRect rect;
-    if (!HeadingCellAt(point, column, row, rect)) {
-        return;
-    }
-    const int processed = grid.GetCellTypeAt(column, row)->OnRButton(column, row, 1, rect, point);
-    grid.OnTopHeadingRButton(column, row, 1, rect, point, processed);
-    if (grid.CurrentSheet()->popupMenuEnabled) {
-        const wxPoint screen = ClientToScreen(event.GetPosition());
-        grid.ShowPopupMenu(column, row, CPoint(screen.x, screen.y), GridSection::TopHeading);
-    }
-}
-
-void CGridTopHeading::OnRightUp(wxMouseEvent& event)
-{
-    CCellGrid& grid = Grid();
-    const CPoint point = PointOf(event);
-    int column, row;
-    CRect rect;
-    if (HeadingCellAt(point, column, row, rect)) {
-        const int processed = grid.GetCellTypeAt(column, row)->OnRButton(column, row, 0, rect, point);
-        grid.OnTopHeadingRButton(column, row, 0, rect, point, processed);
-    }
+    DispatchDoubleClick(point);
 }
 
 void CGridTopHeading::OnMotion(wxMouseEvent& event)
@@ -333,4 +288,19 @@ void CGridTopHeading::FinishColumnDrag()
         grid.OnColumnsSwapped(dragged, target);
     }
     grid.RepaintAllParts();
+}
+
+void CGridTopHeading::NotifyButton(bool left, int column, int row, int down, const CRect& rect, CPoint point,
+                                   int processed)
+{
+    if (left) {
+        Grid().OnTopHeadingLButton(column, row, down, rect, point, processed);
+    } else {
+        Grid().OnTopHeadingRButton(column, row, down, rect, point, processed);
+    }
+}
+
+void CGridTopHeading::NotifyDoubleClick(int column, int row, const CRect& rect, CPoint point, int processed)
+{
+    Grid().OnTopHeadingDblClick(column, row, rect, point, processed);
 }

@@ -1,25 +1,18 @@
 #pragma once
 
-#include <wx/scrolbar.h>
-
-class CCellGrid;
+#include "grid/ui/GridScrollBar.h"
 
 // The grid's vertical scroll bar: its range follows the row count (a thousand positions for long
-// lists, or a resting thumb in the centred mode), and its moves scroll the rows, with a hint of
-// the row while the thumb is dragged.
-class CGridVScrollBar : public wxScrollBar
+// lists, or a resting thumb in the centred mode), and it shows a hint of the row while its thumb
+// is dragged.
+class CGridVScrollBar : public CGridScrollBar
 {
   public:
     explicit CGridVScrollBar(CCellGrid& grid);
-    void UpdateRange();
-    void Scroll(wxEventType type, int position);
 
-  private:
-    void OnScroll(wxScrollEvent& event);
-    void OnRightDown(wxMouseEvent& event);
-
-    CCellGrid& m_grid;
-    int m_range = -1;
-    int m_thumb = -1;
-    int m_position = -1;
+  protected:
+    CGridScrollRange::Bar ComputeBar() const override;
+    void ScrollBy(int kind) override;
+    void Track(int position) override;
+    void Release(int position) override;
 };
