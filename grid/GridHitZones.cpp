@@ -111,3 +111,75 @@ int CGridHitZones::CornerZone(CCellGridCore& grid, CSize corner, CPoint point)
     }
     return CornerNone;
 }
+
+namespace {
+
+// The visible column (row) whose extent holds position, walking the locked ones and then those
+// from the first scrolled one; -1 when none does.
+template <typename Size> int VisibleAt(int position, int count, int locked, int first, Size size)
+{
+    int edge = 0;
+    for (int index = locked > 0 ? 0 : first; index < count && edge <= position; ++index) {
+        if (index == locked && index < first) {
+            index = first;
+        }
+        if (position < edge + size(index)) {
+            return index;
+        }
+        edge += size(index);
+    }
+    return -1;
+}
+
+// The heading row (column), from the outermost -count to -1, whose extent holds position; 0 when
+// none does.
+template <typename Size> int HeadingAt(int position, int count, Size size)
+{
+    int edge = 0;
+    for (int index = -count; index < 0; ++index) {
+        if (position >= edge && position < edge + size(index)) {
+            return index;
+        }
+        edge += size(index);
+    }
+    return 0;
+}
+
+} // namespace
+
+bool CGridHitZones::HeadingCell(CCellGridCore& grid, int section, CPoint point, int& column, int& row,
+                                CRect& rect)
+{
+    const CGridSheetInfo& sheet = *grid.CurrentSheet();
+    if (point.x < 0 || point.y < 0) {
+        return false;
+    }
+    auto width = [&](int c) { return sheet.ColumnWidth(c); };
+    auto height = [&](int r) { return sheet.RowHeight(r); };
+    if (section == GridSection::TopHeading) {
+        if (point.x >= sheet.areaWidth) {
+            return false;
+        }
+        row = HeadingAt(point.y, sheet.TopHeadingRowCount(), height);
+        column = VisibleAt(point.x, sheet.colCount, sheet.lockedColumns, sheet.leftColumn, width);
+        if (row == 0 || column < 0) {
+            return false;
+        }
+    } else {
+        if (point.y >= sheet.areaHeight) {
+            return false;
+        }
+        column = HeadingAt(point.x, sheet.SideHeadingColumnCount(), width);
+        row = VisibleAt(point.y, sheet.rowCount, sheet.lockedRows, sheet.topRow, height);
+        if (column == 0 || row < 0) {
+            return false;
+        }
+    }
+    int left, top, right, bottom;
+    if (sheet.joinsEnabled && grid.GetJoinRange(column, row, left, top, right, bottom) == 0) {
+        column = left;
+        row = top;
+    }
+    grid.GetCellRect(column, row, rect);
+    return true;
+}

@@ -45,6 +45,11 @@ class CGridHitZones
     // The side heading: heading column edges first, then row edges.
     static Hit SideHeading(CCellGridCore& grid, CPoint point);
 
+    // The heading cell under a point of the top (GridSection::TopHeading) or side heading, with
+    // its rectangle (the whole join when joined); false off the cells.
+    static bool HeadingCell(CCellGridCore& grid, int section, CPoint point, int& column, int& row,
+                            CRect& rect);
+
     // The corner button's sizing edges: width when the pointer is within its right kCornerEdgeDepth
     // pixels, else height within its bottom ones (each only when the grid allows it).
     enum Corner

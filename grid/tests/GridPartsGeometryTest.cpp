@@ -190,3 +190,27 @@ TEST(GridLayout, SmallClientGivesNoNegativeSizes)
         }
     }
 }
+
+TEST(GridHitZones, HeadingCellsAndTheirJoins)
+{
+    RecordingGrid grid(6, 6);
+    grid.SetTopHeadingRowCount(2);
+    grid.MergeCellRange(1, -2, 3, -2);
+    int column = 0, row = 0;
+    CRect rect;
+    ASSERT_TRUE(CGridHitZones::HeadingCell(grid, GridSection::TopHeading, CPoint(200, 5), column, row, rect));
+    EXPECT_EQ(column, 1) << "a joined heading cell answers with its first cell";
+    EXPECT_EQ(row, -2);
+    EXPECT_EQ(rect, CRect(75, 0, 300, 20));
+    ASSERT_TRUE(
+        CGridHitZones::HeadingCell(grid, GridSection::TopHeading, CPoint(200, 25), column, row, rect));
+    EXPECT_EQ(column, 2);
+    EXPECT_EQ(row, -1);
+    ASSERT_TRUE(
+        CGridHitZones::HeadingCell(grid, GridSection::SideHeading, CPoint(10, 45), column, row, rect));
+    EXPECT_EQ(column, -1);
+    EXPECT_EQ(row, 2);
+    EXPECT_FALSE(
+        CGridHitZones::HeadingCell(grid, GridSection::SideHeading, CPoint(10, 125), column, row, rect))
+        << "below the last row";
+}

@@ -14,6 +14,11 @@ CGridHeading::CGridHeading(CCellGrid& grid, int id, int section)
     Bind(wxEVT_RIGHT_UP, &CGridHeading::OnRightUp, this);
 }
 
+bool CGridHeading::HeadingCellAt(CPoint point, int& column, int& row, CRect& rect)
+{
+    return CGridHitZones::HeadingCell(Grid(), m_section, point, column, row, rect);
+}
+
 bool CGridHeading::DispatchButton(bool left, int down, CPoint point)
 {
     CCellGrid& grid = Grid();

@@ -15,7 +15,7 @@ class CGridHeading : public CGridPartWindow
 
     // The heading cell under a point with its rectangle (the whole join when joined); false off
     // the cells.
-    virtual bool HeadingCellAt(CPoint point, int& column, int& row, CRect& rect) = 0;
+    bool HeadingCellAt(CPoint point, int& column, int& row, CRect& rect);
 
   protected:
     // The sizing zone under the pointer; none while the sheet does not allow sizing.

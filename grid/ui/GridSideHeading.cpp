@@ -19,49 +19,6 @@ void CGridSideHeading::Render(Canvas& dc, CSize size)
     Grid().Painter().PaintSideHeading(dc, size);
 }
 
-bool CGridSideHeading::HeadingCellAt(CPoint point, int& column, int& row, CRect& rect)
-{
-    CCellGrid& grid = Grid();
-    const CGridSheetInfo& sheet = *grid.CurrentSheet();
-    if (point.x < 0 || point.y < 0 || point.y >= sheet.areaHeight) {
-        return false;
-    }
-    int x = 0;
-    column = 0;
-    for (int c = -sheet.SideHeadingColumnCount(); c < 0; ++c) {
-        if (point.x >= x && point.x < x + sheet.ColumnWidth(c)) {
-            column = c;
-            break;
-        }
-        x += sheet.ColumnWidth(c);
-    }
-    if (column == 0) {
-        return false;
-    }
-    row = -1;
-    int y = 0;
-    for (int r = sheet.lockedRows > 0 ? 0 : sheet.topRow; r < sheet.rowCount && y <= point.y; ++r) {
-        if (r == sheet.lockedRows && r < sheet.topRow) {
-            r = sheet.topRow;
-        }
-        if (point.y < y + sheet.RowHeight(r)) {
-            row = r;
-            break;
-        }
-        y += sheet.RowHeight(r);
-    }
-    if (row < 0) {
-        return false;
-    }
-    int left, top, right, bottom;
-    if (sheet.joinsEnabled && grid.GetJoinRange(column, row, left, top, right, bottom) == 0) {
-        column = left;
-        row = top;
-    }
-    grid.GetCellRect(column, row, rect);
-    return true;
-}
-
 CGridHitZones::Hit CGridSideHeading::HitSizing(CPoint point)
 {
     if (Grid().CurrentSheet()->headingResize == 0) {

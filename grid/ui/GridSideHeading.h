@@ -9,8 +9,6 @@ class CGridSideHeading : public CGridHeading
   public:
     explicit CGridSideHeading(CCellGrid& grid);
 
-    bool HeadingCellAt(CPoint point, int& column, int& row, CRect& rect) override;
-
   protected:
     void Render(Canvas& dc, CSize size) override;
     CGridHitZones::Hit HitSizing(CPoint point) override;

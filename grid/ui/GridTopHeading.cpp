@@ -21,49 +21,6 @@ void CGridTopHeading::Render(Canvas& dc, CSize size)
     Grid().Painter().PaintTopHeading(dc, size, m_dropPosition >= 0 ? m_dragColumn : -1);
 }
 
-bool CGridTopHeading::HeadingCellAt(CPoint point, int& column, int& row, CRect& rect)
-{
-    CCellGrid& grid = Grid();
-    const CGridSheetInfo& sheet = *grid.CurrentSheet();
-    if (point.x < 0 || point.y < 0 || point.x >= sheet.areaWidth) {
-        return false;
-    }
-    int y = 0;
-    row = 0;
-    for (int r = -sheet.TopHeadingRowCount(); r < 0; ++r) {
-        if (point.y >= y && point.y < y + sheet.RowHeight(r)) {
-            row = r;
-            break;
-        }
-        y += sheet.RowHeight(r);
-    }
-    if (row == 0) {
-        return false;
-    }
-    int x = 0;
-    column = -1;
-    for (int c = sheet.lockedColumns > 0 ? 0 : sheet.leftColumn; c < sheet.colCount; ++c) {
-        if (c == sheet.lockedColumns && c < sheet.leftColumn) {
-            c = sheet.leftColumn;
-        }
-        if (point.x >= x && point.x < x + sheet.columns[c].width) {
-            column = c;
-            break;
-        }
-        x += sheet.columns[c].width;
-    }
-    if (column < 0) {
-        return false;
-    }
-    int left, top, right, bottom;
-    if (sheet.joinsEnabled && grid.GetJoinRange(column, row, left, top, right, bottom) == 0) {
-        column = left;
-        row = top;
-    }
-    grid.GetCellRect(column, row, rect);
-    return true;
-}
-
 CGridHitZones::Hit CGridTopHeading::HitSizing(CPoint point)
 {
     if (Grid().CurrentSheet()->headingResize == 0) {

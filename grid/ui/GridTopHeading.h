@@ -12,7 +12,6 @@ class CGridTopHeading : public CGridHeading
   public:
     explicit CGridTopHeading(CCellGrid& grid);
 
-    bool HeadingCellAt(CPoint point, int& column, int& row, CRect& rect) override;
     int DraggedColumn() const { return m_dragColumn; }
     int DropPosition() const { return m_dropPosition; }
     // The drop position and marker edge for a pointer at x; false off the columns.
