@@ -5,9 +5,12 @@
 #include "grid/GridPainter.h"
 #include "platform/SystemColors.h"
 #include "platform/canvas/Canvas.h"
+#include "platform/canvas/PdfDocument.h"
 #include "support/FakeGrid.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -291,4 +294,36 @@ TEST(GridPainting, ScrollByMoreThanTheAreaPaintsEverything)
     sheet.topRow = 100;
     CCellRangeList queued;
     EXPECT_FALSE(CGridPainter(grid).ScrollPicture(picture, queued));
+}
+
+TEST(CellTypePrinting, CellsDrawOnAPdfPageScaledToTheirTarget)
+{
+    char folder[] = "/tmp/grid-print-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const CString path = CString(folder) + "/page.pdf";
+    PaintedGrid grid(4, 4);
+    grid.SetCellText(0, 1, "印刷される文字が隣まで続く");
+    PdfDocument pdf;
+    ASSERT_TRUE(pdf.Create(path, 2100, 2970));
+    {
+        Canvas dc(pdf.Context());
+        dc.SetResolution(PdfDocument::kDotsPerInch);
+        EXPECT_TRUE(CCellType::IsPrinting(dc));
+        CCellRecord record;
+        for (int column = 0; column < 3; ++column) {
+            grid.ReadCellForDisplay(column, 1, record);
+            // A row of 20 pixels printed 100 units high: five times the size.
+            const CRect target(100 + column * 375, 100, 100 + (column + 1) * 375, 200);
+            grid.GetCellType(0)->DrawScaled(dc, target, column, 1, record);
+            EXPECT_FALSE(record.TestMaskBits(CellMask::Font)) << "the scaled font is not left in the record";
+        }
+    }
+    EXPECT_TRUE(pdf.Close());
+    FILE* file = std::fopen(path.GetString(), "rb");
+    ASSERT_NE(file, nullptr);
+    std::fseek(file, 0, SEEK_END);
+    EXPECT_GT(std::ftell(file), 500);
+    std::fclose(file);
+    std::remove(path.GetString());
+    rmdir(folder);
 }
