@@ -116,17 +116,22 @@ void CCheckCellType::DrawMark(Canvas& dc, const CRect& box, int state, std::uint
 {
     const COLORREF color = state == 2 ? GetSysColor(COLOR_BTNSHADOW) : kBlack;
     const Canvas::Pen old = dc.SelectPen(Canvas::Pen{PS_SOLID, 0, color});
-    const int strokes = box.Width() > 9 ? 3 : 1;
+    // Larger boxes get three more strokes beside the first, so that the mark is bold.
+    const CPoint offsets[] = {CPoint(0, 0), CPoint(1, 0), CPoint(0, 1), CPoint(1, 1)};
+    const int strokes = box.Width() > 9 ? 4 : 1;
     for (int i = 0; i < strokes; ++i) {
+        const int dx = offsets[i].x;
+        const int dy = offsets[i].y;
         if (style & CheckStyle::Tick) {
-            dc.MoveTo(box.left + 1, box.bottom - 5 + i);
-            dc.LineTo(box.left + 3, box.bottom - 3 + i);
-            dc.LineTo(box.right, box.top - 1 + i);
+            dc.MoveTo(box.left + 1 + dx, box.bottom - 5 + dy);
+            dc.LineTo(box.left + 3 + dx, box.bottom - 3 + dy);
+            dc.LineTo(box.right - 1 + dx, box.top + dy);
         } else {
-            dc.MoveTo(box.left + 1 + i, box.top + 1);
-            dc.LineTo(box.right - 1 + i - (strokes - 1), box.bottom - 1);
-            dc.MoveTo(box.right - 2 - i, box.top + 1);
-            dc.LineTo(box.left - i + (strokes - 1), box.bottom - 1);
+            // Both diagonals of the box less two pixels right and bottom.
+            dc.MoveTo(box.left + dx, box.top + dy);
+            dc.LineTo(box.right - 2 + dx, box.bottom - 2 + dy);
+            dc.MoveTo(box.right - 3 + dx, box.top + dy);
+            dc.LineTo(box.left - 1 + dx, box.bottom - 2 + dy);
         }
     }
     dc.SelectPen(old);

@@ -4,6 +4,8 @@
 #include "grid/CheckCellType.h"
 #include "grid/DropListCellType.h"
 #include "grid/GridDropListWindow.h"
+#include "platform/SystemColors.h"
+#include "platform/VirtualKeys.h"
 #include "platform/canvas/Canvas.h"
 #include "support/FakeGrid.h"
 
@@ -287,4 +289,128 @@ TEST(ArrowCellType, RightArrowGlyph)
     EXPECT_TRUE(black(39, 9)) << "the tip";
     EXPECT_FALSE(black(40, 9));
     EXPECT_FALSE(black(35, 9));
+}
+
+namespace {
+
+COLORREF PixelAt(const Bitmap& bitmap, int x, int y)
+{
+    const Bitmap::Pixel pixel = bitmap.GetPixel(x, y);
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+Bitmap DrawCell(TypedGrid& grid, int column, int row, int current)
+{
+    Bitmap bitmap;
+    bitmap.Create(75, 20, 32);
+    Canvas dc(bitmap);
+    CCellRecord record;
+    grid.ReadCellForDisplay(column, row, record);
+    grid.GetCellType(record.GetTypeIndex())->Draw(dc, CRect(0, 0, 75, 20), column, row, record, 0, current);
+    return bitmap;
+}
+
+} // namespace
+
+TEST(CheckCellType, FlatBoxFrameAndCross)
+{
+    TypedGrid grid;
+    grid.MakeCheckBox(0, 1, 0, 1);
+    const Bitmap cell = DrawCell(grid, 0, 1, 0);
+    // A 12-pixel box at (3, 4): black frame, white inside, a cross through the middle.
+    const COLORREF black = RGB(0, 0, 0);
+    EXPECT_EQ(PixelAt(cell, 3, 4), black);
+    EXPECT_EQ(PixelAt(cell, 14, 15), black);
+    EXPECT_EQ(PixelAt(cell, 8, 4), black);
+    EXPECT_EQ(PixelAt(cell, 2, 4), RGB(255, 255, 255)) << "outside the box";
+    EXPECT_EQ(PixelAt(cell, 4, 5), black) << "the cross starts in the inside's top-left corner";
+    EXPECT_EQ(PixelAt(cell, 8, 6), RGB(255, 255, 255)) << "between the strokes";
+    grid.MakeCheckBox(0, 1, 0, 0);
+    EXPECT_EQ(PixelAt(DrawCell(grid, 0, 1, 0), 4, 5), RGB(255, 255, 255)) << "no mark when off";
+}
+
+TEST(CheckCellType, ThirdStateAndReadOnlyBoxesAreCheckered)
+{
+    TypedGrid grid;
+    grid.MakeCheckBox(0, 1, CheckStyle::ThreeStates, 2);
+    const Bitmap third = DrawCell(grid, 0, 1, 0);
+    EXPECT_NE(PixelAt(third, 8, 6), PixelAt(third, 9, 6));
+    grid.MakeCheckBox(0, 2, 0, 0, true);
+    const Bitmap locked = DrawCell(grid, 0, 2, 0);
+    EXPECT_NE(PixelAt(locked, 8, 6), PixelAt(locked, 9, 6));
+}
+
+TEST(DropListCellType, ButtonAndGlyph)
+{
+    TypedGrid grid;
+    CCellRecord record;
+    record.SetTypeIndex(CellTypeIndex::DropList);
+    grid.WriteCell(0, 1, record);
+    const Bitmap cell = DrawCell(grid, 0, 1, 0);
+    auto& type = static_cast<CDropListCellType&>(grid.Type(CellTypeIndex::DropList));
+    // The button takes the right of the inner rectangle (74 x 19): raised frame, face inside.
+    const int left = 74 - type.ButtonWidth();
+    EXPECT_EQ(PixelAt(cell, left, 5), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(PixelAt(cell, 73, 5), GetSysColor(COLOR_BTNSHADOW));
+    // The glyph: rows of 5, 3 and 1 black pixels.
+    const int x = left + (type.ButtonWidth() - 5) / 2;
+    const int y = (19 - 3) / 2;
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(PixelAt(cell, x + i, y), RGB(0, 0, 0)) << i;
+    }
+    EXPECT_EQ(PixelAt(cell, x, y + 1), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(PixelAt(cell, x + 1, y + 1), RGB(0, 0, 0));
+    EXPECT_EQ(PixelAt(cell, x + 2, y + 2), RGB(0, 0, 0));
+    EXPECT_EQ(PixelAt(cell, x + 2, y + 3), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST(DropListCellType, ButtonOnlyOnTheCurrentCellWhenAsked)
+{
+    TypedGrid grid;
+    CCellRecord record;
+    record.SetTypeIndex(CellTypeIndex::DropList);
+    record.SetTypeStyle(kDropListButtonOnCurrent);
+    grid.WriteCell(0, 1, record);
+    auto& type = static_cast<CDropListCellType&>(grid.Type(CellTypeIndex::DropList));
+    const int inside = 74 - type.ButtonWidth() / 2;
+    EXPECT_EQ(PixelAt(DrawCell(grid, 0, 1, 0), inside, 3), RGB(255, 255, 255));
+    EXPECT_EQ(PixelAt(DrawCell(grid, 0, 1, 1), inside, 3), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST(DropListCellType, CtrlDownOpensAndEnterIsTaken)
+{
+    TypedGrid grid;
+    CCellRecord record;
+    record.SetTypeIndex(CellTypeIndex::DropList);
+    record.SetLabelString("赤\n");
+    grid.WriteCell(1, 1, record);
+    grid.MoveToCell(1, 1);
+    auto& type = grid.Type(CellTypeIndex::DropList);
+    unsigned int down = VK_DOWN;
+    EXPECT_EQ(type.OnKeyDown(1, 1, &down), 0) << "Down alone moves on";
+    grid.listHost.keys.insert(VK_CONTROL);
+    EXPECT_EQ(type.OnKeyDown(1, 1, &down), 1);
+    EXPECT_EQ(down, 0u) << "the key is used up";
+    EXPECT_TRUE(grid.listHost.list.open);
+    unsigned int enter = '\r';
+    EXPECT_EQ(type.OnChar(1, 1, &enter), 1);
+    unsigned int letter = 'a';
+    EXPECT_EQ(type.OnChar(1, 1, &letter), 0);
+}
+
+TEST(ArrowCellType, IsNeverEditedAndDoubleArrowsHaveTwoBars)
+{
+    TypedGrid grid;
+    CCellRecord record;
+    record.SetTypeIndex(CellTypeIndex::Arrow);
+    record.SetTypeStyle(ArrowStyle::DoubleLeft);
+    grid.WriteCell(0, 1, record);
+    EXPECT_EQ(grid.BeginEditAt(0, 1, 0), 1);
+    const Bitmap cell = DrawCell(grid, 0, 1, 0);
+    // Centre (37, 9): bars at 41 and 35, tips at 38 and 32.
+    EXPECT_EQ(PixelAt(cell, 41, 6), RGB(0, 0, 0));
+    EXPECT_EQ(PixelAt(cell, 35, 12), RGB(0, 0, 0));
+    EXPECT_EQ(PixelAt(cell, 38, 9), RGB(0, 0, 0));
+    EXPECT_EQ(PixelAt(cell, 32, 9), RGB(0, 0, 0));
+    EXPECT_EQ(PixelAt(cell, 31, 9), RGB(255, 255, 255));
 }

@@ -6,6 +6,7 @@
 #include "grid/ui/DropListBox.h"
 #include "grid/ui/GridCellArea.h"
 #include "grid/ui/GridChars.h"
+#include "grid/ui/GridDropTarget.h"
 #include "grid/ui/GridFindDialog.h"
 #include "grid/ui/MaskedCellEdit.h"
 #include "grid/ui/tests/support/GridDemoSheet.h"
@@ -30,8 +31,16 @@ class OwnedGrid : public CCellGrid
         ++finishes;
         return cancelled || !refuse;
     }
+    int OnDragOver(COleDataObject*, int column, int row) override
+    {
+        dragColumn = column;
+        dragRow = row;
+        return 1;
+    }
     bool refuse = false;
     int finishes = 0;
+    int dragColumn = -2;
+    int dragRow = -2;
 };
 
 class GridEditing : public ::testing::Test
@@ -253,4 +262,90 @@ TEST_F(GridEditing, FindDialogMovesToTheFoundCell)
     EXPECT_EQ(boxes[0], CString("Item not found"));
     EXPECT_EQ(grid->CurrentRow(), 3);
     dialog->Destroy();
+}
+
+TEST_F(GridEditing, TabAndUpEndTheEditWithAMove)
+{
+    grid->MoveToCell(3, 20);
+    TypeIntoGrid('7');
+    PressInEdit(*grid->DefaultEdit(), WXK_TAB);
+    EXPECT_EQ(Stored(3, 20), CString("7"));
+    EXPECT_EQ(grid->CurrentColumn(), 4);
+    TypeIntoGrid('8');
+    PressInEdit(*grid->DefaultEdit(), WXK_UP);
+    EXPECT_EQ(Stored(4, 20), CString("8"));
+    EXPECT_EQ(grid->CurrentRow(), 19);
+    EXPECT_EQ(grid->CurrentColumn(), 4);
+}
+
+TEST_F(GridEditing, CtrlEnterBreaksLinesOnlyInMultiLineCells)
+{
+    CCellRecord record;
+    grid->ReadCell(2, 21, record);
+    record.SetTypeStyle(kCellStyleMultiLine);
+    grid->WriteCell(2, 21, record);
+    grid->MoveToCell(2, 21);
+    TypeIntoGrid('a');
+    wxKeyEvent enter(wxEVT_KEY_DOWN);
+    enter.m_keyCode = WXK_RETURN;
+    enter.m_controlDown = true;
+    grid->DefaultEdit()->HandleKeyDown(enter);
+    TypeIntoEdit(*grid->DefaultEdit(), 'b');
+    EXPECT_TRUE(grid->IsEditing());
+    EXPECT_EQ(grid->DefaultEdit()->GetText(), CString("a\nb"));
+    PressInEdit(*grid->DefaultEdit(), WXK_ESCAPE);
+
+    grid->MoveToCell(3, 21);
+    TypeIntoGrid('a');
+    grid->DefaultEdit()->HandleKeyDown(enter);
+    EXPECT_EQ(grid->DefaultEdit()->GetText(), CString("a"));
+    PressInEdit(*grid->DefaultEdit(), WXK_ESCAPE);
+}
+
+TEST_F(GridEditing, ReadOnlyCellOpensNoEdit)
+{
+    CCellRecord record;
+    grid->ReadCell(4, 22, record);
+    record.SetReadOnly(1);
+    grid->WriteCell(4, 22, record);
+    EXPECT_EQ(grid->BeginEditAt(4, 22, 'a'), 1);
+    EXPECT_FALSE(grid->DefaultEdit()->IsShown());
+}
+
+TEST_F(GridEditing, ClickingACheckBoxTogglesIt)
+{
+    CRect cell;
+    grid->GetCellRect(8, 1, cell);
+    wxWindow& area = *grid->CellArea();
+    for (wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP}) {
+        wxMouseEvent event(type);
+        event.SetEventObject(&area);
+        event.m_x = cell.left + 9;
+        event.m_y = cell.top + 10;
+        area.GetEventHandler()->ProcessEvent(event);
+    }
+    CCellRecord record;
+    grid->ReadCell(8, 1, record);
+    EXPECT_EQ(static_cast<int>(record.GetNumberValue()), 0) << "the box of row 1 was on";
+    EXPECT_FALSE(grid->IsEditing());
+}
+
+TEST_F(GridEditing, DragRestingNearTheLeftEdgeScrollsAndFindsTheCell)
+{
+    grid->EnableDragDrop(1);
+    auto* target = static_cast<CGridDropTarget*>(grid->CellArea()->GetDropTarget());
+    ASSERT_NE(target, nullptr);
+    grid->ScrollToLeftCol(2);
+    EXPECT_EQ(target->OnEnter(300, 100, wxDragCopy), wxDragNone) << "the default owner takes nothing";
+    EXPECT_EQ(target->OnDragOver(300, 100, wxDragCopy), wxDragCopy);
+    EXPECT_EQ(grid->dragColumn, 6);
+    EXPECT_EQ(grid->dragRow, 5);
+    target->OnDragOver(5, 100, wxDragCopy);
+    EXPECT_EQ(grid->FirstVisibleColumn(), 1);
+    target->OnDragOver(5, 5, wxDragCopy);
+    EXPECT_EQ(grid->FirstVisibleColumn(), 0) << "in a corner only the columns scroll";
+    EXPECT_EQ(grid->FirstVisibleRow(), 0);
+    target->OnLeave();
+    grid->EnableDragDrop(0);
+    EXPECT_EQ(grid->CellArea()->GetDropTarget(), nullptr);
 }

@@ -3,6 +3,8 @@
 #include "grid/GridPainter.h"
 #include "grid/ui/CellGrid.h"
 #include "grid/ui/GridCellArea.h"
+#include "grid/ui/GridSizingMarker.h"
+#include "grid/ui/GridTopHeading.h"
 #include "grid/ui/GridVScrollBar.h"
 #include "grid/ui/SheetTabBar.h"
 #include "grid/ui/tests/support/GridDemoSheet.h"
@@ -14,6 +16,30 @@
 
 namespace {
 
+// A plain grid that notes the sizes its owner hears of.
+class SizedGrid : public CCellGrid
+{
+  public:
+    void OnColumnSized(int column, int* width) override
+    {
+        sizedColumn = column;
+        sizedWidth = *width;
+    }
+    int sizedColumn = -1;
+    int sizedWidth = -1;
+};
+
+// Sends a mouse event of the type to a window as if the pointer were at (x, y).
+void Mouse(wxWindow& window, wxEventType type, int x, int y, bool leftHeld)
+{
+    wxMouseEvent event(type);
+    event.SetEventObject(&window);
+    event.m_x = x;
+    event.m_y = y;
+    event.m_leftDown = leftHeld;
+    window.GetEventHandler()->ProcessEvent(event);
+}
+
 class GridWindow : public ::testing::Test
 {
   protected:
@@ -21,7 +47,7 @@ class GridWindow : public ::testing::Test
     {
         WxTestEnvironment::Ensure();
         frame = new wxFrame(nullptr, wxID_ANY, "grid", wxPoint(0, 0), wxSize(800, 500));
-        grid = new CCellGrid();
+        grid = new SizedGrid();
         ASSERT_TRUE(grid->CreateGridWindow(0, wxRect(wxPoint(0, 0), frame->GetClientSize()), frame, 100));
         CGridDemoSheet::Fill(*grid);
         frame->Show();
@@ -61,7 +87,7 @@ class GridWindow : public ::testing::Test
     }
 
     wxFrame* frame = nullptr;
-    CCellGrid* grid = nullptr;
+    SizedGrid* grid = nullptr;
 };
 
 } // namespace
@@ -107,4 +133,64 @@ TEST_F(GridWindow, ScrollBarPagesAndThePictureMovesWithIt)
     EXPECT_TRUE(PictureIsFresh());
     grid->VScrollBar()->Scroll(wxEVT_SCROLL_LINEUP, 0);
     EXPECT_TRUE(PictureIsFresh());
+}
+
+TEST_F(GridWindow, DraggingAColumnEdgeResizesTheColumn)
+{
+    wxWindow& heading = *grid->TopHeading();
+    Mouse(heading, wxEVT_MOTION, 74, 10, false);
+    Mouse(heading, wxEVT_LEFT_DOWN, 74, 10, true);
+    Mouse(heading, wxEVT_MOTION, 120, 10, true);
+    EXPECT_EQ(grid->GetColumnWidth(0), 121);
+    EXPECT_TRUE(grid->SizingMarker()->IsShown()) << "outline sizing shows the marker";
+    Mouse(heading, wxEVT_LEFT_UP, 120, 10, false);
+    EXPECT_FALSE(grid->SizingMarker()->IsShown());
+    EXPECT_EQ(grid->sizedColumn, 0);
+    EXPECT_EQ(grid->sizedWidth, 121);
+    EXPECT_TRUE(PictureIsFresh());
+}
+
+TEST_F(GridWindow, DraggingAColumnEdgeLeftPastItsStartLeavesWidthZero)
+{
+    wxWindow& heading = *grid->TopHeading();
+    Mouse(heading, wxEVT_MOTION, 150, 10, false);
+    Mouse(heading, wxEVT_LEFT_DOWN, 150, 10, true);
+    Mouse(heading, wxEVT_MOTION, 10, 10, true);
+    Mouse(heading, wxEVT_LEFT_UP, 10, 10, false);
+    EXPECT_EQ(grid->GetColumnWidth(1), 0);
+    // The hidden column is pulled open again from its left neighbour's edge.
+    Mouse(heading, wxEVT_MOTION, 75, 10, false);
+    Mouse(heading, wxEVT_LEFT_DOWN, 75, 10, true);
+    Mouse(heading, wxEVT_MOTION, 115, 10, true);
+    Mouse(heading, wxEVT_LEFT_UP, 115, 10, false);
+    EXPECT_EQ(grid->GetColumnWidth(1), 40);
+    EXPECT_EQ(grid->GetColumnWidth(0), 75);
+}
+
+TEST_F(GridWindow, ClickingACellMakesItCurrentAndTheWheelScrolls)
+{
+    wxWindow& area = *grid->CellArea();
+    Mouse(area, wxEVT_LEFT_DOWN, 160, 50, true);
+    Mouse(area, wxEVT_LEFT_UP, 160, 50, false);
+    EXPECT_EQ(grid->CurrentColumn(), 2);
+    EXPECT_EQ(grid->CurrentRow(), 2);
+    wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+    wheel.SetEventObject(&area);
+    wheel.m_wheelRotation = -120;
+    wheel.m_wheelDelta = 120;
+    wheel.m_wheelAxis = wxMOUSE_WHEEL_VERTICAL;
+    area.GetEventHandler()->ProcessEvent(wheel);
+    EXPECT_EQ(grid->FirstVisibleRow(), 3) << "three rows per notch";
+    EXPECT_TRUE(PictureIsFresh());
+}
+
+TEST_F(GridWindow, DraggingTheTabBarEdgeKeepsFortyPixels)
+{
+    wxWindow& bar = *grid->TabBar();
+    const int width = bar.GetSize().x;
+    Mouse(bar, wxEVT_LEFT_DOWN, width - 2, 5, true);
+    Mouse(bar, wxEVT_MOTION, 10, 5, true);
+    Mouse(bar, wxEVT_LEFT_UP, 10, 5, false);
+    EXPECT_EQ(grid->CurrentSheet()->tabBarWidth, 40);
+    EXPECT_EQ(bar.GetSize().x, 40);
 }
