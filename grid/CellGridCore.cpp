@@ -210,6 +210,12 @@ CCellType* CCellGridCore::GetCellTypeAt(int column, int row)
     return GetCellType(record.GetTypeIndex());
 }
 
+std::intptr_t CCellGridCore::SendToCellType(int index, std::intptr_t parameter)
+{
+    auto* type = index >= 0 ? static_cast<CCellType*>(m_cellTypes.GetAt(index)) : nullptr;
+    return type != nullptr ? type->OnMessage(parameter) : 0;
+}
+
 void CCellGridCore::NotifySysColorChange()
 {
     for (int i = 0; i < m_cellTypes.GetCapacity(); ++i) {

@@ -151,6 +151,9 @@ class CCellGridCore
     int RegisterCellType(CCellType* type);
     CCellType* GetCellType(int index) const;
     CCellType* GetCellTypeAt(int column, int row);
+    // Hands the owner's parameter to the cell type of the index; its answer, or 0 for an index
+    // that names no registered type.
+    std::intptr_t SendToCellType(int index, std::intptr_t parameter);
     // Every registered cell type hears that the desktop's colours changed.
     void NotifySysColorChange();
     int RegisterDataSource(CCellDataSource* source);

@@ -12,7 +12,9 @@
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <gtest/gtest.h>
+#include <wx/dialog.h>
 #include <wx/frame.h>
+#include <wx/panel.h>
 
 namespace {
 
@@ -193,4 +195,21 @@ TEST_F(GridWindow, DraggingTheTabBarEdgeKeepsFortyPixels)
     Mouse(bar, wxEVT_LEFT_UP, 10, 5, false);
     EXPECT_EQ(grid->CurrentSheet()->tabBarWidth, 40);
     EXPECT_EQ(bar.GetSize().x, 40);
+}
+
+TEST(GridInDialog, TakesThePlaceAndFontOfAPlaceholder)
+{
+    WxTestEnvironment::Ensure();
+    wxDialog dialog(nullptr, wxID_ANY, "dialog", wxDefaultPosition, wxSize(400, 300));
+    auto* placeholder = new wxPanel(&dialog, 1000, wxPoint(10, 20), wxSize(300, 200));
+    placeholder->SetFont(wxFontInfo(wxSize(0, 14)).FaceName("IPAGothic"));
+    auto* grid = new CCellGrid();
+    ASSERT_TRUE(grid->AttachToDialogItem(&dialog, 1000));
+    EXPECT_FALSE(placeholder->IsShown());
+    EXPECT_EQ(grid->GetRect(), wxRect(10, 20, 300, 200));
+    ASSERT_NE(grid->CurrentSheet()->defaultFont, nullptr);
+    EXPECT_EQ(grid->CurrentSheet()->defaultFont->height, -14);
+    EXPECT_NE(grid->CellArea(), nullptr);
+    CCellGrid other;
+    EXPECT_FALSE(other.AttachToDialogItem(&dialog, 4321)) << "no such control";
 }
