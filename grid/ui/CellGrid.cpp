@@ -35,9 +35,12 @@ CCellGrid::CCellGrid() : m_host(std::make_unique<CGridWindowHost>(*this)), m_pai
 
 CCellGrid::~CCellGrid()
 {
-    // The parts go with the window; the model must not reach them while it is torn down.
+    // The parts go first, while the model they call is still whole; the model must not reach
+    // them while they are torn down.
+    CancelEdit();
     SetHost(nullptr);
     SetEditWindows(nullptr, nullptr);
+    DestroyChildren();
 }
 
 bool CCellGrid::CreateGridWindow(long style, const wxRect& rect, wxWindow* parent, int id)
