@@ -8,6 +8,7 @@
 #include "platform/canvas/Canvas.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -237,7 +238,8 @@ void CGridPainter::PaintSideHeading(Canvas& dc, CSize size)
             const int columnWidth = sheet.ColumnWidth(column);
             CRect rect(x, bottom, x + columnWidth, bottom + rowHeight);
             x += columnWidth;
-            DrawHeadingCell(dc, drawn, column, row, rect, -1);
+            // Heading columns are negative, so no column index can mark one as dragged.
+            DrawHeadingCell(dc, drawn, column, row, rect, INT_MIN);
         }
         right = std::max(right, x);
         bottom += rowHeight;

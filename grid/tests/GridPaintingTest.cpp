@@ -173,6 +173,17 @@ TEST(CellTypeDrawing, HeadingCellHasARaisedFrame)
     EXPECT_EQ(At(heading, 10, 10), GetSysColor(COLOR_BTNFACE)) << "inside";
 }
 
+TEST(GridPainting, SideHeadingCellsAreButtonsNotSelected)
+{
+    PaintedGrid grid(3, 3);
+    Bitmap heading;
+    heading.Create(40, 60, 32);
+    Canvas dc(heading);
+    CGridPainter(grid).PaintSideHeading(dc, CSize(40, 60));
+    EXPECT_EQ(At(heading, 10, 10), GetSysColor(COLOR_BTNFACE)) << "inside the first row's heading";
+    EXPECT_EQ(At(heading, 10, 30), GetSysColor(COLOR_BTNFACE)) << "inside the second row's heading";
+}
+
 TEST(CellTypeDrawing, BitmapTwiceTheCellIsShrunkKeepingItsShape)
 {
     EXPECT_EQ(CCellType::FitBitmap(CSize(142, 32), CSize(71, 16)), CSize(71, 16));
