@@ -61,8 +61,8 @@ std::vector<std::string> ArgumentsOf(int argc, char** argv)
 CZantobyApp::CZantobyApp(SingleInstance* instance)
     : m_instance(instance), m_recentFiles(m_core, kRecentFileCount), m_printMode(ID_FILE_PREVIEW_LIST)
 {
-    m_openTimer.SetOwner(this);
-    Bind(wxEVT_TIMER, &CZantobyApp::OnOpenTimer, this);
+    m_retryTimer.SetOwner(this);
+    Bind(wxEVT_TIMER, &CZantobyApp::OnRetryTimer, this);
 }
 
 CZantobyApp::~CZantobyApp()
@@ -149,7 +149,7 @@ void CZantobyApp::RunStartup()
 
     ShowMainWindow();
     m_starting = false;
-    OpenPendingFiles();
+    DoDeferredWork();
 }
 
 void CZantobyApp::ProcessCommandLine()
@@ -188,7 +188,7 @@ void CZantobyApp::ShowMainWindow()
 int CZantobyApp::OnExit()
 {
     Settings().SetPrintModeSetting(m_printMode);
-    m_openTimer.Stop();
+    m_retryTimer.Stop();
     delete m_handOverSource;
     m_handOverSource = nullptr;
     m_listener.reset();
@@ -201,14 +201,10 @@ int CZantobyApp::OnExit()
 
 void CZantobyApp::OnTerminate()
 {
-    // Ended by the session or a signal: close as the user would, asking about unsaved lists.
-    if (m_mainFrame != nullptr) {
-        m_mainFrame->Close();
-        // Nothing else may wake the loop to delete the closed window and end.
-        wxWakeUpIdle();
-    } else {
-        ExitMainLoop();
-    }
+    // Ended by the session or a signal: close as the user would, asking about unsaved lists,
+    // as soon as the start or long work allows it.
+    m_endRequested = true;
+    DoDeferredWork();
 }
 
 // Opening lists
@@ -252,16 +248,19 @@ void CZantobyApp::ReceiveHandOver()
             m_pendingOpens.push_back(path);
         }
     }
-    if (!m_starting && !m_pendingOpens.empty()) {
-        CallAfter([this] { OpenPendingFiles(); });
+    if (!m_pendingOpens.empty()) {
+        CallAfter([this] { DoDeferredWork(); });
     }
 }
 
-void CZantobyApp::OpenPendingFiles()
+void CZantobyApp::DoDeferredWork()
 {
-    // Long work in progress holds commands off; the files wait until it has ended.
+    if (m_starting) {
+        return;
+    }
+    // Long work in progress holds commands and closing off; the work waits until it has ended.
     if (CMessagePump::IsPumping()) {
-        m_openTimer.StartOnce(200);
+        m_retryTimer.StartOnce(200);
         return;
     }
     while (!m_pendingOpens.empty()) {
@@ -269,11 +268,21 @@ void CZantobyApp::OpenPendingFiles()
         m_pendingOpens.pop_front();
         OpenNow(path);
     }
+    if (m_endRequested) {
+        m_endRequested = false;
+        if (m_mainFrame != nullptr) {
+            m_mainFrame->Close();
+            // Nothing else may wake the loop to delete the closed window and end.
+            wxWakeUpIdle();
+        } else {
+            ExitMainLoop();
+        }
+    }
 }
 
-void CZantobyApp::OnOpenTimer(wxTimerEvent&)
+void CZantobyApp::OnRetryTimer(wxTimerEvent&)
 {
-    OpenPendingFiles();
+    DoDeferredWork();
 }
 
 void CZantobyApp::BringForward()

@@ -115,8 +115,10 @@ class CZantobyApp : public wxApp, public IListHost
     void RunStartup();
     void ProcessCommandLine();
     void ShowMainWindow();
-    void OpenPendingFiles();
-    void OnOpenTimer(wxTimerEvent& event);
+    // Opens the files handed over and carries out a request to end, once the start is over and
+    // no long work is in progress; otherwise it tries again shortly.
+    void DoDeferredWork();
+    void OnRetryTimer(wxTimerEvent& event);
     // Ended by the session or a signal.
     void OnTerminate();
     bool OpenNow(const CString& path);
@@ -133,7 +135,8 @@ class CZantobyApp : public wxApp, public IListHost
 
     bool m_starting = true;
     std::deque<CString> m_pendingOpens;
-    wxTimer m_openTimer;
+    bool m_endRequested = false;
+    wxTimer m_retryTimer;
 
     CString m_lastDocument;
     bool m_showInternalInfo = true;

@@ -141,3 +141,17 @@ TEST_F(HandOverWindowTest, LaterStartsHandTheirFileToTheRunningCopyAndEnd)
     EXPECT_FALSE(fs::exists(root / "run/Zantoby.sock"));
     EXPECT_TRUE(fs::is_empty(root / "tmp")) << "the private temporary folder was left behind";
 }
+
+TEST_F(HandOverWindowTest, EndAskedForDuringTheStartComesWhenTheStartIsOver)
+{
+    const pid_t copy = Start({}, root);
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(root / "run/Zantoby.sock"); }, 20));
+    // Once a later start has been answered, the running copy listens from its event loop,
+    // which its splash keeps turning for three seconds.
+    ASSERT_EQ(WaitForExit(Start({}, root), 20), 0);
+    kill(copy, SIGTERM);
+    EXPECT_EQ(WaitForExit(copy, 20), 0);
+    // The placement written on closing shows that it closed as a user closes it.
+    EXPECT_NE(ScratchFolder::ReadBytes(scratch / "config/zantoby/Zantoby.ini").find("[Print]"),
+              std::string::npos);
+}
