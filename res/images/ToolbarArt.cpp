@@ -327,24 +327,33 @@ void FitWindow(Painter& p)
     p.Polyline({{12, 14}, {15, 14}, {15, 11}}, kInk);
 }
 
-void FitWidth(Painter& p)
+// A photo with an arrow across it, heads at both ends: across its width or its height.
+void FitAcross(Painter& p, bool horizontal)
 {
     p.Photo(CRect(3, 3, 13, 12));
-    p.Line(0, 7, 15, 7, kInk);
-    p.Line(0, 7, 2, 5, kInk);
-    p.Line(0, 7, 2, 9, kInk);
-    p.Line(15, 7, 13, 5, kInk);
-    p.Line(15, 7, 13, 9, kInk);
+    // The arrow is drawn along x; swap gives the vertical one.
+    auto line = [&](int x1, int y1, int x2, int y2) {
+        if (horizontal) {
+            p.Line(x1, y1, x2, y2, kInk);
+        } else {
+            p.Line(y1 + 1, x1, y2 + 1, x2, kInk);
+        }
+    };
+    line(0, 7, 14, 7);
+    line(0, 7, 2, 5);
+    line(0, 7, 2, 9);
+    line(14, 7, 12, 5);
+    line(14, 7, 12, 9);
+}
+
+void FitWidth(Painter& p)
+{
+    FitAcross(p, true);
 }
 
 void FitHeight(Painter& p)
 {
-    p.Photo(CRect(3, 3, 13, 12));
-    p.Line(8, 0, 8, 14, kInk);
-    p.Line(8, 0, 6, 2, kInk);
-    p.Line(8, 0, 10, 2, kInk);
-    p.Line(8, 14, 6, 12, kInk);
-    p.Line(8, 14, 10, 12, kInk);
+    FitAcross(p, false);
 }
 
 void OriginalSize(Painter& p)
