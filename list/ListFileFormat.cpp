@@ -107,7 +107,7 @@ CString StorableForm(const CString& text)
     if (HasLineBreak(text)) {
         return CString();
     }
-    for (const char* quote : {"'", "\"", ""}) {
+    for (const char* quote : {"'", "\""}) {
         CString written = quote + text + quote;
         if (ReadsBack(written, text)) {
             return written;

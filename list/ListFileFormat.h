@@ -67,8 +67,8 @@ class CListFileFormat
     static CString QuoteEscaped(const CString& text);
     // A text that the reader takes as it stands (paths, names of fonts and printers), quoted so
     // that it reads back unchanged: in apostrophes as usual, in double quotes when it holds an
-    // apostrophe before a comma, bare when it ends in a backslash. A text that no form can
-    // carry loses its line breaks and trailing backslashes.
+    // apostrophe before a comma. A text that neither form carries loses its line breaks and
+    // trailing backslashes (a backslash would escape the closing quote).
     static CString QuoteRaw(const CString& text);
     // True when QuoteRaw keeps the text exactly; input that is stored raw is checked with it.
     static bool IsStorableRawText(const CString& text);

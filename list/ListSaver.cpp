@@ -359,13 +359,12 @@ bool CListSaver::MoveLoosePhotos()
             }
             copied = copied && result == CopyResult::Copied;
         }
-        // A photo that could not be copied whole keeps its loose files and stays where it is.
-        if (copied) {
-            for (const Move& move : moves) {
-                DeletePath(move.from);
-            }
-            photo.flatFiles = false;
+        // A photo that could not be copied whole keeps its loose files and stays where it is;
+        // what lies in the subfolders for it is stale or partial, and would mislead a reader.
+        for (const Move& move : moves) {
+            DeletePath(copied ? move.from : move.to);
         }
+        photo.flatFiles = !copied;
     }
     return true;
 }
