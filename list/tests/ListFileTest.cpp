@@ -307,4 +307,29 @@ TEST_F(ListFile, LinesTheReaderSkipsAndRowsWithTooManyPhotos)
     EXPECT_FALSE(host.HasMessage(30217));
 }
 
+TEST_F(ListFile, DamagedSlotsAndPhotoReferencesAreRepairedAndReported)
+{
+    CString path = temp.Path() + "damaged.zbk";
+    const std::string rest = ",'','',false,false,left,10,none,false,none\r\n";
+    WriteBytes(path, "ver=210800\r\n[columns]\r\nc0=text,200,'a'" + rest + "c1=text,1,'b'" + rest +
+                         "c2=text,1,'c'" + rest + "c3=none,2\r\n[products]\r\nr0000='A','B','C'" +
+                         std::string(254, ',') +
+                         "2008/01/02 03:04:05,1,7\r\n[photos]\r\nr0001=10,10,'p'\r\n");
+    ASSERT_TRUE(doc->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(doc->GetColumn(0).slot, 0);
+    EXPECT_EQ(doc->GetColumn(1).slot, 1);
+    EXPECT_EQ(doc->GetColumn(2).slot, 3);
+    std::vector<bool> used(kMaxColumns, false);
+    for (int i = 0; i < kMaxColumns; ++i) {
+        int slot = doc->GetColumn(i).slot;
+        ASSERT_TRUE(slot >= 0 && slot < kMaxColumns && !used[slot]) << "column " << i;
+        used[slot] = true;
+    }
+    EXPECT_EQ(doc->GetRow(0).GetCell(0).text, "A");
+    EXPECT_EQ(doc->GetRow(0).GetCell(1).text, "B");
+    ASSERT_EQ(doc->GetRow(0).photoCount, 1) << "photo 7 has no line and no file";
+    EXPECT_EQ(doc->GetRow(0).photos[0], 1);
+    EXPECT_TRUE(host.HasMessage(30217));
+}
+
 } // namespace
