@@ -22,6 +22,9 @@ function(zantoby_test name)
         set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
             "ASAN_OPTIONS=detect_leaks=0"
             "ZANTOBY_TEST_OUTPUT=${CMAKE_BINARY_DIR}/test-output")
+        # Window tests share one virtual display; one at a time, so that no window covers
+        # another's screenshot or takes its focus.
+        set_property(TEST ${name} PROPERTY RESOURCE_LOCK virtual-display)
     endif()
 endfunction()
 

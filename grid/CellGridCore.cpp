@@ -4,6 +4,7 @@
 #include "grid/GridEditWindow.h"
 #include "platform/Bitmap.h"
 #include "platform/SystemColors.h"
+#include "platform/canvas/Canvas.h"
 
 #include <algorithm>
 
@@ -16,8 +17,11 @@ constexpr int kDataSourceTableStep = 16;
 
 CCellGridCore::CCellGridCore()
 {
-    // The built-in type comes first so that its index is 0.
+    // The built-in types come first, in this order, so that their indexes are fixed.
     RegisterCellType(&m_normalType);
+    RegisterCellType(&m_dropListType);
+    RegisterCellType(&m_checkType);
+    RegisterCellType(&m_arrowType);
     m_sheets.push_back(CreateSheet());
     m_printSettings.sheet = CurrentSheet();
 }
@@ -48,6 +52,16 @@ void CCellGridCore::SetEditWindows(CGridEditWindow* edit, CGridEditWindow* maske
     m_maskedEdit = maskedEdit;
 }
 
+void CCellGridCore::SetStandardFont(const LogFont* font)
+{
+    for (auto& sheet : m_sheets) {
+        if (sheet->defaultFont == nullptr || sheet->defaultFont == m_standardFont) {
+            sheet->defaultFont = font;
+        }
+    }
+    m_standardFont = font;
+}
+
 void CCellGridCore::RaiseSetup()
 {
     OnSetup();
@@ -61,6 +75,7 @@ std::unique_ptr<CGridSheetInfo> CCellGridCore::CreateSheet()
     sheet->memoryDataSource.AttachToGrid(this, 0);
     sheet->editWindow = m_edit;
     sheet->maskedEditWindow = m_maskedEdit;
+    sheet->defaultFont = m_standardFont;
     return sheet;
 }
 
@@ -195,6 +210,21 @@ CCellType* CCellGridCore::GetCellTypeAt(int column, int row)
     return GetCellType(record.GetTypeIndex());
 }
 
+std::intptr_t CCellGridCore::SendToCellType(int index, std::intptr_t parameter)
+{
+    auto* type = index >= 0 ? static_cast<CCellType*>(m_cellTypes.GetAt(index)) : nullptr;
+    return type != nullptr ? type->OnMessage(parameter) : 0;
+}
+
+void CCellGridCore::NotifySysColorChange()
+{
+    for (int i = 0; i < m_cellTypes.GetCapacity(); ++i) {
+        if (auto* type = static_cast<CCellType*>(m_cellTypes.GetAt(i))) {
+            type->OnSysColorChange();
+        }
+    }
+}
+
 int CCellGridCore::RegisterDataSource(CCellDataSource* source)
 {
     if (source == nullptr) {
@@ -251,6 +281,16 @@ int CCellGridCore::DataSourceColumn(int column) const
 {
     const CGridSheetInfo& sheet = Sheet();
     return column >= 0 && column < sheet.colCount ? sheet.columns[column].dataSourceId : column;
+}
+
+int CCellGridCore::FindTextBefore(int column, int row)
+{
+    CCellDataSource* source = DataSourceFor(column);
+    int id = DataSourceColumn(column);
+    if (source == nullptr || source->FindTextBefore(&id, row) != 0) {
+        return -1;
+    }
+    return GridColumnOf(source, id);
 }
 
 int CCellGridCore::GridColumnOf(const CCellDataSource* source, int id) const
@@ -499,6 +539,20 @@ int CCellGridCore::MoveColumn(int from, int to, int before)
 int CCellGridCore::OnGetHintText(int column, int row, int /*section*/, CString& text)
 {
     text.Format("Col:%d Row:%ld", column, static_cast<long>(row));
+    return 1;
+}
+
+int CCellGridCore::OnDrawFocusRect(Canvas* dc, const CRect& rect)
+{
+    if (dc == nullptr || rect.IsRectEmpty()) {
+        return 0;
+    }
+    const int column = CurrentColumn();
+    const int row = CurrentRow();
+    if (int drawn = GetCellTypeAt(column, row)->DrawFocus(*dc, rect, column, row)) {
+        return drawn;
+    }
+    dc->DrawFocusRect(CRect(rect.left, rect.top, rect.right - 1, rect.bottom - 1));
     return 1;
 }
 

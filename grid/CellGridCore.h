@@ -1,9 +1,12 @@
 #pragma once
 
+#include "grid/ArrowCellType.h"
 #include "grid/CellDataSource.h"
 #include "grid/CellRangeList.h"
 #include "grid/CellRecord.h"
 #include "grid/CellType.h"
+#include "grid/CheckCellType.h"
+#include "grid/DropListCellType.h"
 #include "grid/GridFindRequest.h"
 #include "grid/GridHost.h"
 #include "grid/GridPrintSettings.h"
@@ -107,6 +110,8 @@ class CCellGridCore
     int SetLockedColCount(int count);
     int SetLockedRowCount(int count);
     int SetDefaultFont(const LogFont* font);
+    // The font of every sheet that has none of its own, now and when sheets are added.
+    void SetStandardFont(const LogFont* font);
     // Computes the part rectangles for the client size and moves the parts there.
     void LayoutParts();
     // Row height while rows of uniform height are sized by dragging: the pointer's distance from
@@ -134,6 +139,9 @@ class CCellGridCore
     // The corners of the join holding the cell; 1 when it is not joined.
     int GetJoinRange(int column, int row, int& left, int& top, int& right, int& bottom);
     int DataSourceColumn(int column) const;
+    // The grid column of the nearest cell left of column in the row whose text is not empty;
+    // -1 when there is none.
+    int FindTextBefore(int column, int row);
     int InsertRowAt(int row);
     int DeleteRowAt(int row);
     // Moves a column's settings before (or after) column to; no cell data moves.
@@ -143,6 +151,11 @@ class CCellGridCore
     int RegisterCellType(CCellType* type);
     CCellType* GetCellType(int index) const;
     CCellType* GetCellTypeAt(int column, int row);
+    // Hands the owner's parameter to the cell type of the index; its answer, or 0 for an index
+    // that names no registered type.
+    std::intptr_t SendToCellType(int index, std::intptr_t parameter);
+    // Every registered cell type hears that the desktop's colours changed.
+    void NotifySysColorChange();
     int RegisterDataSource(CCellDataSource* source);
     // Index 0 is the current sheet's own memory data source.
     CCellDataSource* DataSourceAt(int index) const;
@@ -353,10 +366,8 @@ class CCellGridCore
     }
     virtual void OnTabSelected(int /*sheet*/) {}
     virtual COLORREF OnGetDefaultBackColor(int section);
-    virtual int OnDrawFocusRect(Canvas* dc, const CRect& rect)
-    {
-        return m_host->DrawDefaultFocusRect(dc, rect);
-    }
+    // Default: the current cell's type may draw the frame, else the standard dotted frame.
+    virtual int OnDrawFocusRect(Canvas* dc, const CRect& rect);
     virtual void OnGridKillFocus(int /*section*/) {}
     virtual int OnCanStartColumnSwap(int /*column*/) { return 1; }
     virtual int OnCanSwapColumns(int /*from*/, int /*to*/) { return 1; }
@@ -420,6 +431,9 @@ class CCellGridCore
     std::vector<std::unique_ptr<CGridSheetInfo>> m_sheets;
     int m_currentSheet = 0;
     CCellType m_normalType;
+    CDropListCellType m_dropListType;
+    CCheckCellType m_checkType;
+    CArrowCellType m_arrowType;
     CGridPtrList m_cellTypes;
     CGridPtrList m_bitmaps;
     std::vector<CCellDataSource*> m_dataSources;
@@ -427,6 +441,7 @@ class CCellGridCore
     CCellRangeList m_rangeList;
     CGridEditWindow* m_edit = nullptr;
     CGridEditWindow* m_maskedEdit = nullptr;
+    const LogFont* m_standardFont = nullptr;
     int m_paintEnabled = 1;
     bool m_inLayout = false;
 

@@ -457,6 +457,12 @@ void CCellGridCore::LayoutParts()
     rects.hScrollBar = CRect(tab, height - hBar, width - vBar, height);
     OnLayoutParts(rects.cellArea, rects.topHeading, rects.sideHeading, rects.corner, rects.vScrollBar,
                   rects.hScrollBar, rects.tabBar);
+    // A client smaller than the headings and bars would give parts negative sizes.
+    for (CRect* rect : {&rects.cellArea, &rects.topHeading, &rects.sideHeading, &rects.corner,
+                        &rects.vScrollBar, &rects.hScrollBar, &rects.tabBar}) {
+        rect->right = std::max(rect->right, rect->left);
+        rect->bottom = std::max(rect->bottom, rect->top);
+    }
     sheet.areaWidth = std::max(rects.cellArea.Width(), 0);
     sheet.areaHeight = std::max(rects.cellArea.Height(), 0);
     sheet.parts = rects;

@@ -3,6 +3,7 @@
 #include "platform/Cp932.h"
 #include "platform/Mbcs.h"
 
+#include <algorithm>
 #include <cstring>
 
 void CEditMask::SetMask(const CString& mask)
@@ -112,6 +113,64 @@ CString CEditMask::Reformat(const CString& text) const
                 break;
             }
         }
+    }
+    return result;
+}
+
+namespace {
+
+// Byte offset of a character index in CP932 text (the end when past it).
+size_t ByteOffset(std::string_view text, int characters)
+{
+    size_t offset = 0;
+    for (int i = 0; i < characters && offset < text.size(); ++i) {
+        offset += Cp932::CharLength(text, offset);
+    }
+    return offset;
+}
+
+int CharacterCount(std::string_view text)
+{
+    int count = 0;
+    for (size_t offset = 0; offset < text.size(); offset += Cp932::CharLength(text, offset)) {
+        ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+CString CEditMask::Paste(const CString& text, int start, int end, const CString& pasted, int* caret) const
+{
+    const std::string_view view = text.view();
+    const size_t from = ByteOffset(view, std::max(std::min(start, end), 0));
+    const size_t to = ByteOffset(view, std::max(start, end));
+    const CString before = CString(view.substr(0, from)) + pasted;
+    const CString after(view.substr(to));
+    if (!m_active) {
+        if (caret != nullptr) {
+            *caret = CharacterCount(before.view());
+        }
+        return before + after;
+    }
+    // What stood before the paste keeps its fixed characters; they are taken out again so that
+    // re-formatting does not count them as typed ones.
+    CString typed;
+    const CString whole = before + after;
+    const std::string_view source = whole.view();
+    int position = 0;
+    for (size_t offset = 0; offset < source.size(); ++position) {
+        const size_t length = Cp932::CharLength(source, offset);
+        const bool fixedHere = IsFixedPosition(position) && offset < from &&
+                               source.substr(offset, length) == m_positions[position].character.view();
+        if (!fixedHere) {
+            typed += CString(source.substr(offset, length));
+        }
+        offset += length;
+    }
+    const CString result = Reformat(typed);
+    if (caret != nullptr) {
+        *caret = std::min(CharacterCount(Reformat(before).view()), CharacterCount(result.view()));
     }
     return result;
 }

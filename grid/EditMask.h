@@ -30,6 +30,12 @@ class CEditMask
     // fixed positions, their characters come back in typedFirst, to be typed before it.
     bool FilterChar(int caret, unsigned int code, CString& typedFirst) const;
 
+    // How many characters the edit may hold: one per position; the escapes take none.
+    int TextLimit() const { return GetPositionCount(); }
+    // The text after pasting over the characters [start, end) of text, forced into the pattern,
+    // so that pasting cannot go round the mask; caret is set after the pasted part.
+    CString Paste(const CString& text, int start, int end, const CString& pasted, int* caret) const;
+
     // The text forced into the pattern: fixed positions take their characters, each input
     // position the next character of the text that it accepts.
     CString Reformat(const CString& text) const;

@@ -5,6 +5,7 @@
 class Canvas;
 struct LogFont;
 class CCellRangeList;
+class CGridDropListWindow;
 class TextMeasurer;
 struct CGridPartRects;
 
@@ -33,8 +34,12 @@ class CGridHost
     // Measures text in a font (null: the system font).
     virtual const TextMeasurer& GetMeasurer(const LogFont* font);
     virtual void EnableTips(int /*flag*/) {}
-    // The standard focus frame of the current cell; non-zero when drawn.
-    virtual int DrawDefaultFocusRect(Canvas* /*dc*/, const CRect& /*rect*/) { return 0; }
+
+    // The pop-down list of drop-list cells; null when there is none.
+    virtual CGridDropListWindow* GetDropList() { return nullptr; }
+    // Whether the pointer stands on the selection's edge in the cell area (a press there keeps
+    // the selection).
+    virtual bool IsPointerOnBlockEdge() const { return false; }
 
     // The owner's floating window, in screen coordinates; false when there is none.
     virtual bool GetFloatingWindowRect(CRect& /*screenRect*/) const { return false; }

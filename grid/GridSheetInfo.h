@@ -61,7 +61,7 @@ class CGridSheetInfo
     // Headings: heading row -1 is topHeadingHeights[0], -2 the next, and so on upwards; side
     // heading column -1 is sideHeadingWidths[0], -2 the next, leftwards
     std::vector<int> topHeadingHeights{20};
-    std::vector<int> sideHeadingWidths{25};
+    std::vector<int> sideHeadingWidths{40};
     CCellRecord columnTemplate;
     CCellRecord headingDefault;
     int topHeadingHeight = 20;
@@ -86,9 +86,16 @@ class CGridSheetInfo
     int tips = 0;
     int vScrollHint = 0;
     int hScrollHint = 0;
+    // Sizing by dragging heading edges: 0 none, 1 with an outline marker, else live.
     int headingResize = 1;
+    // Column headings may be dragged to move their columns.
+    int columnDragging = 0;
+    // A double click on a column edge fits the column to its cells.
+    int fitOnDoubleClick = 1;
     int joinsEnabled = 1;
     int textOverflow = 1;
+    // Thumb modes of the scroll bars: 1 scrolls while the thumb is dragged; the vertical bar's 2
+    // keeps the thumb in the middle of three positions.
     int vLiveScroll = 0;
     int hLiveScroll = 0;
     int autoScrollPower = 0;

@@ -88,3 +88,33 @@ TEST(EditMaskFilter, SpacesAtNineAndLettersAtZero)
     EXPECT_FALSE(mask.FilterChar(0, 'a', typed));
     EXPECT_TRUE(mask.FilterChar(1, ' ', typed));
 }
+
+TEST(EditMaskPaste, PastedTextIsForcedIntoThePattern)
+{
+    CEditMask mask;
+    mask.SetMask("00-00");
+    int caret = -1;
+    EXPECT_EQ(mask.Paste("", 0, 0, "12a34", &caret), CString("12-34"));
+    EXPECT_EQ(caret, 5);
+    // Over a selection, the rest of the text follows the pasted part.
+    EXPECT_EQ(mask.Paste("12-34", 0, 2, "9x8", &caret), CString("98-34"));
+    EXPECT_EQ(caret, 2);
+    EXPECT_EQ(mask.Paste("12-", 3, 3, "x5y6z7", &caret), CString("12-56"));
+}
+
+TEST(EditMaskPaste, WithoutAMaskTheTextIsPastedAsItIs)
+{
+    CEditMask mask;
+    int caret = 0;
+    EXPECT_EQ(mask.Paste("abc", 1, 2, "表Z", &caret), CString("a表Zc"));
+    EXPECT_EQ(caret, 3);
+}
+
+TEST(EditMaskLimit, EscapesTakeNoRoom)
+{
+    CEditMask mask;
+    mask.SetMask("\\(000\\)-0");
+    EXPECT_EQ(mask.TextLimit(), 7);
+    mask.SetMask("(000)");
+    EXPECT_EQ(mask.TextLimit(), 5);
+}

@@ -280,9 +280,18 @@ TEST(GridRegistries, IndexesAndFallbacks)
     EXPECT_EQ(other.GetGrid(), &grid);
     EXPECT_EQ(grid.DataSourceAt(0), &grid.CurrentSheet()->memoryDataSource);
     EXPECT_EQ(grid.DataSourceAt(17), nullptr);
-    CCellType custom;
-    EXPECT_EQ(grid.RegisterCellType(&custom), 1);
-    EXPECT_EQ(grid.GetCellType(1), &custom);
+    // The drop list, check box and arrow types take 1 to 3; the owner's come after them.
+    EXPECT_EQ(grid.GetCellType(CellTypeIndex::CheckBox)->GetName(), CString("CheckBox"));
+    EXPECT_EQ(grid.GetCellType(CellTypeIndex::DropList)->GetName(), CString("DropList"));
+    EXPECT_EQ(grid.GetCellType(CellTypeIndex::Arrow)->GetName(), CString("Side Arrows"));
+    struct Answering : CCellType
+    {
+        std::intptr_t OnMessage(std::intptr_t parameter) override { return parameter * 2; }
+    } custom;
+    EXPECT_EQ(grid.RegisterCellType(&custom), 4);
+    EXPECT_EQ(grid.GetCellType(4), &custom);
+    EXPECT_EQ(grid.SendToCellType(4, 21), 42);
+    EXPECT_EQ(grid.SendToCellType(9, 21), 0) << "no type there";
     EXPECT_EQ(grid.GetCellType(9), grid.GetCellType(0));
     EXPECT_EQ(grid.GetCellType(-1), grid.GetCellType(0));
     const int index = grid.RegisterBitmap(new Bitmap);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/Arrays.h"
+#include "platform/Geometry.h"
+
+struct LogFont;
+class CDropListCellType;
+
+// The pop-down list of a drop-list cell as the cell type drives it; the window layer's list box
+// implements it and reports back through the type's Choose and ListClosed.
+class CGridDropListWindow
+{
+  public:
+    virtual ~CGridDropListWindow() = default;
+
+    // Shows the choices over rect (cell area coordinates) and gives the list the focus; false
+    // when the list cannot be shown.
+    virtual bool OpenList(CDropListCellType& type, const CRect& rect, const LogFont* font,
+                          const CStringArray& choices) = 0;
+    // Closes the list without a choice.
+    virtual void CloseList() = 0;
+    virtual bool IsListOpen() const = 0;
+};

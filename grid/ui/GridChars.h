@@ -1,0 +1,13 @@
+#pragma once
+
+#include <wx/chartype.h>
+
+// The grid's character codes (a byte, or lead << 8 | trail for a double-byte character) as wx
+// characters and back.
+class CGridChars
+{
+  public:
+    // 0 when the code has no counterpart.
+    static wxChar ToWx(unsigned int code);
+    static unsigned int FromWx(wxChar character);
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "grid/ui/GridScrollBar.h"
+
+// The grid's horizontal scroll bar: its range follows the column count and the area's width, and
+// it shows a hint of the column while its thumb is dragged.
+class CGridHScrollBar : public CGridScrollBar
+{
+  public:
+    explicit CGridHScrollBar(CCellGrid& grid);
+
+  protected:
+    CGridScrollRange::Bar ComputeBar() const override;
+    void ScrollBy(int kind) override;
+    void Track(int position) override;
+    void Release(int position) override;
+};

@@ -1,0 +1,72 @@
+#include "grid/ui/GridScrollBar.h"
+
+#include "grid/ui/CellGrid.h"
+#include "grid/ui/GridCellArea.h"
+
+CGridScrollBar::CGridScrollBar(CCellGrid& grid, int id, long style, int section)
+    : m_grid(grid), m_section(section)
+{
+    Create(&grid, id, wxDefaultPosition, wxDefaultSize, style);
+    for (const wxEventTypeTag<wxScrollEvent>& type :
+         {wxEVT_SCROLL_LINEUP, wxEVT_SCROLL_LINEDOWN, wxEVT_SCROLL_PAGEUP, wxEVT_SCROLL_PAGEDOWN,
+          wxEVT_SCROLL_TOP, wxEVT_SCROLL_BOTTOM, wxEVT_SCROLL_THUMBTRACK, wxEVT_SCROLL_THUMBRELEASE}) {
+        Bind(type, &CGridScrollBar::OnScroll, this);
+    }
+    Bind(wxEVT_RIGHT_DOWN, &CGridScrollBar::OnRightDown, this);
+}
+
+void CGridScrollBar::UpdateRange()
+{
+    const CGridScrollRange::Bar bar = ComputeBar();
+    if (bar.range == m_range && bar.thumb == m_thumb && bar.position == m_position) {
+        return;
+    }
+    m_range = bar.range;
+    m_thumb = bar.thumb;
+    m_position = bar.position;
+    SetScrollbar(bar.position, bar.thumb, bar.range, bar.thumb, true);
+}
+
+void CGridScrollBar::OnScroll(wxScrollEvent& event)
+{
+    Scroll(event.GetEventType(), event.GetPosition());
+}
+
+void CGridScrollBar::Scroll(wxEventType type, int position)
+{
+    m_grid.CellArea()->SetFocus();
+    m_grid.SetSelectionTrigger(SelectionTrigger::ScrollBar);
+    if (type == wxEVT_SCROLL_LINEUP) {
+        ScrollBy(MoveKind::Back);
+    } else if (type == wxEVT_SCROLL_LINEDOWN) {
+        ScrollBy(MoveKind::Forward);
+    } else if (type == wxEVT_SCROLL_PAGEUP) {
+        ScrollBy(MoveKind::PageBack);
+    } else if (type == wxEVT_SCROLL_PAGEDOWN) {
+        ScrollBy(MoveKind::PageForward);
+    } else if (type == wxEVT_SCROLL_TOP) {
+        ScrollBy(MoveKind::First);
+    } else if (type == wxEVT_SCROLL_BOTTOM) {
+        ScrollBy(MoveKind::Last);
+    } else if (type == wxEVT_SCROLL_THUMBTRACK) {
+        Track(position);
+    } else if (type == wxEVT_SCROLL_THUMBRELEASE) {
+        Release(position);
+    }
+    m_grid.SetSelectionTrigger(SelectionTrigger::Keyboard);
+    // The toolkit moved the thumb itself; put it where the grid now stands, except while it is
+    // being dragged.
+    if (type != wxEVT_SCROLL_THUMBTRACK) {
+        m_position = -1;
+        UpdateRange();
+    }
+}
+
+void CGridScrollBar::OnRightDown(wxMouseEvent& event)
+{
+    if (m_grid.CurrentSheet()->popupMenuEnabled) {
+        const wxPoint screen = ClientToScreen(event.GetPosition());
+        m_grid.ShowPopupMenu(0, 0, CPoint(screen.x, screen.y), m_section);
+    }
+    event.Skip();
+}
