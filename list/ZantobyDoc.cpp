@@ -345,6 +345,85 @@ void CZantobyDoc::OnRedo()
     }
 }
 
+bool CZantobyDoc::OnNewDocument()
+{
+    return CListLifecycle(*this).OnNewDocument();
+}
+
+bool CZantobyDoc::OnOpenDocument(const CString& path)
+{
+    return CListLifecycle(*this).OnOpenDocument(path);
+}
+
+bool CZantobyDoc::DoSave(const CString& path)
+{
+    return CListSaver(*this).DoSave(path);
+}
+
+bool CZantobyDoc::OnSaveDocument(const CString& path)
+{
+    return CListSaver(*this).OnSaveDocument(path);
+}
+
+void CZantobyDoc::OnCloseDocument()
+{
+    CListLifecycle(*this).OnCloseDocument();
+}
+
+void CZantobyDoc::SetPathName(const CString& path, bool addToRecentFiles)
+{
+    CListLifecycle(*this).SetPathName(path, addToRecentFiles);
+}
+
+bool CZantobyDoc::ReadListFile(const CString& path, int flags)
+{
+    return CListFileReader(*this).Read(path, flags);
+}
+
+bool CZantobyDoc::WriteListFile(const CString& path, bool keepViews)
+{
+    return CListSaver(*this).WriteListFile(path, keepViews);
+}
+
+bool CZantobyDoc::CreateWorkFolders(const CString& templateSpec)
+{
+    return CListLifecycle(*this).CreateWorkFolders(templateSpec);
+}
+
+bool CZantobyDoc::DeleteWorkFolders()
+{
+    return CListLifecycle(*this).DeleteWorkFolders();
+}
+
+bool CZantobyDoc::RunAutoOrganiser()
+{
+    return CListLifecycle(*this).RunAutoOrganiser();
+}
+
+bool CZantobyDoc::OpenPhotoEditor(int photo)
+{
+    return CListLifecycle(*this).OpenPhotoEditor(photo);
+}
+
+void CZantobyDoc::OnPhotoEdited(int photo)
+{
+    CListLifecycle(*this).OnPhotoEdited(photo);
+}
+
+void CZantobyDoc::OnPhotoEditorClosed(int photo)
+{
+    CListLifecycle(*this).OnPhotoEditorClosed(photo);
+}
+
+int CZantobyDoc::RunBackup()
+{
+    int result = m_host.RunBackupDialog(*this);
+    if (result == IDOK) {
+        savedChanges = false;
+    }
+    return result;
+}
+
 void CZantobyDoc::ClearDisplay()
 {
     std::fill(displayOrder.begin(), displayOrder.end(), kNewRowLine);
@@ -440,83 +519,4 @@ void CZantobyDoc::ResetExtractConditions()
         extractConditions = std::make_unique<ExtractConditions>();
     }
     extractConditions->Reset();
-}
-
-bool CZantobyDoc::OnNewDocument()
-{
-    return CListLifecycle(*this).OnNewDocument();
-}
-
-bool CZantobyDoc::OnOpenDocument(const CString& path)
-{
-    return CListLifecycle(*this).OnOpenDocument(path);
-}
-
-bool CZantobyDoc::DoSave(const CString& path)
-{
-    return CListSaver(*this).DoSave(path);
-}
-
-bool CZantobyDoc::OnSaveDocument(const CString& path)
-{
-    return CListSaver(*this).OnSaveDocument(path);
-}
-
-void CZantobyDoc::OnCloseDocument()
-{
-    CListLifecycle(*this).OnCloseDocument();
-}
-
-void CZantobyDoc::SetPathName(const CString& path, bool addToRecentFiles)
-{
-    CListLifecycle(*this).SetPathName(path, addToRecentFiles);
-}
-
-bool CZantobyDoc::ReadListFile(const CString& path, int flags)
-{
-    return CListFileReader(*this).Read(path, flags);
-}
-
-bool CZantobyDoc::WriteListFile(const CString& path, bool keepViews)
-{
-    return CListSaver(*this).WriteListFile(path, keepViews);
-}
-
-bool CZantobyDoc::CreateWorkFolders(const CString& templateSpec)
-{
-    return CListLifecycle(*this).CreateWorkFolders(templateSpec);
-}
-
-bool CZantobyDoc::DeleteWorkFolders()
-{
-    return CListLifecycle(*this).DeleteWorkFolders();
-}
-
-bool CZantobyDoc::RunAutoOrganiser()
-{
-    return CListLifecycle(*this).RunAutoOrganiser();
-}
-
-bool CZantobyDoc::OpenPhotoEditor(int photo)
-{
-    return CListLifecycle(*this).OpenPhotoEditor(photo);
-}
-
-void CZantobyDoc::OnPhotoEdited(int photo)
-{
-    CListLifecycle(*this).OnPhotoEdited(photo);
-}
-
-void CZantobyDoc::OnPhotoEditorClosed(int photo)
-{
-    CListLifecycle(*this).OnPhotoEditorClosed(photo);
-}
-
-int CZantobyDoc::RunBackup()
-{
-    int result = m_host.RunBackupDialog(*this);
-    if (result == IDOK) {
-        savedChanges = false;
-    }
-    return result;
 }

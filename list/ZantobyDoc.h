@@ -103,15 +103,6 @@ class CZantobyDoc
     // Switches undo on again (after the automatic organiser) with an empty history.
     void SwitchUndoOn() { m_undo.SwitchOn(); }
 
-    // Display order
-    bool ShowAllRows();
-    void HideAllRows();
-    bool ExtractRows(bool appendNewRowLine);
-    bool ExtractByGlobalKeywords();
-    bool SortDisplayRows();
-    // Creates the extract conditions on first use and clears them.
-    void ResetExtractConditions();
-
     // Files and the life of the list. A list is new (untitled, working in the temporary folder
     // until its first save), made from a template ("template:" and a spec) or by the automatic
     // organiser ("autophoto:"), or opened from its file; each returns false when the user
@@ -139,6 +130,15 @@ class CZantobyDoc
     void OnPhotoEditorClosed(int photo);
     // The backup dialog; a completed backup clears savedChanges. Returns its modal result.
     int RunBackup();
+
+    // Display order
+    bool ShowAllRows();
+    void HideAllRows();
+    bool ExtractRows(bool appendNewRowLine);
+    bool ExtractByGlobalKeywords();
+    bool SortDisplayRows();
+    // Creates the extract conditions on first use and clears them.
+    void ResetExtractConditions();
 
     // The list's own data. Names follow the list file and the records they describe.
     CString workPath;    // working file of an untitled list; empty when the list has a file

@@ -4,11 +4,11 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "support/FakeListHost.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,11 +18,6 @@ namespace {
 bool Exists(const CString& path)
 {
     return FileSystem::Exists(path);
-}
-
-void Touch(const CString& path)
-{
-    std::ofstream(FileSystem::ToNative(path)) << "x";
 }
 
 class ListLifecycle : public ::testing::Test
@@ -79,7 +74,7 @@ TEST_F(ListLifecycle, UntitledListsTakeTheLowestFreeNumber)
 TEST_F(ListLifecycle, LeftoverWorkingFolderIsMadeAnew)
 {
     FileSystem::CreateFolder(work.Path() + "ZantobyPhoto-1");
-    Touch(work.Path() + "ZantobyPhoto-1/0000.jpg");
+    WriteFileBytes(work.Path() + "ZantobyPhoto-1/0000.jpg", "x");
     auto doc = NewDoc();
     ASSERT_TRUE(doc->OnNewDocument());
     EXPECT_FALSE(Exists(work.Path() + "ZantobyPhoto-1/0000.jpg"));
@@ -91,8 +86,8 @@ TEST_F(ListLifecycle, TemplateGivesSettingsWithoutClaimingTheTemplate)
     CString path = WriteList("雛形.zbk", "雛形の題");
     chmod(FileSystem::ToNative(path).c_str(), 0444);
     FileSystem::CreateFolder(folder + "/WebBase");
-    Touch(folder + "/WebBase/list.htm");
-    Touch(folder + "/WebBase/page.htm");
+    WriteFileBytes(folder + "/WebBase/list.htm", "x");
+    WriteFileBytes(folder + "/WebBase/page.htm", "x");
 
     auto first = NewDoc();
     ASSERT_TRUE(first->OnOpenDocument("template:" + path + "," + folder + "/WebBase/list.htm"));
@@ -156,7 +151,7 @@ TEST_F(ListLifecycle, CloseRemovesTheLockItTookWhereverTheProgramStands)
     bool opened = doc->OnOpenDocument("相対.zbk");
     ASSERT_EQ(chdir(work.Path().GetString()), 0);
     EXPECT_TRUE(opened);
-    Touch(work.Path() + "相対.zbk$");
+    WriteFileBytes(work.Path() + "相対.zbk$", "x");
     doc->OnCloseDocument();
     EXPECT_FALSE(Exists(path + "$"));
     EXPECT_TRUE(Exists(work.Path() + "相対.zbk$")) << "another folder's file of the same name stays";
@@ -177,7 +172,7 @@ TEST_F(ListLifecycle, ReadOnlyFileOpensReadOnlyWithoutALock)
 TEST_F(ListLifecycle, CloseNeverDeletesAWebFolderOutsideTheWorkingFolder)
 {
     TempFolder foreign;
-    Touch(foreign.Path() + "index.htm");
+    WriteFileBytes(foreign.Path() + "index.htm", "x");
     for (CString web : {CString(), CString("relative"), foreign.Path()}) {
         auto doc = NewDoc();
         ASSERT_TRUE(doc->OnNewDocument());

@@ -4,14 +4,13 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "support/FakeListHost.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace {
 
@@ -22,15 +21,7 @@ bool Exists(const CString& path)
 
 void Touch(const CString& path, const char* contents = "jpeg")
 {
-    std::ofstream(FileSystem::ToNative(path), std::ios::binary) << contents;
-}
-
-std::string ReadBytes(const CString& path)
-{
-    std::ifstream in(FileSystem::ToNative(path), std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
+    WriteFileBytes(path, contents);
 }
 
 class ListSave : public ::testing::Test
@@ -114,7 +105,7 @@ TEST_F(ListSave, UntitledListGetsItsFileAndCompanionFolders)
     EXPECT_FALSE(doc->GetPhoto(0).flatFiles);
     EXPECT_FALSE(Exists(work.Path() + "ZantobyPhoto-1"));
     EXPECT_FALSE(Exists(webWork));
-    EXPECT_NE(ReadBytes(folder + "/A.zbk").find("folder='Photo-A'"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(folder + "/A.zbk").find("folder='Photo-A'"), std::string::npos);
     EXPECT_TRUE(Exists(folder + "/A.zbk$")) << "the saved list is claimed";
     EXPECT_FALSE(doc->IsModified());
     doc->OnCloseDocument();
@@ -168,7 +159,7 @@ TEST_F(ListSave, BlankRowsGoAndOneNewRowLineStays)
     ASSERT_EQ(doc->displayCount, 2);
     EXPECT_EQ(doc->displayOrder[0], kept);
     EXPECT_EQ(doc->displayOrder[1], kNewRowLine);
-    std::string text = ReadBytes(folder + "/A.zbk");
+    std::string text = ReadFileBytes(folder + "/A.zbk");
     EXPECT_EQ(text.find("\r\nr0000="), std::string::npos);
     EXPECT_NE(text.find("\r\nr0001="), std::string::npos);
 
