@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdlib>
 #include <exception>
 
@@ -42,7 +43,7 @@ template <size_t N> int MatchKey(const CString& key, const char* const (&pattern
 // The number that follows a key's first characters ("c12" with skip 1 gives 12).
 int KeyNumber(const CString& key, int skip)
 {
-    return std::atoi(key.GetString() + std::min(skip, key.GetLength()));
+    return CTextHelper(key.Mid(std::min(skip, key.GetLength()))).ToInt();
 }
 
 CNumber ParseNumber(const CString& text)
@@ -478,7 +479,8 @@ void CListFileReader::ReadEditor(const CString& key)
         break;
     case 6:
         for (int i = 0; i < std::min(static_cast<int>(m_fields.GetSize()), kMaxColumns); ++i) {
-            m_doc.sortKeys[i].column = std::abs(Int(i));
+            int column = Int(i);
+            m_doc.sortKeys[i].column = column == INT_MIN ? INT_MAX : std::abs(column);
             m_doc.sortKeys[i].descending = Field(i).Left(1) == "-";
         }
         break;

@@ -94,7 +94,11 @@ void CListFileWriter::WriteHead(const CString& path)
     Line(kRule);
     line.Format("; Zantoby Version %s", host.GetVersionString().GetString());
     Line(line);
-    Line("; " + path);
+    // A line break in the path would start a line that readers take for a key.
+    CString comment = "; " + path;
+    comment.Replace('\r', ' ');
+    comment.Replace('\n', ' ');
+    Line(comment);
     Line("; Zantoby Web Site : https://zantoby.example/");
     Line();
 }
