@@ -2,6 +2,7 @@
 
 #include "foundation/StringArrayEx.h"
 #include "foundation/TextHelper.h"
+#include "platform/Cp932.h"
 
 #include <cstdio>
 
@@ -94,6 +95,19 @@ bool ReadsBack(const CString& written, const CString& text)
     }
     fields.SplitEscaped(written + ",", ',');
     return fields.GetSize() == 2 && fields[0] == text && fields[1].IsEmpty();
+}
+
+// Most texts hold nothing that EscapeBackslash changes, and are taken as they are. A backslash
+// byte inside a double-byte character is no backslash.
+bool NeedsEscape(std::string_view text)
+{
+    for (size_t i = 0; i < text.size(); i += Cp932::CharLength(text, i)) {
+        char ch = text[i];
+        if (ch == '\\' || ch == '\'' || ch == ',' || ch == '\t' || ch == '\r' || ch == '\n') {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool HasLineBreak(const CString& text)
@@ -220,7 +234,20 @@ void CListFileFormat::ParseColourField(std::string_view field, COLORREF& text, C
 
 CString CListFileFormat::QuoteEscaped(const CString& text)
 {
-    return "'" + CTextHelper::GetEscapedText(text) + "'";
+    std::string quoted;
+    AppendQuoteEscaped(quoted, text);
+    return CString(std::move(quoted));
+}
+
+void CListFileFormat::AppendQuoteEscaped(std::string& out, const CString& text)
+{
+    out += '\'';
+    if (NeedsEscape(text.view())) {
+        out += CTextHelper::GetEscapedText(text).str();
+    } else {
+        out += text.str();
+    }
+    out += '\'';
 }
 
 CString CListFileFormat::QuoteRaw(const CString& text)

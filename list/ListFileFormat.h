@@ -4,6 +4,7 @@
 #include "platform/CString.h"
 #include "platform/Geometry.h"
 
+#include <string>
 #include <string_view>
 
 // The vocabulary that the list file's reader and writer share: the versions at which its layout
@@ -63,8 +64,9 @@ class CListFileFormat
     static CString FormatColourField(COLORREF text, COLORREF back);
     static void ParseColourField(std::string_view field, COLORREF& text, COLORREF& back);
 
-    // A text escaped and quoted: "'%s'".
+    // A text escaped and quoted: "'%s'"; Append adds it to out.
     static CString QuoteEscaped(const CString& text);
+    static void AppendQuoteEscaped(std::string& out, const CString& text);
     // A text that the reader takes as it stands (paths, names of fonts and printers), quoted so
     // that it reads back unchanged: in apostrophes as usual, in double quotes when it holds an
     // apostrophe before a comma. A text that neither form carries loses its line breaks and

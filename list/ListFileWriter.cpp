@@ -354,7 +354,7 @@ void CListFileWriter::AppendRow(int row)
         }
         const CellRecord& cell = record.GetCell(slot);
         if (column.type == kTypeText || column.type == kTypeMark) {
-            m_out += FileFormat::QuoteEscaped(cell.text).str();
+            FileFormat::AppendQuoteEscaped(m_out, cell.text);
             continue;
         }
         CString text = CCellCodec::Format(column, cell, kOutputFile);
