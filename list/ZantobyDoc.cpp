@@ -43,7 +43,7 @@ const ColumnRecord& EmptyColumn()
 
 CZantobyDoc::CZantobyDoc(IListHost& host)
     : displayOrder(kMaxDisplayRows, kNewRowLine), m_host(host), m_rows(kMaxRows), m_photos(kMaxPhotos),
-      m_undo(*this)
+      m_undo(*this), m_listPhotos(*this)
 {
     try {
         tempFolder = GetTempFolder();

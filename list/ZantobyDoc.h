@@ -5,6 +5,7 @@
 #include "list/InputCheckSwitches.h"
 #include "list/ListHintArg.h"
 #include "list/ListLimits.h"
+#include "list/ListPhotos.h"
 #include "list/ListUndo.h"
 #include "list/PhotoRecord.h"
 #include "list/PhotoSizeSettings.h"
@@ -140,6 +141,24 @@ class CZantobyDoc
     // Creates the extract conditions on first use and clears them.
     void ResetExtractConditions();
 
+    // Photos: slots, rows' photos, the four files of a photo, rendering and thumbnails.
+    int AllocPhotoRecord() { return m_listPhotos.AllocPhotoRecord(); }
+    bool AddPhotoToRow(int displayRow, int position, int photo, int undoKind)
+    {
+        return m_listPhotos.AddPhotoToRow(displayRow, position, photo, undoKind);
+    }
+    int ImportPhotoImage(const CString& source, int slot, const CString& drawing, int rotation)
+    {
+        return m_listPhotos.ImportPhotoImage(source, slot, drawing, rotation);
+    }
+    bool RotatePhotoRight(int photo) { return ImportPhotoImage(CString(), photo, CString(), -1) >= 0; }
+    bool RotatePhotoLeft(int photo) { return ImportPhotoImage(CString(), photo, CString(), 1) >= 0; }
+    CString GetOriginalPhotoPath(int slot) const { return m_listPhotos.GetOriginalPhotoPath(slot); }
+    CString GetMiddlePhotoPath(int slot) const { return m_listPhotos.GetMiddlePhotoPath(slot); }
+    CString GetThumbnailPath(int slot) const { return m_listPhotos.GetThumbnailPath(slot); }
+    CString GetDrawingPath(int slot) const { return m_listPhotos.GetDrawingPath(slot); }
+    CBitmapEx* GetThumbnailBitmap(int slot) { return m_listPhotos.GetThumbnailBitmap(slot); }
+
     // The list's own data. Names follow the list file and the records they describe.
     CString workPath;    // working file of an untitled list; empty when the list has a file
     int fileVersion = 0; // version number read from the list file
@@ -194,4 +213,5 @@ class CZantobyDoc
     std::array<const ColumnRecord*, kMaxColumns> m_columnOfSlot;
     std::array<int, kMaxColumns> m_displayIndexOfSlot;
     CListUndo m_undo;
+    CListPhotos m_listPhotos;
 };
