@@ -906,19 +906,16 @@ void CListFileReader::ReadRow(int row)
     record.inUse = true;
 }
 
-CString CListFileReader::PhotoPath(int slot, bool flat) const
+CString CListFileReader::Original(int slot, bool flat) const
 {
-    CString path;
-    path.Format(flat ? "%s/%s/%04d.jpg" : "%s/%s/org/%04d.jpg", m_doc.listFolder.GetString(),
-                m_doc.photoFolderName.GetString(), slot);
-    return path;
+    return m_doc.GetPhotoFilePath(slot, CListPhotos::kOriginal, flat);
 }
 
 void CListFileReader::MeasurePhoto(int slot)
 {
     PhotoRecord& photo = m_doc.GetPhoto(slot);
     CBitmapEx bitmap;
-    if (bitmap.LoadJpeg(PhotoPath(slot, photo.flatFiles))) {
+    if (bitmap.LoadJpeg(m_doc.GetOriginalPhotoPath(slot))) {
         photo.width = bitmap.Width();
         photo.height = bitmap.Height();
     } else {
@@ -932,8 +929,7 @@ void CListFileReader::ReadPhoto(int slot)
     PhotoRecord& photo = m_doc.GetPhoto(slot);
     photo.Reset();
     // Files that a save could not move into the subfolders still lie in the photo folder.
-    photo.flatFiles =
-        !FileSystem::Exists(PhotoPath(slot, false)) && FileSystem::Exists(PhotoPath(slot, true));
+    photo.flatFiles = !FileSystem::Exists(Original(slot, false)) && FileSystem::Exists(Original(slot, true));
     if (m_version >= FileFormat::kVersionPhotoSizes) {
         photo.width = Int(0);
         photo.height = Int(1);
@@ -995,7 +991,7 @@ void CListFileReader::RepairPhotoReferences()
             if (!photo.inUse) {
                 // A photo whose line is missing comes back when its original is still there.
                 for (bool flat : {false, true}) {
-                    if (!photo.inUse && FileSystem::Exists(PhotoPath(slot, flat))) {
+                    if (!photo.inUse && FileSystem::Exists(Original(slot, flat))) {
                         photo.flatFiles = flat;
                         MeasurePhoto(slot);
                         photo.inUse = true;

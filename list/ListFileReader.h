@@ -59,7 +59,8 @@ class CListFileReader
 
     // Measures the original JPEG of a photo slot; -1 and -1 when it cannot be read.
     void MeasurePhoto(int slot);
-    CString PhotoPath(int slot, bool flat) const;
+    // The original JPEG of a slot in the layout asked for.
+    CString Original(int slot, bool flat) const;
 
     void RepairColumnSlots();
     void RepairPhotoReferences();

@@ -26,6 +26,17 @@ class CListPhotos
     // call took is given back when it fails, any other is kept.
     int ImportPhotoImage(const CString& source, int slot, const CString& drawing, int rotation);
 
+    enum FileKind
+    {
+        kOriginal,
+        kStandard,
+        kThumbnail,
+        kDrawing
+    };
+    // One file of a slot in the layout asked for: directly in the photo folder (flat) or in its
+    // subfolder; empty for a slot outside 0..9,999.
+    CString PathOf(int slot, FileKind kind, bool flat) const;
+
     // The four files of a slot, directly in the photo folder while the slot's files are flat;
     // empty for a slot outside 0..9,999.
     CString GetOriginalPhotoPath(int slot) const;
@@ -38,14 +49,6 @@ class CListPhotos
     CBitmapEx* GetThumbnailBitmap(int slot);
 
   private:
-    enum FileKind
-    {
-        kOriginal,
-        kStandard,
-        kThumbnail,
-        kDrawing
-    };
-    CString PathOf(int slot, FileKind kind, bool flat) const;
     CString PathOf(int slot, FileKind kind) const;
     // Copies the photo (and its drawing file) in as the slot's flat files; false with the system's
     // reason when the photo could not be copied.

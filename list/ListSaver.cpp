@@ -1,5 +1,6 @@
 #include "list/ListSaver.h"
 
+#include "foundation/AppBase.h"
 #include "foundation/FileUtility.h"
 #include "foundation/PathName.h"
 #include "list/IListHost.h"
@@ -11,7 +12,6 @@
 #include "platform/MessageBox.h"
 
 #include <cerrno>
-#include <cstring>
 #include <ctime>
 #include <exception>
 #include <filesystem>
@@ -174,12 +174,13 @@ bool CListSaver::CopyPhotoFile(const CString& source, const CString& target)
 
 CListSaver::CopyResult CListSaver::CopyOrAsk(const CString& source, const CString& target)
 {
-    if (CopyFiles(source, target)) {
+    errno = 0;
+    if (CopySingleFile(source, target)) {
         return CopyResult::Copied;
     }
-    int error = errno;
-    return m_doc.Host().AskMessage(20206, MB_YESNO, std::strerror(error)) == IDYES ? CopyResult::Stop
-                                                                                   : CopyResult::Skipped;
+    CString reason = CAppBase::GetLastErrorText();
+    return m_doc.Host().AskMessage(20206, MB_YESNO, reason.GetString()) == IDYES ? CopyResult::Stop
+                                                                                 : CopyResult::Skipped;
 }
 
 bool CListSaver::IsBlankRow(const ProductRecord& row) const
@@ -264,20 +265,6 @@ bool CListSaver::RemoveBlankRows()
     return true;
 }
 
-CString CListSaver::PhotoFile(int slot, const char* subfolder, const char* suffix, const char* extension,
-                              bool flat) const
-{
-    CString path;
-    if (flat) {
-        path.Format("%s/%s/%04d%s.%s", m_doc.listFolder.GetString(), m_doc.photoFolderName.GetString(), slot,
-                    suffix, extension);
-    } else {
-        path.Format("%s/%s/%s/%04d%s.%s", m_doc.listFolder.GetString(), m_doc.photoFolderName.GetString(),
-                    subfolder, slot, suffix, extension);
-    }
-    return path;
-}
-
 void CListSaver::SetAsideUnusedPhotos()
 {
     std::vector<bool> referenced(kMaxPhotos, false);
@@ -303,19 +290,21 @@ void CListSaver::SetAsideUnusedPhotos()
     CString tag = "x" + GetToday().FormatDate("YYMMDD");
     int number = ListFiles(org + "/" + tag + "*.jpg", nullptr, false);
     for (int slot : unused) {
-        PhotoRecord& photo = m_doc.GetPhoto(slot);
-        bool flat = photo.flatFiles;
-        photo.Reset();
+        CString original = m_doc.GetOriginalPhotoPath(slot);
+        CString others[] = {m_doc.GetMiddlePhotoPath(slot), m_doc.GetThumbnailPath(slot),
+                            m_doc.GetDrawingPath(slot)};
+        m_doc.GetPhoto(slot).Reset();
+        // Numbers that are taken already are skipped, so that no kept original is replaced.
         CString kept;
         do {
             kept.Format("%s/%s-%04d.jpg", org.GetString(), tag.GetString(), number++);
         } while (FileSystem::Exists(kept));
-        if (MovePath(PhotoFile(slot, "org", "", "jpg", flat), kept)) {
+        if (MovePath(original, kept)) {
             TouchNow(kept);
         }
-        DeletePath(PhotoFile(slot, "m", "m", "jpg", flat));
-        DeletePath(PhotoFile(slot, "s", "s", "jpg", flat));
-        DeletePath(PhotoFile(slot, "draw", "", "drw", flat));
+        for (const CString& other : others) {
+            DeletePath(other);
+        }
     }
     if (ListFiles(org + "/x*.jpg", nullptr, false) > 0) {
         DeleteFiles(org + "/x*.jpg", TwoDaysBeforeToday());
@@ -343,13 +332,13 @@ bool CListSaver::MoveLoosePhotos()
             CString from;
             CString to;
         };
-        std::vector<Move> moves = {
-            {PhotoFile(slot, "org", "", "jpg", true), PhotoFile(slot, "org", "", "jpg", false)},
-            {PhotoFile(slot, "m", "m", "jpg", true), PhotoFile(slot, "m", "m", "jpg", false)},
-            {PhotoFile(slot, "s", "s", "jpg", true), PhotoFile(slot, "s", "s", "jpg", false)}};
-        CString drawing = PhotoFile(slot, "draw", "", "drw", true);
-        if (FileSystem::Exists(drawing)) {
-            moves.push_back({drawing, PhotoFile(slot, "draw", "", "drw", false)});
+        std::vector<Move> moves;
+        for (auto kind : {CListPhotos::kOriginal, CListPhotos::kStandard, CListPhotos::kThumbnail,
+                          CListPhotos::kDrawing}) {
+            CString from = m_doc.GetPhotoFilePath(slot, kind, true);
+            if (kind != CListPhotos::kDrawing || FileSystem::Exists(from)) {
+                moves.push_back({from, m_doc.GetPhotoFilePath(slot, kind, false)});
+            }
         }
         bool copied = true;
         for (const Move& move : moves) {

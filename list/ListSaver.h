@@ -38,8 +38,6 @@ class CListSaver
     bool RemoveBlankRows();
     void SetAsideUnusedPhotos();
     bool MoveLoosePhotos();
-    CString PhotoFile(int slot, const char* subfolder, const char* suffix, const char* extension,
-                      bool flat) const;
 
     CZantobyDoc& m_doc;
 };

@@ -157,6 +157,11 @@ class CZantobyDoc
     CString GetMiddlePhotoPath(int slot) const { return m_listPhotos.GetMiddlePhotoPath(slot); }
     CString GetThumbnailPath(int slot) const { return m_listPhotos.GetThumbnailPath(slot); }
     CString GetDrawingPath(int slot) const { return m_listPhotos.GetDrawingPath(slot); }
+    // A file of a slot in either layout, whatever the slot's own layout is.
+    CString GetPhotoFilePath(int slot, CListPhotos::FileKind kind, bool flat) const
+    {
+        return m_listPhotos.PathOf(slot, kind, flat);
+    }
     CBitmapEx* GetThumbnailBitmap(int slot) { return m_listPhotos.GetThumbnailBitmap(slot); }
 
     // The list's own data. Names follow the list file and the records they describe.
