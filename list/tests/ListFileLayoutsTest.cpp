@@ -1,10 +1,10 @@
-#include "foundation/BitmapEx.h"
 #include "foundation/FileUtility.h"
 #include "list/ListFileReader.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "support/FakeListHost.h"
 #include "support/TempFolder.h"
+#include "support/TestPhotos.h"
 
 #include <gtest/gtest.h>
 
@@ -40,9 +40,7 @@ TEST_F(ListFileLayouts, FirstLayoutWithoutVersion)
 {
     FileSystem::CreateFolder(temp.Path() + "写真");
     FileSystem::CreateFolder(temp.Path() + "写真/org");
-    CBitmapEx photo;
-    photo.Create(32, 24, 24);
-    ASSERT_TRUE(photo.SaveJpeg(temp.Path() + "写真/org/0000.jpg", 80));
+    ASSERT_TRUE(TestPhotos::WriteJpeg(temp.Path() + "写真/org/0000.jpg", 32, 24));
 
     ASSERT_TRUE(Read("layout-v0.zbk"));
     EXPECT_EQ(doc->fileVersion, 0);
