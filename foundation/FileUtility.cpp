@@ -321,6 +321,11 @@ bool CopyFiles(const CString& source, const CString& target)
     return ok;
 }
 
+bool CopySingleFile(const CString& source, const CString& target)
+{
+    return CopyOneFile(FileSystem::ToNative(source), FileSystem::ToNative(target));
+}
+
 bool MovePath(const CString& source, const CString& target)
 {
     fs::path from = FileSystem::ToNative(source);

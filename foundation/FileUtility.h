@@ -38,6 +38,10 @@ int ListFiles(const CString& pathPattern, CStringArray* list, bool recurse);
 // was copied.
 bool CopyFiles(const CString& source, const CString& target);
 
+// Copies the one file source (its name taken as it is, never as a pattern) to the file target,
+// replacing it through a file beside it. False, with errno set, when it could not be copied.
+bool CopySingleFile(const CString& source, const CString& target);
+
 // Moves a file or folder to target, or into target when it is a folder; replaces an existing
 // file. Works across file systems.
 bool MovePath(const CString& source, const CString& target);

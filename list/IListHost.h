@@ -83,4 +83,21 @@ class IListHost
 
     // Remembers the list that was closed last.
     virtual void SetLastDocumentPath(const CString& path) = 0;
+
+    // The life of a list: the recent-file list, the dialogs that save, organise and back up a
+    // list, and the photo editor documents opened on its photos (by the path "%s?%d").
+    virtual void AddToRecentFileList(const CString& path) = 0;
+    // The save-file dialog with an initial path, default extension and filter ("label|*.ext|
+    // ...||"), prompting before a file is replaced; false when cancelled.
+    virtual bool RunSaveFileDialog(const CString& initialPath, const char* extension, const char* filter,
+                                   CString& chosenPath) = 0;
+    // The automatic organiser builds the new list inside the document; IDOK or IDCANCEL.
+    virtual int RunAutoPhotoDialog(CZantobyDoc& doc) = 0;
+    // The backup dialog; IDOK when a backup was made.
+    virtual int RunBackupDialog(CZantobyDoc& doc) = 0;
+    virtual bool OpenPhotoEditorDocument(const CString& path) = 0;
+    // Closes the editor document of that path without asking, when one is open.
+    virtual void ClosePhotoEditorDocument(const CString& path) = 0;
+    // Lets the editor document of that path, when one is open, ask to save its changes.
+    virtual void SavePhotoEditorIfModified(const CString& path) = 0;
 };

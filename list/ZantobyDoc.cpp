@@ -6,9 +6,13 @@
 #include "list/HeaderFooterText.h"
 #include "list/IListHost.h"
 #include "list/IListView.h"
+#include "list/ListFileReader.h"
+#include "list/ListLifecycle.h"
+#include "list/ListSaver.h"
 #include "list/RowExtractor.h"
 #include "list/RowSorter.h"
 #include "platform/Mbcs.h"
+#include "platform/MessageBox.h"
 
 #include <algorithm>
 
@@ -39,7 +43,7 @@ const ColumnRecord& EmptyColumn()
 
 CZantobyDoc::CZantobyDoc(IListHost& host)
     : displayOrder(kMaxDisplayRows, kNewRowLine), m_host(host), m_rows(kMaxRows), m_photos(kMaxPhotos),
-      m_undo(*this)
+      m_undo(*this), m_listPhotos(*this)
 {
     try {
         tempFolder = GetTempFolder();
@@ -47,9 +51,13 @@ CZantobyDoc::CZantobyDoc(IListHost& host)
         // Without a temporary folder the list works without undo.
     }
     ResetToNewList();
+    CListLifecycle::Register(this);
 }
 
-CZantobyDoc::~CZantobyDoc() = default;
+CZantobyDoc::~CZantobyDoc()
+{
+    CListLifecycle::Unregister(this);
+}
 
 void CZantobyDoc::AddView(IListView* view)
 {
@@ -335,6 +343,85 @@ void CZantobyDoc::OnRedo()
     if (!m_undo.Redo()) {
         m_host.Beep();
     }
+}
+
+bool CZantobyDoc::OnNewDocument()
+{
+    return CListLifecycle(*this).OnNewDocument();
+}
+
+bool CZantobyDoc::OnOpenDocument(const CString& path)
+{
+    return CListLifecycle(*this).OnOpenDocument(path);
+}
+
+bool CZantobyDoc::DoSave(const CString& path)
+{
+    return CListSaver(*this).DoSave(path);
+}
+
+bool CZantobyDoc::OnSaveDocument(const CString& path)
+{
+    return CListSaver(*this).OnSaveDocument(path);
+}
+
+void CZantobyDoc::OnCloseDocument()
+{
+    CListLifecycle(*this).OnCloseDocument();
+}
+
+void CZantobyDoc::SetPathName(const CString& path, bool addToRecentFiles)
+{
+    CListLifecycle(*this).SetPathName(path, addToRecentFiles);
+}
+
+bool CZantobyDoc::ReadListFile(const CString& path, int flags)
+{
+    return CListFileReader(*this).Read(path, flags);
+}
+
+bool CZantobyDoc::WriteListFile(const CString& path, bool keepViews)
+{
+    return CListSaver(*this).WriteListFile(path, keepViews);
+}
+
+bool CZantobyDoc::CreateWorkFolders(const CString& templateSpec)
+{
+    return CListLifecycle(*this).CreateWorkFolders(templateSpec);
+}
+
+bool CZantobyDoc::DeleteWorkFolders()
+{
+    return CListLifecycle(*this).DeleteWorkFolders();
+}
+
+bool CZantobyDoc::RunAutoOrganiser()
+{
+    return CListLifecycle(*this).RunAutoOrganiser();
+}
+
+bool CZantobyDoc::OpenPhotoEditor(int photo)
+{
+    return CListLifecycle(*this).OpenPhotoEditor(photo);
+}
+
+void CZantobyDoc::OnPhotoEdited(int photo)
+{
+    CListLifecycle(*this).OnPhotoEdited(photo);
+}
+
+void CZantobyDoc::OnPhotoEditorClosed(int photo)
+{
+    CListLifecycle(*this).OnPhotoEditorClosed(photo);
+}
+
+int CZantobyDoc::RunBackup()
+{
+    int result = m_host.RunBackupDialog(*this);
+    if (result == IDOK) {
+        savedChanges = false;
+    }
+    return result;
 }
 
 void CZantobyDoc::ClearDisplay()

@@ -5,6 +5,7 @@
 #include "list/InputCheckSwitches.h"
 #include "list/ListHintArg.h"
 #include "list/ListLimits.h"
+#include "list/ListPhotos.h"
 #include "list/ListUndo.h"
 #include "list/PhotoRecord.h"
 #include "list/PhotoSizeSettings.h"
@@ -12,6 +13,7 @@
 #include "list/ProductRecord.h"
 #include "list/SortKeyEntry.h"
 #include "list/WebOutputSettings.h"
+#include "platform/LockFile.h"
 
 #include <array>
 #include <memory>
@@ -43,7 +45,8 @@ class CZantobyDoc
     // The path the document is known by (empty before the first save or open), and whether it
     // has unsaved changes.
     const CString& GetPathName() const { return m_pathName; }
-    void SetPathName(const CString& path) { m_pathName = path; }
+    // The document's title in its window: the file name, or the working name of an untitled list.
+    const CString& GetTitle() const { return m_title; }
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified = true) { m_modified = modified; }
 
@@ -101,6 +104,34 @@ class CZantobyDoc
     // Switches undo on again (after the automatic organiser) with an empty history.
     void SwitchUndoOn() { m_undo.SwitchOn(); }
 
+    // Files and the life of the list. A list is new (untitled, working in the temporary folder
+    // until its first save), made from a template ("template:" and a spec) or by the automatic
+    // organiser ("autophoto:"), or opened from its file; each returns false when the user
+    // cancelled or a message has said what failed.
+    bool OnNewDocument();
+    bool OnOpenDocument(const CString& path);
+    // The save command (asks for a file for an untitled list); the path is the list's own when
+    // empty.
+    bool DoSave(const CString& path = CString());
+    bool OnSaveDocument(const CString& path);
+    // Closes the list: photo editors, backup, lock and working files. The document stays to be
+    // destroyed by its owner.
+    void OnCloseDocument();
+    // The path the list is known by, made absolute; an untitled list keeps its working name.
+    void SetPathName(const CString& path, bool addToRecentFiles = true);
+    // Reads a list file with CListFileReader's flags into a freshly reset document.
+    bool ReadListFile(const CString& path, int flags);
+    // Tidies the list and writes it; the backup writes through it too.
+    bool WriteListFile(const CString& path, bool keepViews);
+    bool CreateWorkFolders(const CString& templateSpec);
+    bool DeleteWorkFolders();
+    bool RunAutoOrganiser();
+    bool OpenPhotoEditor(int photo);
+    void OnPhotoEdited(int photo);
+    void OnPhotoEditorClosed(int photo);
+    // The backup dialog; a completed backup clears savedChanges. Returns its modal result.
+    int RunBackup();
+
     // Display order
     bool ShowAllRows();
     void HideAllRows();
@@ -109,6 +140,29 @@ class CZantobyDoc
     bool SortDisplayRows();
     // Creates the extract conditions on first use and clears them.
     void ResetExtractConditions();
+
+    // Photos: slots, rows' photos, the four files of a photo, rendering and thumbnails.
+    int AllocPhotoRecord() { return m_listPhotos.AllocPhotoRecord(); }
+    bool AddPhotoToRow(int displayRow, int position, int photo, int undoKind)
+    {
+        return m_listPhotos.AddPhotoToRow(displayRow, position, photo, undoKind);
+    }
+    int ImportPhotoImage(const CString& source, int slot, const CString& drawing, int rotation)
+    {
+        return m_listPhotos.ImportPhotoImage(source, slot, drawing, rotation);
+    }
+    bool RotatePhotoRight(int photo) { return ImportPhotoImage(CString(), photo, CString(), -1) >= 0; }
+    bool RotatePhotoLeft(int photo) { return ImportPhotoImage(CString(), photo, CString(), 1) >= 0; }
+    CString GetOriginalPhotoPath(int slot) const { return m_listPhotos.GetOriginalPhotoPath(slot); }
+    CString GetMiddlePhotoPath(int slot) const { return m_listPhotos.GetMiddlePhotoPath(slot); }
+    CString GetThumbnailPath(int slot) const { return m_listPhotos.GetThumbnailPath(slot); }
+    CString GetDrawingPath(int slot) const { return m_listPhotos.GetDrawingPath(slot); }
+    // A file of a slot in either layout, whatever the slot's own layout is.
+    CString GetPhotoFilePath(int slot, CListPhotos::FileKind kind, bool flat) const
+    {
+        return m_listPhotos.PathOf(slot, kind, flat);
+    }
+    CBitmapEx* GetThumbnailBitmap(int slot) { return m_listPhotos.GetThumbnailBitmap(slot); }
 
     // The list's own data. Names follow the list file and the records they describe.
     CString workPath;    // working file of an untitled list; empty when the list has a file
@@ -140,11 +194,14 @@ class CZantobyDoc
     bool readOnly = false;
     bool sample = false;
     bool open = true;
+    LockFile lockFile; // the list path with "$", held while the list is open from its file
     // The temporary folder (with a trailing "/") that holds the undo snapshots: the process's
     // private one; empty when none could be made.
     CString tempFolder;
 
   private:
+    friend class CListLifecycle; // gives untitled lists their working names
+
     static CDateEx Now();
     bool SetCellColor(int displayColumn, int displayRow, COLORREF CellRecord::*which, COLORREF color);
     void ClearDisplay();
@@ -153,6 +210,7 @@ class CZantobyDoc
     IListHost& m_host;
     std::vector<IListView*> m_views;
     CString m_pathName;
+    CString m_title;
     bool m_modified = false;
     std::vector<ProductRecord> m_rows;
     std::vector<PhotoRecord> m_photos;
@@ -160,4 +218,5 @@ class CZantobyDoc
     std::array<const ColumnRecord*, kMaxColumns> m_columnOfSlot;
     std::array<int, kMaxColumns> m_displayIndexOfSlot;
     CListUndo m_undo;
+    CListPhotos m_listPhotos;
 };

@@ -101,10 +101,33 @@ bool GetInfo(const CString& path, Info& info)
     return GetInfo(ToNative(path), info);
 }
 
+CString GetFullPath(const CString& path)
+{
+    if (path.IsEmpty()) {
+        return path;
+    }
+    std::error_code error;
+    std::filesystem::path full = std::filesystem::absolute(ToNative(path), error);
+    if (error) {
+        return path;
+    }
+    full = full.lexically_normal();
+    if (full.has_relative_path() && !full.has_filename()) {
+        full = full.parent_path(); // no trailing separator
+    }
+    return FromNative(full);
+}
+
 bool Exists(const CString& path)
 {
     Info info;
     return GetInfo(path, info);
+}
+
+bool CreateFolder(const CString& path)
+{
+    std::error_code error;
+    return !path.IsEmpty() && std::filesystem::create_directory(ToNative(path), error) && !error;
 }
 
 bool IsDirectory(const CString& path)

@@ -48,8 +48,16 @@ struct Info
 };
 
 bool GetInfo(const CString& path, Info& info);
+
+// The path made absolute against the current folder, with "." and ".." parts resolved as text
+// (links are not followed). An empty path stays empty.
+CString GetFullPath(const CString& path);
 bool GetInfo(const std::filesystem::path& native, Info& info);
 bool Exists(const CString& path);
+
+// Makes one folder, as CreateDirectory does: false when it exists already or its parent is
+// missing.
+bool CreateFolder(const CString& path);
 bool IsDirectory(const CString& path);
 
 // Opens a file with an fopen mode; null with errno set on failure.

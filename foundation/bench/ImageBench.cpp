@@ -1,4 +1,5 @@
 #include "foundation/BitmapEx.h"
+#include "foundation/bench/CameraPhoto.h"
 
 #include "platform/FileSystem.h"
 #include "platform/PrivateTempFolder.h"
@@ -6,7 +7,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <spawn.h>
 #include <stdexcept>
@@ -27,30 +27,12 @@ double Now()
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-// A 4000 x 3000 camera-like photo (smooth gradients, edges and sensor noise) saved at quality
-// 92, made once per run.
+// The camera-like photo, made once per run.
 const CString& PhotoPath()
 {
     static const CString path = [] {
-        CBitmapEx photo;
-        photo.Create(4000, 3000, 24);
-        unsigned noise = 12345;
-        for (int y = 0; y < 3000; ++y) {
-            Bitmap::Pixel* row = photo.Row(y);
-            for (int x = 0; x < 4000; ++x) {
-                noise = noise * 1103515245 + 12345;
-                int n = static_cast<int>(noise >> 28) - 8;
-                int r = 128 + static_cast<int>(100 * std::sin(x / 300.0)) + n;
-                int g = (y * 255 / 3000) + n;
-                int b = ((x / 200 + y / 200) % 2 != 0 ? 200 : 60) + n;
-                auto clamp = [](int v) { return static_cast<Bitmap::Pixel>(v < 0 ? 0 : v > 255 ? 255 : v); };
-                row[x] = clamp(r) << 16 | clamp(g) << 8 | clamp(b);
-            }
-        }
         CString file = PrivateTempFolder::Get() + "photo.jpg";
-        if (!photo.SaveJpeg(file, 92)) {
-            throw std::runtime_error("cannot write the test photo");
-        }
+        WriteCameraPhoto(file);
         return file;
     }();
     return path;

@@ -1,10 +1,14 @@
 // Speed of the list document's heavy operations on a full list, and its memory.
+#include "list/ListFileReader.h"
 #include "list/ZantobyDoc.h"
+#include "platform/FileSystem.h"
+#include "platform/PrivateTempFolder.h"
 #include "support/FakeListHost.h"
 
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
+#include <sys/resource.h>
 
 #include <memory>
 #include <random>
@@ -190,5 +194,76 @@ void BM_MemoryOfAList(benchmark::State& state)
     state.counters["full_MB"] = fullBytes / (1024 * 1024);
 }
 BENCHMARK(BM_MemoryOfAList)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The full list with one photo on every row, saved once for the open benchmark.
+CZantobyDoc& ListWithPhotos()
+{
+    CZantobyDoc& doc = *SharedList().doc;
+    if (!doc.GetPhoto(kMaxPhotos - 1).inUse) {
+        for (int row = 0; row < kMaxRows; ++row) {
+            PhotoRecord& photo = doc.GetPhoto(row);
+            photo.inUse = true;
+            photo.width = 640;
+            photo.height = 480;
+            photo.name.Format("写真%04d", row);
+            doc.GetRow(row).photos[0] = row;
+            doc.GetRow(row).photoCount = 1;
+        }
+        doc.listFolder = PrivateTempFolder::Get().Left(PrivateTempFolder::Get().GetLength() - 1);
+        doc.photoFolderName = "Photo-bench";
+    }
+    return doc;
+}
+
+// The most memory the benchmark process has held so far, the shared full list included.
+double PeakResidentMegabytes()
+{
+    struct rusage usage = {};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024;
+}
+
+CString BenchListPath()
+{
+    return PrivateTempFolder::Get() + "bench.zbk";
+}
+
+void BM_SaveFullList(benchmark::State& state)
+{
+    CZantobyDoc& doc = ListWithPhotos();
+    for (auto _ : state) {
+        if (!doc.WriteListFile(BenchListPath(), true)) {
+            state.SkipWithError("the list was not written");
+        }
+    }
+    FileSystem::Info info;
+    FileSystem::GetInfo(BenchListPath(), info);
+    state.counters["file_MB"] = static_cast<double>(info.size) / (1024 * 1024);
+    state.counters["peak_RSS_MB"] = PeakResidentMegabytes();
+}
+BENCHMARK(BM_SaveFullList)->Unit(benchmark::kMillisecond);
+
+void BM_OpenFullList(benchmark::State& state)
+{
+    ListWithPhotos().WriteListFile(BenchListPath(), true);
+    FakeListHost host;
+    double documentBytes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        size_t before = HeapInUse();
+        auto doc = std::make_unique<CZantobyDoc>(host);
+        state.ResumeTiming();
+        if (!doc->ReadListFile(BenchListPath(), CListFileReader::ReadAll) || doc->displayCount < kMaxRows) {
+            state.SkipWithError("the list was not read whole");
+        }
+        state.PauseTiming();
+        documentBytes = static_cast<double>(HeapInUse() - before);
+        doc.reset();
+        state.ResumeTiming();
+    }
+    state.counters["list_MB"] = documentBytes / (1024 * 1024);
+    state.counters["peak_RSS_MB"] = PeakResidentMegabytes();
+}
+BENCHMARK(BM_OpenFullList)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "FakeListHost.h"
 
+#include "platform/MessageBox.h"
+
 #include <algorithm>
 
 void FakeListHost::ReportError(const char* message, const char* sourceFile, int line)
@@ -28,4 +30,23 @@ int FakeListHost::NextAnswer()
     int answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+bool FakeListHost::RunSaveFileDialog(const CString& initialPath, const char*, const char*,
+                                     CString& chosenPath)
+{
+    saveDialogInitialPath = initialPath;
+    chosenPath = savePath;
+    return !savePath.IsEmpty();
+}
+
+int FakeListHost::RunAutoPhotoDialog(CZantobyDoc& doc)
+{
+    return autoPhoto ? autoPhoto(doc) : IDCANCEL;
+}
+
+bool FakeListHost::OpenPhotoEditorDocument(const CString& path)
+{
+    editorDocuments.push_back(path);
+    return true;
 }

@@ -5,6 +5,7 @@
 #include "list/IListView.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // A scripted application for list tests: records every message, beep and progress text, answers
@@ -45,6 +46,14 @@ class FakeListHost : public IListHost
     int RunSortDetailDialog(CZantobyDoc&) override { return NextAnswer(); }
     GlobalFindSettings* GetGlobalFindSettings() override { return globalFindActive ? &globalFind : nullptr; }
     void SetLastDocumentPath(const CString& path) override { lastDocumentPath = path; }
+    void AddToRecentFileList(const CString& path) override { recentFiles.push_back(path); }
+    bool RunSaveFileDialog(const CString& initialPath, const char*, const char*,
+                           CString& chosenPath) override;
+    int RunAutoPhotoDialog(CZantobyDoc& doc) override;
+    int RunBackupDialog(CZantobyDoc&) override { return NextAnswer(); }
+    bool OpenPhotoEditorDocument(const CString& path) override;
+    void ClosePhotoEditorDocument(const CString& path) override { std::erase(editorDocuments, path); }
+    void SavePhotoEditorIfModified(const CString& path) override { editorSaveRequests.push_back(path); }
 
     bool HasMessage(int id) const;
 
@@ -63,6 +72,15 @@ class FakeListHost : public IListHost
     bool globalFindActive = false;
     GlobalFindSettings globalFind;
     CString lastDocumentPath;
+    std::vector<CString> recentFiles;
+    // The save dialog's answer (empty: cancelled) and the initial path it was shown with.
+    CString savePath;
+    CString saveDialogInitialPath;
+    // The automatic organiser: what it does inside the document, and its result.
+    std::function<int(CZantobyDoc&)> autoPhoto;
+    // Open photo editor documents by path, and the paths asked to save their changes.
+    std::vector<CString> editorDocuments;
+    std::vector<CString> editorSaveRequests;
 
   private:
     int NextAnswer();

@@ -1,0 +1,1039 @@
+#include "list/ListFileReader.h"
+
+#include "foundation/BitmapEx.h"
+#include "foundation/PathName.h"
+#include "foundation/TextHelper.h"
+#include "list/GlobalFindSettings.h"
+#include "list/IListHost.h"
+#include "list/ListFileFormat.h"
+#include "list/ZantobyDoc.h"
+#include "platform/File.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdlib>
+#include <exception>
+
+namespace {
+
+using FileFormat = CListFileFormat;
+
+constexpr char kReadingText[] = "ﾘｽﾄﾃﾞｰﾀを読込中";
+
+enum Section
+{
+    kHead,
+    kInformations,
+    kColumns,
+    kEditor,
+    kOutput,
+    kPage,
+    kProducts,
+    kPhotos,
+};
+
+template <size_t N> int MatchKey(const CString& key, const char* const (&patterns)[N])
+{
+    return CTextHelper(key).MatchPatternList(patterns, static_cast<int>(N));
+}
+
+// The number that follows a key's first characters ("c12" with skip 1 gives 12).
+int KeyNumber(const CString& key, int skip)
+{
+    return CTextHelper(key.Mid(std::min(skip, key.GetLength()))).ToInt();
+}
+
+CNumber ParseNumber(const CString& text)
+{
+    COleCurrency value;
+    if (!value.ParseCurrency(text.view())) {
+        return CNumber(0);
+    }
+    return CNumber(value);
+}
+
+CDateEx ParseDate(const CString& text)
+{
+    CDateEx date;
+    date.ParseDateTime(text.view());
+    return date;
+}
+
+COLORREF ToColour(int value)
+{
+    return static_cast<COLORREF>(value);
+}
+
+bool IsSlot(int slot)
+{
+    return slot >= 0 && slot < kMaxColumns;
+}
+
+} // namespace
+
+bool CListFileReader::Read(const CString& path, int flags)
+{
+    IListHost& host = m_doc.Host();
+    m_path = FileSystem::GetFullPath(path);
+    m_flags = flags;
+    m_lineNumber = 0;
+    m_repairs.clear();
+    host.SetProgressText(kReadingText);
+    struct ClearProgress
+    {
+        IListHost& host;
+        ~ClearProgress() { host.ClearProgressText(); }
+    } clearProgress{host};
+
+    if (flags & ReadSettings) {
+        m_doc.listFolder = GetFolderOfPath(m_path);
+    }
+    try {
+        std::string text;
+        {
+            CFile file;
+            if (!file.Open(m_path, CFile::modeRead | CFile::typeBinary)) {
+                host.ShowErrorMessage(40205, 0, path.GetString());
+                return false;
+            }
+            text.resize(static_cast<size_t>(file.GetLength()));
+            text.resize(file.Read(text.data(), static_cast<unsigned>(text.size())));
+        }
+        // Only opening a list claims it; a template is read for its settings alone.
+        if ((flags & ReadRows) && !TakeLock(m_path)) {
+            return false;
+        }
+        m_version = 0;
+        m_section = kHead;
+        m_doc.columnCount = 0;
+        ReadLines(text);
+        m_lineNumber = 0;
+
+        RepairColumnSlots();
+        if (!(flags & ReadPhotos)) {
+            for (int row = 0; row < kMaxRows; ++row) {
+                ProductRecord& record = m_doc.GetRow(row);
+                record.photos.fill(-1);
+                record.photoCount = 0;
+            }
+        } else if (flags & ReadRows) {
+            RepairPhotoReferences();
+        }
+        m_doc.fileVersion = m_version;
+        m_doc.BuildColumnMap();
+        for (int i = 0; i < kMaxColumns; ++i) {
+            if (m_doc.GetColumn(i).dropType == 1) {
+                m_doc.RebuildAutoDropList(i);
+            }
+        }
+        ApplyDisplayOrder();
+    } catch (const std::exception&) {
+        if (m_lineNumber > 0) {
+            CString message;
+            message.Format("ﾌｧｲﾙ[%s]の%d行目で読込ｴﾗｰが発生しました", path.GetString(), m_lineNumber);
+            host.ReportError(message, "ZantobyDoc", __LINE__);
+        } else {
+            host.ReportError(nullptr, "ZantobyDoc", __LINE__);
+        }
+        return false;
+    }
+    if (!m_repairs.empty()) {
+        CString details;
+        for (const CString& repair : m_repairs) {
+            details += repair + "\n";
+        }
+        host.ShowWarningMessage(30217, 0, path.GetString(), details.GetString());
+    }
+    return true;
+}
+
+bool CListFileReader::TakeLock(const CString& path)
+{
+    FileSystem::Info info;
+    if (FileSystem::GetInfo(path, info) && info.readOnly) {
+        m_doc.readOnly = true;
+    }
+    m_doc.lockFile.Release();
+    if (m_doc.readOnly || m_doc.lockFile.Acquire(path + "$")) {
+        return true;
+    }
+    if (m_doc.Host().ShowWarningMessage(30216, MB_YESNO) != IDYES) {
+        return false;
+    }
+    m_doc.readOnly = true;
+    return true;
+}
+
+void CListFileReader::ReadLines(const std::string& text)
+{
+    IListHost& host = m_doc.Host();
+    std::string_view rest = text;
+    CString progress = kReadingText;
+    while (!rest.empty()) {
+        size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        ++m_lineNumber;
+        if (m_lineNumber % 100 == 0) {
+            progress += '.';
+            host.SetProgressText(progress);
+        }
+        HandleLine(line);
+    }
+}
+
+void CListFileReader::HandleLine(std::string_view line)
+{
+    if (line.empty() || line[0] == ';') {
+        return;
+    }
+    for (int i = 0; i < FileFormat::kSectionCount; ++i) {
+        if (line == FileFormat::kSectionHeaders[i]) {
+            m_section = i + 1;
+            if (m_section == kProducts) {
+                // Rows find the column of each cell slot through the map.
+                RepairColumnSlots();
+                m_doc.BuildColumnMap();
+            }
+            return;
+        }
+    }
+    size_t equals = line.find('=');
+    if (equals == std::string_view::npos || equals == 0) {
+        return;
+    }
+    CString key(line.substr(0, equals));
+    key.Trim();
+    m_fields.SplitEscaped(CString(line.substr(equals + 1)), ',');
+    if (m_fields.GetSize() == 0) {
+        m_fields.Add(CString());
+    }
+    Dispatch(key);
+}
+
+void CListFileReader::Dispatch(const CString& key)
+{
+    bool settings = (m_flags & ReadSettings) != 0;
+    switch (m_section) {
+    case kHead:
+        if (CTextHelper(key).MatchPattern("ver*")) {
+            m_version = Int(0);
+        }
+        break;
+    case kInformations:
+        if (settings) {
+            ReadInformations(key);
+        }
+        break;
+    case kColumns:
+        if (settings) {
+            ReadColumns(key);
+        }
+        break;
+    case kEditor:
+        if (settings) {
+            ReadEditor(key);
+        }
+        break;
+    case kOutput:
+        if (settings) {
+            if (m_version >= FileFormat::kVersionNewOutputKeys) {
+                ReadOutput(key);
+            } else {
+                ReadOlderOutput(key);
+            }
+        }
+        break;
+    case kPage:
+        if (settings) {
+            ReadPage(key);
+        }
+        break;
+    case kProducts:
+        if ((m_flags & ReadRows) && CTextHelper(key).MatchPattern("r####*")) {
+            int row = KeyNumber(key, 1);
+            if (row >= 0 && row < kMaxRows) {
+                ReadRow(row);
+            }
+        }
+        break;
+    case kPhotos: {
+        static const char* const patterns[] = {"folder*", "r####*"};
+        int match = MatchKey(key, patterns);
+        if (match == 0 && settings) {
+            m_doc.photoFolderName = Field(0);
+        } else if (match == 1 && (m_flags & ReadPhotos)) {
+            int slot = KeyNumber(key, 1);
+            if (slot >= 0 && slot < kMaxPhotos) {
+                ReadPhoto(slot);
+            }
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+const CString& CListFileReader::Field(int index) const
+{
+    static const CString empty;
+    return index >= 0 && index < m_fields.GetSize() ? m_fields[index] : empty;
+}
+
+int CListFileReader::Int(int index) const
+{
+    return CTextHelper(Field(index)).ToInt();
+}
+
+bool CListFileReader::Bool(int index) const
+{
+    return CTextHelper(Field(index)).ToBool();
+}
+
+CString CListFileReader::Text(int index) const
+{
+    CTextHelper text(Field(index));
+    if (m_version >= FileFormat::kVersionEscapedTexts) {
+        text.UnescapeBackslash();
+    }
+    return text;
+}
+
+void CListFileReader::ReadInformations(const CString& key)
+{
+    static const char* const patterns[] = {"title*", "sample*"};
+    switch (MatchKey(key, patterns)) {
+    case 0:
+        m_doc.title = Text(0);
+        break;
+    case 1:
+        m_doc.sample = Bool(0);
+        break;
+    default:
+        break;
+    }
+}
+
+void CListFileReader::ReadColumns(const CString& key)
+{
+    static const char* const patterns[] = {"locks*", "c#*", "m#*"};
+    int match = MatchKey(key, patterns);
+    if (match == 0) {
+        m_doc.lockedColumns = Int(0);
+        return;
+    }
+    int index = KeyNumber(key, 1);
+    if (match < 0 || index < 0 || index >= kMaxColumns) {
+        return;
+    }
+    if (match == 1) {
+        ReadColumnLine(index);
+        return;
+    }
+    ColumnRecord& column = m_doc.GetColumn(index);
+    if (column.dropType != 2) {
+        return;
+    }
+    for (int i = 0; i < m_fields.GetSize(); ++i) {
+        column.dropEntries.Add(Text(i));
+    }
+}
+
+void CListFileReader::ReadColumnLine(int index)
+{
+    ColumnRecord& column = m_doc.GetColumn(index);
+    column.slot = Int(1);
+    // Where the type's own fields start, by layout.
+    int first;
+    if (m_version >= FileFormat::kVersionSubNames) {
+        first = 10;
+    } else if (m_version >= FileFormat::kVersionRequiredFlag) {
+        first = 9;
+    } else if (m_version >= FileFormat::kVersionRemarks) {
+        first = 8;
+    } else {
+        first = 6;
+    }
+    if (m_fields.GetSize() < 3) {
+        column.name.Format("項目%d", index + 1);
+        column.align = 0;
+        column.width = 0;
+        column.dropType = 0;
+    } else {
+        int next = 2;
+        column.name = Text(next++);
+        if (m_version >= FileFormat::kVersionSubNames) {
+            column.subName = Text(next++);
+        }
+        if (m_version >= FileFormat::kVersionRemarks) {
+            column.remark = Text(next++);
+            column.unique = Bool(next++);
+            if (m_version >= FileFormat::kVersionRequiredFlag) {
+                column.required = Bool(next++);
+            }
+        }
+        column.align = FileFormat::ParseAlignment(Field(next++));
+        column.width = Int(next++);
+        column.dropType = FileFormat::ParseDropKind(Field(next++));
+    }
+    int type = CTextHelper(Field(0)).FindInList(FileFormat::kTypeWords, 6);
+    if (type == kTypeYesNo && m_version < FileFormat::kVersionRemarks) {
+        type = -1; // the oldest layout has no Yes/No columns
+    }
+    column.type = type < 0 ? kTypeNone : type;
+    if (column.type == kTypeNone) {
+        return;
+    }
+    ReadColumnTypeFields(column, first);
+    if (index >= m_doc.columnCount) {
+        m_doc.columnCount = index + 1;
+    }
+}
+
+void CListFileReader::ReadColumnTypeFields(ColumnRecord& column, int first)
+{
+    bool current = m_version >= FileFormat::kVersionRequiredFlag;
+    int next = first;
+    switch (column.type) {
+    case kTypeYesNo:
+        column.yesHtml = Text(next++);
+        column.noHtml = Text(next++);
+        column.yesPrint = Text(next++);
+        column.noPrint = Text(next++);
+        break;
+    case kTypeText:
+        if (current) {
+            column.multiLine = Bool(next++);
+        }
+        FileFormat::ParseImeMode(Field(next++), column.inputMode);
+        break;
+    case kTypeNumber:
+        column.showZero = Bool(next++);
+        column.thousands = Bool(next++);
+        column.decimals = std::clamp(Int(next++), 0, 4);
+        column.hasMax = Bool(next++);
+        column.maxValue = ParseNumber(Field(next++));
+        column.hasMin = Bool(next++);
+        column.minValue = ParseNumber(Field(next++));
+        if (current) {
+            column.serialStep = ParseNumber(Field(next++));
+            column.nextSerial = ParseNumber(Field(next++));
+        }
+        break;
+    case kTypeDate:
+        column.dateKind = FileFormat::ParseDateKind(Field(next++));
+        column.datePattern = Text(next++);
+        if (m_version >= FileFormat::kVersionThreeDateTexts) {
+            column.dateHtmlPattern = Text(next++);
+            column.datePrintPattern = Text(next++);
+        }
+        column.hasMaxDate = Bool(next++);
+        column.maxDate = ParseDate(Field(next++));
+        column.hasMinDate = Bool(next++);
+        column.minDate = ParseDate(Field(next++));
+        break;
+    default:
+        break;
+    }
+}
+
+void CListFileReader::ReadEditor(const CString& key)
+{
+    static const char* const patterns[] = {
+        "thumbnail*",      "photoview*", "cursor*",       "splity*",      "photosize*",
+        "photoprecision*", "sort*",      "requirecheck*", "uniquecheck*", "gaijicheck*",
+        "specialcheck*",   "kanacheck*", "filecheck*",    "backup*"};
+    InputCheckSwitches& checks = m_doc.inputChecks;
+    PhotoSizeSettings& sizes = m_doc.photoSizes;
+    switch (MatchKey(key, patterns)) {
+    case 2:
+        // The grid returns to this cell, and it stays the cursor until the grid moves it.
+        m_doc.focusColumn = m_doc.currentColumn = Int(0);
+        m_doc.focusRow = m_doc.currentRow = Int(1);
+        break;
+    case 3:
+        m_doc.splitterPosition = Int(0);
+        break;
+    case 4:
+        sizes.standardSize = Int(0);
+        if (m_version >= FileFormat::kVersionFourPhotoSizes) {
+            sizes.standardPercent = Int(1);
+            sizes.thumbnailSize = Int(2);
+            sizes.shortSide = Field(3) == "shortside";
+        } else if (m_version >= FileFormat::kVersionRequiredFlag) {
+            sizes.standardPercent = 0;
+            sizes.thumbnailSize = Int(1);
+            sizes.shortSide = Field(2) == "shortside";
+        } else {
+            sizes.standardPercent = 0;
+            sizes.thumbnailSize = 60;
+            sizes.shortSide = false;
+        }
+        break;
+    case 6:
+        for (int i = 0; i < std::min(static_cast<int>(m_fields.GetSize()), kMaxColumns); ++i) {
+            int column = Int(i);
+            m_doc.sortKeys[i].column = column == INT_MIN ? INT_MAX : std::abs(column);
+            m_doc.sortKeys[i].descending = Field(i).Left(1) == "-";
+        }
+        break;
+    case 7:
+        checks.required = Bool(0);
+        break;
+    case 8:
+        checks.unique = Bool(0);
+        break;
+    case 9:
+        checks.gaiji = Bool(0);
+        break;
+    case 10:
+        checks.special = Bool(0);
+        break;
+    case 11:
+        checks.kana = Bool(0);
+        break;
+    case 12:
+        checks.files = Bool(0);
+        break;
+    case 13:
+        m_doc.backupOn = Bool(0);
+        m_doc.backupFolder = Text(1);
+        break;
+    default:
+        break;
+    }
+}
+
+void CListFileReader::ReadOutput(const CString& key)
+{
+    static const char* const patterns[] = {"mode*",
+                                           "folder*",
+                                           "listname*",
+                                           "fullname*",
+                                           "title*",
+                                           "rowcount*",
+                                           "msg*",
+                                           "list.widthunit*",
+                                           "list.width*",
+                                           "list.cellspace*",
+                                           "list.cellblank*",
+                                           "list.borderwidth*",
+                                           "list.topview*",
+                                           "list.backcolor*",
+                                           "list.pagetop*",
+                                           "list.pagemark*",
+                                           "list.pagenew*",
+                                           "list.top.textcolor*",
+                                           "list.top.backcolor*",
+                                           "list.head.textcolor*",
+                                           "list.head.backcolor*",
+                                           "list.detail.textcolor*",
+                                           "list.detail.backcolor*",
+                                           "list.photo.view*",
+                                           "list.photo.maxcount*",
+                                           "list.photo.wrapcount*",
+                                           "list.photo.wrapwidth*",
+                                           "list.photo.blank.x*",
+                                           "list.photo.blank.y*",
+                                           "ext.list*",
+                                           "ext.page*",
+                                           "ext.cgi*",
+                                           "find.word*",
+                                           "find.case*",
+                                           "find.multi*",
+                                           "pageview*",
+                                           "sort*"};
+    WebOutputSettings& web = m_doc.web;
+    switch (MatchKey(key, patterns)) {
+    case 0:
+        web.outputMode = Field(0) == "normal" ? 1 : Field(0) == "free" ? 2 : 9;
+        break;
+    case 1:
+        web.webFolder = Field(0);
+        break;
+    case 2:
+        web.listName = Field(0);
+        break;
+    case 3:
+        web.fullName = Field(0);
+        break;
+    case 4:
+        web.webTitle = Text(0);
+        break;
+    case 5:
+        web.rowCount = Int(0);
+        break;
+    case 6: {
+        CTextHelper message(Field(0));
+        message.UnescapeBackslash();
+        web.message = message;
+        break;
+    }
+    case 7:
+        web.widthUnit = Field(0) == "percent" ? 1 : 0;
+        break;
+    case 8:
+        web.listWidth = Int(0);
+        break;
+    case 9:
+        web.cellSpace = Int(0);
+        break;
+    case 10:
+        web.cellBlank = Int(0);
+        break;
+    case 11:
+        web.borderWidth = Int(0);
+        break;
+    case 12:
+        web.topView = Bool(0);
+        break;
+    case 13:
+        web.listBackColor = ToColour(Int(0));
+        break;
+    case 14:
+        web.pageTop = Text(0);
+        break;
+    case 15:
+        web.pageMark = Text(0);
+        break;
+    case 16:
+        web.pageNew = Bool(0);
+        break;
+    case 17:
+        web.topTextColor = ToColour(Int(0));
+        break;
+    case 18:
+        web.topBackColor = ToColour(Int(0));
+        break;
+    case 19:
+        web.headTextColor = ToColour(Int(0));
+        break;
+    case 20:
+        web.headBackColor = ToColour(Int(0));
+        break;
+    case 21:
+        web.detailTextColor = ToColour(Int(0));
+        break;
+    case 22:
+        web.detailBackColor = ToColour(Int(0));
+        break;
+    case 23:
+        web.photoView = Bool(0);
+        break;
+    case 24:
+        web.photoMaxCount = Int(0);
+        break;
+    case 25:
+    case 26:
+        web.photoWrapCount = Int(0);
+        break;
+    case 27:
+        web.photoBlankX = Int(0);
+        break;
+    case 28:
+        web.photoBlankY = Int(0);
+        break;
+    case 29:
+        web.extList = Field(0);
+        break;
+    case 30:
+        web.extPage = Field(0);
+        break;
+    case 31:
+        web.extCgi = Field(0);
+        break;
+    case 32:
+        web.findWord = Bool(0);
+        break;
+    case 33:
+        web.findCase = Bool(0);
+        break;
+    case 34:
+        web.findMulti = Field(0) == "or" ? 1 : 0;
+        break;
+    case 35: {
+        int view = CTextHelper(Field(0)).FindInList(FileFormat::kPageViewWords, 3);
+        if (view >= 0) {
+            web.pageView = view;
+        }
+        break;
+    }
+    case 36:
+        ReadWebSortEntry(key, true);
+        break;
+    default:
+        break;
+    }
+}
+
+void CListFileReader::ReadOlderOutput(const CString& key)
+{
+    static const char* const patterns[] = {"mode*",     "fullcgi*",       "folder*",        "pageview*",
+                                           "rowcount*", "headtextcolor*", "headbackcolor*", "listext*",
+                                           "pageext*",  "cgiext*",        "sort*",          "msg*"};
+    WebOutputSettings& web = m_doc.web;
+    switch (MatchKey(key, patterns)) {
+    case 0:
+        web.outputMode = Int(0) == 0 ? 1 : 9;
+        break;
+    case 1:
+        web.fullName = Field(0);
+        web.listName = GetBaseNameOfPath(m_path);
+        break;
+    case 2:
+        web.webFolder = Field(0);
+        break;
+    case 3:
+        web.pageView = Bool(0) ? 1 : 0;
+        break;
+    case 4:
+        web.rowCount = Int(0);
+        break;
+    case 5:
+        web.headTextColor = ToColour(Int(0));
+        break;
+    case 6:
+        web.headBackColor = ToColour(Int(0));
+        break;
+    case 7:
+        web.extList = Field(0);
+        break;
+    case 8:
+        web.extPage = Field(0);
+        break;
+    case 9:
+        web.extCgi = Field(0);
+        break;
+    case 10:
+        ReadWebSortEntry(key, false);
+        break;
+    case 11:
+        if (!web.message.IsEmpty()) {
+            web.message += "\r\n";
+        }
+        web.message += Field(0);
+        break;
+    default:
+        break;
+    }
+}
+
+void CListFileReader::ReadWebSortEntry(const CString& key, bool eightFields)
+{
+    int index = KeyNumber(key, 4);
+    if (index < 0 || index >= kMaxColumns) {
+        return;
+    }
+    OutputSortEntry& entry = m_doc.web.sortEntries[index];
+    entry.column = Int(0);
+    entry.descending = Field(1) == "desc" || Bool(1);
+    entry.options[0] = Bool(2);
+    entry.options[1] = Bool(3);
+    if (eightFields) {
+        entry.options[2] = Bool(4);
+        entry.options[3] = Bool(5);
+        entry.texts[0] = Text(6);
+        entry.texts[1] = Text(7);
+    } else {
+        entry.options[2] = entry.options[1];
+        entry.options[3] = true;
+        entry.texts[0].Empty();
+        entry.texts[1].Empty();
+    }
+}
+
+void CListFileReader::ReadPage(const CString& key)
+{
+    static const char* const patterns[] = {"device*", "paper*",   "mode*",  "list*",  "lhead*", "lfoot*",
+                                           "page*",   "quality*", "phead*", "pfoot*", "blank*", "c*"};
+    PrintSettings& print = m_doc.print;
+    switch (MatchKey(key, patterns)) {
+    case 0:
+        print.device = Field(0);
+        break;
+    case 1:
+        print.paper = Int(0);
+        print.orientation = Field(1) == "portrait" ? 1 : 2;
+        break;
+    case 3:
+        print.listValue1 = Int(0);
+        print.listFlag1 = Bool(1);
+        print.listFont = Field(2);
+        print.listValue2 = Int(3);
+        if (m_version >= FileFormat::kVersionSevenListValues) {
+            print.listFlag2 = Bool(4);
+            print.listValue3 = Int(5);
+            print.listValue4 = Int(6);
+        } else {
+            print.listValue3 = Int(4);
+            if (m_fields.GetSize() >= 6) {
+                print.listValue4 = Int(5);
+            }
+        }
+        break;
+    case 4:
+        ReadHeaderFooter(print.listHeader);
+        break;
+    case 5:
+        ReadHeaderFooter(print.listFooter);
+        break;
+    case 6:
+        print.pageFont1 = Field(0);
+        print.pageValue1 = Int(1);
+        print.pageValue2 = Int(2);
+        if (m_fields.GetSize() >= 4) {
+            print.pageFont2 = Field(3);
+            print.pageValue3 = Int(4);
+        }
+        break;
+    case 7:
+        print.highQuality = Field(0) == "high";
+        break;
+    case 8:
+        ReadHeaderFooter(print.pageHeader);
+        break;
+    case 9:
+        ReadHeaderFooter(print.pageFooter);
+        break;
+    case 10:
+        for (int i = 0; i < 6; ++i) {
+            print.margins[i] = Int(i);
+        }
+        break;
+    case 11: {
+        int position = KeyNumber(key, 1);
+        if (position >= 0 && position < kMaxColumns) {
+            print.columnPairs[position] = {Int(0), Int(1)};
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void CListFileReader::ReadHeaderFooter(HeaderFooterSettings& settings)
+{
+    settings.shown = Bool(0);
+    settings.text = Text(1);
+    settings.align = FileFormat::ParseAlignment(Field(2));
+    settings.fontName = Field(3);
+    settings.fontSize = Int(4);
+}
+
+void CListFileReader::ReadRow(int row)
+{
+    int cellCount;
+    int colourCount = 0;
+    bool unescape;
+    if (m_version >= FileFormat::kVersionSubNames) {
+        cellCount = kMaxColumns;
+        colourCount = kMaxColumns;
+        unescape = true;
+    } else if (m_version >= FileFormat::kVersionTwentyCells) {
+        cellCount = 20;
+        colourCount = m_version >= FileFormat::kVersionRowColours ? 20 : 0;
+        unescape = m_version >= FileFormat::kVersionRequiredFlag;
+    } else {
+        cellCount = 10;
+        unescape = false;
+    }
+
+    // A row that stands twice is the later line's.
+    ProductRecord& record = m_doc.GetRow(row);
+    record.Reset();
+    int next = 0;
+    for (int slot = 0; slot < cellCount; ++slot, ++next) {
+        const ColumnRecord& column = m_doc.GetColumnOfSlot(slot);
+        if (column.type == kTypeNone || next >= m_fields.GetSize()) {
+            continue;
+        }
+        CString& field = m_fields[next];
+        CellRecord& cell = record.Cell(slot);
+        switch (column.type) {
+        case kTypeYesNo:
+            cell.yesNo = CTextHelper(field).ToBool();
+            break;
+        case kTypeNumber:
+            cell.number = ParseNumber(field);
+            break;
+        case kTypeDate:
+            cell.date = ParseDate(field);
+            break;
+        default: {
+            if (unescape) {
+                CTextHelper text(std::move(field));
+                text.UnescapeBackslash();
+                cell.text = std::move(text);
+            } else {
+                cell.text = std::move(field);
+            }
+            break;
+        }
+        }
+    }
+    for (int slot = 0; slot < colourCount; ++slot, ++next) {
+        const CString& field = Field(next);
+        if (field.IsEmpty()) {
+            continue;
+        }
+        COLORREF text = kDefaultColor;
+        COLORREF back = kDefaultColor;
+        FileFormat::ParseColourField(field.view(), text, back);
+        if (text != kDefaultColor || back != kDefaultColor) {
+            CellRecord& cell = record.Cell(slot);
+            cell.textColor = text;
+            cell.backColor = back;
+        }
+    }
+    record.lastChange = ParseDate(Field(next++));
+    record.photoCount = 0;
+    for (; next < m_fields.GetSize() && record.photoCount < kMaxPhotosPerRow; ++next) {
+        const CString& field = Field(next);
+        int photo = CTextHelper(field).ToInt();
+        if (!field.IsEmpty() && photo >= 0 && photo < kMaxPhotos) {
+            record.photos[record.photoCount++] = photo;
+        }
+    }
+    m_doc.photoColumns = std::min(std::max(m_doc.photoColumns, record.photoCount + 1), kMaxPhotosPerRow);
+    record.inUse = true;
+}
+
+CString CListFileReader::Original(int slot, bool flat) const
+{
+    return m_doc.GetPhotoFilePath(slot, CListPhotos::kOriginal, flat);
+}
+
+void CListFileReader::MeasurePhoto(int slot)
+{
+    PhotoRecord& photo = m_doc.GetPhoto(slot);
+    CBitmapEx bitmap;
+    if (bitmap.LoadJpeg(m_doc.GetOriginalPhotoPath(slot))) {
+        photo.width = bitmap.Width();
+        photo.height = bitmap.Height();
+    } else {
+        photo.width = -1;
+        photo.height = -1;
+    }
+}
+
+void CListFileReader::ReadPhoto(int slot)
+{
+    PhotoRecord& photo = m_doc.GetPhoto(slot);
+    photo.Reset();
+    // Files that a save could not move into the subfolders still lie in the photo folder.
+    photo.flatFiles = !FileSystem::Exists(Original(slot, false)) && FileSystem::Exists(Original(slot, true));
+    if (m_version >= FileFormat::kVersionPhotoSizes) {
+        photo.width = Int(0);
+        photo.height = Int(1);
+        photo.name = Text(2);
+        if (photo.width == 0 || photo.height == 0) {
+            MeasurePhoto(slot);
+        }
+    } else {
+        photo.name = Field(0);
+        MeasurePhoto(slot);
+    }
+    photo.inUse = true;
+}
+
+void CListFileReader::RepairColumnSlots()
+{
+    // Columns with a type claim their slots first, in display order; a column whose slot is
+    // outside the row or already taken gets the lowest free one.
+    std::array<bool, kMaxColumns> taken{};
+    std::vector<int> homeless;
+    for (bool typed : {true, false}) {
+        for (int i = 0; i < kMaxColumns; ++i) {
+            const ColumnRecord& column = m_doc.GetColumn(i);
+            if ((column.type != kTypeNone) != typed) {
+                continue;
+            }
+            if (IsSlot(column.slot) && !taken[column.slot]) {
+                taken[column.slot] = true;
+            } else {
+                homeless.push_back(i);
+            }
+        }
+    }
+    for (int i : homeless) {
+        ColumnRecord& column = m_doc.GetColumn(i);
+        int slot = static_cast<int>(std::find(taken.begin(), taken.end(), false) - taken.begin());
+        taken[slot] = true;
+        CString repair;
+        repair.Format("%d 番目の項目[%s]の格納位置 %d を %d に直しました", i + 1, column.name.GetString(),
+                      column.slot, slot);
+        m_repairs.push_back(repair);
+        column.slot = slot;
+    }
+}
+
+void CListFileReader::RepairPhotoReferences()
+{
+    int restored = 0;
+    int dropped = 0;
+    for (int row = 0; row < kMaxRows; ++row) {
+        ProductRecord& record = m_doc.GetRow(row);
+        if (!record.inUse) {
+            continue;
+        }
+        int kept = 0;
+        for (int i = 0; i < record.photoCount; ++i) {
+            int slot = record.photos[i];
+            PhotoRecord& photo = m_doc.GetPhoto(slot);
+            if (!photo.inUse) {
+                // A photo whose line is missing comes back when its original is still there.
+                for (bool flat : {false, true}) {
+                    if (!photo.inUse && FileSystem::Exists(Original(slot, flat))) {
+                        photo.flatFiles = flat;
+                        MeasurePhoto(slot);
+                        photo.inUse = true;
+                        ++restored;
+                    }
+                }
+            }
+            if (photo.inUse) {
+                record.photos[kept++] = slot;
+            } else {
+                ++dropped;
+            }
+        }
+        std::fill(record.photos.begin() + kept, record.photos.end(), -1);
+        record.photoCount = kept;
+    }
+    CString repair;
+    if (restored > 0) {
+        repair.Format("登録の抜けていた写真 %d 枚を登録し直しました", restored);
+        m_repairs.push_back(repair);
+    }
+    if (dropped > 0) {
+        repair.Format("登録されていない写真への参照 %d 件を削除しました", dropped);
+        m_repairs.push_back(repair);
+    }
+}
+
+void CListFileReader::ApplyDisplayOrder()
+{
+    if (!(m_flags & ApplyDisplay)) {
+        m_doc.HideAllRows();
+        return;
+    }
+    IListHost& host = m_doc.Host();
+    GlobalFindSettings* find = host.GetGlobalFindSettings();
+    if (find != nullptr && find->IsActive()) {
+        m_doc.ExtractByGlobalKeywords();
+        m_doc.SortDisplayRows();
+    } else if (host.GetAutoView()) {
+        m_doc.ShowAllRows();
+        m_doc.SortDisplayRows();
+    } else {
+        m_doc.HideAllRows();
+    }
+}

@@ -1,0 +1,359 @@
+#include "list/ListSaver.h"
+
+#include "foundation/AppBase.h"
+#include "foundation/FileUtility.h"
+#include "foundation/PathName.h"
+#include "list/IListHost.h"
+#include "list/IListView.h"
+#include "list/ListFileFormat.h"
+#include "list/ListFileWriter.h"
+#include "list/ZantobyDoc.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+
+#include <cerrno>
+#include <ctime>
+#include <exception>
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+// The first moment of the day two days before today.
+std::time_t TwoDaysBeforeToday()
+{
+    std::time_t now = std::time(nullptr);
+    std::tm day = {};
+    localtime_r(&now, &day);
+    day.tm_hour = 0;
+    day.tm_min = 0;
+    day.tm_sec = 0;
+    day.tm_mday -= 2;
+    day.tm_isdst = -1;
+    return std::mktime(&day);
+}
+
+// A file moved aside is kept for two days from now, not from when the photo was taken in.
+void TouchNow(const CString& path)
+{
+    std::error_code error;
+    std::filesystem::last_write_time(FileSystem::ToNative(path),
+                                     std::filesystem::file_time_type::clock::now(), error);
+}
+
+} // namespace
+
+bool CListSaver::DoSave(const CString& path)
+{
+    if (m_doc.readOnly) {
+        m_doc.Host().ShowWarningMessage(30205, 0);
+        return false;
+    }
+    if (m_doc.workPath.IsEmpty()) {
+        return OnSaveDocument(path.IsEmpty() ? m_doc.GetPathName() : path);
+    }
+    return SaveUntitledAs();
+}
+
+bool CListSaver::ReplaceFolder(const CString& folder, int question, int cannotDelete)
+{
+    IListHost& host = m_doc.Host();
+    if (FolderExists(folder) && host.AskMessage(question, MB_YESNO, folder.GetString()) == IDYES &&
+        !DeletePath(folder)) {
+        host.ShowWarningMessage(cannotDelete, 0, folder.GetString());
+        return false;
+    }
+    return true;
+}
+
+bool CListSaver::SaveUntitledAs()
+{
+    IListHost& host = m_doc.Host();
+    CString initial = host.GetNewEntryFolder() + "/" + GetFileNameOfPath(m_doc.workPath);
+    CString chosen;
+    if (!host.RunSaveFileDialog(initial, "zbk", "ZBKﾌｧｲﾙ(*.zbk)|*.zbk|全てのﾌｧｲﾙ(*.*)|*.*||", chosen)) {
+        return false;
+    }
+    chosen = FileSystem::GetFullPath(chosen);
+    CString folder = GetFolderOfPath(chosen);
+    CString name = GetBaseNameOfPath(chosen);
+    CString photoFolderName = "Photo-" + name;
+    CString photoFolder = folder + "/" + photoFolderName;
+    CString webFolder = folder + "/Web-" + name;
+    host.SetNewEntryFolder(folder);
+
+    if (!ReplaceFolder(photoFolder, 20207, 30208) || !ReplaceFolder(webFolder, 20208, 30211)) {
+        return false;
+    }
+    // The folder's name is stored as it stands in the list file, so it must read back whole.
+    if (!CListFileFormat::IsStorableRawText(photoFolderName) || !FileSystem::CreateFolder(photoFolder)) {
+        host.ShowWarningMessage(30209, 0, photoFolder.GetString());
+        return false;
+    }
+    if (!CopyFiles(m_doc.listFolder + "/" + m_doc.photoFolderName + "/*.*", photoFolder)) {
+        host.ShowWarningMessage(30210, 0);
+        return false;
+    }
+    if (!m_doc.web.webFolder.IsEmpty()) {
+        if (!FileSystem::CreateFolder(webFolder)) {
+            host.ShowWarningMessage(30212, 0, webFolder.GetString());
+            return false;
+        }
+        if (!CopyFiles(m_doc.web.webFolder + "/*.*", webFolder)) {
+            host.ShowWarningMessage(30213, 0);
+            return false;
+        }
+    }
+    m_doc.DeleteWorkFolders();
+    m_doc.workPath.Empty();
+    m_doc.listFolder = folder;
+    m_doc.photoFolderName = photoFolderName;
+    m_doc.web.webFolder = webFolder;
+    m_doc.SetPathName(chosen, true);
+    if (!OnSaveDocument(chosen)) {
+        return false;
+    }
+    // From now on the list is claimed like any list that was opened from its file.
+    if (!m_doc.lockFile.IsHeld()) {
+        m_doc.lockFile.Acquire(chosen + "$");
+    }
+    return true;
+}
+
+bool CListSaver::OnSaveDocument(const CString& path)
+{
+    for (int photo : std::vector<int>(m_doc.editingPhotos.begin(), m_doc.editingPhotos.end())) {
+        CString editorPath;
+        editorPath.Format("%s?%d", m_doc.GetPathName().GetString(), photo);
+        m_doc.Host().SavePhotoEditorIfModified(editorPath);
+    }
+    return WriteListFile(path, false);
+}
+
+bool CListSaver::WriteListFile(const CString& path, bool keepViews)
+{
+    IListHost& host = m_doc.Host();
+    bool written = false;
+    try {
+        if (m_doc.sample && m_doc.IsModified() && host.AskMessage(20209, MB_OKCANCEL) != IDOK) {
+            return false;
+        }
+        host.SetProgressText("空白行の削除中");
+        if (RemoveBlankRows()) {
+            host.SetProgressText("未使用写真の削除中");
+            SetAsideUnusedPhotos();
+            // The photos move into their subfolders before the file that says they are there.
+            host.SetProgressText("JPEG写真ﾃﾞｰﾀを保存中");
+            if (MoveLoosePhotos()) {
+                if (!keepViews) {
+                    m_doc.UpdateAllViews(nullptr, kHintStoreSplitter);
+                }
+                if (CListFileWriter(m_doc).Write(path)) {
+                    m_doc.DeleteUndoFiles(0);
+                    if (m_doc.IsModified()) {
+                        m_doc.savedChanges = true;
+                    }
+                    m_doc.SetModifiedFlag(false);
+                    written = true;
+                } else {
+                    host.ShowErrorMessage(40206, 0);
+                }
+            }
+        }
+    } catch (const std::exception&) {
+        host.ReportError(nullptr, "ZantobyDoc", __LINE__);
+    }
+    host.ClearProgressText();
+    return written;
+}
+
+bool CListSaver::CopyPhotoFile(const CString& source, const CString& target)
+{
+    return CopyOrAsk(source, target) != CopyResult::Stop;
+}
+
+CListSaver::CopyResult CListSaver::CopyOrAsk(const CString& source, const CString& target)
+{
+    errno = 0;
+    if (CopySingleFile(source, target)) {
+        return CopyResult::Copied;
+    }
+    CString reason = CAppBase::GetLastErrorText();
+    return m_doc.Host().AskMessage(20206, MB_YESNO, reason.GetString()) == IDYES ? CopyResult::Stop
+                                                                                 : CopyResult::Skipped;
+}
+
+bool CListSaver::IsBlankRow(const ProductRecord& row) const
+{
+    if (row.photoCount > 0) {
+        return false;
+    }
+    if (!row.HasCells()) {
+        return true;
+    }
+    for (int slot = 0; slot < kMaxColumns; ++slot) {
+        const CellRecord& cell = row.GetCell(slot);
+        switch (m_doc.GetColumnOfSlot(slot).type) {
+        case kTypeYesNo:
+            if (cell.yesNo) {
+                return false;
+            }
+            break;
+        case kTypeText:
+        case kTypeMark:
+            if (!cell.text.IsEmpty()) {
+                return false;
+            }
+            break;
+        case kTypeNumber:
+            if (cell.number.IsValid() && cell.number.GetValue().GetUnits() != 0) {
+                return false;
+            }
+            break;
+        case kTypeDate:
+            if (cell.date.IsValid()) {
+                return false;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+bool CListSaver::RemoveBlankRows()
+{
+    m_doc.BuildColumnMap();
+    std::vector<int> blank;
+    for (int row = 0; row < kMaxRows; ++row) {
+        if (m_doc.GetRow(row).inUse && IsBlankRow(m_doc.GetRow(row))) {
+            blank.push_back(row);
+        }
+    }
+    if (!blank.empty()) {
+        int answer = m_doc.Host().AskMessage(20205, MB_YESNOCANCEL);
+        if (answer == IDCANCEL) {
+            return false;
+        }
+        if (answer == IDYES) {
+            for (int row : blank) {
+                m_doc.GetRow(row).inUse = false;
+            }
+        }
+    }
+    // Display entries of rows that are gone would each show a new-row line: one stays.
+    std::vector<int>& order = m_doc.displayOrder;
+    int kept = 0;
+    bool dropped = false;
+    for (int i = 0; i < m_doc.displayCount; ++i) {
+        int row = order[i];
+        if (row >= 0 && row < kMaxRows && m_doc.GetRow(row).inUse) {
+            order[kept++] = row;
+        } else {
+            dropped = true;
+        }
+    }
+    if (dropped) {
+        bool changed = kept != m_doc.displayCount - 1 || order[m_doc.displayCount - 1] != kNewRowLine;
+        std::fill(order.begin() + kept, order.end(), kNewRowLine);
+        m_doc.displayCount = kept + 1;
+        if (changed) {
+            m_doc.UpdateAllViews(nullptr, kHintAllRows);
+        }
+    }
+    return true;
+}
+
+void CListSaver::SetAsideUnusedPhotos()
+{
+    std::vector<bool> referenced(kMaxPhotos, false);
+    for (int row = 0; row < kMaxRows; ++row) {
+        const ProductRecord& record = m_doc.GetRow(row);
+        for (int i = 0; record.inUse && i < record.photoCount; ++i) {
+            int photo = record.photos[i];
+            if (photo >= 0 && photo < kMaxPhotos) {
+                referenced[photo] = true;
+            }
+        }
+    }
+    std::vector<int> unused;
+    for (int slot = 0; slot < kMaxPhotos; ++slot) {
+        if (m_doc.GetPhoto(slot).inUse && !referenced[slot]) {
+            unused.push_back(slot);
+        }
+    }
+    if (unused.empty()) {
+        return;
+    }
+    CString org = m_doc.listFolder + "/" + m_doc.photoFolderName + "/org";
+    CString tag = "x" + GetToday().FormatDate("YYMMDD");
+    int number = ListFiles(org + "/" + tag + "*.jpg", nullptr, false);
+    for (int slot : unused) {
+        CString original = m_doc.GetOriginalPhotoPath(slot);
+        CString others[] = {m_doc.GetMiddlePhotoPath(slot), m_doc.GetThumbnailPath(slot),
+                            m_doc.GetDrawingPath(slot)};
+        m_doc.GetPhoto(slot).Reset();
+        // Numbers that are taken already are skipped, so that no kept original is replaced.
+        CString kept;
+        do {
+            kept.Format("%s/%s-%04d.jpg", org.GetString(), tag.GetString(), number++);
+        } while (FileSystem::Exists(kept));
+        if (MovePath(original, kept)) {
+            TouchNow(kept);
+        }
+        for (const CString& other : others) {
+            DeletePath(other);
+        }
+    }
+    if (ListFiles(org + "/x*.jpg", nullptr, false) > 0) {
+        DeleteFiles(org + "/x*.jpg", TwoDaysBeforeToday());
+    }
+}
+
+bool CListSaver::MoveLoosePhotos()
+{
+    CString photoFolder = m_doc.listFolder + "/" + m_doc.photoFolderName;
+    bool foldersChecked = false;
+    for (int slot = 0; slot < kMaxPhotos; ++slot) {
+        PhotoRecord& photo = m_doc.GetPhoto(slot);
+        if (!photo.inUse || !photo.flatFiles) {
+            continue;
+        }
+        if (!foldersChecked) {
+            // Tools that drop empty folders may have taken a subfolder away.
+            for (const char* sub : {"/org", "/m", "/s", "/draw"}) {
+                FileSystem::CreateFolder(photoFolder + sub);
+            }
+            foldersChecked = true;
+        }
+        struct Move
+        {
+            CString from;
+            CString to;
+        };
+        std::vector<Move> moves;
+        for (auto kind : {CListPhotos::kOriginal, CListPhotos::kStandard, CListPhotos::kThumbnail,
+                          CListPhotos::kDrawing}) {
+            CString from = m_doc.GetPhotoFilePath(slot, kind, true);
+            if (kind != CListPhotos::kDrawing || FileSystem::Exists(from)) {
+                moves.push_back({from, m_doc.GetPhotoFilePath(slot, kind, false)});
+            }
+        }
+        bool copied = true;
+        for (const Move& move : moves) {
+            CopyResult result = CopyOrAsk(move.from, move.to);
+            if (result == CopyResult::Stop) {
+                return false;
+            }
+            copied = copied && result == CopyResult::Copied;
+        }
+        // A photo that could not be copied whole keeps its loose files and stays where it is;
+        // what lies in the subfolders for it is stale or partial, and would mislead a reader.
+        for (const Move& move : moves) {
+            DeletePath(copied ? move.from : move.to);
+        }
+        photo.flatFiles = !copied;
+    }
+    return true;
+}

@@ -1,0 +1,312 @@
+#include "list/ListFileFormat.h"
+#include "list/ListFileReader.h"
+#include "list/ListFileWriter.h"
+#include "list/ZantobyDoc.h"
+#include "platform/FileException.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+#include "support/FakeListHost.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Every line of a file but the comment that names the path it was written to.
+std::string WithoutPathComment(std::string text, const CString& path)
+{
+    std::string comment = "; " + path.str() + "\r\n";
+    size_t at = text.find(comment);
+    if (at != std::string::npos) {
+        text.erase(at, comment.size());
+    }
+    return text;
+}
+
+const char kAwkward[] = "a,b 'c' \\d\te\r\nf 表ソ";
+
+class ListFile : public ::testing::Test
+{
+  protected:
+    ListFile() { doc = NewDoc(); }
+
+    std::unique_ptr<CZantobyDoc> NewDoc()
+    {
+        auto made = std::make_unique<CZantobyDoc>(host);
+        made->tempFolder = temp.Path();
+        return made;
+    }
+
+    // A list that uses every kind of column, colours, photos and settings.
+    void FillList(CZantobyDoc& list)
+    {
+        list.title = kAwkward;
+        list.columnCount = 6;
+        const int types[] = {kTypeText, kTypeMark, kTypeNumber, kTypeDate, kTypeYesNo, kTypeText};
+        // Slots need not follow the display order.
+        const int slots[] = {10, 9, 8, 7, 6, 127};
+        for (int i = 0; i < 6; ++i) {
+            ColumnRecord& column = list.GetColumn(i);
+            column.type = types[i];
+            std::swap(column.slot, list.GetColumn(slots[i]).slot);
+            column.name.Format("列%d", i + 1);
+        }
+        list.GetColumn(0).name = kAwkward;
+        list.GetColumn(0).subName = "副";
+        list.GetColumn(0).remark = kAwkward;
+        list.GetColumn(0).inputMode = 5;
+        list.GetColumn(0).multiLine = true;
+        list.GetColumn(1).dropType = 2;
+        for (int i = 0; i < 25; ++i) {
+            CString choice;
+            choice.Format("選択%d", i);
+            list.GetColumn(1).dropEntries.Add(i == 3 ? CString(kAwkward) : choice);
+        }
+        ColumnRecord& number = list.GetColumn(2);
+        number.thousands = true;
+        number.decimals = 2;
+        number.hasMax = true;
+        number.maxValue.ParseExpression("99999.5");
+        number.serialStep.SetInteger(5);
+        ColumnRecord& date = list.GetColumn(3);
+        date.dateKind = 2;
+        date.hasMinDate = true;
+        date.minDate.SetDate(2000, 1, 2);
+        date.datePrintPattern = "GGGEE年";
+        list.GetColumn(4).yesHtml = "○";
+        list.BuildColumnMap();
+
+        for (int row = 0; row < 3; ++row) {
+            ProductRecord& record = list.GetRow(row * 2);
+            record.inUse = true;
+            record.Cell(10).text = row == 0 ? CString(kAwkward) : CString("品");
+            record.Cell(9).text = "http://x";
+            record.Cell(8).number.ParseExpression(row == 1 ? "1234567.25" : "-3");
+            record.Cell(7).date.SetDateTime(2008, 12, 7, 10, 20, 30);
+            record.Cell(6).yesNo = row != 2;
+            record.Cell(127).text = "last";
+            record.lastChange.SetDateTime(2009, 1, 2, 3, 4, 5);
+        }
+        list.GetRow(0).Cell(10).backColor = RGB(255, 0, 0);
+        list.GetRow(0).Cell(9).textColor = RGB(12, 34, 56);
+        list.GetRow(2).Cell(127).textColor = RGB(0, 0, 255);
+        list.GetRow(2).Cell(127).backColor = RGB(200, 201, 202);
+        for (int i = 0; i < 3; ++i) {
+            list.GetRow(2).photos[i] = 40 + i;
+            PhotoRecord& photo = list.GetPhoto(40 + i);
+            photo.inUse = true;
+            photo.width = 300;
+            photo.height = 200 + i;
+            photo.name = i == 0 ? CString(kAwkward) : CString("写真");
+        }
+        list.GetRow(2).photoCount = 3;
+        list.photoFolderName = "Photo-x";
+        list.sortKeys[0] = SortKeyEntry{2, true};
+        list.inputChecks.kana = true;
+        list.backupOn = true;
+        list.backupFolder = "/backup/it's";
+        list.photoSizes.shortSide = true;
+        list.photoSizes.standardPercent = 50;
+        list.web.webFolder = "/web/it's, here";
+        list.web.outputMode = 2;
+        list.web.message = kAwkward;
+        list.web.sortEntries[1].descending = true;
+        list.web.sortEntries[1].texts[0] = kAwkward;
+        list.print.device = "C:\\Printers\\";
+        list.print.orientation = 2;
+        list.print.listHeader.text = kAwkward;
+        list.print.columnPairs[5] = {3, 4};
+        list.ShowAllRows();
+    }
+
+    std::string Written(CZantobyDoc& list, const CString& path)
+    {
+        EXPECT_TRUE(CListFileWriter(list).Write(path));
+        return ReadFileBytes(path);
+    }
+
+    TempFolder temp;
+    FakeListHost host;
+    std::unique_ptr<CZantobyDoc> doc;
+};
+
+TEST_F(ListFile, WriteReadWriteGivesTheSameFile)
+{
+    FillList(*doc);
+    CString first = temp.Path() + "first.zbk";
+    std::string written = Written(*doc, first);
+
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(first, CListFileReader::ReadAll));
+    CString second = temp.Path() + "second.zbk";
+    std::string rewritten = Written(*reread, second);
+    EXPECT_EQ(WithoutPathComment(rewritten, second), WithoutPathComment(written, first));
+    EXPECT_FALSE(host.HasMessage(30217));
+}
+
+TEST_F(ListFile, AwkwardTextsSurviveEverywhere)
+{
+    FillList(*doc);
+    CString path = temp.Path() + "awkward.zbk";
+    Written(*doc, path);
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(reread->title, kAwkward);
+    EXPECT_EQ(reread->GetColumn(0).name, kAwkward);
+    EXPECT_EQ(reread->GetColumn(0).remark, kAwkward);
+    EXPECT_EQ(reread->GetColumn(1).dropEntries[3], kAwkward);
+    EXPECT_EQ(reread->GetRow(0).GetCell(10).text, kAwkward);
+    EXPECT_EQ(reread->GetPhoto(40).name, kAwkward);
+    EXPECT_EQ(reread->web.message, kAwkward);
+    EXPECT_EQ(reread->web.sortEntries[1].texts[0], kAwkward);
+    EXPECT_EQ(reread->print.listHeader.text, kAwkward);
+    // Raw texts keep apostrophes, commas and trailing backslashes too.
+    EXPECT_EQ(reread->backupFolder, "/backup/it's");
+    EXPECT_EQ(reread->web.webFolder, "/web/it's, here");
+    EXPECT_EQ(reread->print.device, "C:\\Printers") << "a trailing backslash would escape the quote";
+    // Values of every type and both kinds of colour.
+    EXPECT_EQ(reread->GetRow(2).GetCell(8).number.GetValue().GetUnits(), 12345672500);
+    EXPECT_EQ(reread->GetRow(2).GetCell(7).date.Format("%Y/%m/%d %H:%M:%S"), "2008/12/07 10:20:30");
+    EXPECT_TRUE(reread->GetRow(0).GetCell(6).yesNo);
+    EXPECT_EQ(reread->GetRow(0).GetCell(9).textColor, RGB(12, 34, 56));
+    EXPECT_EQ(reread->GetRow(2).GetCell(127).backColor, RGB(200, 201, 202));
+    EXPECT_EQ(reread->GetRow(2).GetCell(127).textColor, RGB(0, 0, 255));
+    EXPECT_EQ(reread->GetRow(2).photoCount, 3);
+    EXPECT_EQ(reread->GetPhoto(42).height, 202);
+    EXPECT_EQ(reread->photoColumns, 4);
+}
+
+TEST_F(ListFile, LayoutOfTheWrittenFile)
+{
+    FillList(*doc);
+    CString path = temp.Path() + "layout.zbk";
+    std::string text = Written(*doc, path);
+    EXPECT_EQ(text.rfind("ver=210800\r\n;---", 0), 0u);
+    EXPECT_NE(text.find("; Zantoby Version 2.108.0\r\n"), std::string::npos);
+    // The seven sections in their order, each behind a rule line and followed by an empty line.
+    size_t at = 0;
+    for (const char* header : CListFileFormat::kSectionHeaders) {
+        size_t found = text.find(std::string("-\r\n") + header + "\r\n\r\n", at);
+        ASSERT_NE(found, std::string::npos) << header;
+        at = found;
+    }
+    // No line ends without CR, and Japanese texts are Shift_JIS bytes.
+    for (size_t i = text.find('\n'); i != std::string::npos; i = text.find('\n', i + 1)) {
+        ASSERT_EQ(text[i - 1], '\r');
+    }
+    EXPECT_NE(text.find("c0=text,10,'a\\,b \\'c\\' \\\\d\\te\\r\\nf 表ソ','副'"), std::string::npos);
+    // 25 choices: m lines of 10, 10 and 5.
+    std::vector<int> counts;
+    for (size_t m = text.find("\r\nm1="); m != std::string::npos; m = text.find("\r\nm1=", m + 1)) {
+        size_t start = m + 5;
+        CStringArrayEx fields;
+        fields.SplitEscaped(CString(text.substr(start, text.find('\r', start) - start)), ',');
+        counts.push_back(fields.GetSize());
+    }
+    EXPECT_EQ(counts, (std::vector<int>{10, 10, 5}));
+    // A number column with separators writes its digits plain; a red background alone is "F1".
+    EXPECT_NE(text.find(",1234567.25,"), std::string::npos);
+    EXPECT_NE(text.find(",F1,"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    EXPECT_NE(text.substr(text.size() - 4), "\r\n\r\n") << "[photos] ends with its last key line";
+}
+
+TEST_F(ListFile, ColourCodesKeepOlderReadersWorking)
+{
+    EXPECT_EQ(CListFileFormat::FormatColourField(kDefaultColor, RGB(255, 0, 0)), "F1");
+    EXPECT_EQ(CListFileFormat::FormatColourField(RGB(0, 128, 0), RGB(255, 255, 255)), "27");
+    EXPECT_EQ(CListFileFormat::FormatColourField(kDefaultColor, kDefaultColor), "");
+    CString custom = CListFileFormat::FormatColourField(RGB(1, 2, 3), RGB(0, 0, 255));
+    EXPECT_EQ(custom, "F4t010203");
+    // An older reader looks at the first two characters only: the default, then blue.
+    EXPECT_EQ(CListFileFormat::CodeToColour(custom[0]), kDefaultColor);
+    COLORREF text = 0;
+    COLORREF back = 0;
+    CListFileFormat::ParseColourField(custom.view(), text, back);
+    EXPECT_EQ(text, RGB(1, 2, 3));
+    EXPECT_EQ(back, RGB(0, 0, 255));
+    CListFileFormat::ParseColourField("9", text, back);
+    EXPECT_EQ(text, kDefaultColor);
+    EXPECT_EQ(back, kDefaultColor);
+}
+
+TEST_F(ListFile, RawTextsThatCannotReadBackAreRefused)
+{
+    EXPECT_EQ(CListFileFormat::QuoteRaw("Photo-A"), "'Photo-A'");
+    EXPECT_EQ(CListFileFormat::QuoteRaw("it's, here"), "\"it's, here\"");
+    EXPECT_EQ(CListFileFormat::QuoteRaw("C:\\Web\\"), "'C:\\Web'");
+    EXPECT_FALSE(CListFileFormat::IsStorableRawText("C:\\Web\\"));
+    EXPECT_TRUE(CListFileFormat::IsStorableRawText(""));
+    EXPECT_FALSE(CListFileFormat::IsStorableRawText("a\r\nb"));
+    EXPECT_EQ(CListFileFormat::QuoteRaw("it's\r\n"), "'it's'");
+}
+
+TEST_F(ListFile, FailedWriteLeavesTheOldFileWhole)
+{
+    FillList(*doc);
+    CString path = temp.Path() + "kept.zbk";
+    std::string before = Written(*doc, path);
+    doc->title = "変更後";
+    CListFileWriter writer(*doc);
+    writer.failAfterBytes = 1000;
+    EXPECT_THROW(writer.Write(path), CFileException);
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_EQ(temp.CountFiles("kept.zbk"), 1) << "no temporary file left beside it";
+}
+
+TEST_F(ListFile, LinesTheReaderSkipsAndRowsWithTooManyPhotos)
+{
+    CString path = temp.Path() + "odd.zbk";
+    std::string photos;
+    std::string photoLines;
+    for (int i = 0; i < 25; ++i) {
+        photos += "," + std::to_string(i == 2 ? 10000 : i);
+        photoLines += "r" + std::string(i < 10 ? "000" : "00") + std::to_string(i) + "=30,20,'p'\r\n";
+    }
+    WriteFileBytes(path, "ver=210800\r\n[informations]\r\nno equals sign\r\n=value\r\ntitle='t'\r\n"
+                     "titleAndMore='later wins'\r\n[columns]\r\nc0=text,0,'n','','',false,false,left,10,none,"
+                     "false,none\r\nc200=text,0,'x'\r\n[products]\r\nr0001='x'" +
+                         std::string(256, ',') + "2008/01/02 03:04:05" + photos + "\r\n[photos]\r\n" +
+                         photoLines);
+    ASSERT_TRUE(doc->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(doc->title, "later wins");
+    EXPECT_EQ(doc->columnCount, 1);
+    const ProductRecord& row = doc->GetRow(1);
+    EXPECT_EQ(row.GetCell(0).text, "x");
+    ASSERT_EQ(row.photoCount, 20);
+    EXPECT_EQ(row.photos[1], 1);
+    EXPECT_EQ(row.photos[2], 3) << "10000 is no photo number";
+    EXPECT_EQ(row.photos[19], 20);
+    EXPECT_EQ(doc->photoColumns, 20);
+    EXPECT_FALSE(host.HasMessage(30217));
+}
+
+TEST_F(ListFile, DamagedSlotsAndPhotoReferencesAreRepairedAndReported)
+{
+    CString path = temp.Path() + "damaged.zbk";
+    const std::string rest = ",'','',false,false,left,10,none,false,none\r\n";
+    WriteFileBytes(path, "ver=210800\r\n[columns]\r\nc0=text,200,'a'" + rest + "c1=text,1,'b'" + rest +
+                         "c2=text,1,'c'" + rest + "c3=none,2\r\n[products]\r\nr0000='A','B','C'" +
+                         std::string(254, ',') +
+                         "2008/01/02 03:04:05,1,7\r\n[photos]\r\nr0001=10,10,'p'\r\n");
+    ASSERT_TRUE(doc->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(doc->GetColumn(0).slot, 0);
+    EXPECT_EQ(doc->GetColumn(1).slot, 1);
+    EXPECT_EQ(doc->GetColumn(2).slot, 3);
+    std::vector<bool> used(kMaxColumns, false);
+    for (int i = 0; i < kMaxColumns; ++i) {
+        int slot = doc->GetColumn(i).slot;
+        ASSERT_TRUE(slot >= 0 && slot < kMaxColumns && !used[slot]) << "column " << i;
+        used[slot] = true;
+    }
+    EXPECT_EQ(doc->GetRow(0).GetCell(0).text, "A");
+    EXPECT_EQ(doc->GetRow(0).GetCell(1).text, "B");
+    ASSERT_EQ(doc->GetRow(0).photoCount, 1) << "photo 7 has no line and no file";
+    EXPECT_EQ(doc->GetRow(0).photos[0], 1);
+    EXPECT_TRUE(host.HasMessage(30217));
+}
+
+} // namespace

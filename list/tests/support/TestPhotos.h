@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Bitmap.h"
+#include "platform/CString.h"
+
+// Photos for the photo tests and benchmarks, made on the spot.
+namespace TestPhotos {
+
+// Quadrant colours: red top left, green top right, blue bottom left, white bottom right.
+constexpr Bitmap::Pixel kTopLeft = 0xFF0000;
+constexpr Bitmap::Pixel kTopRight = 0x00FF00;
+constexpr Bitmap::Pixel kBottomLeft = 0x0000FF;
+constexpr Bitmap::Pixel kBottomRight = 0xFFFFFF;
+
+// An image of four flat quadrants, so that where each part ends up is plain after any turn.
+Bitmap Quadrants(int width, int height);
+
+// The quadrants saved as a JPEG; false when it cannot be written.
+bool WriteJpeg(const CString& path, int width, int height);
+
+// Whether each channel of two colours differs by at most tolerance (JPEG keeps flat areas close).
+bool IsNear(Bitmap::Pixel a, Bitmap::Pixel b, int tolerance = 12);
+
+} // namespace TestPhotos

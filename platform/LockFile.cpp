@@ -1,0 +1,51 @@
+#include "platform/LockFile.h"
+
+#include "platform/FileSystem.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+bool LockFile::Acquire(const CString& path)
+{
+    Release();
+    std::filesystem::path native = FileSystem::ToNative(path);
+    // A holder that releases removes the file while it still holds the lock, so a lock taken
+    // on a file that is no longer at the path is worthless: try again on the new file.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        int fd = open(native.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            return false;
+        }
+        int locked;
+        while ((locked = flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+        }
+        if (locked != 0) {
+            close(fd);
+            return false;
+        }
+        struct stat held = {};
+        struct stat named = {};
+        if (fstat(fd, &held) == 0 && stat(native.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+            held.st_ino == named.st_ino) {
+            m_fd = fd;
+            m_path = path;
+            return true;
+        }
+        close(fd);
+    }
+    return false;
+}
+
+void LockFile::Release()
+{
+    if (m_fd < 0) {
+        return;
+    }
+    unlink(FileSystem::ToNative(m_path).c_str());
+    close(m_fd); // lets the lock go
+    m_fd = -1;
+    m_path.Empty();
+}
