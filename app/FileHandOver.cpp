@@ -1,5 +1,6 @@
 #include "app/FileHandOver.h"
 
+#include "list/ListLifecycle.h"
 #include "platform/Arrays.h"
 
 namespace {
@@ -39,7 +40,8 @@ CString Normalise(const CString& absolute)
 
 bool CFileHandOver::IsPseudoPath(const CString& path)
 {
-    return path == "autophoto:" || path.Left(9) == "template:";
+    const CString templatePrefix = CListLifecycle::kTemplatePrefix;
+    return path == CListLifecycle::kAutoPhotoPath || path.Left(templatePrefix.GetLength()) == templatePrefix;
 }
 
 bool CFileHandOver::ResolveArgument(const CString& argument, const CString& currentFolder, CString& path)

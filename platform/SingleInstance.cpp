@@ -10,7 +10,6 @@
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -117,9 +116,6 @@ SingleInstance::~SingleInstance()
         close(m_listenFd);
         unlink(m_socketPath.c_str());
     }
-    if (m_lockFd >= 0) {
-        close(m_lockFd); // releases the lock
-    }
 }
 
 CString SingleInstance::GetRuntimeFolder(const char* name, const char* tempBase)
@@ -155,19 +151,11 @@ SingleInstance::Role SingleInstance::Start(const CString& folder)
     if (!MakeAddress(m_socketPath, address)) {
         return m_role;
     }
-    m_lockFd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (m_lockFd < 0) {
-        return m_role;
-    }
-    int locked;
-    while ((locked = flock(m_lockFd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
-    }
-    if (locked != 0) {
-        if (errno == EWOULDBLOCK) {
+    if (!m_lock.Acquire(FileSystem::FromNative(lockPath))) {
+        // A lock file that is there but not ours belongs to the running copy.
+        if (access(lockPath.c_str(), F_OK) == 0) {
             m_role = Role::Second;
         }
-        close(m_lockFd);
-        m_lockFd = -1;
         return m_role;
     }
     // The lock is ours, so a socket file left behind is a crashed copy's.

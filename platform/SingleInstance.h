@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CString.h"
+#include "platform/LockFile.h"
 
 #include <string>
 
@@ -54,7 +55,7 @@ class SingleInstance
   private:
     CString m_name;
     Role m_role = Role::None;
-    int m_lockFd = -1;
+    LockFile m_lock;
     int m_listenFd = -1;
     std::string m_socketPath;
 };

@@ -22,6 +22,8 @@
 
 #include <wx/display.h>
 #include <wx/evtloop.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -40,6 +42,9 @@ namespace {
 
 // Where the help pages are published; a topic's page is its lower-cased name with ".htm".
 constexpr char kHelpBaseAddress[] = "https://www.zantoby.example/help/";
+
+// The run-time class name of the photo editor's documents.
+constexpr char kEditorDocumentClass[] = "CEditPhotoDoc";
 
 // A later copy waits this long for the running copy, which may still be starting.
 constexpr int kHandOverTimeoutMs = 10000;
@@ -425,8 +430,71 @@ void CZantobyApp::ShowHelpPage(const CString& topic)
     OpenHelpPage(kHelpBaseAddress, topic);
 }
 
-// The search, extract, page setup and sort detail dialogs come with the find and print
-// commands; until then each answers as if cancelled, so the list document changes nothing.
+void CZantobyApp::AddToRecentFileList(const CString& path)
+{
+    if (m_docManager != nullptr) {
+        m_docManager->AddFileToHistory(ToWx(path));
+    }
+}
+
+bool CZantobyApp::RunSaveFileDialog(const CString& initialPath, const char* extension, const char* filter,
+                                    CString& chosenPath)
+{
+    // The filter ends with "||"; wx wants the pairs alone.
+    wxString wildcards = ToWx(filter);
+    while (wildcards.EndsWith("|")) {
+        wildcards.RemoveLast();
+    }
+    const wxFileName initial(ToWx(initialPath));
+    wxFileDialog dialog(m_mainFrame, wxString(), initial.GetPath(), initial.GetFullName(), wildcards,
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK) {
+        return false;
+    }
+    wxFileName chosen(dialog.GetPath());
+    if (!chosen.HasExt() && extension != nullptr && *extension != '\0') {
+        chosen.SetExt(extension);
+    }
+    chosenPath = FromWx(chosen.GetFullPath());
+    return true;
+}
+
+bool CZantobyApp::OpenPhotoEditorDocument(const CString& path)
+{
+    return m_docManager != nullptr &&
+           CDocumentLookup::OpenDocumentOfType(*m_docManager, path, kEditorDocumentClass) != nullptr;
+}
+
+void CZantobyApp::ClosePhotoEditorDocument(const CString& path)
+{
+    if (wxDocument* editor = FindEditorDocument(path)) {
+        editor->Modify(false);
+        m_docManager->CloseDocument(editor, true);
+    }
+}
+
+void CZantobyApp::SavePhotoEditorIfModified(const CString& path)
+{
+    wxDocument* editor = FindEditorDocument(path);
+    if (editor != nullptr && editor->IsModified()) {
+        editor->OnSaveModified();
+    }
+}
+
+wxDocument* CZantobyApp::FindEditorDocument(const CString& path) const
+{
+    if (m_docManager == nullptr) {
+        return nullptr;
+    }
+    wxDocument* document = CDocumentLookup::FindDocumentByPath(*m_docManager, path);
+    return document != nullptr && document->GetClassInfo()->GetClassName() == wxString(kEditorDocumentClass)
+               ? document
+               : nullptr;
+}
+
+// The search, extract, page setup, sort detail, automatic organiser and backup dialogs come
+// with their own commands; until then each answers as if cancelled, so the list document
+// changes nothing.
 
 int CZantobyApp::RunSearchDialog()
 {
@@ -444,6 +512,16 @@ int CZantobyApp::RunPageSetupDialog(CZantobyDoc&)
 }
 
 int CZantobyApp::RunSortDetailDialog(CZantobyDoc&)
+{
+    return IDCANCEL;
+}
+
+int CZantobyApp::RunAutoPhotoDialog(CZantobyDoc&)
+{
+    return IDCANCEL;
+}
+
+int CZantobyApp::RunBackupDialog(CZantobyDoc&)
 {
     return IDCANCEL;
 }

@@ -20,6 +20,7 @@ class CHandOverListener;
 class CMainFrame;
 class CZantobyDocManager;
 class SingleInstance;
+class wxDocument;
 class wxEventLoopSource;
 
 // The main program's application object: the single running copy and the hand-over from later
@@ -107,6 +108,14 @@ class CZantobyApp : public wxApp, public IListHost
     int RunSortDetailDialog(CZantobyDoc& doc) override;
     GlobalFindSettings* GetGlobalFindSettings() override { return m_globalFind.get(); }
     void SetLastDocumentPath(const CString& path) override { m_lastDocument = path; }
+    void AddToRecentFileList(const CString& path) override;
+    bool RunSaveFileDialog(const CString& initialPath, const char* extension, const char* filter,
+                           CString& chosenPath) override;
+    int RunAutoPhotoDialog(CZantobyDoc& doc) override;
+    int RunBackupDialog(CZantobyDoc& doc) override;
+    bool OpenPhotoEditorDocument(const CString& path) override;
+    void ClosePhotoEditorDocument(const CString& path) override;
+    void SavePhotoEditorIfModified(const CString& path) override;
 
     // Takes the requests waiting on the single-instance socket.
     void ReceiveHandOver();
@@ -122,6 +131,8 @@ class CZantobyApp : public wxApp, public IListHost
     // Ended by the session or a signal.
     void OnTerminate();
     bool OpenNow(const CString& path);
+    // The open photo editor document of a path, or null.
+    wxDocument* FindEditorDocument(const CString& path) const;
     void BringForward();
     void LogOpenRequest(const CString& path) const;
 

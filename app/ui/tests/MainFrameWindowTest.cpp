@@ -309,7 +309,8 @@ TEST(MainFrameWindowTest, DropDownsOfferRecentListsPrintModesAndColours)
     CMainFrame& frame = Frame();
     EXPECT_EQ(frame.CreateDropDownMenu(57601), nullptr);
 
-    App().GetDocManager()->AddFileToHistory(ToWx("/home/user/documents/lists/春の商品.zbk"));
+    // The list document reports each list it opens or saves.
+    App().AddToRecentFileList("/home/user/documents/lists/春の商品.zbk");
     App().GetDocManager()->AddFileToHistory(ToWx("/l/a&b.zbk"));
     wxMenu* recent = frame.CreateDropDownMenu(57601);
     ASSERT_NE(recent, nullptr);
