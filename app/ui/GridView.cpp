@@ -195,6 +195,8 @@ void CGridView::OnUpdate(int hint, const ListHintArg* arg)
     case kHintReset:
         m_grid->DropDocument();
         m_grid->ResetGrid();
+        m_list->RemoveView(this);
+        m_list->RemoveView(m_photoView);
         m_list = nullptr;
         break;
     default:

@@ -100,6 +100,21 @@ void CListGrid::OnSetup()
     MeasureFont();
 }
 
+void CListGrid::OnGridSetFocus(int)
+{
+    if (m_doc == nullptr) {
+        return;
+    }
+    // The cell kept for the focus (a list window coming back) becomes current once.
+    if (m_doc->focusColumn >= 0 && m_doc->focusRow >= 0) {
+        MoveToCell(m_doc->focusColumn, m_doc->focusRow);
+        m_doc->focusColumn = -1;
+        m_doc->focusRow = -1;
+    }
+    // The document, the status bar and the strip follow the cell the grid comes back to.
+    OnCellChanged(-1, CurrentColumn(), -1, CurrentRow());
+}
+
 bool CListGrid::PreTranslateMessage(wxEvent& event)
 {
     const wxEventType type = event.GetEventType();

@@ -52,6 +52,7 @@ class CListGrid : public CGridList
     // Notifications of the grid control
     bool PreTranslateMessage(wxEvent& event) override;
     void OnSetup() override;
+    void OnGridSetFocus(int section) override;
     int OnCellTypeNotify(int typeIndex, int column, int row, int code, std::intptr_t parameter) override;
     void OnTopRowChanged(int oldRow, int newRow) override;
     void OnColumnSized(int column, int* width) override;

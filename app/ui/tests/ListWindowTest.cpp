@@ -135,6 +135,17 @@ TEST(ListWindowTest, AListOpensEditsSavesUndoesAndOpensAgain)
     EXPECT_FALSE(list.IsUndoStepOpen());
     EXPECT_TRUE(doc->IsModified());
 
+    // Typing on the new-row line makes a row and a new-row line below it.
+    const int newRowLine = grid.GetRowCount() - 1;
+    grid.BeginEditAt(3, newRowLine, 0);
+    edit->SetText("1500");
+    edit->MarkDirty();
+    edit->EndWithMove(3, newRowLine);
+    EXPECT_EQ(grid.GetRowCount(), newRowLine + 2);
+    EXPECT_EQ(grid.GetCellText(3, newRowLine).str(), "1,500");
+    Command(*view->GetFrame(), ID_EDIT_UNDO);
+    EXPECT_EQ(grid.GetRowCount(), newRowLine + 1);
+
     // Undo and redo from the menu take the grid back and forth.
     wxWindow& frame = *view->GetFrame();
     Command(frame, ID_EDIT_UNDO);
