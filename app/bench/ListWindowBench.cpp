@@ -10,10 +10,9 @@
 #include "grid/ui/GridCellArea.h"
 #include "platform/PrivateTempFolder.h"
 #include "support/FakeListHost.h"
+#include "support/ProgramStart.h"
 
 #include <benchmark/benchmark.h>
-
-#include <wx/init.h>
 
 #include <cstdlib>
 
@@ -28,26 +27,18 @@ CString ListPath()
 
 CZantobyApp& App()
 {
-    static CZantobyApp* app = nullptr;
-    if (app == nullptr) {
+    static bool made = [] {
         // Settings and logs stay in the temporary folder.
         const CString home = PrivateTempFolder::Get();
         setenv("XDG_CONFIG_HOME", home.GetString(), 1);
         setenv("XDG_STATE_HOME", home.GetString(), 1);
         FakeListHost host;
-        if (!CSampleListMaker(host).Make(ListPath(), kRows, 20)) {
-            std::abort();
-        }
-        app = new CZantobyApp(nullptr);
-        wxApp::SetInstance(app);
-        static int argc = 1;
-        static char name[] = "zantoby";
-        static char* argv[] = {name, nullptr};
-        if (!wxEntryStart(argc, argv) || !app->CallOnInit()) {
-            std::abort();
-        }
+        return CSampleListMaker(host).Make(ListPath(), kRows, 20);
+    }();
+    if (!made) {
+        std::abort();
     }
-    return *app;
+    return StartProgram({});
 }
 
 CGridView* OpenView()

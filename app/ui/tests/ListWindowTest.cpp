@@ -16,10 +16,9 @@
 #include "platform/FileSystem.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
+#include "support/ProgramStart.h"
 
 #include <gtest/gtest.h>
-
-#include <wx/init.h>
 
 #include <string>
 
@@ -43,23 +42,14 @@ CString ListPath()
 // The program started as a user starts it with a list file named on its command line.
 CZantobyApp& App()
 {
-    static CZantobyApp* app = nullptr;
-    if (app == nullptr) {
+    static bool made = [] {
         FakeListHost host;
-        if (!CSampleListMaker(host).Make(ListPath(), 6, 3)) {
-            std::abort();
-        }
-        app = new CZantobyApp(nullptr);
-        wxApp::SetInstance(app);
-        static int argc = 2;
-        static std::string path = FileSystem::ToNative(ListPath()).string();
-        static char name[] = "zantoby";
-        static char* argv[] = {name, path.data(), nullptr};
-        if (!wxEntryStart(argc, argv) || !app->CallOnInit()) {
-            std::abort();
-        }
+        return CSampleListMaker(host).Make(ListPath(), 6, 3);
+    }();
+    if (!made) {
+        std::abort();
     }
-    return *app;
+    return StartProgram({FileSystem::ToNative(ListPath()).string()});
 }
 
 CListDocument* OpenList()
