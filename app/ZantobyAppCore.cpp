@@ -22,8 +22,6 @@ void CZantobyAppCore::ReportError(const char* message, const char* sourceFile, i
     }
     CString fileName = GetFileNameOfPath(sourceFile != nullptr ? sourceFile : "");
 
-    CString box;
-    box.Format("%s\n\nFILE : %s\nLINE : %d\n", text.GetString(), fileName.GetString(), line);
-    ShowMessageBox(box, caption, MB_OK | MB_ICONHAND | MB_TASKMODAL | MB_TOPMOST);
+    ShowMessageBox(FormatErrorBoxText(text, sourceFile, line), caption, MB_OK | MB_ICONHAND | MB_TASKMODAL | MB_TOPMOST);
     WriteErrorFile(text, fileName, line);
 }

@@ -27,17 +27,17 @@ CString MessageOrDefault(const char* message)
     return message != nullptr && message[0] != '\0' ? CString(message) : CString(kDefaultMessage);
 }
 
-CString BoxText(const CString& message, const char* sourceFile, int line)
+} // namespace
+
+CAppBase::CAppBase(const CString& appName) : m_appName(appName) {}
+
+CString CAppBase::FormatErrorBoxText(const CString& message, const char* sourceFile, int line)
 {
     CString text;
     text.Format("%s\n\nFILE : %s\nLINE : %d\n", message.GetString(),
                 GetFileNameOfPath(sourceFile != nullptr ? sourceFile : "").GetString(), line);
     return text;
 }
-
-} // namespace
-
-CAppBase::CAppBase(const CString& appName) : m_appName(appName) {}
 
 void CAppBase::SetIniFile(const CString& name)
 {
@@ -47,7 +47,7 @@ void CAppBase::SetIniFile(const CString& name)
 void CAppBase::ReportError(const char* message, const char* sourceFile, int line)
 {
     CString text = MessageOrDefault(message);
-    ShowMessageBox(BoxText(text, sourceFile, line), m_appName, MB_OK | MB_ICONHAND);
+    ShowMessageBox(FormatErrorBoxText(text, sourceFile, line), m_appName, MB_OK | MB_ICONHAND);
     WriteErrorFile(text, GetFileNameOfPath(sourceFile != nullptr ? sourceFile : ""), line);
 }
 
@@ -61,7 +61,7 @@ void CAppBase::ReportAdoError(const CAdoErrors& errors, const char* message, con
         collected += errors.GetDescription(i);
     }
     CString text = MessageOrDefault(message);
-    ShowMessageBox(BoxText(text, sourceFile, line) + collected, m_appName, MB_OK | MB_ICONHAND);
+    ShowMessageBox(FormatErrorBoxText(text, sourceFile, line) + collected, m_appName, MB_OK | MB_ICONHAND);
     WriteErrorFile(text + "\n" + collected, GetFileNameOfPath(sourceFile != nullptr ? sourceFile : ""), line);
 }
 

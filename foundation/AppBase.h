@@ -48,6 +48,10 @@ class CAppBase : public CProfileFile
     // The system's text for the last error (errno); empty when there is none.
     static CString GetLastErrorText();
 
+  protected:
+    // The error box's text: the message, then the source file's name and the line.
+    static CString FormatErrorBoxText(const CString& message, const char* sourceFile, int line);
+
   private:
     void ShowSaveFailure();
 
