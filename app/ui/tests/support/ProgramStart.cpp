@@ -1,5 +1,6 @@
 #include "ProgramStart.h"
 
+#include "app/ZantobyAppCore.h"
 #include "app/ui/ZantobyApp.h"
 
 #include <wx/init.h>
@@ -10,6 +11,15 @@ CZantobyApp& StartProgram(const std::vector<std::string>& arguments)
 {
     static CZantobyApp* app = nullptr;
     if (app == nullptr) {
+        {
+            // A start without the modal start navigator, unless the test's own profile asks
+            // for it.
+            CZantobyAppCore profile;
+            profile.SetIniFile(CString());
+            if (profile.GetProfileString("Auto", "Navigate", "").IsEmpty()) {
+                profile.Settings().SetAutoNavigate(false);
+            }
+        }
         app = new CZantobyApp(nullptr);
         wxApp::SetInstance(app);
         static std::vector<std::string> words;
