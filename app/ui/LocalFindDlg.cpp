@@ -44,19 +44,19 @@ int CLocalFindDlg::s_page = 0;
 CLocalFindDlg::CLocalFindDlg(wxWindow* parent, CExtractForm& form)
     : CAnchorDialog(parent, 223, "抽出", wxDefaultSize), m_form(form)
 {
-    SetClientSize(480, 360);
+    SetClientSize(560, 360);
     SetHelpTopic("LocalFindDlg");
     SetIcons(CResourceBitmaps::GetProgramIcons());
     new wxRadioButton(this, IDC_KEYWORD_MODE, ToWx("ｷｰﾜｰﾄﾞによる抽出"), wxPoint(10, 10), wxDefaultSize,
                       wxRB_GROUP);
     new wxRadioButton(this, IDC_RANGE_MODE, ToWx("範囲指定による抽出"), wxPoint(180, 10));
     // The placeholder only marks where the pages lie; it is never shown.
-    new wxWindow(this, IDC_PLACEHOLDER, wxPoint(10, 36), wxSize(460, 240));
+    new wxWindow(this, IDC_PLACEHOLDER, wxPoint(10, 36), wxSize(540, 240));
     new wxCheckBox(this, IDC_WHOLE, ToWx("単語単位で検索"), wxPoint(10, 288));
     new wxCheckBox(this, IDC_CASE, ToWx("大文字と小文字を区別する"), wxPoint(10, 314));
-    auto* extract = new wxButton(this, kExtractButtonId, ToWx("抽出(&F)"), wxPoint(270, 322), wxSize(64, 28));
-    new wxButton(this, IDC_CANCEL, ToWx("取消(&C)"), wxPoint(338, 322), wxSize(64, 28));
-    new wxButton(this, kHelpButtonId, ToWx("ﾍﾙﾌﾟ(&H)"), wxPoint(406, 322), wxSize(64, 28));
+    auto* extract = new wxButton(this, kExtractButtonId, ToWx("抽出(&F)"), wxPoint(350, 322), wxSize(64, 28));
+    new wxButton(this, IDC_CANCEL, ToWx("取消(&C)"), wxPoint(418, 322), wxSize(64, 28));
+    new wxButton(this, kHelpButtonId, ToWx("ﾍﾙﾌﾟ(&H)"), wxPoint(486, 322), wxSize(64, 28));
     extract->SetDefault();
     SetEscapeId(IDC_CANCEL);
     m_keywordPage = new CKeywordExtractPage(this, [this] { RunExtraction(); });

@@ -27,10 +27,13 @@ constexpr int IDC_SHOW_AT_START = 1378;
 constexpr int IDC_TUTORIAL = 1093;
 constexpr int IDC_CLOSE = 2;
 
-constexpr int kFrameWidth = 170;
+constexpr int kFrameWidth = 228;
 constexpr int kFrameHeight = 128;
 constexpr int kFrameGap = 8;
-constexpr int kFramesTop = 70;
+constexpr int kFramesTop = 74;
+// The description box and the buttons beside it, below the frames.
+constexpr int kLowerHeight = 160;
+constexpr int kButtonsWidth = 160;
 
 const DialogItemInfo kItems[] = {
     {CAnchorDialog::kHelpButtonId, 0, kDefaultColor, kDefaultColor, 0, "help me"},
@@ -52,14 +55,14 @@ CNavigateDlg::CNavigateDlg(wxWindow* parent, CNavigatorModel& model, CProfileSet
       m_timer(this, 1)
 {
     const int framesWidth = 3 * kFrameWidth + 2 * kFrameGap;
-    SetClientSize(framesWidth + 20, 470);
+    SetClientSize(framesWidth + 20, kFramesTop + 2 * kFrameHeight + kFrameGap + kLowerHeight + 20);
     SetHelpTopic("NavigateDlg");
     SetIcons(CResourceBitmaps::GetProgramIcons());
-    m_tabs = new wxNotebook(this, IDC_TABS, wxPoint(10, 8), wxSize(framesWidth, 30));
+    m_tabs = new wxNotebook(this, IDC_TABS, wxPoint(10, 6), wxSize(framesWidth, 36));
     for (int tab = 0; tab < CNavigatorModel::kTabCount; ++tab) {
         m_tabs->AddPage(new wxPanel(m_tabs), ToWx(CNavigatorModel::GetTabLabel(tab)));
     }
-    new wxStaticText(this, IDC_PROMPT, wxString(), wxPoint(12, 46), wxSize(framesWidth, 20));
+    new wxStaticText(this, IDC_PROMPT, wxString(), wxPoint(12, 50), wxSize(framesWidth, 20));
     for (int position = 0; position < CNavigatorModel::kFrameCount; ++position) {
         const int x = 10 + (position % 3) * (kFrameWidth + kFrameGap);
         const int y = kFramesTop + (position / 3) * (kFrameHeight + kFrameGap);
@@ -72,14 +75,19 @@ CNavigateDlg::CNavigateDlg(wxWindow* parent, CNavigatorModel& model, CProfileSet
         m_frames[static_cast<size_t>(position)] = frame;
     }
     const int lower = kFramesTop + 2 * kFrameHeight + kFrameGap + 10;
-    new wxTextCtrl(this, IDC_DESCRIPTION, wxString(), wxPoint(10, lower), wxSize(390, 470 - lower - 10),
-                   wxTE_MULTILINE | wxTE_READONLY);
-    new wxButton(this, kRunId, wxString(), wxPoint(410, lower), wxSize(136, 30));
-    new wxButton(this, IDC_OPEN_WEB, ToWx("Webを開く(&W)"), wxPoint(410, lower + 34), wxSize(136, 26));
-    new wxButton(this, IDC_TUTORIAL, ToWx("ﾁｭｰﾄﾘｱﾙ(&T)"), wxPoint(410, lower + 62), wxSize(66, 26));
-    new wxButton(this, kHelpButtonId, ToWx("ﾍﾙﾌﾟ(&H)"), wxPoint(480, lower + 62), wxSize(66, 26));
-    new wxCheckBox(this, IDC_SHOW_AT_START, ToWx("起動時に表示する"), wxPoint(410, lower + 94));
-    new wxButton(this, IDC_CLOSE, ToWx("閉じる(Esc)"), wxPoint(410, lower + 116), wxSize(136, 26));
+    const int buttonsLeft = 10 + framesWidth - kButtonsWidth;
+    const int half = (kButtonsWidth - 4) / 2;
+    new wxTextCtrl(this, IDC_DESCRIPTION, wxString(), wxPoint(10, lower),
+                   wxSize(framesWidth - kButtonsWidth - 10, kLowerHeight), wxTE_MULTILINE | wxTE_READONLY);
+    new wxButton(this, kRunId, wxString(), wxPoint(buttonsLeft, lower), wxSize(kButtonsWidth, 32));
+    new wxButton(this, IDC_OPEN_WEB, ToWx("Webを開く(&W)"), wxPoint(buttonsLeft, lower + 36),
+                 wxSize(kButtonsWidth, 28));
+    new wxButton(this, IDC_TUTORIAL, ToWx("ﾁｭｰﾄﾘｱﾙ(&T)"), wxPoint(buttonsLeft, lower + 68), wxSize(half, 28));
+    new wxButton(this, kHelpButtonId, ToWx("ﾍﾙﾌﾟ(&H)"), wxPoint(buttonsLeft + half + 4, lower + 68),
+                 wxSize(half, 28));
+    new wxCheckBox(this, IDC_SHOW_AT_START, ToWx("起動時に表示する"), wxPoint(buttonsLeft, lower + 102));
+    new wxButton(this, IDC_CLOSE, ToWx("閉じる(Esc)"), wxPoint(buttonsLeft, lower + kLowerHeight - 28),
+                 wxSize(kButtonsWidth, 28));
     SetEscapeId(IDC_CLOSE);
     // Enter alone runs nothing: only the run button or a double click does.
     SetAffirmativeId(wxID_NONE);

@@ -34,7 +34,7 @@ void CRangeExtractGrid::Fill()
             cell.SetAlignFlags(kAlignments[values.align]);
             if (values.kind == CExtractForm::kYesNoRow) {
                 cell.SetTypeIndex(CellTypeIndex::CheckBox);
-                cell.SetTypeStyle(CheckStyle::ThreeStates | CheckStyle::Tick);
+                cell.SetTypeStyle(CheckStyle::ThreeStates | CheckStyle::Tick | CheckStyle::ByAlignment);
                 cell.SetNumberValue(values.checkState);
             } else {
                 if (!values.choices.IsEmpty()) {

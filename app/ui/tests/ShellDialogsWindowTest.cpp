@@ -1,0 +1,196 @@
+#include "app/ExtractForm.h"
+#include "app/NavigatorModel.h"
+#include "app/SampleListMaker.h"
+#include "app/SortKeyEditor.h"
+#include "app/ui/GlobalFindDlg.h"
+#include "app/ui/KeywordExtractPage.h"
+#include "app/ui/ListDocument.h"
+#include "app/ui/LocalFindDlg.h"
+#include "app/ui/MainFrame.h"
+#include "app/ui/NavigateDlg.h"
+#include "app/ui/RangeExtractGrid.h"
+#include "app/ui/RangeExtractPage.h"
+#include "app/ui/SortDetailDlg.h"
+#include "app/ui/SortKeyGrid.h"
+#include "app/ui/ZantobyApp.h"
+#include "app/ui/ZantobyDocManager.h"
+#include "foundation/tests/support/ScratchFolder.h"
+#include "list/ZantobyDoc.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+#include "platform/ui/WxText.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
+#include "support/FakeListHost.h"
+#include "support/ProgramStart.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/combobox.h>
+#include <wx/radiobut.h>
+
+#include <functional>
+
+namespace {
+
+ScratchFolder& Scratch()
+{
+    static ScratchFolder scratch;
+    return scratch;
+}
+
+CString ListPath()
+{
+    return Scratch() / "stationery.zbk";
+}
+
+// The program started with a list of goods open.
+CZantobyApp& App()
+{
+    static bool made = [] {
+        Scratch();
+        FakeListHost host;
+        return CSampleListMaker(host).Make(ListPath(), 8, 4, "文具の商品");
+    }();
+    if (!made) {
+        std::abort();
+    }
+    return StartProgram({FileSystem::ToNative(ListPath()).string()});
+}
+
+CZantobyDoc& OpenList()
+{
+    for (wxDocument* doc : App().GetDocManager()->GetDocumentsVector()) {
+        if (auto* list = wxDynamicCast(doc, CListDocument)) {
+            return list->List();
+        }
+    }
+    std::abort();
+}
+
+// Runs a dialog modally while the steps run inside it, once it shows; the dialog's result.
+int RunModal(wxDialog& dialog, const std::function<void()>& steps)
+{
+    dialog.CallAfter([&dialog, steps] {
+        WxTestEnvironment::PumpUntil([&dialog] { return dialog.IsShownOnScreen(); });
+        WxTestEnvironment::PumpFor(200);
+        steps();
+    });
+    return dialog.ShowModal();
+}
+
+class ShellDialogsWindowTest : public testing::Test
+{
+  protected:
+    void SetUp() override { App(); }
+};
+
+} // namespace
+
+TEST_F(ShellDialogsWindowTest, NavigatorRunsTheRecentListChosen)
+{
+    CNavigatorModel model;
+    CStringArray recent;
+    recent.Add(ListPath());
+    model.Build(ZANTOBY_RESOURCES, recent);
+    model.ShowTab(CNavigatorModel::kTemplateTab);
+    CNavigateDlg dialog(App().GetMainFrame(), model, App().Settings());
+    const int result = RunModal(dialog, [&] {
+        dialog.ClickFrame(0);
+        EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(dialog, "navigator-templates").IsEmpty());
+        dialog.SelectTab(CNavigatorModel::kRecentTab);
+        dialog.ClickFrame(0);
+        EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(dialog, "navigator").IsEmpty());
+        dialog.RunSelected();
+    });
+    ASSERT_EQ(result, wxID_OK);
+    const CNavigatorModel::OpenRequest request = model.GetOpenRequest();
+    EXPECT_EQ(request.kind, CNavigatorModel::OpenRequest::kOpenPath);
+    EXPECT_EQ(request.path, ListPath());
+    EXPECT_EQ(model.GetEntries()[0].caption, "文具の商品");
+}
+
+TEST_F(ShellDialogsWindowTest, ExtractDialogCarriesOrToTheRangePageAndStoresItsBounds)
+{
+    CZantobyDoc& doc = OpenList();
+    CExtractForm form(doc);
+    CLocalFindDlg dialog(App().GetMainFrame(), form);
+    const int result = RunModal(dialog, [&] {
+        if (dialog.GetPage() != 0) {
+            dialog.ShowPage(0);
+        }
+        static_cast<wxRadioButton*>(dialog.FindWindow(1115))->SetValue(true);
+        dialog.ShowPage(1);
+        EXPECT_EQ(dialog.GetRangePage().GetCombine(), 1) << "OR is carried over to the range page";
+        CRangeExtractGrid& grid = dialog.GetRangePage().GetGrid();
+        grid.SetCellText(1, 3, "200");
+        grid.SetCellText(2, 3, "1,000");
+        grid.RepaintGrid();
+        EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(dialog, "extract").IsEmpty());
+        dialog.RunExtraction();
+    });
+    ASSERT_EQ(result, CLocalFindDlg::kExtractButtonId);
+    const ExtractConditions& stored = *doc.extractConditions;
+    EXPECT_EQ(stored.mode, 1);
+    EXPECT_EQ(stored.anyMatch, 1);
+    EXPECT_TRUE(stored.columns[3].useFrom);
+    EXPECT_EQ(stored.columns[3].toValue.number.GetValue().GetUnits(), 1000 * 10000);
+    EXPECT_FALSE(stored.columns[1].useFrom) << "the Yes/No column was left in the third state";
+}
+
+TEST_F(ShellDialogsWindowTest, SortDetailMovesAKeyUpAndWritesItOnSet)
+{
+    CZantobyDoc& doc = OpenList();
+    const int second = doc.sortKeys[1].column;
+    CSortKeyEditor editor(doc);
+    CSortDetailDlg dialog(App().GetMainFrame(), editor);
+    const int result = RunModal(dialog, [&] {
+        CSortKeyGrid& grid = dialog.GetGrid();
+        grid.MoveToCell(1, 0);
+        dialog.Move(true);
+        EXPECT_EQ(grid.CurrentRow(), 0) << "the top row does not move up";
+        grid.MoveToCell(1, 1);
+        dialog.Move(true);
+        EXPECT_EQ(grid.CurrentRow(), 0);
+        EXPECT_EQ(grid.GetCellText(1, 0), editor.NameText(0));
+        EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(dialog, "sort-detail").IsEmpty());
+        wxCommandEvent press(wxEVT_BUTTON, CSortDetailDlg::kApplyId);
+        dialog.ProcessWindowEvent(press);
+    });
+    ASSERT_EQ(result, IDOK);
+    EXPECT_EQ(doc.sortKeys[0].column, second);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(ShellDialogsWindowTest, GlobalExtractFiltersOpenListsAndLeavesListsOpenedLaterWhole)
+{
+    CZantobyDoc& doc = OpenList();
+    App().CallAfter([] {
+        CGlobalFindDlg* dialog = nullptr;
+        WxTestEnvironment::PumpUntil([&dialog] {
+            for (wxWindow* window : wxTopLevelWindows) {
+                dialog = dialog != nullptr ? dialog : dynamic_cast<CGlobalFindDlg*>(window);
+            }
+            return dialog != nullptr && dialog->IsShownOnScreen();
+        });
+        ASSERT_NE(dialog, nullptr);
+        static_cast<wxComboBox*>(dialog->FindWindow(1106))->SetValue(ToWx("ノート"));
+        wxCommandEvent press(wxEVT_BUTTON, CGlobalFindDlg::kExtractId);
+        dialog->ProcessWindowEvent(press);
+    });
+    wxCommandEvent command(wxEVT_MENU, 32871);
+    App().ProcessEvent(command);
+    ASSERT_EQ(doc.displayCount, 2) << "one matching row and the new-row line";
+    EXPECT_EQ(doc.GetCellTextAt(0, 0, kOutputGrid), "ノート 2");
+    EXPECT_EQ(App().GetGlobalFindSettings(), nullptr) << "the condition holds only while it is applied";
+
+    const CString other = Scratch() / "other.zbk";
+    FakeListHost host;
+    ASSERT_TRUE(CSampleListMaker(host).Make(other, 3, 0));
+    ASSERT_TRUE(App().OpenDocumentFile(other));
+    for (wxDocument* opened : App().GetDocManager()->GetDocumentsVector()) {
+        if (opened->GetFilename() == ToWx(other)) {
+            EXPECT_EQ(wxDynamicCast(opened, CListDocument)->List().displayCount, 4)
+                << "a list opened later shows all its rows";
+        }
+    }
+}
