@@ -26,14 +26,6 @@ const DialogItemInfo kItems[] = {
     {0, 0, kDefaultColor, kDefaultColor, 0, nullptr},
 };
 
-// The log's CR LF line ends as the edit shows them.
-wxString Lines(const CString& text)
-{
-    CString lines = text;
-    lines.Replace("\r\n", "\n");
-    return ToWx(lines);
-}
-
 } // namespace
 
 CErrorLogDlg::CErrorLogDlg(wxWindow* parent, CAppBase& app)
@@ -57,7 +49,7 @@ bool CErrorLogDlg::OnInitDialog()
 {
     SetAnchorTable(kItems, true);
     static_cast<wxTextCtrl*>(GetItem(IDC_TEXT))
-        ->SetValue(Lines(CErrorLogText::Build(CAppBase::GetErrorFolder())));
+        ->SetValue(ToWxLines(CErrorLogText::Build(CAppBase::GetErrorFolder())));
     return true;
 }
 

@@ -40,14 +40,6 @@ const DialogItemInfo kItems[] = {
     {0, 0, kDefaultColor, kDefaultColor, 0, nullptr},
 };
 
-// Descriptions are written with CR LF; the edit wants line feeds alone.
-wxString Lines(const CString& text)
-{
-    CString lines = text;
-    lines.Replace("\r\n", "\n");
-    return ToWx(lines);
-}
-
 } // namespace
 
 CNavigateDlg::CNavigateDlg(wxWindow* parent, CNavigatorModel& model, CProfileSettings& settings)
@@ -143,7 +135,7 @@ void CNavigateDlg::ShowTab()
 
 void CNavigateDlg::ShowDescription()
 {
-    static_cast<wxTextCtrl*>(GetItem(IDC_DESCRIPTION))->SetValue(Lines(m_model.GetDescription()));
+    static_cast<wxTextCtrl*>(GetItem(IDC_DESCRIPTION))->SetValue(ToWxLines(m_model.GetDescription()));
 }
 
 void CNavigateDlg::ClickFrame(int position)
@@ -269,7 +261,7 @@ void CNavigateDlg::PaintFrame(wxDC& dc, int position, const wxSize& size)
     }
     if (!entry.caption.IsEmpty()) {
         dc.SetFont(GetFont());
-        const wxString caption = Lines(entry.caption);
+        const wxString caption = ToWxLines(entry.caption);
         const wxSize text = dc.GetMultiLineTextExtent(caption);
         const wxRect inner(4, 4, size.x - 8, size.y - 8);
         const wxRect block(inner.x + (inner.width - text.x) / 2, inner.GetBottom() - text.y, text.x, text.y);

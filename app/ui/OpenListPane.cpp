@@ -26,9 +26,9 @@ COpenListPane::COpenListPane(wxWindow* parent, std::function<wxString()> selecti
     : wxPanel(parent, 241, wxDefaultPosition, wxSize(560, 150)), m_selection(std::move(selection)),
       m_timer(this, kTimerId)
 {
-    m_picture = new wxWindow(this, IDC_PICTURE, wxPoint(8, 8), wxSize(130, 130), wxBORDER_SUNKEN);
+    m_picture = new wxWindow(this, IDC_PICTURE, wxPoint(8, 4), wxSize(150, 106), wxBORDER_SUNKEN);
     m_picture->SetBackgroundStyle(wxBG_STYLE_PAINT);
-    new wxSpinButton(this, IDC_SPIN, wxPoint(142, 8), wxSize(-1, 130), wxSP_VERTICAL);
+    new wxSpinButton(this, IDC_SPIN, wxPoint(8, 114), wxDefaultSize, wxSP_HORIZONTAL);
     new wxStaticText(this, wxID_ANY, ToWx("ﾀｲﾄﾙ"), wxPoint(180, 12));
     new wxStaticText(this, IDC_TITLE, wxString(), wxPoint(240, 12), wxSize(310, 40));
     new wxStaticText(this, wxID_ANY, ToWx("ﾃﾞｰﾀ"), wxPoint(180, 58));
@@ -80,7 +80,8 @@ void COpenListPane::OnTimer(wxTimerEvent&)
 
 void COpenListPane::OnSpin(wxSpinEvent& event)
 {
-    if (m_preview.Spin(event.GetEventType() == wxEVT_SPIN_UP ? 1 : -1) != COpenListPreview::Change::None) {
+    // The desktop draws the spin button as "-" and "+": "+" steps on to the next photo.
+    if (m_preview.Spin(event.GetEventType() == wxEVT_SPIN_UP ? -1 : 1) != COpenListPreview::Change::None) {
         m_picture->Refresh();
     }
 }

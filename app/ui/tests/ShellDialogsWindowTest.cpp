@@ -8,6 +8,8 @@
 #include "app/ui/LocalFindDlg.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/NavigateDlg.h"
+#include "app/ui/OpenListDlg.h"
+#include "app/ui/OpenListPane.h"
 #include "app/ui/RangeExtractGrid.h"
 #include "app/ui/RangeExtractPage.h"
 #include "app/ui/SortDetailDlg.h"
@@ -159,6 +161,36 @@ TEST_F(ShellDialogsWindowTest, SortDetailMovesAKeyUpAndWritesItOnSet)
     ASSERT_EQ(result, IDOK);
     EXPECT_EQ(doc.sortKeys[0].column, second);
     EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(ShellDialogsWindowTest, OpenListPaneShowsTheListUnderTheCursorOnceTheSelectionSettles)
+{
+    wxDialog host(App().GetMainFrame(), wxID_ANY, ToWx("リストを開く"), wxDefaultPosition, wxSize(580, 170));
+    auto* pane = new COpenListPane(&host, [] { return ToWx(ListPath()); });
+    host.Show();
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([pane] { return !pane->FindWindow(1015)->GetLabel().empty(); }));
+    EXPECT_EQ(FromWx(pane->FindWindow(1015)->GetLabel()), "文具の商品");
+    EXPECT_EQ(FromWx(pane->FindWindow(1201)->GetLabel()), "8");
+    EXPECT_EQ(FromWx(pane->FindWindow(1203)->GetLabel()), "7");
+    EXPECT_FALSE(pane->GetPreview().GetPicture().IsEmpty());
+    EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(host, "open-list-pane").IsEmpty());
+}
+
+TEST_F(ShellDialogsWindowTest, OpenListDialogHoldsThePaneBelowTheFileChooser)
+{
+    App().Settings().SetListOpenFolder(Scratch().Path());
+    COpenListDlg dialog(App().GetMainFrame(), App().Settings());
+    bool paneShown = false;
+    dialog.CallAfter([&dialog, &paneShown] {
+        paneShown = WxTestEnvironment::PumpUntil(
+            [&dialog] {
+                return dialog.GetExtraControl() != nullptr && dialog.GetExtraControl()->IsShownOnScreen();
+            },
+            5000);
+        dialog.EndModal(wxID_CANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), wxID_CANCEL);
+    EXPECT_TRUE(paneShown);
 }
 
 TEST_F(ShellDialogsWindowTest, GlobalExtractFiltersOpenListsAndLeavesListsOpenedLaterWhole)
