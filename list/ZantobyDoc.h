@@ -101,6 +101,8 @@ class CZantobyDoc
     void OnUndo();
     void OnRedo();
     bool IsUndoOn() const { return m_undo.IsOn(); }
+    // Whether an edit has begun an undo step that it has not ended yet.
+    bool IsUndoStepOpen() const { return m_undo.undoDepth > 0; }
     // Switches undo on again (after the automatic organiser) with an empty history.
     void SwitchUndoOn() { m_undo.SwitchOn(); }
     // Long edits that write many cells (the CSV import) record no steps; SwitchUndoOn ends them.

@@ -3,7 +3,9 @@
 #include "app/FileHandOver.h"
 #include "app/PrintCommands.h"
 #include "app/StartupPlan.h"
+#include "app/ui/GridView.h"
 #include "app/ui/HandOverListener.h"
+#include "app/ui/ListDocument.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/SplashDlg.h"
 #include "app/ui/ZantobyDocManager.h"
@@ -122,6 +124,8 @@ bool CZantobyApp::InitCore()
     m_listFormat = wxDataFormat("Zantoby2 Object");
     m_drawingFormat = wxDataFormat("Zantoby2 Drawing Data");
     m_docManager = new CZantobyDocManager(m_recentFiles);
+    new wxDocTemplate(m_docManager, ToWx("ﾘｽﾄ"), "*.zbk", wxString(), "zbk", "CZantobyDoc", "CGridView",
+                      wxCLASSINFO(CListDocument), wxCLASSINFO(CGridView));
     CAnchorDialog::SetHelpHandler([this](const CString& topic) { ShowHelpPage(topic); });
     return true;
 }
