@@ -25,6 +25,31 @@ void AppendBare(std::string& line, const CString& text, char delimiter)
     }
 }
 
+// A text cell as written: escaped, and between the quote characters unless quote is 0.
+// Whatever would cut the field on reading gets a backslash as well.
+void AppendText(std::string& line, const CString& text, char quote, char delimiter)
+{
+    CTextHelper escaped(text);
+    escaped.EscapeBackslash();
+    // The escape covers the apostrophe, the comma and the tab; a double quote would end a
+    // quoted field early or open one at the start of a bare field, and a bare field ends at any
+    // delimiter.
+    char bareDelimiter = quote == 0 && delimiter != ',' && delimiter != '\t' ? delimiter : '\0';
+    bool escapeQuote = quote != '\'';
+    if (quote != 0) {
+        line += quote;
+    }
+    for (char ch : escaped.view()) {
+        if ((ch == '"' && escapeQuote) || (ch == bareDelimiter && ch != '\0')) {
+            line += '\\';
+        }
+        line += ch;
+    }
+    if (quote != 0) {
+        line += quote;
+    }
+}
+
 } // namespace
 
 CCsvExporter::CCsvExporter(CZantobyDoc& doc, const ExportCsvSettings& settings)
@@ -54,29 +79,6 @@ std::vector<int> CCsvExporter::RowsToWrite() const
             .QuickSortRows(0, static_cast<int>(rows.size()) - 1);
     }
     return rows;
-}
-
-void CCsvExporter::AppendText(std::string& line, const CString& text, char quote, char delimiter)
-{
-    CTextHelper escaped(text);
-    escaped.EscapeBackslash();
-    // The escape covers the apostrophe, the comma and the tab; a double quote would end a
-    // quoted field early or open one at the start of a bare field, and a bare field ends at any
-    // delimiter.
-    char bareDelimiter = quote == 0 && delimiter != ',' && delimiter != '\t' ? delimiter : '\0';
-    bool escapeQuote = quote != '\'';
-    if (quote != 0) {
-        line += quote;
-    }
-    for (char ch : escaped.view()) {
-        if ((ch == '"' && escapeQuote) || (ch == bareDelimiter && ch != '\0')) {
-            line += '\\';
-        }
-        line += ch;
-    }
-    if (quote != 0) {
-        line += quote;
-    }
 }
 
 void CCsvExporter::AppendHeader(std::string& text) const

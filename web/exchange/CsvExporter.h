@@ -16,20 +16,14 @@ class CCsvExporter
   public:
     CCsvExporter(CZantobyDoc& doc, const ExportCsvSettings& settings);
 
-    // Row indices in the order they are written: the shown rows as shown, or every row in use in
-    // the list's sort order.
-    std::vector<int> RowsToWrite() const;
-
     // Writes the file, replacing it only when complete. A failure goes to the error report and
     // gives false; the file then keeps what it held.
     bool Write(const CString& path);
 
-    // Appends a text cell as written: escaped, and between the quote characters unless quote is
-    // 0. Whatever would cut the field on reading (a double quote, and the delimiter outside
-    // quotes) gets a backslash as well.
-    static void AppendText(std::string& line, const CString& text, char quote, char delimiter);
-
   private:
+    // Row indices in the order they are written: the shown rows as shown, or every row in use in
+    // the list's sort order.
+    std::vector<int> RowsToWrite() const;
     void AppendHeader(std::string& text) const;
     void AppendRow(std::string& line, int row) const;
 

@@ -22,7 +22,6 @@ class CBackupDlg : public CAnchorDialog, public IBackupMonitor
     // Button 1: one run of the backup; the dialog closes with OK when it completed and stays
     // open otherwise, so the destination can be changed and the run tried again.
     void RunBackup();
-    bool IsRunning() const { return m_running; }
 
     // IBackupMonitor
     void ShowBackupStatus(const CString& text) override;
