@@ -1,4 +1,5 @@
 #include "list/ListCommands.h"
+#include "list/ListProperties.h"
 #include "foundation/BitmapEx.h"
 #include "list/BulkImportLayout.h"
 #include "list/ZantobyDoc.h"
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <string>
 #include <memory>
 #include <vector>
 
@@ -260,6 +263,31 @@ TEST_F(ListCommands, EditColumnInfoWritesTheDetailDialogsRecordBack)
     commands.EditColumnInfo(3);
     commands.EditColumnInfo(200);
     EXPECT_EQ(opened, 0) << "a column without a type has no detail dialog";
+}
+
+TEST_F(ListCommands, PropertiesCountRowsAndTheSizesOfThePhotoFilesThatExist)
+{
+    TypeRows({"a", "b"});
+    doc->SetPathName(temp.Path() + "unsaved.zbk", false);
+    for (int slot = 0; slot < 25; ++slot) {
+        doc->GetPhoto(slot).inUse = true;
+        doc->GetPhoto(slot).flatFiles = true;
+        for (const CString& path :
+             {doc->GetOriginalPhotoPath(slot), doc->GetMiddlePhotoPath(slot), doc->GetThumbnailPath(slot)}) {
+            std::ofstream(FileSystem::ToNative(path)) << std::string(1000, 'x');
+        }
+    }
+    std::filesystem::remove(FileSystem::ToNative(doc->GetThumbnailPath(3)));
+
+    CListProperties facts;
+    facts.Collect(*doc);
+    EXPECT_TRUE(facts.modified.IsEmpty()) << "the list has no file yet";
+    EXPECT_TRUE(facts.fileSize.IsEmpty());
+    EXPECT_EQ(facts.rows, "2");
+    EXPECT_EQ(facts.photos, "25");
+    EXPECT_EQ(facts.photoBytes, "74,000");
+    ASSERT_EQ(host.progressTexts.size(), 2u) << "after the 10th and the 20th photo";
+    EXPECT_EQ(host.progressTexts[0], "10枚目の写真ｻｲｽﾞを取得中...29000ﾊﾞｲﾄ");
 }
 
 class BulkImport : public ListCommands

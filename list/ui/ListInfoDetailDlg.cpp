@@ -3,6 +3,7 @@
 #include "list/ColumnDetail.h"
 #include "list/IListHost.h"
 #include "list/ui/FieldModified.h"
+#include "list/ui/ProgramIcon.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
 
@@ -28,6 +29,7 @@ CListInfoDetailDlg::CListInfoDetailDlg(wxWindow* parent, IListHost& host, Column
     const int height = kTypeTop + typeHeight + 48;
     SetClientSize(wxSize(kClientWidth, height));
     SetHelpTopic("ListInfoDlg");
+    UseProgramIcon(*this);
 
     AddItem(idName, "項目名を入力します");
     AddItem(idSubName, "補助項目名を入力します");

@@ -5,6 +5,7 @@
 #include "list/ZantobyDoc.h"
 #include "list/ui/ColumnDetailDialogs.h"
 #include "list/ui/FieldModified.h"
+#include "list/ui/ProgramIcon.h"
 #include "list/ui/ListInfoGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
@@ -93,6 +94,7 @@ CListInfoDlg::CListInfoDlg(wxWindow* parent, CZantobyDoc& doc)
 {
     SetClientSize(kClientSize);
     SetHelpTopic("ListInfoDlg");
+    UseProgramIcon(*this);
     auto label = [this](const char* text, int x, int y) {
         new wxStaticText(this, wxID_ANY, ToWx(text), wxPoint(x, y));
     };

@@ -1,5 +1,6 @@
 // The list information dialog and a column detail dialog on screen, as the list's commands open
 // them; the pictures go to the test output folder for a person to look at.
+#include "grid/ui/CellEdit.h"
 #include "list/ZantobyDoc.h"
 #include "list/ui/ListInfoDlg.h"
 #include "list/ui/ListInfoGrid.h"
@@ -67,6 +68,15 @@ TEST_F(ListInfoWindow, ListInfoShowsTheColumnsAndAColumnDetailDialogWritesItsRec
     info->ApplyListInfo();
     EXPECT_EQ(info->GetReturnCode(), IDCANCEL);
     EXPECT_TRUE(host.messages.empty());
+
+    // A name typed into the last row makes a new empty row below it.
+    grid.BeginEditAt(0, 3, 0);
+    ASSERT_TRUE(grid.IsEditing());
+    grid.DefaultEdit()->SetText("仕入先");
+    grid.DefaultEdit()->MarkDirty();
+    grid.DefaultEdit()->EndWithMove(0, 3);
+    EXPECT_EQ(grid.GetRowCount(), 5);
+    EXPECT_TRUE(info->IsInfoModified());
     info->Destroy();
 
     ColumnRecord& price = doc->GetColumn(1);
