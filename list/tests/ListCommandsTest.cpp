@@ -1,7 +1,6 @@
 #include "list/ListCommands.h"
-#include "list/ListProperties.h"
-#include "foundation/BitmapEx.h"
 #include "list/BulkImportLayout.h"
+#include "list/ListProperties.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
@@ -13,8 +12,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <string>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {

@@ -3,7 +3,6 @@
 #include "list/ColumnDetail.h"
 #include "list/IListHost.h"
 #include "list/ui/FieldModified.h"
-#include "list/ui/ProgramIcon.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
 
@@ -23,13 +22,12 @@ const TextFormat CListInfoDetailDlg::kAnyText{
 
 CListInfoDetailDlg::CListInfoDetailDlg(wxWindow* parent, IListHost& host, ColumnRecord& record,
                                        int templateId, const char* title, int typeHeight)
-    : CAnchorDialog(parent, templateId, title, wxDefaultSize), m_host(host), m_record(record),
+    : CListDialog(parent, templateId, title), m_host(host), m_record(record),
       m_hasRules(record.type != kTypeYesNo)
 {
     const int height = kTypeTop + typeHeight + 48;
     SetClientSize(wxSize(kClientWidth, height));
     SetHelpTopic("ListInfoDlg");
-    UseProgramIcon(*this);
 
     AddItem(idName, "項目名を入力します");
     AddItem(idSubName, "補助項目名を入力します");
@@ -67,9 +65,6 @@ CListInfoDetailDlg::CListInfoDetailDlg(wxWindow* parent, IListHost& host, Column
     new wxButton(this, idCancel, ToWx("取消(&C)"), wxPoint(kClientWidth - 96, buttonTop), wxSize(84, 28));
 
     // Esc asks first; the 取消 button closes at once; Enter sets nothing.
-    SetEscapeId(wxID_NONE);
-    Bind(wxEVT_CHAR_HOOK, &CListInfoDetailDlg::OnCharHookEvent, this);
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { CancelColumnDetail(); });
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { ApplyColumnDetail(); }, idSet);
     Bind(
@@ -178,28 +173,4 @@ void CListInfoDetailDlg::CancelColumnDetail()
     default:
         break;
     }
-}
-
-void CListInfoDetailDlg::Finish(int result)
-{
-    if (IsModal()) {
-        EndModal(result);
-    } else {
-        SetReturnCode(result);
-        Hide();
-    }
-}
-
-void CListInfoDetailDlg::OnCharHookEvent(wxKeyEvent& event)
-{
-    if (event.GetKeyCode() != WXK_ESCAPE || event.HasAnyModifiers()) {
-        event.Skip();
-        return;
-    }
-    if (IsEditingInPlace()) {
-        // The cell's edit takes its own Esc.
-        event.DoAllowNextEvent();
-        return;
-    }
-    CancelColumnDetail();
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "foundation/DialogItemInfo.h"
-#include "foundation/ui/AnchorDialog.h"
 #include "foundation/ui/EditField.h"
 #include "foundation/ui/RadioGroup.h"
 #include "foundation/ui/SpinEdit.h"
 #include "list/ColumnRecord.h"
+#include "list/ui/ListDialog.h"
 
 #include <vector>
 
@@ -15,7 +15,7 @@ class IListHost;
 // column record and (but for Yes/No) its input rules, the help, set and cancel buttons, and the
 // set that writes the record only when something was changed. Each type's dialog adds its own
 // controls below the shared ones. Ends with IDOK when the record was written.
-class CListInfoDetailDlg : public CAnchorDialog
+class CListInfoDetailDlg : public CListDialog
 {
   public:
     bool OnInitDialog() override;
@@ -65,8 +65,7 @@ class CListInfoDetailDlg : public CAnchorDialog
     // The type's values into a copy of the record that the set writes from.
     virtual void ReadTypeFields(ColumnRecord& form) = 0;
     virtual bool IsTypeModified() { return false; }
-    // Where an Esc belongs to a control that is editing (a grid cell), not to the dialog.
-    virtual bool IsEditingInPlace() const { return false; }
+    void OnCancelRequest() override { CancelColumnDetail(); }
 
     IListHost& m_host;
     ColumnRecord& m_record;
@@ -74,9 +73,6 @@ class CListInfoDetailDlg : public CAnchorDialog
     bool m_changed = false;
 
   private:
-    void Finish(int result);
-    void OnCharHookEvent(wxKeyEvent& event);
-
     std::vector<DialogItemInfo> m_items;
     bool m_hasRules;
     CEditField m_name;

@@ -5,7 +5,6 @@
 #include "list/ZantobyDoc.h"
 #include "list/ui/ColumnDetailDialogs.h"
 #include "list/ui/FieldModified.h"
-#include "list/ui/ProgramIcon.h"
 #include "list/ui/ListInfoGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
@@ -89,12 +88,11 @@ constexpr int kPhotoPauseMs = 300;
 } // namespace
 
 CListInfoDlg::CListInfoDlg(wxWindow* parent, CZantobyDoc& doc)
-    : CAnchorDialog(parent, kTemplateId, "ﾘｽﾄ情報設定", wxDefaultSize), m_doc(doc), m_host(doc.Host()),
+    : CListDialog(parent, kTemplateId, "ﾘｽﾄ情報設定"), m_doc(doc), m_host(doc.Host()),
       m_grid(new CListInfoGrid(m_columns))
 {
     SetClientSize(kClientSize);
     SetHelpTopic("ListInfoDlg");
-    UseProgramIcon(*this);
     auto label = [this](const char* text, int x, int y) {
         new wxStaticText(this, wxID_ANY, ToWx(text), wxPoint(x, y));
     };
@@ -136,8 +134,6 @@ CListInfoDlg::CListInfoDlg(wxWindow* parent, CZantobyDoc& doc)
     button(idCancel, "取消(&C)", 568, 406, 84);
 
     // Enter sets nothing; Esc, the close box and 取消 all cancel.
-    SetEscapeId(wxID_NONE);
-    Bind(wxEVT_CHAR_HOOK, &CListInfoDlg::OnCharHookEvent, this);
 
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { ApplyListInfo(); }, idSet);
@@ -162,7 +158,6 @@ CListInfoDlg::CListInfoDlg(wxWindow* parent, CZantobyDoc& doc)
     for (int id : {idInsert, idDelete, idMoveUp, idMoveDown, idDetails}) {
         Bind(wxEVT_UPDATE_UI, &CListInfoDlg::OnUpdateButton, this, id);
     }
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { CancelListInfo(); });
 }
 
 bool CListInfoDlg::OnInitDialog()
@@ -203,16 +198,6 @@ bool CListInfoDlg::IsInfoModified()
     return m_columns.IsChanged() || IsFieldModified(m_title) || IsFieldModified(m_lockedColumns) ||
            IsFieldModified(m_standardSize) || IsFieldModified(m_standardPercent) ||
            IsFieldModified(m_thumbnailSize) || m_sizeBasis.IsModified();
-}
-
-void CListInfoDlg::Finish(int result)
-{
-    if (IsModal()) {
-        EndModal(result);
-    } else {
-        SetReturnCode(result);
-        Hide();
-    }
 }
 
 void CListInfoDlg::ApplyListInfo()
@@ -280,18 +265,9 @@ void CListInfoDlg::CancelListInfo()
     }
 }
 
-void CListInfoDlg::OnCharHookEvent(wxKeyEvent& event)
+bool CListInfoDlg::IsEditingInPlace() const
 {
-    if (event.GetKeyCode() != WXK_ESCAPE || event.HasAnyModifiers()) {
-        event.Skip();
-        return;
-    }
-    if (m_grid->IsEditing()) {
-        // The cell's edit takes its own Esc.
-        event.DoAllowNextEvent();
-        return;
-    }
-    CancelListInfo();
+    return m_grid->IsEditing();
 }
 
 void CListInfoDlg::BeforePhoto(int slot)

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "foundation/ui/AnchorDialog.h"
 #include "foundation/ui/EditField.h"
 #include "foundation/ui/RadioGroup.h"
 #include "foundation/ui/SpinEdit.h"
 #include "list/ListInfoApply.h"
 #include "list/ListInfoColumns.h"
 #include "list/PhotoReconverter.h"
+#include "list/ui/ListDialog.h"
 
 class CListInfoGrid;
 class CZantobyDoc;
@@ -15,7 +15,7 @@ class IListHost;
 // "ﾘｽﾄ情報設定": the title, the locked columns, the column definitions in a grid and the photo
 // sizes of a list, applied all at once by the set button. Ends with IDOK when the list was
 // changed, IDCANCEL when it was not.
-class CListInfoDlg : public CAnchorDialog, private CPhotoReconverter::Observer
+class CListInfoDlg : public CListDialog, private CPhotoReconverter::Observer
 {
   public:
     CListInfoDlg(wxWindow* parent, CZantobyDoc& doc);
@@ -38,6 +38,10 @@ class CListInfoDlg : public CAnchorDialog, private CPhotoReconverter::Observer
 
     bool IsInfoModified();
 
+  protected:
+    void OnCancelRequest() override { CancelListInfo(); }
+    bool IsEditingInPlace() const override;
+
   private:
     // CPhotoReconverter::Observer
     void BeforePhoto(int slot) override;
@@ -46,8 +50,6 @@ class CListInfoDlg : public CAnchorDialog, private CPhotoReconverter::Observer
     // After a button changed the records: the grid follows and takes the focus.
     void AfterColumnEdit(int currentRow);
     void CheckSize(CSpinEdit& field, int buttonId, int minimum, int maximum);
-    void Finish(int result);
-    void OnCharHookEvent(wxKeyEvent& event);
     void OnUpdateButton(wxUpdateUIEvent& event);
 
     CZantobyDoc& m_doc;
