@@ -45,7 +45,7 @@ CDateEx ParseLimit(const CString& text)
 } // namespace
 
 CListInfoDateDlg::CListInfoDateDlg(wxWindow* parent, IListHost& host, ColumnRecord& record)
-    : CListInfoDetailDlg(parent, host, record, 205, "日付時刻項目の詳細設定", 156)
+    : CListInfoDetailDlg(parent, host, record, 205, "日付時刻項目の詳細設定", 190)
 {
     AddItem(idDate, "日付の入力型式を設定します 例)2019/12/31");
     AddItem(idTime, "時刻の入力型式を設定します 例)12:34");
