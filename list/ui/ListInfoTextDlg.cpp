@@ -15,6 +15,7 @@ enum : int
     idInputMode = 1030,
     idInputModeName = 1031,
     idMultiLine = 1213,
+    idNoList = 1012,
 };
 
 const IntegerFormat kRowFormat{NF_SHOW_ZERO | NF_MAXIMUM | NF_MINIMUM, CColumnDetail::kInputModeRows - 1, 0};
@@ -49,6 +50,12 @@ CListInfoTextDlg::CListInfoTextDlg(wxWindow* parent, IListHost& host, ColumnReco
     Placeholder(idInputMode, 100, kTop + 30, 60);
     new wxStaticText(this, idInputModeName, wxString(), wxPoint(170, kTop + 35), wxSize(180, 20),
                      wxST_NO_AUTORESIZE);
+    // These stand above the drop-down list's controls, made before them, and come first in the
+    // tab order too.
+    wxWindow* dropKind = FindWindow(idNoList);
+    for (int id : {idMultiLine, idInputMode}) {
+        FindWindow(id)->MoveBeforeInTabOrder(dropKind);
+    }
 }
 
 void CListInfoTextDlg::InitTypeFields()
