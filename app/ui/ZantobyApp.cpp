@@ -40,6 +40,10 @@
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxText.h"
 #include "res/menus/MenuTables.h"
+#include "tutorial/TutorialLauncher.h"
+#include "web/exchange/ui/BackupDlg.h"
+#include "web/exchange/ui/ExportCsvDlg.h"
+#include "web/exchange/ui/ImportCsvDlg.h"
 
 #include <wx/display.h>
 #include <wx/evtloop.h>
@@ -577,8 +581,8 @@ int CZantobyApp::RunSortDetailDialog(CZantobyDoc& doc)
     return dialog.ShowModal() == IDOK ? IDOK : IDCANCEL;
 }
 
-// The page setup, automatic organiser and backup dialogs come with their own commands; until
-// then each answers as if cancelled, so the list document changes nothing.
+// The page setup and automatic organiser dialogs come with their own commands; until then each
+// answers as if cancelled, so the list document changes nothing.
 
 int CZantobyApp::RunPageSetupDialog(CZantobyDoc&)
 {
@@ -586,11 +590,6 @@ int CZantobyApp::RunPageSetupDialog(CZantobyDoc&)
 }
 
 int CZantobyApp::RunAutoPhotoDialog(CZantobyDoc&)
-{
-    return IDCANCEL;
-}
-
-int CZantobyApp::RunBackupDialog(CZantobyDoc&)
 {
     return IDCANCEL;
 }
@@ -623,7 +622,7 @@ void CZantobyApp::RunOpenNavigator(int mode)
         for (int i = 0; i < m_recentFiles.GetCount(); ++i) {
             recent.Add(m_recentFiles.GetPath(i));
         }
-        model.Build(CZantobyAppCore::GetResourceFolder(), recent);
+        model.Build(m_resourceFolder, recent);
         model.ShowTab(mode);
         CNavigateDlg navigator(m_mainFrame, model, Settings());
         if (navigator.ShowModal() != wxID_OK) {
@@ -761,16 +760,15 @@ void CZantobyApp::OnHelpCommand(wxCommandEvent& event)
 
 void CZantobyApp::ShowTutorial(int topic)
 {
-    if (m_tutorial) {
-        m_tutorial->Show(topic);
+    const CString reason = CTutorialLauncher(GetProgramPath()).Show(topic);
+    if (!reason.IsEmpty()) {
+        ShowWarningMessage(30001, MB_OK, "チュートリアル", reason.GetString());
     }
 }
 
 void CZantobyApp::CloseTutorial()
 {
-    if (m_tutorial) {
-        m_tutorial->Close();
-    }
+    CTutorialLauncher(GetProgramPath()).Close();
 }
 
 // The dialogs of the list's own definition.
@@ -807,19 +805,26 @@ void CZantobyApp::PumpMessages()
     ::PumpMessages();
 }
 
-// CSV import and export, Web files, the input check, bulk and continuous photo import and the
-// size confirmation come with their own dialogs; until then each answers as if cancelled (the
-// input check as not passed), so the list changes nothing.
+// The data exchange: the CSV dialogs bring their own extension and filter.
 
-int CZantobyApp::RunImportCsvDialog(CZantobyDoc&, const char*, const char*)
+int CZantobyApp::RunBackupDialog(CZantobyDoc& doc)
 {
-    return IDCANCEL;
+    return CBackupDlg::Run(m_mainFrame, doc);
 }
 
-int CZantobyApp::RunExportCsvDialog(CZantobyDoc&, const char*, const char*)
+int CZantobyApp::RunImportCsvDialog(CZantobyDoc& doc, const char*, const char*)
 {
-    return IDCANCEL;
+    return CImportCsvDlg::Run(m_mainFrame, doc, Settings());
 }
+
+int CZantobyApp::RunExportCsvDialog(CZantobyDoc& doc, const char*, const char*)
+{
+    return CExportCsvDlg::Run(m_mainFrame, doc, Settings());
+}
+
+// Web files, the input check, bulk and continuous photo import and the size confirmation come
+// with their own dialogs; until then each answers as if cancelled (the input check as not
+// passed), so the list changes nothing.
 
 int CZantobyApp::RunCreateWebDialog(CZantobyDoc&)
 {

@@ -3,7 +3,6 @@
 #include "app/DrawingDefaults.h"
 #include "app/RecentFileList.h"
 #include "app/SearchState.h"
-#include "app/TutorialLauncher.h"
 #include "app/ZantobyAppCore.h"
 #include "list/GlobalFindSettings.h"
 #include "list/IListHost.h"
@@ -56,13 +55,12 @@ class CZantobyApp : public wxApp, public IListHost
     // what the user chose there: a new list, a list from a template, the automatic organiser,
     // a recent list, a sample, or a file chosen in the open-list dialog.
     void RunOpenNavigator(int mode);
+    // The folder whose Sample and Template folders the navigator offers; the program's own
+    // unless set (tests run beside the build's folder).
+    void SetResourceFolder(const CString& folder) { m_resourceFolder = folder; }
 
-    // The tutorial viewer on a page (0: as it is), and its closing at the end. Both do nothing
-    // until the viewer's launcher is installed.
-    void SetTutorialLauncher(std::unique_ptr<ITutorialLauncher> launcher)
-    {
-        m_tutorial = std::move(launcher);
-    }
+    // The tutorial viewer on a page (0: as it is), started when it does not run; warning 30001
+    // when it cannot be started. Its closing at the end.
     void ShowTutorial(int topic);
     void CloseTutorial();
 
@@ -205,8 +203,8 @@ class CZantobyApp : public wxApp, public IListHost
     std::unique_ptr<GlobalFindSettings> m_globalFind;
     bool m_applyingGlobalFind = false;
     CSearchState m_search;
-    std::unique_ptr<ITutorialLauncher> m_tutorial;
     bool m_waitCursor = false;
+    CString m_resourceFolder = CZantobyAppCore::GetResourceFolder();
 };
 
 wxDECLARE_APP(CZantobyApp);

@@ -30,7 +30,11 @@
 #include <wx/combobox.h>
 #include <wx/radiobut.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -80,6 +84,19 @@ int RunModal(wxDialog& dialog, const std::function<void()>& steps)
     return dialog.ShowModal();
 }
 
+// The dialog of a kind that the program has opened, once it shows; null when none comes.
+template <class Dialog> Dialog* ShownDialog()
+{
+    Dialog* dialog = nullptr;
+    WxTestEnvironment::PumpUntil([&dialog] {
+        for (wxWindow* window : wxTopLevelWindows) {
+            dialog = dialog != nullptr ? dialog : dynamic_cast<Dialog*>(window);
+        }
+        return dialog != nullptr && dialog->IsShownOnScreen();
+    });
+    return dialog;
+}
+
 class ShellDialogsWindowTest : public testing::Test
 {
   protected:
@@ -109,6 +126,34 @@ TEST_F(ShellDialogsWindowTest, NavigatorRunsTheRecentListChosen)
     EXPECT_EQ(request.kind, CNavigatorModel::OpenRequest::kOpenPath);
     EXPECT_EQ(request.path, ListPath());
     EXPECT_EQ(model.GetEntries()[0].caption, "文具の商品");
+}
+
+TEST_F(ShellDialogsWindowTest, NewListFromATemplateOpensAnUntitledListWithTheTemplatesColumns)
+{
+    const size_t before = App().GetDocManager()->GetDocumentsVector().size();
+    App().CallAfter([] {
+        CNavigateDlg* navigator = ShownDialog<CNavigateDlg>();
+        ASSERT_NE(navigator, nullptr);
+        navigator->ClickFrame(0);
+        navigator->RunSelected();
+        if (navigator->IsModal()) {
+            ADD_FAILURE() << "the first template could not be run";
+            navigator->EndModal(wxID_CANCEL);
+        }
+    });
+    App().SetResourceFolder(ZANTOBY_RESOURCES);
+    App().RunOpenNavigator(CNavigatorModel::kTemplateTab);
+    ASSERT_EQ(App().GetDocManager()->GetDocumentsVector().size(), before + 1);
+    auto* made = wxDynamicCast(App().GetDocManager()->GetCurrentDocument(), CListDocument);
+    ASSERT_NE(made, nullptr);
+    EXPECT_FALSE(made->List().workPath.IsEmpty()) << "a new list lives in its working folder until saved";
+    EXPECT_EQ(made->List().title, "商品カタログ");
+    EXPECT_EQ(made->List().columnCount, 8);
+    made->Modify(false);
+    // The parent frame takes the new window's menus at idle time; closing before that would
+    // leave it attaching the menus of the window below a second time.
+    WxTestEnvironment::PumpFor(200);
+    App().GetDocManager()->CloseDocument(made, true);
 }
 
 TEST_F(ShellDialogsWindowTest, ExtractDialogCarriesOrToTheRangePageAndStoresItsBounds)
@@ -197,13 +242,7 @@ TEST_F(ShellDialogsWindowTest, GlobalExtractFiltersOpenListsAndLeavesListsOpened
 {
     CZantobyDoc& doc = OpenList();
     App().CallAfter([] {
-        CGlobalFindDlg* dialog = nullptr;
-        WxTestEnvironment::PumpUntil([&dialog] {
-            for (wxWindow* window : wxTopLevelWindows) {
-                dialog = dialog != nullptr ? dialog : dynamic_cast<CGlobalFindDlg*>(window);
-            }
-            return dialog != nullptr && dialog->IsShownOnScreen();
-        });
+        CGlobalFindDlg* dialog = ShownDialog<CGlobalFindDlg>();
         ASSERT_NE(dialog, nullptr);
         static_cast<wxComboBox*>(dialog->FindWindow(1106))->SetValue(ToWx("ノート"));
         wxCommandEvent press(wxEVT_BUTTON, CGlobalFindDlg::kExtractId);
@@ -225,4 +264,31 @@ TEST_F(ShellDialogsWindowTest, GlobalExtractFiltersOpenListsAndLeavesListsOpened
                 << "a list opened later shows all its rows";
         }
     }
+}
+
+TEST_F(ShellDialogsWindowTest, TutorialThatCannotStartIsAWarningWithTheReason)
+{
+    // No viewer stands beside the test program, and none runs in this test's runtime folder.
+    const CString run = Scratch() / "run";
+    std::filesystem::create_directories(FileSystem::ToNative(run));
+    std::filesystem::permissions(FileSystem::ToNative(run), std::filesystem::perms::owner_all);
+    const char* outer = std::getenv("XDG_RUNTIME_DIR");
+    const std::string outerRun = outer != nullptr ? outer : "";
+    setenv("XDG_RUNTIME_DIR", run.GetString(), 1);
+    std::vector<CString> shown;
+    const MessageBoxHandler previous =
+        SetMessageBoxHandler([&shown](const CString& text, const CString&, unsigned) {
+            shown.push_back(text);
+            return IDOK;
+        });
+    App().ShowTutorial(0);
+    SetMessageBoxHandler(previous);
+    if (outer != nullptr) {
+        setenv("XDG_RUNTIME_DIR", outerRun.c_str(), 1);
+    } else {
+        unsetenv("XDG_RUNTIME_DIR");
+    }
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].Find("[チュートリアル]を開くことができませんでした\n\n原因\n"), 0)
+        << shown[0].GetString();
 }
