@@ -6,6 +6,7 @@
 
 class CZantobyDoc;
 struct GlobalFindSettings;
+struct InputCheckSwitches;
 
 // The services of the application that a list document reports through: numbered messages, the
 // error report, progress texts, the version, settings and the dialogs the document opens. The
@@ -95,6 +96,12 @@ class IListHost
     virtual int RunAutoPhotoDialog(CZantobyDoc& doc) = 0;
     // The backup dialog; IDOK when a backup was made.
     virtual int RunBackupDialog(CZantobyDoc& doc) = 0;
+    // The input check's options dialog ("ﾘｽﾄ入力内容ﾁｪｯｸ") with the switches preset; on IDOK the
+    // switches hold the user's choice. The Web file creation dialog of a saved list. The
+    // application shows the dialogs of the Web output (CCheckListDlg, CCreateWebDlg); a host
+    // without them answers IDCANCEL, so that the check and the Web command do nothing.
+    virtual int RunCheckListDialog(InputCheckSwitches& switches);
+    virtual int RunCreateWebDialog(CZantobyDoc& doc);
     virtual bool OpenPhotoEditorDocument(const CString& path) = 0;
     // Closes the editor document of that path without asking, when one is open.
     virtual void ClosePhotoEditorDocument(const CString& path) = 0;

@@ -6,6 +6,7 @@
 #include "list/HeaderFooterText.h"
 #include "list/IListHost.h"
 #include "list/IListView.h"
+#include "list/InputCheck.h"
 #include "list/ListFileReader.h"
 #include "list/ListLifecycle.h"
 #include "list/ListSaver.h"
@@ -13,6 +14,8 @@
 #include "list/RowSorter.h"
 #include "platform/Mbcs.h"
 #include "platform/MessageBox.h"
+
+#include <exception>
 
 #include <algorithm>
 
@@ -422,6 +425,27 @@ int CZantobyDoc::RunBackup()
         savedChanges = false;
     }
     return result;
+}
+
+bool CZantobyDoc::CheckInputContents()
+{
+    return CInputCheck(*this).Run();
+}
+
+void CZantobyDoc::OnCreateWeb()
+{
+    if (!workPath.IsEmpty()) {
+        m_host.ShowWarningMessage(30214, MB_OK);
+        return;
+    }
+    if (m_host.GetAutoCheck() && !CheckInputContents()) {
+        return;
+    }
+    try {
+        m_host.RunCreateWebDialog(*this);
+    } catch (const std::exception& error) {
+        m_host.ReportError(error.what(), "ZantobyDoc", __LINE__);
+    }
 }
 
 void CZantobyDoc::ClearDisplay()

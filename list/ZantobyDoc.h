@@ -131,6 +131,12 @@ class CZantobyDoc
     void OnPhotoEditorClosed(int photo);
     // The backup dialog; a completed backup clears savedChanges. Returns its modal result.
     int RunBackup();
+    // The input check (command 32860): true when the rows passed or the user did not want the
+    // failed rows listed.
+    bool CheckInputContents();
+    // The Web files command (32876): refused for an untitled list; the input check first when
+    // the setting asks for it, then the Web file creation dialog.
+    void OnCreateWeb();
 
     // Display order
     bool ShowAllRows();

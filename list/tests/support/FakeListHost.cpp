@@ -50,3 +50,12 @@ bool FakeListHost::OpenPhotoEditorDocument(const CString& path)
     editorDocuments.push_back(path);
     return true;
 }
+
+int FakeListHost::RunCheckListDialog(InputCheckSwitches& switches)
+{
+    if (!checkSwitches) {
+        return IDCANCEL;
+    }
+    switches = *checkSwitches;
+    return IDOK;
+}

@@ -3,9 +3,12 @@
 #include "list/GlobalFindSettings.h"
 #include "list/IListHost.h"
 #include "list/IListView.h"
+#include "list/InputCheckSwitches.h"
+#include "platform/MessageBox.h"
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // A scripted application for list tests: records every message, beep and progress text, answers
@@ -30,7 +33,7 @@ class FakeListHost : public IListHost
     void SetNewEntryFolder(const CString& folder) override { newEntryFolder = folder; }
     bool GetAutoView() override { return true; }
     bool GetAutoBackup() override { return false; }
-    bool GetAutoCheck() override { return false; }
+    bool GetAutoCheck() override { return autoCheck; }
     void RefreshListFrames(int) override {}
     bool IsListToolbarOn() override { return listToolbar; }
     void SetListToolbarOn(bool on) override { listToolbar = on; }
@@ -51,6 +54,12 @@ class FakeListHost : public IListHost
                            CString& chosenPath) override;
     int RunAutoPhotoDialog(CZantobyDoc& doc) override;
     int RunBackupDialog(CZantobyDoc&) override { return NextAnswer(); }
+    int RunCheckListDialog(InputCheckSwitches& switches) override;
+    int RunCreateWebDialog(CZantobyDoc&) override
+    {
+        ++createWebRuns;
+        return IDOK;
+    }
     bool OpenPhotoEditorDocument(const CString& path) override;
     void ClosePhotoEditorDocument(const CString& path) override { std::erase(editorDocuments, path); }
     void SavePhotoEditorIfModified(const CString& path) override { editorSaveRequests.push_back(path); }
@@ -81,6 +90,11 @@ class FakeListHost : public IListHost
     // Open photo editor documents by path, and the paths asked to save their changes.
     std::vector<CString> editorDocuments;
     std::vector<CString> editorSaveRequests;
+    // The input check's options: the switches the user leaves ticked (none: the dialog is
+    // cancelled), and how often the Web dialog ran.
+    bool autoCheck = false;
+    std::optional<InputCheckSwitches> checkSwitches;
+    int createWebRuns = 0;
 
   private:
     int NextAnswer();
