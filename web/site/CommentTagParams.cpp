@@ -1,0 +1,34 @@
+#include "web/site/CommentTagParams.h"
+
+#include "list/ZantobyDoc.h"
+#include "web/site/WebTagScope.h"
+
+bool CCommentTagParams::Parse(const CString& tagText)
+{
+    return ForEachParam(tagText, [this](const CString& key, const CString& value) {
+        if (key == "rec") {
+            rec = ToInt(value);
+        } else if (key == "no") {
+            no = ToInt(value);
+        } else if (key == "def") {
+            def = value;
+        } else {
+            return false;
+        }
+        return true;
+    });
+}
+
+const char* CCommentTagParams::Emit(const CWebTagScope& scope, CString& out) const
+{
+    if (!scope.RowInWindow(rec)) {
+        return CWebTagScope::kRecordOutOfRange;
+    }
+    if (!scope.PhotoInWindow(no)) {
+        return CWebTagScope::kNumberOutOfRange;
+    }
+    const WebExpansionWindow& window = scope.Window();
+    int slot = scope.PhotoSlotOf(scope.RecordAt(window.firstRow + rec), window.firstPhoto + no);
+    out = CWebTagScope::DataText(slot >= 0 ? scope.Doc().GetPhoto(slot).name : CString(), def);
+    return nullptr;
+}
