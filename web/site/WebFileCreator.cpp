@@ -23,13 +23,28 @@
 namespace {
 
 constexpr const char* kDefaultFolder = "%Default%";
-constexpr const char* kBaseFileNames[] = {"list", "free", "construct", "page"};
+// index.htm is a base file too, which a list page of that name would replace.
+constexpr const char* kBaseFileNames[] = {"list", "free", "construct", "page", "index"};
 
 // File names and extensions become parts of paths and addresses: letters and digits only.
 bool IsPlainName(const CString& name)
 {
     for (char ch : name.view()) {
         if (!((ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// True when name is stem followed by digits, ignoring case: the name of one of stem's pages.
+bool IsNumberedPageOf(const CString& name, const CString& stem)
+{
+    if (name.GetLength() <= stem.GetLength() || name.Left(stem.GetLength()).CompareNoCase(stem) != 0) {
+        return false;
+    }
+    for (char ch : name.view().substr(static_cast<size_t>(stem.GetLength()))) {
+        if (ch < '0' || ch > '9') {
             return false;
         }
     }
@@ -171,13 +186,12 @@ bool CWebFileCreator::CheckForm(WebCreateForm& form)
         host.ShowWarningMessage(31211, MB_OK);
         return false;
     }
+    // The pages of the two names are numbered on from them, so neither name may be the other
+    // with a number behind it.
     if (!form.fullName.IsEmpty()) {
-        CTextHelper full(form.fullName);
-        full.MakeLower();
-        CString list = form.listName;
-        list.MakeLower();
-        if (IsBaseFileName(form.fullName) || full == list || full.MatchPattern(list + "#") ||
-            full.MatchPattern(list + "##")) {
+        if (IsBaseFileName(form.fullName) || form.fullName.CompareNoCase(form.listName) == 0 ||
+            IsNumberedPageOf(form.fullName, form.listName) ||
+            IsNumberedPageOf(form.listName, form.fullName)) {
             host.ShowWarningMessage(31212, MB_OK);
             return false;
         }
