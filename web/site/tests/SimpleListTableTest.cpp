@@ -1,6 +1,6 @@
 // The simple list table that replaces the marker of list.htm.
 #include "web/site/SimpleListTable.h"
-#include "support/WebTestList.h"
+#include "shared/WebTestList.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "web/site/WebFileCreator.h"
 #include "platform/FileSystem.h"
 #include "support/FileBytes.h"
-#include "support/WebTestList.h"
+#include "shared/WebTestList.h"
 #include "web/site/WebColumnTable.h"
 
 #include <gtest/gtest.h>

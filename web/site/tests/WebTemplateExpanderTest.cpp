@@ -1,6 +1,6 @@
 // The walk, the blocks and the failures of the template expander, and what each tag emits.
 #include "web/site/WebTemplateExpander.h"
-#include "support/WebTestList.h"
+#include "shared/WebTestList.h"
 
 #include <gtest/gtest.h>
 
