@@ -4,6 +4,7 @@
 #include "foundation/TextHelper.h"
 #include "list/IListHost.h"
 #include "list/ZantobyDoc.h"
+#include "web/site/SimpleListTable.h"
 #include "web/site/WebColors.h"
 
 #include <array>
@@ -159,22 +160,7 @@ void CCgiDataWriter::AppendStyle(CString& out) const
 {
     const WebOutputSettings& web = m_doc.web;
     const WebListStyle& style = web.style;
-    CString attributes;
-    if (style.listWidth > 0) {
-        attributes.AppendFormat(" width=%d%s", style.listWidth, style.widthUnit == 1 ? "%" : "");
-    }
-    if (style.cellSpace >= 0) {
-        attributes.AppendFormat(" cellspacing=%d", style.cellSpace);
-    }
-    if (style.cellBlank >= 0) {
-        attributes.AppendFormat(" cellpadding=%d", style.cellBlank);
-    }
-    if (style.borderWidth >= 0) {
-        attributes.AppendFormat(" border=%d", style.borderWidth);
-    }
-    if (style.listBackColor != kDefaultColor) {
-        attributes.AppendFormat(" bgcolor=#%06x", ToHtmlColor(style.listBackColor));
-    }
+    CString attributes = CSimpleListTable::TableAttributes(style);
     CString first;
     if (!attributes.IsEmpty()) {
         first = ",tb='" + Esc(attributes) + "'";

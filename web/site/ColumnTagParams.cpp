@@ -5,18 +5,22 @@
 
 bool CColumnTagParams::Parse(const CString& tagText, const CZantobyDoc& doc)
 {
-    return ForEachParam(tagText, [&](const CString& key, const CString& value) {
-        if (key == "no") {
-            no = ToInt(value);
-        } else if (key == "name") {
-            return doc.FindColumnByName(value, no);
-        } else if (key == "def") {
-            def = value;
-        } else {
-            return false;
-        }
-        return true;
-    });
+    return ForEachParam(tagText,
+                        [&](const CString& key, const CString& value) { return TakeColumnKey(key, value, doc); });
+}
+
+bool CColumnTagParams::TakeColumnKey(const CString& key, const CString& value, const CZantobyDoc& doc)
+{
+    if (key == "no") {
+        no = ToInt(value);
+    } else if (key == "name") {
+        return doc.FindColumnByName(value, no);
+    } else if (key == "def") {
+        def = value;
+    } else {
+        return false;
+    }
+    return true;
 }
 
 const char* CColumnTagParams::Emit(const CWebTagScope& scope, bool subName, CString& out) const

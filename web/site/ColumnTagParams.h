@@ -17,4 +17,8 @@ class CColumnTagParams : public CWebTagParams
 
     int no = 0;
     CString def;
+
+  protected:
+    // Takes the keys no, name and def; false for any other key or an unknown column name.
+    bool TakeColumnKey(const CString& key, const CString& value, const CZantobyDoc& doc);
 };

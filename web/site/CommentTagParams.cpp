@@ -21,14 +21,10 @@ bool CCommentTagParams::Parse(const CString& tagText)
 
 const char* CCommentTagParams::Emit(const CWebTagScope& scope, CString& out) const
 {
-    if (!scope.RowInWindow(rec)) {
-        return CWebTagScope::kRecordOutOfRange;
+    int slot = -1;
+    if (const char* failure = scope.FindPhoto(rec, no, slot)) {
+        return failure;
     }
-    if (!scope.PhotoInWindow(no)) {
-        return CWebTagScope::kNumberOutOfRange;
-    }
-    const WebExpansionWindow& window = scope.Window();
-    int slot = scope.PhotoSlotOf(scope.RecordAt(window.firstRow + rec), window.firstPhoto + no);
     out = CWebTagScope::DataText(slot >= 0 ? scope.Doc().GetPhoto(slot).name : CString(), def);
     return nullptr;
 }

@@ -4,13 +4,7 @@
 
 bool CDateTagParams::Parse(const CString& tagText)
 {
-    return ForEachParam(tagText, [this](const CString& key, const CString& value) {
-        if (key != "format") {
-            return false;
-        }
-        format = value;
-        return true;
-    });
+    return ParseOneKey(tagText, "format", format);
 }
 
 CString CDateTagParams::FormatNow() const

@@ -4,13 +4,7 @@
 
 bool CMessageTagParams::Parse(const CString& tagText)
 {
-    return ForEachParam(tagText, [this](const CString& key, const CString& value) {
-        if (key != "def") {
-            return false;
-        }
-        def = value;
-        return true;
-    });
+    return ParseOneKey(tagText, "def", def);
 }
 
 CString CMessageTagParams::Emit(const CWebTagScope& scope) const

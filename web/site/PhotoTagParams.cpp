@@ -39,14 +39,10 @@ CString CPhotoTagParams::PhotoAddress(int slot, int size, bool fromSinglePage)
 
 const char* CPhotoTagParams::Emit(const CWebTagScope& scope, CString& out) const
 {
-    if (!scope.RowInWindow(rec)) {
-        return CWebTagScope::kRecordOutOfRange;
+    int slot = -1;
+    if (const char* failure = scope.FindPhoto(rec, no, slot)) {
+        return failure;
     }
-    if (!scope.PhotoInWindow(no)) {
-        return CWebTagScope::kNumberOutOfRange;
-    }
-    const WebExpansionWindow& window = scope.Window();
-    int slot = scope.PhotoSlotOf(scope.RecordAt(window.firstRow + rec), window.firstPhoto + no);
     CString spacing;
     if (hspace > 0) {
         spacing.AppendFormat(" hspace=%d", hspace);

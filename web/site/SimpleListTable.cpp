@@ -101,22 +101,7 @@ CString CSimpleListTable::BuildTable(bool allColumns)
     }
 
     std::string out;
-    CString start = "<TABLE";
-    if (style.listWidth > 0) {
-        start.AppendFormat(" width=%d%s", style.listWidth, style.widthUnit == 1 ? "%" : "");
-    }
-    if (style.cellSpace >= 0) {
-        start.AppendFormat(" cellspacing=%d", style.cellSpace);
-    }
-    if (style.cellBlank >= 0) {
-        start.AppendFormat(" cellpadding=%d", style.cellBlank);
-    }
-    if (style.borderWidth >= 0) {
-        start.AppendFormat(" border=%d", style.borderWidth);
-    }
-    if (style.listBackColor != kDefaultColor) {
-        start.AppendFormat(" bgcolor=#%06x", ToHtmlColor(style.listBackColor));
-    }
+    CString start = "<TABLE" + TableAttributes(style);
     Append(out, start + ">\n<TBODY>\n");
     if (style.topView) {
         AppendHeading(out);
@@ -179,6 +164,27 @@ CString CSimpleListTable::BuildTable(bool allColumns)
     }
     out += "</TBODY>\n</TABLE>\n";
     return CString(std::move(out));
+}
+
+CString CSimpleListTable::TableAttributes(const WebListStyle& style)
+{
+    CString attributes;
+    if (style.listWidth > 0) {
+        attributes.AppendFormat(" width=%d%s", style.listWidth, style.widthUnit == 1 ? "%" : "");
+    }
+    if (style.cellSpace >= 0) {
+        attributes.AppendFormat(" cellspacing=%d", style.cellSpace);
+    }
+    if (style.cellBlank >= 0) {
+        attributes.AppendFormat(" cellpadding=%d", style.cellBlank);
+    }
+    if (style.borderWidth >= 0) {
+        attributes.AppendFormat(" border=%d", style.borderWidth);
+    }
+    if (style.listBackColor != kDefaultColor) {
+        attributes.AppendFormat(" bgcolor=#%06x", ToHtmlColor(style.listBackColor));
+    }
+    return attributes;
 }
 
 void CSimpleListTable::AppendHeading(std::string& out) const

@@ -8,6 +8,7 @@
 #include <string>
 
 class CZantobyDoc;
+struct WebListStyle;
 struct WebOutputSettings;
 
 // Builds the simple list table of one list page, in the place of the marker "<!--$TABLE-->" of
@@ -25,6 +26,10 @@ class CSimpleListTable
 
     // The table of the current page.
     CString BuildTable(bool allColumns);
+
+    // The attributes of the table's start tag: " width=80% cellspacing=0 ..." as the style has
+    // them.
+    static CString TableAttributes(const WebListStyle& style);
 
   private:
     enum Mark : unsigned char

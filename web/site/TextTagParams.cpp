@@ -9,16 +9,9 @@ bool CTextTagParams::Parse(const CString& tagText, const CZantobyDoc& doc)
     return ForEachParam(tagText, [&](const CString& key, const CString& value) {
         if (key == "rec") {
             rec = ToInt(value);
-        } else if (key == "no") {
-            no = ToInt(value);
-        } else if (key == "name") {
-            return doc.FindColumnByName(value, no);
-        } else if (key == "def") {
-            def = value;
-        } else {
-            return false;
+            return true;
         }
-        return true;
+        return TakeColumnKey(key, value, doc);
     });
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "web/site/WebTagParams.h"
+#include "web/site/ColumnTagParams.h"
 
 class CWebTagScope;
-class CZantobyDoc;
 
-// The parameters of TEXT, one cell of a page: the row (rec) and the column (no, or name) within
-// the windows, and the default text.
-class CTextTagParams : public CWebTagParams
+// The parameters of TEXT, one cell of a page: the row (rec) and, as COLUMN has them, the column
+// (no, or name) within the windows and the default text.
+class CTextTagParams : public CColumnTagParams
 {
   public:
     // False on an unknown key or a column name the list does not have.
@@ -16,6 +15,4 @@ class CTextTagParams : public CWebTagParams
     const char* Emit(const CWebTagScope& scope, CString& out) const;
 
     int rec = 0;
-    int no = 0;
-    CString def;
 };

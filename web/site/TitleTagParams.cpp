@@ -5,13 +5,7 @@
 
 bool CTitleTagParams::Parse(const CString& tagText)
 {
-    return ForEachParam(tagText, [this](const CString& key, const CString& value) {
-        if (key != "def") {
-            return false;
-        }
-        def = value;
-        return true;
-    });
+    return ParseOneKey(tagText, "def", def);
 }
 
 CString CTitleTagParams::Emit(const CWebTagScope& scope) const

@@ -38,6 +38,17 @@ bool CWebTagParams::ForEachParam(const CString& tagText, const ParamTaker& take)
     return true;
 }
 
+bool CWebTagParams::ParseOneKey(const CString& tagText, const char* key, CString& value)
+{
+    return ForEachParam(tagText, [&](const CString& name, const CString& given) {
+        if (name != key) {
+            return false;
+        }
+        value = given;
+        return true;
+    });
+}
+
 int CWebTagParams::ToInt(const CString& value)
 {
     return std::atoi(value.GetString());

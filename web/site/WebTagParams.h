@@ -25,6 +25,8 @@ class CWebTagParams
     // Hands each item's key and value (split at "="; a quoted value loses its quotes) to take
     // in order; false as soon as take refuses an item, such as an unknown key.
     static bool ForEachParam(const CString& tagText, const ParamTaker& take);
+    // A parameter list of the one key: its value goes into value; false on any other key.
+    static bool ParseOneKey(const CString& tagText, const char* key, CString& value);
     // A number as atoi reads it.
     static int ToInt(const CString& value);
 };

@@ -31,6 +31,19 @@ int CWebTagScope::PhotoSlotOf(int record, int photoIndex) const
     return slot >= 0 && slot < kMaxPhotos && m_doc.GetPhoto(slot).inUse ? slot : -1;
 }
 
+const char* CWebTagScope::FindPhoto(int rec, int no, int& slot) const
+{
+    slot = -1;
+    if (!RowInWindow(rec)) {
+        return kRecordOutOfRange;
+    }
+    if (!PhotoInWindow(no)) {
+        return kNumberOutOfRange;
+    }
+    slot = PhotoSlotOf(RecordAt(m_window.firstRow + rec), m_window.firstPhoto + no);
+    return nullptr;
+}
+
 CString CWebTagScope::ListPageName(int page) const
 {
     const WebOutputSettings& web = Settings();

@@ -39,6 +39,9 @@ class CWebTagScope
     // The photo slot at a position of a record's photos when the record and the slot are in
     // use; -1 otherwise.
     int PhotoSlotOf(int record, int photoIndex) const;
+    // The photo slot of a tag's row (rec) and photo position (no) within the windows, -1 when
+    // there is none; null, or the failure pattern of a number outside its window.
+    const char* FindPhoto(int rec, int no, int& slot) const;
 
     // "list.htm", "list2.htm": the list page of an index, page 0 without a number.
     CString ListPageName(int page) const;
