@@ -42,8 +42,3 @@ int IListHost::RunCheckListDialog(InputCheckSwitches&)
 {
     return IDCANCEL;
 }
-
-int IListHost::RunCreateWebDialog(CZantobyDoc&)
-{
-    return IDCANCEL;
-}

@@ -24,3 +24,16 @@ CellRecord& ProductRecord::Cell(int slot)
     }
     return m_cells[slot];
 }
+
+bool ProductRecord::RemovePhotoAt(int position)
+{
+    if (position < 0 || position >= photoCount) {
+        return false;
+    }
+    for (int i = position; i < kMaxPhotosPerRow - 1; ++i) {
+        photos[i] = photos[i + 1];
+    }
+    photos[kMaxPhotosPerRow - 1] = -1;
+    --photoCount;
+    return true;
+}

@@ -24,6 +24,9 @@ class ProductRecord
     CDateEx lastChange;                       // set by every cell write and photo addition
 
     void Reset();
+    // Takes the photo at a position out of the row; the photos after it move up in order.
+    // False when the row has no photo there.
+    bool RemovePhotoAt(int position);
 
     // The cell of a slot (0..127) for reading; a row that never held a value gives an empty cell.
     const CellRecord& GetCell(int slot) const;

@@ -6,7 +6,7 @@
 #include "list/HeaderFooterText.h"
 #include "list/IListHost.h"
 #include "list/IListView.h"
-#include "list/InputCheck.h"
+#include "list/ListCommands.h"
 #include "list/ListFileReader.h"
 #include "list/ListLifecycle.h"
 #include "list/ListSaver.h"
@@ -427,25 +427,34 @@ int CZantobyDoc::RunBackup()
     return result;
 }
 
-bool CZantobyDoc::CheckInputContents()
+void CZantobyDoc::OnFind()
 {
-    return CInputCheck(*this).Run();
+    CListCommands(*this).OnFind();
 }
 
-void CZantobyDoc::OnCreateWeb()
+void CZantobyDoc::OnSortSettings()
 {
-    if (!workPath.IsEmpty()) {
-        m_host.ShowWarningMessage(30214, MB_OK);
-        return;
-    }
-    if (m_host.GetAutoCheck() && !CheckInputContents()) {
-        return;
-    }
-    try {
-        m_host.RunCreateWebDialog(*this);
-    } catch (const std::exception& error) {
-        m_host.ReportError(error.what(), "ZantobyDoc", __LINE__);
-    }
+    CListCommands(*this).OnSortSettings();
+}
+
+void CZantobyDoc::OnListInfo()
+{
+    CListCommands(*this).OnListInfo();
+}
+
+void CZantobyDoc::OnHideAll()
+{
+    CListCommands(*this).OnHideAll();
+}
+
+void CZantobyDoc::EditColumnInfo(int column)
+{
+    CListCommands(*this).EditColumnInfo(column);
+}
+
+bool CZantobyDoc::SortByColumn(int column, bool descending)
+{
+    return CListCommands(*this).SortByColumn(column, descending);
 }
 
 void CZantobyDoc::ClearDisplay()

@@ -3,7 +3,9 @@
 #include "app/FileHandOver.h"
 #include "app/PrintCommands.h"
 #include "app/StartupPlan.h"
+#include "app/ui/GridView.h"
 #include "app/ui/HandOverListener.h"
+#include "app/ui/ListDocument.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/SplashDlg.h"
 #include "app/ui/ZantobyDocManager.h"
@@ -12,6 +14,10 @@
 #include "foundation/ui/DocumentLookup.h"
 #include "foundation/ui/MessagePump.h"
 #include "foundation/ui/SystemServices.h"
+#include "list/InputCheck.h"
+#include "list/ui/ColumnDetailDialogs.h"
+#include "list/ui/ListInfoDlg.h"
+#include "list/ui/ListPropDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ShowCommands.h"
@@ -19,6 +25,8 @@
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxText.h"
 #include "res/menus/MenuTables.h"
+#include "web/site/ui/CheckListDlg.h"
+#include "web/site/ui/CreateWebDlg.h"
 
 #include <wx/display.h>
 #include <wx/evtloop.h>
@@ -122,6 +130,8 @@ bool CZantobyApp::InitCore()
     m_listFormat = wxDataFormat("Zantoby2 Object");
     m_drawingFormat = wxDataFormat("Zantoby2 Drawing Data");
     m_docManager = new CZantobyDocManager(m_recentFiles);
+    new wxDocTemplate(m_docManager, ToWx("ﾘｽﾄ"), "*.zbk", wxString(), "zbk", "CZantobyDoc", "CGridView",
+                      wxCLASSINFO(CListDocument), wxCLASSINFO(CGridView));
     CAnchorDialog::SetHelpHandler([this](const CString& topic) { ShowHelpPage(topic); });
     return true;
 }
@@ -522,6 +532,87 @@ int CZantobyApp::RunAutoPhotoDialog(CZantobyDoc&)
 }
 
 int CZantobyApp::RunBackupDialog(CZantobyDoc&)
+{
+    return IDCANCEL;
+}
+
+// The dialogs of the list's own definition.
+
+int CZantobyApp::RunListInfoDialog(CZantobyDoc& doc)
+{
+    CListInfoDlg dialog(m_mainFrame, doc);
+    return dialog.DoModal() == IDOK ? IDOK : IDCANCEL;
+}
+
+int CZantobyApp::RunColumnDetailDialog(ColumnRecord& column)
+{
+    return ::RunColumnDetailDialog(m_mainFrame, *this, column);
+}
+
+int CZantobyApp::RunListPropertiesDialog(CZantobyDoc& doc)
+{
+    CListPropDlg dialog(m_mainFrame, doc);
+    return dialog.DoModal();
+}
+
+void CZantobyApp::SetWaitCursor(bool on)
+{
+    if (on && !m_waitCursor) {
+        wxBeginBusyCursor();
+    } else if (!on && m_waitCursor) {
+        wxEndBusyCursor();
+    }
+    m_waitCursor = on;
+}
+
+void CZantobyApp::PumpMessages()
+{
+    ::PumpMessages();
+}
+
+// CSV import and export, Web files, the input check, bulk and continuous photo import and the
+// size confirmation come with their own dialogs; until then each answers as if cancelled (the
+// input check as not passed), so the list changes nothing.
+
+int CZantobyApp::RunImportCsvDialog(CZantobyDoc&, const char*, const char*)
+{
+    return IDCANCEL;
+}
+
+int CZantobyApp::RunExportCsvDialog(CZantobyDoc&, const char*, const char*)
+{
+    return IDCANCEL;
+}
+
+int CZantobyApp::RunCreateWebDialog(CZantobyDoc& doc)
+{
+    CCreateWebDlg::Run(m_mainFrame, doc);
+    return IDOK;
+}
+
+bool CZantobyApp::RunInputCheck(CZantobyDoc& doc)
+{
+    return CInputCheck(doc).Run();
+}
+
+int CZantobyApp::RunCheckListDialog(InputCheckSwitches& switches)
+{
+    return CCheckListDlg::Run(m_mainFrame, *this, switches);
+}
+
+int CZantobyApp::RunBulkImportDialog(CZantobyDoc&, BulkImportLayout&)
+{
+    return IDCANCEL;
+}
+
+bool CZantobyApp::IsContinuousImportShown()
+{
+    return false;
+}
+
+void CZantobyApp::ShowContinuousImport(bool) {}
+
+int CZantobyApp::RunSizeCheckDialog(int&, int, int, int, int)
 {
     return IDCANCEL;
 }

@@ -147,20 +147,20 @@ TEST_F(InputCheck, RunStoresTheChosenSwitchesAndListsTheFailedRowsOnYes)
     RecordingView view;
     doc->AddView(&view);
 
-    EXPECT_FALSE(doc->CheckInputContents()) << "cancelled";
+    EXPECT_FALSE(CInputCheck(*doc).Run()) << "cancelled";
     EXPECT_FALSE(doc->IsModified());
 
     InputCheckSwitches required;
     required.required = true;
     host.checkSwitches = required;
     host.answers = {IDNO};
-    EXPECT_TRUE(doc->CheckInputContents()) << "the user declined to list the rows";
+    EXPECT_TRUE(CInputCheck(*doc).Run()) << "the user declined to list the rows";
     EXPECT_TRUE(doc->inputChecks.required);
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(doc->displayCount, 1);
 
     host.answers = {IDYES};
-    EXPECT_FALSE(doc->CheckInputContents());
+    EXPECT_FALSE(CInputCheck(*doc).Run());
     ASSERT_EQ(doc->displayCount, 3) << "two failed rows and the new-row line";
     EXPECT_EQ(doc->displayOrder[0], hidden);
     EXPECT_EQ(doc->displayOrder[1], second);
@@ -170,25 +170,9 @@ TEST_F(InputCheck, RunStoresTheChosenSwitchesAndListsTheFailedRowsOnYes)
 
     doc->GetRow(hidden).Cell(0).text = "x";
     doc->GetRow(second).Cell(0).text = "y";
-    EXPECT_TRUE(doc->CheckInputContents());
+    EXPECT_TRUE(CInputCheck(*doc).Run());
     EXPECT_EQ(host.messages.back().id, 11200);
     doc->RemoveView(&view);
-}
-
-TEST_F(InputCheck, TheWebCommandNeedsASavedListAndAPassedCheck)
-{
-    doc->workPath = temp.Path() + "untitled.zbk";
-    doc->OnCreateWeb();
-    EXPECT_TRUE(host.HasMessage(30214));
-    EXPECT_EQ(host.createWebRuns, 0);
-
-    doc->workPath.Empty();
-    host.autoCheck = true;
-    doc->OnCreateWeb();
-    EXPECT_EQ(host.createWebRuns, 0) << "the check was cancelled";
-    host.checkSwitches = InputCheckSwitches{true};
-    doc->OnCreateWeb();
-    EXPECT_EQ(host.createWebRuns, 1);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
+#include "app/SampleListMaker.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "platform/FileSystem.h"
+#include "support/FakeListHost.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +125,8 @@ TEST_F(HandOverWindowTest, LaterStartsHandTheirFileToTheRunningCopyAndEnd)
     // Started from another folder while the first copy still shows its splash: the relative
     // name reaches the running copy as an absolute path, and waits for the end of its start.
     const std::string name = "lists/\xE6\x98\xA5\xE3\x81\xAE\xE5\x95\x86\xE5\x93\x81.zbk"; // 春の商品
+    FakeListHost host;
+    ASSERT_TRUE(CSampleListMaker(host).Make(FileSystem::FromNative(root / "work" / name), 2, 0));
     EXPECT_EQ(WaitForExit(Start({name}, root / "work"), 20), 0);
     const std::string expected = (root / "work" / name).string();
     EXPECT_TRUE(WaitUntil([&] { return Lines(LogPath()) == std::vector<std::string>{expected}; }, 20))

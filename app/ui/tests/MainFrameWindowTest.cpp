@@ -13,6 +13,7 @@
 #include "platform/ui/WxText.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "res/images/ToolbarArt.h"
+#include "support/ProgramStart.h"
 
 #include <gtest/gtest.h>
 
@@ -60,19 +61,8 @@ struct BoxRecorder
 // main window, with its settings in a scratch folder.
 CZantobyApp& App()
 {
-    static CZantobyApp* app = nullptr;
-    if (app == nullptr) {
-        static ScratchFolder scratch;
-        app = new CZantobyApp(nullptr);
-        wxApp::SetInstance(app);
-        static int argc = 1;
-        static char name[] = "zantoby";
-        static char* argv[] = {name, nullptr};
-        if (!wxEntryStart(argc, argv) || !app->CallOnInit()) {
-            std::abort();
-        }
-    }
-    return *app;
+    static ScratchFolder scratch;
+    return StartProgram({});
 }
 
 CMainFrame& Frame()
@@ -343,8 +333,10 @@ TEST(MainFrameWindowTest, DropDownsOfferRecentListsPrintModesAndColours)
     EXPECT_EQ(back->GetMenuItemCount(), 10u);
     delete back;
 
-    // A list that no longer opens leaves the recent-file list.
+    // A list that no longer opens leaves the recent-file list, once its failure is told.
+    BoxRecorder boxes;
     App().OpenRecentFile(0);
+    EXPECT_FALSE(boxes.boxes.empty());
     EXPECT_EQ(App().GetRecentFiles().GetCount(), 1);
     EXPECT_EQ(App().GetRecentFiles().GetPath(0), "/home/user/documents/lists/春の商品.zbk");
 }
@@ -353,11 +345,12 @@ TEST(MainFrameWindowTest, ClosingSeveralListsAsksFirstAndClosingSavesThePlacemen
 {
     CMainFrame& frame = Frame();
     wxDocManager& manager = *App().GetDocManager();
-    new wxDocTemplate(&manager, "test", "*.tst", "", "tst", "Test Doc", "Test View", CLASSINFO(TestDocument),
-                      CLASSINFO(TestView));
-    wxDocument* first = manager.CreateDocument("", wxDOC_NEW);
+    // Made by their own template: the manager would ask which kind of document to make.
+    auto* kind = new wxDocTemplate(&manager, "test", "*.tst", "", "tst", "Test Doc", "Test View",
+                                   CLASSINFO(TestDocument), CLASSINFO(TestView));
+    wxDocument* first = kind->CreateDocument("", wxDOC_NEW);
     ASSERT_NE(first, nullptr);
-    ASSERT_NE(manager.CreateDocument("", wxDOC_NEW), nullptr);
+    ASSERT_NE(kind->CreateDocument("", wxDOC_NEW), nullptr);
 
     BoxRecorder boxes;
     boxes.answer = IDCANCEL;

@@ -59,3 +59,31 @@ int FakeListHost::RunCheckListDialog(InputCheckSwitches& switches)
     switches = *checkSwitches;
     return IDOK;
 }
+
+int FakeListHost::RunListInfoDialog(CZantobyDoc& doc)
+{
+    return listInfo ? listInfo(doc) : NextAnswer();
+}
+
+int FakeListHost::RunColumnDetailDialog(ColumnRecord& column)
+{
+    return columnDetail ? columnDetail(column) : NextAnswer();
+}
+
+int FakeListHost::RunImportCsvDialog(CZantobyDoc&, const char* extension, const char* filter)
+{
+    csvExtension = extension;
+    csvFilter = filter;
+    return NextAnswer();
+}
+
+int FakeListHost::RunBulkImportDialog(CZantobyDoc& doc, BulkImportLayout& layout)
+{
+    return bulkImport ? bulkImport(doc, layout) : IDCANCEL;
+}
+
+int FakeListHost::RunSizeCheckDialog(int& value, int, int, int, int)
+{
+    value = sizeCheckValue;
+    return NextAnswer();
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "list/BulkImportLayout.h"
+#include "list/ColumnRecord.h"
 #include "list/GlobalFindSettings.h"
 #include "list/IListHost.h"
 #include "list/IListView.h"
@@ -55,14 +57,22 @@ class FakeListHost : public IListHost
     int RunAutoPhotoDialog(CZantobyDoc& doc) override;
     int RunBackupDialog(CZantobyDoc&) override { return NextAnswer(); }
     int RunCheckListDialog(InputCheckSwitches& switches) override;
-    int RunCreateWebDialog(CZantobyDoc&) override
-    {
-        ++createWebRuns;
-        return IDOK;
-    }
     bool OpenPhotoEditorDocument(const CString& path) override;
     void ClosePhotoEditorDocument(const CString& path) override { std::erase(editorDocuments, path); }
     void SavePhotoEditorIfModified(const CString& path) override { editorSaveRequests.push_back(path); }
+    int RunListInfoDialog(CZantobyDoc& doc) override;
+    int RunColumnDetailDialog(ColumnRecord& column) override;
+    int RunListPropertiesDialog(CZantobyDoc&) override { return NextAnswer(); }
+    int RunImportCsvDialog(CZantobyDoc&, const char* extension, const char* filter) override;
+    int RunExportCsvDialog(CZantobyDoc&, const char*, const char*) override { return NextAnswer(); }
+    int RunCreateWebDialog(CZantobyDoc&) override { return NextAnswer(); }
+    bool RunInputCheck(CZantobyDoc&) override { return NextAnswer() == 1; }
+    int RunBulkImportDialog(CZantobyDoc& doc, BulkImportLayout& layout) override;
+    bool IsContinuousImportShown() override { return continuousImportShown; }
+    void ShowContinuousImport(bool show) override { continuousImportShown = show; }
+    int RunSizeCheckDialog(int& value, int, int, int, int) override;
+    void SetWaitCursor(bool on) override { waitCursor = on; }
+    void PumpMessages() override { ++pumps; }
 
     bool HasMessage(int id) const;
 
@@ -90,11 +100,21 @@ class FakeListHost : public IListHost
     // Open photo editor documents by path, and the paths asked to save their changes.
     std::vector<CString> editorDocuments;
     std::vector<CString> editorSaveRequests;
-    // The input check's options: the switches the user leaves ticked (none: the dialog is
-    // cancelled), and how often the Web dialog ran.
+    // The dialogs of the list's definition and of photo import: what each does to its subject
+    // before it answers.
+    std::function<int(CZantobyDoc&)> listInfo;
+    std::function<int(ColumnRecord&)> columnDetail;
+    std::function<int(CZantobyDoc&, BulkImportLayout&)> bulkImport;
+    int sizeCheckValue = 0;
+    CString csvExtension;
+    CString csvFilter;
+    bool continuousImportShown = false;
     bool autoCheck = false;
+    bool waitCursor = false;
+    int pumps = 0;
+    // The input check's options: the switches the user leaves ticked (none: the dialog is
+    // cancelled).
     std::optional<InputCheckSwitches> checkSwitches;
-    int createWebRuns = 0;
 
   private:
     int NextAnswer();

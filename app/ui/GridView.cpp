@@ -1,0 +1,566 @@
+#include "app/ui/GridView.h"
+
+#include "app/ListGridEdits.h"
+#include "app/ListGridLayout.h"
+#include "app/ListViewRules.h"
+#include "app/ui/ListDocument.h"
+#include "app/ui/ListGrid.h"
+#include "app/ui/MainFrame.h"
+#include "app/ui/PhotoView.h"
+#include "app/ui/ZantobyApp.h"
+#include "app/ui/ZantobyFrame.h"
+#include "list/ZantobyDoc.h"
+#include "platform/canvas/Canvas.h"
+
+#include <wx/splitter.h>
+#include <wx/wupdlock.h>
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+
+wxIMPLEMENT_DYNAMIC_CLASS(CGridView, wxView);
+
+namespace {
+
+constexpr int ID_EDIT_UNDO = 57643;
+constexpr int ID_EDIT_REDO = 57644;
+constexpr int ID_EDIT_AT_CURSOR = 32889;
+constexpr int ID_TEXT_COLOR_FIRST = 32912;
+constexpr int ID_TEXT_COLOR_LAST = 32920;
+constexpr int ID_BACK_COLOR_FIRST = 32921;
+constexpr int ID_BACK_COLOR_LAST = 32929;
+constexpr int ID_TEXT_COLOR_CURRENT = 32895;
+constexpr int ID_BACK_COLOR_CURRENT = 32894;
+constexpr int ID_FIRST_LINE = 32879;
+constexpr int ID_LAST_LINE = 32880;
+constexpr int ID_GO_BACK = 32882;
+constexpr int ID_VIEW_TOOLBAR = 59392;
+
+// The nine colours of the colour commands, in menu order.
+constexpr COLORREF kColors[9] = {kDefaultColor, 0x000000, 0x0000FF, 0x008000, 0x00FFFF,
+                                 0xFF0000,      0xFF00FF, 0xFFFF00, 0xFFFFFF};
+
+} // namespace
+
+bool CGridView::OnCreate(wxDocument* doc, long)
+{
+    auto* list = wxDynamicCast(doc, CListDocument);
+    if (list == nullptr) {
+        return false;
+    }
+    m_list = &list->List();
+    auto* frame = new CZantobyFrame(doc, this, wxGetApp().GetMainFrame());
+    if (!frame->CreateClient(*this)) {
+        frame->Destroy();
+        return false;
+    }
+    SetFrame(frame);
+    m_list->AddView(this);
+    m_list->AddView(m_photoView);
+    Bind(wxEVT_MENU, &CGridView::OnCommandUndo, this, ID_EDIT_UNDO);
+    Bind(wxEVT_MENU, &CGridView::OnCommandRedo, this, ID_EDIT_REDO);
+    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateUndo, this, ID_EDIT_UNDO);
+    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateRedo, this, ID_EDIT_REDO);
+    Bind(wxEVT_MENU, &CGridView::OnEditAtCursor, this, ID_EDIT_AT_CURSOR);
+    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateEditAtCursor, this, ID_EDIT_AT_CURSOR);
+    Bind(wxEVT_MENU, &CGridView::OnTextColor, this, ID_TEXT_COLOR_FIRST, ID_TEXT_COLOR_LAST);
+    Bind(wxEVT_MENU, &CGridView::OnTextColor, this, ID_TEXT_COLOR_CURRENT);
+    Bind(wxEVT_MENU, &CGridView::OnBackColor, this, ID_BACK_COLOR_FIRST, ID_BACK_COLOR_LAST);
+    Bind(wxEVT_MENU, &CGridView::OnBackColor, this, ID_BACK_COLOR_CURRENT);
+    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateColor, this, ID_TEXT_COLOR_FIRST, ID_BACK_COLOR_LAST);
+    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateColor, this, ID_TEXT_COLOR_CURRENT);
+    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateColor, this, ID_BACK_COLOR_CURRENT);
+    Bind(wxEVT_MENU, &CGridView::OnNavigate, this, ID_FIRST_LINE, ID_LAST_LINE);
+    Bind(wxEVT_MENU, &CGridView::OnNavigate, this, ID_GO_BACK);
+    Bind(wxEVT_MENU, &CGridView::OnListToolbar, this, ID_VIEW_TOOLBAR);
+    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateListToolbar, this, ID_VIEW_TOOLBAR);
+    frame->Show();
+    frame->Maximize();
+    return true;
+}
+
+void CGridView::AttachPanes(CListGrid* grid, CPhotoView* photoView)
+{
+    m_grid = grid;
+    m_photoView = photoView;
+}
+
+CZantobyFrame* CGridView::ListFrame() const
+{
+    return wxDynamicCast(GetFrame(), CZantobyFrame);
+}
+
+bool CGridView::OnClose(bool deleteWindow)
+{
+    if (!wxView::OnClose(deleteWindow)) {
+        return false;
+    }
+    Activate(false);
+    if (m_list != nullptr) {
+        m_list->RemoveView(this);
+        m_list->RemoveView(m_photoView);
+        m_list = nullptr;
+    }
+    if (m_grid != nullptr) {
+        m_grid->DropDocument();
+    }
+    if (deleteWindow && GetFrame() != nullptr) {
+        GetFrame()->Destroy();
+        SetFrame(nullptr);
+    }
+    return true;
+}
+
+void CGridView::OnActivateView(bool activate, wxView* activeView, wxView* deactiveView)
+{
+    if (m_grid != nullptr) {
+        m_grid->IgnoreActivationClick();
+    }
+    if (activate) {
+        wxGetApp().RefreshListFrames(1);
+        if (m_list != nullptr && m_grid != nullptr) {
+            wxGetApp().ShowRowPosition(m_list->currentRow, m_grid->GetRowCount());
+        }
+    }
+    wxView::OnActivateView(activate, activeView, deactiveView);
+}
+
+void CGridView::OnChangeFilename()
+{
+    if (CZantobyFrame* frame = ListFrame()) {
+        frame->UpdateTitle();
+    }
+}
+
+void CGridView::InitialUpdate()
+{
+    BuildGridColumns();
+    SetSplitterPos();
+    RefreshGrid();
+    if (m_grid != nullptr && m_grid->GetRowCount() > 0 && m_grid->GetColCount() > 0) {
+        m_grid->MoveToCell(std::clamp(m_list->currentColumn, 0, m_grid->GetColCount() - 1),
+                           std::clamp(m_list->currentRow, 0, m_grid->GetRowCount() - 1));
+    }
+}
+
+void CGridView::OnUpdate(int hint, const ListHintArg* arg)
+{
+    if (m_grid == nullptr || m_list == nullptr) {
+        return;
+    }
+    switch (hint) {
+    case kHintRebuildAll:
+        m_grid->OnSetup();
+        [[fallthrough]];
+    case kHintColumnsAndRows:
+        BuildGridColumns();
+        [[fallthrough]];
+    case kHintAllRows:
+        RefreshGrid();
+        break;
+    case kHintPhotoChanged:
+        if (arg != nullptr) {
+            m_grid->ReloadThumbnail(arg->photo);
+        }
+        break;
+    case kHintRowsAppended:
+        m_grid->UpdateRowCount();
+        break;
+    case kHintGoToPosition:
+        if (arg != nullptr) {
+            GoToPosition(arg->column, arg->row);
+        }
+        break;
+    case kHintFind:
+        m_grid->FindNext();
+        break;
+    case kHintMouseWheel:
+        if (arg != nullptr && m_grid->GetScreenRect().Contains(wxPoint(arg->pointerX, arg->pointerY))) {
+            m_grid->ScrollRows(arg->wheelRotation > 0 ? MoveKind::Back : MoveKind::Forward);
+        }
+        break;
+    case kHintDisableGrid:
+        m_grid->Enable(false);
+        break;
+    case kHintEnableGrid:
+        m_grid->Enable(true);
+        break;
+    case kHintSetSplitter:
+        SetSplitterPos();
+        break;
+    case kHintStoreSplitter:
+        SaveSplitterPos();
+        break;
+    case kHintReset:
+        m_grid->DropDocument();
+        m_grid->ResetGrid();
+        m_list->RemoveView(this);
+        m_list->RemoveView(m_photoView);
+        m_list = nullptr;
+        break;
+    default:
+        break;
+    }
+}
+
+void CGridView::GoToPosition(int column, int line)
+{
+    if (m_grid->IsEditing()) {
+        m_grid->CancelEdit();
+    }
+    RefreshGrid();
+    m_grid->MoveToCell(-1, -1);
+    m_grid->DeselectAll();
+    if (m_grid->GetColCount() > 0 && m_grid->GetRowCount() > 0) {
+        m_grid->MoveToCell(std::clamp(column, 0, m_grid->GetColCount() - 1),
+                           std::clamp(line, 0, m_grid->GetRowCount() - 1));
+    }
+    m_list->UpdateAllViews(this, kHintRowsEdited);
+}
+
+void CGridView::BuildGridColumns()
+{
+    CListGrid& grid = *m_grid;
+    grid.MeasureFont();
+    const int lineHeight = grid.LineHeight();
+    const CListGridLayout layout(*m_list, grid.CharWidth());
+    const int headingRows = layout.HeadingRows();
+    grid.ResetGrid();
+    grid.SetColumnWidth(-1, lineHeight + CListGrid::kRowMargin);
+    grid.SetUniformRowSize(lineHeight + CListGrid::kRowMargin);
+    grid.EnableUniformRowHeight(0);
+    grid.SetTopHeadingRowCount(headingRows);
+    grid.SetTopHeadingHeight(headingRows * (lineHeight + CListGrid::kRowMargin));
+    for (int row = -headingRows; row < 0; ++row) {
+        grid.SetTopHeadingRowHeight(row, lineHeight + CListGrid::kRowMargin);
+    }
+    const auto& columns = layout.Columns();
+    grid.SetColCount(static_cast<int>(columns.size()));
+    grid.SetLockedColCount(std::clamp(m_list->lockedColumns, 0, static_cast<int>(columns.size())));
+    for (int j = 0; j < static_cast<int>(columns.size()); ++j) {
+        const CListGridLayout::Column& column = columns[j];
+        grid.SetColumnWidth(j, column.width);
+        CCellRecord cell;
+        if (column.align != 0) {
+            cell.SetAlignFlags(static_cast<unsigned short>(column.align));
+        }
+        cell.SetTypeIndex(column.typeIndex);
+        if (column.typeStyle != 0) {
+            cell.SetTypeStyle(column.typeStyle);
+        }
+        if (!column.labels.IsEmpty()) {
+            cell.SetLabelString(column.labels);
+        }
+        grid.SetColDefaultCell(j, cell);
+        if (headingRows == 2) {
+            grid.SetCellText(j, -2, column.upper);
+            grid.SetCellText(j, -1, column.lower);
+        } else {
+            grid.SetCellText(j, -1, column.upper);
+        }
+    }
+    for (const CListGridLayout::Join& join : layout.Joins()) {
+        grid.MergeCellRange(join.left, join.top, join.right, join.bottom);
+    }
+}
+
+void CGridView::RefreshGrid()
+{
+    if (m_grid == nullptr || m_list == nullptr) {
+        return;
+    }
+    CZantobyApp& app = wxGetApp();
+    {
+        wxWindowUpdateLocker lock(m_grid);
+        m_grid->SetPaintEnabled(0);
+        m_grid->SetRowCount(m_list->displayCount, 0);
+        for (int line = 0; line < m_list->displayCount; ++line) {
+            if (line % 100 == 0) {
+                CString progress;
+                progress.Format("一覧を表示中(%d)", line);
+                app.SetProgressText(progress);
+            }
+            FillGridRow(line, false);
+        }
+        m_grid->SetPaintEnabled(1);
+    }
+    m_grid->RepaintGrid();
+    app.ShowRowPosition(m_list->currentRow, m_grid->GetRowCount());
+    m_list->UpdateAllViews(this, kHintRowsEdited);
+    app.ClearProgressText();
+    m_grid->goBackLine = -1;
+}
+
+void CGridView::FillGridRow(int line, bool redraw)
+{
+    CListGrid& grid = *m_grid;
+    const int row = line >= 0 && line < m_list->displayCount ? m_list->displayOrder[line] : -1;
+    const bool hasRow = row >= 0 && row < kMaxRows && m_list->GetRow(row).inUse;
+    const int columns = std::min(m_list->columnCount, grid.GetColCount());
+    if (!hasRow) {
+        CCellRecord empty;
+        for (int column = 0; column < grid.GetColCount(); ++column) {
+            grid.WriteCell(column, line, empty);
+        }
+        grid.SetRowSize(line, -1);
+    } else {
+        const ProductRecord& record = m_list->GetRow(row);
+        for (int column = 0; column < columns; ++column) {
+            const ColumnRecord& definition = m_list->GetColumn(column);
+            const CellRecord& value = record.GetCell(definition.slot);
+            CCellRecord cell;
+            grid.ReadCell(column, line, cell);
+            if (value.textColor != kDefaultColor) {
+                cell.SetForeColor(value.textColor);
+            } else {
+                cell.SetMaskBits(cell.GetMaskBits() & ~CellMask::TextColor);
+            }
+            if (value.backColor != kDefaultColor) {
+                cell.SetFillColor(value.backColor);
+            } else {
+                cell.SetMaskBits(cell.GetMaskBits() & ~CellMask::BackColor);
+            }
+            const CString text = m_list->GetCellText(column, definition.slot, row, kOutputGrid);
+            if (definition.type == kTypeYesNo) {
+                cell.SetBoolValue(text == "true" ? 1 : 0);
+            } else {
+                cell.SetTextValue(text);
+            }
+            grid.WriteCell(column, line, cell);
+        }
+        if (record.autoHeight) {
+            AutoRowHeight(line, false);
+        } else {
+            grid.SetRowSize(line, std::max(record.rowHeight, 8));
+        }
+    }
+    if (redraw) {
+        grid.RepaintRow(line);
+    }
+}
+
+void CGridView::AutoRowHeight(int line, bool force)
+{
+    CListGrid& grid = *m_grid;
+    const int row = line >= 0 && line < m_list->displayCount ? m_list->displayOrder[line] : -1;
+    if (row < 0 || row >= kMaxRows || !m_list->GetRow(row).inUse) {
+        grid.SetRowSize(line, -1);
+        return;
+    }
+    ProductRecord& record = m_list->GetRow(row);
+    if (force) {
+        record.autoHeight = true;
+    }
+    if (!record.autoHeight) {
+        grid.SetRowSize(line, -1);
+        return;
+    }
+    int height = grid.LineHeight();
+    const int thumbnail = m_list->photoSizes.thumbnailSize;
+    const int columns = std::min(m_list->columnCount, grid.GetColCount());
+    std::unique_ptr<Canvas> measure;
+    for (int column = 0; column < columns; ++column) {
+        const ColumnRecord& definition = m_list->GetColumn(column);
+        if (definition.type != kTypeText || !definition.multiLine) {
+            continue;
+        }
+        const CString text = m_list->GetCellText(column, definition.slot, row, kOutputGrid);
+        if (text.IsEmpty()) {
+            continue;
+        }
+        CRect rect;
+        if (!grid.GetCellEditRect(column, line, rect)) {
+            rect = CRect(0, 0, grid.GetColumnWidth(column), 0);
+        }
+        if (!measure) {
+            measure = std::make_unique<Canvas>();
+            measure->SelectFont(grid.Font());
+        }
+        CRect calc(0, 0, rect.Width(), 0);
+        measure->DrawText(text, calc, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        height = std::max(height, static_cast<int>(calc.Height()));
+    }
+    if (record.photoCount > 0) {
+        height = std::max(height, thumbnail);
+    }
+    height = std::min(height, thumbnail * 5) + CListGrid::kRowMargin;
+    record.rowHeight = height;
+    grid.SetRowSize(line, height);
+}
+
+void CGridView::SetSplitterPos()
+{
+    CZantobyFrame* frame = ListFrame();
+    if (frame == nullptr || m_list == nullptr) {
+        return;
+    }
+    frame->SetGridPaneHeight(
+        CListViewRules::GridPaneHeight(m_list->splitterPosition, m_list->photoSizes.standardSize));
+}
+
+void CGridView::SaveSplitterPos()
+{
+    CZantobyFrame* frame = ListFrame();
+    if (frame == nullptr || m_list == nullptr) {
+        return;
+    }
+    m_list->splitterPosition = frame->GetGridPaneHeight();
+}
+
+template <typename Action> void CGridView::Guarded(int line, Action action)
+{
+    try {
+        action();
+    } catch (const std::exception&) {
+        wxGetApp().ReportError(nullptr, "GridView", line);
+    }
+}
+
+void CGridView::OnCommandUndo(wxCommandEvent&)
+{
+    Guarded(__LINE__, [this] {
+        if (m_list != nullptr) {
+            m_list->OnUndo();
+        }
+    });
+}
+
+void CGridView::OnCommandRedo(wxCommandEvent&)
+{
+    Guarded(__LINE__, [this] {
+        if (m_list != nullptr) {
+            m_list->OnRedo();
+        }
+    });
+}
+
+void CGridView::OnUpdateUndo(wxUpdateUIEvent& event)
+{
+    event.Enable(m_list != nullptr && m_list->CanUndo());
+}
+
+void CGridView::OnUpdateRedo(wxUpdateUIEvent& event)
+{
+    event.Enable(m_list != nullptr && m_list->CanRedo());
+}
+
+void CGridView::OnEditAtCursor(wxCommandEvent&)
+{
+    if (m_grid != nullptr && m_list != nullptr) {
+        m_grid->BeginEditAt(m_grid->CurrentColumn(), m_grid->CurrentRow(), 0);
+    }
+}
+
+void CGridView::OnUpdateEditAtCursor(wxUpdateUIEvent& event)
+{
+    event.Enable(m_list != nullptr && m_grid != nullptr && m_grid->CurrentColumn() >= 0 &&
+                 m_grid->CurrentColumn() < m_list->columnCount && m_grid->CurrentRow() >= 0 &&
+                 m_grid->CurrentRow() < m_grid->GetRowCount());
+}
+
+void CGridView::ApplyColor(COLORREF color, bool back)
+{
+    if (m_list == nullptr || m_grid == nullptr) {
+        return;
+    }
+    CListGridEdits edits(*m_list);
+    std::vector<int> lines;
+    for (const CListGridEdits::Cell& cell : edits.ApplyColor(m_grid->SelectedBlocks(), color, back)) {
+        if (lines.empty() || lines.back() != cell.line) {
+            lines.push_back(cell.line);
+        }
+    }
+    for (int line : lines) {
+        FillGridRow(line, true);
+    }
+}
+
+void CGridView::OnTextColor(wxCommandEvent& event)
+{
+    Guarded(__LINE__, [this, &event] {
+        CZantobyApp& app = wxGetApp();
+        if (event.GetId() != ID_TEXT_COLOR_CURRENT) {
+            app.SetGridTextColor(kColors[event.GetId() - ID_TEXT_COLOR_FIRST]);
+        }
+        ApplyColor(app.GetGridTextColor(), false);
+    });
+}
+
+void CGridView::OnBackColor(wxCommandEvent& event)
+{
+    Guarded(__LINE__, [this, &event] {
+        CZantobyApp& app = wxGetApp();
+        if (event.GetId() != ID_BACK_COLOR_CURRENT) {
+            app.SetGridBackColor(kColors[event.GetId() - ID_BACK_COLOR_FIRST]);
+        }
+        ApplyColor(app.GetGridBackColor(), true);
+    });
+}
+
+void CGridView::OnUpdateColor(wxUpdateUIEvent& event)
+{
+    const int id = event.GetId();
+    if (id == ID_TEXT_COLOR_CURRENT || id == ID_BACK_COLOR_CURRENT) {
+        event.Enable(m_list != nullptr && m_grid != nullptr && m_grid->CurrentColumn() >= 0 &&
+                     m_grid->CurrentColumn() < m_list->columnCount && m_grid->CurrentRow() >= 0 &&
+                     m_grid->CurrentRow() < m_list->displayCount &&
+                     m_list->displayOrder[m_grid->CurrentRow()] >= 0);
+        return;
+    }
+    CZantobyApp& app = wxGetApp();
+    if (id <= ID_TEXT_COLOR_LAST) {
+        event.Check(app.GetGridTextColor() == kColors[id - ID_TEXT_COLOR_FIRST]);
+    } else {
+        event.Check(app.GetGridBackColor() == kColors[id - ID_BACK_COLOR_FIRST]);
+    }
+}
+
+void CGridView::MoveToLine(int line, bool keepSelection)
+{
+    if (!keepSelection) {
+        m_grid->DeselectAll();
+    }
+    m_grid->MoveToRow(line);
+    m_grid->SetFocus();
+}
+
+void CGridView::OnNavigate(wxCommandEvent& event)
+{
+    if (m_grid == nullptr || m_grid->GetRowCount() == 0) {
+        return;
+    }
+    const int current = m_grid->CurrentRow();
+    const int last = m_grid->GetRowCount() - 1;
+    switch (event.GetId()) {
+    case ID_FIRST_LINE:
+        m_grid->goBackLine = current;
+        MoveToLine(0, current == 0);
+        break;
+    case ID_LAST_LINE:
+        m_grid->goBackLine = current;
+        MoveToLine(last, current == last);
+        break;
+    default: {
+        if (m_grid->goBackLine < 0) {
+            return;
+        }
+        const int target = std::min(m_grid->goBackLine, last);
+        m_grid->goBackLine = current;
+        MoveToLine(target, target == last);
+        break;
+    }
+    }
+}
+
+void CGridView::OnListToolbar(wxCommandEvent&)
+{
+    CZantobyApp& app = wxGetApp();
+    app.SetListToolbarOn(!app.IsListToolbarOn());
+    app.RefreshListFrames(1);
+}
+
+void CGridView::OnUpdateListToolbar(wxUpdateUIEvent& event)
+{
+    event.Check(wxGetApp().IsListToolbarOn());
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "list/IListView.h"
+#include "platform/Geometry.h"
+
+#include <wx/docview.h>
+
+class CListGrid;
+class CPhotoView;
+class CZantobyDoc;
+class CZantobyFrame;
+
+// The upper pane of a list window: the list grid showing the list's columns and its rows in
+// display order, the view update hints, and the list-editing commands of the menus.
+class CGridView : public wxView, public IListView
+{
+  public:
+    static constexpr int kGridId = 1033;
+
+    // The framework's view: it makes the list window with the grid above the photo strip.
+    bool OnCreate(wxDocument* doc, long flags) override;
+    // The list window's two panes, made in its splitter.
+    void AttachPanes(CListGrid* grid, CPhotoView* photoView);
+    bool OnClose(bool deleteWindow) override;
+    void OnDraw(wxDC*) override {}
+    void OnUpdate(wxView*, wxObject*) override {}
+    void OnActivateView(bool activate, wxView* activeView, wxView* deactiveView) override;
+    void OnChangeFilename() override;
+
+    // The list document's hints.
+    void OnUpdate(int hint, const ListHintArg* arg) override;
+
+    // Once the list is read: columns, splitter and rows.
+    void InitialUpdate();
+    void BuildGridColumns();
+    // Fills every line from the display order.
+    void RefreshGrid();
+    void FillGridRow(int line, bool redraw);
+    // The line's height from its contents when its row measures automatically (force: from now
+    // on); other lines take the grid's default. The grid is not redrawn.
+    void AutoRowHeight(int line, bool force);
+    void SetSplitterPos();
+    void SaveSplitterPos();
+
+    // Null once the list has closed.
+    CZantobyDoc* ListDoc() const { return m_list; }
+    CListGrid* Grid() const { return m_grid; }
+    CPhotoView* PhotoView() const { return m_photoView; }
+    CZantobyFrame* ListFrame() const;
+
+    // The cell-colour commands: the colour becomes the application's current one and goes to
+    // the selected cells.
+    void ApplyColor(COLORREF color, bool back);
+
+  private:
+    void OnCommandUndo(wxCommandEvent& event);
+    void OnCommandRedo(wxCommandEvent& event);
+    void OnUpdateUndo(wxUpdateUIEvent& event);
+    void OnUpdateRedo(wxUpdateUIEvent& event);
+    void OnEditAtCursor(wxCommandEvent& event);
+    void OnUpdateEditAtCursor(wxUpdateUIEvent& event);
+    void OnTextColor(wxCommandEvent& event);
+    void OnBackColor(wxCommandEvent& event);
+    void OnUpdateColor(wxUpdateUIEvent& event);
+    void OnNavigate(wxCommandEvent& event);
+    void OnListToolbar(wxCommandEvent& event);
+    void OnUpdateListToolbar(wxUpdateUIEvent& event);
+    // Runs a command, reporting what it throws.
+    template <typename Action> void Guarded(int line, Action action);
+    // Hint 8: back to a cell after undo or redo.
+    void GoToPosition(int column, int line);
+    void MoveToLine(int line, bool keepSelection);
+
+    CZantobyDoc* m_list = nullptr;
+    CListGrid* m_grid = nullptr;
+    CPhotoView* m_photoView = nullptr;
+
+    wxDECLARE_DYNAMIC_CLASS(CGridView);
+};

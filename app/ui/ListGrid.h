@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/ListFindSettings.h"
+#include "app/ListGridEdits.h"
+#include "foundation/ui/GridList.h"
+#include "platform/canvas/LogFont.h"
+
+#include <vector>
+
+class CGridView;
+class CZantobyDoc;
+
+// The grid inside a list window: it turns the grid control's clicks, keys, in-cell edits, heading
+// presses and context menu into edits of the list document, and keeps the grid's copies of the
+// cells, the line heights, the thumbnails on screen and the automatic drop lists in step.
+class CListGrid : public CGridList
+{
+  public:
+    static constexpr int kRowMargin = 8;
+
+    explicit CListGrid(CGridView& view);
+
+    // The document link, cut when the list closes.
+    CZantobyDoc* Doc() const { return m_doc; }
+    void DropDocument() { m_doc = nullptr; }
+    int LineHeight() const { return m_lineHeight; }
+    int CharWidth() const { return m_charWidth; }
+    // Measures "A" in the grid font: the line height and the character width of the columns.
+    void MeasureFont();
+    const LogFont& Font() const { return m_font; }
+
+    // The grid view's window was activated: the click that did it neither drags nor selects.
+    void IgnoreActivationClick() { m_activationCount = 2; }
+
+    // The selected blocks, corners included.
+    std::vector<CListGridEdits::Block> SelectedBlocks();
+    // Frees the thumbnails of the rows outside the lines visible from top (-1: the present top).
+    void FreeThumbnailsOutOfView(int top = -1);
+    // Hint 4: the photo's thumbnail is read again and redrawn wherever it shows.
+    void ReloadThumbnail(int photo);
+    // Hint 7: the grid takes the display count; the lines added are empty.
+    void UpdateRowCount();
+    // Hint 10: the next cell that matches the find settings becomes current.
+    void FindNext();
+    // The settings of find next, shared by every list window.
+    static ListFindSettings& FindSettings();
+    // Empties the selected cells as one undo step, as the Delete key does.
+    void ClearSelection();
+    // The go-back line of the navigation commands (-1 none).
+    int goBackLine = -1;
+
+    // Notifications of the grid control
+    bool PreTranslateMessage(wxEvent& event) override;
+    void OnSetup() override;
+    void OnGridSetFocus(int section) override;
+    int OnCellTypeNotify(int typeIndex, int column, int row, int code, std::intptr_t parameter) override;
+    void OnTopRowChanged(int oldRow, int newRow) override;
+    void OnColumnSized(int column, int* width) override;
+    void OnRowSized(int row, int* height) override;
+    void OnCellChanged(int oldColumn, int newColumn, int oldRow, int newRow) override;
+    void OnCellDblClick(int column, int row, const CRect& rect, CPoint point, int processed) override;
+    void OnTopHeadingLButton(int column, int row, int down, const CRect& rect, CPoint point,
+                             int processed) override;
+    void OnSideHeadingLButton(int column, int row, int down, const CRect& rect, CPoint point,
+                              int processed) override;
+    void OnSideHeadingDblClick(int column, int row, const CRect& rect, CPoint point, int processed) override;
+    void OnCornerLButton(int down, const CRect& rect, CPoint point, int processed) override;
+    void OnGridKeyDown(unsigned int* key, int processed) override;
+    void OnGridChar(unsigned int* character, int processed) override;
+    void OnGetCell(int column, int row, CCellRecord& record) override;
+    int OnEditFinish(int column, int row, CGridEditWindow* edit, CString& text, int cancelled) override;
+    int OnPopupStart(int column, int row, int section) override;
+    void OnPopupCommand(int column, int row, int section, unsigned int id) override;
+    int OnGetHintText(int column, int row, int section, CString& text) override;
+
+  private:
+    int DataColumns() const;
+    bool IsDataCell(int column, int row) const;
+    // The row record shown on a line, or -1.
+    int RowOf(int line) const;
+    // Refills the lines from the document and redraws them.
+    void RefillLines(const std::vector<int>& lines);
+    void RebuildDropLabels(int column);
+    void SelectAllCells();
+    void AddMenuItem(wxMenu& menu, int id, const char* text, bool enabled);
+
+    CGridView& m_view;
+    CZantobyDoc* m_doc = nullptr;
+    LogFont m_font;
+    int m_lineHeight = 12;
+    int m_charWidth = 7;
+    int m_activationCount = 0;
+    // The heading drags' anchors, shared by every list grid.
+    static int s_columnAnchor;
+    static int s_lineAnchor;
+};

@@ -1,0 +1,112 @@
+#include "app/ui/ZantobyFrame.h"
+
+#include "app/ui/GridView.h"
+#include "app/ui/ListGrid.h"
+#include "app/ui/MenuBuilder.h"
+#include "app/ui/PhotoView.h"
+#include "app/ui/ResourceBitmaps.h"
+#include "app/ui/ZantobyApp.h"
+#include "app/ui/ZantobyDocManager.h"
+
+#include <wx/filename.h>
+#include <wx/menu.h>
+#include <wx/splitter.h>
+
+#include <algorithm>
+
+bool CZantobyFrame::s_minimised = false;
+
+CZantobyFrame::CZantobyFrame(wxDocument* doc, wxView* view, wxMDIParentFrame* parent)
+    : wxDocMDIChildFrame(doc, view, parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
+                         wxDEFAULT_FRAME_STYLE | wxMAXIMIZE)
+{
+    SetIcons(CResourceBitmaps::GetProgramIcons());
+    wxMenuBar* menus = CMenuBuilder::CreateMenuBar(IDR_LISTTYPE);
+    SetMenuBar(menus);
+    wxGetApp().GetDocManager()->FileHistoryUseMenu(CMenuBuilder::FindRecentFileMenu(*menus));
+    Bind(wxEVT_SIZE, &CZantobyFrame::OnSize, this);
+}
+
+CZantobyFrame::~CZantobyFrame()
+{
+    if (wxMenuBar* menus = GetMenuBar(); menus != nullptr && wxGetApp().GetDocManager() != nullptr) {
+        wxGetApp().GetDocManager()->FileHistoryRemoveMenu(CMenuBuilder::FindRecentFileMenu(*menus));
+    }
+}
+
+bool CZantobyFrame::CreateClient(CGridView& view)
+{
+    m_splitter =
+        new wxSplitterWindow(this, kSplitterId, wxDefaultPosition, wxDefaultSize, wxSP_3D | wxSP_LIVE_UPDATE);
+    m_splitter->SetMinimumPaneSize(kMinimumPaneHeight);
+    // A taller window gives the grid the room; the strip keeps its height.
+    m_splitter->SetSashGravity(1.0);
+    auto* grid = new CListGrid(view);
+    auto* photoView = new CPhotoView(m_splitter, view);
+    view.AttachPanes(grid, photoView);
+    if (!grid->CreateGridWindow(0, wxRect(0, 0, 100, 500), m_splitter, CGridView::kGridId)) {
+        m_splitter->Destroy();
+        m_splitter = nullptr;
+        return false;
+    }
+    m_splitter->SplitHorizontally(grid, photoView, 500);
+    m_splitter->Bind(wxEVT_SIZE, &CZantobyFrame::OnSplitterSize, this);
+    UpdateTitle();
+    return true;
+}
+
+void CZantobyFrame::SetGridPaneHeight(int height)
+{
+    if (m_splitter == nullptr) {
+        return;
+    }
+    const int available = m_splitter->GetClientSize().y - m_splitter->GetSashSize();
+    if (available <= kMinimumPaneHeight * 2) {
+        m_pendingHeight = height;
+        return;
+    }
+    m_pendingHeight = -1;
+    m_splitter->SetSashPosition(std::clamp(height, kMinimumPaneHeight, available - kMinimumPaneHeight));
+}
+
+int CZantobyFrame::GetGridPaneHeight() const
+{
+    if (m_splitter == nullptr || !m_splitter->IsSplit()) {
+        return -1;
+    }
+    const wxWindow* lower = m_splitter->GetWindow2();
+    return lower != nullptr && lower->GetSize().y > 0 ? m_splitter->GetSashPosition() : -1;
+}
+
+void CZantobyFrame::OnSplitterSize(wxSizeEvent& event)
+{
+    event.Skip();
+    if (m_pendingHeight >= 0) {
+        const int pending = m_pendingHeight;
+        CallAfter([this, pending] {
+            if (m_pendingHeight == pending) {
+                SetGridPaneHeight(pending);
+            }
+        });
+    }
+}
+
+void CZantobyFrame::OnSize(wxSizeEvent& event)
+{
+    event.Skip();
+    const bool minimised = IsIconized();
+    if (minimised != s_minimised) {
+        s_minimised = minimised;
+        UpdateTitle();
+    }
+}
+
+void CZantobyFrame::UpdateTitle()
+{
+    wxDocument* doc = GetDocument();
+    if (doc == nullptr) {
+        return;
+    }
+    const wxString path = doc->GetFilename();
+    SetTitle(IsIconized() ? wxFileName(path).GetFullName() : path);
+}

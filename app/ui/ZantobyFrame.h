@@ -1,0 +1,42 @@
+#pragma once
+
+#include <wx/docmdi.h>
+
+class CGridView;
+class wxSplitterWindow;
+
+// The window of one open list inside the main window: a splitter with the grid above the strip
+// of the current row's photos, titled with the list's full path (its file name alone while
+// minimised), always shown maximised, with the list menus.
+class CZantobyFrame : public wxDocMDIChildFrame
+{
+  public:
+    static constexpr int kSplitterId = 0xE900;
+    static constexpr int kMinimumPaneHeight = 20;
+
+    CZantobyFrame(wxDocument* doc, wxView* view, wxMDIParentFrame* parent);
+    ~CZantobyFrame() override;
+
+    // The splitter with the grid view's grid above and the photo view below; false when a pane
+    // could not be made.
+    bool CreateClient(CGridView& view);
+    wxSplitterWindow* Splitter() const { return m_splitter; }
+
+    // The grid pane's height; the splitter keeps it within the window, and a height asked for
+    // before the window has its size is applied once it has.
+    void SetGridPaneHeight(int height);
+    // -1 when the photo pane has no height.
+    int GetGridPaneHeight() const;
+
+    // The title rule: the full path, or the file name and extension while minimised.
+    void UpdateTitle();
+
+  private:
+    void OnSize(wxSizeEvent& event);
+    void OnSplitterSize(wxSizeEvent& event);
+
+    wxSplitterWindow* m_splitter = nullptr;
+    int m_pendingHeight = -1;
+    // Whether the last list window sized was minimised, shared by all of them.
+    static bool s_minimised;
+};

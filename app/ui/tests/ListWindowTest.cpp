@@ -1,0 +1,167 @@
+// A list as a user meets it: the program started with a list file, the grid above the strip of
+// the current row's photos, a cell edited in the grid, saved, undone and redone, and the list
+// opened again.
+#include "app/SampleListMaker.h"
+#include "app/ui/GridView.h"
+#include "app/ui/ListDocument.h"
+#include "app/ui/ListGrid.h"
+#include "app/ui/MainFrame.h"
+#include "app/ui/PhotoView.h"
+#include "app/ui/ZantobyApp.h"
+#include "app/ui/ZantobyDocManager.h"
+#include "app/ui/ZantobyFrame.h"
+#include "foundation/tests/support/ScratchFolder.h"
+#include "grid/ui/CellEdit.h"
+#include "list/ZantobyDoc.h"
+#include "platform/FileSystem.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
+#include "support/FakeListHost.h"
+#include "support/ProgramStart.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr int ID_FILE_SAVE = 57603;
+constexpr int ID_EDIT_UNDO = 57643;
+constexpr int ID_EDIT_REDO = 57644;
+constexpr int ID_HIDE_ALL = 32786;
+constexpr int ID_SHOW_ALL = 32787;
+
+ScratchFolder& Scratch()
+{
+    static ScratchFolder scratch;
+    return scratch;
+}
+
+CString ListPath()
+{
+    return Scratch() / "goods.zbk";
+}
+
+// The program started as a user starts it with a list file named on its command line.
+CZantobyApp& App()
+{
+    static bool made = [] {
+        FakeListHost host;
+        return CSampleListMaker(host).Make(ListPath(), 6, 3);
+    }();
+    if (!made) {
+        std::abort();
+    }
+    return StartProgram({FileSystem::ToNative(ListPath()).string()});
+}
+
+CListDocument* OpenList()
+{
+    for (wxDocument* doc : App().GetDocManager()->GetDocumentsVector()) {
+        if (auto* list = wxDynamicCast(doc, CListDocument)) {
+            return list;
+        }
+    }
+    return nullptr;
+}
+
+CGridView* ViewOf(CListDocument* doc)
+{
+    return doc != nullptr ? wxDynamicCast(doc->GetFirstView(), CGridView) : nullptr;
+}
+
+void Command(wxWindow& window, int id)
+{
+    wxCommandEvent command(wxEVT_MENU, id);
+    command.SetEventObject(&window);
+    window.GetEventHandler()->ProcessEvent(command);
+}
+
+// The line that shows a name in the first column, or -1.
+int LineOf(CListGrid& grid, const CString& name)
+{
+    for (int line = 0; line < grid.GetRowCount(); ++line) {
+        if (grid.GetCellText(0, line) == name) {
+            return line;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+TEST(ListWindowTest, AListOpensEditsSavesUndoesAndOpensAgain)
+{
+    App();
+    CListDocument* doc = OpenList();
+    ASSERT_NE(doc, nullptr);
+    CGridView* view = ViewOf(doc);
+    ASSERT_NE(view, nullptr);
+    CListGrid& grid = *view->Grid();
+    CPhotoView& strip = *view->PhotoView();
+    CZantobyDoc& list = doc->List();
+
+    // Eight columns under two heading rows, the photo columns, six rows and the new-row line.
+    EXPECT_EQ(grid.GetColCount(), 8 + list.photoColumns);
+    EXPECT_EQ(grid.GetRowCount(), 7);
+    EXPECT_EQ(grid.GetCellText(5, -1), "幅");
+    EXPECT_EQ(grid.GetCellText(8, -2), "写真1");
+    // The strip of the current row follows the grid a short while after the list is shown.
+    const int line = LineOf(grid, "消しゴム 3");
+    ASSERT_GE(line, 0);
+    grid.MoveToCell(0, line);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return strip.Strip().Items().size() == 3; }, 3000));
+    EXPECT_EQ(strip.Strip().Items()[2]->caption, "写真6");
+    EXPECT_GE(strip.Strip().Items()[0]->photoIndex, 0);
+    WxTestEnvironment::PumpFor(300);
+    EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*App().GetMainFrame(), "list-window").IsEmpty());
+
+    // An edit through the grid's in-cell edit goes into the list as one undo step.
+    grid.BeginEditAt(0, line, 0);
+    auto* edit = grid.DefaultEdit();
+    ASSERT_TRUE(grid.IsEditing());
+    edit->SetText("消しゴム 大");
+    edit->MarkDirty();
+    edit->EndWithMove(0, line);
+    EXPECT_FALSE(grid.IsEditing());
+    EXPECT_EQ(list.GetCellTextAt(0, line, kOutputGrid), "消しゴム 大");
+    EXPECT_FALSE(list.IsUndoStepOpen());
+    EXPECT_TRUE(doc->IsModified());
+
+    // Typing on the new-row line makes a row and a new-row line below it.
+    const int newRowLine = grid.GetRowCount() - 1;
+    grid.BeginEditAt(3, newRowLine, 0);
+    edit->SetText("1500");
+    edit->MarkDirty();
+    edit->EndWithMove(3, newRowLine);
+    EXPECT_EQ(grid.GetRowCount(), newRowLine + 2);
+    EXPECT_EQ(grid.GetCellText(3, newRowLine).str(), "1,500");
+    Command(*view->GetFrame(), ID_EDIT_UNDO);
+    EXPECT_EQ(grid.GetRowCount(), newRowLine + 1);
+
+    // Undo and redo from the menu take the grid back and forth.
+    wxWindow& frame = *view->GetFrame();
+    Command(frame, ID_EDIT_UNDO);
+    EXPECT_EQ(list.GetCellTextAt(0, line, kOutputGrid).str(), "消しゴム 3");
+    EXPECT_EQ(grid.GetCellText(0, line).str(), "消しゴム 3");
+    Command(frame, ID_EDIT_REDO);
+    EXPECT_EQ(grid.GetCellText(0, line).str(), "消しゴム 大");
+
+    Command(*App().GetMainFrame(), ID_FILE_SAVE);
+    EXPECT_FALSE(doc->IsModified());
+
+    // Closed and opened again, the list holds the value that was saved.
+    ASSERT_TRUE(App().GetDocManager()->CloseDocument(doc, true));
+    WxTestEnvironment::PumpFor(200);
+    EXPECT_EQ(OpenList(), nullptr);
+    ASSERT_TRUE(App().OpenDocumentFile(ListPath()));
+    CGridView* again = ViewOf(OpenList());
+    ASSERT_NE(again, nullptr);
+    EXPECT_GE(LineOf(*again->Grid(), "消しゴム 大"), 0);
+    EXPECT_LT(LineOf(*again->Grid(), "消しゴム 3"), 0);
+
+    // The list's own menu commands reach the list from its window.
+    Command(*again->GetFrame(), ID_HIDE_ALL);
+    EXPECT_EQ(again->Grid()->GetRowCount(), 1);
+    Command(*again->GetFrame(), ID_SHOW_ALL);
+    EXPECT_GE(LineOf(*again->Grid(), "消しゴム 大"), 0);
+}
