@@ -54,7 +54,7 @@ TEST_F(TemplateExpander, TagSyntaxFailuresQuoteTheTemplateAndShowOnce)
 
     page.singlePage = 1;
     Expand("<!--$WHAT-->");
-    EXPECT_EQ(list.host.TextOf(41202),
+    EXPECT_EQ(list.host.texts.back().second,
               "ﾀｸﾞ変換中にｴﾗｰが発生しました\n\npage.htm\n無効なﾀｸﾞです\n\n<!--$WHAT-->");
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "WebTestHost.h"
 #include "list/ZantobyDoc.h"
-#include "support/TempFolder.h"
+#include "list/tests/support/TempFolder.h"
+#include "web/exchange/testing/ExchangeHost.h"
 
 #include <initializer_list>
 #include <memory>
@@ -22,6 +22,6 @@ class WebTestList
     CString Folder() const;
 
     TempFolder temp;
-    WebTestHost host;
+    ExchangeHost host;
     std::unique_ptr<CZantobyDoc> doc;
 };

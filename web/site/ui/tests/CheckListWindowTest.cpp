@@ -1,7 +1,7 @@
 // The input check's options dialog run modally, as the application runs it.
 #include "platform/ui/WxText.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
-#include "shared/WebTestHost.h"
+#include "web/exchange/testing/ExchangeHost.h"
 #include "web/site/ui/CheckListDlg.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 TEST(CheckListWindowTest, RunNeedsATestChosenAndHandsBackTheSwitches)
 {
     WxTestEnvironment::Ensure();
-    WebTestHost host;
+    ExchangeHost host;
     InputCheckSwitches switches;
     wxTheApp->CallAfter([&] {
         CCheckListDlg* dialog = nullptr;
