@@ -5,8 +5,8 @@
 
 bool CColumnTagParams::Parse(const CString& tagText, const CZantobyDoc& doc)
 {
-    return ForEachParam(tagText,
-                        [&](const CString& key, const CString& value) { return TakeColumnKey(key, value, doc); });
+    return ForEachParam(
+        tagText, [&](const CString& key, const CString& value) { return TakeColumnKey(key, value, doc); });
 }
 
 bool CColumnTagParams::TakeColumnKey(const CString& key, const CString& value, const CZantobyDoc& doc)

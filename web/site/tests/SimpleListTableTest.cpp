@@ -38,7 +38,8 @@ TEST_F(SimpleListTable, TheMarkerMustStandExactlyOnce)
         EXPECT_FALSE(table.WriteSimpleTable(text, false));
         EXPECT_EQ(text, base);
     }
-    EXPECT_EQ(list.host.texts[0].second, "ﾀｸﾞ変換中にｴﾗｰが発生しました\n\nlist.htm\nTABLE ﾀｸﾞが見付かりません");
+    EXPECT_EQ(list.host.texts[0].second,
+              "ﾀｸﾞ変換中にｴﾗｰが発生しました\n\nlist.htm\nTABLE ﾀｸﾞが見付かりません");
     EXPECT_EQ(list.host.texts[1].second,
               "ﾀｸﾞ変換中にｴﾗｰが発生しました\n\nlist.htm\nTABLE ﾀｸﾞが2ｹ所以上見付かりました");
 }

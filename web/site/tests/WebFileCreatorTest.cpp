@@ -1,8 +1,8 @@
 // The Web file creation run on real folders, with the program's own base files.
 #include "web/site/WebFileCreator.h"
 #include "platform/FileSystem.h"
-#include "support/FileBytes.h"
 #include "shared/WebTestList.h"
+#include "support/FileBytes.h"
 #include "web/site/WebColumnTable.h"
 
 #include <gtest/gtest.h>

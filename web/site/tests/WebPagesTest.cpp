@@ -1,7 +1,7 @@
 // The page writers and the CGI data file on real files.
 #include "platform/FileSystem.h"
-#include "support/FileBytes.h"
 #include "shared/WebTestList.h"
+#include "support/FileBytes.h"
 #include "web/site/CgiDataWriter.h"
 #include "web/site/WebPageWriter.h"
 
