@@ -74,13 +74,7 @@ void CCgiDataWriter::AppendColumns(CString& out, bool allColumns) const
             wraps[static_cast<size_t>(entry.column)] = entry.options[OutputSortEntry::kWrap];
         }
     }
-    int groupEntries = 0;
-    for (int i = 0; i < kMaxColumns; ++i) {
-        if (web.sortEntries[static_cast<size_t>(i)].options[OutputSortEntry::kHeader]) {
-            groupEntries = i + 1;
-            break;
-        }
-    }
+    int groupEntries = CSimpleListTable::GroupEntryCount(web);
     for (int i = 0; i < groupEntries; ++i) {
         int column = web.sortEntries[static_cast<size_t>(i)].column;
         if (column >= 0 && column < kMaxColumns) {

@@ -76,13 +76,7 @@ void CSimpleListTable::MarkColumns(bool allColumns)
             m_marks[static_cast<size_t>(c)] |= kWrap;
         }
     }
-    m_groupEntries = 0;
-    for (int i = 0; i < kMaxColumns; ++i) {
-        if (m_web.sortEntries[static_cast<size_t>(i)].options[OutputSortEntry::kHeader]) {
-            m_groupEntries = i + 1;
-            break;
-        }
-    }
+    m_groupEntries = GroupEntryCount(m_web);
     for (int i = 0; i < m_groupEntries; ++i) {
         int c = m_web.sortEntries[static_cast<size_t>(i)].column;
         if (c >= 0 && c < kMaxColumns) {
@@ -164,6 +158,16 @@ CString CSimpleListTable::BuildTable(bool allColumns)
     }
     out += "</TBODY>\n</TABLE>\n";
     return CString(std::move(out));
+}
+
+int CSimpleListTable::GroupEntryCount(const WebOutputSettings& web)
+{
+    for (int i = 0; i < kMaxColumns; ++i) {
+        if (web.sortEntries[static_cast<size_t>(i)].options[OutputSortEntry::kHeader]) {
+            return i + 1;
+        }
+    }
+    return 0;
 }
 
 CString CSimpleListTable::TableAttributes(const WebListStyle& style)

@@ -30,6 +30,9 @@ class CSimpleListTable
     // The attributes of the table's start tag: " width=80% cellspacing=0 ..." as the style has
     // them.
     static CString TableAttributes(const WebListStyle& style);
+    // How many entries, from the first, make the group columns: up to and including the first
+    // entry with the header switch; 0 when no entry has it.
+    static int GroupEntryCount(const WebOutputSettings& web);
 
   private:
     enum Mark : unsigned char
