@@ -14,6 +14,7 @@
 #include "foundation/ui/DocumentLookup.h"
 #include "foundation/ui/MessagePump.h"
 #include "foundation/ui/SystemServices.h"
+#include "list/InputCheck.h"
 #include "list/ui/ColumnDetailDialogs.h"
 #include "list/ui/ListInfoDlg.h"
 #include "list/ui/ListPropDlg.h"
@@ -24,6 +25,8 @@
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxText.h"
 #include "res/menus/MenuTables.h"
+#include "web/site/ui/CheckListDlg.h"
+#include "web/site/ui/CreateWebDlg.h"
 
 #include <wx/display.h>
 #include <wx/evtloop.h>
@@ -581,14 +584,20 @@ int CZantobyApp::RunExportCsvDialog(CZantobyDoc&, const char*, const char*)
     return IDCANCEL;
 }
 
-int CZantobyApp::RunCreateWebDialog(CZantobyDoc&)
+int CZantobyApp::RunCreateWebDialog(CZantobyDoc& doc)
 {
-    return IDCANCEL;
+    CCreateWebDlg::Run(m_mainFrame, doc);
+    return IDOK;
 }
 
-bool CZantobyApp::RunInputCheck(CZantobyDoc&)
+bool CZantobyApp::RunInputCheck(CZantobyDoc& doc)
 {
-    return false;
+    return CInputCheck(doc).Run();
+}
+
+int CZantobyApp::RunCheckListDialog(InputCheckSwitches& switches)
+{
+    return CCheckListDlg::Run(m_mainFrame, *this, switches);
 }
 
 int CZantobyApp::RunBulkImportDialog(CZantobyDoc&, BulkImportLayout&)

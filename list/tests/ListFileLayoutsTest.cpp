@@ -84,7 +84,7 @@ TEST_F(ListFileLayouts, FirstLayoutWithoutVersion)
     EXPECT_EQ(web.fullName, "全項目");
     EXPECT_EQ(web.listName, "layout-v0");
     EXPECT_EQ(web.webFolder, "C:\\Web");
-    EXPECT_EQ(web.headTextColor, 255u);
+    EXPECT_EQ(web.style.headTextColor, 255u);
     EXPECT_EQ(web.extList, "html");
     EXPECT_EQ(web.message, "一行目\r\n二行目");
     EXPECT_TRUE(web.sortEntries[0].descending);
@@ -167,9 +167,9 @@ TEST_F(ListFileLayouts, Version210503)
     EXPECT_EQ(web.listName, "一覧");
     EXPECT_EQ(web.webTitle, "題\\名");
     EXPECT_EQ(web.message, "改\n行") << "messages were always escaped";
-    EXPECT_EQ(web.widthUnit, 1);
-    EXPECT_EQ(web.listWidth, 80);
-    EXPECT_EQ(web.photoWrapCount, 3);
+    EXPECT_EQ(web.style.widthUnit, 1);
+    EXPECT_EQ(web.style.listWidth, 80);
+    EXPECT_EQ(web.style.photoWrapCount, 3);
     EXPECT_EQ(web.pageView, 2);
     EXPECT_EQ(web.findMulti, 1);
     const OutputSortEntry& entry = web.sortEntries[3];
