@@ -4,6 +4,7 @@
 #include "platform/Geometry.h"
 
 #include <wx/docview.h>
+#include <wx/timer.h>
 
 class CListGrid;
 class CPhotoView;
@@ -65,6 +66,15 @@ class CGridView : public wxView, public IListView
     void OnNavigate(wxCommandEvent& event);
     void OnListToolbar(wxCommandEvent& event);
     void OnUpdateListToolbar(wxUpdateUIEvent& event);
+    // Printing: the print commands store their mode and ask every view of the list to print;
+    // page setup may end in one of them. Hint 9 prints at once, or opens the preview a moment
+    // later.
+    void OnPrintCommand(wxCommandEvent& event);
+    void OnUpdatePrintCommand(wxUpdateUIEvent& event);
+    void OnPageSetup(wxCommandEvent& event);
+    void RunPrintCommand(int command);
+    void StartPrinting();
+    void OnPreviewTimer(wxTimerEvent& event);
     // Runs a command, reporting what it throws.
     template <typename Action> void Guarded(int line, Action action);
     // Hint 8: back to a cell after undo or redo.
@@ -74,6 +84,8 @@ class CGridView : public wxView, public IListView
     CZantobyDoc* m_list = nullptr;
     CListGrid* m_grid = nullptr;
     CPhotoView* m_photoView = nullptr;
+    wxTimer m_previewTimer{this};
+    int m_pendingPreview = 0; // the preview command waiting for the timer
 
     wxDECLARE_DYNAMIC_CLASS(CGridView);
 };

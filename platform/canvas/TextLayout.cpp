@@ -37,8 +37,17 @@ FaceMetrics MetricsOf(PangoContext* context, const PangoFontDescription* descrip
     }
     // Latin sample text, so that the average width is that of the single-byte characters, as
     // the average character width of a Japanese face is.
+    // Pango gives metrics in user space only without the context's matrix (a PDF page's context
+    // is scaled); layouts measure in user space either way.
+    const PangoMatrix* matrix = pango_context_get_matrix(context);
+    PangoMatrix* saved = matrix != nullptr ? pango_matrix_copy(matrix) : nullptr;
+    pango_context_set_matrix(context, nullptr);
     PangoFontMetrics* metrics =
         pango_context_get_metrics(context, description, pango_language_from_string("en"));
+    pango_context_set_matrix(context, saved);
+    if (saved != nullptr) {
+        pango_matrix_free(saved);
+    }
     FaceMetrics result;
     result.ascent = pango_font_metrics_get_ascent(metrics) / double(PANGO_SCALE);
     result.descent = pango_font_metrics_get_descent(metrics) / double(PANGO_SCALE);
