@@ -2,6 +2,7 @@
 
 #include "list/ZantobyDoc.h"
 #include "platform/canvas/Canvas.h"
+#include "platform/canvas/PdfDocument.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/dc.h>
@@ -16,7 +17,7 @@ CListPrintout::CListPrintout(CZantobyDoc& doc, CPrintJob::Form form, const std::
     m_job.SetSheetRows(sheetRows);
 }
 
-bool CListPrintout::GetDevice(cairo_t*& context, double& dotsPerInch, CPrintJob::Paper& paper) const
+bool CListPrintout::DrawOnDevice(const std::function<void(Canvas&, const CPrintJob::Paper&)>& draw, bool show)
 {
     wxDC* dc = GetDC();
     if (dc == nullptr) {
@@ -24,7 +25,7 @@ bool CListPrintout::GetDevice(cairo_t*& context, double& dotsPerInch, CPrintJob:
     }
     // A printer's context is the print system's; a preview draws into a bitmap through a
     // graphics context.
-    context = static_cast<cairo_t*>(dc->GetImpl()->GetCairoContext());
+    auto* context = static_cast<cairo_t*>(dc->GetImpl()->GetCairoContext());
     if (context == nullptr && dc->GetGraphicsContext() != nullptr) {
         context = static_cast<cairo_t*>(dc->GetGraphicsContext()->GetNativeContext());
     }
@@ -38,30 +39,47 @@ bool CListPrintout::GetDevice(cairo_t*& context, double& dotsPerInch, CPrintJob:
         return false;
     }
     // The preview's bitmap is the page at a smaller scale than the printer's.
-    dotsPerInch = ppiX * static_cast<double>(dc->GetSize().x) / pageWidth;
+    const double dotsPerInch = ppiX * static_cast<double>(dc->GetSize().x) / pageWidth;
+    CPrintJob::Paper paper;
     const wxRect sheet = GetPaperRectPixels();
     paper.width = static_cast<int>(std::lround(sheet.width * 254.0 / ppiX));
     paper.height = static_cast<int>(std::lround(sheet.height * 254.0 / ppiX));
-    // Where the sheet's corner lies from the point the device draws from: printers start at
-    // their printable area.
-    double cornerX = 0;
-    double cornerY = 0;
-    cairo_device_to_user(context, &cornerX, &cornerY);
-    paper.offset = CPoint(static_cast<int>(std::lround(-cornerX)), static_cast<int>(std::lround(-cornerY)));
+    if (!IsPreview()) {
+        // Where the sheet's corner lies from the point the printer draws from: its printable
+        // area. A preview's picture is the whole sheet.
+        double cornerX = 0;
+        double cornerY = 0;
+        cairo_device_to_user(context, &cornerX, &cornerY);
+        paper.offset =
+            CPoint(static_cast<int>(std::lround(-cornerX)), static_cast<int>(std::lround(-cornerY)));
+        Canvas canvas(context);
+        canvas.SetResolution(dotsPerInch);
+        draw(canvas, paper);
+        return true;
+    }
+    // The pages are laid out as at a printer's resolution, where text measures as it prints.
+    const double resolution = show ? dotsPerInch : PdfDocument::kDotsPerInch;
+    cairo_surface_t* recording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+    cairo_t* page = cairo_create(recording);
+    {
+        Canvas canvas(page);
+        canvas.SetResolution(resolution);
+        draw(canvas, paper);
+    }
+    cairo_destroy(page);
+    if (show) {
+        cairo_set_source_surface(context, recording, 0, 0);
+        cairo_paint(context);
+    }
+    cairo_surface_destroy(recording);
     return true;
 }
 
 void CListPrintout::OnPreparePrinting()
 {
-    cairo_t* context = nullptr;
-    double dotsPerInch = 0;
-    CPrintJob::Paper paper;
-    if (!GetDevice(context, dotsPerInch, paper)) {
-        return;
-    }
-    Canvas canvas(context);
-    canvas.SetResolution(dotsPerInch);
-    m_pages = m_job.Begin(canvas, paper);
+    DrawOnDevice(
+        [this](Canvas& canvas, const CPrintJob::Paper& paper) { m_pages = m_job.Begin(canvas, paper); },
+        false);
 }
 
 bool CListPrintout::HasPage(int page)
@@ -80,14 +98,6 @@ void CListPrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* 
 
 bool CListPrintout::OnPrintPage(int page)
 {
-    cairo_t* context = nullptr;
-    double dotsPerInch = 0;
-    CPrintJob::Paper paper;
-    if (!GetDevice(context, dotsPerInch, paper)) {
-        return false;
-    }
-    Canvas canvas(context);
-    canvas.SetResolution(dotsPerInch);
-    m_job.PrintPage(canvas, page);
-    return true;
+    return DrawOnDevice(
+        [this, page](Canvas& canvas, const CPrintJob::Paper&) { m_job.PrintPage(canvas, page); }, true);
 }

@@ -4,6 +4,7 @@
 
 #include <wx/print.h>
 
+#include <functional>
 #include <vector>
 
 class CZantobyDoc;
@@ -24,8 +25,11 @@ class CListPrintout : public wxPrintout
     const CPrintJob& Job() const { return m_job; }
 
   private:
-    // The device context's cairo context, its resolution and the paper; false without a context.
-    bool GetDevice(cairo_t*& context, double& dotsPerInch, CPrintJob::Paper& paper) const;
+    // Runs draw on a canvas for the device, and shows what it drew unless asked not to; false
+    // without a device. A preview's picture is drawn into a recording first: as on paper, its
+    // text keeps the exact widths of its outlines instead of whole screen pixels, so that it
+    // measures and wraps in the preview as it prints.
+    bool DrawOnDevice(const std::function<void(Canvas&, const CPrintJob::Paper&)>& draw, bool show);
 
     CPrintJob m_job;
     int m_pages = 0;

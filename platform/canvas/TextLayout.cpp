@@ -95,14 +95,17 @@ TextLayout::TextLayout(cairo_t* cr)
     m_context = pango_cairo_create_context(cr);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_surface_type_t type = cairo_surface_get_type(cairo_get_target(cr));
-    bool vector =
-        type == CAIRO_SURFACE_TYPE_PDF || type == CAIRO_SURFACE_TYPE_PS || type == CAIRO_SURFACE_TYPE_SVG;
+    bool vector = type == CAIRO_SURFACE_TYPE_PDF || type == CAIRO_SURFACE_TYPE_PS ||
+                  type == CAIRO_SURFACE_TYPE_SVG || type == CAIRO_SURFACE_TYPE_RECORDING;
     // Whole-pixel advances on screens and images, as measured text must fit where it is drawn;
-    // vector pages keep the exact outlines.
+    // vector pages and recordings keep the exact outlines.
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
     cairo_font_options_set_hint_metrics(options, vector ? CAIRO_HINT_METRICS_OFF : CAIRO_HINT_METRICS_ON);
     if (vector) {
         cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+        // Advances rounded to whole device units would make text wider or narrower with the
+        // resolution.
+        pango_context_set_round_glyph_positions(m_context, FALSE);
     }
     pango_cairo_context_set_font_options(m_context, options);
     cairo_font_options_destroy(options);
