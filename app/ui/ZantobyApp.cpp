@@ -7,6 +7,7 @@
 #include "app/ui/HandOverListener.h"
 #include "app/ui/ListDocument.h"
 #include "app/ui/MainFrame.h"
+#include "app/ui/PageSetupDlg.h"
 #include "app/ui/SplashDlg.h"
 #include "app/ui/ZantobyDocManager.h"
 #include "foundation/FileUtility.h"
@@ -496,9 +497,14 @@ wxDocument* CZantobyApp::FindEditorDocument(const CString& path) const
                : nullptr;
 }
 
-// The search, extract, page setup, sort detail, automatic organiser and backup dialogs come
-// with their own commands; until then each answers as if cancelled, so the list document
-// changes nothing.
+int CZantobyApp::RunPageSetupDialog(CZantobyDoc& doc)
+{
+    CPageSetupDlg dialog(m_mainFrame, doc);
+    return dialog.Run();
+}
+
+// The search, extract, sort detail, automatic organiser and backup dialogs come with their own
+// commands; until then each answers as if cancelled, so the list document changes nothing.
 
 int CZantobyApp::RunSearchDialog()
 {
@@ -506,11 +512,6 @@ int CZantobyApp::RunSearchDialog()
 }
 
 int CZantobyApp::RunExtractDialog(CZantobyDoc&)
-{
-    return IDCANCEL;
-}
-
-int CZantobyApp::RunPageSetupDialog(CZantobyDoc&)
 {
     return IDCANCEL;
 }
