@@ -101,11 +101,8 @@ void CListPageLayout::MeasurePhotoColumn()
         const ProductRecord& row = m_doc.GetRow(record);
         int line = 0;
         for (int i = 0; i < std::min(row.photoCount, kMaxPhotosPerRow); ++i) {
-            const int slot = row.photos[i];
             CSize printed;
-            if (slot >= 0 && slot < kMaxPhotos && m_doc.GetPhoto(slot).inUse &&
-                CPrintPhotoSize::Compute(m_doc.GetPhoto(slot).width, m_doc.GetPhoto(slot).height,
-                                         m_settings.listPhotoSize, m_doc.photoSizes.shortSide, printed)) {
+            if (CPrintPhotoSize::OfSlot(m_doc, row.photos[i], m_settings.listPhotoSize, printed)) {
                 line += printed.cx + 10;
                 widest = std::max(widest, line);
             }
@@ -173,11 +170,8 @@ int CListPageLayout::MeasurePhotoBlock(int record) const
     int tallest = 0;
     bool firstLine = true;
     for (int i = 0; i < std::min(row.photoCount, kMaxPhotosPerRow); ++i) {
-        const int slot = row.photos[i];
         CSize printed;
-        if (slot >= 0 && slot < kMaxPhotos && m_doc.GetPhoto(slot).inUse &&
-            CPrintPhotoSize::Compute(m_doc.GetPhoto(slot).width, m_doc.GetPhoto(slot).height,
-                                     m_settings.listPhotoSize, m_doc.photoSizes.shortSide, printed)) {
+        if (CPrintPhotoSize::OfSlot(m_doc, row.photos[i], m_settings.listPhotoSize, printed)) {
             tallest = std::max(tallest, printed.cy);
         }
         if ((i + 1) % m_photosPerLine == 0) {

@@ -106,9 +106,7 @@ void CListPagePrinter::DrawPhotos(Canvas& canvas, const PageRows& rows) const
                                              CRect(0, 0, image.Width(), image.Height()));
                     } else {
                         // A photo that does not load leaves its place empty.
-                        const PhotoRecord& photo = m_doc.GetPhoto(slot);
-                        CPrintPhotoSize::Compute(photo.width, photo.height, m_layout.PhotoSize(), shortSide,
-                                                 printed);
+                        CPrintPhotoSize::OfSlot(m_doc, slot, m_layout.PhotoSize(), printed);
                     }
                     if (printed.cx > 0) {
                         x += printed.cx + scale / 10;

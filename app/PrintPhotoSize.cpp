@@ -1,5 +1,7 @@
 #include "app/PrintPhotoSize.h"
 
+#include "list/ZantobyDoc.h"
+
 bool CPrintPhotoSize::Compute(int width, int height, int size, bool shortSide, CSize& printed)
 {
     if (width < 1 || height < 1) {
@@ -12,4 +14,14 @@ bool CPrintPhotoSize::Compute(int width, int height, int size, bool shortSide, C
         printed = CSize(MulDiv(width, size, height), size);
     }
     return true;
+}
+
+bool CPrintPhotoSize::OfSlot(const CZantobyDoc& doc, int slot, int size, CSize& printed)
+{
+    printed = CSize();
+    if (slot < 0 || slot >= kMaxPhotos || !doc.GetPhoto(slot).inUse) {
+        return false;
+    }
+    const PhotoRecord& photo = doc.GetPhoto(slot);
+    return Compute(photo.width, photo.height, size, doc.photoSizes.shortSide, printed);
 }

@@ -117,13 +117,8 @@ void CSheetPageLayout::LayoutPhotos(const PrintArea& area, int record)
     int tallest = 0;
     for (int position = 0; position < std::min(row.photoCount, kMaxPhotosPerRow); ++position) {
         const int slot = row.photos[position];
-        if (slot < 0 || slot >= kMaxPhotos || !m_doc.GetPhoto(slot).inUse) {
-            continue;
-        }
-        const PhotoRecord& photo = m_doc.GetPhoto(slot);
         CSize printed;
-        if (!CPrintPhotoSize::Compute(photo.width, photo.height, m_settings.sheetPhotoSize,
-                                      m_doc.photoSizes.shortSide, printed)) {
+        if (!CPrintPhotoSize::OfSlot(m_doc, slot, m_settings.sheetPhotoSize, printed)) {
             continue;
         }
         if (x > 0 && x + printed.cx > right) {

@@ -2,23 +2,17 @@
 // follows the printer, the header sample shows its page numbers, the sheet preview button stores
 // the settings and opens the preview, and cancel stores nothing.
 #include "app/PrintCommands.h"
-#include "app/SampleListMaker.h"
 #include "app/ui/BandSetupPage.h"
 #include "app/ui/GridView.h"
-#include "app/ui/ListDocument.h"
 #include "app/ui/PageSetupDlg.h"
 #include "app/ui/ZantobyApp.h"
-#include "app/ui/ZantobyDocManager.h"
-#include "foundation/tests/support/ScratchFolder.h"
 #include "list/ZantobyDoc.h"
 #include "platform/Cp932.h"
-#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintSpooler.h"
 #include "platform/ui/WxText.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
-#include "support/FakeListHost.h"
-#include "support/ProgramStart.h"
+#include "support/SampleListStart.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +20,6 @@
 #include <wx/print.h>
 #include <wx/textctrl.h>
 
-#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -55,44 +48,6 @@ class TwoPrinters : public PrintSpooler
     std::string GetDefaultPrinter() const override { return "Office"; }
 };
 
-CString ListPath()
-{
-    static ScratchFolder scratch;
-    return scratch / "goods.zbk";
-}
-
-CZantobyApp& App()
-{
-    static bool made = [] {
-        FakeListHost host;
-        return CSampleListMaker(host).Make(ListPath(), 12, 4);
-    }();
-    if (!made) {
-        std::abort();
-    }
-    return StartProgram({FileSystem::ToNative(ListPath()).string()});
-}
-
-CGridView* ListView()
-{
-    for (wxDocument* doc : App().GetDocManager()->GetDocumentsVector()) {
-        if (wxDynamicCast(doc, CListDocument) != nullptr) {
-            return wxDynamicCast(doc->GetFirstView(), CGridView);
-        }
-    }
-    return nullptr;
-}
-
-template <typename Window> Window* ShownWindow()
-{
-    for (wxWindow* window : wxTopLevelWindows) {
-        if (auto* found = dynamic_cast<Window*>(window); found != nullptr && found->IsShown()) {
-            return found;
-        }
-    }
-    return nullptr;
-}
-
 // Runs the page setup command of the list window; steps runs inside the dialog once it shows.
 void RunPageSetup(CGridView& view, const std::function<void(CPageSetupDlg&)>& steps)
 {
@@ -104,9 +59,7 @@ void RunPageSetup(CGridView& view, const std::function<void(CPageSetupDlg&)>& st
         }
     };
     wxTheApp->CallAfter(whenShown);
-    wxCommandEvent command(wxEVT_MENU, ID_FILE_PAGE_SETUP);
-    command.SetEventObject(view.GetFrame());
-    view.GetFrame()->GetEventHandler()->ProcessEvent(command);
+    SendCommand(*view.GetFrame(), ID_FILE_PAGE_SETUP);
 }
 
 void Press(CPageSetupDlg& dialog, int id)
@@ -136,9 +89,8 @@ class PageSetupWindowTest : public ::testing::Test
   protected:
     void SetUp() override
     {
-        App();
+        view = StartWithSampleList(12, 4);
         previous = PrintSpooler::Install(std::make_unique<TwoPrinters>());
-        view = ListView();
         ASSERT_NE(view, nullptr);
     }
     void TearDown() override { PrintSpooler::Install(std::move(previous)); }
@@ -172,7 +124,7 @@ TEST_F(PageSetupWindowTest, SheetPreviewButtonStoresTheSettingsAndOpensThePrevie
     EXPECT_EQ(list.print.paper, 9);
     EXPECT_EQ(list.print.listHeader.text, "&p/&P");
     EXPECT_TRUE(list.IsModified());
-    EXPECT_EQ(App().GetPrintMode(), ID_FILE_PREVIEW_SHEET);
+    EXPECT_EQ(wxGetApp().GetPrintMode(), ID_FILE_PREVIEW_SHEET);
     ASSERT_TRUE(WxTestEnvironment::PumpUntil([] { return ShownWindow<wxPreviewFrame>() != nullptr; }, 3000));
     ShownWindow<wxPreviewFrame>()->Close(true);
     ASSERT_TRUE(WxTestEnvironment::PumpUntil([] { return ShownWindow<wxPreviewFrame>() == nullptr; }, 3000));
