@@ -166,3 +166,22 @@ TEST_F(PrintLayout, SheetsOfSelectedRowsPrintInListOrderWithTheirPhotosInLines)
     EXPECT_EQ(pages[2].BlocksHeight(), 0);
     EXPECT_EQ(pages[2].photos[0].rect.top, -50);
 }
+
+TEST_F(PrintLayout, ASheetBlockThatRunsPastThePageGoesOnToANewPageOfTheSameRow)
+{
+    AddRows(1);
+    ProductRecord& row = doc->GetRow(doc->displayOrder[0]);
+    CString lines;
+    for (int i = 0; i < 60; ++i) {
+        lines += "行\n";
+    }
+    row.Cell(1).text = lines; // 60 lines: more than half the page
+    row.Cell(2).text = lines;
+    CPrintJob job(*doc, CPrintJob::Form::Sheets);
+    ASSERT_EQ(job.Begin(canvas, kA4), 2);
+    const std::vector<SheetPage>& pages = job.SheetLayout().Pages();
+    const int line = job.SheetLayout().FontHeight();
+    EXPECT_EQ(pages[0].blockHeights, (std::vector<int>{line + 50, 60 * line + 50, 0}));
+    EXPECT_EQ(pages[1].blockHeights, (std::vector<int>{0, 0, 60 * line + 50}));
+    EXPECT_EQ(pages[1].record, pages[0].record);
+}
