@@ -105,6 +105,8 @@ class CZantobyDoc
     bool IsUndoStepOpen() const { return m_undo.undoDepth > 0; }
     // Switches undo on again (after the automatic organiser) with an empty history.
     void SwitchUndoOn() { m_undo.SwitchOn(); }
+    // Long edits that write many cells (the CSV import) record no steps; SwitchUndoOn ends them.
+    void SwitchUndoOff() { m_undo.undoOn = false; }
 
     // Files and the life of the list. A list is new (untitled, working in the temporary folder
     // until its first save), made from a template ("template:" and a spec) or by the automatic
