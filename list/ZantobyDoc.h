@@ -136,6 +136,15 @@ class CZantobyDoc
     // The backup dialog; a completed backup clears savedChanges. Returns its modal result.
     int RunBackup();
 
+    // Commands the grid view calls from its own menus; the rest of the list's commands are
+    // CListCommands'.
+    void OnFind();
+    void OnSortSettings();
+    void OnListInfo();
+    void OnHideAll();
+    void EditColumnInfo(int column);
+    bool SortByColumn(int column, bool descending);
+
     // Display order
     bool ShowAllRows();
     void HideAllRows();

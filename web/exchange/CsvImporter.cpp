@@ -7,6 +7,7 @@
 #include "list/IListHost.h"
 #include "list/IListView.h"
 #include "list/ZantobyDoc.h"
+#include "platform/Cp932.h"
 #include "platform/FileException.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
@@ -19,6 +20,30 @@ namespace {
 
 constexpr int kPreviewPieces = 20;
 constexpr unsigned kPreviewPieceSize = 1024;
+
+// Undoes only the pairs the CSV export writes (its escapes and the escaped delimiter). Any other
+// backslash stays: in Japanese text it is the yen sign ("\1,000"), and files from other programs
+// hold paths such as "C:\photos".
+CString UnescapeExportedField(const CString& field, char delimiter)
+{
+    constexpr std::string_view kEscaped("nrt\\'\",");
+    const std::string_view text = field.view();
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = Cp932::CharLength(text, i);
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        const bool exported = next != '\0' && (next == delimiter || kEscaped.find(next) != std::string_view::npos);
+        if (length == 1 && text[i] == '\\' && exported) {
+            out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
+            i += 2;
+            continue;
+        }
+        out.append(text.substr(i, length));
+        i += length;
+    }
+    return CString(std::move(out));
+}
 
 } // namespace
 
@@ -123,8 +148,7 @@ CCsvImporter::LineResult CCsvImporter::ImportLine(const CStringArray& fields, in
     const int columns = m_doc.columnCount;
     const int count = std::min(fields.GetSize(), columns + kMaxPhotosPerRow);
     for (int k = 0; k < count; ++k) {
-        CTextHelper text(fields[k]);
-        text.UnescapeBackslash();
+        const CString text = UnescapeExportedField(fields[k], m_settings.breakChar);
         if (k < columns) {
             m_doc.SetCellTextAt(k, position, text);
             if (k == 0 && !HasRowAt(position)) {

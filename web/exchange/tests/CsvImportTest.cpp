@@ -98,6 +98,15 @@ TEST_F(CsvImport, EveryDelimiterAndQuoteReadsBackWhatWasExported)
     }
 }
 
+TEST_F(CsvImport, BackslashesOfOtherProgramsFilesStayAsTheyAre)
+{
+    // A yen sign before digits and a Windows path are no escapes of ours.
+    ASSERT_TRUE(Import(WriteCsv("\"\\1000\",\"C:\\photos\\a.jpg\",\"a\\,b\"\r\n")));
+    EXPECT_EQ(Shown(0, 0), "\\1000");
+    EXPECT_EQ(Shown(1, 0), "C:\\photos\\a.jpg");
+    EXPECT_EQ(Shown(2, 0), "a,b");
+}
+
 TEST_F(CsvImport, ExtraFieldsBecomeUpToTwentyPhotosAndTheRestIsIgnored)
 {
     ASSERT_TRUE(TestPhotos::WriteJpeg(temp.Path() + "写真.jpg", 64, 48));
