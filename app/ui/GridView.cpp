@@ -38,8 +38,6 @@ constexpr int ID_FIRST_LINE = 32879;
 constexpr int ID_LAST_LINE = 32880;
 constexpr int ID_GO_BACK = 32882;
 constexpr int ID_VIEW_TOOLBAR = 59392;
-constexpr int ID_FILE_PRINT_MODE = 33064;
-constexpr int ID_FILE_PAGE_SETUP = 57605;
 // The preview opens this long after hint 9, once the command that sent it has ended.
 constexpr int kPreviewDelayMs = 300;
 
@@ -81,9 +79,6 @@ bool CGridView::OnCreate(wxDocument* doc, long)
     Bind(wxEVT_MENU, &CGridView::OnNavigate, this, ID_GO_BACK);
     Bind(wxEVT_MENU, &CGridView::OnListToolbar, this, ID_VIEW_TOOLBAR);
     Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateListToolbar, this, ID_VIEW_TOOLBAR);
-    Bind(wxEVT_MENU, &CGridView::OnPrintCommand, this, ID_FILE_PRINT_MODE, ID_FILE_PRINT_SHEET);
-    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdatePrintCommand, this, ID_FILE_PREVIEW_LIST, ID_FILE_PRINT_SHEET);
-    Bind(wxEVT_MENU, &CGridView::OnPageSetup, this, ID_FILE_PAGE_SETUP);
     Bind(wxEVT_TIMER, &CGridView::OnPreviewTimer, this, m_previewTimer.GetId());
     frame->Show();
     frame->Maximize();
@@ -576,41 +571,6 @@ void CGridView::OnListToolbar(wxCommandEvent&)
 void CGridView::OnUpdateListToolbar(wxUpdateUIEvent& event)
 {
     event.Check(wxGetApp().IsListToolbarOn());
-}
-
-void CGridView::OnPrintCommand(wxCommandEvent& event)
-{
-    Guarded(__LINE__, [this, &event] { RunPrintCommand(event.GetId()); });
-}
-
-void CGridView::OnUpdatePrintCommand(wxUpdateUIEvent& event)
-{
-    event.Check(event.GetId() == wxGetApp().GetPrintMode());
-}
-
-void CGridView::OnPageSetup(wxCommandEvent&)
-{
-    Guarded(__LINE__, [this] {
-        if (m_list == nullptr) {
-            return;
-        }
-        const int result = wxGetApp().RunPageSetupDialog(*m_list);
-        if (result >= ID_FILE_PREVIEW_LIST && result <= ID_FILE_PRINT_SHEET) {
-            RunPrintCommand(result);
-        }
-    });
-}
-
-void CGridView::RunPrintCommand(int command)
-{
-    if (m_list == nullptr) {
-        return;
-    }
-    // The print button repeats the last mode; the others become it.
-    if (command != ID_FILE_PRINT_MODE) {
-        wxGetApp().SetPrintMode(command);
-    }
-    m_list->UpdateAllViews(nullptr, kHintPrint);
 }
 
 void CGridView::StartPrinting()

@@ -66,13 +66,7 @@ class CGridView : public wxView, public IListView
     void OnNavigate(wxCommandEvent& event);
     void OnListToolbar(wxCommandEvent& event);
     void OnUpdateListToolbar(wxUpdateUIEvent& event);
-    // Printing: the print commands store their mode and ask every view of the list to print;
-    // page setup may end in one of them. Hint 9 prints at once, or opens the preview a moment
-    // later.
-    void OnPrintCommand(wxCommandEvent& event);
-    void OnUpdatePrintCommand(wxUpdateUIEvent& event);
-    void OnPageSetup(wxCommandEvent& event);
-    void RunPrintCommand(int command);
+    // Hint 9 prints at once in the application's print mode, or opens the preview a moment later.
     void StartPrinting();
     void OnPreviewTimer(wxTimerEvent& event);
     // Runs a command, reporting what it throws.

@@ -500,14 +500,9 @@ wxDocument* CZantobyApp::FindEditorDocument(const CString& path) const
                : nullptr;
 }
 
-int CZantobyApp::RunPageSetupDialog(CZantobyDoc& doc)
-{
-    CPageSetupDlg dialog(m_mainFrame, doc);
-    return dialog.Run();
-}
-
-// The search, extract, sort detail, automatic organiser and backup dialogs come with their own
-// commands; until then each answers as if cancelled, so the list document changes nothing.
+// The search, extract, sort detail, automatic organiser and backup dialogs come
+// with their own commands; until then each answers as if cancelled, so the list document
+// changes nothing.
 
 int CZantobyApp::RunSearchDialog()
 {
@@ -517,6 +512,12 @@ int CZantobyApp::RunSearchDialog()
 int CZantobyApp::RunExtractDialog(CZantobyDoc&)
 {
     return IDCANCEL;
+}
+
+int CZantobyApp::RunPageSetupDialog(CZantobyDoc& doc)
+{
+    CPageSetupDlg dialog(m_mainFrame, doc);
+    return dialog.Run();
 }
 
 int CZantobyApp::RunSortDetailDialog(CZantobyDoc&)
