@@ -2,12 +2,14 @@
 // numbers of the layout show them.
 #include "app/PrintJob.h"
 #include "list/ZantobyDoc.h"
+#include "platform/Bitmap.h"
 #include "platform/canvas/Canvas.h"
 #include "platform/canvas/PdfDocument.h"
 #include "support/FakeListHost.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -122,6 +124,46 @@ TEST_F(PrintLayout, ARowTallerThanThePageHasAPageOfItsOwn)
     EXPECT_EQ(job.ListLayout().RowsOnPage(1), 1);
     EXPECT_EQ(job.ListLayout().RowsOnPage(2), 1);
     EXPECT_EQ(job.ListLayout().RowsOnPage(3), 1);
+}
+
+TEST_F(PrintLayout, ColumnsOfOneNameShareItAndTheirRuleStopsUnderIt)
+{
+    AddRows(3);
+    doc->print.listHeader.shown = false;
+    doc->print.listPhotos = false;
+    doc->GetColumn(0).name = "寸法";
+    doc->GetColumn(1).name = "寸法";
+    doc->GetColumn(2).name = "色";
+    const int widths[3] = {40, 20, 30};
+    for (int column = 0; column < 3; ++column) {
+        doc->print.columnPairs[doc->GetColumn(column).slot][PrintSettings::kListWidth] = widths[column];
+    }
+    // A4 at 127 dpi: a pixel is 0.2 mm, and the table starts 20 mm in from the corner.
+    Bitmap page;
+    ASSERT_TRUE(page.Create(1050, 1485, 32));
+    for (int y = 0; y < page.Height(); ++y) {
+        std::fill(page.Row(y), page.Row(y) + page.Width(), 0xFFFFFF);
+    }
+    Canvas paper(page);
+    paper.SetResolution(127);
+    CPrintJob job(*doc, CPrintJob::Form::List);
+    ASSERT_EQ(job.Begin(paper, kA4), 1);
+    job.PrintPage(paper, 1);
+    ASSERT_EQ(job.ListLayout().HeadingHeight(), 70);
+    // Whether a rule crosses x (0.1 mm) anywhere between the heights top and bottom.
+    auto ruled = [&](int x, int top, int bottom) {
+        for (int y = (200 - top) / 2; y <= (200 - bottom) / 2; ++y) {
+            for (int px = (200 + x) / 2 - 2; px <= (200 + x) / 2 + 2; ++px) {
+                if ((page.GetPixel(px, y) & 0xFF) < 160) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_FALSE(ruled(400, -8, -62)) << "no rule through the shared name";
+    EXPECT_TRUE(ruled(400, -80, -220)) << "the two columns keep their rule below it";
+    EXPECT_TRUE(ruled(600, -8, -62)) << "a column of another name is ruled off from the top";
 }
 
 TEST_F(PrintLayout, NothingToPrintIsSaidOnceForEitherForm)
