@@ -763,18 +763,18 @@ void CListFileReader::ReadPage(const CString& key)
         print.orientation = Field(1) == "portrait" ? 1 : 2;
         break;
     case 3:
-        print.listValue1 = Int(0);
-        print.listFlag1 = Bool(1);
+        print.listScale = Int(0);
+        print.fitToWidth = Bool(1);
         print.listFont = Field(2);
-        print.listValue2 = Int(3);
+        print.listFontSize = Int(3);
         if (m_version >= FileFormat::kVersionSevenListValues) {
-            print.listFlag2 = Bool(4);
-            print.listValue3 = Int(5);
-            print.listValue4 = Int(6);
+            print.listPhotos = Bool(4);
+            print.listPhotoSize = Int(5);
+            print.photosPerLine = Int(6);
         } else {
-            print.listValue3 = Int(4);
+            print.listPhotoSize = Int(4);
             if (m_fields.GetSize() >= 6) {
-                print.listValue4 = Int(5);
+                print.photosPerLine = Int(5);
             }
         }
         break;
@@ -785,12 +785,12 @@ void CListFileReader::ReadPage(const CString& key)
         ReadHeaderFooter(print.listFooter);
         break;
     case 6:
-        print.pageFont1 = Field(0);
-        print.pageValue1 = Int(1);
-        print.pageValue2 = Int(2);
+        print.sheetFont = Field(0);
+        print.sheetFontSize = Int(1);
+        print.sheetPhotoSize = Int(2);
         if (m_fields.GetSize() >= 4) {
-            print.pageFont2 = Field(3);
-            print.pageValue3 = Int(4);
+            print.captionFont = Field(3);
+            print.captionFontSize = Int(4);
         }
         break;
     case 7:

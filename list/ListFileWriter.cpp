@@ -315,14 +315,15 @@ void CListFileWriter::WritePage()
     Line("device=" + FileFormat::QuoteRaw(print.device));
     line.Format("paper=%d,%s", print.paper, print.orientation == 1 ? "portrait" : "landscape");
     Line(line);
-    line.Format("list=%d,%s,%s,%d,%s,%d,%d", print.listValue1, TrueFalse(print.listFlag1),
-                FileFormat::QuoteRaw(print.listFont).GetString(), print.listValue2,
-                TrueFalse(print.listFlag2), print.listValue3, print.listValue4);
+    line.Format("list=%d,%s,%s,%d,%s,%d,%d", print.listScale, TrueFalse(print.fitToWidth),
+                FileFormat::QuoteRaw(print.listFont).GetString(), print.listFontSize,
+                TrueFalse(print.listPhotos), print.listPhotoSize, print.photosPerLine);
     Line(line);
     Line(HeaderFooterLine("lhead", print.listHeader));
     Line(HeaderFooterLine("lfoot", print.listFooter));
-    line.Format("page=%s,%d,%d,%s,%d", FileFormat::QuoteRaw(print.pageFont1).GetString(), print.pageValue1,
-                print.pageValue2, FileFormat::QuoteRaw(print.pageFont2).GetString(), print.pageValue3);
+    line.Format("page=%s,%d,%d,%s,%d", FileFormat::QuoteRaw(print.sheetFont).GetString(), print.sheetFontSize,
+                print.sheetPhotoSize, FileFormat::QuoteRaw(print.captionFont).GetString(),
+                print.captionFontSize);
     Line(line);
     Line(print.highQuality ? "quality=high" : "quality=low");
     Line(HeaderFooterLine("phead", print.pageHeader));

@@ -7,6 +7,7 @@
 #include "app/ui/HandOverListener.h"
 #include "app/ui/ListDocument.h"
 #include "app/ui/MainFrame.h"
+#include "app/ui/PageSetupDlg.h"
 #include "app/ui/SplashDlg.h"
 #include "app/ui/ZantobyDocManager.h"
 #include "foundation/FileUtility.h"
@@ -502,7 +503,7 @@ wxDocument* CZantobyApp::FindEditorDocument(const CString& path) const
                : nullptr;
 }
 
-// The search, extract, page setup, sort detail, automatic organiser and backup dialogs come
+// The search, extract, sort detail, automatic organiser and backup dialogs come
 // with their own commands; until then each answers as if cancelled, so the list document
 // changes nothing.
 
@@ -516,9 +517,10 @@ int CZantobyApp::RunExtractDialog(CZantobyDoc&)
     return IDCANCEL;
 }
 
-int CZantobyApp::RunPageSetupDialog(CZantobyDoc&)
+int CZantobyApp::RunPageSetupDialog(CZantobyDoc& doc)
 {
-    return IDCANCEL;
+    CPageSetupDlg dialog(m_mainFrame, doc);
+    return dialog.Run();
 }
 
 int CZantobyApp::RunSortDetailDialog(CZantobyDoc&)

@@ -92,8 +92,8 @@ TEST_F(ListFileLayouts, FirstLayoutWithoutVersion)
     EXPECT_FALSE(web.sortEntries[0].options[2]) << "the third option copies the second";
     EXPECT_TRUE(web.sortEntries[0].options[3]);
     EXPECT_EQ(doc->print.orientation, 2);
-    EXPECT_EQ(doc->print.listValue3, 110);
-    EXPECT_EQ(doc->print.listValue4, 20) << "only a six-value line sets it";
+    EXPECT_EQ(doc->print.listPhotoSize, 110);
+    EXPECT_EQ(doc->print.photosPerLine, 20) << "only a six-value line sets it";
     // All rows shown, the new-row line last.
     EXPECT_EQ(doc->displayCount, 3);
     EXPECT_EQ(doc->displayOrder[2], kNewRowLine);
@@ -178,9 +178,9 @@ TEST_F(ListFileLayouts, Version210503)
     EXPECT_FALSE(entry.options[3]);
     EXPECT_EQ(entry.texts[1], "まで");
     const PrintSettings& print = doc->print;
-    EXPECT_EQ(print.listValue3, 120);
-    EXPECT_EQ(print.listValue4, 30);
-    EXPECT_TRUE(print.listFlag2) << "six values leave the second flag";
+    EXPECT_EQ(print.listPhotoSize, 120);
+    EXPECT_EQ(print.photosPerLine, 30);
+    EXPECT_TRUE(print.listPhotos) << "six values leave the second flag";
     EXPECT_FALSE(print.listHeader.shown);
     EXPECT_EQ(print.listHeader.text, "&t\\x");
     EXPECT_EQ(print.listHeader.align, 2);
