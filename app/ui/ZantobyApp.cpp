@@ -19,6 +19,7 @@
 #include "app/ui/MainFrame.h"
 #include "app/ui/NavigateDlg.h"
 #include "app/ui/OpenListDlg.h"
+#include "app/ui/PageSetupDlg.h"
 #include "app/ui/SearchDlg.h"
 #include "app/ui/SortDetailDlg.h"
 #include "app/ui/SplashDlg.h"
@@ -29,6 +30,7 @@
 #include "foundation/ui/MessagePump.h"
 #include "foundation/ui/SystemServices.h"
 #include "list/IListView.h"
+#include "list/InputCheck.h"
 #include "list/ZantobyDoc.h"
 #include "list/ui/ColumnDetailDialogs.h"
 #include "list/ui/ListInfoDlg.h"
@@ -44,6 +46,8 @@
 #include "web/exchange/ui/BackupDlg.h"
 #include "web/exchange/ui/ExportCsvDlg.h"
 #include "web/exchange/ui/ImportCsvDlg.h"
+#include "web/site/ui/CheckListDlg.h"
+#include "web/site/ui/CreateWebDlg.h"
 
 #include <wx/display.h>
 #include <wx/evtloop.h>
@@ -581,14 +585,14 @@ int CZantobyApp::RunSortDetailDialog(CZantobyDoc& doc)
     return dialog.ShowModal() == IDOK ? IDOK : IDCANCEL;
 }
 
-// The page setup and automatic organiser dialogs come with their own commands; until then each
-// answers as if cancelled, so the list document changes nothing.
-
-int CZantobyApp::RunPageSetupDialog(CZantobyDoc&)
+int CZantobyApp::RunPageSetupDialog(CZantobyDoc& doc)
 {
-    return IDCANCEL;
+    CPageSetupDlg dialog(m_mainFrame, doc);
+    return dialog.Run();
 }
 
+// The automatic organiser comes with the photo import; until then it answers as if cancelled,
+// so the list document changes nothing.
 int CZantobyApp::RunAutoPhotoDialog(CZantobyDoc&)
 {
     return IDCANCEL;
@@ -822,19 +826,24 @@ int CZantobyApp::RunExportCsvDialog(CZantobyDoc& doc, const char*, const char*)
     return CExportCsvDlg::Run(m_mainFrame, doc, Settings());
 }
 
-// Web files, the input check, bulk and continuous photo import and the size confirmation come
-// with their own dialogs; until then each answers as if cancelled (the input check as not
-// passed), so the list changes nothing.
-
-int CZantobyApp::RunCreateWebDialog(CZantobyDoc&)
+int CZantobyApp::RunCreateWebDialog(CZantobyDoc& doc)
 {
-    return IDCANCEL;
+    CCreateWebDlg::Run(m_mainFrame, doc);
+    return IDOK;
 }
 
-bool CZantobyApp::RunInputCheck(CZantobyDoc&)
+bool CZantobyApp::RunInputCheck(CZantobyDoc& doc)
 {
-    return false;
+    return CInputCheck(doc).Run();
 }
+
+int CZantobyApp::RunCheckListDialog(InputCheckSwitches& switches)
+{
+    return CCheckListDlg::Run(m_mainFrame, *this, switches);
+}
+
+// Bulk and continuous photo import and the size confirmation come with the photo import; until
+// then each answers as if cancelled.
 
 int CZantobyApp::RunBulkImportDialog(CZantobyDoc&, BulkImportLayout&)
 {
