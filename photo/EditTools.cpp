@@ -160,7 +160,9 @@ void CEditTools::PointerMove(CPoint view, bool buttonDown, bool shift)
 {
     if (buttonDown && m_dragging) {
         if (m_tool == EditorCommand::kSelect) {
-            if (m_dragMode == 1 && m_hitIndex >= 0 && m_hitIndex < m_model.drawing.shapes.GetSize() &&
+            // A click that wobbles by a pixel stays a click: Shift and Ctrl clicks toggle.
+            if (m_dragMode == 1 && HasMoved(m_start, view) && m_hitIndex >= 0 &&
+                m_hitIndex < m_model.drawing.shapes.GetSize() &&
                 !m_model.drawing.shapes.GetShape(m_hitIndex)->selected) {
                 SelectHitShapeAlone();
             }
