@@ -34,6 +34,8 @@ class CEditPhotoModel
 
     // Stores the flag, then records an undo step of the drawing as it stands now.
     void SetModifiedFlag(bool modified);
+    // Stores the flag alone, as the framework does after saving or when told to discard.
+    void SetModifiedOnly(bool modified) { m_modified = modified; }
     bool IsModified() const { return m_modified; }
 
     void ResetUndo();

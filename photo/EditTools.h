@@ -35,6 +35,8 @@ class CEditTools
                   IDrawPropertyDialogs& dialogs);
     // True when the select tool asks for the properties command.
     bool DoubleClick(const DrawingDefaults& defaults);
+    // The pointer was taken away in the middle of a drag: the drag ends without an effect.
+    void CancelDrag() { m_dragging = false; }
 
     // The outlines of the drag or of the shape being made, in client coordinates, inverting
     // what lies under them.
