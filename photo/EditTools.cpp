@@ -264,18 +264,12 @@ void CEditTools::FinishShape(CPoint image, bool shift, const DrawingDefaults& de
         area->Normalize();
         // One area crops a photo; a second one is never made.
         accepted = IsBigEnough(area->GetRect()) && !m_model.drawing.shapes.hasArea;
-    } else if (auto* box = dynamic_cast<CDrawBox*>(shape)) {
+    } else if (auto* box = dynamic_cast<CDrawBox*>(shape)) { // an ellipse too
         box->x2 = image.x;
         box->y2 = image.y;
         TakeOutlineDefaults(*box, defaults);
         box->Normalize();
         accepted = IsBigEnough(box->GetRect());
-    } else if (auto* ellipse = dynamic_cast<CDrawEllipse*>(shape)) {
-        ellipse->x2 = image.x;
-        ellipse->y2 = image.y;
-        TakeOutlineDefaults(*ellipse, defaults);
-        ellipse->Normalize();
-        accepted = IsBigEnough(ellipse->GetRect());
     } else if (auto* shade = dynamic_cast<CDrawShade*>(shape)) {
         shade->x2 = image.x;
         shade->y2 = image.y;

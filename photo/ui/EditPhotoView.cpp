@@ -33,8 +33,7 @@ constexpr int ID_EDIT_PASTE = 57637;
 constexpr int ID_EDIT_UNDO = 57643;
 constexpr int ID_EDIT_REDO = 57644;
 
-// The view's own update hints: write the list's JPEGs, and render again.
-constexpr int kHintSaveDerived = 1;
+// The update hint that renders the photo again (the photo properties' preview).
 constexpr int kHintRender = 2;
 
 constexpr int kCommands[] = {
@@ -143,9 +142,6 @@ void CEditPhotoView::OnUpdate(wxView*, wxObject* hint)
     }
     if (update->hint == kHintRender) {
         RenderImage(true);
-    } else if (update->hint == kHintSaveDerived) {
-        // The document writes the list's JPEGs from the rendering as it saves.
-        RenderImage(false);
     }
 }
 
