@@ -380,7 +380,8 @@ void CEditTools::DrawFeedback(Canvas& dc) const
         const CDrawShape* shape = shapes.GetShape(i);
         const bool dragged = m_dragMode == 1 ? shape->selected : (i == m_hitIndex && shape->selected);
         if (dragged) {
-            shape->DrawDragFeedback(dc, m_mapping, m_dragMode, m_start.x, m_start.y, m_previous.x, m_previous.y);
+            shape->DrawDragFeedback(dc, m_mapping, m_dragMode, m_start.x, m_start.y, m_previous.x,
+                                    m_previous.y);
         }
     }
 }

@@ -50,7 +50,8 @@ class CEditTools
     void BeginShape(CPoint image);
     void DragShape(CPoint image, bool shift);
     void FinishSelect(CPoint view, bool shift, bool ctrl);
-    void FinishShape(CPoint image, bool shift, const DrawingDefaults& defaults, IDrawPropertyDialogs& dialogs);
+    void FinishShape(CPoint image, bool shift, const DrawingDefaults& defaults,
+                     IDrawPropertyDialogs& dialogs);
     // Selects the new shape alone, puts it in the list and records the change.
     void Accept(std::unique_ptr<CDrawShape> shape);
     void SelectHitShapeAlone();

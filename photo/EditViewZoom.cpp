@@ -110,6 +110,7 @@ void CEditViewZoom::ViewToImageRect(CRect& rect) const
         return;
     }
     rect.OffsetRect(-CEditViewMapping::kMargin, -CEditViewMapping::kMargin);
-    rect = CRect(rect.left * CEditViewMapping::kZoomUnit / zoom, rect.top * CEditViewMapping::kZoomUnit / zoom,
-                 rect.right * CEditViewMapping::kZoomUnit / zoom, rect.bottom * CEditViewMapping::kZoomUnit / zoom);
+    rect = CRect(
+        rect.left * CEditViewMapping::kZoomUnit / zoom, rect.top * CEditViewMapping::kZoomUnit / zoom,
+        rect.right * CEditViewMapping::kZoomUnit / zoom, rect.bottom * CEditViewMapping::kZoomUnit / zoom);
 }

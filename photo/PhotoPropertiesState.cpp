@@ -5,8 +5,9 @@
 CPhotoPropertiesState::CPhotoPropertiesState(const std::array<int*, kBarCount>& adjustments, CString* comment,
                                              bool editable)
     : m_adjustments(adjustments), m_comment(comment),
-      m_editable(editable && comment != nullptr &&
-                 std::none_of(adjustments.begin(), adjustments.end(), [](int* value) { return value == nullptr; }))
+      m_editable(
+          editable && comment != nullptr &&
+          std::none_of(adjustments.begin(), adjustments.end(), [](int* value) { return value == nullptr; }))
 {
     for (int bar = 0; bar < kBarCount; ++bar) {
         m_saved[bar] = GetValue(bar);

@@ -78,43 +78,42 @@ void CShapeCommands::Duplicate()
 
 void CShapeCommands::Flip(bool leftRight)
 {
-    CDrawShapeList& shapes = Shapes();
-    if (HasSelection()) {
-        const CRect frame = shapes.GetSelectedBounds();
-        for (int i = 0; i < shapes.GetSize(); ++i) {
-            CDrawShape* shape = shapes.GetShape(i);
-            if (!shape->selected) {
-                continue;
-            }
+    ActOnSelectionOrPhoto(
+        [leftRight](CDrawShape& shape, const CRect& frame) {
             if (leftRight) {
-                shape->FlipHorizontal(frame);
+                shape.FlipHorizontal(frame);
             } else {
-                shape->FlipVertical(frame);
+                shape.FlipVertical(frame);
             }
-        }
-    } else {
-        m_model.FlipPhoto(leftRight);
-    }
-    Commit();
+        },
+        [this, leftRight] { m_model.FlipPhoto(leftRight); });
 }
 
 void CShapeCommands::Rotate(int quarterTurns)
+{
+    ActOnSelectionOrPhoto(
+        [quarterTurns](CDrawShape& shape, const CRect& frame) { shape.Rotate(quarterTurns, frame); },
+        [this, quarterTurns] { m_model.RotatePhoto(quarterTurns); });
+}
+
+void CShapeCommands::ActOnSelectionOrPhoto(const std::function<void(CDrawShape&, const CRect&)>& onShape,
+                                           const std::function<void()>& onPhoto)
 {
     CDrawShapeList& shapes = Shapes();
     if (HasSelection()) {
         const CRect frame = shapes.GetSelectedBounds();
         for (int i = 0; i < shapes.GetSize(); ++i) {
             if (shapes.GetShape(i)->selected) {
-                shapes.GetShape(i)->Rotate(quarterTurns, frame);
+                onShape(*shapes.GetShape(i), frame);
             }
         }
     } else {
-        m_model.RotatePhoto(quarterTurns);
+        onPhoto();
     }
     Commit();
 }
 
-void CShapeCommands::BringToFront()
+std::vector<std::unique_ptr<CDrawShape>> CShapeCommands::TakeSelected()
 {
     CDrawShapeList& shapes = Shapes();
     std::vector<std::unique_ptr<CDrawShape>> taken;
@@ -125,6 +124,13 @@ void CShapeCommands::BringToFront()
             ++i;
         }
     }
+    return taken;
+}
+
+void CShapeCommands::BringToFront()
+{
+    CDrawShapeList& shapes = Shapes();
+    std::vector<std::unique_ptr<CDrawShape>> taken = TakeSelected();
     for (auto& shape : taken) {
         shapes.AddShape(std::move(shape));
     }
@@ -134,14 +140,7 @@ void CShapeCommands::BringToFront()
 void CShapeCommands::SendToBack()
 {
     CDrawShapeList& shapes = Shapes();
-    std::vector<std::unique_ptr<CDrawShape>> taken;
-    for (int i = 0; i < shapes.GetSize();) {
-        if (IsMovable(i)) {
-            taken.push_back(TakeShape(shapes, i));
-        } else {
-            ++i;
-        }
-    }
+    std::vector<std::unique_ptr<CDrawShape>> taken = TakeSelected();
     int at = shapes.GetSize() > 0 && shapes.GetShape(0)->KindName() == DrawKind::kArea ? 1 : 0;
     for (auto& shape : taken) {
         shapes.InsertAt(at++, shape.release());
@@ -207,14 +206,9 @@ void CShapeCommands::Group()
 {
     CDrawShapeList& shapes = Shapes();
     auto group = std::make_unique<CDrawGroup>();
-    for (int i = 0; i < shapes.GetSize();) {
-        if (IsMovable(i)) {
-            std::unique_ptr<CDrawShape> member = TakeShape(shapes, i);
-            member->selected = false;
-            group->AddMember(std::move(member));
-        } else {
-            ++i;
-        }
+    for (std::unique_ptr<CDrawShape>& member : TakeSelected()) {
+        member->selected = false;
+        group->AddMember(std::move(member));
     }
     // A group of nothing would be an empty shape nobody can see or select.
     if (group->members.GetSize() > 0) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/Geometry.h"
+
+#include <functional>
 #include <memory>
+#include <vector>
 
 class CDrawShape;
 class CDrawShapeList;
@@ -40,7 +44,13 @@ class CShapeCommands
   private:
     CDrawShapeList& Shapes() const;
     bool IsMovable(int index) const;
+    // Takes every selected shape but the area out of the list, in list order.
+    std::vector<std::unique_ptr<CDrawShape>> TakeSelected();
     void Commit();
+    // The action on every selected shape within their bounds, or without a selection the
+    // photo's action; then one undo step.
+    void ActOnSelectionOrPhoto(const std::function<void(CDrawShape&, const CRect&)>& onShape,
+                               const std::function<void()>& onPhoto);
     void SelectOnly(int index);
 
     CEditPhotoModel& m_model;

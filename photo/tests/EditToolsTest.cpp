@@ -1,3 +1,4 @@
+#include "photo/EditTools.h"
 #include "list/drawing/DrawArea.h"
 #include "list/drawing/DrawBox.h"
 #include "list/drawing/DrawEllipse.h"
@@ -7,7 +8,6 @@
 #include "list/drawing/DrawShade.h"
 #include "list/drawing/DrawText.h"
 #include "list/drawing/EditViewMapping.h"
-#include "photo/EditTools.h"
 #include "photo/EditorCommandIds.h"
 #include "support/EditorFixture.h"
 

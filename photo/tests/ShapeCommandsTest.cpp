@@ -1,7 +1,7 @@
+#include "photo/ShapeCommands.h"
 #include "list/drawing/DrawArea.h"
 #include "list/drawing/DrawBox.h"
 #include "list/drawing/DrawGroup.h"
-#include "photo/ShapeCommands.h"
 #include "support/EditorFixture.h"
 #include "support/TestPhotos.h"
 

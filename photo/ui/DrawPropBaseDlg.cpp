@@ -151,6 +151,19 @@ void CDrawPropBaseDlg::AddArrows()
     AddCheck(1270, "塗りつぶし", m_values.endArrow.filled);
 }
 
+void CDrawPropBaseDlg::AddLineAndShadow(bool fill)
+{
+    BeginRow("線と色");
+    AddBorderWidth();
+    AddColor(IDC_BORDER_COLOR, "線の色", m_values.borderColor);
+    if (fill) {
+        AddColor(IDC_FILL_COLOR, "背景色", m_values.fillColor);
+    }
+    BeginRow("影");
+    AddColor(IDC_SHADOW_COLOR, "影の色", m_values.shadowColor);
+    AddShadowOffsets();
+}
+
 void CDrawPropBaseDlg::AddPointGrid()
 {
     BeginRow("座標");

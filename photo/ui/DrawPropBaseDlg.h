@@ -55,6 +55,8 @@ class CDrawPropBaseDlg : public CAnchorDialog
     void AddRectangle();
     void AddShadowOffsets();
     void AddArrows();
+    // The rows of the border width and colour, the fill colour when fill, and the shadow.
+    void AddLineAndShadow(bool fill);
     void AddPointGrid();
     void AddStatic(int id, const char* label, const CString& text);
     // The text's own edit, and the font combo.

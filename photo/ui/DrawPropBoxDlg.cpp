@@ -10,12 +10,6 @@ CDrawPropBoxDlg::CDrawPropBoxDlg(int templateId, const char* caption, const char
     : CDrawPropBaseDlg(templateId, caption, helpTopic, values)
 {
     AddRectangle();
-    BeginRow("線と色");
-    AddBorderWidth();
-    AddColor(IDC_BORDER_COLOR, "線の色", values.borderColor);
-    AddColor(IDC_FILL_COLOR, "背景色", values.fillColor);
-    BeginRow("影");
-    AddColor(IDC_SHADOW_COLOR, "影の色", values.shadowColor);
-    AddShadowOffsets();
+    AddLineAndShadow(true);
     Finish();
 }

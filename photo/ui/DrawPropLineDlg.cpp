@@ -1,6 +1,7 @@
 #include "photo/ui/DrawPropLineDlg.h"
 
-CDrawPropLineDlg::CDrawPropLineDlg(ShapePropertyValues& values) : CDrawPropBaseDlg(249, "直線のﾌﾟﾛﾊﾟﾃｨ", "DrawPropLineDlg", values)
+CDrawPropLineDlg::CDrawPropLineDlg(ShapePropertyValues& values)
+    : CDrawPropBaseDlg(249, "直線のﾌﾟﾛﾊﾟﾃｨ", "DrawPropLineDlg", values)
 {
     const int limit = ShapePropertyValues::kCoordinate;
     BeginRow("座標");
@@ -9,11 +10,6 @@ CDrawPropLineDlg::CDrawPropLineDlg(ShapePropertyValues& values) : CDrawPropBaseD
     AddSpin(1273, "終点 X", values.end.x, -limit, limit);
     AddSpin(1274, "Y", values.end.y, -limit, limit);
     AddArrows();
-    BeginRow("線と色");
-    AddBorderWidth();
-    AddColor(IDC_BORDER_COLOR, "線の色", values.borderColor);
-    BeginRow("影");
-    AddColor(IDC_SHADOW_COLOR, "影の色", values.shadowColor);
-    AddShadowOffsets();
+    AddLineAndShadow(false);
     Finish();
 }

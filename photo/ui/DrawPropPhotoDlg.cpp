@@ -73,9 +73,11 @@ CDrawPropPhotoDlg::CDrawPropPhotoDlg(wxWindow* parent, const CString& path, int 
     AddLabelled(this, grid, "ｺﾒﾝﾄ", m_comment);
     for (int bar = 0; bar < CPhotoPropertiesState::kBarCount; ++bar) {
         auto* row = new wxBoxSizer(wxHORIZONTAL);
-        m_bars[bar] = new wxSlider(this, kBarIds[bar], m_state.GetPosition(bar), CPhotoPropertiesState::kMinPosition,
-                                   CPhotoPropertiesState::kMaxPosition, wxDefaultPosition, wxSize(256, -1));
-        m_values[bar] = new wxStaticText(this, kValueIds[bar], wxEmptyString, wxDefaultPosition, wxSize(40, -1));
+        m_bars[bar] =
+            new wxSlider(this, kBarIds[bar], m_state.GetPosition(bar), CPhotoPropertiesState::kMinPosition,
+                         CPhotoPropertiesState::kMaxPosition, wxDefaultPosition, wxSize(256, -1));
+        m_values[bar] =
+            new wxStaticText(this, kValueIds[bar], wxEmptyString, wxDefaultPosition, wxSize(40, -1));
         row->Add(m_bars[bar], 1);
         row->Add(m_values[bar], 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 6);
         grid->Add(new wxStaticText(this, wxID_ANY, ToWx(kBarLabels[bar])), 0, wxALIGN_CENTER_VERTICAL);

@@ -1,6 +1,7 @@
 #include "photo/ui/DrawPropShadeDlg.h"
 
-CDrawPropShadeDlg::CDrawPropShadeDlg(ShapePropertyValues& values) : CDrawPropBaseDlg(251, "ぼかしのﾌﾟﾛﾊﾟﾃｨ", "DrawPropShadeDlg", values)
+CDrawPropShadeDlg::CDrawPropShadeDlg(ShapePropertyValues& values)
+    : CDrawPropBaseDlg(251, "ぼかしのﾌﾟﾛﾊﾟﾃｨ", "DrawPropShadeDlg", values)
 {
     AddRectangle();
     BeginRow(nullptr);

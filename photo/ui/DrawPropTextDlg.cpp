@@ -1,6 +1,7 @@
 #include "photo/ui/DrawPropTextDlg.h"
 
-CDrawPropTextDlg::CDrawPropTextDlg(ShapePropertyValues& values) : CDrawPropBaseDlg(252, "ﾃｷｽﾄのﾌﾟﾛﾊﾟﾃｨ", "DrawPropTextDlg", values)
+CDrawPropTextDlg::CDrawPropTextDlg(ShapePropertyValues& values)
+    : CDrawPropBaseDlg(252, "ﾃｷｽﾄのﾌﾟﾛﾊﾟﾃｨ", "DrawPropTextDlg", values)
 {
     const int limit = ShapePropertyValues::kCoordinate;
     const int size = ShapePropertyValues::kMaxCharSize;

@@ -23,7 +23,8 @@ CToolbarChoice::Bar BarOf(int id)
 } // namespace
 
 wxClassInfo CEditPhotoDoc::ms_classInfo(wxT("CEditPhotoDoc"), &wxDocument::ms_classInfo, nullptr,
-                                        static_cast<int>(sizeof(CEditPhotoDoc)), CEditPhotoDoc::wxCreateObject);
+                                        static_cast<int>(sizeof(CEditPhotoDoc)),
+                                        CEditPhotoDoc::wxCreateObject);
 
 wxObject* CEditPhotoDoc::wxCreateObject()
 {

@@ -37,16 +37,41 @@ constexpr int ID_EDIT_REDO = 57644;
 constexpr int kHintRender = 2;
 
 constexpr int kCommands[] = {
-    ID_EDIT_COPY, ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_UNDO, ID_EDIT_REDO,
-    EditorCommand::kSelect, EditorCommand::kArea, EditorCommand::kBox, EditorCommand::kPolygon,
-    EditorCommand::kEllipse, EditorCommand::kLine, EditorCommand::kText, EditorCommand::kShade,
-    EditorCommand::kFreeLine, EditorCommand::kDelete, EditorCommand::kFlipLeftRight,
-    EditorCommand::kFlipTopBottom, EditorCommand::kRotateRight, EditorCommand::kRotateLeft,
-    EditorCommand::kBringForward, EditorCommand::kSendBackward, EditorCommand::kPreviousShape,
-    EditorCommand::kNextShape, EditorCommand::kDuplicate, EditorCommand::kBringToFront,
-    EditorCommand::kSendToBack, EditorCommand::kGroup, EditorCommand::kUngroup, EditorCommand::kZoomIn,
-    EditorCommand::kZoomOut, EditorCommand::kFitHeight, EditorCommand::kFitWidth,
-    EditorCommand::kActualSize, EditorCommand::kProperties, EditorCommand::kFitWindow,
+    ID_EDIT_COPY,
+    ID_EDIT_CUT,
+    ID_EDIT_PASTE,
+    ID_EDIT_UNDO,
+    ID_EDIT_REDO,
+    EditorCommand::kSelect,
+    EditorCommand::kArea,
+    EditorCommand::kBox,
+    EditorCommand::kPolygon,
+    EditorCommand::kEllipse,
+    EditorCommand::kLine,
+    EditorCommand::kText,
+    EditorCommand::kShade,
+    EditorCommand::kFreeLine,
+    EditorCommand::kDelete,
+    EditorCommand::kFlipLeftRight,
+    EditorCommand::kFlipTopBottom,
+    EditorCommand::kRotateRight,
+    EditorCommand::kRotateLeft,
+    EditorCommand::kBringForward,
+    EditorCommand::kSendBackward,
+    EditorCommand::kPreviousShape,
+    EditorCommand::kNextShape,
+    EditorCommand::kDuplicate,
+    EditorCommand::kBringToFront,
+    EditorCommand::kSendToBack,
+    EditorCommand::kGroup,
+    EditorCommand::kUngroup,
+    EditorCommand::kZoomIn,
+    EditorCommand::kZoomOut,
+    EditorCommand::kFitHeight,
+    EditorCommand::kFitWidth,
+    EditorCommand::kActualSize,
+    EditorCommand::kProperties,
+    EditorCommand::kFitWindow,
 };
 
 bool IsTool(int id)
@@ -571,7 +596,8 @@ void CEditPhotoView::OnUpdateCommand(wxUpdateUIEvent& event)
         event.Enable(m_zoom.CanZoomOut());
         break;
     case EditorCommand::kActualSize:
-        SetCheckIfCheckable(event, fit == CEditViewZoom::kExplicit && m_zoom.mapping.zoom == CEditViewMapping::kZoomUnit);
+        SetCheckIfCheckable(event, fit == CEditViewZoom::kExplicit &&
+                                       m_zoom.mapping.zoom == CEditViewMapping::kZoomUnit);
         break;
     case EditorCommand::kFitWindow:
         SetCheckIfCheckable(event, fit == CEditViewZoom::kFitWindow);

@@ -82,7 +82,8 @@ TEST_F(PropertyDialogsWindowTest, ThePhotoDialogPreviewsCorrectionsAndPutsThemBa
     CString comment = "表紙";
     int previews = 0;
     CDrawPropPhotoDlg dialog(nullptr, "/nowhere/photo.jpg", 80, 40,
-                             {&adjust[0], &adjust[1], &adjust[2], &adjust[3], &adjust[4]}, &comment, true, false);
+                             {&adjust[0], &adjust[1], &adjust[2], &adjust[3], &adjust[4]}, &comment, true,
+                             false);
     dialog.SetPreview([&] { ++previews; });
     dialog.CallAfter([&] {
         dialog.State().MoveBar(0, 300);
