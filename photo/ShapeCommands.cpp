@@ -170,6 +170,16 @@ void CShapeCommands::SendBackward()
     Commit();
 }
 
+int CShapeCommands::FirstSelected() const
+{
+    const int count = Shapes().GetSize();
+    int first = 0;
+    while (first < count && !Shapes().GetShape(first)->selected) {
+        ++first;
+    }
+    return first;
+}
+
 void CShapeCommands::SelectOnly(int index)
 {
     Shapes().DeselectAll();
@@ -179,27 +189,19 @@ void CShapeCommands::SelectOnly(int index)
 void CShapeCommands::SelectPrevious()
 {
     const int count = Shapes().GetSize();
-    if (count == 0) {
-        return;
+    if (count > 0) {
+        const int first = FirstSelected();
+        SelectOnly(first > 0 && first < count ? first - 1 : count - 1);
     }
-    int first = 0;
-    while (first < count && !Shapes().GetShape(first)->selected) {
-        ++first;
-    }
-    SelectOnly(first > 0 && first < count ? first - 1 : count - 1);
 }
 
 void CShapeCommands::SelectNext()
 {
     const int count = Shapes().GetSize();
-    if (count == 0) {
-        return;
+    if (count > 0) {
+        const int first = FirstSelected();
+        SelectOnly(first < count - 1 ? first + 1 : 0);
     }
-    int first = 0;
-    while (first < count && !Shapes().GetShape(first)->selected) {
-        ++first;
-    }
-    SelectOnly(first < count - 1 ? first + 1 : 0);
 }
 
 void CShapeCommands::Group()

@@ -51,6 +51,8 @@ class CShapeCommands
     // photo's action; then one undo step.
     void ActOnSelectionOrPhoto(const std::function<void(CDrawShape&, const CRect&)>& onShape,
                                const std::function<void()>& onPhoto);
+    // Index of the first selected shape; the count when none is selected.
+    int FirstSelected() const;
     void SelectOnly(int index);
 
     CEditPhotoModel& m_model;
