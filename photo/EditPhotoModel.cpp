@@ -139,6 +139,7 @@ CSize CEditPhotoModel::GetDisplaySize() const
 
 void CEditPhotoModel::RenderImage()
 {
+    ++m_renderCount;
     m_rendering = m_working;
     m_rendering.AdjustColors({drawing.bright, drawing.shade, drawing.red, drawing.green, drawing.blue});
     if (drawing.shapes.GetSize() > 0 && !m_rendering.IsEmpty()) {

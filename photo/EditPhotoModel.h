@@ -52,6 +52,8 @@ class CEditPhotoModel
     // The shown photo with the colour corrections and every shape, at full size.
     void RenderImage();
     const Bitmap& GetRendering() const { return m_rendering; }
+    // Counts the renderings, so that a view knows when its reduced copy is out of date.
+    unsigned GetRenderCount() const { return m_renderCount; }
     const Bitmap& GetWorkingBitmap() const { return m_working; }
     // The crop of the list's JPEGs: the shown photo within every area; empty when nothing is left.
     CRect GetDerivedCropRect() const;
@@ -87,4 +89,5 @@ class CEditPhotoModel
     CBitmapEx m_rendering;
     CEditUndoSteps m_undo;
     bool m_modified = false;
+    unsigned m_renderCount = 0;
 };

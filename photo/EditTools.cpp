@@ -83,6 +83,8 @@ void CEditTools::ButtonDown(CPoint view)
     m_dragging = true;
     const CPoint image = ToImage(view);
     if (m_tool == EditorCommand::kSelect) {
+        // A polygon or polyline left unfinished goes once another tool is used.
+        m_pending.reset();
         int code = 0;
         m_hitIndex = m_model.drawing.shapes.HitTest(image.x, image.y, m_mapping.GetHitTolerance(), &code);
         m_dragMode = m_hitIndex >= 0 ? code : 0;

@@ -215,7 +215,6 @@ void CEditPhotoView::SetZoom(bool redraw, int mode, int zoom)
         m_window->SetVirtualSize(total.cx, total.cy);
         m_window->Scroll(m_zoom.mapping.scroll.x, m_zoom.mapping.scroll.y);
         SyncScroll();
-        m_reduced.Clear();
         wxGetApp().ShowZoomPercent(m_zoom.mapping.zoom);
     });
     s_settingZoom = false;
@@ -227,7 +226,6 @@ void CEditPhotoView::SetZoom(bool redraw, int mode, int zoom)
 void CEditPhotoView::RenderImage(bool redraw)
 {
     Model().RenderImage();
-    m_reduced.Clear();
     if (redraw) {
         Redraw();
     }
@@ -260,8 +258,10 @@ void CEditPhotoView::Paint(Canvas& dc, CSize client)
                              CRect(0, 0, rendering.Width(), rendering.Height()));
         } else {
             // A reduction averages the pixels it takes together; made once per zoom and rendering.
-            if (m_reduced.Width() != view.cx || m_reduced.Height() != view.cy) {
+            if (m_reduced.Width() != view.cx || m_reduced.Height() != view.cy ||
+                m_reducedFrom != Model().GetRenderCount()) {
                 m_reduced = ImageOps::AreaAverage(rendering, view.cx, view.cy);
+                m_reducedFrom = Model().GetRenderCount();
             }
             dc.DrawBitmap(m_reduced, margin, margin);
         }
@@ -337,6 +337,10 @@ void CEditPhotoView::OnPointer(const wxMouseEvent& event)
             }
             m_tools->ButtonUp(view, event.ShiftDown(), event.ControlDown(), defaults, m_dialogs);
         } else if (type == wxEVT_LEFT_DCLICK) {
+            // The properties dialog must not open while the window holds the pointer.
+            if (m_window->HasCapture()) {
+                m_window->ReleaseMouse();
+            }
             if (m_tools->DoubleClick(defaults)) {
                 Properties();
             }
@@ -494,7 +498,6 @@ void CEditPhotoView::RunCommand(int id)
     case EditorCommand::kRotateRight:
     case EditorCommand::kRotateLeft:
         m_commands->Rotate(id == EditorCommand::kRotateRight ? -1 : 1);
-        m_reduced.Clear();
         SetZoom(true, 0, 0);
         break;
     case EditorCommand::kBringToFront:
@@ -550,7 +553,6 @@ void CEditPhotoView::RunCommand(int id)
     default:
         return;
     }
-    m_reduced.Clear();
     Commit();
 }
 

@@ -75,8 +75,10 @@ class CEditPhotoView : public wxView
     std::unique_ptr<CEditTools> m_tools;
     std::unique_ptr<CShapeCommands> m_commands;
     CDrawPropertyDialogs m_dialogs;
-    // The rendering reduced to the view's size below 100 %, made on the first paint.
+    // The rendering reduced to the view's size below 100 %, made when first painted after a
+    // rendering or a change of zoom.
     Bitmap m_reduced;
+    unsigned m_reducedFrom = 0;
 
     wxDECLARE_DYNAMIC_CLASS(CEditPhotoView);
 };

@@ -37,6 +37,9 @@ bool CEditorClipboard::Copy(CEditPhotoModel& model, IPhotoEditorHost& host)
         }
         data->Add(new wxBitmapDataObject(bitmap));
     }
+    if (data->GetFormatCount() == 0) {
+        return true;
+    }
     wxClipboardLocker locker;
     if (!locker) {
         return false;

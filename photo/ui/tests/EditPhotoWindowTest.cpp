@@ -24,6 +24,8 @@
 
 namespace {
 
+constexpr int ID_EDIT_COPY = 57634;
+constexpr int ID_EDIT_PASTE = 57637;
 constexpr int ID_EDIT_UNDO = 57643;
 constexpr int ID_EDIT_REDO = 57644;
 
@@ -112,7 +114,17 @@ TEST(EditPhotoWindowTest, APhotoOfAListOpensTakesShapesUndoesAndSavesIntoTheList
     EXPECT_EQ(model.drawing.shapes.GetSize(), 2);
     view->RunCommand(ID_EDIT_REDO);
     EXPECT_EQ(model.drawing.shapes.GetSize(), 3);
+    // The ellipse goes over the clipboard and comes back as a fourth shape, selected on top.
     view->RunCommand(EditorCommand::kSelect);
+    view->RunCommand(EditorCommand::kNextShape);
+    view->RunCommand(EditorCommand::kNextShape);
+    ASSERT_TRUE(model.drawing.shapes.GetShape(1)->selected);
+    view->RunCommand(ID_EDIT_COPY);
+    view->RunCommand(ID_EDIT_PASTE);
+    ASSERT_EQ(model.drawing.shapes.GetSize(), 4);
+    EXPECT_EQ(model.drawing.shapes.GetShape(3)->KindName(), model.drawing.shapes.GetShape(1)->KindName());
+    EXPECT_TRUE(model.drawing.shapes.GetShape(3)->selected);
+    EXPECT_FALSE(model.drawing.shapes.GetShape(1)->selected);
     WxTestEnvironment::PumpFor(300);
     EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*App().GetMainFrame(), "photo-editor").IsEmpty());
 
