@@ -37,30 +37,6 @@ CString MarkForWeb(const CString& text)
     return link;
 }
 
-const char* DefaultDatePattern(int dateKind)
-{
-    switch (dateKind) {
-    case 1:
-        return "HH:NN:SS";
-    case 2:
-        return "YYYY/MM/DD HH:NN:SS";
-    default:
-        return "YYYY/MM/DD";
-    }
-}
-
-const char* DefaultParsedDateFormat(int dateKind)
-{
-    switch (dateKind) {
-    case 1:
-        return "%H:%M:%S";
-    case 2:
-        return "%Y/%m/%d %H:%M:%S";
-    default:
-        return "%Y/%m/%d";
-    }
-}
-
 CString FormatNumber(const ColumnRecord& column, const CNumber& number, int mode)
 {
     switch (mode) {
@@ -93,8 +69,9 @@ CString FormatDate(const ColumnRecord& column, const CDateEx& date, int mode)
     default:
         break;
     }
-    return date.FormatDate(pattern != nullptr && !pattern->IsEmpty() ? pattern->GetString()
-                                                                     : DefaultDatePattern(column.dateKind));
+    return date.FormatDate(pattern != nullptr && !pattern->IsEmpty()
+                               ? pattern->GetString()
+                               : CCellCodec::DefaultDatePattern(column.dateKind));
 }
 
 CString FormatYesNo(const ColumnRecord& column, bool yes, int mode)
@@ -184,10 +161,34 @@ CString CCellCodec::Parse(const ColumnRecord& column, CellValue& target, const C
             date = column.maxDate;
         }
         target.date = date;
-        return column.datePattern.IsEmpty() ? date.Format(DefaultParsedDateFormat(column.dateKind))
+        return column.datePattern.IsEmpty() ? date.Format(DefaultStrftimePattern(column.dateKind))
                                             : date.FormatDate(column.datePattern);
     }
     default:
         return CString();
+    }
+}
+
+const char* CCellCodec::DefaultDatePattern(int dateKind)
+{
+    switch (dateKind) {
+    case 1:
+        return "HH:NN:SS";
+    case 2:
+        return "YYYY/MM/DD HH:NN:SS";
+    default:
+        return "YYYY/MM/DD";
+    }
+}
+
+const char* CCellCodec::DefaultStrftimePattern(int dateKind)
+{
+    switch (dateKind) {
+    case 1:
+        return "%H:%M:%S";
+    case 2:
+        return "%Y/%m/%d %H:%M:%S";
+    default:
+        return "%Y/%m/%d";
     }
 }

@@ -18,4 +18,9 @@ class CCellCodec
     // a beep; text that is no date leaves the cell without a date.
     static CString Parse(const ColumnRecord& column, CellValue& target, const CString& text, int mode,
                          IListHost& host);
+
+    // The FormatDate pattern (0 date, 1 time, 2 date and time) used where a column names none,
+    // and the strftime pattern of the same kind.
+    static const char* DefaultDatePattern(int dateKind);
+    static const char* DefaultStrftimePattern(int dateKind);
 };

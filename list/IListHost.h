@@ -4,7 +4,9 @@
 
 #include <cstdarg>
 
+class ColumnRecord;
 class CZantobyDoc;
+struct BulkImportLayout;
 struct GlobalFindSettings;
 
 // The services of the application that a list document reports through: numbered messages, the
@@ -100,4 +102,33 @@ class IListHost
     virtual void ClosePhotoEditorDocument(const CString& path) = 0;
     // Lets the editor document of that path, when one is open, ask to save its changes.
     virtual void SavePhotoEditorIfModified(const CString& path) = 0;
+
+    // The dialogs of the list's own definition: the list information, the detail dialog of one
+    // column's type on the record given, and the list properties. IDOK when the document (or
+    // the record) was changed.
+    virtual int RunListInfoDialog(CZantobyDoc& doc) = 0;
+    virtual int RunColumnDetailDialog(ColumnRecord& column) = 0;
+    virtual int RunListPropertiesDialog(CZantobyDoc& doc) = 0;
+
+    // Data exchange and Web output: the CSV import (an open-file dialog) and export (a save-file
+    // dialog) with their default extension and filter ("label|*.ext|...||"), the Web file
+    // creation, and the input check, false when its options were cancelled or it showed the
+    // rows in error.
+    virtual int RunImportCsvDialog(CZantobyDoc& doc, const char* extension, const char* filter) = 0;
+    virtual int RunExportCsvDialog(CZantobyDoc& doc, const char* extension, const char* filter) = 0;
+    virtual int RunCreateWebDialog(CZantobyDoc& doc) = 0;
+    virtual bool RunInputCheck(CZantobyDoc& doc) = 0;
+
+    // Photo import: the bulk import dialog fills the layout and answers IDOK when photos were
+    // chosen and laid out; the continuous import window, one for the whole run, made on its
+    // first show; the size confirmation window with its top-left corner at a screen point,
+    // IDOK when the value holds the size the user accepted.
+    virtual int RunBulkImportDialog(CZantobyDoc& doc, BulkImportLayout& layout) = 0;
+    virtual bool IsContinuousImportShown() = 0;
+    virtual void ShowContinuousImport(bool show) = 0;
+    virtual int RunSizeCheckDialog(int& value, int minimum, int maximum, int left, int top) = 0;
+
+    // Long work on the GUI thread: the wait cursor, and the events that wait meanwhile.
+    virtual void SetWaitCursor(bool on) = 0;
+    virtual void PumpMessages() = 0;
 };

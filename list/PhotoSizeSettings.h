@@ -7,4 +7,6 @@ struct PhotoSizeSettings
     int standardPercent = 0; // scale in percent; 0 = not used
     int thumbnailSize = 60;  // pixels
     bool shortSide = false;  // the limits apply to the short side of upright photos
+
+    bool operator==(const PhotoSizeSettings&) const = default;
 };

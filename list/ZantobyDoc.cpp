@@ -6,6 +6,7 @@
 #include "list/HeaderFooterText.h"
 #include "list/IListHost.h"
 #include "list/IListView.h"
+#include "list/ListCommands.h"
 #include "list/ListFileReader.h"
 #include "list/ListLifecycle.h"
 #include "list/ListSaver.h"
@@ -422,6 +423,36 @@ int CZantobyDoc::RunBackup()
         savedChanges = false;
     }
     return result;
+}
+
+void CZantobyDoc::OnFind()
+{
+    CListCommands(*this).OnFind();
+}
+
+void CZantobyDoc::OnSortSettings()
+{
+    CListCommands(*this).OnSortSettings();
+}
+
+void CZantobyDoc::OnListInfo()
+{
+    CListCommands(*this).OnListInfo();
+}
+
+void CZantobyDoc::OnHideAll()
+{
+    CListCommands(*this).OnHideAll();
+}
+
+void CZantobyDoc::EditColumnInfo(int column)
+{
+    CListCommands(*this).EditColumnInfo(column);
+}
+
+bool CZantobyDoc::SortByColumn(int column, bool descending)
+{
+    return CListCommands(*this).SortByColumn(column, descending);
 }
 
 void CZantobyDoc::ClearDisplay()

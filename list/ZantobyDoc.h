@@ -105,6 +105,8 @@ class CZantobyDoc
     bool IsUndoStepOpen() const { return m_undo.undoDepth > 0; }
     // Switches undo on again (after the automatic organiser) with an empty history.
     void SwitchUndoOn() { m_undo.SwitchOn(); }
+    // Long edits that write many cells (the CSV import) record no steps; SwitchUndoOn ends them.
+    void SwitchUndoOff() { m_undo.undoOn = false; }
 
     // Files and the life of the list. A list is new (untitled, working in the temporary folder
     // until its first save), made from a template ("template:" and a spec) or by the automatic
@@ -133,6 +135,15 @@ class CZantobyDoc
     void OnPhotoEditorClosed(int photo);
     // The backup dialog; a completed backup clears savedChanges. Returns its modal result.
     int RunBackup();
+
+    // Commands the grid view calls from its own menus; the rest of the list's commands are
+    // CListCommands'.
+    void OnFind();
+    void OnSortSettings();
+    void OnListInfo();
+    void OnHideAll();
+    void EditColumnInfo(int column);
+    bool SortByColumn(int column, bool descending);
 
     // Display order
     bool ShowAllRows();

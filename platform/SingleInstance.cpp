@@ -140,17 +140,13 @@ SingleInstance::Role SingleInstance::Start(const CString& folder)
         return m_role;
     }
     m_role = Role::Alone;
-    const CString base = folder.IsEmpty() ? GetRuntimeFolder(m_name) : folder;
-    if (base.IsEmpty()) {
+    std::string native;
+    if (!SetSocketPath(folder, native)) {
         return m_role;
     }
-    const std::string native = FileSystem::ToNative(base).string();
-    const std::string lockPath = native + "/" + m_name.str() + ".lock";
-    m_socketPath = native + "/" + m_name.str() + ".sock";
     sockaddr_un address;
-    if (!MakeAddress(m_socketPath, address)) {
-        return m_role;
-    }
+    MakeAddress(m_socketPath, address);
+    const std::string lockPath = native + "/" + m_name.str() + ".lock";
     if (!m_lock.Acquire(FileSystem::FromNative(lockPath))) {
         // A lock file that is there but not ours belongs to the running copy.
         if (access(lockPath.c_str(), F_OK) == 0) {
@@ -171,6 +167,29 @@ SingleInstance::Role SingleInstance::Start(const CString& folder)
     }
     m_role = Role::First;
     return m_role;
+}
+
+SingleInstance::Role SingleInstance::StartAsSender(const CString& folder)
+{
+    if (m_role != Role::None) {
+        return m_role;
+    }
+    std::string native;
+    m_role = SetSocketPath(folder, native) ? Role::Second : Role::Alone;
+    m_waitForListener = false;
+    return m_role;
+}
+
+bool SingleInstance::SetSocketPath(const CString& folder, std::string& nativeFolder)
+{
+    const CString base = folder.IsEmpty() ? GetRuntimeFolder(m_name) : folder;
+    if (base.IsEmpty()) {
+        return false;
+    }
+    nativeFolder = FileSystem::ToNative(base).string();
+    m_socketPath = nativeFolder + "/" + m_name.str() + ".sock";
+    sockaddr_un address;
+    return MakeAddress(m_socketPath, address);
 }
 
 bool SingleInstance::Send(const std::string& message, int timeoutMs) const
@@ -197,7 +216,7 @@ bool SingleInstance::Send(const std::string& message, int timeoutMs) const
         const int reason = errno;
         close(fd);
         // The first copy may hold the lock but not listen yet.
-        if ((reason != ENOENT && reason != ECONNREFUSED && reason != EAGAIN) ||
+        if (!m_waitForListener || (reason != ENOENT && reason != ECONNREFUSED && reason != EAGAIN) ||
             MillisecondsNow() + 50 >= deadline) {
             return false;
         }

@@ -32,6 +32,10 @@ class SingleInstance
 
     // Takes the lock or finds it taken. The folder is GetRuntimeFolder's unless one is given.
     Role Start(const CString& folder = CString());
+    // For a program that only sends requests to another program's running copy and never
+    // becomes that copy: no lock is taken, and Send fails at once when no copy listens.
+    // Second, or Alone when no runtime folder can be had.
+    Role StartAsSender(const CString& folder = CString());
     Role GetRole() const { return m_role; }
 
     // Second copy: delivers the message and waits until the first copy has taken it; false when
@@ -53,9 +57,15 @@ class SingleInstance
     static CString GetRuntimeFolder(const char* name, const char* tempBase = "/tmp");
 
   private:
+    // The socket's path in the folder (GetRuntimeFolder's when empty); false when there is no
+    // folder or the path is too long for a socket address.
+    bool SetSocketPath(const CString& folder, std::string& nativeFolder);
+
     CString m_name;
     Role m_role = Role::None;
     LockFile m_lock;
     int m_listenFd = -1;
     std::string m_socketPath;
+    // A later copy may find the lock taken before the first copy listens, so it keeps trying.
+    bool m_waitForListener = true;
 };

@@ -32,6 +32,8 @@ class CListDocument : public wxDocument
     static wxObject* wxCreateObject();
 
   private:
+    // The list's own menu commands go to CListCommands, with their enabling and checks.
+    void BindCommands();
     // The framework follows the list's path and title after the list has taken a new one.
     void FollowPath();
     // The views build their grid and strip once the list is read.

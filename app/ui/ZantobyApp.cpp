@@ -14,6 +14,9 @@
 #include "foundation/ui/DocumentLookup.h"
 #include "foundation/ui/MessagePump.h"
 #include "foundation/ui/SystemServices.h"
+#include "list/ui/ColumnDetailDialogs.h"
+#include "list/ui/ListInfoDlg.h"
+#include "list/ui/ListPropDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ShowCommands.h"
@@ -533,6 +536,81 @@ int CZantobyApp::RunAutoPhotoDialog(CZantobyDoc&)
 }
 
 int CZantobyApp::RunBackupDialog(CZantobyDoc&)
+{
+    return IDCANCEL;
+}
+
+// The dialogs of the list's own definition.
+
+int CZantobyApp::RunListInfoDialog(CZantobyDoc& doc)
+{
+    CListInfoDlg dialog(m_mainFrame, doc);
+    return dialog.DoModal() == IDOK ? IDOK : IDCANCEL;
+}
+
+int CZantobyApp::RunColumnDetailDialog(ColumnRecord& column)
+{
+    return ::RunColumnDetailDialog(m_mainFrame, *this, column);
+}
+
+int CZantobyApp::RunListPropertiesDialog(CZantobyDoc& doc)
+{
+    CListPropDlg dialog(m_mainFrame, doc);
+    return dialog.DoModal();
+}
+
+void CZantobyApp::SetWaitCursor(bool on)
+{
+    if (on && !m_waitCursor) {
+        wxBeginBusyCursor();
+    } else if (!on && m_waitCursor) {
+        wxEndBusyCursor();
+    }
+    m_waitCursor = on;
+}
+
+void CZantobyApp::PumpMessages()
+{
+    ::PumpMessages();
+}
+
+// CSV import and export, Web files, the input check, bulk and continuous photo import and the
+// size confirmation come with their own dialogs; until then each answers as if cancelled (the
+// input check as not passed), so the list changes nothing.
+
+int CZantobyApp::RunImportCsvDialog(CZantobyDoc&, const char*, const char*)
+{
+    return IDCANCEL;
+}
+
+int CZantobyApp::RunExportCsvDialog(CZantobyDoc&, const char*, const char*)
+{
+    return IDCANCEL;
+}
+
+int CZantobyApp::RunCreateWebDialog(CZantobyDoc&)
+{
+    return IDCANCEL;
+}
+
+bool CZantobyApp::RunInputCheck(CZantobyDoc&)
+{
+    return false;
+}
+
+int CZantobyApp::RunBulkImportDialog(CZantobyDoc&, BulkImportLayout&)
+{
+    return IDCANCEL;
+}
+
+bool CZantobyApp::IsContinuousImportShown()
+{
+    return false;
+}
+
+void CZantobyApp::ShowContinuousImport(bool) {}
+
+int CZantobyApp::RunSizeCheckDialog(int&, int, int, int, int)
 {
     return IDCANCEL;
 }

@@ -116,6 +116,19 @@ class CZantobyApp : public wxApp, public IListHost
     bool OpenPhotoEditorDocument(const CString& path) override;
     void ClosePhotoEditorDocument(const CString& path) override;
     void SavePhotoEditorIfModified(const CString& path) override;
+    int RunListInfoDialog(CZantobyDoc& doc) override;
+    int RunColumnDetailDialog(ColumnRecord& column) override;
+    int RunListPropertiesDialog(CZantobyDoc& doc) override;
+    int RunImportCsvDialog(CZantobyDoc& doc, const char* extension, const char* filter) override;
+    int RunExportCsvDialog(CZantobyDoc& doc, const char* extension, const char* filter) override;
+    int RunCreateWebDialog(CZantobyDoc& doc) override;
+    bool RunInputCheck(CZantobyDoc& doc) override;
+    int RunBulkImportDialog(CZantobyDoc& doc, BulkImportLayout& layout) override;
+    bool IsContinuousImportShown() override;
+    void ShowContinuousImport(bool show) override;
+    int RunSizeCheckDialog(int& value, int minimum, int maximum, int left, int top) override;
+    void SetWaitCursor(bool on) override;
+    void PumpMessages() override;
 
     // Takes the requests waiting on the single-instance socket.
     void ReceiveHandOver();
@@ -161,6 +174,7 @@ class CZantobyApp : public wxApp, public IListHost
     CString m_searchKeyword;
     int m_searchWrap = 0;
     bool m_searchForward = true;
+    bool m_waitCursor = false;
 };
 
 wxDECLARE_APP(CZantobyApp);

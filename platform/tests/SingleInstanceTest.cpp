@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <future>
 #include <poll.h>
@@ -61,6 +62,25 @@ TEST(SingleInstanceTest, SecondCopyFindsTheFirstAndHandsItsRequestOver)
     auto [raised, empty] = HandOver(first, second, "");
     EXPECT_TRUE(raised);
     EXPECT_EQ(empty, "");
+}
+
+TEST(SingleInstanceTest, SenderReachesTheRunningCopyAndNeverTakesTheLockItself)
+{
+    const CString folder = MakeFolder("sender");
+    SingleInstance sender("Zantoby");
+    ASSERT_EQ(sender.StartAsSender(folder), SingleInstance::Role::Second);
+    // No copy runs: the request fails at once instead of waiting for one to start.
+    timespec before = {}, after = {};
+    clock_gettime(CLOCK_MONOTONIC, &before);
+    EXPECT_FALSE(sender.Send("close", 10000));
+    clock_gettime(CLOCK_MONOTONIC, &after);
+    EXPECT_LT(after.tv_sec - before.tv_sec, 5);
+
+    SingleInstance first("Zantoby");
+    ASSERT_EQ(first.Start(folder), SingleInstance::Role::First);
+    auto [delivered, received] = HandOver(first, sender, "close");
+    EXPECT_TRUE(delivered);
+    EXPECT_EQ(received, "close");
 }
 
 TEST(SingleInstanceTest, NothingWaitingGivesNoRequest)

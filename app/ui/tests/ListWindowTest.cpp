@@ -27,6 +27,8 @@ namespace {
 constexpr int ID_FILE_SAVE = 57603;
 constexpr int ID_EDIT_UNDO = 57643;
 constexpr int ID_EDIT_REDO = 57644;
+constexpr int ID_HIDE_ALL = 32786;
+constexpr int ID_SHOW_ALL = 32787;
 
 ScratchFolder& Scratch()
 {
@@ -156,4 +158,10 @@ TEST(ListWindowTest, AListOpensEditsSavesUndoesAndOpensAgain)
     ASSERT_NE(again, nullptr);
     EXPECT_GE(LineOf(*again->Grid(), "消しゴム 大"), 0);
     EXPECT_LT(LineOf(*again->Grid(), "消しゴム 3"), 0);
+
+    // The list's own menu commands reach the list from its window.
+    Command(*again->GetFrame(), ID_HIDE_ALL);
+    EXPECT_EQ(again->Grid()->GetRowCount(), 1);
+    Command(*again->GetFrame(), ID_SHOW_ALL);
+    EXPECT_GE(LineOf(*again->Grid(), "消しゴム 大"), 0);
 }

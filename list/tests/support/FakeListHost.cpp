@@ -50,3 +50,31 @@ bool FakeListHost::OpenPhotoEditorDocument(const CString& path)
     editorDocuments.push_back(path);
     return true;
 }
+
+int FakeListHost::RunListInfoDialog(CZantobyDoc& doc)
+{
+    return listInfo ? listInfo(doc) : NextAnswer();
+}
+
+int FakeListHost::RunColumnDetailDialog(ColumnRecord& column)
+{
+    return columnDetail ? columnDetail(column) : NextAnswer();
+}
+
+int FakeListHost::RunImportCsvDialog(CZantobyDoc&, const char* extension, const char* filter)
+{
+    csvExtension = extension;
+    csvFilter = filter;
+    return NextAnswer();
+}
+
+int FakeListHost::RunBulkImportDialog(CZantobyDoc& doc, BulkImportLayout& layout)
+{
+    return bulkImport ? bulkImport(doc, layout) : IDCANCEL;
+}
+
+int FakeListHost::RunSizeCheckDialog(int& value, int, int, int, int)
+{
+    value = sizeCheckValue;
+    return NextAnswer();
+}

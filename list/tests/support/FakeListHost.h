@@ -1,5 +1,7 @@
 #pragma once
 
+#include "list/BulkImportLayout.h"
+#include "list/ColumnRecord.h"
 #include "list/GlobalFindSettings.h"
 #include "list/IListHost.h"
 #include "list/IListView.h"
@@ -30,7 +32,7 @@ class FakeListHost : public IListHost
     void SetNewEntryFolder(const CString& folder) override { newEntryFolder = folder; }
     bool GetAutoView() override { return true; }
     bool GetAutoBackup() override { return false; }
-    bool GetAutoCheck() override { return false; }
+    bool GetAutoCheck() override { return autoCheck; }
     void RefreshListFrames(int) override {}
     bool IsListToolbarOn() override { return listToolbar; }
     void SetListToolbarOn(bool on) override { listToolbar = on; }
@@ -54,6 +56,19 @@ class FakeListHost : public IListHost
     bool OpenPhotoEditorDocument(const CString& path) override;
     void ClosePhotoEditorDocument(const CString& path) override { std::erase(editorDocuments, path); }
     void SavePhotoEditorIfModified(const CString& path) override { editorSaveRequests.push_back(path); }
+    int RunListInfoDialog(CZantobyDoc& doc) override;
+    int RunColumnDetailDialog(ColumnRecord& column) override;
+    int RunListPropertiesDialog(CZantobyDoc&) override { return NextAnswer(); }
+    int RunImportCsvDialog(CZantobyDoc&, const char* extension, const char* filter) override;
+    int RunExportCsvDialog(CZantobyDoc&, const char*, const char*) override { return NextAnswer(); }
+    int RunCreateWebDialog(CZantobyDoc&) override { return NextAnswer(); }
+    bool RunInputCheck(CZantobyDoc&) override { return NextAnswer() == 1; }
+    int RunBulkImportDialog(CZantobyDoc& doc, BulkImportLayout& layout) override;
+    bool IsContinuousImportShown() override { return continuousImportShown; }
+    void ShowContinuousImport(bool show) override { continuousImportShown = show; }
+    int RunSizeCheckDialog(int& value, int, int, int, int) override;
+    void SetWaitCursor(bool on) override { waitCursor = on; }
+    void PumpMessages() override { ++pumps; }
 
     bool HasMessage(int id) const;
 
@@ -81,6 +96,18 @@ class FakeListHost : public IListHost
     // Open photo editor documents by path, and the paths asked to save their changes.
     std::vector<CString> editorDocuments;
     std::vector<CString> editorSaveRequests;
+    // The dialogs of the list's definition and of photo import: what each does to its subject
+    // before it answers.
+    std::function<int(CZantobyDoc&)> listInfo;
+    std::function<int(ColumnRecord&)> columnDetail;
+    std::function<int(CZantobyDoc&, BulkImportLayout&)> bulkImport;
+    int sizeCheckValue = 0;
+    CString csvExtension;
+    CString csvFilter;
+    bool continuousImportShown = false;
+    bool autoCheck = false;
+    bool waitCursor = false;
+    int pumps = 0;
 
   private:
     int NextAnswer();

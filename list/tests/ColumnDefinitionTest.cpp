@@ -1,0 +1,265 @@
+#include "list/ColumnDetail.h"
+#include "list/DropChoiceList.h"
+#include "list/ListInfoApply.h"
+#include "list/ListInfoColumns.h"
+#include "list/ZantobyDoc.h"
+#include "platform/MessageBox.h"
+#include "support/FakeListHost.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Stands in for the dialog during a set: no pauses, never stopped.
+class QuietObserver : public CPhotoReconverter::Observer
+{
+  public:
+    void BeforePhoto(int) override {}
+    bool StopRequested() override { return false; }
+};
+
+class ColumnDefinitions : public ::testing::Test
+{
+  protected:
+    ColumnDefinitions() : doc(std::make_unique<CZantobyDoc>(host)) { doc->tempFolder = temp.Path(); }
+
+    // A row whose first three cells hold the texts.
+    int AddRow(const char* first, const char* second, const char* third)
+    {
+        const int line = doc->displayCount - 1;
+        doc->SetCellTextAt(0, line, first);
+        doc->SetCellTextAt(1, line, second);
+        doc->SetCellTextAt(2, line, third);
+        doc->AppendNewRowLine();
+        return line;
+    }
+
+    CString Cell(int column, int line) const { return doc->GetCellTextAt(column, line, kOutputGrid); }
+
+    void Apply(int lockedColumns = 0) { columns.ApplyTo(*doc, "商品一覧", lockedColumns); }
+
+    TempFolder temp;
+    FakeListHost host;
+    std::unique_ptr<CZantobyDoc> doc;
+    CListInfoColumns columns;
+};
+
+TEST_F(ColumnDefinitions, ChangingATypeConvertsTheCellsOfThatColumn)
+{
+    AddRow("1,234円", "TRUE", "2024/05/01");
+    AddRow("abc", "1", "昨日");
+    AddRow("", "0", "");
+    columns.Load(*doc);
+    columns.SetTypeByName(0, "数値");
+    columns.SetTypeByName(1, "Yes/No");
+    columns.SetTypeByName(2, "日付");
+    Apply();
+
+    EXPECT_EQ(Cell(0, 0), "1234");
+    EXPECT_EQ(Cell(0, 1), "") << "abc becomes 0, shown blank";
+    EXPECT_EQ(doc->GetRow(doc->displayOrder[1]).GetCell(doc->GetColumn(0).slot).number.ToInt(), 0);
+    EXPECT_EQ(Cell(1, 0), "true");
+    EXPECT_EQ(Cell(1, 1), "true");
+    EXPECT_EQ(Cell(1, 2), "false");
+    EXPECT_EQ(Cell(2, 0), "2024/05/01");
+    EXPECT_EQ(Cell(2, 1), "") << "a text that is no date leaves the cell without one";
+
+    // And back: the values read as the new type shows them.
+    columns.Load(*doc);
+    columns.SetTypeByName(0, "文字");
+    Apply();
+    EXPECT_EQ(Cell(0, 0), "1234");
+}
+
+TEST_F(ColumnDefinitions, RenamingAndMovingKeepTheCellsAndTheSortKeys)
+{
+    AddRow("a", "b", "c");
+    doc->sortKeys[0] = SortKeyEntry{2, true};
+    doc->sortKeys[2] = SortKeyEntry{0, false};
+    columns.Load(*doc);
+    columns.SetCellText(1, CListInfoColumns::kName, "品名");
+    ASSERT_TRUE(columns.MoveUp(2));
+    Apply(5);
+
+    EXPECT_EQ(doc->GetColumn(0).name, "項目1");
+    EXPECT_EQ(doc->GetColumn(1).name, "項目3");
+    EXPECT_EQ(doc->GetColumn(2).name, "品名");
+    EXPECT_EQ(Cell(1, 0), "c");
+    EXPECT_EQ(Cell(2, 0), "b");
+    EXPECT_EQ(doc->sortKeys[0].column, 1) << "the key follows its column";
+    EXPECT_TRUE(doc->sortKeys[0].descending);
+    EXPECT_EQ(doc->sortKeys[1].column, 2);
+    EXPECT_EQ(doc->sortKeys[2].column, 0);
+    EXPECT_EQ(doc->title, "商品一覧");
+    EXPECT_EQ(doc->lockedColumns, 3) << "no more locked columns than columns";
+}
+
+TEST_F(ColumnDefinitions, AddedColumnsStartEmptyAndRemovedOnesKeepTheirValues)
+{
+    AddRow("a", "b", "c");
+    columns.Load(*doc);
+    ASSERT_EQ(columns.Count(), 4) << "the empty row for a new column";
+    ASSERT_TRUE(columns.Insert(0));
+    columns.SetCellText(0, CListInfoColumns::kName, "新項目");
+    ASSERT_TRUE(columns.Delete(2));
+    Apply();
+
+    ASSERT_EQ(doc->columnCount, 3);
+    EXPECT_EQ(doc->GetColumn(0).name, "新項目");
+    EXPECT_EQ(Cell(0, 0), "");
+    EXPECT_EQ(Cell(1, 0), "a");
+    EXPECT_EQ(Cell(2, 0), "c");
+    EXPECT_EQ(doc->GetColumn(0).slot, 127) << "a slot of its own";
+
+    // The removed column's values wait in the rows under its slot.
+    const int removedSlot = 1;
+    EXPECT_EQ(doc->GetRow(doc->displayOrder[0]).GetCell(removedSlot).text, "b");
+    EXPECT_EQ(doc->GetDisplayIndexOfSlot(removedSlot), kMaxColumns - 1) << "behind every other column";
+
+    // A name cleared in the grid takes the column out on set.
+    columns.Load(*doc);
+    columns.ClearCell(0, CListInfoColumns::kName);
+    Apply();
+    EXPECT_EQ(doc->columnCount, 2);
+    EXPECT_EQ(doc->GetColumn(0).name, "項目1");
+}
+
+TEST_F(ColumnDefinitions, GridRowsEndInAnEmptyRowUntil128Columns)
+{
+    columns.Load(*doc);
+    EXPECT_EQ(columns.GetCellText(3, CListInfoColumns::kType), "文字");
+    EXPECT_EQ(columns.GetCellText(3, CListInfoColumns::kWidth), "10");
+    columns.SetCellText(3, CListInfoColumns::kSubName, "補助");
+    EXPECT_EQ(columns.Count(), 5) << "a named last row brings a new empty one";
+    columns.SetCellText(3, CListInfoColumns::kWidth, "-4");
+    EXPECT_EQ(columns.GetCellText(3, CListInfoColumns::kWidth), "");
+    columns.ClearCell(3, CListInfoColumns::kType);
+    EXPECT_EQ(columns.GetCellText(3, CListInfoColumns::kSummary), "") << "a row without a type";
+
+    while (columns.Count() < kMaxColumns) {
+        columns.SetCellText(columns.Count() - 1, CListInfoColumns::kName, "x");
+    }
+    columns.SetCellText(kMaxColumns - 1, CListInfoColumns::kName, "x");
+    EXPECT_EQ(columns.Count(), kMaxColumns);
+    EXPECT_FALSE(columns.Insert(0));
+}
+
+TEST_F(ColumnDefinitions, NamesAreCheckedBeforeAnythingIsApplied)
+{
+    columns.Load(*doc);
+    int number = 0;
+    CString text;
+    EXPECT_EQ(columns.Validate(number, text), 0);
+    columns.SetCellText(2, CListInfoColumns::kName, "");
+    columns.SetCellText(2, CListInfoColumns::kSubName, "色");
+    EXPECT_EQ(columns.Validate(number, text), 31301);
+    EXPECT_EQ(number, 3);
+    columns.SetCellText(1, CListInfoColumns::kSubName, "a::b");
+    EXPECT_EQ(columns.Validate(number, text), 31302);
+    EXPECT_EQ(number, 2);
+    EXPECT_EQ(text, "::");
+
+    QuietObserver observer;
+    CListInfoApply apply(*doc, columns, observer);
+    CListInfoApply::Input input{"新しい題", 0, doc->photoSizes, true};
+    EXPECT_EQ(apply.Run(input), CListInfoApply::Outcome::StayOpen);
+    EXPECT_TRUE(host.HasMessage(31302));
+    EXPECT_EQ(doc->title, "新規リスト");
+    EXPECT_FALSE(apply.ChangedDocument());
+}
+
+TEST_F(ColumnDefinitions, SetWithoutChangesClosesAsCancelled)
+{
+    columns.Load(*doc);
+    QuietObserver observer;
+    CListInfoApply apply(*doc, columns, observer);
+    EXPECT_EQ(apply.Run({"x", 0, doc->photoSizes, false}), CListInfoApply::Outcome::CloseCancel);
+    EXPECT_EQ(doc->title, "新規リスト");
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ColumnDefinitions, SummaryNamesTheSettingsOfEachType)
+{
+    ColumnRecord number;
+    number.type = kTypeNumber;
+    number.align = 2;
+    number.showZero = true;
+    number.thousands = true;
+    number.decimals = 2;
+    number.hasMax = true;
+    number.maxValue = CNumber(1000);
+    EXPECT_EQ(CListInfoColumns::Summary(number), "右詰,ｾﾞﾛ表示,ｶﾝﾏ表示,小数点2桁,最大値ﾁｪｯｸ(1,000.00)");
+
+    ColumnRecord text;
+    text.dropType = 2;
+    text.inputMode = 4;
+    EXPECT_EQ(CListInfoColumns::Summary(text), "左詰,手動ﾄﾞﾛｯﾌﾟﾘｽﾄ,カタカナ");
+
+    ColumnRecord date;
+    date.type = kTypeDate;
+    date.dateKind = 1;
+    date.hasMinDate = true;
+    date.minDate.ParseDateTime("9:30");
+    EXPECT_EQ(CListInfoColumns::Summary(date), "左詰,時刻,最小値ﾁｪｯｸ(09:30:00)");
+}
+
+TEST(ColumnDetail, EachTypeWritesItsOwnFields)
+{
+    ColumnRecord yesNo;
+    yesNo.type = kTypeYesNo;
+    yesNo.dropType = 2;
+    ColumnRecord form = yesNo;
+    form.name = "在庫";
+    form.required = true;
+    form.yesHtml = "有";
+    CColumnDetail::Apply(form, yesNo);
+    EXPECT_EQ(yesNo.name, "在庫");
+    EXPECT_EQ(yesNo.yesHtml, "有");
+    EXPECT_EQ(yesNo.dropType, 0);
+    EXPECT_FALSE(yesNo.required) << "a Yes/No column has no input rules";
+
+    ColumnRecord text;
+    form = text;
+    form.dropType = 2;
+    form.dropEntries.Add("赤");
+    form.dropEntries.Add("");
+    form.dropEntries.Add("青");
+    form.inputMode = CColumnDetail::InputModeOfRow(3, text.inputMode);
+    CColumnDetail::Apply(form, text);
+    ASSERT_EQ(text.dropEntries.GetSize(), 2) << "empty choices are dropped";
+    EXPECT_EQ(text.dropEntries[1], "青");
+    EXPECT_EQ(text.inputMode, 4) << "カタカナ is full-width katakana";
+
+    EXPECT_EQ(CColumnDetail::InputModeRow(3), -1);
+    EXPECT_EQ(CColumnDetail::InputModeOfRow(-1, 3), 3) << "no row chosen keeps the mode";
+
+    CDateEx moment;
+    moment.ParseDateTime("2024/05/01 12:34:56");
+    EXPECT_EQ(CColumnDetail::PreviewText(moment, "", "HH:NN"), "12:34")
+        << "an empty format previews the display one";
+}
+
+TEST(ColumnDetail, DropChoicesMoveAndDropByRow)
+{
+    CStringArray entries;
+    entries.Add("赤");
+    entries.Add("青");
+    CDropChoiceList choices;
+    choices.Load(entries);
+    ASSERT_EQ(choices.Count(), 3);
+    EXPECT_EQ(choices.MoveUp(0), -1);
+    EXPECT_EQ(choices.MoveDown(0), 1);
+    EXPECT_EQ(choices.Insert(0), 0);
+    EXPECT_TRUE(choices.SetText(0, "黄"));
+    EXPECT_EQ(choices.Delete(1), 1);
+    choices.Store(entries);
+    ASSERT_EQ(entries.GetSize(), 3);
+    EXPECT_EQ(entries[0], "黄");
+    EXPECT_EQ(entries[1], "赤");
+    EXPECT_TRUE(choices.IsChanged());
+}
+
+} // namespace

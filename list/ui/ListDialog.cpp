@@ -1,0 +1,40 @@
+#include "list/ui/ListDialog.h"
+
+#include <wx/app.h>
+#include <wx/toplevel.h>
+
+CListDialog::CListDialog(wxWindow* parent, int templateId, const CString& title)
+    : CAnchorDialog(parent, templateId, title, wxDefaultSize)
+{
+    // The main window carries the program's icon.
+    if (auto* main =
+            wxDynamicCast(wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr, wxTopLevelWindow)) {
+        SetIcons(main->GetIcons());
+    }
+    SetEscapeId(wxID_NONE);
+    Bind(wxEVT_CHAR_HOOK, &CListDialog::OnCharHookEvent, this);
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnCancelRequest(); });
+}
+
+void CListDialog::Finish(int result)
+{
+    if (IsModal()) {
+        EndModal(result);
+    } else {
+        SetReturnCode(result);
+        Hide();
+    }
+}
+
+void CListDialog::OnCharHookEvent(wxKeyEvent& event)
+{
+    if (event.GetKeyCode() != WXK_ESCAPE || event.HasAnyModifiers()) {
+        event.Skip();
+        return;
+    }
+    if (IsEditingInPlace()) {
+        event.DoAllowNextEvent();
+        return;
+    }
+    OnCancelRequest();
+}

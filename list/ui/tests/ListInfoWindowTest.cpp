@@ -1,0 +1,100 @@
+// The list information dialog and a column detail dialog on screen, as the list's commands open
+// them; the pictures go to the test output folder for a person to look at.
+#include "grid/ui/CellEdit.h"
+#include "list/ZantobyDoc.h"
+#include "list/ui/ListInfoDlg.h"
+#include "list/ui/ListInfoGrid.h"
+#include "list/ui/ListInfoNumberDlg.h"
+#include "platform/MessageBox.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
+#include "support/FakeListHost.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class ListInfoWindow : public ::testing::Test
+{
+  protected:
+    ListInfoWindow() : doc(std::make_unique<CZantobyDoc>(host))
+    {
+        WxTestEnvironment::Ensure();
+        doc->title = "春の新商品";
+        ColumnRecord& name = doc->GetColumn(0);
+        name.name = "品名";
+        name.dropType = 1;
+        ColumnRecord& price = doc->GetColumn(1);
+        price.name = "価格";
+        price.subName = "税込";
+        price.type = kTypeNumber;
+        price.align = 2;
+        price.thousands = true;
+        price.hasMax = true;
+        price.maxValue = CNumber(100000);
+        ColumnRecord& date = doc->GetColumn(2);
+        date.name = "入荷日";
+        date.type = kTypeDate;
+        doc->BuildColumnMap();
+    }
+
+    // Shows a dialog as its command would, once it is on screen.
+    static void ShowDialog(CAnchorDialog& dialog)
+    {
+        dialog.InitDialog();
+        dialog.Show();
+        ASSERT_TRUE(WxTestEnvironment::PumpUntil([&dialog] { return dialog.IsShownOnScreen(); }));
+        WxTestEnvironment::PumpFor(200);
+    }
+
+    FakeListHost host;
+    std::unique_ptr<CZantobyDoc> doc;
+};
+
+TEST_F(ListInfoWindow, ListInfoShowsTheColumnsAndAColumnDetailDialogWritesItsRecord)
+{
+    auto* info = new CListInfoDlg(nullptr, *doc);
+    ShowDialog(*info);
+    CListInfoGrid& grid = info->Grid();
+    ASSERT_EQ(grid.GetRowCount(), 4) << "three columns and the row for a new one";
+    EXPECT_EQ(grid.GetCellText(1, 1), "税込");
+    EXPECT_EQ(grid.GetCellText(2, 1), "数値");
+    EXPECT_EQ(grid.GetCellText(4, 1), "右詰,ｶﾝﾏ表示,最大値ﾁｪｯｸ(100,000)");
+    grid.MoveToCell(0, 1);
+    EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*info, "list-info-dialog").IsEmpty());
+
+    // A set without changes leaves the list as it was.
+    info->ApplyListInfo();
+    EXPECT_EQ(info->GetReturnCode(), IDCANCEL);
+    EXPECT_TRUE(host.messages.empty());
+
+    // A name typed into the last row makes a new empty row below it.
+    grid.BeginEditAt(0, 3, 0);
+    ASSERT_TRUE(grid.IsEditing());
+    grid.DefaultEdit()->SetText("仕入先");
+    grid.DefaultEdit()->MarkDirty();
+    grid.DefaultEdit()->EndWithMove(0, 3);
+    EXPECT_EQ(grid.GetRowCount(), 5);
+    EXPECT_TRUE(info->IsInfoModified());
+    info->Destroy();
+
+    ColumnRecord& price = doc->GetColumn(1);
+    auto* detail = new CListInfoNumberDlg(nullptr, host, price);
+    ShowDialog(*detail);
+    EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*detail, "column-detail-number").IsEmpty());
+    detail->ApplyColumnDetail();
+    EXPECT_EQ(detail->GetReturnCode(), IDCANCEL) << "nothing was changed";
+
+    detail->NameField().SetText("単価");
+    detail->NameField().GetEdit().MarkDirty();
+    detail->ApplyColumnDetail();
+    EXPECT_EQ(detail->GetReturnCode(), IDOK);
+    EXPECT_EQ(price.name, "単価");
+    EXPECT_EQ(price.subName, "税込");
+    EXPECT_TRUE(price.hasMax);
+    EXPECT_EQ(price.maxValue.ToInt(), 100000);
+    detail->Destroy();
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+#include "tutorial/ChmFile.h"
+#include "tutorial/HelpFileFinder.h"
+#include "tutorial/TopicMap.h"
+#include "tutorial/TopicTable.h"
+
+#include "foundation/FileUtility.h"
+#include "foundation/PathName.h"
+#include "foundation/tests/support/ScratchFolder.h"
+#include "platform/FileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// An "#IVB" stream of 32-bit little-endian words.
+std::string Words(std::initializer_list<std::uint32_t> words)
+{
+    std::string bytes;
+    for (std::uint32_t word : words) {
+        for (int i = 0; i < 4; ++i) {
+            bytes += static_cast<char>((word >> (8 * i)) & 0xFF);
+        }
+    }
+    return bytes;
+}
+
+const std::string kStartPage = "<html><body><h1>Start</h1><a href=\"second.htm\">next</a>"
+                               "<img src=\"pic.png\"></body></html>";
+const std::string kPicture = std::string("\x89PNG\r\n\x1a\n", 8) + std::string("\0\x01\x02\xff", 4);
+
+// Writes a help project with two pages and a picture in a sub-folder and compiles it with
+// chmcmd, as the build compiles the tutorial's own; returns the compiled file.
+CString CompileHelpProject(const ScratchFolder& folder)
+{
+    ScratchFolder::WriteBytes(folder / "help.hhp",
+                              "[OPTIONS]\n"
+                              "Compiled file=help.chm\n"
+                              "Default topic=html/start.htm\n"
+                              "Language=0x411 Japanese\n"
+                              "\n[FILES]\nhtml/start.htm\nhtml/second.htm\nhtml/pic.png\n"
+                              "\n[ALIAS]\nIDH_START=html/start.htm\n"
+                              "IDH_SECOND=html/second.htm\n"
+                              "\n[MAP]\n#define IDH_START 1003\n"
+                              "#define IDH_SECOND 1004\n");
+    ScratchFolder::WriteBytes(folder / "html/start.htm", kStartPage);
+    ScratchFolder::WriteBytes(folder / "html/second.htm", "<html><body>Second</body></html>");
+    ScratchFolder::WriteBytes(folder / "html/pic.png", kPicture);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(FileSystem::ToNative(folder.Path()).c_str()) != 0 || !freopen("/dev/null", "w", stdout) ||
+            !freopen("/dev/null", "w", stderr)) {
+            _exit(126);
+        }
+        execlp("chmcmd", "chmcmd", "--no-html-scan", "help.hhp", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return folder / "help.chm";
+}
+
+TEST(TopicTableTest, FirstEntryOfATopicWinsAndBytesAfterTheLastWholeEntryAreIgnored)
+{
+    CTopicTable table;
+    // 20 bytes: two whole entries and four bytes of a third.
+    ASSERT_TRUE(table.Parse(Words({20, 1003, 1, 1003, 50, 1004})));
+    EXPECT_EQ(table.GetCount(), 2);
+    std::uint32_t offset = 0;
+    ASSERT_TRUE(table.Find(1003, offset));
+    EXPECT_EQ(offset, 1u);
+    EXPECT_FALSE(table.Find(1004, offset));
+}
+
+TEST(TopicTableTest, LengthBeyondTheStreamOrAStreamTooShortGivesNoTable)
+{
+    CTopicTable table;
+    // A crafted length is never allocated or read beyond the stream.
+    EXPECT_FALSE(table.Parse(Words({0xFFFFFFF8, 1003, 1})));
+    EXPECT_FALSE(table.IsLoaded());
+    EXPECT_FALSE(table.Parse(std::string("\x08\x00", 2)));
+    EXPECT_TRUE(table.Parse(Words({0})));
+    EXPECT_EQ(table.GetCount(), 0);
+}
+
+TEST(HelpFileTest, TopicLeadsToItsPageAndThePageAndItsPictureAreReadOut)
+{
+    ScratchFolder folder;
+    const CString helpFile = CompileHelpProject(folder);
+    CTopicMap topics;
+    CString page;
+    // chmcmd stores the page's source path; it leads back to the page inside the file.
+    ASSERT_EQ(topics.Lookup(helpFile, 1003, page), CTopicMap::Result::Found);
+    EXPECT_EQ(page, "/html/start.htm");
+    ASSERT_EQ(topics.Lookup(helpFile, 1004, page), CTopicMap::Result::Found);
+    EXPECT_EQ(page, "/html/second.htm");
+    EXPECT_EQ(topics.Lookup(helpFile, 9999, page), CTopicMap::Result::NotMapped);
+    EXPECT_EQ(page, "");
+
+    CChmFile chm;
+    ASSERT_TRUE(chm.Open(helpFile));
+    std::string bytes;
+    ASSERT_TRUE(chm.ReadObject("/html/start.htm", bytes));
+    EXPECT_EQ(bytes, kStartPage);
+    ASSERT_TRUE(chm.ReadObject("/html/pic.png", bytes));
+    EXPECT_EQ(bytes, kPicture);
+    EXPECT_FALSE(chm.ReadObject("/html/missing.htm", bytes));
+    EXPECT_FALSE(chm.ReadObject("/html/start.htm", bytes, 10));
+}
+
+TEST(HelpFileTest, PagePathsOfEitherCompilerFindTheirPage)
+{
+    ScratchFolder folder;
+    CChmFile chm;
+    ASSERT_TRUE(chm.Open(CompileHelpProject(folder)));
+    EXPECT_EQ(CTopicMap::FindPageObject(chm, "html/second.htm"), "/html/second.htm");
+    EXPECT_EQ(CTopicMap::FindPageObject(chm, "/build/help/html/second.htm"), "/html/second.htm");
+    EXPECT_EQ(CTopicMap::FindPageObject(chm, "/build/help/html/"), "");
+    EXPECT_EQ(CTopicMap::FindPageObject(chm, ""), "");
+}
+
+TEST(HelpFileTest, NoHelpFileOrOneThatIsNoCompiledHelpMapsNothing)
+{
+    ScratchFolder folder;
+    ScratchFolder::WriteBytes(folder / "fake.chm", "<html>not compiled</html>");
+    CTopicMap topics;
+    CString page;
+    EXPECT_EQ(topics.Lookup("", 1003, page), CTopicMap::Result::NoHelpFile);
+    EXPECT_EQ(topics.Lookup(folder / "fake.chm", 1003, page), CTopicMap::Result::NoHelpFile);
+    EXPECT_EQ(topics.Lookup(folder / "missing.chm", 1003, page), CTopicMap::Result::NoHelpFile);
+}
+
+TEST(HelpFileTest, TutorialHelpFileStandsBesideTheProgramsAndLeadsToTheStartPage)
+{
+    ScratchFolder folder;
+    const CString programFolder = GetFolderOfPath(GetProgramPath());
+    // Found beside the program whatever the current folder, and by its own full path.
+    ASSERT_EQ(chdir(FileSystem::ToNative(folder.Path()).c_str()), 0);
+    const CString helpFile = FindHelpFile("Tutorial.chm", programFolder);
+    EXPECT_EQ(helpFile, programFolder + "/Tutorial.chm");
+    EXPECT_EQ(FindHelpFile(helpFile, CString()), helpFile);
+    EXPECT_EQ(FindHelpFile("help/Missing.chm", programFolder), "");
+
+    CTopicMap topics;
+    CString page;
+    EXPECT_EQ(topics.Lookup(helpFile, 1003, page), CTopicMap::Result::Found);
+}
+
+} // namespace

@@ -1,0 +1,195 @@
+#include "web/exchange/CsvImporter.h"
+
+#include "foundation/AppBase.h"
+#include "foundation/PathName.h"
+#include "foundation/StringArrayEx.h"
+#include "foundation/TextHelper.h"
+#include "list/IListHost.h"
+#include "list/IListView.h"
+#include "list/ZantobyDoc.h"
+#include "platform/Cp932.h"
+#include "platform/FileException.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+#include "platform/StdioFile.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+constexpr int kPreviewPieces = 20;
+constexpr unsigned kPreviewPieceSize = 1024;
+
+// Undoes only the pairs the CSV export writes (its escapes and the escaped delimiter). Any other
+// backslash stays: in Japanese text it is the yen sign ("\1,000"), and files from other programs
+// hold paths such as "C:\photos".
+CString UnescapeExportedField(const CString& field, char delimiter)
+{
+    constexpr std::string_view kEscaped("nrt\\'\",");
+    const std::string_view text = field.view();
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = Cp932::CharLength(text, i);
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        const bool exported = next != '\0' && (next == delimiter || kEscaped.find(next) != std::string_view::npos);
+        if (length == 1 && text[i] == '\\' && exported) {
+            out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
+            i += 2;
+            continue;
+        }
+        out.append(text.substr(i, length));
+        i += length;
+    }
+    return CString(std::move(out));
+}
+
+} // namespace
+
+CCsvImporter::CCsvImporter(CZantobyDoc& doc, const ImportCsvSettings& settings)
+    : m_doc(doc), m_settings(settings)
+{
+}
+
+CString CCsvImporter::ReadPreview(const CString& path)
+{
+    CStdioFile file;
+    if (path.IsEmpty() || !file.Open(path, CFile::modeRead | CFile::shareDenyNone)) {
+        return CString();
+    }
+    CString text;
+    try {
+        char piece[kPreviewPieceSize];
+        for (int i = 0; i < kPreviewPieces && file.ReadString(piece, sizeof(piece)) != nullptr; ++i) {
+            text += piece;
+            if (text.IsEmpty() || text[text.GetLength() - 1] != '\n') {
+                text += '\n';
+            }
+        }
+    } catch (const std::exception&) {
+        // What was read before the failure is still worth showing.
+    }
+    return text;
+}
+
+bool CCsvImporter::Import(const CString& path)
+{
+    IListHost& host = m_doc.Host();
+    m_rowCount = 0;
+    Pump();
+    m_doc.UpdateAllViews(nullptr, kHintAllRows);
+    if (path.IsEmpty()) {
+        host.ShowWarningMessage(31500, 0);
+        return false;
+    }
+    CStdioFile file;
+    CFileException error(CFileException::none, 0, path);
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite, &error)) {
+        CString reason = CAppBase::GetLastErrorText();
+        host.ShowWarningMessage(31501, 0, path.GetString(), reason.GetString());
+        return false;
+    }
+    CString photoFolder = m_settings.photoFolder.IsEmpty() ? GetFolderOfPath(path) : m_settings.photoFolder;
+    try {
+        if (m_settings.mode == 1) {
+            for (int row = 0; row < kMaxRows; ++row) {
+                m_doc.GetRow(row).Reset();
+            }
+        }
+        // Afterwards the list shows just what was imported; added rows join the others.
+        m_doc.HideAllRows();
+        m_doc.SwitchUndoOff();
+        ReadRows(file, photoFolder);
+    } catch (const std::exception&) {
+        host.ReportError("CSVﾌｧｲﾙはｲﾝﾎﾟｰﾄ出来ませんでした", "ImportCsvDlg", __LINE__);
+    }
+    // Whatever was read stays, however the import ended: it must be saved like any change, and
+    // no earlier undo step may be replayed over rows written without undo.
+    m_doc.SwitchUndoOn();
+    m_doc.SetModifiedFlag();
+    host.ClearProgressText();
+    return true;
+}
+
+void CCsvImporter::ReadRows(CStdioFile& file, const CString& photoFolder)
+{
+    CString line;
+    for (int skipped = 0; skipped < m_settings.passRows; ++skipped) {
+        if (!file.ReadString(line)) {
+            return;
+        }
+    }
+    CStringArrayEx fields;
+    bool photoRead = false;
+    for (int position = 0; position < kMaxDisplayRows && file.ReadString(line); ++position) {
+        fields.SplitEscaped(line, m_settings.breakChar);
+        if (position % 100 == 0 || photoRead) {
+            CString progress;
+            progress.Format("CSVﾌｧｲﾙを読込中...%d行目", position);
+            m_doc.Host().SetProgressText(progress);
+            Pump();
+        }
+        photoRead = false;
+        LineResult result = ImportLine(fields, position, photoFolder, photoRead);
+        if (HasRowAt(position)) {
+            ++m_rowCount;
+            m_doc.AppendNewRowLine();
+        }
+        if (result == LineResult::Stop) {
+            return;
+        }
+    }
+}
+
+CCsvImporter::LineResult CCsvImporter::ImportLine(const CStringArray& fields, int position,
+                                                  const CString& photoFolder, bool& photoRead)
+{
+    const int columns = m_doc.columnCount;
+    const int count = std::min(fields.GetSize(), columns + kMaxPhotosPerRow);
+    for (int k = 0; k < count; ++k) {
+        const CString text = UnescapeExportedField(fields[k], m_settings.breakChar);
+        if (k < columns) {
+            m_doc.SetCellTextAt(k, position, text);
+            if (k == 0 && !HasRowAt(position)) {
+                return LineResult::Stop; // the list is full; the document has said so
+            }
+        } else if (m_settings.pathMode != 0 && !text.IsEmpty()) {
+            photoRead = true;
+            CString photoPath = m_settings.pathMode == 2 ? photoFolder + "/" + text : CString(text);
+            if (AttachPhoto(photoPath, position, k - columns) == LineResult::Stop) {
+                return LineResult::Stop;
+            }
+        }
+    }
+    return LineResult::Next;
+}
+
+CCsvImporter::LineResult CCsvImporter::AttachPhoto(const CString& path, int position, int photoIndex)
+{
+    // A missing file is asked about at once rather than after a second box about the copy.
+    int slot = FileSystem::Exists(path) ? m_doc.ImportPhotoImage(path, -1, CString(), 0) : -1;
+    if (slot < 0) {
+        return m_doc.Host().AskMessage(31502, MB_YESNO, path.GetString()) == IDYES ? LineResult::Next
+                                                                                   : LineResult::Stop;
+    }
+    if (!m_doc.AddPhotoToRow(position, photoIndex, slot, 0)) {
+        return LineResult::Stop;
+    }
+    int row = m_doc.displayOrder[position];
+    m_doc.photoColumns =
+        std::min(std::max(m_doc.photoColumns, m_doc.GetRow(row).photoCount), kMaxPhotosPerRow);
+    return LineResult::Next;
+}
+
+bool CCsvImporter::HasRowAt(int position) const
+{
+    return position < m_doc.displayCount && m_doc.displayOrder[position] >= 0;
+}
+
+void CCsvImporter::Pump()
+{
+    if (m_pump) {
+        m_pump();
+    }
+}

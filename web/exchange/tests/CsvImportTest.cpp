@@ -1,0 +1,244 @@
+#include "list/tests/support/FileBytes.h"
+#include "list/tests/support/TestPhotos.h"
+#include "platform/MessageBox.h"
+#include "web/exchange/CsvExporter.h"
+#include "web/exchange/CsvImporter.h"
+#include "web/exchange/testing/ExchangeList.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class CsvImport : public ::testing::Test, public ExchangeList
+{
+  protected:
+    CString WriteCsv(const std::string& bytes, const char* name = "入力.csv")
+    {
+        CString path = temp.Path() + name;
+        WriteFileBytes(path, bytes);
+        return path;
+    }
+
+    bool Import(const CString& path, int mode = 0, char delimiter = ',', int passRows = 0, int pathMode = 0)
+    {
+        ImportCsvSettings settings;
+        settings.mode = mode;
+        settings.breakChar = delimiter;
+        settings.passRows = passRows;
+        settings.pathMode = pathMode;
+        CCsvImporter importer(*doc, settings);
+        bool read = importer.Import(path);
+        imported = importer.GetRowCount();
+        return read;
+    }
+
+    CString Shown(int column, int position) const
+    {
+        return doc->GetCellTextAt(column, position, kOutputFile);
+    }
+
+    int RowsInUse() const
+    {
+        int count = 0;
+        for (int row = 0; row < kMaxRows; ++row) {
+            count += doc->GetRow(row).inUse ? 1 : 0;
+        }
+        return count;
+    }
+
+    int imported = 0;
+};
+
+// Texts that the field syntax has to carry: quotes at the start and inside, every delimiter,
+// line breaks, tabs, backslashes, a double-byte character whose second byte is a backslash
+// (表), and nothing at all.
+const char* const kHardTexts[] = {
+    "\"引用\"で始まる", "a\"b;c d", "1,2\t3", "行1\n行2\r\n行3", "C:\\表\\ソ", "it's", "", "末尾\\",
+};
+
+TEST_F(CsvImport, EveryDelimiterAndQuoteReadsBackWhatWasExported)
+{
+    UseAllTypes();
+    for (const char* text : kHardTexts) {
+        AddRow({text, "-1234567", "2024/03/05 14:30:00", "1", text});
+    }
+    AddRow({"", "", "", "0", ""});
+    const int rows = static_cast<int>(std::size(kHardTexts)) + 1;
+    for (char delimiter : {',', '\t', ';', ' '}) {
+        for (char quote : {'"', '\'', '\0'}) {
+            SCOPED_TRACE(testing::Message() << "delimiter " << int(delimiter) << ", quote " << int(quote));
+            ExportCsvSettings out;
+            out.breakChar = delimiter;
+            out.quoteChar = quote;
+            out.columnNames = true;
+            out.source = 1;
+            CString path = temp.Path() + "往復.csv";
+            ASSERT_TRUE(CCsvExporter(*doc, out).Write(path));
+
+            ExchangeList copy;
+            copy.UseAllTypes();
+            ImportCsvSettings in;
+            in.breakChar = delimiter;
+            in.passRows = 1;
+            in.pathMode = 0;
+            CCsvImporter importer(*copy.doc, in);
+            ASSERT_TRUE(importer.Import(path));
+            ASSERT_EQ(importer.GetRowCount(), rows);
+            for (int position = 0; position < rows; ++position) {
+                for (int column = 0; column < 5; ++column) {
+                    EXPECT_EQ(copy.doc->GetCellTextAt(column, position, kOutputGrid),
+                              doc->GetCellTextAt(column, position, kOutputGrid))
+                        << "row " << position << ", column " << column;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(CsvImport, BackslashesOfOtherProgramsFilesStayAsTheyAre)
+{
+    // A yen sign before digits and a Windows path are no escapes of ours.
+    ASSERT_TRUE(Import(WriteCsv("\"\\1000\",\"C:\\photos\\a.jpg\",\"a\\,b\"\r\n")));
+    EXPECT_EQ(Shown(0, 0), "\\1000");
+    EXPECT_EQ(Shown(1, 0), "C:\\photos\\a.jpg");
+    EXPECT_EQ(Shown(2, 0), "a,b");
+}
+
+TEST_F(CsvImport, ExtraFieldsBecomeUpToTwentyPhotosAndTheRestIsIgnored)
+{
+    ASSERT_TRUE(TestPhotos::WriteJpeg(temp.Path() + "写真.jpg", 64, 48));
+    std::string six = "a,b,c,写真.jpg,,写真.jpg\n";
+    std::string many = "d,e,f";
+    for (int i = 0; i < 22; ++i) {
+        many += ",写真.jpg";
+    }
+    CString path = WriteCsv(six + many + "\n");
+    ASSERT_TRUE(Import(path, 0, ',', 0, 2));
+    ASSERT_EQ(imported, 2);
+    const ProductRecord& first = doc->GetRow(doc->displayOrder[0]);
+    const ProductRecord& second = doc->GetRow(doc->displayOrder[1]);
+    EXPECT_EQ(Shown(2, 0), "c");
+    EXPECT_EQ(first.photoCount, 2);
+    EXPECT_EQ(second.photoCount, kMaxPhotosPerRow);
+    EXPECT_EQ(doc->photoColumns, kMaxPhotosPerRow);
+    EXPECT_TRUE(doc->GetPhoto(second.photos[19]).inUse);
+
+    ExchangeList plain;
+    ImportCsvSettings noPhotos;
+    noPhotos.pathMode = 0;
+    CCsvImporter(*plain.doc, noPhotos).Import(path);
+    EXPECT_EQ(plain.doc->GetRow(plain.doc->displayOrder[1]).photoCount, 0);
+    EXPECT_EQ(plain.doc->GetCellTextAt(2, 1, kOutputFile), "f");
+}
+
+TEST_F(CsvImport, AMissingPhotoAsksAndNoKeepsTheRowsReadSoFar)
+{
+    CString path = WriteCsv("a\nb,,,無い.jpg\nc\n");
+    host.answers = {IDNO};
+    AddRow({"前"});
+    ASSERT_TRUE(doc->CanUndo());
+    ASSERT_TRUE(Import(path, 0, ',', 0, 2));
+    EXPECT_NE(host.TextOf(31502).Find("無い.jpg"), -1) << host.TextOf(31502).GetString();
+    EXPECT_EQ(imported, 2);
+    EXPECT_EQ(Shown(0, 1), "b");
+    EXPECT_EQ(doc->displayCount, 3) << "the rows read and the new-row line";
+    // Stopped early, the list still has to be saved, and undo cannot reach back past the import.
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_FALSE(doc->CanUndo());
+    EXPECT_TRUE(doc->IsUndoOn());
+    EXPECT_EQ(temp.CountFiles("Zantoby"), 0) << "no undo snapshot stays behind";
+}
+
+TEST_F(CsvImport, AddingShowsOnlyTheNewRowsAndReplacingDropsTheOld)
+{
+    for (int i = 0; i < 50; ++i) {
+        AddRow({"既存"});
+    }
+    CString path = WriteCsv("新1\n新2\n");
+    ASSERT_TRUE(Import(path, 0));
+    EXPECT_EQ(RowsInUse(), 52);
+    EXPECT_EQ(doc->displayCount, 3);
+    EXPECT_EQ(Shown(0, 0), "新1");
+
+    ASSERT_TRUE(Import(path, 1));
+    EXPECT_EQ(RowsInUse(), 2);
+    EXPECT_EQ(Shown(0, 1), "新2");
+}
+
+TEST_F(CsvImport, AtMostTenThousandRowsAndNoMoreThanTheListHasRoomFor)
+{
+    std::string lines;
+    for (int i = 0; i < 12000; ++i) {
+        lines += std::to_string(i) + "\r\n";
+    }
+    CString path = WriteCsv(lines);
+    ASSERT_TRUE(Import(path, 1));
+    EXPECT_EQ(imported, kMaxRows);
+    EXPECT_EQ(Shown(0, 9999), "9999");
+    EXPECT_EQ(host.progressTexts.front(), "CSVﾌｧｲﾙを読込中...0行目");
+    EXPECT_EQ(host.progressClears, 1);
+
+    // All but three rows taken: the fourth line finds the list full.
+    for (int row = 3; row < kMaxRows; ++row) {
+        doc->GetRow(row).inUse = true;
+    }
+    for (int row = 0; row < 3; ++row) {
+        doc->GetRow(row).Reset();
+    }
+    host.messages.clear();
+    ASSERT_TRUE(Import(path, 0));
+    EXPECT_EQ(imported, 3);
+    EXPECT_TRUE(host.HasMessage(40200));
+}
+
+TEST_F(CsvImport, SkippedLinesAreNotReadAndASkipPastTheEndStillMarksTheList)
+{
+    CString path = WriteCsv("見出し\n1\n2\n3\n4\n");
+    ASSERT_TRUE(Import(path, 0, ',', 1));
+    EXPECT_EQ(imported, 4);
+    EXPECT_EQ(Shown(0, 0), "1");
+
+    doc->SetModifiedFlag(false);
+    ASSERT_TRUE(Import(path, 0, ',', 10));
+    EXPECT_EQ(imported, 0);
+    EXPECT_TRUE(doc->IsModified());
+}
+
+TEST_F(CsvImport, NoFileOrAnUnreadableOneIsToldAndChangesNothing)
+{
+    AddRow({"残る"});
+    doc->SetModifiedFlag(false);
+    EXPECT_FALSE(Import(CString()));
+    EXPECT_TRUE(host.HasMessage(31500));
+    EXPECT_FALSE(Import(temp.Path() + "無い.csv"));
+    EXPECT_NE(host.TextOf(31501).Find("無い.csv"), -1);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(Shown(0, 0), "残る");
+}
+
+TEST(CsvPreview, ShowsTheFirstTwentyLinesInPiecesOfAtMost1023Bytes)
+{
+    TempFolder temp;
+    CString shortFile = temp.Path() + "短い.csv";
+    WriteFileBytes(shortFile, "一\r\n二\r\n三");
+    EXPECT_EQ(CCsvImporter::ReadPreview(shortFile), "一\n二\n三\n");
+
+    std::string lines(1500, 'x');
+    lines += "\n";
+    for (int i = 0; i < 30; ++i) {
+        lines += "行\n";
+    }
+    CString longFile = temp.Path() + "長い.csv";
+    WriteFileBytes(longFile, lines);
+    std::string expected = std::string(1023, 'x') + "\n" + std::string(477, 'x') + "\n";
+    for (int i = 0; i < 18; ++i) {
+        expected += "行\n";
+    }
+    EXPECT_EQ(CCsvImporter::ReadPreview(longFile), CString(expected));
+    EXPECT_TRUE(CCsvImporter::ReadPreview(temp.Path() + "無い.csv").IsEmpty());
+}
+
+} // namespace

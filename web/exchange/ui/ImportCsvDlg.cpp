@@ -1,0 +1,72 @@
+#include "web/exchange/ui/ImportCsvDlg.h"
+
+#include "app/ProfileSettings.h"
+#include "foundation/PathName.h"
+#include "foundation/ui/MessagePump.h"
+#include "list/IListHost.h"
+#include "list/IListView.h"
+#include "list/ZantobyDoc.h"
+#include "platform/MessageBox.h"
+#include "platform/ui/WxText.h"
+#include "web/exchange/CsvImporter.h"
+#include "web/exchange/ui/ImportCsvOptions.h"
+
+#include <wx/utils.h>
+
+#include <exception>
+
+namespace {
+
+constexpr const char* kHelpTopic = "ImportCsvDlg";
+
+} // namespace
+
+CImportCsvDlg::CImportCsvDlg(wxWindow* parent)
+    : CCsvFileDlg(parent, "ＣＳＶファイルのインポート", wxFD_OPEN, kHelpTopic, &CImportCsvDlg::CreateOptions)
+{
+}
+
+wxWindow* CImportCsvDlg::CreateOptions(wxWindow* dialog)
+{
+    auto* self = dynamic_cast<CImportCsvDlg*>(dialog);
+    if (self == nullptr) {
+        return nullptr;
+    }
+    return new CImportCsvOptions(self, self->m_settings, [self] { self->ShowHelp(); });
+}
+
+int CImportCsvDlg::Run(wxWindow* parent, CZantobyDoc& doc, CProfileSettings& profile)
+{
+    int result = IDCANCEL;
+    doc.UpdateAllViews(nullptr, kHintDisableGrid);
+    try {
+        CImportCsvDlg dialog(parent);
+        result = dialog.RunImport(doc, profile);
+        doc.UpdateAllViews(nullptr, kHintColumnsAndRows);
+    } catch (const std::exception&) {
+        doc.Host().ReportError(nullptr, kHelpTopic, __LINE__);
+    }
+    doc.UpdateAllViews(nullptr, kHintEnableGrid);
+    return result;
+}
+
+int CImportCsvDlg::RunImport(CZantobyDoc& doc, CProfileSettings& profile)
+{
+    profile.LoadImportCsvSettings(m_settings);
+    CString path;
+    if (!ShowForList(doc, m_settings.folder, path)) {
+        return IDCANCEL;
+    }
+    ImportCsv(path);
+    m_settings.folder = GetFolderOfPath(path);
+    profile.SaveImportCsvSettings(m_settings);
+    return IDOK;
+}
+
+void CImportCsvDlg::ImportCsv(const CString& path)
+{
+    wxBusyCursor wait;
+    CCsvImporter importer(*m_doc, m_settings);
+    importer.SetPump(&CMessagePump::PumpMessages);
+    importer.Import(path);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/ImportCsvSettings.h"
+#include "web/exchange/ui/CsvFileDlg.h"
+
+class CProfileSettings;
+
+// The CSV import: the desktop's open-file dialog with the import's option pane and preview; on
+// OK it reads the chosen file into the list.
+class CImportCsvDlg : public CCsvFileDlg
+{
+  public:
+    explicit CImportCsvDlg(wxWindow* parent);
+
+    // The list's import command: the list views stand still while the dialog runs and are
+    // rebuilt afterwards, whatever happened.
+    static int Run(wxWindow* parent, CZantobyDoc& doc, CProfileSettings& profile);
+
+    // Loads the settings, shows the dialog from the last folder, imports on OK and saves the
+    // settings with the folder of the file. IDOK or IDCANCEL.
+    int RunImport(CZantobyDoc& doc, CProfileSettings& profile);
+
+  private:
+    static wxWindow* CreateOptions(wxWindow* dialog);
+    // After OK: imports the file with a wait cursor, keeping the windows alive.
+    void ImportCsv(const CString& path);
+
+    ImportCsvSettings m_settings;
+};
