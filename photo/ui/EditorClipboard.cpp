@@ -9,6 +9,7 @@
 
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
+#include <wx/imagpng.h>
 
 #include <cstring>
 #include <memory>
@@ -34,6 +35,10 @@ bool CEditorClipboard::Copy(CEditPhotoModel& model, IPhotoEditorHost& host)
         if (!bitmap.IsOk()) {
             host.ShowWarningMessage(31005, "ﾋﾞｯﾄﾏｯﾌﾟを作成できません", CString());
             return false;
+        }
+        // GTK hands bitmaps to other programs as PNG.
+        if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
+            wxImage::AddHandler(new wxPNGHandler);
         }
         data->Add(new wxBitmapDataObject(bitmap));
     }
