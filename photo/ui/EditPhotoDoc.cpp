@@ -1,12 +1,11 @@
 #include "photo/ui/EditPhotoDoc.h"
 
-#include "app/VersionInfo.h"
 #include "app/ui/MainFrame.h"
+#include "app/ui/SaveChangesPrompt.h"
 #include "app/ui/ZantobyApp.h"
 #include "photo/EditorCommandIds.h"
 #include "photo/ui/EditPhotoView.h"
 #include "photo/ui/UpdateUiCheck.h"
-#include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/filename.h>
@@ -78,20 +77,7 @@ bool CEditPhotoDoc::Save()
 
 bool CEditPhotoDoc::OnSaveModified()
 {
-    if (!IsModified()) {
-        return true;
-    }
-    CString text;
-    text.Format("%s への変更を保存しますか?", FromWx(GetTitle()).GetString());
-    switch (ShowMessageBox(text, kProductName, MB_YESNOCANCEL | MB_ICONQUESTION)) {
-    case IDYES:
-        return Save();
-    case IDNO:
-        Modify(false);
-        return true;
-    default:
-        return false;
-    }
+    return CSaveChangesPrompt::Run(*this, FromWx(GetTitle()));
 }
 
 bool CEditPhotoDoc::OnCloseDocument()
