@@ -355,8 +355,13 @@ void CEditPhotoView::OnPointer(const wxMouseEvent& event)
     Redraw();
 }
 
-bool CEditPhotoView::OnKey(int keyCode, bool control)
+bool CEditPhotoView::OnKey(int keyCode, bool control, bool shift)
 {
+    // GTK takes no Tab in a menu's accelerators, so the view steps through the shapes itself.
+    if (keyCode == WXK_TAB) {
+        RunCommand(shift ? EditorCommand::kPreviousShape : EditorCommand::kNextShape);
+        return true;
+    }
     const int step = control ? 8 : 1;
     int dx = 0;
     int dy = 0;

@@ -48,8 +48,8 @@ class CEditPhotoView : public wxView
     // From the window
     void Paint(Canvas& dc, CSize client);
     void OnPointer(const wxMouseEvent& event);
-    // True when the key moved the pointer.
-    bool OnKey(int keyCode, bool control);
+    // True when the key was taken: Tab steps through the shapes, the arrows move the pointer.
+    bool OnKey(int keyCode, bool control, bool shift);
     void OnWindowSize();
     void OnScrolled();
     void OnCaptureLost();

@@ -67,7 +67,7 @@ void CEditPhotoWindow::OnMouse(wxMouseEvent& event)
 
 void CEditPhotoWindow::OnKeyDown(wxKeyEvent& event)
 {
-    if (m_view == nullptr || !m_view->OnKey(event.GetKeyCode(), event.ControlDown())) {
+    if (m_view == nullptr || !m_view->OnKey(event.GetKeyCode(), event.ControlDown(), event.ShiftDown())) {
         event.Skip();
     }
 }
