@@ -7,8 +7,8 @@
 #include "list/ZantobyDoc.h"
 #include "list/drawing/DrawArea.h"
 #include "photo/IPhotoEditorHost.h"
+#include "photo/ListPhotoProperties.h"
 #include "platform/Cp932.h"
-#include "platform/FileSystem.h"
 #include "platform/canvas/Canvas.h"
 #include "platform/canvas/ImageOps.h"
 
@@ -265,13 +265,7 @@ bool CEditPhotoModel::Save()
         return false;
     }
     try {
-        const CString folder = drawing.path.GetFolderPath();
-        if (folder.IsEmpty() || (!FileSystem::IsDirectory(folder) && !FileSystem::CreateFolder(folder))) {
-            const int error = folder.IsEmpty() ? ENOENT : errno;
-            m_host.ShowErrorMessage(41003, folder + "\n" + SystemText(error));
-            return false;
-        }
-        if (!drawing.Write(drawing.path.GetPath(), m_host)) {
+        if (!CListPhotoProperties::WriteDrawingFile(drawing, m_host)) {
             return false;
         }
     } catch (const std::exception& e) {
