@@ -1,7 +1,9 @@
 #include "photo/ui/DrawPropertyDialogs.h"
 
+#include "app/ui/PhotoPropertiesHook.h"
 #include "app/ui/ZantobyApp.h"
 #include "foundation/ui/DocumentLookup.h"
+#include "list/ZantobyDoc.h"
 #include "list/drawing/DrawArea.h"
 #include "list/drawing/DrawEllipse.h"
 #include "list/drawing/DrawFreeLine.h"
@@ -11,6 +13,7 @@
 #include "list/drawing/DrawShade.h"
 #include "list/drawing/DrawText.h"
 #include "photo/EditPhotoModel.h"
+#include "photo/ListPhotoProperties.h"
 #include "photo/ShapePropertyValues.h"
 #include "photo/ui/DrawPropAreaDlg.h"
 #include "photo/ui/DrawPropBoxDlg.h"
@@ -29,6 +32,10 @@ namespace {
 
 // The view's hint to render again.
 constexpr int kHintRender = 2;
+
+// The list's views reach the photo properties once the program has started.
+[[maybe_unused]] const bool s_listPhotoProperties =
+    (CPhotoPropertiesHook::Set(&CDrawPropertyDialogs::EditListPhoto), true);
 
 // Runs the kind's dialog over the shape's values; only OK writes them into the shape.
 template <class Dialog> bool Edit(CDrawShape& shape)
@@ -105,6 +112,26 @@ bool CDrawPropertyDialogs::EditPhoto(CEditPhotoDoc& doc)
         });
     }
     return dialog.ShowModal() == wxID_OK && dialog.IsChanged();
+}
+
+void CDrawPropertyDialogs::EditListPhoto(wxWindow* parent, CZantobyDoc& list, int photo)
+{
+    CDrawPropertyDialogs host;
+    CListPhotoProperties properties(list, photo, host);
+    if (!properties.Load()) {
+        return;
+    }
+    CDrawingData& drawing = properties.drawing;
+    CDrawPropPhotoDlg dialog(parent, properties.GetOriginalPath(), properties.GetWidth(),
+                             properties.GetHeight(),
+                             {&drawing.bright, &drawing.shade, &drawing.red, &drawing.green, &drawing.blue},
+                             &properties.comment, properties.IsEditable(), true);
+    if (dialog.ShowModal() == wxID_OK && dialog.IsChanged()) {
+        properties.Apply();
+    }
+    if (dialog.IsEditRequested()) {
+        list.OpenPhotoEditor(photo);
+    }
 }
 
 void CDrawPropertyDialogs::ReportError(const char* message, const char* sourceFile, int line)

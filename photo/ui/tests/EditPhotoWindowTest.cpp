@@ -3,6 +3,7 @@
 #include "app/SampleListMaker.h"
 #include "app/ui/ListDocument.h"
 #include "app/ui/MainFrame.h"
+#include "app/ui/PhotoPropertiesHook.h"
 #include "app/ui/ZantobyApp.h"
 #include "app/ui/ZantobyDocManager.h"
 #include "foundation/tests/support/ScratchFolder.h"
@@ -89,6 +90,8 @@ TEST(EditPhotoWindowTest, APhotoOfAListOpensTakesShapesUndoesAndSavesIntoTheList
     }
     ASSERT_LT(photo, 10000);
 
+    // The list's views reach the photo properties through the editor's library.
+    EXPECT_TRUE(CPhotoPropertiesHook::IsSet());
     ASSERT_TRUE(list.OpenPhotoEditor(photo));
     CEditPhotoDoc* editor = FindDocument<CEditPhotoDoc>();
     ASSERT_NE(editor, nullptr);
