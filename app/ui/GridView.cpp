@@ -3,8 +3,10 @@
 #include "app/ListGridEdits.h"
 #include "app/ListGridLayout.h"
 #include "app/ListViewRules.h"
+#include "app/PrintCommands.h"
 #include "app/ui/ListDocument.h"
 #include "app/ui/ListGrid.h"
+#include "app/ui/ListPrintRunner.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/PhotoView.h"
 #include "app/ui/ZantobyApp.h"
@@ -36,6 +38,8 @@ constexpr int ID_FIRST_LINE = 32879;
 constexpr int ID_LAST_LINE = 32880;
 constexpr int ID_GO_BACK = 32882;
 constexpr int ID_VIEW_TOOLBAR = 59392;
+// The preview opens this long after hint 9, once the command that sent it has ended.
+constexpr int kPreviewDelayMs = 300;
 
 // The nine colours of the colour commands, in menu order.
 constexpr COLORREF kColors[9] = {kDefaultColor, 0x000000, 0x0000FF, 0x008000, 0x00FFFF,
@@ -75,6 +79,7 @@ bool CGridView::OnCreate(wxDocument* doc, long)
     Bind(wxEVT_MENU, &CGridView::OnNavigate, this, ID_GO_BACK);
     Bind(wxEVT_MENU, &CGridView::OnListToolbar, this, ID_VIEW_TOOLBAR);
     Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateListToolbar, this, ID_VIEW_TOOLBAR);
+    Bind(wxEVT_TIMER, &CGridView::OnPreviewTimer, this, m_previewTimer.GetId());
     frame->Show();
     frame->Maximize();
     return true;
@@ -171,6 +176,9 @@ void CGridView::OnUpdate(int hint, const ListHintArg* arg)
         if (arg != nullptr) {
             GoToPosition(arg->column, arg->row);
         }
+        break;
+    case kHintPrint:
+        StartPrinting();
         break;
     case kHintFind:
         m_grid->FindNext();
@@ -563,4 +571,29 @@ void CGridView::OnListToolbar(wxCommandEvent&)
 void CGridView::OnUpdateListToolbar(wxUpdateUIEvent& event)
 {
     event.Check(wxGetApp().IsListToolbarOn());
+}
+
+void CGridView::StartPrinting()
+{
+    const int mode = wxGetApp().GetPrintMode();
+    if (mode == ID_FILE_PREVIEW_LIST || mode == ID_FILE_PREVIEW_SHEET) {
+        m_pendingPreview = mode;
+        if (!m_previewTimer.IsRunning()) {
+            m_previewTimer.StartOnce(kPreviewDelayMs);
+        }
+        return;
+    }
+    Guarded(__LINE__,
+            [this, mode] { CListPrintRunner::Run(*m_list, m_grid, wxGetApp().GetMainFrame(), mode); });
+}
+
+void CGridView::OnPreviewTimer(wxTimerEvent&)
+{
+    const int command = m_pendingPreview;
+    m_pendingPreview = 0;
+    if (command == 0 || m_list == nullptr) {
+        return;
+    }
+    Guarded(__LINE__,
+            [this, command] { CListPrintRunner::Run(*m_list, m_grid, wxGetApp().GetMainFrame(), command); });
 }
