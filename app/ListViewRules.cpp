@@ -2,6 +2,9 @@
 
 #include "list/ListLimits.h"
 
+#include <algorithm>
+#include <climits>
+
 COLORREF CListViewRules::SelectedFillColor(COLORREF fill)
 {
     const COLORREF halves =
@@ -32,4 +35,21 @@ int CListViewRules::GridPaneHeight(int storedPosition, int standardPhotoSize)
         return kNominalHeight - standardPhotoSize - 32;
     }
     return kNominalHeight / 2;
+}
+
+int CListViewRules::ParseJumpRow(const CString& text)
+{
+    CString digits = text;
+    digits.Trim();
+    if (digits.IsEmpty()) {
+        return 0;
+    }
+    long long number = 0;
+    for (char ch : digits.view()) {
+        if (ch < '0' || ch > '9') {
+            return 0;
+        }
+        number = std::min<long long>(number * 10 + (ch - '0'), INT_MAX);
+    }
+    return static_cast<int>(number);
 }

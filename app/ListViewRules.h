@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/CString.h"
 #include "platform/Geometry.h"
 
 // The small rules of the list window's views: the colour of a selected cell, where Enter moves
@@ -25,4 +26,9 @@ class CListViewRules
     // and the standard photo size; the splitter then clamps it to the window.
     static constexpr int kNominalHeight = 10000;
     static int GridPaneHeight(int storedPosition, int standardPhotoSize);
+
+    // The row number typed into the jump dialog: decimal digits, spaces around them allowed;
+    // 0 for anything else, which the dialog refuses like a number below 1. A number too large
+    // for an int reads as the largest int, which no list reaches.
+    static int ParseJumpRow(const CString& text);
 };

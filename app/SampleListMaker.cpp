@@ -111,7 +111,7 @@ void CSampleListMaker::FillRow(CZantobyDoc& doc, int row, int index) const
     }
 }
 
-bool CSampleListMaker::Make(const CString& path, int rows, int photoRows)
+bool CSampleListMaker::Make(const CString& path, int rows, int photoRows, const CString& title)
 {
     CZantobyDoc doc(m_host);
     const CString full = FileSystem::GetFullPath(path);
@@ -125,7 +125,7 @@ bool CSampleListMaker::Make(const CString& path, int rows, int photoRows)
             return false;
         }
     }
-    doc.title = "サンプル商品リスト";
+    doc.title = title;
     DefineColumns(doc);
     doc.photoColumns = 3;
     for (int index = 0; index < rows && index < kMaxRows; ++index) {

@@ -15,7 +15,7 @@ class CSampleListMaker
 
     // Writes the list file at path (its photo folder beside it): rows rows, the first photoRows
     // of which get one to three photos. False when it could not be written.
-    bool Make(const CString& path, int rows, int photoRows);
+    bool Make(const CString& path, int rows, int photoRows, const CString& title = "サンプル商品リスト");
 
     // A 320 x 240 picture of a product, different for every index, as a JPEG.
     static bool DrawPhoto(const CString& path, int index);

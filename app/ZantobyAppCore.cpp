@@ -1,5 +1,6 @@
 #include "app/ZantobyAppCore.h"
 
+#include "foundation/FileUtility.h"
 #include "foundation/PathName.h"
 #include "platform/MessageBox.h"
 
@@ -22,6 +23,12 @@ void CZantobyAppCore::ReportError(const char* message, const char* sourceFile, i
     }
     CString fileName = GetFileNameOfPath(sourceFile != nullptr ? sourceFile : "");
 
-    ShowMessageBox(FormatErrorBoxText(text, sourceFile, line), caption, MB_OK | MB_ICONHAND | MB_TASKMODAL | MB_TOPMOST);
+    ShowMessageBox(FormatErrorBoxText(text, sourceFile, line), caption,
+                   MB_OK | MB_ICONHAND | MB_TASKMODAL | MB_TOPMOST);
     WriteErrorFile(text, fileName, line);
+}
+
+CString CZantobyAppCore::GetResourceFolder()
+{
+    return GetFolderOfPath(GetFolderOfPath(GetProgramPath())) + "/res";
 }

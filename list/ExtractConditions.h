@@ -15,7 +15,7 @@ struct ExtractConditions
     bool wholeText = false;
     bool caseSensitive = false;
     CStringArray keywords;
-    CStringArray extraTexts;
+    CStringArray keywordHistory; // typed keyword texts, newest first
     std::array<ColumnCondition, kMaxColumns> columns;
 
     void Reset()

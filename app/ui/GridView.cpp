@@ -4,6 +4,7 @@
 #include "app/ListGridLayout.h"
 #include "app/ListViewRules.h"
 #include "app/PrintCommands.h"
+#include "app/ui/JumpToDlg.h"
 #include "app/ui/ListDocument.h"
 #include "app/ui/ListGrid.h"
 #include "app/ui/ListPrintRunner.h"
@@ -36,6 +37,7 @@ constexpr int ID_TEXT_COLOR_CURRENT = 32895;
 constexpr int ID_BACK_COLOR_CURRENT = 32894;
 constexpr int ID_FIRST_LINE = 32879;
 constexpr int ID_LAST_LINE = 32880;
+constexpr int ID_JUMP_TO_LINE = 32881;
 constexpr int ID_GO_BACK = 32882;
 constexpr int ID_VIEW_TOOLBAR = 59392;
 // The preview opens this long after hint 9, once the command that sent it has ended.
@@ -75,7 +77,7 @@ bool CGridView::OnCreate(wxDocument* doc, long)
     Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateColor, this, ID_TEXT_COLOR_FIRST, ID_BACK_COLOR_LAST);
     Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateColor, this, ID_TEXT_COLOR_CURRENT);
     Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateColor, this, ID_BACK_COLOR_CURRENT);
-    Bind(wxEVT_MENU, &CGridView::OnNavigate, this, ID_FIRST_LINE, ID_LAST_LINE);
+    Bind(wxEVT_MENU, &CGridView::OnNavigate, this, ID_FIRST_LINE, ID_JUMP_TO_LINE);
     Bind(wxEVT_MENU, &CGridView::OnNavigate, this, ID_GO_BACK);
     Bind(wxEVT_MENU, &CGridView::OnListToolbar, this, ID_VIEW_TOOLBAR);
     Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateListToolbar, this, ID_VIEW_TOOLBAR);
@@ -549,6 +551,19 @@ void CGridView::OnNavigate(wxCommandEvent& event)
         m_grid->goBackLine = current;
         MoveToLine(last, current == last);
         break;
+    case ID_JUMP_TO_LINE: {
+        CJumpToDlg dialog(GetFrame());
+        if (dialog.ShowModal() != wxID_OK) {
+            return;
+        }
+        if (dialog.GetRow() > last + 1) {
+            wxGetApp().Beep();
+            return;
+        }
+        m_grid->goBackLine = current;
+        MoveToLine(dialog.GetRow() - 1, dialog.GetRow() - 1 == current);
+        break;
+    }
     default: {
         if (m_grid->goBackLine < 0) {
             return;

@@ -54,8 +54,7 @@ CListGrid::CListGrid(CGridView& view) : m_view(view) {}
 
 ListFindSettings& CListGrid::FindSettings()
 {
-    static ListFindSettings settings;
-    return settings;
+    return wxGetApp().GetSearchState().settings;
 }
 
 int CListGrid::DataColumns() const

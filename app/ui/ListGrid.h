@@ -42,7 +42,7 @@ class CListGrid : public CGridList
     void UpdateRowCount();
     // Hint 10: the next cell that matches the find settings becomes current.
     void FindNext();
-    // The settings of find next, shared by every list window.
+    // The settings of find next: the application's find dialog's, shared by every list window.
     static ListFindSettings& FindSettings();
     // Empties the selected cells as one undo step, as the Delete key does.
     void ClearSelection();

@@ -17,7 +17,6 @@
 #include "res/images/BitmapArt.h"
 #include "res/images/ToolbarArt.h"
 
-#include <wx/filedlg.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/utils.h>
@@ -183,7 +182,6 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateBorderWidth, this, ID_BORDER_NONE, ID_BORDER_LAST);
     Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, ID_FILE_MRU_FILE1,
          ID_FILE_MRU_FILE1 + kRecentFileCount - 1);
-    Bind(wxEVT_MENU, &CMainFrame::OnFileOpen, this, ID_FILE_OPEN);
     Bind(wxEVT_MENU, &CMainFrame::OnFileCommand, this, ID_FILE_CLOSE, ID_FILE_SAVE_AS);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateFileCommand, this, ID_FILE_CLOSE, ID_FILE_SAVE_AS);
     Bind(wxEVT_MENU, &CMainFrame::OnExit, this, ID_APP_EXIT);
@@ -471,15 +469,6 @@ void CMainFrame::OnFileCommand(wxCommandEvent& event)
     default:
         GetDocumentManager()->OnFileSaveAs(forwarded);
         break;
-    }
-}
-
-void CMainFrame::OnFileOpen(wxCommandEvent&)
-{
-    wxFileDialog dialog(this, wxString(), wxString(), wxString(),
-                        ToWx("ZBKﾌｧｲﾙ(*.zbk)|*.zbk|全てのﾌｧｲﾙ(*.*)|*.*"), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() == wxID_OK) {
-        wxGetApp().OpenDocumentFile(FromWx(dialog.GetPath()));
     }
 }
 

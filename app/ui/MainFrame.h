@@ -71,7 +71,6 @@ class CMainFrame : public wxDocMDIParentFrame, public IStatusBarSink
     void OnBorderWidth(wxCommandEvent& event);
     void OnUpdateBorderWidth(wxUpdateUIEvent& event);
     void OnRecentFile(wxCommandEvent& event);
-    void OnFileOpen(wxCommandEvent& event);
     void OnFileCommand(wxCommandEvent& event);
     void OnUpdateFileCommand(wxUpdateUIEvent& event);
     void OnExit(wxCommandEvent& event);

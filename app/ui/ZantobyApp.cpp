@@ -1,13 +1,27 @@
 #include "app/ui/ZantobyApp.h"
 
+#include "app/ConfigForm.h"
+#include "app/ExtractForm.h"
 #include "app/FileHandOver.h"
+#include "app/GlobalFindForm.h"
+#include "app/NavigatorModel.h"
 #include "app/PrintCommands.h"
+#include "app/SortKeyEditor.h"
 #include "app/StartupPlan.h"
+#include "app/ui/AboutDlg.h"
+#include "app/ui/ConfigDlg.h"
+#include "app/ui/ErrorLogDlg.h"
+#include "app/ui/GlobalFindDlg.h"
 #include "app/ui/GridView.h"
 #include "app/ui/HandOverListener.h"
 #include "app/ui/ListDocument.h"
+#include "app/ui/LocalFindDlg.h"
 #include "app/ui/MainFrame.h"
+#include "app/ui/NavigateDlg.h"
+#include "app/ui/OpenListDlg.h"
 #include "app/ui/PageSetupDlg.h"
+#include "app/ui/SearchDlg.h"
+#include "app/ui/SortDetailDlg.h"
 #include "app/ui/SplashDlg.h"
 #include "app/ui/ZantobyDocManager.h"
 #include "foundation/FileUtility.h"
@@ -15,7 +29,9 @@
 #include "foundation/ui/DocumentLookup.h"
 #include "foundation/ui/MessagePump.h"
 #include "foundation/ui/SystemServices.h"
+#include "list/IListView.h"
 #include "list/InputCheck.h"
+#include "list/ZantobyDoc.h"
 #include "list/ui/ColumnDetailDialogs.h"
 #include "list/ui/ListInfoDlg.h"
 #include "list/ui/ListPropDlg.h"
@@ -26,6 +42,10 @@
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxText.h"
 #include "res/menus/MenuTables.h"
+#include "tutorial/TutorialLauncher.h"
+#include "web/exchange/ui/BackupDlg.h"
+#include "web/exchange/ui/ExportCsvDlg.h"
+#include "web/exchange/ui/ImportCsvDlg.h"
 #include "web/site/ui/CheckListDlg.h"
 #include "web/site/ui/CreateWebDlg.h"
 
@@ -51,6 +71,22 @@ namespace {
 
 // Where the help pages are published; a topic's page is its lower-cased name with ".htm".
 constexpr char kHelpBaseAddress[] = "https://www.zantoby.example/help/";
+constexpr char kSupportAddress[] = "https://www.zantoby.example/support/";
+
+// The application's own commands.
+constexpr int ID_FILE_NEW = 57600;
+constexpr int ID_FILE_OPEN = 57601;
+constexpr int ID_OPEN_SAMPLE = 33070;
+constexpr int ID_GLOBAL_EXTRACT = 32871;
+constexpr int ID_SETTINGS = 32771;
+constexpr int ID_APP_ABOUT = 57664;
+constexpr int ID_ERROR_LOG = 32878;
+constexpr int ID_HELP_INDEX = 32772;
+constexpr int ID_TUTORIAL = 33071;
+constexpr int ID_SUPPORT_PAGE = 33072;
+
+// The tutorial's first page, shown at start.
+constexpr int kTutorialStartTopic = 1003;
 
 // The run-time class name of the photo editor's documents.
 constexpr char kEditorDocumentClass[] = "CEditPhotoDoc";
@@ -77,6 +113,14 @@ CZantobyApp::CZantobyApp(SingleInstance* instance)
 {
     m_retryTimer.SetOwner(this);
     Bind(wxEVT_TIMER, &CZantobyApp::OnRetryTimer, this);
+    Bind(wxEVT_MENU, &CZantobyApp::OnFileCommand, this, ID_FILE_NEW, ID_FILE_OPEN);
+    Bind(wxEVT_MENU, &CZantobyApp::OnFileCommand, this, ID_OPEN_SAMPLE);
+    Bind(wxEVT_MENU, &CZantobyApp::OnGlobalExtract, this, ID_GLOBAL_EXTRACT);
+    Bind(wxEVT_MENU, &CZantobyApp::OnSettings, this, ID_SETTINGS);
+    Bind(wxEVT_MENU, &CZantobyApp::OnAbout, this, ID_APP_ABOUT);
+    Bind(wxEVT_MENU, &CZantobyApp::OnErrorLog, this, ID_ERROR_LOG);
+    Bind(wxEVT_MENU, &CZantobyApp::OnHelpCommand, this, ID_HELP_INDEX);
+    Bind(wxEVT_MENU, &CZantobyApp::OnHelpCommand, this, ID_TUTORIAL, ID_SUPPORT_PAGE);
 }
 
 CZantobyApp::~CZantobyApp()
@@ -161,7 +205,7 @@ void CZantobyApp::RunStartup()
     splash->Refresh();
     splash->Update();
 
-    ProcessCommandLine();
+    const bool fileNamed = ProcessCommandLine();
 
     // The splash's timer runs only while events are processed.
     while (splash->IsShown()) {
@@ -173,21 +217,35 @@ void CZantobyApp::RunStartup()
     ShowMainWindow();
     m_starting = false;
     DoDeferredWork();
+
+    if (Settings().GetAutoTutorial()) {
+        ShowTutorial(kTutorialStartTopic);
+    }
+    if (!fileNamed && Settings().GetAutoNavigate()) {
+        // The recent lists when there are any, else the samples; once the main loop runs.
+        int recent = 0;
+        for (int i = 0; i < m_recentFiles.GetCount(); ++i) {
+            recent += m_recentFiles.GetPath(i).IsEmpty() ? 0 : 1;
+        }
+        const int mode = recent > 0 ? CNavigatorModel::kRecentTab : CNavigatorModel::kSampleTab;
+        CallAfter([this, mode] { RunOpenNavigator(mode); });
+    }
 }
 
-void CZantobyApp::ProcessCommandLine()
+bool CZantobyApp::ProcessCommandLine()
 {
     const CString file = CStartupPlan::FindFileArgument(ArgumentsOf(argc, argv));
     CString path;
     if (!file.IsEmpty() && CFileHandOver::ResolveArgument(file, CurrentFolder(), path)) {
         // A list that does not open is reported by the framework; the program starts without it.
         OpenNow(path);
-        return;
+        return true;
     }
     if (CStartupPlan::ShouldOpenLastDocument(Settings().GetAutoNavigate(), wxGetKeyState(WXK_SHIFT),
                                              Settings().GetAutoOpen(), m_lastDocument)) {
         OpenNow(m_lastDocument);
     }
+    return false;
 }
 
 void CZantobyApp::ShowMainWindow()
@@ -210,6 +268,7 @@ void CZantobyApp::ShowMainWindow()
 
 int CZantobyApp::OnExit()
 {
+    CloseTutorial();
     Settings().SetPrintModeSetting(m_printMode);
     m_retryTimer.Stop();
     delete m_handOverSource;
@@ -510,18 +569,27 @@ wxDocument* CZantobyApp::FindEditorDocument(const CString& path) const
                : nullptr;
 }
 
-// The search, extract, sort detail, automatic organiser and backup dialogs come
-// with their own commands; until then each answers as if cancelled, so the list document
-// changes nothing.
+// The dialogs the list document runs
 
 int CZantobyApp::RunSearchDialog()
 {
-    return IDCANCEL;
+    CSearchDlg dialog(m_mainFrame, m_search);
+    dialog.ShowModal();
+    return m_search.result == CSearchState::kCancelled ? IDCANCEL : IDOK;
 }
 
-int CZantobyApp::RunExtractDialog(CZantobyDoc&)
+int CZantobyApp::RunExtractDialog(CZantobyDoc& doc)
 {
-    return IDCANCEL;
+    CExtractForm form(doc);
+    CLocalFindDlg dialog(m_mainFrame, form);
+    return dialog.ShowModal() == CLocalFindDlg::kExtractButtonId ? IDOK : IDCANCEL;
+}
+
+int CZantobyApp::RunSortDetailDialog(CZantobyDoc& doc)
+{
+    CSortKeyEditor editor(doc);
+    CSortDetailDlg dialog(m_mainFrame, editor);
+    return dialog.ShowModal() == IDOK ? IDOK : IDCANCEL;
 }
 
 int CZantobyApp::RunPageSetupDialog(CZantobyDoc& doc)
@@ -530,19 +598,188 @@ int CZantobyApp::RunPageSetupDialog(CZantobyDoc& doc)
     return dialog.Run();
 }
 
-int CZantobyApp::RunSortDetailDialog(CZantobyDoc&)
-{
-    return IDCANCEL;
-}
-
+// The automatic organiser comes with the photo import; until then it answers as if cancelled,
+// so the list document changes nothing.
 int CZantobyApp::RunAutoPhotoDialog(CZantobyDoc&)
 {
     return IDCANCEL;
 }
 
-int CZantobyApp::RunBackupDialog(CZantobyDoc&)
+// The application's commands
+
+void CZantobyApp::OnFileCommand(wxCommandEvent& event)
 {
-    return IDCANCEL;
+    switch (event.GetId()) {
+    case ID_FILE_NEW:
+        RunOpenNavigator(CNavigatorModel::kTemplateTab);
+        break;
+    case ID_FILE_OPEN:
+        RunOpenNavigator(CNavigatorModel::kRecentTab);
+        break;
+    default:
+        RunOpenNavigator(CNavigatorModel::kSampleTab);
+        break;
+    }
+}
+
+void CZantobyApp::RunOpenNavigator(int mode)
+{
+    if (m_docManager == nullptr) {
+        return;
+    }
+    try {
+        CNavigatorModel model;
+        CStringArray recent;
+        for (int i = 0; i < m_recentFiles.GetCount(); ++i) {
+            recent.Add(m_recentFiles.GetPath(i));
+        }
+        model.Build(m_resourceFolder, recent);
+        model.ShowTab(mode);
+        CNavigateDlg navigator(m_mainFrame, model, Settings());
+        if (navigator.ShowModal() != wxID_OK) {
+            return;
+        }
+        const CNavigatorModel::OpenRequest request = model.GetOpenRequest();
+        switch (request.kind) {
+        case CNavigatorModel::OpenRequest::kNewList:
+            CDocumentLookup::OpenDocumentOfType(*m_docManager, CString(), "CZantobyDoc");
+            break;
+        case CNavigatorModel::OpenRequest::kOpenPath:
+            if (request.pseudoPath) {
+                CDocumentLookup::OpenDocumentOfType(*m_docManager, request.path, "CZantobyDoc");
+            } else {
+                OpenDocumentFile(request.path);
+            }
+            break;
+        case CNavigatorModel::OpenRequest::kChooseFile: {
+            COpenListDlg chooser(m_mainFrame, Settings());
+            if (chooser.DoModal() == wxID_OK) {
+                OpenDocumentFile(chooser.GetChosenPath());
+            }
+            break;
+        }
+        case CNavigatorModel::OpenRequest::kNothing:
+            break;
+        }
+    } catch (const std::exception&) {
+        ReportError(nullptr, __FILE__, __LINE__);
+    }
+}
+
+void CZantobyApp::OnGlobalExtract(wxCommandEvent&)
+{
+    try {
+        if (!m_globalFind) {
+            m_globalFind = std::make_unique<GlobalFindSettings>();
+        }
+        CGlobalFindForm form(*m_globalFind);
+        CGlobalFindDlg dialog(m_mainFrame, form);
+        if (dialog.ShowModal() != CGlobalFindDlg::kExtractId) {
+            return;
+        }
+        ApplyGlobalExtract();
+    } catch (const std::exception&) {
+        ReportError(nullptr, __FILE__, __LINE__);
+    }
+}
+
+void CZantobyApp::ApplyGlobalExtract()
+{
+    // The settings reach the lists only while this runs, and the opening flag only while the
+    // folder's lists open, whatever ends it.
+    struct Applying
+    {
+        CZantobyApp& app;
+        explicit Applying(CZantobyApp& owner) : app(owner) { app.m_applyingGlobalFind = true; }
+        ~Applying()
+        {
+            app.m_applyingGlobalFind = false;
+            app.m_globalFind->opening = false;
+        }
+    } applying(*this);
+
+    for (wxDocument* document : m_docManager->GetDocumentsVector()) {
+        if (auto* list = wxDynamicCast(document, CListDocument)) {
+            CZantobyDoc& doc = list->List();
+            doc.ExtractByGlobalKeywords();
+            doc.SortDisplayRows();
+            doc.UpdateAllViews(nullptr, kHintAllRows);
+        }
+    }
+    if (!m_globalFind->openFolderLists) {
+        return;
+    }
+    m_globalFind->opening = true;
+    const CString folder = m_globalFind->folder;
+    CStringArray names;
+    ListFiles(folder + "/*.zbk", &names, false);
+    for (const CString& name : names) {
+        OpenNow(folder + "/" + name);
+        PumpMessages();
+    }
+}
+
+void CZantobyApp::OnSettings(wxCommandEvent&)
+{
+    CConfigForm form(Settings());
+    CConfigDlg dialog(m_mainFrame, form);
+    if (dialog.ShowModal() != CConfigDlg::kApplyId) {
+        return;
+    }
+    m_showInternalInfo = Settings().GetAutoInside();
+    // Every window shows its document again, with the new font size too.
+    for (wxDocument* document : m_docManager->GetDocumentsVector()) {
+        if (auto* list = wxDynamicCast(document, CListDocument)) {
+            list->List().UpdateAllViews(nullptr, kHintRebuildAll);
+        } else {
+            CUpdateHint rebuild(kHintRebuildAll, nullptr);
+            document->UpdateAllViews(nullptr, &rebuild);
+        }
+    }
+}
+
+void CZantobyApp::OnAbout(wxCommandEvent&)
+{
+    CAboutDlg dialog(m_mainFrame);
+    dialog.ShowModal();
+}
+
+void CZantobyApp::OnErrorLog(wxCommandEvent&)
+{
+    try {
+        CErrorLogDlg dialog(m_mainFrame, m_core);
+        dialog.ShowModal();
+    } catch (const std::exception&) {
+        ReportError(nullptr, __FILE__, __LINE__);
+    }
+}
+
+void CZantobyApp::OnHelpCommand(wxCommandEvent& event)
+{
+    switch (event.GetId()) {
+    case ID_HELP_INDEX:
+        ShowHelpPage("index");
+        break;
+    case ID_TUTORIAL:
+        ShowTutorial(0);
+        break;
+    default:
+        OpenWithShell(m_mainFrame, "open", kSupportAddress, CString(), CString(), SW_SHOWMAXIMIZED);
+        break;
+    }
+}
+
+void CZantobyApp::ShowTutorial(int topic)
+{
+    const CString reason = CTutorialLauncher(GetProgramPath()).Show(topic);
+    if (!reason.IsEmpty()) {
+        ShowWarningMessage(30001, MB_OK, "チュートリアル", reason.GetString());
+    }
+}
+
+void CZantobyApp::CloseTutorial()
+{
+    CTutorialLauncher(GetProgramPath()).Close();
 }
 
 // The dialogs of the list's own definition.
@@ -579,18 +816,21 @@ void CZantobyApp::PumpMessages()
     ::PumpMessages();
 }
 
-// CSV import and export, Web files, the input check, bulk and continuous photo import and the
-// size confirmation come with their own dialogs; until then each answers as if cancelled (the
-// input check as not passed), so the list changes nothing.
+// The data exchange: the CSV dialogs bring their own extension and filter.
 
-int CZantobyApp::RunImportCsvDialog(CZantobyDoc&, const char*, const char*)
+int CZantobyApp::RunBackupDialog(CZantobyDoc& doc)
 {
-    return IDCANCEL;
+    return CBackupDlg::Run(m_mainFrame, doc);
 }
 
-int CZantobyApp::RunExportCsvDialog(CZantobyDoc&, const char*, const char*)
+int CZantobyApp::RunImportCsvDialog(CZantobyDoc& doc, const char*, const char*)
 {
-    return IDCANCEL;
+    return CImportCsvDlg::Run(m_mainFrame, doc, Settings());
+}
+
+int CZantobyApp::RunExportCsvDialog(CZantobyDoc& doc, const char*, const char*)
+{
+    return CExportCsvDlg::Run(m_mainFrame, doc, Settings());
 }
 
 int CZantobyApp::RunCreateWebDialog(CZantobyDoc& doc)
@@ -608,6 +848,9 @@ int CZantobyApp::RunCheckListDialog(InputCheckSwitches& switches)
 {
     return CCheckListDlg::Run(m_mainFrame, *this, switches);
 }
+
+// Bulk and continuous photo import and the size confirmation come with the photo import; until
+// then each answers as if cancelled.
 
 int CZantobyApp::RunBulkImportDialog(CZantobyDoc&, BulkImportLayout&)
 {

@@ -2,6 +2,7 @@
 
 #include "app/DrawingDefaults.h"
 #include "app/RecentFileList.h"
+#include "app/SearchState.h"
 #include "app/ZantobyAppCore.h"
 #include "list/GlobalFindSettings.h"
 #include "list/IListHost.h"
@@ -50,6 +51,18 @@ class CZantobyApp : public wxApp, public IListHost
     bool OpenDocumentFile(const CString& path);
     // Opens the recent-file list's entry; an entry that no longer opens leaves the list.
     void OpenRecentFile(int index);
+    // The start navigator on a tab (0 organiser, 1 new list, 2 recent lists, 3 samples), then
+    // what the user chose there: a new list, a list from a template, the automatic organiser,
+    // a recent list, a sample, or a file chosen in the open-list dialog.
+    void RunOpenNavigator(int mode);
+    // The folder whose Sample and Template folders the navigator offers; the program's own
+    // unless set (tests run beside the build's folder).
+    void SetResourceFolder(const CString& folder) { m_resourceFolder = folder; }
+
+    // The tutorial viewer on a page (0: as it is), started when it does not run; warning 30001
+    // when it cannot be started. Its closing at the end.
+    void ShowTutorial(int topic);
+    void CloseTutorial();
 
     CZantobyAppCore& Core() { return m_core; }
     CProfileSettings& Settings() { return m_core.Settings(); }
@@ -66,6 +79,8 @@ class CZantobyApp : public wxApp, public IListHost
     // State other windows read and set
     const CString& GetLastDocument() const { return m_lastDocument; }
     bool IsShowingInternalInfo() const { return m_showInternalInfo; }
+    // The find dialog's state, which find next in every list window uses.
+    CSearchState& GetSearchState() { return m_search; }
     COLORREF GetGridTextColor() const { return m_gridTextColor; }
     COLORREF GetGridBackColor() const { return m_gridBackColor; }
     // Store the colour and show it on the main toolbar's colour button.
@@ -99,14 +114,19 @@ class CZantobyApp : public wxApp, public IListHost
     void SetPrintMode(int commandId) override;
     int GetPrintMode() override { return m_printMode; }
     void ShowHelpPage(const CString& topic) override;
-    void SetSearchKeyword(const CString& keyword) override { m_searchKeyword = keyword; }
-    void SetSearchWrap(int wrap) override { m_searchWrap = wrap; }
-    void SetSearchForward(bool forward) override { m_searchForward = forward; }
+    void SetSearchKeyword(const CString& keyword) override { m_search.settings.keyword = keyword; }
+    void SetSearchWrap(int wrap) override { m_search.settings.fromStart = wrap != 0; }
+    void SetSearchForward(bool forward) override { m_search.settings.downward = forward; }
     int RunSearchDialog() override;
     int RunExtractDialog(CZantobyDoc& doc) override;
     int RunPageSetupDialog(CZantobyDoc& doc) override;
     int RunSortDetailDialog(CZantobyDoc& doc) override;
-    GlobalFindSettings* GetGlobalFindSettings() override { return m_globalFind.get(); }
+    // Only while the global extract applies it: a list opened at another time shows its rows
+    // as it always does.
+    GlobalFindSettings* GetGlobalFindSettings() override
+    {
+        return m_applyingGlobalFind ? m_globalFind.get() : nullptr;
+    }
     void SetLastDocumentPath(const CString& path) override { m_lastDocument = path; }
     void AddToRecentFileList(const CString& path) override;
     bool RunSaveFileDialog(const CString& initialPath, const char* extension, const char* filter,
@@ -135,8 +155,18 @@ class CZantobyApp : public wxApp, public IListHost
     void ReceiveHandOver();
 
   private:
+    // The application's own commands.
+    void OnFileCommand(wxCommandEvent& event);
+    void OnGlobalExtract(wxCommandEvent& event);
+    void OnSettings(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
+    void OnErrorLog(wxCommandEvent& event);
+    void OnHelpCommand(wxCommandEvent& event);
+    void ApplyGlobalExtract();
+
     void RunStartup();
-    void ProcessCommandLine();
+    // True when the command line named a file.
+    bool ProcessCommandLine();
     void ShowMainWindow();
     // Opens the files handed over and carries out a request to end, once the start is over and
     // no long work is in progress; otherwise it tries again shortly.
@@ -172,10 +202,10 @@ class CZantobyApp : public wxApp, public IListHost
     COLORREF m_gridBackColor = kDefaultColor;
     DrawingDefaults m_drawing;
     std::unique_ptr<GlobalFindSettings> m_globalFind;
-    CString m_searchKeyword;
-    int m_searchWrap = 0;
-    bool m_searchForward = true;
+    bool m_applyingGlobalFind = false;
+    CSearchState m_search;
     bool m_waitCursor = false;
+    CString m_resourceFolder = CZantobyAppCore::GetResourceFolder();
 };
 
 wxDECLARE_APP(CZantobyApp);

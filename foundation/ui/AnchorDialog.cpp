@@ -63,6 +63,7 @@ CAnchorDialog::CAnchorDialog(wxWindow* parent, int templateId, const CString& ti
     Bind(wxEVT_SIZE, &CAnchorDialog::OnSize, this);
     Bind(wxEVT_CHAR_HOOK, &CAnchorDialog::OnCharHook, this);
     Bind(wxEVT_BUTTON, &CAnchorDialog::OnHelpCommand, this, wxID_HELP);
+    Bind(wxEVT_BUTTON, &CAnchorDialog::OnHelpCommand, this, kHelpButtonId);
     Bind(wxEVT_MENU, &CAnchorDialog::OnHelpCommand, this, wxID_HELP);
 }
 

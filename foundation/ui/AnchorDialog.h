@@ -20,6 +20,8 @@ class CAnchorDialog : public wxDialog
   public:
     // Opens the help page of a topic; the application installs it.
     using HelpHandler = std::function<void(const CString& topic)>;
+    // The help button of the program's dialogs; it opens the help page as F1 does.
+    static constexpr int kHelpButtonId = 1091;
 
     CAnchorDialog(wxWindow* parent, int templateId, const CString& title, const wxSize& size,
                   long style = wxDEFAULT_DIALOG_STYLE);

@@ -12,6 +12,13 @@ wxString ToWx(const char* text)
     return ToWx(CString(text));
 }
 
+wxString ToWxLines(const CString& text)
+{
+    CString lines = text;
+    lines.Replace("\r\n", "\n");
+    return ToWx(lines);
+}
+
 CString FromWx(const wxString& text)
 {
     const wxScopedCharBuffer utf8 = text.utf8_str();

@@ -9,4 +9,6 @@
 
 wxString ToWx(const CString& text);
 wxString ToWx(const char* text);
+// Text written with CR LF line ends (descriptions, logs) as a multi-line wx control shows it.
+wxString ToWxLines(const CString& text);
 CString FromWx(const wxString& text);

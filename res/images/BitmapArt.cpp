@@ -81,6 +81,41 @@ Bitmap Splash()
     return image;
 }
 
+Bitmap MoveArrow(bool up)
+{
+    Bitmap image = CIconPainter::MakeTransparent(16, 16);
+    CIconPainter painter(image);
+    if (up) {
+        painter.Polygon({{8, 2}, {14, 9}, {2, 9}}, CIconPainter::kBlue, CIconPainter::kBlue);
+        painter.Fill(CRect(6, 9, 11, 14), CIconPainter::kBlue);
+    } else {
+        painter.Polygon({{8, 13}, {14, 6}, {2, 6}}, CIconPainter::kBlue, CIconPainter::kBlue);
+        painter.Fill(CRect(6, 1, 11, 6), CIconPainter::kBlue);
+    }
+    return image;
+}
+
+// A navigator picture: a sheet of a list on a light ground, with a pencil (a list made by
+// hand) or a folder (a file to choose) over it.
+Bitmap NavigatorPicture(bool chooseFile)
+{
+    constexpr int size = 96;
+    Bitmap image;
+    image.Create(size, size, 32);
+    CIconPainter painter(image);
+    painter.Fill(CRect(0, 0, size, size), RGB(236, 236, 236));
+    painter.Page(CRect(18, 10, 70, 80));
+    painter.Rows(CRect(24, 22, 64, 70), 8);
+    if (chooseFile) {
+        painter.Folder(56, 62);
+        painter.Magnifier(72, 28);
+    } else {
+        painter.Line(78, 14, 52, 66, CIconPainter::kYellow, 6);
+        painter.Line(52, 66, 49, 74, CIconPainter::kInk, 2);
+    }
+    return image;
+}
+
 } // namespace
 
 COLORREF CBitmapArt::GetSwatchColor(int bitmapId)
@@ -103,7 +138,14 @@ Bitmap CBitmapArt::Draw(int bitmapId)
     case kTransparentPattern:
         return TransparentPattern();
     case kSplash:
+    case kAboutPicture:
         return Splash();
+    case kMoveDown:
+    case kMoveUp:
+        return MoveArrow(bitmapId == kMoveUp);
+    case kManualList:
+    case kChooseFile:
+        return NavigatorPicture(bitmapId == kChooseFile);
     case kProgramIcon:
         return DrawIcon(32);
     default:

@@ -19,6 +19,14 @@ class CBitmapArt
     // The picture of "no colour" (transparent).
     static constexpr int kTransparentPattern = 344;
     static constexpr int kSplash = 403;
+    // Arrows of the buttons that move a row down and up.
+    static constexpr int kMoveDown = 304;
+    static constexpr int kMoveUp = 305;
+    // The picture of the about box.
+    static constexpr int kAboutPicture = 322;
+    // The start navigator's pictures of a list made by hand and of a file to choose.
+    static constexpr int kManualList = 404;
+    static constexpr int kChooseFile = 405;
     // The program icon; DrawIcon takes its size.
     static constexpr int kProgramIcon = 128;
 

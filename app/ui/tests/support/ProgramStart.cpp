@@ -1,5 +1,6 @@
 #include "ProgramStart.h"
 
+#include "app/ZantobyAppCore.h"
 #include "app/ui/ZantobyApp.h"
 
 #include <wx/init.h>
@@ -10,6 +11,18 @@ CZantobyApp& StartProgram(const std::vector<std::string>& arguments)
 {
     static CZantobyApp* app = nullptr;
     if (app == nullptr) {
+        {
+            // A start without the modal start navigator and without the tutorial viewer,
+            // unless the test's own profile asks for them.
+            CZantobyAppCore profile;
+            profile.SetIniFile(CString());
+            if (profile.GetProfileString("Auto", "Navigate", "").IsEmpty()) {
+                profile.Settings().SetAutoNavigate(false);
+            }
+            if (profile.GetProfileString("Auto", "Tutorial", "").IsEmpty()) {
+                profile.WriteProfileBool("Auto", "Tutorial", false);
+            }
+        }
         app = new CZantobyApp(nullptr);
         wxApp::SetInstance(app);
         static std::vector<std::string> words;
