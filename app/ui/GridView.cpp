@@ -5,10 +5,12 @@
 #include "app/ListGridTransfer.h"
 #include "app/ListRowEdits.h"
 #include "app/ListViewRules.h"
+#include "app/PrintCommands.h"
 #include "app/ui/DeleteCellDlg.h"
 #include "app/ui/InsertCellDlg.h"
 #include "app/ui/ListDocument.h"
 #include "app/ui/ListGrid.h"
+#include "app/ui/ListPrintRunner.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/PhotoView.h"
 #include "app/ui/ZantobyApp.h"
@@ -65,6 +67,8 @@ constexpr int ID_ROTATE_LEFT = 33074;
 constexpr int ID_PHOTO_OUTPUT = 32877;
 // A photo taken in is followed by a short pause for the events that wait.
 constexpr int kImportPumpMs = 100;
+// The preview opens this long after hint 9, once the command that sent it has ended.
+constexpr int kPreviewDelayMs = 300;
 
 // The nine colours of the colour commands, in menu order.
 constexpr COLORREF kColors[9] = {kDefaultColor, 0x000000, 0x0000FF, 0x008000, 0x00FFFF,
@@ -123,6 +127,7 @@ bool CGridView::OnCreate(wxDocument* doc, long)
         Bind(wxEVT_MENU, &CGridView::OnPhotoCommand, this, id);
         Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdatePhotoCommand, this, id);
     }
+    Bind(wxEVT_TIMER, &CGridView::OnPreviewTimer, this, m_previewTimer.GetId());
     frame->Show();
     frame->Maximize();
     return true;
@@ -219,6 +224,9 @@ void CGridView::OnUpdate(int hint, const ListHintArg* arg)
         if (arg != nullptr) {
             GoToPosition(arg->column, arg->row);
         }
+        break;
+    case kHintPrint:
+        StartPrinting();
         break;
     case kHintFind:
         m_grid->FindNext();
@@ -929,4 +937,29 @@ void CGridView::OnUpdatePhotoCommand(wxUpdateUIEvent& event)
         event.Enable(false);
         break;
     }
+}
+
+void CGridView::StartPrinting()
+{
+    const int mode = wxGetApp().GetPrintMode();
+    if (mode == ID_FILE_PREVIEW_LIST || mode == ID_FILE_PREVIEW_SHEET) {
+        m_pendingPreview = mode;
+        if (!m_previewTimer.IsRunning()) {
+            m_previewTimer.StartOnce(kPreviewDelayMs);
+        }
+        return;
+    }
+    Guarded(__LINE__,
+            [this, mode] { CListPrintRunner::Run(*m_list, m_grid, wxGetApp().GetMainFrame(), mode); });
+}
+
+void CGridView::OnPreviewTimer(wxTimerEvent&)
+{
+    const int command = m_pendingPreview;
+    m_pendingPreview = 0;
+    if (command == 0 || m_list == nullptr) {
+        return;
+    }
+    Guarded(__LINE__,
+            [this, command] { CListPrintRunner::Run(*m_list, m_grid, wxGetApp().GetMainFrame(), command); });
 }
