@@ -25,11 +25,13 @@
 #include "platform/ui/WxText.h"
 
 #include <wx/menu.h>
+#include <wx/settings.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 #include <wx/wupdlock.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 
@@ -338,11 +340,29 @@ void CListGrid::OnCellLButton(int column, int, int down, const CRect&, CPoint po
         return;
     }
     const BlockZone zone = ZoneAt(point);
+    if (zone == BlockZone::None || !WaitForDragStart()) {
+        return;
+    }
     if (zone == BlockZone::FillHandle && column >= 0 && column < DataColumns()) {
         StartFillDrag();
-    } else if (zone != BlockZone::None) {
+    } else {
         StartDrag();
     }
+}
+
+bool CListGrid::WaitForDragStart() const
+{
+    const wxPoint start = wxGetMousePosition();
+    const int reachX = std::max(wxSystemSettings::GetMetric(wxSYS_DRAG_X), 2);
+    const int reachY = std::max(wxSystemSettings::GetMetric(wxSYS_DRAG_Y), 2);
+    while (wxGetMouseState().LeftIsDown()) {
+        const wxPoint now = wxGetMousePosition();
+        if (std::abs(now.x - start.x) > reachX || std::abs(now.y - start.y) > reachY) {
+            return true;
+        }
+        wxMilliSleep(10);
+    }
+    return false;
 }
 
 void CListGrid::OnCellDblClick(int column, int row, const CRect&, CPoint point, int processed)

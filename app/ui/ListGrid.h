@@ -119,6 +119,9 @@ class CListGrid : public CGridList
         FillHandle
     };
     BlockZone ZoneAt(CPoint point);
+    // A press turns into a drag once the pointer moves a little with the button held; false
+    // when the button comes up first (a click).
+    bool WaitForDragStart() const;
     // The drag of the fill handle of the selection's block.
     void StartFillDrag();
     // The open list whose path a table names, or null.
