@@ -12,6 +12,7 @@
 #include "app/ui/ListGrid.h"
 #include "app/ui/ListPrintRunner.h"
 #include "app/ui/MainFrame.h"
+#include "app/ui/PhotoPropertiesHook.h"
 #include "app/ui/PhotoView.h"
 #include "app/ui/ZantobyApp.h"
 #include "app/ui/ZantobyFrame.h"
@@ -876,6 +877,13 @@ void CGridView::EditPhoto()
     }
 }
 
+void CGridView::ShowPhotoProperties()
+{
+    if (const int photo = CurrentPhoto(); photo >= 0) {
+        CPhotoPropertiesHook::Run(GetFrame(), *m_list, photo);
+    }
+}
+
 void CGridView::OnPhotoCommand(wxCommandEvent& event)
 {
     Guarded(__LINE__, [this, &event] {
@@ -895,6 +903,9 @@ void CGridView::OnPhotoCommand(wxCommandEvent& event)
         }
         case ID_EDIT_PHOTO:
             EditPhoto();
+            break;
+        case ID_PHOTO_PROPERTIES:
+            ShowPhotoProperties();
             break;
         case ID_ROTATE_RIGHT:
         case ID_ROTATE_LEFT: {
@@ -927,13 +938,16 @@ void CGridView::OnUpdatePhotoCommand(wxUpdateUIEvent& event)
     case ID_EDIT_PHOTO:
         event.Enable(CurrentPhoto() >= 0);
         break;
+    case ID_PHOTO_PROPERTIES:
+        event.Enable(CurrentPhoto() >= 0 && CPhotoPropertiesHook::IsSet());
+        break;
     case ID_ROTATE_RIGHT:
     case ID_ROTATE_LEFT:
         event.Enable(CurrentPhoto() >= 0 && !m_list->readOnly);
         break;
     default:
-        // Taking in one photo, the photo properties and the photo output run dialogs of the
-        // photo import and of the photo editor, which come with them.
+        // Taking in one photo and the photo output run dialogs of the photo import, which come
+        // with it.
         event.Enable(false);
         break;
     }

@@ -60,6 +60,8 @@ class CGridView : public wxView, public IListView
     bool ImportOnePhoto(const CString& path);
     // Opens the photo editor on the current cell's photo.
     void EditPhoto();
+    // The properties of the current cell's photo.
+    void ShowPhotoProperties();
     // The cell dialogs' answers: 3 cells pushed down, 4 a blank line (insert); 0 contents only,
     // 1 cells pulled up, 2 whole lines (delete).
     void InsertCells(int choice);

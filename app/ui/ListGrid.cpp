@@ -10,6 +10,7 @@
 #include "app/ui/ClipSource.h"
 #include "app/ui/GridView.h"
 #include "app/ui/ListDocument.h"
+#include "app/ui/PhotoPropertiesHook.h"
 #include "app/ui/RowDragSource.h"
 #include "app/ui/ZantobyApp.h"
 #include "app/ui/ZantobyDocManager.h"
@@ -376,8 +377,12 @@ void CListGrid::OnCellDblClick(int column, int row, const CRect&, CPoint point, 
         } else {
             BeginEditAt(CurrentColumn(), CurrentRow(), 0);
         }
-    } else if (column >= DataColumns() && row >= 0 && Host().IsKeyHeld(VK_CONTROL)) {
-        m_view.EditPhoto();
+    } else if (column >= DataColumns() && row >= 0) {
+        if (Host().IsKeyHeld(VK_CONTROL)) {
+            m_view.EditPhoto();
+        } else {
+            m_view.ShowPhotoProperties();
+        }
     }
 }
 
@@ -612,10 +617,10 @@ int CListGrid::OnPopupStart(int column, int row, int section)
             menu.AppendSeparator();
             AddMenuItem(menu, ID_COPY_PHOTO_NAME, "写真ファイル名をコピー", photo);
             menu.AppendSeparator();
-            // Taking in one photo, the properties and the output open dialogs of the photo
-            // import and of the photo editor, which come with them.
+            // Taking in one photo and the output open dialogs of the photo import, which come
+            // with it.
             AddMenuItem(menu, ID_IMPORT_PHOTO, "新規写真を追加", false);
-            AddMenuItem(menu, ID_PHOTO_PROPERTIES, "ﾌﾟﾛﾊﾟﾃｨを表示", false);
+            AddMenuItem(menu, ID_PHOTO_PROPERTIES, "ﾌﾟﾛﾊﾟﾃｨを表示", photo && CPhotoPropertiesHook::IsSet());
             AddMenuItem(menu, ID_EDIT_PHOTO, "写真を編集", photo);
             AddMenuItem(menu, ID_ROTATE_RIGHT, "右回転", photo && writable);
             AddMenuItem(menu, ID_ROTATE_LEFT, "左回転", photo && writable);
