@@ -9,7 +9,12 @@
 #include "app/ui/PhotoView.h"
 #include "app/ui/ZantobyApp.h"
 #include "app/ui/ZantobyFrame.h"
+#include "foundation/ui/MessagePump.h"
 #include "list/ZantobyDoc.h"
+#include "photo/batch/PhotoOutput.h"
+#include "photo/batch/SinglePhotoImport.h"
+#include "photo/batch/ui/InsertPhotoDlg.h"
+#include "photo/batch/ui/OutputPhotoDlg.h"
 #include "platform/canvas/Canvas.h"
 
 #include <wx/splitter.h>
@@ -36,6 +41,8 @@ constexpr int ID_FIRST_LINE = 32879;
 constexpr int ID_LAST_LINE = 32880;
 constexpr int ID_GO_BACK = 32882;
 constexpr int ID_VIEW_TOOLBAR = 59392;
+constexpr int ID_PHOTO_OUTPUT = 32877;
+constexpr int ID_IMPORT_PHOTO = 32891;
 
 // The nine colours of the colour commands, in menu order.
 constexpr COLORREF kColors[9] = {kDefaultColor, 0x000000, 0x0000FF, 0x008000, 0x00FFFF,
@@ -75,6 +82,13 @@ bool CGridView::OnCreate(wxDocument* doc, long)
     Bind(wxEVT_MENU, &CGridView::OnNavigate, this, ID_GO_BACK);
     Bind(wxEVT_MENU, &CGridView::OnListToolbar, this, ID_VIEW_TOOLBAR);
     Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateListToolbar, this, ID_VIEW_TOOLBAR);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Guarded(__LINE__, [this] { ImportOnePhoto(CString()); }); },
+        ID_IMPORT_PHOTO);
+    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateImportPhoto, this, ID_IMPORT_PHOTO);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Guarded(__LINE__, [this] { OutputSelectedPhotos(); }); },
+        ID_PHOTO_OUTPUT);
     frame->Show();
     frame->Maximize();
     return true;
@@ -563,4 +577,66 @@ void CGridView::OnListToolbar(wxCommandEvent&)
 void CGridView::OnUpdateListToolbar(wxUpdateUIEvent& event)
 {
     event.Check(wxGetApp().IsListToolbarOn());
+}
+
+void CGridView::OnUpdateImportPhoto(wxUpdateUIEvent& event)
+{
+    event.Enable(m_list != nullptr && m_grid != nullptr && !m_list->readOnly && m_grid->CurrentRow() >= 0 &&
+                 m_grid->CurrentRow() < m_grid->GetRowCount());
+}
+
+bool CGridView::ImportOnePhoto(const CString& path)
+{
+    if (m_list == nullptr || m_grid == nullptr) {
+        return false;
+    }
+    const int line = m_grid->CurrentRow();
+    const int column = m_grid->CurrentColumn();
+    CSinglePhotoImport import(*m_list);
+    if (line < 0 || line >= m_list->displayCount || !import.HasRoom(line)) {
+        return false;
+    }
+    CString file = path;
+    if (file.IsEmpty()) {
+        CInsertPhotoDlg dialog(GetFrame(), wxGetApp().Settings(),
+                               [] { wxGetApp().ShowHelpPage("InsertPhotoDlg"); });
+        if (dialog.DoModal(file) != wxID_OK || !import.IsAcceptedFile(file)) {
+            return false;
+        }
+    }
+    bool added = false;
+    {
+        wxBusyCursor wait;
+        added = import.Import(line, file);
+    }
+    if (!added) {
+        return false;
+    }
+    PumpMessagesFor(100);
+    if (m_list == nullptr) {
+        return true;
+    }
+    if (import.AddedPhotoColumn()) {
+        BuildGridColumns();
+        RefreshGrid();
+        m_grid->MoveToCell(std::max(column, 0), line);
+    } else {
+        FillGridRow(line, true);
+    }
+    m_grid->FreeThumbnailsOutOfView();
+    return true;
+}
+
+void CGridView::OutputSelectedPhotos()
+{
+    if (m_list == nullptr || m_grid == nullptr) {
+        return;
+    }
+    const std::vector<int> slots = CPhotoOutput::SelectedSlots(*m_list, m_grid->SelectedBlocks());
+    if (slots.empty()) {
+        m_list->Host().ShowWarningMessage(30702, 0);
+        return;
+    }
+    COutputPhotoDlg dialog(GetFrame(), *m_list, slots, wxGetApp().Settings());
+    dialog.DoModal();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "list/IListView.h"
+#include "platform/CString.h"
 #include "platform/Geometry.h"
 
 #include <wx/docview.h>
@@ -52,6 +53,12 @@ class CGridView : public wxView, public IListView
     // the selected cells.
     void ApplyColor(COLORREF color, bool back);
 
+    // Takes one photo into the current line: the file of path, or one picked in the insert-photo
+    // dialog when path is empty. True when the photo was added.
+    bool ImportOnePhoto(const CString& path);
+    // The photo output dialog with the photos of the selected cells.
+    void OutputSelectedPhotos();
+
   private:
     void OnCommandUndo(wxCommandEvent& event);
     void OnCommandRedo(wxCommandEvent& event);
@@ -65,6 +72,7 @@ class CGridView : public wxView, public IListView
     void OnNavigate(wxCommandEvent& event);
     void OnListToolbar(wxCommandEvent& event);
     void OnUpdateListToolbar(wxUpdateUIEvent& event);
+    void OnUpdateImportPhoto(wxUpdateUIEvent& event);
     // Runs a command, reporting what it throws.
     template <typename Action> void Guarded(int line, Action action);
     // Hint 8: back to a cell after undo or redo.

@@ -495,8 +495,8 @@ int CListGrid::OnPopupStart(int column, int row, int section)
     }
     ClearPopupMenu();
     wxMenu& menu = GetPopupMenu();
-    // Cut, copy, paste, photo output, auto input, find, sorting, row commands and the list's
-    // dialogs come with their own commands; their entries stay greyed until then.
+    // Cut, copy, paste, auto input, find, sorting, row commands and the list's dialogs come with
+    // their own commands; their entries stay greyed until then.
     switch (section) {
     case GridSection::CellArea:
         if (IsEditing() || column < 0 || row < 0 || column >= GetColCount() || row >= GetRowCount()) {
@@ -507,7 +507,7 @@ int CListGrid::OnPopupStart(int column, int row, int section)
         AddMenuItem(menu, ID_PASTE, "貼り付け", false);
         if (column < DataColumns()) {
             menu.AppendSeparator();
-            AddMenuItem(menu, ID_PHOTO_OUTPUT, "写真出力", false);
+            AddMenuItem(menu, ID_PHOTO_OUTPUT, "写真出力", true);
             menu.AppendSeparator();
             AddMenuItem(menu, ID_AUTO_INPUT, "自動入力", false);
         } else {
@@ -515,12 +515,12 @@ int CListGrid::OnPopupStart(int column, int row, int section)
             menu.AppendSeparator();
             AddMenuItem(menu, ID_COPY_PHOTO_NAME, "写真ファイル名をコピー", false);
             menu.AppendSeparator();
-            AddMenuItem(menu, ID_IMPORT_PHOTO, "新規写真を追加", false);
+            AddMenuItem(menu, ID_IMPORT_PHOTO, "新規写真を追加", !m_doc->readOnly);
             AddMenuItem(menu, ID_PHOTO_PROPERTIES, "ﾌﾟﾛﾊﾟﾃｨを表示", false);
             AddMenuItem(menu, ID_EDIT_PHOTO, "写真を編集", false);
             AddMenuItem(menu, ID_ROTATE_RIGHT, "右回転", false);
             AddMenuItem(menu, ID_ROTATE_LEFT, "左回転", false);
-            AddMenuItem(menu, ID_PHOTO_OUTPUT, "写真出力", false);
+            AddMenuItem(menu, ID_PHOTO_OUTPUT, "写真出力", true);
         }
         menu.AppendSeparator();
         AddMenuItem(menu, ID_FIND, "検索", false);
@@ -560,7 +560,11 @@ void CListGrid::OnPopupCommand(int, int row, int section, unsigned int id)
     if (m_doc == nullptr) {
         return;
     }
-    if (id == ID_AUTO_HEIGHT && section == GridSection::SideHeading) {
+    if (id == ID_IMPORT_PHOTO) {
+        m_view.ImportOnePhoto(CString());
+    } else if (id == ID_PHOTO_OUTPUT) {
+        m_view.OutputSelectedPhotos();
+    } else if (id == ID_AUTO_HEIGHT && section == GridSection::SideHeading) {
         MoveToRow(row);
         for (const CListGridEdits::Block& block : SelectedBlocks()) {
             for (int line = block.top; line <= block.bottom; ++line) {

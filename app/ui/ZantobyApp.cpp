@@ -17,6 +17,7 @@
 #include "list/ui/ColumnDetailDialogs.h"
 #include "list/ui/ListInfoDlg.h"
 #include "list/ui/ListPropDlg.h"
+#include "photo/batch/ui/SizeCheckDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ShowCommands.h"
@@ -567,9 +568,9 @@ void CZantobyApp::PumpMessages()
     ::PumpMessages();
 }
 
-// CSV import and export, Web files, the input check, bulk and continuous photo import and the
-// size confirmation come with their own dialogs; until then each answers as if cancelled (the
-// input check as not passed), so the list changes nothing.
+// CSV import and export, Web files, the input check and bulk and continuous photo import come
+// with their own dialogs; until then each answers as if cancelled (the input check as not
+// passed), so the list changes nothing.
 
 int CZantobyApp::RunImportCsvDialog(CZantobyDoc&, const char*, const char*)
 {
@@ -603,7 +604,12 @@ bool CZantobyApp::IsContinuousImportShown()
 
 void CZantobyApp::ShowContinuousImport(bool) {}
 
-int CZantobyApp::RunSizeCheckDialog(int&, int, int, int, int)
+int CZantobyApp::RunSizeCheckDialog(int& value, int minimum, int maximum, int left, int top)
 {
-    return IDCANCEL;
+    CSizeCheckDlg dialog(m_mainFrame, value, minimum, maximum, wxPoint(left, top));
+    if (dialog.DoModal() != wxID_OK) {
+        return IDCANCEL;
+    }
+    value = dialog.GetLength();
+    return IDOK;
 }

@@ -1,0 +1,102 @@
+#include "app/ZantobyAppCore.h"
+#include "foundation/tests/support/ScratchFolder.h"
+#include "photo/batch/testing/PhotoList.h"
+#include "photo/batch/ui/OutputPhotoDlg.h"
+#include "photo/batch/ui/OutputPhotoGrid.h"
+#include "photo/batch/ui/PhotoFrame.h"
+#include "photo/batch/ui/SizeCheckDlg.h"
+#include "photo/batch/ui/ZoomPhotoDlg.h"
+#include "platform/FileSystem.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PhotoDialogsWindow : public ::testing::Test
+{
+  protected:
+    PhotoDialogsWindow()
+    {
+        WxTestEnvironment::Ensure();
+        app.SetIniFile("");
+    }
+
+    // Shows a dialog without a modal loop and waits until it has laid itself out.
+    static void ShowAndSettle(wxDialog& dialog)
+    {
+        dialog.Show();
+        WxTestEnvironment::PumpFor(200);
+    }
+
+    ScratchFolder scratch;
+    CZantobyAppCore app;
+    PhotoList list;
+};
+
+TEST_F(PhotoDialogsWindow, TheZoomWindowFillsAWideFrameAtFullHeightAndSaysWhenAPhotoCannotBeRead)
+{
+    CZoomPhotoDlg zoom(list.WriteJpeg("wide.jpg", 400, 300));
+    ShowAndSettle(zoom);
+    ASSERT_TRUE(zoom.IsLoaded());
+    EXPECT_EQ(zoom.GetItemText(1041), "size = 400 * 300");
+    zoom.SetClientSize(1200, 420);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return zoom.Frame()->GetClientSize().x > 1000; }));
+    const wxSize frame = zoom.Frame()->GetClientSize();
+    const CRect image = zoom.Frame()->GetImageRect();
+    EXPECT_EQ(image.Height(), frame.y);
+    EXPECT_NEAR(image.left, frame.x - image.right, 1) << "centred between two bands";
+    WxTestEnvironment::SaveScreenshot(zoom, "ZoomPhotoDlg");
+    zoom.Hide();
+
+    CZoomPhotoDlg broken(list.temp.Path() + "missing.jpg");
+    ShowAndSettle(broken);
+    EXPECT_FALSE(broken.IsLoaded());
+    EXPECT_TRUE(broken.Frame()->GetImageRect().IsRectEmpty());
+    broken.Hide();
+}
+
+TEST_F(PhotoDialogsWindow, ThePhotoOutputWritesTheCheckedPhotosByTheirNamesAndKeepsItsChoices)
+{
+    const int slot = list.AddPhotoRow(list.WriteJpeg("camera.jpg", 400, 300));
+    const CString folder = list.temp.Path() + "out";
+    FileSystem::CreateFolder(folder);
+    PhotoOutputSettings settings;
+    settings.folder = folder;
+    settings.sizeThumbnail = true;
+    app.Settings().SavePhotoOutputSettings(settings);
+    {
+        COutputPhotoDlg dialog(nullptr, *list.doc, {slot}, app.Settings());
+        ShowAndSettle(dialog);
+        ASSERT_EQ(dialog.Grid().GetRowCount(), 1);
+        EXPECT_EQ(dialog.Grid().GetCellText(COutputPhotoGrid::kBaseName, 0), "0000");
+        dialog.Grid().SetCellText(COutputPhotoGrid::kBaseName, 0, "商品");
+        dialog.SetItemCheck(1162, true, true);
+        dialog.RunOutput();
+        EXPECT_TRUE(list.host.HasMessage(10700));
+        WxTestEnvironment::SaveScreenshot(dialog, "OutputPhotoDlg");
+        dialog.Hide();
+    }
+    EXPECT_TRUE(FileSystem::Exists(folder + "/商品.jpg"));
+    EXPECT_TRUE(FileSystem::Exists(folder + "/商品m.jpg"));
+    EXPECT_TRUE(FileSystem::Exists(folder + "/商品s.jpg"));
+    PhotoOutputSettings kept;
+    app.Settings().LoadPhotoOutputSettings(kept);
+    EXPECT_TRUE(kept.sizeOriginal) << "the choices of the last output are kept";
+}
+
+TEST_F(PhotoDialogsWindow, TheSizeCheckTakesTheLengthFromTheWindowsHeight)
+{
+    CSizeCheckDlg dialog(nullptr, 300, 100, 2560, wxPoint(20, 20));
+    ShowAndSettle(dialog);
+    EXPECT_EQ(dialog.GetLength(), 300);
+    dialog.SetClientSize(900, 400);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return dialog.GetLength() == 400; }));
+    EXPECT_EQ(dialog.GetItemText(1281), "400");
+    dialog.SetClientSize(450, 400);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return dialog.GetLength() == 300; }))
+        << "a narrow window limits the picture by its width";
+    dialog.Hide();
+}
+
+} // namespace
