@@ -17,6 +17,7 @@
 #include "list/ui/ColumnDetailDialogs.h"
 #include "list/ui/ListInfoDlg.h"
 #include "list/ui/ListPropDlg.h"
+#include "photo/batch/ui/AutoPhotoDlg.h"
 #include "photo/batch/ui/SizeCheckDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
@@ -500,9 +501,8 @@ wxDocument* CZantobyApp::FindEditorDocument(const CString& path) const
                : nullptr;
 }
 
-// The search, extract, page setup, sort detail, automatic organiser and backup dialogs come
-// with their own commands; until then each answers as if cancelled, so the list document
-// changes nothing.
+// The search, extract, page setup, sort detail and backup dialogs come with their own
+// commands; until then each answers as if cancelled, so the list document changes nothing.
 
 int CZantobyApp::RunSearchDialog()
 {
@@ -524,9 +524,10 @@ int CZantobyApp::RunSortDetailDialog(CZantobyDoc&)
     return IDCANCEL;
 }
 
-int CZantobyApp::RunAutoPhotoDialog(CZantobyDoc&)
+int CZantobyApp::RunAutoPhotoDialog(CZantobyDoc& doc)
 {
-    return IDCANCEL;
+    CAutoPhotoDlg dialog(m_mainFrame, doc);
+    return dialog.DoModal() == wxID_OK ? IDOK : IDCANCEL;
 }
 
 int CZantobyApp::RunBackupDialog(CZantobyDoc&)

@@ -1,6 +1,8 @@
 #include "app/ZantobyAppCore.h"
 #include "foundation/tests/support/ScratchFolder.h"
+#include "foundation/ui/ButtonEdit.h"
 #include "photo/batch/testing/PhotoList.h"
+#include "photo/batch/ui/AutoPhotoDlg.h"
 #include "photo/batch/ui/OutputPhotoDlg.h"
 #include "photo/batch/ui/OutputPhotoGrid.h"
 #include "photo/batch/ui/PhotoFrame.h"
@@ -83,6 +85,21 @@ TEST_F(PhotoDialogsWindow, ThePhotoOutputWritesTheCheckedPhotosByTheirNamesAndKe
     PhotoOutputSettings kept;
     app.Settings().LoadPhotoOutputSettings(kept);
     EXPECT_TRUE(kept.sizeOriginal) << "the choices of the last output are kept";
+}
+
+TEST_F(PhotoDialogsWindow, TheOrganiserAsksForAFolderThenBuildsTheListAndEndsWithOk)
+{
+    list.WriteJpeg("写真/a.jpg", 40, 30);
+    list.WriteJpeg("写真/b.jpg", 40, 30);
+    CAutoPhotoDlg dialog(nullptr, *list.doc);
+    ShowAndSettle(dialog);
+    dialog.RunBuild();
+    EXPECT_TRUE(list.host.HasMessage(31700));
+    dynamic_cast<CButtonEdit*>(dialog.FindWindow(1000))->SetPath(list.temp.Path() + "写真");
+    dialog.RunBuild();
+    EXPECT_EQ(dialog.GetReturnCode(), wxID_OK);
+    EXPECT_EQ(list.doc->GetRow(list.doc->displayOrder[0]).photoCount, 2);
+    EXPECT_EQ(dialog.GetItemText(1380), "2 / 2");
 }
 
 TEST_F(PhotoDialogsWindow, TheSizeCheckTakesTheLengthFromTheWindowsHeight)
