@@ -8,6 +8,7 @@
 #include "grid/GridEditWindow.h"
 #include "grid/ui/GridCellArea.h"
 #include "list/ZantobyDoc.h"
+#include "photo/batch/ui/SequencePhotoDlg.h"
 #include "platform/VirtualKeys.h"
 #include "platform/ui/WxText.h"
 
@@ -490,7 +491,8 @@ void CListGrid::AddMenuItem(wxMenu& menu, int id, const char* text, bool enabled
 
 int CListGrid::OnPopupStart(int column, int row, int section)
 {
-    if (m_doc == nullptr) {
+    // The right button takes photos while the continuous import window shows.
+    if (m_doc == nullptr || wxGetApp().GetContinuousImportWindow() != nullptr) {
         return 0;
     }
     ClearPopupMenu();
@@ -650,4 +652,31 @@ void CListGrid::FindNext()
     DeselectAll();
     CurrentSheet()->selection.StartBlock(column, line);
     MoveToCell(column, line);
+}
+
+void CListGrid::OnCellRButton(int column, int row, int down, const CRect&, CPoint, int)
+{
+    CSequencePhotoDlg* files = wxGetApp().GetContinuousImportWindow();
+    if (!down || files == nullptr || m_doc == nullptr || row < 0 || row >= GetRowCount()) {
+        return;
+    }
+    if (m_doc->readOnly) {
+        m_doc->Host().ShowWarningMessage(30204, 0);
+        return;
+    }
+    CStringArray paths;
+    if (!files->GetSelectedFiles(paths)) {
+        m_doc->Host().ShowWarningMessage(30206, 0);
+        return;
+    }
+    MoveToCell(std::max(column, 0), row);
+    for (int i = 0; i < paths.GetSize(); ++i) {
+        if (!m_view.ImportOnePhoto(paths[i])) {
+            return;
+        }
+    }
+    // One file at a time walks down the folder, one photo per right click.
+    if (paths.GetSize() == 1) {
+        files->SelectNext();
+    }
 }

@@ -18,6 +18,7 @@
 #include "list/ui/ListInfoDlg.h"
 #include "list/ui/ListPropDlg.h"
 #include "photo/batch/ui/AutoPhotoDlg.h"
+#include "photo/batch/ui/SequencePhotoDlg.h"
 #include "photo/batch/ui/SizeCheckDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
@@ -569,9 +570,9 @@ void CZantobyApp::PumpMessages()
     ::PumpMessages();
 }
 
-// CSV import and export, Web files, the input check and bulk and continuous photo import come
-// with their own dialogs; until then each answers as if cancelled (the input check as not
-// passed), so the list changes nothing.
+// CSV import and export, Web files, the input check and bulk photo import come with their own
+// dialogs; until then each answers as if cancelled (the input check as not passed), so the list
+// changes nothing.
 
 int CZantobyApp::RunImportCsvDialog(CZantobyDoc&, const char*, const char*)
 {
@@ -600,10 +601,24 @@ int CZantobyApp::RunBulkImportDialog(CZantobyDoc&, BulkImportLayout&)
 
 bool CZantobyApp::IsContinuousImportShown()
 {
-    return false;
+    return m_continuousImport != nullptr && m_continuousImport->IsShown();
 }
 
-void CZantobyApp::ShowContinuousImport(bool) {}
+void CZantobyApp::ShowContinuousImport(bool show)
+{
+    if (m_continuousImport == nullptr) {
+        if (!show) {
+            return;
+        }
+        m_continuousImport = new CSequencePhotoDlg(m_mainFrame, *this, Settings());
+    }
+    m_continuousImport->Show(show);
+}
+
+CSequencePhotoDlg* CZantobyApp::GetContinuousImportWindow()
+{
+    return IsContinuousImportShown() ? static_cast<CSequencePhotoDlg*>(m_continuousImport.get()) : nullptr;
+}
 
 int CZantobyApp::RunSizeCheckDialog(int& value, int minimum, int maximum, int left, int top)
 {

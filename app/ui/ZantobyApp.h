@@ -10,6 +10,8 @@
 #include <wx/app.h>
 #include <wx/dataobj.h>
 #include <wx/timer.h>
+#include <wx/weakref.h>
+#include <wx/window.h>
 
 #include <deque>
 #include <memory>
@@ -18,6 +20,7 @@
 
 class CHandOverListener;
 class CMainFrame;
+class CSequencePhotoDlg;
 class CZantobyDocManager;
 class SingleInstance;
 class wxDocument;
@@ -130,6 +133,9 @@ class CZantobyApp : public wxApp, public IListHost
     void SetWaitCursor(bool on) override;
     void PumpMessages() override;
 
+    // The continuous import window while it is shown, else null.
+    CSequencePhotoDlg* GetContinuousImportWindow();
+
     // Takes the requests waiting on the single-instance socket.
     void ReceiveHandOver();
 
@@ -175,6 +181,8 @@ class CZantobyApp : public wxApp, public IListHost
     int m_searchWrap = 0;
     bool m_searchForward = true;
     bool m_waitCursor = false;
+    // Made on its first show; it goes with the main window.
+    wxWeakRef<wxWindow> m_continuousImport;
 };
 
 wxDECLARE_APP(CZantobyApp);

@@ -1,11 +1,13 @@
 #include "app/ZantobyAppCore.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "foundation/ui/ButtonEdit.h"
+#include "foundation/ui/ReportList.h"
 #include "photo/batch/testing/PhotoList.h"
 #include "photo/batch/ui/AutoPhotoDlg.h"
 #include "photo/batch/ui/OutputPhotoDlg.h"
 #include "photo/batch/ui/OutputPhotoGrid.h"
 #include "photo/batch/ui/PhotoFrame.h"
+#include "photo/batch/ui/SequencePhotoDlg.h"
 #include "photo/batch/ui/SizeCheckDlg.h"
 #include "photo/batch/ui/ZoomPhotoDlg.h"
 #include "platform/FileSystem.h"
@@ -100,6 +102,28 @@ TEST_F(PhotoDialogsWindow, TheOrganiserAsksForAFolderThenBuildsTheListAndEndsWit
     EXPECT_EQ(dialog.GetReturnCode(), wxID_OK);
     EXPECT_EQ(list.doc->GetRow(list.doc->displayOrder[0]).photoCount, 2);
     EXPECT_EQ(dialog.GetItemText(1380), "2 / 2");
+}
+
+TEST_F(PhotoDialogsWindow, TheContinuousImportSelectsFileAfterFileAndNoneAfterTheLast)
+{
+    list.WriteJpeg("連続/1.jpg", 40, 30);
+    list.WriteJpeg("連続/2.jpg", 40, 30);
+    app.Settings().SetPhotoFolder(list.temp.Path() + "連続");
+    CSequencePhotoDlg dialog(nullptr, list.host, app.Settings());
+    ShowAndSettle(dialog);
+    ASSERT_EQ(dialog.List().GetItemCount(), 2);
+    CStringArray files;
+    EXPECT_FALSE(dialog.GetSelectedFiles(files));
+    dialog.SelectNext();
+    ASSERT_TRUE(dialog.GetSelectedFiles(files));
+    EXPECT_EQ(files[0], list.temp.Path() + "連続/1.jpg");
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return dialog.Preview().IsLoaded(); }))
+        << "the preview follows the selection";
+    EXPECT_EQ(dialog.GetItemText(1055), "X:40 Y:30");
+    dialog.SelectNext();
+    dialog.SelectNext();
+    EXPECT_FALSE(dialog.GetSelectedFiles(files)) << "nothing stays selected after the last row";
+    dialog.Hide();
 }
 
 TEST_F(PhotoDialogsWindow, TheSizeCheckTakesTheLengthFromTheWindowsHeight)
