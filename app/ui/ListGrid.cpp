@@ -364,17 +364,8 @@ void CListGrid::OnCornerLButton(int down, const CRect&, CPoint, int)
 std::vector<CListGridEdits::Block> CListGrid::SelectedBlocks()
 {
     std::vector<CListGridEdits::Block> blocks;
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    for (int more = FirstSelectedBlock(left, top, right, bottom); more == 0;
-         more = NextSelectedBlock(left, top, right, bottom)) {
-        blocks.push_back(
-            {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)});
-    }
-    if (blocks.empty() && CurrentColumn() >= 0 && CurrentRow() >= 0) {
-        blocks.push_back({CurrentColumn(), CurrentRow(), CurrentColumn(), CurrentRow()});
+    for (const Block& block : GetSelectedBlocks()) {
+        blocks.push_back({block.left, block.top, block.right, block.bottom});
     }
     return blocks;
 }

@@ -5,10 +5,10 @@
 #include "app/ui/ZantobyApp.h"
 #include "list/ZantobyDoc.h"
 #include "platform/canvas/Canvas.h"
+#include "platform/ui/PaintContext.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/dcclient.h>
-#include <wx/graphics.h>
 #include <wx/menu.h>
 #include <wx/utils.h>
 
@@ -146,8 +146,7 @@ void CPhotoView::ScrollToCurrentPhoto()
 void CPhotoView::OnPaint(wxPaintEvent&)
 {
     wxPaintDC paint(this);
-    wxGraphicsContext* graphics = paint.GetGraphicsContext();
-    cairo_t* cr = graphics != nullptr ? static_cast<cairo_t*>(graphics->GetNativeContext()) : nullptr;
+    cairo_t* cr = GetCairoContext(paint);
     if (cr == nullptr) {
         return;
     }

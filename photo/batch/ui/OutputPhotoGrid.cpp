@@ -70,16 +70,7 @@ void COutputPhotoGrid::OnGridChar(unsigned int* character, int)
     }
     if (*character == '\r' || *character == '\n') {
         *character = 0;
-        int column = CurrentColumn() + 1;
-        int row = CurrentRow();
-        if (column >= GetColCount()) {
-            column = 0;
-            ++row;
-        }
-        if (row >= GetRowCount()) {
-            row = 0;
-        }
-        MoveToCell(column, row);
+        MoveToNextCell();
     } else if (CurrentColumn() != kBaseName) {
         *character = 0;
     }

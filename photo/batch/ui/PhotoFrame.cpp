@@ -3,9 +3,9 @@
 #include "platform/Bitmap.h"
 #include "platform/SystemColors.h"
 #include "platform/canvas/Canvas.h"
+#include "platform/ui/PaintContext.h"
 
 #include <wx/dcclient.h>
-#include <wx/graphics.h>
 
 namespace {
 
@@ -76,8 +76,7 @@ CRect CPhotoFrame::GetImageRect() const
 void CPhotoFrame::OnPaint(wxPaintEvent&)
 {
     wxPaintDC paint(this);
-    wxGraphicsContext* graphics = paint.GetGraphicsContext();
-    cairo_t* cr = graphics != nullptr ? static_cast<cairo_t*>(graphics->GetNativeContext()) : nullptr;
+    cairo_t* cr = GetCairoContext(paint);
     if (cr == nullptr) {
         return;
     }

@@ -2,11 +2,11 @@
 
 #include "photo/batch/SizeCheckGeometry.h"
 #include "platform/canvas/Canvas.h"
+#include "platform/ui/PaintContext.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/button.h>
 #include <wx/dcclient.h>
-#include <wx/graphics.h>
 #include <wx/stattext.h>
 
 #include <algorithm>
@@ -97,8 +97,7 @@ void CSizeCheckDlg::OnSize(wxSizeEvent& event)
 void CSizeCheckDlg::OnPaint(wxPaintEvent&)
 {
     wxPaintDC paint(this);
-    wxGraphicsContext* graphics = paint.GetGraphicsContext();
-    cairo_t* cr = graphics != nullptr ? static_cast<cairo_t*>(graphics->GetNativeContext()) : nullptr;
+    cairo_t* cr = GetCairoContext(paint);
     if (cr == nullptr) {
         return;
     }
