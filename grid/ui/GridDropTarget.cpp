@@ -2,6 +2,7 @@
 
 #include "grid/GridAutoScroll.h"
 #include "grid/ui/CellGrid.h"
+#include "platform/ui/WxBitmap.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/dataobj.h>
@@ -20,23 +21,6 @@ class DragScrollTimer : public wxTimer
   private:
     CGridDropTarget& m_target;
 };
-
-Bitmap ToBitmap(const wxImage& image)
-{
-    Bitmap bitmap;
-    if (!image.IsOk() || !bitmap.Create(image.GetWidth(), image.GetHeight(), 32)) {
-        return bitmap;
-    }
-    const unsigned char* rgb = image.GetData();
-    for (int y = 0; y < image.GetHeight(); ++y) {
-        Bitmap::Pixel* row = bitmap.Row(y);
-        for (int x = 0; x < image.GetWidth(); ++x, rgb += 3) {
-            row[x] =
-                static_cast<Bitmap::Pixel>(rgb[0]) << 16 | static_cast<Bitmap::Pixel>(rgb[1]) << 8 | rgb[2];
-        }
-    }
-    return bitmap;
-}
 
 } // namespace
 
@@ -169,7 +153,7 @@ void CGridDropTarget::ReadContents()
         m_data.SetFiles(paths);
     } else if (format == wxDF_BITMAP || format == wxDF_PNG) {
         auto* image = static_cast<wxBitmapDataObject*>(m_composite->GetObject(format));
-        m_data.SetImage(ToBitmap(image->GetBitmap().ConvertToImage()));
+        m_data.SetImage(FromWxImage(image->GetBitmap().ConvertToImage()));
     } else if (format == wxDF_UNICODETEXT || format == wxDF_TEXT) {
         auto* text = static_cast<wxTextDataObject*>(m_composite->GetObject(format));
         m_data.SetText(FromWx(text->GetText()));

@@ -2,12 +2,12 @@
 
 #include "platform/Bitmap.h"
 
-#include <wx/image.h>
+#include <wx/imagpng.h>
 
-wxBitmap ToWxBitmap(const Bitmap& image, COLORREF transparent)
+wxImage ToWxImage(const Bitmap& image)
 {
     if (image.IsEmpty()) {
-        return wxNullBitmap;
+        return wxImage();
     }
     wxImage picture(image.Width(), image.Height(), false);
     unsigned char* rgb = picture.GetData();
@@ -19,7 +19,40 @@ wxBitmap ToWxBitmap(const Bitmap& image, COLORREF transparent)
             *rgb++ = static_cast<unsigned char>(pixel);
         }
     }
+    return picture;
+}
+
+Bitmap FromWxImage(const wxImage& image)
+{
+    Bitmap bitmap;
+    if (!image.IsOk() || !bitmap.Create(image.GetWidth(), image.GetHeight(), 32)) {
+        return bitmap;
+    }
+    const unsigned char* rgb = image.GetData();
+    for (int y = 0; y < image.GetHeight(); ++y) {
+        Bitmap::Pixel* row = bitmap.Row(y);
+        for (int x = 0; x < image.GetWidth(); ++x, rgb += 3) {
+            row[x] =
+                static_cast<Bitmap::Pixel>(rgb[0]) << 16 | static_cast<Bitmap::Pixel>(rgb[1]) << 8 | rgb[2];
+        }
+    }
+    return bitmap;
+}
+
+wxBitmap ToWxBitmap(const Bitmap& image, COLORREF transparent)
+{
+    if (image.IsEmpty()) {
+        return wxNullBitmap;
+    }
+    wxImage picture = ToWxImage(image);
     picture.SetMaskColour(GetRValue(transparent), GetGValue(transparent), GetBValue(transparent));
     picture.InitAlpha();
     return wxBitmap(picture);
+}
+
+void EnsurePngHandler()
+{
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
+        wxImage::AddHandler(new wxPNGHandler());
+    }
 }

@@ -1,0 +1,145 @@
+// Cells and photos on their way through the clipboard: the private format, plain text and file
+// lists, written and read back.
+#include "app/ClipTable.h"
+#include "grid/OleDataObject.h"
+#include "list/ZantobyDoc.h"
+#include "support/FakeListHost.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<CString> Row(const CClipTable& table, int row)
+{
+    std::vector<CString> cells;
+    for (int column = 0; column < table.GetColumnCount(); ++column) {
+        cells.push_back(table.GetCell(column, row));
+    }
+    return cells;
+}
+
+} // namespace
+
+TEST(ClipTable, ThePrivateFormatNamesTheListAndQuotesEveryCellOfARow)
+{
+    FakeListHost host;
+    CZantobyDoc doc(host);
+    doc.SetPathName("/work/goods.zbk", false);
+    CClipTable table;
+    table.sourceDocument = &doc;
+    table.SetText("apple", 0, 0);
+    table.SetPhotoId(3, 1, 0);
+    table.SetText("a,b", 0, 1);
+    table.SetPhotoId(-1, 1, 1);
+    table.SetText("short", 0, 2);
+
+    // The short last row gets an empty, unquoted field; no line break follows it.
+    EXPECT_EQ(table.ToPrivateFormat(), "'document:/work/goods.zbk'\r\n'_txt:apple','_pid:3'\r\n"
+                                       "'_txt:a\\,b','_pid:-1'\r\n'_txt:short',");
+    EXPECT_EQ(table.ToText(), "apple\t\r\na,b\t\r\nshort\t");
+
+    CClipTable read;
+    read.ReadPrivateFormat(table.ToPrivateFormat());
+    EXPECT_EQ(read.sourcePath, "/work/goods.zbk");
+    ASSERT_EQ(read.GetRowCount(), 3);
+    EXPECT_EQ(read.GetText(0, 1), "a,b");
+    EXPECT_EQ(read.GetPhotoId(1, 0), 3);
+    EXPECT_EQ(read.GetPhotoId(1, 1), -1);
+    EXPECT_EQ(read.GetCell(1, 2), "");
+}
+
+TEST(ClipTable, EveryCharacterTheEscapesTouchSurvivesARoundTrip)
+{
+    CClipTable table;
+    const CString awkward = "1,2 'q' C:\\tmp\\表\tx\r\ny\\";
+    table.SetText(awkward, 0, 0);
+    table.SetPhotoFileName("/photos/写真 1.jpg", 1, 0);
+
+    CClipTable read;
+    read.ReadPrivateFormat(table.ToPrivateFormat());
+
+    // A table of files names no list.
+    EXPECT_EQ(read.sourcePath, "");
+    ASSERT_EQ(read.GetRowCount(), 1);
+    EXPECT_EQ(read.GetText(0, 0), awkward);
+    EXPECT_EQ(read.GetPhotoFileName(1, 0), "/photos/写真 1.jpg");
+    EXPECT_EQ(read.GetText(1, 0), "/photos/写真 1.jpg");
+}
+
+TEST(ClipTable, PlainTextIsCutIntoRowsOfTabbedCellsWithoutQuoteHandling)
+{
+    CClipTable table;
+    table.ReadText("a\tb\r\nc");
+    ASSERT_EQ(table.GetRowCount(), 2);
+    EXPECT_EQ(Row(table, 0), (std::vector<CString>{"_txt:a", "_txt:b"}));
+    EXPECT_EQ(Row(table, 1), (std::vector<CString>{"_txt:c", ""}));
+
+    // A text with a line break goes out quoted and comes back as two rows.
+    CClipTable multiLine;
+    multiLine.SetText("one\r\ntwo", 0, 0);
+    multiLine.SetText("x", 1, 0);
+    EXPECT_EQ(multiLine.ToText(), "\"one\r\ntwo\"\tx");
+    table.ReadText(multiLine.ToText());
+    ASSERT_EQ(table.GetRowCount(), 2);
+    EXPECT_EQ(table.GetText(0, 0), "\"one");
+    EXPECT_EQ(Row(table, 1), (std::vector<CString>{"_txt:two\"", "_txt:x"}));
+}
+
+TEST(ClipTable, CellsOutsideTheTableAndOfOtherKindsReadAsNothing)
+{
+    CClipTable table;
+    table.SetText("t", 2, 1);
+    EXPECT_EQ(table.GetRowCount(), 2);
+    EXPECT_EQ(table.GetColumnCount(), 3);
+    EXPECT_EQ(table.GetCell(0, 1), "");
+    EXPECT_EQ(table.GetCell(5, 0), "");
+    EXPECT_EQ(table.GetPhotoId(2, 1), -1);
+    EXPECT_EQ(table.GetPhotoFileName(2, 1), "");
+    EXPECT_EQ(table.GetText(-1, -1), "");
+    table.SetPhotoId(7, 0, 0);
+    EXPECT_EQ(table.GetText(0, 0), "");
+}
+
+TEST(ClipTable, DroppedFilesAreListedOnceAndPhotoCellsStandInForMissingNames)
+{
+    COleDataObject drop;
+    CStringArray files;
+    files.Add("/a/1.jpg");
+    files.Add("/a/1.JPG");
+    files.Add("/a/1.jpg");
+    drop.SetFiles(files);
+    drop.SetText("ignored");
+    CClipTable table;
+    table.ReadFrom(drop);
+    EXPECT_EQ(table.GetRowCount(), 0);
+    ASSERT_EQ(table.GetFileCount(), 2);
+    EXPECT_EQ(table.GetFileName(1), "/a/1.JPG");
+
+    CClipTable cells;
+    cells.SetPhotoFileName("/b/2.jpg", 1, 0);
+    cells.SetPhotoFileName("/b/3.jpg", 0, 1);
+    EXPECT_EQ(cells.GetDropFileNames().GetSize(), 2);
+    cells.AddFileName("/c/4.jpg");
+    ASSERT_EQ(cells.GetDropFileNames().GetSize(), 1);
+    EXPECT_EQ(cells.GetDropFileNames()[0], "/c/4.jpg");
+}
+
+TEST(ClipTable, ThePrivateFormatWinsOverTheOthersAndNothingGivesAnEmptyTable)
+{
+    CClipTable source;
+    source.SetText("x", 0, 0);
+    const CString text = source.ToPrivateFormat();
+    COleDataObject data;
+    data.SetPrivateData(
+        CClipTable::kFormatName,
+        std::vector<unsigned char>(text.GetString(), text.GetString() + text.GetLength() + 1));
+    data.SetText("a\tb");
+    CClipTable table;
+    table.ReadFrom(data);
+    ASSERT_EQ(table.GetRowCount(), 1);
+    EXPECT_EQ(table.GetColumnCount(), 1);
+
+    table.ReadFrom(COleDataObject());
+    EXPECT_EQ(table.GetRowCount(), 0);
+    EXPECT_EQ(table.GetFileCount(), 0);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/ClipTable.h"
+#include "grid/OleDataObject.h"
+
+class Bitmap;
+class IListHost;
+
+// Reads cells, files or an image from a drop or from the clipboard into a cell table.
+class CClipData
+{
+  public:
+    explicit CClipData(IListHost& host) : m_host(host) {}
+
+    // From the drop's data, or from the clipboard when there is none. False, with the failure
+    // reported, when reading failed; an empty clipboard gives an empty table.
+    bool Read(const COleDataObject* data);
+    CClipTable& Table() { return m_table; }
+    // The image the data brought; false when there is none.
+    bool GetDib(Bitmap& image) const;
+    CString GetFileName(int index) const { return m_table.GetFileName(index); }
+
+  private:
+    // The clipboard's forms, as a drop would bring them.
+    void ReadClipboard();
+
+    IListHost& m_host;
+    COleDataObject m_clipboard;
+    const COleDataObject* m_data = nullptr;
+    CClipTable m_table;
+};
