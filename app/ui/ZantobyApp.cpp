@@ -18,6 +18,7 @@
 #include "list/ui/ListInfoDlg.h"
 #include "list/ui/ListPropDlg.h"
 #include "photo/batch/ui/AutoPhotoDlg.h"
+#include "photo/batch/ui/LumpPhotoDlg.h"
 #include "photo/batch/ui/SequencePhotoDlg.h"
 #include "photo/batch/ui/SizeCheckDlg.h"
 #include "platform/FileSystem.h"
@@ -570,9 +571,8 @@ void CZantobyApp::PumpMessages()
     ::PumpMessages();
 }
 
-// CSV import and export, Web files, the input check and bulk photo import come with their own
-// dialogs; until then each answers as if cancelled (the input check as not passed), so the list
-// changes nothing.
+// CSV import and export, Web files and the input check come with their own dialogs; until then
+// each answers as if cancelled (the input check as not passed), so the list changes nothing.
 
 int CZantobyApp::RunImportCsvDialog(CZantobyDoc&, const char*, const char*)
 {
@@ -594,9 +594,14 @@ bool CZantobyApp::RunInputCheck(CZantobyDoc&)
     return false;
 }
 
-int CZantobyApp::RunBulkImportDialog(CZantobyDoc&, BulkImportLayout&)
+int CZantobyApp::RunBulkImportDialog(CZantobyDoc&, BulkImportLayout& layout)
 {
-    return IDCANCEL;
+    CLumpPhotoDlg dialog(m_mainFrame, *this, Settings());
+    if (dialog.DoModal() != wxID_OK) {
+        return IDCANCEL;
+    }
+    dialog.FillLayout(layout);
+    return IDOK;
 }
 
 bool CZantobyApp::IsContinuousImportShown()

@@ -2,8 +2,11 @@
 #include "foundation/tests/support/ScratchFolder.h"
 #include "foundation/ui/ButtonEdit.h"
 #include "foundation/ui/ReportList.h"
+#include "list/BulkImportLayout.h"
 #include "photo/batch/testing/PhotoList.h"
 #include "photo/batch/ui/AutoPhotoDlg.h"
+#include "photo/batch/ui/LumpPhotoDlg.h"
+#include "photo/batch/ui/LumpPhotoGrid.h"
 #include "photo/batch/ui/OutputPhotoDlg.h"
 #include "photo/batch/ui/OutputPhotoGrid.h"
 #include "photo/batch/ui/PhotoFrame.h"
@@ -124,6 +127,35 @@ TEST_F(PhotoDialogsWindow, TheContinuousImportSelectsFileAfterFileAndNoneAfterTh
     dialog.SelectNext();
     EXPECT_FALSE(dialog.GetSelectedFiles(files)) << "nothing stays selected after the last row";
     dialog.Hide();
+}
+
+TEST_F(PhotoDialogsWindow, TheBulkImportArrangesPhotosThroughTheClipboardAndOkDropsTheEmptiedRows)
+{
+    list.WriteJpeg("一括/1.jpg", 40, 30);
+    list.WriteJpeg("一括/2.jpg", 40, 30);
+    list.WriteJpeg("一括/3.jpg", 40, 30);
+    app.Settings().SetPhotoFolder(list.temp.Path() + "一括");
+    CLumpPhotoDlg dialog(nullptr, list.host, app.Settings());
+    ShowAndSettle(dialog);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return dialog.Grid().GetRowCount() == 3; }));
+    EXPECT_EQ(dialog.GetItemText(1035), "3枚");
+    CLumpPhotoGrid& grid = dialog.Grid();
+    grid.MoveToCell(0, 0);
+    grid.Copy();
+    grid.MoveToCell(1, 1);
+    EXPECT_EQ(dialog.GetItemText(1038), "X:2 Y:2");
+    grid.Paste();
+    grid.MoveToCell(0, 2);
+    grid.Cut();
+    EXPECT_EQ(grid.Cells().At(0, 2), -1);
+    wxCommandEvent ok(wxEVT_BUTTON, 1104);
+    dialog.ProcessWindowEvent(ok);
+    BulkImportLayout layout;
+    dialog.FillLayout(layout);
+    EXPECT_EQ(layout.rows, 2) << "the emptied row is gone";
+    EXPECT_EQ(layout.ItemAt(0, 1), 1);
+    EXPECT_EQ(layout.ItemAt(1, 1), 0) << "the pasted photo is the copied one, not a new one";
+    EXPECT_EQ(layout.items.size(), 3u);
 }
 
 TEST_F(PhotoDialogsWindow, TheSizeCheckTakesTheLengthFromTheWindowsHeight)
