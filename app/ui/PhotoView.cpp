@@ -3,12 +3,11 @@
 #include "app/ui/GridView.h"
 #include "app/ui/ListGrid.h"
 #include "app/ui/ZantobyApp.h"
+#include "foundation/ui/PaintCanvas.h"
 #include "list/ZantobyDoc.h"
 #include "platform/canvas/Canvas.h"
-#include "platform/ui/PaintContext.h"
 #include "platform/ui/WxText.h"
 
-#include <wx/dcclient.h>
 #include <wx/menu.h>
 #include <wx/utils.h>
 
@@ -145,12 +144,11 @@ void CPhotoView::ScrollToCurrentPhoto()
 
 void CPhotoView::OnPaint(wxPaintEvent&)
 {
-    wxPaintDC paint(this);
-    cairo_t* cr = GetCairoContext(paint);
-    if (cr == nullptr) {
+    CPaintCanvas paint(*this);
+    if (!paint.IsValid()) {
         return;
     }
-    Canvas dc(cr);
+    Canvas& dc = paint.Dc();
     const wxSize client = GetClientSize();
     dc.FillRect(CRect(0, 0, client.x, client.y), RGB(255, 255, 255));
     const wxPoint origin = CalcUnscrolledPosition(wxPoint(0, 0));

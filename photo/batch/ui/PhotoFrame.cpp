@@ -1,11 +1,9 @@
 #include "photo/batch/ui/PhotoFrame.h"
 
+#include "foundation/ui/PaintCanvas.h"
 #include "platform/Bitmap.h"
 #include "platform/SystemColors.h"
 #include "platform/canvas/Canvas.h"
-#include "platform/ui/PaintContext.h"
-
-#include <wx/dcclient.h>
 
 namespace {
 
@@ -75,12 +73,11 @@ CRect CPhotoFrame::GetImageRect() const
 
 void CPhotoFrame::OnPaint(wxPaintEvent&)
 {
-    wxPaintDC paint(this);
-    cairo_t* cr = GetCairoContext(paint);
-    if (cr == nullptr) {
+    CPaintCanvas paint(*this);
+    if (!paint.IsValid()) {
         return;
     }
-    Canvas dc(cr);
+    Canvas& dc = paint.Dc();
     const wxSize client = GetClientSize();
     const CRect whole(0, 0, client.x, client.y);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);

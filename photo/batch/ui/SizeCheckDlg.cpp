@@ -1,12 +1,11 @@
 #include "photo/batch/ui/SizeCheckDlg.h"
 
+#include "foundation/ui/PaintCanvas.h"
 #include "photo/batch/SizeCheckGeometry.h"
 #include "platform/canvas/Canvas.h"
-#include "platform/ui/PaintContext.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/button.h>
-#include <wx/dcclient.h>
 #include <wx/stattext.h>
 
 #include <algorithm>
@@ -96,12 +95,11 @@ void CSizeCheckDlg::OnSize(wxSizeEvent& event)
 
 void CSizeCheckDlg::OnPaint(wxPaintEvent&)
 {
-    wxPaintDC paint(this);
-    cairo_t* cr = GetCairoContext(paint);
-    if (cr == nullptr) {
+    CPaintCanvas paint(*this);
+    if (!paint.IsValid()) {
         return;
     }
-    Canvas dc(cr);
+    Canvas& dc = paint.Dc();
     const wxSize client = GetClientSize();
     const CSize size(client.x, client.y);
     dc.FillRect(CSizeCheckGeometry::RestRect(size), RGB(255, 255, 255));
