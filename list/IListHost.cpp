@@ -1,5 +1,7 @@
 #include "list/IListHost.h"
 
+#include "platform/MessageBox.h"
+
 int IListHost::ShowInfoMessage(int id, unsigned flags, ...)
 {
     va_list args;
@@ -34,4 +36,9 @@ int IListHost::ShowErrorMessage(int id, unsigned flags, ...)
     int result = ShowMessageV(MessageKind::Error, id, flags, args);
     va_end(args);
     return result;
+}
+
+int IListHost::RunCheckListDialog(InputCheckSwitches&)
+{
+    return IDCANCEL;
 }

@@ -8,6 +8,7 @@ class ColumnRecord;
 class CZantobyDoc;
 struct BulkImportLayout;
 struct GlobalFindSettings;
+struct InputCheckSwitches;
 
 // The services of the application that a list document reports through: numbered messages, the
 // error report, progress texts, the version, settings and the dialogs the document opens. The
@@ -97,6 +98,10 @@ class IListHost
     virtual int RunAutoPhotoDialog(CZantobyDoc& doc) = 0;
     // The backup dialog; IDOK when a backup was made.
     virtual int RunBackupDialog(CZantobyDoc& doc) = 0;
+    // The input check's options dialog ("ﾘｽﾄ入力内容ﾁｪｯｸ") with the switches preset; on IDOK the
+    // switches hold the user's choice. A host without it answers IDCANCEL, so that the check
+    // does nothing.
+    virtual int RunCheckListDialog(InputCheckSwitches& switches);
     virtual bool OpenPhotoEditorDocument(const CString& path) = 0;
     // Closes the editor document of that path without asking, when one is open.
     virtual void ClosePhotoEditorDocument(const CString& path) = 0;

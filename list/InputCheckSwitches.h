@@ -9,4 +9,6 @@ struct InputCheckSwitches
     bool special = false;
     bool kana = false;
     bool files = false;
+
+    bool operator==(const InputCheckSwitches&) const = default;
 };

@@ -577,68 +577,68 @@ void CListFileReader::ReadOutput(const CString& key)
         break;
     }
     case 7:
-        web.widthUnit = Field(0) == "percent" ? 1 : 0;
+        web.style.widthUnit = Field(0) == "percent" ? 1 : 0;
         break;
     case 8:
-        web.listWidth = Int(0);
+        web.style.listWidth = Int(0);
         break;
     case 9:
-        web.cellSpace = Int(0);
+        web.style.cellSpace = Int(0);
         break;
     case 10:
-        web.cellBlank = Int(0);
+        web.style.cellBlank = Int(0);
         break;
     case 11:
-        web.borderWidth = Int(0);
+        web.style.borderWidth = Int(0);
         break;
     case 12:
-        web.topView = Bool(0);
+        web.style.topView = Bool(0);
         break;
     case 13:
-        web.listBackColor = ToColour(Int(0));
+        web.style.listBackColor = ToColour(Int(0));
         break;
     case 14:
-        web.pageTop = Text(0);
+        web.style.pageTop = Text(0);
         break;
     case 15:
-        web.pageMark = Text(0);
+        web.style.pageMark = Text(0);
         break;
     case 16:
-        web.pageNew = Bool(0);
+        web.style.pageNew = Bool(0);
         break;
     case 17:
-        web.topTextColor = ToColour(Int(0));
+        web.style.topTextColor = ToColour(Int(0));
         break;
     case 18:
-        web.topBackColor = ToColour(Int(0));
+        web.style.topBackColor = ToColour(Int(0));
         break;
     case 19:
-        web.headTextColor = ToColour(Int(0));
+        web.style.headTextColor = ToColour(Int(0));
         break;
     case 20:
-        web.headBackColor = ToColour(Int(0));
+        web.style.headBackColor = ToColour(Int(0));
         break;
     case 21:
-        web.detailTextColor = ToColour(Int(0));
+        web.style.detailTextColor = ToColour(Int(0));
         break;
     case 22:
-        web.detailBackColor = ToColour(Int(0));
+        web.style.detailBackColor = ToColour(Int(0));
         break;
     case 23:
-        web.photoView = Bool(0);
+        web.style.photoView = Bool(0);
         break;
     case 24:
-        web.photoMaxCount = Int(0);
+        web.style.photoMaxCount = Int(0);
         break;
     case 25:
     case 26:
-        web.photoWrapCount = Int(0);
+        web.style.photoWrapCount = Int(0);
         break;
     case 27:
-        web.photoBlankX = Int(0);
+        web.style.photoBlankX = Int(0);
         break;
     case 28:
-        web.photoBlankY = Int(0);
+        web.style.photoBlankY = Int(0);
         break;
     case 29:
         web.extList = Field(0);
@@ -697,10 +697,10 @@ void CListFileReader::ReadOlderOutput(const CString& key)
         web.rowCount = Int(0);
         break;
     case 5:
-        web.headTextColor = ToColour(Int(0));
+        web.style.headTextColor = ToColour(Int(0));
         break;
     case 6:
-        web.headBackColor = ToColour(Int(0));
+        web.style.headBackColor = ToColour(Int(0));
         break;
     case 7:
         web.extList = Field(0);
@@ -763,18 +763,18 @@ void CListFileReader::ReadPage(const CString& key)
         print.orientation = Field(1) == "portrait" ? 1 : 2;
         break;
     case 3:
-        print.listValue1 = Int(0);
-        print.listFlag1 = Bool(1);
+        print.listScale = Int(0);
+        print.fitToWidth = Bool(1);
         print.listFont = Field(2);
-        print.listValue2 = Int(3);
+        print.listFontSize = Int(3);
         if (m_version >= FileFormat::kVersionSevenListValues) {
-            print.listFlag2 = Bool(4);
-            print.listValue3 = Int(5);
-            print.listValue4 = Int(6);
+            print.listPhotos = Bool(4);
+            print.listPhotoSize = Int(5);
+            print.photosPerLine = Int(6);
         } else {
-            print.listValue3 = Int(4);
+            print.listPhotoSize = Int(4);
             if (m_fields.GetSize() >= 6) {
-                print.listValue4 = Int(5);
+                print.photosPerLine = Int(5);
             }
         }
         break;
@@ -785,12 +785,12 @@ void CListFileReader::ReadPage(const CString& key)
         ReadHeaderFooter(print.listFooter);
         break;
     case 6:
-        print.pageFont1 = Field(0);
-        print.pageValue1 = Int(1);
-        print.pageValue2 = Int(2);
+        print.sheetFont = Field(0);
+        print.sheetFontSize = Int(1);
+        print.sheetPhotoSize = Int(2);
         if (m_fields.GetSize() >= 4) {
-            print.pageFont2 = Field(3);
-            print.pageValue3 = Int(4);
+            print.captionFont = Field(3);
+            print.captionFontSize = Int(4);
         }
         break;
     case 7:

@@ -254,27 +254,27 @@ void CListFileWriter::WriteOutput()
     text("title", FileFormat::QuoteEscaped(web.webTitle));
     number("rowcount", web.rowCount);
     text("msg", FileFormat::QuoteEscaped(web.message));
-    number("list.width", web.listWidth);
-    text("list.widthunit", web.widthUnit == 1 ? "percent" : "dot");
-    number("list.cellspace", web.cellSpace);
-    number("list.cellblank", web.cellBlank);
-    number("list.borderwidth", web.borderWidth);
-    flag("list.topview", web.topView);
-    number("list.backcolor", static_cast<int>(web.listBackColor));
-    text("list.pagetop", FileFormat::QuoteEscaped(web.pageTop));
-    text("list.pagemark", FileFormat::QuoteEscaped(web.pageMark));
-    flag("list.pagenew", web.pageNew);
-    number("list.top.textcolor", static_cast<int>(web.topTextColor));
-    number("list.top.backcolor", static_cast<int>(web.topBackColor));
-    number("list.head.textcolor", static_cast<int>(web.headTextColor));
-    number("list.head.backcolor", static_cast<int>(web.headBackColor));
-    number("list.detail.textcolor", static_cast<int>(web.detailTextColor));
-    number("list.detail.backcolor", static_cast<int>(web.detailBackColor));
-    flag("list.photo.view", web.photoView);
-    number("list.photo.maxcount", web.photoMaxCount);
-    number("list.photo.wrapcount", web.photoWrapCount);
-    number("list.photo.blank.x", web.photoBlankX);
-    number("list.photo.blank.y", web.photoBlankY);
+    number("list.width", web.style.listWidth);
+    text("list.widthunit", web.style.widthUnit == 1 ? "percent" : "dot");
+    number("list.cellspace", web.style.cellSpace);
+    number("list.cellblank", web.style.cellBlank);
+    number("list.borderwidth", web.style.borderWidth);
+    flag("list.topview", web.style.topView);
+    number("list.backcolor", static_cast<int>(web.style.listBackColor));
+    text("list.pagetop", FileFormat::QuoteEscaped(web.style.pageTop));
+    text("list.pagemark", FileFormat::QuoteEscaped(web.style.pageMark));
+    flag("list.pagenew", web.style.pageNew);
+    number("list.top.textcolor", static_cast<int>(web.style.topTextColor));
+    number("list.top.backcolor", static_cast<int>(web.style.topBackColor));
+    number("list.head.textcolor", static_cast<int>(web.style.headTextColor));
+    number("list.head.backcolor", static_cast<int>(web.style.headBackColor));
+    number("list.detail.textcolor", static_cast<int>(web.style.detailTextColor));
+    number("list.detail.backcolor", static_cast<int>(web.style.detailBackColor));
+    flag("list.photo.view", web.style.photoView);
+    number("list.photo.maxcount", web.style.photoMaxCount);
+    number("list.photo.wrapcount", web.style.photoWrapCount);
+    number("list.photo.blank.x", web.style.photoBlankX);
+    number("list.photo.blank.y", web.style.photoBlankY);
     text("ext.list", FileFormat::QuoteRaw(web.extList));
     text("ext.page", FileFormat::QuoteRaw(web.extPage));
     text("ext.cgi", FileFormat::QuoteRaw(web.extCgi));
@@ -315,14 +315,15 @@ void CListFileWriter::WritePage()
     Line("device=" + FileFormat::QuoteRaw(print.device));
     line.Format("paper=%d,%s", print.paper, print.orientation == 1 ? "portrait" : "landscape");
     Line(line);
-    line.Format("list=%d,%s,%s,%d,%s,%d,%d", print.listValue1, TrueFalse(print.listFlag1),
-                FileFormat::QuoteRaw(print.listFont).GetString(), print.listValue2,
-                TrueFalse(print.listFlag2), print.listValue3, print.listValue4);
+    line.Format("list=%d,%s,%s,%d,%s,%d,%d", print.listScale, TrueFalse(print.fitToWidth),
+                FileFormat::QuoteRaw(print.listFont).GetString(), print.listFontSize,
+                TrueFalse(print.listPhotos), print.listPhotoSize, print.photosPerLine);
     Line(line);
     Line(HeaderFooterLine("lhead", print.listHeader));
     Line(HeaderFooterLine("lfoot", print.listFooter));
-    line.Format("page=%s,%d,%d,%s,%d", FileFormat::QuoteRaw(print.pageFont1).GetString(), print.pageValue1,
-                print.pageValue2, FileFormat::QuoteRaw(print.pageFont2).GetString(), print.pageValue3);
+    line.Format("page=%s,%d,%d,%s,%d", FileFormat::QuoteRaw(print.sheetFont).GetString(), print.sheetFontSize,
+                print.sheetPhotoSize, FileFormat::QuoteRaw(print.captionFont).GetString(),
+                print.captionFontSize);
     Line(line);
     Line(print.highQuality ? "quality=high" : "quality=low");
     Line(HeaderFooterLine("phead", print.pageHeader));

@@ -2,6 +2,7 @@
 
 #include "list/ListLimits.h"
 #include "list/OutputSortEntry.h"
+#include "list/WebListStyle.h"
 #include "platform/Geometry.h"
 
 #include <array>
@@ -23,27 +24,7 @@ struct WebOutputSettings
     CString webTitle;
     int rowCount = 0;
     CString message;
-    int listWidth = 0;
-    int widthUnit = 0; // 1 percent, other dots
-    int cellSpace = 0;
-    int cellBlank = 4;
-    int borderWidth = 1;
-    bool topView = true;
-    COLORREF listBackColor = kDefaultColor;
-    CString pageTop = "詳細";
-    CString pageMark = "●";
-    bool pageNew = false;
-    COLORREF topTextColor = kDefaultColor;
-    COLORREF topBackColor = 65280;
-    COLORREF headTextColor = kDefaultColor;
-    COLORREF headBackColor = 65535;
-    COLORREF detailTextColor = kDefaultColor;
-    COLORREF detailBackColor = 16777215;
-    bool photoView = true;
-    int photoMaxCount = 0;
-    int photoWrapCount = 0;
-    int photoBlankX = 0;
-    int photoBlankY = 0;
+    WebListStyle style;
     CString extList = "htm";
     CString extPage = "htm";
     CString extCgi = "cgi";

@@ -15,6 +15,8 @@
 #include "platform/Mbcs.h"
 #include "platform/MessageBox.h"
 
+#include <exception>
+
 #include <algorithm>
 
 namespace {

@@ -135,7 +135,6 @@ class CZantobyDoc
     void OnPhotoEditorClosed(int photo);
     // The backup dialog; a completed backup clears savedChanges. Returns its modal result.
     int RunBackup();
-
     // Commands the grid view calls from its own menus; the rest of the list's commands are
     // CListCommands'.
     void OnFind();

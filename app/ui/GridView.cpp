@@ -3,8 +3,10 @@
 #include "app/ListGridEdits.h"
 #include "app/ListGridLayout.h"
 #include "app/ListViewRules.h"
+#include "app/PrintCommands.h"
 #include "app/ui/ListDocument.h"
 #include "app/ui/ListGrid.h"
+#include "app/ui/ListPrintRunner.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/PhotoView.h"
 #include "app/ui/ZantobyApp.h"
@@ -43,6 +45,8 @@ constexpr int ID_GO_BACK = 32882;
 constexpr int ID_VIEW_TOOLBAR = 59392;
 constexpr int ID_PHOTO_OUTPUT = 32877;
 constexpr int ID_IMPORT_PHOTO = 32891;
+// The preview opens this long after hint 9, once the command that sent it has ended.
+constexpr int kPreviewDelayMs = 300;
 
 // The nine colours of the colour commands, in menu order.
 constexpr COLORREF kColors[9] = {kDefaultColor, 0x000000, 0x0000FF, 0x008000, 0x00FFFF,
@@ -89,6 +93,7 @@ bool CGridView::OnCreate(wxDocument* doc, long)
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Guarded(__LINE__, [this] { OutputSelectedPhotos(); }); },
         ID_PHOTO_OUTPUT);
+    Bind(wxEVT_TIMER, &CGridView::OnPreviewTimer, this, m_previewTimer.GetId());
     frame->Show();
     frame->Maximize();
     return true;
@@ -185,6 +190,9 @@ void CGridView::OnUpdate(int hint, const ListHintArg* arg)
         if (arg != nullptr) {
             GoToPosition(arg->column, arg->row);
         }
+        break;
+    case kHintPrint:
+        StartPrinting();
         break;
     case kHintFind:
         m_grid->FindNext();
@@ -639,4 +647,29 @@ void CGridView::OutputSelectedPhotos()
     }
     COutputPhotoDlg dialog(GetFrame(), *m_list, slots, wxGetApp().Settings());
     dialog.DoModal();
+}
+
+void CGridView::StartPrinting()
+{
+    const int mode = wxGetApp().GetPrintMode();
+    if (mode == ID_FILE_PREVIEW_LIST || mode == ID_FILE_PREVIEW_SHEET) {
+        m_pendingPreview = mode;
+        if (!m_previewTimer.IsRunning()) {
+            m_previewTimer.StartOnce(kPreviewDelayMs);
+        }
+        return;
+    }
+    Guarded(__LINE__,
+            [this, mode] { CListPrintRunner::Run(*m_list, m_grid, wxGetApp().GetMainFrame(), mode); });
+}
+
+void CGridView::OnPreviewTimer(wxTimerEvent&)
+{
+    const int command = m_pendingPreview;
+    m_pendingPreview = 0;
+    if (command == 0 || m_list == nullptr) {
+        return;
+    }
+    Guarded(__LINE__,
+            [this, command] { CListPrintRunner::Run(*m_list, m_grid, wxGetApp().GetMainFrame(), command); });
 }

@@ -5,6 +5,7 @@
 #include "platform/Geometry.h"
 
 #include <wx/docview.h>
+#include <wx/timer.h>
 
 class CListGrid;
 class CPhotoView;
@@ -73,6 +74,9 @@ class CGridView : public wxView, public IListView
     void OnListToolbar(wxCommandEvent& event);
     void OnUpdateListToolbar(wxUpdateUIEvent& event);
     void OnUpdateImportPhoto(wxUpdateUIEvent& event);
+    // Hint 9 prints at once in the application's print mode, or opens the preview a moment later.
+    void StartPrinting();
+    void OnPreviewTimer(wxTimerEvent& event);
     // Runs a command, reporting what it throws.
     template <typename Action> void Guarded(int line, Action action);
     // Hint 8: back to a cell after undo or redo.
@@ -82,6 +86,8 @@ class CGridView : public wxView, public IListView
     CZantobyDoc* m_list = nullptr;
     CListGrid* m_grid = nullptr;
     CPhotoView* m_photoView = nullptr;
+    wxTimer m_previewTimer{this};
+    int m_pendingPreview = 0; // the preview command waiting for the timer
 
     wxDECLARE_DYNAMIC_CLASS(CGridView);
 };

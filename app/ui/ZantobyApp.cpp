@@ -7,6 +7,7 @@
 #include "app/ui/HandOverListener.h"
 #include "app/ui/ListDocument.h"
 #include "app/ui/MainFrame.h"
+#include "app/ui/PageSetupDlg.h"
 #include "app/ui/SplashDlg.h"
 #include "app/ui/ZantobyDocManager.h"
 #include "foundation/FileUtility.h"
@@ -14,6 +15,7 @@
 #include "foundation/ui/DocumentLookup.h"
 #include "foundation/ui/MessagePump.h"
 #include "foundation/ui/SystemServices.h"
+#include "list/InputCheck.h"
 #include "list/ui/ColumnDetailDialogs.h"
 #include "list/ui/ListInfoDlg.h"
 #include "list/ui/ListPropDlg.h"
@@ -28,6 +30,8 @@
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxText.h"
 #include "res/menus/MenuTables.h"
+#include "web/site/ui/CheckListDlg.h"
+#include "web/site/ui/CreateWebDlg.h"
 
 #include <wx/display.h>
 #include <wx/evtloop.h>
@@ -503,8 +507,8 @@ wxDocument* CZantobyApp::FindEditorDocument(const CString& path) const
                : nullptr;
 }
 
-// The search, extract, page setup, sort detail and backup dialogs come with their own
-// commands; until then each answers as if cancelled, so the list document changes nothing.
+// The search, extract, sort detail and backup dialogs come with their own commands; until then
+// each answers as if cancelled, so the list document changes nothing.
 
 int CZantobyApp::RunSearchDialog()
 {
@@ -516,9 +520,10 @@ int CZantobyApp::RunExtractDialog(CZantobyDoc&)
     return IDCANCEL;
 }
 
-int CZantobyApp::RunPageSetupDialog(CZantobyDoc&)
+int CZantobyApp::RunPageSetupDialog(CZantobyDoc& doc)
 {
-    return IDCANCEL;
+    CPageSetupDlg dialog(m_mainFrame, doc);
+    return dialog.Run();
 }
 
 int CZantobyApp::RunSortDetailDialog(CZantobyDoc&)
@@ -571,8 +576,8 @@ void CZantobyApp::PumpMessages()
     ::PumpMessages();
 }
 
-// CSV import and export, Web files and the input check come with their own dialogs; until then
-// each answers as if cancelled (the input check as not passed), so the list changes nothing.
+// CSV import and export come with their own dialogs; until then each answers as if cancelled,
+// so the list changes nothing.
 
 int CZantobyApp::RunImportCsvDialog(CZantobyDoc&, const char*, const char*)
 {
@@ -584,14 +589,20 @@ int CZantobyApp::RunExportCsvDialog(CZantobyDoc&, const char*, const char*)
     return IDCANCEL;
 }
 
-int CZantobyApp::RunCreateWebDialog(CZantobyDoc&)
+int CZantobyApp::RunCreateWebDialog(CZantobyDoc& doc)
 {
-    return IDCANCEL;
+    CCreateWebDlg::Run(m_mainFrame, doc);
+    return IDOK;
 }
 
-bool CZantobyApp::RunInputCheck(CZantobyDoc&)
+bool CZantobyApp::RunInputCheck(CZantobyDoc& doc)
 {
-    return false;
+    return CInputCheck(doc).Run();
+}
+
+int CZantobyApp::RunCheckListDialog(InputCheckSwitches& switches)
+{
+    return CCheckListDlg::Run(m_mainFrame, *this, switches);
 }
 
 int CZantobyApp::RunBulkImportDialog(CZantobyDoc&, BulkImportLayout& layout)

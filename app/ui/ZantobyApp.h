@@ -126,6 +126,7 @@ class CZantobyApp : public wxApp, public IListHost
     int RunExportCsvDialog(CZantobyDoc& doc, const char* extension, const char* filter) override;
     int RunCreateWebDialog(CZantobyDoc& doc) override;
     bool RunInputCheck(CZantobyDoc& doc) override;
+    int RunCheckListDialog(InputCheckSwitches& switches) override;
     int RunBulkImportDialog(CZantobyDoc& doc, BulkImportLayout& layout) override;
     bool IsContinuousImportShown() override;
     void ShowContinuousImport(bool show) override;

@@ -21,6 +21,12 @@ bool CPrinterChoice::SelectPrinterByName(wxPrintData& data, const CString& name,
         }
     }
     data.SetPrinterName(ToWx(chosen));
+    SetPaper(data, paper, orientation);
+    return true;
+}
+
+void CPrinterChoice::SetPaper(wxPrintData& data, int paper, int orientation)
+{
     // wx numbers its papers its own way; the size links them.
     const CSize size = CPaperCodes::GetSize(paper);
     if (size != CSize()) {
@@ -35,5 +41,17 @@ bool CPrinterChoice::SelectPrinterByName(wxPrintData& data, const CString& name,
     if (orientation == 1 || orientation == 2) {
         data.SetOrientation(orientation == 1 ? wxPORTRAIT : wxLANDSCAPE);
     }
-    return true;
+}
+
+void CPrinterChoice::GetChoice(const wxPrintData& data, CString& name, int& paper, int& orientation)
+{
+    name = FromWx(data.GetPrinterName());
+    wxSize size = data.GetPaperSize(); // millimetres
+    if (wxThePrintPaperDatabase != nullptr && data.GetPaperId() != wxPAPER_NONE) {
+        if (const wxPrintPaperType* type = wxThePrintPaperDatabase->FindPaperType(data.GetPaperId())) {
+            size = type->GetSize() / 10; // from tenths of a millimetre
+        }
+    }
+    paper = CPaperCodes::FromMedia(CString(), size.x * 100, size.y * 100);
+    orientation = data.GetOrientation() == wxLANDSCAPE ? 2 : 1;
 }

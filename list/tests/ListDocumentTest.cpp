@@ -44,7 +44,7 @@ TEST_F(ListDocument, NewListHasThreeTextColumnsTitleAndOnlyTheNewRowLine)
     EXPECT_FALSE(doc->GetRow(0).inUse);
     EXPECT_EQ(doc->sortKeys[5].column, 5);
     EXPECT_EQ(doc->print.listFooter.text, "- &p / &P -");
-    EXPECT_EQ(doc->web.headBackColor, 65535u);
+    EXPECT_EQ(doc->web.style.headBackColor, 65535u);
 }
 
 TEST_F(ListDocument, ResetForgetsRowsColumnsAndDisplay)

@@ -84,7 +84,7 @@ TEST_F(ListFileLayouts, FirstLayoutWithoutVersion)
     EXPECT_EQ(web.fullName, "全項目");
     EXPECT_EQ(web.listName, "layout-v0");
     EXPECT_EQ(web.webFolder, "C:\\Web");
-    EXPECT_EQ(web.headTextColor, 255u);
+    EXPECT_EQ(web.style.headTextColor, 255u);
     EXPECT_EQ(web.extList, "html");
     EXPECT_EQ(web.message, "一行目\r\n二行目");
     EXPECT_TRUE(web.sortEntries[0].descending);
@@ -92,8 +92,8 @@ TEST_F(ListFileLayouts, FirstLayoutWithoutVersion)
     EXPECT_FALSE(web.sortEntries[0].options[2]) << "the third option copies the second";
     EXPECT_TRUE(web.sortEntries[0].options[3]);
     EXPECT_EQ(doc->print.orientation, 2);
-    EXPECT_EQ(doc->print.listValue3, 110);
-    EXPECT_EQ(doc->print.listValue4, 20) << "only a six-value line sets it";
+    EXPECT_EQ(doc->print.listPhotoSize, 110);
+    EXPECT_EQ(doc->print.photosPerLine, 20) << "only a six-value line sets it";
     // All rows shown, the new-row line last.
     EXPECT_EQ(doc->displayCount, 3);
     EXPECT_EQ(doc->displayOrder[2], kNewRowLine);
@@ -167,9 +167,9 @@ TEST_F(ListFileLayouts, Version210503)
     EXPECT_EQ(web.listName, "一覧");
     EXPECT_EQ(web.webTitle, "題\\名");
     EXPECT_EQ(web.message, "改\n行") << "messages were always escaped";
-    EXPECT_EQ(web.widthUnit, 1);
-    EXPECT_EQ(web.listWidth, 80);
-    EXPECT_EQ(web.photoWrapCount, 3);
+    EXPECT_EQ(web.style.widthUnit, 1);
+    EXPECT_EQ(web.style.listWidth, 80);
+    EXPECT_EQ(web.style.photoWrapCount, 3);
     EXPECT_EQ(web.pageView, 2);
     EXPECT_EQ(web.findMulti, 1);
     const OutputSortEntry& entry = web.sortEntries[3];
@@ -178,9 +178,9 @@ TEST_F(ListFileLayouts, Version210503)
     EXPECT_FALSE(entry.options[3]);
     EXPECT_EQ(entry.texts[1], "まで");
     const PrintSettings& print = doc->print;
-    EXPECT_EQ(print.listValue3, 120);
-    EXPECT_EQ(print.listValue4, 30);
-    EXPECT_TRUE(print.listFlag2) << "six values leave the second flag";
+    EXPECT_EQ(print.listPhotoSize, 120);
+    EXPECT_EQ(print.photosPerLine, 30);
+    EXPECT_TRUE(print.listPhotos) << "six values leave the second flag";
     EXPECT_FALSE(print.listHeader.shown);
     EXPECT_EQ(print.listHeader.text, "&t\\x");
     EXPECT_EQ(print.listHeader.align, 2);

@@ -50,7 +50,8 @@ bool PatternOn(int style, std::int64_t phase)
 bool IsVector(cairo_t* cr)
 {
     cairo_surface_type_t type = cairo_surface_get_type(cairo_get_target(cr));
-    return type == CAIRO_SURFACE_TYPE_PDF || type == CAIRO_SURFACE_TYPE_PS || type == CAIRO_SURFACE_TYPE_SVG;
+    return type == CAIRO_SURFACE_TYPE_PDF || type == CAIRO_SURFACE_TYPE_PS ||
+           type == CAIRO_SURFACE_TYPE_SVG || type == CAIRO_SURFACE_TYPE_RECORDING;
 }
 
 // A cairo image over a bitmap's pixels; indexed bitmaps are resolved into scratch first.

@@ -37,8 +37,17 @@ FaceMetrics MetricsOf(PangoContext* context, const PangoFontDescription* descrip
     }
     // Latin sample text, so that the average width is that of the single-byte characters, as
     // the average character width of a Japanese face is.
+    // Pango gives metrics in user space only without the context's matrix (a PDF page's context
+    // is scaled); layouts measure in user space either way.
+    const PangoMatrix* matrix = pango_context_get_matrix(context);
+    PangoMatrix* saved = matrix != nullptr ? pango_matrix_copy(matrix) : nullptr;
+    pango_context_set_matrix(context, nullptr);
     PangoFontMetrics* metrics =
         pango_context_get_metrics(context, description, pango_language_from_string("en"));
+    pango_context_set_matrix(context, saved);
+    if (saved != nullptr) {
+        pango_matrix_free(saved);
+    }
     FaceMetrics result;
     result.ascent = pango_font_metrics_get_ascent(metrics) / double(PANGO_SCALE);
     result.descent = pango_font_metrics_get_descent(metrics) / double(PANGO_SCALE);
@@ -86,14 +95,17 @@ TextLayout::TextLayout(cairo_t* cr)
     m_context = pango_cairo_create_context(cr);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_surface_type_t type = cairo_surface_get_type(cairo_get_target(cr));
-    bool vector =
-        type == CAIRO_SURFACE_TYPE_PDF || type == CAIRO_SURFACE_TYPE_PS || type == CAIRO_SURFACE_TYPE_SVG;
+    bool vector = type == CAIRO_SURFACE_TYPE_PDF || type == CAIRO_SURFACE_TYPE_PS ||
+                  type == CAIRO_SURFACE_TYPE_SVG || type == CAIRO_SURFACE_TYPE_RECORDING;
     // Whole-pixel advances on screens and images, as measured text must fit where it is drawn;
-    // vector pages keep the exact outlines.
+    // vector pages and recordings keep the exact outlines.
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
     cairo_font_options_set_hint_metrics(options, vector ? CAIRO_HINT_METRICS_OFF : CAIRO_HINT_METRICS_ON);
     if (vector) {
         cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+        // Advances rounded to whole device units would make text wider or narrower with the
+        // resolution.
+        pango_context_set_round_glyph_positions(m_context, FALSE);
     }
     pango_cairo_context_set_font_options(m_context, options);
     cairo_font_options_destroy(options);

@@ -51,6 +51,15 @@ bool FakeListHost::OpenPhotoEditorDocument(const CString& path)
     return true;
 }
 
+int FakeListHost::RunCheckListDialog(InputCheckSwitches& switches)
+{
+    if (!checkSwitches) {
+        return IDCANCEL;
+    }
+    switches = *checkSwitches;
+    return IDOK;
+}
+
 int FakeListHost::RunListInfoDialog(CZantobyDoc& doc)
 {
     return listInfo ? listInfo(doc) : NextAnswer();

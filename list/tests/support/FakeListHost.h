@@ -5,9 +5,12 @@
 #include "list/GlobalFindSettings.h"
 #include "list/IListHost.h"
 #include "list/IListView.h"
+#include "list/InputCheckSwitches.h"
+#include "platform/MessageBox.h"
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // A scripted application for list tests: records every message, beep and progress text, answers
@@ -53,6 +56,7 @@ class FakeListHost : public IListHost
                            CString& chosenPath) override;
     int RunAutoPhotoDialog(CZantobyDoc& doc) override;
     int RunBackupDialog(CZantobyDoc&) override { return NextAnswer(); }
+    int RunCheckListDialog(InputCheckSwitches& switches) override;
     bool OpenPhotoEditorDocument(const CString& path) override;
     void ClosePhotoEditorDocument(const CString& path) override { std::erase(editorDocuments, path); }
     void SavePhotoEditorIfModified(const CString& path) override { editorSaveRequests.push_back(path); }
@@ -108,6 +112,9 @@ class FakeListHost : public IListHost
     bool autoCheck = false;
     bool waitCursor = false;
     int pumps = 0;
+    // The input check's options: the switches the user leaves ticked (none: the dialog is
+    // cancelled).
+    std::optional<InputCheckSwitches> checkSwitches;
 
   private:
     int NextAnswer();

@@ -141,6 +141,11 @@ TEST(PdfDocument, WritesPagesThroughACanvas)
             EXPECT_EQ(canvas.LPtoDP(CPoint(254, -254)), CPoint(600, 600));
             LogFont font;
             font.faceName = "ＭＳ 明朝";
+            font.height = 100;
+            canvas.SelectFont(font);
+            CRect line(0, 0, 1000, 0);
+            EXPECT_NEAR(canvas.DrawText("一覧", line, DT_CALCRECT), 100, 2)
+                << "text keeps its size on the scaled page";
             font.height = -50;
             canvas.SelectFont(font);
             CRect header(200, -200, 1900, -250);

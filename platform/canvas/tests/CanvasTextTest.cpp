@@ -2,6 +2,7 @@
 #include "platform/canvas/Canvas.h"
 #include "support/CanvasTestSupport.h"
 
+#include <cairo.h>
 #include <climits>
 #include <gtest/gtest.h>
 
@@ -91,6 +92,29 @@ TEST(CanvasMeasuring, LoMetricMeasuresInTenthsOfMillimetres)
     CSize fine = page.GetTextExtent("日本語テキスト");
     EXPECT_NEAR(fine.cx, pixels.cx, 2);
     EXPECT_NEAR(fine.cy, pixels.cy, 1);
+}
+
+TEST(CanvasMeasuring, RecordedPagesMeasureAlikeAtEveryResolution)
+{
+    // A print preview draws its pages as recordings at the screen's scale; text must measure
+    // there as it does at a printer's resolution.
+    int widths[3] = {};
+    int i = 0;
+    for (double dotsPerInch : {600.0, 96.0, 64.0}) {
+        cairo_surface_t* recording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+        cairo_t* context = cairo_create(recording);
+        {
+            Canvas page(context);
+            page.SetResolution(dotsPerInch);
+            page.SetMapMode(MM_LOMETRIC);
+            page.SelectFont(MakeFont("ＭＳ 明朝", 35));
+            widths[i++] = page.GetTextExtent("2024/02/14").cx;
+        }
+        cairo_destroy(context);
+        cairo_surface_destroy(recording);
+    }
+    EXPECT_NEAR(widths[1], widths[0], 1);
+    EXPECT_NEAR(widths[2], widths[0], 1);
 }
 
 TEST(CanvasMeasuring, AbsurdSizesFromFilesStayFinite)

@@ -1,0 +1,215 @@
+#include "app/ListPageLayout.h"
+
+#include "app/PrintPhotoSize.h"
+#include "app/PrintRows.h"
+#include "list/ZantobyDoc.h"
+#include "platform/canvas/Canvas.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// Tenths of a point in 0.1 mm.
+int PointsToTenthMm(int tenthPoints)
+{
+    return MulDiv(tenthPoints, 254, 720);
+}
+
+} // namespace
+
+LogFont CListPageLayout::Font() const
+{
+    LogFont font;
+    font.faceName = m_settings.listFont;
+    font.height = m_fontHeight;
+    font.weight = FW_NORMAL;
+    return font;
+}
+
+bool CListPageLayout::HasPhotoColumn() const
+{
+    return m_settings.listPhotos;
+}
+
+int CListPageLayout::ColumnLeft(int column) const
+{
+    return std::accumulate(m_columnWidths.begin(), m_columnWidths.begin() + column, 0);
+}
+
+int CListPageLayout::TableWidth() const
+{
+    return ColumnLeft(static_cast<int>(m_columnWidths.size())) + m_photoColumnWidth;
+}
+
+int CListPageLayout::FirstRowOnPage(int page) const
+{
+    return std::accumulate(m_rowsPerPage.begin(), m_rowsPerPage.begin() + (page - 1), 0);
+}
+
+void CListPageLayout::Prepare(Canvas& canvas, const PrintArea& area)
+{
+    m_subNames = area.subNames;
+    m_photoSize = m_settings.listPhotoSize;
+    m_fontSize = m_settings.listFontSize;
+    m_photosPerLine = std::clamp(m_settings.photosPerLine, 1, kMaxPhotosPerRow);
+    // A stored scale outside its range would shrink the table to nothing.
+    m_scale = std::clamp(m_settings.listScale, 10, 100);
+    MeasureColumns();
+    MeasurePhotoColumn();
+    if (m_settings.fitToWidth) {
+        FitToWidth(area);
+    }
+    if (m_scale < 100) {
+        for (int& width : m_columnWidths) {
+            width = MulDiv(width, m_scale, 100);
+        }
+        m_photoColumnWidth = MulDiv(m_photoColumnWidth, m_scale, 100);
+        m_photoSize = MulDiv(m_photoSize, m_scale, 100);
+        m_fontSize = MulDiv(m_fontSize, m_scale, 100);
+    }
+    m_fontHeight = PointsToTenthMm(m_fontSize);
+    MeasureRows(canvas);
+    Paginate(area);
+}
+
+void CListPageLayout::MeasureColumns()
+{
+    // A character of an automatic column is half the font's height, plus a little room.
+    const int character = PointsToTenthMm(m_settings.listFontSize) + 2;
+    const int columns = std::clamp(m_doc.columnCount, 0, kMaxColumns);
+    m_columnWidths.assign(columns, 0);
+    for (int i = 0; i < columns; ++i) {
+        const ColumnRecord& column = m_doc.GetColumn(i);
+        const int listWidth = m_settings.ColumnEntryOf(column.slot, PrintSettings::kListWidth);
+        m_columnWidths[i] = listWidth < 0 ? column.width * character / 2 + 10 : listWidth * 10;
+    }
+}
+
+void CListPageLayout::MeasurePhotoColumn()
+{
+    m_photoColumnWidth = 0;
+    if (!m_settings.listPhotos) {
+        return;
+    }
+    int widest = 0;
+    for (int displayRow = 0; displayRow < m_doc.displayCount; ++displayRow) {
+        const int record = CPrintRows::RecordOf(m_doc, displayRow);
+        if (record < 0) {
+            continue;
+        }
+        const ProductRecord& row = m_doc.GetRow(record);
+        int line = 0;
+        for (int i = 0; i < std::min(row.photoCount, kMaxPhotosPerRow); ++i) {
+            CSize printed;
+            if (CPrintPhotoSize::OfSlot(m_doc, row.photos[i], m_settings.listPhotoSize, printed)) {
+                line += printed.cx + 10;
+                widest = std::max(widest, line);
+            }
+            if ((i + 1) % m_photosPerLine == 0) {
+                line = 0;
+            }
+        }
+    }
+    m_photoColumnWidth = widest > 0 ? widest + 10 : 0;
+}
+
+void CListPageLayout::FitToWidth(const PrintArea& area)
+{
+    const int total = std::accumulate(m_columnWidths.begin(), m_columnWidths.end(), m_photoColumnWidth);
+    const int width = area.printableWidth;
+    if (width * 10 < total) {
+        m_scale = 10;
+    } else if (width < total) {
+        m_scale = 100 * width / total;
+    } else {
+        m_scale = 100;
+    }
+    m_settings.listScale = m_scale;
+}
+
+void CListPageLayout::MeasureRows(Canvas& canvas)
+{
+    const int rows = CPrintRows::CountListRows(m_doc);
+    m_rowHeights.assign(rows, 0);
+    const int saved = canvas.SaveDC();
+    canvas.SelectFont(Font());
+    for (int displayRow = 0; displayRow < rows; ++displayRow) {
+        const int record = CPrintRows::RecordOf(m_doc, displayRow);
+        if (record < 0) {
+            m_rowHeights[displayRow] = MulDiv(m_settings.listPhotoSize + 20, m_scale, 100);
+            continue;
+        }
+        int height = MeasureTextHeight(canvas, displayRow) + m_scale / 5;
+        if (m_settings.listPhotos) {
+            height = std::max(height, MeasurePhotoBlock(record));
+        }
+        m_rowHeights[displayRow] = height;
+    }
+    canvas.RestoreDC(saved);
+}
+
+int CListPageLayout::MeasureTextHeight(Canvas& canvas, int displayRow) const
+{
+    int height = m_fontHeight;
+    for (int column = 0; column < static_cast<int>(m_columnWidths.size()); ++column) {
+        if (m_columnWidths[column] <= 0) {
+            continue;
+        }
+        const CString text = m_doc.GetCellTextAt(column, displayRow, kOutputPrint);
+        CRect box(0, 0, m_columnWidths[column] - 2 * (m_scale / 20), 0);
+        height = std::max(height, canvas.DrawText(text, box, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX));
+    }
+    return height;
+}
+
+int CListPageLayout::MeasurePhotoBlock(int record) const
+{
+    const ProductRecord& row = m_doc.GetRow(record);
+    int block = 0;
+    int tallest = 0;
+    bool firstLine = true;
+    for (int i = 0; i < std::min(row.photoCount, kMaxPhotosPerRow); ++i) {
+        CSize printed;
+        if (CPrintPhotoSize::OfSlot(m_doc, row.photos[i], m_settings.listPhotoSize, printed)) {
+            tallest = std::max(tallest, printed.cy);
+        }
+        if ((i + 1) % m_photosPerLine == 0) {
+            block = firstLine ? tallest : block + 10 + tallest;
+            firstLine = false;
+            tallest = 0;
+        }
+    }
+    return MulDiv(block + tallest + 20, m_scale, 100);
+}
+
+void CListPageLayout::Paginate(const PrintArea& area)
+{
+    m_rowsPerPage.clear();
+    int available = area.printableHeight - HeadingHeight();
+    if (m_settings.listHeader.shown) {
+        available -= m_settings.margins[PrintSettings::kHeaderHeight];
+    }
+    if (m_settings.listFooter.shown) {
+        available -= m_settings.margins[PrintSettings::kFooterHeight];
+    }
+    int height = 0;
+    int count = 0;
+    for (int rowHeight : m_rowHeights) {
+        height += rowHeight;
+        if (height < available) {
+            ++count;
+        } else if (count > 0) {
+            m_rowsPerPage.push_back(count);
+            count = 1;
+            height = rowHeight;
+        } else {
+            // A row taller than the page gets a page of its own.
+            m_rowsPerPage.push_back(1);
+            height = 0;
+        }
+    }
+    if (count > 0) {
+        m_rowsPerPage.push_back(count);
+    }
+}

@@ -1,0 +1,106 @@
+#include "app/ui/ListPrintRunner.h"
+
+#include "app/PrintCommands.h"
+#include "app/ui/ListGrid.h"
+#include "app/ui/ListPrintout.h"
+#include "foundation/ui/PrinterChoice.h"
+#include "list/ZantobyDoc.h"
+#include "platform/ui/WxText.h"
+
+#include <wx/cmndata.h>
+#include <wx/print.h>
+
+void CListPrintRunner::Run(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent, int command)
+{
+    const CPrintJob::Form form = command == ID_FILE_PREVIEW_SHEET || command == ID_FILE_PRINT_SHEET
+                                     ? CPrintJob::Form::Sheets
+                                     : CPrintJob::Form::List;
+    if (command == ID_FILE_PREVIEW_LIST || command == ID_FILE_PREVIEW_SHEET) {
+        Preview(doc, grid, parent, form);
+    } else {
+        Print(doc, grid, parent, form);
+    }
+}
+
+std::vector<int> CListPrintRunner::SheetRows(CListGrid* grid)
+{
+    std::vector<int> rows;
+    int column = -1;
+    int row = -1;
+    if (grid == nullptr || grid->FirstSelectedCell(column, row) != 0 || row < 0) {
+        return rows;
+    }
+    do {
+        rows.push_back(row);
+    } while (grid->NextSelectedCell(column, row) == 0);
+    return rows;
+}
+
+bool CListPrintRunner::HasRowsToPrint(CZantobyDoc& doc, CPrintJob::Form form, const std::vector<int>& rows)
+{
+    CPrintJob job(doc, form);
+    job.SetSheetRows(rows);
+    return job.CheckRowsToPrint();
+}
+
+wxPrintData CListPrintRunner::PrintDataOf(const CZantobyDoc& doc)
+{
+    wxPrintData data;
+    const PrintSettings& settings = doc.print;
+    // Without a printer the preview still shows the paper, and the print dialog can still print
+    // to a file.
+    if (!CPrinterChoice::SelectPrinterByName(data, settings.device, settings.paper, settings.orientation)) {
+        CPrinterChoice::SetPaper(data, settings.paper, settings.orientation);
+    }
+    return data;
+}
+
+wxPreviewFrame* CListPrintRunner::Preview(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent,
+                                          CPrintJob::Form form)
+{
+    const std::vector<int> rows = form == CPrintJob::Form::Sheets ? SheetRows(grid) : std::vector<int>();
+    if (!HasRowsToPrint(doc, form, rows)) {
+        return nullptr;
+    }
+    wxPrintDialogData dialogData(PrintDataOf(doc));
+    auto* preview = new wxPrintPreview(new CListPrintout(doc, form, rows), new CListPrintout(doc, form, rows),
+                                       &dialogData);
+    if (!preview->IsOk()) {
+        delete preview;
+        return nullptr;
+    }
+    auto* frame =
+        new wxPreviewFrame(preview, parent, ToWx(doc.GetTitle()), wxDefaultPosition, wxSize(900, 800));
+    frame->Initialize();
+    frame->Show();
+    return frame;
+}
+
+void CListPrintRunner::Print(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent, CPrintJob::Form form)
+{
+    const std::vector<int> rows = form == CPrintJob::Form::Sheets ? SheetRows(grid) : std::vector<int>();
+    if (!HasRowsToPrint(doc, form, rows)) {
+        return;
+    }
+    wxPrintDialogData dialogData(PrintDataOf(doc));
+    wxPrinter printer(&dialogData);
+    CListPrintout printout(doc, form, rows);
+    if (!printer.Print(parent, &printout, true) || printer.GetPrintDialogData().GetPrintToFile()) {
+        return;
+    }
+    // The printer, paper and orientation chosen in the dialog serve the next job too.
+    PrintSettings& settings = doc.print;
+    CString device;
+    int paper = 0;
+    int orientation = 0;
+    CPrinterChoice::GetChoice(printer.GetPrintDialogData().GetPrintData(), device, paper, orientation);
+    if (paper == 0) {
+        paper = settings.paper;
+    }
+    if (device != settings.device || paper != settings.paper || orientation != settings.orientation) {
+        settings.device = device;
+        settings.paper = paper;
+        settings.orientation = orientation;
+        doc.SetModifiedFlag();
+    }
+}

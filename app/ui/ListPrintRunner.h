@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/PrintJob.h"
+
+#include <vector>
+
+class CListGrid;
+class CZantobyDoc;
+class wxPreviewFrame;
+class wxPrintData;
+class wxWindow;
+
+// Starts the printing and preview of a list: the printer and paper of its page settings, the
+// print dialog or the preview window, and the printer chosen in the dialog kept in the settings.
+class CListPrintRunner
+{
+  public:
+    // One of the print commands 33065 to 33068.
+    static void Run(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent, int command);
+    // Shows the preview window; null, after saying so, when nothing prints.
+    static wxPreviewFrame* Preview(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent, CPrintJob::Form form);
+    // The print dialog, then the pages to the printer it chose.
+    static void Print(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent, CPrintJob::Form form);
+
+  private:
+    // Single sheets print the rows of the grid's selected cells (the current row without a
+    // selection), as the print dialog offered them first; every row when the grid has no cell.
+    static std::vector<int> SheetRows(CListGrid* grid);
+    static bool HasRowsToPrint(CZantobyDoc& doc, CPrintJob::Form form, const std::vector<int>& rows);
+    static wxPrintData PrintDataOf(const CZantobyDoc& doc);
+};

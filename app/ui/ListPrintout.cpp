@@ -1,0 +1,103 @@
+#include "app/ui/ListPrintout.h"
+
+#include "list/ZantobyDoc.h"
+#include "platform/canvas/Canvas.h"
+#include "platform/canvas/PdfDocument.h"
+#include "platform/ui/WxText.h"
+
+#include <wx/dc.h>
+#include <wx/graphics.h>
+
+#include <cairo.h>
+#include <cmath>
+
+CListPrintout::CListPrintout(CZantobyDoc& doc, CPrintJob::Form form, const std::vector<int>& sheetRows)
+    : wxPrintout(ToWx(doc.GetTitle())), m_job(doc, form)
+{
+    m_job.SetSheetRows(sheetRows);
+}
+
+bool CListPrintout::DrawOnDevice(const std::function<void(Canvas&, const CPrintJob::Paper&)>& draw, bool show)
+{
+    wxDC* dc = GetDC();
+    if (dc == nullptr) {
+        return false;
+    }
+    // A printer's context is the print system's; a preview draws into a bitmap through a
+    // graphics context.
+    auto* context = static_cast<cairo_t*>(dc->GetImpl()->GetCairoContext());
+    if (context == nullptr && dc->GetGraphicsContext() != nullptr) {
+        context = static_cast<cairo_t*>(dc->GetGraphicsContext()->GetNativeContext());
+    }
+    int pageWidth = 0;
+    int pageHeight = 0;
+    GetPageSizePixels(&pageWidth, &pageHeight);
+    int ppiX = 0;
+    int ppiY = 0;
+    GetPPIPrinter(&ppiX, &ppiY);
+    if (context == nullptr || pageWidth <= 0 || ppiX <= 0) {
+        return false;
+    }
+    // The preview's bitmap is the page at a smaller scale than the printer's.
+    const double dotsPerInch = ppiX * static_cast<double>(dc->GetSize().x) / pageWidth;
+    CPrintJob::Paper paper;
+    const wxRect sheet = GetPaperRectPixels();
+    paper.width = static_cast<int>(std::lround(sheet.width * 254.0 / ppiX));
+    paper.height = static_cast<int>(std::lround(sheet.height * 254.0 / ppiX));
+    if (!IsPreview()) {
+        // Where the sheet's corner lies from the point the printer draws from: its printable
+        // area. A preview's picture is the whole sheet.
+        double cornerX = 0;
+        double cornerY = 0;
+        cairo_device_to_user(context, &cornerX, &cornerY);
+        paper.offset =
+            CPoint(static_cast<int>(std::lround(-cornerX)), static_cast<int>(std::lround(-cornerY)));
+        Canvas canvas(context);
+        canvas.SetResolution(dotsPerInch);
+        draw(canvas, paper);
+        return true;
+    }
+    // The pages are laid out as at a printer's resolution, where text measures as it prints.
+    const double resolution = show ? dotsPerInch : PdfDocument::kDotsPerInch;
+    cairo_surface_t* recording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+    cairo_t* page = cairo_create(recording);
+    {
+        Canvas canvas(page);
+        canvas.SetResolution(resolution);
+        draw(canvas, paper);
+    }
+    cairo_destroy(page);
+    if (show) {
+        cairo_set_source_surface(context, recording, 0, 0);
+        cairo_paint(context);
+    }
+    cairo_surface_destroy(recording);
+    return true;
+}
+
+void CListPrintout::OnPreparePrinting()
+{
+    DrawOnDevice(
+        [this](Canvas& canvas, const CPrintJob::Paper& paper) { m_pages = m_job.Begin(canvas, paper); },
+        false);
+}
+
+bool CListPrintout::HasPage(int page)
+{
+    return page >= 1 && page <= m_pages;
+}
+
+void CListPrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo)
+{
+    // The framework refuses a job without pages; an empty one prints a blank page instead.
+    *minPage = 1;
+    *maxPage = std::max(1, m_pages);
+    *pageFrom = 1;
+    *pageTo = *maxPage;
+}
+
+bool CListPrintout::OnPrintPage(int page)
+{
+    return DrawOnDevice(
+        [this, page](Canvas& canvas, const CPrintJob::Paper&) { m_job.PrintPage(canvas, page); }, true);
+}

@@ -1,0 +1,478 @@
+#include "web/site/WebFileCreator.h"
+
+#include "foundation/AppBase.h"
+#include "foundation/FileUtility.h"
+#include "foundation/PathName.h"
+#include "foundation/StringArrayEx.h"
+#include "foundation/TextHelper.h"
+#include "list/IListHost.h"
+#include "list/RowExtractor.h"
+#include "list/RowSorter.h"
+#include "list/ZantobyDoc.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+#include "web/site/CgiDataWriter.h"
+#include "web/site/WebColumnTable.h"
+#include "web/site/WebPageWriter.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <exception>
+#include <set>
+
+namespace {
+
+constexpr const char* kDefaultFolder = "%Default%";
+// index.htm is a base file too, which a list page of that name would replace.
+constexpr const char* kBaseFileNames[] = {"list", "free", "construct", "page", "index"};
+
+// File names and extensions become parts of paths and addresses: letters and digits only.
+bool IsPlainName(const CString& name)
+{
+    for (char ch : name.view()) {
+        if (!((ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// True when name is stem followed by digits, ignoring case: the name of one of stem's pages.
+bool IsNumberedPageOf(const CString& name, const CString& stem)
+{
+    if (name.GetLength() <= stem.GetLength() || name.Left(stem.GetLength()).CompareNoCase(stem) != 0) {
+        return false;
+    }
+    for (char ch : name.view().substr(static_cast<size_t>(stem.GetLength()))) {
+        if (ch < '0' || ch > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsBaseFileName(const CString& name)
+{
+    return CTextHelper(name).FindInListNoCase(kBaseFileNames, static_cast<int>(std::size(kBaseFileNames))) >=
+           0;
+}
+
+// Removes the one file of that path, never read as a pattern.
+void RemoveFile(const CString& path)
+{
+    FileSystem::Info info;
+    if (FileSystem::GetInfo(path, info) && !info.isDirectory) {
+        std::remove(FileSystem::ToNative(path).c_str());
+    }
+}
+
+std::time_t WriteTime(const CString& path)
+{
+    FileSystem::Info info;
+    return FileSystem::GetInfo(path, info) ? info.writeTime : 0;
+}
+
+template <class T> bool Update(T& stored, const T& value)
+{
+    if (stored == value) {
+        return false;
+    }
+    stored = value;
+    return true;
+}
+
+} // namespace
+
+CWebFileCreator::CWebFileCreator(CZantobyDoc& doc) : m_doc(doc)
+{
+    m_baseFolder = GetFolderOfPath(GetProgramPath()) + "/Web";
+}
+
+void CWebFileCreator::SetStatusText(const CString& text)
+{
+    if (m_status) {
+        m_status(text);
+    }
+}
+
+WebCreateForm CWebFileCreator::LoadSettings()
+{
+    WebOutputSettings& web = m_doc.web;
+    if (web.webFolder == kDefaultFolder) {
+        web.webFolder = m_doc.listFolder + "/Web";
+    }
+    WebCreateForm form;
+    form.outputMode = web.outputMode;
+    form.folder = web.webFolder;
+    form.listName = web.listName;
+    form.fullName = web.fullName;
+    form.title = web.webTitle;
+    form.rowsPerPage.Format("%d", web.rowCount);
+    form.message = web.message;
+    form.extList = web.extList;
+    form.extPage = web.extPage;
+    form.extCgi = web.extCgi;
+    form.pageView = web.pageView;
+    form.findWord = web.findWord;
+    form.findCase = web.findCase;
+    form.findMulti = web.findMulti;
+    form.style = web.style;
+    form.columns = CWebColumnTable::Load(m_doc);
+    SetStatusText(CString());
+    return form;
+}
+
+bool CWebFileCreator::CreateWebFiles(WebCreateForm& form, bool recreate)
+{
+    try {
+        SetStatusText("入力値を検査しています");
+        if (!CheckForm(form)) {
+            return false;
+        }
+        CString previousFolder = m_doc.web.webFolder;
+        SetStatusText("入力値を保存しています");
+        StoreForm(form);
+        SetStatusText("ﾒｯｾｰｼﾞの空白行を削除しています");
+        TidyMessage(form);
+        SetStatusText("ﾌｫﾙﾀﾞを作成しています");
+        if (!PrepareFolders()) {
+            return false;
+        }
+        SetStatusText("ﾍﾞｰｽﾌｧｲﾙをｺﾋﾟｰしています");
+        CopyBaseFiles(previousFolder);
+        SetStatusText("既存のﾌｧｲﾙを削除しています");
+        DeleteStaleFiles(recreate);
+        SetStatusText("一覧を検索しています");
+        PickRows();
+        SetStatusText("写真を作成しています");
+        bool complete = CopyPhotos();
+        SetStatusText("HTMLﾌｧｲﾙを作成しています");
+        complete = WriteFiles() && complete;
+        SetStatusText(CString());
+        if (!complete) {
+            return false;
+        }
+        m_doc.Host().ShowInfoMessage(11201, MB_OK);
+        return true;
+    } catch (const std::exception& error) {
+        m_doc.Host().ReportError(error.what(), "CreateWebDlg", __LINE__);
+        SetStatusText(CString());
+        return false;
+    }
+}
+
+bool CWebFileCreator::CheckForm(WebCreateForm& form)
+{
+    IListHost& host = m_doc.Host();
+    if (form.folder.IsEmpty()) {
+        host.ShowWarningMessage(31201, MB_OK);
+        return false;
+    }
+    if (form.listName.IsEmpty()) {
+        host.ShowWarningMessage(31202, MB_OK);
+        return false;
+    }
+    for (CString* extension : {&form.extList, &form.extPage, &form.extCgi}) {
+        if (extension->IsEmpty()) {
+            *extension = extension == &form.extCgi ? "cgi" : "htm";
+        }
+    }
+    if (!IsPlainName(form.listName) || !IsPlainName(form.fullName) || !IsPlainName(form.extList) ||
+        !IsPlainName(form.extPage) || !IsPlainName(form.extCgi)) {
+        host.ShowWarningMessage(31213, MB_OK);
+        return false;
+    }
+    if (IsBaseFileName(form.listName)) {
+        host.ShowWarningMessage(31211, MB_OK);
+        return false;
+    }
+    // The pages of the two names are numbered on from them, so neither name may be the other
+    // with a number behind it.
+    if (!form.fullName.IsEmpty()) {
+        if (IsBaseFileName(form.fullName) || form.fullName.CompareNoCase(form.listName) == 0 ||
+            IsNumberedPageOf(form.fullName, form.listName) ||
+            IsNumberedPageOf(form.listName, form.fullName)) {
+            host.ShowWarningMessage(31212, MB_OK);
+            return false;
+        }
+    }
+    int rows = CTextHelper(form.rowsPerPage).ToInt();
+    if (rows < 0 || rows > 100) {
+        host.ShowWarningMessage(31203, MB_OK);
+        return false;
+    }
+    // The pages of an all-columns name given up go with it.
+    const WebOutputSettings& web = m_doc.web;
+    if (!web.fullName.IsEmpty() && web.fullName != form.fullName) {
+        RemoveFile(web.webFolder + "/" + web.fullName + "." + web.extList);
+        RemoveFile(web.webFolder + "/" + web.fullName + "." + web.extCgi);
+    }
+    return true;
+}
+
+void CWebFileCreator::StoreForm(const WebCreateForm& form)
+{
+    WebOutputSettings& web = m_doc.web;
+    bool changed = false;
+    changed |= Update(web.outputMode, form.outputMode);
+    changed |= Update(web.webFolder, form.folder);
+    changed |= Update(web.listName, form.listName);
+    changed |= Update(web.fullName, form.fullName);
+    changed |= Update(web.webTitle, form.title);
+    changed |= Update(web.rowCount, CTextHelper(form.rowsPerPage).ToInt());
+    changed |= Update(web.message, form.message);
+    changed |= Update(web.style, form.style);
+    changed |= Update(web.extList, form.extList);
+    changed |= Update(web.extPage, form.extPage);
+    changed |= Update(web.extCgi, form.extCgi);
+    changed |= Update(web.pageView, form.pageView);
+    changed |= Update(web.findCase, form.findCase);
+    changed |= Update(web.findWord, form.findWord);
+    changed |= Update(web.findMulti, form.findMulti);
+    changed |= CWebColumnTable::Store(m_doc, form.columns);
+    if (changed) {
+        m_doc.SetModifiedFlag();
+    }
+}
+
+void CWebFileCreator::TidyMessage(WebCreateForm& form)
+{
+    CString message = m_doc.web.message;
+    message.Replace("\r\n", "\n");
+    CStringArrayEx lines;
+    lines.Split(message, '\n');
+    while (lines.GetSize() > 0) {
+        CString last = lines[lines.GetSize() - 1];
+        if (!last.Trim().IsEmpty()) {
+            break;
+        }
+        lines.RemoveAt(lines.GetSize() - 1);
+    }
+    CTextHelper tidy;
+    for (int i = 0; i < lines.GetSize(); ++i) {
+        tidy.AppendWithSeparator("\r\n", lines[i]);
+    }
+    if (Update(m_doc.web.message, CString(tidy))) {
+        m_doc.SetModifiedFlag();
+    }
+    form.message = tidy;
+}
+
+bool CWebFileCreator::CreateFolder(const CString& path)
+{
+    if (FileSystem::IsDirectory(path) || FileSystem::CreateFolder(path)) {
+        return true;
+    }
+    m_doc.Host().ShowWarningMessage(31206, MB_OK, path.GetString());
+    return false;
+}
+
+bool CWebFileCreator::PrepareFolders()
+{
+    const CString& folder = m_doc.web.webFolder;
+    if (!FileSystem::IsDirectory(folder)) {
+        if (m_doc.Host().AskMessage(21201, MB_YESNO, folder.GetString()) != IDYES) {
+            return false;
+        }
+        CStringArrayEx parts;
+        parts.Split(folder, '/');
+        CString path;
+        for (int i = 0; i < parts.GetSize(); ++i) {
+            path += (i > 0 ? "/" : "") + parts[i];
+            if (!parts[i].IsEmpty() && !CreateFolder(path)) {
+                return false;
+            }
+        }
+    }
+    for (const char* sub : {"/s", "/m", "/p"}) {
+        if (!CreateFolder(folder + sub)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CWebFileCreator::CopyBaseFiles(const CString& previousFolder)
+{
+    const WebOutputSettings& web = m_doc.web;
+    const CString& folder = web.webFolder;
+    // A folder inside the previous one would receive a copy of itself.
+    bool inside = folder.Find(previousFolder + "/") == 0;
+    if (folder != previousFolder && !previousFolder.IsEmpty() && !inside &&
+        FileSystem::IsDirectory(previousFolder) && ListFiles(folder + "/*.*", nullptr, true) == 0 &&
+        m_doc.Host().AskMessage(21204, MB_YESNO) == IDYES) {
+        CopyFiles(previousFolder + "/*.*", folder);
+    }
+    // Base files the user may have edited are never replaced; copies that fail are left out.
+    auto copy = [&](const char* source, const CString& target) {
+        CString path = folder + "/" + target;
+        if (!FileSystem::Exists(path)) {
+            CopySingleFile(m_baseFolder + "/" + source, path);
+        }
+    };
+    for (const char* name : {"index.htm", "list.htm", "free.htm", "construct.htm"}) {
+        copy(name, name);
+    }
+    copy("page.htm", "p/page.htm");
+    copy("zantoby.cgi", web.listName + "." + web.extCgi);
+    if (!web.fullName.IsEmpty()) {
+        copy("zantoby.cgi", web.fullName + "." + web.extCgi);
+    }
+    for (const char* name : {"zantoby.pm", "jcode.pl", "page.htm"}) {
+        copy(name, name);
+    }
+}
+
+void CWebFileCreator::DeleteStaleFiles(bool recreate)
+{
+    const WebOutputSettings& web = m_doc.web;
+    bool construction = web.outputMode != 1 && web.outputMode != 2;
+    const struct
+    {
+        const char* list;
+        const char* match;
+        bool when;
+    } sets[] = {{"/s/*s.*", "####s.*", recreate || construction},
+                {"/m/*m.*", "####m.*", recreate || construction || web.pageView == 0},
+                {"/p/*.*", "####.*", recreate || construction || web.pageView != 1}};
+    for (const auto& set : sets) {
+        if (!set.when) {
+            continue;
+        }
+        CString pattern = web.webFolder + set.list;
+        CString folder = GetFolderOfPath(pattern);
+        CStringArray names;
+        ListFiles(pattern, &names, false);
+        for (int i = 0; i < names.GetSize(); ++i) {
+            if (CTextHelper(names[i]).MatchPattern(set.match)) {
+                RemoveFile(folder + "/" + names[i]);
+            }
+        }
+    }
+}
+
+void CWebFileCreator::PickRows()
+{
+    const WebOutputSettings& web = m_doc.web;
+    ExtractConditions conditions;
+    conditions.mode = 1;
+    conditions.anyMatch = web.findMulti;
+    conditions.wholeText = web.findWord;
+    conditions.caseSensitive = web.findCase;
+    for (const OutputSortEntry& entry : web.sortEntries) {
+        int c = entry.column;
+        if (c < 0 || c >= kMaxColumns) {
+            continue;
+        }
+        ColumnCondition& condition = conditions.columns[static_cast<size_t>(c)];
+        const CString& from = entry.texts[OutputSortEntry::kFrom];
+        const CString& to = entry.texts[OutputSortEntry::kTo];
+        if (m_doc.GetColumn(c).type == kTypeYesNo) {
+            if (!from.IsEmpty()) {
+                condition.fromValue.yesNo = from == "true";
+                condition.useFrom = true;
+            }
+            continue;
+        }
+        if (!from.IsEmpty()) {
+            m_doc.ParseCellText(c, condition.fromValue, from, kOutputGrid);
+            condition.useFrom = true;
+        }
+        if (!to.IsEmpty()) {
+            m_doc.ParseCellText(c, condition.toValue, to, kOutputGrid);
+            condition.useTo = true;
+        }
+    }
+    m_page = WebPageContext();
+    m_page.rows = CRowExtractor(m_doc).ByColumnConditions(conditions);
+    std::array<SortKeyEntry, kMaxColumns> keys;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        keys[i] = SortKeyEntry{web.sortEntries[i].column, web.sortEntries[i].descending};
+    }
+    if (m_page.rows.size() > 1) {
+        CRowSorter(m_doc, m_page.rows.data(), keys.data()).QuickSortRows(0, m_page.RowCount() - 1);
+    }
+}
+
+bool CWebFileCreator::CopyPhotos()
+{
+    std::vector<int> slots;
+    std::set<int> seen;
+    for (int record : m_page.rows) {
+        if (record < 0 || record >= kMaxRows || !m_doc.GetRow(record).inUse) {
+            continue;
+        }
+        const ProductRecord& row = m_doc.GetRow(record);
+        for (int i = 0; i < row.photoCount && i < kMaxPhotosPerRow; ++i) {
+            int slot = row.photos[static_cast<size_t>(i)];
+            if (slot >= 0 && slot < kMaxPhotos && m_doc.GetPhoto(slot).inUse && seen.insert(slot).second) {
+                slots.push_back(slot);
+            }
+        }
+    }
+    const CString& folder = m_doc.web.webFolder;
+    bool reported = false;
+    int count = static_cast<int>(slots.size());
+    for (int k = 0; k < count; ++k) {
+        int slot = slots[static_cast<size_t>(k)];
+        CString status;
+        status.Format("写真を作成しています %d / %d", k + 1, count);
+        SetStatusText(status);
+        CString middle;
+        CString small;
+        middle.Format("%s/m/%04dm.jpg", folder.GetString(), slot);
+        small.Format("%s/s/%04ds.jpg", folder.GetString(), slot);
+        for (const auto& [source, target] : {std::pair{m_doc.GetMiddlePhotoPath(slot), middle},
+                                             std::pair{m_doc.GetThumbnailPath(slot), small}}) {
+            std::time_t sourceTime = WriteTime(source);
+            if (sourceTime == 0 || WriteTime(target) >= sourceTime) {
+                continue;
+            }
+            errno = 0;
+            if (!CopySingleFile(source, target) && !reported) {
+                // One message for the run: the first photo that failed, and why.
+                m_doc.Host().ShowWarningMessage(31204, MB_OK, slot, CAppBase::GetLastErrorText().GetString());
+                reported = true;
+            }
+        }
+    }
+    return !reported;
+}
+
+bool CWebFileCreator::WriteFiles()
+{
+    const WebOutputSettings& web = m_doc.web;
+    bool complete = true;
+    auto run = [&](const std::function<bool()>& writer) {
+        try {
+            complete = writer() && complete;
+        } catch (const std::exception& error) {
+            m_doc.Host().ReportError(error.what(), "CreateWebDlg", __LINE__);
+            complete = false;
+        }
+    };
+    CWebPageWriter pages(m_doc, m_page, m_status);
+    bool construction = web.outputMode != 1 && web.outputMode != 2;
+    if (web.outputMode == 1) {
+        run([&] { return pages.WriteListPages(); });
+    } else if (web.outputMode == 2) {
+        run([&] { return pages.WriteFreePages(); });
+    } else {
+        run([&] { return pages.WriteConstructPage(); });
+    }
+    if (!construction && web.pageView != 0) {
+        run([&] { return pages.WriteRecordPages(); });
+    }
+    SetStatusText("CGIﾌｧｲﾙを作成しています");
+    for (bool allColumns : {false, true}) {
+        run([&] {
+            CString path;
+            if (CCgiDataWriter(m_doc, m_page).WriteCgiData(allColumns, path)) {
+                return true;
+            }
+            m_doc.Host().ShowWarningMessage(31206, MB_OK, path.GetString());
+            return false;
+        });
+    }
+    return complete;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/CString.h"
+#include "web/site/WebCreateForm.h"
+#include "web/site/WebPageContext.h"
+
+#include <functional>
+
+class CZantobyDoc;
+
+// The creation of a list's Web files: checks and stores the dialog's values, prepares the output
+// folder with its base files, removes stale generated files, picks and orders the rows to
+// publish, copies their photos, and writes the pages and the CGI data files.
+class CWebFileCreator
+{
+  public:
+    using StatusSink = std::function<void(const CString& text)>;
+
+    explicit CWebFileCreator(CZantobyDoc& doc);
+
+    // The folder the base files are copied from: the program's "Web" folder unless set.
+    void SetBaseFolder(const CString& folder) { m_baseFolder = folder; }
+    const CString& GetBaseFolder() const { return m_baseFolder; }
+    // Receives the text of each step as the run reaches it.
+    void SetStatusSink(StatusSink sink) { m_status = std::move(sink); }
+
+    // The dialog's values from the list's settings; "%Default%" becomes the list's "Web" folder,
+    // which is kept in the settings without marking the list modified.
+    WebCreateForm LoadSettings();
+
+    // The run. The form takes the corrections the run makes (extensions filled in, the message
+    // without its blank lines). True when every file was written and the end was reported;
+    // false after a message said what stopped or failed, or when the user said no.
+    bool CreateWebFiles(WebCreateForm& form, bool recreate);
+
+    // The rows the last run published, in output order.
+    const std::vector<int>& GetRows() const { return m_page.rows; }
+
+  private:
+    bool CheckForm(WebCreateForm& form);
+    void StoreForm(const WebCreateForm& form);
+    void TidyMessage(WebCreateForm& form);
+    bool PrepareFolders();
+    void CopyBaseFiles(const CString& previousFolder);
+    void DeleteStaleFiles(bool recreate);
+    void PickRows();
+    bool CopyPhotos();
+    bool WriteFiles();
+    // Makes one folder; an existing one is fine. False after warning 31206.
+    bool CreateFolder(const CString& path);
+    void SetStatusText(const CString& text);
+
+    CZantobyDoc& m_doc;
+    CString m_baseFolder;
+    StatusSink m_status;
+    WebPageContext m_page;
+};

@@ -1,0 +1,453 @@
+#include "web/site/WebTemplateExpander.h"
+
+#include "foundation/TextHelper.h"
+#include "list/IListHost.h"
+#include "list/ZantobyDoc.h"
+#include "platform/MessageBox.h"
+#include "web/site/ColumnTagParams.h"
+#include "web/site/CommentTagParams.h"
+#include "web/site/DateTagParams.h"
+#include "web/site/DetailTagParams.h"
+#include "web/site/FileNameTagParams.h"
+#include "web/site/LinkTagParams.h"
+#include "web/site/MessageTagParams.h"
+#include "web/site/PageListTagParams.h"
+#include "web/site/PhotoTagParams.h"
+#include "web/site/PhotosTagParams.h"
+#include "web/site/TextTagParams.h"
+#include "web/site/TextsTagParams.h"
+#include "web/site/TitleTagParams.h"
+#include "web/site/WebTagScope.h"
+
+#include <algorithm>
+#include <iterator>
+
+enum class CWebTemplateExpander::Kind
+{
+    Detail,
+    Texts,
+    Photos,
+    Link,
+    Column,
+    SubColumn,
+    Text,
+    Photo,
+    Comment,
+    FileName,
+    Title,
+    Date,
+    Message,
+    PageList,
+    Pages,
+    Page,
+    Cgi,
+    Html,
+    EndDetail,
+    EndTexts,
+    EndPhotos,
+    EndLink,
+    Invalid
+};
+
+namespace {
+
+using Kind = CWebTemplateExpander::Kind;
+
+constexpr const char* kOpen = "<!--$";
+constexpr int kOpenLength = 5;
+constexpr const char* kClose = "-->";
+constexpr int kMaxDepth = 10;
+constexpr int kExcerptBytes = 60;
+constexpr const char* kNoClose = "'<!--$'に対応する'-->'が見付かりません\n\n%s";
+
+// Tag names in the order they are tried: a longer name before the shorter one it starts with.
+constexpr const char* kTagPatterns[] = {
+    "DETAIL*",  "TEXTS*",    "PHOTOS*",     "LINK*",      "COLUMN*",     "SUBCOLUMN*", "TEXT*",  "PHOTO*",
+    "COMMENT*", "FILENAME*", "TITLE*",      "DATE*",      "MESSAGE*",    "PAGELIST*",  "PAGES*", "PAGE*",
+    "CGI*",     "HTML*",     "END_DETAIL*", "END_TEXTS*", "END_PHOTOS*", "END_LINK*"};
+
+Kind Recognise(const CString& tag)
+{
+    int found = CTextHelper(tag).MatchPatternList(kTagPatterns, static_cast<int>(std::size(kTagPatterns)));
+    return found < 0 ? Kind::Invalid : static_cast<Kind>(found);
+}
+
+// The texts of one kind of repeated block.
+struct RepeatNames
+{
+    const char* opening;   // "<!--$DETAIL": where the next segment begins
+    const char* ending;    // "<!--$END_DETAIL-->"
+    const char* badParams; // failure patterns
+    const char* missingEnd;
+};
+
+RepeatNames NamesOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::Texts:
+        return {"<!--$TEXTS", "<!--$END_TEXTS-->", "'TEXTS ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s",
+                "TEXTS ... 対応する END_TEXTS が見付かりません\n\n%s"};
+    case Kind::Photos:
+        return {"<!--$PHOTOS", "<!--$END_PHOTOS-->", "'PHOTOS ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s",
+                "PHOTOS ... 対応する END_PHOTOS が見付かりません\n\n%s"};
+    default:
+        return {"<!--$DETAIL", "<!--$END_DETAIL-->", "'DETAIL ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s",
+                "DETAIL ... 対応する END_DETAIL が見付かりません\n\n%s"};
+    }
+}
+
+std::unique_ptr<CBlockTagParams> MakeSegment(Kind kind)
+{
+    switch (kind) {
+    case Kind::Texts:
+        return std::make_unique<CTextsTagParams>();
+    case Kind::Photos:
+        return std::make_unique<CPhotosTagParams>();
+    default:
+        return std::make_unique<CDetailTagParams>();
+    }
+}
+
+// The END tag that closes a block whose body starts at from: blocks of the same kind inside
+// the body take their own END tags first, so that HTML blocks nest.
+int FindNestedEnd(const CString& text, int from, const char* opening, const char* ending)
+{
+    int open = 0;
+    for (int at = text.Find(kOpen, from); at >= 0; at = text.Find(kOpen, at + kOpenLength)) {
+        std::string_view rest = text.view().substr(static_cast<size_t>(at));
+        if (rest.starts_with(ending)) {
+            if (open == 0) {
+                return at;
+            }
+            --open;
+        } else if (rest.starts_with(opening)) {
+            ++open;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+bool CWebTemplateExpander::ExpandTemplate(int depth, CString& text, const WebExpansionWindow& window)
+{
+    m_failure.Empty();
+    if (Expand(depth, text, window)) {
+        return true;
+    }
+    const char* file = m_page.singlePage == 0   ? "list.htm / free.htm\n"
+                       : m_page.singlePage == 1 ? "page.htm\n"
+                                                : "";
+    m_doc.Host().ShowErrorMessage(41202, MB_OK, (CString(file) + m_failure).GetString());
+    return false;
+}
+
+// Replacements are never read again: what a tag puts in (data that passes raw, a default
+// text) cannot become a tag of the page, and no text can expand itself without end.
+bool CWebTemplateExpander::Expand(int depth, CString& text, const WebExpansionWindow& window)
+{
+    ++depth;
+    if (depth > kMaxDepth) {
+        return Fail("ﾀｸﾞの指定が複雑すぎます\n\n%s", text, 0);
+    }
+    int at = text.Find(kOpen);
+    if (at < 0) {
+        return true;
+    }
+    std::string out;
+    int done = 0;
+    while (at >= 0) {
+        int close = text.Find(kClose, at + kOpenLength);
+        if (close < 0) {
+            return Fail(kNoClose, text, at);
+        }
+        CString tag = text.Mid(at + kOpenLength, close - at - kOpenLength);
+        int end = close + 3;
+        CString replacement;
+        if (!ExpandTag(depth, Recognise(tag), text, at, end, tag, window, replacement, end)) {
+            return false;
+        }
+        out.append(text.view().substr(static_cast<size_t>(done), static_cast<size_t>(at - done)));
+        out.append(replacement.view());
+        done = end;
+        at = text.Find(kOpen, end);
+    }
+    out.append(text.view().substr(static_cast<size_t>(done)));
+    text = CString(std::move(out));
+    return true;
+}
+
+bool CWebTemplateExpander::ExpandTag(int depth, Kind kind, const CString& text, int at, int tagEnd,
+                                     const CString& tag, const WebExpansionWindow& window,
+                                     CString& replacement, int& end)
+{
+    CWebTagScope scope(m_doc, m_page, window);
+    const char* failure = nullptr;
+    switch (kind) {
+    case Kind::Detail:
+    case Kind::Texts:
+    case Kind::Photos:
+        return ExpandRepeat(depth, kind, text, at, tagEnd, tag, window, replacement, end);
+    case Kind::Link:
+        return ExpandLink(depth, text, at, tagEnd, tag, window, replacement, end);
+    case Kind::Cgi:
+    case Kind::Html:
+        return ExpandEnclosing(depth, kind == Kind::Html, text, at, tagEnd, window, replacement, end);
+    case Kind::Column:
+    case Kind::SubColumn: {
+        CColumnTagParams params;
+        if (!params.Parse(tag, m_doc)) {
+            return Fail(kind == Kind::Column ? "COLUMN ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s"
+                                             : "SUBCOLUMN ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s",
+                        text, at);
+        }
+        failure = params.Emit(scope, kind == Kind::SubColumn, replacement);
+        break;
+    }
+    case Kind::Text: {
+        CTextTagParams params;
+        if (!params.Parse(tag, m_doc)) {
+            return Fail("TEXT ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
+        }
+        failure = params.Emit(scope, replacement);
+        break;
+    }
+    case Kind::Photo: {
+        CPhotoTagParams params;
+        if (!params.Parse(tag)) {
+            return Fail("PHOTO ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
+        }
+        failure = params.Emit(scope, replacement);
+        break;
+    }
+    case Kind::Comment: {
+        CCommentTagParams params;
+        if (!params.Parse(tag)) {
+            return Fail("COMMENT ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
+        }
+        failure = params.Emit(scope, replacement);
+        break;
+    }
+    case Kind::FileName: {
+        CFileNameTagParams params;
+        if (!params.Parse(tag)) {
+            return Fail("FILENAME ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
+        }
+        failure = params.Emit(scope, replacement);
+        break;
+    }
+    case Kind::Title: {
+        CTitleTagParams params;
+        if (!params.Parse(tag)) {
+            return Fail("'TITLE ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
+        }
+        replacement = params.Emit(scope);
+        break;
+    }
+    case Kind::Date: {
+        CDateTagParams params;
+        if (!params.Parse(tag)) {
+            return Fail("'DATE ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
+        }
+        replacement = params.FormatNow();
+        break;
+    }
+    case Kind::Message: {
+        CMessageTagParams params;
+        if (!params.Parse(tag)) {
+            return Fail("'MESSAGE ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
+        }
+        replacement = params.Emit(scope);
+        break;
+    }
+    case Kind::PageList: {
+        CPageListTagParams params;
+        if (!params.Parse(tag)) {
+            return Fail("'PAGELIST ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
+        }
+        replacement = params.BuildPageList(scope);
+        break;
+    }
+    case Kind::Pages:
+        if (m_page.pageCount != 0) {
+            replacement.Format("%d", m_page.pageCount);
+        }
+        break;
+    case Kind::Page:
+        replacement.Format("%d", m_page.currentPage + 1);
+        break;
+    case Kind::EndDetail:
+        return Fail("END_DETAIL ... 対応する DETAIL が見付かりません\n\n%s", text, at);
+    case Kind::EndTexts:
+        return Fail("END_TEXTS ... 対応する TEXTS が見付かりません\n\n%s", text, at);
+    case Kind::EndPhotos:
+        return Fail("END_PHOTOS ... 対応する PHOTOS が見付かりません\n\n%s", text, at);
+    case Kind::EndLink:
+        return Fail("END_LINK ... 対応する LINK が見付かりません\n\n%s", text, at);
+    case Kind::Invalid:
+        return Fail("無効なﾀｸﾞです\n\n%s", text, at);
+    }
+    return failure == nullptr || Fail(failure, text, at);
+}
+
+bool CWebTemplateExpander::ExpandRepeat(int depth, Kind kind, const CString& text, int at, int tagEnd,
+                                        const CString& tag, const WebExpansionWindow& window,
+                                        CString& replacement, int& end)
+{
+    RepeatNames names = NamesOf(kind);
+    std::vector<std::unique_ptr<CBlockTagParams>> segments;
+    int tagAt = at;
+    CString tagText = tag;
+    int bodyStart = tagEnd;
+    for (;;) {
+        std::unique_ptr<CBlockTagParams> segment = MakeSegment(kind);
+        if (!segment->Parse(tagText)) {
+            return Fail(names.badParams, text, at);
+        }
+        // A further opening tag anywhere on ends this segment; only without one does the END tag.
+        int next = text.Find(names.opening, bodyStart);
+        bool last = next < 0;
+        if (last) {
+            next = text.Find(names.ending, bodyStart);
+        }
+        if (next < 0) {
+            return Fail(names.missingEnd, text, tagAt);
+        }
+        int close = text.Find(kClose, next + kOpenLength);
+        if (close < 0) {
+            return Fail(kNoClose, text, next);
+        }
+        segment->body = text.Mid(bodyStart, next - bodyStart);
+        segments.push_back(std::move(segment));
+        if (last) {
+            end = close + 3;
+            break;
+        }
+        tagAt = next;
+        tagText = text.Mid(next + kOpenLength, close - next - kOpenLength);
+        bodyStart = close + 3;
+    }
+    return RepeatSegments(depth, kind, segments, window, replacement);
+}
+
+bool CWebTemplateExpander::RepeatSegments(int depth, Kind kind,
+                                          std::vector<std::unique_ptr<CBlockTagParams>>& segments,
+                                          const WebExpansionWindow& window, CString& replacement)
+{
+    // The walk over rows, columns or photo positions, and the window each step hands on.
+    int position = 0;
+    int bound = 0;
+    switch (kind) {
+    case Kind::Detail:
+        position = window.firstRow;
+        bound = std::min(window.firstRow + window.rowWindow, m_page.RowCount());
+        break;
+    case Kind::Texts:
+        // A negative start offset counts as none, so that the walk always moves on.
+        position = window.firstColumn + std::max(segments.front()->no, 0);
+        bound = std::min(window.firstColumn + window.columnWindow, m_doc.columnCount);
+        break;
+    default: {
+        int mostPhotos = 1;
+        CWebTagScope scope(m_doc, m_page, window);
+        for (int i = window.firstRow; i < window.firstRow + window.rowWindow && i < m_page.RowCount(); ++i) {
+            if (const ProductRecord* row = scope.RowInUse(scope.RecordAt(i))) {
+                mostPhotos = std::max(mostPhotos, row->photoCount);
+            }
+        }
+        position = window.firstPhoto + std::max(segments.front()->no, 0);
+        bound = std::min(window.firstPhoto + window.photoWindow, mostPhotos);
+        break;
+    }
+    }
+    std::string out;
+    for (size_t step = 0; position < bound; ++step) {
+        const CBlockTagParams& segment = *segments[step % segments.size()];
+        WebExpansionWindow inner = window;
+        if (kind == Kind::Detail) {
+            inner = WebExpansionWindow{position, segment.count, 0, kMaxColumns, 0, kMaxPhotosPerRow};
+        } else if (kind == Kind::Texts) {
+            inner.firstColumn = position;
+            inner.columnWindow = segment.count;
+        } else {
+            inner.firstPhoto = position;
+            inner.photoWindow = segment.count;
+        }
+        CString body = segment.body;
+        if (!Expand(depth, body, inner)) {
+            return false;
+        }
+        out.append(body.view());
+        position += segment.count;
+    }
+    replacement = CString(std::move(out));
+    return true;
+}
+
+bool CWebTemplateExpander::ExpandLink(int depth, const CString& text, int at, int tagEnd, const CString& tag,
+                                      const WebExpansionWindow& window, CString& replacement, int& end)
+{
+    CLinkTagParams params;
+    if (!params.Parse(tag)) {
+        return Fail("LINK ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
+    }
+    int ending = text.Find("<!--$END_LINK", tagEnd);
+    if (ending < 0) {
+        return Fail("'LINK ... 対応する END_LINK が見付かりません\n\n%s", text, at);
+    }
+    int close = text.Find(kClose, ending + kOpenLength);
+    if (close < 0) {
+        return Fail(kNoClose, text, ending);
+    }
+    CString anchor;
+    if (const char* failure = params.BuildAnchor(CWebTagScope(m_doc, m_page, window), anchor)) {
+        return Fail(failure, text, at);
+    }
+    CString body = text.Mid(tagEnd, ending - tagEnd);
+    if (!Expand(depth, body, window)) {
+        return false;
+    }
+    if (anchor.IsEmpty()) {
+        replacement = body;
+    } else {
+        replacement = anchor;
+        if (!params.icon.IsEmpty()) {
+            replacement += "<IMG src=" + params.icon + " border=0>";
+        }
+        replacement += body + "</A>";
+    }
+    end = close + 3;
+    return true;
+}
+
+bool CWebTemplateExpander::ExpandEnclosing(int depth, bool keepBody, const CString& text, int at, int tagEnd,
+                                           const WebExpansionWindow& window, CString& replacement, int& end)
+{
+    int ending = FindNestedEnd(text, tagEnd, keepBody ? "<!--$HTML" : "<!--$CGI",
+                               keepBody ? "<!--$END_HTML" : "<!--$END_CGI");
+    if (ending < 0) {
+        return Fail(keepBody ? "'HTML ... 対応する END_HTML が見付かりません\n\n%s"
+                             : "'CGI ... 対応する END_CGI が見付かりません\n\n%s",
+                    text, at);
+    }
+    int close = text.Find(kClose, ending + kOpenLength);
+    if (close < 0) {
+        return Fail(kNoClose, text, ending);
+    }
+    replacement.Empty();
+    if (keepBody) {
+        replacement = text.Mid(tagEnd, ending - tagEnd);
+        if (!Expand(depth, replacement, window)) {
+            return false;
+        }
+    }
+    end = close + 3;
+    return true;
+}
+
+bool CWebTemplateExpander::Fail(const char* pattern, const CString& text, int at)
+{
+    CString excerpt = CTextHelper(text.Mid(at)).LeftEx(kExcerptBytes);
+    m_failure.Format(pattern, excerpt.GetString());
+    return false;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/CString.h"
+#include "web/site/WebExpansionWindow.h"
+#include "web/site/WebPageContext.h"
+
+#include <memory>
+#include <vector>
+
+class CBlockTagParams;
+class CZantobyDoc;
+
+// Fills an HTML base file for one page: replaces every tag "<!--$NAME(params)-->" by the list's
+// data, navigation links or repetitions of a block of the text over rows, columns and photos.
+class CWebTemplateExpander
+{
+  public:
+    // The tags by name, in the order they are recognised.
+    enum class Kind;
+
+    CWebTemplateExpander(const CZantobyDoc& doc, const WebPageContext& page) : m_doc(doc), m_page(page) {}
+
+    // Expands every tag of text in place for the window; the page writers pass depth 0. False
+    // after the failure was shown once as error 41202; the text is then not to be used.
+    bool ExpandTemplate(int depth, CString& text, const WebExpansionWindow& window);
+
+    // The failure text of the last expansion that failed, as error 41202 showed it (without the
+    // base file's name before it).
+    const CString& GetFailure() const { return m_failure; }
+
+  private:
+    bool Expand(int depth, CString& text, const WebExpansionWindow& window);
+    // Each step takes the tag at position at (its text in tag, its end at tagEnd), works out what
+    // replaces it and moves end past everything replaced.
+    bool ExpandTag(int depth, Kind kind, const CString& text, int at, int tagEnd, const CString& tag,
+                   const WebExpansionWindow& window, CString& replacement, int& end);
+    bool ExpandRepeat(int depth, Kind kind, const CString& text, int at, int tagEnd, const CString& tag,
+                      const WebExpansionWindow& window, CString& replacement, int& end);
+    bool RepeatSegments(int depth, Kind kind, std::vector<std::unique_ptr<CBlockTagParams>>& segments,
+                        const WebExpansionWindow& window, CString& replacement);
+    bool ExpandLink(int depth, const CString& text, int at, int tagEnd, const CString& tag,
+                    const WebExpansionWindow& window, CString& replacement, int& end);
+    // The CGI block (removed) and the HTML block (its body expanded).
+    bool ExpandEnclosing(int depth, bool keepBody, const CString& text, int at, int tagEnd,
+                         const WebExpansionWindow& window, CString& replacement, int& end);
+    // Sets the failure text from a pattern with the template text from position at; false.
+    bool Fail(const char* pattern, const CString& text, int at);
+
+    const CZantobyDoc& m_doc;
+    const WebPageContext& m_page;
+    CString m_failure;
+};

@@ -1,0 +1,184 @@
+// The Web file creation run on real folders, with the program's own base files.
+#include "web/site/WebFileCreator.h"
+#include "platform/FileSystem.h"
+#include "shared/WebTestList.h"
+#include "support/FileBytes.h"
+#include "web/site/WebColumnTable.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+class WebFileCreator : public ::testing::Test
+{
+  protected:
+    WebFileCreator()
+    {
+        creator.SetBaseFolder(ZANTOBY_WEB_BASE);
+        list.doc->web.webFolder = "%Default%";
+        list.doc->web.listName = "goods";
+        web = list.Folder() + "/Web";
+    }
+
+    // Makes the standard and thumbnail copies of a photo slot in the list's photo folder.
+    void MakePhotoFiles(int slot)
+    {
+        for (const CString& path : {list.doc->GetMiddlePhotoPath(slot), list.doc->GetThumbnailPath(slot)}) {
+            std::filesystem::create_directories(FileSystem::ToNative(path).parent_path());
+            WriteFileBytes(path, "jpeg");
+        }
+    }
+    bool Has(const char* name) { return FileSystem::Exists(web + "/" + name); }
+    std::string Read(const char* name) { return ReadFileBytes(web + "/" + name); }
+    // The warning a run stopped with after its check, or 0 when the check passed (the run is
+    // then stopped at the question whether to make the folder).
+    int CheckOf(WebCreateForm form)
+    {
+        form.folder = list.Folder() + "/nowhere";
+        list.host.messages.clear();
+        list.host.answers = {IDNO};
+        EXPECT_FALSE(creator.CreateWebFiles(form, false));
+        int id = list.host.messages.empty() ? -1 : list.host.messages.front().id;
+        return id == 21201 ? 0 : id;
+    }
+
+    WebTestList list;
+    CWebFileCreator creator{*list.doc};
+    CString web;
+};
+
+TEST_F(WebFileCreator, ChecksRefuseNamesThatCollideOrLeaveTheFolder)
+{
+    WebCreateForm form = creator.LoadSettings();
+    EXPECT_EQ(form.folder, web) << "the default folder is the list's Web folder";
+    EXPECT_EQ(list.doc->web.webFolder, web);
+    EXPECT_FALSE(list.doc->IsModified());
+
+    auto with = [&](auto change) {
+        WebCreateForm changed = form;
+        change(changed);
+        return CheckOf(changed);
+    };
+    EXPECT_EQ(with([](WebCreateForm& f) { f.listName = "PAGE"; }), 31211);
+    EXPECT_EQ(with([](WebCreateForm& f) { f.listName = "List"; }), 31211);
+    EXPECT_EQ(with([](WebCreateForm& f) { f.fullName = "GOODS12"; }), 31212);
+    EXPECT_EQ(with([](WebCreateForm& f) { f.fullName = "goods123"; }), 31212) << "page 123 of the list";
+    EXPECT_EQ(with([](WebCreateForm& f) { f.fullName = "good"; }), 0);
+    EXPECT_EQ(with([](WebCreateForm& f) { f.listName = "goods2", f.fullName = "goods"; }), 31212);
+    EXPECT_EQ(with([](WebCreateForm& f) { f.listName = "Index"; }), 31211);
+    EXPECT_EQ(with([](WebCreateForm& f) { f.fullName = "free"; }), 31212);
+    EXPECT_EQ(with([](WebCreateForm& f) { f.rowsPerPage = "101"; }), 31203);
+    EXPECT_EQ(with([](WebCreateForm& f) { f.rowsPerPage = "-1"; }), 31203);
+    EXPECT_EQ(with([](WebCreateForm& f) { f.rowsPerPage = "100件"; }), 0);
+    EXPECT_EQ(with([](WebCreateForm& f) { f.listName = "../../escape"; }), 31213);
+    EXPECT_EQ(with([](WebCreateForm& f) { f.extCgi = "cgi/x"; }), 31213);
+    EXPECT_EQ(with([](WebCreateForm& f) { f.listName.Empty(); }), 31202);
+    EXPECT_EQ(list.doc->web.listName, "goods") << "a refused run stores nothing";
+
+    WebCreateForm emptyFolder = form;
+    emptyFolder.folder.Empty();
+    list.host.messages.clear();
+    EXPECT_FALSE(creator.CreateWebFiles(emptyFolder, false));
+    EXPECT_EQ(list.host.messages.front().id, 31201);
+}
+
+TEST_F(WebFileCreator, ARunPreparesTheFolderAndWritesEveryFile)
+{
+    int first = list.AddRow({"机<大>", "120", "70"});
+    list.AddRow({"椅子", "45", "80"});
+    list.AddPhoto(first, 3, "正面");
+    MakePhotoFiles(3);
+    WebCreateForm form = creator.LoadSettings();
+    form.message = "一行目\r\n\r\n二行目\r\n  \r\n\r\n";
+    form.extPage.Empty();
+    std::vector<CString> statuses;
+    creator.SetStatusSink([&](const CString& text) { statuses.push_back(text); });
+    list.host.answers = {IDYES};
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    EXPECT_EQ(list.host.messages.front().id, 21201);
+    EXPECT_EQ(list.host.messages.back().id, 11201);
+    EXPECT_EQ(form.message, "一行目\r\n二行目");
+    EXPECT_EQ(form.extPage, "htm") << "an empty extension is filled in";
+    EXPECT_TRUE(list.doc->IsModified());
+    EXPECT_TRUE(statuses.back().IsEmpty());
+
+    for (const char* name :
+         {"index.htm", "list.htm", "free.htm", "construct.htm", "page.htm", "p/page.htm", "goods.htm",
+          "goods_data.cgi", "p/0000.htm", "p/0001.htm", "m/0003m.jpg", "s/0003s.jpg"}) {
+        EXPECT_TRUE(Has(name)) << name;
+    }
+    std::string page = Read("goods.htm");
+    EXPECT_NE(page.find(CString("机&lt;大&gt;").str()), std::string::npos);
+    EXPECT_NE(page.find("<A href=p/0000.htm><IMG src=s/0003s.jpg"), std::string::npos);
+    EXPECT_EQ(page.find("<!--$"), std::string::npos) << "every tag was expanded";
+
+    // A second run keeps an edited base file and photo copies that are up to date.
+    WriteFileBytes(web + "/list.htm", "<!--$TABLE-->edited");
+    WriteFileBytes(web + "/m/0003m.jpg", "kept");
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    EXPECT_NE(Read("goods.htm").find("edited"), std::string::npos);
+    EXPECT_EQ(Read("m/0003m.jpg"), "kept");
+    std::filesystem::last_write_time(FileSystem::ToNative(list.doc->GetMiddlePhotoPath(3)),
+                                     std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    EXPECT_EQ(Read("m/0003m.jpg"), "jpeg") << "a newer standard photo is copied again";
+}
+
+TEST_F(WebFileCreator, ReCreatingDeletesOnlyTheNumberedFiles)
+{
+    list.AddRow({"机"});
+    WebCreateForm form = creator.LoadSettings();
+    list.host.answers = {IDYES};
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    for (const char* name : {"s/0099s.jpg", "s/logo.gif", "m/0099m.jpg", "p/0042.htm", "p/notes.htm"}) {
+        WriteFileBytes(web + "/" + name, "x");
+    }
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    EXPECT_TRUE(Has("s/0099s.jpg")) << "a plain run keeps the copies";
+    ASSERT_TRUE(creator.CreateWebFiles(form, true));
+    EXPECT_FALSE(Has("s/0099s.jpg"));
+    EXPECT_FALSE(Has("m/0099m.jpg"));
+    EXPECT_FALSE(Has("p/0042.htm"));
+    EXPECT_TRUE(Has("s/logo.gif"));
+    EXPECT_TRUE(Has("p/notes.htm"));
+    EXPECT_TRUE(Has("p/0000.htm")) << "the single pages are written anew";
+}
+
+TEST_F(WebFileCreator, RowsAreExtractedAndSortedByTheColumnRows)
+{
+    int five = list.AddRow({"ab", "5"});
+    list.AddRow({"xx", "1"});
+    list.AddRow({"abc", "9"});
+    int three = list.AddRow({"cab", "3"});
+    WebCreateForm form = creator.LoadSettings();
+    ASSERT_EQ(form.columns.size(), 4u);
+    std::swap(form.columns[0], form.columns[1]); // the number column sorts first
+    form.columns[0].descending = true;
+    form.columns[0].from = CWebColumnTable::ParseRangeValue(*list.doc, 1, "2");
+    form.columns[0].to = "8";
+    form.columns[1].from = "ab";
+    list.host.answers = {IDYES};
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    EXPECT_EQ(creator.GetRows(), (std::vector<int>{five, three}));
+    EXPECT_EQ(list.doc->web.sortEntries[0].column, 1);
+    EXPECT_EQ(list.doc->web.sortEntries[4].column, -1) << "entries past the rows name no column";
+
+    form.findMulti = 1;
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    EXPECT_EQ(creator.GetRows().size(), 4u - 1) << "either condition: all but xx";
+}
+
+TEST_F(WebFileCreator, AFileThatCannotBeWrittenIsReportedAndTheEndIsNotAnnounced)
+{
+    list.AddRow({"机"});
+    WebCreateForm form = creator.LoadSettings();
+    std::filesystem::create_directories(FileSystem::ToNative(web + "/goods_data.cgi"));
+    list.host.answers = {IDYES};
+    EXPECT_FALSE(creator.CreateWebFiles(form, false));
+    EXPECT_EQ(list.host.TextOf(31206), "[" + web + "/goods_data.cgi]が作成できません");
+    EXPECT_FALSE(list.host.HasMessage(11201));
+}
+
+} // namespace

@@ -1,0 +1,78 @@
+// The Web file creation dialog over a small list: its fields, column grid, style dialog and
+// preview, and a run that leaves its pages in the test output folder to be looked at.
+#include "platform/FileSystem.h"
+#include "platform/ui/WxText.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
+#include "shared/WebTestList.h"
+#include "web/site/ui/CreateWebDlg.h"
+#include "web/site/ui/WebColumnGrid.h"
+#include "web/site/ui/WebListStyleDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+TEST(CreateWebWindowTest, EditsTheSettingsAndCreatesTheFiles)
+{
+    WxTestEnvironment::Ensure();
+    WebTestList list;
+    for (const char* name : {"机 <特価>", "椅子", "棚"}) {
+        list.AddRow({name, "120", "75", "http://example.jp/"});
+    }
+    list.AddPhoto(0, 3, "正面");
+    const char* output = std::getenv("ZANTOBY_TEST_OUTPUT");
+    ASSERT_NE(output, nullptr);
+    CString folder = CString(output) + "/web-site";
+    std::filesystem::remove_all(FileSystem::ToNative(folder));
+    list.doc->web.webFolder = folder;
+    list.doc->web.listName = "goods";
+    list.doc->web.webTitle = "春の新商品";
+
+    auto* dialog = new CCreateWebDlg(nullptr, *list.doc);
+    dialog->Creator().SetBaseFolder(ZANTOBY_WEB_BASE);
+    dialog->InitDialog();
+    dialog->Show();
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return dialog->IsShownOnScreen(); }));
+    WebCreateForm form = dialog->ReadForm();
+    EXPECT_EQ(form.folder, folder);
+    EXPECT_EQ(form.title, "春の新商品");
+    ASSERT_EQ(form.columns.size(), 4u);
+
+    CWebColumnGrid& grid = dialog->Grid();
+    grid.MoveToCell(0, 1);
+    EXPECT_TRUE(grid.MoveCurrentRow(true));
+    EXPECT_FALSE(grid.MoveCurrentRow(true)) << "the first row does not move up";
+    std::vector<WebColumnRow> rows = grid.GetRows();
+    EXPECT_EQ(rows[0].column, 1);
+    EXPECT_EQ(rows[1].column, 0);
+    CString typed = "50+20";
+    grid.OnEditFinish(6, 0, nullptr, typed, 0);
+    EXPECT_EQ(typed, "70") << "a range value is read as the column reads its cells";
+
+    CWebListStyleDlg& style = dialog->StyleDialog();
+    WebListStyle changed = style.GetStyle();
+    changed.headBackColor = RGB(255, 0, 0);
+    style.SetStyle(changed);
+    style.ShowAt(dialog->GetScreenPosition().x + 40, dialog->GetScreenPosition().y + 300);
+    style.SetItemText(1341, "$:<IMG src=mark.gif>");
+    WxTestEnvironment::PumpFor(200);
+    EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(style, "web-list-style-dialog").IsEmpty());
+    style.Apply();
+    EXPECT_FALSE(style.IsShown());
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return dialog->GetItemText(1305) == "<IMG>"; }))
+        << "the preview shows an image mark as <IMG>";
+
+    list.host.answers = {IDYES};
+    ASSERT_TRUE(dialog->CreateWebFiles(false));
+    EXPECT_EQ(list.host.messages.front().id, 21201);
+    EXPECT_EQ(list.host.messages.back().id, 11201);
+    EXPECT_TRUE(dialog->GetItemText(1034).IsEmpty());
+    for (const char* name : {"/goods.htm", "/goods_data.cgi", "/p/0000.htm", "/list.htm"}) {
+        EXPECT_TRUE(FileSystem::Exists(folder + name)) << name;
+    }
+    EXPECT_EQ(list.doc->web.style.pageMark, "$:<IMG src=mark.gif>");
+    WxTestEnvironment::PumpFor(200);
+    EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*dialog, "create-web-dialog").IsEmpty());
+    dialog->Destroy();
+}
