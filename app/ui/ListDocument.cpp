@@ -1,11 +1,10 @@
 #include "app/ui/ListDocument.h"
 
-#include "app/VersionInfo.h"
 #include "app/ui/GridView.h"
+#include "app/ui/SaveChangesPrompt.h"
 #include "app/ui/ZantobyApp.h"
 #include "list/ListCommands.h"
 #include "list/ZantobyDoc.h"
-#include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
 
 // Registered under the list document's own name, which the templates and lookups go by.
@@ -169,20 +168,7 @@ bool CListDocument::SaveAs()
 
 bool CListDocument::OnSaveModified()
 {
-    if (!IsModified()) {
-        return true;
-    }
-    CString text;
-    text.Format("%s への変更を保存しますか?", m_list->GetTitle().GetString());
-    switch (ShowMessageBox(text, kProductName, MB_YESNOCANCEL | MB_ICONQUESTION)) {
-    case IDYES:
-        return Save();
-    case IDNO:
-        Modify(false);
-        return true;
-    default:
-        return false;
-    }
+    return CSaveChangesPrompt::Run(*this, m_list->GetTitle());
 }
 
 bool CListDocument::OnCloseDocument()

@@ -2,6 +2,7 @@
 
 #include "app/ui/GridView.h"
 #include "app/ui/ListGrid.h"
+#include "app/ui/PhotoPropertiesHook.h"
 #include "app/ui/ZantobyApp.h"
 #include "foundation/ui/PaintCanvas.h"
 #include "list/ZantobyDoc.h"
@@ -190,8 +191,9 @@ void CPhotoView::OnDoubleClick(wxMouseEvent& event)
         return;
     }
     m_selected = hit;
-    // The photo properties (with Ctrl) come with the photo editor.
-    if (!event.ControlDown()) {
+    if (event.ControlDown()) {
+        ShowProperties();
+    } else {
         OnEditPhoto();
     }
 }
@@ -205,7 +207,7 @@ void CPhotoView::OnRightUp(wxMouseEvent& event)
     m_selected = HitPhoto(event.GetPosition());
     const bool enabled = m_selected >= 0;
     wxMenu menu;
-    menu.Append(ID_PROPERTIES, ToWx("ﾌﾟﾛﾊﾟﾃｨを表示"))->Enable(false);
+    menu.Append(ID_PROPERTIES, ToWx("ﾌﾟﾛﾊﾟﾃｨを表示"))->Enable(enabled && CPhotoPropertiesHook::IsSet());
     menu.Append(ID_EDIT, ToWx("写真を編集"))->Enable(enabled);
     menu.Append(ID_ROTATE_RIGHT, ToWx("右回転"))->Enable(enabled);
     menu.Append(ID_ROTATE_LEFT, ToWx("左回転"))->Enable(enabled);
@@ -215,6 +217,9 @@ void CPhotoView::OnRightUp(wxMouseEvent& event)
 void CPhotoView::OnMenu(wxCommandEvent& event)
 {
     switch (event.GetId()) {
+    case ID_PROPERTIES:
+        ShowProperties();
+        break;
     case ID_EDIT:
         OnEditPhoto();
         break;
@@ -236,6 +241,14 @@ bool CPhotoView::OnEditPhoto()
         return false;
     }
     return doc->OpenPhotoEditor(m_strip.Items()[m_selected]->photoIndex);
+}
+
+void CPhotoView::ShowProperties()
+{
+    CZantobyDoc* doc = Doc();
+    if (doc != nullptr && m_selected >= 0 && m_selected < static_cast<int>(m_strip.Items().size())) {
+        CPhotoPropertiesHook::Run(this, *doc, m_strip.Items()[m_selected]->photoIndex);
+    }
 }
 
 bool CPhotoView::Rotate(bool right)

@@ -36,6 +36,8 @@ class CPhotoView : public wxScrolledCanvas, public IListView
 
     // The commands on the selected photo; each tells whether it did its work.
     bool OnEditPhoto();
+    // The selected photo's properties, run by the photo editor's library.
+    void ShowProperties();
     bool OnRotateRight();
     bool OnRotateLeft();
 

@@ -137,6 +137,13 @@ bool CZantobyApp::InitCore()
     m_docManager = new CZantobyDocManager(m_recentFiles);
     new wxDocTemplate(m_docManager, ToWx("ﾘｽﾄ"), "*.zbk", wxString(), "zbk", "CZantobyDoc", "CGridView",
                       wxCLASSINFO(CListDocument), wxCLASSINFO(CGridView));
+    // The photo editor comes in its own library, which the program links whole; its documents are
+    // opened by class name only.
+    if (wxClassInfo* editor = wxClassInfo::FindClass(kEditorDocumentClass)) {
+        new wxDocTemplate(m_docManager, ToWx("JPegﾌｧｲﾙ(*jpg)"), "*.jpg", wxString(), "jpg", "JPegFile",
+                          "CEditPhotoView", editor, wxClassInfo::FindClass("CEditPhotoView"),
+                          wxTEMPLATE_INVISIBLE);
+    }
     CAnchorDialog::SetHelpHandler([this](const CString& topic) { ShowHelpPage(topic); });
     return true;
 }

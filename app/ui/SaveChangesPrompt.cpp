@@ -1,0 +1,24 @@
+#include "app/ui/SaveChangesPrompt.h"
+
+#include "app/VersionInfo.h"
+#include "platform/MessageBox.h"
+
+#include <wx/docview.h>
+
+bool CSaveChangesPrompt::Run(wxDocument& doc, const CString& title)
+{
+    if (!doc.IsModified()) {
+        return true;
+    }
+    CString text;
+    text.Format("%s への変更を保存しますか?", title.GetString());
+    switch (ShowMessageBox(text, kProductName, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+        return doc.Save();
+    case IDNO:
+        doc.Modify(false);
+        return true;
+    default:
+        return false;
+    }
+}

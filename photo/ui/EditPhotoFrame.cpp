@@ -1,0 +1,12 @@
+#include "photo/ui/EditPhotoFrame.h"
+
+#include "app/ui/MenuBuilder.h"
+#include "app/ui/ResourceBitmaps.h"
+
+CEditPhotoFrame::CEditPhotoFrame(wxDocument* doc, wxView* view, wxMDIParentFrame* parent)
+    : wxDocMDIChildFrame(doc, view, parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
+                         wxDEFAULT_FRAME_STYLE | wxMAXIMIZE)
+{
+    SetIcons(CResourceBitmaps::GetProgramIcons());
+    SetMenuBar(CMenuBuilder::CreateMenuBar(IDR_EDITPHOTOTYPE));
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <wx/docmdi.h>
+
+// The window of one photo open in the photo editor inside the main window, shown maximised with
+// the editor's menus.
+class CEditPhotoFrame : public wxDocMDIChildFrame
+{
+  public:
+    CEditPhotoFrame(wxDocument* doc, wxView* view, wxMDIParentFrame* parent);
+};
