@@ -65,6 +65,35 @@ void CListGridEdits::EndSelectionUndo(const std::vector<Block>& blocks)
     }
 }
 
+void CListGridEdits::BeginLinesUndo(const std::vector<int>& lines)
+{
+    m_doc.SaveUndoSnapshot(1, -1, 0);
+    int newRows = 0;
+    for (int line : lines) {
+        if (const int row = RowOf(line); row >= 0) {
+            m_doc.SaveUndoSnapshot(2, row, 0);
+        } else {
+            ++newRows;
+        }
+    }
+    for (int row = 0; row < kMaxRows && newRows > 0; ++row) {
+        if (!m_doc.GetRow(row).inUse) {
+            m_doc.SaveUndoSnapshot(2, row, 0);
+            --newRows;
+        }
+    }
+}
+
+void CListGridEdits::EndLinesUndo(const std::vector<int>& lines)
+{
+    m_doc.SaveUndoSnapshot(1, -1, 1);
+    for (int line : lines) {
+        if (const int row = RowOf(line); row >= 0) {
+            m_doc.SaveUndoSnapshot(2, row, 1);
+        }
+    }
+}
+
 std::vector<CListGridEdits::Cell> CListGridEdits::ApplyColor(const std::vector<Block>& blocks, COLORREF color,
                                                              bool back)
 {

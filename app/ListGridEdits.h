@@ -32,6 +32,10 @@ class CListGridEdits
     // The undo step over every line of the blocks that has a row: begin before, end after.
     void BeginSelectionUndo(const std::vector<Block>& blocks);
     void EndSelectionUndo(const std::vector<Block>& blocks);
+    // The undo step over the rows of the lines. Lines without a row get one as cells are
+    // written; the rows they will take are saved while still free, so that undo frees them.
+    void BeginLinesUndo(const std::vector<int>& lines);
+    void EndLinesUndo(const std::vector<int>& lines);
 
     // Gives every selected data cell with a row the colour (-1 the default) as one undo step;
     // the list is marked modified when a cell changed. Returns the cells changed.

@@ -2,8 +2,12 @@
 
 #include "app/ListGridEdits.h"
 #include "app/ListGridLayout.h"
+#include "app/ListGridTransfer.h"
+#include "app/ListRowEdits.h"
 #include "app/ListViewRules.h"
 #include "app/PrintCommands.h"
+#include "app/ui/DeleteCellDlg.h"
+#include "app/ui/InsertCellDlg.h"
 #include "app/ui/ListDocument.h"
 #include "app/ui/ListGrid.h"
 #include "app/ui/ListPrintRunner.h"
@@ -11,15 +15,14 @@
 #include "app/ui/PhotoView.h"
 #include "app/ui/ZantobyApp.h"
 #include "app/ui/ZantobyFrame.h"
-#include "foundation/ui/MessagePump.h"
 #include "list/ZantobyDoc.h"
-#include "photo/batch/PhotoOutput.h"
-#include "photo/batch/SinglePhotoImport.h"
 #include "photo/batch/ui/InsertPhotoDlg.h"
 #include "photo/batch/ui/OutputPhotoDlg.h"
 #include "platform/canvas/Canvas.h"
 
 #include <wx/splitter.h>
+#include <wx/stopwatch.h>
+#include <wx/utils.h>
 #include <wx/wupdlock.h>
 
 #include <algorithm>
@@ -43,8 +46,29 @@ constexpr int ID_FIRST_LINE = 32879;
 constexpr int ID_LAST_LINE = 32880;
 constexpr int ID_GO_BACK = 32882;
 constexpr int ID_VIEW_TOOLBAR = 59392;
-constexpr int ID_PHOTO_OUTPUT = 32877;
+constexpr int ID_CUT = 57635;
+constexpr int ID_COPY = 57634;
+constexpr int ID_PASTE = 57637;
+constexpr int ID_PASTE_REFERENCE = 57638;
+constexpr int ID_COPY_PHOTO_NAME = 57645;
+constexpr int ID_AUTO_INPUT = 32933;
+constexpr int ID_INSERT_LINE = 32774;
+constexpr int ID_DUPLICATE_ROW = 32776;
+constexpr int ID_DELETE_ROWS = 32777;
+constexpr int ID_DELETE_ALL_ROWS = 32874;
+constexpr int ID_AUTO_HEIGHT = 32930;
+constexpr int ID_AUTO_HEIGHT_ALL = 32931;
+constexpr int ID_INSERT_CELLS = 33078;
+constexpr int ID_DELETE_CELLS = 33079;
 constexpr int ID_IMPORT_PHOTO = 32891;
+constexpr int ID_DELETE_PHOTO = 32892;
+constexpr int ID_PHOTO_PROPERTIES = 32967;
+constexpr int ID_EDIT_PHOTO = 32873;
+constexpr int ID_ROTATE_RIGHT = 33073;
+constexpr int ID_ROTATE_LEFT = 33074;
+constexpr int ID_PHOTO_OUTPUT = 32877;
+// A photo taken in is followed by a short pause for the events that wait.
+constexpr int kImportPumpMs = 100;
 // The preview opens this long after hint 9, once the command that sent it has ended.
 constexpr int kPreviewDelayMs = 300;
 
@@ -86,13 +110,25 @@ bool CGridView::OnCreate(wxDocument* doc, long)
     Bind(wxEVT_MENU, &CGridView::OnNavigate, this, ID_GO_BACK);
     Bind(wxEVT_MENU, &CGridView::OnListToolbar, this, ID_VIEW_TOOLBAR);
     Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateListToolbar, this, ID_VIEW_TOOLBAR);
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Guarded(__LINE__, [this] { ImportOnePhoto(CString()); }); },
-        ID_IMPORT_PHOTO);
-    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateImportPhoto, this, ID_IMPORT_PHOTO);
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Guarded(__LINE__, [this] { OutputSelectedPhotos(); }); },
-        ID_PHOTO_OUTPUT);
+    for (int id : {ID_CUT, ID_COPY, ID_PASTE, ID_PASTE_REFERENCE, ID_COPY_PHOTO_NAME}) {
+        Bind(wxEVT_MENU, &CGridView::OnClipboard, this, id);
+    }
+    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdatePhotoCell, this, ID_PASTE_REFERENCE);
+    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdatePhotoCell, this, ID_COPY_PHOTO_NAME);
+    Bind(wxEVT_MENU, &CGridView::OnAutoInput, this, ID_AUTO_INPUT);
+    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateAutoInput, this, ID_AUTO_INPUT);
+    for (int id : {ID_INSERT_LINE, ID_DUPLICATE_ROW, ID_DELETE_ROWS, ID_DELETE_ALL_ROWS, ID_AUTO_HEIGHT,
+                   ID_AUTO_HEIGHT_ALL}) {
+        Bind(wxEVT_MENU, &CGridView::OnRowCommand, this, id);
+        Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateRowCommand, this, id);
+    }
+    Bind(wxEVT_MENU, &CGridView::OnCellDialog, this, ID_INSERT_CELLS, ID_DELETE_CELLS);
+    Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateCellDialog, this, ID_INSERT_CELLS, ID_DELETE_CELLS);
+    for (int id : {ID_IMPORT_PHOTO, ID_DELETE_PHOTO, ID_PHOTO_PROPERTIES, ID_EDIT_PHOTO, ID_ROTATE_RIGHT,
+                   ID_ROTATE_LEFT, ID_PHOTO_OUTPUT}) {
+        Bind(wxEVT_MENU, &CGridView::OnPhotoCommand, this, id);
+        Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdatePhotoCommand, this, id);
+    }
     Bind(wxEVT_TIMER, &CGridView::OnPreviewTimer, this, m_previewTimer.GetId());
     frame->Show();
     frame->Maximize();
@@ -587,52 +623,348 @@ void CGridView::OnUpdateListToolbar(wxUpdateUIEvent& event)
     event.Check(wxGetApp().IsListToolbarOn());
 }
 
-void CGridView::OnUpdateImportPhoto(wxUpdateUIEvent& event)
+void CGridView::RunCommand(int id)
 {
-    event.Enable(m_list != nullptr && m_grid != nullptr && !m_list->readOnly && m_grid->CurrentRow() >= 0 &&
-                 m_grid->CurrentRow() < m_grid->GetRowCount());
+    wxCommandEvent command(wxEVT_MENU, id);
+    ProcessEvent(command);
 }
 
-bool CGridView::ImportOnePhoto(const CString& path)
+bool CGridView::IsOnPhotoCell() const
 {
     if (m_list == nullptr || m_grid == nullptr) {
         return false;
     }
-    const int line = m_grid->CurrentRow();
     const int column = m_grid->CurrentColumn();
-    CSinglePhotoImport import(*m_list);
-    if (line < 0 || line >= m_list->displayCount || !import.HasRoom(line)) {
+    const int line = m_grid->CurrentRow();
+    return column >= m_list->columnCount && column < m_list->columnCount + m_list->photoColumns &&
+           line >= 0 && line < m_grid->GetRowCount();
+}
+
+int CGridView::CurrentPhoto() const
+{
+    if (!IsOnPhotoCell()) {
+        return -1;
+    }
+    return CListRowEdits(*m_list).PhotoAt(m_grid->CurrentColumn(), m_grid->CurrentRow());
+}
+
+void CGridView::OnClipboard(wxCommandEvent& event)
+{
+    Guarded(__LINE__, [this, &event] {
+        if (m_grid == nullptr || m_list == nullptr) {
+            return;
+        }
+        switch (event.GetId()) {
+        case ID_CUT:
+            m_grid->Cut();
+            break;
+        case ID_COPY:
+            m_grid->Copy();
+            break;
+        case ID_PASTE:
+            m_grid->Paste(false);
+            break;
+        case ID_PASTE_REFERENCE:
+            m_grid->Paste(true);
+            break;
+        default:
+            m_grid->CopyPhotoFileName();
+            break;
+        }
+    });
+}
+
+void CGridView::OnUpdatePhotoCell(wxUpdateUIEvent& event)
+{
+    event.Enable(IsOnPhotoCell());
+}
+
+void CGridView::OnAutoInput(wxCommandEvent&)
+{
+    Guarded(__LINE__, [this] {
+        if (m_grid != nullptr) {
+            m_grid->AutoInput(-1);
+        }
+    });
+}
+
+void CGridView::OnUpdateAutoInput(wxUpdateUIEvent& event)
+{
+    if (m_grid == nullptr || m_list == nullptr || !m_grid->IsSingleRange()) {
+        event.Enable(false);
+        return;
+    }
+    event.Enable(m_grid->SelectedBlocks()[0].right < m_list->columnCount);
+}
+
+void CGridView::InsertLine()
+{
+    const int line = std::max(m_grid->CurrentRow(), 0);
+    if (!CListRowEdits(*m_list).InsertBlankLine(line)) {
+        return;
+    }
+    m_grid->InsertRowAt(line);
+    FillGridRow(line, false);
+    m_grid->FreeThumbnailsOutOfView();
+    m_grid->RepaintGrid();
+    m_list->UpdateAllViews(this, kHintRowsEdited);
+}
+
+void CGridView::DeleteSelectedRows()
+{
+    const std::vector<int> lines = CListRowEdits::LinesOf(m_grid->SelectedBlocks());
+    if (CListRowEdits(*m_list).DeleteLines(lines).empty()) {
+        return;
+    }
+    RefreshGrid();
+}
+
+void CGridView::OnRowCommand(wxCommandEvent& event)
+{
+    Guarded(__LINE__, [this, &event] {
+        if (m_grid == nullptr || m_list == nullptr) {
+            return;
+        }
+        CListRowEdits rows(*m_list);
+        switch (event.GetId()) {
+        case ID_INSERT_LINE:
+            InsertLine();
+            break;
+        case ID_DUPLICATE_ROW: {
+            const int line = std::max(m_grid->CurrentRow(), 0);
+            if (rows.DuplicateRow(line)) {
+                m_grid->InsertRowAt(line);
+                FillGridRow(line, false);
+                FillGridRow(line + 1, false);
+                m_grid->RepaintGrid();
+                m_list->UpdateAllViews(this, kHintRowsEdited);
+            }
+            break;
+        }
+        case ID_DELETE_ROWS:
+            DeleteSelectedRows();
+            break;
+        case ID_DELETE_ALL_ROWS:
+            rows.DeleteAllDisplayed();
+            break;
+        case ID_AUTO_HEIGHT:
+            for (int line : CListRowEdits::LinesOf(m_grid->SelectedBlocks())) {
+                AutoRowHeight(line, true);
+            }
+            m_grid->FreeThumbnailsOutOfView();
+            m_grid->RepaintGrid();
+            break;
+        default:
+            for (int row = 0; row < kMaxRows; ++row) {
+                if (m_list->GetRow(row).inUse) {
+                    m_list->GetRow(row).autoHeight = true;
+                }
+            }
+            RefreshGrid();
+            break;
+        }
+    });
+}
+
+void CGridView::OnUpdateRowCommand(wxUpdateUIEvent& event)
+{
+    if (m_grid == nullptr || m_list == nullptr) {
+        event.Enable(false);
+        return;
+    }
+    switch (event.GetId()) {
+    case ID_INSERT_LINE:
+        event.Enable(m_list->displayCount < kMaxDisplayRows);
+        break;
+    case ID_DUPLICATE_ROW: {
+        const int line = std::max(m_grid->CurrentRow(), 0);
+        event.Enable(line < m_list->displayCount && m_list->displayOrder[line] >= 0 &&
+                     m_list->GetRow(m_list->displayOrder[line]).inUse);
+        break;
+    }
+    case ID_DELETE_ALL_ROWS:
+        event.Enable(m_grid->GetRowCount() > 0);
+        break;
+    default:
+        event.Enable(true);
+        break;
+    }
+}
+
+void CGridView::InsertCells(int choice)
+{
+    if (choice == CInsertCellDlg::kShiftDown) {
+        if (CListRowEdits(*m_list).InsertCellsShiftDown(m_grid->SelectedBlocks())) {
+            RefreshGrid();
+        }
+    } else if (choice == CInsertCellDlg::kInsertLine) {
+        InsertLine();
+    }
+}
+
+void CGridView::DeleteCells(int choice)
+{
+    switch (choice) {
+    case CDeleteCellDlg::kContents:
+        m_grid->ClearSelection();
+        break;
+    case CDeleteCellDlg::kShiftUp:
+        if (CListRowEdits(*m_list).DeleteCellsShiftUp(m_grid->SelectedBlocks())) {
+            RefreshGrid();
+        }
+        break;
+    case CDeleteCellDlg::kDeleteLines:
+        DeleteSelectedRows();
+        break;
+    default:
+        break;
+    }
+}
+
+void CGridView::OnCellDialog(wxCommandEvent& event)
+{
+    Guarded(__LINE__, [this, &event] {
+        if (m_grid == nullptr || m_list == nullptr) {
+            return;
+        }
+        if (event.GetId() == ID_INSERT_CELLS) {
+            CInsertCellDlg dialog(GetFrame());
+            if (dialog.ShowModal() == wxID_OK) {
+                InsertCells(dialog.GetChoice());
+            }
+        } else {
+            CDeleteCellDlg dialog(GetFrame());
+            if (dialog.ShowModal() == wxID_OK) {
+                DeleteCells(dialog.GetChoice());
+            }
+        }
+    });
+}
+
+void CGridView::OnUpdateCellDialog(wxUpdateUIEvent& event)
+{
+    event.Enable(m_list != nullptr && m_grid != nullptr && m_grid->CurrentColumn() >= 0 &&
+                 m_grid->CurrentColumn() < m_list->columnCount + m_list->photoColumns &&
+                 m_grid->CurrentRow() >= 0);
+}
+
+bool CGridView::ImportOnePhoto(const CString& path)
+{
+    if (m_grid == nullptr || m_list == nullptr) {
         return false;
     }
+    const int line = m_grid->CurrentRow();
+    CListRowEdits rows(*m_list);
     CString file = path;
     if (file.IsEmpty()) {
+        if (!rows.HasRoomForPhoto(line)) {
+            return false;
+        }
         CInsertPhotoDlg dialog(GetFrame(), wxGetApp().Settings(),
                                [] { wxGetApp().ShowHelpPage("InsertPhotoDlg"); });
-        if (dialog.DoModal(file) != wxID_OK || !import.IsAcceptedFile(file)) {
+        if (dialog.DoModal(file) != wxID_OK) {
             return false;
         }
     }
     bool added = false;
     {
         wxBusyCursor wait;
-        added = import.Import(line, file);
+        added = rows.ImportOnePhoto(line, file);
     }
     if (!added) {
         return false;
     }
-    PumpMessagesFor(100);
-    if (m_list == nullptr) {
-        return true;
+    m_grid->SyncPhotoColumns();
+    const wxStopWatch pause;
+    while (pause.Time() < kImportPumpMs) {
+        m_list->Host().PumpMessages();
+        wxMilliSleep(10);
     }
-    if (import.AddedPhotoColumn()) {
-        BuildGridColumns();
-        RefreshGrid();
-        m_grid->MoveToCell(std::max(column, 0), line);
-    } else {
-        FillGridRow(line, true);
-    }
+    FillGridRow(line, true);
+    m_list->UpdateAllViews(this, kHintRowsEdited);
+    m_list->AppendNewRowLine();
     m_grid->FreeThumbnailsOutOfView();
+    m_grid->RepaintGrid();
     return true;
+}
+
+void CGridView::EditPhoto()
+{
+    if (const int photo = CurrentPhoto(); photo >= 0) {
+        m_list->OpenPhotoEditor(photo);
+    }
+}
+
+void CGridView::OnPhotoCommand(wxCommandEvent& event)
+{
+    Guarded(__LINE__, [this, &event] {
+        if (m_grid == nullptr || m_list == nullptr) {
+            return;
+        }
+        CListRowEdits rows(*m_list);
+        switch (event.GetId()) {
+        case ID_DELETE_PHOTO: {
+            const int column = m_grid->CurrentColumn();
+            const int line = m_grid->CurrentRow();
+            if (rows.DeletePhoto(column, line)) {
+                m_grid->RepaintRange(column, line, m_grid->GetColCount() - 1, line);
+                m_list->UpdateAllViews(this, kHintRowsEdited);
+            }
+            break;
+        }
+        case ID_EDIT_PHOTO:
+            EditPhoto();
+            break;
+        case ID_IMPORT_PHOTO:
+            ImportOnePhoto(CString());
+            break;
+        case ID_PHOTO_OUTPUT:
+            OutputSelectedPhotos();
+            break;
+        case ID_ROTATE_RIGHT:
+        case ID_ROTATE_LEFT: {
+            const bool right = event.GetId() == ID_ROTATE_RIGHT;
+            m_list->Host().SetWaitCursor(!right);
+            for (int photo : rows.RotatePhotos(m_grid->SelectedBlocks(), right)) {
+                m_grid->ReloadThumbnail(photo);
+            }
+            m_list->Host().SetWaitCursor(false);
+            m_list->UpdateAllViews(this, kHintRowsEdited);
+            break;
+        }
+        default:
+            break;
+        }
+    });
+}
+
+void CGridView::OnUpdatePhotoCommand(wxUpdateUIEvent& event)
+{
+    if (m_grid == nullptr || m_list == nullptr) {
+        event.Enable(false);
+        return;
+    }
+    switch (event.GetId()) {
+    case ID_DELETE_PHOTO:
+    case ID_IMPORT_PHOTO:
+        event.Enable(m_grid->CurrentRow() >= 0 && m_grid->CurrentRow() < m_grid->GetRowCount() &&
+                     !m_list->readOnly);
+        break;
+    case ID_PHOTO_OUTPUT:
+        event.Enable(true);
+        break;
+    case ID_EDIT_PHOTO:
+        event.Enable(CurrentPhoto() >= 0);
+        break;
+    case ID_ROTATE_RIGHT:
+    case ID_ROTATE_LEFT:
+        event.Enable(CurrentPhoto() >= 0 && !m_list->readOnly);
+        break;
+    default:
+        // The photo properties run a dialog of the photo editor, which comes with it.
+        event.Enable(false);
+        break;
+    }
 }
 
 void CGridView::OutputSelectedPhotos()
@@ -640,12 +972,12 @@ void CGridView::OutputSelectedPhotos()
     if (m_list == nullptr || m_grid == nullptr) {
         return;
     }
-    const std::vector<int> slots = CPhotoOutput::SelectedSlots(*m_list, m_grid->SelectedBlocks());
-    if (slots.empty()) {
+    const std::vector<int> photos = CListRowEdits(*m_list).PhotosOf(m_grid->SelectedBlocks());
+    if (photos.empty()) {
         m_list->Host().ShowWarningMessage(30702, 0);
         return;
     }
-    COutputPhotoDlg dialog(GetFrame(), *m_list, slots, wxGetApp().Settings());
+    COutputPhotoDlg dialog(GetFrame(), *m_list, photos, wxGetApp().Settings());
     dialog.DoModal();
 }
 

@@ -54,11 +54,19 @@ class CGridView : public wxView, public IListView
     // the selected cells.
     void ApplyColor(COLORREF color, bool back);
 
-    // Takes one photo into the current line: the file of path, or one picked in the insert-photo
-    // dialog when path is empty. True when the photo was added.
+    // Runs one of the view's menu commands, as the menu does.
+    void RunCommand(int id);
+    // Takes a JPEG file in as a new photo of the current line: the file of path, or one picked
+    // in the insert-photo dialog when path is empty. False when it was not added.
     bool ImportOnePhoto(const CString& path);
     // The photo output dialog with the photos of the selected cells.
     void OutputSelectedPhotos();
+    // Opens the photo editor on the current cell's photo.
+    void EditPhoto();
+    // The cell dialogs' answers: 3 cells pushed down, 4 a blank line (insert); 0 contents only,
+    // 1 cells pulled up, 2 whole lines (delete).
+    void InsertCells(int choice);
+    void DeleteCells(int choice);
 
   private:
     void OnCommandUndo(wxCommandEvent& event);
@@ -72,8 +80,22 @@ class CGridView : public wxView, public IListView
     void OnUpdateColor(wxUpdateUIEvent& event);
     void OnNavigate(wxCommandEvent& event);
     void OnListToolbar(wxCommandEvent& event);
+    void OnClipboard(wxCommandEvent& event);
+    void OnUpdatePhotoCell(wxUpdateUIEvent& event);
+    void OnAutoInput(wxCommandEvent& event);
+    void OnUpdateAutoInput(wxUpdateUIEvent& event);
+    void OnRowCommand(wxCommandEvent& event);
+    void OnUpdateRowCommand(wxUpdateUIEvent& event);
+    void OnCellDialog(wxCommandEvent& event);
+    void OnUpdateCellDialog(wxUpdateUIEvent& event);
+    void OnPhotoCommand(wxCommandEvent& event);
+    void OnUpdatePhotoCommand(wxUpdateUIEvent& event);
+    void InsertLine();
+    void DeleteSelectedRows();
+    // Whether the current cell is a photo cell of a line, and the photo it shows (-1 none).
+    bool IsOnPhotoCell() const;
+    int CurrentPhoto() const;
     void OnUpdateListToolbar(wxUpdateUIEvent& event);
-    void OnUpdateImportPhoto(wxUpdateUIEvent& event);
     // Hint 9 prints at once in the application's print mode, or opens the preview a moment later.
     void StartPrinting();
     void OnPreviewTimer(wxTimerEvent& event);

@@ -1,22 +1,38 @@
 #include "app/ui/ListGrid.h"
 
+#include "app/AutoInput.h"
 #include "app/ListFinder.h"
 #include "app/ListGridLayout.h"
+#include "app/ListGridTransfer.h"
+#include "app/ListRowEdits.h"
 #include "app/ListViewRules.h"
+#include "app/ui/ClipData.h"
+#include "app/ui/ClipSource.h"
 #include "app/ui/GridView.h"
+#include "app/ui/ListDocument.h"
+#include "app/ui/RowDragSource.h"
 #include "app/ui/ZantobyApp.h"
+#include "app/ui/ZantobyDocManager.h"
+#include "foundation/BitmapEx.h"
+#include "foundation/ui/ClipboardText.h"
+#include "foundation/ui/DocumentLookup.h"
 #include "grid/GridEditWindow.h"
+#include "grid/GridHitZones.h"
 #include "grid/ui/GridCellArea.h"
 #include "list/ZantobyDoc.h"
 #include "photo/batch/ui/SequencePhotoDlg.h"
+#include "platform/FileSystem.h"
 #include "platform/VirtualKeys.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/menu.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 #include <wx/wupdlock.h>
 
 #include <algorithm>
+#include <exception>
+#include <filesystem>
 
 int CListGrid::s_columnAnchor = -1;
 int CListGrid::s_lineAnchor = -1;
@@ -45,6 +61,7 @@ constexpr int ID_DELETE_ROWS = 32777;
 constexpr int ID_AUTO_HEIGHT = 32930;
 constexpr int ID_SORT_SETTINGS = 32837;
 constexpr int ID_AUTO_HEIGHT_ALL = 32931;
+constexpr int ID_DELETE_ALL_ROWS = 32874;
 
 // How near a line boundary a double click on the side heading counts as on it, in pixels.
 constexpr int kPointerBoundary = 3;
@@ -94,7 +111,14 @@ void CListGrid::OnSetup()
     m_font.height = -MulDiv(wxGetApp().Settings().GetFontSize(), 96, 720);
     SetDefaultFont(&m_font);
     SetSelectionMode(1);
+    // Drop target registered afresh, with the list's own clipboard format first.
+    EnableDragDrop(0);
+    RegisterDropFormat(CClipTable::kFormatName);
+    EnableDragDrop(1);
+    SetBlockEdgeCursor(wxCursor(wxCURSOR_SIZING));
+    SetBlockCornerCursor(wxCursor(wxCURSOR_CROSS));
     SetCustomFocusRect(true, true);
+    m_drag.EndDrag();
     goBackLine = -1;
     EnableGrid(1);
     EnablePopupMenu(1);
@@ -287,10 +311,54 @@ void CListGrid::OnCellChanged(int oldColumn, int newColumn, int oldRow, int newR
     m_doc->UpdateAllViews(&m_view, kHintRowsEdited);
 }
 
-void CListGrid::OnCellDblClick(int column, int row, const CRect&, CPoint, int processed)
+CListGrid::BlockZone CListGrid::ZoneAt(CPoint point)
 {
-    if (!processed && IsDataCell(column, row)) {
-        BeginEditAt(CurrentColumn(), CurrentRow(), 0);
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    if (CurrentSheet()->selection.GetBlockCount() > 2 || FirstSelectedBlock(left, top, right, bottom) != 0) {
+        return BlockZone::None;
+    }
+    CRect block;
+    GetRangeRect(std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom),
+                 block);
+    switch (CGridHitZones::BlockZone(block, point)) {
+    case CGridHitZones::Block::Corner:
+        return BlockZone::FillHandle;
+    case CGridHitZones::Block::Edge:
+        return BlockZone::Edge;
+    default:
+        return BlockZone::None;
+    }
+}
+
+void CListGrid::OnCellLButton(int column, int, int down, const CRect&, CPoint point, int processed)
+{
+    if (m_doc == nullptr || !down || processed || IsEditing()) {
+        return;
+    }
+    const BlockZone zone = ZoneAt(point);
+    if (zone == BlockZone::FillHandle && column >= 0 && column < DataColumns()) {
+        StartFillDrag();
+    } else if (zone != BlockZone::None) {
+        StartDrag();
+    }
+}
+
+void CListGrid::OnCellDblClick(int column, int row, const CRect&, CPoint point, int processed)
+{
+    if (processed || m_doc == nullptr) {
+        return;
+    }
+    if (IsDataCell(column, row)) {
+        if (ZoneAt(point) == BlockZone::FillHandle) {
+            AutoInput(-1);
+        } else {
+            BeginEditAt(CurrentColumn(), CurrentRow(), 0);
+        }
+    } else if (column >= DataColumns() && row >= 0 && Host().IsKeyHeld(VK_CONTROL)) {
+        m_view.EditPhoto();
     }
 }
 
@@ -372,8 +440,16 @@ std::vector<CListGridEdits::Block> CListGrid::SelectedBlocks()
 
 void CListGrid::RefillLines(const std::vector<int>& lines)
 {
+    if (m_doc == nullptr) {
+        return;
+    }
+    if (GetRowCount() != m_doc->displayCount) {
+        UpdateRowCount();
+    }
     for (int line : lines) {
-        m_view.FillGridRow(line, false);
+        if (line < GetRowCount()) {
+            m_view.FillGridRow(line, false);
+        }
     }
     FreeThumbnailsOutOfView();
     RepaintGrid();
@@ -488,59 +564,60 @@ int CListGrid::OnPopupStart(int column, int row, int section)
     }
     ClearPopupMenu();
     wxMenu& menu = GetPopupMenu();
-    // Cut, copy, paste, auto input, find, sorting, row commands and the list's dialogs come with
-    // their own commands; their entries stay greyed until then.
     switch (section) {
     case GridSection::CellArea:
         if (IsEditing() || column < 0 || row < 0 || column >= GetColCount() || row >= GetRowCount()) {
             return 0;
         }
-        AddMenuItem(menu, ID_CUT, "切り取り", false);
-        AddMenuItem(menu, ID_COPY, "コピー", false);
-        AddMenuItem(menu, ID_PASTE, "貼り付け", false);
+        AddMenuItem(menu, ID_CUT, "切り取り", true);
+        AddMenuItem(menu, ID_COPY, "コピー", true);
+        AddMenuItem(menu, ID_PASTE, "貼り付け", true);
         if (column < DataColumns()) {
             menu.AppendSeparator();
             AddMenuItem(menu, ID_PHOTO_OUTPUT, "写真出力", true);
             menu.AppendSeparator();
-            AddMenuItem(menu, ID_AUTO_INPUT, "自動入力", false);
+            AddMenuItem(menu, ID_AUTO_INPUT, "自動入力", IsSingleRange());
         } else {
-            AddMenuItem(menu, ID_PASTE_REFERENCE, "参照貼り付け", false);
+            const bool writable = !m_doc->readOnly;
+            const bool photo = CListRowEdits(*m_doc).PhotoAt(column, row) >= 0;
+            AddMenuItem(menu, ID_PASTE_REFERENCE, "参照貼り付け", true);
             menu.AppendSeparator();
-            AddMenuItem(menu, ID_COPY_PHOTO_NAME, "写真ファイル名をコピー", false);
+            AddMenuItem(menu, ID_COPY_PHOTO_NAME, "写真ファイル名をコピー", photo);
             menu.AppendSeparator();
-            AddMenuItem(menu, ID_IMPORT_PHOTO, "新規写真を追加", !m_doc->readOnly);
+            // The photo properties open a dialog of the photo editor, which comes with it.
+            AddMenuItem(menu, ID_IMPORT_PHOTO, "新規写真を追加", writable);
             AddMenuItem(menu, ID_PHOTO_PROPERTIES, "ﾌﾟﾛﾊﾟﾃｨを表示", false);
-            AddMenuItem(menu, ID_EDIT_PHOTO, "写真を編集", false);
-            AddMenuItem(menu, ID_ROTATE_RIGHT, "右回転", false);
-            AddMenuItem(menu, ID_ROTATE_LEFT, "左回転", false);
+            AddMenuItem(menu, ID_EDIT_PHOTO, "写真を編集", photo);
+            AddMenuItem(menu, ID_ROTATE_RIGHT, "右回転", photo && writable);
+            AddMenuItem(menu, ID_ROTATE_LEFT, "左回転", photo && writable);
             AddMenuItem(menu, ID_PHOTO_OUTPUT, "写真出力", true);
         }
         menu.AppendSeparator();
-        AddMenuItem(menu, ID_FIND, "検索", false);
+        AddMenuItem(menu, ID_FIND, "検索", true);
         return 1;
     case GridSection::TopHeading:
         if (column < 0 || column >= DataColumns()) {
             return 0;
         }
-        AddMenuItem(menu, ID_SORT_ASCENDING, "昇順並替", false);
-        AddMenuItem(menu, ID_SORT_DESCENDING, "降順並替", false);
+        AddMenuItem(menu, ID_SORT_ASCENDING, "昇順並替", true);
+        AddMenuItem(menu, ID_SORT_DESCENDING, "降順並替", true);
         menu.AppendSeparator();
-        AddMenuItem(menu, ID_COLUMN_INFO, "項目情報を設定", false);
+        AddMenuItem(menu, ID_COLUMN_INFO, "項目情報を設定", true);
         return 1;
     case GridSection::SideHeading:
         if (row < 0 || row >= GetRowCount()) {
             return 0;
         }
-        AddMenuItem(menu, ID_INSERT_LINE, "行挿入", false);
-        AddMenuItem(menu, ID_DUPLICATE_ROW, "行複写", false);
-        AddMenuItem(menu, ID_DELETE_ROWS, "行削除", false);
+        AddMenuItem(menu, ID_INSERT_LINE, "行挿入", m_doc->displayCount < kMaxDisplayRows);
+        AddMenuItem(menu, ID_DUPLICATE_ROW, "行複写", RowOf(row) >= 0);
+        AddMenuItem(menu, ID_DELETE_ROWS, "行削除", true);
         menu.AppendSeparator();
         AddMenuItem(menu, ID_AUTO_HEIGHT, "行の高さを自動調整", true);
         return 1;
     case GridSection::Corner:
-        AddMenuItem(menu, ID_COLUMN_INFO, "ﾘｽﾄ情報を設定", false);
-        AddMenuItem(menu, ID_DELETE_ROWS, "表示中の全ﾃﾞｰﾀを削除", false);
-        AddMenuItem(menu, ID_SORT_SETTINGS, "並替設定", false);
+        AddMenuItem(menu, ID_COLUMN_INFO, "ﾘｽﾄ情報を設定", true);
+        AddMenuItem(menu, ID_DELETE_ROWS, "表示中の全ﾃﾞｰﾀを削除", GetRowCount() > 0);
+        AddMenuItem(menu, ID_SORT_SETTINGS, "並替設定", true);
         AddMenuItem(menu, ID_AUTO_HEIGHT_ALL, "全行の高さを自動調整", true);
         return 1;
     default:
@@ -548,28 +625,40 @@ int CListGrid::OnPopupStart(int column, int row, int section)
     }
 }
 
-void CListGrid::OnPopupCommand(int, int row, int section, unsigned int id)
+void CListGrid::OnPopupCommand(int column, int row, int section, unsigned int id)
 {
     if (m_doc == nullptr) {
         return;
     }
-    if (id == ID_IMPORT_PHOTO) {
-        m_view.ImportOnePhoto(CString());
-    } else if (id == ID_PHOTO_OUTPUT) {
-        m_view.OutputSelectedPhotos();
-    } else if (id == ID_AUTO_HEIGHT && section == GridSection::SideHeading) {
+    switch (section) {
+    case GridSection::TopHeading:
+        if (id == ID_COLUMN_INFO) {
+            m_doc->EditColumnInfo(column);
+        } else {
+            m_doc->SortByColumn(column, id == ID_SORT_DESCENDING);
+        }
+        return;
+    case GridSection::Corner:
+        if (id == ID_COLUMN_INFO) {
+            m_doc->OnListInfo();
+        } else if (id == ID_SORT_SETTINGS) {
+            m_doc->OnSortSettings();
+        } else {
+            // Here the menu's delete stands for every row shown.
+            m_view.RunCommand(id == ID_DELETE_ROWS ? ID_DELETE_ALL_ROWS : static_cast<int>(id));
+        }
+        return;
+    case GridSection::SideHeading:
         MoveToRow(row);
-        for (const CListGridEdits::Block& block : SelectedBlocks()) {
-            for (int line = block.top; line <= block.bottom; ++line) {
-                m_view.AutoRowHeight(line, true);
-            }
+        m_view.RunCommand(static_cast<int>(id));
+        return;
+    default:
+        if (id == ID_FIND) {
+            m_doc->OnFind();
+        } else {
+            m_view.RunCommand(static_cast<int>(id));
         }
-        RepaintGrid();
-    } else if (id == ID_AUTO_HEIGHT_ALL) {
-        for (int line = 0; line < GetRowCount(); ++line) {
-            m_view.AutoRowHeight(line, true);
-        }
-        RepaintGrid();
+        return;
     }
 }
 
@@ -643,6 +732,328 @@ void CListGrid::FindNext()
     DeselectAll();
     CurrentSheet()->selection.StartBlock(column, line);
     MoveToCell(column, line);
+}
+
+void CListGrid::SyncPhotoColumns()
+{
+    if (m_doc == nullptr) {
+        return;
+    }
+    const int headingRows = CurrentSheet()->TopHeadingRowCount();
+    for (int column = GetColCount(); column < DataColumns() + m_doc->photoColumns; ++column) {
+        const int width = column > 0 ? GetColumnWidth(column - 1) : CListGridLayout::PhotoColumnWidth(60);
+        SetColCount(column + 1);
+        SetColumnWidth(column, width);
+        const CString heading = CListGridLayout::PhotoHeading(column - DataColumns());
+        SetCellText(column, -headingRows, heading);
+        if (headingRows == 2) {
+            MergeCellRange(column, -2, column, -1);
+        }
+    }
+}
+
+void CListGrid::EnsurePhotoColumn(int line)
+{
+    if (m_doc != nullptr && CListRowEdits(*m_doc).EnsurePhotoColumn(line)) {
+        SyncPhotoColumns();
+    }
+}
+
+bool CListGrid::IsSingleRange()
+{
+    return CurrentSheet()->selection.GetBlockCount() <= 2 && !SelectedBlocks().empty();
+}
+
+void CListGrid::AutoInput(int endLine)
+{
+    if (m_doc == nullptr) {
+        return;
+    }
+    CListGridEdits::Block block{};
+    if (endLine < 0) {
+        const std::vector<CListGridEdits::Block> blocks = SelectedBlocks();
+        if (!IsSingleRange()) {
+            return;
+        }
+        block = blocks[0];
+        endLine = GetRowCount() - 2;
+    } else {
+        block = m_drag.FillBlock();
+    }
+    if (block.left < 0 || block.left >= DataColumns()) {
+        return;
+    }
+    const CAutoInput::Result result = CAutoInput(*m_doc).Fill(block, endLine, Host().IsKeyHeld(VK_CONTROL));
+    for (int column : result.dropListsGrew) {
+        RebuildDropLabels(column);
+    }
+    if (!result.lines.empty()) {
+        RefillLines(result.lines);
+        m_doc->UpdateAllViews(&m_view, kHintRowsEdited);
+    }
+}
+
+CZantobyDoc* CListGrid::ListByPath(const CString& path) const
+{
+    if (path.IsEmpty() || wxGetApp().GetDocManager() == nullptr) {
+        return nullptr;
+    }
+    wxDocument* found = CDocumentLookup::FindDocumentByPath(*wxGetApp().GetDocManager(), path);
+    auto* list = wxDynamicCast(found, CListDocument);
+    return list != nullptr ? &list->List() : nullptr;
+}
+
+bool CListGrid::FillClipSource(CClipSource& source)
+{
+    if (m_doc == nullptr) {
+        return false;
+    }
+    const std::vector<CListGridEdits::Block> blocks = SelectedBlocks();
+    CListGridTransfer transfer(*m_doc);
+    if (!transfer.FillTable(blocks, source.Table())) {
+        return false;
+    }
+    source.CacheFormat(COleDataObject::Format::Private);
+    if (const int photo = transfer.SinglePhoto(blocks); photo >= 0) {
+        CBitmapEx image;
+        if (image.LoadJpeg(m_doc->GetMiddlePhotoPath(photo))) {
+            source.CacheDib(image);
+        }
+    }
+    source.CacheFormat(COleDataObject::Format::Files);
+    if (blocks[0].left < DataColumns()) {
+        source.CacheFormat(COleDataObject::Format::Text);
+    }
+    return true;
+}
+
+int CListGrid::Copy()
+{
+    if (m_doc == nullptr) {
+        return 1;
+    }
+    if (IsEditing()) {
+        if (auto* edit = dynamic_cast<wxTextCtrl*>(GetEditWindow())) {
+            edit->Copy();
+        }
+        return 0;
+    }
+    try {
+        auto* source = new CClipSource(m_doc->Host());
+        if (!FillClipSource(*source)) {
+            delete source;
+            return 1;
+        }
+        return CClipSource::PutOnClipboard(source) ? 0 : 1;
+    } catch (const std::exception&) {
+        wxGetApp().ReportError(nullptr, "ListGrid", __LINE__);
+        return 1;
+    }
+}
+
+int CListGrid::Cut()
+{
+    if (m_doc == nullptr) {
+        return 1;
+    }
+    // In an open edit only its selection is copied; the text stays.
+    if (IsEditing()) {
+        return Copy();
+    }
+    const int result = Copy();
+    if (result == 0) {
+        ClearSelection();
+    }
+    RepaintGrid();
+    return result;
+}
+
+int CListGrid::Paste(bool byReference)
+{
+    if (m_doc == nullptr) {
+        return 1;
+    }
+    if (IsEditing()) {
+        if (auto* edit = dynamic_cast<wxTextCtrl*>(GetEditWindow())) {
+            edit->Paste();
+        }
+        return 0;
+    }
+    if (!PasteCells(nullptr, CurrentColumn(), CurrentRow(),
+                    byReference ? CListGridTransfer::kReference : CListGridTransfer::kCopy)) {
+        return 1;
+    }
+    m_doc->UpdateAllViews(&m_view, kHintRowsEdited);
+    return 0;
+}
+
+void CListGrid::CopyPhotoFileName()
+{
+    if (m_doc == nullptr) {
+        return;
+    }
+    if (const int photo = CListRowEdits(*m_doc).PhotoAt(CurrentColumn(), CurrentRow()); photo >= 0) {
+        CClipboardText::CopyToClipboard(m_doc->GetMiddlePhotoPath(photo));
+    }
+}
+
+bool CListGrid::PasteCells(const COleDataObject* data, int column, int line, int mode)
+{
+    if (m_doc == nullptr || column < 0 || column >= DataColumns() + m_doc->photoColumns || line < 0 ||
+        line >= GetRowCount() || line >= m_doc->displayCount) {
+        return false;
+    }
+    CClipData clip(m_doc->Host());
+    if (!clip.Read(data)) {
+        return false;
+    }
+    CListGridTransfer transfer(*m_doc);
+    CListGridTransfer::Result result;
+    CString picture;
+    try {
+        const CClipTable& table = clip.Table();
+        Bitmap image;
+        if (table.GetRowCount() > 0) {
+            if (mode == CListGridTransfer::kMove) {
+                ClearSelection();
+            }
+            result = transfer.PasteTable(table, ListByPath(table.sourcePath), column, line, mode);
+        } else if (clip.GetDib(image)) {
+            // A picture from another program goes in as a photo through a JPEG of its own.
+            picture = m_doc->tempFolder + "zantoby.jpg";
+            CBitmapEx jpeg;
+            static_cast<Bitmap&>(jpeg) = image;
+            if (jpeg.SaveJpeg(picture, 100)) {
+                CStringArray files;
+                files.Add(picture);
+                result = transfer.PasteFiles(files, column, line);
+            }
+        } else if (table.GetFileCount() > 0) {
+            CStringArray files;
+            for (int i = 0; i < table.GetFileCount(); ++i) {
+                files.Add(clip.GetFileName(i));
+            }
+            result = transfer.PasteFiles(files, column, line);
+        }
+    } catch (const std::exception&) {
+        wxGetApp().ReportError(nullptr, "ListGrid", __LINE__);
+    }
+    if (!picture.IsEmpty()) {
+        std::error_code ignored;
+        std::filesystem::remove(FileSystem::ToNative(picture), ignored);
+    }
+    if (result.photoColumnsGrew) {
+        SyncPhotoColumns();
+    }
+    RefillLines(result.lines);
+    return true;
+}
+
+int CListGrid::StartDrag()
+{
+    if (m_doc == nullptr) {
+        return CGridDragState::kNone;
+    }
+    if (HasCapture()) {
+        ReleaseMouse();
+    }
+    if (CellArea() != nullptr && CellArea()->HasCapture()) {
+        CellArea()->ReleaseMouse();
+    }
+    int effect = CGridDragState::kNone;
+    try {
+        CClipSource source(m_doc->Host());
+        if (!FillClipSource(source)) {
+            return effect;
+        }
+        m_drag.BeginOwnDrag(source.Table().GetColumnCount(), source.Table().GetRowCount());
+        m_frameShown = false;
+        wxDropSource drag(source, CellArea());
+        const wxDragResult result = drag.DoDragDrop(wxDrag_AllowMove);
+        effect = result == wxDragMove   ? CGridDragState::kMove
+                 : result == wxDragCopy ? CGridDragState::kCopy
+                                        : CGridDragState::kNone;
+    } catch (const std::exception&) {
+        wxGetApp().ReportError(nullptr, "ListGrid", __LINE__);
+    }
+    m_drag.EndDrag();
+    return effect;
+}
+
+void CListGrid::StartFillDrag()
+{
+    const std::vector<CListGridEdits::Block> blocks = SelectedBlocks();
+    if (m_doc == nullptr || blocks.size() != 1) {
+        return;
+    }
+    if (CellArea() != nullptr && CellArea()->HasCapture()) {
+        CellArea()->ReleaseMouse();
+    }
+    m_drag.BeginFillDrag(blocks[0]);
+    // The drag carries nothing of its own: only this grid acts on it.
+    wxTextDataObject nothing(wxT(" "));
+    CRowDragSource drag(nothing, CellArea());
+    drag.SetDragCursor(BlockCornerCursor());
+    drag.DoDragDrop(wxDrag_DefaultMove);
+    m_drag.EndDrag();
+    DrawRangeFrame(-1, -1, -1, -1);
+}
+
+int CListGrid::OnDragEnter(COleDataObject*)
+{
+    m_drag.Enter();
+    m_frameShown = false;
+    return m_drag.IsFromHere() ? CGridDragState::kMove : CGridDragState::kCopy;
+}
+
+void CListGrid::OnDragLeave()
+{
+    if (m_frameShown) {
+        DrawRangeFrame(-1, -1, -1, -1);
+        m_frameShown = false;
+    }
+}
+
+int CListGrid::OnDragOver(COleDataObject*, int column, int row)
+{
+    const bool inGrid = column >= 0 && row >= 0 && column < GetColCount() && row < GetRowCount();
+    CGridDragState::Block frame{};
+    const int effect =
+        m_drag.Over(column, row, inGrid, Host().IsKeyHeld(VK_CONTROL), Host().IsKeyHeld(VK_ESCAPE), frame);
+    DrawRangeFrame(frame.left, frame.top, std::min(frame.right, GetColCount() - 1),
+                   std::min(frame.bottom, GetRowCount() - 1));
+    m_frameShown = frame.left >= 0;
+    return effect;
+}
+
+int CListGrid::OnDrop(COleDataObject* data, int column, int row)
+{
+    OnDragLeave();
+    if (m_doc == nullptr) {
+        return CGridDragState::kNone;
+    }
+    const bool inGrid = column >= 0 && row >= 0 && column < GetColCount() && row < GetRowCount();
+    const std::vector<CListGridEdits::Block> blocks = SelectedBlocks();
+    const CListGridEdits::Block selection =
+        blocks.empty() ? CListGridEdits::Block{-1, -1, -1, -1} : blocks[0];
+    int effect = CGridDragState::kNone;
+    switch (m_drag.Drop(column, row, inGrid, Host().IsKeyHeld(VK_CONTROL), Host().IsKeyHeld(VK_ESCAPE),
+                        selection, effect)) {
+    case CGridDragState::DropAction::Fill:
+        AutoInput(row);
+        return CGridDragState::kNone;
+    case CGridDragState::DropAction::Refuse:
+        wxBell();
+        return CGridDragState::kNone;
+    case CGridDragState::DropAction::Paste:
+        PasteCells(data, column, row, effect);
+        RepaintGrid();
+        m_drag.EndDrag();
+        m_doc->UpdateAllViews(&m_view, kHintRowsEdited);
+        return effect;
+    default:
+        return CGridDragState::kNone;
+    }
 }
 
 void CListGrid::OnCellRButton(int column, int row, int down, const CRect&, CPoint, int)

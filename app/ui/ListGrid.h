@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/GridDragState.h"
 #include "app/ListFindSettings.h"
 #include "app/ListGridEdits.h"
 #include "foundation/ui/GridList.h"
@@ -7,6 +8,7 @@
 
 #include <vector>
 
+class CClipSource;
 class CGridView;
 class CZantobyDoc;
 
@@ -48,6 +50,30 @@ class CListGrid : public CGridList
     void ClearSelection();
     // The go-back line of the navigation commands (-1 none).
     int goBackLine = -1;
+    // Refills the lines from the document, frees the thumbnails out of view and redraws.
+    void RefillLines(const std::vector<int>& lines);
+    // The grid's columns follow the document's photo-column count.
+    void SyncPhotoColumns();
+    // One more photo column when the line's row fills all of them (at most 20).
+    void EnsurePhotoColumn(int line);
+    // Whether the selection is one range (a selection being built counts as one).
+    bool IsSingleRange();
+
+    // Auto input from the selection's block to the end line (-1: the last row), one undo step.
+    void AutoInput(int endLine);
+
+    // The clipboard and drags of cells. Each returns 0 when done.
+    int StartDrag();
+    int Cut();
+    int Copy();
+    int Paste(bool byReference);
+    // The current photo's standard-size file as text on the clipboard.
+    void CopyPhotoFileName();
+    // The selection into a clipboard source; false, after a warning, without exactly one block.
+    bool FillClipSource(CClipSource& source);
+    // A drop's data (the clipboard when null) into the cells from a cell on, in a mode of
+    // CListGridTransfer.
+    bool PasteCells(const COleDataObject* data, int column, int line, int mode);
 
     // Notifications of the grid control
     bool PreTranslateMessage(wxEvent& event) override;
@@ -58,6 +84,8 @@ class CListGrid : public CGridList
     void OnColumnSized(int column, int* width) override;
     void OnRowSized(int row, int* height) override;
     void OnCellChanged(int oldColumn, int newColumn, int oldRow, int newRow) override;
+    void OnCellLButton(int column, int row, int down, const CRect& rect, CPoint point,
+                       int processed) override;
     void OnCellDblClick(int column, int row, const CRect& rect, CPoint point, int processed) override;
     // While the continuous import window shows, a right press takes its selected files.
     void OnCellRButton(int column, int row, int down, const CRect& rect, CPoint point,
@@ -75,15 +103,29 @@ class CListGrid : public CGridList
     int OnPopupStart(int column, int row, int section) override;
     void OnPopupCommand(int column, int row, int section, unsigned int id) override;
     int OnGetHintText(int column, int row, int section, CString& text) override;
+    int OnDragEnter(COleDataObject* data) override;
+    void OnDragLeave() override;
+    int OnDragOver(COleDataObject* data, int column, int row) override;
+    int OnDrop(COleDataObject* data, int column, int row) override;
 
   private:
     int DataColumns() const;
     bool IsDataCell(int column, int row) const;
     // The row record shown on a line, or -1.
     int RowOf(int line) const;
-    // Refills the lines from the document and redraws them.
-    void RefillLines(const std::vector<int>& lines);
     void RebuildDropLabels(int column);
+    // Where a press lies against the selection's block: its edge, its fill handle or neither.
+    enum class BlockZone
+    {
+        None,
+        Edge,
+        FillHandle
+    };
+    BlockZone ZoneAt(CPoint point);
+    // The drag of the fill handle of the selection's block.
+    void StartFillDrag();
+    // The open list whose path a table names, or null.
+    CZantobyDoc* ListByPath(const CString& path) const;
     void SelectAllCells();
     void AddMenuItem(wxMenu& menu, int id, const char* text, bool enabled);
 
@@ -93,6 +135,8 @@ class CListGrid : public CGridList
     int m_lineHeight = 12;
     int m_charWidth = 7;
     int m_activationCount = 0;
+    CGridDragState m_drag;
+    bool m_frameShown = false;
     // The heading drags' anchors, shared by every list grid.
     static int s_columnAnchor;
     static int s_lineAnchor;

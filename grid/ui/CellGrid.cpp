@@ -130,6 +130,11 @@ void CCellGrid::EnableDragDrop(int flag)
 
 void CCellGrid::RegisterDropFormat(const CString& name)
 {
+    for (const CString& known : m_dropFormats) {
+        if (known == name) {
+            return;
+        }
+    }
     m_dropFormats.Add(name);
 }
 

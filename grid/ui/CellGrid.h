@@ -77,7 +77,7 @@ class CCellGrid : public wxWindow, public CCellGridCore
     // OnDragOver and OnDrop.
     void EnableDragDrop(int flag);
     // A format of the program's own (by name) that drags may bring, besides files, images and
-    // text; set before EnableDragDrop.
+    // text; set before EnableDragDrop. A name given again is kept once.
     void RegisterDropFormat(const CString& name);
 
     // Popup menu: the grid's own, filled by the owner (OnPopupStart); commands from 1000 on

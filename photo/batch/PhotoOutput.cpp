@@ -11,7 +11,6 @@
 #include "platform/MessageBox.h"
 #include "platform/canvas/Canvas.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -33,33 +32,6 @@ CSize CPhotoOutput::FreeSize(CSize source, int length, int base)
         return CSize(length, MulDiv(source.cy, length, source.cx));
     }
     return CSize(MulDiv(source.cx, length, source.cy), length);
-}
-
-std::vector<int> CPhotoOutput::SelectedSlots(const CZantobyDoc& doc,
-                                             const std::vector<CListGridEdits::Block>& blocks)
-{
-    std::vector<int> slots;
-    for (const CListGridEdits::Block& block : blocks) {
-        for (int line = std::max(block.top, 0); line <= block.bottom && line < doc.displayCount; ++line) {
-            const int row = doc.displayOrder[line];
-            if (row < 0) {
-                continue;
-            }
-            const ProductRecord& record = doc.GetRow(row);
-            for (int column = std::max(block.left, doc.columnCount); column <= block.right; ++column) {
-                const int k = column - doc.columnCount;
-                if (k >= record.photoCount) {
-                    break;
-                }
-                const int slot = record.photos[k];
-                if (slot >= 0 && slot < kMaxPhotos && doc.GetPhoto(slot).inUse &&
-                    std::find(slots.begin(), slots.end(), slot) == slots.end()) {
-                    slots.push_back(slot);
-                }
-            }
-        }
-    }
-    return slots;
 }
 
 CString CPhotoOutput::BaseNameOf(const PhotoOutputRow& row)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/ListGridEdits.h"
 #include "app/PhotoOutputSettings.h"
 #include "photo/batch/PhotoOutputRow.h"
 #include "platform/Geometry.h"
@@ -26,10 +25,6 @@ class CPhotoOutput
     CPhotoOutput(CZantobyDoc& doc, IPhotoOutputMonitor& monitor) : m_doc(doc), m_monitor(monitor) {}
 
     Result Run(const std::vector<PhotoOutputRow>& rows, const PhotoOutputSettings& settings);
-
-    // The photos of the selected photo cells of a list grid, each once, in selection order.
-    static std::vector<int> SelectedSlots(const CZantobyDoc& doc,
-                                          const std::vector<CListGridEdits::Block>& blocks);
 
     // The free size of a source of that size: length is the height (base 0) or the short side
     // (base 1).

@@ -125,21 +125,6 @@ TEST_F(PhotoOutputTest, TheFreeSizeIsOfTheTurnedPhotoWithoutItsColourCorrections
     EXPECT_TRUE(TestPhotos::IsNear(image.GetPixel(100, 100), TestPhotos::kTopRight, 24));
 }
 
-TEST_F(PhotoOutputTest, TheSelectedPhotoCellsGiveEachPhotoOnce)
-{
-    const int second = list.AddPhotoRow(list.WriteJpeg("second.jpg", 40, 30));
-    CZantobyDoc& doc = *list.doc;
-    ProductRecord& row = doc.GetRow(doc.displayOrder[1]);
-    row.photos[1] = slot;
-    row.photoCount = 2;
-    const int c = doc.columnCount;
-    // Data cells, an empty photo cell and the new-row line give nothing.
-    EXPECT_EQ(CPhotoOutput::SelectedSlots(doc, {{0, 0, c + 5, 2}}), (std::vector<int>{slot, second}));
-    EXPECT_EQ(CPhotoOutput::SelectedSlots(doc, {{c + 1, 1, c + 1, 1}, {c, 0, c, 0}}),
-              (std::vector<int>{slot}));
-    EXPECT_TRUE(CPhotoOutput::SelectedSlots(doc, {{0, 0, c - 1, 1}}).empty());
-}
-
 TEST(PhotoOutputSize, TheShortSideBaseRoundsToTheNearestPixel)
 {
     EXPECT_EQ(CPhotoOutput::FreeSize(CSize(4000, 3000), 1280, 1), CSize(1707, 1280));

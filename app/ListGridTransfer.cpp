@@ -1,0 +1,191 @@
+#include "app/ListGridTransfer.h"
+
+#include "app/ClipTable.h"
+#include "app/ListRowEdits.h"
+#include "foundation/TextHelper.h"
+#include "list/IListHost.h"
+#include "list/ZantobyDoc.h"
+#include "platform/FileSystem.h"
+
+#include <algorithm>
+
+int CListGridTransfer::RowOf(int line) const
+{
+    if (line < 0 || line >= m_doc.displayCount) {
+        return -1;
+    }
+    const int row = m_doc.displayOrder[line];
+    return row >= 0 && row < kMaxRows && m_doc.GetRow(row).inUse ? row : -1;
+}
+
+bool CListGridTransfer::FillTable(const std::vector<Block>& blocks, CClipTable& table)
+{
+    if (blocks.empty()) {
+        m_doc.Host().ShowWarningMessage(30900, 0);
+        return false;
+    }
+    if (blocks.size() > 1) {
+        m_doc.Host().ShowWarningMessage(30901, 0);
+        return false;
+    }
+    const Block& block = blocks[0];
+    const int dataColumns = m_doc.columnCount;
+    table.sourceDocument = &m_doc;
+    for (int line = block.top; line <= block.bottom; ++line) {
+        const int row = RowOf(line);
+        for (int column = block.left; column <= block.right; ++column) {
+            const int x = column - block.left;
+            const int y = line - block.top;
+            if (column < dataColumns) {
+                // The edit text, which reads back into the column whatever its display format.
+                table.SetText(m_doc.GetCellTextAt(column, line, kOutputFind), x, y);
+                continue;
+            }
+            if (row < 0) {
+                continue;
+            }
+            const int slot = CListRowEdits(m_doc).PhotoAt(column, line);
+            if (slot >= 0) {
+                table.AddFileName(m_doc.GetMiddlePhotoPath(slot));
+            }
+            table.SetPhotoId(slot, x, y);
+        }
+    }
+    return true;
+}
+
+int CListGridTransfer::SinglePhoto(const std::vector<Block>& blocks) const
+{
+    if (blocks.size() != 1 || blocks[0].left != blocks[0].right || blocks[0].top != blocks[0].bottom) {
+        return -1;
+    }
+    return CListRowEdits(m_doc).PhotoAt(blocks[0].left, blocks[0].top);
+}
+
+bool CListGridTransfer::HasRoomFor(int line) const
+{
+    const int row = RowOf(line);
+    // Checked before a photo is taken in, so that every photo taken in finds its row.
+    if (!m_doc.HasFreePhotoSlot() || (row >= 0 && m_doc.GetRow(row).photoCount >= kMaxPhotosPerRow)) {
+        m_doc.Host().ShowErrorMessage(40201, 0);
+        return false;
+    }
+    if (row < 0 && !m_doc.HasFreeRow()) {
+        m_doc.Host().ShowErrorMessage(40200, 0);
+        return false;
+    }
+    return true;
+}
+
+bool CListGridTransfer::AddNewPhoto(int line, int position, const CString& original, const CString& drawing,
+                                    const CString& name)
+{
+    const int slot = m_doc.ImportPhotoImage(original, -1, drawing, 0);
+    if (slot < 0) {
+        return false;
+    }
+    if (!name.IsEmpty()) {
+        m_doc.GetPhoto(slot).name = name;
+    }
+    return m_doc.AddPhotoToRow(line, position, slot, 0);
+}
+
+void CListGridTransfer::AfterPhoto(int line, Result& result)
+{
+    if (CListRowEdits(m_doc).EnsurePhotoColumn(line)) {
+        result.photoColumnsGrew = true;
+    }
+}
+
+CListGridTransfer::Result CListGridTransfer::PasteTable(const CClipTable& table, CZantobyDoc* source,
+                                                        int column, int line, int mode)
+{
+    Result result;
+    const int rows = std::min(table.GetRowCount(), kMaxDisplayRows - 1);
+    const int columns = table.GetColumnCount();
+    if (rows == 0 || line < 0 || line >= m_doc.displayCount) {
+        return result;
+    }
+    for (int i = 0; i < rows && line + i < kMaxDisplayRows; ++i) {
+        result.lines.push_back(line + i);
+    }
+    // The step begins before lines are added, so that undo takes them away again.
+    CListGridEdits edits(m_doc);
+    edits.BeginLinesUndo(result.lines);
+    while (m_doc.displayCount < line + rows && m_doc.displayCount < kMaxDisplayRows) {
+        m_doc.displayOrder[m_doc.displayCount++] = kNewRowLine;
+    }
+    const int dataColumns = m_doc.columnCount;
+    const bool sameList = source == &m_doc && (mode == kReference || mode == kMove);
+    for (int target : result.lines) {
+        const int i = target - line;
+        for (int k = 0; k < columns; ++k) {
+            const int to = column + k;
+            const int position = to - dataColumns;
+            if (to < dataColumns) {
+                m_doc.SetCellTextAt(to, target, table.GetText(k, i));
+            } else if (position < kMaxPhotosPerRow) {
+                const int slot = table.GetPhotoId(k, i);
+                if (sameList) {
+                    // A second reference to the same photo; an empty or stale cell adds nothing.
+                    if (slot >= 0 && slot < kMaxPhotos && m_doc.GetPhoto(slot).inUse &&
+                        m_doc.AddPhotoToRow(target, position, slot, 0)) {
+                        AfterPhoto(target, result);
+                    }
+                } else if (source != nullptr && slot >= 0 && slot < kMaxPhotos &&
+                           source->GetPhoto(slot).inUse) {
+                    const CString original = source->GetOriginalPhotoPath(slot);
+                    const CString drawing = source->GetDrawingPath(slot);
+                    if (!original.IsEmpty() && HasRoomFor(target) &&
+                        AddNewPhoto(target, position, original,
+                                    FileSystem::Exists(drawing) ? drawing : CString(),
+                                    source->GetPhoto(slot).name)) {
+                        AfterPhoto(target, result);
+                    }
+                }
+            }
+            if (RowOf(target) < 0 && !m_doc.HasFreeRow()) {
+                break;
+            }
+        }
+        if (RowOf(target) < 0 && !m_doc.HasFreeRow()) {
+            // The list is full: the rest is not pasted.
+            result.lines.resize(i + 1);
+            break;
+        }
+    }
+    edits.EndLinesUndo(result.lines);
+    m_doc.SetModifiedFlag();
+    m_doc.AppendNewRowLine();
+    return result;
+}
+
+CListGridTransfer::Result CListGridTransfer::PasteFiles(const CStringArray& files, int column, int line)
+{
+    Result result;
+    if (line < 0 || line >= m_doc.displayCount) {
+        return result;
+    }
+    result.lines.push_back(line);
+    CListGridEdits edits(m_doc);
+    edits.BeginLinesUndo(result.lines);
+    const int first = column - m_doc.columnCount;
+    for (int i = 0; i < files.GetSize(); ++i) {
+        CTextHelper name(files[i]);
+        name.ToLower();
+        if (!name.MatchPattern("*.jpg") && !name.MatchPattern("*.jpeg")) {
+            continue;
+        }
+        if (!HasRoomFor(line)) {
+            // The files after it would find no room either.
+            break;
+        }
+        if (AddNewPhoto(line, first >= 0 ? first + i : -1, files[i], CString(), CString())) {
+            AfterPhoto(line, result);
+        }
+    }
+    edits.EndLinesUndo(result.lines);
+    m_doc.SetModifiedFlag();
+    m_doc.AppendNewRowLine();
+    return result;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/ListGridEdits.h"
+#include "platform/Arrays.h"
+#include "platform/CString.h"
+
+#include <vector>
+
+class CClipTable;
+class CZantobyDoc;
+
+// Cells and photos of the list grid into a cell table for the clipboard or a drag, and tables,
+// photo files and pictures from there into the list's cells and rows, each paste one undo step.
+class CListGridTransfer
+{
+  public:
+    using Block = CListGridEdits::Block;
+
+    // How the cells come: a plain paste or a copying drop, a moving drop, a paste by reference.
+    enum Mode
+    {
+        kCopy = 1,
+        kMove = 2,
+        kReference = 4
+    };
+
+    // What a paste changed: the lines written, and whether photo columns were added.
+    struct Result
+    {
+        std::vector<int> lines;
+        bool photoColumnsGrew = false;
+    };
+
+    explicit CListGridTransfer(CZantobyDoc& doc) : m_doc(doc) {}
+
+    // The one selected block's cells into the table: the texts of data cells, the photos of
+    // photo cells (with their standard-size files); warning 30900 without a block, 30901 with
+    // several.
+    bool FillTable(const std::vector<Block>& blocks, CClipTable& table);
+    // The photo of a block that is a single photo cell holding one, or -1.
+    int SinglePhoto(const std::vector<Block>& blocks) const;
+
+    // A table at a cell: texts into data cells; photos into photo cells, by reference from this
+    // list (reference and move) or copied in from the open source list (null: photos are
+    // skipped). Lines are added below as the table needs them.
+    Result PasteTable(const CClipTable& table, CZantobyDoc* source, int column, int line, int mode);
+    // JPEG files as new photos of the line from the column's photo position on (a data column
+    // appends); other files are passed over.
+    Result PasteFiles(const CStringArray& files, int column, int line);
+
+  private:
+    int RowOf(int line) const;
+    // Whether a new photo can go into the line's row: error 40201 when the row or the photo
+    // slots are full, 40200 when the new-row line finds no free row.
+    bool HasRoomFor(int line) const;
+    // Takes a photo file in and puts it into the line's row; the name is given when not empty.
+    bool AddNewPhoto(int line, int position, const CString& original, const CString& drawing,
+                     const CString& name);
+    void AfterPhoto(int line, Result& result);
+
+    CZantobyDoc& m_doc;
+};

@@ -1,0 +1,215 @@
+// The list grid's editing commands in a running program: cells through the real clipboard, a
+// drop of photo files, rows and cells inserted and deleted from the menus, auto input.
+#include "app/SampleListMaker.h"
+#include "app/ui/DeleteCellDlg.h"
+#include "app/ui/GridView.h"
+#include "app/ui/InsertCellDlg.h"
+#include "app/ui/ListDocument.h"
+#include "app/ui/ListGrid.h"
+#include "app/ui/ZantobyApp.h"
+#include "app/ui/ZantobyDocManager.h"
+#include "foundation/tests/support/ScratchFolder.h"
+#include "foundation/ui/ClipboardText.h"
+#include "grid/OleDataObject.h"
+#include "grid/ui/CellEdit.h"
+#include "list/ZantobyDoc.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
+#include "support/FakeListHost.h"
+#include "support/ProgramStart.h"
+#include "support/TestPhotos.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int ID_CUT = 57635;
+constexpr int ID_COPY = 57634;
+constexpr int ID_PASTE = 57637;
+constexpr int ID_PASTE_REFERENCE = 57638;
+constexpr int ID_AUTO_INPUT = 32933;
+constexpr int ID_INSERT_LINE = 32774;
+constexpr int ID_DUPLICATE_ROW = 32776;
+constexpr int ID_DELETE_ROWS = 32777;
+constexpr int ID_EDIT_UNDO = 57643;
+
+ScratchFolder& Scratch()
+{
+    static ScratchFolder scratch;
+    return scratch;
+}
+
+CGridView& View()
+{
+    static bool made = [] {
+        FakeListHost host;
+        return CSampleListMaker(host).Make(Scratch() / "goods.zbk", 6, 3);
+    }();
+    if (!made) {
+        std::abort();
+    }
+    CZantobyApp& app = StartProgram({FileSystem::ToNative(Scratch() / "goods.zbk").string()});
+    for (wxDocument* doc : app.GetDocManager()->GetDocumentsVector()) {
+        if (auto* list = wxDynamicCast(doc, CListDocument)) {
+            return *wxDynamicCast(list->GetFirstView(), CGridView);
+        }
+    }
+    std::abort();
+}
+
+void Command(CGridView& view, int id)
+{
+    wxCommandEvent command(wxEVT_MENU, id);
+    command.SetEventObject(view.GetFrame());
+    view.GetFrame()->GetEventHandler()->ProcessEvent(command);
+}
+
+std::vector<int> Photos(CZantobyDoc& list, int line)
+{
+    const ProductRecord& record = list.GetRow(list.displayOrder[line]);
+    return std::vector<int>(record.photos.begin(), record.photos.begin() + record.photoCount);
+}
+
+// Answers every message box with its first button while it lives.
+class AnswerBoxes
+{
+  public:
+    AnswerBoxes()
+        : m_previous(SetMessageBoxHandler([this](const CString& text, const CString&, unsigned) {
+              texts.push_back(text);
+              return IDOK;
+          }))
+    {
+    }
+    ~AnswerBoxes() { SetMessageBoxHandler(m_previous); }
+    std::vector<CString> texts;
+
+  private:
+    MessageBoxHandler m_previous;
+};
+
+} // namespace
+
+TEST(GridEditWindowTest, CellsGoThroughTheClipboardAndDroppedFilesBecomePhotos)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    CZantobyDoc& list = *view.ListDoc();
+    const int lines = grid.GetRowCount();
+    const int photoColumn = list.columnCount;
+
+    // Two lines of name and stock copied onto the new-row line: two rows more.
+    grid.DeselectAll();
+    grid.SelectBlock(0, 0, 1, 1);
+    Command(view, ID_COPY);
+    grid.DeselectAll();
+    grid.MoveToCell(0, lines - 1);
+    Command(view, ID_PASTE);
+    ASSERT_EQ(grid.GetRowCount(), lines + 2);
+    EXPECT_EQ(grid.GetCellText(0, lines - 1), grid.GetCellText(0, 0));
+    EXPECT_EQ(list.GetCellTextAt(1, lines, kOutputGrid), list.GetCellTextAt(1, 1, kOutputGrid));
+    EXPECT_FALSE(list.IsUndoStepOpen());
+
+    // The first line's photo by reference onto the last row: both show the same slot.
+    int withPhoto = 0;
+    while (Photos(list, withPhoto).empty()) {
+        ++withPhoto;
+    }
+    grid.DeselectAll();
+    grid.MoveToCell(photoColumn, withPhoto);
+    Command(view, ID_COPY);
+    grid.MoveToCell(photoColumn, lines);
+    Command(view, ID_PASTE_REFERENCE);
+    ASSERT_EQ(Photos(list, lines).size(), 1u);
+    EXPECT_EQ(Photos(list, lines)[0], Photos(list, withPhoto)[0]);
+
+    // Two JPEG files and a text file dropped on the second photo column of that row.
+    COleDataObject drop;
+    CStringArray files;
+    for (const char* name : {"a.jpg", "b.jpg"}) {
+        ASSERT_TRUE(TestPhotos::WriteJpeg(Scratch() / name, 60, 40));
+        files.Add(Scratch() / name);
+    }
+    files.Add(Scratch() / "notes.txt");
+    drop.SetFiles(files);
+    grid.OnDragEnter(&drop);
+    EXPECT_EQ(grid.OnDragOver(&drop, photoColumn + 1, lines), 1);
+    EXPECT_EQ(grid.OnDrop(&drop, photoColumn + 1, lines), 1);
+    EXPECT_EQ(Photos(list, lines).size(), 3u);
+    EXPECT_EQ(list.GetPhoto(Photos(list, lines)[2]).inUse, true);
+
+    // Cut inside an open edit copies the edit's selection and leaves its text.
+    grid.BeginEditAt(0, 0, 0);
+    CCellEdit* edit = grid.DefaultEdit();
+    ASSERT_TRUE(grid.IsEditing());
+    edit->SetText("abcd");
+    edit->SetSelection(0, 2);
+    Command(view, ID_CUT);
+    EXPECT_EQ(edit->GetValue(), "abcd");
+    CString copied;
+    ASSERT_TRUE(CClipboardText::ReadFromClipboard(copied));
+    EXPECT_EQ(copied, "ab");
+    grid.CancelEdit();
+}
+
+TEST(GridEditWindowTest, RowAndCellCommandsReshapeTheListAndAutoInputCountsOn)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    CZantobyDoc& list = *view.ListDoc();
+    AnswerBoxes boxes;
+    const int lines = grid.GetRowCount();
+    const CString first = grid.GetCellText(0, 0);
+
+    grid.DeselectAll();
+    grid.MoveToCell(0, 1);
+    Command(view, ID_INSERT_LINE);
+    ASSERT_EQ(grid.GetRowCount(), lines + 1);
+    EXPECT_EQ(grid.GetCellText(0, 1), "");
+    EXPECT_EQ(list.displayOrder[1], kNewRowLine);
+
+    grid.MoveToCell(0, 0);
+    Command(view, ID_DUPLICATE_ROW);
+    EXPECT_EQ(grid.GetCellText(0, 0), first);
+    EXPECT_EQ(grid.GetCellText(0, 1), first);
+
+    // The blank line and the copy go again, after the question.
+    grid.DeselectAll();
+    grid.SelectBlock(0, 1, 0, 2);
+    Command(view, ID_DELETE_ROWS);
+    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(grid.GetRowCount(), lines);
+    EXPECT_EQ(grid.GetCellText(0, 0), first);
+
+    // The price column's first two cells count on to the last row.
+    grid.DeselectAll();
+    list.SetCellTextAt(3, 0, "100");
+    list.SetCellTextAt(3, 1, "110");
+    grid.SelectBlock(3, 0, 3, 1);
+    Command(view, ID_AUTO_INPUT);
+    CString last;
+    last.Format("%d", 100 + 10 * (lines - 2));
+    EXPECT_EQ(list.GetCellTextAt(3, lines - 2, kOutputGrid), last);
+    EXPECT_EQ(grid.GetCellText(3, 2), "120");
+
+    // Cells of the name column pushed down by one and pulled up again.
+    grid.DeselectAll();
+    grid.SelectBlock(0, 0, 0, 0);
+    view.InsertCells(CInsertCellDlg::kShiftDown);
+    EXPECT_EQ(grid.GetCellText(0, 0), "");
+    EXPECT_EQ(grid.GetCellText(0, 1), first);
+    view.DeleteCells(CDeleteCellDlg::kShiftUp);
+    EXPECT_EQ(grid.GetCellText(0, 0), first);
+    Command(view, ID_EDIT_UNDO);
+    EXPECT_EQ(grid.GetCellText(0, 1), first);
+    EXPECT_FALSE(list.IsUndoStepOpen());
+
+    // The insert dialog opens with nothing chosen, the delete dialog with the contents.
+    CInsertCellDlg insert(view.GetFrame());
+    EXPECT_EQ(insert.GetChoice(), 0);
+    insert.Choose(CInsertCellDlg::kInsertLine);
+    EXPECT_EQ(insert.GetChoice(), CInsertCellDlg::kInsertLine);
+    CDeleteCellDlg remove(view.GetFrame());
+    EXPECT_EQ(remove.GetChoice(), CDeleteCellDlg::kContents);
+}
