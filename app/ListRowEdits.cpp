@@ -388,7 +388,7 @@ std::vector<int> CListRowEdits::RotatePhotos(const std::vector<Block>& blocks, b
     return turned;
 }
 
-bool CListRowEdits::ImportOnePhoto(int line, const CString& path)
+bool CListRowEdits::HasRoomForPhoto(int line)
 {
     if (line < 0 || line >= m_doc.displayCount) {
         return false;
@@ -404,9 +404,17 @@ bool CListRowEdits::ImportOnePhoto(int line, const CString& path)
         host.ShowErrorMessage(40201, 0);
         return false;
     }
+    return true;
+}
+
+bool CListRowEdits::ImportOnePhoto(int line, const CString& path)
+{
+    if (!HasRoomForPhoto(line)) {
+        return false;
+    }
     const int dot = path.ReverseFind('.');
     if (dot < 0 || path.Mid(dot + 1).CompareNoCase("jpg") != 0) {
-        host.ShowErrorMessage(40202, 0);
+        m_doc.Host().ShowErrorMessage(40202, 0);
         return false;
     }
     const int slot = m_doc.ImportPhotoImage(path, -1, CString(), 0);

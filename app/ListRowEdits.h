@@ -47,9 +47,11 @@ class CListRowEdits
     bool DeletePhoto(int column, int line);
     // Turns each photo of the blocks once a quarter right or left; returns those turned.
     std::vector<int> RotatePhotos(const std::vector<Block>& blocks, bool right);
-    // Takes a JPEG file in as a new photo at the end of the line's row; error 40200 without a
-    // free row for the new-row line, 40201 without a free slot or room in the row, 40202 for
-    // a file that is not a JPEG.
+    // Whether the line can take one more photo: false after error 40200 without a free row for
+    // the new-row line, or 40201 without a free slot or room in the row.
+    bool HasRoomForPhoto(int line);
+    // Takes a JPEG file in as a new photo at the end of the line's row; the errors of
+    // HasRoomForPhoto, and 40202 for a file that is not a JPEG.
     bool ImportOnePhoto(int line, const CString& path);
     // When the line's row shows as many photos as there are photo columns, one more photo column
     // (at most 20); true when one was added.

@@ -18,6 +18,8 @@
 #include "app/ui/ZantobyApp.h"
 #include "app/ui/ZantobyFrame.h"
 #include "list/ZantobyDoc.h"
+#include "photo/batch/ui/InsertPhotoDlg.h"
+#include "photo/batch/ui/OutputPhotoDlg.h"
 #include "platform/canvas/Canvas.h"
 
 #include <wx/splitter.h>
@@ -868,7 +870,24 @@ bool CGridView::ImportOnePhoto(const CString& path)
         return false;
     }
     const int line = m_grid->CurrentRow();
-    if (!CListRowEdits(*m_list).ImportOnePhoto(line, path)) {
+    CListRowEdits rows(*m_list);
+    CString file = path;
+    if (file.IsEmpty()) {
+        if (!rows.HasRoomForPhoto(line)) {
+            return false;
+        }
+        CInsertPhotoDlg dialog(GetFrame(), wxGetApp().Settings(),
+                               [] { wxGetApp().ShowHelpPage("InsertPhotoDlg"); });
+        if (dialog.DoModal(file) != wxID_OK) {
+            return false;
+        }
+    }
+    bool added = false;
+    {
+        wxBusyCursor wait;
+        added = rows.ImportOnePhoto(line, file);
+    }
+    if (!added) {
         return false;
     }
     m_grid->SyncPhotoColumns();
@@ -922,6 +941,12 @@ void CGridView::OnPhotoCommand(wxCommandEvent& event)
         case ID_PHOTO_PROPERTIES:
             ShowPhotoProperties();
             break;
+        case ID_IMPORT_PHOTO:
+            ImportOnePhoto(CString());
+            break;
+        case ID_PHOTO_OUTPUT:
+            OutputSelectedPhotos();
+            break;
         case ID_ROTATE_RIGHT:
         case ID_ROTATE_LEFT: {
             const bool right = event.GetId() == ID_ROTATE_RIGHT;
@@ -947,8 +972,12 @@ void CGridView::OnUpdatePhotoCommand(wxUpdateUIEvent& event)
     }
     switch (event.GetId()) {
     case ID_DELETE_PHOTO:
+    case ID_IMPORT_PHOTO:
         event.Enable(m_grid->CurrentRow() >= 0 && m_grid->CurrentRow() < m_grid->GetRowCount() &&
                      !m_list->readOnly);
+        break;
+    case ID_PHOTO_OUTPUT:
+        event.Enable(true);
         break;
     case ID_EDIT_PHOTO:
         event.Enable(CurrentPhoto() >= 0);
@@ -961,11 +990,23 @@ void CGridView::OnUpdatePhotoCommand(wxUpdateUIEvent& event)
         event.Enable(CurrentPhoto() >= 0 && !m_list->readOnly);
         break;
     default:
-        // Taking in one photo and the photo output run dialogs of the photo import, which come
-        // with it.
         event.Enable(false);
         break;
     }
+}
+
+void CGridView::OutputSelectedPhotos()
+{
+    if (m_list == nullptr || m_grid == nullptr) {
+        return;
+    }
+    const std::vector<int> photos = CListRowEdits(*m_list).PhotosOf(m_grid->SelectedBlocks());
+    if (photos.empty()) {
+        m_list->Host().ShowWarningMessage(30702, 0);
+        return;
+    }
+    COutputPhotoDlg dialog(GetFrame(), *m_list, photos, wxGetApp().Settings());
+    dialog.DoModal();
 }
 
 void CGridView::StartPrinting()

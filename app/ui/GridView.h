@@ -56,8 +56,11 @@ class CGridView : public wxView, public IListView
 
     // Runs one of the view's menu commands, as the menu does.
     void RunCommand(int id);
-    // Takes a JPEG file in as a new photo of the current line; false when it was not added.
+    // Takes a JPEG file in as a new photo of the current line: the file of path, or one picked
+    // in the insert-photo dialog when path is empty. False when it was not added.
     bool ImportOnePhoto(const CString& path);
+    // The photo output dialog with the photos of the selected cells.
+    void OutputSelectedPhotos();
     // Opens the photo editor on the current cell's photo.
     void EditPhoto();
     // The properties of the current cell's photo.

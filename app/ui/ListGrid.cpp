@@ -21,6 +21,7 @@
 #include "grid/GridHitZones.h"
 #include "grid/ui/GridCellArea.h"
 #include "list/ZantobyDoc.h"
+#include "photo/batch/ui/SequencePhotoDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/VirtualKeys.h"
 #include "platform/ui/WxText.h"
@@ -455,17 +456,8 @@ void CListGrid::OnCornerLButton(int down, const CRect&, CPoint, int)
 std::vector<CListGridEdits::Block> CListGrid::SelectedBlocks()
 {
     std::vector<CListGridEdits::Block> blocks;
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    for (int more = FirstSelectedBlock(left, top, right, bottom); more == 0;
-         more = NextSelectedBlock(left, top, right, bottom)) {
-        blocks.push_back(
-            {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)});
-    }
-    if (blocks.empty() && CurrentColumn() >= 0 && CurrentRow() >= 0) {
-        blocks.push_back({CurrentColumn(), CurrentRow(), CurrentColumn(), CurrentRow()});
+    for (const Block& block : GetSelectedBlocks()) {
+        blocks.push_back({block.left, block.top, block.right, block.bottom});
     }
     return blocks;
 }
@@ -590,7 +582,8 @@ void CListGrid::AddMenuItem(wxMenu& menu, int id, const char* text, bool enabled
 
 int CListGrid::OnPopupStart(int column, int row, int section)
 {
-    if (m_doc == nullptr) {
+    // The right button takes photos while the continuous import window shows.
+    if (m_doc == nullptr || wxGetApp().GetContinuousImportWindow() != nullptr) {
         return 0;
     }
     ClearPopupMenu();
@@ -605,8 +598,7 @@ int CListGrid::OnPopupStart(int column, int row, int section)
         AddMenuItem(menu, ID_PASTE, "貼り付け", true);
         if (column < DataColumns()) {
             menu.AppendSeparator();
-            // The photo output dialog comes with the photo import.
-            AddMenuItem(menu, ID_PHOTO_OUTPUT, "写真出力", false);
+            AddMenuItem(menu, ID_PHOTO_OUTPUT, "写真出力", true);
             menu.AppendSeparator();
             AddMenuItem(menu, ID_AUTO_INPUT, "自動入力", IsSingleRange());
         } else {
@@ -616,14 +608,12 @@ int CListGrid::OnPopupStart(int column, int row, int section)
             menu.AppendSeparator();
             AddMenuItem(menu, ID_COPY_PHOTO_NAME, "写真ファイル名をコピー", photo);
             menu.AppendSeparator();
-            // Taking in one photo and the output open dialogs of the photo import, which come
-            // with it.
-            AddMenuItem(menu, ID_IMPORT_PHOTO, "新規写真を追加", false);
+            AddMenuItem(menu, ID_IMPORT_PHOTO, "新規写真を追加", writable);
             AddMenuItem(menu, ID_PHOTO_PROPERTIES, "ﾌﾟﾛﾊﾟﾃｨを表示", photo && CPhotoPropertiesHook::IsSet());
             AddMenuItem(menu, ID_EDIT_PHOTO, "写真を編集", photo);
             AddMenuItem(menu, ID_ROTATE_RIGHT, "右回転", photo && writable);
             AddMenuItem(menu, ID_ROTATE_LEFT, "左回転", photo && writable);
-            AddMenuItem(menu, ID_PHOTO_OUTPUT, "写真出力", false);
+            AddMenuItem(menu, ID_PHOTO_OUTPUT, "写真出力", true);
         }
         menu.AppendSeparator();
         AddMenuItem(menu, ID_FIND, "検索", true);
@@ -1086,5 +1076,32 @@ int CListGrid::OnDrop(COleDataObject* data, int column, int row)
         return effect;
     default:
         return CGridDragState::kNone;
+    }
+}
+
+void CListGrid::OnCellRButton(int column, int row, int down, const CRect&, CPoint, int)
+{
+    CSequencePhotoDlg* files = wxGetApp().GetContinuousImportWindow();
+    if (!down || files == nullptr || m_doc == nullptr || row < 0 || row >= GetRowCount()) {
+        return;
+    }
+    if (m_doc->readOnly) {
+        m_doc->Host().ShowWarningMessage(30204, 0);
+        return;
+    }
+    CStringArray paths;
+    if (!files->GetSelectedFiles(paths)) {
+        m_doc->Host().ShowWarningMessage(30206, 0);
+        return;
+    }
+    MoveToCell(std::max(column, 0), row);
+    for (int i = 0; i < paths.GetSize(); ++i) {
+        if (!m_view.ImportOnePhoto(paths[i])) {
+            return;
+        }
+    }
+    // One file at a time walks down the folder, one photo per right click.
+    if (paths.GetSize() == 1) {
+        files->SelectNext();
     }
 }

@@ -87,6 +87,9 @@ class CListGrid : public CGridList
     void OnCellLButton(int column, int row, int down, const CRect& rect, CPoint point,
                        int processed) override;
     void OnCellDblClick(int column, int row, const CRect& rect, CPoint point, int processed) override;
+    // While the continuous import window shows, a right press takes its selected files.
+    void OnCellRButton(int column, int row, int down, const CRect& rect, CPoint point,
+                       int processed) override;
     void OnTopHeadingLButton(int column, int row, int down, const CRect& rect, CPoint point,
                              int processed) override;
     void OnSideHeadingLButton(int column, int row, int down, const CRect& rect, CPoint point,

@@ -4,12 +4,11 @@
 #include "app/ui/ListGrid.h"
 #include "app/ui/PhotoPropertiesHook.h"
 #include "app/ui/ZantobyApp.h"
+#include "foundation/ui/PaintCanvas.h"
 #include "list/ZantobyDoc.h"
 #include "platform/canvas/Canvas.h"
 #include "platform/ui/WxText.h"
 
-#include <wx/dcclient.h>
-#include <wx/graphics.h>
 #include <wx/menu.h>
 #include <wx/utils.h>
 
@@ -146,13 +145,11 @@ void CPhotoView::ScrollToCurrentPhoto()
 
 void CPhotoView::OnPaint(wxPaintEvent&)
 {
-    wxPaintDC paint(this);
-    wxGraphicsContext* graphics = paint.GetGraphicsContext();
-    cairo_t* cr = graphics != nullptr ? static_cast<cairo_t*>(graphics->GetNativeContext()) : nullptr;
-    if (cr == nullptr) {
+    CPaintCanvas paint(*this);
+    if (!paint.IsValid()) {
         return;
     }
-    Canvas dc(cr);
+    Canvas& dc = paint.Dc();
     const wxSize client = GetClientSize();
     dc.FillRect(CRect(0, 0, client.x, client.y), RGB(255, 255, 255));
     const wxPoint origin = CalcUnscrolledPosition(wxPoint(0, 0));

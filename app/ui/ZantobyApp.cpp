@@ -35,6 +35,10 @@
 #include "list/ui/ColumnDetailDialogs.h"
 #include "list/ui/ListInfoDlg.h"
 #include "list/ui/ListPropDlg.h"
+#include "photo/batch/ui/AutoPhotoDlg.h"
+#include "photo/batch/ui/LumpPhotoDlg.h"
+#include "photo/batch/ui/SequencePhotoDlg.h"
+#include "photo/batch/ui/SizeCheckDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ShowCommands.h"
@@ -598,11 +602,10 @@ int CZantobyApp::RunPageSetupDialog(CZantobyDoc& doc)
     return dialog.Run();
 }
 
-// The automatic organiser comes with the photo import; until then it answers as if cancelled,
-// so the list document changes nothing.
-int CZantobyApp::RunAutoPhotoDialog(CZantobyDoc&)
+int CZantobyApp::RunAutoPhotoDialog(CZantobyDoc& doc)
 {
-    return IDCANCEL;
+    CAutoPhotoDlg dialog(m_mainFrame, doc);
+    return dialog.DoModal() == wxID_OK ? IDOK : IDCANCEL;
 }
 
 // The application's commands
@@ -849,22 +852,43 @@ int CZantobyApp::RunCheckListDialog(InputCheckSwitches& switches)
     return CCheckListDlg::Run(m_mainFrame, *this, switches);
 }
 
-// Bulk and continuous photo import and the size confirmation come with the photo import; until
-// then each answers as if cancelled.
-
-int CZantobyApp::RunBulkImportDialog(CZantobyDoc&, BulkImportLayout&)
+int CZantobyApp::RunBulkImportDialog(CZantobyDoc&, BulkImportLayout& layout)
 {
-    return IDCANCEL;
+    CLumpPhotoDlg dialog(m_mainFrame, *this, Settings());
+    if (dialog.DoModal() != wxID_OK) {
+        return IDCANCEL;
+    }
+    dialog.FillLayout(layout);
+    return IDOK;
 }
 
 bool CZantobyApp::IsContinuousImportShown()
 {
-    return false;
+    return m_continuousImport != nullptr && m_continuousImport->IsShown();
 }
 
-void CZantobyApp::ShowContinuousImport(bool) {}
-
-int CZantobyApp::RunSizeCheckDialog(int&, int, int, int, int)
+void CZantobyApp::ShowContinuousImport(bool show)
 {
-    return IDCANCEL;
+    if (m_continuousImport == nullptr) {
+        if (!show) {
+            return;
+        }
+        m_continuousImport = new CSequencePhotoDlg(m_mainFrame, *this, Settings());
+    }
+    m_continuousImport->Show(show);
+}
+
+CSequencePhotoDlg* CZantobyApp::GetContinuousImportWindow()
+{
+    return IsContinuousImportShown() ? static_cast<CSequencePhotoDlg*>(m_continuousImport.get()) : nullptr;
+}
+
+int CZantobyApp::RunSizeCheckDialog(int& value, int minimum, int maximum, int left, int top)
+{
+    CSizeCheckDlg dialog(m_mainFrame, value, minimum, maximum, wxPoint(left, top));
+    if (dialog.DoModal() != wxID_OK) {
+        return IDCANCEL;
+    }
+    value = dialog.GetLength();
+    return IDOK;
 }

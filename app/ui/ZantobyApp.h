@@ -11,6 +11,8 @@
 #include <wx/app.h>
 #include <wx/dataobj.h>
 #include <wx/timer.h>
+#include <wx/weakref.h>
+#include <wx/window.h>
 
 #include <deque>
 #include <memory>
@@ -19,6 +21,7 @@
 
 class CHandOverListener;
 class CMainFrame;
+class CSequencePhotoDlg;
 class CZantobyDocManager;
 class SingleInstance;
 class wxDocument;
@@ -151,6 +154,9 @@ class CZantobyApp : public wxApp, public IListHost
     void SetWaitCursor(bool on) override;
     void PumpMessages() override;
 
+    // The continuous import window while it is shown, else null.
+    CSequencePhotoDlg* GetContinuousImportWindow();
+
     // Takes the requests waiting on the single-instance socket.
     void ReceiveHandOver();
 
@@ -206,6 +212,8 @@ class CZantobyApp : public wxApp, public IListHost
     CSearchState m_search;
     bool m_waitCursor = false;
     CString m_resourceFolder = CZantobyAppCore::GetResourceFolder();
+    // Made on its first show; it goes with the main window.
+    wxWeakRef<wxWindow> m_continuousImport;
 };
 
 wxDECLARE_APP(CZantobyApp);

@@ -3,6 +3,8 @@
 #include "foundation/GridColumnDef.h"
 #include "foundation/GridColumnSetup.h"
 
+#include <algorithm>
+
 CGridList::CGridList()
 {
     wxEvtHandler::AddFilter(this);
@@ -39,6 +41,38 @@ void CGridList::ResetGrid()
     SetColCount(0);
     SetRowCount(0);
     DataSourceAt(0)->DeleteAll();
+}
+
+std::vector<CGridList::Block> CGridList::GetSelectedBlocks()
+{
+    std::vector<Block> blocks;
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    for (int more = FirstSelectedBlock(left, top, right, bottom); more == 0;
+         more = NextSelectedBlock(left, top, right, bottom)) {
+        blocks.push_back(
+            {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)});
+    }
+    if (blocks.empty() && CurrentColumn() >= 0 && CurrentRow() >= 0) {
+        blocks.push_back({CurrentColumn(), CurrentRow(), CurrentColumn(), CurrentRow()});
+    }
+    return blocks;
+}
+
+void CGridList::MoveToNextCell()
+{
+    int column = CurrentColumn() + 1;
+    int row = CurrentRow();
+    if (column >= GetColCount()) {
+        column = 0;
+        ++row;
+    }
+    if (row >= GetRowCount()) {
+        row = 0;
+    }
+    MoveToCell(column, row);
 }
 
 bool CGridList::GetCellEditRect(int column, int row, CRect& rect)

@@ -7,6 +7,8 @@
 
 #include <wx/eventfilter.h>
 
+#include <vector>
+
 struct GridColumnDef;
 
 // The grid window under every grid of the program: a grid control whose columns and headings
@@ -31,6 +33,19 @@ class CGridList : public CCellGrid, private wxEventFilter
     // Where a cell's in-cell edit goes; false for a heading or a cell outside the sheet, else
     // whether the cell's type edits it.
     bool GetCellEditRect(int column, int row, CRect& rect);
+
+    // Selection and moves
+    // A block of cells, its right column and bottom row included.
+    struct Block
+    {
+        int left, top, right, bottom;
+    };
+    // The selected blocks with their corners in order; the current cell alone when nothing is
+    // selected.
+    std::vector<Block> GetSelectedBlocks();
+    // Enter's walk through the cells: the next column, then the first column of the next row,
+    // and from the last row back to the first.
+    void MoveToNextCell();
 
     // Frames
     // Draws the grid list's own frame round the current cell or the selection block being built.

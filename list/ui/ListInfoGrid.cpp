@@ -143,16 +143,7 @@ void CListInfoGrid::OnGridChar(unsigned int* character, int processed)
     }
     if (*character == '\r' || *character == '\n') {
         *character = 0;
-        int column = CurrentColumn() + 1;
-        int row = CurrentRow();
-        if (column >= GetColCount()) {
-            column = 0;
-            ++row;
-        }
-        if (row >= GetRowCount()) {
-            row = 0;
-        }
-        MoveToCell(column, row);
+        MoveToNextCell();
         return;
     }
     if (!processed && !IsTypedColumn(CurrentColumn())) {

@@ -1,0 +1,163 @@
+#include "photo/batch/AutoPhotoBuilder.h"
+
+#include "foundation/FileStatus.h"
+#include "foundation/FileUtility.h"
+#include "foundation/PathName.h"
+#include "foundation/StringArrayEx.h"
+#include "list/IListHost.h"
+#include "list/ZantobyDoc.h"
+#include "photo/batch/IAutoPhotoMonitor.h"
+#include "photo/batch/PhotoFileTexts.h"
+#include "platform/Mbcs.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr int kFolderColumn = 0;
+constexpr int kDateColumn = 1;
+
+std::string_view View(const CString& text)
+{
+    return std::string_view(text.GetString(), static_cast<size_t>(text.GetLength()));
+}
+
+} // namespace
+
+void CAutoPhotoBuilder::CollectPhotos(const CString& folder, bool subFolders, CStringArray& paths)
+{
+    std::vector<CString> found;
+    for (const char* pattern : {"/*.jpg", "/*.jpeg"}) {
+        CStringArray names;
+        ListFiles(folder + pattern, &names, subFolders);
+        for (int i = 0; i < names.GetSize(); ++i) {
+            CString path = folder + "/" + names[i];
+            const bool known = std::any_of(found.begin(), found.end(), [&](const CString& other) {
+                return Mbcs::CompareNoCase(View(other), View(path)) == 0;
+            });
+            if (!known) {
+                found.push_back(path);
+            }
+        }
+    }
+    std::sort(found.begin(), found.end(),
+              [](const CString& a, const CString& b) { return Mbcs::Compare(View(a), View(b)) < 0; });
+    paths.RemoveAll();
+    for (const CString& path : found) {
+        paths.Add(path);
+    }
+}
+
+void CAutoPhotoBuilder::SetUpColumns()
+{
+    m_doc.title = "写真整理 " + PhotoFileTexts::FormatFileTime(std::time(nullptr), "%Y/%m/%d");
+    struct Definition
+    {
+        int type;
+        const char* name;
+        const char* remark;
+        int align;
+        int width;
+    };
+    static const Definition kColumns[] = {
+        {kTypeText, "元の場所", "取り込み前のフォルダ名です", 0, 20},
+        {kTypeDate, "日付", "写真を撮影した日付です", 1, 10},
+        {kTypeText, "備考", "", 0, 10},
+    };
+    for (int i = 0; i < 3; ++i) {
+        ColumnRecord& column = m_doc.GetColumn(i);
+        column.type = kColumns[i].type;
+        column.name = kColumns[i].name;
+        column.remark = kColumns[i].remark;
+        column.align = kColumns[i].align;
+        column.width = kColumns[i].width;
+    }
+    m_doc.columnCount = 3;
+    m_doc.BuildColumnMap();
+}
+
+bool CAutoPhotoBuilder::StartRow(const CString& folder)
+{
+    if (m_line + 1 >= kMaxRows) {
+        m_doc.Host().ShowWarningMessage(30215, 0);
+        return false;
+    }
+    ++m_line;
+    // The new-row line is the last; writing into it makes the row.
+    m_doc.SetCellTextAt(kFolderColumn, m_line, folder);
+    m_doc.AppendNewRowLine();
+    return true;
+}
+
+void CAutoPhotoBuilder::WriteGroupDate(int line)
+{
+    if (m_hasDate && line >= 0) {
+        m_doc.SetCellTextAt(
+            kDateColumn, line,
+            PhotoFileTexts::FormatFileTime(static_cast<std::time_t>(m_groupTime), "%Y/%m/%d"));
+    }
+    m_hasDate = false;
+}
+
+bool CAutoPhotoBuilder::Build(const CString& folder, bool subFolders, int photosPerRow)
+{
+    if (!m_doc.CreateWorkFolders(CString())) {
+        m_doc.DeleteWorkFolders();
+        return false;
+    }
+    SetUpColumns();
+    m_monitor.ShowSearching();
+    CStringArray paths;
+    CollectPhotos(folder, subFolders, paths);
+
+    m_doc.SwitchUndoOff();
+    m_line = -1;
+    m_hasDate = false;
+    CString previousFolder;
+    bool started = false;
+    int inRow = 0;
+    const int total = paths.GetSize();
+    for (int i = 0; i < total; ++i) {
+        const CPathName path(paths[i]);
+        const CString photoFolder = path.GetFolder();
+        if (!started || photoFolder != previousFolder || inRow >= photosPerRow) {
+            started = true;
+            previousFolder = photoFolder;
+            WriteGroupDate(m_line);
+            inRow = 0;
+            if (!StartRow(photoFolder)) {
+                break;
+            }
+        }
+        int slot = m_doc.ImportPhotoImage(paths[i], -1, CString(), 0);
+        CFileStatus status;
+        const bool hasStatus = GetFileStatus(paths[i], status);
+        if (slot >= 0 && slot < kMaxPhotos && m_doc.AddPhotoToRow(m_line, -1, slot, 0)) {
+            m_doc.GetPhoto(slot).name = path.GetName();
+            ++inRow;
+            const int count = m_doc.GetRow(m_doc.displayOrder[m_line]).photoCount;
+            if (m_doc.photoColumns <= count) {
+                m_doc.photoColumns = count + 1;
+            }
+            if (hasStatus && (!m_hasDate || status.m_mtime < m_groupTime)) {
+                m_groupTime = status.m_mtime;
+                m_hasDate = true;
+            }
+        } else {
+            slot = -1;
+        }
+        const CString time =
+            hasStatus ? PhotoFileTexts::FormatFileTime(status.m_mtime, "%Y/%m/%d %H:%M:%S") : CString();
+        m_monitor.ShowPhotoDone(i + 1, total, paths[i], time, slot);
+        if (m_monitor.IsBuildCancelled()) {
+            break;
+        }
+    }
+    WriteGroupDate(m_line);
+    m_doc.photoColumns = std::min(m_doc.photoColumns, kMaxPhotosPerRow);
+    m_doc.SwitchUndoOn();
+    m_doc.SetModifiedFlag(true);
+    return true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/CString.h"
+
+#include <wx/filedlg.h>
+
+#include <functional>
+
+class CProfileSettings;
+
+// The file dialog that picks one photo for a row, with a preview of the selected file; it starts
+// in the photo folder setting and keeps the folder of the photo chosen.
+class CInsertPhotoDlg : public wxFileDialog
+{
+  public:
+    CInsertPhotoDlg(wxWindow* parent, CProfileSettings& settings, std::function<void()> help);
+
+    // wxID_OK with the chosen path, or wxID_CANCEL.
+    int DoModal(CString& path);
+
+  private:
+    static wxWindow* CreatePane(wxWindow* dialog);
+
+    CProfileSettings& m_settings;
+    std::function<void()> m_help;
+};
