@@ -1,5 +1,6 @@
 #include "app/ui/ZantobyApp.h"
 
+#include "app/ClipTable.h"
 #include "app/ConfigForm.h"
 #include "app/ExtractForm.h"
 #include "app/FileHandOver.h"
@@ -176,7 +177,7 @@ bool CZantobyApp::InitCore()
     m_lastDocument = Settings().GetLastDocument();
     m_showInternalInfo = Settings().GetAutoInside();
     m_printMode = Settings().GetPrintModeSetting();
-    m_listFormat = wxDataFormat("Zantoby2 Object");
+    m_listFormat = wxDataFormat(ToWx(CClipTable::kFormatName));
     m_drawingFormat = wxDataFormat("Zantoby2 Drawing Data");
     m_docManager = new CZantobyDocManager(m_recentFiles);
     new wxDocTemplate(m_docManager, ToWx("ﾘｽﾄ"), "*.zbk", wxString(), "zbk", "CZantobyDoc", "CGridView",

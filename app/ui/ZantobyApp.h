@@ -95,7 +95,6 @@ class CZantobyApp : public wxApp, public IListHost
     void SetDrawingColor(int target, COLORREF color);
     // Shows the drawing defaults in the format toolbar's swatches.
     void RefreshColorSwatches();
-    const wxDataFormat& GetListClipboardFormat() const { return m_listFormat; }
     const wxDataFormat& GetDrawingClipboardFormat() const { return m_drawingFormat; }
 
     // IListHost
