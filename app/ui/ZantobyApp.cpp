@@ -14,7 +14,6 @@
 #include "app/ui/ErrorLogDlg.h"
 #include "app/ui/GlobalFindDlg.h"
 #include "app/ui/GridView.h"
-#include "app/ui/HandOverListener.h"
 #include "app/ui/ListDocument.h"
 #include "app/ui/LocalFindDlg.h"
 #include "app/ui/MainFrame.h"
@@ -43,6 +42,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ShowCommands.h"
+#include "platform/ui/WxReadWatch.h"
 #include "platform/SingleInstance.h"
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxText.h"
@@ -55,7 +55,6 @@
 #include "web/site/ui/CreateWebDlg.h"
 
 #include <wx/display.h>
-#include <wx/evtloop.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/utils.h>
@@ -156,9 +155,8 @@ bool CZantobyApp::OnInit()
     if (m_instance != nullptr && m_instance->GetRole() == SingleInstance::Role::First) {
         // Listen from the first moment: a file handed over while the splash shows waits for the
         // end of the start instead of being lost.
-        m_listener = std::make_unique<CHandOverListener>([this] { ReceiveHandOver(); });
-        m_handOverSource = wxEventLoopBase::AddSourceForFD(m_instance->GetListenHandle(), m_listener.get(),
-                                                           wxEVENT_SOURCE_INPUT);
+        m_handOverWatch =
+            std::make_unique<WxReadWatch>(m_instance->GetListenHandle(), [this] { ReceiveHandOver(); });
     }
     if (!InitCore() || !CreateMainWindow()) {
         return false;
@@ -276,9 +274,7 @@ int CZantobyApp::OnExit()
     CloseTutorial();
     Settings().SetPrintModeSetting(m_printMode);
     m_retryTimer.Stop();
-    delete m_handOverSource;
-    m_handOverSource = nullptr;
-    m_listener.reset();
+    m_handOverWatch.reset();
     m_core.StatusTexts().Attach(nullptr);
     m_mainFrame = nullptr;
     delete m_docManager;

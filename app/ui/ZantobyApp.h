@@ -19,13 +19,12 @@
 #include <string>
 #include <vector>
 
-class CHandOverListener;
+class WxReadWatch;
 class CMainFrame;
 class CSequencePhotoDlg;
 class CZantobyDocManager;
 class SingleInstance;
 class wxDocument;
-class wxEventLoopSource;
 
 // The main program's application object: the single running copy and the hand-over from later
 // copies, the start (profile, document manager, main window, splash, command line, last list)
@@ -187,8 +186,7 @@ class CZantobyApp : public wxApp, public IListHost
 
     CZantobyAppCore m_core;
     SingleInstance* m_instance;
-    std::unique_ptr<CHandOverListener> m_listener;
-    wxEventLoopSource* m_handOverSource = nullptr;
+    std::unique_ptr<WxReadWatch> m_handOverWatch;
     CRecentFileList m_recentFiles;
     CZantobyDocManager* m_docManager = nullptr;
     CMainFrame* m_mainFrame = nullptr;
