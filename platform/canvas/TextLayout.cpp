@@ -91,7 +91,6 @@ std::string ToLayoutText(std::string_view cp932, bool singleLine)
 
 TextLayout::TextLayout(cairo_t* cr)
 {
-    cairo_get_matrix(cr, &m_baseMatrix);
     m_context = pango_cairo_create_context(cr);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_surface_type_t type = cairo_surface_get_type(cairo_get_target(cr));
@@ -246,19 +245,7 @@ double TextLayout::Baseline() const
 
 void TextLayout::Show(cairo_t* cr)
 {
-    cairo_matrix_t matrix;
-    cairo_get_matrix(cr, &matrix);
-    bool transformed = matrix.xx != m_baseMatrix.xx || matrix.yx != m_baseMatrix.yx ||
-                       matrix.xy != m_baseMatrix.xy || matrix.yy != m_baseMatrix.yy;
-    if (transformed) {
-        pango_cairo_update_layout(cr, m_layout);
-    }
+    // The layout as measured, turned and stretched by cr's transformation as a whole: laid out
+    // again under a stretch, pango would keep the glyphs' natural advances.
     pango_cairo_show_layout(cr, m_layout);
-    if (transformed) {
-        // Back to the untransformed context, so that measuring stays as on screen.
-        cairo_save(cr);
-        cairo_set_matrix(cr, &m_baseMatrix);
-        pango_cairo_update_layout(cr, m_layout);
-        cairo_restore(cr);
-    }
 }
