@@ -91,16 +91,21 @@ std::string ToLayoutText(std::string_view cp932, bool singleLine)
 
 TextLayout::TextLayout(cairo_t* cr)
 {
+    cairo_matrix_t matrix;
+    cairo_get_matrix(cr, &matrix);
     m_context = pango_cairo_create_context(cr);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_surface_type_t type = cairo_surface_get_type(cairo_get_target(cr));
-    bool vector = type == CAIRO_SURFACE_TYPE_PDF || type == CAIRO_SURFACE_TYPE_PS ||
-                  type == CAIRO_SURFACE_TYPE_SVG || type == CAIRO_SURFACE_TYPE_RECORDING;
+    const bool vector = type == CAIRO_SURFACE_TYPE_PDF || type == CAIRO_SURFACE_TYPE_PS ||
+                        type == CAIRO_SURFACE_TYPE_SVG || type == CAIRO_SURFACE_TYPE_RECORDING;
+    // A reduced picture's pixels are not those the text is measured in.
+    const bool reduced = std::abs(matrix.xx) != 1 || std::abs(matrix.yy) != 1;
+    const bool exact = vector || reduced;
     // Whole-pixel advances on screens and images, as measured text must fit where it is drawn;
-    // vector pages and recordings keep the exact outlines.
+    // vector pages, recordings and reduced pictures keep the exact outlines.
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_metrics(options, vector ? CAIRO_HINT_METRICS_OFF : CAIRO_HINT_METRICS_ON);
-    if (vector) {
+    cairo_font_options_set_hint_metrics(options, exact ? CAIRO_HINT_METRICS_OFF : CAIRO_HINT_METRICS_ON);
+    if (exact) {
         cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
         // Advances rounded to whole device units would make text wider or narrower with the
         // resolution.
