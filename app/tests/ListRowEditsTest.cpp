@@ -205,9 +205,13 @@ TEST_F(ListRowEditsTest, AnEmptyPhotoCellGivesNothingToDeleteAndNoUndoStep)
 TEST_F(ListRowEditsTest, TakingInAPhotoChecksRoomAndTheFileKindFirst)
 {
     AddRow("a", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
-    EXPECT_FALSE(rows.ImportOnePhoto(0, "/nowhere/p.jpg"));
+    CStringArray jpeg;
+    jpeg.Add("/nowhere/p.jpg");
+    EXPECT_EQ(rows.ImportPhotos(0, jpeg), 0);
     EXPECT_TRUE(host.HasMessage(40201));
-    EXPECT_FALSE(rows.ImportOnePhoto(1, "/nowhere/p.png"));
+    CStringArray png;
+    png.Add("/nowhere/p.png");
+    EXPECT_EQ(rows.ImportPhotos(1, png), 0);
     EXPECT_TRUE(host.HasMessage(40202));
     EXPECT_EQ(doc->displayCount, 2);
 

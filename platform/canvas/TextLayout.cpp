@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <numbers>
 #include <unordered_map>
 #include <utility>
@@ -27,13 +28,18 @@ struct FaceMetrics
 // too slow to repeat for every cell a grid draws.
 FaceMetrics MetricsOf(PangoContext* context, const PangoFontDescription* description)
 {
+    // Shared by the threads that render photos.
+    static std::mutex guard;
     static std::unordered_map<std::string, FaceMetrics> cache;
     char* key = pango_font_description_to_string(description);
     std::string name(key);
     g_free(key);
-    auto found = cache.find(name);
-    if (found != cache.end()) {
-        return found->second;
+    {
+        std::lock_guard<std::mutex> lock(guard);
+        auto found = cache.find(name);
+        if (found != cache.end()) {
+            return found->second;
+        }
     }
     // Latin sample text, so that the average width is that of the single-byte characters, as
     // the average character width of a Japanese face is.
@@ -53,6 +59,7 @@ FaceMetrics MetricsOf(PangoContext* context, const PangoFontDescription* descrip
     result.descent = pango_font_metrics_get_descent(metrics) / double(PANGO_SCALE);
     result.aveCharWidth = pango_font_metrics_get_approximate_char_width(metrics) / double(PANGO_SCALE);
     pango_font_metrics_unref(metrics);
+    std::lock_guard<std::mutex> lock(guard);
     if (cache.size() > 512) {
         cache.clear();
     }
