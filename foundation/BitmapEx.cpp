@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <csetjmp>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <vector>
@@ -73,9 +74,25 @@ struct JpegDecoder
 {
     jpeg_decompress_struct info{};
     JpegErrorManager error{};
+    std::vector<unsigned char> bytes;
     std::vector<JSAMPLE> row;
     ~JpegDecoder() { jpeg_destroy_decompress(&info); }
 };
+
+// The rest of the file from where it stands.
+bool ReadWholeFile(FILE* file, std::vector<unsigned char>& bytes)
+{
+    const long start = std::ftell(file);
+    if (start < 0 || std::fseek(file, 0, SEEK_END) != 0) {
+        return false;
+    }
+    const long end = std::ftell(file);
+    if (end <= start || std::fseek(file, start, SEEK_SET) != 0) {
+        return false;
+    }
+    bytes.resize(static_cast<size_t>(end - start));
+    return std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
 
 // Adobe-inverted CMYK channel v with black k as one RGB channel.
 unsigned char CmykChannel(int v, int k)
@@ -109,7 +126,16 @@ bool DecodeJpeg(JpegDecoder& decoder, FILE* file, int reduction, JpegHeader* hea
         return false;
     }
     jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, file);
+    if (image != nullptr) {
+        // The whole file at hand keeps the decoder on its fast path, which wants the bytes of
+        // the next blocks in its buffer; a file's buffer holds too few of them.
+        if (!ReadWholeFile(file, decoder.bytes)) {
+            return false;
+        }
+        jpeg_mem_src(&info, decoder.bytes.data(), static_cast<unsigned long>(decoder.bytes.size()));
+    } else {
+        jpeg_stdio_src(&info, file);
+    }
     if (header != nullptr) {
         // Only APP1 segments are kept: EXIF, or XMP, which names no orientation here.
         jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
