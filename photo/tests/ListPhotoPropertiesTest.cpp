@@ -26,6 +26,17 @@ int MeanRed(const CString& path)
     return static_cast<int>(sum / (image.Width() * image.Height()));
 }
 
+// The properties of photo 0 show it, but a correction is not taken.
+void ExpectOnlyShown(CZantobyDoc& list, IDrawingHost& host)
+{
+    CListPhotoProperties properties(list, 0, host);
+    ASSERT_TRUE(properties.Load());
+    EXPECT_FALSE(properties.IsEditable());
+    properties.drawing.bright = 60;
+    EXPECT_FALSE(properties.Apply());
+    EXPECT_FALSE(FileSystem::Exists(list.GetDrawingPath(0)));
+}
+
 TEST_F(ListPhotoProperties, CorrectionsAndCommentGoIntoTheDrawingFileAndThePictures)
 {
     // A box drawn earlier stays when only the corrections change.
@@ -64,12 +75,7 @@ TEST_F(ListPhotoProperties, AnUnusedSlotOpensNothingAndAReadOnlyListWritesNothin
     EXPECT_FALSE(unused.Load());
 
     list->readOnly = true;
-    CListPhotoProperties properties(*list, 0, host);
-    ASSERT_TRUE(properties.Load());
-    EXPECT_FALSE(properties.IsEditable());
-    properties.drawing.bright = 60;
-    EXPECT_FALSE(properties.Apply());
-    EXPECT_FALSE(FileSystem::Exists(list->GetDrawingPath(0)));
+    ExpectOnlyShown(*list, host);
     EXPECT_FALSE(list->IsModified());
 }
 
@@ -79,12 +85,7 @@ TEST_F(ListPhotoProperties, APhotoOpenInTheEditorIsOnlyShownFromTheList)
 {
     ASSERT_TRUE(list->OpenPhotoEditor(0));
     OpenPhoto();
-    CListPhotoProperties properties(*list, 0, host);
-    ASSERT_TRUE(properties.Load());
-    EXPECT_FALSE(properties.IsEditable());
-    properties.drawing.bright = 60;
-    EXPECT_FALSE(properties.Apply());
-    EXPECT_FALSE(FileSystem::Exists(list->GetDrawingPath(0)));
+    ExpectOnlyShown(*list, host);
 
     // What the editor saves is what the user sees in it.
     model.drawing.red = 30;
