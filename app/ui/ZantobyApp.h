@@ -77,6 +77,7 @@ class CZantobyApp : public wxApp, public IListHost
     void ShowRowPosition(int current, int count) { m_core.StatusTexts().ShowRowPosition(current, count); }
     void ShowPointerPosition(int x, int y) { m_core.StatusTexts().ShowPointerPosition(x, y); }
     void ShowZoomPercent(int zoom) { m_core.StatusTexts().ShowZoomPercent(zoom); }
+    void ShowStatusNotice(const CString& text) { m_core.StatusTexts().ShowNotice(text); }
 
     // State other windows read and set
     const CString& GetLastDocument() const { return m_lastDocument; }
