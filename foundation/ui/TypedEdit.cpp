@@ -178,7 +178,7 @@ void CTypedEdit::ShowRefusal(const CString& reason)
     // A box opened while the focus is moving would fight the window taking it; once the move is
     // over, the box says why and the field takes the focus back to be corrected.
     CallAfter([this, reason] {
-        ShowMessageBox(reason, FromWx(wxTheApp->GetAppDisplayName()), MB_OK | MB_ICONEXCLAMATION);
+        ShowMessageBox(reason, CString(), MB_OK | MB_ICONEXCLAMATION);
         SetFocus();
     });
 }
