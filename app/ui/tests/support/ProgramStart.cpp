@@ -23,7 +23,7 @@ CZantobyApp& StartProgram(const std::vector<std::string>& arguments)
                 profile.WriteProfileBool("Auto", "Tutorial", false);
             }
         }
-        app = new CZantobyApp(nullptr);
+        app = new CZantobyApp(nullptr, arguments);
         wxApp::SetInstance(app);
         static std::vector<std::string> words;
         static std::vector<char*> argv;
