@@ -1,6 +1,7 @@
 #include "app/VersionInfo.h"
 #include "app/ui/ZantobyApp.h"
 #include "platform/SingleInstance.h"
+#include "platform/SystemText.h"
 
 #include <wx/init.h>
 
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv)
 {
+    TakeUserLocale();
     // A later copy hands its file to the running one before any window is made, and ends.
     SingleInstance instance(kProductName);
     std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
