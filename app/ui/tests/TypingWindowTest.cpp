@@ -12,8 +12,8 @@
 #include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
-#include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/testing/ShownBoxTexts.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
@@ -77,24 +77,6 @@ void Compose(const char* code)
     UserInput::Settle();
 }
 
-// Records the text of every message box and lets the real box show, to be answered by keys.
-class BoxTexts
-{
-  public:
-    BoxTexts()
-    {
-        m_previous = SetMessageBoxHandler([this](const CString& text, const CString& caption, unsigned style) {
-            texts.push_back(text);
-            return m_previous(text, caption, style);
-        });
-    }
-    ~BoxTexts() { SetMessageBoxHandler(m_previous); }
-    std::vector<CString> texts;
-
-  private:
-    MessageBoxHandler m_previous;
-};
-
 } // namespace
 
 TEST(TypingWindowTest, ARefusedEntryKeepsTheOldValueAndTheStatusBarSaysWhy)
@@ -148,7 +130,7 @@ TEST(TypingWindowTest, CharactersTheListCannotHoldAreNamedAndNothingIsStored)
     CCellEdit* edit = grid.DefaultEdit();
     EXPECT_EQ(edit->GetValue(), wxString::FromUTF8("x\xF0\xA0\xAE\xB7\xE9\x87\x8E"));
 
-    BoxTexts boxes;
+    ShownBoxTexts boxes;
     UserInput::AnswerNextModal([](wxWindow*) { UserInput::Press(WXK_RETURN); });
     UserInput::Press(WXK_RETURN);
     ASSERT_TRUE(UserInput::Finish());

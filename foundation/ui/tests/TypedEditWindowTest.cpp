@@ -2,9 +2,9 @@
 // integers past their range, and refused decimals and dates that keep the value and say why.
 #include "foundation/ui/AnchorDialog.h"
 #include "foundation/ui/EditField.h"
-#include "platform/MessageBox.h"
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/testing/ShownBoxTexts.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
@@ -57,24 +57,6 @@ class TypedFieldsDialog : public CAnchorDialog
     CEditField wheel;
     CEditField price;
     CEditField day;
-};
-
-// Records the text of every message box and lets the real box show, to be answered by keys.
-class BoxTexts
-{
-  public:
-    BoxTexts()
-    {
-        m_previous = SetMessageBoxHandler([this](const CString& text, const CString& caption, unsigned style) {
-            texts.push_back(text);
-            return m_previous(text, caption, style);
-        });
-    }
-    ~BoxTexts() { SetMessageBoxHandler(m_previous); }
-    std::vector<CString> texts;
-
-  private:
-    MessageBoxHandler m_previous;
 };
 
 class TypedEditWindowTest : public ::testing::Test
@@ -133,7 +115,7 @@ TEST_F(TypedEditWindowTest, IntegersPastTheRangeTakeTheLimit)
 
 TEST_F(TypedEditWindowTest, ARefusedValueKeepsTheOldOneAndABoxSaysWhy)
 {
-    BoxTexts boxes;
+    ShownBoxTexts boxes;
     UserInput::AnswerNextModal([](wxWindow*) { UserInput::Press(WXK_RETURN); });
     TypeInto(dialog->price, "99999999999999999999");
     ASSERT_TRUE(UserInput::Finish());
