@@ -84,7 +84,7 @@ void GtkGlue::RepeatKey(wxWindow& window, const wxKeyEvent& key)
 {
     GtkWidget* focus = FocusedWidget(window);
     GdkWindow* target = focus != nullptr ? gtk_widget_get_window(focus) : nullptr;
-    if (target == nullptr) {
+    if (target == nullptr || key.GetRawKeyCode() == 0) {
         return;
     }
     GdkDisplay* display = gdk_window_get_display(target);
