@@ -170,7 +170,10 @@ void CGridCellArea::HandleChar(wxKeyEvent& event)
         character = CGridChars::FromWx(event.GetUnicodeKey());
     }
     if (character == 0) {
-        TypeUncodedChar(event);
+        // Keys without a character (F3 ...) are the menu accelerators'.
+        if (!TypeUncodedChar(event)) {
+            event.Skip();
+        }
         return;
     }
     // An input method hands over all its characters at once; after the first one opened the
@@ -189,19 +192,27 @@ void CGridCellArea::HandleChar(wxKeyEvent& event)
     if (!processed && !control && character >= 0x20 && character != 0x7F && column >= 0 && row >= 0) {
         grid.BeginEditWithKey(character);
     }
+    // A chord that nothing took (Ctrl+C, Alt+V ...) goes on to the menus' accelerators.
+    if (!processed && control) {
+        event.Skip();
+    }
 }
 
-void CGridCellArea::TypeUncodedChar(const wxKeyEvent& event)
+bool CGridCellArea::TypeUncodedChar(const wxKeyEvent& event)
 {
     CCellGrid& grid = Grid();
     const wxChar wide = event.GetUnicodeKey();
-    if (wide == WXK_NONE || wide < 0x20 || event.ControlDown() || event.AltDown() || grid.CurrentColumn() < 0 ||
-        grid.CurrentRow() < 0 || (!grid.IsEditing() && grid.BeginEditWithKey(0) != 0)) {
-        return;
+    if (wide == WXK_NONE || wide < 0x20 || event.ControlDown() || event.AltDown()) {
+        return false;
+    }
+    if (grid.CurrentColumn() < 0 || grid.CurrentRow() < 0 ||
+        (!grid.IsEditing() && grid.BeginEditWithKey(0) != 0)) {
+        return true;
     }
     if (auto* edit = dynamic_cast<wxTextCtrl*>(grid.ActiveEditWindow()); edit != nullptr && grid.IsEditing()) {
         edit->WriteText(wxString(wide));
     }
+    return true;
 }
 
 void CGridCellArea::OnCompositionStart()
@@ -511,7 +522,7 @@ void CGridCellArea::UpdateTip(CPoint point)
     m_tipRow = row;
     CString text;
     if (column >= 0 && grid.OnGetHintText(column, row, GridSection::CellArea, text) == 1) {
-        SetToolTip(ToWx(text));
+            SetToolTip(ToWx(text));
     } else {
         UnsetToolTip();
     }

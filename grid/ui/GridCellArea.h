@@ -50,8 +50,9 @@ class CGridCellArea : public CGridPartWindow
     // composition goes on (and shows) in the cell.
     void OnCompositionStart();
     // A character without a Shift_JIS code (𠮷, 😀) goes into the cell's edit as it is, so that
-    // the owner can name it when the edit ends instead of finding "?".
-    void TypeUncodedChar(const wxKeyEvent& event);
+    // the owner can name it when the edit ends instead of finding "?". False for a key that
+    // gives no character at all.
+    bool TypeUncodedChar(const wxKeyEvent& event);
 
     // The cell under a point with its rectangle; false off the cells.
     bool CellAt(CPoint point, int& column, int& row, CRect& rect);

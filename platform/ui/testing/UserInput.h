@@ -34,6 +34,8 @@ class UserInput
     static void Click(wxWindow& window, const wxPoint& point, wxMouseButton button = wxMOUSE_BTN_LEFT);
     static void RightClick(wxWindow& window, const wxPoint& point);
     static void DoubleClick(wxWindow& window, const wxPoint& point);
+    // Moves the pointer there in a few small moves (tips, hover).
+    static void Hover(wxWindow& window, const wxPoint& point);
 
     // Keys, to the window that has the focus. key is a WXK_ code, a lower-case letter or a
     // digit; modifiers are wxMOD_ flags (wxMOD_CONTROL | wxMOD_SHIFT ...).
