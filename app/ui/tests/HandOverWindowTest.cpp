@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -146,6 +147,23 @@ TEST_F(HandOverWindowTest, LaterStartsHandTheirFileToTheRunningCopyAndEnd)
     EXPECT_TRUE(fs::is_empty(root / "tmp")) << "the private temporary folder was left behind";
 }
 
+TEST_F(HandOverWindowTest, AJapaneseNameOnTheCommandLineOpensWithNoCopyRunning)
+{
+    const std::string name = "\xE6\x98\xA5\xE3\x81\xAE\xE5\x95\x86\xE5\x93\x81.zbk"; // 春の商品.zbk
+    FakeListHost host;
+    ASSERT_TRUE(CSampleListMaker(host).Make(FileSystem::FromNative(root / "work" / name), 2, 0));
+    // The C locale, where a name read through the locale would lose its Japanese characters.
+    setenv("LC_ALL", "C", 1);
+    const pid_t copy = Start({name}, root / "work");
+    unsetenv("LC_ALL");
+    const fs::path lock = root / "work" / (name + "$");
+    EXPECT_TRUE(WaitUntil([&] { return fs::exists(lock); }, 20)) << "the list was not opened";
+    EXPECT_EQ(Lines(LogPath()), std::vector<std::string>{(root / "work" / name).string()});
+    kill(copy, SIGTERM);
+    EXPECT_EQ(WaitForExit(copy, 20), 0);
+    EXPECT_FALSE(fs::exists(lock)) << "closing the list lets it go";
+}
+
 TEST_F(HandOverWindowTest, EndAskedForDuringTheStartComesWhenTheStartIsOver)
 {
     const pid_t copy = Start({}, root);
@@ -158,4 +176,23 @@ TEST_F(HandOverWindowTest, EndAskedForDuringTheStartComesWhenTheStartIsOver)
     // The placement written on closing shows that it closed as a user closes it.
     EXPECT_NE(ScratchFolder::ReadBytes(scratch / "config/zantoby/Zantoby.ini").find("[Print]"),
               std::string::npos);
+}
+
+TEST_F(HandOverWindowTest, WithoutADisplayTheProgramSaysSoInOneLineAndEnds)
+{
+    const fs::path errors = root / "errors.txt";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (std::freopen(errors.c_str(), "w", stderr) == nullptr) {
+            _exit(126);
+        }
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        execl(ZANTOBY_PROGRAM, ZANTOBY_PROGRAM, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    EXPECT_EQ(WaitForExit(pid, 20), 1);
+    const std::vector<std::string> lines = Lines(FileSystem::FromNative(errors));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("DISPLAY"), std::string::npos) << lines[0];
 }
