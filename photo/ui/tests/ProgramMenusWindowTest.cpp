@@ -19,6 +19,7 @@
 
 #include <wx/aui/auibar.h>
 #include <wx/docview.h>
+#include <wx/statusbr.h>
 
 #include <algorithm>
 
@@ -144,6 +145,8 @@ TEST(ProgramMenusWindowTest, TheMainWindowsMenusOpenWithNoList)
         [] { return wxGetApp().GetDocManager()->GetDocumentsVector().empty(); }));
 
     CMainFrame& frame = *wxGetApp().GetMainFrame();
+    // Nothing is left of the closed list's row position.
+    EXPECT_EQ(frame.GetStatusBar()->GetStatusText(1), "");
     const std::vector<CString> opened = UserInput::OpenEveryMenu(frame);
     EXPECT_EQ(opened, (std::vector<CString>{"ﾌｧｲﾙ(F)", "表示(V)", "ﾂｰﾙ(T)", "ﾍﾙﾌﾟ(H)"}));
     EXPECT_TRUE(frame.GetMenuBar()->IsChecked(59392));
