@@ -1,17 +1,31 @@
 #include "app/StartupPlan.h"
 
+#include "foundation/FileUtility.h"
 #include "platform/FileSystem.h"
 
 #include <algorithm>
 
+namespace {
+
+const std::string* FileArgument(const std::vector<std::string>& arguments)
+{
+    auto found = std::find_if(arguments.begin(), arguments.end(),
+                              [](const std::string& argument) { return !argument.empty() && argument[0] != '-'; });
+    return found != arguments.end() ? &*found : nullptr;
+}
+
+} // namespace
+
 CString CStartupPlan::FindFileArgument(const std::vector<std::string>& arguments)
 {
-    for (const std::string& argument : arguments) {
-        if (!argument.empty() && argument[0] != '-') {
-            return FileSystem::FromNative(argument);
-        }
-    }
-    return CString();
+    const std::string* file = FileArgument(arguments);
+    return file != nullptr ? FileSystem::FromNative(*file) : CString();
+}
+
+CString CStartupPlan::DescribeUnheldArgument(const std::vector<std::string>& arguments)
+{
+    const std::string* file = FileArgument(arguments);
+    return file != nullptr ? DescribeUnheldPath(*file) : CString();
 }
 
 bool CStartupPlan::ShouldOpenLastDocument(bool autoNavigate, bool shiftDown, bool autoOpen,

@@ -13,6 +13,9 @@ class CStartupPlan
     // encoding): the first argument that is no switch. Switches begin with "-"; a print switch
     // opens its file like any other, as printing at start is not offered. Empty when none.
     static CString FindFileArgument(const std::vector<std::string>& arguments);
+    // The message for a file argument whose name holds characters the program's text cannot;
+    // empty when there is none.
+    static CString DescribeUnheldArgument(const std::vector<std::string>& arguments);
 
     // Without a file on the command line, the last list opens by itself only when the start
     // navigator is off, Shift is not held down, opening the last list is on and one is known.

@@ -399,7 +399,8 @@ bool CNumber::CheckSyntax(std::string_view text)
             state = State::Sign;
             break;
         default:
-            allowed = state != State::Close;
+            // A "," after ")" starts the next argument: ROUND(ROUND(1.44,1),0).
+            allowed = state != State::Close || ch == ',';
             state = State::Operand;
             break;
         }

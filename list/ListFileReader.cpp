@@ -17,6 +17,7 @@
 #include <climits>
 #include <cstdlib>
 #include <exception>
+#include <string>
 
 namespace {
 
@@ -47,10 +48,13 @@ int KeyNumber(const CString& key, int skip)
     return CTextHelper(key.Mid(std::min(skip, key.GetLength()))).ToInt();
 }
 
+// Thousands separators are dropped first, as the expression evaluator drops them.
 CNumber ParseNumber(const CString& text)
 {
+    std::string digits = text.str();
+    std::erase(digits, ',');
     COleCurrency value;
-    if (!value.ParseCurrency(text.view())) {
+    if (!value.ParseCurrency(digits)) {
         return CNumber(0);
     }
     return CNumber(value);

@@ -381,7 +381,7 @@ void CListInfoColumns::ConvertCell(const ColumnRecord& from, const ColumnRecord&
     }
     case kTypeDate: {
         CDateEx date;
-        date.ParseDateTime(text.view());
+        date.ParseDateTime(text.view(), to.dateKind == 1);
         cell.date = date;
         break;
     }

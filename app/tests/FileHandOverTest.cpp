@@ -59,6 +59,9 @@ TEST(StartupPlan, FirstArgumentThatIsNoSwitchNamesTheFile)
     EXPECT_EQ(CStartupPlan::FindFileArgument({"-p"}), "");
     // Names arrive as UTF-8 and are kept as Shift_JIS inside.
     EXPECT_EQ(CStartupPlan::FindFileArgument({"\xE5\x95\x86\xE5\x93\x81.zbk"}), "商品.zbk");
+    EXPECT_EQ(CStartupPlan::DescribeUnheldArgument({"-p", "\xE5\x95\x86\xE5\x93\x81.zbk"}), "");
+    const CString unheld = CStartupPlan::DescribeUnheldArgument({"\xF0\xA0\xAE\xB7\xE7\x94\xB0/a.zbk"});
+    EXPECT_NE(unheld.Find("■田/a.zbk"), -1) << "the folder is named";
 }
 
 TEST(StartupPlan, LastListOpensOnlyWithoutNavigatorAndShiftWhenWantedAndKnown)

@@ -215,6 +215,18 @@ TEST(ExpressionFunctions, ArgumentsAreExpressions)
     EXPECT_EQ(Value("ROUND()"), 0);
 }
 
+TEST(ExpressionFunctions, ParenthesisBeforeTheNextArgument)
+{
+    EXPECT_EQ(Value("ROUND(1200*(1+0.08),0)"), 12960000);
+    EXPECT_EQ(Value("ROUND(ROUND(1.44,1),0)"), 10000);
+    EXPECT_EQ(Value("FIX(ROUND(1234.5),2)"), 12000000);
+    EXPECT_EQ(Value("ＲＯＵＮＤ（（１＋２）＊３，０）"), 90000);
+    // Outside a call the comma still joins no operands.
+    Outcome outcome = Parse("(1),2");
+    EXPECT_EQ(outcome.error, 4);
+    EXPECT_EQ(outcome.message, "(1),2 は数値として変換できません");
+}
+
 TEST(ExpressionFunctions, WrongArgumentCounts)
 {
     Outcome many = Parse("ROUND(1,2,3)");

@@ -7,10 +7,9 @@
 #include "list/drawing/DrwLineReader.h"
 #include "list/drawing/DrwValues.h"
 #include "list/drawing/IDrawingHost.h"
-#include "platform/Cp932.h"
 #include "platform/FileException.h"
+#include "platform/SystemText.h"
 
-#include <cstring>
 #include <exception>
 
 #include <vector>
@@ -57,7 +56,7 @@ bool CDrawingData::Write(const CString& filePath, IDrawingHost& host)
     CTextFile file;
     CFileException error(CFileException::none, 0, filePath);
     if (!file.Open(filePath, CFile::modeCreate | CFile::modeWrite | CFile::typeText, &error)) {
-        host.ShowErrorMessage(41003, filePath + "\n" + Cp932::FromUtf8(std::strerror(error.m_lOsError)));
+        host.ShowErrorMessage(41003, filePath + "\n" + SystemErrorText(error.m_lOsError));
         return false;
     }
     try {

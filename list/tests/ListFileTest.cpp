@@ -180,6 +180,24 @@ TEST_F(ListFile, AwkwardTextsSurviveEverywhere)
     EXPECT_EQ(reread->photoColumns, 4);
 }
 
+TEST_F(ListFile, NumbersWithSeparatorsReadAsTheirValue)
+{
+    FillList(*doc);
+    CString path = temp.Path() + "separators.zbk";
+    std::string text = Written(*doc, path);
+    const size_t at = text.find(",1234567.25,");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 12, ",'1,234,567.25',");
+    const size_t negative = text.find(",-3.00,");
+    ASSERT_NE(negative, std::string::npos);
+    text.replace(negative, 7, ",\"-1,000\",");
+    WriteFileBytes(path, text);
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(reread->GetRow(2).GetCell(8).number.GetValue().GetUnits(), 12345672500);
+    EXPECT_EQ(reread->GetRow(0).GetCell(8).number.GetValue().GetUnits(), -10000000);
+}
+
 TEST_F(ListFile, LayoutOfTheWrittenFile)
 {
     FillList(*doc);

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <functional>
+
+class wxKeyEvent;
 class wxTopLevelWindow;
 class wxWindow;
 
-// The few GTK calls that wx does not offer: making a window resizable after creation and
-// choosing the input method of a text widget.
+// The few GTK calls that wx does not offer: making a window resizable after creation, choosing
+// the input method of a text widget and following compositions of the input method.
 class GtkGlue
 {
   public:
@@ -17,4 +20,13 @@ class GtkGlue
     static bool SetInputMethodEnabled(wxWindow& window, bool enabled);
     // True unless the focused text widget of window has its input method switched off.
     static bool IsInputMethodEnabled(wxWindow& window);
+
+    // Composing in a window that is no text widget (wx gives each window an input context of
+    // its own once it is realised): started runs whenever the input method begins a composition
+    // there; false when the window has no input context yet. Dropping the composition lets it
+    // begin again elsewhere, where the key that began it is given again (to the focused text
+    // widget inside window's top-level window).
+    static bool OnCompositionStart(wxWindow& window, std::function<void()> started);
+    static void DropComposition(wxWindow& window);
+    static void RepeatKey(wxWindow& window, const wxKeyEvent& key);
 };

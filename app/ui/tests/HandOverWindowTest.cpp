@@ -147,6 +147,23 @@ TEST_F(HandOverWindowTest, LaterStartsHandTheirFileToTheRunningCopyAndEnd)
     EXPECT_TRUE(fs::is_empty(root / "tmp")) << "the private temporary folder was left behind";
 }
 
+TEST_F(HandOverWindowTest, AJapaneseNameOnTheCommandLineOpensWithNoCopyRunning)
+{
+    const std::string name = "\xE6\x98\xA5\xE3\x81\xAE\xE5\x95\x86\xE5\x93\x81.zbk"; // 春の商品.zbk
+    FakeListHost host;
+    ASSERT_TRUE(CSampleListMaker(host).Make(FileSystem::FromNative(root / "work" / name), 2, 0));
+    // The C locale, where a name read through the locale would lose its Japanese characters.
+    setenv("LC_ALL", "C", 1);
+    const pid_t copy = Start({name}, root / "work");
+    unsetenv("LC_ALL");
+    const fs::path lock = root / "work" / (name + "$");
+    EXPECT_TRUE(WaitUntil([&] { return fs::exists(lock); }, 20)) << "the list was not opened";
+    EXPECT_EQ(Lines(LogPath()), std::vector<std::string>{(root / "work" / name).string()});
+    kill(copy, SIGTERM);
+    EXPECT_EQ(WaitForExit(copy, 20), 0);
+    EXPECT_FALSE(fs::exists(lock)) << "closing the list lets it go";
+}
+
 TEST_F(HandOverWindowTest, EndAskedForDuringTheStartComesWhenTheStartIsOver)
 {
     const pid_t copy = Start({}, root);

@@ -250,7 +250,10 @@ bool UserInput::ChooseMenu(wxFrame& frame, const std::vector<CString>& path)
     const int chain = InputSteps::Start(
         "open " + path[0], MenuOpen(GtkMenuProbe::Submenu(title)), [] {}, 5000);
     ChooseIn(chain, GtkMenuProbe::Submenu(title), path, 1, chosen);
-    return InputSteps::Finish() && *chosen;
+    const bool finished = InputSteps::Finish();
+    // The menu goes on taking the pointer until it has closed.
+    WxTestEnvironment::PumpUntil([] { return !GtkMenuProbe::AnyOpen(); });
+    return finished && *chosen;
 }
 
 std::vector<CString> UserInput::OpenEveryMenu(wxFrame& frame)
