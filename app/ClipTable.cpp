@@ -218,9 +218,11 @@ void CClipTable::ReadText(const CString& text)
     Clear();
     CStringArrayEx lines;
     lines.Split(text, '\n');
-    for (const CString& line : lines) {
-        if (!line.IsEmpty()) {
-            AddTextRow(CutAtCr(line));
+    // A blank line is a row of empty cells, whatever its line end; only the nothing after the
+    // last line break is no row.
+    for (int i = 0; i < lines.GetSize(); ++i) {
+        if (i + 1 < lines.GetSize() || !lines[i].IsEmpty()) {
+            AddTextRow(CutAtCr(lines[i]));
         }
     }
 }

@@ -85,6 +85,21 @@ TEST(ClipTable, PlainTextIsCutIntoRowsOfTabbedCellsWithoutQuoteHandling)
     EXPECT_EQ(Row(table, 1), (std::vector<CString>{"_txt:two\"", "_txt:x"}));
 }
 
+TEST(ClipTable, BlankLinesAreRowsOfEmptyCellsWhateverTheLineEnds)
+{
+    // A column copied from an editor or a spreadsheet, with empty cells between the values.
+    for (const char* text : {"a\n\nb\n\n\nc\n", "a\r\n\r\nb\r\n\r\n\r\nc\r\n", "a\n\nb\n\n\nc"}) {
+        SCOPED_TRACE(text);
+        CClipTable table;
+        table.ReadText(text);
+        ASSERT_EQ(table.GetRowCount(), 6) << "the last line break ends the last row";
+        EXPECT_EQ(table.GetText(0, 0), "a");
+        EXPECT_EQ(table.GetText(0, 1), "");
+        EXPECT_EQ(table.GetText(0, 2), "b");
+        EXPECT_EQ(table.GetText(0, 5), "c");
+    }
+}
+
 TEST(ClipTable, CellsOutsideTheTableAndOfOtherKindsReadAsNothing)
 {
     CClipTable table;

@@ -563,10 +563,19 @@ void CMainFrame::OnClose(wxCloseEvent& event)
         event.Veto();
         return;
     }
+    // The documents close one at a time, newest first: a photo editor before its list, since
+    // saving the editor changes the list and a closing list closes its editors itself.
+    wxDocManager& manager = *GetDocumentManager();
+    for (wxDocVector documents = manager.GetDocumentsVector(); !documents.empty();
+         documents = manager.GetDocumentsVector()) {
+        if (!manager.CloseDocument(documents.back(), !event.CanVeto())) {
+            event.Veto();
+            return;
+        }
+    }
     const CRect normal = GetNormalRect();
     app.Settings().SetMainFrameRect(normal.left, normal.top, normal.right, normal.bottom);
     app.Settings().SetMainFrameShow(GetShowCommand());
     m_palette->Hide();
-    // The framework's close follows: it asks about unsaved lists and may still keep the window.
     event.Skip();
 }

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 namespace {
@@ -260,6 +261,67 @@ TEST_F(ListFile, RawTextsThatCannotReadBackAreRefused)
     EXPECT_TRUE(CListFileFormat::IsStorableRawText(""));
     EXPECT_FALSE(CListFileFormat::IsStorableRawText("a\r\nb"));
     EXPECT_EQ(CListFileFormat::QuoteRaw("it's\r\n"), "'it's'");
+}
+
+TEST_F(ListFile, SettingsOfADamagedFileAreBroughtIntoTheirRanges)
+{
+    doc->columnCount = 9;
+    for (int i = 0; i < 9; ++i) {
+        doc->GetColumn(i).type = kTypeText;
+    }
+    doc->GetColumn(0).width = -5;
+    doc->GetColumn(1).width = 100000;
+    doc->GetColumn(2).width = 40;
+    doc->lockedColumns = 99;
+    doc->photoSizes = PhotoSizeSettings{0, 250, 0, false};
+    PrintSettings& print = doc->print;
+    print.listScale = 0;
+    print.photosPerLine = 0;
+    print.listFontSize = 5000;
+    print.sheetPhotoSize = -1;
+    print.pageFooter.fontSize = 0;
+    print.margins = {-3, 100000, 200, 100, 50, 40};
+    print.columnPairs[2] = {-9, 1};
+    print.columnPairs[3] = {500, 0};
+    WebOutputSettings& web = doc->web;
+    web.rowCount = 5000;
+    web.style.listWidth = 99999;
+    web.style.cellSpace = -7;
+    web.style.borderWidth = 200;
+    web.style.photoMaxCount = 99;
+    web.style.photoBlankX = -1;
+    CString path = temp.Path() + "damaged.zbk";
+    Written(*doc, path);
+
+    auto read = NewDoc();
+    ASSERT_TRUE(read->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(read->columnCount, 9);
+    EXPECT_EQ(read->lockedColumns, 9);
+    EXPECT_EQ(read->GetColumn(0).width, 0);
+    EXPECT_EQ(read->GetColumn(1).width, 128);
+    EXPECT_EQ(read->GetColumn(2).width, 40) << "a width in range stays";
+    EXPECT_EQ(read->photoSizes, (PhotoSizeSettings{100, 100, 20, false}));
+    const PrintSettings& printed = read->print;
+    EXPECT_EQ(printed.listScale, 10);
+    EXPECT_EQ(printed.photosPerLine, 1);
+    EXPECT_EQ(printed.listFontSize, 120);
+    EXPECT_EQ(printed.sheetPhotoSize, 200);
+    EXPECT_EQ(printed.pageFooter.fontSize, 60);
+    EXPECT_EQ(printed.margins, (std::array<int, 6>{30, 990, 200, 100, 50, 40}));
+    EXPECT_EQ(printed.columnPairs[2][0], -1) << "automatic";
+    EXPECT_EQ(printed.columnPairs[3][0], 100);
+    const WebOutputSettings& out = read->web;
+    EXPECT_EQ(out.rowCount, 100);
+    EXPECT_EQ(out.style.listWidth, 2048);
+    EXPECT_EQ(out.style.cellSpace, -1) << "no attribute written";
+    EXPECT_EQ(out.style.borderWidth, 64);
+    EXPECT_EQ(out.style.photoMaxCount, 20);
+    EXPECT_EQ(out.style.photoBlankX, 0);
+
+    // A template gives a new list its settings in range as well.
+    auto made = NewDoc();
+    ASSERT_TRUE(made->ReadListFile(path, CListFileReader::ReadSettings));
+    EXPECT_EQ(made->photoSizes.thumbnailSize, 20);
 }
 
 TEST_F(ListFile, FailedWriteLeavesTheOldFileWhole)

@@ -323,6 +323,9 @@ void UserInput::AnswerNextModal(std::function<void(wxWindow* dialog)> answer)
         },
         [=] {
             Answered().insert(*window);
+            // A box that closes can be followed at once by another at the same address.
+            g_object_weak_ref(
+                G_OBJECT(*window), [](gpointer, GObject* gone) { Answered().erase(GTK_WIDGET(gone)); }, nullptr);
             gtk_window_present(GTK_WINDOW(*window));
         });
     InputSteps::Then(
