@@ -6,8 +6,8 @@
 
 class CCellGrid;
 
-// The list that drops down below a drop-list cell: a click or Enter chooses a line, Esc or a
-// click elsewhere closes it. The window lives as long as the grid and is only shown and hidden,
+// The list that drops down below a drop-list cell: a click, a double click or Enter chooses a
+// line, Esc or a click elsewhere closes it. The window lives as long as the grid and is only shown and hidden,
 // so that closing from inside its own handlers never deletes it under them.
 class CDropListBox : public wxListBox, public CGridDropListWindow
 {
@@ -18,6 +18,7 @@ class CDropListBox : public wxListBox, public CGridDropListWindow
                   const CStringArray& choices) override;
     void CloseList() override;
     bool IsListOpen() const override { return m_open; }
+    int GetLineHeight(const LogFont* font) override;
 
     // Chooses the selected line; closes without a choice when none is selected.
     void ChooseSelected();
@@ -26,6 +27,7 @@ class CDropListBox : public wxListBox, public CGridDropListWindow
 
   private:
     void OnLeftUp(wxMouseEvent& event);
+    void OnActivated(wxCommandEvent& event);
     void OnKillFocus(wxFocusEvent& event);
     // Hides the list and tells the type; the focus goes back to the cell area when asked.
     void Close(bool chosen, bool byPressOnCell, bool focusGrid);

@@ -1,6 +1,7 @@
 #include "platform/ui/GtkGlue.h"
 
 #include <gtk/gtk.h>
+#include <wx/listbox.h>
 #include <wx/toplevel.h>
 
 namespace {
@@ -55,4 +56,24 @@ bool GtkGlue::IsInputMethodEnabled(wxWindow& window)
     const bool plain = module != nullptr && g_strcmp0(module, kPlainInput) == 0;
     g_free(module);
     return !plain;
+}
+
+int GtkGlue::GetListLineHeight(wxListBox& list)
+{
+    GtkTreeView* view = list.m_treeview;
+    GtkTreeViewColumn* column = view != nullptr ? gtk_tree_view_get_column(view, 0) : nullptr;
+    GtkTreeModel* model = view != nullptr ? gtk_tree_view_get_model(view) : nullptr;
+    if (column == nullptr || model == nullptr) {
+        return 0;
+    }
+    // The renderers measure the row their cell data came from last.
+    GtkTreeIter first;
+    if (gtk_tree_model_get_iter_first(model, &first)) {
+        gtk_tree_view_column_cell_set_cell_data(column, model, &first, FALSE, FALSE);
+    }
+    int height = 0;
+    gtk_tree_view_column_cell_get_size(column, nullptr, nullptr, nullptr, nullptr, &height);
+    int separator = 0;
+    gtk_widget_style_get(GTK_WIDGET(view), "vertical-separator", &separator, nullptr);
+    return height + separator;
 }

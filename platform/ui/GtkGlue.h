@@ -1,10 +1,11 @@
 #pragma once
 
+class wxListBox;
 class wxTopLevelWindow;
 class wxWindow;
 
-// The few GTK calls that wx does not offer: making a window resizable after creation and
-// choosing the input method of a text widget.
+// The few GTK calls that wx does not offer: making a window resizable after creation, choosing
+// the input method of a text widget and measuring a list box's lines.
 class GtkGlue
 {
   public:
@@ -17,4 +18,8 @@ class GtkGlue
     static bool SetInputMethodEnabled(wxWindow& window, bool enabled);
     // True unless the focused text widget of window has its input method switched off.
     static bool IsInputMethodEnabled(wxWindow& window);
+
+    // Height in pixels of one line of the list box with its present font, spacing between
+    // lines included; 0 when it cannot be measured.
+    static int GetListLineHeight(wxListBox& list);
 };
