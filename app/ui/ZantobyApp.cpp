@@ -256,11 +256,12 @@ void CZantobyApp::ShowMainWindow()
     const CRect saved = Settings().GetMainFrameRect();
     std::vector<CRect> screens;
     for (unsigned index = 0; index < wxDisplay::GetCount(); ++index) {
-        const wxRect area = wxDisplay(index).GetGeometry();
+        const wxRect area = wxDisplay(index).GetClientArea();
         screens.emplace_back(area.x, area.y, area.x + area.width, area.y + area.height);
     }
-    if (CStartupPlan::IsOnSomeScreen(saved, screens)) {
-        m_mainFrame->SetSize(saved.left, saved.top, saved.Width(), saved.Height());
+    CRect placed;
+    if (CStartupPlan::PlaceSavedRect(saved, screens, placed)) {
+        m_mainFrame->SetSize(placed.left, placed.top, placed.Width(), placed.Height());
     }
     m_mainFrame->Show();
     if (Settings().GetMainFrameShow() == SW_SHOWMAXIMIZED) {
