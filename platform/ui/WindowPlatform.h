@@ -1,9 +1,14 @@
 #pragma once
 
+class wxString;
+
 // Switches the platform layer to its window services at program start: message boxes become
 // wx dialogs, printers come from CUPS, and menus and windows take the program's ids above 32767.
 class WindowPlatform
 {
   public:
     static void Install();
+    // Whether a wx assertion only reports what the platform does on purpose: command and control
+    // ids above 32767, which wx flags for other platforms while GTK takes any int.
+    static bool IsHarmlessAssertion(const wxString& message);
 };

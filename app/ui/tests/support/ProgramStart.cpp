@@ -2,6 +2,7 @@
 
 #include "app/ZantobyAppCore.h"
 #include "app/ui/ZantobyApp.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <wx/init.h>
 
@@ -23,6 +24,7 @@ CZantobyApp& StartProgram(const std::vector<std::string>& arguments)
                 profile.WriteProfileBool("Auto", "Tutorial", false);
             }
         }
+        WxTestEnvironment::FailOnAssertions();
         app = new CZantobyApp(nullptr);
         wxApp::SetInstance(app);
         static std::vector<std::string> words;
