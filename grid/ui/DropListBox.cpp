@@ -14,7 +14,7 @@ CDropListBox::CDropListBox(CCellGrid& grid) : m_grid(grid)
     Create(grid.CellArea(), GridPartId::Edit, wxDefaultPosition, wxDefaultSize, 0, nullptr,
            wxLB_SINGLE | wxLB_ALWAYS_SB | wxWANTS_CHARS | wxBORDER_SIMPLE);
     Hide();
-    Bind(wxEVT_KEY_DOWN, &CDropListBox::HandleKeyDown, this);
+    Bind(wxEVT_KEY_DOWN, &CDropListBox::OnKeyDown, this);
     Bind(wxEVT_LEFT_UP, &CDropListBox::OnLeftUp, this);
     // The list widget takes Enter on a selected line itself and reports it as an activation,
     // as it does a double click.
@@ -91,7 +91,7 @@ void CDropListBox::ChooseSelected()
     m_grid.CellArea()->SetFocus();
 }
 
-void CDropListBox::HandleKeyDown(wxKeyEvent& event)
+void CDropListBox::OnKeyDown(wxKeyEvent& event)
 {
     switch (event.GetKeyCode()) {
     case WXK_ESCAPE:

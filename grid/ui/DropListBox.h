@@ -20,12 +20,10 @@ class CDropListBox : public wxListBox, public CGridDropListWindow
     bool IsListOpen() const override { return m_open; }
     int GetLineHeight(const LogFont* font) override;
 
+  private:
     // Chooses the selected line; closes without a choice when none is selected.
     void ChooseSelected();
-    // The handlers, reachable for tests that cannot press real keys.
-    void HandleKeyDown(wxKeyEvent& event);
-
-  private:
+    void OnKeyDown(wxKeyEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnActivated(wxCommandEvent& event);
     void OnKillFocus(wxFocusEvent& event);
