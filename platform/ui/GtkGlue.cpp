@@ -29,6 +29,21 @@ void GtkGlue::SetResizable(wxTopLevelWindow& window, bool resizable)
     }
 }
 
+void GtkGlue::SetOwnWindowGroup(wxTopLevelWindow& window)
+{
+    if (window.GetHandle() == nullptr || !GTK_IS_WINDOW(window.GetHandle())) {
+        return;
+    }
+    GtkWindow* handle = GTK_WINDOW(window.GetHandle());
+    if (gtk_window_has_group(handle)) {
+        return;
+    }
+    GtkWindowGroup* group = gtk_window_group_new();
+    gtk_window_group_add_window(group, handle);
+    // The window holds the group from now on.
+    g_object_unref(group);
+}
+
 bool GtkGlue::IsResizable(const wxTopLevelWindow& window)
 {
     GtkWidget* handle = const_cast<wxTopLevelWindow&>(window).GetHandle();

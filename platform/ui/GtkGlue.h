@@ -11,6 +11,10 @@ class GtkGlue
   public:
     static void SetResizable(wxTopLevelWindow& window, bool resizable);
     static bool IsResizable(const wxTopLevelWindow& window);
+    // Puts a top-level window in a window group of its own: the input grab of a modal dialog
+    // holds only the windows of its group, so a modeless window opened over a modal dialog
+    // then takes clicks and keys itself.
+    static void SetOwnWindowGroup(wxTopLevelWindow& window);
 
     // The input method of the focused text widget inside window: false switches the input
     // method off (plain key input), true gives it back to the desktop's input method. False
