@@ -116,3 +116,35 @@ TEST(CreateWebWindowTest, TheStyleDialogOverTheModalDialogTakesInputAndEscCloses
     EXPECT_EQ(dialog.StyleDialog().GetStyle().pageMark, "No");
     EXPECT_EQ(dialog.GetItemText(1305), "No") << "the preview shows the new mark";
 }
+
+TEST(CreateWebWindowTest, EnlargedTheGridGrowsAndTheFieldsKeepClearOfEachOther)
+{
+    WxTestEnvironment::Ensure();
+    WebTestList list;
+    list.AddRow({"机", "120", "75", "http://example.jp/"});
+    auto* dialog = new CCreateWebDlg(nullptr, *list.doc);
+    dialog->InitDialog();
+    dialog->Show();
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return dialog->IsShownOnScreen(); }));
+    const wxRect grid = dialog->Grid().GetRect();
+    EXPECT_EQ(dialog->FindWindow(1033), &dialog->Grid()) << "the grid answers to its control's id";
+
+    const wxSize size = dialog->GetSize();
+    dialog->SetSize(size.x + 200, size.y + 150);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return dialog->GetSize().x == size.x + 200; }));
+    WxTestEnvironment::PumpFor(100);
+    const wxRect grown = dialog->Grid().GetRect();
+    EXPECT_EQ(grown.width, grid.width + 200);
+    EXPECT_EQ(grown.height, grid.height + 150);
+    EXPECT_EQ(grown.GetPosition(), grid.GetPosition());
+    // Nothing covers anything: the title ends before the rows per page, the grid before the
+    // buttons beside it.
+    auto rectOf = [&](int id) { return dialog->FindWindow(id)->GetRect(); };
+    EXPECT_LT(rectOf(1015).GetRight(), rectOf(1036).GetLeft());
+    EXPECT_LT(rectOf(1036).GetRight(), rectOf(1035).GetLeft());
+    for (int id : {1081, 1107, 1114, 1298}) {
+        EXPECT_LT(grown.GetRight(), rectOf(id).GetLeft()) << id;
+    }
+    EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*dialog, "create-web-dialog-enlarged").IsEmpty());
+    dialog->Destroy();
+}
