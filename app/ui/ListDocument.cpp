@@ -115,7 +115,7 @@ void CListDocument::FollowPath()
 void CListDocument::InitialUpdate()
 {
     for (wxView* view : GetViewsVector()) {
-        if (auto* grid = wxDynamicCast(view, CGridView)) {
+        if (auto* grid = dynamic_cast<CGridView*>(view)) {
             grid->InitialUpdate();
         }
     }

@@ -124,6 +124,8 @@ void CListGrid::OnSetup()
     goBackLine = -1;
     EnableGrid(1);
     EnablePopupMenu(1);
+    // Column remarks, photo names and row ids show as tips over the cells and headings.
+    EnableTips(1);
     MeasureFont();
 }
 
@@ -255,6 +257,7 @@ void CListGrid::UpdateRowCount()
             WriteCell(column, line, empty);
         }
     }
+    wxGetApp().ShowRowPosition(CurrentRow(), GetRowCount());
 }
 
 void CListGrid::OnColumnSized(int column, int* width)
@@ -822,7 +825,7 @@ CZantobyDoc* CListGrid::ListByPath(const CString& path) const
         return nullptr;
     }
     wxDocument* found = CDocumentLookup::FindDocumentByPath(*wxGetApp().GetDocManager(), path);
-    auto* list = wxDynamicCast(found, CListDocument);
+    auto* list = dynamic_cast<CListDocument*>(found);
     return list != nullptr ? &list->List() : nullptr;
 }
 

@@ -17,6 +17,7 @@
 #include "res/images/BitmapArt.h"
 #include "res/images/ToolbarArt.h"
 
+#include <wx/accel.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/utils.h>
@@ -184,6 +185,16 @@ CMainFrame::CMainFrame(wxDocManager* manager)
          ID_FILE_MRU_FILE1 + kRecentFileCount - 1);
     Bind(wxEVT_MENU, &CMainFrame::OnFileCommand, this, ID_FILE_CLOSE, ID_FILE_SAVE_AS);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateFileCommand, this, ID_FILE_CLOSE, ID_FILE_SAVE_AS);
+    // The print button's key, for the list shown; no menu item carries it.
+    wxAcceleratorEntry print(wxACCEL_CTRL, 'P', ID_FILE_PRINT_MODE);
+    SetAcceleratorTable(wxAcceleratorTable(1, &print));
+    // The list toolbar's commands belong to a list; with none open, nothing answers for them.
+    for (const Button& button : kMainButtons) {
+        if (button.id != 0 && button.id != ID_FILE_OPEN && button.id != ID_HELP_INDEX &&
+            (button.id < ID_FILE_CLOSE || button.id > ID_FILE_SAVE_AS)) {
+            Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateFileCommand, this, button.id);
+        }
+    }
     Bind(wxEVT_MENU, &CMainFrame::OnExit, this, ID_APP_EXIT);
     Bind(wxEVT_MENU, &CMainFrame::OnViewToolbar, this, ID_VIEW_TOOLBAR);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateViewToolbar, this, ID_VIEW_TOOLBAR);
@@ -349,7 +360,7 @@ wxMenu* CMainFrame::CreateDropDownMenu(int buttonId) const
     case ID_FILE_PRINT_MODE:
         for (int id :
              {ID_FILE_PRINT_LIST, ID_FILE_PRINT_SHEET, ID_FILE_PREVIEW_LIST, ID_FILE_PREVIEW_SHEET}) {
-            menu->Append(id, ToWx(CMenuTables::FindCommandText(id)));
+            menu->AppendCheckItem(id, ToWx(CMenuTables::FindCommandText(id)));
         }
         menu->AppendSeparator();
         menu->Append(ID_FILE_PAGE_SETUP, ToWx(CMenuTables::FindCommandText(ID_FILE_PAGE_SETUP)));

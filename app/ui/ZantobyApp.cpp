@@ -270,6 +270,13 @@ void CZantobyApp::ShowMainWindow()
     m_mainFrame->Update();
 }
 
+void CZantobyApp::OnAssertFailure(const wxChar* file, int line, const wxChar* function, const wxChar* condition,
+                                  const wxChar* message)
+{
+    const wxString text = wxString::Format("wx: %s: %s %s", function, condition, message);
+    m_core.WriteErrorFile(FromWx(text), FromWx(wxFileName(file).GetFullName()), line);
+}
+
 int CZantobyApp::OnExit()
 {
     CloseTutorial();
@@ -700,7 +707,7 @@ void CZantobyApp::ApplyGlobalExtract()
     } applying(*this);
 
     for (wxDocument* document : m_docManager->GetDocumentsVector()) {
-        if (auto* list = wxDynamicCast(document, CListDocument)) {
+        if (auto* list = dynamic_cast<CListDocument*>(document)) {
             CZantobyDoc& doc = list->List();
             doc.ExtractByGlobalKeywords();
             doc.SortDisplayRows();
@@ -730,7 +737,7 @@ void CZantobyApp::OnSettings(wxCommandEvent&)
     m_showInternalInfo = Settings().GetAutoInside();
     // Every window shows its document again, with the new font size too.
     for (wxDocument* document : m_docManager->GetDocumentsVector()) {
-        if (auto* list = wxDynamicCast(document, CListDocument)) {
+        if (auto* list = dynamic_cast<CListDocument*>(document)) {
             list->List().UpdateAllViews(nullptr, kHintRebuildAll);
         } else {
             CUpdateHint rebuild(kHintRebuildAll, nullptr);

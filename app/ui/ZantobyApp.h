@@ -45,6 +45,9 @@ class CZantobyApp : public wxApp, public IListHost
     // Start and end
     bool OnInit() override;
     int OnExit() override;
+    // A failed check inside wx goes to the error log; no box stops the user, the program goes on.
+    void OnAssertFailure(const wxChar* file, int line, const wxChar* function, const wxChar* condition,
+                         const wxChar* message) override;
     // The start up to the main window, without splash and command line (tests build on it).
     bool InitCore();
     bool CreateMainWindow();

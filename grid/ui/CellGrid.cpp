@@ -104,7 +104,8 @@ void CCellGrid::CreateParts()
     Bind(wxEVT_PAINT, &CCellGrid::OnPaint, this);
     Bind(wxEVT_SET_FOCUS, &CCellGrid::OnSetFocus, this);
     Bind(wxEVT_SYS_COLOUR_CHANGED, &CCellGrid::OnSysColourChanged, this);
-    Bind(wxEVT_MENU, &CCellGrid::OnMenu, this);
+    // The popup's commands reach its owner once, through OnPopupCommand, and go no further.
+    m_popupMenu.Bind(wxEVT_MENU, &CCellGrid::OnPopupMenuCommand, this);
     SetHost(m_host.get());
     LayoutParts();
 }
@@ -175,13 +176,14 @@ int CCellGrid::ShowPopupMenu(int column, int row, CPoint screenPoint, int sectio
     return PopupMenu(&m_popupMenu, ScreenToClient(wxPoint(screenPoint.x, screenPoint.y))) ? 0 : 3;
 }
 
-void CCellGrid::OnMenu(wxCommandEvent& event)
+void CCellGrid::OnPopupMenuCommand(wxCommandEvent& event)
 {
     const int id = event.GetId() & 0xFFFF;
-    if (id >= kFirstPopupCommand) {
-        OnPopupCommand(m_popupColumn, m_popupRow, m_popupSection, static_cast<unsigned int>(id));
+    if (id < kFirstPopupCommand) {
+        event.Skip();
+        return;
     }
-    event.Skip();
+    OnPopupCommand(m_popupColumn, m_popupRow, m_popupSection, static_cast<unsigned int>(id));
 }
 
 int CCellGrid::SetBlockEdgeCursor(const wxCursor& cursor)

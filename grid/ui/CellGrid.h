@@ -117,7 +117,7 @@ class CCellGrid : public wxWindow, public CCellGridCore
     void OnPaint(wxPaintEvent& event);
     void OnSetFocus(wxFocusEvent& event);
     void OnSysColourChanged(wxSysColourChangedEvent& event);
-    void OnMenu(wxCommandEvent& event);
+    void OnPopupMenuCommand(wxCommandEvent& event);
 
     std::unique_ptr<CGridWindowHost> m_host;
     CGridPainter m_painter;

@@ -167,6 +167,8 @@ void CGridCellArea::HandleChar(wxKeyEvent& event)
         character = CGridChars::FromWx(event.GetUnicodeKey());
     }
     if (character == 0) {
+        // Keys without a character (F3 ...) are the menu accelerators'.
+        event.Skip();
         return;
     }
     // An input method hands over all its characters at once; after the first one opened the
@@ -184,6 +186,10 @@ void CGridCellArea::HandleChar(wxKeyEvent& event)
     // Typing into a cell edits it, unless the cell's type or the owner took the character.
     if (!processed && !control && character >= 0x20 && character != 0x7F && column >= 0 && row >= 0) {
         grid.BeginEditWithKey(character);
+    }
+    // A chord that nothing took (Ctrl+C, Alt+V ...) goes on to the menus' accelerators.
+    if (!processed && control) {
+        event.Skip();
     }
 }
 
@@ -475,7 +481,7 @@ void CGridCellArea::UpdateTip(CPoint point)
     m_tipRow = row;
     CString text;
     if (column >= 0 && grid.OnGetHintText(column, row, GridSection::CellArea, text) == 1) {
-        SetToolTip(ToWx(text));
+            SetToolTip(ToWx(text));
     } else {
         UnsetToolTip();
     }

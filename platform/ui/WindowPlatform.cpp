@@ -7,6 +7,9 @@
 #include <wx/debug.h>
 #include <wx/string.h>
 
+#include <X11/Xlib.h>
+
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -47,4 +50,18 @@ bool WindowPlatform::IsHarmlessAssertion(const wxString& message)
     // Command and control ids are the program's own numbers, up to 59393, as Windows' 16-bit
     // ids allow.
     return message == "invalid itemid value" || message == "invalid id value";
+}
+
+bool WindowPlatform::HasDisplay()
+{
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (wayland != nullptr && wayland[0] != '\0') {
+        return true;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        return false;
+    }
+    XCloseDisplay(display);
+    return true;
 }

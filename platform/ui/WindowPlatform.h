@@ -8,6 +8,9 @@ class WindowPlatform
 {
   public:
     static void Install();
+    // Whether the windows have a display to go to; checked before the toolkit starts, which
+    // cannot go on without one.
+    static bool HasDisplay();
     // Whether a wx assertion only reports what the platform does on purpose: command and control
     // ids above 32767, which wx flags for other platforms while GTK takes any int.
     static bool IsHarmlessAssertion(const wxString& message);

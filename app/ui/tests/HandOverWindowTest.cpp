@@ -9,6 +9,7 @@
 #include <X11/Xlib.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -225,6 +226,25 @@ TEST_F(HandOverWindowTest, EndAskedForDuringTheStartComesWhenTheStartIsOver)
     // The placement written on closing shows that it closed as a user closes it.
     EXPECT_NE(ScratchFolder::ReadBytes(scratch / "config/zantoby/Zantoby.ini").find("[Print]"),
               std::string::npos);
+}
+
+TEST_F(HandOverWindowTest, WithoutADisplayTheProgramSaysSoInOneLineAndEnds)
+{
+    const fs::path errors = root / "errors.txt";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (std::freopen(errors.c_str(), "w", stderr) == nullptr) {
+            _exit(126);
+        }
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        execl(ZANTOBY_PROGRAM, ZANTOBY_PROGRAM, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    EXPECT_EQ(WaitForExit(pid, 20), 1);
+    const std::vector<std::string> lines = Lines(FileSystem::FromNative(errors));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("DISPLAY"), std::string::npos) << lines[0];
 }
 
 // Starts the program and waits for its main window; ends it as the session ends it.

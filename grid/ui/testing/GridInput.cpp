@@ -26,6 +26,13 @@ void GridInput::DoubleClick(CCellGrid& grid, int column, int row)
     UserInput::DoubleClick(part, point);
 }
 
+void GridInput::Hover(CCellGrid& grid, int column, int row)
+{
+    wxPoint point;
+    wxWindow& part = PartAt(grid, column, row, point);
+    UserInput::Hover(part, point);
+}
+
 wxWindow& GridInput::PartAt(CCellGrid& grid, int column, int row, wxPoint& point)
 {
     CRect rect;

@@ -13,6 +13,8 @@ class GridInput
     static void Click(CCellGrid& grid, int column, int row, wxMouseButton button = wxMOUSE_BTN_LEFT);
     static void RightClick(CCellGrid& grid, int column, int row);
     static void DoubleClick(CCellGrid& grid, int column, int row);
+    // Rests the pointer on the cell.
+    static void Hover(CCellGrid& grid, int column, int row);
 
   private:
     // The part window that shows the cell, and the cell's middle in it.

@@ -93,6 +93,13 @@ bool GtkMenuProbe::IsSensitive(GtkWidget* item)
     return gtk_widget_is_sensitive(item);
 }
 
+bool GtkMenuProbe::IsPlaced(GtkWidget* widget)
+{
+    GtkAllocation area;
+    gtk_widget_get_allocation(widget, &area);
+    return gtk_widget_get_mapped(widget) && area.width > 1 && area.height > 1;
+}
+
 bool GtkMenuProbe::IsOpen(GtkWidget* menu)
 {
     return menu != nullptr && gtk_widget_get_mapped(menu);

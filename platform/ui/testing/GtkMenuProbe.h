@@ -28,6 +28,8 @@ class GtkMenuProbe
     static CString Label(GtkWidget* item);
     static bool IsSensitive(GtkWidget* item);
 
+    // Whether a widget is on the screen with its place and size given.
+    static bool IsPlaced(GtkWidget* widget);
     // Whether a menu is on the screen.
     static bool IsOpen(GtkWidget* menu);
     // Whether any menu is on the screen.

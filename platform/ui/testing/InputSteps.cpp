@@ -103,6 +103,14 @@ void InputSteps::Then(int chain, const CString& what, Condition ready, Action ru
     }
 }
 
+void InputSteps::Next(int chain, const CString& what, Condition ready, Action run, int timeoutMs)
+{
+    auto found = Timer().chains.find(chain);
+    if (found != Timer().chains.end()) {
+        found->second.steps.push_front({what, std::move(ready), std::move(run), timeoutMs});
+    }
+}
+
 bool InputSteps::AllDone()
 {
     for (const auto& [number, chain] : Timer().chains) {

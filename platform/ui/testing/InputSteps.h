@@ -19,6 +19,8 @@ class InputSteps
     static int Start(const CString& what, Condition ready, Action run, int timeoutMs = 10000);
     // Adds a step at the end of a chain (also from inside one of its own steps).
     static void Then(int chain, const CString& what, Condition ready, Action run, int timeoutMs = 5000);
+    // Puts a step before the rest of a chain (from inside one of its own steps).
+    static void Next(int chain, const CString& what, Condition ready, Action run, int timeoutMs = 5000);
     // Whether every armed chain has run to its end.
     static bool AllDone();
     // True while a step runs, when nothing may pump events.

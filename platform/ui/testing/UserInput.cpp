@@ -34,13 +34,6 @@ void ClickAtScreen(const wxPoint& point, int button = wxMOUSE_BTN_LEFT)
     FakeInput::Button(button, false);
 }
 
-// The pointer rests on an item with a submenu, which GTK opens after its delay. (A click on such
-// an item toggles the submenu, depending on the time since the menu opened.)
-void OpenSubmenu(GtkWidget* item)
-{
-    FakeInput::MoveTo(GtkMenuProbe::ScreenCentre(item));
-}
-
 // A condition that holds once test() has held for at least ms.
 InputSteps::Condition HeldFor(std::function<bool()> test, int ms)
 {
@@ -56,6 +49,27 @@ InputSteps::Condition HeldFor(std::function<bool()> test, int ms)
         }
         return clock->Time() - *since >= ms;
     };
+}
+
+// The pointer rests on an item with a submenu, which GTK opens after its delay. (A click on such
+// an item toggles the submenu, depending on the time since the menu opened.) Coming from another
+// open submenu, GTK takes the move as one towards that submenu and waits for more; small moves
+// a moment apart give it them.
+void NudgeUntilOpen(int chain, GtkWidget* item, int tries)
+{
+    InputSteps::Next(chain, "move on " + GtkMenuProbe::Label(item), HeldFor([] { return true; }, 400),
+                     [chain, item, tries] {
+                         if (!GtkMenuProbe::IsOpen(GtkMenuProbe::Submenu(item)) && tries > 0) {
+                             FakeInput::MoveTo(GtkMenuProbe::ScreenCentre(item) + wxPoint(tries % 2, 1));
+                             NudgeUntilOpen(chain, item, tries - 1);
+                         }
+                     });
+}
+
+void OpenSubmenu(int chain, GtkWidget* item)
+{
+    FakeInput::MoveTo(GtkMenuProbe::ScreenCentre(item));
+    NudgeUntilOpen(chain, item, 8);
 }
 
 InputSteps::Condition MenuOpen(GtkWidget* menu)
@@ -93,7 +107,7 @@ void ChooseIn(int chain, GtkWidget* menu, const std::vector<CString>& path, size
             ClickAtScreen(GtkMenuProbe::ScreenCentre(item));
             *chosen = true;
         } else {
-            OpenSubmenu(item);
+            OpenSubmenu(chain, item);
             ChooseIn(chain, GtkMenuProbe::Submenu(item), path, index + 1, chosen);
         }
     });
@@ -106,7 +120,7 @@ void WalkSubmenus(int chain, GtkWidget* menu, const CString& name, std::vector<C
         GtkWidget* submenu = GtkMenuProbe::Submenu(item);
         const CString path = name + "/" + GtkMenuProbe::Label(item);
         InputSteps::Then(chain, "open " + path, HeldFor(MenuOpen(menu), kMenuPlacedMs),
-                         [item] { OpenSubmenu(item); });
+                         [chain, item] { OpenSubmenu(chain, item); });
         InputSteps::Then(chain, "see " + path, MenuOpen(submenu),
                          [opened, path] { opened->push_back(path); });
         WalkSubmenus(chain, submenu, path, opened);
@@ -143,6 +157,25 @@ wxWindow* WxWindowOf(GtkWidget* widget)
     return nullptr;
 }
 
+// A click gives no focus without a window manager; the test stands in for it. (A frame inside
+// the main window, as an MDI child, has the main window as its top level.)
+void ActivateTopOf(wxWindow& window)
+{
+    auto* top = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(&window));
+    if (top != nullptr && !InputSteps::InStep()) {
+        UserInput::Activate(*top);
+    }
+}
+
+// Clicks a menu bar's title once GTK has laid the bar out (a bar that has just come back after a
+// child window closed is placed a moment later).
+void ClickTitle(GtkWidget* title)
+{
+    WxTestEnvironment::PumpUntil([title] { return GtkMenuProbe::IsPlaced(title); }, 3000);
+    WxTestEnvironment::PumpFor(100);
+    ClickAtScreen(GtkMenuProbe::ScreenCentre(title));
+}
+
 } // namespace
 
 bool UserInput::Activate(wxTopLevelWindow& window)
@@ -158,13 +191,20 @@ bool UserInput::Activate(wxTopLevelWindow& window)
 
 void UserInput::Click(wxWindow& window, const wxPoint& point, wxMouseButton button)
 {
-    // Without a window manager a click gives no focus; the test stands in for it.
-    auto* top = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(&window));
-    if (top != nullptr && !InputSteps::InStep()) {
-        Activate(*top);
-    }
+    ActivateTopOf(window);
     ClickAtScreen(window.ClientToScreen(point), button);
     Settle();
+}
+
+void UserInput::Hover(wxWindow& window, const wxPoint& point)
+{
+    ActivateTopOf(window);
+    // A hand comes to rest in a few moves, not in one jump.
+    const wxPoint target = window.ClientToScreen(point);
+    for (int step = 3; step >= 0; --step) {
+        FakeInput::MoveTo(target - wxPoint(step * 2, step * 2));
+        Settle();
+    }
 }
 
 void UserInput::RightClick(wxWindow& window, const wxPoint& point)
@@ -174,10 +214,7 @@ void UserInput::RightClick(wxWindow& window, const wxPoint& point)
 
 void UserInput::DoubleClick(wxWindow& window, const wxPoint& point)
 {
-    auto* top = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(&window));
-    if (top != nullptr && !InputSteps::InStep()) {
-        Activate(*top);
-    }
+    ActivateTopOf(window);
     FakeInput::MoveTo(window.ClientToScreen(point));
     for (int i = 0; i < 2; ++i) {
         FakeInput::Button(wxMOUSE_BTN_LEFT, true);
@@ -207,19 +244,22 @@ bool UserInput::ChooseMenu(wxFrame& frame, const std::vector<CString>& path)
         ADD_FAILURE() << "no menu " << (path.empty() ? "" : ToWx(path[0]).utf8_str().data());
         return false;
     }
-    Activate(frame);
-    ClickAtScreen(GtkMenuProbe::ScreenCentre(title));
+    ActivateTopOf(frame);
+    ClickTitle(title);
     auto chosen = std::make_shared<bool>(false);
     const int chain = InputSteps::Start(
         "open " + path[0], MenuOpen(GtkMenuProbe::Submenu(title)), [] {}, 5000);
     ChooseIn(chain, GtkMenuProbe::Submenu(title), path, 1, chosen);
-    return InputSteps::Finish() && *chosen;
+    const bool finished = InputSteps::Finish();
+    // The menu goes on taking the pointer until it has closed.
+    WxTestEnvironment::PumpUntil([] { return !GtkMenuProbe::AnyOpen(); });
+    return finished && *chosen;
 }
 
 std::vector<CString> UserInput::OpenEveryMenu(wxFrame& frame)
 {
     std::vector<CString> opened;
-    Activate(frame);
+    ActivateTopOf(frame);
     wxMenuBar* bar = frame.GetMenuBar();
     for (size_t i = 0; bar != nullptr && i < bar->GetMenuCount(); ++i) {
         GtkWidget* title = bar->GetMenu(i)->m_owner;
@@ -228,7 +268,7 @@ std::vector<CString> UserInput::OpenEveryMenu(wxFrame& frame)
         }
         GtkWidget* menu = GtkMenuProbe::Submenu(title);
         const CString name = GtkMenuProbe::Label(title);
-        ClickAtScreen(GtkMenuProbe::ScreenCentre(title));
+        ClickTitle(title);
         const int chain = InputSteps::Start(
             "open " + name, MenuOpen(menu), [&opened, name] { opened.push_back(name); }, 5000);
         WalkSubmenus(chain, menu, name, &opened);
