@@ -9,6 +9,8 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/canvas/PdfDocument.h"
+#include "platform/ui/WxText.h"
+#include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/SampleListStart.h"
 
@@ -151,4 +153,55 @@ TEST(PrintPreviewWindowTest, PrintedPagesStartAtTheMarginWhereverThePrintSystemP
         EXPECT_GE(left, margin) << sheet.name;
         EXPECT_LT(left, margin + 2) << sheet.name << ": the text starts just inside the margin";
     }
+}
+
+TEST(PrintPreviewWindowTest, SheetPrintingAsksForTheSelectedRowsOrAllRowsFirst)
+{
+    CGridView* view = StartWithSampleList(40, 6);
+    ASSERT_NE(view, nullptr);
+    auto& frame = *dynamic_cast<wxFrame*>(view->GetFrame());
+    ASSERT_TRUE(UserInput::Activate(*dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(&frame))));
+    CListGrid& grid = *view->Grid();
+    std::vector<CString> boxes;
+    MessageBoxHandler previous = SetMessageBoxHandler([&](const CString& text, const CString&, unsigned) {
+        boxes.push_back(text);
+        return IDOK;
+    });
+    const std::vector<CString> sheetPrint = {"ﾌｧｲﾙ(&F)", "単票印刷(&2)..."};
+
+    // Only the new-row line is selected: the selected rows hold nothing to print.
+    grid.MoveToCell(0, grid.GetRowCount() - 1);
+    CString question;
+    UserInput::AnswerNextModal([&](wxWindow* dialog) {
+        question = FromWx(dialog->FindWindow(1501)->GetLabel());
+        UserInput::Press(WXK_RETURN);
+    });
+    ASSERT_TRUE(UserInput::ChooseMenu(frame, sheetPrint));
+    EXPECT_TRUE(UserInput::Finish());
+    EXPECT_EQ(question, "選択した行(&S)  (1行)");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "印刷するﾃﾞｰﾀがありません");
+
+    // All rows print: the print dialog follows, which is cancelled here.
+    bool printDialog = false;
+    UserInput::AnswerNextModal([](wxWindow*) {
+        UserInput::Press(WXK_DOWN);
+        UserInput::Press(WXK_RETURN);
+    });
+    UserInput::AnswerNextModal([&](wxWindow* dialog) {
+        printDialog = dialog == nullptr;
+        UserInput::Press(WXK_ESCAPE);
+    });
+    ASSERT_TRUE(UserInput::ChooseMenu(frame, sheetPrint));
+    EXPECT_TRUE(UserInput::Finish());
+    EXPECT_TRUE(printDialog) << "the print dialog of the desktop came next";
+    EXPECT_EQ(boxes.size(), 1u) << "nothing was refused";
+
+    // Cancelled, nothing follows.
+    UserInput::AnswerNextModal([](wxWindow*) { UserInput::Press(WXK_ESCAPE); });
+    ASSERT_TRUE(UserInput::ChooseMenu(frame, sheetPrint));
+    EXPECT_TRUE(UserInput::Finish());
+    WxTestEnvironment::PumpFor(500);
+    EXPECT_EQ(boxes.size(), 1u);
+    SetMessageBoxHandler(previous);
 }
