@@ -54,6 +54,7 @@
 #include "web/site/ui/CheckListDlg.h"
 #include "web/site/ui/CreateWebDlg.h"
 
+#include <wx/dialog.h>
 #include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
@@ -360,6 +361,15 @@ void CZantobyApp::DoDeferredWork()
         OpenNow(path);
     }
     if (m_endRequested) {
+        // A modal dialog (the start navigator, a question) lives on the stack of its own loop:
+        // it is cancelled and the end waits until that loop has returned.
+        for (wxWindow* window : wxTopLevelWindows) {
+            if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog != nullptr && dialog->IsModal()) {
+                dialog->EndModal(wxID_CANCEL);
+                m_retryTimer.StartOnce(200);
+                return;
+            }
+        }
         m_endRequested = false;
         if (m_mainFrame != nullptr) {
             m_mainFrame->Close();

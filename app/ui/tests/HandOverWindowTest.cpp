@@ -248,11 +248,11 @@ TEST_F(HandOverWindowTest, WithoutADisplayTheProgramSaysSoInOneLineAndEnds)
 }
 
 // Starts the program and waits for its main window; ends it as the session ends it.
-class MainWindowPlacementTest : public HandOverWindowTest
+class ShownProgramTest : public HandOverWindowTest
 {
   protected:
-    MainWindowPlacementTest() : display(XOpenDisplay(nullptr)) {}
-    ~MainWindowPlacementTest() override
+    ShownProgramTest() : display(XOpenDisplay(nullptr)) {}
+    ~ShownProgramTest() override
     {
         if (display != nullptr) {
             XCloseDisplay(display);
@@ -274,19 +274,20 @@ class MainWindowPlacementTest : public HandOverWindowTest
         kill(copy, SIGTERM);
         return WaitForExit(copy, 20);
     }
-    void WriteSavedRect(const char* left, const char* top, const char* right, const char* bottom)
+    void WriteSavedRect(const char* left, const char* top, const char* right, const char* bottom,
+                        const char* navigate = "0")
     {
         ScratchFolder::WriteBytes(scratch / "config/zantoby/Zantoby.ini",
-                                  std::string("[Auto]\r\nNavigate=0\r\nTutorial=0\r\nOpen=0\r\n[MainFrame]\r\nLeft=") +
-                                      left + "\r\nTop=" + top + "\r\nRight=" + right + "\r\nBottom=" + bottom +
-                                      "\r\nShow=1\r\n");
+                                  std::string("[Auto]\r\nNavigate=") + navigate +
+                                      "\r\nTutorial=0\r\nOpen=0\r\n[MainFrame]\r\nLeft=" + left + "\r\nTop=" + top +
+                                      "\r\nRight=" + right + "\r\nBottom=" + bottom + "\r\nShow=1\r\n");
     }
 
     Display* display;
     pid_t copy = 0;
 };
 
-TEST_F(MainWindowPlacementTest, AResizedWindowOpensAtItsNewSizeNextTime)
+TEST_F(ShownProgramTest, AResizedWindowOpensAtItsNewSizeNextTime)
 {
     ASSERT_NE(display, nullptr);
     WriteSavedRect("40", "30", "840", "630");
@@ -307,7 +308,7 @@ TEST_F(MainWindowPlacementTest, AResizedWindowOpensAtItsNewSizeNextTime)
     EXPECT_EQ(End(), 0);
 }
 
-TEST_F(MainWindowPlacementTest, ASavedPlacementTooSmallOrOffTheScreenIsNotTakenAsItIs)
+TEST_F(ShownProgramTest, ASavedPlacementTooSmallOrOffTheScreenIsNotTakenAsItIs)
 {
     ASSERT_NE(display, nullptr);
     // A window saved collapsed to its menu bar opens at its own size.
@@ -326,5 +327,15 @@ TEST_F(MainWindowPlacementTest, ASavedPlacementTooSmallOrOffTheScreenIsNotTakenA
     window = StartShown();
     ASSERT_NE(window, 0u);
     EXPECT_EQ(PlacementOf(display, window), (Placement{screen->width - 800, screen->height - 600, 800, 600}));
+    EXPECT_EQ(End(), 0);
+}
+
+TEST_F(ShownProgramTest, EndedByTheSessionWhileTheStartNavigatorIsOpenItClosesCleanly)
+{
+    ASSERT_NE(display, nullptr);
+    WriteSavedRect("0", "0", "800", "600", "1");
+    ASSERT_NE(StartShown(), 0u);
+    // The navigator opens once the start is over.
+    usleep(1500 * 1000);
     EXPECT_EQ(End(), 0);
 }
