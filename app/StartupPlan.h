@@ -22,7 +22,13 @@ class CStartupPlan
     static bool ShouldOpenLastDocument(bool autoNavigate, bool shiftDown, bool autoOpen,
                                        const CString& lastDocument);
 
-    // The saved window rectangle is used only when some screen holds part of it, so that a
-    // window closed on a screen that is gone does not open out of sight.
-    static bool IsOnSomeScreen(const CRect& saved, const std::vector<CRect>& screens);
+    // A saved window smaller than this is no placement to restore.
+    static constexpr int kMinimumWidth = 320;
+    static constexpr int kMinimumHeight = 240;
+
+    // Where the main window opens for its saved rectangle: on the screen (work areas) that holds
+    // most of it, moved and if need be shrunk to lie wholly on that screen. False, and the
+    // window keeps its own place, when no screen holds part of it (a screen that is gone) or
+    // it is too small to be a window one can use.
+    static bool PlaceSavedRect(const CRect& saved, const std::vector<CRect>& screens, CRect& placed);
 };

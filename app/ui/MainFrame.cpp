@@ -201,7 +201,9 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     Bind(wxEVT_MENU, &CMainFrame::OnViewStatusBar, this, ID_VIEW_STATUS_BAR);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateViewStatusBar, this, ID_VIEW_STATUS_BAR);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
-    Bind(wxEVT_SIZE, &CMainFrame::OnPlacementChanged, this);
+    // The frame's size events end in the layout manager, which keeps the MDI client from seeing
+    // them; it hears them first.
+    m_aui.Bind(wxEVT_SIZE, &CMainFrame::OnPlacementChanged, this);
     Bind(wxEVT_MOVE, &CMainFrame::OnPlacementChanged, this);
 }
 

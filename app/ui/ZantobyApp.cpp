@@ -56,6 +56,7 @@
 #include "web/site/ui/CheckListDlg.h"
 #include "web/site/ui/CreateWebDlg.h"
 
+#include <wx/dialog.h>
 #include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
@@ -263,11 +264,12 @@ void CZantobyApp::ShowMainWindow()
     const CRect saved = Settings().GetMainFrameRect();
     std::vector<CRect> screens;
     for (unsigned index = 0; index < wxDisplay::GetCount(); ++index) {
-        const wxRect area = wxDisplay(index).GetGeometry();
+        const wxRect area = wxDisplay(index).GetClientArea();
         screens.emplace_back(area.x, area.y, area.x + area.width, area.y + area.height);
     }
-    if (CStartupPlan::IsOnSomeScreen(saved, screens)) {
-        m_mainFrame->SetSize(saved.left, saved.top, saved.Width(), saved.Height());
+    CRect placed;
+    if (CStartupPlan::PlaceSavedRect(saved, screens, placed)) {
+        m_mainFrame->SetSize(placed.left, placed.top, placed.Width(), placed.Height());
     }
     m_mainFrame->Show();
     if (Settings().GetMainFrameShow() == SW_SHOWMAXIMIZED) {
@@ -366,6 +368,15 @@ void CZantobyApp::DoDeferredWork()
         OpenNow(path);
     }
     if (m_endRequested) {
+        // A modal dialog (the start navigator, a question) lives on the stack of its own loop:
+        // it is cancelled and the end waits until that loop has returned.
+        for (wxWindow* window : wxTopLevelWindows) {
+            if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog != nullptr && dialog->IsModal()) {
+                dialog->EndModal(wxID_CANCEL);
+                m_retryTimer.StartOnce(200);
+                return;
+            }
+        }
         m_endRequested = false;
         if (m_mainFrame != nullptr) {
             m_mainFrame->Close();

@@ -2,6 +2,7 @@
 
 #include <gtk/gtk.h>
 #include <wx/event.h>
+#include <wx/listbox.h>
 #include <wx/utils.h>
 #include <wx/toplevel.h>
 
@@ -28,6 +29,21 @@ void GtkGlue::SetResizable(wxTopLevelWindow& window, bool resizable)
     if (window.GetHandle() != nullptr && GTK_IS_WINDOW(window.GetHandle())) {
         gtk_window_set_resizable(GTK_WINDOW(window.GetHandle()), resizable ? TRUE : FALSE);
     }
+}
+
+void GtkGlue::SetOwnWindowGroup(wxTopLevelWindow& window)
+{
+    if (window.GetHandle() == nullptr || !GTK_IS_WINDOW(window.GetHandle())) {
+        return;
+    }
+    GtkWindow* handle = GTK_WINDOW(window.GetHandle());
+    if (gtk_window_has_group(handle)) {
+        return;
+    }
+    GtkWindowGroup* group = gtk_window_group_new();
+    gtk_window_group_add_window(group, handle);
+    // The window holds the group from now on.
+    g_object_unref(group);
 }
 
 bool GtkGlue::IsResizable(const wxTopLevelWindow& window)
@@ -122,4 +138,23 @@ void GtkGlue::RepeatKey(wxWindow& window, const wxKeyEvent& key)
         state &= ~modifier.mask;
         g_free(keys);
     }
+
+int GtkGlue::GetListLineHeight(wxListBox& list)
+{
+    GtkTreeView* view = list.m_treeview;
+    GtkTreeViewColumn* column = view != nullptr ? gtk_tree_view_get_column(view, 0) : nullptr;
+    GtkTreeModel* model = view != nullptr ? gtk_tree_view_get_model(view) : nullptr;
+    if (column == nullptr || model == nullptr) {
+        return 0;
+    }
+    // The renderers measure the row their cell data came from last.
+    GtkTreeIter first;
+    if (gtk_tree_model_get_iter_first(model, &first)) {
+        gtk_tree_view_column_cell_set_cell_data(column, model, &first, FALSE, FALSE);
+    }
+    int height = 0;
+    gtk_tree_view_column_cell_get_size(column, nullptr, nullptr, nullptr, nullptr, &height);
+    int separator = 0;
+    gtk_widget_style_get(GTK_WIDGET(view), "vertical-separator", &separator, nullptr);
+    return height + separator;
 }
