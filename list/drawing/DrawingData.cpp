@@ -10,6 +10,7 @@
 #include "platform/Cp932.h"
 #include "platform/FileException.h"
 
+#include <algorithm>
 #include <cstring>
 #include <exception>
 
@@ -102,6 +103,10 @@ void CDrawingData::ReadText(const CString& text)
         }
         // Any whole number of turns is one of the four positions.
         rot = CDrawShape::NormalizeQuarterTurns(rot);
+        for (int* correction : {&bright, &shade, &red, &green, &blue}) {
+            *correction =
+                std::clamp(*correction, -DrwValue::kMaxColorCorrection, DrwValue::kMaxColorCorrection);
+        }
     }
 
     std::vector<int> selection;
