@@ -4,6 +4,7 @@
 #include "foundation/TextHelper.h"
 #include "list/drawing/EditViewMapping.h"
 #include "list/drawing/IDrawPropertyDialogs.h"
+#include "platform/Cp932.h"
 #include "platform/canvas/Canvas.h"
 
 #include <algorithm>
@@ -278,8 +279,11 @@ bool CDrawText::Read(const CStringArray& fields)
 bool CDrawText::Write(int indent, CString& out) const
 {
     BeginLine(indent, out);
+    // Lead bytes that lost their trail byte are left out: they would pair with the quote or the
+    // line end behind them.
     out.AppendFormat("ps=%d:%d,ft.nm='%s',ft.sz=%d:%d,rp=%d,", corners[0].x, corners[0].y,
-                     fontName.GetString(), charWidth, charHeight, linePitch);
+                     Cp932::WithoutBrokenLeadBytes(fontName.view()).c_str(), charWidth, charHeight,
+                     linePitch);
     if (angle != 0) {
         out.AppendFormat("an=%d,", angle);
     }
@@ -295,7 +299,9 @@ bool CDrawText::Write(int indent, CString& out) const
     }
     out.AppendFormat("tx.c=%d,", static_cast<int>(textColor));
     AppendShadowKeys(out);
-    out.AppendFormat(",tx='%s'\n", CTextHelper::GetEscapedText(text).GetString());
+    out.AppendFormat(
+        ",tx='%s'\n",
+        CTextHelper::GetEscapedText(Cp932::WithoutBrokenLeadBytes(text.view()).c_str()).GetString());
     return true;
 }
 

@@ -242,6 +242,41 @@ TEST_F(ListFile, RawTextsThatCannotReadBackAreRefused)
     EXPECT_TRUE(CListFileFormat::IsStorableRawText(""));
     EXPECT_FALSE(CListFileFormat::IsStorableRawText("a\r\nb"));
     EXPECT_EQ(CListFileFormat::QuoteRaw("it's\r\n"), "'it's'");
+    // A lead byte without its trail byte would pair with the closing quote.
+    EXPECT_EQ(CListFileFormat::QuoteRaw("写真\x82"), "'写真'");
+    EXPECT_FALSE(CListFileFormat::IsStorableRawText("\x82\t"));
+    EXPECT_EQ(CListFileFormat::QuoteRaw("a\\\\\x82"), "'a\\\\'");
+    EXPECT_EQ(CListFileFormat::QuoteRaw("a',b\",c"), "\"a',b\"\"");
+}
+
+// Texts whose last byte is a lead byte that lost its trail byte (from a damaged list or a CSV
+// line) are saved without that byte, so that the closing quote stays a quote: nothing after them
+// shifts.
+TEST_F(ListFile, TextsEndingInALeadByteReadBackWithoutShiftingFields)
+{
+    const CString broken("末尾\x82");
+    doc->title = broken;
+    doc->columnCount = 2;
+    doc->GetColumn(0).type = kTypeText;
+    doc->GetColumn(0).name = broken;
+    doc->GetColumn(1).type = kTypeText;
+    doc->GetColumn(1).name = "次";
+    doc->BuildColumnMap();
+    ProductRecord& record = doc->GetRow(0);
+    record.inUse = true;
+    record.Cell(doc->GetColumn(0).slot).text = broken;
+    record.Cell(doc->GetColumn(1).slot).text = "後";
+    doc->ShowAllRows();
+    const CString path = temp.Path() + "broken.zbk";
+    Written(*doc, path);
+
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(reread->title, "末尾");
+    EXPECT_EQ(reread->GetColumn(0).name, "末尾");
+    EXPECT_EQ(reread->GetColumn(1).name, "次");
+    EXPECT_EQ(reread->GetRow(0).Cell(reread->GetColumn(0).slot).text, "末尾");
+    EXPECT_EQ(reread->GetRow(0).Cell(reread->GetColumn(1).slot).text, "後");
 }
 
 TEST_F(ListFile, FailedWriteLeavesTheOldFileWhole)
