@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -279,11 +280,12 @@ bool CDrawText::Read(const CStringArray& fields)
 bool CDrawText::Write(int indent, CString& out) const
 {
     BeginLine(indent, out);
-    // Lead bytes that lost their trail byte are left out: they would pair with the quote or the
-    // line end behind them.
-    out.AppendFormat("ps=%d:%d,ft.nm='%s',ft.sz=%d:%d,rp=%d,", corners[0].x, corners[0].y,
-                     Cp932::WithoutBrokenLeadBytes(fontName.view()).c_str(), charWidth, charHeight,
-                     linePitch);
+    // The font name is written as it is; lead bytes that lost their trail byte would pair with
+    // the quote behind them, and a comma (which only a damaged file gives a name) would end it.
+    std::string face = Cp932::WithoutBrokenLeadBytes(fontName.view());
+    std::erase(face, ',');
+    out.AppendFormat("ps=%d:%d,ft.nm='%s',ft.sz=%d:%d,rp=%d,", corners[0].x, corners[0].y, face.c_str(),
+                     charWidth, charHeight, linePitch);
     if (angle != 0) {
         out.AppendFormat("an=%d,", angle);
     }
@@ -299,6 +301,7 @@ bool CDrawText::Write(int indent, CString& out) const
     }
     out.AppendFormat("tx.c=%d,", static_cast<int>(textColor));
     AppendShadowKeys(out);
+    // Escaped, the text's lead bytes that lost their trail byte left out as in the font name.
     out.AppendFormat(
         ",tx='%s'\n",
         CTextHelper::GetEscapedText(Cp932::WithoutBrokenLeadBytes(text.view()).c_str()).GetString());

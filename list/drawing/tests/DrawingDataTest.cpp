@@ -231,6 +231,20 @@ TEST(DrawingData, LeadByteBeforeTheLineEndLosesNoShape)
     }
 }
 
+// A field in double quotes can give a font name a comma, which the name, written as it is,
+// cannot carry: the comma is left out, and the drawing reads back as it was written.
+TEST(DrawingData, FontNameWithACommaWritesWhatReadsBack)
+{
+    CDrawingData data;
+    data.ReadText("text,ps=3:4,\"ft.nm='ＭＳ,ゴシック'\",ft.sz=0:12,tx='x'\n");
+    ASSERT_EQ(data.shapes.GetSize(), 1);
+    const CString written = WriteBack(data);
+    EXPECT_NE(written.Find("ft.nm='ＭＳゴシック',ft.sz=0:12,"), -1) << written.GetString();
+    CDrawingData reread;
+    reread.ReadText(written);
+    EXPECT_EQ(WriteBack(reread), written);
+}
+
 // Colour corrections beyond what the photo's properties offer are taken at the nearest end.
 TEST(DrawingData, ColourCorrectionsAreClampedOnReading)
 {
