@@ -279,6 +279,28 @@ TEST_F(ListFile, TextsEndingInALeadByteReadBackWithoutShiftingFields)
     EXPECT_EQ(reread->GetRow(0).Cell(reread->GetColumn(1).slot).text, "後");
 }
 
+// Web sort entries of columns in use are written; others only when a missing line would read
+// back as something else, so saving and reading again keeps every entry.
+TEST_F(ListFile, WebSortEntriesOfNoColumnInUseReadBackAsTheyWere)
+{
+    doc->columnCount = 3;
+    doc->web.sortEntries[1].column = -1;
+    doc->web.sortEntries[2].column = 50;
+    doc->web.sortEntries[2].descending = true;
+    const CString path = temp.Path() + "sort.zbk";
+    const std::string written = Written(*doc, path);
+    EXPECT_EQ(written.find("sort3="), std::string::npos) << "column 3 has no type";
+    EXPECT_EQ(written.find("sort50="), std::string::npos);
+
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(reread->web.sortEntries[0].column, 0);
+    EXPECT_EQ(reread->web.sortEntries[1].column, -1);
+    EXPECT_EQ(reread->web.sortEntries[2].column, 50);
+    EXPECT_TRUE(reread->web.sortEntries[2].descending);
+    EXPECT_EQ(reread->web.sortEntries[3].column, 3);
+}
+
 TEST_F(ListFile, FailedWriteLeavesTheOldFileWhole)
 {
     FillList(*doc);
