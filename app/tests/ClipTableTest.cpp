@@ -66,6 +66,22 @@ TEST(ClipTable, EveryCharacterTheEscapesTouchSurvivesARoundTrip)
     EXPECT_EQ(read.GetText(1, 0), "/photos/写真 1.jpg");
 }
 
+// A cell whose last byte is a lead byte without its trail byte loses that byte, so its closing
+// quote stays a quote and the cells after it stay where they were.
+TEST(ClipTable, ACellEndingInALeadByteLeavesTheRowWhole)
+{
+    CClipTable table;
+    table.SetText("a\x82", 0, 0);
+    table.SetText("b", 1, 0);
+
+    CClipTable read;
+    read.ReadPrivateFormat(table.ToPrivateFormat());
+    ASSERT_EQ(read.GetRowCount(), 1);
+    EXPECT_EQ(read.GetColumnCount(), 2);
+    EXPECT_EQ(read.GetText(0, 0), "a");
+    EXPECT_EQ(read.GetText(1, 0), "b");
+}
+
 TEST(ClipTable, PlainTextIsCutIntoRowsOfTabbedCellsWithoutQuoteHandling)
 {
     CClipTable table;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -142,6 +143,21 @@ TEST(ExpressionArithmetic, OverflowIsAnError)
     EXPECT_EQ(rounding.error, 4);
     EXPECT_EQ(rounding.message, "ROUNDUP(922337203685477.1) ... 予期しないｴﾗｰです");
     EXPECT_EQ(Parse("99999999999999999999").error, 4);
+}
+
+// A leading minus belongs to the first term: the lowest amount, whose magnitude has no positive
+// value, evaluates from its own text, and everything else keeps its value.
+TEST(ExpressionArithmetic, LeadingMinusGoesWithTheFirstTerm)
+{
+    EXPECT_EQ(Value("-922337203685477.5808"), INT64_MIN);
+    EXPECT_EQ(Value("-922337203685477.5808+1"), INT64_MIN + 10000);
+    EXPECT_EQ(Value("-922337203685477.5808/2"), INT64_MIN / 2);
+    EXPECT_EQ(Value("-2*3-1"), -70000);
+    EXPECT_EQ(Value("-(2+3)*2"), -100000);
+    EXPECT_EQ(Value("-ROUND(2.5)"), -30000);
+    EXPECT_EQ(Value("1-2*3"), -50000);
+    EXPECT_EQ(Parse("-922337203685477.5808-1").error, 4);
+    EXPECT_EQ(Parse("-(-922337203685477.5808)").error, 4);
 }
 
 TEST(ExpressionSyntax, OperatorsInTheWrongPlace)

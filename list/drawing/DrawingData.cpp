@@ -10,6 +10,8 @@
 #include "platform/FileException.h"
 #include "platform/SystemText.h"
 
+#include <algorithm>
+#include <cstring>
 #include <exception>
 
 #include <vector>
@@ -101,6 +103,10 @@ void CDrawingData::ReadText(const CString& text)
         }
         // Any whole number of turns is one of the four positions.
         rot = CDrawShape::NormalizeQuarterTurns(rot);
+        for (int* correction : {&bright, &shade, &red, &green, &blue}) {
+            *correction =
+                std::clamp(*correction, -DrwValue::kMaxColorCorrection, DrwValue::kMaxColorCorrection);
+        }
     }
 
     std::vector<int> selection;

@@ -261,6 +261,63 @@ TEST_F(ListFile, RawTextsThatCannotReadBackAreRefused)
     EXPECT_TRUE(CListFileFormat::IsStorableRawText(""));
     EXPECT_FALSE(CListFileFormat::IsStorableRawText("a\r\nb"));
     EXPECT_EQ(CListFileFormat::QuoteRaw("it's\r\n"), "'it's'");
+    // A lead byte without its trail byte would pair with the closing quote.
+    EXPECT_EQ(CListFileFormat::QuoteRaw("写真\x82"), "'写真'");
+    EXPECT_FALSE(CListFileFormat::IsStorableRawText("\x82\t"));
+    EXPECT_EQ(CListFileFormat::QuoteRaw("a\\\\\x82"), "'a\\\\'");
+    EXPECT_EQ(CListFileFormat::QuoteRaw("a',b\",c"), "\"a',b\"\"");
+}
+
+// Texts whose last byte is a lead byte that lost its trail byte (from a damaged list or a CSV
+// line) are saved without that byte, so that the closing quote stays a quote: nothing after them
+// shifts.
+TEST_F(ListFile, TextsEndingInALeadByteReadBackWithoutShiftingFields)
+{
+    const CString broken("末尾\x82");
+    doc->title = broken;
+    doc->columnCount = 2;
+    doc->GetColumn(0).type = kTypeText;
+    doc->GetColumn(0).name = broken;
+    doc->GetColumn(1).type = kTypeText;
+    doc->GetColumn(1).name = "次";
+    doc->BuildColumnMap();
+    ProductRecord& record = doc->GetRow(0);
+    record.inUse = true;
+    record.Cell(doc->GetColumn(0).slot).text = broken;
+    record.Cell(doc->GetColumn(1).slot).text = "後";
+    doc->ShowAllRows();
+    const CString path = temp.Path() + "broken.zbk";
+    Written(*doc, path);
+
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(reread->title, "末尾");
+    EXPECT_EQ(reread->GetColumn(0).name, "末尾");
+    EXPECT_EQ(reread->GetColumn(1).name, "次");
+    EXPECT_EQ(reread->GetRow(0).Cell(reread->GetColumn(0).slot).text, "末尾");
+    EXPECT_EQ(reread->GetRow(0).Cell(reread->GetColumn(1).slot).text, "後");
+}
+
+// Web sort entries of columns in use are written; others only when a missing line would read
+// back as something else, so saving and reading again keeps every entry.
+TEST_F(ListFile, WebSortEntriesOfNoColumnInUseReadBackAsTheyWere)
+{
+    doc->columnCount = 3;
+    doc->web.sortEntries[1].column = -1;
+    doc->web.sortEntries[2].column = 50;
+    doc->web.sortEntries[2].descending = true;
+    const CString path = temp.Path() + "sort.zbk";
+    const std::string written = Written(*doc, path);
+    EXPECT_EQ(written.find("sort3="), std::string::npos) << "column 3 has no type";
+    EXPECT_EQ(written.find("sort50="), std::string::npos);
+
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(reread->web.sortEntries[0].column, 0);
+    EXPECT_EQ(reread->web.sortEntries[1].column, -1);
+    EXPECT_EQ(reread->web.sortEntries[2].column, 50);
+    EXPECT_TRUE(reread->web.sortEntries[2].descending);
+    EXPECT_EQ(reread->web.sortEntries[3].column, 3);
 }
 
 TEST_F(ListFile, SettingsOfADamagedFileAreBroughtIntoTheirRanges)

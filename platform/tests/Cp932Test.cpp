@@ -66,3 +66,15 @@ TEST(UnmappableChars, ShiftJisTextAndBrokenBytes)
     EXPECT_EQ(broken.Marked(), "x■■");
     EXPECT_EQ(broken.Codes(), "U+FFFD");
 }
+
+// Writers leave out lead bytes that lost their trail byte; whole characters stay, also those
+// whose second byte is a backslash or itself a lead byte.
+TEST(Cp932LeadBytes, BrokenLeadBytesAreLeftOut)
+{
+    EXPECT_EQ(Cp932::WithoutBrokenLeadBytes("末尾\x82"), "末尾");
+    EXPECT_EQ(Cp932::WithoutBrokenLeadBytes("a\x82\nb\x82\tc\x82'"), "a\nb\tc'");
+    EXPECT_EQ(Cp932::WithoutBrokenLeadBytes("表ソ\x88\x9F"), "表ソ\x88\x9F");
+    EXPECT_EQ(Cp932::WithoutBrokenLeadBytes("\x82\x82\x82"), "\x82\x82");
+    EXPECT_EQ(Cp932::WithoutBrokenLeadBytes("\xFC\x7F\xFC\xFC"), "\x7F\xFC\xFC");
+    EXPECT_EQ(Cp932::WithoutBrokenLeadBytes(""), "");
+}
