@@ -266,13 +266,23 @@ CString CZantobyDoc::GetCellTextAt(int displayColumn, int displayRow, int mode) 
     return GetCellText(displayColumn, slot, row, mode);
 }
 
-CString CZantobyDoc::SetCellTextAt(int displayColumn, int displayRow, const CString& text)
+CString CZantobyDoc::SetCellTextAt(int displayColumn, int displayRow, const CString& text, CString* refusal)
 {
     int slot = -1;
     int row = -1;
     MapDisplayCell(displayColumn, displayRow, slot, row);
     if (slot < 0 || displayRow < 0 || displayRow >= displayCount) {
         return CString();
+    }
+    // The text is read before anything changes, so that a refused one leaves no trace.
+    CellValue value = row >= 0 ? static_cast<const CellValue&>(m_rows[row].Cell(slot)) : CellValue();
+    CString reason;
+    CString stored = ParseCellText(displayColumn, value, text, kOutputGrid, &reason);
+    if (refusal != nullptr) {
+        *refusal = reason;
+    }
+    if (!reason.IsEmpty()) {
+        return stored;
     }
     bool newRow = row < 0;
     if (newRow) {
@@ -292,7 +302,7 @@ CString CZantobyDoc::SetCellTextAt(int displayColumn, int displayRow, const CStr
         displayOrder[displayRow] = row;
     }
     m_rows[row].lastChange = Now();
-    CString stored = ParseCellText(displayColumn, m_rows[row].Cell(slot), text, kOutputGrid);
+    static_cast<CellValue&>(m_rows[row].Cell(slot)) = value;
     SaveUndoSnapshot(1, row, 1);
     return stored;
 }
@@ -302,9 +312,10 @@ CString CZantobyDoc::FormatCellForOutput(int displayColumn, const CellValue& cel
     return CCellCodec::Format(ColumnOrEmpty(displayColumn), cell, mode);
 }
 
-CString CZantobyDoc::ParseCellText(int displayColumn, CellValue& target, const CString& text, int mode)
+CString CZantobyDoc::ParseCellText(int displayColumn, CellValue& target, const CString& text, int mode,
+                                   CString* refusal)
 {
-    return CCellCodec::Parse(ColumnOrEmpty(displayColumn), target, text, mode, m_host);
+    return CCellCodec::Parse(ColumnOrEmpty(displayColumn), target, text, mode, m_host, refusal);
 }
 
 bool CZantobyDoc::SetCellColor(int displayColumn, int displayRow, COLORREF CellRecord::*which, COLORREF color)

@@ -167,6 +167,8 @@ bool CGridView::OnClose(bool deleteWindow)
     if (m_grid != nullptr) {
         m_grid->DropDocument();
     }
+    // The position of a list that is gone; a list still open shows its own when activated.
+    wxGetApp().ShowRowPosition(-1, 0);
     if (deleteWindow && GetFrame() != nullptr) {
         GetFrame()->Destroy();
         SetFrame(nullptr);

@@ -201,7 +201,9 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     Bind(wxEVT_MENU, &CMainFrame::OnViewStatusBar, this, ID_VIEW_STATUS_BAR);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateViewStatusBar, this, ID_VIEW_STATUS_BAR);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
-    Bind(wxEVT_SIZE, &CMainFrame::OnPlacementChanged, this);
+    // The frame's size events end in the layout manager, which keeps the MDI client from seeing
+    // them; it hears them first.
+    m_aui.Bind(wxEVT_SIZE, &CMainFrame::OnPlacementChanged, this);
     Bind(wxEVT_MOVE, &CMainFrame::OnPlacementChanged, this);
 }
 
@@ -563,10 +565,19 @@ void CMainFrame::OnClose(wxCloseEvent& event)
         event.Veto();
         return;
     }
+    // The documents close one at a time, newest first: a photo editor before its list, since
+    // saving the editor changes the list and a closing list closes its editors itself.
+    wxDocManager& manager = *GetDocumentManager();
+    for (wxDocVector documents = manager.GetDocumentsVector(); !documents.empty();
+         documents = manager.GetDocumentsVector()) {
+        if (!manager.CloseDocument(documents.back(), !event.CanVeto())) {
+            event.Veto();
+            return;
+        }
+    }
     const CRect normal = GetNormalRect();
     app.Settings().SetMainFrameRect(normal.left, normal.top, normal.right, normal.bottom);
     app.Settings().SetMainFrameShow(GetShowCommand());
     m_palette->Hide();
-    // The framework's close follows: it asks about unsaved lists and may still keep the window.
     event.Skip();
 }

@@ -59,16 +59,19 @@ bool CCellGrid::AttachToDialogItem(wxWindow* dialog, int id)
     if (item == nullptr || item == this) {
         return false;
     }
+    wxWindow* parent = item->GetParent();
+    const wxWindowList& siblings = parent->GetChildren();
+    const wxWindowList::compatibility_iterator node = siblings.Find(item);
+    wxWindow* next = node != nullptr && node->GetNext() != nullptr ? node->GetNext()->GetData() : nullptr;
     const wxRect rect = item->GetRect();
     const wxFont font = item->GetFont();
-    item->Hide();
-    if (!Create(item->GetParent(), wxID_ANY, rect.GetPosition(), rect.GetSize(),
-                wxCLIP_CHILDREN | wxWANTS_CHARS | wxTAB_TRAVERSAL)) {
+    item->Destroy();
+    if (!Create(parent, id, rect.GetPosition(), rect.GetSize(), wxCLIP_CHILDREN | wxWANTS_CHARS | wxTAB_TRAVERSAL)) {
         return false;
     }
-    // The placeholder keeps its id for the dialog's own lookups; the grid takes its place in
-    // the tab order.
-    MoveAfterInTabOrder(item);
+    if (next != nullptr) {
+        MoveBeforeInTabOrder(next);
+    }
     if (font.IsOk()) {
         m_standardFont.faceName = FromWx(font.GetFaceName());
         m_standardFont.height = -font.GetPixelSize().GetHeight();

@@ -5,6 +5,7 @@
 #include "platform/ui/WxMessageBox.h"
 
 #include <wx/debug.h>
+#include <wx/translation.h>
 #include <wx/string.h>
 
 #include <X11/Xlib.h>
@@ -37,6 +38,13 @@ void AssertHandler(const wxString& file, int line, const wxString& function, con
 void WindowPlatform::Install()
 {
     WxMessageBox::Install();
+    // wx's own windows (the print preview) speak the user's language, as the desktop's do.
+    if (wxTranslations::Get() == nullptr) {
+        auto* translations = new wxTranslations();
+        translations->SetLanguage(wxLANGUAGE_DEFAULT);
+        translations->AddStdCatalog();
+        wxTranslations::Set(translations);
+    }
     PrintSpooler::Install(std::make_unique<CupsPrintSpooler>());
     static bool assertsInstalled = false;
     if (!assertsInstalled) {

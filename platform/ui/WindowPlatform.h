@@ -3,7 +3,8 @@
 class wxString;
 
 // Switches the platform layer to its window services at program start: message boxes become
-// wx dialogs, printers come from CUPS, and menus and windows take the program's ids above 32767.
+// wx dialogs, printers come from CUPS, wx's own texts come in the user's language, and menus
+// and windows take the program's ids above 32767.
 class WindowPlatform
 {
   public:

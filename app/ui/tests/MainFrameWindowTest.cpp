@@ -222,10 +222,16 @@ TEST(MainFrameWindowTest, EachKindOfWindowShowsItsToolbars)
 TEST(MainFrameWindowTest, WidthMenuSetsTheBorderWidthAndItsSwatch)
 {
     CMainFrame& frame = Frame();
-    SendCommand(frame, 33020);
-    EXPECT_EQ(App().GetDrawingDefaults().borderWidth, 5);
+    // The format bar's width swatch drops its menu down, as in the photo editor.
+    App().RefreshListFrames(CToolbarChoice::kPhotoEditor);
     CColorSwatch* swatch = frame.GetFormatBar()->GetSwatch(33010);
     ASSERT_NE(swatch, nullptr);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return swatch->IsShownOnScreen(); }));
+    WxTestEnvironment::PumpFor(300);
+    UserInput::ChooseInNextPopup({"5ﾄﾞｯﾄ"});
+    UserInput::Click(*swatch, wxPoint(swatch->GetClientSize().x / 2, swatch->GetClientSize().y / 2));
+    ASSERT_TRUE(UserInput::Finish());
+    EXPECT_EQ(App().GetDrawingDefaults().borderWidth, 5);
     EXPECT_TRUE(SameBitmap(swatch->GetPicture(), CResourceBitmaps::GetBitmap(340)));
 
     wxMenu* menu = frame.CreateWidthMenu();
@@ -237,10 +243,13 @@ TEST(MainFrameWindowTest, WidthMenuSetsTheBorderWidthAndItsSwatch)
     EXPECT_EQ(FromWx(menu->GetLabel(33023)), "8ﾄﾞｯﾄ");
     delete menu;
 
-    SendCommand(frame, 33015);
+    UserInput::ChooseInNextPopup({"線なし"});
+    UserInput::Click(*swatch, wxPoint(swatch->GetClientSize().x / 2, swatch->GetClientSize().y / 2));
+    ASSERT_TRUE(UserInput::Finish());
     EXPECT_EQ(App().GetDrawingDefaults().borderWidth, 0);
     EXPECT_TRUE(SameBitmap(swatch->GetPicture(), CResourceBitmaps::GetBitmap(335)));
     SendCommand(frame, 33016);
+    App().RefreshListFrames(CToolbarChoice::kList);
 }
 
 TEST(MainFrameWindowTest, PaletteMarksTheCurrentColourAndSetsTheDrawingColour)

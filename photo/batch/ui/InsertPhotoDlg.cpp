@@ -3,6 +3,7 @@
 #include "app/ProfileSettings.h"
 #include "foundation/PathName.h"
 #include "photo/batch/ui/InsertPhotoPane.h"
+#include "foundation/ui/ChosenPath.h"
 #include "platform/ui/FileDialogFilter.h"
 #include "platform/ui/WxText.h"
 
@@ -40,7 +41,9 @@ int CInsertPhotoDlg::DoModal(CString& path)
     if (ShowModal() != wxID_OK) {
         return wxID_CANCEL;
     }
-    path = FromWx(GetPath());
+    if (!TakeChosenPath(GetPath(), path)) {
+        return wxID_CANCEL;
+    }
     m_settings.SetPhotoFolder(GetFolderOfPath(path));
     return wxID_OK;
 }

@@ -13,12 +13,14 @@
 #include "photo/ui/EditPhotoView.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
+#include "support/EditorWindows.h"
 #include "support/SampleListStart.h"
 
 #include <gtest/gtest.h>
 
 #include <wx/aui/auibar.h>
 #include <wx/docview.h>
+#include <wx/statusbr.h>
 
 #include <algorithm>
 
@@ -43,26 +45,6 @@ std::vector<CString> WalkPopupAt(CCellGrid& grid, int column, int row)
     return opened;
 }
 
-int LineWithPhoto(CZantobyDoc& list)
-{
-    for (int line = 0; line < list.displayCount; ++line) {
-        if (list.displayOrder[line] >= 0 && list.GetRow(list.displayOrder[line]).photoCount > 0) {
-            return line;
-        }
-    }
-    return -1;
-}
-
-CEditPhotoDoc* EditorDocument()
-{
-    for (wxDocument* doc : wxGetApp().GetDocManager()->GetDocumentsVector()) {
-        if (auto* editor = dynamic_cast<CEditPhotoDoc*>(doc)) {
-            return editor;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 TEST(ProgramMenusWindowTest, TheListWindowsMenusAndContextMenusOpen)
@@ -81,7 +63,7 @@ TEST(ProgramMenusWindowTest, TheListWindowsMenusAndContextMenusOpen)
     EXPECT_TRUE(frame.GetMenuBar()->IsChecked(59393));
 
     CListGrid& grid = *view->Grid();
-    const int photoLine = LineWithPhoto(*view->ListDoc());
+    const int photoLine = FirstLineWithPhoto(*view->ListDoc());
     ASSERT_GE(photoLine, 0);
     EXPECT_EQ(WalkPopupAt(grid, 0, 0).size(), 1u);
     EXPECT_EQ(WalkPopupAt(grid, view->ListDoc()->columnCount, photoLine).size(), 1u);
@@ -115,13 +97,13 @@ TEST(ProgramMenusWindowTest, ThePhotoEditorsMenusOpen)
 {
     CGridView* view = StartWithSampleList(6, 3);
     ASSERT_NE(view, nullptr);
-    const int photoLine = LineWithPhoto(*view->ListDoc());
+    const int photoLine = FirstLineWithPhoto(*view->ListDoc());
     ASSERT_GE(photoLine, 0);
     UserInput::ChooseInNextPopup({"写真を編集"});
     GridInput::RightClick(*view->Grid(), view->ListDoc()->columnCount, photoLine);
     ASSERT_TRUE(UserInput::Finish());
-    ASSERT_TRUE(WxTestEnvironment::PumpUntil([] { return EditorDocument() != nullptr; }));
-    CEditPhotoDoc* editor = EditorDocument();
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([] { return OpenEditorDocument() != nullptr; }));
+    CEditPhotoDoc* editor = OpenEditorDocument();
     auto& frame = *dynamic_cast<wxFrame*>(editor->GetEditView()->GetFrame());
     WxTestEnvironment::PumpFor(300);
 
@@ -131,7 +113,7 @@ TEST(ProgramMenusWindowTest, ThePhotoEditorsMenusOpen)
     EXPECT_TRUE(frame.GetMenuBar()->IsChecked(32985));
 
     EXPECT_TRUE(UserInput::ChooseMenu(frame, {"ﾌｧｲﾙ(&F)", "閉じる(&C)"}));
-    EXPECT_TRUE(WxTestEnvironment::PumpUntil([] { return EditorDocument() == nullptr; }));
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([] { return OpenEditorDocument() == nullptr; }));
 }
 
 TEST(ProgramMenusWindowTest, TheMainWindowsMenusOpenWithNoList)
@@ -144,6 +126,8 @@ TEST(ProgramMenusWindowTest, TheMainWindowsMenusOpenWithNoList)
         [] { return wxGetApp().GetDocManager()->GetDocumentsVector().empty(); }));
 
     CMainFrame& frame = *wxGetApp().GetMainFrame();
+    // Nothing is left of the closed list's row position.
+    EXPECT_EQ(frame.GetStatusBar()->GetStatusText(1), "");
     const std::vector<CString> opened = UserInput::OpenEveryMenu(frame);
     EXPECT_EQ(opened, (std::vector<CString>{"ﾌｧｲﾙ(F)", "表示(V)", "ﾂｰﾙ(T)", "ﾍﾙﾌﾟ(H)"}));
     EXPECT_TRUE(frame.GetMenuBar()->IsChecked(59392));

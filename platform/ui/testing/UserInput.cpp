@@ -250,7 +250,10 @@ bool UserInput::ChooseMenu(wxFrame& frame, const std::vector<CString>& path)
     const int chain = InputSteps::Start(
         "open " + path[0], MenuOpen(GtkMenuProbe::Submenu(title)), [] {}, 5000);
     ChooseIn(chain, GtkMenuProbe::Submenu(title), path, 1, chosen);
-    return InputSteps::Finish() && *chosen;
+    const bool finished = InputSteps::Finish();
+    // The menu goes on taking the pointer until it has closed.
+    WxTestEnvironment::PumpUntil([] { return !GtkMenuProbe::AnyOpen(); });
+    return finished && *chosen;
 }
 
 std::vector<CString> UserInput::OpenEveryMenu(wxFrame& frame)
@@ -320,6 +323,9 @@ void UserInput::AnswerNextModal(std::function<void(wxWindow* dialog)> answer)
         },
         [=] {
             Answered().insert(*window);
+            // A box that closes can be followed at once by another at the same address.
+            g_object_weak_ref(
+                G_OBJECT(*window), [](gpointer, GObject* gone) { Answered().erase(GTK_WIDGET(gone)); }, nullptr);
             gtk_window_present(GTK_WINDOW(*window));
         });
     InputSteps::Then(

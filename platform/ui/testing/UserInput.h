@@ -43,13 +43,14 @@ class UserInput
     // Plain ASCII text, key by key.
     static void Type(const char* text);
 
-    // Menus of a frame's menu bar
-    // Opens the menu titled path[0] by a click and clicks path[1], path[2] ... in it, opening the
-    // submenus on the way. True when the last item was there, enabled, and clicked; false (and a
-    // failed test) otherwise, with the menus closed again.
+    // Menus of a frame's menu bar. A menu opens by a click on its title, a submenu by resting the
+    // pointer on its item, as a user does; an item is chosen by a click.
+    // Opens the menu titled path[0] and clicks path[1], path[2] ... in it, opening the submenus on
+    // the way; comes back once the menu has closed. True when the last item was there, enabled,
+    // and clicked; false (and a failed test) otherwise, with the menus closed again.
     static bool ChooseMenu(wxFrame& frame, const std::vector<CString>& path);
-    // Opens every menu of the menu bar and every enabled submenu in it by clicks, one after
-    // another, and closes them; returns the menus seen open ("ﾌｧｲﾙ(F)", "ﾌｧｲﾙ(F)/印刷(P)" ...).
+    // Opens every menu of the menu bar and every enabled submenu in it, one after another, and
+    // closes them; returns the menus seen open ("ﾌｧｲﾙ(F)", "ﾌｧｲﾙ(F)/印刷(P)" ...).
     static std::vector<CString> OpenEveryMenu(wxFrame& frame);
 
     // Armed for the next popup menu (the click that opens it comes after)

@@ -25,7 +25,7 @@ CZantobyApp& StartProgram(const std::vector<std::string>& arguments)
             }
         }
         WxTestEnvironment::FailOnAssertions();
-        app = new CZantobyApp(nullptr);
+        app = new CZantobyApp(nullptr, arguments);
         wxApp::SetInstance(app);
         static std::vector<std::string> words;
         static std::vector<char*> argv;
