@@ -71,8 +71,8 @@ int ReadExifOrientation(const unsigned char* data, std::size_t size)
         }
         // One short, stored in the first half of the value field.
         const unsigned value = reader.Short(entry + 8);
-        const bool valid = reader.Short(entry + 2) == kShortType && reader.Long(entry + 4) == 1 && value >= 1 &&
-                           value <= 8;
+        const bool valid =
+            reader.Short(entry + 2) == kShortType && reader.Long(entry + 4) == 1 && value >= 1 && value <= 8;
         return valid ? static_cast<int>(value) : 1;
     }
     return 1;

@@ -1,5 +1,5 @@
-#include "foundation/BitmapEx.h"
 #include "foundation/ExifOrientation.h"
+#include "foundation/BitmapEx.h"
 #include "support/ScratchFolder.h"
 #include "support/TestImages.h"
 

@@ -24,13 +24,15 @@ int RegisterWholeDecoded(CZantobyDoc& doc, const CString& source, const CString&
     CDrawingData data;
     CListDrawingHost host(doc.Host());
     CString error;
-    if (data.Read(path(CListPhotos::kDrawing), host) && !CPhotoRenderer::ApplyDrawing(image, data, frame, error)) {
+    if (data.Read(path(CListPhotos::kDrawing), host) &&
+        !CPhotoRenderer::ApplyDrawing(image, data, frame, error)) {
         return -1;
     }
     doc.GetPhoto(slot).width = frame.Width();
     doc.GetPhoto(slot).height = frame.Height();
     const CPhotoRenderer renderer(doc.photoSizes);
-    return renderer.WriteImages(image, frame, path(CListPhotos::kStandard), path(CListPhotos::kThumbnail), error)
+    return renderer.WriteImages(image, frame, path(CListPhotos::kStandard), path(CListPhotos::kThumbnail),
+                                error)
                ? slot
                : -1;
 }

@@ -1,5 +1,5 @@
-#include "foundation/BitmapEx.h"
 #include "list/PhotoBatchImport.h"
+#include "foundation/BitmapEx.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "support/FakeListHost.h"
@@ -58,7 +58,8 @@ class PhotoBatchImport : public ::testing::Test
     int FilesLeft() const
     {
         int count = 0;
-        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(FileSystem::ToNative(temp.Path() + "Photo"))) {
+        for ([[maybe_unused]] const auto& entry :
+             fs::directory_iterator(FileSystem::ToNative(temp.Path() + "Photo"))) {
             ++count;
         }
         return count;

@@ -15,7 +15,8 @@ bool CThumbnail::Make(const CString& path)
     const int width = std::max(MulDiv(photo.cx, kHeight, photo.cy), 1);
     // Decoded at a fraction of its size where the picture still gets every pixel: a folder of
     // phone photos reads many times faster, and photos beyond what a bitmap holds read at all.
-    const int reduction = CBitmapEx::ChooseJpegReduction(photo, std::min(photo.cx / width, photo.cy / kHeight));
+    const int reduction =
+        CBitmapEx::ChooseJpegReduction(photo, std::min(photo.cx / width, photo.cy / kHeight));
     CBitmapEx decoded;
     if (!decoded.LoadJpeg(path, reduction)) {
         return false;

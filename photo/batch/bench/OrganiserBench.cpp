@@ -2,8 +2,8 @@
 // all cores; beside it, as the baseline, the organiser's former way: one photo after the other,
 // each decoded whole.
 #include "foundation/bench/CameraPhoto.h"
-#include "list/bench/WholeDecodeRegistration.h"
 #include "list/ZantobyDoc.h"
+#include "list/bench/WholeDecodeRegistration.h"
 #include "photo/batch/AutoPhotoBuilder.h"
 #include "photo/batch/IAutoPhotoMonitor.h"
 #include "platform/FileSystem.h"

@@ -60,7 +60,8 @@ TEST(FileDialogsWindowTest, TheInsertPhotoDialogsJpegFilterShowsCameraFilesInCap
         }
         UserInput::Press(WXK_ESCAPE);
     });
-    ASSERT_TRUE(UserInput::ChooseMenu(*dynamic_cast<wxFrame*>(view->GetFrame()), {"写真(&P)", "1枚ずつ取り込む(&I)..."}));
+    ASSERT_TRUE(UserInput::ChooseMenu(*dynamic_cast<wxFrame*>(view->GetFrame()),
+                                      {"写真(&P)", "1枚ずつ取り込む(&I)..."}));
     ASSERT_TRUE(UserInput::Finish());
     EXPECT_TRUE(answered);
 }

@@ -91,8 +91,8 @@ TEST(LargePhotoWindowTest, ALargePhotoTakesShapesAt8PercentAndAFarShapeKeepsItsP
     // The photo becomes a phone's panorama with a box far out on it.
     ASSERT_TRUE(TestPhotos::WriteLargeJpeg(list.GetOriginalPhotoPath(photo), kWidth, kHeight));
     std::ofstream(FileSystem::ToNative(list.GetDrawingPath(photo)))
-        << "; Zantoby 2.108.0 Drawing Data\nphoto\nselected\nbox,ps.x1=" << kFarBox.left << ",ps.y1=" << kFarBox.top
-        << ",ps.x2=" << kFarBox.right << ",ps.y2=" << kFarBox.bottom
+        << "; Zantoby 2.108.0 Drawing Data\nphoto\nselected\nbox,ps.x1=" << kFarBox.left
+        << ",ps.y1=" << kFarBox.top << ",ps.x2=" << kFarBox.right << ",ps.y2=" << kFarBox.bottom
         << ",bd.w=1,bd.c=255,bk.c=-1,sd.x=0,sd.y=0,sd.c=-1,sd.s=0\n";
 
     UserInput::ChooseInNextPopup({"写真を編集"});
@@ -111,7 +111,8 @@ TEST(LargePhotoWindowTest, ALargePhotoTakesShapesAt8PercentAndAFarShapeKeepsItsP
     const int wanted = kWidth * 8 / 100 + 8;
     frame.SetSize(frame.GetSize() + wxSize(wanted - client.x, 0));
     ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return view.Zoom().mapping.zoom == 800; }, 5000))
-        << "zoom " << view.Zoom().mapping.zoom << " in a view " << view.Window()->GetClientSize().x << " wide";
+        << "zoom " << view.Zoom().mapping.zoom << " in a view " << view.Window()->GetClientSize().x
+        << " wide";
 
     // The box tool of the format bar, and a box dragged over the photo.
     wxAuiToolBar* bar = frame.GetToolbar(CToolbarChoice::kFormatBar);
