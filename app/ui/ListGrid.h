@@ -125,9 +125,10 @@ class CListGrid : public CGridList
         FillHandle
     };
     BlockZone ZoneAt(CPoint point);
-    // A press turns into a drag once the pointer moves a little with the button held; false
-    // when the button comes up first (a click).
-    bool WaitForDragStart() const;
+    // An input event while a press on the selection waits to become a drag: a move of the held
+    // button past the system's drag threshold starts the drag, a release or Esc ends the wait.
+    // True when the event is taken.
+    bool FollowPress(wxEvent& event);
     // The drag of the fill handle of the selection's block.
     void StartFillDrag();
     // The open list whose path a table names, or null.
