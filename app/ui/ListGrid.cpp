@@ -25,7 +25,6 @@
 #include "photo/batch/ui/SequencePhotoDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
-#include "platform/UnmappableChars.h"
 #include "platform/VirtualKeys.h"
 #include "platform/ui/WxText.h"
 
@@ -592,9 +591,6 @@ int CListGrid::OnEditFinish(int column, int row, CGridEditWindow* edit, CString&
     if (!modified) {
         return 1;
     }
-    if (control != nullptr && !AcceptsCharacters(control->GetValue())) {
-        return 0;
-    }
     CListGridEdits edits(*m_doc);
     const bool dropListGrew = m_doc->GetColumn(column).dropType == 1;
     CString refusal;
@@ -610,20 +606,6 @@ int CListGrid::OnEditFinish(int column, int row, CGridEditWindow* edit, CString&
     m_view.AutoRowHeight(row, false);
     FreeThumbnailsOutOfView();
     return 1;
-}
-
-bool CListGrid::AcceptsCharacters(const wxString& typed)
-{
-    const wxScopedCharBuffer utf8 = typed.utf8_str();
-    const CUnmappableChars unmappable(std::string_view(utf8.data(), utf8.length()));
-    if (unmappable.IsEmpty()) {
-        return true;
-    }
-    CString message;
-    message.Format("■の文字はリストに保存できません（%s）。\n別の文字に書き換えてください。\n\n%s",
-                   unmappable.Codes().GetString(), unmappable.Marked().GetString());
-    ShowMessageBox(message, kProductName, MB_OK | MB_ICONEXCLAMATION);
-    return false;
 }
 
 void CListGrid::RebuildDropLabels(int column)
@@ -989,7 +971,7 @@ bool CListGrid::PasteCells(const COleDataObject* data, int column, int line, int
         return false;
     }
     CClipData clip(m_doc->Host());
-    if (!clip.Read(data)) {
+    if (!clip.Read(data) || !AcceptsReplacedCharacters(clip.GetLostCharacters())) {
         return false;
     }
     CListGridTransfer transfer(*m_doc);
@@ -1032,6 +1014,18 @@ bool CListGrid::PasteCells(const COleDataObject* data, int column, int line, int
     }
     RefillLines(result.lines);
     return true;
+}
+
+bool CListGrid::AcceptsReplacedCharacters(const CString& lost)
+{
+    if (lost.IsEmpty()) {
+        return true;
+    }
+    CString message;
+    message.Format("貼り付ける文字に、このプログラムでは扱えない文字（%s）があります。\n"
+                   "これらの文字を「?」に置き換えて貼り付けますか？",
+                   lost.GetString());
+    return ShowMessageBox(message, CString(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 int CListGrid::StartDrag()
@@ -1133,8 +1127,8 @@ int CListGrid::OnDrop(COleDataObject* data, int column, int row)
     case CGridDragState::DropAction::Paste: {
         const bool moved = effect == CGridDragState::kMove && m_drag.IsFromHere();
         const CGridDragState::Block landing = m_drag.Landing(column, row);
-        PasteCells(data, column, row, effect);
-        if (moved) {
+        const bool pasted = PasteCells(data, column, row, effect);
+        if (moved && pasted) {
             // The moved cells stay selected where they now are; their old place is empty.
             MoveToCell(landing.left, landing.top);
             DeselectAll();
@@ -1144,7 +1138,7 @@ int CListGrid::OnDrop(COleDataObject* data, int column, int row)
         RepaintGrid();
         m_drag.EndDrag();
         m_doc->UpdateAllViews(&m_view, kHintRowsEdited);
-        return effect;
+        return pasted ? effect : CGridDragState::kNone;
     }
     default:
         return CGridDragState::kNone;
