@@ -138,6 +138,7 @@ void GtkGlue::RepeatKey(wxWindow& window, const wxKeyEvent& key)
         state &= ~modifier.mask;
         g_free(keys);
     }
+}
 
 int GtkGlue::GetListLineHeight(wxListBox& list)
 {
