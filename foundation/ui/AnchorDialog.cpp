@@ -225,9 +225,9 @@ void CAnchorDialog::LayoutAnchoredItems()
 void CAnchorDialog::OnCharHook(wxKeyEvent& event)
 {
     // Esc cancels a modeless dialog as it does a modal one, though it has no Cancel button to
-    // press; a modal dialog ends through its own.
+    // press; a modal dialog ends through its own, and one that took Esc away handles it itself.
     if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE && !IsModal() &&
-        FindWindow(wxID_CANCEL) == nullptr) {
+        FindWindow(wxID_CANCEL) == nullptr && GetEscapeId() != wxID_NONE) {
         wxCommandEvent cancel(wxEVT_BUTTON, wxID_CANCEL);
         cancel.SetEventObject(this);
         ProcessWindowEvent(cancel);
