@@ -20,7 +20,7 @@ enum DialogItemFlag : unsigned
     // Alignment of a hosted field's edit; anything else is left aligned.
     DIF_ALIGN_CENTER = 0x2,
     DIF_ALIGN_RIGHT = 0x4,
-    // The control clips its siblings (kept for tables written for the original layout).
+    // The control clips its siblings (a flag the dialog tables carry).
     DIF_CLIP_SIBLINGS = 0x8,
     // Resizing: move with the bottom or right edge, or stretch to it. Moving wins.
     DIF_MOVE_BOTTOM = 0x10,

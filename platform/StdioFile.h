@@ -3,8 +3,8 @@
 #include "platform/File.h"
 
 // A buffered file read and written by lines. In text mode, the default unless typeBinary is
-// given, a CR LF on disk is an LF inside and every LF written becomes CR LF, as the files of
-// the Windows program are laid out.
+// given, a CR LF on disk is an LF inside and every LF written becomes CR LF, the line ends of
+// the program's Shift_JIS text files.
 class CStdioFile : public CFile
 {
   public:

@@ -6,7 +6,7 @@ class wxCustomDataObject;
 class wxDataFormat;
 
 // Text on the clipboard and in the program's own clipboard formats, which carry CP932 bytes
-// with their terminator as the Windows program's global memory blocks did.
+// followed by their terminating zero byte.
 class CClipboardText
 {
   public:

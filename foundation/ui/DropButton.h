@@ -2,7 +2,7 @@
 
 #include <wx/window.h>
 
-// The small arrow button beside a field, drawn in the look of the Windows program: one arrow
+// The small arrow button beside a field, drawn as a raised face with bevelled edges: one arrow
 // down that opens a drop list, or a spin pair of arrows up and down. A click sends wxEVT_BUTTON
 // to the field, with GetInt() +1 for the upper and -1 for the lower half of a spin pair.
 class CDropButton : public wxWindow
