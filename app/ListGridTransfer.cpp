@@ -1,8 +1,8 @@
 #include "app/ListGridTransfer.h"
 
-#include "app/ClipTable.h"
 #include "app/ListRowEdits.h"
 #include "foundation/TextHelper.h"
+#include "list/ClipTable.h"
 #include "list/IListHost.h"
 #include "list/PhotoBatchImport.h"
 #include "list/ZantobyDoc.h"

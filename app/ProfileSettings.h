@@ -1,17 +1,17 @@
 #pragma once
 
-#include "app/ExportCsvSettings.h"
-#include "app/ImportCsvSettings.h"
-#include "app/PhotoOutputSettings.h"
+#include "photo/batch/IPhotoProfile.h"
 #include "platform/CString.h"
 #include "platform/Geometry.h"
+#include "web/exchange/ICsvProfile.h"
 
 class CAppBase;
 
 // The program's settings in the profile file, with the section, key, kind and default of each
 // fixed in this one place. Booleans read true for any value but 0 and are written as 1 or 0.
 // Folder settings default to the user's documents folder as it is at the time of the read.
-class CProfileSettings
+// The photo imports and the CSV dialogs keep their settings here through their own interfaces.
+class CProfileSettings : public IPhotoProfile, public ICsvProfile
 {
   public:
     explicit CProfileSettings(CAppBase& profile) : m_profile(profile) {}
@@ -25,10 +25,10 @@ class CProfileSettings
     void SetNewEntryFolder(const CString& folder);
     CString GetListOpenFolder() const;
     void SetListOpenFolder(const CString& folder);
-    CString GetPhotoFolder() const;
-    void SetPhotoFolder(const CString& folder);
-    bool GetViewSubFolder() const;
-    void SetViewSubFolder(bool on);
+    CString GetPhotoFolder() const override;
+    void SetPhotoFolder(const CString& folder) override;
+    bool GetViewSubFolder() const override;
+    void SetViewSubFolder(bool on) override;
 
     // Auto: what happens by itself at start, at open and at close.
     bool GetAutoNavigate() const;
@@ -58,12 +58,12 @@ class CProfileSettings
 
     // The dialogs' records, read and written as a whole; Save is false when a value could not
     // be written.
-    bool LoadImportCsvSettings(ImportCsvSettings& settings) const;
-    bool SaveImportCsvSettings(const ImportCsvSettings& settings);
-    bool LoadExportCsvSettings(ExportCsvSettings& settings) const;
-    bool SaveExportCsvSettings(const ExportCsvSettings& settings);
-    bool LoadPhotoOutputSettings(PhotoOutputSettings& settings) const;
-    bool SavePhotoOutputSettings(const PhotoOutputSettings& settings);
+    bool LoadImportCsvSettings(ImportCsvSettings& settings) const override;
+    bool SaveImportCsvSettings(const ImportCsvSettings& settings) override;
+    bool LoadExportCsvSettings(ExportCsvSettings& settings) const override;
+    bool SaveExportCsvSettings(const ExportCsvSettings& settings) override;
+    bool LoadPhotoOutputSettings(PhotoOutputSettings& settings) const override;
+    bool SavePhotoOutputSettings(const PhotoOutputSettings& settings) override;
 
     // Exit/AlertMultiDoc: ask before closing the main window over several documents.
     bool GetAlertMultiDoc() const;

@@ -1,4 +1,4 @@
-#include "app/ClipTable.h"
+#include "list/ClipTable.h"
 
 #include "foundation/TextHelper.h"
 #include "grid/OleDataObject.h"

@@ -1,4 +1,4 @@
-#include "app/ListViewRules.h"
+#include "list/ListViewRules.h"
 
 #include "list/ListLimits.h"
 

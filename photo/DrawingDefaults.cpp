@@ -1,4 +1,4 @@
-#include "app/DrawingDefaults.h"
+#include "photo/DrawingDefaults.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DrawingDefaults.h"
+#include "photo/DrawingDefaults.h"
 #include "platform/Geometry.h"
 
 #include <memory>

@@ -1,4 +1,4 @@
-#include "app/ColorPalette.h"
+#include "shell/ColorPalette.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
 #include "app/ExtractForm.h"
 #include "app/GlobalFindForm.h"
 #include "app/KeywordInput.h"
-#include "app/ListViewRules.h"
 #include "app/SearchState.h"
 #include "list/GlobalFindSettings.h"
+#include "list/ListViewRules.h"
 #include "list/ZantobyDoc.h"
 #include "support/FakeListHost.h"
 

@@ -1,9 +1,9 @@
 // Cells and photos copied out of a list grid and pasted into lists: texts, photos copied in from
 // another list or shared by reference, lines added as needed, photo files dropped on a row.
 #include "app/ListGridTransfer.h"
-#include "app/ClipTable.h"
 #include "app/ListGridEdits.h"
 #include "foundation/tests/support/ScratchFolder.h"
+#include "list/ClipTable.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "support/FakeListHost.h"

@@ -1,12 +1,12 @@
 #include "app/ui/AboutDlg.h"
 
 #include "app/VersionInfo.h"
-#include "app/ui/ResourceBitmaps.h"
 #include "app/ui/ZantobyApp.h"
 #include "foundation/ui/SystemServices.h"
 #include "platform/ShowCommands.h"
 #include "platform/ui/WxText.h"
 #include "res/images/BitmapArt.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/button.h>
 #include <wx/statbmp.h>

@@ -1,8 +1,8 @@
 #include "app/ui/ConfigDlg.h"
 
 #include "app/ConfigForm.h"
-#include "app/ui/ResourceBitmaps.h"
 #include "platform/ui/WxText.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

@@ -1,4 +1,4 @@
-#include "photo/ui/EditorHost.h"
+#include "app/ui/EditorHost.h"
 
 #include "app/ui/ListDocument.h"
 #include "app/ui/ZantobyApp.h"

@@ -1,10 +1,10 @@
 #include "app/ui/ErrorLogDlg.h"
 
 #include "app/ErrorLogText.h"
-#include "app/ui/ResourceBitmaps.h"
 #include "foundation/AppBase.h"
 #include "foundation/ui/ClipboardText.h"
 #include "platform/ui/WxText.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/button.h>
 #include <wx/textctrl.h>

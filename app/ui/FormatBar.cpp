@@ -1,11 +1,11 @@
 #include "app/ui/FormatBar.h"
 
 #include "app/ToolbarImages.h"
-#include "app/ui/ColorSwatch.h"
-#include "app/ui/ResourceBitmaps.h"
 #include "platform/ui/WxText.h"
 #include "res/images/ToolbarArt.h"
 #include "res/menus/MenuTables.h"
+#include "shell/ui/ColorSwatch.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 namespace {
 

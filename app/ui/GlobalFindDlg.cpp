@@ -1,10 +1,10 @@
 #include "app/ui/GlobalFindDlg.h"
 
 #include "app/GlobalFindForm.h"
-#include "app/ui/ResourceBitmaps.h"
 #include "app/ui/ZantobyApp.h"
 #include "list/GlobalFindSettings.h"
 #include "platform/ui/WxText.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

@@ -1,7 +1,7 @@
 #include "app/ui/JumpToDlg.h"
 
-#include "app/ListViewRules.h"
 #include "foundation/ui/SystemServices.h"
+#include "list/ListViewRules.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/button.h>

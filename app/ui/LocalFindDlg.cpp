@@ -4,8 +4,8 @@
 #include "app/ui/KeywordExtractPage.h"
 #include "app/ui/RangeExtractGrid.h"
 #include "app/ui/RangeExtractPage.h"
-#include "app/ui/ResourceBitmaps.h"
 #include "platform/ui/WxText.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

@@ -3,11 +3,7 @@
 #include "app/PrintCommands.h"
 #include "app/ToolbarImages.h"
 #include "app/VersionInfo.h"
-#include "app/ui/ColorPaletteDlg.h"
-#include "app/ui/ColorSwatch.h"
 #include "app/ui/FormatBar.h"
-#include "app/ui/MenuBuilder.h"
-#include "app/ui/ResourceBitmaps.h"
 #include "app/ui/ZantobyApp.h"
 #include "app/ui/ZantobyDocManager.h"
 #include "foundation/ui/DocumentLookup.h"
@@ -16,6 +12,10 @@
 #include "platform/ui/WxText.h"
 #include "res/images/BitmapArt.h"
 #include "res/images/ToolbarArt.h"
+#include "shell/ui/ColorPaletteDlg.h"
+#include "shell/ui/ColorSwatch.h"
+#include "shell/ui/MenuBuilder.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/accel.h>
 #include <wx/menu.h>

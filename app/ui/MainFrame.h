@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/DrawingDefaults.h"
 #include "app/StatusBarSink.h"
 #include "app/ToolbarChoice.h"
+#include "photo/DrawingDefaults.h"
 #include "platform/CString.h"
 #include "platform/Geometry.h"
 

@@ -3,11 +3,11 @@
 #include "app/NavigatorModel.h"
 #include "app/ProfileSettings.h"
 #include "app/ui/MainFrame.h"
-#include "app/ui/ResourceBitmaps.h"
 #include "app/ui/ZantobyApp.h"
 #include "foundation/ui/SystemServices.h"
 #include "platform/ShowCommands.h"
 #include "platform/ui/WxText.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

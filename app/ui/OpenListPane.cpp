@@ -1,9 +1,9 @@
 #include "app/ui/OpenListPane.h"
 
-#include "app/ui/ResourceBitmaps.h"
 #include "app/ui/ZantobyApp.h"
 #include "foundation/ui/AnchorDialog.h"
 #include "platform/ui/WxText.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/button.h>
 #include <wx/dcclient.h>

@@ -2,7 +2,6 @@
 
 namespace {
 
-// Constant-initialised, so that a handler set while the program's statics start is kept.
 constinit CPhotoPropertiesHook::Handler s_handler = nullptr;
 
 } // namespace

@@ -3,8 +3,8 @@
 class CZantobyDoc;
 class wxWindow;
 
-// Where the list's views open the properties of one of its photos; the photo editor's library,
-// which owns the dialog, fills it in when the program starts.
+// Where the list's views open the properties of one of its photos; the program fills it in with
+// the photo editor's dialog when it starts, so the list windows do without the editor.
 class CPhotoPropertiesHook
 {
   public:

@@ -1,10 +1,10 @@
 #include "app/ui/SortDetailDlg.h"
 
 #include "app/SortKeyEditor.h"
-#include "app/ui/ResourceBitmaps.h"
 #include "app/ui/SortKeyGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/button.h>
 

@@ -1,7 +1,7 @@
 #include "app/ui/SplashDlg.h"
 
-#include "app/ui/ResourceBitmaps.h"
 #include "res/images/BitmapArt.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/statbmp.h>
 

@@ -1,6 +1,5 @@
 #include "app/ui/ZantobyApp.h"
 
-#include "app/ClipTable.h"
 #include "app/ConfigForm.h"
 #include "app/ExtractForm.h"
 #include "app/FileHandOver.h"
@@ -12,6 +11,7 @@
 #include "app/ui/AboutDlg.h"
 #include "app/ui/ConfigDlg.h"
 #include "app/ui/ErrorLogDlg.h"
+#include "app/ui/FeatureHosts.h"
 #include "app/ui/GlobalFindDlg.h"
 #include "app/ui/GridView.h"
 #include "app/ui/ListDocument.h"
@@ -30,6 +30,7 @@
 #include "foundation/ui/DocumentLookup.h"
 #include "foundation/ui/MessagePump.h"
 #include "foundation/ui/SystemServices.h"
+#include "list/ClipTable.h"
 #include "list/IListView.h"
 #include "list/InputCheck.h"
 #include "list/ZantobyDoc.h"
@@ -40,13 +41,15 @@
 #include "photo/batch/ui/LumpPhotoDlg.h"
 #include "photo/batch/ui/SequencePhotoDlg.h"
 #include "photo/batch/ui/SizeCheckDlg.h"
+#include "photo/ui/EditPhotoDoc.h"
+#include "photo/ui/EditPhotoView.h"
 #include "platform/Cp932.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ShowCommands.h"
-#include "platform/ui/WxReadWatch.h"
 #include "platform/SingleInstance.h"
 #include "platform/ui/WindowPlatform.h"
+#include "platform/ui/WxReadWatch.h"
 #include "platform/ui/WxText.h"
 #include "res/menus/MenuTables.h"
 #include "tutorial/TutorialLauncher.h"
@@ -63,8 +66,8 @@
 #include <wx/utils.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -112,7 +115,8 @@ CString CurrentFolder()
 } // namespace
 
 CZantobyApp::CZantobyApp(SingleInstance* instance, std::vector<std::string> arguments)
-    : m_instance(instance), m_arguments(std::move(arguments)), m_recentFiles(m_core, kRecentFileCount), m_printMode(ID_FILE_PREVIEW_LIST)
+    : m_instance(instance), m_arguments(std::move(arguments)), m_recentFiles(m_core, kRecentFileCount),
+      m_printMode(ID_FILE_PREVIEW_LIST)
 {
     m_retryTimer.SetOwner(this);
     Bind(wxEVT_TIMER, &CZantobyApp::OnRetryTimer, this);
@@ -171,6 +175,7 @@ bool CZantobyApp::OnInit()
 bool CZantobyApp::InitCore()
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    CFeatureHosts::Install();
     m_core.SetWriteErrorFiles(true);
     m_core.PurgeErrorFiles(7, 30);
     m_core.SetIniFile(CString());
@@ -179,17 +184,13 @@ bool CZantobyApp::InitCore()
     m_showInternalInfo = Settings().GetAutoInside();
     m_printMode = Settings().GetPrintModeSetting();
     m_listFormat = wxDataFormat(ToWx(CClipTable::kFormatName));
-    m_drawingFormat = wxDataFormat("Zantoby2 Drawing Data");
     m_docManager = new CZantobyDocManager(m_recentFiles);
     new wxDocTemplate(m_docManager, ToWx("ﾘｽﾄ"), "*.zbk", wxString(), "zbk", "CZantobyDoc", "CGridView",
                       wxCLASSINFO(CListDocument), wxCLASSINFO(CGridView));
-    // The photo editor comes in its own library, which the program links whole; its documents are
-    // opened by class name only.
-    if (wxClassInfo* editor = wxClassInfo::FindClass(kEditorDocumentClass)) {
-        new wxDocTemplate(m_docManager, ToWx("JPegﾌｧｲﾙ(*jpg)"), "*.jpg", wxString(), "jpg", "JPegFile",
-                          "CEditPhotoView", editor, wxClassInfo::FindClass("CEditPhotoView"),
-                          wxTEMPLATE_INVISIBLE);
-    }
+    // Photo editor documents are opened and found by their class name.
+    new wxDocTemplate(m_docManager, ToWx("JPegﾌｧｲﾙ(*jpg)"), "*.jpg", wxString(), "jpg", "JPegFile",
+                      "CEditPhotoView", wxCLASSINFO(CEditPhotoDoc), wxCLASSINFO(CEditPhotoView),
+                      wxTEMPLATE_INVISIBLE);
     CAnchorDialog::SetHelpHandler([this](const CString& topic) { ShowHelpPage(topic); });
     return true;
 }
@@ -299,8 +300,8 @@ void CZantobyApp::ShowMainWindow()
     m_mainFrame->Update();
 }
 
-void CZantobyApp::OnAssertFailure(const wxChar* file, int line, const wxChar* function, const wxChar* condition,
-                                  const wxChar* message)
+void CZantobyApp::OnAssertFailure(const wxChar* file, int line, const wxChar* function,
+                                  const wxChar* condition, const wxChar* message)
 {
     const wxString text = wxString::Format("wx: %s: %s %s", function, condition, message);
     m_core.WriteErrorFile(FromWx(text), FromWx(wxFileName(file).GetFullName()), line);

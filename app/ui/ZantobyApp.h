@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/DrawingDefaults.h"
 #include "app/RecentFileList.h"
 #include "app/SearchState.h"
 #include "app/ZantobyAppCore.h"
 #include "list/GlobalFindSettings.h"
 #include "list/IListHost.h"
+#include "photo/DrawingDefaults.h"
 #include "platform/CString.h"
 
 #include <wx/app.h>
@@ -100,7 +100,6 @@ class CZantobyApp : public wxApp, public IListHost
     void SetDrawingColor(int target, COLORREF color);
     // Shows the drawing defaults in the format toolbar's swatches.
     void RefreshColorSwatches();
-    const wxDataFormat& GetDrawingClipboardFormat() const { return m_drawingFormat; }
 
     // IListHost
     void ReportError(const char* message, const char* sourceFile, int line) override;
@@ -213,7 +212,6 @@ class CZantobyApp : public wxApp, public IListHost
     CString m_lastDocument;
     bool m_showInternalInfo = true;
     wxDataFormat m_listFormat;
-    wxDataFormat m_drawingFormat;
     int m_printMode;
     COLORREF m_gridTextColor = kDefaultColor;
     COLORREF m_gridBackColor = kDefaultColor;

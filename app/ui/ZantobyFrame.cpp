@@ -2,11 +2,11 @@
 
 #include "app/ui/GridView.h"
 #include "app/ui/ListGrid.h"
-#include "app/ui/MenuBuilder.h"
 #include "app/ui/PhotoView.h"
-#include "app/ui/ResourceBitmaps.h"
 #include "app/ui/ZantobyApp.h"
 #include "app/ui/ZantobyDocManager.h"
+#include "shell/ui/MenuBuilder.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/filename.h>
 #include <wx/menu.h>

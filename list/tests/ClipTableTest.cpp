@@ -1,6 +1,6 @@
 // Cells and photos on their way through the clipboard: the private format, plain text and file
 // lists, written and read back.
-#include "app/ClipTable.h"
+#include "list/ClipTable.h"
 #include "grid/OleDataObject.h"
 #include "list/ZantobyDoc.h"
 #include "support/FakeListHost.h"

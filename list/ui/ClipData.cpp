@@ -1,4 +1,4 @@
-#include "app/ui/ClipData.h"
+#include "list/ui/ClipData.h"
 
 #include "foundation/ui/ClipboardText.h"
 #include "list/IListHost.h"

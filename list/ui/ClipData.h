@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ClipTable.h"
 #include "grid/OleDataObject.h"
+#include "list/ClipTable.h"
 
 class Bitmap;
 class IListHost;

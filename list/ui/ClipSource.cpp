@@ -1,4 +1,4 @@
-#include "app/ui/ClipSource.h"
+#include "list/ui/ClipSource.h"
 
 #include "foundation/ui/ClipboardText.h"
 #include "list/IListHost.h"

@@ -1,7 +1,7 @@
 #include "photo/batch/LumpPhotoCells.h"
 
-#include "app/ClipTable.h"
 #include "list/BulkImportLayout.h"
+#include "list/ClipTable.h"
 #include "photo/batch/ThumbnailList.h"
 
 #include <algorithm>

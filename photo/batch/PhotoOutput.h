@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/PhotoOutputSettings.h"
 #include "photo/batch/PhotoOutputRow.h"
+#include "photo/batch/PhotoOutputSettings.h"
 #include "platform/Geometry.h"
 
 #include <vector>

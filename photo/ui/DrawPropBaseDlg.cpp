@@ -1,11 +1,11 @@
 #include "photo/ui/DrawPropBaseDlg.h"
 
-#include "app/ui/ColorPaletteDlg.h"
-#include "app/ui/ResourceBitmaps.h"
 #include "foundation/FontList.h"
 #include "photo/PointListEditor.h"
 #include "platform/ui/WxText.h"
 #include "res/images/BitmapArt.h"
+#include "shell/ui/ColorPaletteDlg.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

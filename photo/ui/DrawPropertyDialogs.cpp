@@ -1,7 +1,5 @@
 #include "photo/ui/DrawPropertyDialogs.h"
 
-#include "app/ui/PhotoPropertiesHook.h"
-#include "app/ui/ZantobyApp.h"
 #include "foundation/ui/DocumentLookup.h"
 #include "list/ZantobyDoc.h"
 #include "list/drawing/DrawArea.h"
@@ -13,6 +11,7 @@
 #include "list/drawing/DrawShade.h"
 #include "list/drawing/DrawText.h"
 #include "photo/EditPhotoModel.h"
+#include "photo/IPhotoEditorHost.h"
 #include "photo/ListPhotoProperties.h"
 #include "photo/ShapePropertyValues.h"
 #include "photo/ui/DrawPropAreaDlg.h"
@@ -26,16 +25,13 @@
 #include "photo/ui/DrawPropShadeDlg.h"
 #include "photo/ui/DrawPropTextDlg.h"
 #include "photo/ui/EditPhotoDoc.h"
+#include "photo/ui/EditorServices.h"
 #include "platform/MessageBox.h"
 
 namespace {
 
 // The view's hint to render again.
 constexpr int kHintRender = 2;
-
-// The list's views reach the photo properties once the program has started.
-[[maybe_unused]] const bool s_listPhotoProperties =
-    (CPhotoPropertiesHook::Set(&CDrawPropertyDialogs::EditListPhoto), true);
 
 // Runs the kind's dialog over the shape's values; only OK writes them into the shape.
 template <class Dialog> bool Edit(CDrawShape& shape)
@@ -136,15 +132,15 @@ void CDrawPropertyDialogs::EditListPhoto(wxWindow* parent, CZantobyDoc& list, in
 
 void CDrawPropertyDialogs::ReportError(const char* message, const char* sourceFile, int line)
 {
-    wxGetApp().ReportError(message, sourceFile, line);
+    CEditorServices::Host().ReportError(message, sourceFile, line);
 }
 
 void CDrawPropertyDialogs::ShowErrorMessage(int id, const CString& argument)
 {
-    wxGetApp().IListHost::ShowErrorMessage(id, MB_OK, argument.GetString());
+    CEditorServices::Host().ShowErrorMessage(id, argument);
 }
 
 CString CDrawPropertyDialogs::GetVersionString()
 {
-    return wxGetApp().GetVersionString();
+    return CEditorServices::Host().GetVersionString();
 }

@@ -1,10 +1,9 @@
 #include "photo/ui/EditPhotoDoc.h"
 
-#include "app/ui/MainFrame.h"
-#include "app/ui/SaveChangesPrompt.h"
-#include "app/ui/ZantobyApp.h"
 #include "photo/EditorCommandIds.h"
 #include "photo/ui/EditPhotoView.h"
+#include "photo/ui/EditorServices.h"
+#include "photo/ui/IEditorWindowHost.h"
 #include "platform/ui/UpdateUiCheck.h"
 #include "platform/ui/WxText.h"
 
@@ -14,9 +13,10 @@ namespace {
 
 constexpr int ID_VIEW_TOOLBAR = 59392;
 
-CToolbarChoice::Bar BarOf(int id)
+IEditorWindowHost::Toolbar BarOf(int id)
 {
-    return id == EditorCommand::kControlBox ? CToolbarChoice::kFormatBar : CToolbarChoice::kEditorBar;
+    return id == EditorCommand::kControlBox ? IEditorWindowHost::Toolbar::kFormat
+                                            : IEditorWindowHost::Toolbar::kEditor;
 }
 
 } // namespace
@@ -30,7 +30,7 @@ wxObject* CEditPhotoDoc::wxCreateObject()
     return new CEditPhotoDoc();
 }
 
-CEditPhotoDoc::CEditPhotoDoc() : m_model(m_host)
+CEditPhotoDoc::CEditPhotoDoc() : m_host(CEditorServices::Host()), m_model(m_host)
 {
     Bind(wxEVT_MENU, &CEditPhotoDoc::OnViewToolbar, this, ID_VIEW_TOOLBAR);
     Bind(wxEVT_MENU, &CEditPhotoDoc::OnViewToolbar, this, EditorCommand::kControlBox);
@@ -77,7 +77,7 @@ bool CEditPhotoDoc::Save()
 
 bool CEditPhotoDoc::OnSaveModified()
 {
-    return CSaveChangesPrompt::Run(*this, FromWx(GetTitle()));
+    return CEditorServices::Windows().AskToSaveChanges(*this, FromWx(GetTitle()));
 }
 
 bool CEditPhotoDoc::OnCloseDocument()
@@ -95,17 +95,15 @@ void CEditPhotoDoc::Modify(bool modified)
 
 void CEditPhotoDoc::OnViewToolbar(wxCommandEvent& event)
 {
-    CMainFrame* frame = wxGetApp().GetMainFrame();
-    if (frame == nullptr) {
+    IEditorWindowHost& windows = CEditorServices::Windows();
+    if (windows.GetMainFrame() == nullptr) {
         return;
     }
-    CToolbarChoice& choice = frame->GetToolbarChoice();
-    choice.SetWanted(BarOf(event.GetId()), !choice.IsWanted(BarOf(event.GetId())));
-    wxGetApp().RefreshListFrames(CToolbarChoice::kPhotoEditor);
+    windows.SetToolbarWanted(BarOf(event.GetId()), !windows.IsToolbarWanted(BarOf(event.GetId())));
+    windows.ShowEditorBars();
 }
 
 void CEditPhotoDoc::OnUpdateViewToolbar(wxUpdateUIEvent& event)
 {
-    CMainFrame* frame = wxGetApp().GetMainFrame();
-    SetCheckIfCheckable(event, frame != nullptr && frame->GetToolbarChoice().IsWanted(BarOf(event.GetId())));
+    SetCheckIfCheckable(event, CEditorServices::Windows().IsToolbarWanted(BarOf(event.GetId())));
 }

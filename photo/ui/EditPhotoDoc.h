@@ -1,11 +1,11 @@
 #pragma once
 
 #include "photo/EditPhotoModel.h"
-#include "photo/ui/EditorHost.h"
 
 #include <wx/docview.h>
 
 class CEditPhotoView;
+class IPhotoEditorHost;
 
 // The framework's document of one photo open in the photo editor: it hands the framework's
 // open, save and close to the edited photo, saves without a file dialog, keeps editor paths out
@@ -18,7 +18,7 @@ class CEditPhotoDoc : public wxDocument
     ~CEditPhotoDoc() override;
 
     CEditPhotoModel& Model() { return m_model; }
-    CEditorHost& Host() { return m_host; }
+    IPhotoEditorHost& Host() { return m_host; }
     CEditPhotoView* GetEditView() const;
 
     bool OnOpenDocument(const wxString& file) override;
@@ -40,6 +40,6 @@ class CEditPhotoDoc : public wxDocument
     void OnViewToolbar(wxCommandEvent& event);
     void OnUpdateViewToolbar(wxUpdateUIEvent& event);
 
-    CEditorHost m_host;
+    IPhotoEditorHost& m_host;
     CEditPhotoModel m_model;
 };

@@ -1,7 +1,7 @@
 #include "photo/ui/EditPhotoFrame.h"
 
-#include "app/ui/MenuBuilder.h"
-#include "app/ui/ResourceBitmaps.h"
+#include "shell/ui/MenuBuilder.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 CEditPhotoFrame::CEditPhotoFrame(wxDocument* doc, wxView* view, wxMDIParentFrame* parent)
     : wxDocMDIChildFrame(doc, view, parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,

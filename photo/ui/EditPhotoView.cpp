@@ -1,22 +1,23 @@
 #include "photo/ui/EditPhotoView.h"
 
-#include "app/ui/MainFrame.h"
-#include "app/ui/ZantobyApp.h"
 #include "foundation/ui/DocumentLookup.h"
 #include "list/drawing/DrawShapeList.h"
 #include "photo/EditPhotoModel.h"
 #include "photo/EditTools.h"
 #include "photo/EditorCommandIds.h"
+#include "photo/IPhotoEditorHost.h"
 #include "photo/ShapeCommands.h"
 #include "photo/ui/EditPhotoDoc.h"
 #include "photo/ui/EditPhotoFrame.h"
 #include "photo/ui/EditPhotoWindow.h"
 #include "photo/ui/EditorClipboard.h"
-#include "platform/ui/UpdateUiCheck.h"
+#include "photo/ui/EditorServices.h"
+#include "photo/ui/IEditorWindowHost.h"
 #include "platform/SystemColors.h"
 #include "platform/canvas/Canvas.h"
 #include "platform/canvas/CanvasConstants.h"
 #include "platform/canvas/ImageOps.h"
+#include "platform/ui/UpdateUiCheck.h"
 
 #include <wx/menu.h>
 #include <wx/utils.h>
@@ -111,7 +112,7 @@ template <typename Action> void CEditPhotoView::Guarded(int line, Action action)
     try {
         action();
     } catch (const std::exception& e) {
-        wxGetApp().ReportError(e.what(), "EditPhotoView", line);
+        m_doc->Host().ReportError(e.what(), "EditPhotoView", line);
     }
 }
 
@@ -123,7 +124,7 @@ bool CEditPhotoView::OnCreate(wxDocument* doc, long)
     }
     m_tools = std::make_unique<CEditTools>(Model(), m_zoom.mapping);
     m_commands = std::make_unique<CShapeCommands>(Model());
-    auto* frame = new CEditPhotoFrame(doc, this, wxGetApp().GetMainFrame());
+    auto* frame = new CEditPhotoFrame(doc, this, CEditorServices::Windows().GetMainFrame());
     m_window = new CEditPhotoWindow(frame, *this);
     SetFrame(frame);
     for (int id : kCommands) {
@@ -173,8 +174,8 @@ void CEditPhotoView::OnUpdate(wxView*, wxObject* hint)
 void CEditPhotoView::OnActivateView(bool activate, wxView* activeView, wxView* deactiveView)
 {
     if (activate) {
-        wxGetApp().RefreshListFrames(CToolbarChoice::kPhotoEditor);
-        wxGetApp().ShowZoomPercent(m_zoom.mapping.zoom);
+        CEditorServices::Windows().ShowEditorBars();
+        CEditorServices::Windows().ShowZoomPercent(m_zoom.mapping.zoom);
     }
     wxView::OnActivateView(activate, activeView, deactiveView);
 }
@@ -215,7 +216,7 @@ void CEditPhotoView::SetZoom(bool redraw, int mode, int zoom)
         m_window->SetVirtualSize(total.cx, total.cy);
         m_window->Scroll(m_zoom.mapping.scroll.x, m_zoom.mapping.scroll.y);
         SyncScroll();
-        wxGetApp().ShowZoomPercent(m_zoom.mapping.zoom);
+        CEditorServices::Windows().ShowZoomPercent(m_zoom.mapping.zoom);
     });
     s_settingZoom = false;
     if (redraw) {
@@ -323,7 +324,7 @@ void CEditPhotoView::OnPointer(const wxMouseEvent& event)
     SyncScroll();
     const CPoint view = ToView(event.GetPosition());
     const wxEventType type = event.GetEventType();
-    const DrawingDefaults& defaults = wxGetApp().GetDrawingDefaults();
+    const DrawingDefaults& defaults = CEditorServices::Windows().GetDrawingDefaults();
     Guarded(__LINE__, [&] {
         if (type == wxEVT_LEFT_DOWN) {
             m_window->SetFocus();
@@ -348,7 +349,7 @@ void CEditPhotoView::OnPointer(const wxMouseEvent& event)
             m_tools->PointerMove(view, event.LeftIsDown(), event.ShiftDown());
             CPoint image = view;
             m_zoom.mapping.ViewToImage(image);
-            wxGetApp().ShowPointerPosition(image.x, image.y);
+            CEditorServices::Windows().ShowPointerPosition(image.x, image.y);
             ShowCursorAt(view);
         }
     });

@@ -1,17 +1,27 @@
 #include "photo/ui/EditorClipboard.h"
 
-#include "app/ui/ResourceBitmaps.h"
-#include "app/ui/ZantobyApp.h"
 #include "list/drawing/DrawShapeList.h"
 #include "photo/EditPhotoModel.h"
 #include "photo/IPhotoEditorHost.h"
 #include "photo/ShapeClipboard.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
 #include <wx/imagpng.h>
 
 #include <cstring>
+
+namespace {
+
+// The editor's private clipboard format: the path of the shapes' clipboard file.
+const wxDataFormat& DrawingFormat()
+{
+    static const wxDataFormat format("Zantoby2 Drawing Data");
+    return format;
+}
+
+} // namespace
 #include <memory>
 
 bool CEditorClipboard::Copy(CEditPhotoModel& model, IPhotoEditorHost& host)
@@ -24,7 +34,7 @@ bool CEditorClipboard::Copy(CEditPhotoModel& model, IPhotoEditorHost& host)
             host.ShowWarningMessage(31004, path, reason);
             return false;
         }
-        auto shapes = std::make_unique<wxCustomDataObject>(wxGetApp().GetDrawingClipboardFormat());
+        auto shapes = std::make_unique<wxCustomDataObject>(DrawingFormat());
         // The path as Shift_JIS text with its terminating zero.
         shapes->SetData(static_cast<size_t>(path.GetLength()) + 1, path.GetString());
         data->Add(shapes.release(), true);
@@ -59,7 +69,7 @@ bool CEditorClipboard::Paste(CEditPhotoModel& model, IPhotoEditorHost& host, con
     CString path;
     {
         wxClipboardLocker locker;
-        const wxDataFormat& format = wxGetApp().GetDrawingClipboardFormat();
+        const wxDataFormat& format = DrawingFormat();
         if (!locker || !wxTheClipboard->IsSupported(format)) {
             return true;
         }

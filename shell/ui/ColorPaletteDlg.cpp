@@ -1,8 +1,8 @@
-#include "app/ui/ColorPaletteDlg.h"
+#include "shell/ui/ColorPaletteDlg.h"
 
-#include "app/ColorPalette.h"
-#include "app/ui/ColorSwatch.h"
 #include "platform/ui/WxText.h"
+#include "shell/ColorPalette.h"
+#include "shell/ui/ColorSwatch.h"
 
 #include <wx/button.h>
 #include <wx/colordlg.h>

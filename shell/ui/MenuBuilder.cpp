@@ -1,4 +1,4 @@
-#include "app/ui/MenuBuilder.h"
+#include "shell/ui/MenuBuilder.h"
 
 #include "platform/ui/WxText.h"
 

@@ -1,4 +1,4 @@
-#include "app/ui/ResourceBitmaps.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include "platform/Bitmap.h"
 #include "platform/ui/WxBitmap.h"

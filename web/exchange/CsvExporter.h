@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ExportCsvSettings.h"
 #include "platform/CString.h"
+#include "web/exchange/ExportCsvSettings.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ImportCsvSettings.h"
 #include "foundation/StringArrayEx.h"
 #include "platform/CString.h"
+#include "web/exchange/ImportCsvSettings.h"
 
 #include <functional>
 #include <string>

@@ -1,8 +1,8 @@
 // A cell table through the real clipboard: what the program puts there it reads back in the
 // private format, and what other programs put there it reads as text.
-#include "app/ui/ClipData.h"
-#include "app/ui/ClipSource.h"
 #include "foundation/ui/ClipboardText.h"
+#include "list/ui/ClipData.h"
+#include "list/ui/ClipSource.h"
 #include "platform/Bitmap.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"

@@ -1,11 +1,6 @@
-#include "app/ColorPalette.h"
 #include "app/PrintCommands.h"
-#include "app/ui/ColorPaletteDlg.h"
-#include "app/ui/ColorSwatch.h"
 #include "app/ui/FormatBar.h"
 #include "app/ui/MainFrame.h"
-#include "app/ui/MenuBuilder.h"
-#include "app/ui/ResourceBitmaps.h"
 #include "app/ui/ZantobyApp.h"
 #include "app/ui/ZantobyDocManager.h"
 #include "foundation/AppBase.h"
@@ -16,6 +11,11 @@
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "res/images/ToolbarArt.h"
+#include "shell/ColorPalette.h"
+#include "shell/ui/ColorPaletteDlg.h"
+#include "shell/ui/ColorSwatch.h"
+#include "shell/ui/MenuBuilder.h"
+#include "shell/ui/ResourceBitmaps.h"
 #include "support/ProgramStart.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "photo/batch/LumpPhotoCells.h"
-#include "app/ClipTable.h"
 #include "list/BulkImportLayout.h"
+#include "list/ClipTable.h"
 #include "photo/batch/ILumpLoadMonitor.h"
 #include "photo/batch/LumpDragState.h"
 #include "photo/batch/ThumbnailList.h"

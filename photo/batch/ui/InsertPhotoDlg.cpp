@@ -1,9 +1,9 @@
 #include "photo/batch/ui/InsertPhotoDlg.h"
 
-#include "app/ProfileSettings.h"
 #include "foundation/PathName.h"
-#include "photo/batch/ui/InsertPhotoPane.h"
 #include "foundation/ui/ChosenPath.h"
+#include "photo/batch/IPhotoProfile.h"
+#include "photo/batch/ui/InsertPhotoPane.h"
 #include "platform/ui/FileDialogFilter.h"
 #include "platform/ui/WxText.h"
 
@@ -14,7 +14,7 @@ constexpr const char* kFilter = "JPEGﾌｧｲﾙ(*.jpg)|*.jpg|全てのﾌｧ�
 
 } // namespace
 
-CInsertPhotoDlg::CInsertPhotoDlg(wxWindow* parent, CProfileSettings& settings, std::function<void()> help)
+CInsertPhotoDlg::CInsertPhotoDlg(wxWindow* parent, IPhotoProfile& settings, std::function<void()> help)
     : wxFileDialog(parent, ToWx("新規写真の追加"), wxEmptyString, wxEmptyString, FileDialogFilter(kFilter),
                    wxFD_OPEN | wxFD_FILE_MUST_EXIST),
       m_settings(settings), m_help(std::move(help))

@@ -6,14 +6,14 @@
 
 #include <functional>
 
-class CProfileSettings;
+class IPhotoProfile;
 
 // The file dialog that picks one photo for a row, with a preview of the selected file; it starts
 // in the photo folder setting and keeps the folder of the photo chosen.
 class CInsertPhotoDlg : public wxFileDialog
 {
   public:
-    CInsertPhotoDlg(wxWindow* parent, CProfileSettings& settings, std::function<void()> help);
+    CInsertPhotoDlg(wxWindow* parent, IPhotoProfile& settings, std::function<void()> help);
 
     // wxID_OK with the chosen path, or wxID_CANCEL.
     int DoModal(CString& path);
@@ -21,6 +21,6 @@ class CInsertPhotoDlg : public wxFileDialog
   private:
     static wxWindow* CreatePane(wxWindow* dialog);
 
-    CProfileSettings& m_settings;
+    IPhotoProfile& m_settings;
     std::function<void()> m_help;
 };

@@ -1,9 +1,9 @@
 #include "photo/batch/ui/LumpPhotoDlg.h"
 
-#include "app/ProfileSettings.h"
 #include "foundation/ui/FieldEvents.h"
 #include "foundation/ui/MessagePump.h"
 #include "list/IListHost.h"
+#include "photo/batch/IPhotoProfile.h"
 #include "photo/batch/ui/LumpPhotoGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
@@ -59,7 +59,7 @@ const int kLockedItems[] = {idBreakRow, idDeleteRows, idDeleteCells, idZoom, idO
 
 } // namespace
 
-CLumpPhotoDlg::CLumpPhotoDlg(wxWindow* parent, IListHost& host, CProfileSettings& settings)
+CLumpPhotoDlg::CLumpPhotoDlg(wxWindow* parent, IListHost& host, IPhotoProfile& settings)
     : CListDialog(parent, 208, "新規写真の一括追加"), m_host(host), m_settings(settings),
       m_grid(new CLumpPhotoGrid(*this))
 {

@@ -5,7 +5,7 @@
 #include "photo/batch/ILumpLoadMonitor.h"
 
 class CLumpPhotoGrid;
-class CProfileSettings;
+class IPhotoProfile;
 class IListHost;
 struct BulkImportLayout;
 
@@ -14,7 +14,7 @@ struct BulkImportLayout;
 class CLumpPhotoDlg : public CListDialog, public ILumpLoadMonitor
 {
   public:
-    CLumpPhotoDlg(wxWindow* parent, IListHost& host, CProfileSettings& settings);
+    CLumpPhotoDlg(wxWindow* parent, IListHost& host, IPhotoProfile& settings);
 
     bool OnInitDialog() override;
     // Reads the folder's photos into the grid, one per row; the controls rest meanwhile and the
@@ -45,7 +45,7 @@ class CLumpPhotoDlg : public CListDialog, public ILumpLoadMonitor
     template <typename Command> void OnGridButton(Command command);
 
     IListHost& m_host;
-    CProfileSettings& m_settings;
+    IPhotoProfile& m_settings;
     CButtonEdit m_folder;
     CLumpPhotoGrid* m_grid;
     bool m_loading = false;

@@ -1,10 +1,10 @@
 #include "photo/batch/ui/OutputPhotoDlg.h"
 
-#include "app/ProfileSettings.h"
 #include "foundation/TypedEditFormats.h"
 #include "foundation/ui/MessagePump.h"
 #include "list/IListHost.h"
 #include "list/ZantobyDoc.h"
+#include "photo/batch/IPhotoProfile.h"
 #include "photo/batch/PhotoOutput.h"
 #include "photo/batch/ui/OutputPhotoGrid.h"
 #include "platform/MessageBox.h"
@@ -66,7 +66,7 @@ const int kLockedItems[] = {idOriginal, idStandard,  idThumbnail, idFree,  idChe
 } // namespace
 
 COutputPhotoDlg::COutputPhotoDlg(wxWindow* parent, CZantobyDoc& doc, const std::vector<int>& slots,
-                                 CProfileSettings& profile)
+                                 IPhotoProfile& profile)
     : CListDialog(parent, 228, "写真ﾌｧｲﾙ出力"), m_doc(doc), m_slots(slots), m_profile(profile),
       m_grid(new COutputPhotoGrid)
 {

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "app/PhotoOutputSettings.h"
 #include "foundation/ui/ButtonEdit.h"
 #include "foundation/ui/RadioGroup.h"
 #include "foundation/ui/SpinEdit.h"
 #include "list/ui/ListDialog.h"
 #include "photo/batch/IPhotoOutputMonitor.h"
+#include "photo/batch/PhotoOutputSettings.h"
 
 #include <vector>
 
 class COutputPhotoGrid;
-class CProfileSettings;
+class IPhotoProfile;
 class CZantobyDoc;
 
 // Writes chosen photos of a list as JPEG files: the photos with their base names, the sizes to
@@ -19,7 +19,7 @@ class COutputPhotoDlg : public CListDialog, public IPhotoOutputMonitor
 {
   public:
     COutputPhotoDlg(wxWindow* parent, CZantobyDoc& doc, const std::vector<int>& slots,
-                    CProfileSettings& profile);
+                    IPhotoProfile& profile);
     ~COutputPhotoDlg() override;
 
     bool OnInitDialog() override;
@@ -42,7 +42,7 @@ class COutputPhotoDlg : public CListDialog, public IPhotoOutputMonitor
 
     CZantobyDoc& m_doc;
     std::vector<int> m_slots;
-    CProfileSettings& m_profile;
+    IPhotoProfile& m_profile;
     PhotoOutputSettings m_settings;
     COutputPhotoGrid* m_grid;
     CSpinEdit m_length;

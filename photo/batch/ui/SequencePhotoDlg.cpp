@@ -1,9 +1,9 @@
 #include "photo/batch/ui/SequencePhotoDlg.h"
 
-#include "app/ProfileSettings.h"
 #include "foundation/ui/FieldEvents.h"
 #include "foundation/ui/ReportList.h"
 #include "list/IListHost.h"
+#include "photo/batch/IPhotoProfile.h"
 #include "photo/batch/ui/PhotoFrame.h"
 #include "photo/batch/ui/ZoomPhotoDlg.h"
 #include "platform/MessageBox.h"
@@ -55,7 +55,7 @@ const DialogItemInfo kItems[] = {
 
 } // namespace
 
-CSequencePhotoDlg::CSequencePhotoDlg(wxWindow* parent, IListHost& host, CProfileSettings& settings)
+CSequencePhotoDlg::CSequencePhotoDlg(wxWindow* parent, IListHost& host, IPhotoProfile& settings)
     : CListDialog(parent, 212, "連続取込"), m_host(host), m_settings(settings), m_timer(this, idTimer)
 {
     SetHelpTopic(kSourceName);

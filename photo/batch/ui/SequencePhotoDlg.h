@@ -9,7 +9,7 @@
 #include <wx/timer.h>
 
 class CPhotoFrame;
-class CProfileSettings;
+class IPhotoProfile;
 class CReportList;
 class IListHost;
 
@@ -20,7 +20,7 @@ class CSequencePhotoDlg : public CListDialog
 {
   public:
     // The main window is its parent, so that it goes with the program and never keeps it running.
-    CSequencePhotoDlg(wxWindow* parent, IListHost& host, CProfileSettings& settings);
+    CSequencePhotoDlg(wxWindow* parent, IListHost& host, IPhotoProfile& settings);
 
     bool OnInitDialog() override;
 
@@ -48,7 +48,7 @@ class CSequencePhotoDlg : public CListDialog
     void OnListKey(wxKeyEvent& event);
 
     IListHost& m_host;
-    CProfileSettings& m_settings;
+    IPhotoProfile& m_settings;
     CButtonEdit m_folder;
     CReportList* m_list = nullptr;
     CPhotoFrame* m_frame = nullptr;

@@ -1,7 +1,5 @@
 // The property dialogs as a user meets them: fields filled from the shape, only 設定 takes what
 // was entered, the point grid's buttons, and the photo's corrections put back on cancel.
-#include "app/ColorPalette.h"
-#include "app/ui/ColorPaletteDlg.h"
 #include "list/drawing/DrawBox.h"
 #include "list/drawing/DrawPolygon.h"
 #include "photo/ShapePropertyValues.h"
@@ -11,6 +9,8 @@
 #include "platform/ui/testing/InputSteps.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
+#include "shell/ColorPalette.h"
+#include "shell/ui/ColorPaletteDlg.h"
 
 #include <wx/grid.h>
 #include <wx/spinctrl.h>
@@ -71,7 +71,9 @@ TEST_F(PropertyDialogsWindowTest, AShapesColourIsChosenFromThePaletteByClicks)
     }
     ASSERT_NE(palette, nullptr);
     const CColorPalette::Cell& chosen = CColorPalette::GetCell(CColorPalette::kColumns + 2);
-    auto middle = [](wxWindow& window) { return wxPoint(window.GetClientSize().x / 2, window.GetClientSize().y / 2); };
+    auto middle = [](wxWindow& window) {
+        return wxPoint(window.GetClientSize().x / 2, window.GetClientSize().y / 2);
+    };
 
     UserInput::AnswerNextModal([&](wxWindow*) {
         wxWindow& fill = *dialog.FindWindow(CDrawPropBaseDlg::IDC_FILL_COLOR);
@@ -84,7 +86,10 @@ TEST_F(PropertyDialogsWindowTest, AShapesColourIsChosenFromThePaletteByClicks)
             });
         InputSteps::Then(
             chain, "the palette has gone",
-            [&] { return !palette->IsShown() && dialog.GetButtonColor(CDrawPropBaseDlg::IDC_FILL_COLOR) == chosen.color; },
+            [&] {
+                return !palette->IsShown() &&
+                       dialog.GetButtonColor(CDrawPropBaseDlg::IDC_FILL_COLOR) == chosen.color;
+            },
             [&] {
                 wxWindow& set = *dialog.FindWindow(CDrawPropBaseDlg::IDC_SET);
                 UserInput::Click(set, middle(set));

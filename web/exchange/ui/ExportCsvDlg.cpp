@@ -1,6 +1,5 @@
 #include "web/exchange/ui/ExportCsvDlg.h"
 
-#include "app/ProfileSettings.h"
 #include "foundation/PathName.h"
 #include "foundation/ui/SystemServices.h"
 #include "list/IListHost.h"
@@ -9,6 +8,7 @@
 #include "platform/ShowCommands.h"
 #include "platform/ui/WxText.h"
 #include "web/exchange/CsvExporter.h"
+#include "web/exchange/ICsvProfile.h"
 #include "web/exchange/ui/ExportCsvOptions.h"
 
 #include <wx/utils.h>
@@ -36,7 +36,7 @@ wxWindow* CExportCsvDlg::CreateOptions(wxWindow* dialog)
     return new CExportCsvOptions(dialog, self->m_settings, [self] { self->ShowHelp(); });
 }
 
-int CExportCsvDlg::Run(wxWindow* parent, CZantobyDoc& doc, CProfileSettings& profile)
+int CExportCsvDlg::Run(wxWindow* parent, CZantobyDoc& doc, ICsvProfile& profile)
 {
     try {
         CExportCsvDlg dialog(parent);
@@ -47,7 +47,7 @@ int CExportCsvDlg::Run(wxWindow* parent, CZantobyDoc& doc, CProfileSettings& pro
     return IDCANCEL;
 }
 
-int CExportCsvDlg::RunExport(CZantobyDoc& doc, CProfileSettings& profile)
+int CExportCsvDlg::RunExport(CZantobyDoc& doc, ICsvProfile& profile)
 {
     profile.LoadExportCsvSettings(m_settings);
     CString path;

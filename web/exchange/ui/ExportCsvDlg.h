@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/ExportCsvSettings.h"
+#include "web/exchange/ExportCsvSettings.h"
 #include "web/exchange/ui/CsvFileDlg.h"
 
-class CProfileSettings;
+class ICsvProfile;
 
 // The CSV export: the desktop's save-file dialog with the export's option pane; on OK it writes
 // the list's rows to the chosen file and opens the file or says that it is done.
@@ -13,12 +13,12 @@ class CExportCsvDlg : public CCsvFileDlg
     explicit CExportCsvDlg(wxWindow* parent);
 
     // The list's export command: runs the dialog on the list with the settings of the profile.
-    static int Run(wxWindow* parent, CZantobyDoc& doc, CProfileSettings& profile);
+    static int Run(wxWindow* parent, CZantobyDoc& doc, ICsvProfile& profile);
 
     // Loads the settings, shows the dialog from the last folder, writes the file on OK (the
     // default extension added to a name without one) and saves the settings with the folder
     // chosen, also when writing failed. IDOK or IDCANCEL.
-    int RunExport(CZantobyDoc& doc, CProfileSettings& profile);
+    int RunExport(CZantobyDoc& doc, ICsvProfile& profile);
 
   private:
     static wxWindow* CreateOptions(wxWindow* dialog);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ExportCsvSettings.h"
 #include "foundation/ui/RadioGroup.h"
+#include "web/exchange/ExportCsvSettings.h"
 
 #include <wx/panel.h>
 

@@ -1,6 +1,5 @@
 #include "web/exchange/ui/ImportCsvDlg.h"
 
-#include "app/ProfileSettings.h"
 #include "foundation/PathName.h"
 #include "foundation/ui/MessagePump.h"
 #include "list/IListHost.h"
@@ -9,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
 #include "web/exchange/CsvImporter.h"
+#include "web/exchange/ICsvProfile.h"
 #include "web/exchange/ui/ImportCsvOptions.h"
 
 #include <wx/utils.h>
@@ -35,7 +35,7 @@ wxWindow* CImportCsvDlg::CreateOptions(wxWindow* dialog)
     return new CImportCsvOptions(self, self->m_settings, [self] { self->ShowHelp(); });
 }
 
-int CImportCsvDlg::Run(wxWindow* parent, CZantobyDoc& doc, CProfileSettings& profile)
+int CImportCsvDlg::Run(wxWindow* parent, CZantobyDoc& doc, ICsvProfile& profile)
 {
     int result = IDCANCEL;
     doc.UpdateAllViews(nullptr, kHintDisableGrid);
@@ -50,7 +50,7 @@ int CImportCsvDlg::Run(wxWindow* parent, CZantobyDoc& doc, CProfileSettings& pro
     return result;
 }
 
-int CImportCsvDlg::RunImport(CZantobyDoc& doc, CProfileSettings& profile)
+int CImportCsvDlg::RunImport(CZantobyDoc& doc, ICsvProfile& profile)
 {
     profile.LoadImportCsvSettings(m_settings);
     CString path;

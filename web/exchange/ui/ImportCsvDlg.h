@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/ImportCsvSettings.h"
+#include "web/exchange/ImportCsvSettings.h"
 #include "web/exchange/ui/CsvFileDlg.h"
 
-class CProfileSettings;
+class ICsvProfile;
 
 // The CSV import: the desktop's open-file dialog with the import's option pane and preview; on
 // OK it reads the chosen file into the list.
@@ -14,11 +14,11 @@ class CImportCsvDlg : public CCsvFileDlg
 
     // The list's import command: the list views stand still while the dialog runs and are
     // rebuilt afterwards, whatever happened.
-    static int Run(wxWindow* parent, CZantobyDoc& doc, CProfileSettings& profile);
+    static int Run(wxWindow* parent, CZantobyDoc& doc, ICsvProfile& profile);
 
     // Loads the settings, shows the dialog from the last folder, imports on OK and saves the
     // settings with the folder of the file. IDOK or IDCANCEL.
-    int RunImport(CZantobyDoc& doc, CProfileSettings& profile);
+    int RunImport(CZantobyDoc& doc, ICsvProfile& profile);
 
   private:
     static wxWindow* CreateOptions(wxWindow* dialog);

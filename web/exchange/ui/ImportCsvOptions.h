@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/ImportCsvSettings.h"
 #include "foundation/ui/ButtonEdit.h"
 #include "foundation/ui/RadioGroup.h"
 #include "foundation/ui/SpinEdit.h"
 #include "platform/CString.h"
+#include "web/exchange/ImportCsvSettings.h"
 
 #include <wx/panel.h>
 #include <wx/timer.h>

@@ -1,9 +1,9 @@
 #include "web/site/ui/CheckListDlg.h"
 
-#include "app/ui/ResourceBitmaps.h"
 #include "list/IListHost.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
+#include "shell/ui/ResourceBitmaps.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

@@ -1,6 +1,5 @@
 #include "web/site/ui/CreateWebDlg.h"
 
-#include "app/ui/ResourceBitmaps.h"
 #include "foundation/TypedEditFormats.h"
 #include "foundation/ui/SystemServices.h"
 #include "list/IListHost.h"
@@ -8,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
+#include "shell/ui/ResourceBitmaps.h"
 #include "web/site/ui/WebColumnGrid.h"
 #include "web/site/ui/WebListStyleDlg.h"
 

@@ -1,8 +1,8 @@
 #include "web/site/ui/WebListStyleDlg.h"
 
-#include "app/ui/ColorPaletteDlg.h"
 #include "foundation/TypedEditFormats.h"
 #include "platform/ui/WxText.h"
+#include "shell/ui/ColorPaletteDlg.h"
 
 #include <wx/button.h>
 #include <wx/combobox.h>

@@ -1,4 +1,3 @@
-#include "app/ZantobyAppCore.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "foundation/ui/ButtonEdit.h"
 #include "foundation/ui/ReportList.h"
@@ -13,6 +12,7 @@
 #include "photo/batch/ui/SequencePhotoDlg.h"
 #include "photo/batch/ui/SizeCheckDlg.h"
 #include "photo/batch/ui/ZoomPhotoDlg.h"
+#include "photo/batch/ui/tests/support/FakePhotoProfile.h"
 #include "platform/FileSystem.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
@@ -23,11 +23,7 @@ namespace {
 class PhotoDialogsWindow : public ::testing::Test
 {
   protected:
-    PhotoDialogsWindow()
-    {
-        WxTestEnvironment::Ensure();
-        app.SetIniFile("");
-    }
+    PhotoDialogsWindow() { WxTestEnvironment::Ensure(); }
 
     // Shows a dialog without a modal loop and waits until it has laid itself out.
     static void ShowAndSettle(wxDialog& dialog)
@@ -37,7 +33,7 @@ class PhotoDialogsWindow : public ::testing::Test
     }
 
     ScratchFolder scratch;
-    CZantobyAppCore app;
+    FakePhotoProfile profile;
     PhotoList list;
 };
 
@@ -71,9 +67,9 @@ TEST_F(PhotoDialogsWindow, ThePhotoOutputWritesTheCheckedPhotosByTheirNamesAndKe
     PhotoOutputSettings settings;
     settings.folder = folder;
     settings.sizeThumbnail = true;
-    app.Settings().SavePhotoOutputSettings(settings);
+    profile.SavePhotoOutputSettings(settings);
     {
-        COutputPhotoDlg dialog(nullptr, *list.doc, {slot}, app.Settings());
+        COutputPhotoDlg dialog(nullptr, *list.doc, {slot}, profile);
         ShowAndSettle(dialog);
         ASSERT_EQ(dialog.Grid().GetRowCount(), 1);
         EXPECT_EQ(dialog.Grid().GetCellText(COutputPhotoGrid::kBaseName, 0), "0000");
@@ -88,7 +84,7 @@ TEST_F(PhotoDialogsWindow, ThePhotoOutputWritesTheCheckedPhotosByTheirNamesAndKe
     EXPECT_TRUE(FileSystem::Exists(folder + "/商品m.jpg"));
     EXPECT_TRUE(FileSystem::Exists(folder + "/商品s.jpg"));
     PhotoOutputSettings kept;
-    app.Settings().LoadPhotoOutputSettings(kept);
+    profile.LoadPhotoOutputSettings(kept);
     EXPECT_TRUE(kept.sizeOriginal) << "the choices of the last output are kept";
 }
 
@@ -111,8 +107,8 @@ TEST_F(PhotoDialogsWindow, TheContinuousImportSelectsFileAfterFileAndNoneAfterTh
 {
     list.WriteJpeg("連続/1.jpg", 40, 30);
     list.WriteJpeg("連続/2.jpg", 40, 30);
-    app.Settings().SetPhotoFolder(list.temp.Path() + "連続");
-    CSequencePhotoDlg dialog(nullptr, list.host, app.Settings());
+    profile.SetPhotoFolder(list.temp.Path() + "連続");
+    CSequencePhotoDlg dialog(nullptr, list.host, profile);
     ShowAndSettle(dialog);
     ASSERT_EQ(dialog.List().GetItemCount(), 2);
     CStringArray files;
@@ -134,8 +130,8 @@ TEST_F(PhotoDialogsWindow, TheBulkImportArrangesPhotosThroughTheClipboardAndOkDr
     list.WriteJpeg("一括/1.jpg", 40, 30);
     list.WriteJpeg("一括/2.jpg", 40, 30);
     list.WriteJpeg("一括/3.jpg", 40, 30);
-    app.Settings().SetPhotoFolder(list.temp.Path() + "一括");
-    CLumpPhotoDlg dialog(nullptr, list.host, app.Settings());
+    profile.SetPhotoFolder(list.temp.Path() + "一括");
+    CLumpPhotoDlg dialog(nullptr, list.host, profile);
     ShowAndSettle(dialog);
     ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return dialog.Grid().GetRowCount() == 3; }));
     EXPECT_EQ(dialog.GetItemText(1035), "3枚");

@@ -1,4 +1,3 @@
-#include "app/ZantobyAppCore.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "list/tests/support/FileBytes.h"
 #include "platform/MessageBox.h"
@@ -8,6 +7,7 @@
 #include "web/exchange/ui/ExportCsvDlg.h"
 #include "web/exchange/ui/ImportCsvDlg.h"
 #include "web/exchange/ui/ImportCsvOptions.h"
+#include "web/exchange/ui/tests/support/FakeCsvProfile.h"
 #include "web/exchange/ui/tests/support/ModalScript.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,6 @@ class CsvDialogs : public ::testing::Test, public ExchangeList
         // The file chooser keeps its own settings; they stay in memory rather than the user's.
         setenv("GSETTINGS_BACKEND", "memory", 1);
         WxTestEnvironment::Ensure();
-        profile.SetIniFile("");
     }
 
     // wx does not learn where the desktop's own file dialog lies, so it is put at a known place
@@ -47,7 +46,7 @@ class CsvDialogs : public ::testing::Test, public ExchangeList
     }
 
     ScratchFolder scratch;
-    CZantobyAppCore profile;
+    FakeCsvProfile profile;
 };
 
 TEST_F(CsvDialogs, ExportPaneShowsTheSettingsAndTheFileIsWrittenWithTheChoices)
@@ -56,7 +55,7 @@ TEST_F(CsvDialogs, ExportPaneShowsTheSettingsAndTheFileIsWrittenWithTheChoices)
     ExportCsvSettings stored;
     stored.folder = scratch.Path();
     stored.breakChar = ';';
-    profile.Settings().SaveExportCsvSettings(stored);
+    profile.SaveExportCsvSettings(stored);
 
     CExportCsvDlg dialog(nullptr);
     dialog.SetFilename(ToWx("出力.csv"));
@@ -75,13 +74,13 @@ TEST_F(CsvDialogs, ExportPaneShowsTheSettingsAndTheFileIsWrittenWithTheChoices)
                                return true;
                            },
                        });
-    EXPECT_EQ(dialog.RunExport(*doc, profile.Settings()), IDOK);
+    EXPECT_EQ(dialog.RunExport(*doc, profile), IDOK);
     ASSERT_TRUE(script.Finished());
 
     EXPECT_EQ(ReadFileBytes(scratch.Path() + "/出力.csv"), "項目1;項目2;項目3\r\nねじ;大;\r\n");
     EXPECT_TRUE(host.HasMessage(10200));
     ExportCsvSettings saved;
-    profile.Settings().LoadExportCsvSettings(saved);
+    profile.LoadExportCsvSettings(saved);
     EXPECT_EQ(saved.quoteChar, '\0');
     EXPECT_EQ(saved.folder, scratch.Path());
 }
@@ -93,7 +92,7 @@ TEST_F(CsvDialogs, ImportPanePreviewsTheSelectedFileAndTheFileIsReadWithTheChoic
     ImportCsvSettings stored;
     stored.folder = scratch.Path();
     stored.passRows = 1;
-    profile.Settings().SaveImportCsvSettings(stored);
+    profile.SaveImportCsvSettings(stored);
 
     CImportCsvDlg dialog(nullptr);
     CImportCsvOptions* pane = nullptr;
@@ -116,13 +115,13 @@ TEST_F(CsvDialogs, ImportPanePreviewsTheSelectedFileAndTheFileIsReadWithTheChoic
                                        return true;
                                    },
                                });
-    EXPECT_EQ(dialog.RunImport(*doc, profile.Settings()), IDOK);
+    EXPECT_EQ(dialog.RunImport(*doc, profile), IDOK);
     ASSERT_TRUE(script.Finished());
 
     EXPECT_EQ(doc->GetCellTextAt(0, 1, kOutputFile), "みかん");
     EXPECT_EQ(doc->GetCellTextAt(1, 1, kOutputFile), "きいろ");
     ImportCsvSettings saved;
-    profile.Settings().LoadImportCsvSettings(saved);
+    profile.LoadImportCsvSettings(saved);
     EXPECT_EQ(saved.breakChar, '\t');
     EXPECT_EQ(saved.folder, scratch.Path());
 }
