@@ -1,16 +1,16 @@
 // Speed of the list window on a full list: opening a 10,000-row list until its first screen is
 // drawn, and scrolling to its end. The program runs as a user starts it, on the virtual display.
-#include "app/SampleListMaker.h"
-#include "app/ui/GridView.h"
-#include "app/ui/ListDocument.h"
-#include "app/ui/ListGrid.h"
-#include "app/ui/MainFrame.h"
-#include "app/ui/ZantobyApp.h"
-#include "app/ui/ZantobyDocManager.h"
+#include "app/frame/ui/MainFrame.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListDocument.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/startup/SampleListMaker.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
+#include "app/testing/ui/ProgramStart.h"
 #include "grid/ui/GridCellArea.h"
 #include "platform/PrivateTempFolder.h"
 #include "support/FakeListHost.h"
-#include "support/ProgramStart.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "app/AutoInput.h"
+#include "app/editing/AutoInput.h"
 
 #include "foundation/Number.h"
 #include "foundation/OleDateTime.h"

@@ -1,4 +1,4 @@
-#include "app/GridDragState.h"
+#include "app/editing/GridDragState.h"
 
 #include <cstdlib>
 

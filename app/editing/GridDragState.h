@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ListGridEdits.h"
+#include "app/editing/ListGridEdits.h"
 
 // The list grid's side of a drag over it: the press that becomes a drag once the pointer moves,
 // whether the drag started in this grid, the effect it allows (within one grid a move, Ctrl for a

@@ -1,4 +1,4 @@
-#include "app/ListGridEdits.h"
+#include "app/editing/ListGridEdits.h"
 
 #include "list/ZantobyDoc.h"
 #include "platform/Mbcs.h"

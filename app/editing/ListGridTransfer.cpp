@@ -1,6 +1,6 @@
-#include "app/ListGridTransfer.h"
+#include "app/editing/ListGridTransfer.h"
 
-#include "app/ListRowEdits.h"
+#include "app/editing/ListRowEdits.h"
 #include "foundation/TextHelper.h"
 #include "list/ClipTable.h"
 #include "list/IListHost.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ListGridEdits.h"
+#include "app/editing/ListGridEdits.h"
 #include "platform/Arrays.h"
 #include "platform/CString.h"
 

@@ -1,4 +1,4 @@
-#include "app/ListRowEdits.h"
+#include "app/editing/ListRowEdits.h"
 
 #include "foundation/OleDateTime.h"
 #include "list/IListHost.h"

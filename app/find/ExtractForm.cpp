@@ -1,7 +1,7 @@
-#include "app/ExtractForm.h"
+#include "app/find/ExtractForm.h"
 
-#include "app/KeywordInput.h"
-#include "app/ListGridLayout.h"
+#include "app/find/KeywordInput.h"
+#include "app/listwindow/ListGridLayout.h"
 #include "list/ZantobyDoc.h"
 
 namespace {

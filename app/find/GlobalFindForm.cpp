@@ -1,6 +1,6 @@
-#include "app/GlobalFindForm.h"
+#include "app/find/GlobalFindForm.h"
 
-#include "app/KeywordInput.h"
+#include "app/find/KeywordInput.h"
 #include "list/GlobalFindSettings.h"
 
 CGlobalFindForm::CGlobalFindForm(GlobalFindSettings& settings) : m_settings(settings)

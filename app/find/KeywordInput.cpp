@@ -1,4 +1,4 @@
-#include "app/KeywordInput.h"
+#include "app/find/KeywordInput.h"
 
 #include "foundation/StringArrayEx.h"
 #include "foundation/TextHelper.h"

@@ -1,4 +1,4 @@
-#include "app/ListFinder.h"
+#include "app/find/ListFinder.h"
 
 #include "list/IListHost.h"
 #include "platform/Cp932.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ListFindSettings.h"
+#include "app/find/ListFindSettings.h"
 #include "platform/CString.h"
 
 #include <functional>

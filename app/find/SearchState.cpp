@@ -1,6 +1,6 @@
-#include "app/SearchState.h"
+#include "app/find/SearchState.h"
 
-#include "app/KeywordInput.h"
+#include "app/find/KeywordInput.h"
 
 CSearchState::Form CSearchState::GetForm() const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ListFindSettings.h"
+#include "app/find/ListFindSettings.h"
 #include "platform/Arrays.h"
 
 // The application's one find dialog state: what find next looks for, how the last run of the

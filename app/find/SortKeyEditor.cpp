@@ -1,4 +1,4 @@
-#include "app/SortKeyEditor.h"
+#include "app/find/SortKeyEditor.h"
 
 #include "list/IListHost.h"
 #include "list/ZantobyDoc.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/StatusBarSink.h"
+#include "app/frame/StatusBarSink.h"
 #include "platform/CString.h"
 
 // Formats the progress, position and zoom texts of the status bar and hands them to its panes.

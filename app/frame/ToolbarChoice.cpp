@@ -1,4 +1,4 @@
-#include "app/ToolbarChoice.h"
+#include "app/frame/ToolbarChoice.h"
 
 CToolbarChoice::Visibility CToolbarChoice::Choose(int kind, bool listStillOpen,
                                                   const Visibility& current) const

@@ -1,6 +1,6 @@
-#include "app/ToolbarImages.h"
+#include "app/frame/ToolbarImages.h"
 
-#include "app/PrintCommands.h"
+#include "app/printing/PrintCommands.h"
 
 #include <algorithm>
 #include <array>

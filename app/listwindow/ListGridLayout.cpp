@@ -1,4 +1,4 @@
-#include "app/ListGridLayout.h"
+#include "app/listwindow/ListGridLayout.h"
 
 #include "list/ZantobyDoc.h"
 

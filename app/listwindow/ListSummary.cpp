@@ -1,4 +1,4 @@
-#include "app/ListSummary.h"
+#include "app/listwindow/ListSummary.h"
 
 #include "foundation/StringArrayEx.h"
 #include "foundation/TextHelper.h"

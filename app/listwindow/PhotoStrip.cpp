@@ -1,4 +1,4 @@
-#include "app/PhotoStrip.h"
+#include "app/listwindow/PhotoStrip.h"
 
 #include "list/ZantobyDoc.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PhotoStripItem.h"
+#include "app/listwindow/PhotoStripItem.h"
 #include "platform/Geometry.h"
 
 #include <memory>

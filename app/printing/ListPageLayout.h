@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PrintArea.h"
+#include "app/printing/PrintArea.h"
 #include "platform/canvas/LogFont.h"
 
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ListPageLayout.h"
-#include "app/PrintBands.h"
+#include "app/printing/ListPageLayout.h"
+#include "app/printing/PrintBands.h"
 
 class Canvas;
 class CZantobyDoc;

@@ -1,4 +1,4 @@
-#include "app/PageSetupModel.h"
+#include "app/printing/PageSetupModel.h"
 
 #include "foundation/FontList.h"
 #include "foundation/PaperList.h"

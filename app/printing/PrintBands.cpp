@@ -1,4 +1,4 @@
-#include "app/PrintBands.h"
+#include "app/printing/PrintBands.h"
 
 #include "list/HeaderFooterSettings.h"
 #include "list/ZantobyDoc.h"

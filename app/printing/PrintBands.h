@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PrintArea.h"
+#include "app/printing/PrintArea.h"
 #include "platform/CString.h"
 
 class Canvas;

@@ -1,7 +1,7 @@
-#include "app/PrintJob.h"
+#include "app/printing/PrintJob.h"
 
-#include "app/PrintGuard.h"
-#include "app/PrintRows.h"
+#include "app/printing/PrintGuard.h"
+#include "app/printing/PrintRows.h"
 #include "list/ZantobyDoc.h"
 #include "platform/canvas/Canvas.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/ListPageLayout.h"
-#include "app/ListPagePrinter.h"
-#include "app/PrintArea.h"
-#include "app/SheetPageLayout.h"
-#include "app/SheetPagePrinter.h"
+#include "app/printing/ListPageLayout.h"
+#include "app/printing/ListPagePrinter.h"
+#include "app/printing/PrintArea.h"
+#include "app/printing/SheetPageLayout.h"
+#include "app/printing/SheetPagePrinter.h"
 #include "platform/Geometry.h"
 
 #include <vector>

@@ -1,4 +1,4 @@
-#include "app/PrintPens.h"
+#include "app/printing/PrintPens.h"
 
 #include <algorithm>
 

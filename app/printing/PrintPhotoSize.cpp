@@ -1,4 +1,4 @@
-#include "app/PrintPhotoSize.h"
+#include "app/printing/PrintPhotoSize.h"
 
 #include "list/ZantobyDoc.h"
 

@@ -1,4 +1,4 @@
-#include "app/PrintRows.h"
+#include "app/printing/PrintRows.h"
 
 #include "list/ZantobyDoc.h"
 

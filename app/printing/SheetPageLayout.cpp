@@ -1,7 +1,7 @@
-#include "app/SheetPageLayout.h"
+#include "app/printing/SheetPageLayout.h"
 
-#include "app/PrintPhotoSize.h"
-#include "app/PrintRows.h"
+#include "app/printing/PrintPhotoSize.h"
+#include "app/printing/PrintRows.h"
 #include "list/ZantobyDoc.h"
 #include "platform/canvas/Canvas.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/PrintArea.h"
-#include "app/SheetPage.h"
+#include "app/printing/PrintArea.h"
+#include "app/printing/SheetPage.h"
 #include "foundation/StringArrayEx.h"
 #include "platform/canvas/LogFont.h"
 

@@ -1,7 +1,7 @@
-#include "app/SheetPagePrinter.h"
+#include "app/printing/SheetPagePrinter.h"
 
-#include "app/PrintGuard.h"
-#include "app/PrintPens.h"
+#include "app/printing/PrintGuard.h"
+#include "app/printing/PrintPens.h"
 #include "foundation/BitmapEx.h"
 #include "list/ListDrawingHost.h"
 #include "list/PhotoRenderer.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/PrintBands.h"
-#include "app/SheetPageLayout.h"
+#include "app/printing/PrintBands.h"
+#include "app/printing/SheetPageLayout.h"
 
 class Canvas;
 class CZantobyDoc;

@@ -1,6 +1,6 @@
-#include "app/ConfigForm.h"
+#include "app/settings/ConfigForm.h"
 
-#include "app/ProfileSettings.h"
+#include "app/settings/ProfileSettings.h"
 
 #include <algorithm>
 

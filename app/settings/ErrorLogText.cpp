@@ -1,4 +1,4 @@
-#include "app/ErrorLogText.h"
+#include "app/settings/ErrorLogText.h"
 
 #include "foundation/AppBase.h"
 #include "foundation/FileStatus.h"

@@ -1,6 +1,6 @@
-#include "app/ProfileSettings.h"
+#include "app/settings/ProfileSettings.h"
 
-#include "app/PrintCommands.h"
+#include "app/printing/PrintCommands.h"
 #include "foundation/AppBase.h"
 #include "foundation/FileUtility.h"
 #include "platform/ShowCommands.h"

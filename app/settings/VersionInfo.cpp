@@ -1,4 +1,4 @@
-#include "app/VersionInfo.h"
+#include "app/settings/VersionInfo.h"
 
 #include "ZantobyVersion.h"
 

@@ -1,4 +1,4 @@
-#include "app/FileHandOver.h"
+#include "app/startup/FileHandOver.h"
 
 #include "list/ListLifecycle.h"
 #include "platform/Arrays.h"

@@ -1,4 +1,4 @@
-#include "app/MessageService.h"
+#include "app/startup/MessageService.h"
 
 #include "platform/MessageBox.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/VersionInfo.h"
+#include "app/settings/VersionInfo.h"
 #include "platform/CString.h"
 #include "res/messages/MessageTables.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ListSummary.h"
+#include "app/listwindow/ListSummary.h"
 #include "foundation/BitmapEx.h"
 #include "platform/CString.h"
 

@@ -1,4 +1,4 @@
-#include "app/NavigatorModel.h"
+#include "app/startup/NavigatorModel.h"
 
 #include "foundation/TextHelper.h"
 #include "platform/StdioFile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/NavigatorEntry.h"
+#include "app/startup/NavigatorEntry.h"
 #include "platform/Arrays.h"
 
 #include <array>

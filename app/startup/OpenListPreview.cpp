@@ -1,4 +1,4 @@
-#include "app/OpenListPreview.h"
+#include "app/startup/OpenListPreview.h"
 
 #include "foundation/FileStatus.h"
 #include "foundation/PathName.h"

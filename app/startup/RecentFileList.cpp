@@ -1,4 +1,4 @@
-#include "app/RecentFileList.h"
+#include "app/startup/RecentFileList.h"
 
 #include "foundation/ProfileFile.h"
 

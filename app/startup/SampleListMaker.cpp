@@ -1,4 +1,4 @@
-#include "app/SampleListMaker.h"
+#include "app/startup/SampleListMaker.h"
 
 #include "foundation/BitmapEx.h"
 #include "foundation/PathName.h"

@@ -1,4 +1,4 @@
-#include "app/StartupPlan.h"
+#include "app/startup/StartupPlan.h"
 
 #include "foundation/FileUtility.h"
 #include "platform/FileSystem.h"
@@ -9,8 +9,9 @@ namespace {
 
 const std::string* FileArgument(const std::vector<std::string>& arguments)
 {
-    auto found = std::find_if(arguments.begin(), arguments.end(),
-                              [](const std::string& argument) { return !argument.empty() && argument[0] != '-'; });
+    auto found = std::find_if(arguments.begin(), arguments.end(), [](const std::string& argument) {
+        return !argument.empty() && argument[0] != '-';
+    });
     return found != arguments.end() ? &*found : nullptr;
 }
 

@@ -1,4 +1,4 @@
-#include "app/ZantobyAppCore.h"
+#include "app/startup/ZantobyAppCore.h"
 
 #include "foundation/FileUtility.h"
 #include "foundation/PathName.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/MessageService.h"
-#include "app/ProfileSettings.h"
-#include "app/StatusTexts.h"
-#include "app/VersionInfo.h"
+#include "app/frame/StatusTexts.h"
+#include "app/settings/ProfileSettings.h"
+#include "app/settings/VersionInfo.h"
+#include "app/startup/MessageService.h"
 #include "foundation/AppBase.h"
 
 // The application object without its windows: it gives the other parts of the program the

@@ -1,4 +1,4 @@
-#include "MessageBoxRecorder.h"
+#include "app/testing/MessageBoxRecorder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Auto input: a block's values carried on to further lines as a series or a repeated pattern.
-#include "app/AutoInput.h"
-#include "app/ListGridEdits.h"
+#include "app/editing/AutoInput.h"
+#include "app/editing/ListGridEdits.h"
 #include "list/ZantobyDoc.h"
 #include "support/FakeListHost.h"
 

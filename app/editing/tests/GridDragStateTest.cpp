@@ -1,5 +1,5 @@
 // The effects and frames of drags over a list grid.
-#include "app/GridDragState.h"
+#include "app/editing/GridDragState.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +76,8 @@ TEST(GridDragState, APressBecomesADragOnlyPastTheThresholdAndOnlyOnce)
     CGridDragState drag;
     EXPECT_EQ(drag.MoveTo(50, 50, 4, 4), CGridDragState::Press::None) << "nothing armed";
     drag.Arm(CGridDragState::Press::Cells, 100, 200);
-    EXPECT_EQ(drag.MoveTo(104, 196, 4, 4), CGridDragState::Press::None) << "the threshold itself is not past it";
+    EXPECT_EQ(drag.MoveTo(104, 196, 4, 4), CGridDragState::Press::None)
+        << "the threshold itself is not past it";
     EXPECT_TRUE(drag.IsArmed());
     EXPECT_EQ(drag.MoveTo(100, 205, 4, 4), CGridDragState::Press::Cells);
     EXPECT_FALSE(drag.IsArmed());

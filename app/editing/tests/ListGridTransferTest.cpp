@@ -1,7 +1,7 @@
 // Cells and photos copied out of a list grid and pasted into lists: texts, photos copied in from
 // another list or shared by reference, lines added as needed, photo files dropped on a row.
-#include "app/ListGridTransfer.h"
-#include "app/ListGridEdits.h"
+#include "app/editing/ListGridTransfer.h"
+#include "app/editing/ListGridEdits.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "list/ClipTable.h"
 #include "list/ZantobyDoc.h"

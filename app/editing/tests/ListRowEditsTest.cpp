@@ -1,7 +1,7 @@
 // The grid's row, cell and photo commands on a list without windows: lines inserted, rows
 // duplicated and deleted, cells shifted, photos removed and taken in, each one undo step.
-#include "app/ListRowEdits.h"
-#include "app/ListGridEdits.h"
+#include "app/editing/ListRowEdits.h"
+#include "app/editing/ListGridEdits.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"

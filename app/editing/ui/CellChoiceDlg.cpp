@@ -1,4 +1,4 @@
-#include "app/ui/CellChoiceDlg.h"
+#include "app/editing/ui/CellChoiceDlg.h"
 
 #include "foundation/DialogItemInfo.h"
 #include "platform/ui/WxText.h"

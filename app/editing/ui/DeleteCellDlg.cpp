@@ -1,4 +1,4 @@
-#include "app/ui/DeleteCellDlg.h"
+#include "app/editing/ui/DeleteCellDlg.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/CellChoiceDlg.h"
+#include "app/editing/ui/CellChoiceDlg.h"
 
 // Asks how cells are deleted: their contents only (0, chosen when it opens), cells pulled up
 // (1) or whole lines (2).

@@ -1,4 +1,4 @@
-#include "app/ui/InsertCellDlg.h"
+#include "app/editing/ui/InsertCellDlg.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/CellChoiceDlg.h"
+#include "app/editing/ui/CellChoiceDlg.h"
 
 // Asks how cells are inserted: cells pushed down (3) or a whole line (4); 0 when nothing was
 // chosen. It opens with no option chosen.

@@ -1,4 +1,4 @@
-#include "app/ui/RowDragSource.h"
+#include "app/editing/ui/RowDragSource.h"
 
 #include <wx/utils.h>
 

@@ -1,4 +1,4 @@
-#include "app/SortKeyEditor.h"
+#include "app/find/SortKeyEditor.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "list/ZantobyDoc.h"
 #include "platform/MessageBox.h"

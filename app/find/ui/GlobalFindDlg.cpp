@@ -1,7 +1,7 @@
-#include "app/ui/GlobalFindDlg.h"
+#include "app/find/ui/GlobalFindDlg.h"
 
-#include "app/GlobalFindForm.h"
-#include "app/ui/ZantobyApp.h"
+#include "app/find/GlobalFindForm.h"
+#include "app/startup/ui/ZantobyApp.h"
 #include "list/GlobalFindSettings.h"
 #include "platform/ui/WxText.h"
 #include "shell/ui/ResourceBitmaps.h"

@@ -1,4 +1,4 @@
-#include "app/ui/JumpToDlg.h"
+#include "app/find/ui/JumpToDlg.h"
 
 #include "foundation/ui/SystemServices.h"
 #include "list/ListViewRules.h"

@@ -1,6 +1,6 @@
-#include "app/ui/KeywordExtractPage.h"
+#include "app/find/ui/KeywordExtractPage.h"
 
-#include "app/ExtractForm.h"
+#include "app/find/ExtractForm.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/combobox.h>

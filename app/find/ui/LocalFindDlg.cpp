@@ -1,9 +1,9 @@
-#include "app/ui/LocalFindDlg.h"
+#include "app/find/ui/LocalFindDlg.h"
 
-#include "app/ExtractForm.h"
-#include "app/ui/KeywordExtractPage.h"
-#include "app/ui/RangeExtractGrid.h"
-#include "app/ui/RangeExtractPage.h"
+#include "app/find/ExtractForm.h"
+#include "app/find/ui/KeywordExtractPage.h"
+#include "app/find/ui/RangeExtractGrid.h"
+#include "app/find/ui/RangeExtractPage.h"
 #include "platform/ui/WxText.h"
 #include "shell/ui/ResourceBitmaps.h"
 

@@ -1,8 +1,8 @@
-#include "app/ui/RangeExtractGrid.h"
+#include "app/find/ui/RangeExtractGrid.h"
 
-#include "app/ExtractForm.h"
-#include "app/ListGridLayout.h"
-#include "app/VersionInfo.h"
+#include "app/find/ExtractForm.h"
+#include "app/listwindow/ListGridLayout.h"
+#include "app/settings/VersionInfo.h"
 #include "foundation/GridColumnDef.h"
 #include "grid/CheckCellType.h"
 #include "platform/MessageBox.h"

@@ -1,7 +1,7 @@
-#include "app/ui/RangeExtractPage.h"
+#include "app/find/ui/RangeExtractPage.h"
 
-#include "app/ExtractForm.h"
-#include "app/ui/RangeExtractGrid.h"
+#include "app/find/ExtractForm.h"
+#include "app/find/ui/RangeExtractGrid.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/radiobut.h>

@@ -1,6 +1,6 @@
-#include "app/ui/SearchDlg.h"
+#include "app/find/ui/SearchDlg.h"
 
-#include "app/SearchState.h"
+#include "app/find/SearchState.h"
 #include "platform/ui/WxText.h"
 #include "shell/ui/ResourceBitmaps.h"
 

@@ -1,7 +1,7 @@
-#include "app/ui/SortDetailDlg.h"
+#include "app/find/ui/SortDetailDlg.h"
 
-#include "app/SortKeyEditor.h"
-#include "app/ui/SortKeyGrid.h"
+#include "app/find/SortKeyEditor.h"
+#include "app/find/ui/SortKeyGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
 #include "shell/ui/ResourceBitmaps.h"

@@ -1,7 +1,7 @@
-#include "app/ui/SortKeyGrid.h"
+#include "app/find/ui/SortKeyGrid.h"
 
-#include "app/ListGridLayout.h"
-#include "app/SortKeyEditor.h"
+#include "app/find/SortKeyEditor.h"
+#include "app/listwindow/ListGridLayout.h"
 #include "foundation/GridColumnDef.h"
 #include "grid/DropListCellType.h"
 

@@ -1,4 +1,4 @@
-#include "app/StatusTexts.h"
+#include "app/frame/StatusTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/ToolbarImages.h"
-#include "app/PrintCommands.h"
-#include "app/ToolbarChoice.h"
+#include "app/frame/ToolbarImages.h"
+#include "app/frame/ToolbarChoice.h"
+#include "app/printing/PrintCommands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/ui/FormatBar.h"
+#include "app/frame/ui/FormatBar.h"
 
-#include "app/ToolbarImages.h"
+#include "app/frame/ToolbarImages.h"
 #include "platform/ui/WxText.h"
 #include "res/images/ToolbarArt.h"
 #include "res/menus/MenuTables.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/StatusBarSink.h"
-#include "app/ToolbarChoice.h"
+#include "app/frame/StatusBarSink.h"
+#include "app/frame/ToolbarChoice.h"
 #include "photo/DrawingDefaults.h"
 #include "platform/CString.h"
 #include "platform/Geometry.h"

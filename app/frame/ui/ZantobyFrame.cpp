@@ -1,10 +1,10 @@
-#include "app/ui/ZantobyFrame.h"
+#include "app/frame/ui/ZantobyFrame.h"
 
-#include "app/ui/GridView.h"
-#include "app/ui/ListGrid.h"
-#include "app/ui/PhotoView.h"
-#include "app/ui/ZantobyApp.h"
-#include "app/ui/ZantobyDocManager.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/listwindow/ui/PhotoView.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
 #include "shell/ui/MenuBuilder.h"
 #include "shell/ui/ResourceBitmaps.h"
 

@@ -1,9 +1,9 @@
 // The list window's rules without windows: grid columns and headings, editing through the grid
 // with undo, find next, and the photo strip.
-#include "app/ListFinder.h"
-#include "app/ListGridEdits.h"
-#include "app/ListGridLayout.h"
-#include "app/PhotoStrip.h"
+#include "app/editing/ListGridEdits.h"
+#include "app/find/ListFinder.h"
+#include "app/listwindow/ListGridLayout.h"
+#include "app/listwindow/PhotoStrip.h"
 #include "list/ListViewRules.h"
 #include "list/ZantobyDoc.h"
 #include "platform/MessageBox.h"

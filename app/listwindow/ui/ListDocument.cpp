@@ -1,8 +1,8 @@
-#include "app/ui/ListDocument.h"
+#include "app/listwindow/ui/ListDocument.h"
 
-#include "app/ui/GridView.h"
-#include "app/ui/SaveChangesPrompt.h"
-#include "app/ui/ZantobyApp.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/SaveChangesPrompt.h"
+#include "app/startup/ui/ZantobyApp.h"
 #include "list/ListCommands.h"
 #include "list/ZantobyDoc.h"
 #include "platform/ui/WxText.h"

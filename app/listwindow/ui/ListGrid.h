@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/GridDragState.h"
-#include "app/ListFindSettings.h"
-#include "app/ListGridEdits.h"
+#include "app/editing/GridDragState.h"
+#include "app/editing/ListGridEdits.h"
+#include "app/find/ListFindSettings.h"
 #include "foundation/ui/GridList.h"
 #include "platform/canvas/LogFont.h"
 

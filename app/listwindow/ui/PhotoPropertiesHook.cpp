@@ -1,4 +1,4 @@
-#include "app/ui/PhotoPropertiesHook.h"
+#include "app/listwindow/ui/PhotoPropertiesHook.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PhotoStrip.h"
+#include "app/listwindow/PhotoStrip.h"
 #include "list/IListView.h"
 
 #include <wx/scrolwin.h>

@@ -1,6 +1,6 @@
-#include "app/ui/SaveChangesPrompt.h"
+#include "app/listwindow/ui/SaveChangesPrompt.h"
 
-#include "app/VersionInfo.h"
+#include "app/settings/VersionInfo.h"
 #include "platform/MessageBox.h"
 
 #include <wx/docview.h>

@@ -1,6 +1,6 @@
 // The page setup's rules without its windows: the column entries as the column grid edits them,
 // the sizes it shows, its font choices, the header sample and what it stores into the list.
-#include "app/PageSetupModel.h"
+#include "app/printing/PageSetupModel.h"
 #include "foundation/FontList.h"
 #include "list/ZantobyDoc.h"
 #include "support/FakeListHost.h"

@@ -1,6 +1,6 @@
 // Printing without a printer: list pages and single sheets laid out on A4 at 600 dpi, as the
 // numbers of the layout show them.
-#include "app/PrintJob.h"
+#include "app/printing/PrintJob.h"
 #include "list/ZantobyDoc.h"
 #include "platform/Bitmap.h"
 #include "platform/canvas/Canvas.h"

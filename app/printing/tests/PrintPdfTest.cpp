@@ -1,7 +1,7 @@
 // The sample list printed to PDF files as list pages and as single sheets; the files are kept in
 // the test output folder for a look.
-#include "app/PrintJob.h"
-#include "app/SampleListMaker.h"
+#include "app/printing/PrintJob.h"
+#include "app/startup/SampleListMaker.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"

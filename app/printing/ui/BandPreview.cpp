@@ -1,4 +1,4 @@
-#include "app/ui/BandPreview.h"
+#include "app/printing/ui/BandPreview.h"
 
 #include "platform/canvas/Canvas.h"
 

@@ -1,7 +1,7 @@
-#include "app/ui/BandSetupPage.h"
+#include "app/printing/ui/BandSetupPage.h"
 
-#include "app/PageSetupModel.h"
-#include "app/ui/BandPreview.h"
+#include "app/printing/PageSetupModel.h"
+#include "app/printing/ui/BandPreview.h"
 #include "foundation/TypedEditFormats.h"
 #include "list/HeaderFooterSettings.h"
 #include "platform/ui/WxText.h"

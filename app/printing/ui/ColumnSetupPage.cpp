@@ -1,7 +1,7 @@
-#include "app/ui/ColumnSetupPage.h"
+#include "app/printing/ui/ColumnSetupPage.h"
 
-#include "app/PageSetupModel.h"
-#include "app/ui/PrintColumnGrid.h"
+#include "app/printing/PageSetupModel.h"
+#include "app/printing/ui/PrintColumnGrid.h"
 #include "grid/GridEditWindow.h"
 #include "platform/ui/WxText.h"
 

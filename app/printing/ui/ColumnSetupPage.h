@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/PageSetupPage.h"
+#include "app/printing/ui/PageSetupPage.h"
 
 class CPrintColumnGrid;
 class wxCheckBox;

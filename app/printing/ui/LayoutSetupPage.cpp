@@ -1,6 +1,6 @@
-#include "app/ui/LayoutSetupPage.h"
+#include "app/printing/ui/LayoutSetupPage.h"
 
-#include "app/PageSetupModel.h"
+#include "app/printing/PageSetupModel.h"
 #include "foundation/PaperList.h"
 #include "foundation/TypedEditFormats.h"
 #include "platform/canvas/FontMapper.h"

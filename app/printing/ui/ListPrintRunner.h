@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PrintJob.h"
+#include "app/printing/PrintJob.h"
 
 #include <functional>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "app/ui/ListPrintout.h"
+#include "app/printing/ui/ListPrintout.h"
 
 #include "list/ZantobyDoc.h"
 #include "platform/canvas/Canvas.h"

@@ -1,6 +1,6 @@
-#include "app/ui/MarginSetupPage.h"
+#include "app/printing/ui/MarginSetupPage.h"
 
-#include "app/PageSetupModel.h"
+#include "app/printing/PageSetupModel.h"
 #include "foundation/TypedEditFormats.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/PageSetupPage.h"
+#include "app/printing/ui/PageSetupPage.h"
 #include "foundation/ui/SpinEdit.h"
 
 #include <array>

@@ -1,10 +1,10 @@
-#include "app/ui/PageSetupDlg.h"
+#include "app/printing/ui/PageSetupDlg.h"
 
-#include "app/PrintCommands.h"
-#include "app/ui/BandSetupPage.h"
-#include "app/ui/ColumnSetupPage.h"
-#include "app/ui/LayoutSetupPage.h"
-#include "app/ui/MarginSetupPage.h"
+#include "app/printing/PrintCommands.h"
+#include "app/printing/ui/BandSetupPage.h"
+#include "app/printing/ui/ColumnSetupPage.h"
+#include "app/printing/ui/LayoutSetupPage.h"
+#include "app/printing/ui/MarginSetupPage.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PageSetupModel.h"
+#include "app/printing/PageSetupModel.h"
 #include "foundation/ui/AnchorDialog.h"
 
 #include <array>

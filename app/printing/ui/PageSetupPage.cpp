@@ -1,6 +1,6 @@
-#include "app/ui/PageSetupPage.h"
+#include "app/printing/ui/PageSetupPage.h"
 
-#include "app/PageSetupModel.h"
+#include "app/printing/PageSetupModel.h"
 #include "foundation/FontList.h"
 #include "foundation/ui/SpinEdit.h"
 #include "platform/ui/WxText.h"

@@ -1,6 +1,6 @@
-#include "app/ui/PrintColumnGrid.h"
+#include "app/printing/ui/PrintColumnGrid.h"
 
-#include "app/PageSetupModel.h"
+#include "app/printing/PageSetupModel.h"
 #include "foundation/GridColumnDef.h"
 #include "grid/DropListCellType.h"
 #include "platform/VirtualKeys.h"

@@ -1,4 +1,4 @@
-#include "app/ui/SheetRangeDlg.h"
+#include "app/printing/ui/SheetRangeDlg.h"
 
 #include "platform/ui/WxText.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/CellChoiceDlg.h"
+#include "app/editing/ui/CellChoiceDlg.h"
 
 // Asks, before single sheets print, whether the rows of the grid's selection print (chosen
 // when it opens) or every row: the print dialog of this desktop has no such choice.

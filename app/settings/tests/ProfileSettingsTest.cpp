@@ -1,5 +1,5 @@
-#include "app/PrintCommands.h"
-#include "app/ZantobyAppCore.h"
+#include "app/printing/PrintCommands.h"
+#include "app/startup/ZantobyAppCore.h"
 #include "foundation/FileUtility.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "platform/ShowCommands.h"

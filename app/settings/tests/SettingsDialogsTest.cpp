@@ -1,6 +1,6 @@
-#include "app/ConfigForm.h"
-#include "app/ErrorLogText.h"
-#include "app/ZantobyAppCore.h"
+#include "app/settings/ConfigForm.h"
+#include "app/settings/ErrorLogText.h"
+#include "app/startup/ZantobyAppCore.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "platform/FileSystem.h"
 

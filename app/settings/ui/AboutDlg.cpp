@@ -1,7 +1,7 @@
-#include "app/ui/AboutDlg.h"
+#include "app/settings/ui/AboutDlg.h"
 
-#include "app/VersionInfo.h"
-#include "app/ui/ZantobyApp.h"
+#include "app/settings/VersionInfo.h"
+#include "app/startup/ui/ZantobyApp.h"
 #include "foundation/ui/SystemServices.h"
 #include "platform/ShowCommands.h"
 #include "platform/ui/WxText.h"

@@ -1,6 +1,6 @@
-#include "app/ui/ConfigDlg.h"
+#include "app/settings/ui/ConfigDlg.h"
 
-#include "app/ConfigForm.h"
+#include "app/settings/ConfigForm.h"
 #include "platform/ui/WxText.h"
 #include "shell/ui/ResourceBitmaps.h"
 

@@ -1,6 +1,6 @@
-#include "app/ui/ErrorLogDlg.h"
+#include "app/settings/ui/ErrorLogDlg.h"
 
-#include "app/ErrorLogText.h"
+#include "app/settings/ErrorLogText.h"
 #include "foundation/AppBase.h"
 #include "foundation/ui/ClipboardText.h"
 #include "platform/ui/WxText.h"

@@ -1,6 +1,6 @@
 // Writes the program's Sample and Template folders into a folder: the sample list with its
 // photos, a template list, the start navigator's "Info.txt" files and their pictures.
-#include "app/SampleListMaker.h"
+#include "app/startup/SampleListMaker.h"
 #include "foundation/BitmapEx.h"
 #include "platform/FileSystem.h"
 #include "platform/StdioFile.h"

@@ -1,8 +1,8 @@
-#include "app/ZantobyAppCore.h"
+#include "app/startup/ZantobyAppCore.h"
+#include "app/testing/MessageBoxRecorder.h"
 #include "foundation/FileUtility.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "platform/Cp932.h"
-#include "support/MessageBoxRecorder.h"
 
 #include <gtest/gtest.h>
 

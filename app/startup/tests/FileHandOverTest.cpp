@@ -1,5 +1,5 @@
-#include "app/FileHandOver.h"
-#include "app/StartupPlan.h"
+#include "app/startup/FileHandOver.h"
+#include "app/startup/StartupPlan.h"
 
 #include <gtest/gtest.h>
 
@@ -106,8 +106,8 @@ TEST(StartupPlan, ASavedWindowTooSmallToUseIsNotRestored)
     CRect placed;
     // A window collapsed to its menu bar.
     EXPECT_FALSE(CStartupPlan::PlaceSavedRect(CRect(0, 0, 4, 26), screens, placed));
-    EXPECT_FALSE(CStartupPlan::PlaceSavedRect(CRect(0, 0, 1000, CStartupPlan::kMinimumHeight - 1), screens,
-                                              placed));
+    EXPECT_FALSE(
+        CStartupPlan::PlaceSavedRect(CRect(0, 0, 1000, CStartupPlan::kMinimumHeight - 1), screens, placed));
     EXPECT_TRUE(CStartupPlan::PlaceSavedRect(
         CRect(0, 0, CStartupPlan::kMinimumWidth, CStartupPlan::kMinimumHeight), screens, placed));
 }

@@ -1,6 +1,6 @@
-#include "app/MessageService.h"
+#include "app/startup/MessageService.h"
 
-#include "support/MessageBoxRecorder.h"
+#include "app/testing/MessageBoxRecorder.h"
 
 #include <gtest/gtest.h>
 

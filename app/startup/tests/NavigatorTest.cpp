@@ -1,6 +1,6 @@
-#include "app/ListSummary.h"
-#include "app/NavigatorModel.h"
-#include "app/SampleListMaker.h"
+#include "app/listwindow/ListSummary.h"
+#include "app/startup/NavigatorModel.h"
+#include "app/startup/SampleListMaker.h"
 #include "foundation/tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>

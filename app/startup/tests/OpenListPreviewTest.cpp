@@ -1,5 +1,5 @@
-#include "app/OpenListPreview.h"
-#include "app/SampleListMaker.h"
+#include "app/startup/OpenListPreview.h"
+#include "app/startup/SampleListMaker.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "platform/FileSystem.h"
 

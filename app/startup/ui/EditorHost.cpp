@@ -1,8 +1,8 @@
-#include "app/ui/EditorHost.h"
+#include "app/startup/ui/EditorHost.h"
 
-#include "app/ui/ListDocument.h"
-#include "app/ui/ZantobyApp.h"
-#include "app/ui/ZantobyDocManager.h"
+#include "app/listwindow/ui/ListDocument.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
 #include "foundation/FileUtility.h"
 #include "foundation/ui/DocumentLookup.h"
 #include "platform/MessageBox.h"

@@ -1,8 +1,8 @@
-#include "app/ui/EditorWindowHost.h"
+#include "app/startup/ui/EditorWindowHost.h"
 
-#include "app/ui/MainFrame.h"
-#include "app/ui/SaveChangesPrompt.h"
-#include "app/ui/ZantobyApp.h"
+#include "app/frame/ui/MainFrame.h"
+#include "app/listwindow/ui/SaveChangesPrompt.h"
+#include "app/startup/ui/ZantobyApp.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "app/ui/FeatureHosts.h"
+#include "app/startup/ui/FeatureHosts.h"
 
-#include "app/ui/EditorHost.h"
-#include "app/ui/EditorWindowHost.h"
-#include "app/ui/PhotoPropertiesHook.h"
+#include "app/listwindow/ui/PhotoPropertiesHook.h"
+#include "app/startup/ui/EditorHost.h"
+#include "app/startup/ui/EditorWindowHost.h"
 #include "photo/ui/DrawPropertyDialogs.h"
 #include "photo/ui/EditorServices.h"
 

@@ -1,7 +1,7 @@
-#include "app/ui/OpenListDlg.h"
+#include "app/startup/ui/OpenListDlg.h"
 
-#include "app/ProfileSettings.h"
-#include "app/ui/OpenListPane.h"
+#include "app/settings/ProfileSettings.h"
+#include "app/startup/ui/OpenListPane.h"
 #include "foundation/PathName.h"
 #include "foundation/ui/ChosenPath.h"
 #include "platform/ui/FileDialogFilter.h"
@@ -9,7 +9,8 @@
 
 COpenListDlg::COpenListDlg(wxWindow* parent, CProfileSettings& settings)
     : wxFileDialog(parent, ToWx("リストを開く"), ToWx(settings.GetListOpenFolder()), wxString(),
-                   FileDialogFilter("ﾘｽﾄﾌｧｲﾙ(*.zbk)|*.zbk|全てのﾌｧｲﾙ(*.*)|*.*"), wxFD_OPEN | wxFD_FILE_MUST_EXIST),
+                   FileDialogFilter("ﾘｽﾄﾌｧｲﾙ(*.zbk)|*.zbk|全てのﾌｧｲﾙ(*.*)|*.*"),
+                   wxFD_OPEN | wxFD_FILE_MUST_EXIST),
       m_settings(settings)
 {
     SetExtraControlCreator(&COpenListDlg::CreatePane);

@@ -1,6 +1,6 @@
-#include "app/ui/OpenListPane.h"
+#include "app/startup/ui/OpenListPane.h"
 
-#include "app/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyApp.h"
 #include "foundation/ui/AnchorDialog.h"
 #include "platform/ui/WxText.h"
 #include "shell/ui/ResourceBitmaps.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/OpenListPreview.h"
+#include "app/startup/OpenListPreview.h"
 
 #include <wx/panel.h>
 #include <wx/timer.h>

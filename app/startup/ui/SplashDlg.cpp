@@ -1,4 +1,4 @@
-#include "app/ui/SplashDlg.h"
+#include "app/startup/ui/SplashDlg.h"
 
 #include "res/images/BitmapArt.h"
 #include "shell/ui/ResourceBitmaps.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/RecentFileList.h"
-#include "app/SearchState.h"
-#include "app/ZantobyAppCore.h"
+#include "app/find/SearchState.h"
+#include "app/startup/RecentFileList.h"
+#include "app/startup/ZantobyAppCore.h"
 #include "list/GlobalFindSettings.h"
 #include "list/IListHost.h"
 #include "photo/DrawingDefaults.h"

@@ -1,6 +1,6 @@
-#include "app/ui/ZantobyDocManager.h"
+#include "app/startup/ui/ZantobyDocManager.h"
 
-#include "app/RecentFileList.h"
+#include "app/startup/RecentFileList.h"
 #include "platform/ui/WxText.h"
 #include "res/menus/MenuTables.h"
 

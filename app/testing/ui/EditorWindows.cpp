@@ -1,7 +1,7 @@
-#include "EditorWindows.h"
+#include "app/testing/ui/EditorWindows.h"
 
-#include "app/ui/ZantobyApp.h"
-#include "app/ui/ZantobyDocManager.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
 #include "list/ZantobyDoc.h"
 #include "photo/ui/EditPhotoDoc.h"
 

@@ -1,7 +1,7 @@
-#include "ProgramStart.h"
+#include "app/testing/ui/ProgramStart.h"
 
-#include "app/ZantobyAppCore.h"
-#include "app/ui/ZantobyApp.h"
+#include "app/startup/ZantobyAppCore.h"
+#include "app/startup/ui/ZantobyApp.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <wx/init.h>

@@ -1,7 +1,7 @@
 // Clipboard contents from outside: the input read as the private format and as plain text,
 // each pasted into a list. The private format that a table gives must read back to the same
 // cells.
-#include "app/ListGridTransfer.h"
+#include "app/editing/ListGridTransfer.h"
 #include "list/ClipTable.h"
 #include "list/ZantobyDoc.h"
 #include "list/tests/support/FakeListHost.h"

@@ -1,16 +1,16 @@
 // Drags in the list grid by the pointer as a user makes them: lines chosen by their headings,
 // a block moved by its edge, a press on the edge that stays a click or ends with Esc, and the
 // fill handle's drag.
-#include "app/ui/GridView.h"
-#include "app/ui/ListGrid.h"
-#include "app/ui/MainFrame.h"
-#include "app/ui/ZantobyApp.h"
+#include "app/frame/ui/MainFrame.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/testing/ui/SampleListStart.h"
 #include "grid/ui/GridCellArea.h"
 #include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "platform/ui/testing/FakeInput.h"
 #include "platform/ui/testing/UserInput.h"
-#include "support/SampleListStart.h"
 
 #include <gtest/gtest.h>
 
@@ -145,7 +145,8 @@ TEST(GridDragWindowTest, TheFillHandleDraggedDownFillsToTheLineLeftOn)
     const CString fourth = grid.GetCellText(kName, 3);
     ASSERT_NE(first, grid.GetCellText(kName, 1));
 
-    UserInput::Drag(*grid.CellArea(), InCell(grid, kName, 0, -3, -3), *grid.CellArea(), Middle(grid, kName, 2));
+    UserInput::Drag(*grid.CellArea(), InCell(grid, kName, 0, -3, -3), *grid.CellArea(),
+                    Middle(grid, kName, 2));
     EXPECT_EQ(grid.GetCellText(kName, 1), first);
     EXPECT_EQ(grid.GetCellText(kName, 2), first);
     EXPECT_EQ(grid.GetCellText(kName, 3), fourth);

@@ -1,13 +1,14 @@
 // The list grid's editing commands in a running program: cells through the real clipboard, a
 // drop of photo files, rows and cells inserted and deleted from the menus, auto input.
-#include "app/SampleListMaker.h"
-#include "app/ui/DeleteCellDlg.h"
-#include "app/ui/GridView.h"
-#include "app/ui/InsertCellDlg.h"
-#include "app/ui/ListDocument.h"
-#include "app/ui/ListGrid.h"
-#include "app/ui/ZantobyApp.h"
-#include "app/ui/ZantobyDocManager.h"
+#include "app/editing/ui/DeleteCellDlg.h"
+#include "app/editing/ui/InsertCellDlg.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListDocument.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/startup/SampleListMaker.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
+#include "app/testing/ui/ProgramStart.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "foundation/ui/ClipboardText.h"
 #include "grid/OleDataObject.h"
@@ -19,7 +20,6 @@
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
-#include "support/ProgramStart.h"
 #include "support/TestPhotos.h"
 
 #include <gtest/gtest.h>

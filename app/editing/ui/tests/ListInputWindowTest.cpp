@@ -1,10 +1,11 @@
 // The list window driven by keys and clicks as a user drives it: every menu accelerator with the
 // focus in the grid, Shift+arrow chords, the row heading's context menu, the sort commands and
 // buttons, tips over cells, the status after a paste.
-#include "app/ui/GridView.h"
-#include "app/ui/ListGrid.h"
-#include "app/ui/MainFrame.h"
-#include "app/ui/ZantobyApp.h"
+#include "app/frame/ui/MainFrame.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/testing/ui/SampleListStart.h"
 #include "grid/ui/GridCellArea.h"
 #include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
@@ -14,7 +15,6 @@
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "res/menus/MenuTables.h"
-#include "support/SampleListStart.h"
 
 #include <gtest/gtest.h>
 

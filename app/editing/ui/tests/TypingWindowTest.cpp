@@ -1,13 +1,14 @@
 // Typing into the list grid as a user does, keys through the X server and GTK's input method:
 // refused entries, characters the list cannot hold (typed or pasted from another program), and
 // compositions begun on an idle cell.
-#include "app/SampleListMaker.h"
-#include "app/ui/GridView.h"
-#include "app/ui/ListDocument.h"
-#include "app/ui/ListGrid.h"
-#include "app/ui/MainFrame.h"
-#include "app/ui/ZantobyApp.h"
-#include "app/ui/ZantobyDocManager.h"
+#include "app/frame/ui/MainFrame.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListDocument.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/startup/SampleListMaker.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
+#include "app/testing/ui/ProgramStart.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "grid/ui/CellEdit.h"
 #include "grid/ui/testing/GridInput.h"
@@ -18,7 +19,6 @@
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
-#include "support/ProgramStart.h"
 
 #include <gtest/gtest.h>
 
@@ -182,7 +182,8 @@ TEST(TypingWindowTest, TextPastedFromAnotherProgramNamesWhatTheListCannotHoldAnd
     const CString name = list.GetCellTextAt(kName, 3, kOutputGrid);
     // 𠮷野家 as another program puts it there: UTF-8 text.
     ASSERT_TRUE(wxTheClipboard->Open());
-    wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8("\xF0\xA0\xAE\xB7\xE9\x87\x8E\xE5\xAE\xB6")));
+    wxTheClipboard->SetData(
+        new wxTextDataObject(wxString::FromUTF8("\xF0\xA0\xAE\xB7\xE9\x87\x8E\xE5\xAE\xB6")));
     wxTheClipboard->Close();
     GridInput::Click(grid, kName, 3);
 

@@ -1,8 +1,9 @@
-#include "app/PrintCommands.h"
-#include "app/ui/FormatBar.h"
-#include "app/ui/MainFrame.h"
-#include "app/ui/ZantobyApp.h"
-#include "app/ui/ZantobyDocManager.h"
+#include "app/frame/ui/FormatBar.h"
+#include "app/frame/ui/MainFrame.h"
+#include "app/printing/PrintCommands.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
+#include "app/testing/ui/ProgramStart.h"
 #include "foundation/AppBase.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "platform/FileSystem.h"
@@ -16,7 +17,6 @@
 #include "shell/ui/ColorSwatch.h"
 #include "shell/ui/MenuBuilder.h"
 #include "shell/ui/ResourceBitmaps.h"
-#include "support/ProgramStart.h"
 
 #include <gtest/gtest.h>
 

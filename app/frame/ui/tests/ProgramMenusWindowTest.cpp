@@ -1,20 +1,20 @@
 // Every menu a user can open, opened by real clicks in the running program: the list window's
 // menus and context menus, the toolbar's drop-downs, the photo editor's menus and the main
 // window's menus with no list. Any wx assertion on the way fails the test.
-#include "app/ui/GridView.h"
-#include "app/ui/ListGrid.h"
-#include "app/ui/MainFrame.h"
-#include "app/ui/PhotoView.h"
-#include "app/ui/ZantobyApp.h"
-#include "app/ui/ZantobyDocManager.h"
+#include "app/frame/ui/MainFrame.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/listwindow/ui/PhotoView.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
+#include "app/testing/ui/EditorWindows.h"
+#include "app/testing/ui/SampleListStart.h"
 #include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "photo/ui/EditPhotoDoc.h"
 #include "photo/ui/EditPhotoView.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
-#include "support/EditorWindows.h"
-#include "support/SampleListStart.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,13 @@
 // A photo of a list as a user meets it in the photo editor: opened from the list, shapes drawn
 // with the tools, undone and redone, saved into the list, and closed.
-#include "app/SampleListMaker.h"
-#include "app/ui/ListDocument.h"
-#include "app/ui/MainFrame.h"
-#include "app/ui/PhotoPropertiesHook.h"
-#include "app/ui/ZantobyApp.h"
-#include "app/ui/ZantobyDocManager.h"
+#include "photo/ui/EditPhotoWindow.h"
+#include "app/frame/ui/MainFrame.h"
+#include "app/listwindow/ui/ListDocument.h"
+#include "app/listwindow/ui/PhotoPropertiesHook.h"
+#include "app/startup/SampleListMaker.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
+#include "app/testing/ui/ProgramStart.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "list/ZantobyDoc.h"
 #include "list/drawing/DrawShapeList.h"
@@ -13,12 +15,10 @@
 #include "photo/EditorCommandIds.h"
 #include "photo/ui/EditPhotoDoc.h"
 #include "photo/ui/EditPhotoView.h"
-#include "photo/ui/EditPhotoWindow.h"
 #include "platform/FileSystem.h"
 #include "platform/ui/WxText.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
-#include "support/ProgramStart.h"
 
 #include <gtest/gtest.h>
 

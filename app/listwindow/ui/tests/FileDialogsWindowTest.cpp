@@ -1,11 +1,11 @@
 // The program's file dialogs as a user opens them, showing camera files whose extensions are in
 // capitals.
-#include "app/ui/GridView.h"
-#include "app/ui/ListGrid.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/testing/ui/SampleListStart.h"
 #include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "platform/ui/testing/UserInput.h"
-#include "support/SampleListStart.h"
 
 #include <gtest/gtest.h>
 

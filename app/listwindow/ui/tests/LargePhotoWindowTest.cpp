@@ -1,11 +1,12 @@
 // A phone's large photo in the photo editor, by real input: it opens below the smallest zoom
 // step, where the tools still draw, and a shape far out on it keeps its place through its
 // property dialog.
-#include "app/ui/GridView.h"
-#include "app/ui/ListGrid.h"
-#include "app/ui/MainFrame.h"
-#include "app/ui/ZantobyApp.h"
-#include "app/ui/ZantobyDocManager.h"
+#include "app/frame/ui/MainFrame.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
+#include "app/testing/ui/SampleListStart.h"
 #include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "list/drawing/DrawBox.h"
@@ -19,7 +20,6 @@
 #include "platform/ui/testing/FakeInput.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
-#include "support/SampleListStart.h"
 #include "support/TestPhotos.h"
 
 #include <gtest/gtest.h>

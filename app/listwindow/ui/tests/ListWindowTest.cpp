@@ -1,15 +1,16 @@
 // A list as a user meets it: the program started with a list file, the grid above the strip of
 // the current row's photos, a cell edited in the grid, saved, undone and redone, and the list
 // opened again.
-#include "app/SampleListMaker.h"
-#include "app/ui/GridView.h"
-#include "app/ui/ListDocument.h"
-#include "app/ui/ListGrid.h"
-#include "app/ui/MainFrame.h"
-#include "app/ui/PhotoView.h"
-#include "app/ui/ZantobyApp.h"
-#include "app/ui/ZantobyDocManager.h"
-#include "app/ui/ZantobyFrame.h"
+#include "app/frame/ui/MainFrame.h"
+#include "app/frame/ui/ZantobyFrame.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListDocument.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/listwindow/ui/PhotoView.h"
+#include "app/startup/SampleListMaker.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
+#include "app/testing/ui/ProgramStart.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "grid/ui/CellEdit.h"
 #include "grid/ui/testing/GridInput.h"
@@ -18,7 +19,6 @@
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
-#include "support/ProgramStart.h"
 
 #include <gtest/gtest.h>
 

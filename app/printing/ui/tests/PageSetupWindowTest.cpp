@@ -1,18 +1,18 @@
 // The page setup dialog of a list window, with two printers of the print system: the paper
 // follows the printer, the header sample shows its page numbers, the sheet preview button stores
 // the settings and opens the preview, and cancel stores nothing.
-#include "app/PrintCommands.h"
-#include "app/ui/BandSetupPage.h"
-#include "app/ui/GridView.h"
-#include "app/ui/PageSetupDlg.h"
-#include "app/ui/ZantobyApp.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/printing/PrintCommands.h"
+#include "app/printing/ui/BandSetupPage.h"
+#include "app/printing/ui/PageSetupDlg.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/testing/ui/SampleListStart.h"
 #include "list/ZantobyDoc.h"
 #include "platform/Cp932.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintSpooler.h"
 #include "platform/ui/WxText.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
-#include "support/SampleListStart.h"
 
 #include <gtest/gtest.h>
 

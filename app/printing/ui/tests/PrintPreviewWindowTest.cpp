@@ -1,20 +1,20 @@
 // Printing from a list window without a printer: the preview commands open the preview window a
 // moment after the command, showing the list's pages drawn by the print engine.
-#include "app/PrintCommands.h"
-#include "app/ui/GridView.h"
-#include "app/ui/ListGrid.h"
-#include "app/ui/ListPrintRunner.h"
-#include "app/ui/ListPrintout.h"
-#include "app/ui/ZantobyApp.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/printing/PrintCommands.h"
+#include "app/printing/ui/ListPrintRunner.h"
+#include "app/printing/ui/ListPrintout.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/testing/ui/SampleListStart.h"
+#include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/canvas/PdfDocument.h"
 #include "platform/ui/WxText.h"
-#include "grid/ui/testing/GridInput.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
-#include "support/SampleListStart.h"
 
 #include <gtest/gtest.h>
 
@@ -178,7 +178,8 @@ TEST(PrintPreviewWindowTest, PrintedPagesStartAtTheMarginWhereverThePrintSystemP
         const char* name;
         int width, height, originShift;
     };
-    for (const Sheet& sheet : {Sheet{"print-portrait.pdf", 2100, 2970, 0}, Sheet{"print-landscape.pdf", 2970, 2100, 186}}) {
+    for (const Sheet& sheet :
+         {Sheet{"print-portrait.pdf", 2100, 2970, 0}, Sheet{"print-landscape.pdf", 2970, 2100, 186}}) {
         const CString path = OutputFolder() + "/" + sheet.name;
         CListPrintout printout(doc, CPrintJob::Form::List, {});
         ASSERT_GE(PrintToPdf(printout, path, sheet.width, sheet.height, sheet.originShift), 1);
@@ -196,16 +197,18 @@ TEST(PrintPreviewWindowTest, SheetPrintingAsksForTheSelectedRowsOrAllRowsFirst)
     auto& frame = *dynamic_cast<wxFrame*>(view->GetFrame());
     CListGrid& grid = *view->Grid();
     std::vector<CString> boxes;
-    MessageBoxHandler previousBoxes = SetMessageBoxHandler([&](const CString& text, const CString&, unsigned) {
-        boxes.push_back(text);
-        return IDOK;
-    });
+    MessageBoxHandler previousBoxes =
+        SetMessageBoxHandler([&](const CString& text, const CString&, unsigned) {
+            boxes.push_back(text);
+            return IDOK;
+        });
     // The pages go to a PDF file in place of the desktop's print dialog; the records they show
     // are kept.
     std::vector<std::vector<int>> jobs;
     CListPrintRunner::Printer previousPrinter =
         CListPrintRunner::SetPrinter([&](wxWindow*, wxPrintout& printout, wxPrintDialogData&) {
-            const CString path = OutputFolder() + "/sheet-print-" + std::to_string(jobs.size() + 1).c_str() + ".pdf";
+            const CString path =
+                OutputFolder() + "/sheet-print-" + std::to_string(jobs.size() + 1).c_str() + ".pdf";
             EXPECT_GE(PrintToPdf(printout, path, 2100, 2970), 1);
             std::set<int> records;
             for (const SheetPage& page : dynamic_cast<CListPrintout&>(printout).Job().SheetLayout().Pages()) {

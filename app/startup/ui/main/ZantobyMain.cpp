@@ -1,5 +1,5 @@
-#include "app/VersionInfo.h"
-#include "app/ui/ZantobyApp.h"
+#include "app/settings/VersionInfo.h"
+#include "app/startup/ui/ZantobyApp.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemText.h"
 #include "platform/ui/WindowPlatform.h"
@@ -22,8 +22,9 @@ int main(int argc, char** argv)
         return CZantobyApp::HandOverToRunningCopy(instance, arguments);
     }
     if (!WindowPlatform::HasDisplay()) {
-        std::fprintf(stderr, "%s\n",
-                     ToWx("zantoby: 画面に接続できません。DISPLAY の設定を確かめてください。").utf8_str().data());
+        std::fprintf(
+            stderr, "%s\n",
+            ToWx("zantoby: 画面に接続できません。DISPLAY の設定を確かめてください。").utf8_str().data());
         return 1;
     }
     wxApp::SetInstance(new CZantobyApp(&instance, std::move(arguments)));

@@ -1,4 +1,4 @@
-#include "app/SampleListMaker.h"
+#include "app/startup/SampleListMaker.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/ui/testing/TestWindowManager.h"
@@ -362,8 +362,8 @@ class ShownProgramTest : public HandOverWindowTest
     {
         ScratchFolder::WriteBytes(scratch / "config/zantoby/Zantoby.ini",
                                   std::string("[Auto]\r\nNavigate=") + navigate +
-                                      "\r\nTutorial=0\r\nOpen=0\r\n[MainFrame]\r\nLeft=" + left + "\r\nTop=" + top +
-                                      "\r\nRight=" + right + "\r\nBottom=" + bottom + "\r\nShow=1\r\n");
+                                      "\r\nTutorial=0\r\nOpen=0\r\n[MainFrame]\r\nLeft=" + left + "\r\nTop=" +
+                                      top + "\r\nRight=" + right + "\r\nBottom=" + bottom + "\r\nShow=1\r\n");
     }
 
     Display* display;
@@ -501,8 +501,9 @@ TEST_F(ManagedProgramTest, AListHandedOverWhileTheWindowIsMinimisedShowsWhenItCo
     const fs::path second = root / "work/second.zbk";
     ASSERT_TRUE(CSampleListMaker(host).Make(FileSystem::FromNative(first), 20, 0));
     ASSERT_TRUE(CSampleListMaker(host).Make(FileSystem::FromNative(second), 20, 0));
-    ScratchFolder::WriteBytes(scratch / "config/zantoby/Zantoby.ini",
-                              "[Auto]\r\nNavigate=0\r\nTutorial=0\r\nOpen=0\r\n[Exit]\r\nAlertMultiDoc=0\r\n");
+    ScratchFolder::WriteBytes(
+        scratch / "config/zantoby/Zantoby.ini",
+        "[Auto]\r\nNavigate=0\r\nTutorial=0\r\nOpen=0\r\n[Exit]\r\nAlertMultiDoc=0\r\n");
     const Window window = StartShown({first.string()});
     ASSERT_NE(window, 0u);
     ASSERT_TRUE(WaitUntil([&] { return ShowsContent(window); }, 20)) << "the first list never showed";
@@ -511,8 +512,10 @@ TEST_F(ManagedProgramTest, AListHandedOverWhileTheWindowIsMinimisedShowsWhenItCo
     XFlush(display);
     ASSERT_TRUE(WaitUntil([&] { return WindowState(window) == IconicState; }, 10)) << "not minimised";
     EXPECT_EQ(WaitForExit(Start({second.string()}, root), 20), 0);
-    EXPECT_TRUE(WaitUntil([&] { return Lines(LogPath()).size() == 2; }, 20)) << "the second list was not opened";
-    EXPECT_TRUE(WaitUntil([&] { return WindowState(window) == NormalState; }, 10)) << "the window stayed minimised";
+    EXPECT_TRUE(WaitUntil([&] { return Lines(LogPath()).size() == 2; }, 20))
+        << "the second list was not opened";
+    EXPECT_TRUE(WaitUntil([&] { return WindowState(window) == NormalState; }, 10))
+        << "the window stayed minimised";
     EXPECT_TRUE(WaitUntil([&] { return ShowsContent(window); }, 10)) << "the window came back blank";
     EXPECT_EQ(End(), 0);
 }

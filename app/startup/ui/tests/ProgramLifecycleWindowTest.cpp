@@ -1,12 +1,14 @@
 // The program as a user runs it from start to end: a new list built by the automatic photo
 // organiser, and quitting while a photo editor holds changes.
-#include "app/ui/GridView.h"
-#include "app/ui/ListDocument.h"
-#include "app/ui/ListGrid.h"
-#include "app/ui/NavigateDlg.h"
-#include "app/ui/ZantobyApp.h"
-#include "app/ui/ZantobyDocManager.h"
-#include "app/ui/MainFrame.h"
+#include "app/frame/ui/MainFrame.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListDocument.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/startup/ui/NavigateDlg.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
+#include "app/testing/ui/EditorWindows.h"
+#include "app/testing/ui/SampleListStart.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
@@ -17,8 +19,6 @@
 #include "platform/FileSystem.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
-#include "support/EditorWindows.h"
-#include "support/SampleListStart.h"
 
 #include <gtest/gtest.h>
 
@@ -86,8 +86,9 @@ void ClickWindowTab(wxFrame& child)
     gtk_widget_translate_coordinates(tab, GTK_WIDGET(book), gtk_widget_get_allocated_width(tab) / 2,
                                      gtk_widget_get_allocated_height(tab) / 2, &x, &y);
     UserInput::Click(*client, wxPoint(x, y));
-    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return gtk_notebook_get_current_page(book) ==
-                                                          gtk_notebook_page_num(book, child.GetHandle()); }));
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] {
+        return gtk_notebook_get_current_page(book) == gtk_notebook_page_num(book, child.GetHandle());
+    }));
 }
 
 // Opens the photo editor on the first photo of a list, by the grid's context menu, and flips
@@ -211,7 +212,8 @@ TEST(ProgramLifecycleWindowTest, ClosingAListAsksAboutItsEditedPhotoFirst)
     ASSERT_TRUE(UserInput::ChooseMenu(listFrame, {"ﾌｧｲﾙ(&F)", "閉じる(&C)"}));
     ASSERT_TRUE(UserInput::Finish());
     EXPECT_EQ(answered, 2);
-    EXPECT_TRUE(WxTestEnvironment::PumpUntil([] { return wxGetApp().GetDocManager()->GetDocumentsVector().empty(); }));
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil(
+        [] { return wxGetApp().GetDocManager()->GetDocumentsVector().empty(); }));
     EXPECT_NE(BytesOf(drawing), before) << "the drawing was saved";
 }
 
