@@ -414,8 +414,11 @@ void CListInfoColumns::ApplyTo(CZantobyDoc& doc, const CString& title, int locke
             continue;
         }
         for (int row = 0; row < kMaxRows; ++row) {
-            if (doc.GetRow(row).inUse) {
-                ConvertCell(before, working, doc.GetRow(row).Cell(working.slot));
+            ProductRecord& record = doc.GetRow(row);
+            if (record.inUse) {
+                CellRecord cell = record.GetCell(working.slot);
+                ConvertCell(before, working, cell);
+                record.SetCell(working.slot, working.type, cell);
             }
         }
     }

@@ -255,7 +255,7 @@ CString CZantobyDoc::GetCellText(int displayColumn, int slot, int row, int mode)
     if (!IsRowIndex(row) || !IsSlot(slot) || !m_rows[row].inUse) {
         return CString();
     }
-    return FormatCellForOutput(displayColumn, m_rows[row].GetCell(slot), mode);
+    return CCellCodec::Format(ColumnOrEmpty(displayColumn), m_rows[row].Cells(), slot, mode);
 }
 
 CString CZantobyDoc::GetCellTextAt(int displayColumn, int displayRow, int mode) const
@@ -292,7 +292,9 @@ CString CZantobyDoc::SetCellTextAt(int displayColumn, int displayRow, const CStr
         displayOrder[displayRow] = row;
     }
     m_rows[row].lastChange = Now();
-    CString stored = ParseCellText(displayColumn, m_rows[row].Cell(slot), text, kOutputGrid);
+    CellRecord cell = m_rows[row].GetCell(slot);
+    CString stored = ParseCellText(displayColumn, cell, text, kOutputGrid);
+    m_rows[row].SetCell(slot, ColumnOrEmpty(displayColumn).type, cell);
     SaveUndoSnapshot(1, row, 1);
     return stored;
 }
@@ -315,7 +317,12 @@ bool CZantobyDoc::SetCellColor(int displayColumn, int displayRow, COLORREF CellR
     if (slot < 0 || row < 0) {
         return false;
     }
-    m_rows[row].Cell(slot).*which = color;
+    RowCells& cells = m_rows[row].EditCells();
+    CellRecord colours;
+    colours.textColor = cells.TextColor(slot);
+    colours.backColor = cells.BackColor(slot);
+    colours.*which = color;
+    cells.SetColors(slot, colours.textColor, colours.backColor);
     return true;
 }
 

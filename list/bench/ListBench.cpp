@@ -63,7 +63,7 @@ void FillRows(CZantobyDoc& doc)
         record.inUse = true;
         for (int i = 0; i < doc.columnCount; ++i) {
             const ColumnRecord& column = doc.GetColumn(i);
-            CellRecord& cell = record.Cell(column.slot);
+            CellRecord cell;
             switch (column.type) {
             case kTypeNumber:
                 cell.number.SetInteger(static_cast<int>(random() % 100000));
@@ -90,6 +90,7 @@ void FillRows(CZantobyDoc& doc)
                 }
                 break;
             }
+            record.SetCell(column.slot, column.type, cell);
         }
     }
     doc.ShowAllRows();

@@ -82,18 +82,21 @@ class ListFile : public ::testing::Test
         for (int row = 0; row < 3; ++row) {
             ProductRecord& record = list.GetRow(row * 2);
             record.inUse = true;
-            record.Cell(10).text = row == 0 ? CString(kAwkward) : CString("品");
-            record.Cell(9).text = "http://x";
-            record.Cell(8).number.ParseExpression(row == 1 ? "1234567.25" : "-3");
-            record.Cell(7).date.SetDateTime(2008, 12, 7, 10, 20, 30);
-            record.Cell(6).yesNo = row != 2;
-            record.Cell(127).text = "last";
+            record.EditCells().SetText(10, row == 0 ? std::string_view(kAwkward) : std::string_view("品"));
+            record.EditCells().SetText(9, "http://x");
+            CNumber number;
+            number.ParseExpression(row == 1 ? "1234567.25" : "-3");
+            record.EditCells().SetNumber(8, number.GetValue());
+            CDateEx date;
+            date.SetDateTime(2008, 12, 7, 10, 20, 30);
+            record.EditCells().SetDate(7, date.GetValue());
+            record.EditCells().SetYesNo(6, row != 2);
+            record.EditCells().SetText(127, "last");
             record.lastChange.SetDateTime(2009, 1, 2, 3, 4, 5);
         }
-        list.GetRow(0).Cell(10).backColor = RGB(255, 0, 0);
-        list.GetRow(0).Cell(9).textColor = RGB(12, 34, 56);
-        list.GetRow(2).Cell(127).textColor = RGB(0, 0, 255);
-        list.GetRow(2).Cell(127).backColor = RGB(200, 201, 202);
+        list.GetRow(0).EditCells().SetColors(10, kDefaultColor, RGB(255, 0, 0));
+        list.GetRow(0).EditCells().SetColors(9, RGB(12, 34, 56), kDefaultColor);
+        list.GetRow(2).EditCells().SetColors(127, RGB(0, 0, 255), RGB(200, 201, 202));
         for (int i = 0; i < 3; ++i) {
             list.GetRow(2).photos[i] = 40 + i;
             PhotoRecord& photo = list.GetPhoto(40 + i);
