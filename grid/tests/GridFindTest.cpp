@@ -129,6 +129,35 @@ TEST(GridReplace, ReplaceAllMakesOnePassEvenWhenTheResultStillMatches)
     EXPECT_TRUE(recorder.boxes.empty());
 }
 
+TEST(GridReplace, ReplaceAllOverManyRowsMovesAndDrawsOnce)
+{
+    BoxRecorder recorder;
+    RecordingGrid grid(2, 2000);
+    for (int row = 0; row < 2000; row += 2) {
+        grid.SetCellText(1, row, "赤い皿");
+    }
+    grid.MoveToCell(1, 0);
+    grid.Forget();
+    grid.host.cellUpdates = 0;
+    grid.host.fullRepaints = 0;
+    grid.FindReplace(Request("赤い", FR_DOWN | FR_REPLACEALL, "青い"));
+
+    for (int row = 0; row < 2000; row += 2) {
+        ASSERT_EQ(grid.GetCellText(1, row), "青い皿") << row;
+    }
+    // The search wraps from the start, so the start row is the last one replaced.
+    EXPECT_EQ(grid.CurrentRow(), 0);
+    EXPECT_EQ(grid.host.fullRepaints, 1) << "the grid is drawn once, not cell by cell";
+    EXPECT_LE(grid.host.cellUpdates, 1);
+    grid.MoveToCell(1, 5);
+    grid.Forget();
+    grid.FindReplace(Request("青い", FR_DOWN | FR_REPLACEALL, "白い"));
+    EXPECT_EQ(grid.CurrentRow(), 4) << "the last hit, before the start in the search order";
+    EXPECT_TRUE(grid.Saw("OnCellChanged 1 1 5 4")) << "one move, to the last hit";
+    EXPECT_EQ(grid.log.size(), 2u) << "asked and told once";
+    EXPECT_TRUE(recorder.boxes.empty());
+}
+
 TEST(GridReplace, DoubleByteTextIsReplacedWhole)
 {
     BoxRecorder recorder;
