@@ -43,8 +43,8 @@ class RowCells
     COLORREF BackColor(int slot) const;
     // The whole cell: its value in the field of its kind, and its colours.
     CellRecord Get(int slot) const;
-    // The slot's value into the four value fields of a value made empty, as Get gives them; one
-    // value read into again and again spares making a cell each time.
+    // Sets the four value fields of a value to the slot's, as Get gives them; reading into one
+    // value again and again spares making a cell each time.
     void Read(int slot, CellValue& value) const;
 
     // Writing by slot. A value takes the place of whatever the slot held; an empty value (empty
