@@ -227,6 +227,28 @@ void BM_UndoSnapshotOfEveryRow(benchmark::State& state)
 }
 BENCHMARK(BM_UndoSnapshotOfEveryRow)->Unit(benchmark::kMillisecond);
 
+// An edit of many rows that adds each row to its step, as pasting into a selection does.
+void BM_UndoStepOfEveryRowOneByOne(benchmark::State& state)
+{
+    CZantobyDoc& doc = *SharedList().doc;
+    doc.ShowAllRows();
+    doc.DeleteUndoFiles(0);
+    for (auto _ : state) {
+        doc.SaveUndoSnapshot(1, -1, 0);
+        for (int i = 0; i < doc.displayCount; ++i) {
+            doc.SaveUndoSnapshot(2, doc.displayOrder[i], 0);
+        }
+        doc.SaveUndoSnapshot(1, -1, 1);
+        for (int i = 0; i < doc.displayCount; ++i) {
+            doc.SaveUndoSnapshot(2, doc.displayOrder[i], 1);
+        }
+        state.PauseTiming();
+        doc.DeleteUndoFiles(0);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoStepOfEveryRowOneByOne)->Unit(benchmark::kMillisecond);
+
 // Undo of such an edit: every row read back from its image.
 void BM_UndoOfEveryRow(benchmark::State& state)
 {
