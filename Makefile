@@ -1,7 +1,7 @@
-# Entry points: `make run`, `make test`, `make bench`.
+# Entry points: `make run`, `make test`, `make bench`, `make fuzz`.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test bench clean
+.PHONY: deps run test bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -27,6 +27,20 @@ build/bench/build.ninja: | deps
 bench: deps build/bench/build.ninja
 	cmake --build build/bench -j $(JOBS)
 	@scripts/run-benchmarks build/bench/benchmarks
+
+# `make fuzz FUZZ_TIME=600 FUZZ_JOBS=4 FUZZ_TARGETS="ListFile DrawingData"`: each target (all by
+# default) runs FUZZ_TIME seconds, FUZZ_JOBS of them at once.
+FUZZ_TIME ?= 60
+FUZZ_JOBS ?= 1
+FUZZ_TARGETS ?=
+
+build/fuzz/build.ninja: | deps
+	cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZANTOBY_SANITIZE=ON -DZANTOBY_FUZZ=ON \
+		-DZANTOBY_TESTS=OFF
+
+fuzz: deps build/fuzz/build.ninja
+	cmake --build build/fuzz --target fuzzers -j $(JOBS)
+	@scripts/run-fuzzers build/fuzz $(FUZZ_TIME) $(FUZZ_JOBS) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf build

@@ -3,6 +3,7 @@
 #include "foundation/TextHelper.h"
 #include "grid/OleDataObject.h"
 #include "list/ZantobyDoc.h"
+#include "platform/Cp932.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,9 +21,10 @@ bool HasTag(const CString& cell, const char* tag)
     return CTextHelper(cell).MatchPattern(CString(tag) + "*");
 }
 
+// A lead byte that lost its trail byte is left out, or it would pair with the closing quote.
 CString Quoted(const CString& cell)
 {
-    return "'" + CTextHelper::GetEscapedText(cell) + "'";
+    return "'" + CTextHelper::GetEscapedText(Cp932::WithoutBrokenLeadBytes(cell.view()).c_str()) + "'";
 }
 
 // The line up to its first CR.
@@ -218,9 +220,11 @@ void CClipTable::ReadText(const CString& text)
     Clear();
     CStringArrayEx lines;
     lines.Split(text, '\n');
-    for (const CString& line : lines) {
-        if (!line.IsEmpty()) {
-            AddTextRow(CutAtCr(line));
+    // A blank line is a row of empty cells, whatever its line end; only the nothing after the
+    // last line break is no row.
+    for (int i = 0; i < lines.GetSize(); ++i) {
+        if (i + 1 < lines.GetSize() || !lines[i].IsEmpty()) {
+            AddTextRow(CutAtCr(lines[i]));
         }
     }
 }

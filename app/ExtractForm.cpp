@@ -57,10 +57,10 @@ const CStringArray& CExtractForm::GetHistory() const
     return m_conditions.keywordHistory;
 }
 
-CString CExtractForm::Normalise(int row, const CString& text) const
+CString CExtractForm::Normalise(int row, const CString& text, CString* refusal) const
 {
     CellValue value;
-    return m_doc.ParseCellText(rows[static_cast<size_t>(row)].column, value, text, kOutputFind);
+    return m_doc.ParseCellText(rows[static_cast<size_t>(row)].column, value, text, kOutputFind, refusal);
 }
 
 void CExtractForm::Store()

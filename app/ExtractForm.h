@@ -42,7 +42,8 @@ class CExtractForm
     const CStringArray& GetHistory() const;
 
     // The text a typed bound becomes: the column's value written back as the column shows it.
-    CString Normalise(int row, const CString& text) const;
+    // A text that is no value of the column gives refusal its reason.
+    CString Normalise(int row, const CString& text, CString* refusal = nullptr) const;
 
     // Stores what the form holds into the list's conditions.
     void Store();

@@ -6,10 +6,18 @@
 #include <algorithm>
 #include <set>
 
-CString CListGridEdits::StoreCellText(int column, int line, const CString& text, bool addToDropList)
+CString CListGridEdits::StoreCellText(int column, int line, const CString& text, bool addToDropList,
+                                      CString* refusal)
 {
+    CString reason;
+    CString stored = m_doc.SetCellTextAt(column, line, text, &reason);
+    if (refusal != nullptr) {
+        *refusal = reason;
+    }
+    if (!reason.IsEmpty()) {
+        return stored;
+    }
     m_doc.SetModifiedFlag();
-    CString stored = m_doc.SetCellTextAt(column, line, text);
     if (addToDropList) {
         AddToAutoDropList(column, text);
     }

@@ -26,8 +26,10 @@ class CListGridEdits
     explicit CListGridEdits(CZantobyDoc& doc) : m_doc(doc) {}
 
     // Stores a value typed or picked into a cell (the new-row line gets a row) and marks the
-    // list modified; a new-row line follows the last row. Returns the text the grid shows.
-    CString StoreCellText(int column, int line, const CString& text, bool addToDropList);
+    // list modified; a new-row line follows the last row. Returns the text the grid shows. A
+    // text the column refuses changes nothing; refusal, when given, receives the reason.
+    CString StoreCellText(int column, int line, const CString& text, bool addToDropList,
+                          CString* refusal = nullptr);
 
     // The undo step over every line of the blocks that has a row: begin before, end after.
     void BeginSelectionUndo(const std::vector<Block>& blocks);

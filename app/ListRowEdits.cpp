@@ -271,6 +271,13 @@ bool CListRowEdits::InsertCellsShiftDown(const std::vector<Block>& blocks)
     const int height = block.bottom - block.top + 1;
     const int lines = m_doc.displayCount;
     const int grown = std::min(lines + height, kMaxDisplayRows);
+    // Rows pushed past the last line the list can show would lose the block's values.
+    for (int source = std::max(grown - height, block.top); source < lines; ++source) {
+        if (RowOf(source) >= 0) {
+            m_doc.Host().ShowErrorMessage(40200, 0);
+            return false;
+        }
+    }
     // A target line without a row takes one only when there is a row to move into it.
     int needed = 0;
     for (int target = block.top + height; target < grown; ++target) {

@@ -68,11 +68,7 @@ int CPrintJob::Begin(Canvas& canvas, const Paper& paper)
     const PrintSettings& settings = m_doc.print;
     const auto& margins = settings.margins;
     canvas.SetMapMode(MM_LOMETRIC);
-    CPoint device =
-        canvas.LPtoDP(CPoint(margins[PrintSettings::kLeftMargin], -margins[PrintSettings::kTopMargin]));
-    device.x -= paper.offset.x;
-    device.y -= paper.offset.y;
-    m_area.origin = canvas.DPtoLP(device);
+    m_area.origin = CPoint(margins[PrintSettings::kLeftMargin], -margins[PrintSettings::kTopMargin]);
     m_area.pageWidth = paper.width;
     m_area.pageHeight = paper.height;
     m_area.printableWidth =

@@ -23,12 +23,11 @@ class CPrintJob
         Sheets
     };
 
-    // The sheet of paper as the device reports it.
+    // The sheet of paper as the device reports it; the canvas draws from its corner.
     struct Paper
     {
         int width = 0; // 0.1 mm, as the sheet lies
         int height = 0;
-        CPoint offset; // device units from the sheet's corner to where the device draws from
     };
 
     CPrintJob(CZantobyDoc& doc, Form form);

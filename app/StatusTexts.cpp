@@ -10,6 +10,7 @@ constexpr int kZoomPane = 2;
 
 void CStatusTexts::SetProgressText(const CString& text)
 {
+    m_progressText = text;
     if (m_sink != nullptr) {
         m_sink->SetIdleMessage(text);
     }
@@ -19,6 +20,11 @@ void CStatusTexts::SetProgressText(const CString& text)
 void CStatusTexts::ClearProgressText()
 {
     SetProgressText(CString());
+}
+
+void CStatusTexts::ShowNotice(const CString& text)
+{
+    SetPane(kMessagePane, text.IsEmpty() ? m_progressText : text);
 }
 
 void CStatusTexts::ShowRowPosition(int current, int count)

@@ -14,6 +14,10 @@ class CStatusTexts
     void SetProgressText(const CString& text);
     void ClearProgressText();
 
+    // A notice in pane 0, such as why a typed value was refused, until a menu's help or another
+    // text replaces it; an empty notice gives the pane back to the progress text.
+    void ShowNotice(const CString& text);
+
     // "   1 /    5" for the first of five rows; a negative row empties pane 1. Pane 2 is emptied.
     void ShowRowPosition(int current, int count);
     // "12 : 34", the photo editor's pointer in image pixels.
@@ -25,4 +29,5 @@ class CStatusTexts
     void SetPane(int pane, const CString& text);
 
     IStatusBarSink* m_sink = nullptr;
+    CString m_progressText;
 };

@@ -9,7 +9,7 @@ function(zantoby_test name)
     cmake_parse_arguments(ARG "X11" "LABEL" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-    add_test(NAME ${name} COMMAND ${name})
+    add_test(NAME ${name} COMMAND sh ${CMAKE_SOURCE_DIR}/cmake/run-test.sh $<TARGET_FILE:${name}>)
     set(labels ${ARG_LABEL})
     if(ARG_X11)
         list(APPEND labels x11)
@@ -38,6 +38,35 @@ function(zantoby_bench name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/benchmarks)
+endfunction()
+
+# zantoby_fuzz(<name> LABEL <subsystem> SOURCES <files...> LIBS <targets...>)
+# A fuzz target (LLVMFuzzerTestOneInput) over one reader of outside input. Its seeds and the
+# inputs of its findings lie in tests/fuzz/<name>/, its dictionary, where the format has
+# keywords, in tests/fuzz/<name>.dict. The test build replays every input there as one test;
+# the fuzz build links AFL++'s driver and lists the target in <build>/fuzzers for
+# scripts/run-fuzzers.
+function(zantoby_fuzz name)
+    cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LIBS" ${ARGN})
+    set(inputs ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/${name})
+    if(ZANTOBY_FUZZ)
+        add_executable(fuzz_${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/fuzz/AflEdgeMap.cpp)
+        target_link_libraries(fuzz_${name} PRIVATE ${ARG_LIBS} ${ZANTOBY_AFL_LIBS})
+        set_target_properties(fuzz_${name} PROPERTIES OUTPUT_NAME ${name}
+                              RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzzers)
+        set(dict ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/${name}.dict)
+        if(NOT EXISTS ${dict})
+            set(dict "")
+        endif()
+        file(WRITE ${CMAKE_BINARY_DIR}/fuzzers/${name}.inputs "${inputs}\n${dict}\n")
+        add_dependencies(fuzzers fuzz_${name})
+    elseif(ZANTOBY_TESTS)
+        add_executable(fuzz_${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/fuzz/ReplayDriver.cpp)
+        target_link_libraries(fuzz_${name} PRIVATE ${ARG_LIBS})
+        add_test(NAME fuzz_${name} COMMAND fuzz_${name} ${inputs})
+        set_tests_properties(fuzz_${name} PROPERTIES LABELS "${ARG_LABEL};fuzz"
+            ENVIRONMENT "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan-suppressions.txt")
+    endif()
 endfunction()
 
 # zantoby_folder_tests(LABEL <subsystem> [DIR <folder>] LIBS <targets...>)

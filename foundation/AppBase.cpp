@@ -5,10 +5,10 @@
 #include "foundation/PathName.h"
 #include "foundation/StringArrayEx.h"
 
-#include "platform/Cp932.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/SpecialFolders.h"
+#include "platform/SystemText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -143,7 +143,7 @@ CString CAppBase::GetErrorFolder()
 CString CAppBase::GetLastErrorText()
 {
     int error = errno;
-    return error == 0 ? CString() : CString(Cp932::FromUtf8(std::strerror(error)));
+    return error == 0 ? CString() : SystemErrorText(error);
 }
 
 void CAppBase::ShowSaveFailure()

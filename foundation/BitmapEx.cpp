@@ -450,18 +450,20 @@ bool CBitmapEx::AdjustColors(const ColorAdjust& adjust)
         adjust.blue == 0) {
         return true;
     }
-    int saturation = adjust.saturation;
+    // Sums of corrections of any size fit in 64 bits.
+    using Wide = std::int64_t;
+    const Wide saturation = adjust.saturation;
     for (int y = 0; y < Height(); ++y) {
         Pixel* row = Row(y);
         for (int x = 0; x < Width(); ++x) {
             Pixel pixel = row[x];
-            int channels[3] = {static_cast<int>(pixel >> 16 & 0xFF) + adjust.red + adjust.brightness,
-                               static_cast<int>(pixel >> 8 & 0xFF) + adjust.green + adjust.brightness,
-                               static_cast<int>(pixel & 0xFF) + adjust.blue + adjust.brightness};
+            Wide channels[3] = {Wide{pixel >> 16 & 0xFF} + adjust.red + adjust.brightness,
+                                Wide{pixel >> 8 & 0xFF} + adjust.green + adjust.brightness,
+                                Wide{pixel & 0xFF} + adjust.blue + adjust.brightness};
             if (saturation != 0) {
                 // Away from the pixel's gray (positive) or towards it (negative), never past it.
-                int mean = (channels[0] + channels[1] + channels[2]) / 3;
-                for (int& c : channels) {
+                Wide mean = (channels[0] + channels[1] + channels[2]) / 3;
+                for (Wide& c : channels) {
                     if (c < mean) {
                         c = std::min(c - saturation, mean);
                     } else if (c > mean) {
@@ -469,8 +471,9 @@ bool CBitmapEx::AdjustColors(const ColorAdjust& adjust)
                     }
                 }
             }
-            row[x] = std::clamp(channels[0], 0, 255) << 16 | std::clamp(channels[1], 0, 255) << 8 |
-                     std::clamp(channels[2], 0, 255);
+            row[x] = static_cast<Pixel>(std::clamp<Wide>(channels[0], 0, 255) << 16 |
+                                        std::clamp<Wide>(channels[1], 0, 255) << 8 |
+                                        std::clamp<Wide>(channels[2], 0, 255));
         }
     }
     return true;

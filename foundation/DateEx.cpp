@@ -1,46 +1,29 @@
 #include "foundation/DateEx.h"
 
+#include "foundation/JapaneseEra.h"
 #include "platform/Cp932.h"
 
 #include <string_view>
 
 namespace {
 
-struct Era
+const JapaneseEra kBeforeEras = {' ', "", 0, 0, 0};
+
+const JapaneseEra& EraOf(const COleDateTime::Parts& parts)
 {
-    char letter;
-    const char* name;
-    int firstYear;
-    int firstMonth;
-    int firstDay;
-};
-
-// Newest first; a date belongs to the first era whose first day it is on or after.
-const Era kEras[] = {
-    {'R', "令和", 2019, 5, 1},  {'H', "平成", 1989, 1, 8}, {'S', "昭和", 1926, 12, 25},
-    {'T', "大正", 1912, 7, 30}, {'M', "明治", 1868, 1, 1},
-};
-
-const Era kBeforeEras = {' ', "", 0, 0, 0};
-
-const Era& EraOf(const COleDateTime::Parts& parts)
-{
-    for (const Era& era : kEras) {
-        int day = parts.year * 10000 + parts.month * 100 + parts.day;
-        if (day >= era.firstYear * 10000 + era.firstMonth * 100 + era.firstDay) {
+    const int day = parts.year * 10000 + parts.month * 100 + parts.day;
+    for (const JapaneseEra& era : JapaneseEra::All()) {
+        if (day >= era.FirstDayKey()) {
             return era;
         }
     }
     return kBeforeEras;
 }
 
-int EraYear(const Era& era, const COleDateTime::Parts& parts)
+int EraYear(const JapaneseEra& era, const COleDateTime::Parts& parts)
 {
     return era.firstYear == 0 ? 0 : parts.year - era.firstYear + 1;
 }
-
-const char* const kJapaneseWeekdays[] = {"月", "火", "水", "木", "金", "土", "日"};
-const char* const kEnglishWeekdays[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
 
 int WeekdayIndex(const COleDateTime::Parts& parts)
 {
@@ -86,7 +69,7 @@ CString CDateEx::GetWeekdayName(bool japanese) const
     if (index < 0) {
         return CString();
     }
-    return japanese ? kJapaneseWeekdays[index] : kEnglishWeekdays[index];
+    return WeekdayName(index, japanese);
 }
 
 CString CDateEx::FormatDate(const char* pattern) const
@@ -95,7 +78,7 @@ CString CDateEx::FormatDate(const char* pattern) const
     if (pattern == nullptr || !m_value.GetParts(parts)) {
         return CString();
     }
-    const Era& era = EraOf(parts);
+    const JapaneseEra& era = EraOf(parts);
     int eraYear = EraYear(era, parts);
     std::string_view eraName = era.name;
 
@@ -134,9 +117,9 @@ CString CDateEx::FormatDate(const char* pattern) const
         } else if (token("D")) {
             result.AppendFormat("%d", parts.day);
         } else if (token("WW")) {
-            result += kJapaneseWeekdays[WeekdayIndex(parts)];
+            result += WeekdayName(WeekdayIndex(parts), true);
         } else if (token("W")) {
-            result += kEnglishWeekdays[WeekdayIndex(parts)];
+            result += WeekdayName(WeekdayIndex(parts), false);
         } else if (token("HH")) {
             result.AppendFormat("%02d", parts.hour);
         } else if (token("H")) {
@@ -163,6 +146,13 @@ CString CDateEx::FormatDate(const char* pattern) const
         }
     }
     return result;
+}
+
+const char* CDateEx::WeekdayName(int index, bool japanese)
+{
+    static const char* const japaneseNames[] = {"月", "火", "水", "木", "金", "土", "日"};
+    static const char* const englishNames[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    return japanese ? japaneseNames[index] : englishNames[index];
 }
 
 int GetDaysInMonth(int year, int month)

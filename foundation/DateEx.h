@@ -23,7 +23,10 @@ class CDateEx
     bool IsValid() const { return m_value.IsValid(); }
 
     // Text typed by the user or read from a file; see COleDateTime::ParseDateTime.
-    bool ParseDateTime(std::string_view text) { return m_value.ParseDateTime(text); }
+    bool ParseDateTime(std::string_view text, bool timeField = false)
+    {
+        return m_value.ParseDateTime(text, timeField);
+    }
 
     // Parts out of range carry over: seconds into minutes and so on up to days, months into
     // years, days into the months around them (2024-01-32 is 2024-02-01, 2024-03-00 is
@@ -41,6 +44,8 @@ class CDateEx
     int GetWeekdayIndex() const;
     // One kanji ("火") or three English letters ("Tue"); "" when there is no date.
     CString GetWeekdayName(bool japanese) const;
+    // The name of weekday index 0 (Monday) to 6.
+    static const char* WeekdayName(int index, bool japanese);
 
     // The date by the program's pattern language (YYYY, YY, GGG, GG, G, EE, E, MM, M, DD, D, WW,
     // W, HH, H, NNN, NN, N, SS, S; "&" copies the next character); "" when there is no date.

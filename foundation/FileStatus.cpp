@@ -11,7 +11,9 @@ bool GetFileStatus(const CString& path, CFileStatus& status)
     }
     status = CFileStatus();
     status.m_mtime = info.writeTime;
-    status.m_ctime = info.creationTime != 0 ? info.creationTime : info.writeTime;
+    // A file rewritten through a replacing write is a new file that keeps its first creation.
+    std::time_t kept = info.isDirectory ? 0 : FileSystem::KeptCreationTime(path);
+    status.m_ctime = kept != 0 ? kept : info.creationTime != 0 ? info.creationTime : info.writeTime;
     status.m_atime = info.accessTime != 0 ? info.accessTime : info.writeTime;
     status.m_size = info.size;
     status.m_attribute = (info.isDirectory ? CFile::directory : 0) | (info.readOnly ? CFile::readOnly : 0) |

@@ -17,5 +17,6 @@ struct CFileStatus
 };
 
 // Fills status from the directory entry of path; false when it is not found. A creation or
-// last-access time the file system does not give is taken from the last write.
+// last-access time the file system does not give is taken from the last write; a file that
+// replacing writes made anew keeps the creation time of the first.
 bool GetFileStatus(const CString& path, CFileStatus& status);

@@ -5,6 +5,7 @@
 #include "platform/Mbcs.h"
 #include "platform/PrivateTempFolder.h"
 #include "platform/SpecialFolders.h"
+#include "platform/UnmappableChars.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -257,10 +258,13 @@ bool MatchFileName(const CString& name, const CString& pattern)
            MatchCodes(codes, FoldedCodes(pattern.Left(length - 2)));
 }
 
-int ListFiles(const CString& pathPattern, CStringArray* list, bool recurse)
+int ListFiles(const CString& pathPattern, CStringArray* list, bool recurse, CStringArray* unheld)
 {
     if (list != nullptr) {
         list->RemoveAll();
+    }
+    if (unheld != nullptr) {
+        unheld->RemoveAll();
     }
     PatternPath split = SplitPattern(pathPattern);
     int count = 0;
@@ -271,6 +275,14 @@ int ListFiles(const CString& pathPattern, CStringArray* list, bool recurse)
             return;
         }
         CString prefix = folder.IsEmpty() ? CString() : (folder == "/" ? folder : folder + "/");
+        std::erase_if(entries, [&](const FileSystem::Entry& entry) {
+            const bool wanted = entry.isDirectory ? recurse : MatchFileName(entry.name, split.pattern);
+            if (!entry.lossless && unheld != nullptr && wanted) {
+                const std::string name = entry.native.filename().string();
+                unheld->Add(relative + CUnmappableChars(name).Marked());
+            }
+            return !entry.lossless;
+        });
         if (recurse) {
             for (const auto& entry : entries) {
                 if (entry.isDirectory && !IsLink(entry.native)) {
@@ -366,4 +378,34 @@ bool DeletePath(const CString& path)
 bool DeleteFiles(const CString& pattern, std::optional<std::time_t> writtenBefore)
 {
     return DeleteMatching(pattern, true, writtenBefore);
+}
+
+CString DescribeUnheldPath(std::string_view nativePath)
+{
+    const CUnmappableChars unmappable(nativePath);
+    if (unmappable.IsEmpty()) {
+        return CString();
+    }
+    CString message;
+    message.Format("ファイルまたはフォルダの名前に、このプログラムでは扱えない文字（%s）があります。\n"
+                   "名前を変えてから、もう一度選んでください。\n\n%s",
+                   unmappable.Codes().GetString(), unmappable.Marked().GetString());
+    return message;
+}
+
+CString DescribeUnheldNames(const CStringArray& names)
+{
+    constexpr int kNamed = 10;
+    if (names.GetSize() == 0) {
+        return CString();
+    }
+    CString message = "次のファイルまたはフォルダは、名前にこのプログラムでは扱えない文字（■の所）が"
+                      "あるため取り込めません。\n名前を変えてから、もう一度取り込んでください。\n";
+    for (int i = 0; i < names.GetSize() && i < kNamed; ++i) {
+        message += "\n" + names[i];
+    }
+    if (names.GetSize() > kNamed) {
+        message.AppendFormat("\nほか %d 件", names.GetSize() - kNamed);
+    }
+    return message;
 }

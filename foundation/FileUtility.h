@@ -5,6 +5,7 @@
 
 #include <ctime>
 #include <optional>
+#include <string_view>
 
 // Free functions for the program's files and folders. Paths are CP932 with "/" as separator;
 // file patterns follow the Windows wildcard rules (see MatchFileName).
@@ -28,8 +29,19 @@ bool MatchFileName(const CString& name, const CString& pattern);
 
 // Counts the files (not folders) in the folder of pathPattern whose names match its file
 // pattern, and fills list (when given) with their paths relative to that folder. With recurse,
-// every sub-folder is searched first, depth first, its files listed as "sub/name".
-int ListFiles(const CString& pathPattern, CStringArray* list, bool recurse);
+// every sub-folder is searched first, depth first, its files listed as "sub/name". Files and
+// folders whose names hold characters that Shift_JIS cannot are left out, as no path of the
+// program can reach them; unheld (when given) receives their relative paths, those characters
+// marked ■.
+int ListFiles(const CString& pathPattern, CStringArray* list, bool recurse, CStringArray* unheld = nullptr);
+
+// The message for a file or folder path from the system (UTF-8) whose names hold characters
+// that Shift_JIS cannot: it names them and shows the path with them marked ■. Empty when every
+// character can be held.
+CString DescribeUnheldPath(std::string_view nativePath);
+// The message for the names ListFiles left out (see its unheld list): they are named, at most
+// ten of them and the count of the rest. Empty when the list is.
+CString DescribeUnheldNames(const CStringArray& names);
 
 // Copies a file, a folder with everything in it, or every file and folder matching a pattern.
 // A single source goes into target when target is a folder, else becomes target; the matches

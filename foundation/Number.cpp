@@ -399,7 +399,8 @@ bool CNumber::CheckSyntax(std::string_view text)
             state = State::Sign;
             break;
         default:
-            allowed = state != State::Close;
+            // A "," after ")" starts the next argument: ROUND(ROUND(1.44,1),0).
+            allowed = state != State::Close || ch == ',';
             state = State::Operand;
             break;
         }
@@ -445,11 +446,14 @@ CNumber CNumber::EvaluateSum(std::string_view text)
 {
     CNumber total;
     ForEachPiece(text, "+-", [&](std::string_view piece, char op, std::string_view level) {
-        CNumber term = EvaluateProduct(piece);
+        // A leading minus goes with the first term rather than subtracting it from 0, so that
+        // the lowest amount, whose magnitude has no positive value, reads from its own text.
+        const bool leadingMinus = op == '-' && level.size() == piece.size() + 1;
+        CNumber term = EvaluateProduct(piece, leadingMinus);
         if (m_error != errorNone) {
             return false;
         }
-        if (op == 0) {
+        if (op == 0 || leadingMinus) {
             total = term;
             return true;
         }
@@ -463,11 +467,11 @@ CNumber CNumber::EvaluateSum(std::string_view text)
 }
 
 // Factors joined by "*" and "/" outside parentheses, grouped from the left (8/2*2 is 8).
-CNumber CNumber::EvaluateProduct(std::string_view text)
+CNumber CNumber::EvaluateProduct(std::string_view text, bool negative)
 {
     CNumber product;
     ForEachPiece(text, "*/", [&](std::string_view piece, char op, std::string_view level) {
-        CNumber factor = EvaluateOperand(piece);
+        CNumber factor = EvaluateOperand(piece, negative && op == 0);
         if (m_error != errorNone) {
             return false;
         }
@@ -492,15 +496,15 @@ CNumber CNumber::EvaluateProduct(std::string_view text)
 }
 
 // A number, a parenthesised expression or a function call.
-CNumber CNumber::EvaluateOperand(std::string_view text)
+CNumber CNumber::EvaluateOperand(std::string_view text, bool negative)
 {
     if (text.empty()) {
         return CNumber();
     }
     CNumber result;
     if (text.back() != ')') {
-        std::string digits;
-        digits.reserve(text.size());
+        std::string digits(negative ? "-" : "");
+        digits.reserve(text.size() + 1);
         for (char ch : text) {
             if (ch != ',') {
                 digits += ch;
@@ -523,6 +527,9 @@ CNumber CNumber::EvaluateOperand(std::string_view text)
     }
     if (m_error != errorNone) {
         return *this;
+    }
+    if (negative) {
+        result = result.Negate();
     }
     if (!result.IsValid()) {
         SetError(errorValue, "%s ... 予期しないｴﾗｰです", text);

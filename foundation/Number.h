@@ -114,8 +114,9 @@ class CNumber
     bool CheckSyntax(std::string_view text);
     CNumber Evaluate(std::string_view text);
     CNumber EvaluateSum(std::string_view text);
-    CNumber EvaluateProduct(std::string_view text);
-    CNumber EvaluateOperand(std::string_view text);
+    // negative: the text stands behind a leading minus, which belongs to its first operand.
+    CNumber EvaluateProduct(std::string_view text, bool negative = false);
+    CNumber EvaluateOperand(std::string_view text, bool negative = false);
     CNumber CallRounding(const CStringArray& list, bool figures, CNumber (CNumber::*round)(int));
     void SetError(int code, const char* message);
     void SetError(int code, const char* format, std::string_view subject);

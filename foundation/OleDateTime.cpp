@@ -1,5 +1,7 @@
 #include "foundation/OleDateTime.h"
 
+#include "foundation/DateTextReader.h"
+
 #include <clocale>
 #include <cmath>
 #include <ctime>
@@ -56,74 +58,6 @@ void CivilFromDaysSinceMarchZero(int64_t days, int64_t& year, int& month, int& d
 
 constexpr int64_t kFirstDayNumber = DaysSinceMarchZero(kFirstYear, 1, 1) - kSerialZero;
 constexpr int64_t kLastDayNumber = DaysSinceMarchZero(kLastYear, 12, 31) - kSerialZero;
-
-bool IsBlank(char ch)
-{
-    return ch == ' ' || ch == '\t';
-}
-
-// Cursor over the text being parsed.
-struct Reader
-{
-    std::string_view text;
-    size_t pos = 0;
-
-    bool AtEnd() const { return pos >= text.size(); }
-    bool Take(std::string_view word)
-    {
-        if (text.substr(pos, word.size()) == word) {
-            pos += word.size();
-            return true;
-        }
-        return false;
-    }
-    // Reads 1 to maxDigits digits; false when none stand here or more follow.
-    bool Number(int maxDigits, int& value, int* digitCount = nullptr)
-    {
-        int count = 0;
-        value = 0;
-        while (!AtEnd() && text[pos] >= '0' && text[pos] <= '9') {
-            if (++count > maxDigits) {
-                return false;
-            }
-            value = value * 10 + (text[pos] - '0');
-            ++pos;
-        }
-        if (digitCount != nullptr) {
-            *digitCount = count;
-        }
-        return count > 0;
-    }
-};
-
-bool ReadTime(Reader& in, int& hour, int& minute, int& second)
-{
-    second = 0;
-    if (!in.Number(2, hour) || !in.Take(":") || !in.Number(2, minute)) {
-        return false;
-    }
-    return !in.Take(":") || in.Number(2, second);
-}
-
-bool ReadDate(Reader& in, int& year, int& month, int& day)
-{
-    int yearDigits = 0;
-    if (!in.Number(4, year, &yearDigits)) {
-        return false;
-    }
-    if (yearDigits <= 2) {
-        year += year < 30 ? 2000 : 1900;
-    }
-    if (in.Take("年")) {
-        return in.Number(2, month) && in.Take("月") && in.Number(2, day) && in.Take("日");
-    }
-    for (std::string_view separator : {"/", "-", "."}) {
-        if (in.Take(separator)) {
-            return in.Number(2, month) && in.Take(separator) && in.Number(2, day);
-        }
-    }
-    return false;
-}
 
 } // namespace
 
@@ -218,38 +152,9 @@ int64_t COleDateTime::Moment() const
     return dayNumber * kSecondsPerDay + secondOfDay;
 }
 
-bool COleDateTime::ParseDateTime(std::string_view text)
+bool COleDateTime::ParseDateTime(std::string_view text, bool timeField)
 {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-    Reader in{text};
-    bool parsed = false;
-    if (ReadTime(in, hour, minute, second) && in.AtEnd()) {
-        parsed = SetTime(hour, minute, second) == valid;
-    } else {
-        in.pos = 0;
-        hour = minute = second = 0;
-        if (ReadDate(in, year, month, day)) {
-            size_t beforeBlanks = in.pos;
-            while (!in.AtEnd() && IsBlank(in.text[in.pos])) {
-                ++in.pos;
-            }
-            bool complete =
-                in.AtEnd() || (in.pos > beforeBlanks && ReadTime(in, hour, minute, second) && in.AtEnd());
-            parsed = complete && SetDateTime(year, month, day, hour, minute, second) == valid;
-        }
-    }
-    if (!parsed) {
-        m_dt = 0;
-        m_status = invalid;
-    }
-    return parsed;
+    return CDateTextReader(0, timeField).Read(text, *this);
 }
 
 CString COleDateTime::Format(const char* pattern) const

@@ -61,14 +61,10 @@ class COleDateTime
     // the years 100 to 9999. The time is rounded to the nearest second.
     bool GetParts(Parts& parts) const;
 
-    // Reads the spellings of dates and times that users type and list files hold:
-    //   date:      Y/M/D, Y-M-D or Y.M.D (one separator used twice), or Y年M月D日
-    //   time:      H:M or H:M:S
-    //   date time: a date, one or more blanks, a time
-    // with blanks around the whole ignored. A time alone lies on day 0 (1899-12-30). Years of
-    // one or two digits fall in 1930 to 2029 (0-29 give 20xx, 30-99 give 19xx). Parts out of
-    // range fail. On failure the value is 0 and the status invalid.
-    bool ParseDateTime(std::string_view text);
+    // Reads a date, a time or both as people type them and as the program shows them (see
+    // CDateTextReader); a month and day alone fall in the current year, and in a time field bare
+    // digits such as 0905 are a time. On failure the value is 0 and the status invalid.
+    bool ParseDateTime(std::string_view text, bool timeField = false);
 
     // strftime of the date in the "C" locale; "" when the date is not valid.
     CString Format(const char* pattern) const;

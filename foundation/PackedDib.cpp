@@ -8,6 +8,9 @@
 
 namespace {
 
+// Headers of this size and longer hold the three masks of a bit-field image themselves.
+constexpr std::uint32_t kMasksInHeader = 52;
+
 std::uint64_t StrideOf(std::int64_t width, int bitCount)
 {
     return static_cast<std::uint64_t>((width * bitCount + 31) / 32) * 4;
@@ -40,7 +43,7 @@ struct Channel
             return 0;
         }
         std::uint32_t value = (pixel & mask) >> shift;
-        return max == 255 ? value : (value * 255 + max / 2) / max;
+        return max == 255 ? value : static_cast<std::uint32_t>((std::uint64_t{value} * 255 + max / 2) / max);
     }
 };
 
@@ -59,9 +62,11 @@ size_t CPackedDib::GetBitsOffset(const unsigned char* block, size_t size)
     std::uint64_t entries = header.biClrUsed;
     if (entries == 0 && header.biBitCount <= 8) {
         entries = std::uint64_t{1} << header.biBitCount;
-    } else if (entries == 0 && header.biCompression == BI_BITFIELDS &&
-               header.biSize == sizeof(BITMAPINFOHEADER)) {
-        entries = 3;
+    }
+    // The three masks of a bit-field image follow a header too short to hold them, whatever
+    // colour table comes after them.
+    if (header.biCompression == BI_BITFIELDS && header.biSize < kMasksInHeader) {
+        entries += 3;
     }
     std::uint64_t offset = header.biSize + entries * 4;
     return offset <= size ? static_cast<size_t>(offset) : 0;
@@ -235,7 +240,7 @@ bool CPackedDib::ToBitmap(Bitmap& bitmap) const
         masks[2] = 0x0000FF;
     }
     if (header.biCompression == BI_BITFIELDS) {
-        const unsigned char* fields = header.biSize >= 52 ? m_block.data() + 40 : table;
+        const unsigned char* fields = header.biSize >= kMasksInHeader ? m_block.data() + 40 : table;
         for (int i = 0; i < 3; ++i) {
             masks[i] = ReadWord(fields + i * 4);
         }

@@ -18,4 +18,6 @@ class CPaperCodes
     static int FromMedia(const CString& mediaName, int width, int length);
     // Width and height of a paper number in tenths of a millimetre; (0, 0) when unknown.
     static CSize GetSize(int code);
+    // The name people know a paper number by ("A4", "B5 (JIS)", "はがき"); "" when unknown.
+    static const char* GetDisplayName(int code);
 };

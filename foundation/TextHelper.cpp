@@ -363,6 +363,11 @@ void CTextHelper::EscapeHtml()
         Delete(0, 2);
         return;
     }
+    EscapeHtmlText();
+}
+
+void CTextHelper::EscapeHtmlText()
+{
     Replace("&", "&amp;");
     Replace("\"", "&quot;");
     Replace("<", "&lt;");

@@ -29,7 +29,11 @@ class CTextHelper : public CString
     void EscapeBackslash();
     static CString GetEscapedText(const char* text);
     void UnescapeBackslash();
+    // HTML text: "&", '"', "<", ">", two blanks and CR LF become entities and "<BR>"; a text
+    // that begins "$:" is HTML already and only loses those two characters.
     void EscapeHtml();
+    // The same escape for a text that may never be HTML of its own.
+    void EscapeHtmlText();
 
     // Conversions and formatting
     bool ToBool() const;

@@ -2,6 +2,8 @@
 
 #include "foundation/TextHelper.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -24,6 +26,39 @@ bool IsLetter(unsigned char c)
 bool AcceptMinus(const CString& text, int selStart)
 {
     return selStart == 0 && (text.IsEmpty() || text[0] != '-');
+}
+
+CString HalfWidth(const CString& text)
+{
+    CTextHelper half(text);
+    if (half.HasDoubleByte()) {
+        half.ToHalfWidthKana();
+    }
+    return half;
+}
+
+// The digits, signs and points of a text typed in half or full width.
+CString NumberChars(const CString& text)
+{
+    return CTextHelper(HalfWidth(text)).GetNumberChars(true, true);
+}
+
+// An optional sign, digits and at most one point.
+bool IsPlainNumber(const CString& text)
+{
+    bool digit = false;
+    bool point = false;
+    for (int i = 0; i < text.GetLength(); ++i) {
+        const char c = text[i];
+        if (IsDigit(static_cast<unsigned char>(c))) {
+            digit = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else if (!((c == '-' || c == '+') && i == 0)) {
+            return false;
+        }
+    }
+    return digit;
 }
 
 } // namespace
@@ -118,6 +153,18 @@ bool CTypedEditValue::AcceptChar(unsigned char c, int length, const CString& tex
     }
 }
 
+CString CTypedEditValue::NarrowTyped(const CString& typed) const
+{
+    if (m_mode == modeText || typed.GetLength() != 2) {
+        return typed;
+    }
+    const CString half = HalfWidth(typed);
+    return half.GetLength() == 1 && (IsDigit(static_cast<unsigned char>(half[0])) || half == "-" || half == "." ||
+                                     half == "+")
+               ? half
+               : typed;
+}
+
 CString CTypedEditValue::Parse(const CString& text)
 {
     switch (m_mode) {
@@ -134,46 +181,71 @@ CString CTypedEditValue::Parse(const CString& text)
     case modeYearMonth:
         return ParseYearMonth(text);
     default:
+        m_refusal.Empty();
         return text;
     }
 }
 
 CString CTypedEditValue::ParseInteger(const CString& text)
 {
-    // atoi stops at the point, so "1,234.9" reads as 1234.
-    return SetInteger(std::atoi(CTextHelper(text).GetNumberChars(true, true)));
+    m_refusal.Empty();
+    // strtoll stops at the point, so "1,234.9" reads as 1234; a value past the int range
+    // takes its end, so that the format's bounds see how far out it lies.
+    const long long value = std::strtoll(NumberChars(text), nullptr, 10);
+    return SetInteger(static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX)));
 }
 
 CString CTypedEditValue::ParseReal(const CString& text)
 {
-    return SetReal(std::atof(CTextHelper(text).GetNumberChars(true, true)));
+    m_refusal.Empty();
+    return SetReal(std::atof(NumberChars(text)));
 }
 
 CString CTypedEditValue::ParseDecimal(const CString& text)
 {
+    m_refusal.Empty();
+    const CString digits = NumberChars(text);
     COleCurrency amount;
-    if (!amount.ParseCurrency(CTextHelper(text).GetNumberChars(true, true).view())) {
-        amount = COleCurrency();
+    if (digits.IsEmpty()) {
+        return SetDecimal(CNumber(amount));
+    }
+    if (!amount.ParseCurrency(digits.view())) {
+        if (IsPlainNumber(digits)) {
+            m_refusal.Format("%s は入力できる数値の範囲を超えています", text.GetString());
+        } else {
+            m_refusal.Format("%s は数値として変換できません", text.GetString());
+        }
+        return SetDecimal(m_number);
     }
     return SetDecimal(CNumber(amount));
 }
 
 CString CTypedEditValue::ParseDate(const CString& text)
 {
+    m_refusal.Empty();
     CDateEx date;
-    date.ParseDateTime(text.view());
+    if (!date.ParseDateTime(text.view()) && !CString(text).Trim().IsEmpty()) {
+        m_refusal.Format("%s は日付として変換できません", text.GetString());
+        return SetDate(m_date);
+    }
     return SetDate(date);
 }
 
 CString CTypedEditValue::ParseTime(const CString& text)
 {
+    m_refusal.Empty();
     CDateEx time;
-    time.ParseDateTime(text.view());
+    if (!time.ParseDateTime(text.view(), true) && !CString(text).Trim().IsEmpty()) {
+        m_refusal.Format("%s は時刻として変換できません", text.GetString());
+        return SetTime(m_date);
+    }
     return SetTime(time);
 }
 
-CString CTypedEditValue::ParseYearMonth(const CString& text)
+CString CTypedEditValue::ParseYearMonth(const CString& typed)
 {
+    m_refusal.Empty();
+    const CString text = HalfWidth(typed);
     if (text.IsEmpty()) {
         return SetYearMonth(0);
     }

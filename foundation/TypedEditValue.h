@@ -40,8 +40,14 @@ class CTypedEditValue
     // the present text, selStart and selEnd the selection. Control characters always pass.
     bool AcceptChar(unsigned char c, int length, const CString& text, int selStart, int selEnd) const;
 
+    // In the modes that take digits and signs, a typed full-width digit or sign becomes its
+    // half-width form (１ becomes 1); other characters and text mode keep theirs.
+    CString NarrowTyped(const CString& typed) const;
+
     // Reads the text by the mode (integer to year-month) and returns the text in the mode's own
-    // form; text and digit modes return the text unchanged.
+    // form; text and digit modes return the text unchanged. Full-width digits and signs count as
+    // half-width ones. A decimal that does not fit or is malformed and a date or time that does
+    // not exist are refused: the value stays, its text is returned and GetRefusal tells why.
     CString Parse(const CString& text);
     CString ParseInteger(const CString& text);
     CString ParseReal(const CString& text);
@@ -57,6 +63,9 @@ class CTypedEditValue
     CString SetDate(const CDateEx& value);
     CString SetTime(const CDateEx& value);
     CString SetYearMonth(int value);
+
+    // Why the last parse refused its text, in Japanese; empty when it took it.
+    const CString& GetRefusal() const { return m_refusal; }
 
     int GetInteger() const { return m_integer; }
     double GetReal() const { return m_real; }
@@ -87,4 +96,5 @@ class CTypedEditValue
     double m_real = 0;
     CNumber m_number;
     CDateEx m_date;
+    CString m_refusal;
 };

@@ -103,6 +103,10 @@ int CCellGridCore::ClampRowRequest(int& row)
         }
         row = sheet.rowCount - 1;
     }
+    // A sheet without rows has no cell to move to.
+    if (sheet.rowCount == 0) {
+        return 1;
+    }
     if (row < 0) {
         row = 0;
     }
@@ -112,6 +116,10 @@ int CCellGridCore::ClampRowRequest(int& row)
 int CCellGridCore::ClampColumnRequest(int& column)
 {
     const CGridSheetInfo& sheet = Sheet();
+    // A sheet without columns has no cell to move to.
+    if (sheet.colCount == 0) {
+        return 1;
+    }
     if (column >= sheet.colCount) {
         if (sheet.cursorColumn == sheet.colCount - 1) {
             return 1;

@@ -90,9 +90,11 @@ bool CDropListCellType::OpenList()
     }
     const LogFont* font =
         record.GetFont() != nullptr ? record.GetFont() : m_grid->CurrentSheet()->defaultFont;
-    const int lineHeight = font != nullptr && font->height != 0 ? std::abs(font->height) : 12;
+    const int fontHeight = font != nullptr && font->height != 0 ? std::abs(font->height) : 12;
     // A font without a width of its own is about half as wide as it is high.
-    const int charWidth = font != nullptr && font->width != 0 ? std::abs(font->width) : (lineHeight + 1) / 2;
+    const int charWidth = font != nullptr && font->width != 0 ? std::abs(font->width) : (fontHeight + 1) / 2;
+    // The list's lines may be taller than the font; sized by the font alone the last ones hide.
+    const int lineHeight = std::max(fontHeight, list->GetLineHeight(font));
     CRect cell;
     m_grid->GetCellRect(column, row, cell);
     const CGridSheetInfo& sheet = *m_grid->CurrentSheet();

@@ -20,4 +20,7 @@ class CGridDropListWindow
     // Closes the list without a choice.
     virtual void CloseList() = 0;
     virtual bool IsListOpen() const = 0;
+    // Height in pixels of one line of the list with the font (null: the list's own font), which
+    // the list widget may make taller than the font.
+    virtual int GetLineHeight(const LogFont* font) = 0;
 };

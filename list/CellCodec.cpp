@@ -90,16 +90,9 @@ CString FormatYesNo(const ColumnRecord& column, bool yes, int mode)
     return *chosen;
 }
 
-CNumber ParseNumber(const ColumnRecord& column, const CString& text, IListHost& host)
+// The column's bounds correct a value with a beep.
+CNumber BoundNumber(const ColumnRecord& column, CNumber value, IListHost& host)
 {
-    CNumber value(0);
-    if (!text.IsEmpty()) {
-        value.ParseExpression(text);
-        if (!value.IsValid() || value.GetErrorCode() != CNumber::errorNone) {
-            host.Beep();
-            value = CNumber(0);
-        }
-    }
     if (column.hasMin && value.GetValue().GetUnits() < column.minValue.GetValue().GetUnits()) {
         host.Beep();
         value = column.minValue;
@@ -109,6 +102,51 @@ CNumber ParseNumber(const ColumnRecord& column, const CString& text, IListHost& 
         value = column.maxValue;
     }
     return value;
+}
+
+CDateEx BoundDate(const ColumnRecord& column, CDateEx date, IListHost& host)
+{
+    if (column.hasMinDate && column.minDate.IsValid() && date.GetValue() < column.minDate.GetValue()) {
+        host.Beep();
+        date = column.minDate;
+    }
+    if (column.hasMaxDate && column.maxDate.IsValid() && date.GetValue() > column.maxDate.GetValue()) {
+        host.Beep();
+        date = column.maxDate;
+    }
+    return date;
+}
+
+CString DateRefusal(const ColumnRecord& column, const CString& text)
+{
+    static const char* const kinds[] = {"日付", "時刻", "日付時刻"};
+    const int kind = column.dateKind >= 0 && column.dateKind <= 2 ? column.dateKind : 0;
+    CString reason;
+    reason.Format("%s は%sとして変換できません", text.GetString(), kinds[kind]);
+    return reason;
+}
+
+CString CanonicalText(const ColumnRecord& column, const CellValue& value, int mode)
+{
+    switch (column.type) {
+    case kTypeYesNo:
+        return value.yesNo ? "true" : "false";
+    case kTypeText:
+    case kTypeMark:
+        return value.text;
+    case kTypeNumber:
+        return value.number.Format(column.thousands, column.decimals,
+                                   mode == kOutputFind ? true : column.showZero);
+    case kTypeDate:
+        if (!value.date.IsValid()) {
+            return CString();
+        }
+        return column.datePattern.IsEmpty()
+                   ? value.date.Format(CCellCodec::DefaultStrftimePattern(column.dateKind))
+                   : value.date.FormatDate(column.datePattern);
+    default:
+        return CString();
+    }
 }
 
 } // namespace
@@ -132,41 +170,55 @@ CString CCellCodec::Format(const ColumnRecord& column, const CellValue& cell, in
 }
 
 CString CCellCodec::Parse(const ColumnRecord& column, CellValue& target, const CString& text, int mode,
-                          IListHost& host)
+                          IListHost& host, CString* refusal)
 {
+    CString reason;
     switch (column.type) {
     case kTypeYesNo:
         target.yesNo = std::atoi(text) != 0 || text.CompareNoCase("true") == 0;
-        return target.yesNo ? "true" : "false";
+        break;
     case kTypeText:
     case kTypeMark:
         target.text = text;
-        return text;
-    case kTypeNumber:
-        target.number = ParseNumber(column, text, host);
-        return target.number.Format(column.thousands, column.decimals,
-                                    mode == kOutputFind ? true : column.showZero);
+        break;
+    case kTypeNumber: {
+        // A blank text stores 0.
+        CNumber value(0);
+        if (!CString(text).Trim().IsEmpty()) {
+            value.ParseExpression(text);
+        }
+        if (value.GetErrorCode() != CNumber::errorNone || !value.IsValid()) {
+            reason = value.GetErrorMessage();
+            if (reason.IsEmpty()) {
+                reason.Format("%s は数値として変換できません", text.GetString());
+            }
+        } else {
+            target.number = BoundNumber(column, value, host);
+        }
+        break;
+    }
     case kTypeDate: {
+        // A blank text empties the cell.
         CDateEx date;
-        if (!date.ParseDateTime(text.view())) {
+        if (date.ParseDateTime(text.view(), column.dateKind == 1)) {
+            target.date = BoundDate(column, date, host);
+        } else if (CString(text).Trim().IsEmpty()) {
             target.date = date;
-            return CString();
+        } else {
+            reason = DateRefusal(column, text);
         }
-        if (column.hasMinDate && column.minDate.IsValid() && date.GetValue() < column.minDate.GetValue()) {
-            host.Beep();
-            date = column.minDate;
-        }
-        if (column.hasMaxDate && column.maxDate.IsValid() && date.GetValue() > column.maxDate.GetValue()) {
-            host.Beep();
-            date = column.maxDate;
-        }
-        target.date = date;
-        return column.datePattern.IsEmpty() ? date.Format(DefaultStrftimePattern(column.dateKind))
-                                            : date.FormatDate(column.datePattern);
+        break;
     }
     default:
-        return CString();
+        break;
     }
+    if (!reason.IsEmpty()) {
+        host.Beep();
+    }
+    if (refusal != nullptr) {
+        *refusal = reason;
+    }
+    return CanonicalText(column, target, mode);
 }
 
 const char* CCellCodec::DefaultDatePattern(int dateKind)

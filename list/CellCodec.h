@@ -16,11 +16,13 @@ class CCellCodec
     // The same of a cell as a row keeps it; texts are taken from where they lie.
     static CString Format(const ColumnRecord& column, const RowCells& cells, int slot, int mode);
 
-    // Stores the text's value into the field of the column's type and returns its canonical
-    // text. Invalid numbers become 0 and values beyond the column's bounds the bound, each with
-    // a beep; text that is no date leaves the cell without a date.
+    // Stores the text's value into the field of the column's type and returns the canonical
+    // text of what the field then holds. Values beyond the column's bounds become the bound,
+    // each with a beep. Text that is no value of the type (abc for a number, 2024/2/30 for a
+    // date) leaves the field as it was and beeps; refusal, when given, receives the reason in
+    // Japanese (it is emptied when the text is taken).
     static CString Parse(const ColumnRecord& column, CellValue& target, const CString& text, int mode,
-                         IListHost& host);
+                         IListHost& host, CString* refusal = nullptr);
 
     // The FormatDate pattern (0 date, 1 time, 2 date and time) used where a column names none,
     // and the strftime pattern of the same kind.

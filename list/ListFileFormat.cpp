@@ -241,34 +241,35 @@ CString CListFileFormat::QuoteEscaped(const CString& text)
 
 void CListFileFormat::AppendQuoteEscaped(std::string& out, const CString& text)
 {
+    const std::string whole = Cp932::WithoutBrokenLeadBytes(text.view());
     out += '\'';
-    if (NeedsEscape(text.view())) {
-        out += CTextHelper::GetEscapedText(text).str();
+    if (NeedsEscape(whole)) {
+        out += CTextHelper::GetEscapedText(whole.c_str()).str();
     } else {
-        out += text.str();
+        out += whole;
     }
     out += '\'';
 }
 
 CString CListFileFormat::QuoteRaw(const CString& text)
 {
-    CString written = StorableForm(text);
+    const CString whole(Cp932::WithoutBrokenLeadBytes(text.view()));
+    CString written = StorableForm(whole);
     if (!written.IsEmpty()) {
         return written;
     }
-    CString trimmed = text;
+    CString trimmed = whole;
     trimmed.Remove('\r');
     trimmed.Remove('\n');
-    written = StorableForm(trimmed);
-    if (!written.IsEmpty()) {
-        return written;
+    // A trailing backslash would escape the closing quote; the empty text at the latest has a
+    // written form.
+    for (written = StorableForm(trimmed); written.IsEmpty(); written = StorableForm(trimmed)) {
+        trimmed = trimmed.Left(trimmed.GetLength() - 1);
     }
-    trimmed.TrimRight("\\");
-    written = StorableForm(trimmed);
-    return written.IsEmpty() ? "'" + trimmed + "'" : written;
+    return written;
 }
 
 bool CListFileFormat::IsStorableRawText(const CString& text)
 {
-    return !StorableForm(text).IsEmpty();
+    return Cp932::WithoutBrokenLeadBytes(text.view()) == text.view() && !StorableForm(text).IsEmpty();
 }

@@ -64,13 +64,15 @@ class CListFileFormat
     static CString FormatColourField(COLORREF text, COLORREF back);
     static void ParseColourField(std::string_view field, COLORREF& text, COLORREF& back);
 
-    // A text escaped and quoted: "'%s'"; Append adds it to out.
+    // A text escaped and quoted: "'%s'"; Append adds it to out. Texts lose their broken
+    // double-byte characters (a lead byte without its trail byte) in both forms.
     static CString QuoteEscaped(const CString& text);
     static void AppendQuoteEscaped(std::string& out, const CString& text);
     // A text that the reader takes as it stands (paths, names of fonts and printers), quoted so
     // that it reads back unchanged: in apostrophes as usual, in double quotes when it holds an
-    // apostrophe before a comma. A text that neither form carries loses its line breaks and
-    // trailing backslashes (a backslash would escape the closing quote).
+    // apostrophe before a comma. A text that neither form carries loses its line breaks, then
+    // bytes from its end until it reads back (a trailing backslash would escape the closing
+    // quote).
     static CString QuoteRaw(const CString& text);
     // True when QuoteRaw keeps the text exactly; input that is stored raw is checked with it.
     static bool IsStorableRawText(const CString& text);

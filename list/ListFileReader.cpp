@@ -6,6 +6,7 @@
 #include "list/GlobalFindSettings.h"
 #include "list/IListHost.h"
 #include "list/ListFileFormat.h"
+#include "list/ListSettingLimits.h"
 #include "list/ZantobyDoc.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
@@ -16,6 +17,7 @@
 #include <climits>
 #include <cstdlib>
 #include <exception>
+#include <string>
 
 namespace {
 
@@ -46,10 +48,13 @@ int KeyNumber(const CString& key, int skip)
     return CTextHelper(key.Mid(std::min(skip, key.GetLength()))).ToInt();
 }
 
+// Thousands separators are dropped first, as the expression evaluator drops them.
 CNumber ParseNumber(const CString& text)
 {
+    std::string digits = text.str();
+    std::erase(digits, ',');
     COleCurrency value;
-    if (!value.ParseCurrency(text.view())) {
+    if (!value.ParseCurrency(digits)) {
         return CNumber(0);
     }
     return CNumber(value);
@@ -106,11 +111,18 @@ bool CListFileReader::Read(const CString& path, int flags)
         if ((flags & ReadRows) && !TakeLock(m_path)) {
             return false;
         }
+        // Only the holder of the list may clear what its own killed saves left beside it.
+        if ((flags & ReadRows) && !m_doc.readOnly) {
+            FileSystem::RemoveReplaceLeftovers(m_path);
+        }
         m_version = 0;
         m_section = kHead;
         m_doc.columnCount = 0;
         ReadLines(text);
         m_lineNumber = 0;
+        if (flags & ReadSettings) {
+            CListSettingLimits::Apply(m_doc);
+        }
 
         RepairColumnSlots();
         if (!(flags & ReadPhotos)) {

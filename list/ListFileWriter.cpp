@@ -282,10 +282,14 @@ void CListFileWriter::WriteOutput()
     flag("find.case", web.findCase);
     flag("find.word", web.findWord);
     text("find.multi", web.findMulti == 1 ? "or" : "and");
+    // Entries of columns in use are written; any other entry only when a missing line would
+    // not read back as it is.
+    const WebOutputSettings standard;
     for (int i = 0; i < kMaxColumns; ++i) {
         const OutputSortEntry& entry = web.sortEntries[i];
-        if (entry.column < 0 || entry.column >= kMaxColumns ||
-            m_doc.GetColumn(entry.column).type == kTypeNone) {
+        if ((entry.column < 0 || entry.column >= kMaxColumns ||
+             m_doc.GetColumn(entry.column).type == kTypeNone) &&
+            entry == standard.sortEntries[i]) {
             continue;
         }
         line.Format("sort%d=%d,%s,%s,%s,%s,%s,%s,%s", i, entry.column, entry.descending ? "desc" : "asc",

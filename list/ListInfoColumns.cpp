@@ -104,6 +104,7 @@ void CListInfoColumns::Load(const CZantobyDoc& doc)
     }
     m_count = std::clamp(doc.columnCount, 0, kMaxColumns);
     m_changed = false;
+    m_freshSlots.fill(false);
     EnsureTrailingRow();
 }
 
@@ -197,7 +198,11 @@ CString CListInfoColumns::Summary(const ColumnRecord& column)
 
 void CListInfoColumns::ResetRecordAt(int index)
 {
-    m_records[static_cast<size_t>(index)].Reset();
+    ColumnRecord& record = m_records[static_cast<size_t>(index)];
+    record.Reset();
+    if (record.slot >= 0 && record.slot < kMaxColumns) {
+        m_freshSlots[static_cast<size_t>(record.slot)] = true;
+    }
 }
 
 bool CListInfoColumns::EnsureTrailingRow()
@@ -376,7 +381,7 @@ void CListInfoColumns::ConvertCell(const ColumnRecord& from, const ColumnRecord&
     }
     case kTypeDate: {
         CDateEx date;
-        date.ParseDateTime(text.view());
+        date.ParseDateTime(text.view(), to.dateKind == 1);
         cell.date = date;
         break;
     }
@@ -409,13 +414,24 @@ void CListInfoColumns::ApplyTo(CZantobyDoc& doc, const CString& title, int locke
         if (working.slot < 0 || working.slot >= kMaxColumns) {
             continue;
         }
+        if (working.type == kTypeNone) {
+            continue;
+        }
         const ColumnRecord& before = doc.GetColumnOfSlot(working.slot);
-        if (before.type == working.type || working.type == kTypeNone) {
+        const bool fresh = m_freshSlots[static_cast<size_t>(working.slot)];
+        if (!fresh && before.type == working.type) {
             continue;
         }
         for (int row = 0; row < kMaxRows; ++row) {
             ProductRecord& record = doc.GetRow(row);
-            if (record.inUse) {
+            if (!record.inUse) {
+                continue;
+            }
+            if (fresh) {
+                if (record.HasCells()) {
+                    record.EditCells().Clear(working.slot);
+                }
+            } else {
                 CellRecord cell = record.GetCell(working.slot);
                 ConvertCell(before, working, cell);
                 record.SetCell(working.slot, working.type, cell);

@@ -72,6 +72,9 @@ class CListInfoColumns
     void ResetRecordAt(int index);
 
     std::array<ColumnRecord, kMaxColumns> m_records;
+    // By cell slot: the slot's record was made new while the dialog is open, so a column given
+    // it starts with empty cells whatever a deleted column left there.
+    std::array<bool, kMaxColumns> m_freshSlots{};
     int m_count = 0;
     bool m_changed = false;
 };

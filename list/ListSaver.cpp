@@ -134,6 +134,7 @@ bool CListSaver::WriteListFile(const CString& path, bool keepViews)
 {
     IListHost& host = m_doc.Host();
     bool written = false;
+    std::vector<UnusedPhoto> unused;
     try {
         if (m_doc.sample && m_doc.IsModified() && host.AskMessage(20209, MB_OKCANCEL) != IDOK) {
             return false;
@@ -141,20 +142,24 @@ bool CListSaver::WriteListFile(const CString& path, bool keepViews)
         host.SetProgressText("空白行の削除中");
         if (RemoveBlankRows()) {
             host.SetProgressText("未使用写真の削除中");
-            SetAsideUnusedPhotos();
+            unused = ReleaseUnusedPhotos();
             // The photos move into their subfolders before the file that says they are there.
             host.SetProgressText("JPEG写真ﾃﾞｰﾀを保存中");
             if (MoveLoosePhotos()) {
                 if (!keepViews) {
                     m_doc.UpdateAllViews(nullptr, kHintStoreSplitter);
                 }
+                // A save that was killed halfway left its temporary file beside the list.
+                FileSystem::RemoveReplaceLeftovers(path);
                 if (CListFileWriter(m_doc).Write(path)) {
+                    written = true;
+                    // The old file may have named them until now.
+                    SetAsidePhotoFiles(unused);
                     m_doc.DeleteUndoFiles(0);
                     if (m_doc.IsModified()) {
                         m_doc.savedChanges = true;
                     }
                     m_doc.SetModifiedFlag(false);
-                    written = true;
                 } else {
                     host.ShowErrorMessage(40206, 0);
                 }
@@ -162,6 +167,9 @@ bool CListSaver::WriteListFile(const CString& path, bool keepViews)
         }
     } catch (const std::exception&) {
         host.ReportError(nullptr, "ZantobyDoc", __LINE__);
+    }
+    if (!written) {
+        RestorePhotos(unused);
     }
     host.ClearProgressText();
     return written;
@@ -265,7 +273,7 @@ bool CListSaver::RemoveBlankRows()
     return true;
 }
 
-void CListSaver::SetAsideUnusedPhotos()
+std::vector<CListSaver::UnusedPhoto> CListSaver::ReleaseUnusedPhotos()
 {
     std::vector<bool> referenced(kMaxPhotos, false);
     for (int row = 0; row < kMaxRows; ++row) {
@@ -277,38 +285,57 @@ void CListSaver::SetAsideUnusedPhotos()
             }
         }
     }
-    std::vector<int> unused;
+    std::vector<UnusedPhoto> unused;
     for (int slot = 0; slot < kMaxPhotos; ++slot) {
-        if (m_doc.GetPhoto(slot).inUse && !referenced[slot]) {
-            unused.push_back(slot);
+        PhotoRecord& photo = m_doc.GetPhoto(slot);
+        if (!photo.inUse || referenced[slot]) {
+            continue;
         }
+        UnusedPhoto& entry = unused.emplace_back();
+        entry.slot = slot;
+        entry.original = m_doc.GetOriginalPhotoPath(slot);
+        entry.others[0] = m_doc.GetMiddlePhotoPath(slot);
+        entry.others[1] = m_doc.GetThumbnailPath(slot);
+        entry.others[2] = m_doc.GetDrawingPath(slot);
+        entry.record = std::move(photo);
+        photo.Reset();
     }
+    return unused;
+}
+
+void CListSaver::SetAsidePhotoFiles(const std::vector<UnusedPhoto>& unused)
+{
     if (unused.empty()) {
         return;
     }
     CString org = m_doc.listFolder + "/" + m_doc.photoFolderName + "/org";
     CString tag = "x" + GetToday().FormatDate("YYMMDD");
     int number = ListFiles(org + "/" + tag + "*.jpg", nullptr, false);
-    for (int slot : unused) {
-        CString original = m_doc.GetOriginalPhotoPath(slot);
-        CString others[] = {m_doc.GetMiddlePhotoPath(slot), m_doc.GetThumbnailPath(slot),
-                            m_doc.GetDrawingPath(slot)};
-        m_doc.GetPhoto(slot).Reset();
+    for (const UnusedPhoto& photo : unused) {
         // Numbers that are taken already are skipped, so that no kept original is replaced.
         CString kept;
         do {
             kept.Format("%s/%s-%04d.jpg", org.GetString(), tag.GetString(), number++);
         } while (FileSystem::Exists(kept));
-        if (MovePath(original, kept)) {
+        if (MovePath(photo.original, kept)) {
             TouchNow(kept);
         }
-        for (const CString& other : others) {
+        for (const CString& other : photo.others) {
             DeletePath(other);
         }
     }
     if (ListFiles(org + "/x*.jpg", nullptr, false) > 0) {
         DeleteFiles(org + "/x*.jpg", TwoDaysBeforeToday());
     }
+}
+
+void CListSaver::RestorePhotos(std::vector<UnusedPhoto>& unused)
+{
+    // The list was not saved: it keeps the photos it had, as its old file does.
+    for (UnusedPhoto& photo : unused) {
+        m_doc.GetPhoto(photo.slot) = std::move(photo.record);
+    }
+    unused.clear();
 }
 
 bool CListSaver::MoveLoosePhotos()

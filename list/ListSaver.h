@@ -1,13 +1,16 @@
 #pragma once
 
+#include "list/PhotoRecord.h"
 #include "platform/CString.h"
+
+#include <vector>
 
 class CZantobyDoc;
 class ProductRecord;
 
 // Saves a list: the first save of an untitled list, which gives it its own file and companion
-// photo and Web folders, and every save's tidying before the list file is written: blank rows,
-// photos that no row shows, and photo files still lying loose in the photo folder.
+// photo and Web folders, and every save's tidying around the writing of the list file: blank
+// rows, photos that no row shows, and photo files still lying loose in the photo folder.
 class CListSaver
 {
   public:
@@ -34,9 +37,20 @@ class CListSaver
     CopyResult CopyOrAsk(const CString& source, const CString& target);
     bool SaveUntitledAs();
     bool ReplaceFolder(const CString& folder, int question, int cannotDelete);
+    // A photo that no row shows: its slot is freed before the list file is written, its files
+    // are set aside only once the new file is in place.
+    struct UnusedPhoto
+    {
+        int slot;
+        PhotoRecord record;
+        CString original;
+        CString others[3]; // standard, thumbnail, drawing
+    };
     bool IsBlankRow(const ProductRecord& row) const;
     bool RemoveBlankRows();
-    void SetAsideUnusedPhotos();
+    std::vector<UnusedPhoto> ReleaseUnusedPhotos();
+    void SetAsidePhotoFiles(const std::vector<UnusedPhoto>& unused);
+    void RestorePhotos(std::vector<UnusedPhoto>& unused);
     bool MoveLoosePhotos();
 
     CZantobyDoc& m_doc;

@@ -26,4 +26,6 @@ struct OutputSortEntry
     bool descending = false;
     bool options[4] = {false, true, true, true};
     CString texts[2];
+
+    friend bool operator==(const OutputSortEntry&, const OutputSortEntry&) = default;
 };

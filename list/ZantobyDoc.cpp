@@ -266,13 +266,26 @@ CString CZantobyDoc::GetCellTextAt(int displayColumn, int displayRow, int mode) 
     return GetCellText(displayColumn, slot, row, mode);
 }
 
-CString CZantobyDoc::SetCellTextAt(int displayColumn, int displayRow, const CString& text)
+CString CZantobyDoc::SetCellTextAt(int displayColumn, int displayRow, const CString& text, CString* refusal)
 {
     int slot = -1;
     int row = -1;
     MapDisplayCell(displayColumn, displayRow, slot, row);
     if (slot < 0 || displayRow < 0 || displayRow >= displayCount) {
         return CString();
+    }
+    // The text is read before anything changes, so that a refused one leaves no trace.
+    CellValue value;
+    if (row >= 0) {
+        m_rows[row].Cells().Read(slot, value);
+    }
+    CString reason;
+    CString stored = ParseCellText(displayColumn, value, text, kOutputGrid, &reason);
+    if (refusal != nullptr) {
+        *refusal = reason;
+    }
+    if (!reason.IsEmpty()) {
+        return stored;
     }
     bool newRow = row < 0;
     if (newRow) {
@@ -292,9 +305,7 @@ CString CZantobyDoc::SetCellTextAt(int displayColumn, int displayRow, const CStr
         displayOrder[displayRow] = row;
     }
     m_rows[row].lastChange = Now();
-    CellRecord cell = m_rows[row].GetCell(slot);
-    CString stored = ParseCellText(displayColumn, cell, text, kOutputGrid);
-    m_rows[row].SetCell(slot, ColumnOrEmpty(displayColumn).type, cell);
+    m_rows[row].SetCell(slot, ColumnOrEmpty(displayColumn).type, value);
     SaveUndoSnapshot(1, row, 1);
     return stored;
 }
@@ -304,9 +315,10 @@ CString CZantobyDoc::FormatCellForOutput(int displayColumn, const CellValue& cel
     return CCellCodec::Format(ColumnOrEmpty(displayColumn), cell, mode);
 }
 
-CString CZantobyDoc::ParseCellText(int displayColumn, CellValue& target, const CString& text, int mode)
+CString CZantobyDoc::ParseCellText(int displayColumn, CellValue& target, const CString& text, int mode,
+                                   CString* refusal)
 {
-    return CCellCodec::Parse(ColumnOrEmpty(displayColumn), target, text, mode, m_host);
+    return CCellCodec::Parse(ColumnOrEmpty(displayColumn), target, text, mode, m_host, refusal);
 }
 
 bool CZantobyDoc::SetCellColor(int displayColumn, int displayRow, COLORREF CellRecord::*which, COLORREF color)

@@ -81,10 +81,12 @@ class CZantobyDoc
     CString GetCellText(int displayColumn, int slot, int row, int mode) const;
     CString GetCellTextAt(int displayColumn, int displayRow, int mode) const;
     // Parses the text into the cell with undo; a new row is made on the new-row line. Returns the
-    // text of the stored value.
-    CString SetCellTextAt(int displayColumn, int displayRow, const CString& text);
+    // text of the stored value. Text that the column refuses changes nothing (see CCellCodec) and
+    // returns the text of the value kept; refusal receives the reason.
+    CString SetCellTextAt(int displayColumn, int displayRow, const CString& text, CString* refusal = nullptr);
     CString FormatCellForOutput(int displayColumn, const CellValue& cell, int mode) const;
-    CString ParseCellText(int displayColumn, CellValue& target, const CString& text, int mode);
+    CString ParseCellText(int displayColumn, CellValue& target, const CString& text, int mode,
+                          CString* refusal = nullptr);
     bool SetCellTextColor(int displayColumn, int displayRow, COLORREF color);
     bool SetCellBackColor(int displayColumn, int displayRow, COLORREF color);
     // Print header and footer text with its & tokens replaced.

@@ -8,12 +8,11 @@
 #include "list/drawing/DrawArea.h"
 #include "photo/IPhotoEditorHost.h"
 #include "photo/ListPhotoProperties.h"
-#include "platform/Cp932.h"
+#include "platform/SystemText.h"
 #include "platform/canvas/Canvas.h"
 #include "platform/canvas/ImageOps.h"
 
 #include <cerrno>
-#include <cstring>
 #include <exception>
 
 namespace {
@@ -22,7 +21,7 @@ constexpr char kSource[] = "EditPhotoDoc";
 
 CString SystemText(int error)
 {
-    return error != 0 ? Cp932::FromUtf8(std::strerror(error)) : CString();
+    return error != 0 ? SystemErrorText(error) : CString();
 }
 
 // A photo index is decimal digits alone; anything else is no index.

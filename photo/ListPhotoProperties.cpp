@@ -5,11 +5,10 @@
 #include "list/ListLimits.h"
 #include "list/ZantobyDoc.h"
 #include "list/drawing/IDrawingHost.h"
-#include "platform/Cp932.h"
 #include "platform/FileSystem.h"
+#include "platform/SystemText.h"
 
 #include <cerrno>
-#include <cstring>
 
 CListPhotoProperties::CListPhotoProperties(CZantobyDoc& list, int photo, IDrawingHost& host)
     : m_list(list), m_photo(photo), m_host(host)
@@ -51,7 +50,7 @@ bool CListPhotoProperties::WriteDrawingFile(CDrawingData& drawing, IDrawingHost&
     const CString folder = drawing.path.GetFolderPath();
     if (folder.IsEmpty() || (!FileSystem::IsDirectory(folder) && !FileSystem::CreateFolder(folder))) {
         const int error = folder.IsEmpty() ? ENOENT : errno;
-        host.ShowErrorMessage(41003, folder + "\n" + Cp932::FromUtf8(std::strerror(error)));
+        host.ShowErrorMessage(41003, folder + "\n" + SystemErrorText(error));
         return false;
     }
     return drawing.Write(drawing.path.GetPath(), host);

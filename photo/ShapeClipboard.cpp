@@ -5,20 +5,19 @@
 #include "list/drawing/DrwLineReader.h"
 #include "photo/EditPhotoModel.h"
 #include "photo/ShapeCommands.h"
-#include "platform/Cp932.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
+#include "platform/SystemText.h"
 #include "platform/canvas/ImageOps.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
 CString SystemText(int error)
 {
-    return Cp932::FromUtf8(std::strerror(error != 0 ? error : EIO));
+    return SystemErrorText(error != 0 ? error : EIO);
 }
 
 } // namespace

@@ -15,6 +15,22 @@ bool IsTrailPosition(std::string_view text, size_t pos)
     return i > pos;
 }
 
+std::string WithoutBrokenLeadBytes(std::string_view text)
+{
+    std::string whole;
+    whole.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const unsigned char b = static_cast<unsigned char>(text[i]);
+        if (!IsLeadByte(b)) {
+            whole += text[i];
+        } else if (i + 1 < text.size() && IsTrailByte(static_cast<unsigned char>(text[i + 1]))) {
+            whole.append(text.substr(i, 2));
+            ++i;
+        }
+    }
+    return whole;
+}
+
 namespace {
 
 // One converter per direction and thread; iconv_open is far too slow to call per string.

@@ -24,6 +24,17 @@ inline size_t CharLength(std::string_view text, size_t pos)
 // True when pos falls on the second byte of a double-byte character.
 bool IsTrailPosition(std::string_view text, size_t pos);
 
+// A byte that can follow a lead byte: 0x40-0x7E or 0x80-0xFC.
+constexpr bool IsTrailByte(unsigned char b)
+{
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
+
+// The text without the lead bytes that lost their trail byte (at the end, or before a byte that
+// is no trail byte). Writers store texts so: a reader pairs a lead byte with whatever follows,
+// which would otherwise be the closing quote or the line end.
+std::string WithoutBrokenLeadBytes(std::string_view text);
+
 // CP932 to UTF-8. Never fails: a byte sequence with no mapping becomes U+FFFD and clears
 // *lossless when given.
 std::string ToUtf8(std::string_view cp932, bool* lossless = nullptr);

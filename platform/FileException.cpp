@@ -1,9 +1,8 @@
 #include "platform/FileException.h"
 
-#include "platform/Cp932.h"
+#include "platform/SystemText.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -11,7 +10,7 @@ std::string Describe(int osError, const CString& fileName)
 {
     CString text;
     text.Format("ﾌｧｲﾙを処理できませんでした\nﾌｧｲﾙ名 : %s\n原因 : %s", fileName.GetString(),
-                Cp932::FromUtf8(std::strerror(osError)).c_str());
+                SystemErrorText(osError).GetString());
     return text.str();
 }
 

@@ -4,10 +4,14 @@
 #include "platform/Mbcs.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <cstdlib>
+#include <string>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace FileSystem {
@@ -33,6 +37,41 @@ void FillInfo(const struct statx& st, Info& info)
     info.writeTime = st.stx_mtime.tv_sec;
     info.accessTime = (st.stx_mask & STATX_ATIME) != 0 ? st.stx_atime.tv_sec : 0;
     info.creationTime = (st.stx_mask & STATX_BTIME) != 0 ? st.stx_btime.tv_sec : 0;
+}
+
+// A replacing write makes a new file; the creation time of the first one travels with it here.
+constexpr const char* kCreatedAttribute = "user.zantoby.created";
+// mkostemp's unique part.
+constexpr size_t kUniqueLength = 6;
+
+std::time_t ReadKeptCreation(const char* native)
+{
+    char value[32] = {};
+    ssize_t length = getxattr(native, kCreatedAttribute, value, sizeof(value) - 1);
+    if (length <= 0) {
+        return 0;
+    }
+    char* end = nullptr;
+    long long seconds = std::strtoll(value, &end, 10);
+    return end == value + length && seconds > 0 ? static_cast<std::time_t>(seconds) : 0;
+}
+
+// Gives the file being written the creation time of the file it replaces.
+void KeepCreation(int fd, const std::filesystem::path& target)
+{
+    std::time_t created = ReadKeptCreation(target.c_str());
+    if (created == 0) {
+        struct statx st
+        {
+        };
+        if (statx(AT_FDCWD, target.c_str(), 0, STATX_BTIME | STATX_MTIME, &st) != 0) {
+            return;
+        }
+        created = (st.stx_mask & STATX_BTIME) != 0 ? st.stx_btime.tv_sec : st.stx_mtime.tv_sec;
+    }
+    std::string value = std::to_string(static_cast<long long>(created));
+    // A file system without user attributes only loses the note.
+    fsetxattr(fd, kCreatedAttribute, value.data(), value.size(), 0);
 }
 
 } // namespace
@@ -124,6 +163,35 @@ bool Exists(const CString& path)
     return GetInfo(path, info);
 }
 
+bool IsSameOrInside(const CString& path, const CString& folder)
+{
+    if (path.IsEmpty() || folder.IsEmpty()) {
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::path inner = std::filesystem::weakly_canonical(std::filesystem::absolute(ToNative(path), error), error);
+    if (error) {
+        return false;
+    }
+    std::filesystem::path outer =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(ToNative(folder), error), error);
+    if (error) {
+        return false;
+    }
+    auto innerPart = inner.begin();
+    for (const auto& part : outer) {
+        // A trailing separator leaves an empty last element.
+        if (part.empty()) {
+            continue;
+        }
+        if (innerPart == inner.end() || *innerPart != part) {
+            return false;
+        }
+        ++innerPart;
+    }
+    return true;
+}
+
 bool CreateFolder(const CString& path)
 {
     std::error_code error;
@@ -191,6 +259,7 @@ bool CommitReplace(FILE* stream, const CString& tempPath, const CString& target)
     };
     mode_t mode = stat(native.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
     int fd = fileno(stream);
+    KeepCreation(fd, native);
     bool ok = std::fflush(stream) == 0 && fchmod(fd, mode) == 0 && fsync(fd) == 0;
     int error = ok ? 0 : errno;
     if (std::fclose(stream) != 0 && ok) {
@@ -214,6 +283,35 @@ void AbandonReplace(FILE* stream, const CString& tempPath)
     std::fclose(stream);
     unlink(ToNative(tempPath).c_str());
     errno = saved;
+}
+
+void RemoveReplaceLeftovers(const CString& target)
+{
+    CString resolved = ReplaceTarget(target);
+    if (resolved.IsEmpty()) {
+        return;
+    }
+    std::filesystem::path native = ToNative(resolved);
+    std::string prefix = native.filename().native() + ".";
+    std::error_code error;
+    std::filesystem::path folder = native.parent_path().empty() ? "." : native.parent_path();
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        std::string name = entry.path().filename().native();
+        if (name.size() != prefix.size() + kUniqueLength || name.compare(0, prefix.size(), prefix) != 0 ||
+            !std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                         [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) != 0; })) {
+            continue;
+        }
+        std::error_code ignored;
+        if (entry.is_regular_file(ignored)) {
+            std::filesystem::remove(entry.path(), ignored);
+        }
+    }
+}
+
+std::time_t KeptCreationTime(const CString& path)
+{
+    return ReadKeptCreation(ToNative(path).c_str());
 }
 
 } // namespace FileSystem

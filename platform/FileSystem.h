@@ -60,6 +60,10 @@ bool Exists(const CString& path);
 bool CreateFolder(const CString& path);
 bool IsDirectory(const CString& path);
 
+// True when path names folder itself or something inside it, after both are made absolute and
+// their links, "." and ".." resolved as far as they exist.
+bool IsSameOrInside(const CString& path, const CString& folder);
+
 // Opens a file with an fopen mode; null with errno set on failure.
 FILE* OpenStream(const CString& path, const char* mode);
 
@@ -68,10 +72,17 @@ FILE* OpenStream(const CString& path, const char* mode);
 // and never a half-written file. CreateBeside returns the open temporary stream (mode "wb" or
 // "w+b") and its path; CommitReplace flushes it to the disk, gives it the target's permissions,
 // closes it and renames it over the target; AbandonReplace closes and removes it. Both close
-// the stream whatever happens. False with errno set on failure.
+// the stream whatever happens. False with errno set on failure. The new file keeps the time the
+// target was first created (see KeptCreationTime).
 FILE* CreateBeside(const CString& target, bool readable, CString& tempPath);
 bool CommitReplace(FILE* stream, const CString& tempPath, const CString& target);
 void AbandonReplace(FILE* stream, const CString& tempPath);
+// Removes the temporary files that replacing writes of target left behind when the process was
+// killed before it could commit or abandon them.
+void RemoveReplaceLeftovers(const CString& target);
+// When a file was first created, as replacing writes carry it from file to file; 0 when the
+// file was never replaced or the file system keeps no such note.
+std::time_t KeptCreationTime(const CString& path);
 
 // The file that a replacing write of path should replace: path itself, or the file a symbolic
 // link points to. Empty when path exists but is not a regular file (a device or a pipe), which

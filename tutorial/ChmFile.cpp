@@ -5,13 +5,104 @@
 
 #include <chm_lib.h>
 
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
+
+// A child reading a sound help file needs a fraction of these.
+constexpr unsigned kChildSeconds = 10;
+constexpr unsigned long long kChildMemory = 1ULL << 30;
+
+// What the process maps already: the child may map kChildMemory more (a sanitizer build maps
+// terabytes of shadow memory from its start).
+unsigned long long MappedBytes()
+{
+    unsigned long long pages = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%llu", &pages) != 1) {
+            pages = 0;
+        }
+        std::fclose(statm);
+    }
+    return pages * static_cast<unsigned long long>(sysconf(_SC_PAGESIZE));
+}
+
+bool WriteAll(int fd, const std::string& bytes)
+{
+    for (size_t done = 0; done < bytes.size();) {
+        const ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0 && errno != EINTR) {
+            return false;
+        }
+        done += written > 0 ? static_cast<size_t>(written) : 0;
+    }
+    return true;
+}
+
+using ChmWork = std::function<bool(chmFile* file, std::string& out)>;
+
+// Opens the help file in a child process and runs work on it there; true, with what work put
+// out, when the child ended well within its limits.
+bool RunInChild(const std::string& nativePath, const ChmWork& work, std::string& out)
+{
+    out.clear();
+    int channel[2];
+    if (pipe2(channel, O_CLOEXEC) != 0) {
+        return false;
+    }
+    const unsigned long long memory = MappedBytes() + kChildMemory;
+    const pid_t child = fork();
+    if (child < 0) {
+        close(channel[0]);
+        close(channel[1]);
+        return false;
+    }
+    if (child == 0) {
+        close(channel[0]);
+        const rlimit addressSpace{memory, memory};
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_AS, &addressSpace);
+        setrlimit(RLIMIT_CORE, &noCore);
+        std::signal(SIGALRM, SIG_DFL);
+        alarm(kChildSeconds);
+        chmFile* file = chm_open(nativePath.c_str());
+        std::string bytes;
+        const bool done = file != nullptr && work(file, bytes) && WriteAll(channel[1], bytes);
+        _exit(done ? 0 : 1);
+    }
+    close(channel[1]);
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(channel[0], buffer, sizeof buffer);
+        if (got > 0) {
+            out.append(buffer, static_cast<size_t>(got));
+        } else if (got == 0 || errno != EINTR) {
+            break;
+        }
+    }
+    close(channel[0]);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        out.clear();
+        return false;
+    }
+    return true;
+}
 
 // The directory of a compiled help file names its objects in UTF-8.
 bool Resolve(chmFile* file, const CString& objectPath, chmUnitInfo& unit)
 {
     const std::string name = Cp932::ToUtf8(objectPath.view());
-    return file != nullptr && name.size() <= CHM_MAX_PATHLEN &&
+    return name.size() <= CHM_MAX_PATHLEN &&
            chm_resolve_object(file, name.c_str(), &unit) == CHM_RESOLVE_SUCCESS;
 }
 
@@ -20,40 +111,47 @@ bool Resolve(chmFile* file, const CString& objectPath, chmUnitInfo& unit)
 bool CChmFile::Open(const CString& path)
 {
     Close();
-    m_file = chm_open(FileSystem::ToNative(path).c_str());
-    return m_file != nullptr;
+    m_nativePath = FileSystem::ToNative(path);
+    std::string nothing;
+    m_open = RunInChild(
+        m_nativePath, [](chmFile*, std::string&) { return true; }, nothing);
+    return m_open;
 }
 
 void CChmFile::Close()
 {
-    if (m_file != nullptr) {
-        chm_close(m_file);
-        m_file = nullptr;
-    }
+    m_nativePath.clear();
+    m_open = false;
 }
 
 bool CChmFile::HasObject(const CString& objectPath) const
 {
-    chmUnitInfo unit = {};
-    return Resolve(m_file, objectPath, unit);
+    std::string nothing;
+    return m_open && RunInChild(
+                         m_nativePath,
+                         [&objectPath](chmFile* file, std::string&) {
+                             chmUnitInfo unit = {};
+                             return Resolve(file, objectPath, unit);
+                         },
+                         nothing);
 }
 
 bool CChmFile::ReadObject(const CString& objectPath, std::string& bytes, std::uint64_t maxSize) const
 {
     bytes.clear();
-    chmUnitInfo unit = {};
-    if (!Resolve(m_file, objectPath, unit) || unit.length > maxSize) {
-        return false;
-    }
-    bytes.resize(static_cast<size_t>(unit.length));
-    if (unit.length == 0) {
-        return true;
-    }
-    const LONGINT64 read = chm_retrieve_object(m_file, &unit, reinterpret_cast<unsigned char*>(bytes.data()),
-                                               0, static_cast<LONGINT64>(unit.length));
-    if (read != static_cast<LONGINT64>(unit.length)) {
-        bytes.clear();
-        return false;
-    }
-    return true;
+    return m_open &&
+           RunInChild(
+               m_nativePath,
+               [&objectPath, maxSize](chmFile* file, std::string& out) {
+                   chmUnitInfo unit = {};
+                   if (!Resolve(file, objectPath, unit) || unit.length > maxSize) {
+                       return false;
+                   }
+                   out.resize(static_cast<size_t>(unit.length));
+                   return unit.length == 0 ||
+                          chm_retrieve_object(file, &unit, reinterpret_cast<unsigned char*>(out.data()), 0,
+                                              static_cast<LONGINT64>(unit.length)) ==
+                              static_cast<LONGINT64>(unit.length);
+               },
+               bytes);
 }

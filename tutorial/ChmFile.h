@@ -5,22 +5,22 @@
 #include <cstdint>
 #include <string>
 
-struct chmFile;
-
-// One open compiled help file (.chm): reads its objects (pages, images and its own tables) by
-// their paths inside the file.
+// One compiled help file (.chm): reads its objects (pages, images and its own tables) by their
+// paths inside the file. The system's chmlib trusts the sizes and offsets a file gives, so a
+// damaged file can make it divide by zero, read past its buffers, ask for gigabytes or read for
+// ever; every call into it therefore runs in a child process with limits on time and memory,
+// and a child that fails or dies reads as a file that cannot be read.
 class CChmFile
 {
   public:
     CChmFile() = default;
-    ~CChmFile() { Close(); }
     CChmFile(const CChmFile&) = delete;
     CChmFile& operator=(const CChmFile&) = delete;
 
-    // False when the file is missing or is no compiled help file.
+    // False when the file is missing or cannot be read as a compiled help file.
     bool Open(const CString& path);
     void Close();
-    bool IsOpen() const { return m_file != nullptr; }
+    bool IsOpen() const { return m_open; }
 
     // Object paths are CP932 and begin with "/" ("/#IVB", "/html/start.htm").
     bool HasObject(const CString& objectPath) const;
@@ -32,5 +32,6 @@ class CChmFile
     static constexpr std::uint64_t kMaxObjectSize = 64 * 1024 * 1024;
 
   private:
-    chmFile* m_file = nullptr;
+    std::string m_nativePath;
+    bool m_open = false;
 };

@@ -66,6 +66,22 @@ TEST(ClipTable, EveryCharacterTheEscapesTouchSurvivesARoundTrip)
     EXPECT_EQ(read.GetText(1, 0), "/photos/写真 1.jpg");
 }
 
+// A cell whose last byte is a lead byte without its trail byte loses that byte, so its closing
+// quote stays a quote and the cells after it stay where they were.
+TEST(ClipTable, ACellEndingInALeadByteLeavesTheRowWhole)
+{
+    CClipTable table;
+    table.SetText("a\x82", 0, 0);
+    table.SetText("b", 1, 0);
+
+    CClipTable read;
+    read.ReadPrivateFormat(table.ToPrivateFormat());
+    ASSERT_EQ(read.GetRowCount(), 1);
+    EXPECT_EQ(read.GetColumnCount(), 2);
+    EXPECT_EQ(read.GetText(0, 0), "a");
+    EXPECT_EQ(read.GetText(1, 0), "b");
+}
+
 TEST(ClipTable, PlainTextIsCutIntoRowsOfTabbedCellsWithoutQuoteHandling)
 {
     CClipTable table;
@@ -83,6 +99,21 @@ TEST(ClipTable, PlainTextIsCutIntoRowsOfTabbedCellsWithoutQuoteHandling)
     ASSERT_EQ(table.GetRowCount(), 2);
     EXPECT_EQ(table.GetText(0, 0), "\"one");
     EXPECT_EQ(Row(table, 1), (std::vector<CString>{"_txt:two\"", "_txt:x"}));
+}
+
+TEST(ClipTable, BlankLinesAreRowsOfEmptyCellsWhateverTheLineEnds)
+{
+    // A column copied from an editor or a spreadsheet, with empty cells between the values.
+    for (const char* text : {"a\n\nb\n\n\nc\n", "a\r\n\r\nb\r\n\r\n\r\nc\r\n", "a\n\nb\n\n\nc"}) {
+        SCOPED_TRACE(text);
+        CClipTable table;
+        table.ReadText(text);
+        ASSERT_EQ(table.GetRowCount(), 6) << "the last line break ends the last row";
+        EXPECT_EQ(table.GetText(0, 0), "a");
+        EXPECT_EQ(table.GetText(0, 1), "");
+        EXPECT_EQ(table.GetText(0, 2), "b");
+        EXPECT_EQ(table.GetText(0, 5), "c");
+    }
 }
 
 TEST(ClipTable, CellsOutsideTheTableAndOfOtherKindsReadAsNothing)

@@ -59,6 +59,9 @@ TEST(StartupPlan, FirstArgumentThatIsNoSwitchNamesTheFile)
     EXPECT_EQ(CStartupPlan::FindFileArgument({"-p"}), "");
     // Names arrive as UTF-8 and are kept as Shift_JIS inside.
     EXPECT_EQ(CStartupPlan::FindFileArgument({"\xE5\x95\x86\xE5\x93\x81.zbk"}), "商品.zbk");
+    EXPECT_EQ(CStartupPlan::DescribeUnheldArgument({"-p", "\xE5\x95\x86\xE5\x93\x81.zbk"}), "");
+    const CString unheld = CStartupPlan::DescribeUnheldArgument({"\xF0\xA0\xAE\xB7\xE7\x94\xB0/a.zbk"});
+    EXPECT_NE(unheld.Find("■田/a.zbk"), -1) << "the folder is named";
 }
 
 TEST(StartupPlan, LastListOpensOnlyWithoutNavigatorAndShiftWhenWantedAndKnown)
@@ -73,11 +76,38 @@ TEST(StartupPlan, LastListOpensOnlyWithoutNavigatorAndShiftWhenWantedAndKnown)
 TEST(StartupPlan, SavedRectangleNeedsAScreenThatHoldsPartOfIt)
 {
     const std::vector<CRect> screens = {CRect(0, 0, 1280, 1024), CRect(1280, 0, 2560, 1024)};
-    EXPECT_TRUE(CStartupPlan::IsOnSomeScreen(CRect(0, 0, 800, 600), screens));
-    EXPECT_TRUE(CStartupPlan::IsOnSomeScreen(CRect(2000, 500, 3000, 1200), screens));
-    EXPECT_TRUE(CStartupPlan::IsOnSomeScreen(CRect(-100, -100, 10, 10), screens));
+    CRect placed;
+    EXPECT_TRUE(CStartupPlan::PlaceSavedRect(CRect(10, 20, 810, 620), screens, placed));
+    EXPECT_EQ(placed, CRect(10, 20, 810, 620)) << "a rectangle on a screen stays as it is";
     // A window left on a third screen that is gone, or touching a screen only at its edge.
-    EXPECT_FALSE(CStartupPlan::IsOnSomeScreen(CRect(2600, 0, 3400, 600), screens));
-    EXPECT_FALSE(CStartupPlan::IsOnSomeScreen(CRect(-800, 0, 0, 600), screens));
-    EXPECT_FALSE(CStartupPlan::IsOnSomeScreen(CRect(0, 0, 800, 600), {}));
+    EXPECT_FALSE(CStartupPlan::PlaceSavedRect(CRect(2600, 0, 3400, 600), screens, placed));
+    EXPECT_FALSE(CStartupPlan::PlaceSavedRect(CRect(-800, 0, 0, 600), screens, placed));
+    EXPECT_FALSE(CStartupPlan::PlaceSavedRect(CRect(0, 0, 800, 600), {}, placed));
+}
+
+TEST(StartupPlan, SavedRectangleComesWhollyOnTheScreenThatHoldsMostOfIt)
+{
+    const std::vector<CRect> screens = {CRect(0, 0, 1280, 1024), CRect(1280, 0, 2560, 1024)};
+    CRect placed;
+    // Mostly on the second screen, hanging out below and to the right.
+    ASSERT_TRUE(CStartupPlan::PlaceSavedRect(CRect(2000, 500, 3000, 1200), screens, placed));
+    EXPECT_EQ(placed, CRect(1560, 324, 2560, 1024));
+    // Only its corner on the first screen: all of it comes into view there.
+    ASSERT_TRUE(CStartupPlan::PlaceSavedRect(CRect(-700, -500, 100, 100), screens, placed));
+    EXPECT_EQ(placed, CRect(0, 0, 800, 600));
+    // Larger than the screen: it shrinks to the screen.
+    ASSERT_TRUE(CStartupPlan::PlaceSavedRect(CRect(-50, -50, 1400, 1100), screens, placed));
+    EXPECT_EQ(placed, CRect(0, 0, 1280, 1024));
+}
+
+TEST(StartupPlan, ASavedWindowTooSmallToUseIsNotRestored)
+{
+    const std::vector<CRect> screens = {CRect(0, 0, 1280, 1024)};
+    CRect placed;
+    // A window collapsed to its menu bar.
+    EXPECT_FALSE(CStartupPlan::PlaceSavedRect(CRect(0, 0, 4, 26), screens, placed));
+    EXPECT_FALSE(CStartupPlan::PlaceSavedRect(CRect(0, 0, 1000, CStartupPlan::kMinimumHeight - 1), screens,
+                                              placed));
+    EXPECT_TRUE(CStartupPlan::PlaceSavedRect(
+        CRect(0, 0, CStartupPlan::kMinimumWidth, CStartupPlan::kMinimumHeight), screens, placed));
 }

@@ -156,6 +156,11 @@ TEST_F(ExtractFormTest, StoredConditionsShowAgainInTheColumnsForm)
     EXPECT_EQ(again.rows[2].lower, "0") << "a lower bound of zero is still shown";
     EXPECT_EQ(again.rows[2].upper, "12,345");
     EXPECT_EQ(again.Normalise(2, "9876"), "9,876");
+    CString refusal;
+    EXPECT_EQ(again.Normalise(2, "１２３４", &refusal), "1,234");
+    EXPECT_TRUE(refusal.IsEmpty());
+    again.Normalise(2, "12a", &refusal);
+    EXPECT_EQ(refusal, "12a は数値として変換できません");
 }
 
 TEST(GlobalFindFormTest, FolderAndKeywordAreAskedForBeforeTheSettingsChange)

@@ -163,6 +163,33 @@ TEST_F(ListRowEditsTest, AShiftThatNeedsMoreRowsThanAreFreeChangesNothing)
     EXPECT_TRUE(host.HasMessage(40207));
 }
 
+TEST_F(ListRowEditsTest, InsertingCellsIntoAFullListIsRefusedAndChangesNothing)
+{
+    // Ten thousand rows fill every line; the last shows "last".
+    for (int row = 0; row < kMaxRows; ++row) {
+        doc->GetRow(row).inUse = true;
+        doc->displayOrder[row] = row;
+    }
+    doc->displayCount = kMaxDisplayRows;
+    doc->SetCellTextAt(0, 0, "first");
+    doc->SetCellTextAt(0, kMaxDisplayRows - 1, "last");
+    host.messages.clear();
+    EXPECT_FALSE(rows.InsertCellsShiftDown({{0, 0, 0, 1}}));
+    EXPECT_TRUE(host.HasMessage(40200));
+    EXPECT_EQ(Name(0), "first");
+    EXPECT_EQ(Name(kMaxDisplayRows - 1), "last");
+    EXPECT_EQ(doc->displayCount, kMaxDisplayRows);
+    EXPECT_FALSE(doc->IsUndoStepOpen());
+
+    // With the last two lines free of rows the same insert fits.
+    doc->GetRow(kMaxRows - 1).Reset();
+    doc->GetRow(kMaxRows - 2).Reset();
+    doc->displayOrder[kMaxDisplayRows - 2] = kNewRowLine;
+    doc->displayCount = kMaxDisplayRows - 1;
+    ASSERT_TRUE(rows.InsertCellsShiftDown({{0, 0, 0, 1}}));
+    EXPECT_EQ(Name(2), "first");
+}
+
 TEST_F(ListRowEditsTest, DeletingCellsPullsTheRestUpAndEmptiesTheLinesAtTheEnd)
 {
     for (const char* name : {"a", "b", "c", "d"}) {

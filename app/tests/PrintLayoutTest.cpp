@@ -14,7 +14,7 @@
 
 namespace {
 
-const CPrintJob::Paper kA4{2100, 2970, CPoint()};
+const CPrintJob::Paper kA4{2100, 2970};
 
 class PrintLayout : public ::testing::Test
 {

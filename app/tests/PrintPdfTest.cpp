@@ -29,7 +29,7 @@ int PrintToPdf(CPrintJob& job, const CString& path)
     {
         Canvas measure(pdf.Context());
         measure.SetResolution(PdfDocument::kDotsPerInch);
-        pages = job.Begin(measure, {2100, 2970, CPoint()});
+        pages = job.Begin(measure, {2100, 2970});
     }
     for (int page = 1; page <= pages; ++page) {
         if (page > 1) {

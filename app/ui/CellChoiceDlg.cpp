@@ -20,7 +20,7 @@ CCellChoiceDlg::CCellChoiceDlg(wxWindow* parent, int templateId, const char* tit
 {
     // The main window carries the program's icon.
     if (auto* main =
-            wxDynamicCast(wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr, wxTopLevelWindow)) {
+            dynamic_cast<wxTopLevelWindow*>(wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr)) {
         SetIcons(main->GetIcons());
     }
     int y = 14;

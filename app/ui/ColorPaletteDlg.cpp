@@ -78,10 +78,9 @@ void CColorPaletteDlg::ShowFor(int mode, int target, COLORREF current, int x, in
         SetItemText(CColorPalette::GetCell(index).id, CColorPalette::GetCellText(index, current));
     }
     Move(x, y + 1);
-    Show();
+    ShowModeless();
     // GTK may map a dialog shown outside the event loop at a size of its own choosing.
     SetClientSize(kClientSize);
-    Raise();
 }
 
 void CColorPaletteDlg::Choose(COLORREF color)

@@ -21,6 +21,7 @@
 #include "photo/batch/ui/InsertPhotoDlg.h"
 #include "photo/batch/ui/OutputPhotoDlg.h"
 #include "platform/canvas/Canvas.h"
+#include "platform/ui/UpdateUiCheck.h"
 
 #include <wx/splitter.h>
 #include <wx/stopwatch.h>
@@ -48,6 +49,8 @@ constexpr int ID_FIRST_LINE = 32879;
 constexpr int ID_LAST_LINE = 32880;
 constexpr int ID_JUMP_TO_LINE = 32881;
 constexpr int ID_GO_BACK = 32882;
+constexpr int ID_SORT_ASCENDING = 32803;
+constexpr int ID_SORT_DESCENDING = 32804;
 constexpr int ID_VIEW_TOOLBAR = 59392;
 constexpr int ID_CUT = 57635;
 constexpr int ID_COPY = 57634;
@@ -83,7 +86,7 @@ constexpr COLORREF kColors[9] = {kDefaultColor, 0x000000, 0x0000FF, 0x008000, 0x
 
 bool CGridView::OnCreate(wxDocument* doc, long)
 {
-    auto* list = wxDynamicCast(doc, CListDocument);
+    auto* list = dynamic_cast<CListDocument*>(doc);
     if (list == nullptr) {
         return false;
     }
@@ -111,6 +114,7 @@ bool CGridView::OnCreate(wxDocument* doc, long)
     Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateColor, this, ID_BACK_COLOR_CURRENT);
     Bind(wxEVT_MENU, &CGridView::OnNavigate, this, ID_FIRST_LINE, ID_JUMP_TO_LINE);
     Bind(wxEVT_MENU, &CGridView::OnNavigate, this, ID_GO_BACK);
+    Bind(wxEVT_MENU, &CGridView::OnSort, this, ID_SORT_ASCENDING, ID_SORT_DESCENDING);
     Bind(wxEVT_MENU, &CGridView::OnListToolbar, this, ID_VIEW_TOOLBAR);
     Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdateListToolbar, this, ID_VIEW_TOOLBAR);
     for (int id : {ID_CUT, ID_COPY, ID_PASTE, ID_PASTE_REFERENCE, ID_COPY_PHOTO_NAME}) {
@@ -146,7 +150,7 @@ void CGridView::AttachPanes(CListGrid* grid, CPhotoView* photoView)
 
 CZantobyFrame* CGridView::ListFrame() const
 {
-    return wxDynamicCast(GetFrame(), CZantobyFrame);
+    return dynamic_cast<CZantobyFrame*>(GetFrame());
 }
 
 bool CGridView::OnClose(bool deleteWindow)
@@ -163,6 +167,8 @@ bool CGridView::OnClose(bool deleteWindow)
     if (m_grid != nullptr) {
         m_grid->DropDocument();
     }
+    // The position of a list that is gone; a list still open shows its own when activated.
+    wxGetApp().ShowRowPosition(-1, 0);
     if (deleteWindow && GetFrame() != nullptr) {
         GetFrame()->Destroy();
         SetFrame(nullptr);
@@ -570,11 +576,12 @@ void CGridView::OnUpdateColor(wxUpdateUIEvent& event)
                      m_list->displayOrder[m_grid->CurrentRow()] >= 0);
         return;
     }
+    // The toolbar's drop-down shows the colours as pictures, which carry no check mark.
     CZantobyApp& app = wxGetApp();
     if (id <= ID_TEXT_COLOR_LAST) {
-        event.Check(app.GetGridTextColor() == kColors[id - ID_TEXT_COLOR_FIRST]);
+        SetCheckIfCheckable(event, app.GetGridTextColor() == kColors[id - ID_TEXT_COLOR_FIRST]);
     } else {
-        event.Check(app.GetGridBackColor() == kColors[id - ID_BACK_COLOR_FIRST]);
+        SetCheckIfCheckable(event, app.GetGridBackColor() == kColors[id - ID_BACK_COLOR_FIRST]);
     }
 }
 
@@ -705,6 +712,15 @@ void CGridView::OnAutoInput(wxCommandEvent&)
     });
 }
 
+void CGridView::OnSort(wxCommandEvent& event)
+{
+    Guarded(__LINE__, [this, &event] {
+        if (m_grid != nullptr && m_list != nullptr && m_grid->CurrentColumn() >= 0) {
+            m_list->SortByColumn(m_grid->CurrentColumn(), event.GetId() == ID_SORT_DESCENDING);
+        }
+    });
+}
+
 void CGridView::OnUpdateAutoInput(wxUpdateUIEvent& event)
 {
     if (m_grid == nullptr || m_list == nullptr || !m_grid->IsSingleRange()) {
@@ -734,6 +750,12 @@ void CGridView::DeleteSelectedRows()
         return;
     }
     RefreshGrid();
+    // The lines that were selected are gone; the cursor stays where the first of them was.
+    m_grid->DeselectAll();
+    const int line = std::min(lines.front(), m_grid->GetRowCount() - 1);
+    if (line >= 0) {
+        m_grid->MoveToCell(std::max(m_grid->CurrentColumn(), 0), line);
+    }
 }
 
 void CGridView::OnRowCommand(wxCommandEvent& event)

@@ -85,6 +85,7 @@ class CGridView : public wxView, public IListView
     void OnClipboard(wxCommandEvent& event);
     void OnUpdatePhotoCell(wxUpdateUIEvent& event);
     void OnAutoInput(wxCommandEvent& event);
+    void OnSort(wxCommandEvent& event);
     void OnUpdateAutoInput(wxUpdateUIEvent& event);
     void OnRowCommand(wxCommandEvent& event);
     void OnUpdateRowCommand(wxUpdateUIEvent& event);

@@ -115,7 +115,7 @@ void CListDocument::FollowPath()
 void CListDocument::InitialUpdate()
 {
     for (wxView* view : GetViewsVector()) {
-        if (auto* grid = wxDynamicCast(view, CGridView)) {
+        if (auto* grid = dynamic_cast<CGridView*>(view)) {
             grid->InitialUpdate();
         }
     }
@@ -168,6 +168,14 @@ bool CListDocument::SaveAs()
 
 bool CListDocument::OnSaveModified()
 {
+    // Saving a photo's drawing changes the list, and the list closes its editors as it closes:
+    // they are asked about their changes first.
+    const wxString editorPrefix = GetFilename() + "?";
+    for (wxDocument* doc : GetDocumentManager()->GetDocumentsVector()) {
+        if (doc != this && doc->GetFilename().StartsWith(editorPrefix) && !doc->OnSaveModified()) {
+            return false;
+        }
+    }
     return CSaveChangesPrompt::Run(*this, m_list->GetTitle());
 }
 

@@ -6,6 +6,7 @@
 #include "app/ListGridTransfer.h"
 #include "app/ListRowEdits.h"
 #include "app/ListViewRules.h"
+#include "app/VersionInfo.h"
 #include "app/ui/ClipData.h"
 #include "app/ui/ClipSource.h"
 #include "app/ui/GridView.h"
@@ -23,6 +24,8 @@
 #include "list/ZantobyDoc.h"
 #include "photo/batch/ui/SequencePhotoDlg.h"
 #include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+#include "platform/UnmappableChars.h"
 #include "platform/VirtualKeys.h"
 #include "platform/ui/WxText.h"
 
@@ -124,6 +127,8 @@ void CListGrid::OnSetup()
     goBackLine = -1;
     EnableGrid(1);
     EnablePopupMenu(1);
+    // Column remarks, photo names and row ids show as tips over the cells and headings.
+    EnableTips(1);
     MeasureFont();
 }
 
@@ -255,6 +260,7 @@ void CListGrid::UpdateRowCount()
             WriteCell(column, line, empty);
         }
     }
+    wxGetApp().ShowRowPosition(CurrentRow(), GetRowCount());
 }
 
 void CListGrid::OnColumnSized(int column, int* width)
@@ -553,15 +559,38 @@ int CListGrid::OnEditFinish(int column, int row, CGridEditWindow* edit, CString&
     if (!modified) {
         return 1;
     }
+    if (control != nullptr && !AcceptsCharacters(control->GetValue())) {
+        return 0;
+    }
     CListGridEdits edits(*m_doc);
     const bool dropListGrew = m_doc->GetColumn(column).dropType == 1;
-    text = edits.StoreCellText(column, row, text, true);
+    CString refusal;
+    text = edits.StoreCellText(column, row, text, true, &refusal);
+    // A refusal keeps the cell's value; the status bar says why without stopping the typing.
+    wxGetApp().ShowStatusNotice(refusal);
+    if (!refusal.IsEmpty()) {
+        return 1;
+    }
     if (dropListGrew) {
         RebuildDropLabels(column);
     }
     m_view.AutoRowHeight(row, false);
     FreeThumbnailsOutOfView();
     return 1;
+}
+
+bool CListGrid::AcceptsCharacters(const wxString& typed)
+{
+    const wxScopedCharBuffer utf8 = typed.utf8_str();
+    const CUnmappableChars unmappable(std::string_view(utf8.data(), utf8.length()));
+    if (unmappable.IsEmpty()) {
+        return true;
+    }
+    CString message;
+    message.Format("■の文字はリストに保存できません（%s）。\n別の文字に書き換えてください。\n\n%s",
+                   unmappable.Codes().GetString(), unmappable.Marked().GetString());
+    ShowMessageBox(message, kProductName, MB_OK | MB_ICONEXCLAMATION);
+    return false;
 }
 
 void CListGrid::RebuildDropLabels(int column)
@@ -822,7 +851,7 @@ CZantobyDoc* CListGrid::ListByPath(const CString& path) const
         return nullptr;
     }
     wxDocument* found = CDocumentLookup::FindDocumentByPath(*wxGetApp().GetDocManager(), path);
-    auto* list = wxDynamicCast(found, CListDocument);
+    auto* list = dynamic_cast<CListDocument*>(found);
     return list != nullptr ? &list->List() : nullptr;
 }
 

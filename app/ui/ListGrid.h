@@ -114,6 +114,9 @@ class CListGrid : public CGridList
     // The row record shown on a line, or -1.
     int RowOf(int line) const;
     void RebuildDropLabels(int column);
+    // True when the list can hold every character of the typed text; otherwise a box names the
+    // characters it cannot, so that the user changes them before anything is stored.
+    static bool AcceptsCharacters(const wxString& typed);
     // Where a press lies against the selection's block: its edge, its fill handle or neither.
     enum class BlockZone
     {

@@ -3,12 +3,15 @@
 #include "app/PrintCommands.h"
 #include "app/ui/ListGrid.h"
 #include "app/ui/ListPrintout.h"
+#include "app/ui/SheetRangeDlg.h"
 #include "foundation/ui/PrinterChoice.h"
 #include "list/ZantobyDoc.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/cmndata.h>
 #include <wx/print.h>
+
+#include <set>
 
 void CListPrintRunner::Run(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent, int command)
 {
@@ -78,7 +81,16 @@ wxPreviewFrame* CListPrintRunner::Preview(CZantobyDoc& doc, CListGrid* grid, wxW
 
 void CListPrintRunner::Print(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent, CPrintJob::Form form)
 {
-    const std::vector<int> rows = form == CPrintJob::Form::Sheets ? SheetRows(grid) : std::vector<int>();
+    std::vector<int> rows = form == CPrintJob::Form::Sheets ? SheetRows(grid) : std::vector<int>();
+    if (!rows.empty()) {
+        CSheetRangeDlg range(parent, static_cast<int>(std::set<int>(rows.begin(), rows.end()).size()));
+        if (range.DoModal() != wxID_OK) {
+            return;
+        }
+        if (range.GetChoice() == CSheetRangeDlg::kAllRows) {
+            rows.clear();
+        }
+    }
     if (!HasRowsToPrint(doc, form, rows)) {
         return;
     }

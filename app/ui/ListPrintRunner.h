@@ -19,12 +19,13 @@ class CListPrintRunner
     static void Run(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent, int command);
     // Shows the preview window; null, after saying so, when nothing prints.
     static wxPreviewFrame* Preview(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent, CPrintJob::Form form);
-    // The print dialog, then the pages to the printer it chose.
+    // The print dialog, then the pages to the printer it chose; single sheets ask first whether
+    // the selected rows or all rows print.
     static void Print(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent, CPrintJob::Form form);
 
   private:
     // Single sheets print the rows of the grid's selected cells (the current row without a
-    // selection), as the print dialog offered them first; every row when the grid has no cell.
+    // selection); every row when the grid has no cell.
     static std::vector<int> SheetRows(CListGrid* grid);
     static bool HasRowsToPrint(CZantobyDoc& doc, CPrintJob::Form form, const std::vector<int>& rows);
     static wxPrintData PrintDataOf(const CZantobyDoc& doc);

@@ -38,25 +38,29 @@ bool CListPrintout::DrawOnDevice(const std::function<void(Canvas&, const CPrintJ
     if (context == nullptr || pageWidth <= 0 || ppiX <= 0) {
         return false;
     }
-    // The preview's bitmap is the page at a smaller scale than the printer's.
-    const double dotsPerInch = ppiX * static_cast<double>(dc->GetSize().x) / pageWidth;
     CPrintJob::Paper paper;
     const wxRect sheet = GetPaperRectPixels();
     paper.width = static_cast<int>(std::lround(sheet.width * 254.0 / ppiX));
     paper.height = static_cast<int>(std::lround(sheet.height * 254.0 / ppiX));
     if (!IsPreview()) {
-        // Where the sheet's corner lies from the point the printer draws from: its printable
-        // area. A preview's picture is the whole sheet.
+        // The print system moves the context's origin into its margins, on a landscape page by
+        // other amounts than it told when the job was laid out. Each page is drawn from the
+        // sheet's corner, where the device's origin lies.
         double cornerX = 0;
         double cornerY = 0;
         cairo_device_to_user(context, &cornerX, &cornerY);
-        paper.offset =
-            CPoint(static_cast<int>(std::lround(-cornerX)), static_cast<int>(std::lround(-cornerY)));
-        Canvas canvas(context);
-        canvas.SetResolution(dotsPerInch);
-        draw(canvas, paper);
+        cairo_save(context);
+        cairo_translate(context, cornerX, cornerY);
+        {
+            Canvas canvas(context);
+            canvas.SetResolution(ppiX);
+            draw(canvas, paper);
+        }
+        cairo_restore(context);
         return true;
     }
+    // The preview's bitmap is the page at a smaller scale than the printer's.
+    const double dotsPerInch = ppiX * static_cast<double>(dc->GetSize().x) / pageWidth;
     // The pages are laid out as at a printer's resolution, where text measures as it prints.
     const double resolution = show ? dotsPerInch : PdfDocument::kDotsPerInch;
     cairo_surface_t* recording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);

@@ -17,6 +17,7 @@
 #include "res/images/BitmapArt.h"
 #include "res/images/ToolbarArt.h"
 
+#include <wx/accel.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/utils.h>
@@ -184,13 +185,25 @@ CMainFrame::CMainFrame(wxDocManager* manager)
          ID_FILE_MRU_FILE1 + kRecentFileCount - 1);
     Bind(wxEVT_MENU, &CMainFrame::OnFileCommand, this, ID_FILE_CLOSE, ID_FILE_SAVE_AS);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateFileCommand, this, ID_FILE_CLOSE, ID_FILE_SAVE_AS);
+    // The print button's key, for the list shown; no menu item carries it.
+    wxAcceleratorEntry print(wxACCEL_CTRL, 'P', ID_FILE_PRINT_MODE);
+    SetAcceleratorTable(wxAcceleratorTable(1, &print));
+    // The list toolbar's commands belong to a list; with none open, nothing answers for them.
+    for (const Button& button : kMainButtons) {
+        if (button.id != 0 && button.id != ID_FILE_OPEN && button.id != ID_HELP_INDEX &&
+            (button.id < ID_FILE_CLOSE || button.id > ID_FILE_SAVE_AS)) {
+            Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateFileCommand, this, button.id);
+        }
+    }
     Bind(wxEVT_MENU, &CMainFrame::OnExit, this, ID_APP_EXIT);
     Bind(wxEVT_MENU, &CMainFrame::OnViewToolbar, this, ID_VIEW_TOOLBAR);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateViewToolbar, this, ID_VIEW_TOOLBAR);
     Bind(wxEVT_MENU, &CMainFrame::OnViewStatusBar, this, ID_VIEW_STATUS_BAR);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateViewStatusBar, this, ID_VIEW_STATUS_BAR);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
-    Bind(wxEVT_SIZE, &CMainFrame::OnPlacementChanged, this);
+    // The frame's size events end in the layout manager, which keeps the MDI client from seeing
+    // them; it hears them first.
+    m_aui.Bind(wxEVT_SIZE, &CMainFrame::OnPlacementChanged, this);
     Bind(wxEVT_MOVE, &CMainFrame::OnPlacementChanged, this);
 }
 
@@ -347,7 +360,7 @@ wxMenu* CMainFrame::CreateDropDownMenu(int buttonId) const
     case ID_FILE_PRINT_MODE:
         for (int id :
              {ID_FILE_PRINT_LIST, ID_FILE_PRINT_SHEET, ID_FILE_PREVIEW_LIST, ID_FILE_PREVIEW_SHEET}) {
-            menu->Append(id, ToWx(CMenuTables::FindCommandText(id)));
+            menu->AppendCheckItem(id, ToWx(CMenuTables::FindCommandText(id)));
         }
         menu->AppendSeparator();
         menu->Append(ID_FILE_PAGE_SETUP, ToWx(CMenuTables::FindCommandText(ID_FILE_PAGE_SETUP)));
@@ -552,10 +565,19 @@ void CMainFrame::OnClose(wxCloseEvent& event)
         event.Veto();
         return;
     }
+    // The documents close one at a time, newest first: a photo editor before its list, since
+    // saving the editor changes the list and a closing list closes its editors itself.
+    wxDocManager& manager = *GetDocumentManager();
+    for (wxDocVector documents = manager.GetDocumentsVector(); !documents.empty();
+         documents = manager.GetDocumentsVector()) {
+        if (!manager.CloseDocument(documents.back(), !event.CanVeto())) {
+            event.Veto();
+            return;
+        }
+    }
     const CRect normal = GetNormalRect();
     app.Settings().SetMainFrameRect(normal.left, normal.top, normal.right, normal.bottom);
     app.Settings().SetMainFrameShow(GetShowCommand());
     m_palette->Hide();
-    // The framework's close follows: it asks about unsaved lists and may still keep the window.
     event.Skip();
 }

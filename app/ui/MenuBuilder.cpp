@@ -12,6 +12,9 @@ wxMenu* CMenuBuilder::CreateMenu(const MenuEntry* items)
         case MenuEntryKind::Command:
             menu->Append(entry->id, ToWx(entry->text));
             break;
+        case MenuEntryKind::Check:
+            menu->AppendCheckItem(entry->id, ToWx(entry->text));
+            break;
         case MenuEntryKind::Separator:
             menu->AppendSeparator();
             break;

@@ -3,6 +3,7 @@
 #include "app/ProfileSettings.h"
 #include "app/ui/OpenListPane.h"
 #include "foundation/PathName.h"
+#include "foundation/ui/ChosenPath.h"
 #include "platform/ui/WxText.h"
 
 COpenListDlg::COpenListDlg(wxWindow* parent, CProfileSettings& settings)
@@ -22,14 +23,9 @@ wxWindow* COpenListDlg::CreatePane(wxWindow* parent)
 
 int COpenListDlg::DoModal()
 {
-    const int result = ShowModal();
-    if (result == wxID_OK) {
-        m_settings.SetListOpenFolder(GetFolderOfPath(GetChosenPath()));
+    if (ShowModal() != wxID_OK || !TakeChosenPath(GetPath(), m_chosen)) {
+        return wxID_CANCEL;
     }
-    return result;
-}
-
-CString COpenListDlg::GetChosenPath() const
-{
-    return FromWx(GetPath());
+    m_settings.SetListOpenFolder(GetFolderOfPath(m_chosen));
+    return wxID_OK;
 }

@@ -13,12 +13,14 @@ class COpenListDlg : public wxFileDialog
   public:
     COpenListDlg(wxWindow* parent, CProfileSettings& settings);
 
-    // Runs the dialog; on OK the chosen file's folder is remembered.
+    // Runs the dialog; on OK the chosen file's folder is remembered. A file the program cannot
+    // name counts as cancelled (see TakeChosenPath).
     int DoModal();
-    CString GetChosenPath() const;
+    const CString& GetChosenPath() const { return m_chosen; }
 
   private:
     static wxWindow* CreatePane(wxWindow* parent);
 
     CProfileSettings& m_settings;
+    CString m_chosen;
 };

@@ -2,8 +2,10 @@
 
 #include "app/ExtractForm.h"
 #include "app/ListGridLayout.h"
+#include "app/VersionInfo.h"
 #include "foundation/GridColumnDef.h"
 #include "grid/CheckCellType.h"
+#include "platform/MessageBox.h"
 #include "platform/VirtualKeys.h"
 
 namespace {
@@ -127,7 +129,14 @@ int CRangeExtractGrid::OnEditFinish(int, int row, CGridEditWindow*, CString& tex
 {
     if (!cancelled && !text.IsEmpty() && text != EditRecord().GetText() && row >= 0 &&
         row < static_cast<int>(m_form.rows.size())) {
-        text = m_form.Normalise(row, text);
+        CString refusal;
+        const CString normal = m_form.Normalise(row, text, &refusal);
+        if (!refusal.IsEmpty()) {
+            // The bound stays in the editor to be corrected; Esc gives the old one back.
+            ShowMessageBox(refusal, kProductName, MB_OK | MB_ICONEXCLAMATION);
+            return 0;
+        }
+        text = normal;
     }
     return 1;
 }

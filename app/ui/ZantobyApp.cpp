@@ -26,6 +26,7 @@
 #include "app/ui/ZantobyDocManager.h"
 #include "foundation/FileUtility.h"
 #include "foundation/ui/AnchorDialog.h"
+#include "foundation/ui/ChosenPath.h"
 #include "foundation/ui/DocumentLookup.h"
 #include "foundation/ui/MessagePump.h"
 #include "foundation/ui/SystemServices.h"
@@ -39,6 +40,7 @@
 #include "photo/batch/ui/LumpPhotoDlg.h"
 #include "photo/batch/ui/SequencePhotoDlg.h"
 #include "photo/batch/ui/SizeCheckDlg.h"
+#include "platform/Cp932.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ShowCommands.h"
@@ -54,12 +56,14 @@
 #include "web/site/ui/CheckListDlg.h"
 #include "web/site/ui/CreateWebDlg.h"
 
+#include <wx/dialog.h>
 #include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/utils.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <csignal>
 #include <cstdlib>
 #include <ctime>
@@ -105,15 +109,10 @@ CString CurrentFolder()
     return error ? CString() : FileSystem::FromNative(folder);
 }
 
-std::vector<std::string> ArgumentsOf(int argc, char** argv)
-{
-    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
-}
-
 } // namespace
 
-CZantobyApp::CZantobyApp(SingleInstance* instance)
-    : m_instance(instance), m_recentFiles(m_core, kRecentFileCount), m_printMode(ID_FILE_PREVIEW_LIST)
+CZantobyApp::CZantobyApp(SingleInstance* instance, std::vector<std::string> arguments)
+    : m_instance(instance), m_arguments(std::move(arguments)), m_recentFiles(m_core, kRecentFileCount), m_printMode(ID_FILE_PREVIEW_LIST)
 {
     m_retryTimer.SetOwner(this);
     Bind(wxEVT_TIMER, &CZantobyApp::OnRetryTimer, this);
@@ -141,7 +140,11 @@ int CZantobyApp::HandOverToRunningCopy(SingleInstance& instance, const std::vect
     CString path;
     const CString file = CStartupPlan::FindFileArgument(arguments);
     const CString folder = CurrentFolder();
-    if (!file.IsEmpty() && (file[0] == '/' || !folder.IsEmpty())) {
+    // A name the program cannot hold would reach the running copy spoilt: it only comes forward.
+    const CString unheld = CStartupPlan::DescribeUnheldArgument(arguments);
+    if (!unheld.IsEmpty()) {
+        std::fprintf(stderr, "%s\n", Cp932::ToUtf8(unheld.view()).c_str());
+    } else if (!file.IsEmpty() && (file[0] == '/' || !folder.IsEmpty())) {
         // A refused pseudo path leaves path empty: the running copy only comes forward.
         CFileHandOver::ResolveArgument(file, folder, path);
     }
@@ -237,7 +240,12 @@ void CZantobyApp::RunStartup()
 
 bool CZantobyApp::ProcessCommandLine()
 {
-    const CString file = CStartupPlan::FindFileArgument(ArgumentsOf(argc, argv));
+    const CString unheld = CStartupPlan::DescribeUnheldArgument(m_arguments);
+    if (!unheld.IsEmpty()) {
+        ShowMessageBox(unheld, kProductName, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    const CString file = CStartupPlan::FindFileArgument(m_arguments);
     CString path;
     if (!file.IsEmpty() && CFileHandOver::ResolveArgument(file, CurrentFolder(), path)) {
         // A list that does not open is reported by the framework; the program starts without it.
@@ -256,17 +264,25 @@ void CZantobyApp::ShowMainWindow()
     const CRect saved = Settings().GetMainFrameRect();
     std::vector<CRect> screens;
     for (unsigned index = 0; index < wxDisplay::GetCount(); ++index) {
-        const wxRect area = wxDisplay(index).GetGeometry();
+        const wxRect area = wxDisplay(index).GetClientArea();
         screens.emplace_back(area.x, area.y, area.x + area.width, area.y + area.height);
     }
-    if (CStartupPlan::IsOnSomeScreen(saved, screens)) {
-        m_mainFrame->SetSize(saved.left, saved.top, saved.Width(), saved.Height());
+    CRect placed;
+    if (CStartupPlan::PlaceSavedRect(saved, screens, placed)) {
+        m_mainFrame->SetSize(placed.left, placed.top, placed.Width(), placed.Height());
     }
     m_mainFrame->Show();
     if (Settings().GetMainFrameShow() == SW_SHOWMAXIMIZED) {
         m_mainFrame->Maximize();
     }
     m_mainFrame->Update();
+}
+
+void CZantobyApp::OnAssertFailure(const wxChar* file, int line, const wxChar* function, const wxChar* condition,
+                                  const wxChar* message)
+{
+    const wxString text = wxString::Format("wx: %s: %s %s", function, condition, message);
+    m_core.WriteErrorFile(FromWx(text), FromWx(wxFileName(file).GetFullName()), line);
 }
 
 int CZantobyApp::OnExit()
@@ -352,6 +368,15 @@ void CZantobyApp::DoDeferredWork()
         OpenNow(path);
     }
     if (m_endRequested) {
+        // A modal dialog (the start navigator, a question) lives on the stack of its own loop:
+        // it is cancelled and the end waits until that loop has returned.
+        for (wxWindow* window : wxTopLevelWindows) {
+            if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog != nullptr && dialog->IsModal()) {
+                dialog->EndModal(wxID_CANCEL);
+                m_retryTimer.StartOnce(200);
+                return;
+            }
+        }
         m_endRequested = false;
         if (m_mainFrame != nullptr) {
             m_mainFrame->Close();
@@ -533,8 +558,7 @@ bool CZantobyApp::RunSaveFileDialog(const CString& initialPath, const char* exte
     if (!chosen.HasExt() && extension != nullptr && *extension != '\0') {
         chosen.SetExt(extension);
     }
-    chosenPath = FromWx(chosen.GetFullPath());
-    return true;
+    return TakeChosenPath(chosen.GetFullPath(), chosenPath);
 }
 
 bool CZantobyApp::OpenPhotoEditorDocument(const CString& path)
@@ -699,7 +723,7 @@ void CZantobyApp::ApplyGlobalExtract()
     } applying(*this);
 
     for (wxDocument* document : m_docManager->GetDocumentsVector()) {
-        if (auto* list = wxDynamicCast(document, CListDocument)) {
+        if (auto* list = dynamic_cast<CListDocument*>(document)) {
             CZantobyDoc& doc = list->List();
             doc.ExtractByGlobalKeywords();
             doc.SortDisplayRows();
@@ -729,7 +753,7 @@ void CZantobyApp::OnSettings(wxCommandEvent&)
     m_showInternalInfo = Settings().GetAutoInside();
     // Every window shows its document again, with the new font size too.
     for (wxDocument* document : m_docManager->GetDocumentsVector()) {
-        if (auto* list = wxDynamicCast(document, CListDocument)) {
+        if (auto* list = dynamic_cast<CListDocument*>(document)) {
             list->List().UpdateAllViews(nullptr, kHintRebuildAll);
         } else {
             CUpdateHint rebuild(kHintRebuildAll, nullptr);

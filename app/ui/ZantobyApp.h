@@ -35,7 +35,9 @@ class CZantobyApp : public wxApp, public IListHost
 {
   public:
     // instance: this copy's hold on the single running copy (null: no check, as in tests).
-    explicit CZantobyApp(SingleInstance* instance);
+    // arguments: the command line after the program's name as the system gave it, so that file
+    // names keep their own encoding whatever the locale says.
+    CZantobyApp(SingleInstance* instance, std::vector<std::string> arguments);
     ~CZantobyApp() override;
 
     // A later copy hands its command line's file (or nothing) to the running copy. Returns the
@@ -45,6 +47,9 @@ class CZantobyApp : public wxApp, public IListHost
     // Start and end
     bool OnInit() override;
     int OnExit() override;
+    // A failed check inside wx goes to the error log; no box stops the user, the program goes on.
+    void OnAssertFailure(const wxChar* file, int line, const wxChar* function, const wxChar* condition,
+                         const wxChar* message) override;
     // The start up to the main window, without splash and command line (tests build on it).
     bool InitCore();
     bool CreateMainWindow();
@@ -77,6 +82,7 @@ class CZantobyApp : public wxApp, public IListHost
     void ShowRowPosition(int current, int count) { m_core.StatusTexts().ShowRowPosition(current, count); }
     void ShowPointerPosition(int x, int y) { m_core.StatusTexts().ShowPointerPosition(x, y); }
     void ShowZoomPercent(int zoom) { m_core.StatusTexts().ShowZoomPercent(zoom); }
+    void ShowStatusNotice(const CString& text) { m_core.StatusTexts().ShowNotice(text); }
 
     // State other windows read and set
     const CString& GetLastDocument() const { return m_lastDocument; }
@@ -186,6 +192,7 @@ class CZantobyApp : public wxApp, public IListHost
 
     CZantobyAppCore m_core;
     SingleInstance* m_instance;
+    std::vector<std::string> m_arguments;
     std::unique_ptr<WxReadWatch> m_handOverWatch;
     CRecentFileList m_recentFiles;
     CZantobyDocManager* m_docManager = nullptr;

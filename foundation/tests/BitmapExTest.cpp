@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <cstdlib>
 #include <cstring>
 #include <png.h>
@@ -313,6 +315,15 @@ TEST_F(BitmapExTest, AdjustColors)
     // 220, 120, -30 around the mean 103: red up, green up, blue down to 0.
     EXPECT_EQ(bitmap.Row(0)[0], 0xFA9600u);
     EXPECT_EQ(Red(bitmap.Row(0)[1]), 255);
+
+    // Corrections at the ends of the int range add up without overflow: red far above the
+    // pixel's gray, green and blue below it, and saturation drives them apart.
+    bitmap = CBitmapEx();
+    static_cast<Bitmap&>(bitmap) = original;
+    ASSERT_TRUE(bitmap.AdjustColors(ColorAdjust{INT_MAX, INT_MAX, INT_MAX, INT_MIN, INT_MIN}));
+    EXPECT_EQ(bitmap.Row(0)[0], 0xFF0000u);
+    ASSERT_TRUE(bitmap.AdjustColors(ColorAdjust{INT_MIN, INT_MIN, 0, 0, 0}));
+    EXPECT_EQ(bitmap.Row(0)[0], 0u);
 
     CBitmapEx indexed;
     ASSERT_TRUE(indexed.Create(2, 2, 8));

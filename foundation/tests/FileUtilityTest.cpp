@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 namespace {
 
 bool Exists(const CString& path)
@@ -48,6 +51,44 @@ TEST(ListFiles, ListsSubFoldersFirstWithRelativeNames)
     EXPECT_EQ(ListFiles(scratch / "*.err", nullptr, false), 1);
     EXPECT_EQ(ListFiles(scratch / "missing/*.*", &list, false), 0);
     EXPECT_EQ(list.GetSize(), 0);
+}
+
+TEST(ListFiles, NamesShiftJisCannotHoldAreLeftOutAndNamed)
+{
+    ScratchFolder scratch;
+    const std::filesystem::path root = FileSystem::ToNative(scratch.Path());
+    ScratchFolder::WriteBytes(scratch / "a.jpg", "");
+    std::ofstream(root / "emoji\xF0\x9F\x98\x80.jpg").put('x');
+    std::ofstream(root / "emoji\xF0\x9F\x98\x80.txt").put('x');
+    std::filesystem::create_directories(root / "\xF0\xA0\xAE\xB7\xE7\x94\xB0"); // 𠮷田
+    std::ofstream(root / "\xF0\xA0\xAE\xB7\xE7\x94\xB0" / "b.jpg").put('x');
+    CStringArray list;
+    CStringArray unheld;
+    EXPECT_EQ(ListFiles(scratch / "*.jpg", &list, true, &unheld), 1);
+    ASSERT_EQ(list.GetSize(), 1);
+    EXPECT_EQ(list[0], "a.jpg");
+    ASSERT_EQ(unheld.GetSize(), 2);
+    EXPECT_EQ(unheld[0], "■田");
+    EXPECT_EQ(unheld[1], "emoji■.jpg");
+    EXPECT_EQ(ListFiles(scratch / "*.jpg", &list, false, &unheld), 1);
+    ASSERT_EQ(unheld.GetSize(), 1) << "a folder not searched is not named";
+}
+
+TEST(DescribeUnheldPath, NamesTheCharactersAndShowsWhere)
+{
+    EXPECT_EQ(DescribeUnheldPath("/home/u/\xE8\xA1\xA8.zbk"), "");
+    const CString message = DescribeUnheldPath("/home/u/\xF0\xA0\xAE\xB7\xE7\x94\xB0/list.zbk");
+    EXPECT_NE(message.Find("U+20BB7"), -1);
+    EXPECT_NE(message.Find("/home/u/■田/list.zbk"), -1);
+
+    CStringArray names;
+    EXPECT_EQ(DescribeUnheldNames(names), "");
+    for (int i = 0; i < 12; ++i) {
+        names.Add(i == 0 ? CString("emoji■.jpg") : CString("x"));
+    }
+    const CString listed = DescribeUnheldNames(names);
+    EXPECT_NE(listed.Find("\nemoji■.jpg\n"), -1);
+    EXPECT_NE(listed.Find("ほか 2 件"), -1);
 }
 
 TEST(DeletePath, RefusesCatastrophicPaths)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -144,6 +145,21 @@ TEST(ExpressionArithmetic, OverflowIsAnError)
     EXPECT_EQ(Parse("99999999999999999999").error, 4);
 }
 
+// A leading minus belongs to the first term: the lowest amount, whose magnitude has no positive
+// value, evaluates from its own text, and everything else keeps its value.
+TEST(ExpressionArithmetic, LeadingMinusGoesWithTheFirstTerm)
+{
+    EXPECT_EQ(Value("-922337203685477.5808"), INT64_MIN);
+    EXPECT_EQ(Value("-922337203685477.5808+1"), INT64_MIN + 10000);
+    EXPECT_EQ(Value("-922337203685477.5808/2"), INT64_MIN / 2);
+    EXPECT_EQ(Value("-2*3-1"), -70000);
+    EXPECT_EQ(Value("-(2+3)*2"), -100000);
+    EXPECT_EQ(Value("-ROUND(2.5)"), -30000);
+    EXPECT_EQ(Value("1-2*3"), -50000);
+    EXPECT_EQ(Parse("-922337203685477.5808-1").error, 4);
+    EXPECT_EQ(Parse("-(-922337203685477.5808)").error, 4);
+}
+
 TEST(ExpressionSyntax, OperatorsInTheWrongPlace)
 {
     for (const char* text : {"2*-3", "--2", "1+", "1*", "2*/3", "(1)2", "(+)", "*2", "1-(2*)", ")("}) {
@@ -213,6 +229,18 @@ TEST(ExpressionFunctions, ArgumentsAreExpressions)
     EXPECT_EQ(Value("ROUND(ROUND(1.45,1))"), 20000);
     EXPECT_EQ(Value("2*FIX(1234,2)+1"), 24010000);
     EXPECT_EQ(Value("ROUND()"), 0);
+}
+
+TEST(ExpressionFunctions, ParenthesisBeforeTheNextArgument)
+{
+    EXPECT_EQ(Value("ROUND(1200*(1+0.08),0)"), 12960000);
+    EXPECT_EQ(Value("ROUND(ROUND(1.44,1),0)"), 10000);
+    EXPECT_EQ(Value("FIX(ROUND(1234.5),2)"), 12000000);
+    EXPECT_EQ(Value("ＲＯＵＮＤ（（１＋２）＊３，０）"), 90000);
+    // Outside a call the comma still joins no operands.
+    Outcome outcome = Parse("(1),2");
+    EXPECT_EQ(outcome.error, 4);
+    EXPECT_EQ(outcome.message, "(1),2 は数値として変換できません");
 }
 
 TEST(ExpressionFunctions, WrongArgumentCounts)

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -227,4 +229,44 @@ TEST(PackedDib, AttachReadsForeignDibsAndRefusesBadOnes)
     std::memcpy(block.data(), &header, 40);
     EXPECT_FALSE(dib.Attach(block)) << "too many pixels";
     EXPECT_FALSE(dib.Attach(std::vector<unsigned char>(10)));
+}
+
+namespace {
+
+// A 32-bit bit-field DIB of one pixel (blue 0x33, green 0x22, red 0x11) with a header of
+// headerSize bytes, the three masks behind it and a colour table of usedColours entries.
+std::vector<unsigned char> BitFieldDib(std::uint32_t headerSize, std::uint32_t usedColours)
+{
+    BITMAPINFOHEADER header{};
+    header.biSize = headerSize;
+    header.biWidth = 1;
+    header.biHeight = 1;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_BITFIELDS;
+    header.biClrUsed = usedColours;
+    std::vector<unsigned char> block(headerSize + 12 + 4 * usedColours);
+    std::memcpy(block.data(), &header, 40);
+    const std::uint32_t masks[3] = {0xFF0000, 0x00FF00, 0x0000FF};
+    std::memcpy(block.data() + headerSize, masks, 12);
+    for (unsigned char pixel : {0x33, 0x22, 0x11, 0x00}) {
+        block.push_back(pixel);
+    }
+    return block;
+}
+
+} // namespace
+
+// The masks of a bit-field image stand between a short header and its colour table, also when
+// the table is not empty or the header is longer than the usual 40 bytes.
+TEST(PackedDib, BitFieldMasksComeBeforeTheColourTable)
+{
+    for (auto [headerSize, usedColours] : {std::pair{40u, 0u}, {40u, 1u}, {40u, 2u}, {44u, 0u}}) {
+        const std::vector<unsigned char> block = BitFieldDib(headerSize, usedColours);
+        EXPECT_EQ(CPackedDib::GetBitsOffset(block.data(), block.size()), block.size() - 4)
+            << "header " << headerSize << ", colours " << usedColours;
+        CPackedDib dib;
+        ASSERT_TRUE(dib.Attach(block));
+        EXPECT_EQ(Pixels(dib).GetPixel(0, 0), 0x112233u);
+    }
 }

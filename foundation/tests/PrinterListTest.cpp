@@ -139,13 +139,33 @@ TEST_F(PrinterListTest, PapersGetWindowsNumbersAndPrinterOwnPapersNumbersFrom256
     EXPECT_EQ(papers.GetItem(0)->name, "A4");
     EXPECT_EQ(papers.GetItem(0)->width, 2100);
     EXPECT_EQ(papers.GetItem(1)->paperId, 256);
-    EXPECT_EQ(papers.GetItem(1)->name, "oe_photo-l_3.5x5in");
+    EXPECT_EQ(papers.GetItem(1)->name, "89 x 127 mm") << "a raw media keyword is no name";
     EXPECT_EQ(papers.GetItem(2)->name, "はがき");
     EXPECT_EQ(papers.GetItem(3)->paperId, 257);
     EXPECT_EQ(papers.FindPaper(43), 2);
     // The papers are asked once; a second look uses the filled list.
     list.GetItem(0)->GetPapers();
     EXPECT_EQ(spooler->mediaQueries, 1);
+}
+
+TEST_F(PrinterListTest, EachPaperIsListedOnceUnderAReadableName)
+{
+    spooler->media = {{"iso_a4_210x297mm", "iso_a4_210x297mm", 21000, 29700},
+                      {"iso_a4_210x297mm_borderless", "iso_a4_210x297mm_borderless", 21000, 29700},
+                      {"custom_182.74x256.47mm_182.74x256.47mm", "custom_182.74x256.47mm", 18274, 25647},
+                      {"jis_b5_182x257mm", "B5 (JIS)", 18200, 25700},
+                      {"jpn_hagaki_100x148mm", Cp932::ToUtf8("ハガキ"), 10000, 14800},
+                      {"oe_square_5x5in", "Square 5x5", 12700, 12700},
+                      {"oe_square_5x5in_borderless", "", 12700, 12700}};
+    CPaperList papers;
+    papers.EnumPapers("Office", "");
+    ASSERT_EQ(papers.GetSize(), 4);
+    EXPECT_EQ(papers.GetItem(0)->name, "A4");
+    EXPECT_EQ(papers.GetItem(1)->paperId, 13);
+    EXPECT_EQ(papers.GetItem(1)->name, "B5 (JIS)") << "found by its size, named from the paper table";
+    EXPECT_EQ(papers.GetItem(2)->name, "ハガキ") << "the print system's Japanese name stays";
+    EXPECT_EQ(papers.GetItem(3)->paperId, 256);
+    EXPECT_EQ(papers.GetItem(3)->name, "Square 5x5");
 }
 
 TEST_F(PrinterListTest, APrinterWithoutPapersHasAnEmptyListAndLongNamesAreCutWhole)

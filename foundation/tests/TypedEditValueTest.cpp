@@ -46,7 +46,72 @@ TEST(TypedEditInteger, ZeroSeparatorsAndTheCutAtThePoint)
     EXPECT_EQ(value.SetInteger(-1234567), "-1,234,567");
     EXPECT_EQ(value.ParseInteger("\x82\x50"
                                  "2,000円"),
-              "2,000");
+              "12,000");
+}
+
+TEST(TypedEditInteger, ValuesPastTheRangeTakeTheLimit)
+{
+    const IntegerFormat wheel{NF_MAXIMUM | NF_MINIMUM, 10, 1};
+    CTypedEditValue value;
+    value.SetIntegerFormat(&wheel);
+    EXPECT_EQ(value.ParseInteger("3000000000"), "10");
+    EXPECT_EQ(value.ParseInteger("-3000000000"), "1");
+    EXPECT_EQ(value.ParseInteger("99999999999999999999999"), "10");
+    const IntegerFormat open{NF_SHOW_ZERO, 0, 0};
+    value.SetIntegerFormat(&open);
+    EXPECT_EQ(value.ParseInteger("3000000000"), "2147483647");
+    EXPECT_EQ(value.ParseInteger("-3000000000"), "-2147483648");
+    EXPECT_TRUE(value.GetRefusal().IsEmpty());
+}
+
+TEST(TypedEditNumbers, FullWidthDigitsCount)
+{
+    CTypedEditValue value;
+    const IntegerFormat integer{NF_SHOW_ZERO, 0, 0};
+    value.SetIntegerFormat(&integer);
+    EXPECT_EQ(value.ParseInteger("１２３"), "123");
+    EXPECT_EQ(value.ParseInteger("－４５"), "-45");
+    const RealFormat real{0, 1, 0, 0};
+    value.SetRealFormat(&real);
+    EXPECT_EQ(value.ParseReal("１２．５"), "12.5");
+    const DecimalFormat decimal{NF_SHOW_ZERO, 2, 0, 0, false};
+    value.SetDecimalFormat(&decimal);
+    EXPECT_EQ(value.ParseDecimal("１２．５"), "12.50");
+    EXPECT_EQ(value.GetDecimal().GetValue().GetUnits(), 125000);
+    const YearMonthFormat yearMonth{0, 0, 0};
+    value.SetYearMonthFormat(&yearMonth);
+    EXPECT_EQ(value.ParseYearMonth("２００８－３"), "2008-03");
+}
+
+TEST(TypedEditNumbers, TypedFullWidthDigitsAndSignsBecomeHalfWidth)
+{
+    CTypedEditValue value;
+    EXPECT_EQ(value.NarrowTyped("１"), "１") << "text mode keeps what is typed";
+    const DecimalFormat decimal{0, 2, 0, 0, false};
+    value.SetDecimalFormat(&decimal);
+    EXPECT_EQ(value.NarrowTyped("１"), "1");
+    EXPECT_EQ(value.NarrowTyped("．"), ".");
+    EXPECT_EQ(value.NarrowTyped("－"), "-");
+    EXPECT_EQ(value.NarrowTyped("Ａ"), "Ａ");
+    EXPECT_EQ(value.NarrowTyped("あ"), "あ");
+    EXPECT_EQ(value.NarrowTyped("5"), "5");
+}
+
+TEST(TypedEditDecimal, DecimalsBeyondTheRangeAreRefused)
+{
+    const DecimalFormat format{NF_SHOW_ZERO, 2, 0, 0, false};
+    CTypedEditValue value;
+    value.SetDecimalFormat(&format);
+    EXPECT_EQ(value.ParseDecimal("12.5"), "12.50");
+    EXPECT_EQ(value.ParseDecimal("99999999999999999999"), "12.50");
+    EXPECT_EQ(value.GetRefusal(), "99999999999999999999 は入力できる数値の範囲を超えています");
+    EXPECT_EQ(value.GetDecimal().GetValue().GetUnits(), 125000);
+    EXPECT_EQ(value.ParseDecimal("１２３４５６７８９０１２３４５６７８９"), "12.50");
+    EXPECT_FALSE(value.GetRefusal().IsEmpty());
+    EXPECT_EQ(value.ParseDecimal("1.2.3"), "12.50");
+    EXPECT_EQ(value.GetRefusal(), "1.2.3 は数値として変換できません");
+    EXPECT_EQ(value.ParseDecimal("922337203685477.5807"), "922337203685477.58");
+    EXPECT_TRUE(value.GetRefusal().IsEmpty());
 }
 
 TEST(TypedEditReal, SeparatorsNeverFollowTheSign)
@@ -122,16 +187,27 @@ TEST(TypedEditYearMonth, MaximumThenMinimumApply)
     EXPECT_EQ(value.ParseYearMonth("1999-12"), "2000-01");
 }
 
-TEST(TypedEditDateTime, UnreadableTextsShowEmpty)
+TEST(TypedEditDateTime, UnreadableTextsKeepTheValue)
 {
     CTypedEditValue value;
     value.SetDateFormat("GGGEE年MM月DD日(WW)");
-    EXPECT_EQ(value.ParseDate("2019/5/1"), "令和01年05月01日(水)");
     EXPECT_EQ(value.ParseDate("2019/13/1"), "");
+    EXPECT_EQ(value.GetRefusal(), "2019/13/1 は日付として変換できません");
+    EXPECT_EQ(value.ParseDate("2019/5/1"), "令和01年05月01日(水)");
+    EXPECT_TRUE(value.GetRefusal().IsEmpty());
+    EXPECT_EQ(value.ParseDate("2019/2/29"), "令和01年05月01日(水)");
+    EXPECT_FALSE(value.GetRefusal().IsEmpty());
+    EXPECT_EQ(value.ParseDate("令和01年05月01日(水)"), "令和01年05月01日(水)");
+    EXPECT_EQ(value.ParseDate(""), "");
     EXPECT_FALSE(value.GetDate().IsValid());
+    EXPECT_TRUE(value.GetRefusal().IsEmpty());
     value.SetTimeFormat("H時NN分SS秒");
     EXPECT_EQ(value.ParseTime("7:05"), "7時05分00秒");
-    EXPECT_EQ(value.ParseTime("25:00"), "");
+    EXPECT_EQ(value.ParseTime("25:00"), "7時05分00秒");
+    EXPECT_EQ(value.GetRefusal(), "25:00 は時刻として変換できません");
+    EXPECT_EQ(value.ParseTime("0930"), "9時30分00秒");
+    EXPECT_EQ(value.ParseTime("１０時３０分"), "10時30分00秒");
+    EXPECT_EQ(value.ParseTime("10時30分00秒"), "10時30分00秒");
     EXPECT_EQ(CTypedEditValue::FormatTime(13, 4, 5, "HHNNSS-H:N:S"), "130405-13:4:5");
 }
 

@@ -84,6 +84,15 @@ void CAnchorDialog::OnInitDialogEvent(wxInitDialogEvent& event)
     event.Skip();
 }
 
+void CAnchorDialog::ShowModeless()
+{
+    // A modal dialog that started after this window was made has disabled it.
+    Enable();
+    GtkGlue::SetOwnWindowGroup(*this);
+    Show();
+    Raise();
+}
+
 bool CAnchorDialog::SetAnchorTable(const DialogItemInfo* table, bool makeResizable)
 {
     m_layout.SetTable(table);
@@ -183,6 +192,15 @@ void CAnchorDialog::LayoutAnchoredItems()
 
 void CAnchorDialog::OnCharHook(wxKeyEvent& event)
 {
+    // Esc cancels a modeless dialog as it does a modal one, though it has no Cancel button to
+    // press; a modal dialog ends through its own.
+    if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE && !IsModal() &&
+        FindWindow(wxID_CANCEL) == nullptr) {
+        wxCommandEvent cancel(wxEVT_BUTTON, wxID_CANCEL);
+        cancel.SetEventObject(this);
+        ProcessWindowEvent(cancel);
+        return;
+    }
     if (!m_layout.HasTable() || event.ControlDown() || event.ShiftDown()) {
         event.Skip();
         return;

@@ -30,6 +30,9 @@ class CAnchorDialog : public wxDialog
     int GetTemplateId() const { return m_templateId; }
     // Runs the dialog modally; the result is the id of the button that closed it.
     int DoModal() { return ShowModal(); }
+    // Shows the dialog modeless and in front; it takes input even while a modal dialog runs
+    // under it, which holds every other window.
+    void ShowModeless();
 
     // Called once before the dialog is first shown; derived dialogs attach their fields and
     // install their table here.

@@ -1,6 +1,7 @@
 #include "foundation/ui/ButtonEdit.h"
 
 #include "foundation/FieldRules.h"
+#include "foundation/ui/ChosenPath.h"
 #include "foundation/ui/FolderSelectDlg.h"
 #include "platform/ui/WxText.h"
 
@@ -96,8 +97,7 @@ bool CButtonEdit::ChoosePath(const CString& start, CString& chosen)
     if (!path.HasExt() && !m_defaultExtension.IsEmpty()) {
         path.SetExt(ToWx(m_defaultExtension));
     }
-    chosen = FromWx(path.GetFullPath());
-    return true;
+    return TakeChosenPath(path.GetFullPath(), chosen);
 }
 
 void CButtonEdit::OnEditKillFocus()

@@ -1,5 +1,7 @@
 #include "foundation/ui/FolderSelectDlg.h"
 
+#include "foundation/ui/ChosenPath.h"
+
 #include "platform/ui/WxText.h"
 
 #include <wx/dirdlg.h>
@@ -31,6 +33,5 @@ bool CFolderSelectDlg::ShowChooser(const CString& start, CString& chosen)
     if (dialog.ShowModal() != wxID_OK) {
         return false;
     }
-    chosen = FromWx(dialog.GetPath());
-    return true;
+    return TakeChosenPath(dialog.GetPath(), chosen);
 }

@@ -148,7 +148,8 @@ int CGridList::FilterEvent(wxEvent& event)
     if (event.GetEventCategory() != wxEVT_CATEGORY_USER_INPUT) {
         return Event_Skip;
     }
-    auto* window = wxDynamicCast(event.GetEventObject(), wxWindow);
+    // The object of an input event may be a menu; wxDynamicCast would first cast it statically.
+    auto* window = dynamic_cast<wxWindow*>(event.GetEventObject());
     if (window == nullptr || (window != this && !IsDescendant(window))) {
         return Event_Skip;
     }

@@ -2,8 +2,12 @@
 
 #include "foundation/ui/SystemServices.h"
 #include "platform/Cp932.h"
+#include "platform/MessageBox.h"
 #include "platform/ui/GtkGlue.h"
 #include "platform/ui/WxText.h"
+
+#include <wx/app.h>
+#include <wx/utils.h>
 
 bool CTypedEdit::Create(wxWindow* parent, int id, const wxRect& rect, int alignment, const TextFormat* format)
 {
@@ -112,13 +116,18 @@ void CTypedEdit::OnChar(wxKeyEvent& event)
         event.Skip();
         return;
     }
-    const std::string bytes = Cp932::FromUtf8(wxString(typed).utf8_str().data());
+    const CString bytes(Cp932::FromUtf8(wxString(typed).utf8_str().data()));
+    const CString narrow = m_value.NarrowTyped(bytes);
     long from = 0;
     long to = 0;
     GetSelection(&from, &to);
-    if (bytes.empty() ||
-        !m_value.AcceptChar(static_cast<unsigned char>(bytes[0]), static_cast<int>(bytes.size()), GetText(),
+    if (narrow.IsEmpty() ||
+        !m_value.AcceptChar(static_cast<unsigned char>(narrow[0]), narrow.GetLength(), GetText(),
                             static_cast<int>(from), static_cast<int>(to))) {
+        return;
+    }
+    if (narrow != bytes) {
+        WriteText(ToWx(narrow));
         return;
     }
     const TextFormat* format = m_value.GetTextFormat();
@@ -150,6 +159,9 @@ void CTypedEdit::OnKillFocus(wxFocusEvent& event)
     if (IsModified()) {
         if (GetMode() != CTypedEditValue::modeText && GetMode() != CTypedEditValue::modeDigits) {
             SetText(m_value.Parse(GetText()));
+            if (!m_value.GetRefusal().IsEmpty()) {
+                ShowRefusal(m_value.GetRefusal());
+            }
         }
         MarkDirty();
         m_changed = true;
@@ -158,4 +170,15 @@ void CTypedEdit::OnKillFocus(wxFocusEvent& event)
     if (m_host != nullptr) {
         m_host->OnEditKillFocus();
     }
+}
+
+void CTypedEdit::ShowRefusal(const CString& reason)
+{
+    wxBell();
+    // A box opened while the focus is moving would fight the window taking it; once the move is
+    // over, the box says why and the field takes the focus back to be corrected.
+    CallAfter([this, reason] {
+        ShowMessageBox(reason, CString(), MB_OK | MB_ICONEXCLAMATION);
+        SetFocus();
+    });
 }

@@ -72,6 +72,8 @@ class CTypedEdit : public wxTextCtrl
     void OnChar(wxKeyEvent& event);
     void OnSetFocus(wxFocusEvent& event);
     void OnKillFocus(wxFocusEvent& event);
+    // Beeps and tells the user why the text was refused; the value shown is the one kept.
+    void ShowRefusal(const CString& reason);
 
     CTypedEditValue m_value;
     Host* m_host = nullptr;

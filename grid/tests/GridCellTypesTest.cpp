@@ -31,11 +31,13 @@ class FakeDropList : public CGridDropListWindow
     }
     void CloseList() override { open = false; }
     bool IsListOpen() const override { return open; }
+    int GetLineHeight(const LogFont*) override { return lineHeight; }
 
     CDropListCellType* opened = nullptr;
     CRect placed;
     CStringArray shown;
     bool open = false;
+    int lineHeight = 0;
 };
 
 class ListHost : public FakeHost
@@ -89,6 +91,15 @@ class TypedGrid : public RecordingGrid
         return static_cast<int>(record.GetNumberValue());
     }
     CCellType& Type(int index) { return *GetCellType(index); }
+    // A drop-list cell with the choices of a label string, made current.
+    void MakeDropList(int column, int row, const char* label)
+    {
+        CCellRecord record;
+        record.SetTypeIndex(CellTypeIndex::DropList);
+        record.SetLabelString(label);
+        WriteCell(column, row, record);
+        MoveToCell(column, row);
+    }
     // Press and release in the middle of the check box of a cell.
     void ClickBox(int column, int row)
     {
@@ -201,11 +212,7 @@ TEST(DropListCellType, TwentyChoicesShowSixteenRows)
 TEST(DropListCellType, SpaceOpensTheListWithTheLabelsChoices)
 {
     TypedGrid grid;
-    CCellRecord record;
-    record.SetTypeIndex(CellTypeIndex::DropList);
-    record.SetLabelString("赤\n青\n黄\n");
-    grid.WriteCell(2, 3, record);
-    grid.MoveToCell(2, 3);
+    grid.MakeDropList(2, 3, "赤\n青\n黄\n");
     grid.addChoice = true;
     unsigned int space = ' ';
     EXPECT_EQ(grid.Type(CellTypeIndex::DropList).OnChar(2, 3, &space), 1);
@@ -214,14 +221,29 @@ TEST(DropListCellType, SpaceOpensTheListWithTheLabelsChoices)
     EXPECT_EQ(grid.notices.front(), CDropListCellType::kOpening);
 }
 
+TEST(DropListCellType, ListLinesTallerThanTheFontMakeTheListTaller)
+{
+    TypedGrid grid;
+    grid.MakeDropList(2, 3, "A\nB\nC\n★\n");
+    unsigned int space = ' ';
+    // Lines no taller than the font: the font's height counts.
+    grid.listHost.list.lineHeight = 5;
+    grid.Type(CellTypeIndex::DropList).OnChar(2, 3, &space);
+    ASSERT_TRUE(grid.listHost.list.open);
+    EXPECT_EQ(grid.listHost.list.placed.Height(), 5 * 12 + 2);
+
+    // The list's own lines are 21 pixels: all four choices and a line to spare show.
+    grid.listHost.list.open = false;
+    grid.listHost.list.lineHeight = 21;
+    grid.Type(CellTypeIndex::DropList).OnChar(2, 3, &space);
+    ASSERT_TRUE(grid.listHost.list.open);
+    EXPECT_EQ(grid.listHost.list.placed.Height(), 5 * 21 + 2);
+}
+
 TEST(DropListCellType, ChosenLineIsStoredUnlessTheOwnerRefuses)
 {
     TypedGrid grid;
-    CCellRecord record;
-    record.SetTypeIndex(CellTypeIndex::DropList);
-    record.SetLabelString("赤\n青\n黄\n");
-    grid.WriteCell(2, 3, record);
-    grid.MoveToCell(2, 3);
+    grid.MakeDropList(2, 3, "赤\n青\n黄\n");
     auto& type = static_cast<CDropListCellType&>(grid.Type(CellTypeIndex::DropList));
     unsigned int space = ' ';
     type.OnChar(2, 3, &space);
@@ -380,11 +402,7 @@ TEST(DropListCellType, ButtonOnlyOnTheCurrentCellWhenAsked)
 TEST(DropListCellType, CtrlDownOpensAndEnterIsTaken)
 {
     TypedGrid grid;
-    CCellRecord record;
-    record.SetTypeIndex(CellTypeIndex::DropList);
-    record.SetLabelString("赤\n");
-    grid.WriteCell(1, 1, record);
-    grid.MoveToCell(1, 1);
+    grid.MakeDropList(1, 1, "赤\n");
     auto& type = grid.Type(CellTypeIndex::DropList);
     unsigned int down = VK_DOWN;
     EXPECT_EQ(type.OnKeyDown(1, 1, &down), 0) << "Down alone moves on";

@@ -20,6 +20,20 @@ TEST(GridMoveToCell, ClampsToTheSheetAndReportsTheChange)
     EXPECT_EQ(grid.MoveToCell(0, 0), 0);
 }
 
+TEST(GridMoveToCell, ASheetWithoutColumnsOrRowsHasNoCellToMoveTo)
+{
+    // Rows come before the columns while a list window is still being built.
+    RecordingGrid noColumns(0, 3);
+    EXPECT_EQ(noColumns.MoveToCell(-1, -1), 1);
+    EXPECT_EQ(noColumns.MoveToCell(2, 1), 1);
+    EXPECT_EQ(noColumns.CurrentColumn(), -1);
+    RecordingGrid noRows(3, 0);
+    EXPECT_EQ(noRows.MoveToCell(1, 0), 1);
+    EXPECT_EQ(noRows.CurrentRow(), -1);
+    noRows.SetRowCount(2);
+    EXPECT_EQ(noRows.MoveToCell(1, 1), 0) << "once there are rows, moves work";
+}
+
 TEST(GridMoveToCell, ARefusalKeepsEverything)
 {
     RecordingGrid grid(4, 4);

@@ -59,16 +59,19 @@ bool CCellGrid::AttachToDialogItem(wxWindow* dialog, int id)
     if (item == nullptr || item == this) {
         return false;
     }
+    wxWindow* parent = item->GetParent();
+    const wxWindowList& siblings = parent->GetChildren();
+    const wxWindowList::compatibility_iterator node = siblings.Find(item);
+    wxWindow* next = node != nullptr && node->GetNext() != nullptr ? node->GetNext()->GetData() : nullptr;
     const wxRect rect = item->GetRect();
     const wxFont font = item->GetFont();
-    item->Hide();
-    if (!Create(item->GetParent(), wxID_ANY, rect.GetPosition(), rect.GetSize(),
-                wxCLIP_CHILDREN | wxWANTS_CHARS | wxTAB_TRAVERSAL)) {
+    item->Destroy();
+    if (!Create(parent, id, rect.GetPosition(), rect.GetSize(), wxCLIP_CHILDREN | wxWANTS_CHARS | wxTAB_TRAVERSAL)) {
         return false;
     }
-    // The placeholder keeps its id for the dialog's own lookups; the grid takes its place in
-    // the tab order.
-    MoveAfterInTabOrder(item);
+    if (next != nullptr) {
+        MoveBeforeInTabOrder(next);
+    }
     if (font.IsOk()) {
         m_standardFont.faceName = FromWx(font.GetFaceName());
         m_standardFont.height = -font.GetPixelSize().GetHeight();
@@ -101,7 +104,8 @@ void CCellGrid::CreateParts()
     Bind(wxEVT_PAINT, &CCellGrid::OnPaint, this);
     Bind(wxEVT_SET_FOCUS, &CCellGrid::OnSetFocus, this);
     Bind(wxEVT_SYS_COLOUR_CHANGED, &CCellGrid::OnSysColourChanged, this);
-    Bind(wxEVT_MENU, &CCellGrid::OnMenu, this);
+    // The popup's commands reach its owner once, through OnPopupCommand, and go no further.
+    m_popupMenu.Bind(wxEVT_MENU, &CCellGrid::OnPopupMenuCommand, this);
     SetHost(m_host.get());
     LayoutParts();
 }
@@ -172,13 +176,14 @@ int CCellGrid::ShowPopupMenu(int column, int row, CPoint screenPoint, int sectio
     return PopupMenu(&m_popupMenu, ScreenToClient(wxPoint(screenPoint.x, screenPoint.y))) ? 0 : 3;
 }
 
-void CCellGrid::OnMenu(wxCommandEvent& event)
+void CCellGrid::OnPopupMenuCommand(wxCommandEvent& event)
 {
     const int id = event.GetId() & 0xFFFF;
-    if (id >= kFirstPopupCommand) {
-        OnPopupCommand(m_popupColumn, m_popupRow, m_popupSection, static_cast<unsigned int>(id));
+    if (id < kFirstPopupCommand) {
+        event.Skip();
+        return;
     }
-    event.Skip();
+    OnPopupCommand(m_popupColumn, m_popupRow, m_popupSection, static_cast<unsigned int>(id));
 }
 
 int CCellGrid::SetBlockEdgeCursor(const wxCursor& cursor)

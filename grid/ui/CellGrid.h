@@ -48,8 +48,9 @@ class CCellGrid : public wxWindow, public CCellGridCore
 
     // Creates the window and its parts, then raises OnSetup and OnSheetSetup (0).
     bool CreateGridWindow(long style, const wxRect& rect, wxWindow* parent, int id);
-    // Takes the place, size and font of a placeholder control of a dialog, which it hides, and
-    // creates the parts; false when there is no such control.
+    // Takes the place of a placeholder control of a dialog: its id (so that the dialog's anchor
+    // table moves and stretches the grid), place, size, font and tab order; the placeholder is
+    // destroyed. Creates the parts; false when there is no such control.
     bool AttachToDialogItem(wxWindow* dialog, int id);
 
     // Parts
@@ -116,7 +117,7 @@ class CCellGrid : public wxWindow, public CCellGridCore
     void OnPaint(wxPaintEvent& event);
     void OnSetFocus(wxFocusEvent& event);
     void OnSysColourChanged(wxSysColourChangedEvent& event);
-    void OnMenu(wxCommandEvent& event);
+    void OnPopupMenuCommand(wxCommandEvent& event);
 
     std::unique_ptr<CGridWindowHost> m_host;
     CGridPainter m_painter;

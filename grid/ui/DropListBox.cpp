@@ -4,6 +4,7 @@
 #include "grid/ui/CellGrid.h"
 #include "grid/ui/GridCellArea.h"
 #include "grid/ui/GridFonts.h"
+#include "platform/ui/GtkGlue.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/utils.h>
@@ -13,8 +14,11 @@ CDropListBox::CDropListBox(CCellGrid& grid) : m_grid(grid)
     Create(grid.CellArea(), GridPartId::Edit, wxDefaultPosition, wxDefaultSize, 0, nullptr,
            wxLB_SINGLE | wxLB_ALWAYS_SB | wxWANTS_CHARS | wxBORDER_SIMPLE);
     Hide();
-    Bind(wxEVT_KEY_DOWN, &CDropListBox::HandleKeyDown, this);
+    Bind(wxEVT_KEY_DOWN, &CDropListBox::OnKeyDown, this);
     Bind(wxEVT_LEFT_UP, &CDropListBox::OnLeftUp, this);
+    // The list widget takes Enter on a selected line itself and reports it as an activation,
+    // as it does a double click.
+    Bind(wxEVT_LISTBOX_DCLICK, &CDropListBox::OnActivated, this);
     Bind(wxEVT_KILL_FOCUS, &CDropListBox::OnKillFocus, this);
 }
 
@@ -39,6 +43,14 @@ bool CDropListBox::OpenList(CDropListCellType& type, const CRect& rect, const Lo
     Raise();
     SetFocus();
     return true;
+}
+
+int CDropListBox::GetLineHeight(const LogFont* font)
+{
+    if (font != nullptr) {
+        SetFont(CGridFonts::ToWx(*font));
+    }
+    return GtkGlue::GetListLineHeight(*this);
 }
 
 void CDropListBox::CloseList()
@@ -79,7 +91,7 @@ void CDropListBox::ChooseSelected()
     m_grid.CellArea()->SetFocus();
 }
 
-void CDropListBox::HandleKeyDown(wxKeyEvent& event)
+void CDropListBox::OnKeyDown(wxKeyEvent& event)
 {
     switch (event.GetKeyCode()) {
     case WXK_ESCAPE:
@@ -104,6 +116,11 @@ void CDropListBox::OnLeftUp(wxMouseEvent& event)
             ChooseSelected();
         }
     });
+}
+
+void CDropListBox::OnActivated(wxCommandEvent&)
+{
+    ChooseSelected();
 }
 
 void CDropListBox::OnKillFocus(wxFocusEvent& event)

@@ -9,8 +9,10 @@
 #include "grid/ui/GridKeys.h"
 #include "platform/VirtualKeys.h"
 #include "platform/canvas/Canvas.h"
+#include "platform/ui/GtkGlue.h"
 #include "platform/ui/WxText.h"
 
+#include <wx/textctrl.h>
 #include <wx/utils.h>
 
 namespace {
@@ -114,6 +116,7 @@ bool CGridCellArea::CellAt(CPoint point, int& column, int& row, CRect& rect)
 
 void CGridCellArea::HandleKeyDown(wxKeyEvent& event)
 {
+    m_lastKeyDown = event;
     CCellGrid& grid = Grid();
     const CGridSheetInfo& sheet = *grid.CurrentSheet();
     grid.SetSelectionTrigger(SelectionTrigger::Keyboard);
@@ -167,6 +170,10 @@ void CGridCellArea::HandleChar(wxKeyEvent& event)
         character = CGridChars::FromWx(event.GetUnicodeKey());
     }
     if (character == 0) {
+        // Keys without a character (F3 ...) are the menu accelerators'.
+        if (!TypeUncodedChar(event)) {
+            event.Skip();
+        }
         return;
     }
     // An input method hands over all its characters at once; after the first one opened the
@@ -184,6 +191,41 @@ void CGridCellArea::HandleChar(wxKeyEvent& event)
     // Typing into a cell edits it, unless the cell's type or the owner took the character.
     if (!processed && !control && character >= 0x20 && character != 0x7F && column >= 0 && row >= 0) {
         grid.BeginEditWithKey(character);
+    }
+    // A chord that nothing took (Ctrl+C, Alt+V ...) goes on to the menus' accelerators.
+    if (!processed && control) {
+        event.Skip();
+    }
+}
+
+bool CGridCellArea::TypeUncodedChar(const wxKeyEvent& event)
+{
+    CCellGrid& grid = Grid();
+    const wxChar wide = event.GetUnicodeKey();
+    if (wide == WXK_NONE || wide < 0x20 || event.ControlDown() || event.AltDown()) {
+        return false;
+    }
+    if (grid.CurrentColumn() < 0 || grid.CurrentRow() < 0 ||
+        (!grid.IsEditing() && grid.BeginEditWithKey(0) != 0)) {
+        return true;
+    }
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(grid.ActiveEditWindow()); edit != nullptr && grid.IsEditing()) {
+        edit->WriteText(wxString(wide));
+    }
+    return true;
+}
+
+void CGridCellArea::OnCompositionStart()
+{
+    CCellGrid& grid = Grid();
+    if (grid.IsEditing() || HasCapture() || FindFocus() != this || grid.CurrentColumn() < 0 ||
+        grid.CurrentRow() < 0) {
+        return;
+    }
+    // The composition begun here is dropped and begun again in the edit by the same key.
+    GtkGlue::DropComposition(*this);
+    if (grid.BeginEditWithKey(0) == 0 && grid.IsEditing()) {
+        GtkGlue::RepeatKey(*this, m_lastKeyDown);
     }
 }
 
@@ -396,6 +438,11 @@ void CGridCellArea::OnWheel(wxMouseEvent& event)
 void CGridCellArea::OnSetFocus(wxFocusEvent& event)
 {
     CCellGrid& grid = Grid();
+    // wx makes the window's input context once the window is realised.
+    if (!m_followsCompositions) {
+        m_followsCompositions = GtkGlue::OnCompositionStart(
+            *this, [this] { CallAfter(&CGridCellArea::OnCompositionStart); });
+    }
     m_hasFocus = true;
     m_typeHasMouse = false;
     m_repeat.Reset();
@@ -475,7 +522,7 @@ void CGridCellArea::UpdateTip(CPoint point)
     m_tipRow = row;
     CString text;
     if (column >= 0 && grid.OnGetHintText(column, row, GridSection::CellArea, text) == 1) {
-        SetToolTip(ToWx(text));
+            SetToolTip(ToWx(text));
     } else {
         UnsetToolTip();
     }

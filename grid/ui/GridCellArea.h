@@ -46,6 +46,13 @@ class CGridCellArea : public CGridPartWindow
     void OnSetCursor(wxSetCursorEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnAutoScroll(wxTimerEvent& event);
+    // An input method began to compose on the idle grid: the cell's edit opens, so that the
+    // composition goes on (and shows) in the cell.
+    void OnCompositionStart();
+    // A character without a Shift_JIS code (𠮷, 😀) goes into the cell's edit as it is, so that
+    // the owner can name it when the edit ends instead of finding "?". False for a key that
+    // gives no character at all.
+    bool TypeUncodedChar(const wxKeyEvent& event);
 
     // The cell under a point with its rectangle; false off the cells.
     bool CellAt(CPoint point, int& column, int& row, CRect& rect);
@@ -58,10 +65,13 @@ class CGridCellArea : public CGridPartWindow
     void StopAutoScroll();
 
     CKeyRepeat m_repeat;
+    // The key that went down last, given again to the edit that a composition opens.
+    wxKeyEvent m_lastKeyDown;
     wxStopWatch m_sinceKey;
     wxTimer m_autoScroll;
     CPoint m_lastDrag{-100000, -100000};
     bool m_hasFocus = false;
+    bool m_followsCompositions = false;
     bool m_typeHasMouse = false;
     bool m_onBlockEdge = false;
     bool m_onBlockCorner = false;

@@ -1,5 +1,6 @@
 #include "grid/ui/GridChars.h"
 
+#include "platform/Cp932.h"
 #include "platform/ui/WxText.h"
 
 wxChar CGridChars::ToWx(unsigned int code)
@@ -22,11 +23,17 @@ unsigned int CGridChars::FromWx(wxChar character)
     if (character < 0x80) {
         return static_cast<unsigned int>(character);
     }
-    const CString bytes = ::FromWx(wxString(character));
-    if (bytes.GetLength() == 1) {
+    const wxString text(character);
+    const wxScopedCharBuffer utf8 = text.utf8_str();
+    bool lossless = true;
+    const std::string bytes = Cp932::FromUtf8(std::string_view(utf8.data(), utf8.length()), &lossless);
+    if (!lossless) {
+        return 0;
+    }
+    if (bytes.size() == 1) {
         return static_cast<unsigned char>(bytes[0]);
     }
-    if (bytes.GetLength() == 2) {
+    if (bytes.size() == 2) {
         return static_cast<unsigned int>(static_cast<unsigned char>(bytes[0])) << 8 |
                static_cast<unsigned char>(bytes[1]);
     }

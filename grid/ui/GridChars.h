@@ -7,7 +7,7 @@
 class CGridChars
 {
   public:
-    // 0 when the code has no counterpart.
+    // 0 when the code or character has no counterpart (a character outside Shift_JIS).
     static wxChar ToWx(unsigned int code);
     static unsigned int FromWx(wxChar character);
 };

@@ -1,5 +1,7 @@
 #include "grid/ui/GridKeys.h"
 
+#include "grid/ui/GridEventKeys.h"
+
 #include "platform/VirtualKeys.h"
 
 #include <wx/event.h>
@@ -95,6 +97,18 @@ unsigned int CGridKeys::MouseFlags(const wxMouseEvent& event)
 
 bool CGridKeys::IsHeld(unsigned int virtualKey)
 {
+    if (const wxKeyboardState* event = CGridEventKeys::Current()) {
+        switch (virtualKey) {
+        case VK_SHIFT:
+            return event->ShiftDown();
+        case VK_CONTROL:
+            return event->ControlDown();
+        case VK_MENU:
+            return event->AltDown();
+        default:
+            break;
+        }
+    }
     switch (virtualKey) {
     case VK_SHIFT:
         return wxGetKeyState(WXK_SHIFT);

@@ -11,6 +11,7 @@ class CGridKeys
     static unsigned int VirtualKey(const wxKeyEvent& event);
     // MK_ flags of a mouse event.
     static unsigned int MouseFlags(const wxMouseEvent& event);
-    // Whether a virtual key (VK_SHIFT, VK_CONTROL, VK_F1) is held now.
+    // Whether a virtual key (VK_SHIFT, VK_CONTROL, VK_MENU, VK_F1) is held: for the first three
+    // as the event being handled says, outside one and for the rest on the live keyboard.
     static bool IsHeld(unsigned int virtualKey);
 };

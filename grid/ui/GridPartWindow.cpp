@@ -1,6 +1,7 @@
 #include "grid/ui/GridPartWindow.h"
 
 #include "grid/ui/CellGrid.h"
+#include "grid/ui/GridEventKeys.h"
 #include "platform/canvas/Canvas.h"
 
 #include <cairo.h>
@@ -90,4 +91,10 @@ void CGridPartWindow::OnSize(wxSizeEvent& event)
 {
     InvalidatePicture();
     event.Skip();
+}
+
+bool CGridPartWindow::ProcessEvent(wxEvent& event)
+{
+    const CGridEventKeys keys(event);
+    return wxWindow::ProcessEvent(event);
 }

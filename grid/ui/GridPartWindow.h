@@ -22,6 +22,8 @@ class CGridPartWindow : public wxWindow
     bool IsPictureValid() const { return m_valid; }
     // The picture as it is now, drawn first when it is out of date.
     const Bitmap& CurrentPicture();
+    // Every event is handled with the keys it was made with (CGridEventKeys).
+    bool ProcessEvent(wxEvent& event) override;
 
   protected:
     // Draws the whole part.

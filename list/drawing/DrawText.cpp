@@ -4,10 +4,12 @@
 #include "foundation/TextHelper.h"
 #include "list/drawing/EditViewMapping.h"
 #include "list/drawing/IDrawPropertyDialogs.h"
+#include "platform/Cp932.h"
 #include "platform/canvas/Canvas.h"
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -278,8 +280,12 @@ bool CDrawText::Read(const CStringArray& fields)
 bool CDrawText::Write(int indent, CString& out) const
 {
     BeginLine(indent, out);
-    out.AppendFormat("ps=%d:%d,ft.nm='%s',ft.sz=%d:%d,rp=%d,", corners[0].x, corners[0].y,
-                     fontName.GetString(), charWidth, charHeight, linePitch);
+    // The font name is written as it is; lead bytes that lost their trail byte would pair with
+    // the quote behind them, and a comma (which only a damaged file gives a name) would end it.
+    std::string face = Cp932::WithoutBrokenLeadBytes(fontName.view());
+    std::erase(face, ',');
+    out.AppendFormat("ps=%d:%d,ft.nm='%s',ft.sz=%d:%d,rp=%d,", corners[0].x, corners[0].y, face.c_str(),
+                     charWidth, charHeight, linePitch);
     if (angle != 0) {
         out.AppendFormat("an=%d,", angle);
     }
@@ -295,7 +301,10 @@ bool CDrawText::Write(int indent, CString& out) const
     }
     out.AppendFormat("tx.c=%d,", static_cast<int>(textColor));
     AppendShadowKeys(out);
-    out.AppendFormat(",tx='%s'\n", CTextHelper::GetEscapedText(text).GetString());
+    // Escaped, the text's lead bytes that lost their trail byte left out as in the font name.
+    out.AppendFormat(
+        ",tx='%s'\n",
+        CTextHelper::GetEscapedText(Cp932::WithoutBrokenLeadBytes(text.view()).c_str()).GetString());
     return true;
 }
 

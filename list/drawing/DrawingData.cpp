@@ -7,9 +7,10 @@
 #include "list/drawing/DrwLineReader.h"
 #include "list/drawing/DrwValues.h"
 #include "list/drawing/IDrawingHost.h"
-#include "platform/Cp932.h"
 #include "platform/FileException.h"
+#include "platform/SystemText.h"
 
+#include <algorithm>
 #include <cstring>
 #include <exception>
 
@@ -57,7 +58,7 @@ bool CDrawingData::Write(const CString& filePath, IDrawingHost& host)
     CTextFile file;
     CFileException error(CFileException::none, 0, filePath);
     if (!file.Open(filePath, CFile::modeCreate | CFile::modeWrite | CFile::typeText, &error)) {
-        host.ShowErrorMessage(41003, filePath + "\n" + Cp932::FromUtf8(std::strerror(error.m_lOsError)));
+        host.ShowErrorMessage(41003, filePath + "\n" + SystemErrorText(error.m_lOsError));
         return false;
     }
     try {
@@ -102,6 +103,10 @@ void CDrawingData::ReadText(const CString& text)
         }
         // Any whole number of turns is one of the four positions.
         rot = CDrawShape::NormalizeQuarterTurns(rot);
+        for (int* correction : {&bright, &shade, &red, &green, &blue}) {
+            *correction =
+                std::clamp(*correction, -DrwValue::kMaxColorCorrection, DrwValue::kMaxColorCorrection);
+        }
     }
 
     std::vector<int> selection;

@@ -15,6 +15,9 @@ constexpr int kMaxCoordinate = 1'000'000;
 constexpr int kMaxPenWidth = 1000;
 // Character sizes of the text: glyphs are rasterised at this size.
 constexpr int kMaxFontSize = 2000;
+// Colour corrections (brightness, shade, red, green, blue) go from -255 to 255, the range the
+// photo's properties offer; an edited file may hold any number.
+constexpr int kMaxColorCorrection = 255;
 // Groups nested deeper than this are skipped with their members.
 constexpr int kMaxGroupDepth = 64;
 

@@ -86,15 +86,29 @@ TEST_F(CellValues, ZeroShowsOnlyWhereAsked)
     EXPECT_EQ(Parse("0", kOutputFind), "0");
 }
 
-TEST_F(CellValues, InvalidNumbersBecomeZeroWithABeep)
+TEST_F(CellValues, RefusedNumbersKeepTheOldValueWithABeepAndAReason)
 {
-    Column(kTypeNumber).showZero = true;
-    EXPECT_EQ(Parse("abc"), "0");
+    ColumnRecord& column = Column(kTypeNumber);
+    column.thousands = true;
+    Parse("1200");
+    CString reason = "stale";
+    EXPECT_EQ(doc->ParseCellText(0, cell, "abc", kOutputGrid, &reason), "1,200");
+    EXPECT_EQ(reason, "abc は数値として変換できません");
+    EXPECT_EQ(cell.number.GetValue().GetUnits(), 12000000);
     EXPECT_EQ(host.beeps, 1);
-    EXPECT_TRUE(cell.number.IsValid());
+    for (const char* refused : {"5/0", "1e3", "1,2.3.4", "１０÷２"}) {
+        doc->ParseCellText(0, cell, refused, kOutputGrid, &reason);
+        EXPECT_FALSE(reason.IsEmpty()) << refused;
+        EXPECT_EQ(cell.number.GetValue().GetUnits(), 12000000) << refused;
+    }
+    EXPECT_EQ(host.beeps, 5);
+    EXPECT_EQ(doc->ParseCellText(0, cell, "１０／２", kOutputGrid, &reason), "5");
+    EXPECT_TRUE(reason.IsEmpty());
+    // Blank text is no refusal: it stores 0.
+    EXPECT_EQ(doc->ParseCellText(0, cell, " ", kOutputGrid, &reason), "");
+    EXPECT_TRUE(reason.IsEmpty());
     EXPECT_EQ(cell.number.GetValue().GetUnits(), 0);
-    Parse("5/0");
-    EXPECT_EQ(host.beeps, 2);
+    EXPECT_EQ(host.beeps, 5);
 }
 
 TEST_F(CellValues, NumbersOutsideTheBoundsStoreTheBound)
@@ -151,14 +165,72 @@ TEST_F(CellValues, MidnightIsATimeNotAnEmptyCell)
     EXPECT_EQ(Show(kOutputGrid), "00:00:00");
 }
 
-TEST_F(CellValues, TextThatIsNoDateEmptiesTheCell)
+TEST_F(CellValues, TextThatIsNoDateKeepsTheOldDate)
 {
-    Column(kTypeDate);
+    ColumnRecord& column = Column(kTypeDate);
     Parse("2008/03/04");
-    EXPECT_EQ(Parse("昨日"), "");
+    CString reason;
+    for (const char* refused : {"昨日", "2024/11/31", "2024/2/30", "2024/13/1", "R1.4.30"}) {
+        EXPECT_EQ(doc->ParseCellText(0, cell, refused, kOutputGrid, &reason), "2008/03/04") << refused;
+        EXPECT_EQ(reason, CString(refused) + " は日付として変換できません");
+    }
+    EXPECT_EQ(host.beeps, 5);
+    column.dateKind = 1;
+    doc->ParseCellText(0, cell, "25:00", kOutputGrid, &reason);
+    EXPECT_EQ(reason, "25:00 は時刻として変換できません");
+    // A blank text empties the cell without a word.
+    column.dateKind = 0;
+    EXPECT_EQ(doc->ParseCellText(0, cell, "  ", kOutputGrid, &reason), "");
+    EXPECT_TRUE(reason.IsEmpty());
     EXPECT_FALSE(cell.date.IsValid());
-    EXPECT_EQ(Show(), "");
+    EXPECT_EQ(host.beeps, 6);
+}
+
+TEST_F(CellValues, DatesAsPeopleTypeThemAndAsTheColumnShowsThem)
+{
+    ColumnRecord& column = Column(kTypeDate);
+    column.datePattern = "GGGEE年M月D日(WW)";
+    for (const char* typed : {"令和6年3月5日", "R6.3.5", "２０２４／３／５", "20240305", "令和06年3月5日(火)"}) {
+        EXPECT_EQ(Parse(typed), "令和06年3月5日(火)") << typed;
+    }
+    EXPECT_EQ(Parse(Show()), "令和06年3月5日(火)");
+    EXPECT_EQ(Parse("令和元年5月1日"), "令和01年5月1日(水)");
+    column.datePattern.Empty();
+    column.dateKind = 1;
+    EXPECT_EQ(Parse("0905"), "09:05:00");
+    EXPECT_EQ(Parse("10時30分"), "10:30:00");
+    EXPECT_EQ(Parse("１０：３０"), "10:30:00");
     EXPECT_EQ(host.beeps, 0);
+    column.dateKind = 0;
+    CString reason;
+    doc->ParseCellText(0, cell, "0905", kOutputGrid, &reason);
+    EXPECT_FALSE(reason.IsEmpty()) << "bare digits are a time only in a time column";
+}
+
+TEST_F(CellValues, RefusedTextLeavesTheRowAlone)
+{
+    ColumnRecord& column = Column(kTypeNumber);
+    column.showZero = true;
+    doc->displayCount = 1;
+    doc->displayOrder[0] = kNewRowLine;
+    CString reason;
+    EXPECT_EQ(doc->SetCellTextAt(0, 0, "abc", &reason), "0");
+    EXPECT_FALSE(reason.IsEmpty());
+    EXPECT_EQ(doc->displayOrder[0], kNewRowLine) << "no row is taken for a refused text";
+    EXPECT_FALSE(doc->CanUndo());
+
+    EXPECT_EQ(doc->SetCellTextAt(0, 0, "7", &reason), "7");
+    EXPECT_TRUE(reason.IsEmpty());
+    const int row = doc->displayOrder[0];
+    ASSERT_GE(row, 0);
+    doc->GetRow(row).lastChange = CDateEx();
+    EXPECT_EQ(doc->SetCellTextAt(0, 0, "7+", &reason), "7");
+    EXPECT_EQ(reason, "書式を理解することができません");
+    EXPECT_EQ(doc->GetRow(row).GetCell(column.slot).number.GetValue().GetUnits(), 70000);
+    EXPECT_FALSE(doc->GetRow(row).lastChange.IsValid()) << "a refused text is no change";
+    doc->OnUndo();
+    EXPECT_EQ(doc->displayOrder[0], kNewRowLine) << "the one step undone was the accepted text";
+    EXPECT_FALSE(doc->CanUndo());
 }
 
 TEST_F(CellValues, DatesOutsideTheBoundsStoreTheBound)

@@ -214,6 +214,36 @@ TEST_F(ColumnDefinitions, AColumnAddedToAFullListReadsEmptyAndHoldsNothing)
     EXPECT_EQ(Cell(1, kMaxRows - 1), "1200");
 }
 
+TEST_F(ColumnDefinitions, AColumnInsertedAfterADeleteStartsEmpty)
+{
+    AddRow("a", "b", "c");
+    AddRow("d", "e", "f");
+    columns.Load(*doc);
+    ASSERT_TRUE(columns.Delete(1));
+    ASSERT_TRUE(columns.Insert(0));
+    columns.SetCellText(0, CListInfoColumns::kName, "新項目");
+    // The new column is typed in the empty row too, with the dialog still open.
+    columns.SetCellText(3, CListInfoColumns::kName, "末尾");
+    Apply();
+
+    ASSERT_EQ(doc->columnCount, 4);
+    EXPECT_EQ(doc->GetColumn(0).name, "新項目");
+    EXPECT_EQ(doc->GetColumn(3).name, "末尾");
+    for (int line = 0; line < 2; ++line) {
+        EXPECT_EQ(Cell(0, line), "") << "nothing of the deleted column shows";
+        EXPECT_EQ(Cell(3, line), "");
+    }
+    EXPECT_EQ(Cell(1, 0), "a");
+    EXPECT_EQ(Cell(2, 1), "f");
+
+    // Reopened, the columns keep their values.
+    doc->SetCellTextAt(0, 0, "x");
+    columns.Load(*doc);
+    columns.SetCellText(0, CListInfoColumns::kName, "改名");
+    Apply();
+    EXPECT_EQ(Cell(0, 0), "x");
+}
+
 TEST_F(ColumnDefinitions, GridRowsEndInAnEmptyRowUntil128Columns)
 {
     columns.Load(*doc);

@@ -179,7 +179,7 @@ TEST_F(ListFileLayouts, Version210503)
     EXPECT_EQ(entry.texts[1], "まで");
     const PrintSettings& print = doc->print;
     EXPECT_EQ(print.listPhotoSize, 120);
-    EXPECT_EQ(print.photosPerLine, 30);
+    EXPECT_EQ(print.photosPerLine, 20) << "30 is brought into the range the print takes";
     EXPECT_TRUE(print.listPhotos) << "six values leave the second flag";
     EXPECT_FALSE(print.listHeader.shown);
     EXPECT_EQ(print.listHeader.text, "&t\\x");

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 namespace {
@@ -182,6 +183,24 @@ TEST_F(ListFile, AwkwardTextsSurviveEverywhere)
     EXPECT_EQ(reread->photoColumns, 4);
 }
 
+TEST_F(ListFile, NumbersWithSeparatorsReadAsTheirValue)
+{
+    FillList(*doc);
+    CString path = temp.Path() + "separators.zbk";
+    std::string text = Written(*doc, path);
+    const size_t at = text.find(",1234567.25,");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 12, ",'1,234,567.25',");
+    const size_t negative = text.find(",-3.00,");
+    ASSERT_NE(negative, std::string::npos);
+    text.replace(negative, 7, ",\"-1,000\",");
+    WriteFileBytes(path, text);
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(reread->GetRow(2).GetCell(8).number.GetValue().GetUnits(), 12345672500);
+    EXPECT_EQ(reread->GetRow(0).GetCell(8).number.GetValue().GetUnits(), -10000000);
+}
+
 TEST_F(ListFile, LayoutOfTheWrittenFile)
 {
     FillList(*doc);
@@ -245,6 +264,124 @@ TEST_F(ListFile, RawTextsThatCannotReadBackAreRefused)
     EXPECT_TRUE(CListFileFormat::IsStorableRawText(""));
     EXPECT_FALSE(CListFileFormat::IsStorableRawText("a\r\nb"));
     EXPECT_EQ(CListFileFormat::QuoteRaw("it's\r\n"), "'it's'");
+    // A lead byte without its trail byte would pair with the closing quote.
+    EXPECT_EQ(CListFileFormat::QuoteRaw("写真\x82"), "'写真'");
+    EXPECT_FALSE(CListFileFormat::IsStorableRawText("\x82\t"));
+    EXPECT_EQ(CListFileFormat::QuoteRaw("a\\\\\x82"), "'a\\\\'");
+    EXPECT_EQ(CListFileFormat::QuoteRaw("a',b\",c"), "\"a',b\"\"");
+}
+
+// Texts whose last byte is a lead byte that lost its trail byte (from a damaged list or a CSV
+// line) are saved without that byte, so that the closing quote stays a quote: nothing after them
+// shifts.
+TEST_F(ListFile, TextsEndingInALeadByteReadBackWithoutShiftingFields)
+{
+    const CString broken("末尾\x82");
+    doc->title = broken;
+    doc->columnCount = 2;
+    doc->GetColumn(0).type = kTypeText;
+    doc->GetColumn(0).name = broken;
+    doc->GetColumn(1).type = kTypeText;
+    doc->GetColumn(1).name = "次";
+    doc->BuildColumnMap();
+    ProductRecord& record = doc->GetRow(0);
+    record.inUse = true;
+    record.EditCells().SetText(doc->GetColumn(0).slot, broken.view());
+    record.EditCells().SetText(doc->GetColumn(1).slot, "後");
+    doc->ShowAllRows();
+    const CString path = temp.Path() + "broken.zbk";
+    Written(*doc, path);
+
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(reread->title, "末尾");
+    EXPECT_EQ(reread->GetColumn(0).name, "末尾");
+    EXPECT_EQ(reread->GetColumn(1).name, "次");
+    EXPECT_EQ(reread->GetRow(0).GetCell(reread->GetColumn(0).slot).text, "末尾");
+    EXPECT_EQ(reread->GetRow(0).GetCell(reread->GetColumn(1).slot).text, "後");
+}
+
+// Web sort entries of columns in use are written; others only when a missing line would read
+// back as something else, so saving and reading again keeps every entry.
+TEST_F(ListFile, WebSortEntriesOfNoColumnInUseReadBackAsTheyWere)
+{
+    doc->columnCount = 3;
+    doc->web.sortEntries[1].column = -1;
+    doc->web.sortEntries[2].column = 50;
+    doc->web.sortEntries[2].descending = true;
+    const CString path = temp.Path() + "sort.zbk";
+    const std::string written = Written(*doc, path);
+    EXPECT_EQ(written.find("sort3="), std::string::npos) << "column 3 has no type";
+    EXPECT_EQ(written.find("sort50="), std::string::npos);
+
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(reread->web.sortEntries[0].column, 0);
+    EXPECT_EQ(reread->web.sortEntries[1].column, -1);
+    EXPECT_EQ(reread->web.sortEntries[2].column, 50);
+    EXPECT_TRUE(reread->web.sortEntries[2].descending);
+    EXPECT_EQ(reread->web.sortEntries[3].column, 3);
+}
+
+TEST_F(ListFile, SettingsOfADamagedFileAreBroughtIntoTheirRanges)
+{
+    doc->columnCount = 9;
+    for (int i = 0; i < 9; ++i) {
+        doc->GetColumn(i).type = kTypeText;
+    }
+    doc->GetColumn(0).width = -5;
+    doc->GetColumn(1).width = 100000;
+    doc->GetColumn(2).width = 40;
+    doc->lockedColumns = 99;
+    doc->photoSizes = PhotoSizeSettings{0, 250, 0, false};
+    PrintSettings& print = doc->print;
+    print.listScale = 0;
+    print.photosPerLine = 0;
+    print.listFontSize = 5000;
+    print.sheetPhotoSize = -1;
+    print.pageFooter.fontSize = 0;
+    print.margins = {-3, 100000, 200, 100, 50, 40};
+    print.columnPairs[2] = {-9, 1};
+    print.columnPairs[3] = {500, 0};
+    WebOutputSettings& web = doc->web;
+    web.rowCount = 5000;
+    web.style.listWidth = 99999;
+    web.style.cellSpace = -7;
+    web.style.borderWidth = 200;
+    web.style.photoMaxCount = 99;
+    web.style.photoBlankX = -1;
+    CString path = temp.Path() + "damaged.zbk";
+    Written(*doc, path);
+
+    auto read = NewDoc();
+    ASSERT_TRUE(read->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(read->columnCount, 9);
+    EXPECT_EQ(read->lockedColumns, 9);
+    EXPECT_EQ(read->GetColumn(0).width, 0);
+    EXPECT_EQ(read->GetColumn(1).width, 128);
+    EXPECT_EQ(read->GetColumn(2).width, 40) << "a width in range stays";
+    EXPECT_EQ(read->photoSizes, (PhotoSizeSettings{100, 100, 20, false}));
+    const PrintSettings& printed = read->print;
+    EXPECT_EQ(printed.listScale, 10);
+    EXPECT_EQ(printed.photosPerLine, 1);
+    EXPECT_EQ(printed.listFontSize, 120);
+    EXPECT_EQ(printed.sheetPhotoSize, 200);
+    EXPECT_EQ(printed.pageFooter.fontSize, 60);
+    EXPECT_EQ(printed.margins, (std::array<int, 6>{30, 990, 200, 100, 50, 40}));
+    EXPECT_EQ(printed.columnPairs[2][0], -1) << "automatic";
+    EXPECT_EQ(printed.columnPairs[3][0], 100);
+    const WebOutputSettings& out = read->web;
+    EXPECT_EQ(out.rowCount, 100);
+    EXPECT_EQ(out.style.listWidth, 2048);
+    EXPECT_EQ(out.style.cellSpace, -1) << "no attribute written";
+    EXPECT_EQ(out.style.borderWidth, 64);
+    EXPECT_EQ(out.style.photoMaxCount, 20);
+    EXPECT_EQ(out.style.photoBlankX, 0);
+
+    // A template gives a new list its settings in range as well.
+    auto made = NewDoc();
+    ASSERT_TRUE(made->ReadListFile(path, CListFileReader::ReadSettings));
+    EXPECT_EQ(made->photoSizes.thumbnailSize, 20);
 }
 
 TEST_F(ListFile, FailedWriteLeavesTheOldFileWhole)

@@ -1,5 +1,7 @@
+#include "foundation/FileStatus.h"
 #include "foundation/FileUtility.h"
 #include "list/ListFileReader.h"
+#include "list/ListProperties.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
@@ -9,8 +11,15 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <ctime>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
+#include <unistd.h>
 
 namespace {
 
@@ -70,6 +79,20 @@ class ListSave : public ::testing::Test
     }
 
     CString Photo(const char* relative) const { return folder + "/Photo-A/" + relative; }
+
+    // A photo slot in use whose files lie in the subfolders of the photo folder.
+    void AddFolderedPhoto(int slot, bool withDrawing)
+    {
+        CString name;
+        name.Format("%04d", slot);
+        Touch(Photo("org/" + name + ".jpg"));
+        Touch(Photo("m/" + name + "m.jpg"));
+        Touch(Photo("s/" + name + "s.jpg"));
+        if (withDrawing) {
+            Touch(Photo("draw/" + name + ".drw"), "drawing");
+        }
+        doc->GetPhoto(slot).inUse = true;
+    }
 
     TempFolder work;
     TempFolder user;
@@ -177,12 +200,7 @@ TEST_F(ListSave, UnusedPhotosAreSetAsideInTheOriginalsFolder)
     doc->GetRow(row).photos[0] = 5;
     doc->GetRow(row).photoCount = 1;
     for (int slot : {3, 7}) {
-        CString name;
-        name.Format("%04d", slot);
-        Touch(Photo("org/" + name + ".jpg"));
-        Touch(Photo("m/" + name + "m.jpg"));
-        Touch(Photo("s/" + name + "s.jpg"));
-        doc->GetPhoto(slot).inUse = true;
+        AddFolderedPhoto(slot, false);
     }
     // An original taken in long ago is kept two days from now, not from its own date.
     std::filesystem::last_write_time(FileSystem::ToNative(Photo("org/0003.jpg")),
@@ -234,6 +252,139 @@ TEST_F(ListSave, LoosePhotoThatCannotBeCopiedKeepsItsFiles)
     ASSERT_TRUE(reread->ReadListFile(folder + "/A.zbk", CListFileReader::ReadAll));
     EXPECT_TRUE(reread->GetPhoto(2).flatFiles);
     EXPECT_FALSE(reread->GetPhoto(1).flatFiles);
+}
+
+// Saves the list in a child process whose files may not grow past a few hundred bytes, as on a
+// full disk: the list file fails halfway. The child's exit code: 0 when the save failed and the
+// list still holds its photo slots, 1 otherwise.
+int SaveWithFileSizeLimit(CZantobyDoc& doc, int keptSlot)
+{
+    pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{300, 300};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        bool saved = doc.DoSave();
+        _exit(!saved && doc.GetPhoto(keptSlot).inUse ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(ListSave, ASaveThatFailsHalfwayLeavesTheOldListWithEveryPhotoAndDrawing)
+{
+    MakeSavedList();
+    int row = AddRow("写真二枚");
+    for (int slot : {3, 7}) {
+        AddFolderedPhoto(slot, true);
+        doc->GetPhoto(slot).width = 640;
+        doc->GetPhoto(slot).height = 480;
+        ProductRecord& record = doc->GetRow(row);
+        record.photos[record.photoCount++] = slot;
+    }
+    ASSERT_TRUE(doc->DoSave());
+    const std::string saved = ReadFileBytes(folder + "/A.zbk");
+
+    // The row lets go of photo 7, so the next save sets it aside: but that save fails.
+    doc->GetRow(row).photos[1] = -1;
+    doc->GetRow(row).photoCount = 1;
+    doc->SetModifiedFlag();
+    EXPECT_EQ(SaveWithFileSizeLimit(*doc, 7), 0) << "the save failed and the list kept photo 7";
+
+    EXPECT_EQ(ReadFileBytes(folder + "/A.zbk"), saved);
+    EXPECT_EQ(user.CountFiles("A.zbk."), 0) << "no temporary file left beside the list";
+    for (const char* file : {"org/0007.jpg", "m/0007m.jpg", "s/0007s.jpg", "draw/0007.drw"}) {
+        EXPECT_TRUE(Exists(Photo(file))) << file;
+    }
+    doc->lockFile.Release();
+    auto reread = std::make_unique<CZantobyDoc>(host);
+    ASSERT_TRUE(reread->ReadListFile(folder + "/A.zbk", CListFileReader::ReadAll));
+    EXPECT_FALSE(host.HasMessage(30217)) << "nothing to repair";
+    const ProductRecord& again = reread->GetRow(row);
+    ASSERT_EQ(again.photoCount, 2);
+    EXPECT_TRUE(reread->GetPhoto(7).inUse);
+    EXPECT_EQ(ReadFileBytes(reread->GetDrawingPath(7)), "drawing");
+    reread->OnCloseDocument();
+
+    // Once a save succeeds, the photo is set aside after the file no longer names it.
+    ASSERT_TRUE(doc->DoSave());
+    EXPECT_FALSE(doc->GetPhoto(7).inUse);
+    EXPECT_FALSE(Exists(Photo("org/0007.jpg")));
+    EXPECT_FALSE(Exists(Photo("draw/0007.drw")));
+    EXPECT_TRUE(Exists(Photo("org/0003.jpg")));
+}
+
+TEST_F(ListSave, TemporaryFilesOfAKilledSaveAreClearedByTheNextSaveOrOpen)
+{
+    MakeSavedList();
+    AddRow("a");
+    const CString leftovers[] = {folder + "/A.zbk.Ab12Cd", folder + "/A.zbk.zzzzzz"};
+    const CString others[] = {folder + "/A.zbk.bak", folder + "/A.zbk.Ab12Cde", folder + "/B.zbk.Ab12Cd"};
+    auto plant = [&] {
+        for (const CString& file : leftovers) {
+            Touch(file, "half");
+        }
+        for (const CString& file : others) {
+            Touch(file, "other");
+        }
+    };
+    plant();
+    ASSERT_TRUE(doc->DoSave());
+    for (const CString& file : leftovers) {
+        EXPECT_FALSE(Exists(file)) << file.GetString();
+    }
+    for (const CString& file : others) {
+        EXPECT_TRUE(Exists(file)) << "not a leftover of this list: " << file.GetString();
+    }
+
+    plant();
+    doc->lockFile.Release();
+    auto reread = std::make_unique<CZantobyDoc>(host);
+    ASSERT_TRUE(reread->ReadListFile(folder + "/A.zbk", CListFileReader::ReadAll));
+    for (const CString& file : leftovers) {
+        EXPECT_FALSE(Exists(file)) << file.GetString();
+    }
+    reread->OnCloseDocument();
+
+    // A list opened read-only is someone else's to tidy.
+    plant();
+    auto readOnly = std::make_unique<CZantobyDoc>(host);
+    readOnly->readOnly = true;
+    ASSERT_TRUE(readOnly->ReadListFile(folder + "/A.zbk", CListFileReader::ReadAll));
+    EXPECT_TRUE(Exists(leftovers[0]));
+}
+
+TEST_F(ListSave, TheListKeepsTheDateItWasFirstMadeThroughEverySave)
+{
+    MakeSavedList();
+    AddRow("a");
+    ASSERT_TRUE(doc->DoSave());
+    CFileStatus first;
+    ASSERT_TRUE(GetFileStatus(folder + "/A.zbk", first));
+    // A list made long ago, as a copy from another disk might carry it.
+    const std::time_t longAgo = first.m_ctime - 400 * 24 * 3600;
+    std::string note = std::to_string(static_cast<long long>(longAgo));
+    if (setxattr(FileSystem::ToNative(folder + "/A.zbk").c_str(), "user.zantoby.created", note.data(),
+                 note.size(), 0) != 0) {
+        GTEST_SKIP() << "the file system keeps no user attributes";
+    }
+
+    for (int save = 0; save < 2; ++save) {
+        doc->SetCellTextAt(0, 0, save == 0 ? "b" : "c");
+        ASSERT_TRUE(doc->DoSave());
+        CFileStatus status;
+        ASSERT_TRUE(GetFileStatus(folder + "/A.zbk", status));
+        EXPECT_EQ(status.m_ctime, longAgo) << "save " << save;
+    }
+    CListProperties properties;
+    properties.Collect(*doc);
+    std::tm local{};
+    localtime_r(&longAgo, &local);
+    char expected[32];
+    std::strftime(expected, sizeof(expected), "%Y/%m/%d %H:%M:%S", &local);
+    EXPECT_EQ(properties.created, expected);
+    EXPECT_NE(properties.modified, properties.created);
 }
 
 } // namespace

@@ -66,4 +66,25 @@ TEST(PhotoRendering, MirrorsTurnCorrectionsAndShapesApplyInTheirOrder)
     EXPECT_EQ(image.GetPixel(30, 20), TestPhotos::kBottomLeft);
 }
 
+// A damaged drawing with corrections at the ends of the int range renders as the strongest
+// corrections the photo's properties give: white or black, never wrapped round.
+TEST(PhotoRendering, ExtremeCorrectionsStayInRange)
+{
+    for (const char* line : {"photo,bright=2147483647\n", "photo,bright=-2147483648,shade=-2147483648\n"}) {
+        CBitmapEx image;
+        static_cast<Bitmap&>(image) = TestPhotos::Quadrants(8, 6);
+        CDrawingData drawing;
+        drawing.ReadText(line);
+        CRect frame;
+        CString error;
+        ASSERT_TRUE(CPhotoRenderer::ApplyDrawing(image, drawing, frame, error));
+        const Bitmap::Pixel expected = line[13] == '2' ? 0xFFFFFFu : 0x000000u;
+        for (int y = 0; y < image.Height(); ++y) {
+            for (int x = 0; x < image.Width(); ++x) {
+                ASSERT_EQ(image.GetPixel(x, y), expected) << line << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
 } // namespace

@@ -8,7 +8,7 @@ CListDialog::CListDialog(wxWindow* parent, int templateId, const CString& title)
 {
     // The main window carries the program's icon.
     if (auto* main =
-            wxDynamicCast(wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr, wxTopLevelWindow)) {
+            dynamic_cast<wxTopLevelWindow*>(wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr)) {
         SetIcons(main->GetIcons());
     }
     SetEscapeId(wxID_NONE);

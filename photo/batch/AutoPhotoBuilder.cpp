@@ -9,6 +9,7 @@
 #include "photo/batch/IAutoPhotoMonitor.h"
 #include "photo/batch/PhotoFileTexts.h"
 #include "platform/Mbcs.h"
+#include "platform/MessageBox.h"
 
 #include <algorithm>
 #include <string_view>
@@ -26,12 +27,22 @@ std::string_view View(const CString& text)
 
 } // namespace
 
-void CAutoPhotoBuilder::CollectPhotos(const CString& folder, bool subFolders, CStringArray& paths)
+void CAutoPhotoBuilder::CollectPhotos(const CString& folder, bool subFolders, CStringArray& paths,
+                                      CStringArray* unheld)
 {
     std::vector<CString> found;
+    if (unheld != nullptr) {
+        unheld->RemoveAll();
+    }
     for (const char* pattern : {"/*.jpg", "/*.jpeg"}) {
         CStringArray names;
-        ListFiles(folder + pattern, &names, subFolders);
+        CStringArray left;
+        ListFiles(folder + pattern, &names, subFolders, &left);
+        for (int i = 0; i < left.GetSize() && unheld != nullptr; ++i) {
+            if (std::find(unheld->begin(), unheld->end(), left[i]) == unheld->end()) {
+                unheld->Add(left[i]);
+            }
+        }
         for (int i = 0; i < names.GetSize(); ++i) {
             CString path = folder + "/" + names[i];
             const bool known = std::any_of(found.begin(), found.end(), [&](const CString& other) {
@@ -110,7 +121,11 @@ bool CAutoPhotoBuilder::Build(const CString& folder, bool subFolders, int photos
     SetUpColumns();
     m_monitor.ShowSearching();
     CStringArray paths;
-    CollectPhotos(folder, subFolders, paths);
+    CStringArray unheld;
+    CollectPhotos(folder, subFolders, paths, &unheld);
+    if (unheld.GetSize() > 0) {
+        ShowMessageBox(DescribeUnheldNames(unheld), CString(), MB_OK | MB_ICONEXCLAMATION);
+    }
 
     m_doc.SwitchUndoOff();
     m_line = -1;

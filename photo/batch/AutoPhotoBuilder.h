@@ -19,8 +19,10 @@ class CAutoPhotoBuilder
     bool Build(const CString& folder, bool subFolders, int photosPerRow);
 
     // The ".jpg" and ".jpeg" files below the folder as full paths, each once (compared without
-    // regard to case), in byte order.
-    static void CollectPhotos(const CString& folder, bool subFolders, CStringArray& paths);
+    // regard to case), in byte order. Files and folders whose names the program cannot hold are
+    // left out and, when unheld is given, named there (see ListFiles).
+    static void CollectPhotos(const CString& folder, bool subFolders, CStringArray& paths,
+                              CStringArray* unheld = nullptr);
 
   private:
     void SetUpColumns();

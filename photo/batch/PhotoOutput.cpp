@@ -9,10 +9,10 @@
 #include "list/drawing/DrawingData.h"
 #include "photo/batch/IPhotoOutputMonitor.h"
 #include "platform/MessageBox.h"
+#include "platform/SystemText.h"
 #include "platform/canvas/Canvas.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -21,7 +21,7 @@ constexpr int kFreeSizeQuality = 80;
 
 CString SystemReason()
 {
-    return errno != 0 ? CString(std::strerror(errno)) : CString();
+    return errno != 0 ? SystemErrorText(errno) : CString();
 }
 
 } // namespace

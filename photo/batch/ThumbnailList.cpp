@@ -4,6 +4,7 @@
 #include "foundation/StringArrayEx.h"
 #include "list/IListHost.h"
 #include "photo/batch/ILumpLoadMonitor.h"
+#include "platform/MessageBox.h"
 
 int CThumbnailList::Find(const CString& path) const
 {
@@ -32,7 +33,11 @@ int CThumbnailList::FindOrMake(const CString& path)
 void CThumbnailList::LoadFolder(const CString& folder, ILumpLoadMonitor& monitor, IListHost& host)
 {
     CStringArrayEx names;
-    ListFiles(folder + "/*.jpg", &names, false);
+    CStringArray unheld;
+    ListFiles(folder + "/*.jpg", &names, false, &unheld);
+    if (unheld.GetSize() > 0) {
+        ShowMessageBox(DescribeUnheldNames(unheld), CString(), MB_OK | MB_ICONEXCLAMATION);
+    }
     names.Sort(false);
     RemoveAll();
     const int total = names.GetSize();

@@ -5,7 +5,7 @@
 #include "app/ui/ZantobyApp.h"
 #include "photo/EditorCommandIds.h"
 #include "photo/ui/EditPhotoView.h"
-#include "photo/ui/UpdateUiCheck.h"
+#include "platform/ui/UpdateUiCheck.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/filename.h>
@@ -42,7 +42,7 @@ CEditPhotoDoc::~CEditPhotoDoc() = default;
 
 CEditPhotoView* CEditPhotoDoc::GetEditView() const
 {
-    return wxDynamicCast(GetFirstView(), CEditPhotoView);
+    return dynamic_cast<CEditPhotoView*>(GetFirstView());
 }
 
 void CEditPhotoDoc::TakePath(const wxString& path)

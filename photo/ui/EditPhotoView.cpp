@@ -12,7 +12,7 @@
 #include "photo/ui/EditPhotoFrame.h"
 #include "photo/ui/EditPhotoWindow.h"
 #include "photo/ui/EditorClipboard.h"
-#include "photo/ui/UpdateUiCheck.h"
+#include "platform/ui/UpdateUiCheck.h"
 #include "platform/SystemColors.h"
 #include "platform/canvas/Canvas.h"
 #include "platform/canvas/CanvasConstants.h"
@@ -117,7 +117,7 @@ template <typename Action> void CEditPhotoView::Guarded(int line, Action action)
 
 bool CEditPhotoView::OnCreate(wxDocument* doc, long)
 {
-    m_doc = wxDynamicCast(doc, CEditPhotoDoc);
+    m_doc = dynamic_cast<CEditPhotoDoc*>(doc);
     if (m_doc == nullptr) {
         return false;
     }

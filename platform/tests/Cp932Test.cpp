@@ -1,4 +1,5 @@
 #include "platform/Cp932.h"
+#include "platform/UnmappableChars.h"
 
 #include <gtest/gtest.h>
 
@@ -42,4 +43,38 @@ TEST(Cp932LeadBytes, CharacterLengthStopsAtTheEnd)
     EXPECT_FALSE(Cp932::IsLeadByte(0xB1));
     EXPECT_FALSE(Cp932::IsLeadByte(0x80));
     EXPECT_TRUE(Cp932::IsLeadByte(0xFC));
+}
+
+TEST(UnmappableChars, NamesWhatShiftJisCannotHold)
+{
+    // 𠮷野家😀 and once more 𠮷.
+    const CUnmappableChars found("\xF0\xA0\xAE\xB7\xE9\x87\x8E\xE5\xAE\xB6\xF0\x9F\x98\x80\xF0\xA0\xAE\xB7");
+    EXPECT_FALSE(found.IsEmpty());
+    EXPECT_EQ(found.Marked(), "■野家■■");
+    EXPECT_EQ(found.Codes(), "U+20BB7 U+1F600");
+}
+
+TEST(UnmappableChars, ShiftJisTextAndBrokenBytes)
+{
+    const CUnmappableChars plain("a\xE8\xA1\xA8\xE2\x91\xA0\xE9\xAB\x99");
+    EXPECT_TRUE(plain.IsEmpty());
+    EXPECT_EQ(plain.Marked(), "a表①髙");
+    EXPECT_EQ(plain.Codes(), "");
+    // A cut-off sequence is marked too, never read past the end.
+    const CUnmappableChars broken("x\xE8\xA1");
+    EXPECT_FALSE(broken.IsEmpty());
+    EXPECT_EQ(broken.Marked(), "x■■");
+    EXPECT_EQ(broken.Codes(), "U+FFFD");
+}
+
+// Writers leave out lead bytes that lost their trail byte; whole characters stay, also those
+// whose second byte is a backslash or itself a lead byte.
+TEST(Cp932LeadBytes, BrokenLeadBytesAreLeftOut)
+{
+    EXPECT_EQ(Cp932::WithoutBrokenLeadBytes("末尾\x82"), "末尾");
+    EXPECT_EQ(Cp932::WithoutBrokenLeadBytes("a\x82\nb\x82\tc\x82'"), "a\nb\tc'");
+    EXPECT_EQ(Cp932::WithoutBrokenLeadBytes("表ソ\x88\x9F"), "表ソ\x88\x9F");
+    EXPECT_EQ(Cp932::WithoutBrokenLeadBytes("\x82\x82\x82"), "\x82\x82");
+    EXPECT_EQ(Cp932::WithoutBrokenLeadBytes("\xFC\x7F\xFC\xFC"), "\x7F\xFC\xFC");
+    EXPECT_EQ(Cp932::WithoutBrokenLeadBytes(""), "");
 }

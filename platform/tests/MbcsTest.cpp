@@ -32,3 +32,15 @@ TEST(MbcsFullToHalf, MapsWhatHasASingleByteForm)
     EXPECT_EQ(half("ぱ"), Mbcs::CharCode("ぱ", 0));
     EXPECT_EQ(half("漢"), Mbcs::CharCode("漢", 0));
 }
+
+TEST(MbcsFullToHalf, MathSymbolsKeepTheirPlaces)
+{
+    auto half = [](const char* text) { return Mbcs::FullToHalf(Mbcs::CharCode(text, 0)); };
+    EXPECT_EQ(half("－"), static_cast<unsigned>('-'));
+    EXPECT_EQ(half("＝"), static_cast<unsigned>('='));
+    EXPECT_EQ(half("＜"), static_cast<unsigned>('<'));
+    EXPECT_EQ(half("＞"), static_cast<unsigned>('>'));
+    for (const char* symbol : {"±", "×", "÷", "≠", "≦", "≧"}) {
+        EXPECT_EQ(half(symbol), Mbcs::CharCode(symbol, 0)) << "no single-byte form";
+    }
+}

@@ -5,8 +5,12 @@
 #include "platform/ui/WxMessageBox.h"
 
 #include <wx/debug.h>
+#include <wx/translation.h>
 #include <wx/string.h>
 
+#include <X11/Xlib.h>
+
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -17,13 +21,11 @@ wxAssertHandler_t& PreviousAssertHandler()
     return handler;
 }
 
-// Command and control ids are the program's own numbers, up to 59393, as Windows' 16-bit ids
-// allow; wx asserts on ids above 32767 for the sake of other platforms, while GTK menus and
-// windows take any int. Every other assertion goes on as before.
+// Every assertion but the harmless ones goes on as before.
 void AssertHandler(const wxString& file, int line, const wxString& function, const wxString& condition,
                    const wxString& message)
 {
-    if (message == "invalid itemid value" || message == "invalid id value") {
+    if (WindowPlatform::IsHarmlessAssertion(message)) {
         return;
     }
     if (PreviousAssertHandler() != nullptr) {
@@ -36,10 +38,38 @@ void AssertHandler(const wxString& file, int line, const wxString& function, con
 void WindowPlatform::Install()
 {
     WxMessageBox::Install();
+    // wx's own windows (the print preview) speak the user's language, as the desktop's do.
+    if (wxTranslations::Get() == nullptr) {
+        auto* translations = new wxTranslations();
+        translations->SetLanguage(wxLANGUAGE_DEFAULT);
+        translations->AddStdCatalog();
+        wxTranslations::Set(translations);
+    }
     PrintSpooler::Install(std::make_unique<CupsPrintSpooler>());
     static bool assertsInstalled = false;
     if (!assertsInstalled) {
         assertsInstalled = true;
         PreviousAssertHandler() = wxSetAssertHandler(AssertHandler);
     }
+}
+
+bool WindowPlatform::IsHarmlessAssertion(const wxString& message)
+{
+    // Command and control ids are the program's own numbers, up to 59393, as Windows' 16-bit
+    // ids allow.
+    return message == "invalid itemid value" || message == "invalid id value";
+}
+
+bool WindowPlatform::HasDisplay()
+{
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (wayland != nullptr && wayland[0] != '\0') {
+        return true;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        return false;
+    }
+    XCloseDisplay(display);
+    return true;
 }

@@ -10,6 +10,10 @@ constexpr MenuEntry Cmd(int id, const char* text)
 {
     return {MenuEntryKind::Command, id, text, nullptr};
 }
+constexpr MenuEntry Chk(int id, const char* text)
+{
+    return {MenuEntryKind::Check, id, text, nullptr};
+}
 constexpr MenuEntry Sep()
 {
     return {MenuEntryKind::Separator, 0, nullptr, nullptr};
@@ -47,7 +51,7 @@ constexpr MenuEntry kMainFile[] = {Cmd(57600, "新規作成(&N)...\tCtrl+N"),
                                    Cmd(57665, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"),
                                    End()};
 
-constexpr MenuEntry kMainView[] = {Cmd(59392, "ﾂｰﾙ ﾊﾞｰ(&T)"), Cmd(59393, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"), End()};
+constexpr MenuEntry kMainView[] = {Chk(59392, "ﾂｰﾙ ﾊﾞｰ(&T)"), Chk(59393, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"), End()};
 
 constexpr MenuEntry kMainMenu[] = {Popup("ﾌｧｲﾙ(&F)", kMainFile), Popup("表示(&V)", kMainView),
                                    Popup("ﾂｰﾙ(&T)", kToolsMenu), Popup("ﾍﾙﾌﾟ(&H)", kHelpMenu), End()};
@@ -68,10 +72,10 @@ constexpr MenuEntry kListFile[] = {Cmd(57600, "新規作成(&N)...\tCtrl+N"),
                                    Popup("CSV(&V)", kListCsv),
                                    Cmd(32888, "ﾊﾞｯｸｱｯﾌﾟ(&B)..."),
                                    Sep(),
-                                   Cmd(33067, "一覧印刷(&1)..."),
-                                   Cmd(33068, "単票印刷(&2).."),
-                                   Cmd(33065, "一覧印刷ﾌﾟﾚﾋﾞｭｰ(&3)..."),
-                                   Cmd(33066, "単票印刷ﾌﾟﾚﾋﾞｭｰ(&4)..."),
+                                   Chk(33067, "一覧印刷(&1)..."),
+                                   Chk(33068, "単票印刷(&2)..."),
+                                   Chk(33065, "一覧印刷ﾌﾟﾚﾋﾞｭｰ(&3)..."),
+                                   Chk(33066, "単票印刷ﾌﾟﾚﾋﾞｭｰ(&4)..."),
                                    Cmd(57605, "ﾍﾟｰｼﾞ設定(&R)..."),
                                    Sep(),
                                    Recent(),
@@ -104,8 +108,8 @@ constexpr MenuEntry kListEdit[] = {Cmd(57643, "元に戻す(&U)\tCtrl+Z"),
                                    Cmd(32872, "前を検索(&B)\tShift+F3"),
                                    End()};
 
-constexpr MenuEntry kListView[] = {Cmd(59392, "ﾂｰﾙ ﾊﾞｰ(&T)"),
-                                   Cmd(59393, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"),
+constexpr MenuEntry kListView[] = {Chk(59392, "ﾂｰﾙ ﾊﾞｰ(&T)"),
+                                   Chk(59393, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"),
                                    Sep(),
                                    Cmd(32787, "全ﾃﾞｰﾀ表示(&L)"),
                                    Cmd(32786, "全ﾃﾞｰﾀを非表示(&C)"),
@@ -117,37 +121,37 @@ constexpr MenuEntry kListView[] = {Cmd(59392, "ﾂｰﾙ ﾊﾞｰ(&T)"),
                                    Sep(),
                                    Cmd(32879, "先頭行に移動"),
                                    Cmd(32880, "最終行に移動"),
-                                   Cmd(32881, "指定行に移動(&J)"),
+                                   Cmd(32881, "指定行に移動(&J)\tCtrl+G"),
                                    Cmd(32882, "元の位置に戻る"),
                                    Sep(),
                                    Cmd(32930, "行の高さを自動調整"),
                                    Cmd(32931, "全行の高さを自動調整"),
                                    End()};
 
-constexpr MenuEntry kTextColors[] = {Cmd(32912, "標準の色"),
+constexpr MenuEntry kTextColors[] = {Chk(32912, "標準の色"),
                                      Sep(),
-                                     Cmd(32913, "黒"),
-                                     Cmd(32914, "赤"),
-                                     Cmd(32915, "緑"),
-                                     Cmd(32916, "黄"),
-                                     Cmd(32917, "青"),
-                                     Cmd(32918, "ﾏｾﾞﾝﾀ"),
-                                     Cmd(32919, "ｼｱﾝ"),
-                                     Cmd(32920, "白"),
+                                     Chk(32913, "黒"),
+                                     Chk(32914, "赤"),
+                                     Chk(32915, "緑"),
+                                     Chk(32916, "黄"),
+                                     Chk(32917, "青"),
+                                     Chk(32918, "ﾏｾﾞﾝﾀ"),
+                                     Chk(32919, "ｼｱﾝ"),
+                                     Chk(32920, "白"),
                                      Sep(),
                                      Cmd(32895, "選択中の色"),
                                      End()};
 
-constexpr MenuEntry kBackColors[] = {Cmd(32921, "標準の色"),
+constexpr MenuEntry kBackColors[] = {Chk(32921, "標準の色"),
                                      Sep(),
-                                     Cmd(32922, "黒"),
-                                     Cmd(32923, "赤"),
-                                     Cmd(32924, "緑"),
-                                     Cmd(32925, "黄"),
-                                     Cmd(32926, "青"),
-                                     Cmd(32927, "ﾏｾﾞﾝﾀ"),
-                                     Cmd(32928, "ｼｱﾝ"),
-                                     Cmd(32929, "白"),
+                                     Chk(32922, "黒"),
+                                     Chk(32923, "赤"),
+                                     Chk(32924, "緑"),
+                                     Chk(32925, "黄"),
+                                     Chk(32926, "青"),
+                                     Chk(32927, "ﾏｾﾞﾝﾀ"),
+                                     Chk(32928, "ｼｱﾝ"),
+                                     Chk(32929, "白"),
                                      Sep(),
                                      Cmd(32894, "選択中の色"),
                                      End()};
@@ -157,7 +161,7 @@ constexpr MenuEntry kListFormat[] = {Popup("文字色(&T)", kTextColors), Popup(
 
 constexpr MenuEntry kListPhoto[] = {Cmd(32891, "1枚ずつ取り込む(&I)..."),
                                     Cmd(32812, "一括取込(&A)..."),
-                                    Cmd(32866, "連続取込(&V)"),
+                                    Chk(32866, "連続取込(&V)"),
                                     Sep(),
                                     Cmd(32892, "削除"),
                                     Cmd(32967, "写真ﾌﾟﾛﾊﾟﾃｨ"),
@@ -215,16 +219,16 @@ constexpr MenuEntry kEditorShape[] = {Cmd(33004, "複写(&D)\tCtrl+D"),
                                       Cmd(33008, "ｸﾞﾙｰﾌﾟ解除(&U)\tCtrl+U"),
                                       End()};
 
-constexpr MenuEntry kEditorFit[] = {Cmd(33009, "ｳｨﾝﾄﾞｳｻｲｽﾞ(&S)"), Cmd(32980, "ｳｨﾝﾄﾞｳ幅(&W)"),
-                                    Cmd(32979, "ｳｨﾝﾄﾞｳ高さ(&H)"), End()};
+constexpr MenuEntry kEditorFit[] = {Chk(33009, "ｳｨﾝﾄﾞｳｻｲｽﾞ(&S)"), Chk(32980, "ｳｨﾝﾄﾞｳ幅(&W)"),
+                                    Chk(32979, "ｳｨﾝﾄﾞｳ高さ(&H)"), End()};
 
-constexpr MenuEntry kEditorView[] = {Cmd(59392, "ﾂｰﾙ ﾊﾞｰ(&T)"),
-                                     Cmd(59393, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"),
-                                     Cmd(32985, "ｺﾝﾄﾛｰﾙﾎﾞｯｸｽ(&C)"),
+constexpr MenuEntry kEditorView[] = {Chk(59392, "ﾂｰﾙ ﾊﾞｰ(&T)"),
+                                     Chk(59393, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"),
+                                     Chk(32985, "ｺﾝﾄﾛｰﾙﾎﾞｯｸｽ(&C)"),
                                      Sep(),
                                      Cmd(32976, "拡大(&L)\tCtrl+PgDn"),
                                      Cmd(32977, "縮小(&S)\tCtrl+PgUp"),
-                                     Cmd(32981, "原寸(&O)"),
+                                     Chk(32981, "原寸(&O)"),
                                      Popup("自動ｻｲｽﾞ(&A)", kEditorFit),
                                      Sep(),
                                      Cmd(32982, "ﾌﾟﾛﾊﾟﾃｨ(&P)"),
@@ -258,7 +262,7 @@ constexpr ToolTip kToolTips[] = {
 const char* FindIn(const MenuEntry* entries, int id)
 {
     for (const MenuEntry* entry = entries; entry->kind != MenuEntryKind::End; ++entry) {
-        if (entry->kind == MenuEntryKind::Command && entry->id == id) {
+        if ((entry->kind == MenuEntryKind::Command || entry->kind == MenuEntryKind::Check) && entry->id == id) {
             return entry->text;
         }
         if (entry->kind == MenuEntryKind::Popup) {

@@ -10,6 +10,8 @@ enum class MenuEntryKind
 {
     End,
     Command,
+    // A command whose item shows a state with a check mark.
+    Check,
     Separator,
     Popup,
     // Where the recent-file list goes, one command per file from ID_FILE_MRU_FILE1.

@@ -135,6 +135,28 @@ TEST(HelpFileTest, NoHelpFileOrOneThatIsNoCompiledHelpMapsNothing)
     EXPECT_EQ(topics.Lookup(folder / "missing.chm", 1003, page), CTopicMap::Result::NoHelpFile);
 }
 
+// A help file whose compression control data is said to lie in a section the file does not
+// have: the system's reader divides by zero on opening it. That happens away from the caller,
+// which sees a file that cannot be read and goes on.
+TEST(HelpFileTest, HelpFileThatBreaksTheReaderReadsAsUnreadable)
+{
+    ScratchFolder folder;
+    std::string bytes = ScratchFolder::ReadBytes(CompileHelpProject(folder));
+    const std::string controlData = "::DataSpace/Storage/MSCompressed/ControlData";
+    const size_t at = bytes.find(controlData);
+    ASSERT_NE(at, std::string::npos);
+    bytes[at + controlData.size()] = 0x7F;
+    ScratchFolder::WriteBytes(folder / "damaged.chm", bytes);
+
+    CChmFile chm;
+    EXPECT_FALSE(chm.Open(folder / "damaged.chm"));
+    std::string page;
+    EXPECT_FALSE(chm.ReadObject("/html/start.htm", page));
+    CTopicMap topics;
+    CString found;
+    EXPECT_EQ(topics.Lookup(folder / "damaged.chm", 1003, found), CTopicMap::Result::NoHelpFile);
+}
+
 TEST(HelpFileTest, TutorialHelpFileStandsBesideTheProgramsAndLeadsToTheStartPage)
 {
     ScratchFolder folder;

@@ -1,5 +1,6 @@
 #include "tutorial/ui/HHCtrl.h"
 
+#include "tutorial/ChmFile.h"
 #include "tutorial/HelpFileFinder.h"
 #include "tutorial/HelpPaneArt.h"
 #include "tutorial/ItsAddress.h"
@@ -121,9 +122,12 @@ void CHHCtrl::LayoutChildren()
 bool CHHCtrl::SetHelpFile(const CString& name)
 {
     const CString found = FindHelpFile(name, GetFolderOfPath(GetProgramPath()));
-    if (found.IsEmpty()) {
+    const char* failure = found.IsEmpty()           ? "ファイル %s が見つかりません。"
+                          : !CChmFile().Open(found) ? "ファイル %s を読み込めません。"
+                                                    : nullptr;
+    if (failure != nullptr) {
         CString text;
-        text.Format("ファイル %s が見つかりません。", name.GetString());
+        text.Format(failure, name.GetString());
         ShowMessageBox(text, wxTheApp != nullptr ? FromWx(wxTheApp->GetAppDisplayName()) : CString(),
                        MB_OK | MB_ICONEXCLAMATION);
         return false;

@@ -9,6 +9,7 @@
 #include "res/images/BitmapArt.h"
 #include "res/images/IconPainter.h"
 
+#include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/display.h>
 #include <wx/icon.h>
@@ -110,5 +111,8 @@ void CTutorialDlg::OnShowAtStart(wxCommandEvent&)
 
 void CTutorialDlg::OnClose(wxCloseEvent&)
 {
+    // The last window stays on screen until the next idle time deletes it and ends the
+    // viewer; a close request from the main program brings no event that would start one.
     Destroy();
+    wxWakeUpIdle();
 }

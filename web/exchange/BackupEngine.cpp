@@ -63,6 +63,12 @@ CBackupEngine::Outcome CBackupEngine::Run(const CString& destination, bool sever
         host.ShowWarningMessage(30500, 0);
         return Outcome::NotStarted;
     }
+    // Copies into the list's own folder would land on the files they copy, and keep nothing
+    // apart from them.
+    if (FileSystem::IsSameOrInside(destination, GetFolderOfPath(ListFilePath()))) {
+        host.ShowWarningMessage(30502, 0, destination.GetString());
+        return Outcome::NotStarted;
+    }
     if (settingsChanged || m_doc.IsModified()) {
         if (host.AskMessage(20200, MB_OKCANCEL) != IDOK) {
             return Outcome::NotStarted;
@@ -91,7 +97,7 @@ CBackupEngine::Outcome CBackupEngine::Run(const CString& destination, bool sever
 bool CBackupEngine::CopyAll()
 {
     m_disk = 0;
-    if (m_severalDisks && !NextDisk()) {
+    if (m_severalDisks && !NextDisk(false)) {
         return false;
     }
     if (!CopyItem(ListFilePath(), m_destination)) {
@@ -110,8 +116,12 @@ bool CBackupEngine::CopyAll()
             if (!photo.inUse) {
                 continue;
             }
-            if (!CopyItem(m_doc.GetPhotoFilePath(slot, pass.kind, photo.flatFiles),
-                          photoFolder + pass.folder)) {
+            CString source = m_doc.GetPhotoFilePath(slot, pass.kind, photo.flatFiles);
+            // Most photos were never drawn on and have no drawing file.
+            if (pass.kind == CListPhotos::kDrawing && !FileSystem::Exists(source)) {
+                continue;
+            }
+            if (!CopyItem(source, photoFolder + pass.folder)) {
                 return false;
             }
         }
@@ -138,7 +148,7 @@ bool CBackupEngine::CopyItem(const CString& source, const CString& targetFolder)
             return true;
         }
         if (error == ENOSPC || error == EDQUOT) {
-            if (!NextDisk()) {
+            if (!NextDisk(true)) {
                 return false;
             }
             continue;
@@ -157,10 +167,12 @@ int CBackupEngine::CopyFile(const CString& source, const CString& target)
     return errno != 0 ? errno : EIO;
 }
 
-bool CBackupEngine::NextDisk()
+bool CBackupEngine::NextDisk(bool diskFull)
 {
     for (;;) {
-        if (m_doc.Host().AskMessage(20501, MB_OKCANCEL, m_destination.GetString(), m_disk) != IDOK) {
+        // Disks are counted from 1, as the user labels them.
+        if (m_doc.Host().AskMessage(diskFull ? 20502 : 20501, MB_OKCANCEL, m_destination.GetString(),
+                                    m_disk + 1) != IDOK) {
             return false;
         }
         // A fresh disk has no backup folder yet; one that cannot be made is reported, and the

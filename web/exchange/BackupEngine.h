@@ -44,8 +44,9 @@ class CBackupEngine
     bool CopyAll();
     // Copies a file into a folder of the backup; false when the run must end.
     bool CopyItem(const CString& source, const CString& targetFolder);
-    // Asks for the next disk until its folder is there or the user cancels.
-    bool NextDisk();
+    // Asks for the next disk until its folder is there or the user cancels; diskFull says first
+    // that the disk in use is full.
+    bool NextDisk(bool diskFull);
     // Makes the folder and every missing folder above it; false after telling the user.
     bool CreateFolders(const CString& folder);
     CString ListFilePath() const;

@@ -1,11 +1,14 @@
 #include "web/exchange/CsvExporter.h"
 
+#include "foundation/PathName.h"
 #include "foundation/TextFile.h"
 #include "foundation/TextHelper.h"
 #include "list/IListHost.h"
 #include "list/RowSorter.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileException.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
 
 #include <exception>
 
@@ -143,6 +146,15 @@ void CCsvExporter::AppendRow(std::string& line, int row) const
         }
     }
     line += '\n';
+}
+
+bool CCsvExporter::ConfirmPath(CString& path, IListHost& host)
+{
+    if (path.IsEmpty() || !GetExtensionOfPath(path).IsEmpty()) {
+        return true;
+    }
+    path += ".csv";
+    return !FileSystem::Exists(path) || host.AskMessage(20600, MB_YESNO, path.GetString()) == IDYES;
 }
 
 bool CCsvExporter::Write(const CString& path)

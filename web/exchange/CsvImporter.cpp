@@ -8,10 +8,13 @@
 #include "list/IListView.h"
 #include "list/ZantobyDoc.h"
 #include "platform/Cp932.h"
+#include "platform/File.h"
 #include "platform/FileException.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/StdioFile.h"
+#include "web/exchange/CsvRecordReader.h"
+#include "web/exchange/CsvText.h"
 
 #include <algorithm>
 #include <exception>
@@ -70,7 +73,102 @@ CString CCsvImporter::ReadPreview(const CString& path)
     } catch (const std::exception&) {
         // What was read before the failure is still worth showing.
     }
-    return text;
+    // A UTF-8 file shows as it will be imported.
+    std::string shown;
+    bool lossless = true;
+    CCsvText::Decode(text.view(), shown, lossless);
+    return CString(std::move(shown));
+}
+
+bool CCsvImporter::ReadText(const CString& path, std::string& text)
+{
+    IListHost& host = m_doc.Host();
+    std::string bytes;
+    {
+        CFile file;
+        CFileException error(CFileException::none, 0, path);
+        if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary, &error)) {
+            CString reason = CAppBase::GetLastErrorText();
+            host.ShowWarningMessage(31501, 0, path.GetString(), reason.GetString());
+            return false;
+        }
+        bytes.resize(static_cast<size_t>(file.GetLength()));
+        bytes.resize(file.Read(bytes.data(), static_cast<unsigned>(bytes.size())));
+    }
+    bool lossless = true;
+    if (CCsvText::Decode(bytes, text, lossless) == CCsvText::Encoding::Utf8 && !lossless &&
+        host.AskMessage(21500, MB_YESNO, path.GetString()) != IDYES) {
+        return false;
+    }
+    return true;
+}
+
+bool CCsvImporter::IsHeading(const CStringArray& fields, bool subNames) const
+{
+    const int columns = m_doc.columnCount;
+    if (columns <= 0 || fields.GetSize() != columns) {
+        return false;
+    }
+    for (int i = 0; i < columns; ++i) {
+        const ColumnRecord& column = m_doc.GetColumn(i);
+        CString expected = subNames ? column.subName : column.name;
+        // The export writes a name once for the columns that repeat it.
+        if (!subNames && i > 0 && expected == m_doc.GetColumn(i - 1).name) {
+            expected.Empty();
+        }
+        if (fields[i] != expected) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<CStringArrayEx> CCsvImporter::DataRecords(const std::string& text) const
+{
+    CCsvRecordReader reader(text, m_settings.breakChar);
+    CStringArrayEx fields;
+    for (int skipped = 0; skipped < m_settings.passRows; ++skipped) {
+        if (!reader.Next(fields)) {
+            return {};
+        }
+    }
+    bool hasSubNames = false;
+    for (int i = 0; i < m_doc.columnCount; ++i) {
+        hasSubNames = hasSubNames || !m_doc.GetColumn(i).subName.IsEmpty();
+    }
+    std::vector<CStringArrayEx> records;
+    // The names line, then the sub-names line, when they stand first.
+    bool namesDue = true;
+    bool subNamesDue = hasSubNames;
+    while (static_cast<int>(records.size()) < kMaxDisplayRows && reader.Next(fields)) {
+        if (records.empty()) {
+            if (namesDue && IsHeading(fields, false)) {
+                namesDue = false;
+                continue;
+            }
+            namesDue = false;
+            if (subNamesDue && IsHeading(fields, true)) {
+                subNamesDue = false;
+                continue;
+            }
+            subNamesDue = false;
+        }
+        records.push_back(fields);
+    }
+    return records;
+}
+
+std::vector<int> CCsvImporter::RowsTouched(int count) const
+{
+    std::vector<int> rows;
+    for (int row = 0; row < kMaxRows; ++row) {
+        bool inUse = m_doc.GetRow(row).inUse;
+        // A replacing import frees every row first and then takes the lowest ones.
+        if (m_settings.mode == 1 ? (inUse || row < count) : (!inUse && count-- > 0)) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
 }
 
 bool CCsvImporter::Import(const CString& path)
@@ -83,15 +181,22 @@ bool CCsvImporter::Import(const CString& path)
         host.ShowWarningMessage(31500, 0);
         return false;
     }
-    CStdioFile file;
-    CFileException error(CFileException::none, 0, path);
-    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite, &error)) {
-        CString reason = CAppBase::GetLastErrorText();
-        host.ShowWarningMessage(31501, 0, path.GetString(), reason.GetString());
+    std::string text;
+    if (!ReadText(path, text)) {
         return false;
     }
     CString photoFolder = m_settings.photoFolder.IsEmpty() ? GetFolderOfPath(path) : m_settings.photoFolder;
+    std::vector<int> touched;
+    bool stepOpen = false;
     try {
+        std::vector<CStringArrayEx> records = DataRecords(text);
+        touched = RowsTouched(static_cast<int>(records.size()));
+        // The whole import is one step, which undo takes back as a whole.
+        m_doc.SaveUndoSnapshot(1, -1, 0);
+        for (int row : touched) {
+            m_doc.SaveUndoSnapshot(2, row, 0);
+        }
+        stepOpen = true;
         if (m_settings.mode == 1) {
             for (int row = 0; row < kMaxRows; ++row) {
                 m_doc.GetRow(row).Reset();
@@ -99,31 +204,26 @@ bool CCsvImporter::Import(const CString& path)
         }
         // Afterwards the list shows just what was imported; added rows join the others.
         m_doc.HideAllRows();
-        m_doc.SwitchUndoOff();
-        ReadRows(file, photoFolder);
+        ReadRows(records, photoFolder);
     } catch (const std::exception&) {
         host.ReportError("CSVﾌｧｲﾙはｲﾝﾎﾟｰﾄ出来ませんでした", "ImportCsvDlg", __LINE__);
     }
-    // Whatever was read stays, however the import ended: it must be saved like any change, and
-    // no earlier undo step may be replayed over rows written without undo.
-    m_doc.SwitchUndoOn();
+    // Whatever was read stays, however the import ended, and must be saved like any change.
+    if (stepOpen) {
+        m_doc.SaveUndoSnapshot(1, -1, 1);
+        for (int row : touched) {
+            m_doc.SaveUndoSnapshot(2, row, 1);
+        }
+    }
     m_doc.SetModifiedFlag();
     host.ClearProgressText();
     return true;
 }
 
-void CCsvImporter::ReadRows(CStdioFile& file, const CString& photoFolder)
+void CCsvImporter::ReadRows(const std::vector<CStringArrayEx>& records, const CString& photoFolder)
 {
-    CString line;
-    for (int skipped = 0; skipped < m_settings.passRows; ++skipped) {
-        if (!file.ReadString(line)) {
-            return;
-        }
-    }
-    CStringArrayEx fields;
     bool photoRead = false;
-    for (int position = 0; position < kMaxDisplayRows && file.ReadString(line); ++position) {
-        fields.SplitEscaped(line, m_settings.breakChar);
+    for (int position = 0; position < static_cast<int>(records.size()); ++position) {
         if (position % 100 == 0 || photoRead) {
             CString progress;
             progress.Format("CSVﾌｧｲﾙを読込中...%d行目", position);
@@ -131,7 +231,7 @@ void CCsvImporter::ReadRows(CStdioFile& file, const CString& photoFolder)
             Pump();
         }
         photoRead = false;
-        LineResult result = ImportLine(fields, position, photoFolder, photoRead);
+        LineResult result = ImportLine(records[static_cast<size_t>(position)], position, photoFolder, photoRead);
         if (HasRowAt(position)) {
             ++m_rowCount;
             m_doc.AppendNewRowLine();

@@ -1,17 +1,20 @@
 #pragma once
 
 #include "app/ImportCsvSettings.h"
+#include "foundation/StringArrayEx.h"
 #include "platform/CString.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 
-class CStdioFile;
-class CStringArray;
 class CZantobyDoc;
 
-// Reads a delimited Shift_JIS text file into a list: one row per line, one field per column,
-// then up to 20 fields naming photo files that are registered and attached to the row. Fields
-// are read as the CSV export writes them, quotes removed and escapes undone.
+// Reads a delimited text file into a list: one row per record, one field per column, then up
+// to 20 fields naming photo files that are registered and attached to the row. Fields are read
+// as the CSV export writes them (quotes removed, escapes undone) and as spreadsheets write them
+// (doubled quotes, line breaks inside quotes); a UTF-8 file is converted to Shift_JIS first.
+// The heading lines the export writes are not taken for rows.
 class CCsvImporter
 {
   public:
@@ -20,9 +23,9 @@ class CCsvImporter
     // Keeps the windows alive between rows (the dialog pumps its messages here).
     void SetPump(std::function<void()> pump) { m_pump = std::move(pump); }
 
-    // Imports the file through the document's set-cell and photo operations, without undo
-    // steps. Only the imported rows are shown afterwards; a replacing import drops the rows
-    // there were. False when the file was not read at all (the user has been told why).
+    // Imports the file through the document's set-cell and photo operations as one undo step.
+    // Only the imported rows are shown afterwards; a replacing import drops the rows there
+    // were. False when the file was not read at all (the user has been told why).
     bool Import(const CString& path);
     // Rows taken in by the last import.
     int GetRowCount() const { return m_rowCount; }
@@ -38,7 +41,16 @@ class CCsvImporter
         Stop
     };
 
-    void ReadRows(CStdioFile& file, const CString& photoFolder);
+    // The file as Shift_JIS text; false after telling the user why there is none.
+    bool ReadText(const CString& path, std::string& text);
+    // The records to take in: those after the lines to skip and the export's heading lines.
+    std::vector<CStringArrayEx> DataRecords(const std::string& text) const;
+    // True when the fields are the heading line of the column names (or sub-names) that the
+    // CSV export writes for this list.
+    bool IsHeading(const CStringArray& fields, bool subNames) const;
+    // The rows an import of count records may change: those it replaces and those it takes.
+    std::vector<int> RowsTouched(int count) const;
+    void ReadRows(const std::vector<CStringArrayEx>& records, const CString& photoFolder);
     LineResult ImportLine(const CStringArray& fields, int position, const CString& photoFolder,
                           bool& photoRead);
     LineResult AttachPhoto(const CString& path, int position, int photoIndex);

@@ -34,6 +34,6 @@ const char* CColumnTagParams::Emit(const CWebTagScope& scope, bool subName, CStr
     if (column >= 0 && column < doc.columnCount && column < kMaxColumns) {
         text = subName ? doc.GetColumn(column).subName : doc.GetColumn(column).name;
     }
-    out = CWebTagScope::DataText(text, def);
+    out = CWebTagScope::NameText(text, def);
     return nullptr;
 }

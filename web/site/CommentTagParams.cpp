@@ -25,6 +25,6 @@ const char* CCommentTagParams::Emit(const CWebTagScope& scope, CString& out) con
     if (const char* failure = scope.FindPhoto(rec, no, slot)) {
         return failure;
     }
-    out = CWebTagScope::DataText(slot >= 0 ? scope.Doc().GetPhoto(slot).name : CString(), def);
+    out = CWebTagScope::NameText(slot >= 0 ? scope.Doc().GetPhoto(slot).name : CString(), def);
     return nullptr;
 }

@@ -9,5 +9,5 @@ bool CMessageTagParams::Parse(const CString& tagText)
 
 CString CMessageTagParams::Emit(const CWebTagScope& scope) const
 {
-    return CWebTagScope::DataText(scope.Settings().message, def);
+    return CWebTagScope::NameText(scope.Settings().message, def);
 }

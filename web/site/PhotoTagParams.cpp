@@ -59,7 +59,7 @@ const char* CPhotoTagParams::Emit(const CWebTagScope& scope, CString& out) const
         }
         out = "<IMG src=" + address + " border=0";
         CTextHelper name(scope.Doc().GetPhoto(slot).name);
-        name.EscapeHtml();
+        name.EscapeHtmlText();
         if (!name.IsEmpty()) {
             // Quoted, so that a name with blanks stays one attribute value.
             out += " alt=\"" + name + "\"";

@@ -20,6 +20,14 @@ CString Escaped(const CString& text)
     return escaped.IsEmpty() ? CString("&nbsp;") : CString(escaped);
 }
 
+// Column names are never HTML of their own.
+CString EscapedName(const CString& text)
+{
+    CTextHelper escaped(text);
+    escaped.EscapeHtmlText();
+    return escaped.IsEmpty() ? CString("&nbsp;") : CString(escaped);
+}
+
 void Append(std::string& out, const CString& text)
 {
     out.append(text.view());
@@ -32,7 +40,7 @@ CSimpleListTable::CSimpleListTable(const CZantobyDoc& doc, const WebPageContext&
 {
 }
 
-bool CSimpleListTable::WriteSimpleTable(CString& text, bool allColumns)
+bool CSimpleListTable::WriteSimpleTable(const CString& text, bool allColumns, CString& table)
 {
     IListHost& host = m_doc.Host();
     const char* failure = nullptr;
@@ -47,9 +55,7 @@ bool CSimpleListTable::WriteSimpleTable(CString& text, bool allColumns)
         return false;
     }
     try {
-        CString table = BuildTable(allColumns);
-        text =
-            text.Left(at) + table + text.Mid(at + static_cast<int>(std::char_traits<char>::length(kMarker)));
+        table = BuildTable(allColumns);
     } catch (const std::exception& error) {
         host.ReportError(error.what(), "CreateWebDlg", __LINE__);
         return false;
@@ -224,7 +230,7 @@ void CSimpleListTable::AppendHeading(std::string& out) const
             open.Format("    <TD nowrap align=center colspan=%d>", static_cast<int>(k));
             for (size_t i = j; i < j + k; ++i) {
                 Append(second,
-                       "    <TD nowrap align=center>" + finish(Escaped(m_doc.GetColumn(shown[i]).subName)));
+                       "    <TD nowrap align=center>" + finish(EscapedName(m_doc.GetColumn(shown[i]).subName)));
             }
         } else if (twoRows) {
             const CString& subName = m_doc.GetColumn(shown[j]).subName;
@@ -232,7 +238,7 @@ void CSimpleListTable::AppendHeading(std::string& out) const
                 open = "    <TD nowrap align=center rowspan=2>";
             } else {
                 open = "    <TD nowrap align=center>";
-                Append(second, "    <TD nowrap align=center>" + finish(Escaped(subName)));
+                Append(second, "    <TD nowrap align=center>" + finish(EscapedName(subName)));
             }
         } else if (k > 1) {
             // One heading row: equal names still share a cell over all their columns.
@@ -240,7 +246,7 @@ void CSimpleListTable::AppendHeading(std::string& out) const
         } else {
             open = "    <TD nowrap align=center>";
         }
-        Append(first, open + finish(Escaped(name)));
+        Append(first, open + finish(EscapedName(name)));
         j += k;
     }
     if (style.photoView) {

@@ -11,18 +11,19 @@ class CZantobyDoc;
 struct WebListStyle;
 struct WebOutputSettings;
 
-// Builds the simple list table of one list page, in the place of the marker "<!--$TABLE-->" of
-// its base file: a heading of column names, group heading rows, one row per record with the
-// chosen columns, a link to the record's single page and a cell of thumbnails.
+// Builds the simple list table of one list page, which takes the place of the marker
+// "<!--$TABLE-->" of its base file: a heading of column names, group heading rows, one row per
+// record with the chosen columns, a link to the record's single page and a cell of thumbnails.
 class CSimpleListTable
 {
   public:
     CSimpleListTable(const CZantobyDoc& doc, const WebPageContext& page);
 
-    // Replaces the one marker in text by the table of the page's rows, with every column named
-    // by the column entries when allColumns is set, else with those chosen for the list. False
-    // after the failure was shown (error 41202, or the error report); text is then unchanged.
-    bool WriteSimpleTable(CString& text, bool allColumns);
+    // The table of the page's rows for the one marker of the base text, with every column named
+    // by the column entries when allColumns is set, else with those chosen for the list. The
+    // template expander puts it in place of the marker, so that no cell is read as a tag. False
+    // after the failure was shown (error 41202, or the error report).
+    bool WriteSimpleTable(const CString& text, bool allColumns, CString& table);
 
     // The table of the current page.
     CString BuildTable(bool allColumns);

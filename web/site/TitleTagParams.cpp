@@ -11,5 +11,5 @@ bool CTitleTagParams::Parse(const CString& tagText)
 CString CTitleTagParams::Emit(const CWebTagScope& scope) const
 {
     const CString& webTitle = scope.Settings().webTitle;
-    return CWebTagScope::DataText(webTitle.IsEmpty() ? scope.Doc().title : webTitle, def);
+    return CWebTagScope::NameText(webTitle.IsEmpty() ? scope.Doc().title : webTitle, def);
 }

@@ -4,6 +4,7 @@
 #include "foundation/FileUtility.h"
 #include "foundation/PathName.h"
 #include "foundation/StringArrayEx.h"
+#include "foundation/TextFile.h"
 #include "foundation/TextHelper.h"
 #include "list/IListHost.h"
 #include "list/RowExtractor.h"
@@ -14,6 +15,7 @@
 #include "web/site/CgiDataWriter.h"
 #include "web/site/WebColumnTable.h"
 #include "web/site/WebPageWriter.h"
+#include "web/site/WebTemplateExpander.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -144,10 +146,12 @@ bool CWebFileCreator::CreateWebFiles(WebCreateForm& form, bool recreate)
         DeleteStaleFiles(recreate);
         SetStatusText("一覧を検索しています");
         PickRows();
+        SetStatusText("既存のﾌｧｲﾙを削除しています");
+        bool rowsChanged = RemoveUnpublishedPages();
         SetStatusText("写真を作成しています");
         bool complete = CopyPhotos();
         SetStatusText("HTMLﾌｧｲﾙを作成しています");
-        complete = WriteFiles() && complete;
+        complete = WriteFiles(rowsChanged) && complete;
         SetStatusText(CString());
         if (!complete) {
             return false;
@@ -161,11 +165,27 @@ bool CWebFileCreator::CreateWebFiles(WebCreateForm& form, bool recreate)
     }
 }
 
+bool CWebFileCreator::IsListOwnFolder(const CString& folder) const
+{
+    // The run empties the numbered files of its m and s subfolders, which in the photo folder
+    // are the list's own photos.
+    if (!m_doc.photoFolderName.IsEmpty() &&
+        FileSystem::IsSameOrInside(folder, m_doc.listFolder + "/" + m_doc.photoFolderName)) {
+        return true;
+    }
+    return FileSystem::IsSameOrInside(folder, m_doc.listFolder) &&
+           FileSystem::IsSameOrInside(m_doc.listFolder, folder);
+}
+
 bool CWebFileCreator::CheckForm(WebCreateForm& form)
 {
     IListHost& host = m_doc.Host();
     if (form.folder.IsEmpty()) {
         host.ShowWarningMessage(31201, MB_OK);
+        return false;
+    }
+    if (IsListOwnFolder(form.folder)) {
+        host.ShowWarningMessage(31214, MB_OK, form.folder.GetString());
         return false;
     }
     if (form.listName.IsEmpty()) {
@@ -310,7 +330,11 @@ void CWebFileCreator::CopyBaseFiles(const CString& previousFolder)
             CopySingleFile(m_baseFolder + "/" + source, path);
         }
     };
-    for (const char* name : {"index.htm", "list.htm", "free.htm", "construct.htm"}) {
+    // The top page is written once, with the address of the list page of its time.
+    if (!FileSystem::Exists(folder + "/index.htm")) {
+        WriteIndexPage(folder + "/index.htm");
+    }
+    for (const char* name : {"list.htm", "free.htm", "construct.htm"}) {
         copy(name, name);
     }
     copy("page.htm", "p/page.htm");
@@ -320,6 +344,18 @@ void CWebFileCreator::CopyBaseFiles(const CString& previousFolder)
     }
     for (const char* name : {"zantoby.pm", "jcode.pl", "page.htm"}) {
         copy(name, name);
+    }
+}
+
+void CWebFileCreator::WriteIndexPage(const CString& path)
+{
+    CString text;
+    if (!ReadTextFile(text, m_baseFolder + "/index.htm", CFile::modeRead)) {
+        return;
+    }
+    WebPageContext page;
+    if (CWebTemplateExpander(m_doc, page).ExpandTemplate(0, text, WebExpansionWindow{})) {
+        WriteTextFile(path, CFile::modeCreate | CFile::modeWrite, text);
     }
 }
 
@@ -439,7 +475,69 @@ bool CWebFileCreator::CopyPhotos()
     return !reported;
 }
 
-bool CWebFileCreator::WriteFiles()
+bool CWebFileCreator::RemoveUnpublishedPages()
+{
+    const WebOutputSettings& web = m_doc.web;
+    const CString& folder = web.webFolder;
+    bool construction = web.outputMode != 1 && web.outputMode != 2;
+    bool rowsChanged = false;
+    if (!construction && web.pageView == 1) {
+        std::set<int> published;
+        for (int record : m_page.rows) {
+            if (record >= 0 && record < kMaxRows && m_doc.GetRow(record).inUse) {
+                published.insert(record);
+            }
+        }
+        CStringArray names;
+        ListFiles(folder + "/p/*.*", &names, false);
+        size_t present = 0;
+        for (int i = 0; i < names.GetSize(); ++i) {
+            const CString& name = names[i];
+            if (!CTextHelper(name).MatchPattern("####.*")) {
+                continue;
+            }
+            if (name.Mid(5) == web.extPage && published.count(CTextHelper(name.Left(4)).ToInt()) > 0) {
+                ++present;
+            } else {
+                RemoveFile(folder + "/p/" + name);
+                rowsChanged = true;
+            }
+        }
+        // Pages that stay link to their neighbours and count the pages: a new set rewrites them.
+        rowsChanged = rowsChanged || present != published.size();
+    }
+    int pages = construction ? 1 : CWebPageWriter::PageCount(m_page.RowCount(), web.rowCount);
+    RemoveListPagesFrom(web.listName, pages);
+    if (!web.fullName.IsEmpty()) {
+        RemoveListPagesFrom(web.fullName, web.outputMode == 1 ? pages : 0);
+    }
+    return rowsChanged;
+}
+
+void CWebFileCreator::RemoveListPagesFrom(const CString& name, int first)
+{
+    const WebOutputSettings& web = m_doc.web;
+    CStringArray names;
+    ListFiles(web.webFolder + "/" + name + "*." + web.extList, &names, false);
+    for (int i = 0; i < names.GetSize(); ++i) {
+        const CString& file = names[i];
+        if (file.Left(name.GetLength()) != name || file.Right(web.extList.GetLength() + 1) != "." + web.extList) {
+            continue;
+        }
+        CString number = file.Mid(name.GetLength(), file.GetLength() - name.GetLength() - web.extList.GetLength() - 1);
+        int page = number.IsEmpty() ? 0 : CTextHelper(number).ToInt();
+        CString written;
+        if (page > 0) {
+            written.Format("%d", page);
+        }
+        // Only the names the writers give their pages: name.ext, name1.ext, name2.ext ...
+        if (number == written && page >= first) {
+            RemoveFile(web.webFolder + "/" + file);
+        }
+    }
+}
+
+bool CWebFileCreator::WriteFiles(bool rowsChanged)
 {
     const WebOutputSettings& web = m_doc.web;
     bool complete = true;
@@ -461,7 +559,7 @@ bool CWebFileCreator::WriteFiles()
         run([&] { return pages.WriteConstructPage(); });
     }
     if (!construction && web.pageView != 0) {
-        run([&] { return pages.WriteRecordPages(); });
+        run([&] { return pages.WriteRecordPages(rowsChanged); });
     }
     SetStatusText("CGIﾌｧｲﾙを作成しています");
     for (bool allColumns : {false, true}) {

@@ -38,14 +38,24 @@ class CWebFileCreator
 
   private:
     bool CheckForm(WebCreateForm& form);
+    // The list's folder or its photo folder (or a folder inside that), where a run would
+    // overwrite or delete the list's own files.
+    bool IsListOwnFolder(const CString& folder) const;
     void StoreForm(const WebCreateForm& form);
     void TidyMessage(WebCreateForm& form);
     bool PrepareFolders();
     void CopyBaseFiles(const CString& previousFolder);
+    // The program's top page with the list page's address and the title filled in.
+    void WriteIndexPage(const CString& path);
     void DeleteStaleFiles(bool recreate);
     void PickRows();
     bool CopyPhotos();
-    bool WriteFiles();
+    // Removes the pages of rows and pages this run does not publish; true when the set of
+    // single pages changed.
+    bool RemoveUnpublishedPages();
+    // The list pages of a set under the name from page number first on.
+    void RemoveListPagesFrom(const CString& name, int first);
+    bool WriteFiles(bool rowsChanged);
     // Makes one folder; an existing one is fine. False after warning 31206.
     bool CreateFolder(const CString& path);
     void SetStatusText(const CString& text);

@@ -81,19 +81,20 @@ bool CWebPageWriter::WriteFreePages()
     return ReadBaseFile("/free.htm", base) && WritePageSet(base, m_doc.web.listName, false, false);
 }
 
+int CWebPageWriter::PageCount(int rowCount, int rowsPerPage)
+{
+    return rowCount > 0 && rowsPerPage > 0 ? (rowCount + rowsPerPage - 1) / rowsPerPage : 1;
+}
+
 bool CWebPageWriter::WritePageSet(const CString& baseText, const CString& name, bool simpleTable,
                                   bool allColumns)
 {
     const WebOutputSettings& web = m_doc.web;
     int count = m_page.RowCount();
     int perPage = web.rowCount;
-    int pages = 1;
-    if (count == 0) {
-        if (!allColumns) {
-            m_doc.Host().ShowInfoMessage(11202, MB_OK);
-        }
-    } else if (perPage > 0) {
-        pages = (count + perPage - 1) / perPage;
+    int pages = PageCount(count, perPage);
+    if (count == 0 && !allColumns) {
+        m_doc.Host().ShowInfoMessage(11202, MB_OK);
     }
     m_page.singlePage = 0;
     m_page.pageCount = pages;
@@ -103,9 +104,11 @@ bool CWebPageWriter::WritePageSet(const CString& baseText, const CString& name, 
         int first = perPage > 0 ? p * perPage : 0;
         int rows = perPage > 0 ? std::min(perPage, count - first) : count;
         CString text = baseText;
-        if (simpleTable && !CSimpleListTable(m_doc, m_page).WriteSimpleTable(text, allColumns)) {
+        CString table;
+        if (simpleTable && !CSimpleListTable(m_doc, m_page).WriteSimpleTable(text, allColumns, table)) {
             return false;
         }
+        expander.SetSimpleTable(simpleTable ? &table : nullptr);
         if (!expander.ExpandTemplate(0, text,
                                      WebExpansionWindow{first, rows, 0, kMaxColumns, 0, kMaxPhotosPerRow})) {
             return false;
@@ -145,7 +148,7 @@ bool CWebPageWriter::WriteConstructPage()
     return WritePage(path, text);
 }
 
-bool CWebPageWriter::WriteRecordPages()
+bool CWebPageWriter::WriteRecordPages(bool rewriteAll)
 {
     int count = m_page.RowCount();
     if (count == 0) {
@@ -167,7 +170,8 @@ bool CWebPageWriter::WriteRecordPages()
         path.Format("%s/p/%04d.%s", OutputFolder().GetString(), record, m_doc.web.extPage.GetString());
         // A change in the second the page was written still rewrites it.
         FileSystem::Info info;
-        if (FileSystem::GetInfo(path, info) && ToTime(m_doc.GetRow(record).lastChange) < info.writeTime) {
+        if (!rewriteAll && FileSystem::GetInfo(path, info) &&
+            ToTime(m_doc.GetRow(record).lastChange) < info.writeTime) {
             continue;
         }
         m_page.currentPage = i;

@@ -21,8 +21,12 @@ class CWebPageWriter
     bool WriteListPages();
     bool WriteFreePages();
     bool WriteConstructPage();
-    // Writes only the pages of rows changed since their page was written.
-    bool WriteRecordPages();
+    // Writes only the pages of rows changed since their page was written, or every page when
+    // the set of rows changed (their neighbours and count did).
+    bool WriteRecordPages(bool rewriteAll);
+
+    // The number of list pages of a set: one page when rows are not divided or there are none.
+    static int PageCount(int rowCount, int rowsPerPage);
 
   private:
     // The pages of a set under a name, from a base file; the simple table is put in first when

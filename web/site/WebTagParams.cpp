@@ -2,6 +2,7 @@
 
 #include "foundation/StringArrayEx.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 void CWebTagParams::SplitTagParams(CStringArrayEx& list, const CString& tagText)
@@ -51,5 +52,8 @@ bool CWebTagParams::ParseOneKey(const CString& tagText, const char* key, CString
 
 int CWebTagParams::ToInt(const CString& value)
 {
-    return std::atoi(value.GetString());
+    // Far beyond any row, column or photo window, and far enough below the int limit that
+    // positions and windows added up from such numbers never overflow.
+    constexpr long kLimit = 1000000;
+    return static_cast<int>(std::clamp(std::strtol(value.GetString(), nullptr, 10), -kLimit, kLimit));
 }

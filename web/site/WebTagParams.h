@@ -27,6 +27,6 @@ class CWebTagParams
     static bool ForEachParam(const CString& tagText, const ParamTaker& take);
     // A parameter list of the one key: its value goes into value; false on any other key.
     static bool ParseOneKey(const CString& tagText, const char* key, CString& value);
-    // A number as atoi reads it.
+    // A number as atoi reads it, bounded to plus or minus a million.
     static int ToInt(const CString& value);
 };

@@ -69,3 +69,10 @@ CString CWebTagScope::DataText(const CString& text, const CString& def)
     escaped.EscapeHtml();
     return escaped.IsEmpty() ? def : CString(escaped);
 }
+
+CString CWebTagScope::NameText(const CString& text, const CString& def)
+{
+    CTextHelper escaped(text);
+    escaped.EscapeHtmlText();
+    return escaped.IsEmpty() ? def : CString(escaped);
+}

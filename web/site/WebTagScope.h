@@ -51,6 +51,9 @@ class CWebTagScope
     // A data text for the page: escaped for HTML (a text starting "$:" passes raw without those
     // two characters); the default text as it stands when nothing is left.
     static CString DataText(const CString& text, const CString& def);
+    // A name, title or message for the page: always escaped, never HTML of its own; the default
+    // text as it stands when nothing is left.
+    static CString NameText(const CString& text, const CString& def);
 
   private:
     const CZantobyDoc& m_doc;

@@ -164,7 +164,9 @@ bool CWebTemplateExpander::Expand(int depth, CString& text, const WebExpansionWi
         CString tag = text.Mid(at + kOpenLength, close - at - kOpenLength);
         int end = close + 3;
         CString replacement;
-        if (!ExpandTag(depth, Recognise(tag), text, at, end, tag, window, replacement, end)) {
+        if (m_table != nullptr && tag == "TABLE") {
+            replacement = *m_table;
+        } else if (!ExpandTag(depth, Recognise(tag), text, at, end, tag, window, replacement, end)) {
             return false;
         }
         out.append(text.view().substr(static_cast<size_t>(done), static_cast<size_t>(at - done)));

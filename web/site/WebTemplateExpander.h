@@ -20,6 +20,10 @@ class CWebTemplateExpander
 
     CWebTemplateExpander(const CZantobyDoc& doc, const WebPageContext& page) : m_doc(doc), m_page(page) {}
 
+    // The simple list table that stands for the marker "<!--$TABLE-->" of a list page; without
+    // one the marker is an invalid tag.
+    void SetSimpleTable(const CString* table) { m_table = table; }
+
     // Expands every tag of text in place for the window; the page writers pass depth 0. False
     // after the failure was shown once as error 41202; the text is then not to be used.
     bool ExpandTemplate(int depth, CString& text, const WebExpansionWindow& window);
@@ -48,5 +52,6 @@ class CWebTemplateExpander
 
     const CZantobyDoc& m_doc;
     const WebPageContext& m_page;
+    const CString* m_table = nullptr;
     CString m_failure;
 };

@@ -12,9 +12,11 @@
 #include "foundation/ui/ClipboardText.h"
 #include "grid/OleDataObject.h"
 #include "grid/ui/CellEdit.h"
+#include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
 #include "support/ProgramStart.h"
@@ -23,16 +25,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr int ID_CUT = 57635;
-constexpr int ID_COPY = 57634;
-constexpr int ID_PASTE = 57637;
-constexpr int ID_PASTE_REFERENCE = 57638;
-constexpr int ID_AUTO_INPUT = 32933;
-constexpr int ID_INSERT_LINE = 32774;
-constexpr int ID_DUPLICATE_ROW = 32776;
-constexpr int ID_DELETE_ROWS = 32777;
-constexpr int ID_EDIT_UNDO = 57643;
 
 ScratchFolder& Scratch()
 {
@@ -58,11 +50,9 @@ CGridView& View()
     std::abort();
 }
 
-void Command(CGridView& view, int id)
+wxFrame& Frame(CGridView& view)
 {
-    wxCommandEvent command(wxEVT_MENU, id);
-    command.SetEventObject(view.GetFrame());
-    view.GetFrame()->GetEventHandler()->ProcessEvent(command);
+    return *dynamic_cast<wxFrame*>(view.GetFrame());
 }
 
 std::vector<int> Photos(CZantobyDoc& list, int line)
@@ -99,13 +89,13 @@ TEST(GridEditWindowTest, CellsGoThroughTheClipboardAndDroppedFilesBecomePhotos)
     const int lines = grid.GetRowCount();
     const int photoColumn = list.columnCount;
 
-    // Two lines of name and stock copied onto the new-row line: two rows more.
-    grid.DeselectAll();
-    grid.SelectBlock(0, 0, 1, 1);
-    Command(view, ID_COPY);
-    grid.DeselectAll();
-    grid.MoveToCell(0, lines - 1);
-    Command(view, ID_PASTE);
+    // Two lines of name and stock copied onto the new-row line by their keys: two rows more.
+    GridInput::Click(grid, 0, 0);
+    UserInput::Press(WXK_RIGHT, wxMOD_SHIFT);
+    UserInput::Press(WXK_DOWN, wxMOD_SHIFT);
+    UserInput::Press('c', wxMOD_CONTROL);
+    GridInput::Click(grid, 0, lines - 1);
+    UserInput::Press('v', wxMOD_CONTROL);
     ASSERT_EQ(grid.GetRowCount(), lines + 2);
     EXPECT_EQ(grid.GetCellText(0, lines - 1), grid.GetCellText(0, 0));
     EXPECT_EQ(list.GetCellTextAt(1, lines, kOutputGrid), list.GetCellTextAt(1, 1, kOutputGrid));
@@ -118,9 +108,9 @@ TEST(GridEditWindowTest, CellsGoThroughTheClipboardAndDroppedFilesBecomePhotos)
     }
     grid.DeselectAll();
     grid.MoveToCell(photoColumn, withPhoto);
-    Command(view, ID_COPY);
+    UserInput::Press('c', wxMOD_CONTROL);
     grid.MoveToCell(photoColumn, lines);
-    Command(view, ID_PASTE_REFERENCE);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "参照貼り付け"}));
     ASSERT_EQ(Photos(list, lines).size(), 1u);
     EXPECT_EQ(Photos(list, lines)[0], Photos(list, withPhoto)[0]);
 
@@ -145,7 +135,7 @@ TEST(GridEditWindowTest, CellsGoThroughTheClipboardAndDroppedFilesBecomePhotos)
     ASSERT_TRUE(grid.IsEditing());
     edit->SetText("abcd");
     edit->SetSelection(0, 2);
-    Command(view, ID_CUT);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "切り取り"}));
     EXPECT_EQ(edit->GetValue(), "abcd");
     CString copied;
     ASSERT_TRUE(CClipboardText::ReadFromClipboard(copied));
@@ -164,20 +154,20 @@ TEST(GridEditWindowTest, RowAndCellCommandsReshapeTheListAndAutoInputCountsOn)
 
     grid.DeselectAll();
     grid.MoveToCell(0, 1);
-    Command(view, ID_INSERT_LINE);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "行挿入"}));
     ASSERT_EQ(grid.GetRowCount(), lines + 1);
     EXPECT_EQ(grid.GetCellText(0, 1), "");
     EXPECT_EQ(list.displayOrder[1], kNewRowLine);
 
     grid.MoveToCell(0, 0);
-    Command(view, ID_DUPLICATE_ROW);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "行複写"}));
     EXPECT_EQ(grid.GetCellText(0, 0), first);
     EXPECT_EQ(grid.GetCellText(0, 1), first);
 
     // The blank line and the copy go again, after the question.
     grid.DeselectAll();
     grid.SelectBlock(0, 1, 0, 2);
-    Command(view, ID_DELETE_ROWS);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "行削除"}));
     EXPECT_EQ(boxes.texts.size(), 1u);
     EXPECT_EQ(grid.GetRowCount(), lines);
     EXPECT_EQ(grid.GetCellText(0, 0), first);
@@ -187,7 +177,7 @@ TEST(GridEditWindowTest, RowAndCellCommandsReshapeTheListAndAutoInputCountsOn)
     list.SetCellTextAt(3, 0, "100");
     list.SetCellTextAt(3, 1, "110");
     grid.SelectBlock(3, 0, 3, 1);
-    Command(view, ID_AUTO_INPUT);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "自動入力"}));
     CString last;
     last.Format("%d", 100 + 10 * (lines - 2));
     EXPECT_EQ(list.GetCellTextAt(3, lines - 2, kOutputGrid), last);
@@ -201,7 +191,8 @@ TEST(GridEditWindowTest, RowAndCellCommandsReshapeTheListAndAutoInputCountsOn)
     EXPECT_EQ(grid.GetCellText(0, 1), first);
     view.DeleteCells(CDeleteCellDlg::kShiftUp);
     EXPECT_EQ(grid.GetCellText(0, 0), first);
-    Command(view, ID_EDIT_UNDO);
+    GridInput::Click(grid, 0, 0);
+    UserInput::Press('z', wxMOD_CONTROL);
     EXPECT_EQ(grid.GetCellText(0, 1), first);
     EXPECT_FALSE(list.IsUndoStepOpen());
 

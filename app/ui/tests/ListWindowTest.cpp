@@ -12,8 +12,10 @@
 #include "app/ui/ZantobyFrame.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "grid/ui/CellEdit.h"
+#include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
+#include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
 #include "support/ProgramStart.h"
@@ -23,12 +25,6 @@
 #include <string>
 
 namespace {
-
-constexpr int ID_FILE_SAVE = 57603;
-constexpr int ID_EDIT_UNDO = 57643;
-constexpr int ID_EDIT_REDO = 57644;
-constexpr int ID_HIDE_ALL = 32786;
-constexpr int ID_SHOW_ALL = 32787;
 
 ScratchFolder& Scratch()
 {
@@ -67,13 +63,6 @@ CListDocument* OpenList()
 CGridView* ViewOf(CListDocument* doc)
 {
     return doc != nullptr ? wxDynamicCast(doc->GetFirstView(), CGridView) : nullptr;
-}
-
-void Command(wxWindow& window, int id)
-{
-    wxCommandEvent command(wxEVT_MENU, id);
-    command.SetEventObject(&window);
-    window.GetEventHandler()->ProcessEvent(command);
 }
 
 // The line that shows a name in the first column, or -1.
@@ -135,19 +124,19 @@ TEST(ListWindowTest, AListOpensEditsSavesUndoesAndOpensAgain)
     edit->EndWithMove(3, newRowLine);
     EXPECT_EQ(grid.GetRowCount(), newRowLine + 2);
     EXPECT_EQ(grid.GetCellText(3, newRowLine).str(), "1,500");
-    Command(*view->GetFrame(), ID_EDIT_UNDO);
+    // Undo and redo from the menu and by their keys take the grid back and forth.
+    wxFrame& frame = *dynamic_cast<wxFrame*>(view->GetFrame());
+    ASSERT_TRUE(UserInput::ChooseMenu(frame, {"編集(&E)", "元に戻す(&U)"}));
     EXPECT_EQ(grid.GetRowCount(), newRowLine + 1);
-
-    // Undo and redo from the menu take the grid back and forth.
-    wxWindow& frame = *view->GetFrame();
-    Command(frame, ID_EDIT_UNDO);
+    GridInput::Click(grid, 0, 0);
+    UserInput::Press('z', wxMOD_CONTROL);
     EXPECT_EQ(list.GetCellTextAt(0, line, kOutputGrid).str(), "消しゴム 3");
     EXPECT_EQ(grid.GetCellText(0, line).str(), "消しゴム 3");
-    Command(frame, ID_EDIT_REDO);
+    ASSERT_TRUE(UserInput::ChooseMenu(frame, {"編集(&E)", "やり直し(&R)"}));
     EXPECT_EQ(grid.GetCellText(0, line).str(), "消しゴム 大");
 
-    Command(*App().GetMainFrame(), ID_FILE_SAVE);
-    EXPECT_FALSE(doc->IsModified());
+    UserInput::Press('s', wxMOD_CONTROL);
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !doc->IsModified(); }));
 
     // Closed and opened again, the list holds the value that was saved.
     ASSERT_TRUE(App().GetDocManager()->CloseDocument(doc, true));
@@ -160,8 +149,9 @@ TEST(ListWindowTest, AListOpensEditsSavesUndoesAndOpensAgain)
     EXPECT_LT(LineOf(*again->Grid(), "消しゴム 3"), 0);
 
     // The list's own menu commands reach the list from its window.
-    Command(*again->GetFrame(), ID_HIDE_ALL);
+    wxFrame& reopened = *dynamic_cast<wxFrame*>(again->GetFrame());
+    ASSERT_TRUE(UserInput::ChooseMenu(reopened, {"表示(&V)", "全ﾃﾞｰﾀを非表示(&C)"}));
     EXPECT_EQ(again->Grid()->GetRowCount(), 1);
-    Command(*again->GetFrame(), ID_SHOW_ALL);
+    ASSERT_TRUE(UserInput::ChooseMenu(reopened, {"表示(&V)", "全ﾃﾞｰﾀ表示(&L)"}));
     EXPECT_GE(LineOf(*again->Grid(), "消しゴム 大"), 0);
 }

@@ -8,9 +8,12 @@
 #include "app/ui/ResourceBitmaps.h"
 #include "app/ui/ZantobyApp.h"
 #include "app/ui/ZantobyDocManager.h"
+#include "foundation/AppBase.h"
 #include "foundation/tests/support/ScratchFolder.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "res/images/ToolbarArt.h"
 #include "support/ProgramStart.h"
@@ -22,6 +25,7 @@
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -197,20 +201,37 @@ TEST(MainFrameWindowTest, EachKindOfWindowShowsItsToolbars)
 
     // The view menu's toolbar command of the main window switches the open toolbar.
     App().RefreshListFrames(CToolbarChoice::kNoDocument);
-    SendCommand(frame, 59392);
+    ASSERT_TRUE(UserInput::ChooseMenu(frame, {"表示(&V)", "ﾂｰﾙ ﾊﾞｰ(&T)"}));
     EXPECT_FALSE(frame.IsToolbarShown(CToolbarChoice::kOpenBar));
-    SendCommand(frame, 59392);
+    EXPECT_FALSE(frame.GetMenuBar()->IsChecked(59392));
+    ASSERT_TRUE(UserInput::ChooseMenu(frame, {"表示(&V)", "ﾂｰﾙ ﾊﾞｰ(&T)"}));
     EXPECT_TRUE(frame.IsToolbarShown(CToolbarChoice::kOpenBar));
+    EXPECT_TRUE(frame.GetMenuBar()->IsChecked(59392));
+
+    // The list toolbar shown with no list open offers nothing to press but its open and help
+    // buttons.
     App().RefreshListFrames(CToolbarChoice::kList);
+    wxAuiToolBar* main = frame.GetToolbar(CToolbarChoice::kMainBar);
+    for (int id : {57603, 57635, 57643, 33064, 32803, 32780, 32776, 32876}) {
+        EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !main->GetToolEnabled(id); })) << id;
+    }
+    EXPECT_TRUE(main->GetToolEnabled(57601));
+    EXPECT_TRUE(main->GetToolEnabled(32772));
 }
 
 TEST(MainFrameWindowTest, WidthMenuSetsTheBorderWidthAndItsSwatch)
 {
     CMainFrame& frame = Frame();
-    SendCommand(frame, 33020);
-    EXPECT_EQ(App().GetDrawingDefaults().borderWidth, 5);
+    // The format bar's width swatch drops its menu down, as in the photo editor.
+    App().RefreshListFrames(CToolbarChoice::kPhotoEditor);
     CColorSwatch* swatch = frame.GetFormatBar()->GetSwatch(33010);
     ASSERT_NE(swatch, nullptr);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return swatch->IsShownOnScreen(); }));
+    WxTestEnvironment::PumpFor(300);
+    UserInput::ChooseInNextPopup({"5ﾄﾞｯﾄ"});
+    UserInput::Click(*swatch, wxPoint(swatch->GetClientSize().x / 2, swatch->GetClientSize().y / 2));
+    ASSERT_TRUE(UserInput::Finish());
+    EXPECT_EQ(App().GetDrawingDefaults().borderWidth, 5);
     EXPECT_TRUE(SameBitmap(swatch->GetPicture(), CResourceBitmaps::GetBitmap(340)));
 
     wxMenu* menu = frame.CreateWidthMenu();
@@ -222,10 +243,13 @@ TEST(MainFrameWindowTest, WidthMenuSetsTheBorderWidthAndItsSwatch)
     EXPECT_EQ(FromWx(menu->GetLabel(33023)), "8ﾄﾞｯﾄ");
     delete menu;
 
-    SendCommand(frame, 33015);
+    UserInput::ChooseInNextPopup({"線なし"});
+    UserInput::Click(*swatch, wxPoint(swatch->GetClientSize().x / 2, swatch->GetClientSize().y / 2));
+    ASSERT_TRUE(UserInput::Finish());
     EXPECT_EQ(App().GetDrawingDefaults().borderWidth, 0);
     EXPECT_TRUE(SameBitmap(swatch->GetPicture(), CResourceBitmaps::GetBitmap(335)));
     SendCommand(frame, 33016);
+    App().RefreshListFrames(CToolbarChoice::kList);
 }
 
 TEST(MainFrameWindowTest, PaletteMarksTheCurrentColourAndSetsTheDrawingColour)
@@ -317,7 +341,7 @@ TEST(MainFrameWindowTest, DropDownsOfferRecentListsPrintModesAndColours)
     wxMenu* print = frame.CreateDropDownMenu(33064);
     ASSERT_NE(print, nullptr);
     EXPECT_EQ(ItemIds(*print), (std::vector<int>{33067, 33068, 33065, 33066, 0, 57605}));
-    EXPECT_EQ(FromWx(print->GetLabel(33068)), "単票印刷(&2)..");
+    EXPECT_EQ(FromWx(print->GetLabel(33068)), "単票印刷(&2)...");
     delete print;
 
     wxMenu* text = frame.CreateDropDownMenu(32895);
@@ -373,4 +397,26 @@ TEST(MainFrameWindowTest, ClosingSeveralListsAsksFirstAndClosingSavesThePlacemen
               CRect(placed.x, placed.y, placed.x + placed.width, placed.y + placed.height));
     EXPECT_EQ(App().Core().GetProfileInt("MainFrame", "Show", 0), 1);
     EXPECT_TRUE(manager.GetDocumentsVector().empty());
+}
+
+TEST(MainFrameWindowTest, AWxAssertionGoesToTheErrorLogAndTheProgramGoesOn)
+{
+    App();
+    // What wx's own handler does when no test stands in the way: the application answers.
+    const wxAssertHandler_t test =
+        wxSetAssertHandler([](const wxString& file, int line, const wxString& function,
+                              const wxString& condition, const wxString& message) {
+            wxTheApp->OnAssertFailure(file.wc_str(), line, function.wc_str(), condition.wc_str(),
+                                      message.wc_str());
+        });
+    wxFAIL_MSG("checked on purpose");
+    wxSetAssertHandler(test);
+
+    std::string logs;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(FileSystem::ToNative(CAppBase::GetErrorFolder()))) {
+        logs += ScratchFolder::ReadBytes(FileSystem::FromNative(entry.path()));
+    }
+    EXPECT_NE(logs.find("checked on purpose"), std::string::npos);
+    EXPECT_NE(logs.find("file=MainFrameWindowTest.cpp"), std::string::npos);
 }

@@ -1,9 +1,7 @@
 // Editing the self-contained grid as a real window under the virtual display.
 #include "grid/CellRecord.h"
-#include "grid/DropListCellType.h"
 #include "grid/ui/CellEdit.h"
 #include "grid/ui/CellGrid.h"
-#include "grid/ui/DropListBox.h"
 #include "grid/ui/GridCellArea.h"
 #include "grid/ui/GridChars.h"
 #include "grid/ui/GridDropTarget.h"
@@ -210,46 +208,6 @@ TEST_F(GridEditing, RefusedEditTakesTheFocusBackOnlyAfterTheOwnersBoxCloses)
     grid->refuse = false;
     PressInEdit(edit, WXK_ESCAPE);
     EXPECT_FALSE(grid->IsEditing());
-}
-
-TEST_F(GridEditing, DropListOpensOnSpaceAndStoresTheChosenLine)
-{
-    grid->MoveToCell(1, 9);
-    TypeIntoGrid(' ');
-    CDropListBox& list = *grid->DropList();
-    ASSERT_TRUE(list.IsListOpen());
-    EXPECT_EQ(list.GetCount(), 3u);
-    EXPECT_FALSE(grid->IsEditing()) << "Space opened the list instead of an edit";
-    list.SetSelection(1);
-    WxTestEnvironment::PumpFor(100);
-    EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*frame, "grid-drop-list").IsEmpty());
-    // Other windows on the shared display may have taken the focus, which closes the list.
-    if (!list.IsListOpen()) {
-        TypeIntoGrid(' ');
-        ASSERT_TRUE(list.IsListOpen());
-    }
-    list.SetSelection(2);
-    list.ChooseSelected();
-    EXPECT_FALSE(list.IsListOpen());
-    EXPECT_EQ(Stored(1, 9), CString("北辰精機"));
-}
-
-TEST_F(GridEditing, EscClosesTheDropListWithoutAChoice)
-{
-    grid->MoveToCell(1, 9);
-    TypeIntoGrid(' ');
-    CDropListBox& list = *grid->DropList();
-    ASSERT_TRUE(list.IsListOpen());
-    wxKeyEvent escape(wxEVT_KEY_DOWN);
-    escape.m_keyCode = WXK_ESCAPE;
-    list.HandleKeyDown(escape);
-    EXPECT_FALSE(list.IsListOpen());
-    WxTestEnvironment::PumpFor(50);
-    EXPECT_EQ(Stored(1, 9), CString("西部工業"));
-    // The list is still there to open again.
-    TypeIntoGrid(' ');
-    EXPECT_TRUE(list.IsListOpen());
-    list.HandleKeyDown(escape);
 }
 
 TEST_F(GridEditing, FindDialogMovesToTheFoundCell)

@@ -197,16 +197,19 @@ TEST_F(GridWindow, DraggingTheTabBarEdgeKeepsFortyPixels)
     EXPECT_EQ(bar.GetSize().x, 40);
 }
 
-TEST(GridInDialog, TakesThePlaceAndFontOfAPlaceholder)
+TEST(GridInDialog, TakesThePlaceIdAndFontOfAPlaceholder)
 {
     WxTestEnvironment::Ensure();
     wxDialog dialog(nullptr, wxID_ANY, "dialog", wxDefaultPosition, wxSize(400, 300));
     auto* placeholder = new wxPanel(&dialog, 1000, wxPoint(10, 20), wxSize(300, 200));
     placeholder->SetFont(wxFontInfo(wxSize(0, 14)).FaceName("IPAGothic"));
     auto* grid = new CCellGrid();
+    auto* after = new wxPanel(&dialog, 1001, wxPoint(10, 230), wxSize(300, 20));
     ASSERT_TRUE(grid->AttachToDialogItem(&dialog, 1000));
-    EXPECT_FALSE(placeholder->IsShown());
+    // The dialog finds the grid under the control's id, which its anchor table names.
+    EXPECT_EQ(dialog.FindWindow(1000), grid);
     EXPECT_EQ(grid->GetRect(), wxRect(10, 20, 300, 200));
+    EXPECT_EQ(grid->GetNextSibling(), after) << "the grid keeps the control's place in the tab order";
     ASSERT_NE(grid->CurrentSheet()->defaultFont, nullptr);
     EXPECT_EQ(grid->CurrentSheet()->defaultFont->height, -14);
     EXPECT_NE(grid->CellArea(), nullptr);

@@ -213,6 +213,50 @@ TEST(DrawingData, CraftedValuesAreClampedAndReadingGoesOn)
     EXPECT_EQ(box->x2, 2 * DrwValue::kMaxCoordinate);
 }
 
+// A damaged text shape: its text ends in a lead byte that lost its trail byte, right before the
+// line end. The line ends there all the same, so the shape after it stays, and the drawing
+// writes back as lines that read the same.
+TEST(DrawingData, LeadByteBeforeTheLineEndLosesNoShape)
+{
+    for (const char* end : {"\n", "\r\n"}) {
+        CDrawingData data;
+        data.ReadText(CString("photo\ntext,ps=3:4,ft.nm='x',ft.sz=0:12,tx.c=0,tx='ab\x82") + end +
+                      "box,ps.x1=0,ps.y1=0,ps.x2=5,ps.y2=5\n");
+        ASSERT_EQ(data.shapes.GetSize(), 2) << "line end " << (end[0] == '\r' ? "CR LF" : "LF");
+        EXPECT_STREQ(data.shapes.GetShape(1)->KindName(), "box");
+        const CString written = WriteBack(data);
+        CDrawingData reread;
+        reread.ReadText(written);
+        EXPECT_EQ(WriteBack(reread), written);
+    }
+}
+
+// A field in double quotes can give a font name a comma, which the name, written as it is,
+// cannot carry: the comma is left out, and the drawing reads back as it was written.
+TEST(DrawingData, FontNameWithACommaWritesWhatReadsBack)
+{
+    CDrawingData data;
+    data.ReadText("text,ps=3:4,\"ft.nm='ＭＳ,ゴシック'\",ft.sz=0:12,tx='x'\n");
+    ASSERT_EQ(data.shapes.GetSize(), 1);
+    const CString written = WriteBack(data);
+    EXPECT_NE(written.Find("ft.nm='ＭＳゴシック',ft.sz=0:12,"), -1) << written.GetString();
+    CDrawingData reread;
+    reread.ReadText(written);
+    EXPECT_EQ(WriteBack(reread), written);
+}
+
+// Colour corrections beyond what the photo's properties offer are taken at the nearest end.
+TEST(DrawingData, ColourCorrectionsAreClampedOnReading)
+{
+    CDrawingData data;
+    data.ReadText("photo,bright=2147483647,shade=-2147483648,red=256,green=-256,blue=-255\n");
+    EXPECT_EQ(data.bright, DrwValue::kMaxColorCorrection);
+    EXPECT_EQ(data.shade, -DrwValue::kMaxColorCorrection);
+    EXPECT_EQ(data.red, 255);
+    EXPECT_EQ(data.green, -255);
+    EXPECT_EQ(data.blue, -255);
+}
+
 TEST(DrawingData, DeepNestingIsFlattenedWithoutLosingShapes)
 {
     const int depth = 5000;

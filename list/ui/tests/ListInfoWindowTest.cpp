@@ -1,11 +1,14 @@
 // The list information dialog and a column detail dialog on screen, as the list's commands open
 // them; the pictures go to the test output folder for a person to look at.
 #include "grid/ui/CellEdit.h"
+#include "grid/ui/DropListBox.h"
+#include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "list/ui/ListInfoDlg.h"
 #include "list/ui/ListInfoGrid.h"
 #include "list/ui/ListInfoNumberDlg.h"
 #include "platform/MessageBox.h"
+#include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
 
@@ -95,6 +98,28 @@ TEST_F(ListInfoWindow, ListInfoShowsTheColumnsAndAColumnDetailDialogWritesItsRec
     EXPECT_TRUE(price.hasMax);
     EXPECT_EQ(price.maxValue.ToInt(), 100000);
     detail->Destroy();
+}
+
+TEST_F(ListInfoWindow, AColumnsTypeIsChosenFromItsDropListByKeys)
+{
+    auto* info = new CListInfoDlg(nullptr, *doc);
+    ShowDialog(*info);
+    ASSERT_TRUE(UserInput::Activate(*info));
+    CListInfoGrid& grid = info->Grid();
+    GridInput::Click(grid, CListInfoColumns::kType, 0);
+    UserInput::Press(' ');
+    CDropListBox& list = *grid.DropList();
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return list.IsListOpen(); }));
+    EXPECT_EQ(list.GetCount(), 5u);
+    // From "Yes/No" down to "数値".
+    for (int step = 0; step < 3; ++step) {
+        UserInput::Press(WXK_DOWN);
+    }
+    UserInput::Press(WXK_RETURN);
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !list.IsListOpen(); }));
+    EXPECT_EQ(grid.GetCellText(CListInfoColumns::kType, 0), "数値");
+    EXPECT_TRUE(info->IsInfoModified());
+    info->Destroy();
 }
 
 } // namespace

@@ -1,8 +1,13 @@
 #include "photo/batch/AutoPhotoBuilder.h"
 #include "photo/batch/IAutoPhotoMonitor.h"
 #include "photo/batch/testing/PhotoList.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -83,6 +88,26 @@ TEST_F(AutoPhotoBuilderTest, AFolderWhoseFilesSortAroundASubFolderGivesTwoRuns)
     CStringArray paths;
     CAutoPhotoBuilder::CollectPhotos(flat.temp.Path() + "写真", false, paths);
     EXPECT_EQ(paths.GetSize(), 1);
+}
+
+TEST_F(AutoPhotoBuilderTest, PhotosWhoseNamesTheListCannotHoldAreNamedAndLeftOut)
+{
+    WritePhotos("写真", 2);
+    const std::filesystem::path folder = FileSystem::ToNative(list.temp.Path() + "写真");
+    std::filesystem::rename(folder / "p01.jpg", folder / "emoji\xF0\x9F\x98\x80.jpg");
+    std::vector<CString> shown;
+    const MessageBoxHandler previous = SetMessageBoxHandler([&](const CString& text, const CString&, unsigned) {
+        shown.push_back(text);
+        return IDOK;
+    });
+    const bool built = Build(20);
+    SetMessageBoxHandler(previous);
+    ASSERT_TRUE(built);
+    ASSERT_EQ(RowCount(), 1);
+    EXPECT_EQ(Row(0).photoCount, 1) << "only the photo that can be named is taken";
+    EXPECT_EQ(monitor.lastTotal, 1);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].Find("\nemoji■.jpg"), -1) << shown[0].GetString();
 }
 
 TEST_F(AutoPhotoBuilderTest, AFolderWithoutPhotosGivesTheColumnsAndNoRows)

@@ -3,6 +3,7 @@
 #include "app/ProfileSettings.h"
 #include "foundation/PathName.h"
 #include "photo/batch/ui/InsertPhotoPane.h"
+#include "foundation/ui/ChosenPath.h"
 #include "platform/ui/WxText.h"
 
 namespace {
@@ -39,7 +40,9 @@ int CInsertPhotoDlg::DoModal(CString& path)
     if (ShowModal() != wxID_OK) {
         return wxID_CANCEL;
     }
-    path = FromWx(GetPath());
+    if (!TakeChosenPath(GetPath(), path)) {
+        return wxID_CANCEL;
+    }
     m_settings.SetPhotoFolder(GetFolderOfPath(path));
     return wxID_OK;
 }

@@ -1,11 +1,15 @@
 // The property dialogs as a user meets them: fields filled from the shape, only 設定 takes what
 // was entered, the point grid's buttons, and the photo's corrections put back on cancel.
+#include "app/ColorPalette.h"
+#include "app/ui/ColorPaletteDlg.h"
 #include "list/drawing/DrawBox.h"
 #include "list/drawing/DrawPolygon.h"
 #include "photo/ShapePropertyValues.h"
 #include "photo/ui/DrawPropBoxDlg.h"
 #include "photo/ui/DrawPropPhotoDlg.h"
 #include "photo/ui/DrawPropPolygonDlg.h"
+#include "platform/ui/testing/InputSteps.h"
+#include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <wx/grid.h>
@@ -52,6 +56,44 @@ TEST_F(PropertyDialogsWindowTest, TheBoxDialogTakesWhatWasEnteredOnlyOnSet)
     EXPECT_EQ(box.GetRect(), CRect(10, 20, 5, 40));
     EXPECT_EQ(box.borderWidth, 3);
     EXPECT_EQ(box.fillColor, kDefaultColor);
+}
+
+TEST_F(PropertyDialogsWindowTest, AShapesColourIsChosenFromThePaletteByClicks)
+{
+    CDrawBox box;
+    box.SetRect(CRect(10, 20, 30, 40));
+    box.fillColor = RGB(255, 255, 255);
+    ShapePropertyValues values = ShapePropertyValues::From(box);
+    CDrawPropBoxDlg dialog(values);
+    CColorPaletteDlg* palette = nullptr;
+    for (wxWindow* child : dialog.GetChildren()) {
+        palette = palette != nullptr ? palette : dynamic_cast<CColorPaletteDlg*>(child);
+    }
+    ASSERT_NE(palette, nullptr);
+    const CColorPalette::Cell& chosen = CColorPalette::GetCell(CColorPalette::kColumns + 2);
+    auto middle = [](wxWindow& window) { return wxPoint(window.GetClientSize().x / 2, window.GetClientSize().y / 2); };
+
+    UserInput::AnswerNextModal([&](wxWindow*) {
+        wxWindow& fill = *dialog.FindWindow(CDrawPropBaseDlg::IDC_FILL_COLOR);
+        UserInput::Click(fill, middle(fill));
+        const int chain = InputSteps::Start(
+            "the palette shows", [&] { return palette->IsShownOnScreen(); },
+            [&] {
+                wxWindow& cell = *palette->FindWindow(chosen.id);
+                UserInput::Click(cell, middle(cell));
+            });
+        InputSteps::Then(
+            chain, "the palette has gone",
+            [&] { return !palette->IsShown() && dialog.GetButtonColor(CDrawPropBaseDlg::IDC_FILL_COLOR) == chosen.color; },
+            [&] {
+                wxWindow& set = *dialog.FindWindow(CDrawPropBaseDlg::IDC_SET);
+                UserInput::Click(set, middle(set));
+            });
+    });
+    EXPECT_TRUE(dialog.Run());
+    EXPECT_TRUE(UserInput::Finish());
+    values.ApplyTo(box);
+    EXPECT_EQ(box.fillColor, chosen.color);
 }
 
 TEST_F(PropertyDialogsWindowTest, ThePointGridKeepsThreePointsAndReadsNumbersOnly)

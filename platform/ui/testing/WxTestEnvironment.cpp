@@ -1,5 +1,9 @@
 #include "platform/ui/testing/WxTestEnvironment.h"
 
+#include "platform/ui/WindowPlatform.h"
+
+#include <gtest/gtest.h>
+
 #include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
@@ -19,6 +23,7 @@ void WxTestEnvironment::Ensure()
         return;
     }
     started = true;
+    FailOnAssertions();
     static int argc = 1;
     static char name[] = "window-test";
     static char* argv[] = {name, nullptr};
@@ -27,6 +32,18 @@ void WxTestEnvironment::Ensure()
         std::abort();
     }
     wxInitAllImageHandlers();
+}
+
+void WxTestEnvironment::FailOnAssertions()
+{
+    wxSetAssertHandler([](const wxString& file, int line, const wxString& function, const wxString& condition,
+                          const wxString& message) {
+        if (WindowPlatform::IsHarmlessAssertion(message)) {
+            return;
+        }
+        ADD_FAILURE_AT(file.utf8_str(), line) << "wx assertion in " << function.utf8_str() << ": "
+                                              << condition.utf8_str() << " " << message.utf8_str();
+    });
 }
 
 bool WxTestEnvironment::PumpUntil(const std::function<bool()>& done, int timeoutMs)

@@ -7,12 +7,16 @@
 class wxWindow;
 
 // Starts wx once for a window test program and offers the waits that window tests need, since
-// GTK applies sizes and focus asynchronously.
+// GTK applies sizes and focus asynchronously. Input is given through UserInput.
 class WxTestEnvironment
 {
   public:
-    // Starts wx on the first call; later calls do nothing.
+    // Starts wx on the first call, with FailOnAssertions; later calls do nothing.
     static void Ensure();
+    // From now on every wx assertion fails the running test with its place and message, and the
+    // program goes on; the platform's own harmless ones (ids above 32767) excepted. Call it before
+    // wx starts, so that the program's start-up is covered too.
+    static void FailOnAssertions();
     // Processes pending events until done() holds or timeoutMs pass; returns done().
     static bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 2000);
     // Processes pending events for about ms milliseconds.

@@ -22,7 +22,7 @@ std::vector<int> CommandsOf(const MenuEntry* popup)
 {
     std::vector<int> ids;
     for (const MenuEntry* entry = popup->items; entry->kind != MenuEntryKind::End; ++entry) {
-        if (entry->kind == MenuEntryKind::Command) {
+        if (entry->kind == MenuEntryKind::Command || entry->kind == MenuEntryKind::Check) {
             ids.push_back(entry->id);
         }
     }
@@ -47,7 +47,7 @@ TEST(MenuTables, EachMenuNamesACommandOnceAndEveryPopupHasItems)
         std::map<int, int> uses;
         int recent = 0;
         for (const MenuEntry* entry : entries) {
-            if (entry->kind == MenuEntryKind::Command) {
+            if (entry->kind == MenuEntryKind::Command || entry->kind == MenuEntryKind::Check) {
                 EXPECT_EQ(++uses[entry->id], 1) << menuId << " repeats " << entry->id;
                 EXPECT_FALSE(CString(entry->text).IsEmpty()) << entry->id;
             }
@@ -64,7 +64,7 @@ TEST(MenuTables, EachMenuNamesACommandOnceAndEveryPopupHasItems)
 
 TEST(MenuTables, ListMenuCarriesTheDocumentsCommandTexts)
 {
-    EXPECT_EQ(CMenuTables::FindCommandText(33068), "単票印刷(&2)..");
+    EXPECT_EQ(CMenuTables::FindCommandText(33068), "単票印刷(&2)...");
     EXPECT_EQ(CMenuTables::FindCommandText(33065), "一覧印刷ﾌﾟﾚﾋﾞｭｰ(&3)...");
     EXPECT_EQ(CMenuTables::FindCommandText(32780), "検索(&F)\tCtrl+F");
     EXPECT_EQ(CMenuTables::FindCommandText(57636), "抽出(&E)\tCtrl+E");

@@ -69,7 +69,7 @@ TEST(MessageTables, HoldEveryMessageOfTheProgram)
         }
     }
     EXPECT_EQ(counts[0], 7);
-    EXPECT_EQ(counts[1], 28);
-    EXPECT_EQ(counts[2], 72);
+    EXPECT_EQ(counts[1], 31);
+    EXPECT_EQ(counts[2], 74);
     EXPECT_EQ(counts[3], 20);
 }

@@ -104,4 +104,14 @@ TEST_F(ViewerProcessTest, LauncherStartsTheViewerWhenNoneRunsAndClosesIt)
     EXPECT_TRUE(WaitUntil([&] { return !ViewerRuns(); }, kStartSeconds));
 }
 
+TEST_F(ViewerProcessTest, AViewerLeftIdleEndsAsSoonAsItIsAskedToClose)
+{
+    const pid_t viewer = StartViewer(nullptr);
+    ASSERT_TRUE(WaitUntil(ViewerListens, kStartSeconds));
+    // Nothing happens on the display for a while, as when the main program ends later.
+    sleep(3);
+    EXPECT_TRUE(m_launcher.Close());
+    EXPECT_EQ(WaitForExit(viewer, 5), 0) << "the viewer kept its window after the close request";
+}
+
 } // namespace

@@ -120,6 +120,37 @@ TEST_F(Backup, ADestinationThatIsNoAbsoluteFolderIsRefusedButKept)
     EXPECT_EQ(doc->backupFolder, "保存先");
 }
 
+TEST_F(Backup, TheListsOwnFolderIsRefusedBeforeAnyFileIsTouched)
+{
+    doc->SetModifiedFlag();
+    const std::string before = ReadFileBytes(ListPath());
+    for (const CString& folder : {doc->listFolder, doc->listFolder + "/", doc->listFolder + "/控え",
+                                  PhotoFolder() + "/org", doc->listFolder + "/控え/.."}) {
+        destination = folder;
+        host.messages.clear();
+        EXPECT_FALSE(Run(false)) << folder.GetString();
+        EXPECT_EQ(outcome, CBackupEngine::Outcome::NotStarted);
+        ASSERT_EQ(host.messages.size(), 1u) << "refused before the question to save";
+        EXPECT_EQ(host.messages[0].id, 30502);
+    }
+    EXPECT_EQ(engine.copies, 0);
+    EXPECT_EQ(ReadFileBytes(ListPath()), before);
+    EXPECT_FALSE(FileSystem::Exists(doc->listFolder + "/控え"));
+    EXPECT_EQ(doc->backupFolder, doc->listFolder + "/控え/..") << "kept for the user to correct";
+}
+
+TEST_F(Backup, PhotosWithoutADrawingAreNoError)
+{
+    for (int slot : kSlots) {
+        fs::remove(FileSystem::ToNative(PhotoFiles(PhotoFolder(), slot)[0]));
+    }
+    ASSERT_TRUE(Run(false));
+    EXPECT_TRUE(host.messages.empty());
+    for (const CString& file : BackupFiles(destination)) {
+        EXPECT_EQ(FileSystem::Exists(file), file.Find("/draw/") < 0) << file.GetString();
+    }
+}
+
 TEST_F(Backup, CopiesTheListFileBesideItsPhotoFolderWithItsFourSubFolders)
 {
     ASSERT_TRUE(Run(false));
@@ -183,7 +214,7 @@ TEST_F(Backup, SeveralDisksAreAskedForInTurnAndTheBackupGoesOnOnTheNext)
 {
     int disks = 0;
     host.onMessage = [&](int id) {
-        if (id == 20501 && FileSystem::Exists(destination)) {
+        if ((id == 20501 || id == 20502) && FileSystem::Exists(destination)) {
             CString full;
             full.Format("%s.%d", destination.GetString(), disks++);
             fs::rename(FileSystem::ToNative(destination), FileSystem::ToNative(full));
@@ -192,9 +223,13 @@ TEST_F(Backup, SeveralDisksAreAskedForInTurnAndTheBackupGoesOnOnTheNext)
     };
     engine.diskSize = 500;
     ASSERT_TRUE(Run(false, true));
-    ASSERT_GE(host.CountOf(20501), 3);
-    EXPECT_NE(host.texts[0].second.Find("0 番目"), -1) << host.texts[0].second.GetString();
-    EXPECT_NE(host.texts[1].second.Find("1 番目"), -1) << host.texts[1].second.GetString();
+    // Disks are counted from 1, and a disk that filled up is said to be full.
+    EXPECT_EQ(host.CountOf(20501), 1);
+    ASSERT_GE(host.CountOf(20502), 2);
+    EXPECT_EQ(host.texts[0].second, "ﾄﾞﾗｲﾌﾞ " + destination + " に 1 番目のﾃﾞｨｽｸを挿入してください");
+    EXPECT_EQ(host.texts[1].second,
+              "ﾃﾞｨｽｸがいっぱいです\n\nﾄﾞﾗｲﾌﾞ " + destination + " に 2 番目のﾃﾞｨｽｸを挿入してください");
+    EXPECT_NE(host.texts[2].second.Find("3 番目"), -1) << host.texts[2].second.GetString();
     for (const CString& file : BackupFiles(destination)) {
         bool found = FileSystem::Exists(file);
         for (int disk = 0; disk < disks && !found; ++disk) {

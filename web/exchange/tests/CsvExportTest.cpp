@@ -1,5 +1,6 @@
 #include "list/RowSorter.h"
 #include "list/tests/support/FileBytes.h"
+#include "platform/MessageBox.h"
 #include "web/exchange/CsvExporter.h"
 #include "web/exchange/testing/ExchangeList.h"
 
@@ -70,6 +71,33 @@ TEST_F(CsvExport, AFileThatCannotBeCreatedIsReportedAndNothingIsWritten)
     EXPECT_FALSE(CCsvExporter(*doc, Settings()).Write(path));
     ASSERT_EQ(host.errorReports.size(), 1u);
     EXPECT_NE(host.errorReports[0].Find("CSVﾌｧｲﾙを開くことは出来ませんでした"), -1);
+}
+
+TEST_F(CsvExport, ANameWithoutExtensionIsAskedAboutWhenItsCsvFileExists)
+{
+    CString typed = temp.Path() + "一覧";
+    CString path = typed;
+    EXPECT_TRUE(CCsvExporter::ConfirmPath(path, host));
+    EXPECT_EQ(path, typed + ".csv");
+    EXPECT_TRUE(host.messages.empty()) << "nothing there to replace";
+
+    WriteFileBytes(typed + ".csv", "大事");
+    host.answers = {IDNO};
+    path = typed;
+    EXPECT_FALSE(CCsvExporter::ConfirmPath(path, host));
+    EXPECT_EQ(host.TextOf(20600), "ﾌｧｲﾙ[" + typed + ".csv]は既に存在します\n\n上書きして構いませんか");
+    EXPECT_EQ(ReadFileBytes(typed + ".csv"), "大事");
+
+    host.answers = {IDYES};
+    path = typed;
+    EXPECT_TRUE(CCsvExporter::ConfirmPath(path, host));
+    EXPECT_EQ(path, typed + ".csv");
+
+    // A name with its extension was asked about by the file dialog already.
+    host.messages.clear();
+    path = typed + ".csv";
+    EXPECT_TRUE(CCsvExporter::ConfirmPath(path, host));
+    EXPECT_TRUE(host.messages.empty());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,122 @@ TEST_F(CsvImport, EveryDelimiterAndQuoteReadsBackWhatWasExported)
     }
 }
 
+TEST_F(CsvImport, ASpreadsheetsFileWithQuotesAndLineBreaksInsideFieldsReadsExactly)
+{
+    // Written by a spreadsheet's CSV writer in Shift_JIS: doubled quotes, line breaks (LF and
+    // CR LF) and delimiters inside quoted fields, and its heading line of the column names.
+    UseAllTypes();
+    CString path = CString(std::getenv("ZANTOBY_TEST_DATA")) + "/spreadsheet-cp932.csv";
+    ASSERT_TRUE(Import(path, 1));
+    ASSERT_EQ(imported, 5);
+
+    ExchangeList expected;
+    expected.UseAllTypes();
+    expected.AddRow({"ねじ \"M3\" 表示", "1200", "2024/05/01 09:30:00", "true", "表,裏"});
+    expected.AddRow({"ソフト\r\n説明書付き", "35", "", "false", "\""});
+    expected.AddRow({"改行\r\nあり", "", "2024/12/31 00:00:00", "", "ｶﾀｶﾅ"});
+    expected.AddRow({"", "0", "", "true", ""});
+    expected.AddRow({"\"\"", "-7", "", "false", "a,b\r\nc"});
+    for (int position = 0; position < 5; ++position) {
+        for (int column = 0; column < 5; ++column) {
+            EXPECT_EQ(Shown(column, position), expected.doc->GetCellTextAt(column, position, kOutputFile))
+                << "row " << position << ", column " << column;
+        }
+    }
+}
+
+TEST_F(CsvImport, AUtf8FileIsConvertedWithOrWithoutItsByteOrderMark)
+{
+    for (const char* mark : {"", "\xEF\xBB\xBF"}) {
+        ExchangeList fresh;
+        ImportCsvSettings settings;
+        settings.pathMode = 0;
+        // UTF-8 of "りんご,赤\r\nｶﾞﾑ,表"
+        CString path = WriteCsv(std::string(mark) + "\xE3\x82\x8A\xE3\x82\x93\xE3\x81\x94,\xE8\xB5\xA4\r\n"
+                                                   "\xEF\xBD\xB6\xEF\xBE\x9E\xEF\xBE\x91,\xE8\xA1\xA8\r\n");
+        CCsvImporter importer(*fresh.doc, settings);
+        ASSERT_TRUE(importer.Import(path));
+        ASSERT_EQ(importer.GetRowCount(), 2);
+        EXPECT_EQ(fresh.doc->GetCellTextAt(0, 0, kOutputFile), "りんご");
+        EXPECT_EQ(fresh.doc->GetCellTextAt(1, 0, kOutputFile), "赤");
+        EXPECT_EQ(fresh.doc->GetCellTextAt(0, 1, kOutputFile), "ｶﾞﾑ");
+        EXPECT_EQ(fresh.doc->GetCellTextAt(1, 1, kOutputFile), "表");
+        EXPECT_TRUE(fresh.host.messages.empty());
+        EXPECT_EQ(CCsvImporter::ReadPreview(path), "りんご,赤\nｶﾞﾑ,表\n") << "the preview shows it so too";
+    }
+}
+
+TEST_F(CsvImport, AUtf8FileWithCharactersShiftJisLacksIsImportedOnlyWhenTheUserAgrees)
+{
+    AddRow({"残る"});
+    doc->SetModifiedFlag(false);
+    // "a😀" and "b": the emoji has no Shift_JIS form.
+    CString path = WriteCsv("a\xF0\x9F\x98\x80\nb\n");
+    host.answers = {IDNO};
+    EXPECT_FALSE(Import(path));
+    EXPECT_NE(host.TextOf(21500).Find("入力.csv"), -1) << host.TextOf(21500).GetString();
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(Shown(0, 0), "残る");
+
+    host.answers = {IDYES};
+    ASSERT_TRUE(Import(path));
+    EXPECT_EQ(Shown(0, 0), "a?");
+    EXPECT_EQ(Shown(0, 1), "b");
+}
+
+TEST_F(CsvImport, TheDefaultImportSkipsTheHeadingLinesOfTheDefaultExport)
+{
+    AddRow({"ねじ", "小"});
+    AddRow({"項目1", "項目2", "項目3"}); // a row that reads like the heading, but not first
+    for (bool subNames : {false, true}) {
+        SCOPED_TRACE(subNames ? "with sub-names" : "names only");
+        doc->GetColumn(1).subName = subNames ? "大きさ" : "";
+        CString path = temp.Path() + "既定.csv";
+        ASSERT_TRUE(CCsvExporter(*doc, ExportCsvSettings()).Write(path));
+
+        ExchangeList copy;
+        copy.doc->GetColumn(1).subName = doc->GetColumn(1).subName;
+        CCsvImporter importer(*copy.doc, ImportCsvSettings());
+        ASSERT_TRUE(importer.Import(path));
+        ASSERT_EQ(importer.GetRowCount(), 2);
+        EXPECT_EQ(copy.doc->GetCellTextAt(0, 0, kOutputFile), "ねじ");
+        EXPECT_EQ(copy.doc->GetCellTextAt(0, 1, kOutputFile), "項目1");
+
+        // Skipping the names line by hand still leaves the sub-names line out.
+        ExchangeList skipped;
+        skipped.doc->GetColumn(1).subName = doc->GetColumn(1).subName;
+        ImportCsvSettings one;
+        one.passRows = 1;
+        CCsvImporter byHand(*skipped.doc, one);
+        ASSERT_TRUE(byHand.Import(path));
+        EXPECT_EQ(byHand.GetRowCount(), 2);
+        EXPECT_EQ(skipped.doc->GetCellTextAt(0, 0, kOutputFile), "ねじ");
+    }
+}
+
+TEST_F(CsvImport, AReplacingImportIsOneStepThatUndoTakesBack)
+{
+    AddRow({"旧1"});
+    AddRow({"旧2"});
+    CString path = WriteCsv("新1\n新2\n新3\n");
+    ASSERT_TRUE(Import(path, 1));
+    ASSERT_EQ(RowsInUse(), 3);
+    EXPECT_FALSE(doc->IsUndoStepOpen());
+
+    ASSERT_TRUE(doc->CanUndo());
+    doc->OnUndo();
+    EXPECT_EQ(RowsInUse(), 2);
+    EXPECT_EQ(Shown(0, 0), "旧1");
+    EXPECT_EQ(Shown(0, 1), "旧2");
+    EXPECT_EQ(doc->displayCount, 3);
+
+    doc->OnRedo();
+    EXPECT_EQ(RowsInUse(), 3);
+    EXPECT_EQ(Shown(0, 2), "新3");
+    doc->OnUndo();
+    EXPECT_EQ(Shown(0, 0), "旧1") << "one step, however many rows";
+}
+
 TEST_F(CsvImport, BackslashesOfOtherProgramsFilesStayAsTheyAre)
 {
     // A yen sign before digits and a Windows path are no escapes of ours.
@@ -145,11 +262,12 @@ TEST_F(CsvImport, AMissingPhotoAsksAndNoKeepsTheRowsReadSoFar)
     EXPECT_EQ(imported, 2);
     EXPECT_EQ(Shown(0, 1), "b");
     EXPECT_EQ(doc->displayCount, 3) << "the rows read and the new-row line";
-    // Stopped early, the list still has to be saved, and undo cannot reach back past the import.
+    // Stopped early, the list still has to be saved, and one undo takes the whole import back.
     EXPECT_TRUE(doc->IsModified());
-    EXPECT_FALSE(doc->CanUndo());
-    EXPECT_TRUE(doc->IsUndoOn());
-    EXPECT_EQ(temp.CountFiles("Zantoby"), 0) << "no undo snapshot stays behind";
+    EXPECT_FALSE(doc->IsUndoStepOpen());
+    doc->OnUndo();
+    EXPECT_EQ(RowsInUse(), 1);
+    EXPECT_EQ(Shown(0, 0), "前");
 }
 
 TEST_F(CsvImport, AddingShowsOnlyTheNewRowsAndReplacingDropsTheOld)

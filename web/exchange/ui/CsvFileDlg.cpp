@@ -2,6 +2,7 @@
 
 #include "list/IListHost.h"
 #include "list/ZantobyDoc.h"
+#include "foundation/ui/ChosenPath.h"
 #include "platform/ui/WxText.h"
 
 namespace {
@@ -29,8 +30,7 @@ bool CCsvFileDlg::ShowForList(CZantobyDoc& doc, const CString& folder, CString& 
     if (wxWindow* options = GetExtraControl()) {
         options->TransferDataFromWindow();
     }
-    path = FromWx(GetPath());
-    return true;
+    return TakeChosenPath(GetPath(), path);
 }
 
 void CCsvFileDlg::ShowHelp() const

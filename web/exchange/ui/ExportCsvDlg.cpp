@@ -51,12 +51,11 @@ int CExportCsvDlg::RunExport(CZantobyDoc& doc, CProfileSettings& profile)
 {
     profile.LoadExportCsvSettings(m_settings);
     CString path;
-    if (!ShowForList(doc, m_settings.folder, path)) {
-        return IDCANCEL;
-    }
-    if (!path.IsEmpty() && GetExtensionOfPath(path).IsEmpty()) {
-        path += ".csv";
-    }
+    do {
+        if (!ShowForList(doc, m_settings.folder, path)) {
+            return IDCANCEL;
+        }
+    } while (!CCsvExporter::ConfirmPath(path, doc.Host()));
     WriteCsv(path);
     m_settings.folder = GetFolderOfPath(path);
     profile.SaveExportCsvSettings(m_settings);

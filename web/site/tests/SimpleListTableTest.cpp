@@ -12,9 +12,9 @@ class SimpleListTable : public ::testing::Test
     CString Table(bool allColumns = false)
     {
         CSimpleListTable table(*list.doc, page);
-        CString text = "<BODY><!--$TABLE--></BODY>";
-        EXPECT_TRUE(table.WriteSimpleTable(text, allColumns));
-        return text;
+        CString built;
+        EXPECT_TRUE(table.WriteSimpleTable("<BODY><!--$TABLE--></BODY>", allColumns, built));
+        return "<BODY>" + built + "</BODY>";
     }
     static int Count(const CString& text, const char* piece)
     {
@@ -34,9 +34,9 @@ TEST_F(SimpleListTable, TheMarkerMustStandExactlyOnce)
 {
     CSimpleListTable table(*list.doc, page);
     for (const char* base : {"<BODY></BODY>", "<!--$TABLE--><!--$TABLE-->"}) {
-        CString text = base;
-        EXPECT_FALSE(table.WriteSimpleTable(text, false));
-        EXPECT_EQ(text, base);
+        CString built;
+        EXPECT_FALSE(table.WriteSimpleTable(base, false, built));
+        EXPECT_TRUE(built.IsEmpty());
     }
     EXPECT_EQ(list.host.texts[0].second,
               "ﾀｸﾞ変換中にｴﾗｰが発生しました\n\nlist.htm\nTABLE ﾀｸﾞが見付かりません");
@@ -82,6 +82,20 @@ TEST_F(SimpleListTable, HeadingJoinsEqualNamesAndUsesTwoRowsForSubNames)
     EXPECT_NE(table.Find("    <TD nowrap align=center colspan=2>寸法</TD>\n"), -1)
         << "one row still spans both";
     EXPECT_EQ(table.Find("rowspan"), -1);
+}
+
+TEST_F(SimpleListTable, ColumnNamesAreNeverRawHtmlButCellsMayBe)
+{
+    web.pageView = 0;
+    web.style.photoView = false;
+    web.style.topBackColor = kDefaultColor;
+    list.doc->GetColumn(0).name = "$:<B>品名</B>";
+    list.doc->GetColumn(1).subName = "$:<I>幅</I>";
+    page.rows = {list.AddRow({"$:<U>机</U>"})};
+    CString table = Table();
+    EXPECT_NE(table.Find(">$:&lt;B&gt;品名&lt;/B&gt;</TD>"), -1) << table.GetString();
+    EXPECT_NE(table.Find(">$:&lt;I&gt;幅&lt;/I&gt;</TD>"), -1) << table.GetString();
+    EXPECT_NE(table.Find("<TD align=left><U>机</U></TD>"), -1) << table.GetString();
 }
 
 TEST_F(SimpleListTable, RowsOfThePageWithEscapedTextsAndGroupRows)

@@ -181,4 +181,96 @@ TEST_F(WebFileCreator, AFileThatCannotBeWrittenIsReportedAndTheEndIsNotAnnounced
     EXPECT_FALSE(list.host.HasMessage(11201));
 }
 
+TEST_F(WebFileCreator, TheListsOwnFoldersAreRefusedBeforeAnyFileIsTouched)
+{
+    int row = list.AddRow({"机"});
+    list.AddPhoto(row, 3);
+    MakePhotoFiles(3);
+    const CString photos = list.Folder() + "/Photo-test";
+    // Files of an all-columns name that a run would give up, in the stored folder.
+    list.doc->web.webFolder = photos;
+    list.doc->web.fullName = "old";
+    WriteFileBytes(photos + "/old.htm", "page");
+    WebCreateForm form = creator.LoadSettings();
+    form.fullName.Empty();
+    for (const CString& folder :
+         {photos, photos + "/", photos + "/m", photos + "/m/../s/new", list.Folder(), list.Folder() + "/."}) {
+        form.folder = folder;
+        list.host.messages.clear();
+        EXPECT_FALSE(creator.CreateWebFiles(form, true)) << folder.GetString();
+        ASSERT_EQ(list.host.messages.size(), 1u) << folder.GetString();
+        EXPECT_EQ(list.host.messages[0].id, 31214);
+    }
+    EXPECT_TRUE(FileSystem::Exists(list.doc->GetMiddlePhotoPath(3)));
+    EXPECT_TRUE(FileSystem::Exists(list.doc->GetThumbnailPath(3)));
+    EXPECT_TRUE(FileSystem::Exists(photos + "/old.htm"));
+    EXPECT_FALSE(FileSystem::Exists(photos + "/index.htm"));
+    EXPECT_FALSE(FileSystem::Exists(photos + "/m/new"));
+    EXPECT_EQ(list.doc->web.webFolder, photos) << "nothing was stored";
+
+    // A folder beside them, or the default one inside the list's folder, is fine.
+    form.folder = list.Folder() + "/Photo-testWeb";
+    list.host.answers = {IDYES};
+    EXPECT_TRUE(creator.CreateWebFiles(form, false));
+}
+
+TEST_F(WebFileCreator, AfterARunTheFolderHoldsExactlyThePagesOfThatRun)
+{
+    int a = list.AddRow({"机A"});
+    int b = list.AddRow({"椅子B"});
+    int c = list.AddRow({"机C"});
+    WebCreateForm form = creator.LoadSettings();
+    form.rowsPerPage = "1";
+    list.host.answers = {IDYES};
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    CString pageOf[3];
+    for (int record : {a, b, c}) {
+        pageOf[record].Format("p/%04d.htm", record);
+        ASSERT_TRUE(Has(pageOf[record])) << pageOf[record].GetString();
+    }
+    ASSERT_TRUE(Has("goods2.htm"));
+    for (const char* name : {"p/notes.htm", "goods01.htm", "goodsX.htm", "goods7.html"}) {
+        WriteFileBytes(web + "/" + name, "the user's");
+    }
+
+    // The chair is filtered out: its page and the third list page go, and the pages that stay
+    // no longer lead to them.
+    form.columns[0].from = "机";
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    EXPECT_FALSE(Has(pageOf[b]));
+    EXPECT_FALSE(Has("goods2.htm"));
+    for (int record : {a, c}) {
+        std::string single = Read(pageOf[record]);
+        EXPECT_EQ(single.find(pageOf[b].Mid(2).GetString()), std::string::npos) << single;
+        EXPECT_NE(single.find(record == a ? "2</A>" : "1</A>"), std::string::npos) << "two pages now";
+    }
+    EXPECT_EQ(Read("goods1.htm").find("goods2.htm"), std::string::npos);
+    for (const char* name : {"goods.htm", "goods1.htm", "p/notes.htm", "goods01.htm", "goodsX.htm", "goods7.html"}) {
+        EXPECT_TRUE(Has(name)) << name;
+    }
+
+    // Fewer rows a page: the pages past the new count go as well.
+    form.rowsPerPage = "0";
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    EXPECT_FALSE(Has("goods1.htm"));
+}
+
+TEST_F(WebFileCreator, TheTopPageLeadsToTheListPageAndIsNeverReplaced)
+{
+    list.AddRow({"机"});
+    WebCreateForm form = creator.LoadSettings();
+    form.listName = "shouhin";
+    list.host.answers = {IDYES};
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    std::string top = Read("index.htm");
+    EXPECT_NE(top.find(CString("<A href=\"shouhin.htm\">商品の一覧はこちらです。</A>").str()), std::string::npos)
+        << top;
+    EXPECT_NE(top.find(CString("<TITLE>テスト</TITLE>").str()), std::string::npos) << top;
+    EXPECT_EQ(top.find("<!--$"), std::string::npos);
+
+    WriteFileBytes(web + "/index.htm", "edited");
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    EXPECT_EQ(Read("index.htm"), "edited");
+}
+
 } // namespace

@@ -68,6 +68,18 @@ TEST_F(WebPages, ListPagesHoldTheRowsOfTheirPageWithWindowsLineEnds)
     EXPECT_EQ(Page("items.htm").find("<P>1/1</P>"), 0u);
 }
 
+TEST_F(WebPages, CellTextsAreNeverReadAsTagsOfTheListPage)
+{
+    WriteFileBytes(out + "/list.htm", "<!--$TABLE-->|<!--$TEXT-->|<!--$TITLE-->");
+    page.rows.push_back(list.AddRow({"$:<!--$DETAIL-->"}));
+    ASSERT_TRUE(writer.WriteListPages());
+    EXPECT_TRUE(list.host.messages.empty());
+    std::string written = Page("items.htm");
+    EXPECT_NE(written.find("<TD align=left><!--$DETAIL--></TD>"), std::string::npos) << written;
+    EXPECT_NE(written.find("|<!--$DETAIL-->|"), std::string::npos) << written;
+    EXPECT_NE(written.find(CString("|テスト").str()), std::string::npos) << "the page's own tags are expanded";
+}
+
 TEST_F(WebPages, AMissingBaseFileOrAFailedPageIsReported)
 {
     AddRows(1);
@@ -87,20 +99,24 @@ TEST_F(WebPages, SinglePagesAreRewrittenOnlyForRowsChangedSince)
     FileSystem::CreateFolder(out + "/p");
     WriteFileBytes(out + "/p/page.htm", "<!--$TEXT--> <!--$FILENAME-->");
     AddRows(2);
-    ASSERT_TRUE(writer.WriteRecordPages());
+    ASSERT_TRUE(writer.WriteRecordPages(false));
     EXPECT_EQ(Page("p/0001.htm"), "n02 p/0001.htm");
 
     WriteFileBytes(out + "/p/0000.htm", "edited");
     CDateEx old;
     old.SetDate(2001, 1, 1);
     list.doc->GetRow(page.rows[0]).lastChange = old;
-    ASSERT_TRUE(writer.WriteRecordPages());
+    ASSERT_TRUE(writer.WriteRecordPages(false));
     EXPECT_EQ(Page("p/0000.htm"), "edited");
+    // When the set of rows changed, every page is written again.
+    ASSERT_TRUE(writer.WriteRecordPages(true));
+    EXPECT_EQ(Page("p/0000.htm"), "n01 p/0000.htm");
+    WriteFileBytes(out + "/p/0000.htm", "edited");
 
     CDateEx later;
     later.SetDate(2200, 1, 1);
     list.doc->GetRow(page.rows[0]).lastChange = later;
-    ASSERT_TRUE(writer.WriteRecordPages());
+    ASSERT_TRUE(writer.WriteRecordPages(false));
     EXPECT_EQ(Page("p/0000.htm"), "n01 p/0000.htm");
 }
 

@@ -153,6 +153,32 @@ TEST_F(TemplateExpander, PhotosAndTheirNames)
               "<IMG src=../s/0012s.jpg border=0 alt=\"側面 &quot;左&quot;\" hspace=4>");
 }
 
+TEST_F(TemplateExpander, OnlyCellTextsMayBeRawHtml)
+{
+    list.AddPhoto(page.rows[0], 7, "$:x onerror=alert(1)");
+    list.doc->GetColumn(0).name = "$:<B>品名</B>";
+    list.doc->title = "$:<I>一覧</I>";
+    list.doc->web.message = "$:<SCRIPT>";
+    EXPECT_EQ(Expand("<!--$PHOTO-->"), "<IMG src=s/0007s.jpg border=0 alt=\"$:x onerror=alert(1)\">");
+    EXPECT_EQ(Expand("<!--$COMMENT-->"), "$:x onerror=alert(1)");
+    EXPECT_EQ(Expand("<!--$COLUMN-->"), "$:&lt;B&gt;品名&lt;/B&gt;");
+    EXPECT_EQ(Expand("<!--$TITLE-->|<!--$MESSAGE-->"), "$:&lt;I&gt;一覧&lt;/I&gt;|$:&lt;SCRIPT&gt;");
+}
+
+TEST_F(TemplateExpander, HugeCountsAndOffsetsAreBounded)
+{
+    // Positions and windows added up from such numbers would pass the int limit.
+    EXPECT_EQ(Expand("<!--$DETAIL(count=1)-->A<!--$TEXT-->,<!--$DETAIL(count=2147483647)-->B<!--$TEXT-->,"
+                     "<!--$END_DETAIL-->"),
+              "Ar0,Br1,");
+    EXPECT_EQ(Expand("<!--$DETAIL(count=1)-->a<!--$DETAIL(count=99999999999)--><!--$PHOTOS-->p"
+                     "<!--$END_PHOTOS--><!--$END_DETAIL-->"),
+              "ap");
+    EXPECT_EQ(Expand("<!--$TEXTS(no=2147483647)-->x<!--$END_TEXTS-->", {0, 5, 1, 4, 0, 20}), "");
+    EXPECT_TRUE(Begins(Expand("<!--$TEXT(rec=4294967296)-->"), "FAIL:有効範囲にないﾚｺｰﾄﾞ番号が指定されています"))
+        << "a number past the int range is no row 0";
+}
+
 TEST_F(TemplateExpander, PageNamesAndPageLists)
 {
     auto pageList = [&](int count, int current) {

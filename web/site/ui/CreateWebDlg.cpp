@@ -36,6 +36,7 @@ enum : int
     idFullName = 1324,
     idTitle = 1015,
     idRowsPerPage = 1035,
+    idRowsPerPageLabel = 1036,
     idMessage = 1049,
     idExtList = 1002,
     idExtPage = 1004,
@@ -83,8 +84,17 @@ const DialogItemInfo kFixedItems[] = {
      "一覧ﾍﾟｰｼﾞのﾌｧｲﾙ名(半角英数字、拡張子なし)"},
     {idFullName, DIF_ENTER_NEXT, kDefaultColor, kDefaultColor, 0, "全項目を表示する一覧ﾍﾟｰｼﾞのﾌｧｲﾙ名"},
     {idTitle, DIF_SIZE_RIGHT | DIF_ENTER_NEXT, kDefaultColor, kDefaultColor, 0, "ﾍﾟｰｼﾞのﾀｲﾄﾙ"},
+    {idRowsPerPageLabel, DIF_MOVE_RIGHT, kDefaultColor, kDefaultColor, 0, nullptr},
+    {idRowsPerPage, DIF_MOVE_RIGHT, kDefaultColor, kDefaultColor, 0, nullptr},
     {idMessage, DIF_SIZE_RIGHT, kDefaultColor, kDefaultColor, 0, nullptr},
     {idGrid, DIF_SIZE_RIGHT | DIF_SIZE_BOTTOM, kDefaultColor, kDefaultColor, 0, nullptr},
+    // Beside the grid, which grows to the right.
+    {idMoveUp, DIF_MOVE_RIGHT, kDefaultColor, kDefaultColor, 0, nullptr},
+    {idMoveDown, DIF_MOVE_RIGHT, kDefaultColor, kDefaultColor, 0, nullptr},
+    {idWholeWord, DIF_MOVE_RIGHT, kDefaultColor, kDefaultColor, 0, nullptr},
+    {idMatchCase, DIF_MOVE_RIGHT, kDefaultColor, kDefaultColor, 0, nullptr},
+    {idAnd, DIF_MOVE_RIGHT, kDefaultColor, kDefaultColor, 0, nullptr},
+    {idOr, DIF_MOVE_RIGHT, kDefaultColor, kDefaultColor, 0, nullptr},
     {idStatus, DIF_MOVE_BOTTOM | DIF_SIZE_RIGHT, kDefaultColor, kDefaultColor, 0, nullptr},
     {wxID_HELP, DIF_MOVE_BOTTOM, kDefaultColor, kDefaultColor, 0, nullptr},
     {idCreate, DIF_MOVE_BOTTOM | DIF_MOVE_RIGHT, kDefaultColor, kDefaultColor, 0, nullptr},
@@ -133,7 +143,7 @@ CCreateWebDlg::CCreateWebDlg(wxWindow* parent, CZantobyDoc& doc)
     place(idFullName, 400, 40, 150);
     label("ﾀｲﾄﾙ", 10, 70);
     place(idTitle, 120, 70, 430);
-    label("1頁表示件数", 570, 70);
+    new wxStaticText(this, idRowsPerPageLabel, ToWx("1頁表示件数"), wxPoint(570, 74));
     combo(idRowsPerPage, 670, 70, 100, {"0", "5", "10", "20", "30", "50", "100"});
     label("ｺﾒﾝﾄ", 10, 100);
     new wxTextCtrl(this, idMessage, wxEmptyString, wxPoint(120, 100), wxSize(650, 48), wxTE_MULTILINE);

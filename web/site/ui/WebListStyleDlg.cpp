@@ -249,8 +249,7 @@ void CWebListStyleDlg::ShowAt(int x, int y)
 {
     m_shownStyle = m_style;
     Move(x, y - GetSize().GetHeight() / 2);
-    Show();
-    Raise();
+    ShowModeless();
 }
 
 void CWebListStyleDlg::Apply()

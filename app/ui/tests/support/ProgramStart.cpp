@@ -2,6 +2,7 @@
 
 #include "app/ZantobyAppCore.h"
 #include "app/ui/ZantobyApp.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <wx/init.h>
 
@@ -23,7 +24,8 @@ CZantobyApp& StartProgram(const std::vector<std::string>& arguments)
                 profile.WriteProfileBool("Auto", "Tutorial", false);
             }
         }
-        app = new CZantobyApp(nullptr);
+        WxTestEnvironment::FailOnAssertions();
+        app = new CZantobyApp(nullptr, arguments);
         wxApp::SetInstance(app);
         static std::vector<std::string> words;
         static std::vector<char*> argv;

@@ -25,8 +25,8 @@ CGridView* StartWithSampleList(int rows, int photoRows)
     }
     CZantobyApp& app = StartProgram({FileSystem::ToNative(path).string()});
     for (wxDocument* doc : app.GetDocManager()->GetDocumentsVector()) {
-        if (wxDynamicCast(doc, CListDocument) != nullptr) {
-            return wxDynamicCast(doc->GetFirstView(), CGridView);
+        if (dynamic_cast<CListDocument*>(doc) != nullptr) {
+            return dynamic_cast<CGridView*>(doc->GetFirstView());
         }
     }
     return nullptr;

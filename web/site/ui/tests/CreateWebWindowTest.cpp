@@ -2,6 +2,8 @@
 // preview, and a run that leaves its pages in the test output folder to be looked at.
 #include "platform/FileSystem.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/testing/InputSteps.h"
+#include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "shared/WebTestList.h"
 #include "web/site/ui/CreateWebDlg.h"
@@ -74,5 +76,75 @@ TEST(CreateWebWindowTest, EditsTheSettingsAndCreatesTheFiles)
     EXPECT_EQ(list.doc->web.style.pageMark, "$:<IMG src=mark.gif>");
     WxTestEnvironment::PumpFor(200);
     EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*dialog, "create-web-dialog").IsEmpty());
+    dialog->Destroy();
+}
+
+TEST(CreateWebWindowTest, TheStyleDialogOverTheModalDialogTakesInputAndEscClosesOnlyIt)
+{
+    WxTestEnvironment::Ensure();
+    WebTestList list;
+    list.AddRow({"机", "120", "75", "http://example.jp/"});
+    CCreateWebDlg dialog(nullptr, *list.doc);
+    auto middle = [](wxWindow& window) { return wxPoint(window.GetClientSize().x / 2, window.GetClientSize().y / 2); };
+    bool closedAlone = false;
+
+    UserInput::AnswerNextModal([&](wxWindow*) {
+        CWebListStyleDlg* style = &dialog.StyleDialog();
+        // A click on the preview opens the style dialog.
+        wxWindow& preview = *dialog.FindWindow(1310);
+        UserInput::Click(preview, middle(preview));
+        const int chain = InputSteps::Start(
+            "the style dialog shows", [=] { return style->IsShownOnScreen() && style->IsActive(); },
+            [=] {
+                wxWindow& mark = *style->FindWindow(1341);
+                UserInput::Click(mark, middle(mark));
+                UserInput::Press('a', wxMOD_CONTROL);
+                UserInput::Type("No");
+                UserInput::Press(WXK_ESCAPE);
+            });
+        InputSteps::Then(
+            chain, "the style dialog hides", [=] { return !style->IsShown(); },
+            [&] {
+                closedAlone = dialog.IsShown();
+                wxWindow& close = *dialog.FindWindow(wxID_CANCEL);
+                UserInput::Click(close, middle(close));
+            });
+    });
+    dialog.DoModal();
+    EXPECT_TRUE(UserInput::Finish());
+    EXPECT_TRUE(closedAlone) << "Esc in the style dialog closed the Web dialog too";
+    EXPECT_EQ(dialog.StyleDialog().GetStyle().pageMark, "No");
+    EXPECT_EQ(dialog.GetItemText(1305), "No") << "the preview shows the new mark";
+}
+
+TEST(CreateWebWindowTest, EnlargedTheGridGrowsAndTheFieldsKeepClearOfEachOther)
+{
+    WxTestEnvironment::Ensure();
+    WebTestList list;
+    list.AddRow({"机", "120", "75", "http://example.jp/"});
+    auto* dialog = new CCreateWebDlg(nullptr, *list.doc);
+    dialog->InitDialog();
+    dialog->Show();
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return dialog->IsShownOnScreen(); }));
+    const wxRect grid = dialog->Grid().GetRect();
+    EXPECT_EQ(dialog->FindWindow(1033), &dialog->Grid()) << "the grid answers to its control's id";
+
+    const wxSize size = dialog->GetSize();
+    dialog->SetSize(size.x + 200, size.y + 150);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return dialog->GetSize().x == size.x + 200; }));
+    WxTestEnvironment::PumpFor(100);
+    const wxRect grown = dialog->Grid().GetRect();
+    EXPECT_EQ(grown.width, grid.width + 200);
+    EXPECT_EQ(grown.height, grid.height + 150);
+    EXPECT_EQ(grown.GetPosition(), grid.GetPosition());
+    // Nothing covers anything: the title ends before the rows per page, the grid before the
+    // buttons beside it.
+    auto rectOf = [&](int id) { return dialog->FindWindow(id)->GetRect(); };
+    EXPECT_LT(rectOf(1015).GetRight(), rectOf(1036).GetLeft());
+    EXPECT_LT(rectOf(1036).GetRight(), rectOf(1035).GetLeft());
+    for (int id : {1081, 1107, 1114, 1298}) {
+        EXPECT_LT(grown.GetRight(), rectOf(id).GetLeft()) << id;
+    }
+    EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*dialog, "create-web-dialog-enlarged").IsEmpty());
     dialog->Destroy();
 }

@@ -1,4 +1,4 @@
-#include "photo/ui/UpdateUiCheck.h"
+#include "platform/ui/UpdateUiCheck.h"
 
 #include <wx/event.h>
 #include <wx/menu.h>

@@ -1,0 +1,172 @@
+// Typing into the list grid as a user does, keys through the X server and GTK's input method:
+// refused entries, characters the list cannot hold, and compositions begun on an idle cell.
+#include "app/SampleListMaker.h"
+#include "app/ui/GridView.h"
+#include "app/ui/ListDocument.h"
+#include "app/ui/ListGrid.h"
+#include "app/ui/MainFrame.h"
+#include "app/ui/ZantobyApp.h"
+#include "app/ui/ZantobyDocManager.h"
+#include "foundation/tests/support/ScratchFolder.h"
+#include "grid/ui/CellEdit.h"
+#include "grid/ui/testing/GridInput.h"
+#include "list/ZantobyDoc.h"
+#include "platform/FileSystem.h"
+#include "platform/ui/WxText.h"
+#include "platform/ui/testing/ShownBoxTexts.h"
+#include "platform/ui/testing/UserInput.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
+#include "support/FakeListHost.h"
+#include "support/ProgramStart.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/statusbr.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kName = 0;
+constexpr int kPrice = 3;
+constexpr int kArrival = 4;
+
+CGridView& View()
+{
+    static ScratchFolder scratch;
+    static bool made = [] {
+        // GTK's own input method, the one every desktop has: Ctrl+Shift+U composes a character
+        // by its code, so a composition can be typed without a desktop input method.
+        setenv("GTK_IM_MODULE", "gtk-im-context-simple", 1);
+        FakeListHost host;
+        return CSampleListMaker(host).Make(scratch / "goods.zbk", 4, 0);
+    }();
+    if (!made) {
+        std::abort();
+    }
+    CZantobyApp& app = StartProgram({FileSystem::ToNative(scratch / "goods.zbk").string()});
+    for (wxDocument* doc : app.GetDocManager()->GetDocumentsVector()) {
+        if (auto* list = wxDynamicCast(doc, CListDocument)) {
+            return *wxDynamicCast(list->GetFirstView(), CGridView);
+        }
+    }
+    std::abort();
+}
+
+CString StatusText()
+{
+    return FromWx(wxGetApp().GetMainFrame()->GetStatusBar()->GetStatusText(0));
+}
+
+// Types into a cell as a user does: a click on it, the keys, then Enter.
+void TypeIntoCell(CListGrid& grid, int column, int line, const char* keys)
+{
+    GridInput::Click(grid, column, line);
+
+    UserInput::Type(keys);
+    UserInput::Press(WXK_RETURN);
+    UserInput::Settle();
+}
+
+// Composes a character by its code with GTK's input method: Ctrl+Shift+U, the code, a space.
+void Compose(const char* code)
+{
+    UserInput::Press('u', wxMOD_CONTROL | wxMOD_SHIFT);
+    UserInput::Type(code);
+    UserInput::Press(WXK_SPACE);
+    UserInput::Settle();
+}
+
+} // namespace
+
+TEST(TypingWindowTest, ARefusedEntryKeepsTheOldValueAndTheStatusBarSaysWhy)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    CZantobyDoc& list = *view.ListDoc();
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    const CString price = grid.GetCellText(kPrice, 0);
+    const CString arrival = grid.GetCellText(kArrival, 0);
+    ASSERT_FALSE(price.IsEmpty());
+
+    TypeIntoCell(grid, kPrice, 0, "abc");
+    EXPECT_FALSE(grid.IsEditing());
+    EXPECT_EQ(grid.GetCellText(kPrice, 0), price);
+    EXPECT_EQ(list.GetCellTextAt(kPrice, 0, kOutputGrid), price);
+    EXPECT_EQ(StatusText(), "abc は数値として変換できません");
+
+    TypeIntoCell(grid, kArrival, 0, "2024/2/30");
+    EXPECT_EQ(grid.GetCellText(kArrival, 0), arrival);
+    EXPECT_EQ(list.GetCellTextAt(kArrival, 0, kOutputGrid), arrival);
+    EXPECT_EQ(StatusText(), "2024/2/30 は日付として変換できません");
+    EXPECT_FALSE(list.IsModified()) << "nothing was stored";
+
+    // An era typed as people write it is taken, and the notice goes.
+    // Back to the date from the cell Enter moved to.
+    UserInput::Press(WXK_LEFT);
+    UserInput::Type("r6.3.5");
+    UserInput::Press(WXK_RETURN);
+    UserInput::Settle();
+    EXPECT_EQ(list.GetCellTextAt(kArrival, 0, kOutputFile), "2024/03/05");
+    EXPECT_EQ(grid.GetCellText(kArrival, 0), list.GetCellTextAt(kArrival, 0, kOutputGrid));
+    EXPECT_EQ(StatusText(), "");
+    EXPECT_TRUE(list.IsModified());
+}
+
+TEST(TypingWindowTest, CharactersTheListCannotHoldAreNamedAndNothingIsStored)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    CZantobyDoc& list = *view.ListDoc();
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    const CString name = list.GetCellTextAt(kName, 1, kOutputGrid);
+
+    // 野 typed as a code too, and 𠮷 (U+20BB7), which Shift_JIS has no code for.
+    GridInput::Click(grid, kName, 1);
+    UserInput::Type("x");
+    ASSERT_TRUE(grid.IsEditing());
+    Compose("20bb7");
+    Compose("91ce");
+    CCellEdit* edit = grid.DefaultEdit();
+    EXPECT_EQ(edit->GetValue(), wxString::FromUTF8("x\xF0\xA0\xAE\xB7\xE9\x87\x8E"));
+
+    ShownBoxTexts boxes;
+    UserInput::AnswerNextModal([](wxWindow*) { UserInput::Press(WXK_RETURN); });
+    UserInput::Press(WXK_RETURN);
+    ASSERT_TRUE(UserInput::Finish());
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_NE(boxes.texts[0].Find("U+20BB7"), -1) << boxes.texts[0].GetString();
+    EXPECT_NE(boxes.texts[0].Find("x■野"), -1) << boxes.texts[0].GetString();
+    EXPECT_EQ(list.GetCellTextAt(kName, 1, kOutputGrid), name) << "nothing was stored";
+    // The text stays in the edit to be changed: 𠮷 goes, and the rest is stored. Without a
+    // window manager the main window is given the keyboard back as one would.
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return grid.IsEditing() && edit->HasFocus(); }));
+    UserInput::Press(WXK_END);
+    UserInput::Press(WXK_LEFT);
+    UserInput::Press(WXK_BACK);
+    UserInput::Press(WXK_RETURN);
+    UserInput::Settle();
+    EXPECT_FALSE(grid.IsEditing());
+    EXPECT_EQ(list.GetCellTextAt(kName, 1, kOutputGrid), "x野");
+    EXPECT_EQ(boxes.texts.size(), 1u);
+}
+
+TEST(TypingWindowTest, ACompositionBegunOnAnIdleCellGoesOnInTheCellsEdit)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    CZantobyDoc& list = *view.ListDoc();
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    GridInput::Click(grid, kName, 2);
+    ASSERT_FALSE(grid.IsEditing());
+
+    UserInput::Press('u', wxMOD_CONTROL | wxMOD_SHIFT);
+    UserInput::Settle();
+    EXPECT_TRUE(grid.IsEditing()) << "the composition opened the cell's edit";
+    UserInput::Type("3042");
+    UserInput::Press(WXK_SPACE);
+    UserInput::Press(WXK_RETURN);
+    UserInput::Settle();
+    EXPECT_EQ(list.GetCellTextAt(kName, 2, kOutputGrid), "あ");
+}

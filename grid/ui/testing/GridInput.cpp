@@ -1,0 +1,51 @@
+#include "grid/ui/testing/GridInput.h"
+
+#include "grid/ui/CellGrid.h"
+#include "grid/ui/GridCellArea.h"
+#include "grid/ui/GridCornerButton.h"
+#include "grid/ui/GridSideHeading.h"
+#include "grid/ui/GridTopHeading.h"
+#include "platform/ui/testing/UserInput.h"
+
+void GridInput::Click(CCellGrid& grid, int column, int row, wxMouseButton button)
+{
+    wxPoint point;
+    wxWindow& part = PartAt(grid, column, row, point);
+    UserInput::Click(part, point, button);
+}
+
+void GridInput::RightClick(CCellGrid& grid, int column, int row)
+{
+    Click(grid, column, row, wxMOUSE_BTN_RIGHT);
+}
+
+void GridInput::DoubleClick(CCellGrid& grid, int column, int row)
+{
+    wxPoint point;
+    wxWindow& part = PartAt(grid, column, row, point);
+    UserInput::DoubleClick(part, point);
+}
+
+void GridInput::Hover(CCellGrid& grid, int column, int row)
+{
+    wxPoint point;
+    wxWindow& part = PartAt(grid, column, row, point);
+    UserInput::Hover(part, point);
+}
+
+wxWindow& GridInput::PartAt(CCellGrid& grid, int column, int row, wxPoint& point)
+{
+    CRect rect;
+    grid.GetCellRect(column, row, rect);
+    point = wxPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    if (column < 0 && row < 0) {
+        return *grid.CornerButton();
+    }
+    if (row < 0) {
+        return *grid.TopHeading();
+    }
+    if (column < 0) {
+        return *grid.SideHeading();
+    }
+    return *grid.CellArea();
+}

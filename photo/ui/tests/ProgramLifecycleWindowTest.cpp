@@ -1,0 +1,251 @@
+// The program as a user runs it from start to end: a new list built by the automatic photo
+// organiser, and quitting while a photo editor holds changes.
+#include "app/ui/GridView.h"
+#include "app/ui/ListDocument.h"
+#include "app/ui/ListGrid.h"
+#include "app/ui/NavigateDlg.h"
+#include "app/ui/ZantobyApp.h"
+#include "app/ui/ZantobyDocManager.h"
+#include "app/ui/MainFrame.h"
+#include "foundation/tests/support/ScratchFolder.h"
+#include "grid/ui/testing/GridInput.h"
+#include "list/ZantobyDoc.h"
+#include "list/tests/support/TestPhotos.h"
+#include "photo/batch/ui/AutoPhotoDlg.h"
+#include "photo/ui/EditPhotoDoc.h"
+#include "photo/ui/EditPhotoView.h"
+#include "platform/FileSystem.h"
+#include "platform/ui/testing/UserInput.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
+#include "support/EditorWindows.h"
+#include "support/SampleListStart.h"
+
+#include <gtest/gtest.h>
+
+#include <gtk/gtk.h>
+#include <wx/mdi.h>
+#include <wx/notebook.h>
+
+#include <string>
+
+namespace {
+
+CListDocument* ListNamed(const char* title)
+{
+    for (wxDocument* doc : wxGetApp().GetDocManager()->GetDocumentsVector()) {
+        auto* list = dynamic_cast<CListDocument*>(doc);
+        if (list != nullptr && list->List().title.Find(title) == 0) {
+            return list;
+        }
+    }
+    return nullptr;
+}
+
+// The middle of a window's client area.
+wxPoint Middle(wxWindow& window)
+{
+    const wxSize size = window.GetClientSize();
+    return wxPoint(size.x / 2, size.y / 2);
+}
+
+// A point inside the notebook's tab of that page.
+wxPoint TabPoint(wxNotebook& tabs, int page)
+{
+    const wxSize size = tabs.GetClientSize();
+    for (int y = 2; y < size.y; y += 4) {
+        for (int x = 2; x < size.x; x += 4) {
+            if (tabs.HitTest(wxPoint(x, y)) == page) {
+                return wxPoint(x + 6, y + 4);
+            }
+        }
+    }
+    ADD_FAILURE() << "no tab " << page;
+    return wxPoint();
+}
+
+// Answers the next message box with the key of one of its buttons.
+void AnswerNextBox(int key, int modifiers, int& answered)
+{
+    UserInput::AnswerNextModal([key, modifiers, &answered](wxWindow* box) {
+        EXPECT_EQ(box, nullptr) << "a message box";
+        ++answered;
+        UserInput::Press(key, modifiers);
+    });
+}
+
+// Brings a list window to the front as a user does, by a click on its tab among the list
+// windows.
+void ClickWindowTab(wxFrame& child)
+{
+    wxWindow* client = wxGetApp().GetMainFrame()->GetClientWindow();
+    GtkNotebook* book = GTK_NOTEBOOK(client->GetHandle());
+    GtkWidget* tab = gtk_notebook_get_tab_label(book, child.GetHandle());
+    ASSERT_NE(tab, nullptr);
+    int x = 0;
+    int y = 0;
+    gtk_widget_translate_coordinates(tab, GTK_WIDGET(book), gtk_widget_get_allocated_width(tab) / 2,
+                                     gtk_widget_get_allocated_height(tab) / 2, &x, &y);
+    UserInput::Click(*client, wxPoint(x, y));
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return gtk_notebook_get_current_page(book) ==
+                                                          gtk_notebook_page_num(book, child.GetHandle()); }));
+}
+
+// Opens the photo editor on the first photo of a list, by the grid's context menu, and flips
+// the photo there; returns the photo's drawing file.
+CString EditFirstPhoto(CGridView& view)
+{
+    CZantobyDoc& list = *view.ListDoc();
+    const int photoLine = FirstLineWithPhoto(list);
+    EXPECT_GE(photoLine, 0);
+    const int slot = list.GetRow(list.displayOrder[photoLine]).photos[0];
+    UserInput::ChooseInNextPopup({"写真を編集"});
+    GridInput::RightClick(*view.Grid(), list.columnCount, photoLine);
+    EXPECT_TRUE(UserInput::Finish());
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([] { return OpenEditorDocument() != nullptr; }));
+    WxTestEnvironment::PumpFor(300);
+    auto& frame = *dynamic_cast<wxFrame*>(OpenEditorDocument()->GetEditView()->GetFrame());
+    EXPECT_TRUE(UserInput::ChooseMenu(frame, {"図形(&D)", "左右反転(&V)"}));
+    EXPECT_TRUE(OpenEditorDocument()->IsModified());
+    return list.GetDrawingPath(slot);
+}
+
+std::string BytesOf(const CString& path)
+{
+    return FileSystem::Exists(path) ? ScratchFolder::ReadBytes(path) : std::string();
+}
+
+// Answers the next OK and Cancel box with OK, which has the keyboard first and no key of its own.
+void ConfirmNextBox(int& answered)
+{
+    UserInput::AnswerNextModal([&answered](wxWindow* box) {
+        EXPECT_EQ(box, nullptr) << "a message box";
+        ++answered;
+        UserInput::Press(WXK_SPACE);
+    });
+}
+
+} // namespace
+
+TEST(ProgramLifecycleWindowTest, TheOrganiserBuildsItsListFromAFolderOfPhotos)
+{
+    CGridView* sample = StartWithSampleList(4, 2);
+    ASSERT_NE(sample, nullptr);
+    static ScratchFolder scratch;
+    const CString folder = scratch / "photos";
+    ASSERT_TRUE(FileSystem::CreateFolder(folder));
+    ASSERT_TRUE(FileSystem::CreateFolder(folder + "/sub"));
+    for (const char* name : {"/a.jpg", "/b.jpg", "/c.jpg", "/sub/d.jpg"}) {
+        ASSERT_TRUE(TestPhotos::WriteJpeg(folder + name, 64, 48));
+    }
+
+    // The start navigator, on its organiser tab, runs the organiser with a double click.
+    UserInput::AnswerNextModal([](wxWindow* dialog) {
+        auto* navigator = dynamic_cast<CNavigateDlg*>(dialog);
+        ASSERT_NE(navigator, nullptr);
+        wxNotebook* tabs = nullptr;
+        for (wxWindow* child : navigator->GetChildren()) {
+            tabs = tabs != nullptr ? tabs : dynamic_cast<wxNotebook*>(child);
+        }
+        ASSERT_NE(tabs, nullptr);
+        UserInput::Click(*tabs, TabPoint(*tabs, 0));
+        UserInput::DoubleClick(*navigator->FindWindow(CNavigateDlg::kFirstFrameId),
+                               Middle(*navigator->FindWindow(CNavigateDlg::kFirstFrameId)));
+    });
+    // The folder is typed in, two photos a row, and the build started.
+    UserInput::AnswerNextModal([folder](wxWindow* dialog) {
+        ASSERT_NE(dynamic_cast<CAutoPhotoDlg*>(dialog), nullptr);
+        wxWindow* field = dialog->FindWindow(1000);
+        UserInput::Click(*field, wxPoint(10, field->GetClientSize().y / 2));
+        UserInput::Type(folder.GetString());
+        wxWindow* perRow = dialog->FindWindow(1203);
+        UserInput::Click(*perRow, wxPoint(10, perRow->GetClientSize().y / 2));
+        UserInput::Press(WXK_END);
+        UserInput::Press(WXK_BACK);
+        UserInput::Press(WXK_BACK);
+        UserInput::Type("2");
+        UserInput::Click(*dialog->FindWindow(1104), Middle(*dialog->FindWindow(1104)));
+    });
+    auto& frame = *dynamic_cast<wxFrame*>(sample->GetFrame());
+    ASSERT_TRUE(UserInput::ChooseMenu(frame, {"ﾌｧｲﾙ(&F)", "新規作成(&N)..."}));
+    ASSERT_TRUE(UserInput::Finish(30000));
+
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([] { return ListNamed("写真整理") != nullptr; }, 10000));
+    CListDocument* made = ListNamed("写真整理");
+    CZantobyDoc& list = made->List();
+    EXPECT_FALSE(list.workPath.IsEmpty());
+    ASSERT_EQ(list.displayCount, 4) << "a, b | c | d, and the new-row line";
+    EXPECT_EQ(list.GetRow(list.displayOrder[0]).photoCount, 2);
+    EXPECT_EQ(list.GetRow(list.displayOrder[1]).photoCount, 1);
+    EXPECT_EQ(list.GetRow(list.displayOrder[2]).photoCount, 1);
+    auto* view = dynamic_cast<CGridView*>(made->GetFirstView());
+    ASSERT_NE(view, nullptr);
+    WxTestEnvironment::PumpFor(300);
+    EXPECT_EQ(view->Grid()->GetCellText(0, 2), folder + "/sub");
+    WxTestEnvironment::SaveScreenshot(*view->GetFrame(), "organised-list");
+
+    // Closed without saving, the list takes its working copies of the photos with it.
+    const CString workPhotos = list.listFolder + "/" + list.photoFolderName;
+    ASSERT_TRUE(FileSystem::Exists(list.GetOriginalPhotoPath(list.GetRow(list.displayOrder[0]).photos[0])));
+    int answered = 0;
+    AnswerNextBox('n', wxMOD_ALT, answered);
+    ASSERT_TRUE(UserInput::ChooseMenu(*dynamic_cast<wxFrame*>(view->GetFrame()), {"ﾌｧｲﾙ(&F)", "閉じる(&C)"}));
+    ASSERT_TRUE(UserInput::Finish());
+    EXPECT_EQ(answered, 1);
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([] { return ListNamed("写真整理") == nullptr; }));
+    EXPECT_FALSE(FileSystem::Exists(workPhotos));
+}
+
+TEST(ProgramLifecycleWindowTest, ClosingAListAsksAboutItsEditedPhotoFirst)
+{
+    CGridView* view = StartWithSampleList(4, 2);
+    ASSERT_NE(view, nullptr);
+    auto& listFrame = *dynamic_cast<wxFrame*>(view->GetFrame());
+    const CString drawing = EditFirstPhoto(*view);
+    const std::string before = BytesOf(drawing);
+
+    // The photo's changes are kept; the list they changed is then left unsaved.
+    int answered = 0;
+    AnswerNextBox('y', wxMOD_ALT, answered);
+    AnswerNextBox('n', wxMOD_ALT, answered);
+    ClickWindowTab(listFrame);
+    ASSERT_TRUE(UserInput::ChooseMenu(listFrame, {"ﾌｧｲﾙ(&F)", "閉じる(&C)"}));
+    ASSERT_TRUE(UserInput::Finish());
+    EXPECT_EQ(answered, 2);
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([] { return wxGetApp().GetDocManager()->GetDocumentsVector().empty(); }));
+    EXPECT_NE(BytesOf(drawing), before) << "the drawing was saved";
+}
+
+// Runs last: the program ends.
+TEST(ProgramLifecycleWindowTest, QuittingWithAnEditedPhotoAsksAboutEachChangedDocumentOnceAndEnds)
+{
+    CGridView* view = StartWithSampleList(4, 2);
+    if (view == nullptr) {
+        // The list closed in the test before: it is opened again from the recent lists.
+        UserInput::AnswerNextModal([](wxWindow* dialog) {
+            auto* navigator = dynamic_cast<CNavigateDlg*>(dialog);
+            ASSERT_NE(navigator, nullptr);
+            wxWindow* first = navigator->FindWindow(CNavigateDlg::kFirstFrameId);
+            UserInput::DoubleClick(*first, Middle(*first));
+        });
+        ASSERT_TRUE(UserInput::ChooseMenu(*wxGetApp().GetMainFrame(), {"ﾌｧｲﾙ(&F)", "開く(&O)..."}));
+        ASSERT_TRUE(UserInput::Finish());
+        view = StartWithSampleList(4, 2);
+    }
+    ASSERT_NE(view, nullptr);
+    const CString drawing = EditFirstPhoto(*view);
+    const std::string before = BytesOf(drawing);
+    auto& editorFrame = *dynamic_cast<wxFrame*>(OpenEditorDocument()->GetEditView()->GetFrame());
+
+    // Closing both windows is confirmed; the photo's changes are kept, and then the list they
+    // changed is left unsaved. One box each.
+    int answered = 0;
+    ConfirmNextBox(answered);
+    AnswerNextBox('y', wxMOD_ALT, answered);
+    AnswerNextBox('n', wxMOD_ALT, answered);
+    ASSERT_TRUE(UserInput::ChooseMenu(editorFrame, {"ﾌｧｲﾙ(&F)", "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
+    ASSERT_TRUE(UserInput::Finish(30000));
+    EXPECT_EQ(answered, 3);
+    EXPECT_NE(BytesOf(drawing), before) << "the drawing was saved";
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([] { return wxTopLevelWindows.IsEmpty(); }, 5000))
+        << "every window is gone";
+}

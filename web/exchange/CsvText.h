@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The text of a CSV file as the program holds it: a Shift_JIS file as it is, a UTF-8 file
+// (with or without a byte order mark, as spreadsheets save it) converted to Shift_JIS.
+class CCsvText
+{
+  public:
+    enum class Encoding
+    {
+        ShiftJis,
+        Utf8,
+    };
+
+    // Finds the encoding of the bytes and puts their Shift_JIS text into text. lossless is
+    // cleared when a character of a UTF-8 file has no Shift_JIS form and became "?".
+    static Encoding Decode(std::string_view bytes, std::string& text, bool& lossless);
+
+    // True for UTF-8 that holds at least one character beyond ASCII. Shift_JIS text is never
+    // read so: its double-byte characters start with bytes that UTF-8 only uses inside a
+    // character, and its half-width katakana stand alone where UTF-8 needs a sequence.
+    // A sequence cut off by the end of the bytes counts as complete.
+    static bool IsUtf8(std::string_view bytes);
+};
