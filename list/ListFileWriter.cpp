@@ -360,11 +360,11 @@ void CListFileWriter::AppendRow(int row)
         if (column.type == kTypeNone) {
             continue;
         }
-        cells.Read(slot, value);
         if (column.type == kTypeText || column.type == kTypeMark) {
-            FileFormat::AppendQuoteEscaped(m_out, value.text);
+            FileFormat::AppendQuoteEscaped(m_out, cells.Text(slot));
             continue;
         }
+        cells.Read(slot, value);
         CString text = CCellCodec::Format(column, value, kOutputFile);
         if (column.type == kTypeNumber && column.thousands) {
             text.Remove(',');

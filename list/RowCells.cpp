@@ -13,50 +13,60 @@ bool IsSlot(int slot)
 
 } // namespace
 
-const RowCells::Value* RowCells::Find(int slot, Kind kind) const
+const RowCells::Value* RowCells::Find(int slot) const
 {
-    if (!IsSlot(slot) || m_index[slot] == kNoValue) {
-        return nullptr;
-    }
-    const Value& value = m_values[m_index[slot]];
-    return value.kind == kind ? &value : nullptr;
+    return IsSlot(slot) && m_index[slot] != kNoValue ? &m_values[m_index[slot]] : nullptr;
 }
 
-RowCells::Kind RowCells::KindAt(int slot) const
+std::string_view RowCells::TextOf(const Value* value) const
 {
-    return IsSlot(slot) && m_index[slot] != kNoValue ? m_values[m_index[slot]].kind : Kind::Empty;
+    return value != nullptr && value->kind == Kind::Text
+               ? std::string_view(m_texts).substr(value->bits, value->length)
+               : std::string_view();
 }
 
-std::string_view RowCells::Text(int slot) const
+COleCurrency RowCells::NumberOf(const Value* value)
 {
-    const Value* value = Find(slot, Kind::Text);
-    return value != nullptr ? std::string_view(m_texts).substr(value->bits, value->length)
-                            : std::string_view();
-}
-
-COleCurrency RowCells::Number(int slot) const
-{
-    const Value* value = Find(slot, Kind::Number);
-    if (value == nullptr) {
+    if (value == nullptr || value->kind != Kind::Number) {
         return COleCurrency();
     }
     return COleCurrency(static_cast<std::int64_t>(value->bits),
                         static_cast<COleCurrency::CurrencyStatus>(value->status));
 }
 
-COleDateTime RowCells::Date(int slot) const
+COleDateTime RowCells::DateOf(const Value* value)
 {
-    const Value* value = Find(slot, Kind::Date);
-    if (value == nullptr) {
+    if (value == nullptr || value->kind != Kind::Date) {
         return COleDateTime(0, COleDateTime::null);
     }
     return COleDateTime(std::bit_cast<double>(value->bits),
                         static_cast<COleDateTime::DateTimeStatus>(value->status));
 }
 
+RowCells::Kind RowCells::KindAt(int slot) const
+{
+    const Value* value = Find(slot);
+    return value != nullptr ? value->kind : Kind::Empty;
+}
+
+std::string_view RowCells::Text(int slot) const
+{
+    return TextOf(Find(slot));
+}
+
+COleCurrency RowCells::Number(int slot) const
+{
+    return NumberOf(Find(slot));
+}
+
+COleDateTime RowCells::Date(int slot) const
+{
+    return DateOf(Find(slot));
+}
+
 bool RowCells::YesNo(int slot) const
 {
-    return Find(slot, Kind::YesNo) != nullptr;
+    return KindAt(slot) == Kind::YesNo;
 }
 
 const RowCells::Colours* RowCells::FindColours(int slot) const
@@ -80,11 +90,11 @@ COLORREF RowCells::BackColor(int slot) const
 
 void RowCells::Read(int slot, CellValue& value) const
 {
-    const Kind kind = KindAt(slot);
-    value.text.str().assign(kind == Kind::Text ? Text(slot) : std::string_view());
-    value.number.SetValue(Number(slot));
-    value.date.SetValue(Date(slot));
-    value.yesNo = kind == Kind::YesNo;
+    const Value* stored = Find(slot);
+    value.text.str().assign(TextOf(stored));
+    value.number.SetValue(NumberOf(stored));
+    value.date.SetValue(DateOf(stored));
+    value.yesNo = stored != nullptr && stored->kind == Kind::YesNo;
 }
 
 CellRecord RowCells::Get(int slot) const

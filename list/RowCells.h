@@ -85,7 +85,10 @@ class RowCells
 
     static constexpr std::uint8_t kNoValue = 0xFF;
 
-    const Value* Find(int slot, Kind kind) const;
+    const Value* Find(int slot) const;
+    std::string_view TextOf(const Value* value) const;
+    static COleCurrency NumberOf(const Value* value);
+    static COleDateTime DateOf(const Value* value);
     // The slot's value, emptied of its text, or a new one.
     Value& Take(int slot, Kind kind);
     void Remove(int slot);
