@@ -4,6 +4,7 @@
 #include "app/ListRowEdits.h"
 #include "foundation/TextHelper.h"
 #include "list/IListHost.h"
+#include "list/PhotoBatchImport.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 
@@ -81,9 +82,11 @@ bool CListGridTransfer::AddNewPhoto(int line, int position, const CString& origi
                                     const CString& name)
 {
     const int slot = m_doc.ImportPhotoImage(original, -1, drawing, 0);
-    if (slot < 0) {
-        return false;
-    }
+    return slot >= 0 && PlacePhoto(line, position, slot, name);
+}
+
+bool CListGridTransfer::PlacePhoto(int line, int position, int slot, const CString& name)
+{
     if (!name.IsEmpty()) {
         m_doc.GetPhoto(slot).name = name;
     }
@@ -170,20 +173,27 @@ CListGridTransfer::Result CListGridTransfer::PasteFiles(const CStringArray& file
     CListGridEdits edits(m_doc);
     edits.BeginLinesUndo(result.lines);
     const int first = column - m_doc.columnCount;
+    // The JPEG files, made on all cores, each at the position of its place among the files.
+    std::vector<CPhotoBatchImport::Photo> photos;
+    std::vector<int> positions;
     for (int i = 0; i < files.GetSize(); ++i) {
         CTextHelper name(files[i]);
         name.ToLower();
-        if (!name.MatchPattern("*.jpg") && !name.MatchPattern("*.jpeg")) {
-            continue;
-        }
-        if (!HasRoomFor(line)) {
-            // The files after it would find no room either.
-            break;
-        }
-        if (AddNewPhoto(line, first >= 0 ? first + i : -1, files[i], CString(), CString())) {
-            AfterPhoto(line, result);
+        if (name.MatchPattern("*.jpg") || name.MatchPattern("*.jpeg")) {
+            photos.push_back({files[i], CString()});
+            positions.push_back(first >= 0 ? first + i : -1);
         }
     }
+    CPhotoBatchImport::Steps steps;
+    // A photo without room stops the rest, which would find none either.
+    steps.accept = [&](int) { return HasRoomFor(line); };
+    steps.done = [&](int index, int slot) {
+        if (slot >= 0 && PlacePhoto(line, positions[static_cast<size_t>(index)], slot, CString())) {
+            AfterPhoto(line, result);
+        }
+        return true;
+    };
+    CPhotoBatchImport(m_doc).Run(photos, steps);
     edits.EndLinesUndo(result.lines);
     m_doc.SetModifiedFlag();
     m_doc.AppendNewRowLine();

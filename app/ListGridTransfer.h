@@ -56,6 +56,8 @@ class CListGridTransfer
     // Takes a photo file in and puts it into the line's row; the name is given when not empty.
     bool AddNewPhoto(int line, int position, const CString& original, const CString& drawing,
                      const CString& name);
+    // Puts a photo taken in into the line's row, with its name when one is given.
+    bool PlacePhoto(int line, int position, int slot, const CString& name);
     void AfterPhoto(int line, Result& result);
 
     CZantobyDoc& m_doc;

@@ -2,11 +2,13 @@
 
 #include "foundation/OleDateTime.h"
 #include "list/IListHost.h"
+#include "list/PhotoBatchImport.h"
 #include "list/ZantobyDoc.h"
 #include "platform/MessageBox.h"
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -410,23 +412,39 @@ bool CListRowEdits::HasRoomForPhoto(int line)
     return true;
 }
 
-bool CListRowEdits::ImportOnePhoto(int line, const CString& path)
+int CListRowEdits::ImportPhotos(int line, const CStringArray& paths)
 {
-    if (!HasRoomForPhoto(line)) {
-        return false;
+    // The files up to the first that is no JPEG; that one stops the taking in with its message.
+    std::vector<CPhotoBatchImport::Photo> photos;
+    for (int i = 0; i < paths.GetSize(); ++i) {
+        const int dot = paths[i].ReverseFind('.');
+        if (dot < 0 || paths[i].Mid(dot + 1).CompareNoCase("jpg") != 0) {
+            break;
+        }
+        photos.push_back({paths[i], CString()});
     }
-    const int dot = path.ReverseFind('.');
-    if (dot < 0 || path.Mid(dot + 1).CompareNoCase("jpg") != 0) {
+    int added = 0;
+    bool stopped = false;
+    CPhotoBatchImport::Steps steps;
+    steps.accept = [&](int) {
+        stopped = !HasRoomForPhoto(line);
+        return !stopped;
+    };
+    steps.done = [&](int, int slot) {
+        stopped = slot < 0 || !m_doc.AddPhotoToRow(line, -1, slot, 1);
+        if (stopped) {
+            return false;
+        }
+        EnsurePhotoColumn(line);
+        m_doc.SetModifiedFlag();
+        ++added;
+        return true;
+    };
+    CPhotoBatchImport(m_doc).Run(photos, steps);
+    if (!stopped && added < paths.GetSize() && HasRoomForPhoto(line)) {
         m_doc.Host().ShowErrorMessage(40202, 0);
-        return false;
     }
-    const int slot = m_doc.ImportPhotoImage(path, -1, CString(), 0);
-    if (slot < 0 || !m_doc.AddPhotoToRow(line, -1, slot, 1)) {
-        return false;
-    }
-    EnsurePhotoColumn(line);
-    m_doc.SetModifiedFlag();
-    return true;
+    return added;
 }
 
 bool CListRowEdits::EnsurePhotoColumn(int line)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ListGridEdits.h"
+#include "platform/Arrays.h"
 #include "platform/CString.h"
 
 #include <vector>
@@ -50,9 +51,11 @@ class CListRowEdits
     // Whether the line can take one more photo: false after error 40200 without a free row for
     // the new-row line, or 40201 without a free slot or room in the row.
     bool HasRoomForPhoto(int line);
-    // Takes a JPEG file in as a new photo at the end of the line's row; the errors of
-    // HasRoomForPhoto, and 40202 for a file that is not a JPEG.
-    bool ImportOnePhoto(int line, const CString& path);
+    // Takes JPEG files in as new photos at the end of the line's row, in order, each its own
+    // undo step; the photos are made on all cores. Stops at the first that is not added: the
+    // errors of HasRoomForPhoto before it, 40202 for a file that is not a JPEG. Returns how many
+    // were added.
+    int ImportPhotos(int line, const CStringArray& paths);
     // When the line's row shows as many photos as there are photo columns, one more photo column
     // (at most 20); true when one was added.
     bool EnsurePhotoColumn(int line);

@@ -1,5 +1,6 @@
 #include "foundation/BitmapEx.h"
 
+#include "foundation/ExifOrientation.h"
 #include "foundation/PackedDib.h"
 #include "foundation/PathName.h"
 
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <csetjmp>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <vector>
@@ -72,9 +74,25 @@ struct JpegDecoder
 {
     jpeg_decompress_struct info{};
     JpegErrorManager error{};
+    std::vector<unsigned char> bytes;
     std::vector<JSAMPLE> row;
     ~JpegDecoder() { jpeg_destroy_decompress(&info); }
 };
+
+// The rest of the file from where it stands.
+bool ReadWholeFile(FILE* file, std::vector<unsigned char>& bytes)
+{
+    const long start = std::ftell(file);
+    if (start < 0 || std::fseek(file, 0, SEEK_END) != 0) {
+        return false;
+    }
+    const long end = std::ftell(file);
+    if (end <= start || std::fseek(file, start, SEEK_SET) != 0) {
+        return false;
+    }
+    bytes.resize(static_cast<size_t>(end - start));
+    return std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
 
 // Adobe-inverted CMYK channel v with black k as one RGB channel.
 unsigned char CmykChannel(int v, int k)
@@ -83,7 +101,23 @@ unsigned char CmykChannel(int v, int k)
     return static_cast<unsigned char>(255 - std::clamp(t, 0, 255));
 }
 
-bool DecodeJpeg(JpegDecoder& decoder, FILE* file, Bitmap& image)
+// The header's size and EXIF orientation.
+void ReadHeaderInfo(const jpeg_decompress_struct& info, JpegHeader& header)
+{
+    header.width = static_cast<int>(info.image_width);
+    header.height = static_cast<int>(info.image_height);
+    header.orientation = 1;
+    for (jpeg_saved_marker_ptr marker = info.marker_list; marker != nullptr; marker = marker->next) {
+        header.orientation = ReadExifOrientation(marker->data, marker->data_length);
+        if (header.orientation != 1) {
+            break;
+        }
+    }
+}
+
+// Reads the header into header, when one is given, and the pixels into image, when one is given,
+// decoded at 1 / reduction of their size.
+bool DecodeJpeg(JpegDecoder& decoder, FILE* file, int reduction, JpegHeader* header, Bitmap* image)
 {
     jpeg_decompress_struct& info = decoder.info;
     info.err = &decoder.error.base;
@@ -92,9 +126,32 @@ bool DecodeJpeg(JpegDecoder& decoder, FILE* file, Bitmap& image)
         return false;
     }
     jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, file);
+    if (image != nullptr) {
+        // The whole file at hand keeps the decoder on its fast path, which wants the bytes of
+        // the next blocks in its buffer; a file's buffer holds too few of them.
+        if (!ReadWholeFile(file, decoder.bytes)) {
+            return false;
+        }
+        jpeg_mem_src(&info, decoder.bytes.data(), static_cast<unsigned long>(decoder.bytes.size()));
+    } else {
+        jpeg_stdio_src(&info, file);
+    }
+    if (header != nullptr) {
+        // Only APP1 segments are kept: EXIF, or XMP, which names no orientation here.
+        jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
+    }
     jpeg_read_header(&info, TRUE);
-    if (TooManyPixels(info.image_width, info.image_height)) {
+    if (header != nullptr) {
+        ReadHeaderInfo(info, *header);
+    }
+    if (image == nullptr) {
+        return true;
+    }
+    // The decoder's own DCT scaling: each output pixel stands for reduction x reduction pixels.
+    info.scale_num = 1;
+    info.scale_denom = static_cast<unsigned>(reduction);
+    jpeg_calc_output_dimensions(&info);
+    if (TooManyPixels(info.output_width, info.output_height)) {
         return false;
     }
     bool gray = info.jpeg_color_space == JCS_GRAYSCALE;
@@ -103,14 +160,14 @@ bool DecodeJpeg(JpegDecoder& decoder, FILE* file, Bitmap& image)
     info.out_color_space = gray ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGRX;
     jpeg_start_decompress(&info);
     int width = static_cast<int>(info.output_width);
-    if (!image.Create(width, static_cast<int>(info.output_height), 24)) {
+    if (!image->Create(width, static_cast<int>(info.output_height), 24)) {
         return false;
     }
     if (gray || cmyk) {
         decoder.row.resize(static_cast<size_t>(width) * info.output_components);
     }
     while (info.output_scanline < info.output_height) {
-        Bitmap::Pixel* out = image.Row(static_cast<int>(info.output_scanline));
+        Bitmap::Pixel* out = image->Row(static_cast<int>(info.output_scanline));
         if (!gray && !cmyk) {
             auto* target = reinterpret_cast<JSAMPROW>(out);
             jpeg_read_scanlines(&info, &target, 1);
@@ -132,6 +189,20 @@ bool DecodeJpeg(JpegDecoder& decoder, FILE* file, Bitmap& image)
         }
     }
     jpeg_finish_decompress(&info);
+    return true;
+}
+
+// Opens a file that starts like a JPEG (FF D8) at its beginning; false for any other.
+bool OpenJpeg(CFile& file, const CString& path)
+{
+    if (!file.Open(path, CFile::modeRead) || file.GetLength() <= 0) {
+        return false;
+    }
+    unsigned char magic[2] = {};
+    if (file.Read(magic, 2) != 2 || magic[0] != 0xFF || magic[1] != 0xD8) {
+        return false;
+    }
+    file.SeekToBegin();
     return true;
 }
 
@@ -312,7 +383,7 @@ bool DecodePng(PngDecoder& decoder, FILE* file, Bitmap& image)
 }
 
 // Decodes a file with its decoder's state; the bitmap takes the image only when all went well.
-template <class Decoder> bool ReadInto(Bitmap& bitmap, FILE* file, bool (*decode)(Decoder&, FILE*, Bitmap&))
+template <class Decoder, class Decode> bool ReadInto(Bitmap& bitmap, FILE* file, Decode decode)
 {
     Bitmap loaded;
     Decoder decoder;
@@ -380,23 +451,64 @@ bool CBitmapEx::LoadBitmapFile(const CString& path)
     }
 }
 
-bool CBitmapEx::LoadJpeg(const CString& path)
+bool CBitmapEx::LoadJpeg(const CString& path, int reduction)
 {
     try {
-        CFile file;
-        if (!file.Open(path, CFile::modeRead) || file.GetLength() <= 0) {
-            return false;
-        }
-        unsigned char magic[2] = {};
-        if (file.Read(magic, 2) != 2 || magic[0] != 0xFF || magic[1] != 0xD8) {
-            return false;
-        }
-        file.SeekToBegin();
-        return ReadInto(*this, file.GetStream(), DecodeJpeg);
+        return ReadJpeg(path, reduction);
     } catch (const std::exception&) {
         ShowRuntimeError(__LINE__);
         return false;
     }
+}
+
+bool CBitmapEx::ReadJpeg(const CString& path, int reduction)
+{
+    if (reduction != 1 && reduction != 2 && reduction != 4 && reduction != 8) {
+        return false;
+    }
+    CFile file;
+    if (!OpenJpeg(file, path)) {
+        return false;
+    }
+    return ReadInto<JpegDecoder>(*this, file.GetStream(),
+                                 [reduction](JpegDecoder& decoder, FILE* stream, Bitmap& image) {
+                                     return DecodeJpeg(decoder, stream, reduction, nullptr, &image);
+                                 });
+}
+
+bool CBitmapEx::ReadJpegHeader(const CString& path, JpegHeader& header)
+{
+    try {
+        CFile file;
+        if (!OpenJpeg(file, path)) {
+            return false;
+        }
+        JpegDecoder decoder;
+        return DecodeJpeg(decoder, file.GetStream(), 1, &header, nullptr);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+int CBitmapEx::ChooseJpegReduction(CSize photo, int largest)
+{
+    for (int reduction : {8, 4, 2}) {
+        if (reduction <= largest && photo.cx % reduction == 0 && photo.cy % reduction == 0) {
+            return reduction;
+        }
+    }
+    return 1;
+}
+
+bool CBitmapEx::FitsInMemory(CSize photo, int reduction)
+{
+    if (photo.cx <= 0 || photo.cy <= 0 || reduction < 1) {
+        return false;
+    }
+    // Reduced sides are rounded up, as the decoder makes them.
+    const std::uint64_t width = (static_cast<std::uint64_t>(photo.cx) + reduction - 1) / reduction;
+    const std::uint64_t height = (static_cast<std::uint64_t>(photo.cy) + reduction - 1) / reduction;
+    return !TooManyPixels(width, height);
 }
 
 bool CBitmapEx::LoadPng(const CString& path)
@@ -406,7 +518,7 @@ bool CBitmapEx::LoadPng(const CString& path)
         if (!file.Open(path, CFile::modeRead)) {
             return false;
         }
-        return ReadInto(*this, file.GetStream(), DecodePng);
+        return ReadInto<PngDecoder>(*this, file.GetStream(), DecodePng);
     } catch (const std::exception&) {
         return false;
     }
@@ -414,31 +526,36 @@ bool CBitmapEx::LoadPng(const CString& path)
 
 bool CBitmapEx::SaveJpeg(const CString& path, int quality) const
 {
-    if (IsEmpty()) {
-        return false;
-    }
     try {
-        const Bitmap* image = this;
-        Bitmap trueColor;
-        if (IsIndexed()) {
-            trueColor = ToTrueColor();
-            image = &trueColor;
-        }
-        CFile file;
-        if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
-            return false;
-        }
-        JpegEncoder encoder;
-        if (!EncodeJpeg(encoder, file.GetStream(), *image, quality)) {
-            file.Abort();
-            return false;
-        }
-        file.Close();
-        return true;
+        return WriteJpeg(path, quality);
     } catch (const std::exception&) {
         ShowRuntimeError(__LINE__);
         return false;
     }
+}
+
+bool CBitmapEx::WriteJpeg(const CString& path, int quality) const
+{
+    if (IsEmpty()) {
+        return false;
+    }
+    const Bitmap* image = this;
+    Bitmap trueColor;
+    if (IsIndexed()) {
+        trueColor = ToTrueColor();
+        image = &trueColor;
+    }
+    CFile file;
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+        return false;
+    }
+    JpegEncoder encoder;
+    if (!EncodeJpeg(encoder, file.GetStream(), *image, quality)) {
+        file.Abort();
+        return false;
+    }
+    file.Close();
+    return true;
 }
 
 bool CBitmapEx::AdjustColors(const ColorAdjust& adjust)

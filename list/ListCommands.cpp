@@ -3,6 +3,7 @@
 #include "list/BulkImportLayout.h"
 #include "list/IListHost.h"
 #include "list/IListView.h"
+#include "list/PhotoBatchImport.h"
 #include "list/ZantobyDoc.h"
 #include "platform/MessageBox.h"
 
@@ -221,18 +222,36 @@ void CListCommands::ImportLaidOutPhotos(BulkImportLayout& layout)
             }
         }
     }
+    // The placed photos are made on all cores and taken in in the order of the layout's list.
+    std::vector<BulkImportLayout::Item*> placed;
+    std::vector<CPhotoBatchImport::Photo> photos;
     for (BulkImportLayout::Item& item : layout.items) {
-        if (!item.placed) {
-            continue;
+        if (item.placed) {
+            placed.push_back(&item);
+            photos.push_back({item.path, CString()});
         }
-        CString progress;
-        progress.Format("[%s]を読込中...", item.path.GetString());
-        m_host.SetProgressText(progress);
-        item.slot = m_doc.ImportPhotoImage(item.path, -1, CString(), 0);
-        if (item.slot < 0) {
-            m_host.ShowWarningMessage(30203, 0);
-            return;
+    }
+    bool failed = false;
+    int shown = -1;
+    CPhotoBatchImport::Steps steps;
+    steps.waiting = [&](int index) {
+        if (index != shown) {
+            shown = index;
+            CString progress;
+            progress.Format("[%s]を読込中...", placed[static_cast<size_t>(index)]->path.GetString());
+            m_host.SetProgressText(progress);
         }
+        return true;
+    };
+    steps.done = [&](int index, int slot) {
+        placed[static_cast<size_t>(index)]->slot = slot;
+        failed = slot < 0;
+        return !failed;
+    };
+    CPhotoBatchImport(m_doc).Run(photos, steps);
+    if (failed) {
+        m_host.ShowWarningMessage(30203, 0);
+        return;
     }
 
     m_doc.SaveUndoSnapshot(1, -1, 0);

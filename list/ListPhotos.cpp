@@ -1,15 +1,12 @@
 #include "list/ListPhotos.h"
 
-#include "foundation/AppBase.h"
-#include "foundation/FileUtility.h"
 #include "list/IListHost.h"
 #include "list/PhotoPlaceholder.h"
-#include "list/PhotoRenderer.h"
+#include "list/PhotoRegistration.h"
 #include "list/ZantobyDoc.h"
 #include "list/drawing/DrawingData.h"
 #include "platform/FileSystem.h"
 
-#include <cerrno>
 #include <filesystem>
 #include <memory>
 
@@ -18,14 +15,6 @@ namespace {
 bool IsPhotoIndex(int slot)
 {
     return slot >= 0 && slot < kMaxPhotos;
-}
-
-// A copied photo may come from a read-only medium; the list must be able to replace it later.
-void MakeWritable(const CString& path)
-{
-    std::error_code error;
-    std::filesystem::permissions(FileSystem::ToNative(path), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add, error);
 }
 
 void RemoveFile(const CString& path)
@@ -101,111 +90,97 @@ bool CListPhotos::AddPhotoToRow(int displayRow, int position, int photo, int und
 
 int CListPhotos::ImportPhotoImage(const CString& source, int slot, const CString& drawing, int rotation)
 {
-    bool taken = false;
+    CPhotoRegistration registration(m_doc.Host().GetVersionString());
+    if (!PrepareRegistration(source, slot, drawing, rotation, registration)) {
+        return -1;
+    }
+    registration.Run();
+    return FinishRegistration(registration);
+}
+
+bool CListPhotos::PrepareRegistration(const CString& source, int slot, const CString& drawing, int rotation,
+                                      CPhotoRegistration& registration)
+{
+    registration.takenSlot = false;
     if (!source.IsEmpty()) {
         if (slot == -1) {
             slot = AllocPhotoRecord();
             if (slot < 0) {
-                return -1;
+                return false;
             }
-            taken = true;
+            registration.takenSlot = true;
         } else if (!IsPhotoIndex(slot)) {
-            return -1;
+            return false;
         } else if (!m_doc.GetPhoto(slot).inUse) {
             m_doc.GetPhoto(slot).Reset();
             m_doc.GetPhoto(slot).inUse = true;
-            taken = true;
-        }
-        CString reason;
-        if (!CopyIn(slot, source, drawing, reason)) {
-            m_doc.Host().ShowWarningMessage(30200, 0, reason.GetString());
-            if (taken) {
-                GiveBack(slot);
-            }
-            return -1;
+            registration.takenSlot = true;
         }
     } else if (!IsPhotoIndex(slot) || !m_doc.GetPhoto(slot).inUse) {
-        return -1;
-    }
-    int result = -1;
-    try {
-        result = Render(slot, rotation);
-    } catch (const std::exception&) {
-        m_doc.Host().ReportError(nullptr, "ZantobyDoc", __LINE__);
-    }
-    // Rows may refer to a slot this call did not take, so only a new one is given back.
-    if (result < 0 && taken) {
-        GiveBack(slot);
-    }
-    return result;
-}
-
-bool CListPhotos::CopyIn(int slot, const CString& source, const CString& drawing, CString& reason)
-{
-    CString original = PathOf(slot, kOriginal, true);
-    errno = 0;
-    if (!CopySingleFile(source, original)) {
-        reason = CAppBase::GetLastErrorText();
         return false;
     }
-    m_doc.GetPhoto(slot).flatFiles = true;
-    MakeWritable(original);
-    CString drawingPath = PathOf(slot, kDrawing, true);
-    if (drawing.IsEmpty()) {
-        // A new photo without drawing data has none: an old file at either place must not apply.
-        RemoveFile(PathOf(slot, kDrawing, false));
-        RemoveFile(drawingPath);
-    } else if (CopySingleFile(drawing, drawingPath)) {
-        MakeWritable(drawingPath);
-    }
+    // A new photo's files go directly into the photo folder until the list is saved.
+    const bool flat = !source.IsEmpty() || m_doc.GetPhoto(slot).flatFiles;
+    registration.slot = slot;
+    registration.source = source;
+    registration.drawingSource = drawing;
+    registration.rotation = rotation;
+    registration.originalPath = PathOf(slot, kOriginal, flat);
+    registration.drawingPath = PathOf(slot, kDrawing, flat);
+    registration.otherDrawingPath = PathOf(slot, kDrawing, !flat);
+    registration.standardPath = PathOf(slot, kStandard, flat);
+    registration.thumbnailPath = PathOf(slot, kThumbnail, flat);
+    registration.sizes = m_doc.photoSizes;
     return true;
 }
 
-int CListPhotos::Render(int slot, int rotation)
+int CListPhotos::FinishRegistration(CPhotoRegistration& registration)
 {
+    using Outcome = CPhotoRegistration::Outcome;
     IListHost& host = m_doc.Host();
-    CBitmapEx image;
-    if (!image.LoadJpeg(GetOriginalPhotoPath(slot))) {
-        host.ShowErrorMessage(40203, 0);
-        return -1;
-    }
-    CRect frame(0, 0, image.Width(), image.Height());
-    CString drawingPath = GetDrawingPath(slot);
-    CDrawingData drawing;
-    CString error;
-    if (drawing.Read(drawingPath, m_drawingHost)) {
-        if (rotation != 0 && !TurnDrawing(drawing, rotation, frame.Size(), drawingPath)) {
-            return -1;
-        }
-        if (!CPhotoRenderer::ApplyDrawing(image, drawing, frame, error)) {
-            host.ReportError(error.GetString(), "ZantobyDoc", __LINE__);
-            return -1;
-        }
-    } else if (rotation != 0) {
-        // Without its drawing data the turn could not be kept; the failure was reported.
-        return -1;
-    }
+    const int slot = registration.slot;
     PhotoRecord& photo = m_doc.GetPhoto(slot);
-    photo.width = frame.Width();
-    photo.height = frame.Height();
-    CPhotoRenderer renderer(m_doc.photoSizes);
-    if (!renderer.WriteImages(image, frame, GetMiddlePhotoPath(slot), GetThumbnailPath(slot), error)) {
-        host.ReportError(error.GetString(), "ZantobyDoc", __LINE__);
-        return -1;
+    if (registration.outcome == Outcome::kNotCopied) {
+        host.ShowWarningMessage(30200, 0, registration.reason.GetString());
+    } else if (!registration.source.IsEmpty()) {
+        photo.flatFiles = true;
     }
-    return slot;
+    registration.drawingReports.ReplayTo(m_drawingHost);
+    if (registration.size.cx > 0) {
+        photo.width = registration.size.cx;
+        photo.height = registration.size.cy;
+    }
+    switch (registration.outcome) {
+    case Outcome::kDone:
+        return slot;
+    case Outcome::kUnreadable:
+        host.ShowErrorMessage(40203, 0);
+        break;
+    case Outcome::kTooLarge:
+        host.ShowErrorMessage(40208, 0);
+        break;
+    case Outcome::kFailed:
+        host.ReportError(registration.error.GetString(), "ZantobyDoc", registration.line);
+        break;
+    case Outcome::kException:
+        host.ReportError(nullptr, "ZantobyDoc", registration.line);
+        break;
+    case Outcome::kNotCopied:
+    case Outcome::kReported:
+        break;
+    }
+    // Rows may refer to a slot this registration did not take, so only a new one is given back.
+    if (registration.takenSlot) {
+        GiveBack(slot);
+    }
+    return -1;
 }
 
-bool CListPhotos::TurnDrawing(CDrawingData& drawing, int rotation, CSize photo, const CString& path)
+void CListPhotos::AbandonRegistration(const CPhotoRegistration& registration)
 {
-    int turns = CDrawShape::NormalizeQuarterTurns(drawing.rot);
-    // The shapes lie on the photo as it is shown now.
-    CRect shown = turns % 2 == 0 ? CRect(0, 0, photo.cx, photo.cy) : CRect(0, 0, photo.cy, photo.cx);
-    for (int i = 0; i < drawing.shapes.GetSize(); ++i) {
-        drawing.shapes.GetShape(i)->Rotate(rotation, shown);
+    if (registration.takenSlot) {
+        GiveBack(registration.slot);
     }
-    drawing.rot = CDrawShape::NormalizeQuarterTurns(turns + rotation);
-    return drawing.Write(path, m_drawingHost);
 }
 
 void CListPhotos::GiveBack(int slot)

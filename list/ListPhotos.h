@@ -5,7 +5,7 @@
 #include "platform/CString.h"
 #include "platform/Geometry.h"
 
-class CDrawingData;
+class CPhotoRegistration;
 class CZantobyDoc;
 
 // The photos of a list: taking slots, adding photos to rows, the four files of each photo in
@@ -25,6 +25,15 @@ class CListPhotos
     // first by rotation quarter turns (1 left, -1 right). The slot, or -1 on failure; a slot this
     // call took is given back when it fails, any other is kept.
     int ImportPhotoImage(const CString& source, int slot, const CString& drawing, int rotation);
+    // ImportPhotoImage in three steps, so that the middle one can run on another thread while
+    // the list goes on: Prepare takes the slot as ImportPhotoImage does (false when there is
+    // none), the registration's Run makes the files, Finish takes the outcome into the list and
+    // returns the slot, or -1 after the failure was reported and a slot taken was given back.
+    bool PrepareRegistration(const CString& source, int slot, const CString& drawing, int rotation,
+                             CPhotoRegistration& registration);
+    int FinishRegistration(CPhotoRegistration& registration);
+    // Gives back the slot a prepared registration took, with what it made, without a word.
+    void AbandonRegistration(const CPhotoRegistration& registration);
 
     enum FileKind
     {
@@ -50,12 +59,6 @@ class CListPhotos
 
   private:
     CString PathOf(int slot, FileKind kind) const;
-    // Copies the photo (and its drawing file) in as the slot's flat files; false with the system's
-    // reason when the photo could not be copied.
-    bool CopyIn(int slot, const CString& source, const CString& drawing, CString& reason);
-    int Render(int slot, int rotation);
-    // Turns the shapes with the photo and stores the new turn in the drawing's file.
-    bool TurnDrawing(CDrawingData& drawing, int rotation, CSize photo, const CString& path);
     // Frees a slot that a failed registration took, with the files it left.
     void GiveBack(int slot);
 

@@ -10,19 +10,19 @@
 namespace {
 
 // A plain copy when the sizes agree, else the exact area average.
-Bitmap Resample(const Bitmap& source, const CRect& from, CSize size)
+Bitmap Resample(const Bitmap& source, int reduction, const CRect& from, CSize size)
 {
-    if (from.Size() == size) {
+    if (reduction == 1 && from.Size() == size) {
         return ImageOps::Crop(source, from);
     }
-    return ImageOps::AreaAverage(source, from, size.cx, size.cy);
+    return ImageOps::AreaAverage(source, reduction, from, size.cx, size.cy);
 }
 
 bool SaveJpeg(const Bitmap& image, const CString& path, CString& error)
 {
     CBitmapEx file;
     static_cast<Bitmap&>(file) = image;
-    if (!file.SaveJpeg(path, CPhotoRenderer::kJpegQuality)) {
+    if (!file.WriteJpeg(path, CPhotoRenderer::kJpegQuality)) {
         error.Format("写真ﾌｧｲﾙを保存できません\n\n%s", path.GetString());
         return false;
     }
@@ -56,7 +56,15 @@ CSize CPhotoRenderer::ThumbnailSize(int width, int height) const
     return LimitSize(width, height, m_sizes.thumbnailSize, 0);
 }
 
-bool CPhotoRenderer::ApplyDrawing(CBitmapEx& image, const CDrawingData& drawing, CRect& frame, CString& error)
+int CPhotoRenderer::ChooseReduction(CSize photo, const CRect& frame) const
+{
+    const CSize standard = StandardSize(frame.Width(), frame.Height());
+    const int largest = std::min(frame.Width() / standard.cx, frame.Height() / standard.cy);
+    return CBitmapEx::ChooseJpegReduction(photo, largest);
+}
+
+bool CPhotoRenderer::ApplyDrawing(CBitmapEx& image, const CDrawingData& drawing, CRect& frame, CString& error,
+                                  int reduction)
 {
     if (drawing.mirrorVert) {
         ImageOps::FlipHorizontal(image);
@@ -75,21 +83,21 @@ bool CPhotoRenderer::ApplyDrawing(CBitmapEx& image, const CDrawingData& drawing,
     }
     image.AdjustColors({drawing.bright, drawing.shade, drawing.red, drawing.green, drawing.blue});
     if (drawing.shapes.GetSize() > 0) {
-        Canvas dc(image);
+        Canvas dc(image, reduction);
         if (!dc.IsValid()) {
             error = "ﾋﾞｯﾄﾏｯﾌﾟをDIBにｺﾋﾟｰできません";
             return false;
         }
         drawing.shapes.DrawAll(dc);
     }
-    frame = drawing.GetCropRect(CRect(0, 0, image.Width(), image.Height()));
+    frame = drawing.GetCropRect(CRect(0, 0, image.Width() * reduction, image.Height() * reduction));
     return true;
 }
 
 bool CPhotoRenderer::WriteImages(const Bitmap& rendering, const CRect& frame, const CString& standardPath,
-                                 const CString& thumbnailPath, CString& error) const
+                                 const CString& thumbnailPath, CString& error, int reduction) const
 {
-    Bitmap standard = Resample(rendering, frame, StandardSize(frame.Width(), frame.Height()));
+    Bitmap standard = Resample(rendering, reduction, frame, StandardSize(frame.Width(), frame.Height()));
     if (standard.IsEmpty()) {
         error = "標準ｻｲｽﾞのﾋﾞｯﾄﾏｯﾌﾟを作成できません";
         return false;
@@ -98,7 +106,7 @@ bool CPhotoRenderer::WriteImages(const Bitmap& rendering, const CRect& frame, co
         return false;
     }
     // The thumbnail comes from the standard image, which is far cheaper than the photo.
-    Bitmap thumbnail = Resample(standard, CRect(0, 0, standard.Width(), standard.Height()),
+    Bitmap thumbnail = Resample(standard, 1, CRect(0, 0, standard.Width(), standard.Height()),
                                 ThumbnailSize(frame.Width(), frame.Height()));
     if (thumbnail.IsEmpty()) {
         error = "ｻﾑﾈｰﾙのﾋﾞｯﾄﾏｯﾌﾟを作成できません";

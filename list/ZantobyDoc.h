@@ -20,6 +20,7 @@
 #include <set>
 #include <vector>
 
+class CPhotoRegistration;
 class IListHost;
 class IListView;
 
@@ -164,6 +165,19 @@ class CZantobyDoc
     int ImportPhotoImage(const CString& source, int slot, const CString& drawing, int rotation)
     {
         return m_listPhotos.ImportPhotoImage(source, slot, drawing, rotation);
+    }
+    bool PrepareRegistration(const CString& source, int slot, const CString& drawing, int rotation,
+                             CPhotoRegistration& registration)
+    {
+        return m_listPhotos.PrepareRegistration(source, slot, drawing, rotation, registration);
+    }
+    int FinishRegistration(CPhotoRegistration& registration)
+    {
+        return m_listPhotos.FinishRegistration(registration);
+    }
+    void AbandonRegistration(const CPhotoRegistration& registration)
+    {
+        m_listPhotos.AbandonRegistration(registration);
     }
     bool RotatePhotoRight(int photo) { return ImportPhotoImage(CString(), photo, CString(), -1) >= 0; }
     bool RotatePhotoLeft(int photo) { return ImportPhotoImage(CString(), photo, CString(), 1) >= 0; }

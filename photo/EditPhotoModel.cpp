@@ -78,7 +78,14 @@ bool CEditPhotoModel::Open(const CString& path)
     try {
         errno = 0;
         if (!m_original.LoadJpeg(originalPath)) {
-            m_host.ShowErrorMessage(41002, originalPath + "\n" + SystemText(errno));
+            // The editor needs every pixel; a photo beyond that is not the file's fault.
+            JpegHeader header;
+            if (CBitmapEx::ReadJpegHeader(originalPath, header) &&
+                !CBitmapEx::FitsInMemory(CSize(header.width, header.height), 1)) {
+                m_host.ShowErrorMessage(40208, CString());
+            } else {
+                m_host.ShowErrorMessage(41002, originalPath + "\n" + SystemText(errno));
+            }
             return false;
         }
         imageWidth = m_original.Width();
@@ -250,9 +257,13 @@ void CEditPhotoModel::WriteDerivedImages()
     RenderImage();
     CString error;
     CPhotoRenderer renderer(sizes);
-    if (!renderer.WriteImages(m_rendering, crop, standardPath, thumbnailPath, error)) {
-        // The list would go on showing the old pictures without a word.
-        m_host.ReportError(error.GetString(), "EditPhotoView", __LINE__);
+    try {
+        if (!renderer.WriteImages(m_rendering, crop, standardPath, thumbnailPath, error)) {
+            // The list would go on showing the old pictures without a word.
+            m_host.ReportError(error.GetString(), "EditPhotoView", __LINE__);
+        }
+    } catch (const std::exception& e) {
+        m_host.ReportError(e.what(), "EditPhotoView", __LINE__);
     }
 }
 

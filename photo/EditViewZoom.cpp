@@ -105,7 +105,7 @@ int CEditViewZoom::GetZoomOutStep() const
 void CEditViewZoom::ViewToImageRect(CRect& rect) const
 {
     const int zoom = mapping.zoom;
-    if (zoom < CEditViewMapping::kMinZoom) {
+    if (zoom <= 0) {
         rect = CRect(-1, -1, -1, -1);
         return;
     }

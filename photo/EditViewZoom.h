@@ -38,7 +38,7 @@ class CEditViewZoom
 
     void ClientToView(CPoint& point) const { point.Offset(mapping.scroll.x, mapping.scroll.y); }
     void ClientToViewRect(CRect& rect) const { rect.OffsetRect(mapping.scroll.x, mapping.scroll.y); }
-    // Less the margin, then scaled; all -1 below the smallest zoom.
+    // Less the margin, then scaled; all -1 at zoom 0.
     void ViewToImageRect(CRect& rect) const;
 
   private:

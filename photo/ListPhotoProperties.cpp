@@ -27,7 +27,8 @@ bool CListPhotoProperties::Load()
 
 bool CListPhotoProperties::IsEditable() const
 {
-    return !m_list.readOnly;
+    // The editor keeps the photo's corrections and comment too and would write its own back.
+    return !m_list.readOnly && m_list.editingPhotos.count(m_photo) == 0;
 }
 
 CString CListPhotoProperties::GetOriginalPath() const

@@ -16,7 +16,8 @@ class CListPhotoProperties
     // Reads the photo's drawing file (none is no drawing). False when the slot holds no photo
     // or the file cannot be read.
     bool Load();
-    // A read-only list only shows its photo.
+    // A read-only list only shows its photo, and so does a list whose photo is open in the photo
+    // editor: there the corrections and the comment are changed.
     bool IsEditable() const;
     CString GetOriginalPath() const;
     int GetWidth() const;

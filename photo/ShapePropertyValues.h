@@ -1,6 +1,7 @@
 #pragma once
 
 #include "list/drawing/ArrowRecord.h"
+#include "list/drawing/DrwValues.h"
 #include "platform/CString.h"
 #include "platform/Geometry.h"
 
@@ -14,7 +15,8 @@ class CDrawShape;
 struct ShapePropertyValues
 {
     // Ranges of the fields
-    static constexpr int kCoordinate = 9999;
+    // Whatever a drawing file holds, so that no shape of any photo moves through its dialog.
+    static constexpr int kCoordinate = DrwValue::kMaxCoordinate;
     static constexpr int kArrowLength = 999;
     static constexpr int kArrowAngle = 60;
     static constexpr int kShadowOffset = 99;

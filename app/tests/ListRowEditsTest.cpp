@@ -2,12 +2,16 @@
 // duplicated and deleted, cells shifted, photos removed and taken in, each one undo step.
 #include "app/ListRowEdits.h"
 #include "app/ListGridEdits.h"
+#include "foundation/tests/support/ScratchFolder.h"
 #include "list/ZantobyDoc.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "support/FakeListHost.h"
+#include "support/TestPhotos.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -232,9 +236,13 @@ TEST_F(ListRowEditsTest, AnEmptyPhotoCellGivesNothingToDeleteAndNoUndoStep)
 TEST_F(ListRowEditsTest, TakingInAPhotoChecksRoomAndTheFileKindFirst)
 {
     AddRow("a", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
-    EXPECT_FALSE(rows.ImportOnePhoto(0, "/nowhere/p.jpg"));
+    CStringArray jpeg;
+    jpeg.Add("/nowhere/p.jpg");
+    EXPECT_EQ(rows.ImportPhotos(0, jpeg), 0);
     EXPECT_TRUE(host.HasMessage(40201));
-    EXPECT_FALSE(rows.ImportOnePhoto(1, "/nowhere/p.png"));
+    CStringArray png;
+    png.Add("/nowhere/p.png");
+    EXPECT_EQ(rows.ImportPhotos(1, png), 0);
     EXPECT_TRUE(host.HasMessage(40202));
     EXPECT_EQ(doc->displayCount, 2);
 
@@ -243,4 +251,31 @@ TEST_F(ListRowEditsTest, TakingInAPhotoChecksRoomAndTheFileKindFirst)
     EXPECT_TRUE(rows.EnsurePhotoColumn(0));
     EXPECT_EQ(doc->photoColumns, 20);
     EXPECT_FALSE(rows.EnsurePhotoColumn(0));
+}
+
+// Files that the continuous import hands over go in in their order, each its own undo step,
+// until the row is full; the photos made beyond that leave no slot behind.
+TEST_F(ListRowEditsTest, ManyPhotosGoInInTheirOrderUntilTheRowIsFull)
+{
+    ScratchFolder scratch;
+    doc->listFolder = scratch / "list";
+    doc->photoFolderName = "Photo";
+    std::filesystem::create_directories(FileSystem::ToNative(doc->listFolder + "/Photo"));
+    AddRow("a", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17});
+    CStringArray paths;
+    for (int i = 0; i < 4; ++i) {
+        CString name;
+        name.Format("IMG_%d.JPG", i);
+        ASSERT_TRUE(TestPhotos::WriteJpeg(scratch / name, 40 + i, 30));
+        paths.Add(scratch / name);
+    }
+    EXPECT_EQ(rows.ImportPhotos(0, paths), 2);
+    EXPECT_TRUE(host.HasMessage(40201));
+    ASSERT_EQ(Photos(0).size(), 20u);
+    EXPECT_EQ(doc->GetPhoto(Photos(0)[18]).width, 40);
+    EXPECT_EQ(doc->GetPhoto(Photos(0)[19]).width, 41);
+    EXPECT_FALSE(doc->GetPhoto(20).inUse);
+    EXPECT_FALSE(doc->GetPhoto(21).inUse);
+    doc->OnUndo();
+    EXPECT_EQ(Photos(0).size(), 19u) << "one undo step per photo";
 }

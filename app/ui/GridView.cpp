@@ -892,11 +892,9 @@ bool CGridView::ImportOnePhoto(const CString& path)
     if (m_grid == nullptr || m_list == nullptr) {
         return false;
     }
-    const int line = m_grid->CurrentRow();
-    CListRowEdits rows(*m_list);
     CString file = path;
     if (file.IsEmpty()) {
-        if (!rows.HasRoomForPhoto(line)) {
+        if (!CListRowEdits(*m_list).HasRoomForPhoto(m_grid->CurrentRow())) {
             return false;
         }
         CInsertPhotoDlg dialog(GetFrame(), wxGetApp().Settings(),
@@ -905,12 +903,23 @@ bool CGridView::ImportOnePhoto(const CString& path)
             return false;
         }
     }
-    bool added = false;
+    CStringArray paths;
+    paths.Add(file);
+    return ImportPhotos(paths);
+}
+
+bool CGridView::ImportPhotos(const CStringArray& paths)
+{
+    if (m_grid == nullptr || m_list == nullptr) {
+        return false;
+    }
+    const int line = m_grid->CurrentRow();
+    int added = 0;
     {
         wxBusyCursor wait;
-        added = rows.ImportOnePhoto(line, file);
+        added = CListRowEdits(*m_list).ImportPhotos(line, paths);
     }
-    if (!added) {
+    if (added == 0) {
         return false;
     }
     m_grid->SyncPhotoColumns();
@@ -924,7 +933,7 @@ bool CGridView::ImportOnePhoto(const CString& path)
     m_list->AppendNewRowLine();
     m_grid->FreeThumbnailsOutOfView();
     m_grid->RepaintGrid();
-    return true;
+    return added == paths.GetSize();
 }
 
 void CGridView::EditPhoto()

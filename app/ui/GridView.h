@@ -1,6 +1,7 @@
 #pragma once
 
 #include "list/IListView.h"
+#include "platform/Arrays.h"
 #include "platform/CString.h"
 #include "platform/Geometry.h"
 
@@ -59,6 +60,9 @@ class CGridView : public wxView, public IListView
     // Takes a JPEG file in as a new photo of the current line: the file of path, or one picked
     // in the insert-photo dialog when path is empty. False when it was not added.
     bool ImportOnePhoto(const CString& path);
+    // Takes JPEG files in as new photos of the current line, in order; false unless all were
+    // added.
+    bool ImportPhotos(const CStringArray& paths);
     // The photo output dialog with the photos of the selected cells.
     void OutputSelectedPhotos();
     // Opens the photo editor on the current cell's photo.

@@ -1124,10 +1124,8 @@ void CListGrid::OnCellRButton(int column, int row, int down, const CRect&, CPoin
         return;
     }
     MoveToCell(std::max(column, 0), row);
-    for (int i = 0; i < paths.GetSize(); ++i) {
-        if (!m_view.ImportOnePhoto(paths[i])) {
-            return;
-        }
+    if (!m_view.ImportPhotos(paths)) {
+        return;
     }
     // One file at a time walks down the folder, one photo per right click.
     if (paths.GetSize() == 1) {

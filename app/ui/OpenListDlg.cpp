@@ -4,11 +4,12 @@
 #include "app/ui/OpenListPane.h"
 #include "foundation/PathName.h"
 #include "foundation/ui/ChosenPath.h"
+#include "platform/ui/FileDialogFilter.h"
 #include "platform/ui/WxText.h"
 
 COpenListDlg::COpenListDlg(wxWindow* parent, CProfileSettings& settings)
     : wxFileDialog(parent, ToWx("リストを開く"), ToWx(settings.GetListOpenFolder()), wxString(),
-                   ToWx("ﾘｽﾄﾌｧｲﾙ(*.zbk)|*.zbk|全てのﾌｧｲﾙ(*.*)|*.*"), wxFD_OPEN | wxFD_FILE_MUST_EXIST),
+                   FileDialogFilter("ﾘｽﾄﾌｧｲﾙ(*.zbk)|*.zbk|全てのﾌｧｲﾙ(*.*)|*.*"), wxFD_OPEN | wxFD_FILE_MUST_EXIST),
       m_settings(settings)
 {
     SetExtraControlCreator(&COpenListDlg::CreatePane);

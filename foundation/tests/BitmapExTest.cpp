@@ -142,6 +142,36 @@ TEST_F(BitmapExTest, GrayAndCmykJpegsBecomeTrueColour)
     ExpectNear(bitmap.Row(4)[4], 0x00FFFF, 6);
 }
 
+// The decoder's own scaling: a fraction of the pixels, each the mean of the block it stands for.
+TEST_F(BitmapExTest, ReducedDecodeGivesAFractionOfThePixels)
+{
+    TestImages::WriteJpeg(m_scratch / "wide.jpg", 64, 32, 3, Quarters);
+    for (int reduction : {1, 2, 4, 8}) {
+        CBitmapEx bitmap;
+        ASSERT_TRUE(bitmap.LoadJpeg(m_scratch / "wide.jpg", reduction)) << reduction;
+        EXPECT_EQ(bitmap.Width(), 64 / reduction);
+        EXPECT_EQ(bitmap.Height(), 32 / reduction);
+        ExpectNear(bitmap.Row(0)[0], 0xFF0000, 12);
+    }
+    CBitmapEx bitmap = LoadedMarker(m_scratch);
+    EXPECT_FALSE(bitmap.LoadJpeg(m_scratch / "wide.jpg", 3)) << "only the decoder's scales";
+    EXPECT_FALSE(bitmap.LoadJpeg(m_scratch / "wide.jpg", 0));
+    EXPECT_EQ(bitmap.Width(), 16);
+
+    // The largest reduction that tiles the photo exactly and is not too large.
+    EXPECT_EQ(CBitmapEx::ChooseJpegReduction(CSize(4000, 3000), 15), 8);
+    EXPECT_EQ(CBitmapEx::ChooseJpegReduction(CSize(4000, 3000), 7), 4);
+    EXPECT_EQ(CBitmapEx::ChooseJpegReduction(CSize(4000, 3000), 1), 1);
+    EXPECT_EQ(CBitmapEx::ChooseJpegReduction(CSize(4004, 3000), 15), 4);
+    EXPECT_EQ(CBitmapEx::ChooseJpegReduction(CSize(4001, 3000), 15), 1);
+    // 12,000 x 9,000 fits into memory reduced, not whole.
+    EXPECT_FALSE(CBitmapEx::FitsInMemory(CSize(12000, 9000), 1));
+    EXPECT_TRUE(CBitmapEx::FitsInMemory(CSize(12000, 9000), 2));
+    EXPECT_TRUE(CBitmapEx::FitsInMemory(CSize(10000, 10000), 1));
+    EXPECT_FALSE(CBitmapEx::FitsInMemory(CSize(10001, 10000), 1));
+    EXPECT_FALSE(CBitmapEx::FitsInMemory(CSize(0, 10), 1));
+}
+
 TEST_F(BitmapExTest, SaveFailsForAMissingFolderOrAnEmptyImage)
 {
     CBitmapEx bitmap = LoadedMarker(m_scratch);

@@ -3,6 +3,16 @@
 #include "list/drawing/IDrawPropertyDialogs.h"
 #include "platform/canvas/Canvas.h"
 
+namespace {
+
+CRect InflatedBy(CRect rect, int amount)
+{
+    rect.InflateRect(amount, amount);
+    return rect;
+}
+
+} // namespace
+
 int CDrawBox::HitTest(int x, int y, int tolerance) const
 {
     if (selected) {
@@ -29,6 +39,18 @@ void CDrawBox::Draw(Canvas& dc) const
         dc.FillRect(rect, fillColor);
     }
     if (borderColor == kDefaultColor) {
+        return;
+    }
+    // The frames of a wide border alternate outside and inside the rectangle. Where they all are
+    // whole rings they make one band, filled at once, so that on a reduced picture the frames'
+    // shares of a pixel add up instead of each covering part of the others'.
+    const CRect outer = InflatedBy(rect, borderWidth / 2);
+    const CRect inner = InflatedBy(rect, -((borderWidth - 1) / 2 + 1));
+    if (borderWidth > 1 && inner.Width() > 0 && inner.Height() > 0) {
+        dc.FillRect(CRect(outer.left, outer.top, outer.right, inner.top), borderColor);
+        dc.FillRect(CRect(outer.left, inner.bottom, outer.right, outer.bottom), borderColor);
+        dc.FillRect(CRect(outer.left, inner.top, inner.left, inner.bottom), borderColor);
+        dc.FillRect(CRect(inner.right, inner.top, outer.right, inner.bottom), borderColor);
         return;
     }
     CRect frame = rect;

@@ -168,6 +168,21 @@ CString CDrawingData::WriteText(const CString& versionString)
     return out;
 }
 
+void CDrawingData::SetOrientation(int orientation)
+{
+    static const struct
+    {
+        bool mirrorVert;
+        bool mirrorHorz;
+        int turns; // to the left, after the mirror
+    } kOrientations[] = {{false, false, 0}, {true, false, 0}, {false, false, 2}, {false, true, 0},
+                         {true, false, 1},  {false, false, 3}, {true, false, 3}, {false, false, 1}};
+    const auto& entry = kOrientations[orientation >= 1 && orientation <= 8 ? orientation - 1 : 0];
+    mirrorVert = entry.mirrorVert;
+    mirrorHorz = entry.mirrorHorz;
+    rot = entry.turns;
+}
+
 CRect CDrawingData::GetAreaRect() const
 {
     for (int i = 0; i < shapes.GetSize(); ++i) {

@@ -50,6 +50,10 @@ class CDrawingData
     // object keeps that change.
     CString WriteText(const CString& versionString);
 
+    // Turns and mirrors the photo as the EXIF orientation of its file (1 to 8) says its stored
+    // pixels must be shown; other values leave it upright.
+    void SetOrientation(int orientation);
+
     // Rectangle of the first area among the top-level shapes, as stored; 0, 0, 0, 0 without one.
     CRect GetAreaRect() const;
     // What a rendering of the frame is cropped to: the frame within the area, or the whole

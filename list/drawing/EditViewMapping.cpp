@@ -13,12 +13,12 @@ int ScaleToView(int p, int zoom)
 
 int CEditViewMapping::GetHitTolerance() const
 {
-    return zoom < kMinZoom ? 0 : 30000 / zoom;
+    return zoom <= 0 ? 0 : 30000 / zoom;
 }
 
 void CEditViewMapping::ViewToImage(CPoint& point) const
 {
-    if (zoom < kMinZoom) {
+    if (zoom <= 0) {
         point = CPoint(-1, -1);
         return;
     }

@@ -9,16 +9,17 @@ class CEditViewMapping
 {
   public:
     static constexpr int kZoomUnit = 10000; // 100 %
-    static constexpr int kMinZoom = 1000;   // below it the view shows no photo pixels
+    static constexpr int kMinZoom = 1000;   // the smallest zoom step; a fit may go below it
     static constexpr int kMaxZoom = 80000;  // the top zoom step
     static constexpr int kMargin = 4;
 
     int zoom = kZoomUnit;
     CPoint scroll;
 
-    // Photo pixels within which a press hits: 30000 / zoom, 0 below the smallest zoom.
+    // Photo pixels within which a press hits: 30000 / zoom, three view pixels at any zoom; 0
+    // when the photo has no room in the window (zoom 0).
     int GetHitTolerance() const;
-    // (v * 10000 - 30000) / zoom per axis; (-1, -1) below the smallest zoom.
+    // (v * 10000 - 30000) / zoom per axis, at every zoom a fit gives; (-1, -1) at zoom 0.
     void ViewToImage(CPoint& point) const;
     // p * zoom / 10000 + 4 per axis; (-1, -1) above the top zoom.
     void ImageToView(CPoint& point) const;

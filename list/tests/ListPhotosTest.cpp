@@ -171,6 +171,87 @@ TEST_F(ListPhotos, DrawingComesAlongItsAreaCropsAndAReadOnlyPhotoBecomesWritable
     EXPECT_TRUE(TestPhotos::IsNear(standard.GetPixel(180, 180), TestPhotos::kBottomRight));
 }
 
+// A camera held upright or upside down says so in its EXIF block. The photo is taken in turned
+// and mirrored as the block says, stored in its drawing like the user's own turns, and its file
+// is kept as it came.
+TEST_F(ListPhotos, CameraOrientationBecomesThePhotosFirstTurnAndMirror)
+{
+    const int width = 60; // the scene as the camera saw it
+    const int height = 40;
+    const Bitmap scene = TestPhotos::Quadrants(width, height);
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        // Where the stored rows and columns lie in the scene, by the EXIF definitions: 5 to 8
+        // store the scene's columns as rows.
+        const bool across = orientation >= 5;
+        Bitmap stored;
+        stored.Create(across ? height : width, across ? width : height, 24);
+        for (int y = 0; y < stored.Height(); ++y) {
+            for (int x = 0; x < stored.Width(); ++x) {
+                const CPoint seen[] = {{x, y},
+                                       {width - 1 - x, y},
+                                       {width - 1 - x, height - 1 - y},
+                                       {x, height - 1 - y},
+                                       {y, x},
+                                       {width - 1 - y, x},
+                                       {width - 1 - y, height - 1 - x},
+                                       {y, height - 1 - x}};
+                const CPoint& at = seen[orientation - 1];
+                stored.Row(y)[x] = scene.GetPixel(at.x, at.y);
+            }
+        }
+        const CString source = temp.Path() + "camera.jpg";
+        ASSERT_TRUE(TestPhotos::WriteJpeg(source, stored, orientation));
+        const int slot = doc->ImportPhotoImage(source, -1, CString(), 0);
+        ASSERT_GE(slot, 0) << orientation;
+        EXPECT_EQ(Bytes(doc->GetOriginalPhotoPath(slot)), Bytes(source)) << "the original stays as it came";
+        EXPECT_EQ(doc->GetPhoto(slot).width, width) << orientation;
+        EXPECT_EQ(doc->GetPhoto(slot).height, height) << orientation;
+        CBitmapEx standard;
+        ASSERT_TRUE(standard.LoadJpeg(doc->GetMiddlePhotoPath(slot)));
+        ASSERT_EQ(CSize(standard.Width(), standard.Height()), CSize(width, height)) << orientation;
+        EXPECT_TRUE(TestPhotos::IsNear(standard.GetPixel(15, 10), TestPhotos::kTopLeft)) << orientation;
+        EXPECT_TRUE(TestPhotos::IsNear(standard.GetPixel(45, 10), TestPhotos::kTopRight)) << orientation;
+        EXPECT_TRUE(TestPhotos::IsNear(standard.GetPixel(15, 30), TestPhotos::kBottomLeft)) << orientation;
+        EXPECT_TRUE(TestPhotos::IsNear(standard.GetPixel(45, 30), TestPhotos::kBottomRight)) << orientation;
+        // The turn is the drawing's, so the user can turn it on from there.
+        EXPECT_EQ(FileSystem::Exists(doc->GetDrawingPath(slot)), orientation != 1) << orientation;
+    }
+    EXPECT_TRUE(host.messages.empty());
+
+    // A photo that brings its own drawing, from another list, keeps that drawing's turn.
+    const CString drawing = Drawing("; Zantoby 2.108.0 Drawing Data\nphoto\nselected\n");
+    const int slot = doc->ImportPhotoImage(temp.Path() + "camera.jpg", -1, drawing, 0);
+    ASSERT_GE(slot, 0);
+    EXPECT_EQ(JpegSize(doc->GetMiddlePhotoPath(slot)), CSize(height, width));
+    EXPECT_EQ(Bytes(doc->GetDrawingPath(slot)), Bytes(drawing));
+}
+
+// A 108-megapixel phone photo is beyond what one bitmap may hold, but its pictures need far less:
+// it is decoded reduced. Only a picture that would need more than memory allows is refused, and
+// the message says the photo is too large.
+TEST_F(ListPhotos, PhotoOf108MegapixelsIsTakenInAndATooLargeOneSaysSo)
+{
+    const CString source = temp.Path() + "phone.jpg";
+    ASSERT_TRUE(TestPhotos::WriteLargeJpeg(source, 12000, 9000));
+    const int slot = doc->ImportPhotoImage(source, -1, CString(), 0);
+    ASSERT_EQ(slot, 0);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(doc->GetPhoto(slot).width, 12000);
+    EXPECT_EQ(doc->GetPhoto(slot).height, 9000);
+    CBitmapEx standard;
+    ASSERT_TRUE(standard.LoadJpeg(doc->GetMiddlePhotoPath(slot)));
+    EXPECT_EQ(CSize(standard.Width(), standard.Height()), CSize(267, 200));
+    EXPECT_TRUE(TestPhotos::IsNear(standard.GetPixel(200, 150), TestPhotos::kBottomRight));
+    EXPECT_EQ(JpegSize(doc->GetThumbnailPath(slot)), CSize(80, 60));
+
+    // A standard image of the whole photo's size would need every pixel.
+    doc->photoSizes.standardPercent = 100;
+    EXPECT_EQ(doc->ImportPhotoImage(source, -1, CString(), 0), -1);
+    EXPECT_TRUE(host.HasMessage(40208));
+    EXPECT_FALSE(host.HasMessage(40203));
+    EXPECT_FALSE(doc->GetPhoto(1).inUse);
+}
+
 TEST_F(ListPhotos, FailedRegistrationGivesTheNewSlotBackWithItsFiles)
 {
     EXPECT_EQ(doc->ImportPhotoImage(temp.Path() + "missing.jpg", -1, CString(), 0), -1);

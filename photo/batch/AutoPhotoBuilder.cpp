@@ -5,6 +5,7 @@
 #include "foundation/PathName.h"
 #include "foundation/StringArrayEx.h"
 #include "list/IListHost.h"
+#include "list/PhotoBatchImport.h"
 #include "list/ZantobyDoc.h"
 #include "photo/batch/IAutoPhotoMonitor.h"
 #include "photo/batch/PhotoFileTexts.h"
@@ -134,23 +135,28 @@ bool CAutoPhotoBuilder::Build(const CString& folder, bool subFolders, int photos
     bool started = false;
     int inRow = 0;
     const int total = paths.GetSize();
+    std::vector<CPhotoBatchImport::Photo> photos;
     for (int i = 0; i < total; ++i) {
-        const CPathName path(paths[i]);
-        const CString photoFolder = path.GetFolder();
-        if (!started || photoFolder != previousFolder || inRow >= photosPerRow) {
-            started = true;
-            previousFolder = photoFolder;
-            WriteGroupDate(m_line);
-            inRow = 0;
-            if (!StartRow(photoFolder)) {
-                break;
-            }
+        photos.push_back({paths[i], CString()});
+    }
+    CPhotoBatchImport::Steps steps;
+    // A new folder or a full row starts a row before its first photo goes in.
+    steps.accept = [&](int i) {
+        const CString photoFolder = CPathName(paths[i]).GetFolder();
+        if (started && photoFolder == previousFolder && inRow < photosPerRow) {
+            return true;
         }
-        int slot = m_doc.ImportPhotoImage(paths[i], -1, CString(), 0);
+        started = true;
+        previousFolder = photoFolder;
+        WriteGroupDate(m_line);
+        inRow = 0;
+        return StartRow(photoFolder);
+    };
+    steps.done = [&](int i, int slot) {
         CFileStatus status;
         const bool hasStatus = GetFileStatus(paths[i], status);
         if (slot >= 0 && slot < kMaxPhotos && m_doc.AddPhotoToRow(m_line, -1, slot, 0)) {
-            m_doc.GetPhoto(slot).name = path.GetName();
+            m_doc.GetPhoto(slot).name = CPathName(paths[i]).GetName();
             ++inRow;
             const int count = m_doc.GetRow(m_doc.displayOrder[m_line]).photoCount;
             if (m_doc.photoColumns <= count) {
@@ -166,10 +172,11 @@ bool CAutoPhotoBuilder::Build(const CString& folder, bool subFolders, int photos
         const CString time =
             hasStatus ? PhotoFileTexts::FormatFileTime(status.m_mtime, "%Y/%m/%d %H:%M:%S") : CString();
         m_monitor.ShowPhotoDone(i + 1, total, paths[i], time, slot);
-        if (m_monitor.IsBuildCancelled()) {
-            break;
-        }
-    }
+        return !m_monitor.IsBuildCancelled();
+    };
+    // The window breathes while the photos are made, and a cancel counts at once.
+    steps.waiting = [&](int) { return !m_monitor.IsBuildCancelled(); };
+    CPhotoBatchImport(m_doc).Run(photos, steps);
     WriteGroupDate(m_line);
     m_doc.photoColumns = std::min(m_doc.photoColumns, kMaxPhotosPerRow);
     m_doc.SwitchUndoOn();

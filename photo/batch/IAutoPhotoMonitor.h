@@ -13,6 +13,7 @@ class IAutoPhotoMonitor
     // One photo done (done counts it): its path, its last-write time as text, and its slot in
     // the list (-1 when it could not be taken).
     virtual void ShowPhotoDone(int done, int total, const CString& path, const CString& time, int slot) = 0;
-    // Lets the window breathe after a photo; true when the user asked to stop.
+    // Lets the window breathe, after a photo and while photos are being made; true when the user
+    // asked to stop.
     virtual bool IsBuildCancelled() = 0;
 };

@@ -55,6 +55,11 @@ TEST_F(EditPhotoModel, RefusesAnUnknownListAnUnusedSlotAndAnUnreadablePhoto)
     EXPECT_EQ(std::count(host.messages.begin(), host.messages.end(), 41001), 3);
     EXPECT_FALSE(other.Open(temp.Path() + "missing.jpg"));
     EXPECT_TRUE(host.HasMessage(41002));
+    // Beyond what memory allows at full size: the photo is too large, not unreadable.
+    ASSERT_TRUE(TestPhotos::WriteLargeJpeg(temp.Path() + "phone.jpg", 12000, 9000));
+    EXPECT_FALSE(other.Open(temp.Path() + "phone.jpg"));
+    EXPECT_TRUE(host.HasMessage(40208));
+    EXPECT_EQ(std::count(host.messages.begin(), host.messages.end(), 41002), 1);
 }
 
 TEST_F(EditPhotoModel, SaveWritesTheDrawingBothJpegsAndTellsTheList)

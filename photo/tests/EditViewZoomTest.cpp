@@ -18,11 +18,20 @@ TEST(EditViewZoom, FitModesScaleThePhotoIntoTheWindowLessItsMargins)
     EXPECT_EQ(zoom.mapping.zoom, 80000);
     EXPECT_EQ(zoom.viewSize, CSize(800, 400));
     EXPECT_EQ(zoom.GetTotalSize(), CSize(808, 408));
-    // A fit below the smallest step has no hit tolerance and no photo pixels.
+    // A fit below the smallest step still maps the pointer onto the photo and hits shapes.
     zoom.SetZoom(CEditViewZoom::kFitWidth, 0, CSize(10000, 100), CSize(508, 100), CPoint(0, 0));
     EXPECT_EQ(zoom.mapping.zoom, 500);
-    EXPECT_EQ(zoom.mapping.GetHitTolerance(), 0);
+    EXPECT_EQ(zoom.mapping.GetHitTolerance(), 60);
     CPoint point(100, 100);
+    zoom.mapping.ViewToImage(point);
+    EXPECT_EQ(point, CPoint(1940, 1940));
+    CRect visible(4, 4, 504, 54);
+    zoom.ViewToImageRect(visible);
+    EXPECT_EQ(visible, CRect(0, 0, 10000, 1000));
+    // A window without room for the photo shows none of it.
+    zoom.SetZoom(CEditViewZoom::kFitWidth, 0, CSize(10000, 100), CSize(8, 100), CPoint(0, 0));
+    EXPECT_EQ(zoom.mapping.zoom, 0);
+    point = CPoint(100, 100);
     zoom.mapping.ViewToImage(point);
     EXPECT_EQ(point, CPoint(-1, -1));
 }

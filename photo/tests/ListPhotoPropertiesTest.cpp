@@ -26,6 +26,17 @@ int MeanRed(const CString& path)
     return static_cast<int>(sum / (image.Width() * image.Height()));
 }
 
+// The properties of photo 0 show it, but a correction is not taken.
+void ExpectOnlyShown(CZantobyDoc& list, IDrawingHost& host)
+{
+    CListPhotoProperties properties(list, 0, host);
+    ASSERT_TRUE(properties.Load());
+    EXPECT_FALSE(properties.IsEditable());
+    properties.drawing.bright = 60;
+    EXPECT_FALSE(properties.Apply());
+    EXPECT_FALSE(FileSystem::Exists(list.GetDrawingPath(0)));
+}
+
 TEST_F(ListPhotoProperties, CorrectionsAndCommentGoIntoTheDrawingFileAndThePictures)
 {
     // A box drawn earlier stays when only the corrections change.
@@ -64,13 +75,34 @@ TEST_F(ListPhotoProperties, AnUnusedSlotOpensNothingAndAReadOnlyListWritesNothin
     EXPECT_FALSE(unused.Load());
 
     list->readOnly = true;
-    CListPhotoProperties properties(*list, 0, host);
-    ASSERT_TRUE(properties.Load());
-    EXPECT_FALSE(properties.IsEditable());
-    properties.drawing.bright = 60;
-    EXPECT_FALSE(properties.Apply());
-    EXPECT_FALSE(FileSystem::Exists(list->GetDrawingPath(0)));
+    ExpectOnlyShown(*list, host);
     EXPECT_FALSE(list->IsModified());
+}
+
+// The editor holds the photo's corrections and comment and writes them back when it saves; a
+// change from the list meanwhile would be lost without a word, so the list only shows them.
+TEST_F(ListPhotoProperties, APhotoOpenInTheEditorIsOnlyShownFromTheList)
+{
+    ASSERT_TRUE(list->OpenPhotoEditor(0));
+    OpenPhoto();
+    ExpectOnlyShown(*list, host);
+
+    // What the editor saves is what the user sees in it.
+    model.drawing.red = 30;
+    model.SetModifiedFlag(true);
+    ASSERT_TRUE(model.Save());
+    CDrawingData saved;
+    ASSERT_TRUE(saved.Read(list->GetDrawingPath(0), host));
+    EXPECT_EQ(saved.red, 30);
+    EXPECT_EQ(saved.bright, 0);
+
+    // Once the editor has closed, the list takes changes again.
+    model.Close();
+    CListPhotoProperties later(*list, 0, host);
+    ASSERT_TRUE(later.Load());
+    EXPECT_TRUE(later.IsEditable());
+    later.drawing.bright = 60;
+    EXPECT_TRUE(later.Apply());
 }
 
 } // namespace

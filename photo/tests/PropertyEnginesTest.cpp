@@ -1,6 +1,7 @@
 #include "list/drawing/DrawArea.h"
 #include "list/drawing/DrawBox.h"
 #include "list/drawing/DrawGroup.h"
+#include "list/drawing/DrawLine.h"
 #include "list/drawing/DrawPolygon.h"
 #include "list/drawing/DrawText.h"
 #include "photo/PhotoPropertiesState.h"
@@ -30,6 +31,29 @@ TEST(ShapePropertyValues, ABoxKeepsItsRectangleAsEnteredAnAreaIsNormalised)
     EXPECT_EQ(area.GetRect(), CRect(10, 5, 50, 40));
 }
 
+// On a photo 11,000 pixels wide a shape lies beyond 9,999; taking its values and giving them
+// back unchanged, as a dialog closed with its OK button does, must leave it where it is.
+TEST(ShapePropertyValues, ShapesFarOutOnALargePhotoKeepTheirPlace)
+{
+    CDrawBox box;
+    box.SetRect(CRect(10900, 8800, 11400, 9200));
+    ShapePropertyValues::From(box).ApplyTo(box);
+    EXPECT_EQ(box.GetRect(), CRect(10900, 8800, 11400, 9200));
+
+    CDrawLine line;
+    line.start = CPoint(-12000, 10950);
+    line.end = CPoint(10990, 45000);
+    ShapePropertyValues::From(line).ApplyTo(line);
+    EXPECT_EQ(line.start, CPoint(-12000, 10950));
+    EXPECT_EQ(line.end, CPoint(10990, 45000));
+
+    CDrawText text;
+    text.text = "傷";
+    text.corners[0] = CPoint(10900, 300);
+    ShapePropertyValues::From(text).ApplyTo(text);
+    EXPECT_EQ(text.corners[0], CPoint(10900, 300));
+}
+
 TEST(ShapePropertyValues, PolygonPointsTextAndGroupGoBackIntoTheirShapes)
 {
     CDrawPolygon polygon;
@@ -38,10 +62,10 @@ TEST(ShapePropertyValues, PolygonPointsTextAndGroupGoBackIntoTheirShapes)
     polygon.points.AddPoint(10, 10);
     ShapePropertyValues values = ShapePropertyValues::From(polygon);
     ASSERT_EQ(values.points.size(), 3u);
-    values.points.emplace_back(-20000, 5);
+    values.points.emplace_back(-2000000, 5);
     values.ApplyTo(polygon);
     ASSERT_EQ(polygon.points.GetSize(), 4);
-    EXPECT_EQ(polygon.points.Point(3), CPoint(-9999, 5));
+    EXPECT_EQ(polygon.points.Point(3), CPoint(-1000000, 5));
 
     CDrawText text;
     ShapePropertyValues words = ShapePropertyValues::From(text);

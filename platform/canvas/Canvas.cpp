@@ -78,16 +78,22 @@ Canvas::Canvas()
     cairo_destroy(cr);
 }
 
-Canvas::Canvas(Bitmap& target)
+Canvas::Canvas(Bitmap& target, int reduction)
 {
-    bool usable = !target.IsEmpty() && !target.IsIndexed();
+    bool usable = !target.IsEmpty() && !target.IsIndexed() && reduction >= 1;
     m_ownSurface = usable
                        ? cairo_image_surface_create_for_data(target.Data(), CAIRO_FORMAT_RGB24,
                                                              target.Width(), target.Height(), target.Stride())
                        : cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
     cairo_t* cr = cairo_create(m_ownSurface);
+    if (usable && reduction > 1) {
+        cairo_scale(cr, 1.0 / reduction, 1.0 / reduction);
+    }
     Init(cr);
     cairo_destroy(cr);
+    if (usable && reduction > 1) {
+        cairo_set_antialias(m_cr, CAIRO_ANTIALIAS_GRAY);
+    }
     m_valid = usable;
 }
 
@@ -372,11 +378,15 @@ void Canvas::SetColor(COLORREF color) const
 void Canvas::FillPath(COLORREF color, bool raster)
 {
     if (raster && m_state->rop2 == R2_NOT) {
-        // White minus the pixel inverts it, exactly and reversibly.
+        // White minus the pixel inverts it, exactly and reversibly; on whole pixels only, as a
+        // partly covered pixel (on a reduced picture) inverted twice would not come back.
+        const cairo_antialias_t smoothing = cairo_get_antialias(m_cr);
+        cairo_set_antialias(m_cr, CAIRO_ANTIALIAS_NONE);
         cairo_set_operator(m_cr, CAIRO_OPERATOR_DIFFERENCE);
         cairo_set_source_rgb(m_cr, 1, 1, 1);
         cairo_fill(m_cr);
         cairo_set_operator(m_cr, CAIRO_OPERATOR_OVER);
+        cairo_set_antialias(m_cr, smoothing);
     } else {
         SetColor(color);
         cairo_fill(m_cr);
@@ -520,7 +530,10 @@ void Canvas::StrokePath()
         cairo_set_line_cap(m_cr, CAIRO_LINE_CAP_ROUND);
         cairo_set_line_join(m_cr, CAIRO_LINE_JOIN_ROUND);
     }
+    const cairo_antialias_t smoothing = cairo_get_antialias(m_cr);
     if (m_state->rop2 == R2_NOT) {
+        // Whole pixels only, as in FillPath.
+        cairo_set_antialias(m_cr, CAIRO_ANTIALIAS_NONE);
         cairo_set_operator(m_cr, CAIRO_OPERATOR_DIFFERENCE);
         cairo_set_source_rgb(m_cr, 1, 1, 1);
     } else {
@@ -528,6 +541,7 @@ void Canvas::StrokePath()
     }
     cairo_stroke(m_cr);
     cairo_set_operator(m_cr, CAIRO_OPERATOR_OVER);
+    cairo_set_antialias(m_cr, smoothing);
     cairo_set_dash(m_cr, nullptr, 0, 0);
 }
 

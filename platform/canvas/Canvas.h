@@ -69,7 +69,12 @@ class Canvas : public TextMeasurer
     Canvas();
     // Draws straight into the pixels of a 24- or 32-bit bitmap, which must outlive the canvas and
     // keep its size. Other bitmaps give a canvas that draws nowhere (IsValid false).
-    explicit Canvas(Bitmap& target);
+    explicit Canvas(Bitmap& target) : Canvas(target, 1) {}
+    // Draws on a reduced copy of a picture: logical pixels are those of the whole picture, and
+    // reduction x reduction of them make one pixel of target. Edges are smoothed there, so that
+    // each pixel takes the share of every shape that covers it, as a reduction of the picture
+    // drawn at full size would.
+    Canvas(Bitmap& target, int reduction);
     // Draws on an existing context (a window's paint context, a PDF page). The context's
     // transformation at this moment defines device units; its state is restored at the end.
     explicit Canvas(cairo_t* context);

@@ -4,6 +4,7 @@
 
 #include <fontconfig/fontconfig.h>
 #include <iterator>
+#include <mutex>
 #include <set>
 #include <unordered_map>
 
@@ -82,13 +83,19 @@ std::string Resolve(const CString& faceName)
 
 std::string FontMapper::FamilyFor(const CString& faceName)
 {
-    // Asking fontconfig is slow and fonts do not come and go while the program runs.
+    // Asking fontconfig is slow and fonts do not come and go while the program runs. The
+    // threads that render photos share the answers.
+    static std::mutex guard;
     static std::unordered_map<std::string, std::string> cache;
-    auto found = cache.find(faceName.str());
-    if (found != cache.end()) {
-        return found->second;
+    {
+        std::lock_guard<std::mutex> lock(guard);
+        auto found = cache.find(faceName.str());
+        if (found != cache.end()) {
+            return found->second;
+        }
     }
     std::string family = Resolve(faceName);
+    std::lock_guard<std::mutex> lock(guard);
     cache.emplace(faceName.str(), family);
     return family;
 }

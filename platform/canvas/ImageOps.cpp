@@ -9,34 +9,35 @@ namespace ImageOps {
 
 namespace {
 
-// The source pixels that one target pixel covers along one axis, measured in units of
-// 1/target-length of a source pixel: a whole source pixel weighs targetLength, and the weights of
-// one target pixel add up to sourceLength.
+// The source pixels that one target pixel covers along one axis. Positions are measured in
+// units of 1/(unit x targetLength) of a source pixel: a whole source pixel weighs
+// unit x targetLength, and the weights of one target pixel add up to length, the covered stretch
+// in 1/unit source pixels, which begins begin units of 1/unit into the first source pixel.
 struct Span
 {
-    int first = 0;
+    int first = 0; // from the first source pixel touched
     int count = 0; // source pixels touched, at least 1
-    std::uint32_t firstWeight = 0;
-    std::uint32_t lastWeight = 0; // used when count > 1
+    std::uint64_t firstWeight = 0;
+    std::uint64_t lastWeight = 0; // used when count > 1
 };
 
-std::vector<Span> MakeSpans(int sourceLength, int targetLength)
+std::vector<Span> MakeSpans(std::int64_t begin, std::int64_t length, int targetLength, int unit)
 {
     std::vector<Span> spans(targetLength);
-    const std::int64_t s = sourceLength;
     const std::int64_t d = targetLength;
+    const std::int64_t pixel = unit * d;
     for (int j = 0; j < targetLength; ++j) {
-        std::int64_t begin = j * s;
-        std::int64_t end = begin + s;
+        std::int64_t from = begin * d + j * length;
+        std::int64_t to = from + length;
         Span& span = spans[j];
-        span.first = static_cast<int>(begin / d);
-        int last = static_cast<int>((end - 1) / d);
+        span.first = static_cast<int>(from / pixel);
+        int last = static_cast<int>((to - 1) / pixel);
         span.count = last - span.first + 1;
         if (span.count == 1) {
-            span.firstWeight = static_cast<std::uint32_t>(s);
+            span.firstWeight = static_cast<std::uint64_t>(length);
         } else {
-            span.firstWeight = static_cast<std::uint32_t>((span.first + 1) * d - begin);
-            span.lastWeight = static_cast<std::uint32_t>(end - last * d);
+            span.firstWeight = static_cast<std::uint64_t>((span.first + 1) * pixel - from);
+            span.lastWeight = static_cast<std::uint64_t>(to - last * pixel);
         }
     }
     return spans;
@@ -130,37 +131,48 @@ template <class T> void CopyRect(const Bitmap& source, Bitmap& target, const CRe
 
 Bitmap AreaAverage(const Bitmap& source, int width, int height)
 {
-    return AreaAverage(source, CRect(0, 0, source.Width(), source.Height()), width, height);
+    return AreaAverage(source, 1, CRect(0, 0, source.Width(), source.Height()), width, height);
 }
 
 Bitmap AreaAverage(const Bitmap& source, const CRect& from, int width, int height)
 {
+    return AreaAverage(source, 1, from, width, height);
+}
+
+Bitmap AreaAverage(const Bitmap& source, int reduction, const CRect& from, int width, int height)
+{
     Bitmap result;
     CRect area;
-    if (width < 1 || height < 1 || !area.IntersectRect(from, CRect(0, 0, source.Width(), source.Height())) ||
+    const int r = reduction;
+    if (r < 1 || width < 1 || height < 1 ||
+        !area.IntersectRect(from, CRect(0, 0, source.Width() * r, source.Height() * r)) ||
         !result.Create(width, height, 24)) {
         return Bitmap();
     }
-    const int sw = area.Width();
-    const int sh = area.Height();
-    const std::vector<Span> columns = MakeSpans(sw, width);
-    const std::vector<Span> rows = MakeSpans(sh, height);
-    const std::uint64_t total = static_cast<std::uint64_t>(sw) * static_cast<std::uint64_t>(sh);
+    // The source pixels the area touches; the spans count from the first of them.
+    const int left = area.left / r;
+    const int top = area.top / r;
+    const int sw = (area.right + r - 1) / r - left;
+    const std::vector<Span> columns = MakeSpans(area.left - left * r, area.Width(), width, r);
+    const std::vector<Span> rows = MakeSpans(area.top - top * r, area.Height(), height, r);
+    const std::uint64_t total = static_cast<std::uint64_t>(area.Width()) * static_cast<std::uint64_t>(area.Height());
+    const std::uint64_t columnWeight = static_cast<std::uint64_t>(r) * width;
+    const std::uint64_t rowWeight = static_cast<std::uint64_t>(r) * height;
 
     // Indexed rows are resolved through the palette into a scratch row first.
     std::vector<Bitmap::Pixel> scratch(source.IsIndexed() ? sw : 0);
     auto sourceRow = [&](int y) -> const Bitmap::Pixel* {
         if (!source.IsIndexed()) {
-            return source.Row(area.top + y) + area.left;
+            return source.Row(top + y) + left;
         }
         for (int x = 0; x < sw; ++x) {
-            scratch[x] = source.GetPixel(area.left + x, area.top + y);
+            scratch[x] = source.GetPixel(left + x, top + y);
         }
         return scratch.data();
     };
 
     // Per target row, each source column's weighted sum over the rows the target row covers,
-    // then each target pixel's weighted sum over its columns. Whole rows weigh `height`.
+    // then each target pixel's weighted sum over its columns. Whole rows weigh rowWeight.
     const std::uint64_t half = total / 2;
     auto writeRow = [&](int ty, auto channel) {
         Bitmap::Pixel* out = result.Row(ty);
@@ -174,8 +186,7 @@ Bitmap AreaAverage(const Bitmap& source, const CRect& from, int width, int heigh
                     for (int i = 1; i + 1 < span.count; ++i) {
                         whole += channel(span.first + i, c);
                     }
-                    sum += whole * static_cast<std::uint64_t>(width) +
-                           channel(span.first + span.count - 1, c) * span.lastWeight;
+                    sum += whole * columnWeight + channel(span.first + span.count - 1, c) * span.lastWeight;
                 }
                 rgb[c] = (sum + half) / total;
             }
@@ -184,7 +195,7 @@ Bitmap AreaAverage(const Bitmap& source, const CRect& from, int width, int heigh
     };
 
     std::vector<std::uint64_t> lanes(sw);
-    if (static_cast<std::uint64_t>(sh) * 255 <= kLaneMask) {
+    if (static_cast<std::uint64_t>(area.Height()) * 255 <= kLaneMask) {
         // A target row's whole weighted sum fits into the lanes: one word per column. Whole rows
         // are added unweighted and weighed once at the end.
         std::vector<std::uint64_t> whole(sw);
@@ -203,7 +214,6 @@ Bitmap AreaAverage(const Bitmap& source, const CRect& from, int width, int heigh
                     }
                 }
                 row = sourceRow(span.first + span.count - 1);
-                const std::uint64_t rowWeight = static_cast<std::uint64_t>(height);
                 for (int x = 0; x < sw; ++x) {
                     lanes[x] += whole[x] * rowWeight + Spread(row[x]) * span.lastWeight;
                 }
@@ -225,10 +235,9 @@ Bitmap AreaAverage(const Bitmap& source, const CRect& from, int width, int heigh
         }
     };
     auto drainLanes = [&]() {
-        const std::uint64_t weight = static_cast<std::uint64_t>(height);
         for (int x = 0; x < sw; ++x) {
             for (int c = 0; c < 3; ++c) {
-                sums[3 * x + c] += ((lanes[x] >> ((2 - c) * kLaneBits)) & kLaneMask) * weight;
+                sums[3 * x + c] += ((lanes[x] >> ((2 - c) * kLaneBits)) & kLaneMask) * rowWeight;
             }
             lanes[x] = 0;
         }

@@ -14,6 +14,10 @@ namespace ImageOps {
 // rectangle.
 Bitmap AreaAverage(const Bitmap& source, int width, int height);
 Bitmap AreaAverage(const Bitmap& source, const CRect& from, int width, int height);
+// The same from a reduced copy of a picture, each of whose pixels stands for reduction x
+// reduction pixels of the picture; from is in the picture's pixels and need not fall on the
+// copy's pixel edges.
+Bitmap AreaAverage(const Bitmap& source, int reduction, const CRect& from, int width, int height);
 
 // Left and right exchange places in every row.
 void FlipHorizontal(Bitmap& image);

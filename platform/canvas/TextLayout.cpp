@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <numbers>
 #include <unordered_map>
 #include <utility>
@@ -27,13 +28,18 @@ struct FaceMetrics
 // too slow to repeat for every cell a grid draws.
 FaceMetrics MetricsOf(PangoContext* context, const PangoFontDescription* description)
 {
+    // Shared by the threads that render photos.
+    static std::mutex guard;
     static std::unordered_map<std::string, FaceMetrics> cache;
     char* key = pango_font_description_to_string(description);
     std::string name(key);
     g_free(key);
-    auto found = cache.find(name);
-    if (found != cache.end()) {
-        return found->second;
+    {
+        std::lock_guard<std::mutex> lock(guard);
+        auto found = cache.find(name);
+        if (found != cache.end()) {
+            return found->second;
+        }
     }
     // Latin sample text, so that the average width is that of the single-byte characters, as
     // the average character width of a Japanese face is.
@@ -53,6 +59,7 @@ FaceMetrics MetricsOf(PangoContext* context, const PangoFontDescription* descrip
     result.descent = pango_font_metrics_get_descent(metrics) / double(PANGO_SCALE);
     result.aveCharWidth = pango_font_metrics_get_approximate_char_width(metrics) / double(PANGO_SCALE);
     pango_font_metrics_unref(metrics);
+    std::lock_guard<std::mutex> lock(guard);
     if (cache.size() > 512) {
         cache.clear();
     }
@@ -91,17 +98,21 @@ std::string ToLayoutText(std::string_view cp932, bool singleLine)
 
 TextLayout::TextLayout(cairo_t* cr)
 {
-    cairo_get_matrix(cr, &m_baseMatrix);
+    cairo_matrix_t matrix;
+    cairo_get_matrix(cr, &matrix);
     m_context = pango_cairo_create_context(cr);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_surface_type_t type = cairo_surface_get_type(cairo_get_target(cr));
-    bool vector = type == CAIRO_SURFACE_TYPE_PDF || type == CAIRO_SURFACE_TYPE_PS ||
-                  type == CAIRO_SURFACE_TYPE_SVG || type == CAIRO_SURFACE_TYPE_RECORDING;
+    const bool vector = type == CAIRO_SURFACE_TYPE_PDF || type == CAIRO_SURFACE_TYPE_PS ||
+                        type == CAIRO_SURFACE_TYPE_SVG || type == CAIRO_SURFACE_TYPE_RECORDING;
+    // A reduced picture's pixels are not those the text is measured in.
+    const bool reduced = std::abs(matrix.xx) != 1 || std::abs(matrix.yy) != 1;
+    const bool exact = vector || reduced;
     // Whole-pixel advances on screens and images, as measured text must fit where it is drawn;
-    // vector pages and recordings keep the exact outlines.
+    // vector pages, recordings and reduced pictures keep the exact outlines.
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_metrics(options, vector ? CAIRO_HINT_METRICS_OFF : CAIRO_HINT_METRICS_ON);
-    if (vector) {
+    cairo_font_options_set_hint_metrics(options, exact ? CAIRO_HINT_METRICS_OFF : CAIRO_HINT_METRICS_ON);
+    if (exact) {
         cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
         // Advances rounded to whole device units would make text wider or narrower with the
         // resolution.
@@ -246,19 +257,7 @@ double TextLayout::Baseline() const
 
 void TextLayout::Show(cairo_t* cr)
 {
-    cairo_matrix_t matrix;
-    cairo_get_matrix(cr, &matrix);
-    bool transformed = matrix.xx != m_baseMatrix.xx || matrix.yx != m_baseMatrix.yx ||
-                       matrix.xy != m_baseMatrix.xy || matrix.yy != m_baseMatrix.yy;
-    if (transformed) {
-        pango_cairo_update_layout(cr, m_layout);
-    }
+    // The layout as measured, turned and stretched by cr's transformation as a whole: laid out
+    // again under a stretch, pango would keep the glyphs' natural advances.
     pango_cairo_show_layout(cr, m_layout);
-    if (transformed) {
-        // Back to the untransformed context, so that measuring stays as on screen.
-        cairo_save(cr);
-        cairo_set_matrix(cr, &m_baseMatrix);
-        pango_cairo_update_layout(cr, m_layout);
-        cairo_restore(cr);
-    }
 }

@@ -47,8 +47,8 @@ class TextLayout
     double Baseline() const;
     PangoLayout* Layout() const { return m_layout; }
 
-    // Draws the layout with its top-left at the current point of cr, laying it out again first
-    // when cr's transformation differs from the one it was measured with.
+    // Draws the layout with its top-left at the current point of cr, through cr's
+    // transformation.
     void Show(cairo_t* cr);
 
   private:
@@ -63,5 +63,4 @@ class TextLayout
     double m_aveCharWidth = 0;
     double m_stretch = 1;
     double m_angle = 0;
-    cairo_matrix_t m_baseMatrix{};
 };

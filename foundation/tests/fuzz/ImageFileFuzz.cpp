@@ -1,6 +1,7 @@
 // A picture file from outside: a JPEG, PNG or BMP by its first bytes (a BMP otherwise), loaded
-// as the photo import and the templates' pictures load theirs, corrected and turned; the bytes
-// are also taken as a packed DIB from the clipboard.
+// as the photo import and the templates' pictures load theirs, corrected and turned; a JPEG's
+// header and EXIF orientation are read and its pixels decoded reduced as a photo taken in; the
+// bytes are also taken as a packed DIB from the clipboard.
 #include "foundation/BitmapEx.h"
 #include "foundation/PackedDib.h"
 #include "foundation/tests/support/ScratchFolder.h"
@@ -44,6 +45,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ScratchFolder::WriteBytes(path, std::string(reinterpret_cast<const char*>(data), size));
     CBitmapEx image;
     if (image.LoadImageFile(path)) {
+        UseImage(image);
+    }
+    // A photo taken in: its header and EXIF orientation, then its pixels decoded reduced.
+    JpegHeader header;
+    if (CBitmapEx::ReadJpegHeader(path, header) && CBitmapEx::FitsInMemory(CSize(header.width, header.height), 8) &&
+        image.LoadJpeg(path, 8)) {
         UseImage(image);
     }
 

@@ -79,7 +79,10 @@ TEST(EditViewMapping, ToleranceFollowsTheZoom)
     EXPECT_EQ(view.GetHitTolerance(), 12);
     view.zoom = 40000;
     EXPECT_EQ(view.GetHitTolerance(), 0);
-    view.zoom = 999;
+    // Below the smallest step, where large photos open, a press still hits three view pixels.
+    view.zoom = 800;
+    EXPECT_EQ(view.GetHitTolerance(), 37);
+    view.zoom = 0;
     EXPECT_EQ(view.GetHitTolerance(), 0);
 }
 
@@ -104,10 +107,15 @@ TEST(EditViewMapping, ConvertsBetweenPhotoViewAndClient)
     EXPECT_EQ(c, CPoint(20, 20));
 }
 
-TEST(EditViewMapping, ZoomOutsideItsStepsGivesMinusOne)
+TEST(EditViewMapping, OnlyZoomZeroAndZoomBeyondTheTopStepGiveMinusOne)
 {
     CEditViewMapping view;
-    view.zoom = 500;
+    // 8 % is where an 11,000-pixel photo opens: its pointer lies on photo pixels.
+    view.zoom = 800;
+    CPoint eight(884, 724);
+    view.ViewToImage(eight);
+    EXPECT_EQ(eight, CPoint(11012, 9012));
+    view.zoom = 0;
     CPoint v(10, 10);
     view.ViewToImage(v);
     EXPECT_EQ(v, CPoint(-1, -1));

@@ -18,6 +18,17 @@ Bitmap Quadrants(int width, int height);
 // The quadrants saved as a JPEG; false when it cannot be written.
 bool WriteJpeg(const CString& path, int width, int height);
 
+// The image saved as a JPEG whose EXIF block names the orientation (1 to 8) in the byte order
+// of Motorola cameras; false when it cannot be written.
+bool WriteJpeg(const CString& path, const Bitmap& image, int orientation);
+
+// The quadrants as a JPEG of any size, written row by row, so that photos larger than a bitmap
+// may hold can be made; false when it cannot be written.
+bool WriteLargeJpeg(const CString& path, int width, int height);
+
+// A photo as cameras take them: smooth gradients, hard edges and sensor noise.
+Bitmap CameraLike(int width, int height);
+
 // Whether each channel of two colours differs by at most tolerance (JPEG keeps flat areas close).
 bool IsNear(Bitmap::Pixel a, Bitmap::Pixel b, int tolerance = 12);
 

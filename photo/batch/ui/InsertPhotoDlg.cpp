@@ -4,6 +4,7 @@
 #include "foundation/PathName.h"
 #include "photo/batch/ui/InsertPhotoPane.h"
 #include "foundation/ui/ChosenPath.h"
+#include "platform/ui/FileDialogFilter.h"
 #include "platform/ui/WxText.h"
 
 namespace {
@@ -14,7 +15,7 @@ constexpr const char* kFilter = "JPEGﾌｧｲﾙ(*.jpg)|*.jpg|全てのﾌｧ�
 } // namespace
 
 CInsertPhotoDlg::CInsertPhotoDlg(wxWindow* parent, CProfileSettings& settings, std::function<void()> help)
-    : wxFileDialog(parent, ToWx("新規写真の追加"), wxEmptyString, wxEmptyString, ToWx(kFilter),
+    : wxFileDialog(parent, ToWx("新規写真の追加"), wxEmptyString, wxEmptyString, FileDialogFilter(kFilter),
                    wxFD_OPEN | wxFD_FILE_MUST_EXIST),
       m_settings(settings), m_help(std::move(help))
 {

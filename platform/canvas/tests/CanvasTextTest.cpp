@@ -287,6 +287,25 @@ TEST(CanvasTextOut, EscapementTurnsTheTextCounterClockwise)
     EXPECT_GE(ink.left, 39);
 }
 
+// A wider or narrower font moves each character by its own stretched advance: the ink spans the
+// measured extent, neither overlapping nor spread out, level or turned.
+TEST(CanvasTextOut, StretchedTextCoversItsMeasuredWidth)
+{
+    for (int escapement : {0, 900}) {
+        for (int width : {12, 32, 64}) {
+            Bitmap bitmap = FilledBitmap(700, 700, kWhite);
+            Canvas canvas(bitmap);
+            canvas.SelectFont(MakeFont("ＭＳ ゴシック", 48, width, escapement));
+            canvas.SetBkMode(TRANSPARENT);
+            canvas.TextOut(20, 660, "ABCDEFGH");
+            const int extent = canvas.GetTextExtent("ABCDEFGH").cx;
+            const CRect ink = InkBounds(bitmap, kWhite);
+            const int length = escapement == 0 ? ink.Width() : ink.Height();
+            EXPECT_NEAR(length, extent, extent / 10 + 4) << "width " << width << ", escapement " << escapement;
+        }
+    }
+}
+
 TEST(CanvasTextOut, ClippedOpaqueOutputFillsItsRectangle)
 {
     Bitmap bitmap = FilledBitmap(100, 40, kWhite);

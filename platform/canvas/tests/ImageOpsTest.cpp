@@ -19,6 +19,20 @@ Bitmap Numbered(int width, int height)
     return image;
 }
 
+// Pixels of every colour, the same for a seed.
+Bitmap Noise(int width, int height, std::uint32_t seed)
+{
+    Bitmap image;
+    image.Create(width, height, 24);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            seed = seed * 1103515245u + 12345u;
+            image.Row(y)[x] = (seed >> 4) & 0xFFFFFF;
+        }
+    }
+    return image;
+}
+
 Bitmap::Pixel Rgb(int r, int g, int b)
 {
     return static_cast<Bitmap::Pixel>((r << 16) | (g << 8) | b);
@@ -80,15 +94,7 @@ TEST(ImageOpsAreaAverage, KeepsFlatColourAtAnyScale)
 
 TEST(ImageOpsAreaAverage, AgreesWithAPlainBoxFilter)
 {
-    Bitmap image;
-    image.Create(37, 23, 24);
-    std::uint32_t seed = 7;
-    for (int y = 0; y < 23; ++y) {
-        for (int x = 0; x < 37; ++x) {
-            seed = seed * 1103515245u + 12345u;
-            image.Row(y)[x] = (seed >> 4) & 0xFFFFFF;
-        }
-    }
+    const Bitmap image = Noise(37, 23, 7);
     const int width = 10;
     const int height = 7;
     Bitmap reduced = ImageOps::AreaAverage(image, width, height);
@@ -131,6 +137,18 @@ TEST(ImageOpsAreaAverage, VeryTallSourcesStayExact)
     EXPECT_EQ(two.GetPixel(0, 1), Rgb(0, 10, 255));
     Bitmap three = ImageOps::AreaAverage(image, 1, 3);
     EXPECT_EQ(three.GetPixel(0, 1), Rgb(128, 10, 128));
+
+    // The same picture as a copy reduced by 8, cut off-grid.
+    Bitmap copy;
+    copy.Create(1, 1125, 24);
+    for (int y = 0; y < 1125; ++y) {
+        copy.Row(y)[0] = y < 562 ? Rgb(255, 10, 0) : Rgb(0, 10, 255);
+    }
+    Bitmap cut = ImageOps::AreaAverage(copy, 8, CRect(0, 4, 8, 8988), 1, 2);
+    EXPECT_EQ(cut.GetPixel(0, 0), Rgb(255, 10, 0));
+    EXPECT_EQ(cut.GetPixel(0, 1), Rgb(0, 10, 255));
+    // 4,496 red rows against 4,504 blue ones.
+    EXPECT_EQ(ImageOps::AreaAverage(copy, 8, CRect(0, 0, 8, 9000), 1, 1).GetPixel(0, 0), Rgb(127, 10, 128));
 }
 
 TEST(ImageOpsAreaAverage, ReadsASourceRectangleAndIndexedImages)
@@ -150,6 +168,40 @@ TEST(ImageOpsAreaAverage, ReadsASourceRectangleAndIndexedImages)
     EXPECT_EQ(middle.GetPixel(0, 0), Rgb(50, 0, 100));
     EXPECT_TRUE(ImageOps::AreaAverage(indexed, CRect(5, 5, 9, 9), 1, 1).IsEmpty());
     EXPECT_TRUE(ImageOps::AreaAverage(indexed, 0, 3).IsEmpty());
+}
+
+// A reduced copy stands for its picture with each pixel repeated reduction x reduction times:
+// averaging any part of the copy gives what averaging that part of the repeated picture gives,
+// also where the part cuts through the copy's pixels.
+TEST(ImageOpsAreaAverage, AReducedCopyAveragesAsItsPictureWould)
+{
+    const Bitmap copy = Noise(13, 9, 11);
+    for (int reduction : {2, 8}) {
+        Bitmap picture;
+        picture.Create(13 * reduction, 9 * reduction, 24);
+        for (int y = 0; y < picture.Height(); ++y) {
+            for (int x = 0; x < picture.Width(); ++x) {
+                picture.Row(y)[x] = copy.Row(y / reduction)[x / reduction];
+            }
+        }
+        const CRect parts[] = {CRect(0, 0, picture.Width(), picture.Height()), CRect(3, 1, 21, 17),
+                               CRect(reduction, reduction, 5 * reduction, 3 * reduction),
+                               CRect(-4, 5, 1000, 1000)};
+        for (const CRect& part : parts) {
+            for (auto [w, h] : {std::pair{5, 3}, std::pair{7, 11}, std::pair{40, 30}}) {
+                Bitmap expected = ImageOps::AreaAverage(picture, part, w, h);
+                Bitmap got = ImageOps::AreaAverage(copy, reduction, part, w, h);
+                ASSERT_EQ(got.Width(), w);
+                ASSERT_EQ(got.Height(), h);
+                for (int y = 0; y < h; ++y) {
+                    for (int x = 0; x < w; ++x) {
+                        ASSERT_EQ(got.GetPixel(x, y), expected.GetPixel(x, y))
+                            << "reduction " << reduction << " at " << x << "," << y;
+                    }
+                }
+            }
+        }
+    }
 }
 
 TEST(ImageOpsTurns, QuarterTurnsSendTheTopLeftPixelRound)

@@ -3,6 +3,7 @@
 #include "list/IListHost.h"
 #include "list/ZantobyDoc.h"
 #include "foundation/ui/ChosenPath.h"
+#include "platform/ui/FileDialogFilter.h"
 #include "platform/ui/WxText.h"
 
 namespace {
@@ -14,7 +15,9 @@ constexpr const char* kFilter = "ﾃｷｽﾄﾌｧｲﾙ(*.csv;*.txt)|*.csv;*.t
 
 CCsvFileDlg::CCsvFileDlg(wxWindow* parent, const char* title, long style, const char* helpTopic,
                          ExtraControlCreatorFunction createOptions)
-    : wxFileDialog(parent, ToWx(title), wxEmptyString, wxEmptyString, ToWx(kFilter), style),
+    // A save dialog keeps plain patterns: it gives a typed name the pattern's extension.
+    : wxFileDialog(parent, ToWx(title), wxEmptyString, wxEmptyString,
+                   (style & wxFD_SAVE) != 0 ? ToWx(kFilter) : FileDialogFilter(kFilter), style),
       m_helpTopic(helpTopic)
 {
     SetExtraControlCreator(createOptions);
