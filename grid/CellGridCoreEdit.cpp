@@ -277,7 +277,11 @@ int CCellGridCore::FindReplace(const CGridFindRequest& request)
     int replaced = 0;
     int lastColumn = -1;
     int lastRow = -1;
-    while (source->FindNext(request.findWhat, &column, &row, flags) == 0) {
+    // A stop keeps the cells replaced so far: each is a whole replacement.
+    bool stopped = !m_host->ReportReplaceProgress(0, total);
+    constexpr int kHitsPerReport = 256;
+    int hits = 0;
+    while (!stopped && source->FindNext(request.findWhat, &column, &row, flags) == 0) {
         const std::int64_t d = distance(column, row);
         if (d <= reached) {
             break;
@@ -288,12 +292,16 @@ int CCellGridCore::FindReplace(const CGridFindRequest& request)
         if (ReplaceInCell(lastColumn, lastRow, matcher, request.replaceWith)) {
             ++replaced;
         }
+        if (++hits % kHitsPerReport == 0) {
+            stopped = !m_host->ReportReplaceProgress(reached, total);
+        }
     }
+    m_host->EndReplaceProgress();
     if (lastRow >= 0) {
         MoveToCell(lastColumn, lastRow);
         RepaintGrid();
     }
-    if (replaced == 0) {
+    if (replaced == 0 && !stopped) {
         ShowMessageBox("Item not found", "Not Found", MB_OK);
     }
     return 0;
