@@ -1,5 +1,24 @@
 #include "app/GridDragState.h"
 
+#include <cstdlib>
+
+void CGridDragState::Arm(Press press, int x, int y)
+{
+    m_press = press;
+    m_pressX = x;
+    m_pressY = y;
+}
+
+CGridDragState::Press CGridDragState::MoveTo(int x, int y, int reachX, int reachY)
+{
+    if (std::abs(x - m_pressX) <= reachX && std::abs(y - m_pressY) <= reachY) {
+        return Press::None;
+    }
+    const Press press = m_press;
+    m_press = Press::None;
+    return press;
+}
+
 void CGridDragState::BeginOwnDrag(int columns, int rows)
 {
     m_fromHere = true;
@@ -47,8 +66,13 @@ int CGridDragState::Over(int column, int line, bool inGrid, bool control, bool e
     if (m_state == kNone) {
         return kNone;
     }
-    frame = {column, line, column + m_columns - 1, line + m_rows - 1};
+    frame = Landing(column, line);
     return m_state == kMove && !control ? kMove : kCopy;
+}
+
+CGridDragState::Block CGridDragState::Landing(int column, int line) const
+{
+    return {column, line, column + m_columns - 1, line + m_rows - 1};
 }
 
 CGridDragState::DropAction CGridDragState::Drop(int column, int line, bool inGrid, bool control, bool escape,

@@ -67,10 +67,11 @@ const std::vector<unsigned char>& COleDataObject::GetPrivateData(const CString& 
     return none;
 }
 
-void COleDataObject::SetText(const CString& text)
+void COleDataObject::SetText(const CString& text, const CString& lost)
 {
     m_textOffered = true;
     m_text = text;
+    m_lost = lost;
     m_contents = true;
 }
 

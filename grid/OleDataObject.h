@@ -29,8 +29,11 @@ class COleDataObject
     void SetPrivateData(const CString& name, std::vector<unsigned char> bytes);
     // The bytes of a private format; empty when it did not come.
     const std::vector<unsigned char>& GetPrivateData(const CString& name) const;
-    void SetText(const CString& text);
+    // lost: the characters of the text that had no Shift_JIS code and stand as "?" in it
+    // ("U+20BB7 U+1F600"), empty when none.
+    void SetText(const CString& text, const CString& lost = CString());
     const CString& GetText() const { return m_text; }
+    const CString& GetLostCharacters() const { return m_lost; }
     void SetFiles(const CStringArray& files);
     const CStringArray& GetFiles() const { return m_files; }
     void SetImage(Bitmap image);
@@ -49,6 +52,7 @@ class COleDataObject
     bool m_contents = false;
     std::vector<Private> m_private;
     CString m_text;
+    CString m_lost;
     CStringArray m_files;
     Bitmap m_image;
 };

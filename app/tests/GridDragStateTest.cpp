@@ -70,3 +70,21 @@ TEST(GridDragState, AFillDragFramesTheBlockToThePointersLineEitherWay)
     int effect = 0;
     EXPECT_EQ(drag.Drop(0, 9, true, false, false, {1, 4, 2, 5}, effect), CGridDragState::DropAction::Fill);
 }
+
+TEST(GridDragState, APressBecomesADragOnlyPastTheThresholdAndOnlyOnce)
+{
+    CGridDragState drag;
+    EXPECT_EQ(drag.MoveTo(50, 50, 4, 4), CGridDragState::Press::None) << "nothing armed";
+    drag.Arm(CGridDragState::Press::Cells, 100, 200);
+    EXPECT_EQ(drag.MoveTo(104, 196, 4, 4), CGridDragState::Press::None) << "the threshold itself is not past it";
+    EXPECT_TRUE(drag.IsArmed());
+    EXPECT_EQ(drag.MoveTo(100, 205, 4, 4), CGridDragState::Press::Cells);
+    EXPECT_FALSE(drag.IsArmed());
+    EXPECT_EQ(drag.MoveTo(150, 250, 4, 4), CGridDragState::Press::None) << "the drag starts once";
+
+    drag.Arm(CGridDragState::Press::Fill, 10, 10);
+    drag.Disarm();
+    EXPECT_EQ(drag.MoveTo(40, 40, 4, 4), CGridDragState::Press::None) << "a release or Esc came first";
+    drag.Arm(CGridDragState::Press::Fill, 10, 10);
+    EXPECT_EQ(drag.MoveTo(5, 10, 4, 4), CGridDragState::Press::Fill);
+}

@@ -38,7 +38,9 @@ void CClipData::ReadClipboard()
     } else if (wxTheClipboard->IsSupported(wxDF_UNICODETEXT)) {
         wxTextDataObject text;
         if (wxTheClipboard->GetData(text)) {
-            m_clipboard.SetText(FromWx(text.GetText()));
+            CString lost;
+            const CString converted = FromWx(text.GetText(), lost);
+            m_clipboard.SetText(converted, lost);
         }
     }
     EnsurePngHandler();

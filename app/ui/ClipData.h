@@ -19,6 +19,9 @@ class CClipData
     // The image the data brought; false when there is none.
     bool GetDib(Bitmap& image) const;
     CString GetFileName(int index) const { return m_table.GetFileName(index); }
+    // The characters of a text from another program that had no Shift_JIS code and stand as
+    // "?" in the table ("U+20BB7"), empty when none.
+    CString GetLostCharacters() const { return m_data != nullptr ? m_data->GetLostCharacters() : CString(); }
 
   private:
     // The clipboard's forms, as a drop would bring them.

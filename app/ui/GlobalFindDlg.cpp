@@ -93,6 +93,9 @@ bool CGlobalFindDlg::OnInitDialog()
 
 void CGlobalFindDlg::OnExtract(wxCommandEvent&)
 {
+    if (!AcceptFieldTexts()) {
+        return;
+    }
     m_form.openFolderLists = IsItemChecked(IDC_OPEN_FOLDER);
     m_form.folder = m_folder.GetPath();
     m_form.keywordText = FromWx(m_keywords->GetValue());

@@ -25,7 +25,6 @@
 #include "photo/batch/ui/SequencePhotoDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
-#include "platform/UnmappableChars.h"
 #include "platform/VirtualKeys.h"
 #include "platform/ui/WxText.h"
 
@@ -36,7 +35,6 @@
 #include <wx/wupdlock.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <exception>
 #include <filesystem>
 
@@ -164,6 +162,9 @@ bool CListGrid::PreTranslateMessage(wxEvent& event)
             type == wxEVT_MIDDLE_UP || type == wxEVT_MIDDLE_DCLICK) {
             m_activationCount = 0;
         }
+    }
+    if (m_drag.IsArmed() && FollowPress(event)) {
+        return true;
     }
     if (type == wxEVT_MOUSEWHEEL && m_doc != nullptr) {
         const wxPoint screen = wxGetMousePosition();
@@ -343,33 +344,59 @@ CListGrid::BlockZone CListGrid::ZoneAt(CPoint point)
 
 void CListGrid::OnCellLButton(int column, int, int down, const CRect&, CPoint point, int processed)
 {
-    if (m_doc == nullptr || !down || processed || IsEditing()) {
+    if (m_doc == nullptr || !down || processed || IsEditing() || CellArea() == nullptr) {
         return;
     }
     const BlockZone zone = ZoneAt(point);
-    if (zone == BlockZone::None || !WaitForDragStart()) {
+    if (zone == BlockZone::None) {
         return;
     }
-    if (zone == BlockZone::FillHandle && column >= 0 && column < DataColumns()) {
-        StartFillDrag();
-    } else {
-        StartDrag();
-    }
+    // The press becomes a drag only once the pointer moves with the button held (FollowPress).
+    const bool fill = zone == BlockZone::FillHandle && column >= 0 && column < DataColumns();
+    const wxPoint screen = CellArea()->ClientToScreen(wxPoint(point.x, point.y));
+    m_drag.Arm(fill ? CGridDragState::Press::Fill : CGridDragState::Press::Cells, screen.x, screen.y);
 }
 
-bool CListGrid::WaitForDragStart() const
+bool CListGrid::FollowPress(wxEvent& event)
 {
-    const wxPoint start = wxGetMousePosition();
+    const wxEventType type = event.GetEventType();
+    if (type == wxEVT_LEFT_DOWN || type == wxEVT_LEFT_UP) {
+        // A release first is a click; a new press arms afresh.
+        m_drag.Disarm();
+        return false;
+    }
+    if (type == wxEVT_KEY_DOWN && static_cast<wxKeyEvent&>(event).GetKeyCode() == WXK_ESCAPE) {
+        m_drag.Disarm();
+        // The rest of the press drags nothing and selects nothing.
+        if (CellArea() != nullptr && CellArea()->HasCapture()) {
+            CellArea()->ReleaseMouse();
+        }
+        return true;
+    }
+    if (type != wxEVT_MOTION) {
+        return false;
+    }
+    const auto& mouse = static_cast<wxMouseEvent&>(event);
+    auto* window = dynamic_cast<wxWindow*>(event.GetEventObject());
+    if (!mouse.LeftIsDown() || window == nullptr) {
+        m_drag.Disarm();
+        return false;
+    }
+    const wxPoint screen = window->ClientToScreen(mouse.GetPosition());
     const int reachX = std::max(wxSystemSettings::GetMetric(wxSYS_DRAG_X), 2);
     const int reachY = std::max(wxSystemSettings::GetMetric(wxSYS_DRAG_Y), 2);
-    while (wxGetMouseState().LeftIsDown()) {
-        const wxPoint now = wxGetMousePosition();
-        if (std::abs(now.x - start.x) > reachX || std::abs(now.y - start.y) > reachY) {
-            return true;
-        }
-        wxMilliSleep(10);
+    switch (m_drag.MoveTo(screen.x, screen.y, reachX, reachY)) {
+    case CGridDragState::Press::Fill:
+        StartFillDrag();
+        break;
+    case CGridDragState::Press::Cells:
+        StartDrag();
+        break;
+    default:
+        break;
     }
-    return false;
+    // While the press is held it moves the block, not the selection.
+    return true;
 }
 
 void CListGrid::OnCellDblClick(int column, int row, const CRect&, CPoint point, int processed)
@@ -405,7 +432,10 @@ void CListGrid::OnTopHeadingLButton(int column, int, int down, const CRect&, CPo
         s_columnAnchor = column;
         SelectBlock(column, 0, column, last);
     } else if (s_columnAnchor >= 0) {
-        SelectBlock(std::min(s_columnAnchor, column), 0, std::max(s_columnAnchor, column), last);
+        // The press began the block; the release stretches it instead of adding a second one,
+        // which copy and drag would refuse as a split selection.
+        CurrentSheet()->selection.ExtendBlock(column, last);
+        RepaintGrid();
         s_columnAnchor = -1;
     }
 }
@@ -423,7 +453,9 @@ void CListGrid::OnSideHeadingLButton(int, int row, int down, const CRect&, CPoin
         s_lineAnchor = row;
         SelectBlock(0, row, last, row);
     } else if (s_lineAnchor >= 0) {
-        SelectBlock(0, std::min(s_lineAnchor, row), last, std::max(s_lineAnchor, row));
+        // As with the columns: one block from the press's line to the release's.
+        CurrentSheet()->selection.ExtendBlock(last, row);
+        RepaintGrid();
         s_lineAnchor = -1;
     }
 }
@@ -559,9 +591,6 @@ int CListGrid::OnEditFinish(int column, int row, CGridEditWindow* edit, CString&
     if (!modified) {
         return 1;
     }
-    if (control != nullptr && !AcceptsCharacters(control->GetValue())) {
-        return 0;
-    }
     CListGridEdits edits(*m_doc);
     const bool dropListGrew = m_doc->GetColumn(column).dropType == 1;
     CString refusal;
@@ -577,20 +606,6 @@ int CListGrid::OnEditFinish(int column, int row, CGridEditWindow* edit, CString&
     m_view.AutoRowHeight(row, false);
     FreeThumbnailsOutOfView();
     return 1;
-}
-
-bool CListGrid::AcceptsCharacters(const wxString& typed)
-{
-    const wxScopedCharBuffer utf8 = typed.utf8_str();
-    const CUnmappableChars unmappable(std::string_view(utf8.data(), utf8.length()));
-    if (unmappable.IsEmpty()) {
-        return true;
-    }
-    CString message;
-    message.Format("■の文字はリストに保存できません（%s）。\n別の文字に書き換えてください。\n\n%s",
-                   unmappable.Codes().GetString(), unmappable.Marked().GetString());
-    ShowMessageBox(message, kProductName, MB_OK | MB_ICONEXCLAMATION);
-    return false;
 }
 
 void CListGrid::RebuildDropLabels(int column)
@@ -956,7 +971,7 @@ bool CListGrid::PasteCells(const COleDataObject* data, int column, int line, int
         return false;
     }
     CClipData clip(m_doc->Host());
-    if (!clip.Read(data)) {
+    if (!clip.Read(data) || !AcceptsReplacedCharacters(clip.GetLostCharacters())) {
         return false;
     }
     CListGridTransfer transfer(*m_doc);
@@ -999,6 +1014,18 @@ bool CListGrid::PasteCells(const COleDataObject* data, int column, int line, int
     }
     RefillLines(result.lines);
     return true;
+}
+
+bool CListGrid::AcceptsReplacedCharacters(const CString& lost)
+{
+    if (lost.IsEmpty()) {
+        return true;
+    }
+    CString message;
+    message.Format("貼り付ける文字に、このプログラムでは扱えない文字（%s）があります。\n"
+                   "これらの文字を「?」に置き換えて貼り付けますか？",
+                   lost.GetString());
+    return ShowMessageBox(message, CString(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 int CListGrid::StartDrag()
@@ -1097,12 +1124,22 @@ int CListGrid::OnDrop(COleDataObject* data, int column, int row)
     case CGridDragState::DropAction::Refuse:
         wxBell();
         return CGridDragState::kNone;
-    case CGridDragState::DropAction::Paste:
-        PasteCells(data, column, row, effect);
+    case CGridDragState::DropAction::Paste: {
+        const bool moved = effect == CGridDragState::kMove && m_drag.IsFromHere();
+        const CGridDragState::Block landing = m_drag.Landing(column, row);
+        const bool pasted = PasteCells(data, column, row, effect);
+        if (moved && pasted) {
+            // The moved cells stay selected where they now are; their old place is empty.
+            MoveToCell(landing.left, landing.top);
+            DeselectAll();
+            SelectBlock(landing.left, landing.top, std::min(landing.right, GetColCount() - 1),
+                        std::min(landing.bottom, GetRowCount() - 1));
+        }
         RepaintGrid();
         m_drag.EndDrag();
         m_doc->UpdateAllViews(&m_view, kHintRowsEdited);
-        return effect;
+        return pasted ? effect : CGridDragState::kNone;
+    }
     default:
         return CGridDragState::kNone;
     }

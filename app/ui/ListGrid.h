@@ -114,9 +114,9 @@ class CListGrid : public CGridList
     // The row record shown on a line, or -1.
     int RowOf(int line) const;
     void RebuildDropLabels(int column);
-    // True when the list can hold every character of the typed text; otherwise a box names the
-    // characters it cannot, so that the user changes them before anything is stored.
-    static bool AcceptsCharacters(const wxString& typed);
+    // True when a paste or drop lost no characters on its way in (lost names them, as
+    // "U+20BB7"), or when the user chooses to go on with them as "?".
+    static bool AcceptsReplacedCharacters(const CString& lost);
     // Where a press lies against the selection's block: its edge, its fill handle or neither.
     enum class BlockZone
     {
@@ -125,9 +125,10 @@ class CListGrid : public CGridList
         FillHandle
     };
     BlockZone ZoneAt(CPoint point);
-    // A press turns into a drag once the pointer moves a little with the button held; false
-    // when the button comes up first (a click).
-    bool WaitForDragStart() const;
+    // An input event while a press on the selection waits to become a drag: a move of the held
+    // button past the system's drag threshold starts the drag, a release or Esc ends the wait.
+    // True when the event is taken.
+    bool FollowPress(wxEvent& event);
     // The drag of the fill handle of the selection's block.
     void StartFillDrag();
     // The open list whose path a table names, or null.

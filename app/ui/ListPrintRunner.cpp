@@ -13,6 +13,29 @@
 
 #include <set>
 
+CListPrintRunner::Printer CListPrintRunner::SetPrinter(Printer printer)
+{
+    Printer previous = std::move(CurrentPrinter());
+    CurrentPrinter() = printer ? std::move(printer) : Printer(&CListPrintRunner::PrintThroughDialog);
+    return previous;
+}
+
+CListPrintRunner::Printer& CListPrintRunner::CurrentPrinter()
+{
+    static Printer printer = &CListPrintRunner::PrintThroughDialog;
+    return printer;
+}
+
+bool CListPrintRunner::PrintThroughDialog(wxWindow* parent, wxPrintout& printout, wxPrintDialogData& data)
+{
+    wxPrinter printer(&data);
+    if (!printer.Print(parent, &printout, true) || printer.GetPrintDialogData().GetPrintToFile()) {
+        return false;
+    }
+    data = printer.GetPrintDialogData();
+    return true;
+}
+
 void CListPrintRunner::Run(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent, int command)
 {
     const CPrintJob::Form form = command == ID_FILE_PREVIEW_SHEET || command == ID_FILE_PRINT_SHEET
@@ -95,9 +118,8 @@ void CListPrintRunner::Print(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent
         return;
     }
     wxPrintDialogData dialogData(PrintDataOf(doc));
-    wxPrinter printer(&dialogData);
     CListPrintout printout(doc, form, rows);
-    if (!printer.Print(parent, &printout, true) || printer.GetPrintDialogData().GetPrintToFile()) {
+    if (!CurrentPrinter()(parent, printout, dialogData)) {
         return;
     }
     // The printer, paper and orientation chosen in the dialog serve the next job too.
@@ -105,7 +127,7 @@ void CListPrintRunner::Print(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent
     CString device;
     int paper = 0;
     int orientation = 0;
-    CPrinterChoice::GetChoice(printer.GetPrintDialogData().GetPrintData(), device, paper, orientation);
+    CPrinterChoice::GetChoice(dialogData.GetPrintData(), device, paper, orientation);
     if (paper == 0) {
         paper = settings.paper;
     }

@@ -2,12 +2,15 @@
 
 #include "app/PrintJob.h"
 
+#include <functional>
 #include <vector>
 
 class CListGrid;
 class CZantobyDoc;
 class wxPreviewFrame;
 class wxPrintData;
+class wxPrintDialogData;
+class wxPrintout;
 class wxWindow;
 
 // Starts the printing and preview of a list: the printer and paper of its page settings, the
@@ -15,6 +18,13 @@ class wxWindow;
 class CListPrintRunner
 {
   public:
+    // Hands a printout to a printer: the desktop's print dialog, then the printer chosen there.
+    // True when the pages went to a printer whose choice, left in data, serves the next job.
+    using Printer = std::function<bool(wxWindow* parent, wxPrintout& printout, wxPrintDialogData& data)>;
+    // Puts another printer in its place (tests print to a file: the print dialog waits for a
+    // user and looks for printers); returns the one it replaces.
+    static Printer SetPrinter(Printer printer);
+
     // One of the print commands 33065 to 33068.
     static void Run(CZantobyDoc& doc, CListGrid* grid, wxWindow* parent, int command);
     // Shows the preview window; null, after saying so, when nothing prints.
@@ -29,4 +39,6 @@ class CListPrintRunner
     static std::vector<int> SheetRows(CListGrid* grid);
     static bool HasRowsToPrint(CZantobyDoc& doc, CPrintJob::Form form, const std::vector<int>& rows);
     static wxPrintData PrintDataOf(const CZantobyDoc& doc);
+    static bool PrintThroughDialog(wxWindow* parent, wxPrintout& printout, wxPrintDialogData& data);
+    static Printer& CurrentPrinter();
 };

@@ -136,6 +136,9 @@ void CLocalFindDlg::OnExtract(wxCommandEvent&)
 
 void CLocalFindDlg::RunExtraction()
 {
+    if (!AcceptFieldTexts()) {
+        return;
+    }
     m_form.mode = s_page;
     m_form.wholeText = IsItemChecked(IDC_WHOLE);
     m_form.caseSensitive = IsItemChecked(IDC_CASE);

@@ -205,6 +205,7 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     // them; it hears them first.
     m_aui.Bind(wxEVT_SIZE, &CMainFrame::OnPlacementChanged, this);
     Bind(wxEVT_MOVE, &CMainFrame::OnPlacementChanged, this);
+    Bind(wxEVT_ICONIZE, &CMainFrame::OnIconize, this);
 }
 
 CMainFrame::~CMainFrame()
@@ -539,6 +540,17 @@ void CMainFrame::OnPlacementChanged(wxEvent& event)
     event.Skip();
     if (IsShown() && !IsMaximized() && !IsIconized() && !IsFullScreen()) {
         m_normalRect = GetRect();
+    }
+}
+
+void CMainFrame::OnIconize(wxIconizeEvent& event)
+{
+    event.Skip();
+    // A minimised window has no client area, so whatever was laid out meanwhile (a list handed
+    // over, a toolbar switched) has no size; the window lays itself out again as it comes back.
+    if (!event.IsIconized()) {
+        SendSizeEvent();
+        Refresh();
     }
 }
 

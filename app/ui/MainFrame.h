@@ -80,6 +80,7 @@ class CMainFrame : public wxDocMDIParentFrame, public IStatusBarSink
     void OnUpdateViewStatusBar(wxUpdateUIEvent& event);
     void OnIdle(wxIdleEvent& event);
     void OnPlacementChanged(wxEvent& event);
+    void OnIconize(wxIconizeEvent& event);
 
     wxAuiManager m_aui;
     wxAuiToolBar* m_bars[CToolbarChoice::kBarCount] = {};

@@ -79,6 +79,9 @@ void CPageSetupDlg::Store()
 
 void CPageSetupDlg::OnStoreAndClose(wxCommandEvent& event)
 {
+    if (!AcceptFieldTexts()) {
+        return;
+    }
     Store();
     switch (event.GetId()) {
     case idListPreview:

@@ -67,6 +67,9 @@ bool CSearchDlg::OnInitDialog()
 
 void CSearchDlg::OnSearch(wxCommandEvent& event)
 {
+    if (!AcceptFieldTexts()) {
+        return;
+    }
     CSearchState::Form form;
     form.text = FromWx(m_text->GetValue());
     form.wholeCell = IsItemChecked(IDC_WHOLE);

@@ -197,6 +197,7 @@ bool CZantobyApp::InitCore()
 bool CZantobyApp::CreateMainWindow()
 {
     m_mainFrame = new CMainFrame(m_docManager);
+    m_mainFrame->Bind(wxEVT_SHOW, &CZantobyApp::OnMainFrameShown, this);
     SetTopWindow(m_mainFrame);
     m_core.StatusTexts().Attach(m_mainFrame);
     ShowRowPosition(-1, 0);
@@ -233,8 +234,28 @@ void CZantobyApp::RunStartup()
         for (int i = 0; i < m_recentFiles.GetCount(); ++i) {
             recent += m_recentFiles.GetPath(i).IsEmpty() ? 0 : 1;
         }
-        const int mode = recent > 0 ? CNavigatorModel::kRecentTab : CNavigatorModel::kSampleTab;
-        CallAfter([this, mode] { RunOpenNavigator(mode); });
+        m_startNavigatorTab = recent > 0 ? CNavigatorModel::kRecentTab : CNavigatorModel::kSampleTab;
+        if (m_mainFrameOnScreen) {
+            CallAfter([this] { OpenStartNavigator(); });
+        }
+    }
+}
+
+void CZantobyApp::OnMainFrameShown(wxShowEvent& event)
+{
+    event.Skip();
+    m_mainFrameOnScreen = event.IsShown();
+    if (m_mainFrameOnScreen && m_startNavigatorTab >= 0) {
+        CallAfter([this] { OpenStartNavigator(); });
+    }
+}
+
+void CZantobyApp::OpenStartNavigator()
+{
+    const int tab = m_startNavigatorTab;
+    m_startNavigatorTab = -1;
+    if (tab >= 0) {
+        RunOpenNavigator(tab);
     }
 }
 

@@ -178,6 +178,10 @@ class CZantobyApp : public wxApp, public IListHost
     // True when the command line named a file.
     bool ProcessCommandLine();
     void ShowMainWindow();
+    // A window manager maps the main window a while after it is shown; a dialog shown before
+    // that would be stacked under it. The start navigator waits until the main window is mapped.
+    void OnMainFrameShown(wxShowEvent& event);
+    void OpenStartNavigator();
     // Opens the files handed over and carries out a request to end, once the start is over and
     // no long work is in progress; otherwise it tries again shortly.
     void DoDeferredWork();
@@ -199,6 +203,9 @@ class CZantobyApp : public wxApp, public IListHost
     CMainFrame* m_mainFrame = nullptr;
 
     bool m_starting = true;
+    bool m_mainFrameOnScreen = false;
+    // The tab the start navigator opens on while it waits for the main window; -1 when none.
+    int m_startNavigatorTab = -1;
     std::deque<CString> m_pendingOpens;
     bool m_endRequested = false;
     wxTimer m_retryTimer;

@@ -1,9 +1,11 @@
 #include "foundation/ui/AnchorDialog.h"
 
 #include "platform/ui/GtkGlue.h"
+#include "platform/ui/TypedTextCheck.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/bmpbuttn.h>
+#include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -50,6 +52,36 @@ CAnchorLayout::Key ToLayoutKey(int keyCode)
         return CAnchorLayout::Key::Enter;
     default:
         return CAnchorLayout::Key::Other;
+    }
+}
+
+// The first shown, editable text field at or under window that holds a character without a
+// Shift_JIS code, or null. Pages not on view are searched too, as their values are taken as well;
+// an in-cell edit, hidden once it closes, is not.
+wxWindow* FieldWithUnheldText(wxWindow& window)
+{
+    if (auto* entry = dynamic_cast<wxTextEntry*>(&window); entry != nullptr && window.IsShown() &&
+                                                         entry->IsEditable() &&
+                                                         !CTypedTextCheck::IsHeld(entry->GetValue())) {
+        return &window;
+    }
+    for (wxWindow* child : window.GetChildren()) {
+        if (wxWindow* found = FieldWithUnheldText(*child)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+// Brings the notebook pages that hold the window into view.
+void ShowPagesOf(wxWindow& window)
+{
+    for (wxWindow* page = &window; page->GetParent() != nullptr; page = page->GetParent()) {
+        if (auto* book = dynamic_cast<wxBookCtrlBase*>(page->GetParent())) {
+            if (const int index = book->FindPage(page); index != wxNOT_FOUND) {
+                book->SetSelection(static_cast<size_t>(index));
+            }
+        }
     }
 }
 
@@ -193,9 +225,9 @@ void CAnchorDialog::LayoutAnchoredItems()
 void CAnchorDialog::OnCharHook(wxKeyEvent& event)
 {
     // Esc cancels a modeless dialog as it does a modal one, though it has no Cancel button to
-    // press; a modal dialog ends through its own.
+    // press; a modal dialog ends through its own, and one that took Esc away handles it itself.
     if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE && !IsModal() &&
-        FindWindow(wxID_CANCEL) == nullptr) {
+        FindWindow(wxID_CANCEL) == nullptr && GetEscapeId() != wxID_NONE) {
         wxCommandEvent cancel(wxEVT_BUTTON, wxID_CANCEL);
         cancel.SetEventObject(this);
         ProcessWindowEvent(cancel);
@@ -229,6 +261,20 @@ void CAnchorDialog::OnHelpCommand(wxCommandEvent&)
     if (InstalledHelpHandler()) {
         InstalledHelpHandler()(m_helpTopic);
     }
+}
+
+bool CAnchorDialog::AcceptFieldTexts()
+{
+    wxWindow* field = FieldWithUnheldText(*this);
+    if (field == nullptr) {
+        return true;
+    }
+    auto* entry = dynamic_cast<wxTextEntry*>(field);
+    CTypedTextCheck::Accepts(entry->GetValue());
+    ShowPagesOf(*field);
+    field->SetFocus();
+    entry->SelectAll();
+    return false;
 }
 
 void CAnchorDialog::SetTitle(const CString& text)

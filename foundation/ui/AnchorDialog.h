@@ -47,6 +47,11 @@ class CAnchorDialog : public wxDialog
     bool SetItemColors(int id, COLORREF text, COLORREF back, bool redraw);
     CSize GetMinimumSize() const { return m_layout.GetMinimumSize(); }
 
+    // Whether every shown, editable text field of the dialog holds only characters the
+    // program's text can keep; otherwise a box names the others and the first such field takes
+    // the focus to be changed. Called before a dialog takes its fields' values.
+    bool AcceptFieldTexts();
+
     // Help
     void SetHelpTopic(const CString& topic) { m_helpTopic = topic; }
     const CString& GetHelpTopic() const { return m_helpTopic; }

@@ -7,6 +7,7 @@
 #include "grid/ui/GridFonts.h"
 #include "grid/ui/GridSideHeading.h"
 #include "grid/ui/GridTopHeading.h"
+#include "platform/ui/TypedTextCheck.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/modalhook.h>
@@ -232,7 +233,10 @@ bool CCellEditBase::Finish()
     m_finishing = true;
     const int column = m_grid.EditColumn();
     const int row = m_grid.EditRow();
-    const int accepted = m_grid.FinishEdit(GetText(), m_cancelled, m_moveRequested, m_newColumn, m_newRow);
+    // Characters the program's text cannot hold are named, and the edit stays to change them.
+    const int accepted = !m_cancelled && !CTypedTextCheck::Accepts(GetValue())
+                             ? 0
+                             : m_grid.FinishEdit(GetText(), m_cancelled, m_moveRequested, m_newColumn, m_newRow);
     m_finishing = false;
     if (accepted != 0) {
         m_open = false;

@@ -156,7 +156,9 @@ void CGridDropTarget::ReadContents()
         m_data.SetImage(FromWxImage(image->GetBitmap().ConvertToImage()));
     } else if (format == wxDF_UNICODETEXT || format == wxDF_TEXT) {
         auto* text = static_cast<wxTextDataObject*>(m_composite->GetObject(format));
-        m_data.SetText(FromWx(text->GetText()));
+        CString lost;
+        const CString converted = FromWx(text->GetText(), lost);
+        m_data.SetText(converted, lost);
     }
 }
 

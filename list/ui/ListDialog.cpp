@@ -33,7 +33,8 @@ void CListDialog::OnCharHookEvent(wxKeyEvent& event)
         return;
     }
     if (IsEditingInPlace()) {
-        event.DoAllowNextEvent();
+        // Passed on, so that the edit gets the key; the dialog itself has no Esc button.
+        event.Skip();
         return;
     }
     OnCancelRequest();

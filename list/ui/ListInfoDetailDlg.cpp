@@ -138,6 +138,9 @@ bool CListInfoDetailDlg::IsDetailModified()
 
 void CListInfoDetailDlg::ApplyColumnDetail()
 {
+    if (!AcceptFieldTexts()) {
+        return;
+    }
     if (!IsDetailModified()) {
         Finish(IDCANCEL);
         return;

@@ -202,7 +202,7 @@ bool CListInfoDlg::IsInfoModified()
 
 void CListInfoDlg::ApplyListInfo()
 {
-    if (m_busy) {
+    if (m_busy || !AcceptFieldTexts()) {
         return;
     }
     m_busy = true;

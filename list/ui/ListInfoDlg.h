@@ -23,6 +23,7 @@ class CListInfoDlg : public CListDialog, private CPhotoReconverter::Observer
     bool OnInitDialog() override;
 
     CListInfoGrid& Grid() { return *m_grid; }
+    CEditField& TitleField() { return m_title; }
     CListInfoColumns& Columns() { return m_columns; }
 
     // The buttons

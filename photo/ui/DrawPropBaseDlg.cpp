@@ -401,6 +401,9 @@ void CDrawPropBaseDlg::OnGridButton(wxCommandEvent& event)
 
 void CDrawPropBaseDlg::Accept()
 {
+    if (!AcceptFieldTexts()) {
+        return;
+    }
     for (auto& [spin, value] : m_spins) {
         *value = spin->GetValue();
     }

@@ -163,6 +163,9 @@ void CDrawPropPhotoDlg::OnTimer(wxTimerEvent&)
 
 void CDrawPropPhotoDlg::Ok(bool edit)
 {
+    if (!AcceptFieldTexts()) {
+        return;
+    }
     m_state.Ok(FromWx(m_comment->GetValue()));
     m_editRequest = edit;
     EndModal(wxID_OK);

@@ -12,3 +12,6 @@ wxString ToWx(const char* text);
 // Text written with CR LF line ends (descriptions, logs) as a multi-line wx control shows it.
 wxString ToWxLines(const CString& text);
 CString FromWx(const wxString& text);
+// The same; unheld names the characters that had no Shift_JIS code and became "?"
+// ("U+20BB7 U+1F600"), empty when there were none.
+CString FromWx(const wxString& text, CString& unheld);

@@ -1,13 +1,18 @@
 #include "app/SampleListMaker.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "platform/FileSystem.h"
+#include "platform/ui/testing/TestWindowManager.h"
 #include "support/FakeListHost.h"
 
 #include <gtest/gtest.h>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +20,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,9 +33,12 @@ namespace fs = std::filesystem;
 // Starts the program in a folder with arguments; returns its process id.
 pid_t Start(const std::vector<std::string>& arguments, const fs::path& folder)
 {
+    const pid_t parent = getpid();
     const pid_t pid = fork();
     if (pid == 0) {
-        if (chdir(folder.c_str()) != 0) {
+        // A test that dies takes its copies with it, rather than leaving them on the display.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent || chdir(folder.c_str()) != 0) {
             _exit(126);
         }
         std::vector<char*> argv = {const_cast<char*>(ZANTOBY_PROGRAM)};
@@ -86,47 +95,91 @@ std::vector<std::string> Lines(const CString& path)
     return lines;
 }
 
-// The shown top-level window of the process whose title begins with the product's name; 0 when
-// there is none yet.
-Window FindMainWindow(Display* display, pid_t pid)
+// A property of a window as a list of 32-bit items (windows, atoms, cardinals); empty when the
+// window or the property is not there.
+std::vector<unsigned long> Property(Display* display, Window window, const char* name, Atom type)
 {
-    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+    std::vector<unsigned long> values;
+    Atom actual = 0;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1024, False, type, &actual,
+                           &format, &items, &after, &data) == Success &&
+        format == 32) {
+        const auto* longs = reinterpret_cast<const unsigned long*>(data);
+        values.assign(longs, longs + items);
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return values;
+}
+
+// The top-level windows of the display: the root's children and, under a window manager, the
+// windows it manages (inside its frames), bottom first.
+std::vector<Window> TopLevelWindows(Display* display)
+{
+    std::vector<Window> windows;
     Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
     unsigned count = 0;
-    Window found = 0;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
-        return 0;
-    }
-    for (unsigned i = 0; i < count && found == 0; ++i) {
-        XWindowAttributes attributes;
-        if (XGetWindowAttributes(display, children[i], &attributes) == 0 || attributes.map_state != IsViewable) {
-            continue;
-        }
-        Atom type = 0;
-        int format = 0;
-        unsigned long items = 0;
-        unsigned long after = 0;
-        unsigned char* data = nullptr;
-        const bool ours = XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type,
-                                             &format, &items, &after, &data) == Success &&
-                          items == 1 && *reinterpret_cast<unsigned long*>(data) == static_cast<unsigned long>(pid);
-        if (data != nullptr) {
-            XFree(data);
-        }
-        char* name = nullptr;
-        if (ours && XFetchName(display, children[i], &name) != 0 && name != nullptr) {
-            if (std::string(name).rfind("Zantoby ", 0) == 0) {
-                found = children[i];
-            }
-            XFree(name);
-        }
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) != 0) {
+        windows.assign(children, children + count);
     }
     if (children != nullptr) {
         XFree(children);
     }
-    return found;
+    for (unsigned long managed :
+         Property(display, DefaultRootWindow(display), "_NET_CLIENT_LIST_STACKING", XA_WINDOW)) {
+        windows.push_back(managed);
+    }
+    return windows;
+}
+
+// The shown top-level window of the process whose title begins with title; 0 when there is none
+// yet.
+Window FindShownWindow(Display* display, pid_t pid, const std::string& title)
+{
+    for (Window window : TopLevelWindows(display)) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.map_state != IsViewable ||
+            Property(display, window, "_NET_WM_PID", XA_CARDINAL) !=
+                std::vector<unsigned long>{static_cast<unsigned long>(pid)}) {
+            continue;
+        }
+        XTextProperty name = {};
+        bool found = false;
+        if (XGetTextProperty(display, window, &name, XInternAtom(display, "_NET_WM_NAME", False)) != 0 &&
+            name.value != nullptr) {
+            found = std::string(reinterpret_cast<char*>(name.value)).rfind(title, 0) == 0;
+            XFree(name.value);
+        }
+        if (found) {
+            return window;
+        }
+    }
+    return 0;
+}
+
+Window FindMainWindow(Display* display, pid_t pid)
+{
+    return FindShownWindow(display, pid, "Zantoby ");
+}
+
+// The shown window that stands for owner (a dialog of it); 0 when there is none.
+Window FindShownDialogOf(Display* display, Window owner)
+{
+    for (Window window : TopLevelWindows(display)) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable &&
+            Property(display, window, "WM_TRANSIENT_FOR", XA_WINDOW) == std::vector<unsigned long>{owner}) {
+            return window;
+        }
+    }
+    return 0;
 }
 
 struct Placement
@@ -268,7 +321,11 @@ TEST_F(HandOverWindowTest, WithoutADisplayTheProgramSaysSoInOneLineAndEnds)
 class ShownProgramTest : public HandOverWindowTest
 {
   protected:
-    ShownProgramTest() : display(XOpenDisplay(nullptr)) {}
+    ShownProgramTest() : display(XOpenDisplay(nullptr))
+    {
+        // The program's windows come and go while the test reads them.
+        XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    }
     ~ShownProgramTest() override
     {
         if (display != nullptr) {
@@ -277,14 +334,23 @@ class ShownProgramTest : public HandOverWindowTest
     }
 
     // The main window of a new copy of the program, 0 when it never showed.
-    Window StartShown()
+    Window StartShown(const std::vector<std::string>& arguments = {})
     {
-        copy = Start({}, root);
+        copy = Start(arguments, root);
         Window window = 0;
         WaitUntil([&] { return (window = FindMainWindow(display, copy)) != 0; }, 30);
-        // Shown, the window still takes the size and place the program gives it at once.
-        usleep(500 * 1000);
         return window;
+    }
+    // The window's placement once it is as expected, or as it is after a while: shown, the window
+    // still takes the size and place the program gives it.
+    Placement SettledPlacement(Window window, const std::function<bool(const Placement&)>& expected)
+    {
+        WaitUntil([&] { return expected(PlacementOf(display, window)); }, 10);
+        return PlacementOf(display, window);
+    }
+    Placement SettledPlacement(Window window, const Placement& expected)
+    {
+        return SettledPlacement(window, [&](const Placement& placement) { return placement == expected; });
     }
     int End() const
     {
@@ -310,7 +376,7 @@ TEST_F(ShownProgramTest, AResizedWindowOpensAtItsNewSizeNextTime)
     WriteSavedRect("40", "30", "840", "630");
     Window window = StartShown();
     ASSERT_NE(window, 0u) << "the main window never showed";
-    EXPECT_EQ(PlacementOf(display, window), (Placement{40, 30, 800, 600}));
+    EXPECT_EQ(SettledPlacement(window, {40, 30, 800, 600}), (Placement{40, 30, 800, 600}));
 
     // Made larger by its lower right corner, as a window manager does it: the window stays put.
     XResizeWindow(display, window, 900, 700);
@@ -321,7 +387,7 @@ TEST_F(ShownProgramTest, AResizedWindowOpensAtItsNewSizeNextTime)
 
     window = StartShown();
     ASSERT_NE(window, 0u);
-    EXPECT_EQ(PlacementOf(display, window), (Placement{40, 30, 900, 700}));
+    EXPECT_EQ(SettledPlacement(window, {40, 30, 900, 700}), (Placement{40, 30, 900, 700}));
     EXPECT_EQ(End(), 0);
 }
 
@@ -332,7 +398,8 @@ TEST_F(ShownProgramTest, ASavedPlacementTooSmallOrOffTheScreenIsNotTakenAsItIs)
     WriteSavedRect("0", "0", "4", "26");
     Window window = StartShown();
     ASSERT_NE(window, 0u);
-    const Placement own = PlacementOf(display, window);
+    const Placement own =
+        SettledPlacement(window, [](const Placement& placement) { return placement.width >= 800; });
     EXPECT_GE(own.width, 800);
     EXPECT_GE(own.height, 600);
     ASSERT_EQ(End(), 0);
@@ -343,7 +410,8 @@ TEST_F(ShownProgramTest, ASavedPlacementTooSmallOrOffTheScreenIsNotTakenAsItIs)
                    std::to_string(screen->width + 500).c_str(), std::to_string(screen->height + 400).c_str());
     window = StartShown();
     ASSERT_NE(window, 0u);
-    EXPECT_EQ(PlacementOf(display, window), (Placement{screen->width - 800, screen->height - 600, 800, 600}));
+    const Placement onScreen{screen->width - 800, screen->height - 600, 800, 600};
+    EXPECT_EQ(SettledPlacement(window, onScreen), onScreen);
     EXPECT_EQ(End(), 0);
 }
 
@@ -351,8 +419,128 @@ TEST_F(ShownProgramTest, EndedByTheSessionWhileTheStartNavigatorIsOpenItClosesCl
 {
     ASSERT_NE(display, nullptr);
     WriteSavedRect("0", "0", "800", "600", "1");
-    ASSERT_NE(StartShown(), 0u);
+    const Window window = StartShown();
+    ASSERT_NE(window, 0u);
     // The navigator opens once the start is over.
-    usleep(1500 * 1000);
+    EXPECT_TRUE(WaitUntil([&] { return FindShownDialogOf(display, window) != 0; }, 20));
+    EXPECT_EQ(End(), 0);
+}
+
+// The program on a desktop, whose window manager frames, minimises, restores and stacks its
+// windows and gives a new window the keyboard.
+class ManagedProgramTest : public ShownProgramTest
+{
+  protected:
+    void SetUp() override { ASSERT_TRUE(manager.IsRunning()) << "no window manager"; }
+
+    // Whether the middle of the window shows more than one colour, as a list does and a window
+    // left unpainted does not.
+    bool ShowsContent(Window window) const
+    {
+        XWindowAttributes attributes;
+        Window child = 0;
+        int x = 0;
+        int y = 0;
+        if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.map_state != IsViewable ||
+            XTranslateCoordinates(display, window, DefaultRootWindow(display), attributes.width * 3 / 10,
+                                  attributes.height * 4 / 10, &x, &y, &child) == 0) {
+            return false;
+        }
+        XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, attributes.width * 4 / 10,
+                                  attributes.height * 3 / 10, AllPlanes, ZPixmap);
+        if (image == nullptr) {
+            return false;
+        }
+        const unsigned long first = XGetPixel(image, 0, 0);
+        bool varied = false;
+        for (int row = 0; row < image->height && !varied; ++row) {
+            for (int column = 0; column < image->width && !varied; ++column) {
+                varied = XGetPixel(image, column, row) != first;
+            }
+        }
+        XDestroyImage(image);
+        return varied;
+    }
+    // WM_STATE: NormalState, IconicState, or WithdrawnState when it has none.
+    long WindowState(Window window) const
+    {
+        const Atom state = XInternAtom(display, "WM_STATE", False);
+        const std::vector<unsigned long> values = Property(display, window, "WM_STATE", state);
+        return values.empty() ? WithdrawnState : static_cast<long>(values[0]);
+    }
+    // Whether upper is stacked above lower, both on the screen.
+    bool StackedAbove(Window upper, Window lower) const
+    {
+        const std::vector<unsigned long> stacking =
+            Property(display, DefaultRootWindow(display), "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
+        const auto top = std::find(stacking.begin(), stacking.end(), upper);
+        const auto bottom = std::find(stacking.begin(), stacking.end(), lower);
+        return top != stacking.end() && bottom != stacking.end() && top > bottom;
+    }
+    Window ActiveWindow() const
+    {
+        const std::vector<unsigned long> active =
+            Property(display, DefaultRootWindow(display), "_NET_ACTIVE_WINDOW", XA_WINDOW);
+        return active.empty() ? 0 : active[0];
+    }
+    void PressKey(KeySym key) const
+    {
+        const KeyCode code = XKeysymToKeycode(display, key);
+        XTestFakeKeyEvent(display, code, True, CurrentTime);
+        XTestFakeKeyEvent(display, code, False, CurrentTime);
+        XFlush(display);
+    }
+
+    TestWindowManager manager;
+};
+
+TEST_F(ManagedProgramTest, AListHandedOverWhileTheWindowIsMinimisedShowsWhenItComesBack)
+{
+    FakeListHost host;
+    const fs::path first = root / "work/first.zbk";
+    const fs::path second = root / "work/second.zbk";
+    ASSERT_TRUE(CSampleListMaker(host).Make(FileSystem::FromNative(first), 20, 0));
+    ASSERT_TRUE(CSampleListMaker(host).Make(FileSystem::FromNative(second), 20, 0));
+    ScratchFolder::WriteBytes(scratch / "config/zantoby/Zantoby.ini",
+                              "[Auto]\r\nNavigate=0\r\nTutorial=0\r\nOpen=0\r\n[Exit]\r\nAlertMultiDoc=0\r\n");
+    const Window window = StartShown({first.string()});
+    ASSERT_NE(window, 0u);
+    ASSERT_TRUE(WaitUntil([&] { return ShowsContent(window); }, 20)) << "the first list never showed";
+
+    XIconifyWindow(display, window, DefaultScreen(display));
+    XFlush(display);
+    ASSERT_TRUE(WaitUntil([&] { return WindowState(window) == IconicState; }, 10)) << "not minimised";
+    EXPECT_EQ(WaitForExit(Start({second.string()}, root), 20), 0);
+    EXPECT_TRUE(WaitUntil([&] { return Lines(LogPath()).size() == 2; }, 20)) << "the second list was not opened";
+    EXPECT_TRUE(WaitUntil([&] { return WindowState(window) == NormalState; }, 10)) << "the window stayed minimised";
+    EXPECT_TRUE(WaitUntil([&] { return ShowsContent(window); }, 10)) << "the window came back blank";
+    EXPECT_EQ(End(), 0);
+}
+
+TEST_F(ManagedProgramTest, TheStartNavigatorOpensAboveTheMainWindowAndTakesTheKeys)
+{
+    WriteSavedRect("0", "0", "800", "600", "1");
+    const Window window = StartShown();
+    ASSERT_NE(window, 0u);
+    Window navigator = 0;
+    ASSERT_TRUE(WaitUntil([&] { return (navigator = FindShownDialogOf(display, window)) != 0; }, 20))
+        << "the navigator never showed";
+
+    // Above the main window with the keyboard, and staying so while the desktop settles.
+    double since = -1;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            if (!StackedAbove(navigator, window) || ActiveWindow() != navigator) {
+                since = -1;
+                return false;
+            }
+            since = since < 0 ? SecondsNow() : since;
+            return SecondsNow() - since > 1;
+        },
+        10))
+        << "the navigator is behind the main window or has no keyboard";
+    PressKey(XK_Escape);
+    EXPECT_TRUE(WaitUntil([&] { return FindShownDialogOf(display, window) == 0; }, 10))
+        << "Esc did not reach the navigator";
     EXPECT_EQ(End(), 0);
 }

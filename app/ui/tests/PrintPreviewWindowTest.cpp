@@ -3,6 +3,7 @@
 #include "app/PrintCommands.h"
 #include "app/ui/GridView.h"
 #include "app/ui/ListGrid.h"
+#include "app/ui/ListPrintRunner.h"
 #include "app/ui/ListPrintout.h"
 #include "app/ui/ZantobyApp.h"
 #include "list/ZantobyDoc.h"
@@ -10,6 +11,7 @@
 #include "platform/MessageBox.h"
 #include "platform/canvas/PdfDocument.h"
 #include "platform/ui/WxText.h"
+#include "grid/ui/testing/GridInput.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/SampleListStart.h"
@@ -22,9 +24,10 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <set>
 #include <string>
-
 #include <vector>
 
 namespace {
@@ -61,6 +64,49 @@ double LeftmostWordMm(const CString& path)
         left = left < 0 ? x : std::min(left, x);
     }
     return left;
+}
+
+// Prints every page of a printout into a PDF file of sheets width x height (0.1 mm) at 600 dots
+// per inch, as the print system does: it lays the job out on a context at the sheet's corner, then
+// moves each page's origin by originShift dots. Returns the pages printed, -1 on failure.
+int PrintToPdf(wxPrintout& printout, const CString& path, int width, int height, int originShift = 0)
+{
+    PdfDocument pdf;
+    if (!pdf.Create(path, width, height)) {
+        return -1;
+    }
+    wxGCDC dc(wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(pdf.Context()));
+    printout.SetDC(&dc);
+    printout.SetPPIPrinter(PdfDocument::kDotsPerInch, PdfDocument::kDotsPerInch);
+    printout.SetPageSizePixels(pdf.PageSize().cx, pdf.PageSize().cy);
+    printout.SetPaperRectPixels(wxRect(0, 0, pdf.PageSize().cx, pdf.PageSize().cy));
+    printout.OnPreparePrinting();
+    int minPage = 0;
+    int maxPage = 0;
+    int from = 0;
+    int to = 0;
+    printout.GetPageInfo(&minPage, &maxPage, &from, &to);
+    int printed = 0;
+    for (int page = from; page <= to && printout.HasPage(page); ++page, ++printed) {
+        if (page > from) {
+            pdf.NextPage();
+        }
+        cairo_save(pdf.Context());
+        cairo_translate(pdf.Context(), originShift, 0);
+        const bool drawn = printout.OnPrintPage(page);
+        cairo_restore(pdf.Context());
+        if (!drawn) {
+            printed = -1;
+            break;
+        }
+    }
+    printout.SetDC(nullptr);
+    return pdf.Close() ? printed : -1;
+}
+
+CString OutputFolder()
+{
+    return FileSystem::FromNative(std::getenv("ZANTOBY_TEST_OUTPUT"));
 }
 
 } // namespace
@@ -112,7 +158,7 @@ TEST(PrintPreviewWindowTest, SheetPreviewShowsTheSelectedRowsAndAnEmptySelection
     });
     grid.MoveToCell(0, grid.GetRowCount() - 1);
     SendCommand(*view->GetFrame(), ID_FILE_PREVIEW_SHEET);
-    WxTestEnvironment::PumpFor(600);
+    WxTestEnvironment::PumpUntil([&] { return !boxes.empty(); }, 5000);
     SetMessageBoxHandler(previous);
     EXPECT_EQ(ShownWindow<wxPreviewFrame>(), nullptr);
     ASSERT_EQ(boxes.size(), 1u);
@@ -125,30 +171,17 @@ TEST(PrintPreviewWindowTest, PrintedPagesStartAtTheMarginWhereverThePrintSystemP
     ASSERT_NE(view, nullptr);
     CZantobyDoc& doc = *view->ListDoc();
     const double margin = doc.print.margins[PrintSettings::kLeftMargin] / 10.0;
-    const CString folder = FileSystem::FromNative(std::getenv("ZANTOBY_TEST_OUTPUT"));
-    // A4 as it lies, portrait and landscape, at 600 dots per inch. The print system lays the job
-    // out on a context at the sheet's corner, then moves each landscape page's origin into its
-    // margins (by 186 dots here, as a file printer does).
+    // A4 as it lies, portrait and landscape. A file printer moves each landscape page's origin
+    // into its margins by 186 dots.
     struct Sheet
     {
         const char* name;
         int width, height, originShift;
     };
     for (const Sheet& sheet : {Sheet{"print-portrait.pdf", 2100, 2970, 0}, Sheet{"print-landscape.pdf", 2970, 2100, 186}}) {
-        const CString path = folder + "/" + sheet.name;
-        PdfDocument pdf;
-        ASSERT_TRUE(pdf.Create(path, sheet.width, sheet.height));
-        wxGCDC dc(wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(pdf.Context()));
+        const CString path = OutputFolder() + "/" + sheet.name;
         CListPrintout printout(doc, CPrintJob::Form::List, {});
-        printout.SetDC(&dc);
-        printout.SetPPIPrinter(PdfDocument::kDotsPerInch, PdfDocument::kDotsPerInch);
-        printout.SetPageSizePixels(pdf.PageSize().cx, pdf.PageSize().cy);
-        printout.SetPaperRectPixels(wxRect(0, 0, pdf.PageSize().cx, pdf.PageSize().cy));
-        printout.OnPreparePrinting();
-        cairo_translate(pdf.Context(), sheet.originShift, 0);
-        ASSERT_TRUE(printout.OnPrintPage(1));
-        printout.SetDC(nullptr);
-        ASSERT_TRUE(pdf.Close());
+        ASSERT_GE(PrintToPdf(printout, path, sheet.width, sheet.height, sheet.originShift), 1);
         const double left = LeftmostWordMm(path);
         EXPECT_GE(left, margin) << sheet.name;
         EXPECT_LT(left, margin + 2) << sheet.name << ": the text starts just inside the margin";
@@ -159,14 +192,28 @@ TEST(PrintPreviewWindowTest, SheetPrintingAsksForTheSelectedRowsOrAllRowsFirst)
 {
     CGridView* view = StartWithSampleList(40, 6);
     ASSERT_NE(view, nullptr);
+    CZantobyDoc& doc = *view->ListDoc();
     auto& frame = *dynamic_cast<wxFrame*>(view->GetFrame());
-    ASSERT_TRUE(UserInput::Activate(*dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(&frame))));
     CListGrid& grid = *view->Grid();
     std::vector<CString> boxes;
-    MessageBoxHandler previous = SetMessageBoxHandler([&](const CString& text, const CString&, unsigned) {
+    MessageBoxHandler previousBoxes = SetMessageBoxHandler([&](const CString& text, const CString&, unsigned) {
         boxes.push_back(text);
         return IDOK;
     });
+    // The pages go to a PDF file in place of the desktop's print dialog; the records they show
+    // are kept.
+    std::vector<std::vector<int>> jobs;
+    CListPrintRunner::Printer previousPrinter =
+        CListPrintRunner::SetPrinter([&](wxWindow*, wxPrintout& printout, wxPrintDialogData&) {
+            const CString path = OutputFolder() + "/sheet-print-" + std::to_string(jobs.size() + 1).c_str() + ".pdf";
+            EXPECT_GE(PrintToPdf(printout, path, 2100, 2970), 1);
+            std::set<int> records;
+            for (const SheetPage& page : dynamic_cast<CListPrintout&>(printout).Job().SheetLayout().Pages()) {
+                records.insert(page.record);
+            }
+            jobs.emplace_back(records.begin(), records.end());
+            return false;
+        });
     const std::vector<CString> sheetPrint = {"ﾌｧｲﾙ(&F)", "単票印刷(&2)..."};
 
     // Only the new-row line is selected: the selected rows hold nothing to print.
@@ -181,27 +228,46 @@ TEST(PrintPreviewWindowTest, SheetPrintingAsksForTheSelectedRowsOrAllRowsFirst)
     EXPECT_EQ(question, "選択した行(&S)  (1行)");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], "印刷するﾃﾞｰﾀがありません");
+    EXPECT_TRUE(jobs.empty());
 
-    // All rows print: the print dialog follows, which is cancelled here.
-    bool printDialog = false;
+    // The selected row, chosen as the dialog opens.
+    grid.ScrollToTopRow(0);
+    GridInput::Click(grid, 0, 2);
+    ASSERT_EQ(grid.CurrentRow(), 2);
+    UserInput::AnswerNextModal([](wxWindow*) { UserInput::Press(WXK_RETURN); });
+    ASSERT_TRUE(UserInput::ChooseMenu(frame, sheetPrint));
+    EXPECT_TRUE(UserInput::Finish());
+    // The pages print once the choice's dialog has closed.
+    WxTestEnvironment::PumpUntil([&] { return !jobs.empty(); }, 5000);
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0], std::vector<int>{doc.displayOrder[2]});
+
+    // All rows: every row of the list prints.
     UserInput::AnswerNextModal([](wxWindow*) {
         UserInput::Press(WXK_DOWN);
         UserInput::Press(WXK_RETURN);
     });
-    UserInput::AnswerNextModal([&](wxWindow* dialog) {
-        printDialog = dialog == nullptr;
-        UserInput::Press(WXK_ESCAPE);
-    });
     ASSERT_TRUE(UserInput::ChooseMenu(frame, sheetPrint));
     EXPECT_TRUE(UserInput::Finish());
-    EXPECT_TRUE(printDialog) << "the print dialog of the desktop came next";
+    WxTestEnvironment::PumpUntil([&] { return jobs.size() == 2; }, 5000);
+    ASSERT_EQ(jobs.size(), 2u);
+    std::vector<int> every;
+    for (int row = 0; row < doc.displayCount; ++row) {
+        if (doc.displayOrder[row] >= 0) {
+            every.push_back(doc.displayOrder[row]);
+        }
+    }
+    std::sort(every.begin(), every.end());
+    EXPECT_EQ(every.size(), 40u);
+    EXPECT_EQ(jobs[1], every);
     EXPECT_EQ(boxes.size(), 1u) << "nothing was refused";
 
-    // Cancelled, nothing follows.
+    // Cancelled, nothing prints.
     UserInput::AnswerNextModal([](wxWindow*) { UserInput::Press(WXK_ESCAPE); });
     ASSERT_TRUE(UserInput::ChooseMenu(frame, sheetPrint));
     EXPECT_TRUE(UserInput::Finish());
-    WxTestEnvironment::PumpFor(500);
+    EXPECT_EQ(jobs.size(), 2u);
     EXPECT_EQ(boxes.size(), 1u);
-    SetMessageBoxHandler(previous);
+    CListPrintRunner::SetPrinter(previousPrinter);
+    SetMessageBoxHandler(previousBoxes);
 }

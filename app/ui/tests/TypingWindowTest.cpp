@@ -1,5 +1,6 @@
 // Typing into the list grid as a user does, keys through the X server and GTK's input method:
-// refused entries, characters the list cannot hold, and compositions begun on an idle cell.
+// refused entries, characters the list cannot hold (typed or pasted from another program), and
+// compositions begun on an idle cell.
 #include "app/SampleListMaker.h"
 #include "app/ui/GridView.h"
 #include "app/ui/ListDocument.h"
@@ -21,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <wx/clipbrd.h>
 #include <wx/statusbr.h>
 
 #include <cstdlib>
@@ -169,4 +171,36 @@ TEST(TypingWindowTest, ACompositionBegunOnAnIdleCellGoesOnInTheCellsEdit)
     UserInput::Press(WXK_RETURN);
     UserInput::Settle();
     EXPECT_EQ(list.GetCellTextAt(kName, 2, kOutputGrid), "あ");
+}
+
+TEST(TypingWindowTest, TextPastedFromAnotherProgramNamesWhatTheListCannotHoldAndAsksFirst)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    CZantobyDoc& list = *view.ListDoc();
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    const CString name = list.GetCellTextAt(kName, 3, kOutputGrid);
+    // 𠮷野家 as another program puts it there: UTF-8 text.
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8("\xF0\xA0\xAE\xB7\xE9\x87\x8E\xE5\xAE\xB6")));
+    wxTheClipboard->Close();
+    GridInput::Click(grid, kName, 3);
+
+    ShownBoxTexts boxes;
+    UserInput::AnswerNextModal([](wxWindow*) { UserInput::Press('n', wxMOD_ALT); });
+    UserInput::Press('v', wxMOD_CONTROL);
+    ASSERT_TRUE(UserInput::Finish());
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_NE(boxes.texts[0].Find("U+20BB7"), -1) << boxes.texts[0].GetString();
+    EXPECT_EQ(list.GetCellTextAt(kName, 3, kOutputGrid), name) << "answered No, nothing changes";
+    EXPECT_EQ(grid.GetCellText(kName, 3), name);
+
+    // Answered Yes, the paste goes on with the character as "?".
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    UserInput::AnswerNextModal([](wxWindow*) { UserInput::Press('y', wxMOD_ALT); });
+    UserInput::Press('v', wxMOD_CONTROL);
+    ASSERT_TRUE(UserInput::Finish());
+    EXPECT_EQ(boxes.texts.size(), 2u);
+    EXPECT_EQ(list.GetCellTextAt(kName, 3, kOutputGrid), "?野家");
+    wxTheClipboard->Clear();
 }

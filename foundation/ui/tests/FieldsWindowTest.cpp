@@ -5,6 +5,7 @@
 #include "foundation/ui/ListEdit.h"
 #include "foundation/ui/RadioGroup.h"
 #include "foundation/ui/SpinEdit.h"
+#include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
@@ -12,6 +13,9 @@
 
 #include <wx/button.h>
 #include <wx/listbox.h>
+#include <wx/notebook.h>
+#include <wx/panel.h>
+#include <wx/textctrl.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
 
@@ -355,4 +359,42 @@ TEST_F(FieldsWindowTest, F1AsksForTheDialogsHelpTopic)
     WxTestEnvironment::PumpUntil([&] { return asked != "none"; });
     EXPECT_EQ(asked, "ListInfoDlg");
     CAnchorDialog::SetHelpHandler(previous);
+}
+
+TEST(FieldTextsWindowTest, TheFirstFieldWithCharactersTheProgramCannotHoldIsNamedAndShown)
+{
+    WxTestEnvironment::Ensure();
+    std::vector<CString> boxes;
+    MessageBoxHandler previous = SetMessageBoxHandler([&](const CString& text, const CString&, unsigned) {
+        boxes.push_back(text);
+        return IDOK;
+    });
+    auto* dialog = new CAnchorDialog(nullptr, 998, "検索", wxSize(400, 300));
+    auto* pages = new wxNotebook(dialog, wxID_ANY, wxPoint(0, 0), wxSize(400, 240));
+    auto* first = new wxPanel(pages);
+    auto* second = new wxPanel(pages);
+    pages->AddPage(first, "1");
+    pages->AddPage(second, "2");
+    auto* shown = new wxTextCtrl(first, wxID_ANY, wxString::FromUTF8("\xE8\xA1\xA8"));
+    auto* other = new wxTextCtrl(second, wxID_ANY, "a" + wxString::FromUTF8("\xF0\x9F\x98\x80"));
+    // A closed in-cell edit keeps its last text out of sight; a read-only field shows the program's.
+    auto* closed = new wxTextCtrl(dialog, wxID_ANY, wxString::FromUTF8("\xF0\xA0\xAE\xB7"), wxPoint(0, 250));
+    closed->Hide();
+    new wxTextCtrl(dialog, wxID_ANY, wxString::FromUTF8("\xF0\xA0\xAE\xB7"), wxPoint(0, 270), wxDefaultSize,
+                   wxTE_READONLY);
+    dialog->Show();
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return shown->IsShownOnScreen(); }));
+
+    // A field on a page not on view is taken too, so it is brought into view to be changed.
+    EXPECT_FALSE(dialog->AcceptFieldTexts());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].Find("U+1F600"), -1) << boxes[0].GetString();
+    EXPECT_NE(boxes[0].Find("a■"), -1) << boxes[0].GetString();
+    EXPECT_EQ(pages->GetSelection(), 1);
+
+    other->ChangeValue("ab");
+    EXPECT_TRUE(dialog->AcceptFieldTexts());
+    EXPECT_EQ(boxes.size(), 1u) << "the closed edit and the read-only field are not asked about";
+    SetMessageBoxHandler(previous);
+    dialog->Destroy();
 }

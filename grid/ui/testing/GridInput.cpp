@@ -26,6 +26,15 @@ void GridInput::DoubleClick(CCellGrid& grid, int column, int row)
     UserInput::DoubleClick(part, point);
 }
 
+void GridInput::Drag(CCellGrid& grid, int column, int row, int toColumn, int toRow)
+{
+    wxPoint start;
+    wxWindow& from = PartAt(grid, column, row, start);
+    wxPoint end;
+    wxWindow& to = PartAt(grid, toColumn, toRow, end);
+    UserInput::Drag(from, start, to, end);
+}
+
 void GridInput::Hover(CCellGrid& grid, int column, int row)
 {
     wxPoint point;

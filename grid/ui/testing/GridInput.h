@@ -13,6 +13,8 @@ class GridInput
     static void Click(CCellGrid& grid, int column, int row, wxMouseButton button = wxMOUSE_BTN_LEFT);
     static void RightClick(CCellGrid& grid, int column, int row);
     static void DoubleClick(CCellGrid& grid, int column, int row);
+    // Presses on a cell's middle, drags to another cell's middle and releases there.
+    static void Drag(CCellGrid& grid, int column, int row, int toColumn, int toRow);
     // Rests the pointer on the cell.
     static void Hover(CCellGrid& grid, int column, int row);
 

@@ -1,5 +1,6 @@
 // The list information dialog and a column detail dialog on screen, as the list's commands open
-// them; the pictures go to the test output folder for a person to look at.
+// them, and driven by real keys and clicks; the pictures go to the test output folder for a person
+// to look at.
 #include "grid/ui/CellEdit.h"
 #include "grid/ui/DropListBox.h"
 #include "grid/ui/testing/GridInput.h"
@@ -8,11 +9,17 @@
 #include "list/ui/ListInfoGrid.h"
 #include "list/ui/ListInfoNumberDlg.h"
 #include "platform/MessageBox.h"
+#include "platform/ui/WindowPlatform.h"
+#include "platform/ui/WxText.h"
+#include "platform/ui/testing/ShownBoxTexts.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
 
 #include <gtest/gtest.h>
+
+#include <wx/button.h>
+#include <wx/clipbrd.h>
 
 #include <memory>
 
@@ -119,6 +126,69 @@ TEST_F(ListInfoWindow, AColumnsTypeIsChosenFromItsDropListByKeys)
     EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !list.IsListOpen(); }));
     EXPECT_EQ(grid.GetCellText(CListInfoColumns::kType, 0), "数値");
     EXPECT_TRUE(info->IsInfoModified());
+    info->Destroy();
+}
+
+TEST_F(ListInfoWindow, NamesWithCharactersTheListCannotHoldAreRefusedAndTheDialogStays)
+{
+    // Boxes show as the program shows them, to be answered by keys.
+    WindowPlatform::Install();
+    auto* info = new CListInfoDlg(nullptr, *doc);
+    ShowDialog(*info);
+    ASSERT_TRUE(UserInput::Activate(*info));
+    CListInfoGrid& grid = info->Grid();
+    // 😀 pasted from another program, where a user would take it from.
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8("\xF0\x9F\x98\x80")));
+    wxTheClipboard->Close();
+    ShownBoxTexts boxes;
+
+    // A column's name, typed into its cell.
+    GridInput::Click(grid, 0, 1);
+    UserInput::Type("x");
+    ASSERT_TRUE(grid.IsEditing());
+    UserInput::Press('v', wxMOD_CONTROL);
+    UserInput::AnswerNextModal([](wxWindow*) { UserInput::Press(WXK_RETURN); });
+    UserInput::Press(WXK_RETURN);
+    ASSERT_TRUE(UserInput::Finish());
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_NE(boxes.texts[0].Find("U+1F600"), -1) << boxes.texts[0].GetString();
+    EXPECT_NE(boxes.texts[0].Find("x■"), -1) << boxes.texts[0].GetString();
+    EXPECT_TRUE(info->IsShown());
+    EXPECT_TRUE(grid.IsEditing()) << "the name stays in its edit to be changed";
+    EXPECT_EQ(grid.GetCellText(0, 1), "価格");
+    ASSERT_TRUE(UserInput::Activate(*info));
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return grid.DefaultEdit()->HasFocus(); }));
+    // Esc leaves the edit (and only the edit) with nothing stored.
+    UserInput::Press(WXK_ESCAPE);
+    ASSERT_FALSE(grid.IsEditing());
+    EXPECT_TRUE(info->IsShown());
+    EXPECT_EQ(grid.GetCellText(0, 1), "価格");
+
+    // The list's title, then the set button.
+    UserInput::Click(info->TitleField().GetEdit(), wxPoint(10, 10));
+    UserInput::Press(WXK_END);
+    UserInput::Press('v', wxMOD_CONTROL);
+    wxWindow* set = nullptr;
+    for (wxWindow* child : info->GetChildren()) {
+        if (dynamic_cast<wxButton*>(child) != nullptr && child->GetLabel() == ToWx("設定(&G)")) {
+            set = child;
+        }
+    }
+    ASSERT_NE(set, nullptr);
+    UserInput::AnswerNextModal([](wxWindow*) { UserInput::Press(WXK_RETURN); });
+    UserInput::Click(*set, wxPoint(10, 10));
+    ASSERT_TRUE(UserInput::Finish());
+    ASSERT_EQ(boxes.texts.size(), 2u);
+    EXPECT_NE(boxes.texts[1].Find("春の新商品■"), -1) << boxes.texts[1].GetString();
+    EXPECT_TRUE(info->IsShown()) << "the dialog stays open";
+    EXPECT_EQ(doc->title, "春の新商品");
+    EXPECT_EQ(doc->GetColumn(1).name, "価格");
+    ASSERT_TRUE(UserInput::Activate(*info));
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return info->TitleField().GetEdit().HasFocus(); }))
+        << "the field takes the focus to be changed";
+    EXPECT_TRUE(host.messages.empty());
+    wxTheClipboard->Clear();
     info->Destroy();
 }
 

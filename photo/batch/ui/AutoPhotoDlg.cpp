@@ -91,7 +91,7 @@ bool CAutoPhotoDlg::OnInitDialog()
 
 void CAutoPhotoDlg::RunBuild()
 {
-    if (m_running) {
+    if (m_running || !AcceptFieldTexts()) {
         return;
     }
     const CString folder = m_folder.GetPath();

@@ -156,7 +156,7 @@ void COutputPhotoDlg::EnableControls(bool enable)
 
 void COutputPhotoDlg::RunOutput()
 {
-    if (m_running) {
+    if (m_running || !AcceptFieldTexts()) {
         return;
     }
     m_running = true;

@@ -114,13 +114,13 @@ std::string BytesOf(const CString& path)
     return FileSystem::Exists(path) ? ScratchFolder::ReadBytes(path) : std::string();
 }
 
-// Answers the next OK and Cancel box with OK, which has the keyboard first and no key of its own.
+// Answers the next OK and Cancel box with Return, which takes its default button, OK.
 void ConfirmNextBox(int& answered)
 {
     UserInput::AnswerNextModal([&answered](wxWindow* box) {
         EXPECT_EQ(box, nullptr) << "a message box";
         ++answered;
-        UserInput::Press(WXK_SPACE);
+        UserInput::Press(WXK_RETURN);
     });
 }
 

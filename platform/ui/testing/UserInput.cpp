@@ -207,6 +207,38 @@ void UserInput::Hover(wxWindow& window, const wxPoint& point)
     }
 }
 
+void UserInput::Drag(wxWindow& from, const wxPoint& start, wxWindow& to, const wxPoint& end)
+{
+    // A hand's moves: a few pixels first (a press that may still be a click), then on in steps.
+    constexpr int kSteps = 8;
+    constexpr int kStepMs = 40;
+    constexpr int kRestMs = 300;
+    ActivateTopOf(from);
+    const wxPoint first = from.ClientToScreen(start);
+    const wxPoint last = to.ClientToScreen(end);
+    FakeInput::MoveTo(first);
+    Settle();
+    FakeInput::Button(wxMOUSE_BTN_LEFT, true);
+    Settle();
+    const int chain = InputSteps::Start("drag: a small move", HeldFor([] { return true; }, kStepMs),
+                                        [first] { FakeInput::MoveTo(first + wxPoint(1, 1)); });
+    for (int step = 1; step <= kSteps; ++step) {
+        const wxPoint at(first.x + (last.x - first.x) * step / kSteps, first.y + (last.y - first.y) * step / kSteps);
+        InputSteps::Then(chain, "drag: move on", HeldFor([] { return true; }, kStepMs),
+                         [at] { FakeInput::MoveTo(at); });
+    }
+    // A last nudge at the target, for a drag that waits for the pointer to come to rest.
+    InputSteps::Then(chain, "drag: rest", HeldFor([] { return true; }, kRestMs),
+                     [last] { FakeInput::MoveTo(last + wxPoint(0, 1)); });
+    InputSteps::Then(chain, "drag: release", HeldFor([] { return true; }, kRestMs),
+                     [last] {
+                         FakeInput::MoveTo(last);
+                         FakeInput::Button(wxMOUSE_BTN_LEFT, false);
+                     });
+    Finish();
+    Settle();
+}
+
 void UserInput::RightClick(wxWindow& window, const wxPoint& point)
 {
     Click(window, point, wxMOUSE_BTN_RIGHT);

@@ -36,6 +36,11 @@ class UserInput
     static void DoubleClick(wxWindow& window, const wxPoint& point);
     // Moves the pointer there in a few small moves (tips, hover).
     static void Hover(wxWindow& window, const wxPoint& point);
+    // Presses the left button at a point of one window, moves with it held in small moves to a
+    // point of another (or the same) window, rests there and releases; comes back once released.
+    // The moves after the press are armed steps, so a drag and drop that runs a loop of its own
+    // takes them from inside it.
+    static void Drag(wxWindow& from, const wxPoint& start, wxWindow& to, const wxPoint& end);
 
     // Keys, to the window that has the focus. key is a WXK_ code, a lower-case letter or a
     // digit; modifiers are wxMOD_ flags (wxMOD_CONTROL | wxMOD_SHIFT ...).

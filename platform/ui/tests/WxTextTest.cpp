@@ -16,6 +16,16 @@ TEST(WxTextConversion, JapaneseTextCrossesAsCp932NotAsLocaleText)
     EXPECT_TRUE(ToWx("").empty());
 }
 
+TEST(WxTextConversion, CharactersWithoutACodeAreNamedWhereTheyBecomeQuestionMarks)
+{
+    CString unheld = "stale";
+    EXPECT_EQ(FromWx(wxString(L"表①"), unheld), "表①");
+    EXPECT_EQ(unheld, "");
+    // 𠮷 lies outside the basic plane, 😀 too; each is named once, in order.
+    EXPECT_EQ(FromWx(wxString::FromUTF8("\xF0\xA0\xAE\xB7" "a" "\xF0\x9F\x98\x80\xF0\xA0\xAE\xB7"), unheld), "?a??");
+    EXPECT_EQ(unheld, "U+20BB7 U+1F600");
+}
+
 TEST(WxMessageBoxStyle, ButtonsIconsAndDefaultsMapToWx)
 {
     EXPECT_EQ(WxMessageBox::ToWxStyle(MB_OK | MB_ICONHAND) & (wxOK | wxCANCEL | wxYES_NO | wxICON_ERROR),

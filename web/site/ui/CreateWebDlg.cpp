@@ -301,7 +301,7 @@ WebCreateForm CCreateWebDlg::ReadForm()
 
 bool CCreateWebDlg::CreateWebFiles(bool recreate)
 {
-    if (m_busy) {
+    if (m_busy || !AcceptFieldTexts()) {
         return false;
     }
     m_busy = true;
