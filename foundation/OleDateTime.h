@@ -31,6 +31,8 @@ class COleDateTime
     };
 
     COleDateTime() = default;
+    // A value as GetValue and GetStatus give it.
+    COleDateTime(double serial, DateTimeStatus status) : m_dt(serial), m_status(status) {}
     static COleDateTime GetCurrentTime();
 
     double GetValue() const { return m_dt; }

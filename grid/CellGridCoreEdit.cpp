@@ -203,7 +203,6 @@ bool CCellGridCore::ReplaceInCell(int column, int row, const CCellTextMatcher& m
     CCellRecord shown;
     ReadCellForDisplay(column, row, shown);
     StoreText(column, row, matcher.Replace(stored.GetText(), replacement), shown.GetDataType());
-    RepaintCell(column, row);
     return true;
 }
 
@@ -237,8 +236,9 @@ int CCellGridCore::FindReplace(const CGridFindRequest& request)
 
     if (request.flags & FR_REPLACE) {
         // Only a cell that matches is changed, and only in its matched text.
-        if (startColumn >= 0 && startRow >= 0) {
-            ReplaceInCell(startColumn, startRow, matcher, request.replaceWith);
+        if (startColumn >= 0 && startRow >= 0 &&
+            ReplaceInCell(startColumn, startRow, matcher, request.replaceWith)) {
+            RepaintCell(startColumn, startRow);
         }
     }
     const bool replaceAll = (request.flags & FR_REPLACEALL) != 0;
@@ -258,7 +258,9 @@ int CCellGridCore::FindReplace(const CGridFindRequest& request)
     }
 
     // One pass over the cells: each hit lies further from the start in the search order than
-    // the one before, so a replacement that still matches is never visited again.
+    // the one before, so a replacement that still matches is never visited again. The cells
+    // change without being drawn one by one; the last hit becomes current and the grid is drawn
+    // once.
     const bool alongRows = (flags & FindFlags::AlongRows) != 0;
     const bool backward = (flags & FindFlags::Backward) != 0;
     const std::int64_t columns = std::max(sheet.colCount, 1);
@@ -273,19 +275,33 @@ int CCellGridCore::FindReplace(const CGridFindRequest& request)
     };
     std::int64_t reached = 0;
     int replaced = 0;
-    while (source->FindNext(request.findWhat, &column, &row, flags) == 0) {
+    int lastColumn = -1;
+    int lastRow = -1;
+    // A stop keeps the cells replaced so far: each is a whole replacement.
+    bool stopped = !m_host->ReportReplaceProgress(0, total);
+    constexpr int kHitsPerReport = 256;
+    int hits = 0;
+    while (!stopped && source->FindNext(request.findWhat, &column, &row, flags) == 0) {
         const std::int64_t d = distance(column, row);
         if (d <= reached) {
             break;
         }
         reached = d;
-        const int gridColumn = GridColumnOf(source, column);
-        MoveToCell(gridColumn, row);
-        if (ReplaceInCell(gridColumn, row, matcher, request.replaceWith)) {
+        lastColumn = GridColumnOf(source, column);
+        lastRow = row;
+        if (ReplaceInCell(lastColumn, lastRow, matcher, request.replaceWith)) {
             ++replaced;
         }
+        if (++hits % kHitsPerReport == 0) {
+            stopped = !m_host->ReportReplaceProgress(reached, total);
+        }
     }
-    if (replaced == 0) {
+    m_host->EndReplaceProgress();
+    if (lastRow >= 0) {
+        MoveToCell(lastColumn, lastRow);
+        RepaintGrid();
+    }
+    if (replaced == 0 && !stopped) {
         ShowMessageBox("Item not found", "Not Found", MB_OK);
     }
     return 0;

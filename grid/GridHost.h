@@ -2,6 +2,8 @@
 
 #include "platform/Geometry.h"
 
+#include <cstdint>
+
 class Canvas;
 struct LogFont;
 class CCellRangeList;
@@ -48,4 +50,10 @@ class CGridHost
     virtual CRect GetScreenRect() const { return CRect(); }
     // A rectangle of the cell area in screen coordinates.
     virtual CRect CellAreaToScreen(const CRect& rect) const { return rect; }
+
+    // Replace All tells how far it has come, in steps of its search order out of the whole
+    // sheet, starting at 0; false when the user stopped it. EndReplaceProgress follows its last
+    // report.
+    virtual bool ReportReplaceProgress(std::int64_t /*done*/, std::int64_t /*total*/) { return true; }
+    virtual void EndReplaceProgress() {}
 };

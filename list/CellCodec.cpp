@@ -244,3 +244,13 @@ const char* CCellCodec::DefaultStrftimePattern(int dateKind)
         return "%Y/%m/%d";
     }
 }
+
+CString CCellCodec::Format(const ColumnRecord& column, const RowCells& cells, int slot, int mode)
+{
+    if (column.type == kTypeText || (column.type == kTypeMark && mode != kOutputWeb)) {
+        return CString(cells.Text(slot));
+    }
+    CellValue value;
+    cells.Read(slot, value);
+    return Format(column, value, mode);
+}

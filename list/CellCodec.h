@@ -2,6 +2,7 @@
 
 #include "list/CellValue.h"
 #include "list/ColumnRecord.h"
+#include "list/RowCells.h"
 
 class IListHost;
 
@@ -12,6 +13,8 @@ class CCellCodec
   public:
     // Text of a value for an output mode (kOutputGrid ... kOutputFind).
     static CString Format(const ColumnRecord& column, const CellValue& cell, int mode);
+    // The same of a cell as a row keeps it; texts are taken from where they lie.
+    static CString Format(const ColumnRecord& column, const RowCells& cells, int slot, int mode);
 
     // Stores the text's value into the field of the column's type and returns the canonical
     // text of what the field then holds. Values beyond the column's bounds become the bound,

@@ -8,6 +8,7 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace {
@@ -175,8 +176,8 @@ bool CInputCheck::FailsCharacters(const ProductRecord& row, const InputCheckSwit
         if (!TakesPart(column) || (column.type != kTypeText && column.type != kTypeMark)) {
             continue;
         }
-        const CString& text = row.GetCell(column.slot).text;
-        int length = text.GetLength();
+        const std::string_view text = row.Cells().Text(column.slot);
+        const int length = static_cast<int>(text.size());
         for (int i = 0; i < length;) {
             auto byte = static_cast<unsigned char>(text[i]);
             if (byte >= 0xA0 && byte <= 0xDF) {

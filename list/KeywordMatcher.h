@@ -3,6 +3,7 @@
 #include "platform/Arrays.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Tells whether the texts of a row hold a set of keywords. Texts and keywords are normalised
@@ -31,13 +32,13 @@ class CKeywordMatcher
 
     // First round: the row's texts that may hold double-byte characters.
     void BeginRow();
-    void AddText(const CString& text)
+    void AddText(std::string_view text)
     {
-        if (!text.IsEmpty()) {
+        if (!text.empty()) {
             if (m_row.empty()) {
                 m_row += '\0';
             }
-            m_row.append(text.view()).push_back('\0');
+            m_row.append(text).push_back('\0');
         }
     }
     Verdict TestRow();

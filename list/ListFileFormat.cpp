@@ -110,6 +110,24 @@ bool NeedsEscape(std::string_view text)
     return false;
 }
 
+// A text that needs neither mending nor escaping: every lead byte keeps its trail byte and no
+// character needs a backslash. Nearly every cell text is one, written from where it lies.
+bool IsPlainText(std::string_view text)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (Cp932::IsLeadByte(byte)) {
+            if (i + 1 >= text.size() || !Cp932::IsTrailByte(static_cast<unsigned char>(text[i + 1]))) {
+                return false;
+            }
+            ++i;
+        } else if (byte == '\\' || byte == '\'' || byte == ',' || byte == '\t' || byte == '\r' || byte == '\n') {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool HasLineBreak(const CString& text)
 {
     return text.FindOneOf("\r\n") >= 0;
@@ -235,15 +253,16 @@ void CListFileFormat::ParseColourField(std::string_view field, COLORREF& text, C
 CString CListFileFormat::QuoteEscaped(const CString& text)
 {
     std::string quoted;
-    AppendQuoteEscaped(quoted, text);
+    AppendQuoteEscaped(quoted, text.view());
     return CString(std::move(quoted));
 }
 
-void CListFileFormat::AppendQuoteEscaped(std::string& out, const CString& text)
+void CListFileFormat::AppendQuoteEscaped(std::string& out, std::string_view text)
 {
-    const std::string whole = Cp932::WithoutBrokenLeadBytes(text.view());
     out += '\'';
-    if (NeedsEscape(whole)) {
+    if (IsPlainText(text)) {
+        out.append(text);
+    } else if (const std::string whole = Cp932::WithoutBrokenLeadBytes(text); NeedsEscape(whole)) {
         out += CTextHelper::GetEscapedText(whole.c_str()).str();
     } else {
         out += whole;

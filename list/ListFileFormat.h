@@ -67,7 +67,7 @@ class CListFileFormat
     // A text escaped and quoted: "'%s'"; Append adds it to out. Texts lose their broken
     // double-byte characters (a lead byte without its trail byte) in both forms.
     static CString QuoteEscaped(const CString& text);
-    static void AppendQuoteEscaped(std::string& out, const CString& text);
+    static void AppendQuoteEscaped(std::string& out, std::string_view text);
     // A text that the reader takes as it stands (paths, names of fonts and printers), quoted so
     // that it reads back unchanged: in apostrophes as usual, in double quotes when it holds an
     // apostrophe before a comma. A text that neither form carries loses its line breaks, then

@@ -861,31 +861,45 @@ void CListFileReader::ReadRow(int row)
     // A row that stands twice is the later line's.
     ProductRecord& record = m_doc.GetRow(row);
     record.Reset();
+    // The row's cells grow once: their values are at most its filled fields, and its texts at
+    // most the bytes of those fields.
+    int values = 0;
+    size_t textBytes = 0;
+    for (int slot = 0; slot < cellCount && slot < m_fields.GetSize(); ++slot) {
+        const int type = m_doc.GetColumnOfSlot(slot).type;
+        if (type != kTypeNone && !m_fields[slot].IsEmpty()) {
+            ++values;
+            textBytes += (type == kTypeText || type == kTypeMark) ? m_fields[slot].GetLength() : 0;
+        }
+    }
+    if (values > 0) {
+        record.EditCells().Reserve(values, textBytes);
+    }
     int next = 0;
     for (int slot = 0; slot < cellCount; ++slot, ++next) {
         const ColumnRecord& column = m_doc.GetColumnOfSlot(slot);
-        if (column.type == kTypeNone || next >= m_fields.GetSize()) {
+        if (column.type == kTypeNone || next >= m_fields.GetSize() || m_fields[next].IsEmpty()) {
             continue;
         }
         CString& field = m_fields[next];
-        CellRecord& cell = record.Cell(slot);
+        RowCells& cells = record.EditCells();
         switch (column.type) {
         case kTypeYesNo:
-            cell.yesNo = CTextHelper(field).ToBool();
+            cells.SetYesNo(slot, CTextHelper(field).ToBool());
             break;
         case kTypeNumber:
-            cell.number = ParseNumber(field);
+            cells.SetNumber(slot, ParseNumber(field).GetValue());
             break;
         case kTypeDate:
-            cell.date = ParseDate(field);
+            cells.SetDate(slot, ParseDate(field).GetValue());
             break;
         default: {
             if (unescape) {
                 CTextHelper text(std::move(field));
                 text.UnescapeBackslash();
-                cell.text = std::move(text);
+                cells.SetText(slot, text.view());
             } else {
-                cell.text = std::move(field);
+                cells.SetText(slot, field.view());
             }
             break;
         }
@@ -900,9 +914,7 @@ void CListFileReader::ReadRow(int row)
         COLORREF back = kDefaultColor;
         FileFormat::ParseColourField(field.view(), text, back);
         if (text != kDefaultColor || back != kDefaultColor) {
-            CellRecord& cell = record.Cell(slot);
-            cell.textColor = text;
-            cell.backColor = back;
+            record.EditCells().SetColors(slot, text, back);
         }
     }
     record.lastChange = ParseDate(Field(next++));

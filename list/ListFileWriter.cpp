@@ -346,6 +346,9 @@ void CListFileWriter::WritePage()
 void CListFileWriter::AppendRow(int row)
 {
     ProductRecord& record = m_doc.GetRow(row);
+    const RowCells& cells = record.Cells();
+    // One value carries each cell of the row to its text.
+    CellValue value;
     char number[32];
     std::snprintf(number, sizeof(number), "r%04d=", row);
     m_out += number;
@@ -357,12 +360,12 @@ void CListFileWriter::AppendRow(int row)
         if (column.type == kTypeNone) {
             continue;
         }
-        const CellRecord& cell = record.GetCell(slot);
         if (column.type == kTypeText || column.type == kTypeMark) {
-            FileFormat::AppendQuoteEscaped(m_out, cell.text);
+            FileFormat::AppendQuoteEscaped(m_out, cells.Text(slot));
             continue;
         }
-        CString text = CCellCodec::Format(column, cell, kOutputFile);
+        cells.Read(slot, value);
+        CString text = CCellCodec::Format(column, value, kOutputFile);
         if (column.type == kTypeNumber && column.thousands) {
             text.Remove(',');
         }
@@ -370,11 +373,10 @@ void CListFileWriter::AppendRow(int row)
     }
     for (int slot = 0; slot < kMaxColumns; ++slot) {
         m_out += ',';
-        if (record.HasCells()) {
-            const CellRecord& cell = record.GetCell(slot);
-            if (cell.textColor != kDefaultColor || cell.backColor != kDefaultColor) {
-                m_out += FileFormat::FormatColourField(cell.textColor, cell.backColor).str();
-            }
+        const COLORREF textColor = cells.TextColor(slot);
+        const COLORREF backColor = cells.BackColor(slot);
+        if (textColor != kDefaultColor || backColor != kDefaultColor) {
+            m_out += FileFormat::FormatColourField(textColor, backColor).str();
         }
     }
     if (!record.lastChange.IsValid()) {

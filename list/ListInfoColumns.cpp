@@ -429,10 +429,12 @@ void CListInfoColumns::ApplyTo(CZantobyDoc& doc, const CString& title, int locke
             }
             if (fresh) {
                 if (record.HasCells()) {
-                    record.Cell(working.slot).Reset();
+                    record.EditCells().Clear(working.slot);
                 }
             } else {
-                ConvertCell(before, working, record.Cell(working.slot));
+                CellRecord cell = record.GetCell(working.slot);
+                ConvertCell(before, working, cell);
+                record.SetCell(working.slot, working.type, cell);
             }
         }
     }

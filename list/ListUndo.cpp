@@ -11,6 +11,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <string_view>
 
 namespace {
 
@@ -22,29 +23,15 @@ template <class T> void Put(std::string& image, T value)
     image.append(bytes, sizeof(T));
 }
 
-void PutText(std::string& image, const CString& text)
+void PutDate(std::string& image, const COleDateTime& date)
 {
-    Put<std::int32_t>(image, text.GetLength());
-    image.append(text.GetString(), text.GetLength());
+    Put<std::uint8_t>(image, static_cast<std::uint8_t>(date.GetStatus()));
+    Put<double>(image, date.GetValue());
 }
 
-void PutDate(std::string& image, const CDateEx& date)
-{
-    COleDateTime::Parts parts;
-    bool valid = date.IsValid() && date.GetValue().GetParts(parts);
-    Put<std::uint8_t>(image, static_cast<std::uint8_t>(valid ? COleDateTime::valid : date.GetStatus()));
-    if (valid) {
-        for (int part : {parts.year, parts.month, parts.day, parts.hour, parts.minute, parts.second}) {
-            Put<std::int32_t>(image, part);
-        }
-    }
-}
-
-void PutNumber(std::string& image, const CNumber& number)
-{
-    Put<std::int64_t>(image, number.GetValue().GetUnits());
-    Put<std::uint8_t>(image, static_cast<std::uint8_t>(number.GetValue().GetStatus()));
-}
+// A snapshot file is written in pieces of this size, so that an image of every row never needs
+// to be held whole.
+constexpr size_t kPieceBytes = 1 << 20;
 
 // Reads a snapshot image front to back; every read fails once the image is used up.
 class ImageReader
@@ -82,58 +69,111 @@ class ImageReader
         return true;
     }
 
-    bool GetText(CString& text)
+    // A text by its length, left where it lies in the image.
+    bool GetText(std::string_view& text)
     {
         int length = 0;
         if (!GetInt(length) || length < 0 || m_image.size() - m_pos < static_cast<size_t>(length)) {
             return false;
         }
-        text = CString(m_image.data() + m_pos, length);
+        text = std::string_view(m_image).substr(m_pos, length);
         m_pos += length;
         return true;
     }
 
-    bool GetDate(CDateEx& date)
+    bool GetDate(COleDateTime& date)
     {
         std::uint8_t status = 0;
-        if (!Get(status)) {
+        double serial = 0;
+        if (!Get(status) || !Get(serial) || status > COleDateTime::null) {
             return false;
         }
-        date = CDateEx();
-        if (status != COleDateTime::valid) {
-            COleDateTime value;
-            value.SetStatus(static_cast<COleDateTime::DateTimeStatus>(status));
-            date.SetValue(value);
-            return true;
-        }
-        int parts[6];
-        for (int& part : parts) {
-            if (!GetInt(part)) {
-                return false;
-            }
-        }
-        date.SetDateTime(parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]);
+        date = COleDateTime(serial, static_cast<COleDateTime::DateTimeStatus>(status));
         return true;
     }
 
-    bool GetNumber(CNumber& number)
+    bool GetNumber(COleCurrency& number)
     {
-        std::int64_t units = 0;
         std::uint8_t status = 0;
-        if (!Get(units) || !Get(status)) {
+        std::int64_t units = 0;
+        if (!Get(status) || !Get(units) || status > COleCurrency::null) {
             return false;
         }
-        number = CNumber();
-        number.SetValue(COleCurrency(units, static_cast<COleCurrency::CurrencyStatus>(status)));
+        number = COleCurrency(units, static_cast<COleCurrency::CurrencyStatus>(status));
         return true;
     }
 
     bool AtEnd() const { return m_pos >= m_image.size(); }
+    size_t Remaining() const { return m_image.size() - m_pos; }
 
   private:
     const std::string& m_image;
     size_t m_pos = 0;
 };
+
+// The cells of a row image into its row; false when the image is damaged.
+bool ReadCells(ImageReader& reader, ProductRecord& record)
+{
+    int values = 0;
+    std::uint32_t textBytes = 0;
+    if (!reader.GetInt(values) || !reader.Get(textBytes) || values < 0 || values > kMaxColumns ||
+        textBytes > reader.Remaining()) {
+        return false;
+    }
+    if (values > 0) {
+        record.EditCells().Reserve(values, textBytes);
+    }
+    for (int i = 0; i < values; ++i) {
+        std::uint8_t slot = 0;
+        std::uint8_t kind = 0;
+        if (!reader.Get(slot) || !reader.Get(kind) || slot >= kMaxColumns) {
+            return false;
+        }
+        RowCells& cells = record.EditCells();
+        bool intact = true;
+        std::string_view text;
+        COleCurrency number;
+        COleDateTime date(0, COleDateTime::null);
+        switch (static_cast<RowCells::Kind>(kind)) {
+        case RowCells::Kind::Text:
+            intact = reader.GetText(text);
+            cells.SetText(slot, text);
+            break;
+        case RowCells::Kind::Number:
+            intact = reader.GetNumber(number);
+            cells.SetNumber(slot, number);
+            break;
+        case RowCells::Kind::Date:
+            intact = reader.GetDate(date);
+            cells.SetDate(slot, date);
+            break;
+        case RowCells::Kind::YesNo:
+            cells.SetYesNo(slot, true);
+            break;
+        default:
+            intact = false;
+            break;
+        }
+        if (!intact) {
+            return false;
+        }
+    }
+    for (;;) {
+        std::uint8_t slot = 0;
+        if (!reader.Get(slot)) {
+            return false;
+        }
+        if (slot >= kMaxColumns) {
+            return true;
+        }
+        std::uint32_t text = 0;
+        std::uint32_t back = 0;
+        if (!reader.Get(text) || !reader.Get(back)) {
+            return false;
+        }
+        record.EditCells().SetColors(slot, text, back);
+    }
+}
 
 // Milliseconds of a steady clock, made unique within the process so that two lists that take
 // their first snapshot in the same millisecond never share a file prefix.
@@ -236,35 +276,85 @@ void CListUndo::AppendRowImage(std::string& image, int row) const
     for (int photo : record.photos) {
         Put<std::int32_t>(image, photo);
     }
-    PutDate(image, record.lastChange);
-    // A row that never held a value has no cells to write.
-    bool hasCells = record.HasCells();
-    Put<std::uint8_t>(image, hasCells ? 1 : 0);
-    if (!hasCells) {
-        return;
-    }
+    PutDate(image, record.lastChange.GetValue());
+    // The cells as the row keeps them: the values it holds in slot order, then its colours.
+    const RowCells& cells = record.Cells();
+    Put<std::int32_t>(image, cells.ValueCount());
+    Put<std::uint32_t>(image, static_cast<std::uint32_t>(cells.TextBytes()));
     for (int slot = 0; slot < kMaxColumns; ++slot) {
-        const CellRecord& cell = record.GetCell(slot);
-        PutNumber(image, cell.number);
-        PutDate(image, cell.date);
-        Put<std::uint8_t>(image, cell.yesNo ? 1 : 0);
-        Put<std::uint32_t>(image, cell.textColor);
-        Put<std::uint32_t>(image, cell.backColor);
+        const RowCells::Kind kind = cells.KindAt(slot);
+        if (kind == RowCells::Kind::Empty) {
+            continue;
+        }
+        Put<std::uint8_t>(image, static_cast<std::uint8_t>(slot));
+        Put<std::uint8_t>(image, static_cast<std::uint8_t>(kind));
+        switch (kind) {
+        case RowCells::Kind::Text: {
+            const std::string_view text = cells.Text(slot);
+            Put<std::int32_t>(image, static_cast<std::int32_t>(text.size()));
+            image.append(text);
+            break;
+        }
+        case RowCells::Kind::Number: {
+            const COleCurrency number = cells.Number(slot);
+            Put<std::uint8_t>(image, static_cast<std::uint8_t>(number.GetStatus()));
+            Put<std::int64_t>(image, number.GetUnits());
+            break;
+        }
+        case RowCells::Kind::Date:
+            PutDate(image, cells.Date(slot));
+            break;
+        default:
+            break;
+        }
     }
-    for (int slot = 0; slot < kMaxColumns; ++slot) {
-        PutText(image, record.GetCell(slot).text);
+    const int colours = cells.HasColours() ? kMaxColumns : 0;
+    for (int slot = 0; slot < colours; ++slot) {
+        const COLORREF text = cells.TextColor(slot);
+        const COLORREF back = cells.BackColor(slot);
+        if (text != kDefaultColor || back != kDefaultColor) {
+            Put<std::uint8_t>(image, static_cast<std::uint8_t>(slot));
+            Put<std::uint32_t>(image, text);
+            Put<std::uint32_t>(image, back);
+        }
     }
+    // The list of colours ends with a slot past the last.
+    Put<std::uint8_t>(image, static_cast<std::uint8_t>(kMaxColumns));
 }
 
-bool CListUndo::WriteFile(const CString& path, const std::string& image, bool append)
+bool CListUndo::WriteFile(const CString& path, int kind, int row)
 {
-    FILE* file = FileSystem::OpenStream(path, append ? "ab" : "wb");
+    FILE* file = FileSystem::OpenStream(path, kind == 2 ? "ab" : "wb");
     if (file == nullptr) {
         return false;
     }
-    bool written = std::fwrite(image.data(), 1, image.size(), file) == image.size();
-    written = std::fclose(file) == 0 && written;
-    return written;
+    bool written = true;
+    std::string image;
+    auto writePiece = [&] {
+        written = written && std::fwrite(image.data(), 1, image.size(), file) == image.size();
+        image.clear();
+    };
+    try {
+        if (kind != 2) {
+            AppendHeader(image);
+        }
+        if (kind == 3) {
+            image.reserve(kPieceBytes * 2);
+            for (int i = 0; i < m_doc.displayCount; ++i) {
+                AppendRowImage(image, m_doc.displayOrder[i]);
+                if (image.size() >= kPieceBytes) {
+                    writePiece();
+                }
+            }
+        } else {
+            AppendRowImage(image, row);
+        }
+        writePiece();
+    } catch (...) {
+        std::fclose(file);
+        throw;
+    }
+    return std::fclose(file) == 0 && written;
 }
 
 bool CListUndo::SaveSnapshot(int kind, int row, int phase)
@@ -301,18 +391,7 @@ bool CListUndo::SaveSnapshot(int kind, int row, int phase)
         if (kind != 2 && phase == 0) {
             DeleteFiles(undoStep);
         }
-        std::string image;
-        if (kind != 2) {
-            AppendHeader(image);
-        }
-        if (kind == 3) {
-            for (int i = 0; i < m_doc.displayCount; ++i) {
-                AppendRowImage(image, m_doc.displayOrder[i]);
-            }
-        } else {
-            AppendRowImage(image, row);
-        }
-        if (!WriteFile(StepFile(step, phase), image, kind == 2)) {
+        if (!WriteFile(StepFile(step, phase), kind, row)) {
             undoOn = false;
             return false;
         }
@@ -365,28 +444,15 @@ bool CListUndo::ReadImage(const std::string& image)
         }
         ProductRecord& record = m_doc.GetRow(index);
         record.Reset();
-        bool hasCells = false;
+        COleDateTime lastChange;
         intact = reader.GetFlag(record.inUse) && reader.GetInt(record.rowHeight) &&
                  reader.GetFlag(record.autoHeight) && reader.GetInt(record.photoCount);
         for (int& photo : record.photos) {
             intact = intact && reader.GetInt(photo);
         }
-        intact = intact && reader.GetDate(record.lastChange) && reader.GetFlag(hasCells);
-        if (!intact || !hasCells) {
-            continue;
-        }
-        for (int slot = 0; slot < kMaxColumns && intact; ++slot) {
-            CellRecord& cell = record.Cell(slot);
-            std::uint32_t textColor = 0;
-            std::uint32_t backColor = 0;
-            intact = reader.GetNumber(cell.number) && reader.GetDate(cell.date) &&
-                     reader.GetFlag(cell.yesNo) && reader.Get(textColor) && reader.Get(backColor);
-            cell.textColor = textColor;
-            cell.backColor = backColor;
-        }
-        for (int slot = 0; slot < kMaxColumns && intact; ++slot) {
-            intact = reader.GetText(record.Cell(slot).text);
-        }
+        intact = intact && reader.GetDate(lastChange);
+        record.lastChange = CDateEx(lastChange);
+        intact = intact && ReadCells(reader, record);
     }
     // A line on which new rows are typed belongs at the end of the display; the after image of
     // the first entry on that line was taken before the line moved down.

@@ -52,7 +52,8 @@ class CListUndo
     void RemoveStep(int step);
     void AppendHeader(std::string& image) const;
     void AppendRowImage(std::string& image, int row) const;
-    bool WriteFile(const CString& path, const std::string& image, bool append);
+    // Writes a snapshot of a kind into a step file: appended for kind 2, else a new file.
+    bool WriteFile(const CString& path, int kind, int row);
     bool ReadImage(const std::string& image);
 
     CZantobyDoc& m_doc;

@@ -11,18 +11,26 @@ void ProductRecord::Reset()
     lastChange = CDateEx();
 }
 
-const CellRecord& ProductRecord::GetCell(int slot) const
+const RowCells& ProductRecord::Cells() const
 {
-    static const CellRecord empty;
-    return m_cells ? m_cells[slot] : empty;
+    static const RowCells none;
+    return m_cells ? *m_cells : none;
 }
 
-CellRecord& ProductRecord::Cell(int slot)
+RowCells& ProductRecord::EditCells()
 {
     if (!m_cells) {
-        m_cells = std::make_unique<CellRecord[]>(kMaxColumns);
+        m_cells = std::make_unique<RowCells>();
     }
-    return m_cells[slot];
+    return *m_cells;
+}
+
+void ProductRecord::CopyCellsFrom(const ProductRecord& other)
+{
+    if (&other == this) {
+        return;
+    }
+    m_cells = other.HasCells() ? std::make_unique<RowCells>(*other.m_cells) : nullptr;
 }
 
 bool ProductRecord::RemovePhotoAt(int position)

@@ -3,12 +3,14 @@
 #include "foundation/DateEx.h"
 #include "list/CellRecord.h"
 #include "list/ListLimits.h"
+#include "list/RowCells.h"
 
 #include <array>
 #include <memory>
 
 // One row of a list: its cells by cell slot, its photos and the time of its last change. The
-// 128 cells are allocated on the first write, so that the rows of an empty list cost little.
+// cells are made on the first write and hold only what the row's values need, so that the rows
+// of an empty list cost little and a row costs what it holds.
 class ProductRecord
 {
   public:
@@ -28,12 +30,18 @@ class ProductRecord
     // False when the row has no photo there.
     bool RemovePhotoAt(int position);
 
-    // The cell of a slot (0..127) for reading; a row that never held a value gives an empty cell.
-    const CellRecord& GetCell(int slot) const;
-    // The cell of a slot (0..127) for writing; allocates the row's cells when needed.
-    CellRecord& Cell(int slot);
-    bool HasCells() const { return m_cells != nullptr; }
+    // The cells for reading; a row that never held a value has none.
+    const RowCells& Cells() const;
+    // The cells for writing, made when needed.
+    RowCells& EditCells();
+    bool HasCells() const { return m_cells != nullptr && !m_cells->IsEmpty(); }
+    // The cell of a slot (0..127) as a whole; a cell that holds nothing reads as the empty cell.
+    CellRecord GetCell(int slot) const { return Cells().Get(slot); }
+    // Stores into a slot the value that a column of the type reads.
+    void SetCell(int slot, int type, const CellValue& value) { EditCells().Set(slot, type, value); }
+    // Every cell of another row, values and colours.
+    void CopyCellsFrom(const ProductRecord& other);
 
   private:
-    std::unique_ptr<CellRecord[]> m_cells;
+    std::unique_ptr<RowCells> m_cells;
 };

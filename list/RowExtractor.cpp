@@ -52,7 +52,7 @@ std::vector<int> CRowExtractor::ByKeywords(const CStringArray& keywords, bool an
         for (int i = 0; i < record.photoCount && i < kMaxPhotosPerRow; ++i) {
             int photo = record.photos[i];
             if (photo >= 0 && photo < kMaxPhotos) {
-                matcher.AddText(m_doc.GetPhoto(photo).name);
+                matcher.AddText(m_doc.GetPhoto(photo).name.view());
             }
         }
         singleByteColumns.clear();
@@ -61,13 +61,13 @@ std::vector<int> CRowExtractor::ByKeywords(const CStringArray& keywords, bool an
             if (definition.type == kTypeNone || definition.slot < 0 || definition.slot >= kMaxColumns) {
                 continue;
             }
-            const CellRecord& cell = record.GetCell(definition.slot);
             if (definition.type == kTypeText || definition.type == kTypeMark) {
                 // The grid text of text and mark cells is the text itself; taking it as it
                 // stands spares a copy of every cell of the list.
-                matcher.AddText(cell.text);
+                matcher.AddText(record.Cells().Text(definition.slot));
             } else if (definition.type == kTypeDate && !definition.datePattern.IsEmpty()) {
-                matcher.AddText(CCellCodec::Format(definition, cell, kOutputGrid));
+                matcher.AddText(
+                    CCellCodec::Format(definition, record.GetCell(definition.slot), kOutputGrid).view());
             } else {
                 singleByteColumns.push_back(column);
             }
@@ -76,7 +76,8 @@ std::vector<int> CRowExtractor::ByKeywords(const CStringArray& keywords, bool an
         if (verdict == CKeywordMatcher::Verdict::NeedsSingleByteTexts) {
             for (int column : singleByteColumns) {
                 const ColumnRecord& definition = m_doc.GetColumn(column);
-                matcher.AddText(CCellCodec::Format(definition, record.GetCell(definition.slot), kOutputGrid));
+                matcher.AddText(
+                    CCellCodec::Format(definition, record.GetCell(definition.slot), kOutputGrid).view());
             }
             verdict =
                 matcher.FinishRow() ? CKeywordMatcher::Verdict::Matches : CKeywordMatcher::Verdict::Fails;

@@ -4,6 +4,7 @@
 #include "list/ZantobyDoc.h"
 #include "platform/Mbcs.h"
 
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -13,11 +14,11 @@ bool IsRowIndex(int row)
     return row >= 0 && row < kMaxRows;
 }
 
-int DropPosition(const ColumnRecord& column, const CString& text)
+int DropPosition(const ColumnRecord& column, std::string_view text)
 {
     const CStringArray& entries = column.dropEntries;
     for (int i = 0; i < entries.GetSize(); ++i) {
-        if (entries[i] == text) {
+        if (entries[i].view() == text) {
             return i;
         }
     }
@@ -40,9 +41,9 @@ int Sign(long long value)
     return value < 0 ? -1 : (value > 0 ? 1 : 0);
 }
 
-long long NumberUnits(const CNumber& number)
+long long NumberUnits(const COleCurrency& number)
 {
-    return number.IsValid() ? number.GetValue().GetUnits() : 0;
+    return number.IsValid() ? number.GetUnits() : 0;
 }
 
 } // namespace
@@ -60,19 +61,58 @@ CRowSorter::CRowSorter(const CZantobyDoc& doc, int* rows, const SortKeyEntry* ke
         }
         m_keys.push_back({&column, column.slot, entry.descending});
     }
+    m_values.resize(m_keys.size());
 }
 
-int CRowSorter::CompareByKey(const Key& key, int rowA, int rowB, bool& alwaysLast) const
+const std::vector<CRowSorter::KeyValue>& CRowSorter::ValuesOf(size_t key) const
+{
+    std::vector<KeyValue>& values = m_values[key];
+    if (!values.empty()) {
+        return values;
+    }
+    values.resize(kMaxRows);
+    const int slot = m_keys[key].slot;
+    const int type = m_keys[key].column->type;
+    for (int row = 0; row < kMaxRows; ++row) {
+        const ProductRecord& record = m_doc.GetRow(row);
+        if (!record.inUse) {
+            continue;
+        }
+        const RowCells& cells = record.Cells();
+        KeyValue& value = values[row];
+        switch (type) {
+        case kTypeYesNo:
+            value.yes = cells.YesNo(slot);
+            break;
+        case kTypeText:
+        case kTypeMark:
+            value.text = cells.Text(slot);
+            break;
+        case kTypeNumber:
+            value.number = cells.Number(slot);
+            break;
+        case kTypeDate:
+            value.date = cells.Date(slot);
+            break;
+        default:
+            break;
+        }
+    }
+    return values;
+}
+
+int CRowSorter::CompareByKey(size_t key, int rowA, int rowB, bool& alwaysLast) const
 {
     alwaysLast = false;
-    const CellRecord& a = m_doc.GetRow(rowA).GetCell(key.slot);
-    const CellRecord& b = m_doc.GetRow(rowB).GetCell(key.slot);
-    const ColumnRecord& column = *key.column;
+    const std::vector<KeyValue>& values = ValuesOf(key);
+    const KeyValue& a = values[rowA];
+    const KeyValue& b = values[rowB];
+    const ColumnRecord& column = *m_keys[key].column;
     switch (column.type) {
     case kTypeYesNo:
-        return static_cast<int>(a.yesNo) - static_cast<int>(b.yesNo);
+        return static_cast<int>(a.yes) - static_cast<int>(b.yes);
     case kTypeText: {
-        int empty = EmptyLast(a.text.IsEmpty(), b.text.IsEmpty(), alwaysLast);
+        int empty = EmptyLast(a.text.empty(), b.text.empty(), alwaysLast);
         if (alwaysLast) {
             return empty;
         }
@@ -82,14 +122,14 @@ int CRowSorter::CompareByKey(const Key& key, int rowA, int rowB, bool& alwaysLas
                 return difference;
             }
         }
-        return Mbcs::Compare(a.text.view(), b.text.view());
+        return Mbcs::Compare(a.text, b.text);
     }
     case kTypeMark:
-        return CTextHelper(a.text).CompareNatural(b.text);
+        return CTextHelper(CString(a.text)).CompareNatural(CString(b.text));
     case kTypeNumber: {
         if (!column.showZero) {
-            bool blankA = a.number.IsValid() && a.number.GetValue().GetUnits() == 0;
-            bool blankB = b.number.IsValid() && b.number.GetValue().GetUnits() == 0;
+            bool blankA = a.number.IsValid() && a.number.GetUnits() == 0;
+            bool blankB = b.number.IsValid() && b.number.GetUnits() == 0;
             int empty = EmptyLast(blankA, blankB, alwaysLast);
             if (alwaysLast) {
                 return empty;
@@ -102,7 +142,7 @@ int CRowSorter::CompareByKey(const Key& key, int rowA, int rowB, bool& alwaysLas
         if (alwaysLast) {
             return empty;
         }
-        auto order = a.date.GetValue() <=> b.date.GetValue();
+        auto order = a.date <=> b.date;
         return order < 0 ? -1 : (order > 0 ? 1 : 0);
     }
     default:
@@ -121,11 +161,11 @@ int CRowSorter::CompareRows(int position, int rowB) const
     if (!usedA || !usedB) {
         return usedA == usedB ? 0 : (usedA ? -1 : 1);
     }
-    for (const Key& key : m_keys) {
+    for (size_t key = 0; key < m_keys.size(); ++key) {
         bool alwaysLast = false;
         int result = CompareByKey(key, rowA, rowB, alwaysLast);
         if (result != 0) {
-            return (key.descending && !alwaysLast) ? -result : result;
+            return (m_keys[key].descending && !alwaysLast) ? -result : result;
         }
     }
     return rowA - rowB;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "foundation/OleCurrency.h"
+#include "foundation/OleDateTime.h"
 #include "list/SortKeyEntry.h"
 
+#include <string_view>
 #include <vector>
 
 class CZantobyDoc;
@@ -28,10 +31,22 @@ class CRowSorter
         int slot;
         bool descending;
     };
+    // One row's value in a key's column.
+    struct KeyValue
+    {
+        std::string_view text;
+        COleCurrency number;
+        COleDateTime date;
+        bool yes = false;
+    };
 
-    int CompareByKey(const Key& key, int rowA, int rowB, bool& alwaysLast) const;
+    // The values of a key's column by row index, read from the rows when the key is first
+    // needed, so that comparing reaches no row's cells.
+    const std::vector<KeyValue>& ValuesOf(size_t key) const;
+    int CompareByKey(size_t key, int rowA, int rowB, bool& alwaysLast) const;
 
     const CZantobyDoc& m_doc;
     int* m_rows;
     std::vector<Key> m_keys;
+    mutable std::vector<std::vector<KeyValue>> m_values;
 };

@@ -255,7 +255,7 @@ CString CZantobyDoc::GetCellText(int displayColumn, int slot, int row, int mode)
     if (!IsRowIndex(row) || !IsSlot(slot) || !m_rows[row].inUse) {
         return CString();
     }
-    return FormatCellForOutput(displayColumn, m_rows[row].GetCell(slot), mode);
+    return CCellCodec::Format(ColumnOrEmpty(displayColumn), m_rows[row].Cells(), slot, mode);
 }
 
 CString CZantobyDoc::GetCellTextAt(int displayColumn, int displayRow, int mode) const
@@ -275,7 +275,10 @@ CString CZantobyDoc::SetCellTextAt(int displayColumn, int displayRow, const CStr
         return CString();
     }
     // The text is read before anything changes, so that a refused one leaves no trace.
-    CellValue value = row >= 0 ? static_cast<const CellValue&>(m_rows[row].Cell(slot)) : CellValue();
+    CellValue value;
+    if (row >= 0) {
+        m_rows[row].Cells().Read(slot, value);
+    }
     CString reason;
     CString stored = ParseCellText(displayColumn, value, text, kOutputGrid, &reason);
     if (refusal != nullptr) {
@@ -302,7 +305,7 @@ CString CZantobyDoc::SetCellTextAt(int displayColumn, int displayRow, const CStr
         displayOrder[displayRow] = row;
     }
     m_rows[row].lastChange = Now();
-    static_cast<CellValue&>(m_rows[row].Cell(slot)) = value;
+    m_rows[row].SetCell(slot, ColumnOrEmpty(displayColumn).type, value);
     SaveUndoSnapshot(1, row, 1);
     return stored;
 }
@@ -326,7 +329,12 @@ bool CZantobyDoc::SetCellColor(int displayColumn, int displayRow, COLORREF CellR
     if (slot < 0 || row < 0) {
         return false;
     }
-    m_rows[row].Cell(slot).*which = color;
+    RowCells& cells = m_rows[row].EditCells();
+    CellRecord colours;
+    colours.textColor = cells.TextColor(slot);
+    colours.backColor = cells.BackColor(slot);
+    colours.*which = color;
+    cells.SetColors(slot, colours.textColor, colours.backColor);
     return true;
 }
 

@@ -17,17 +17,23 @@ bool IsTrailPosition(std::string_view text, size_t pos)
 
 std::string WithoutBrokenLeadBytes(std::string_view text)
 {
+    // Every list file written passes its texts through here: the runs between broken lead
+    // bytes are copied whole.
     std::string whole;
     whole.reserve(text.size());
+    size_t run = 0;
     for (size_t i = 0; i < text.size(); ++i) {
-        const unsigned char b = static_cast<unsigned char>(text[i]);
-        if (!IsLeadByte(b)) {
-            whole += text[i];
-        } else if (i + 1 < text.size() && IsTrailByte(static_cast<unsigned char>(text[i + 1]))) {
-            whole.append(text.substr(i, 2));
-            ++i;
+        if (!IsLeadByte(static_cast<unsigned char>(text[i]))) {
+            continue;
         }
+        if (i + 1 < text.size() && IsTrailByte(static_cast<unsigned char>(text[i + 1]))) {
+            ++i;
+            continue;
+        }
+        whole.append(text.substr(run, i - run));
+        run = i + 1;
     }
+    whole.append(text.substr(run));
     return whole;
 }
 

@@ -1,5 +1,6 @@
 // Speed of the list window on a full list: opening a 10,000-row list until its first screen is
-// drawn, and scrolling to its end. The program runs as a user starts it, on the virtual display.
+// drawn, scrolling to its end, and commands on every cell of 10,000 rows of 128 columns with
+// their undo. The program runs as a user starts it, on the virtual display.
 #include "app/frame/ui/MainFrame.h"
 #include "app/listwindow/ui/GridView.h"
 #include "app/listwindow/ui/ListDocument.h"
@@ -9,12 +10,15 @@
 #include "app/startup/ui/ZantobyDocManager.h"
 #include "app/testing/ui/ProgramStart.h"
 #include "grid/ui/GridCellArea.h"
+#include "list/ZantobyDoc.h"
+#include "platform/FileSystem.h"
 #include "platform/PrivateTempFolder.h"
 #include "support/FakeListHost.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -98,5 +102,99 @@ void BM_ScrollToTheEnd(benchmark::State& state)
     app.GetDocManager()->CloseDocument(OpenView()->GetDocument(), true);
 }
 BENCHMARK(BM_ScrollToTheEnd)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The list window's undo and redo commands.
+constexpr int kUndo = 57643;
+constexpr int kRedo = 57644;
+
+// A list of 10,000 rows whose 128 columns all hold a value, open in the window.
+CGridView& FullListView()
+{
+    static CGridView* view = [] {
+        App();
+        const CString folder = PrivateTempFolder::Get() + "bench-full";
+        std::filesystem::create_directories(FileSystem::ToNative(folder + "/Photo-full"));
+        FakeListHost host;
+        CZantobyDoc doc(host);
+        doc.listFolder = folder;
+        doc.photoFolderName = "Photo-full";
+        doc.columnCount = kMaxColumns;
+        for (int j = 0; j < kMaxColumns; ++j) {
+            doc.GetColumn(j).type = j % 8 == 3 ? kTypeNumber : kTypeText;
+            doc.GetColumn(j).name.Format("項目%d", j + 1);
+        }
+        doc.BuildColumnMap();
+        for (int row = 0; row < kMaxRows; ++row) {
+            ProductRecord& record = doc.GetRow(row);
+            record.inUse = true;
+            for (int j = 0; j < kMaxColumns; ++j) {
+                const ColumnRecord& column = doc.GetColumn(j);
+                CellRecord cell;
+                if (column.type == kTypeNumber) {
+                    cell.number.SetInteger(row * 7 + j);
+                } else {
+                    cell.text.Format("商品%d-%d", row, j);
+                }
+                record.SetCell(column.slot, column.type, cell);
+            }
+        }
+        doc.ShowAllRows();
+        const CString path = folder + "/full.zbk";
+        if (!doc.WriteListFile(path, true) || !App().OpenDocumentFile(path)) {
+            std::abort();
+        }
+        return OpenView();
+    }();
+    return *view;
+}
+
+void SelectEveryCell(CGridView& view)
+{
+    view.Grid()->SelectBlock(0, 0, kMaxColumns - 1, kMaxRows - 1);
+}
+
+// A command on every cell, timed until the screen is drawn, then undone untimed.
+template <typename Command> void TimeOnEveryCell(benchmark::State& state, Command command)
+{
+    CGridView& view = FullListView();
+    for (auto _ : state) {
+        SelectEveryCell(view);
+        command(view);
+        ShowScreen(*view.Grid());
+        state.PauseTiming();
+        view.RunCommand(kUndo);
+        ShowScreen(*view.Grid());
+        state.ResumeTiming();
+    }
+}
+
+void BM_ClearEveryCellOfAFullList(benchmark::State& state)
+{
+    TimeOnEveryCell(state, [](CGridView& view) { view.DeleteCells(0); });
+}
+BENCHMARK(BM_ClearEveryCellOfAFullList)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_UndoAndRedoOfClearingEveryCell(benchmark::State& state)
+{
+    CGridView& view = FullListView();
+    SelectEveryCell(view);
+    view.DeleteCells(0);
+    ShowScreen(*view.Grid());
+    for (auto _ : state) {
+        view.RunCommand(kUndo);
+        ShowScreen(*view.Grid());
+        view.RunCommand(kRedo);
+        ShowScreen(*view.Grid());
+    }
+    view.RunCommand(kUndo);
+    ShowScreen(*view.Grid());
+}
+BENCHMARK(BM_UndoAndRedoOfClearingEveryCell)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ColourEveryCellOfAFullList(benchmark::State& state)
+{
+    TimeOnEveryCell(state, [](CGridView& view) { view.ApplyColor(RGB(255, 255, 0), true); });
+}
+BENCHMARK(BM_ColourEveryCellOfAFullList)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace

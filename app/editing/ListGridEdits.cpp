@@ -150,7 +150,7 @@ std::vector<int> CListGridEdits::ClearCells(const std::vector<Block>& blocks)
                 int mapped = -1;
                 m_doc.MapDisplayCell(column, line, slot, mapped);
                 if (slot >= 0 && record.HasCells()) {
-                    record.Cell(slot).Reset();
+                    record.EditCells().Clear(slot);
                 }
             }
             for (int n = 0; n < photoColumns; ++n) {

@@ -58,11 +58,7 @@ bool CListRowEdits::DuplicateRow(int line)
     ProductRecord& to = m_doc.GetRow(copy);
     to.rowHeight = from.rowHeight;
     to.autoHeight = from.autoHeight;
-    if (from.HasCells()) {
-        for (int slot = 0; slot < kMaxColumns; ++slot) {
-            to.Cell(slot) = from.GetCell(slot);
-        }
-    }
+    to.CopyCellsFrom(from);
     to.photoCount = from.photoCount;
     to.photos = from.photos;
     to.lastChange = Now();
@@ -194,9 +190,9 @@ void CListRowEdits::CopyBlockCells(const Block& block, int from, int to)
                 continue;
             }
             if (from >= 0) {
-                target.Cell(slot) = m_doc.GetRow(from).GetCell(slot);
+                target.EditCells().Copy(slot, m_doc.GetRow(from).Cells());
             } else if (target.HasCells()) {
-                target.Cell(slot).Reset();
+                target.EditCells().Clear(slot);
             }
         } else if (const int k = column - dataColumns; k < kMaxPhotosPerRow) {
             target.photos[k] = from >= 0 ? m_doc.GetRow(from).photos[k] : -1;

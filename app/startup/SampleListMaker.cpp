@@ -87,7 +87,10 @@ void CSampleListMaker::FillRow(CZantobyDoc& doc, int row, int index) const
 {
     ProductRecord& record = doc.GetRow(row);
     auto set = [&](int column, const CString& text) {
-        doc.ParseCellText(column, record.Cell(doc.GetColumn(column).slot), text, 0);
+        const ColumnRecord& definition = doc.GetColumn(column);
+        CellRecord cell;
+        doc.ParseCellText(column, cell, text, 0);
+        record.SetCell(definition.slot, definition.type, cell);
     };
     CString text;
     text.Format("%s %d", kNames[index % std::size(kNames)], index + 1);
@@ -106,8 +109,8 @@ void CSampleListMaker::FillRow(CZantobyDoc& doc, int row, int index) const
         set(7, "色違いあり。まとめ買いの割引は店頭でお問い合わせください。");
     }
     if (index == 2) {
-        record.Cell(doc.GetColumn(0).slot).textColor = RGB(200, 0, 0);
-        record.Cell(doc.GetColumn(3).slot).backColor = RGB(255, 255, 180);
+        record.EditCells().SetColors(doc.GetColumn(0).slot, RGB(200, 0, 0), kDefaultColor);
+        record.EditCells().SetColors(doc.GetColumn(3).slot, kDefaultColor, RGB(255, 255, 180));
     }
 }
 

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 namespace {
 
 // Records message boxes instead of showing them.
@@ -127,6 +131,74 @@ TEST(GridReplace, ReplaceAllMakesOnePassEvenWhenTheResultStillMatches)
         EXPECT_EQ(grid.GetCellText(0, row), "AbbC") << row;
     }
     EXPECT_TRUE(recorder.boxes.empty());
+}
+
+TEST(GridReplace, ReplaceAllOverManyRowsMovesAndDrawsOnce)
+{
+    BoxRecorder recorder;
+    RecordingGrid grid(2, 2000);
+    for (int row = 0; row < 2000; row += 2) {
+        grid.SetCellText(1, row, "赤い皿");
+    }
+    grid.MoveToCell(1, 0);
+    grid.Forget();
+    grid.host.cellUpdates = 0;
+    grid.host.fullRepaints = 0;
+    grid.FindReplace(Request("赤い", FR_DOWN | FR_REPLACEALL, "青い"));
+
+    for (int row = 0; row < 2000; row += 2) {
+        ASSERT_EQ(grid.GetCellText(1, row), "青い皿") << row;
+    }
+    // The search wraps from the start, so the start row is the last one replaced.
+    EXPECT_EQ(grid.CurrentRow(), 0);
+    EXPECT_EQ(grid.host.fullRepaints, 1) << "the grid is drawn once, not cell by cell";
+    EXPECT_LE(grid.host.cellUpdates, 1);
+    grid.MoveToCell(1, 5);
+    grid.Forget();
+    grid.FindReplace(Request("青い", FR_DOWN | FR_REPLACEALL, "白い"));
+    EXPECT_EQ(grid.CurrentRow(), 4) << "the last hit, before the start in the search order";
+    EXPECT_TRUE(grid.Saw("OnCellChanged 1 1 5 4")) << "one move, to the last hit";
+    EXPECT_EQ(grid.log.size(), 2u) << "asked and told once";
+    EXPECT_TRUE(recorder.boxes.empty());
+}
+
+TEST(GridReplace, ReplaceAllReportsItsWayAndAStopKeepsWhatWasReplaced)
+{
+    BoxRecorder recorder;
+    RecordingGrid grid(1, 4000);
+    for (int row = 0; row < 4000; ++row) {
+        grid.SetCellText(0, row, "赤い皿");
+    }
+    grid.MoveToCell(0, 3999);
+    grid.FindReplace(Request("赤い", FR_DOWN | FR_REPLACEALL, "青い"));
+    const std::vector<std::int64_t> reports = grid.host.progress;
+    ASSERT_GE(reports.size(), 4u);
+    EXPECT_EQ(reports.front(), 0);
+    EXPECT_EQ(reports.back(), -1) << "the progress ends once";
+    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end() - 1)) << "it only moves on";
+    EXPECT_GE(reports.end()[-2], 90);
+
+    grid.host.progress.clear();
+    grid.host.stopAtReport = 3; // after the second batch of hits
+    grid.MoveToCell(0, 3999);
+    grid.Forget();
+    grid.host.fullRepaints = 0;
+    grid.FindReplace(Request("青い", FR_DOWN | FR_REPLACEALL, "白い"));
+    int replaced = 0;
+    int lastReplaced = -1;
+    for (int row = 0; row < 4000; ++row) {
+        const CString text = grid.GetCellText(0, row);
+        ASSERT_TRUE(text == "白い皿" || text == "青い皿") << row;
+        if (text == "白い皿") {
+            ++replaced;
+            lastReplaced = row;
+        }
+    }
+    EXPECT_EQ(replaced, 512) << "the cells replaced before the stop stay replaced, no more";
+    EXPECT_EQ(grid.CurrentRow(), lastReplaced) << "the last replaced cell becomes current";
+    EXPECT_EQ(grid.host.fullRepaints, 1);
+    EXPECT_EQ(grid.host.progress.back(), -1);
+    EXPECT_TRUE(recorder.boxes.empty()) << "a stop is no failure to find";
 }
 
 TEST(GridReplace, DoubleByteTextIsReplacedWhole)

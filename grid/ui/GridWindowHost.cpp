@@ -12,10 +12,18 @@
 #include "grid/ui/GridTopHeading.h"
 #include "grid/ui/GridVScrollBar.h"
 #include "grid/ui/SheetTabBar.h"
+#include "platform/ui/WxText.h"
 
 #include <wx/display.h>
+#include <wx/progdlg.h>
+
+#include <algorithm>
 
 namespace {
+
+// Replace All runs this long before it shows its progress.
+constexpr long kReplaceQuietMs = 1000;
+constexpr int kReplaceProgressRange = 1000;
 
 void Place(wxWindow* window, const CRect& rect)
 {
@@ -171,4 +179,32 @@ CGridDropListWindow* CGridWindowHost::GetDropList()
 bool CGridWindowHost::IsPointerOnBlockEdge() const
 {
     return m_grid.CellArea() != nullptr && m_grid.CellArea()->IsOnBlockEdge();
+}
+
+CGridWindowHost::CGridWindowHost(CCellGrid& grid) : m_grid(grid) {}
+
+CGridWindowHost::~CGridWindowHost() = default;
+
+bool CGridWindowHost::ReportReplaceProgress(std::int64_t done, std::int64_t total)
+{
+    if (done == 0) {
+        m_replaceProgress.reset();
+        m_replaceTime.Start();
+        return true;
+    }
+    const int value = static_cast<int>(done * kReplaceProgressRange / std::max<std::int64_t>(total, 1));
+    if (m_replaceProgress == nullptr) {
+        if (m_replaceTime.Time() < kReplaceQuietMs) {
+            return true;
+        }
+        m_replaceProgress = std::make_unique<wxProgressDialog>(
+            ToWx("すべて置換"), ToWx("置換しています。"), kReplaceProgressRange, wxGetTopLevelParent(&m_grid),
+            wxPD_APP_MODAL | wxPD_CAN_ABORT);
+    }
+    return m_replaceProgress->Update(std::min(value, kReplaceProgressRange - 1));
+}
+
+void CGridWindowHost::EndReplaceProgress()
+{
+    m_replaceProgress.reset();
 }

@@ -3,6 +3,12 @@
 #include "grid/GridHost.h"
 #include "platform/canvas/Canvas.h"
 
+#include <wx/stopwatch.h>
+
+#include <memory>
+
+class wxProgressDialog;
+
 class CCellGrid;
 
 // The grid model's view of the grid's windows: sizes, part placement, repaints, scroll bars,
@@ -10,7 +16,8 @@ class CCellGrid;
 class CGridWindowHost : public CGridHost
 {
   public:
-    explicit CGridWindowHost(CCellGrid& grid) : m_grid(grid) {}
+    explicit CGridWindowHost(CCellGrid& grid);
+    ~CGridWindowHost() override;
 
     CSize GetClientSize() const override;
     void MoveParts(const CGridPartRects& rects) override;
@@ -29,8 +36,14 @@ class CGridWindowHost : public CGridHost
     CRect CellAreaToScreen(const CRect& rect) const override;
     CGridDropListWindow* GetDropList() override;
     bool IsPointerOnBlockEdge() const override;
+    // A Replace All that runs past a second shows how far it has come, with a button that
+    // stops it.
+    bool ReportReplaceProgress(std::int64_t done, std::int64_t total) override;
+    void EndReplaceProgress() override;
 
   private:
     CCellGrid& m_grid;
     Canvas m_measurer;
+    wxStopWatch m_replaceTime;
+    std::unique_ptr<wxProgressDialog> m_replaceProgress;
 };

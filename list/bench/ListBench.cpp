@@ -42,10 +42,10 @@ int TypeOfColumn(int column)
     }
 }
 
-void DefineColumns(CZantobyDoc& doc)
+void DefineColumns(CZantobyDoc& doc, int count = kMaxColumns)
 {
-    doc.columnCount = kMaxColumns;
-    for (int i = 0; i < kMaxColumns; ++i) {
+    doc.columnCount = count;
+    for (int i = 0; i < count; ++i) {
         ColumnRecord& column = doc.GetColumn(i);
         column.type = TypeOfColumn(i);
         column.name.Format("項目%d", i + 1);
@@ -61,9 +61,9 @@ void FillRows(CZantobyDoc& doc)
     for (int row = 0; row < kMaxRows; ++row) {
         ProductRecord& record = doc.GetRow(row);
         record.inUse = true;
-        for (int i = 0; i < kMaxColumns; ++i) {
+        for (int i = 0; i < doc.columnCount; ++i) {
             const ColumnRecord& column = doc.GetColumn(i);
-            CellRecord& cell = record.Cell(column.slot);
+            CellRecord cell;
             switch (column.type) {
             case kTypeNumber:
                 cell.number.SetInteger(static_cast<int>(random() % 100000));
@@ -90,6 +90,7 @@ void FillRows(CZantobyDoc& doc)
                 }
                 break;
             }
+            record.SetCell(column.slot, column.type, cell);
         }
     }
     doc.ShowAllRows();
@@ -177,7 +178,9 @@ size_t HeapInUse()
     return info.uordblks + info.hblkhd;
 }
 
-void BM_MemoryOfAList(benchmark::State& state)
+// Heap taken by a new document and by the same document holding 10,000 rows of a number of
+// columns.
+void MeasureMemory(benchmark::State& state, int columns)
 {
     double emptyBytes = 0;
     double fullBytes = 0;
@@ -186,14 +189,86 @@ void BM_MemoryOfAList(benchmark::State& state)
         size_t before = HeapInUse();
         auto doc = std::make_unique<CZantobyDoc>(host);
         emptyBytes = static_cast<double>(HeapInUse() - before);
-        DefineColumns(*doc);
+        DefineColumns(*doc, columns);
         FillRows(*doc);
         fullBytes = static_cast<double>(HeapInUse() - before);
     }
     state.counters["empty_MB"] = emptyBytes / (1024 * 1024);
     state.counters["full_MB"] = fullBytes / (1024 * 1024);
 }
+
+void BM_MemoryOfAList(benchmark::State& state)
+{
+    MeasureMemory(state, kMaxColumns);
+}
 BENCHMARK(BM_MemoryOfAList)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_MemoryOfATenColumnList(benchmark::State& state)
+{
+    MeasureMemory(state, 10);
+}
+BENCHMARK(BM_MemoryOfATenColumnList)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The undo image of every displayed row, taken before an edit that may touch any row.
+void BM_UndoSnapshotOfEveryRow(benchmark::State& state)
+{
+    CZantobyDoc& doc = *SharedList().doc;
+    doc.ShowAllRows();
+    doc.DeleteUndoFiles(0);
+    for (auto _ : state) {
+        if (!doc.SaveUndoSnapshot(3, -1, 0)) {
+            state.SkipWithError("no snapshot was written");
+        }
+        state.PauseTiming();
+        doc.SaveUndoSnapshot(3, -1, 1);
+        doc.DeleteUndoFiles(0);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoSnapshotOfEveryRow)->Unit(benchmark::kMillisecond);
+
+// An edit of many rows that adds each row to its step, as pasting into a selection does.
+void BM_UndoStepOfEveryRowOneByOne(benchmark::State& state)
+{
+    CZantobyDoc& doc = *SharedList().doc;
+    doc.ShowAllRows();
+    doc.DeleteUndoFiles(0);
+    for (auto _ : state) {
+        doc.SaveUndoSnapshot(1, -1, 0);
+        for (int i = 0; i < doc.displayCount; ++i) {
+            doc.SaveUndoSnapshot(2, doc.displayOrder[i], 0);
+        }
+        doc.SaveUndoSnapshot(1, -1, 1);
+        for (int i = 0; i < doc.displayCount; ++i) {
+            doc.SaveUndoSnapshot(2, doc.displayOrder[i], 1);
+        }
+        state.PauseTiming();
+        doc.DeleteUndoFiles(0);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoStepOfEveryRowOneByOne)->Unit(benchmark::kMillisecond);
+
+// Undo of such an edit: every row read back from its image.
+void BM_UndoOfEveryRow(benchmark::State& state)
+{
+    CZantobyDoc& doc = *SharedList().doc;
+    doc.ShowAllRows();
+    doc.DeleteUndoFiles(0);
+    doc.SaveUndoSnapshot(3, -1, 0);
+    doc.SaveUndoSnapshot(3, -1, 1);
+    for (auto _ : state) {
+        doc.OnUndo();
+        state.PauseTiming();
+        if (!doc.CanRedo()) {
+            state.SkipWithError("the undo did not run");
+        }
+        doc.OnRedo();
+        state.ResumeTiming();
+    }
+    doc.DeleteUndoFiles(0);
+}
+BENCHMARK(BM_UndoOfEveryRow)->Unit(benchmark::kMillisecond);
 
 // The full list with one photo on every row, saved once for the open benchmark.
 CZantobyDoc& ListWithPhotos()

@@ -270,7 +270,7 @@ TEST_F(CellValues, MarkLinksEscapeTheirText)
 
 TEST_F(CellValues, CellsOfRowsNotInUseReadEmpty)
 {
-    doc->GetRow(4).Cell(0).text = "stale";
+    doc->GetRow(4).EditCells().SetText(0, "stale");
     EXPECT_EQ(doc->GetCellText(0, 0, 4, kOutputGrid), "");
     doc->GetRow(4).inUse = true;
     EXPECT_EQ(doc->GetCellText(0, 0, 4, kOutputGrid), "stale");

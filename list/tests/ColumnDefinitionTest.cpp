@@ -74,6 +74,62 @@ TEST_F(ColumnDefinitions, ChangingATypeConvertsTheCellsOfThatColumn)
     EXPECT_EQ(Cell(0, 0), "1234");
 }
 
+TEST_F(ColumnDefinitions, EveryTypeChangeLeavesTheRowOnlyTheNewTypesValue)
+{
+    using Kind = RowCells::Kind;
+    struct Type
+    {
+        const char* name;
+        const char* typed; // written under this type
+        const char* shown;
+    };
+    const Type types[] = {{"Yes/No", "1", "true"},
+                          {"文字", "12 個", "12 個"},
+                          {"記号", "2024/05/01", "2024/05/01"},
+                          {"数値", "1234", "1234"},
+                          {"日付", "2024/5/1", "2024/05/01"}};
+    // The grid text and the stored kind after a change from a row's type to a column's type.
+    struct Outcome
+    {
+        const char* shown;
+        Kind kind;
+    };
+    const Kind none = Kind::Empty;
+    const Kind yes = Kind::YesNo;
+    const Kind text = Kind::Text;
+    const Kind number = Kind::Number;
+    const Kind date = Kind::Date;
+    const Outcome outcomes[5][5] = {
+        {{}, {"true", text}, {"true", text}, {"", none}, {"", none}},
+        {{"true", yes}, {}, {"12 個", text}, {"12", number}, {"", none}},
+        {{"true", yes}, {"2024/05/01", text}, {}, {"20240501", number}, {"2024/05/01", date}},
+        {{"true", yes}, {"1234", text}, {"1234", text}, {}, {"", none}},
+        {{"true", yes}, {"2024/05/01", text}, {"2024/05/01", text}, {"20240501", number}, {}},
+    };
+    for (int from = 0; from < 5; ++from) {
+        for (int to = 0; to < 5; ++to) {
+            if (from == to) {
+                continue;
+            }
+            doc->ResetToNewList();
+            columns.Load(*doc);
+            columns.SetTypeByName(0, types[from].name);
+            Apply();
+            doc->SetCellTextAt(0, 0, types[from].typed);
+            ASSERT_EQ(Cell(0, 0), types[from].shown) << types[from].name;
+
+            columns.Load(*doc);
+            columns.SetTypeByName(0, types[to].name);
+            Apply();
+            const RowCells& cells = doc->GetRow(doc->displayOrder[0]).Cells();
+            EXPECT_EQ(Cell(0, 0), outcomes[from][to].shown) << types[from].name << " to " << types[to].name;
+            EXPECT_EQ(cells.KindAt(doc->GetColumn(0).slot), outcomes[from][to].kind)
+                << types[from].name << " to " << types[to].name;
+            EXPECT_EQ(cells.ValueCount(), outcomes[from][to].kind == Kind::Empty ? 0 : 1);
+        }
+    }
+}
+
 TEST_F(ColumnDefinitions, RenamingAndMovingKeepTheCellsAndTheSortKeys)
 {
     AddRow("a", "b", "c");
@@ -125,6 +181,37 @@ TEST_F(ColumnDefinitions, AddedColumnsStartEmptyAndRemovedOnesKeepTheirValues)
     Apply();
     EXPECT_EQ(doc->columnCount, 2);
     EXPECT_EQ(doc->GetColumn(0).name, "項目1");
+}
+
+TEST_F(ColumnDefinitions, AColumnAddedToAFullListReadsEmptyAndHoldsNothing)
+{
+    for (int i = 0; i < kMaxRows; ++i) {
+        CString text;
+        text.Format("商品%d", i);
+        doc->GetRow(doc->AllocProductRecord()).EditCells().SetText(doc->GetColumn(0).slot, text.view());
+    }
+    doc->ShowAllRows();
+    ASSERT_EQ(doc->displayCount, kMaxRows) << "a full list has no line for new rows";
+    columns.Load(*doc);
+    ASSERT_TRUE(columns.Insert(1));
+    columns.SetCellText(1, CListInfoColumns::kName, "価格");
+    columns.SetTypeByName(1, "数値");
+    Apply();
+
+    ASSERT_EQ(doc->columnCount, 4);
+    const int slot = doc->GetColumn(1).slot;
+    int filled = 0;
+    int lost = 0;
+    for (int line = 0; line < kMaxRows; ++line) {
+        const RowCells& cells = doc->GetRow(doc->displayOrder[line]).Cells();
+        filled += !Cell(1, line).IsEmpty() || cells.KindAt(slot) != RowCells::Kind::Empty;
+        lost += cells.ValueCount() != 1 || Cell(0, line) != "商品" + std::to_string(line);
+    }
+    EXPECT_EQ(filled, 0) << "the new column is empty in every row and takes no room";
+    EXPECT_EQ(lost, 0) << "every row keeps its name";
+
+    doc->SetCellTextAt(1, kMaxRows - 1, "1200");
+    EXPECT_EQ(Cell(1, kMaxRows - 1), "1200");
 }
 
 TEST_F(ColumnDefinitions, AColumnInsertedAfterADeleteStartsEmpty)

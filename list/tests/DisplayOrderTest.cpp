@@ -62,7 +62,7 @@ class DisplayOrder : public ::testing::Test
 TEST_F(DisplayOrder, TextSortKeepsTheNewRowLineAndEmptyTextsLast)
 {
     AddRows({{"b"}, {""}, {"a"}, {"c"}});
-    doc->GetRow(1).Cell(1).text = "keep";
+    doc->GetRow(1).EditCells().SetText(1, "keep");
     SortBy(0, false);
     EXPECT_EQ(Shown(), "a,b,c,,|");
     SortBy(0, true);

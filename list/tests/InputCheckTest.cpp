@@ -27,7 +27,9 @@ class InputCheck : public ::testing::Test
         int row = doc->AllocProductRecord();
         const char* texts[] = {text, number, mark};
         for (int column = 0; column < 3; ++column) {
-            doc->ParseCellText(column, doc->GetRow(row).Cell(column), texts[column], kOutputGrid);
+            CellRecord cell;
+            doc->ParseCellText(column, cell, texts[column], kOutputGrid);
+            doc->GetRow(row).SetCell(column, doc->GetColumn(column).type, cell);
         }
         return row;
     }
@@ -106,7 +108,7 @@ TEST_F(InputCheck, CharacterRangesAreTestedInTextAndMarkColumnsOnly)
     doc->ResetToNewList();
     doc->GetColumn(1).type = kTypeNumber;
     int row = doc->AllocProductRecord();
-    doc->GetRow(row).Cell(1).text = "\xB1"; // a stray text in a number cell is never scanned
+    doc->GetRow(row).EditCells().SetText(1, "\xB1"); // a stray text in a number cell is never scanned
     InputCheckSwitches kana;
     kana.kana = true;
     EXPECT_EQ(Flag(kana), 0);
@@ -168,8 +170,8 @@ TEST_F(InputCheck, RunStoresTheChosenSwitchesAndListsTheFailedRowsOnYes)
     ASSERT_FALSE(view.received.empty());
     EXPECT_EQ(view.received.back().hint, kHintAllRows);
 
-    doc->GetRow(hidden).Cell(0).text = "x";
-    doc->GetRow(second).Cell(0).text = "y";
+    doc->GetRow(hidden).EditCells().SetText(0, "x");
+    doc->GetRow(second).EditCells().SetText(0, "y");
     EXPECT_TRUE(CInputCheck(*doc).Run());
     EXPECT_EQ(host.messages.back().id, 11200);
     doc->RemoveView(&view);

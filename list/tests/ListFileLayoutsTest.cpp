@@ -28,7 +28,7 @@ class ListFileLayouts : public ::testing::Test
 
     bool Read(const char* name) { return doc->ReadListFile(Copy(name), CListFileReader::ReadAll); }
 
-    const CellRecord& Cell(int row, int slot) const { return doc->GetRow(row).GetCell(slot); }
+    CellRecord Cell(int row, int slot) const { return doc->GetRow(row).GetCell(slot); }
     CString Date(const CDateEx& date) const { return date.Format("%Y/%m/%d %H:%M:%S"); }
 
     TempFolder temp;

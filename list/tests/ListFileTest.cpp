@@ -83,18 +83,21 @@ class ListFile : public ::testing::Test
         for (int row = 0; row < 3; ++row) {
             ProductRecord& record = list.GetRow(row * 2);
             record.inUse = true;
-            record.Cell(10).text = row == 0 ? CString(kAwkward) : CString("品");
-            record.Cell(9).text = "http://x";
-            record.Cell(8).number.ParseExpression(row == 1 ? "1234567.25" : "-3");
-            record.Cell(7).date.SetDateTime(2008, 12, 7, 10, 20, 30);
-            record.Cell(6).yesNo = row != 2;
-            record.Cell(127).text = "last";
+            record.EditCells().SetText(10, row == 0 ? std::string_view(kAwkward) : std::string_view("品"));
+            record.EditCells().SetText(9, "http://x");
+            CNumber number;
+            number.ParseExpression(row == 1 ? "1234567.25" : "-3");
+            record.EditCells().SetNumber(8, number.GetValue());
+            CDateEx date;
+            date.SetDateTime(2008, 12, 7, 10, 20, 30);
+            record.EditCells().SetDate(7, date.GetValue());
+            record.EditCells().SetYesNo(6, row != 2);
+            record.EditCells().SetText(127, "last");
             record.lastChange.SetDateTime(2009, 1, 2, 3, 4, 5);
         }
-        list.GetRow(0).Cell(10).backColor = RGB(255, 0, 0);
-        list.GetRow(0).Cell(9).textColor = RGB(12, 34, 56);
-        list.GetRow(2).Cell(127).textColor = RGB(0, 0, 255);
-        list.GetRow(2).Cell(127).backColor = RGB(200, 201, 202);
+        list.GetRow(0).EditCells().SetColors(10, kDefaultColor, RGB(255, 0, 0));
+        list.GetRow(0).EditCells().SetColors(9, RGB(12, 34, 56), kDefaultColor);
+        list.GetRow(2).EditCells().SetColors(127, RGB(0, 0, 255), RGB(200, 201, 202));
         for (int i = 0; i < 3; ++i) {
             list.GetRow(2).photos[i] = 40 + i;
             PhotoRecord& photo = list.GetPhoto(40 + i);
@@ -283,8 +286,8 @@ TEST_F(ListFile, TextsEndingInALeadByteReadBackWithoutShiftingFields)
     doc->BuildColumnMap();
     ProductRecord& record = doc->GetRow(0);
     record.inUse = true;
-    record.Cell(doc->GetColumn(0).slot).text = broken;
-    record.Cell(doc->GetColumn(1).slot).text = "後";
+    record.EditCells().SetText(doc->GetColumn(0).slot, broken.view());
+    record.EditCells().SetText(doc->GetColumn(1).slot, "後");
     doc->ShowAllRows();
     const CString path = temp.Path() + "broken.zbk";
     Written(*doc, path);
@@ -294,8 +297,8 @@ TEST_F(ListFile, TextsEndingInALeadByteReadBackWithoutShiftingFields)
     EXPECT_EQ(reread->title, "末尾");
     EXPECT_EQ(reread->GetColumn(0).name, "末尾");
     EXPECT_EQ(reread->GetColumn(1).name, "次");
-    EXPECT_EQ(reread->GetRow(0).Cell(reread->GetColumn(0).slot).text, "末尾");
-    EXPECT_EQ(reread->GetRow(0).Cell(reread->GetColumn(1).slot).text, "後");
+    EXPECT_EQ(reread->GetRow(0).GetCell(reread->GetColumn(0).slot).text, "末尾");
+    EXPECT_EQ(reread->GetRow(0).GetCell(reread->GetColumn(1).slot).text, "後");
 }
 
 // Web sort entries of columns in use are written; others only when a missing line would read

@@ -38,7 +38,7 @@ class ListLifecycle : public ::testing::Test
         auto list = NewDoc();
         list->title = title;
         list->GetRow(0).inUse = true;
-        list->GetRow(0).Cell(0).text = "行";
+        list->GetRow(0).EditCells().SetText(0, "行");
         CString path = folder + "/" + name;
         EXPECT_TRUE(CListFileWriter(*list).Write(path));
         return path;

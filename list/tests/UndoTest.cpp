@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -31,6 +33,31 @@ class Undo : public ::testing::Test
     FakeListHost host;
     std::unique_ptr<CZantobyDoc> doc;
 };
+
+// Every row's cells in every column type and colour, and the row's own fields, as text.
+std::vector<std::string> RowImages(const CZantobyDoc& doc)
+{
+    std::vector<std::string> images;
+    for (int line = 0; line < doc.displayCount; ++line) {
+        const int row = doc.displayOrder[line];
+        std::string image = row < 0 ? "new-row line" : "";
+        for (int column = 0; row >= 0 && column < doc.columnCount; ++column) {
+            const int slot = doc.GetColumn(column).slot;
+            const RowCells& cells = doc.GetRow(row).Cells();
+            image += doc.GetCellTextAt(column, line, kOutputFile).str() + "|" +
+                     std::to_string(cells.TextColor(slot)) + "/" + std::to_string(cells.BackColor(slot)) +
+                     "|";
+        }
+        if (row >= 0) {
+            const ProductRecord& record = doc.GetRow(row);
+            image += std::to_string(record.inUse) + std::to_string(record.rowHeight) +
+                     record.lastChange.Format("%Y%m%d%H%M%S").str() +
+                     std::to_string(record.Cells().ValueCount());
+        }
+        images.push_back(image);
+    }
+    return images;
+}
 
 TEST_F(Undo, FiftyOneEditsGiveFiftyUndos)
 {
@@ -114,9 +141,9 @@ TEST_F(Undo, RowsAddedToAStepRestoreTogether)
     int second = TypeNewRow("b");
     doc->SaveUndoSnapshot(1, -1, 0);
     doc->SaveUndoSnapshot(2, first, 0);
-    doc->GetRow(first).Cell(0).text = "A";
+    doc->GetRow(first).EditCells().SetText(0, "A");
     doc->SaveUndoSnapshot(2, second, 0);
-    doc->GetRow(second).Cell(0).text = "B";
+    doc->GetRow(second).EditCells().SetText(0, "B");
     doc->SaveUndoSnapshot(1, -1, 1);
     doc->SaveUndoSnapshot(2, first, 1);
     doc->SaveUndoSnapshot(2, second, 1);
@@ -218,7 +245,7 @@ TEST_F(Undo, AllDisplayedRowsStepRestoresEveryShownRow)
     TypeNewRow("a");
     TypeNewRow("b");
     doc->SaveUndoSnapshot(3, 0, 0);
-    doc->GetRow(0).Cell(0).text = "x";
+    doc->GetRow(0).EditCells().SetText(0, "x");
     doc->GetRow(1).inUse = false;
     doc->SaveUndoSnapshot(3, 0, 1);
     doc->OnUndo();
@@ -227,13 +254,76 @@ TEST_F(Undo, AllDisplayedRowsStepRestoresEveryShownRow)
     EXPECT_EQ(Text(1), "b");
 }
 
+TEST_F(Undo, ChangeOfEveryRowUndoesAndRedoesEveryValueAndColour)
+{
+    const int types[] = {kTypeText, kTypeNumber, kTypeDate, kTypeYesNo, kTypeMark};
+    doc->columnCount = 5;
+    for (int column = 0; column < 5; ++column) {
+        doc->GetColumn(column).type = types[column];
+    }
+    doc->GetColumn(1).showZero = true; // a 0 reads apart from an invalid number
+    doc->GetColumn(2).dateKind = 2;
+    doc->BuildColumnMap();
+    auto write = [this](int row, int column, const CString& text) {
+        CellRecord cell;
+        doc->ParseCellText(column, cell, text, kOutputGrid);
+        doc->GetRow(row).SetCell(doc->GetColumn(column).slot, doc->GetColumn(column).type, cell);
+    };
+    for (int i = 0; i < kMaxRows; ++i) {
+        const int row = doc->AllocProductRecord();
+        CString text;
+        text.Format(i % 3 == 0 ? "商品%d" : "商品%d の長い説明を持つ行", i);
+        write(row, 0, text);
+        text.Format("%d.25", i % 7);
+        write(row, 1, text);
+        text.Format("2024/%d/%d %d:%02d:07", i % 12 + 1, i % 28 + 1, i % 24, i % 60);
+        write(row, 2, i % 5 == 0 ? CString() : text);
+        write(row, 3, i % 2 == 0 ? "1" : "0");
+        text.Format("A-%d", i % 11);
+        write(row, 4, text);
+        if (i % 4 == 0) {
+            doc->GetRow(row).EditCells().SetColors(i % 5, RGB(i % 256, 0, 0),
+                                                   i % 8 == 0 ? RGB(0, 0, 9) : kDefaultColor);
+        }
+        doc->GetRow(row).rowHeight = i % 30;
+        doc->GetRow(row).lastChange.SetDateTime(2023, 1, 1, 0, 0, i % 60);
+    }
+    doc->GetRow(17).EditCells().SetNumber(doc->GetColumn(1).slot, COleCurrency(0, COleCurrency::invalid));
+    doc->ShowAllRows();
+    const std::vector<std::string> before = RowImages(*doc);
+
+    doc->SaveUndoSnapshot(3, -1, 0);
+    for (int line = 0; line < doc->displayCount; ++line) {
+        const int row = doc->displayOrder[line];
+        RowCells& cells = doc->GetRow(row).EditCells();
+        const std::string longer = std::string(cells.Text(doc->GetColumn(0).slot)) + "（改）";
+        cells.SetText(doc->GetColumn(0).slot, longer);
+        cells.SetNumber(doc->GetColumn(1).slot, COleCurrency(line));
+        cells.SetDate(doc->GetColumn(2).slot, COleDateTime(0, COleDateTime::null));
+        cells.SetYesNo(doc->GetColumn(3).slot, line % 2 != 0);
+        cells.SetText(doc->GetColumn(4).slot, "");
+        cells.SetColors(line % 5, kDefaultColor, kDefaultColor);
+        doc->GetRow(row).rowHeight = 40;
+    }
+    doc->GetRow(doc->displayOrder[9999]).inUse = false;
+    doc->SaveUndoSnapshot(3, -1, 1);
+    const std::vector<std::string> after = RowImages(*doc);
+    ASSERT_NE(before, after);
+
+    doc->OnUndo();
+    EXPECT_EQ(RowImages(*doc), before);
+    doc->OnRedo();
+    EXPECT_EQ(RowImages(*doc), after);
+    EXPECT_TRUE(doc->IsUndoOn());
+}
+
 TEST_F(Undo, DamagedSnapshotStopsUndoAndKeepsWhatWasRead)
 {
     TypeNewRow("a");
     TypeNewRow("b");
     doc->SaveUndoSnapshot(3, 0, 0);
-    doc->GetRow(0).Cell(0).text = "x";
-    doc->GetRow(1).Cell(0).text = "y";
+    doc->GetRow(0).EditCells().SetText(0, "x");
+    doc->GetRow(1).EditCells().SetText(0, "y");
     doc->SaveUndoSnapshot(3, 0, 1);
     // Cut the step's before image inside its second row.
     int cut = 0;

@@ -375,16 +375,17 @@ void CGridView::FillGridRow(int line, bool redraw)
         const ProductRecord& record = m_list->GetRow(row);
         for (int column = 0; column < columns; ++column) {
             const ColumnRecord& definition = m_list->GetColumn(column);
-            const CellRecord& value = record.GetCell(definition.slot);
+            const COLORREF textColor = record.Cells().TextColor(definition.slot);
+            const COLORREF backColor = record.Cells().BackColor(definition.slot);
             CCellRecord cell;
             grid.ReadCell(column, line, cell);
-            if (value.textColor != kDefaultColor) {
-                cell.SetForeColor(value.textColor);
+            if (textColor != kDefaultColor) {
+                cell.SetForeColor(textColor);
             } else {
                 cell.SetMaskBits(cell.GetMaskBits() & ~CellMask::TextColor);
             }
-            if (value.backColor != kDefaultColor) {
-                cell.SetFillColor(value.backColor);
+            if (backColor != kDefaultColor) {
+                cell.SetFillColor(backColor);
             } else {
                 cell.SetMaskBits(cell.GetMaskBits() & ~CellMask::BackColor);
             }

@@ -29,8 +29,10 @@ class PrintLayout : public ::testing::Test
     {
         for (int i = 0; i < count; ++i) {
             ProductRecord& row = doc->GetRow(doc->AllocProductRecord());
-            row.Cell(0).text.Format("商品%d", i + 1);
-            row.Cell(1).text = "ABC";
+            CString name;
+            name.Format("商品%d", i + 1);
+            row.EditCells().SetText(0, name.view());
+            row.EditCells().SetText(1, "ABC");
         }
         doc->ShowAllRows();
     }
@@ -217,8 +219,8 @@ TEST_F(PrintLayout, ASheetBlockThatRunsPastThePageGoesOnToANewPageOfTheSameRow)
     for (int i = 0; i < 60; ++i) {
         lines += "行\n";
     }
-    row.Cell(1).text = lines; // 60 lines: more than half the page
-    row.Cell(2).text = lines;
+    row.EditCells().SetText(1, lines.view()); // 60 lines: more than half the page
+    row.EditCells().SetText(2, lines.view());
     CPrintJob job(*doc, CPrintJob::Form::Sheets);
     ASSERT_EQ(job.Begin(canvas, kA4), 2);
     const std::vector<SheetPage>& pages = job.SheetLayout().Pages();

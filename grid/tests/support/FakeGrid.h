@@ -41,8 +41,16 @@ class FakeHost : public CGridHost
     }
     void MoveFloatingWindow(const CRect& rect) override { floating = rect; }
     CRect GetScreenRect() const override { return screen; }
+    bool ReportReplaceProgress(std::int64_t done, std::int64_t total) override
+    {
+        progress.push_back(done * 100 / total);
+        return static_cast<int>(progress.size()) != stopAtReport;
+    }
+    void EndReplaceProgress() override { progress.push_back(-1); }
 
     CSize client{640, 480};
+    std::vector<std::int64_t> progress; // percent of each report, -1 for the end
+    int stopAtReport = 0;               // the report (from 1) at which the user stops
     std::set<unsigned int> keys;
     FixedMeasurer measurer;
     CGridPartRects parts;

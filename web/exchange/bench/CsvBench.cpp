@@ -29,7 +29,9 @@ ExchangeList& FullList()
             ProductRecord& record = doc.GetRow(row);
             record.inUse = true;
             for (int column = 0; column < kMaxColumns; ++column) {
-                record.Cell(column).text.Format(column % 8 == 0 ? "商品%d,表%d" : "商品%d-%d", row, column);
+                CString text;
+                text.Format(column % 8 == 0 ? "商品%d,表%d" : "商品%d-%d", row, column);
+                record.EditCells().SetText(column, text.view());
             }
         }
         doc.ShowAllRows();

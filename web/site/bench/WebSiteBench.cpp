@@ -55,7 +55,9 @@ void FillList(CZantobyDoc& doc)
                 text.Format("%s %u", kThings[random() % kThingCount], static_cast<unsigned>(random() % 1000));
                 break;
             }
-            doc.ParseCellText(c, doc.GetRow(record).Cell(c), text, kOutputGrid);
+            CellRecord cell;
+            doc.ParseCellText(c, cell, text, kOutputGrid);
+            doc.GetRow(record).SetCell(doc.GetColumn(c).slot, doc.GetColumn(c).type, cell);
         }
     }
 }

@@ -137,7 +137,7 @@ TEST_F(WebPages, CgiDataFileBytes)
     doc.web.sortEntries[0].options[OutputSortEntry::kHeader] = true;
     doc.web.sortEntries[2].options[OutputSortEntry::kInList] = false;
     int record = list.AddRow({"It's, fine", "1234.5", "", "x"});
-    doc.GetRow(record).Cell(0).textColor = 0x0000FF;
+    doc.GetRow(record).EditCells().SetColors(0, 0x0000FF, kDefaultColor);
     list.AddPhoto(record, 5, "正面");
     list.AddRow({""}); // a row that is not published
     page.rows = {record};

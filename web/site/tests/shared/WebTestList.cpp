@@ -32,7 +32,9 @@ int WebTestList::AddRow(std::initializer_list<const char*> texts)
     int record = doc->AllocProductRecord();
     int column = 0;
     for (const char* text : texts) {
-        doc->ParseCellText(column, doc->GetRow(record).Cell(column), text, kOutputGrid);
+        CellRecord cell;
+        doc->ParseCellText(column, cell, text, kOutputGrid);
+        doc->GetRow(record).SetCell(doc->GetColumn(column).slot, doc->GetColumn(column).type, cell);
         ++column;
     }
     return record;
