@@ -53,10 +53,10 @@ bool ManagerPresent(Display* display)
     return found;
 }
 
-bool WaitFor(Display* display, bool present)
+bool WaitForManager(Display* display)
 {
     for (int tries = 0; tries < 200; ++tries) {
-        if (ManagerPresent(display) == present) {
+        if (ManagerPresent(display)) {
             return true;
         }
         usleep(25 * 1000);
@@ -64,10 +64,71 @@ bool WaitFor(Display* display, bool present)
     return false;
 }
 
+// A child that ends with the test, however the test ends, and writes nowhere.
+pid_t ForkQuietChild()
+{
+    const pid_t parent = getpid();
+    const pid_t child = fork();
+    if (child == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent) {
+            _exit(0);
+        }
+        if (std::freopen("/dev/null", "w", stdout) == nullptr || std::freopen("/dev/null", "w", stderr) == nullptr) {
+            _exit(126);
+        }
+    }
+    return child;
+}
+
+void EndChild(pid_t child)
+{
+    if (child > 0) {
+        kill(child, SIGTERM);
+        int status = 0;
+        waitpid(child, &status, 0);
+    }
+}
+
 } // namespace
+
+bool TestWindowManager::StartDisplay()
+{
+    int ready[2];
+    if (pipe(ready) != 0) {
+        return false;
+    }
+    m_server = ForkQuietChild();
+    if (m_server == 0) {
+        close(ready[0]);
+        // The server picks a free display number and writes it to the pipe once it takes clients.
+        const std::string fd = std::to_string(ready[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+               static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(ready[1]);
+    std::string number;
+    char c = 0;
+    while (read(ready[0], &c, 1) == 1 && c != '\n') {
+        number += c;
+    }
+    close(ready[0]);
+    if (number.empty()) {
+        return false;
+    }
+    if (const char* previous = std::getenv("DISPLAY")) {
+        m_previousDisplay = previous;
+    }
+    setenv("DISPLAY", (":" + number).c_str(), 1);
+    return true;
+}
 
 TestWindowManager::TestWindowManager()
 {
+    if (!StartDisplay()) {
+        return;
+    }
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         return;
@@ -80,36 +141,25 @@ TestWindowManager::TestWindowManager()
         XCloseDisplay(display);
         return;
     }
-    const pid_t parent = getpid();
-    m_pid = fork();
-    if (m_pid == 0) {
-        // Ends with the test, however the test ends.
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (getppid() != parent) {
-            _exit(0);
-        }
+    m_manager = ForkQuietChild();
+    if (m_manager == 0) {
         setenv("XDG_CONFIG_HOME", m_folder.c_str(), 1);
         setenv("XDG_CACHE_HOME", m_folder.c_str(), 1);
-        if (std::freopen("/dev/null", "w", stdout) == nullptr || std::freopen("/dev/null", "w", stderr) == nullptr) {
-            _exit(126);
-        }
         execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
         _exit(127);
     }
-    m_running = m_pid > 0 && WaitFor(display, true);
+    m_running = m_manager > 0 && WaitForManager(display);
     XCloseDisplay(display);
 }
 
 TestWindowManager::~TestWindowManager()
 {
-    if (m_pid > 0) {
-        kill(m_pid, SIGTERM);
-        int status = 0;
-        waitpid(m_pid, &status, 0);
-        if (Display* display = XOpenDisplay(nullptr)) {
-            WaitFor(display, false);
-            XCloseDisplay(display);
-        }
+    EndChild(m_manager);
+    EndChild(m_server);
+    if (m_previousDisplay) {
+        setenv("DISPLAY", m_previousDisplay->c_str(), 1);
+    } else if (m_server > 0) {
+        unsetenv("DISPLAY");
     }
     if (!m_folder.empty()) {
         std::error_code ignored;

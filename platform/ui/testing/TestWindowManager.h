@@ -1,19 +1,21 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include <sys/types.h>
 
-// Runs a window manager (openbox) on the test's display while it lives, for the tests that need
-// what a desktop does and plain Xvfb does not: frames, minimising and restoring, stacking, focus
-// given on map. It reads no user settings, and it ends with this object or with the test process,
-// so that no later test on the display meets it.
+// Runs a display of its own (Xvfb) with a window manager (openbox) while it lives, for the tests
+// that need what a desktop does and plain Xvfb does not: frames, minimising and restoring,
+// stacking, focus given on map. DISPLAY names it meanwhile, so what the test opens or starts
+// afterwards lands there; test programs running beside it on the shared display never meet the
+// manager. It reads no user settings, and it ends with this object or with the test process.
 class TestWindowManager
 {
   public:
-    // Starts it and waits until it manages the screen; IsRunning() says whether it does.
+    // Starts both and waits until the manager holds the screen; IsRunning() says whether it does.
     TestWindowManager();
-    // Ends it and waits until the screen is free of it.
+    // Ends both and gives DISPLAY back.
     ~TestWindowManager();
     TestWindowManager(const TestWindowManager&) = delete;
     TestWindowManager& operator=(const TestWindowManager&) = delete;
@@ -21,7 +23,11 @@ class TestWindowManager
     bool IsRunning() const { return m_running; }
 
   private:
-    pid_t m_pid = -1;
+    bool StartDisplay();
+
+    pid_t m_server = -1;
+    pid_t m_manager = -1;
     bool m_running = false;
     std::string m_folder;
+    std::optional<std::string> m_previousDisplay;
 };

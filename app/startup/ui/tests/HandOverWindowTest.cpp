@@ -426,9 +426,16 @@ TEST_F(ShownProgramTest, EndedByTheSessionWhileTheStartNavigatorIsOpenItClosesCl
     EXPECT_EQ(End(), 0);
 }
 
+// The desktop comes first, so that the display the test opens and the program it starts are the
+// desktop's own.
+struct ManagedDesktop
+{
+    TestWindowManager manager;
+};
+
 // The program on a desktop, whose window manager frames, minimises, restores and stacks its
 // windows and gives a new window the keyboard.
-class ManagedProgramTest : public ShownProgramTest
+class ManagedProgramTest : protected ManagedDesktop, public ShownProgramTest
 {
   protected:
     void SetUp() override { ASSERT_TRUE(manager.IsRunning()) << "no window manager"; }
@@ -490,8 +497,6 @@ class ManagedProgramTest : public ShownProgramTest
         XTestFakeKeyEvent(display, code, False, CurrentTime);
         XFlush(display);
     }
-
-    TestWindowManager manager;
 };
 
 TEST_F(ManagedProgramTest, AListHandedOverWhileTheWindowIsMinimisedShowsWhenItComesBack)
