@@ -3,6 +3,7 @@
 #include "list/tests/support/FileBytes.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/testing/FileChooserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "web/exchange/testing/ExchangeList.h"
 #include "web/exchange/ui/ExportCsvDlg.h"
@@ -100,11 +101,8 @@ TEST_F(CsvDialogs, ImportPanePreviewsTheSelectedFileAndTheFileIsReadWithTheChoic
     ModalScript script(dialog, {
                                    [&] {
                                        pane = dynamic_cast<CImportCsvOptions*>(dialog.GetExtraControl());
-                                       if (pane == nullptr || !dialog.IsShown()) {
-                                           return false;
-                                       }
-                                       dialog.SetPath(ToWx(csv));
-                                       return true;
+                                       return pane != nullptr && dialog.IsShown() &&
+                                              FileChooserInput::ClickFile(dialog, "入力.csv");
                                    },
                                    [&] { return !pane->GetPreviewText().IsEmpty(); },
                                    [&] {
