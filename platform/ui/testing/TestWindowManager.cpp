@@ -1,5 +1,7 @@
 #include "platform/ui/testing/TestWindowManager.h"
 
+#include "platform/ui/testing/TestDisplay.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -68,7 +70,7 @@ bool WaitFor(Display* display, bool present)
 
 TestWindowManager::TestWindowManager()
 {
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = TestDisplay::Open();
     if (display == nullptr) {
         return;
     }
@@ -106,7 +108,7 @@ TestWindowManager::~TestWindowManager()
         kill(m_pid, SIGTERM);
         int status = 0;
         waitpid(m_pid, &status, 0);
-        if (Display* display = XOpenDisplay(nullptr)) {
+        if (Display* display = TestDisplay::Open()) {
             WaitFor(display, false);
             XCloseDisplay(display);
         }

@@ -1,6 +1,7 @@
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include "platform/ui/WindowPlatform.h"
+#include "platform/ui/testing/TestDisplay.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ void WxTestEnvironment::Ensure()
     static char name[] = "window-test";
     static char* argv[] = {name, nullptr};
     wxApp::SetInstance(new wxApp());
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+    if (!TestDisplay::AwaitForToolkit() || !wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         std::abort();
     }
     wxInitAllImageHandlers();
