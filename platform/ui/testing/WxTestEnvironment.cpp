@@ -17,6 +17,8 @@
 
 #include <cstdlib>
 
+#include <gtk/gtk.h>
+
 void WxTestEnvironment::Ensure()
 {
     static bool started = false;
@@ -33,6 +35,18 @@ void WxTestEnvironment::Ensure()
         std::abort();
     }
     wxInitAllImageHandlers();
+}
+
+bool WxTestEnvironment::PumpUntilSized(wxWindow& window, int timeoutMs)
+{
+    return PumpUntil(
+        [&] {
+            GdkWindow* shown = gtk_widget_get_window(window.GetHandle());
+            const wxSize size = window.GetSize();
+            return shown != nullptr && gdk_window_get_width(shown) == size.x &&
+                   gdk_window_get_height(shown) == size.y;
+        },
+        timeoutMs);
 }
 
 void WxTestEnvironment::FailOnAssertions()
