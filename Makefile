@@ -18,7 +18,7 @@ build/test/build.ninja: | deps
 
 test: deps build/test/build.ninja
 	cmake --build build/test -j $(JOBS)
-	cd build/test && ASAN_OPTIONS=detect_leaks=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
+	cd build/test && ASAN_OPTIONS=detect_leaks=1 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
 		ctest --output-on-failure -j $(JOBS)
 
 build/bench/build.ninja: | deps

@@ -1,5 +1,6 @@
 #include "app/editing/ListRowEdits.h"
 
+#include "app/settings/VersionInfo.h"
 #include "foundation/OleDateTime.h"
 #include "list/IListHost.h"
 #include "list/PhotoBatchImport.h"
@@ -11,6 +12,9 @@
 #include <vector>
 
 namespace {
+
+constexpr char kPhotoInEditor[] = "写真を編集中のため回転できません\n\n"
+                                  "写真の編集ｳｨﾝﾄﾞｳで回転するか、編集ｳｨﾝﾄﾞｳを閉じてから回転して下さい";
 
 CDateEx Now()
 {
@@ -381,8 +385,18 @@ bool CListRowEdits::DeletePhoto(int column, int line)
 
 std::vector<int> CListRowEdits::RotatePhotos(const std::vector<Block>& blocks, bool right)
 {
+    return RotatePhotos(PhotosOf(blocks), right);
+}
+
+std::vector<int> CListRowEdits::RotatePhotos(const std::vector<int>& photos, bool right)
+{
     std::vector<int> turned;
-    for (int slot : PhotosOf(blocks)) {
+    if (std::any_of(photos.begin(), photos.end(),
+                    [this](int slot) { return m_doc.editingPhotos.count(slot) != 0; })) {
+        ShowMessageBox(kPhotoInEditor, kProductName, MB_OK | MB_ICONEXCLAMATION);
+        return turned;
+    }
+    for (int slot : photos) {
         if (right ? m_doc.RotatePhotoRight(slot) : m_doc.RotatePhotoLeft(slot)) {
             turned.push_back(slot);
         }

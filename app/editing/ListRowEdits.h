@@ -48,6 +48,10 @@ class CListRowEdits
     bool DeletePhoto(int column, int line);
     // Turns each photo of the blocks once a quarter right or left; returns those turned.
     std::vector<int> RotatePhotos(const std::vector<Block>& blocks, bool right);
+    // Turns the photos once a quarter right or left; returns those turned. None is turned when
+    // one of them is open in the photo editor, whose saving would put its own picture back over
+    // the turn: a box says so.
+    std::vector<int> RotatePhotos(const std::vector<int>& photos, bool right);
     // Whether the line can take one more photo: false after error 40200 without a free row for
     // the new-row line, or 40201 without a free slot or room in the row.
     bool HasRoomForPhoto(int line);

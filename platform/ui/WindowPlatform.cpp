@@ -5,8 +5,8 @@
 #include "platform/ui/WxMessageBox.h"
 
 #include <wx/debug.h>
-#include <wx/translation.h>
 #include <wx/string.h>
+#include <wx/translation.h>
 
 #include <X11/Xlib.h>
 
@@ -33,10 +33,23 @@ void AssertHandler(const wxString& file, int line, const wxString& function, con
     }
 }
 
+// The connection that found the display. An X server whose last client leaves starts afresh
+// (Xvfb does by default), and a toolkit that connected while it did would find no display; so
+// the probe stays until the toolkit has its own connection.
+Display*& DisplayProbe()
+{
+    static Display* probe = nullptr;
+    return probe;
+}
+
 } // namespace
 
 void WindowPlatform::Install()
 {
+    if (DisplayProbe() != nullptr) {
+        XCloseDisplay(DisplayProbe());
+        DisplayProbe() = nullptr;
+    }
     WxMessageBox::Install();
     // wx's own windows (the print preview) speak the user's language, as the desktop's do.
     if (wxTranslations::Get() == nullptr) {
@@ -66,10 +79,8 @@ bool WindowPlatform::HasDisplay()
     if (wayland != nullptr && wayland[0] != '\0') {
         return true;
     }
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        return false;
+    if (DisplayProbe() == nullptr) {
+        DisplayProbe() = XOpenDisplay(nullptr);
     }
-    XCloseDisplay(display);
-    return true;
+    return DisplayProbe() != nullptr;
 }

@@ -8,9 +8,10 @@ class wxString;
 class WindowPlatform
 {
   public:
+    // Called once the toolkit has started; ends the connection HasDisplay made.
     static void Install();
     // Whether the windows have a display to go to; checked before the toolkit starts, which
-    // cannot go on without one.
+    // cannot go on without one. The connection that finds it stays open until Install.
     static bool HasDisplay();
     // Whether a wx assertion only reports what the platform does on purpose: command and control
     // ids above 32767, which wx flags for other platforms while GTK takes any int.

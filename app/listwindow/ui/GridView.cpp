@@ -983,11 +983,14 @@ void CGridView::OnPhotoCommand(wxCommandEvent& event)
         case ID_ROTATE_LEFT: {
             const bool right = event.GetId() == ID_ROTATE_RIGHT;
             m_list->Host().SetWaitCursor(!right);
-            for (int photo : rows.RotatePhotos(m_grid->SelectedBlocks(), right)) {
+            const std::vector<int> turned = rows.RotatePhotos(m_grid->SelectedBlocks(), right);
+            for (int photo : turned) {
                 m_grid->ReloadThumbnail(photo);
             }
             m_list->Host().SetWaitCursor(false);
-            m_list->UpdateAllViews(this, kHintRowsEdited);
+            if (!turned.empty()) {
+                m_list->UpdateAllViews(this, kHintRowsEdited);
+            }
             break;
         }
         default:

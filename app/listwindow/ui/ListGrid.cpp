@@ -148,6 +148,12 @@ void CListGrid::OnGridSetFocus(int)
 bool CListGrid::PreTranslateMessage(wxEvent& event)
 {
     const wxEventType type = event.GetEventType();
+    if (m_doc != nullptr && (type == wxEVT_LEFT_DOWN || type == wxEVT_RIGHT_DOWN)) {
+        // A press can come before the window has the keyboard (a desktop gives it a moment
+        // later): the cell it chooses is not taken back by the one kept for the first focus.
+        m_doc->focusColumn = -1;
+        m_doc->focusRow = -1;
+    }
     if (m_activationCount > 0) {
         if (type == wxEVT_MOTION) {
             --m_activationCount;

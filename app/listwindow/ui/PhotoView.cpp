@@ -1,5 +1,6 @@
 #include "app/listwindow/ui/PhotoView.h"
 
+#include "app/editing/ListRowEdits.h"
 #include "app/listwindow/ui/GridView.h"
 #include "app/listwindow/ui/ListGrid.h"
 #include "app/listwindow/ui/PhotoPropertiesHook.h"
@@ -206,11 +207,12 @@ void CPhotoView::OnRightUp(wxMouseEvent& event)
     }
     m_selected = HitPhoto(event.GetPosition());
     const bool enabled = m_selected >= 0;
+    const bool writable = Doc() != nullptr && !Doc()->readOnly;
     wxMenu menu;
     menu.Append(ID_PROPERTIES, ToWx("ﾌﾟﾛﾊﾟﾃｨを表示"))->Enable(enabled && CPhotoPropertiesHook::IsSet());
     menu.Append(ID_EDIT, ToWx("写真を編集"))->Enable(enabled);
-    menu.Append(ID_ROTATE_RIGHT, ToWx("右回転"))->Enable(enabled);
-    menu.Append(ID_ROTATE_LEFT, ToWx("左回転"))->Enable(enabled);
+    menu.Append(ID_ROTATE_RIGHT, ToWx("右回転"))->Enable(enabled && writable);
+    menu.Append(ID_ROTATE_LEFT, ToWx("左回転"))->Enable(enabled && writable);
     PopupMenu(&menu, event.GetPosition());
 }
 
@@ -258,13 +260,13 @@ bool CPhotoView::Rotate(bool right)
         return false;
     }
     const int photo = m_strip.Items()[m_selected]->photoIndex;
+    std::vector<int> turned;
     {
         wxBusyCursor wait;
-        if (right) {
-            doc->RotatePhotoRight(photo);
-        } else {
-            doc->RotatePhotoLeft(photo);
-        }
+        turned = CListRowEdits(*doc).RotatePhotos(std::vector<int>{photo}, right);
+    }
+    if (turned.empty()) {
+        return false;
     }
     RebuildStrip();
     ListHintArg arg;

@@ -2,6 +2,7 @@
 
 #include "app/startup/ZantobyAppCore.h"
 #include "app/startup/ui/ZantobyApp.h"
+#include "platform/ui/testing/TestDisplay.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <wx/init.h>
@@ -36,7 +37,7 @@ CZantobyApp& StartProgram(const std::vector<std::string>& arguments)
         }
         argv.push_back(nullptr);
         static int argc = static_cast<int>(words.size());
-        if (!wxEntryStart(argc, argv.data()) || !app->CallOnInit()) {
+        if (!TestDisplay::AwaitForToolkit() || !wxEntryStart(argc, argv.data()) || !app->CallOnInit()) {
             std::abort();
         }
     }

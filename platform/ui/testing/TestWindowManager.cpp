@@ -1,5 +1,7 @@
 #include "platform/ui/testing/TestWindowManager.h"
 
+#include "platform/ui/testing/TestDisplay.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -104,7 +106,7 @@ bool TestWindowManager::StartDisplay()
         // The server picks a free display number and writes it to the pipe once it takes clients.
         const std::string fd = std::to_string(ready[1]);
         execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-               static_cast<char*>(nullptr));
+               "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(ready[1]);
@@ -129,7 +131,7 @@ TestWindowManager::TestWindowManager()
     if (!StartDisplay()) {
         return;
     }
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = TestDisplay::Open();
     if (display == nullptr) {
         return;
     }

@@ -1,6 +1,7 @@
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include "platform/ui/WindowPlatform.h"
+#include "platform/ui/testing/TestDisplay.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,8 @@
 
 #include <cstdlib>
 
+#include <gtk/gtk.h>
+
 void WxTestEnvironment::Ensure()
 {
     static bool started = false;
@@ -28,10 +31,22 @@ void WxTestEnvironment::Ensure()
     static char name[] = "window-test";
     static char* argv[] = {name, nullptr};
     wxApp::SetInstance(new wxApp());
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+    if (!TestDisplay::AwaitForToolkit() || !wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         std::abort();
     }
     wxInitAllImageHandlers();
+}
+
+bool WxTestEnvironment::PumpUntilSized(wxWindow& window, int timeoutMs)
+{
+    return PumpUntil(
+        [&] {
+            GdkWindow* shown = gtk_widget_get_window(window.GetHandle());
+            const wxSize size = window.GetSize();
+            return shown != nullptr && gdk_window_get_width(shown) == size.x &&
+                   gdk_window_get_height(shown) == size.y;
+        },
+        timeoutMs);
 }
 
 void WxTestEnvironment::FailOnAssertions()

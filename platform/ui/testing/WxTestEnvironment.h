@@ -21,6 +21,10 @@ class WxTestEnvironment
     static bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 2000);
     // Processes pending events for about ms milliseconds.
     static void PumpFor(int ms);
+    // Processes pending events until the X server has given a top-level window the size wx set
+    // (GTK takes a size later than wx reports it, and a late one would undo a size set after it);
+    // returns whether it has.
+    static bool PumpUntilSized(wxWindow& window, int timeoutMs = 3000);
     // Saves a picture of the window's screen area as PNG into the test output folder
     // (ZANTOBY_TEST_OUTPUT); returns the path, empty when it could not be written.
     static CString SaveScreenshot(wxWindow& window, const char* name);

@@ -4,6 +4,7 @@
 #include "app/listwindow/ui/GridView.h"
 #include "app/listwindow/ui/ListDocument.h"
 #include "app/listwindow/ui/ListGrid.h"
+#include "app/listwindow/ui/PhotoView.h"
 #include "app/startup/ui/NavigateDlg.h"
 #include "app/startup/ui/ZantobyApp.h"
 #include "app/startup/ui/ZantobyDocManager.h"
@@ -17,6 +18,7 @@
 #include "photo/ui/EditPhotoDoc.h"
 #include "photo/ui/EditPhotoView.h"
 #include "platform/FileSystem.h"
+#include "platform/ui/testing/ShownBoxTexts.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
@@ -91,9 +93,9 @@ void ClickWindowTab(wxFrame& child)
     }));
 }
 
-// Opens the photo editor on the first photo of a list, by the grid's context menu, and flips
-// the photo there; returns the photo's drawing file.
-CString EditFirstPhoto(CGridView& view)
+// Opens the photo editor on the first photo of a list, by the grid's context menu; returns the
+// photo's slot and the editor's window.
+int OpenFirstPhoto(CGridView& view, wxFrame*& editorFrame)
 {
     CZantobyDoc& list = *view.ListDoc();
     const int photoLine = FirstLineWithPhoto(list);
@@ -104,10 +106,19 @@ CString EditFirstPhoto(CGridView& view)
     EXPECT_TRUE(UserInput::Finish());
     EXPECT_TRUE(WxTestEnvironment::PumpUntil([] { return OpenEditorDocument() != nullptr; }));
     WxTestEnvironment::PumpFor(300);
-    auto& frame = *dynamic_cast<wxFrame*>(OpenEditorDocument()->GetEditView()->GetFrame());
-    EXPECT_TRUE(UserInput::ChooseMenu(frame, {"図形(&D)", "左右反転(&V)"}));
+    editorFrame = dynamic_cast<wxFrame*>(OpenEditorDocument()->GetEditView()->GetFrame());
+    return slot;
+}
+
+// Opens the photo editor on the first photo of a list and flips the photo there; returns the
+// photo's drawing file.
+CString EditFirstPhoto(CGridView& view)
+{
+    wxFrame* frame = nullptr;
+    const int slot = OpenFirstPhoto(view, frame);
+    EXPECT_TRUE(UserInput::ChooseMenu(*frame, {"図形(&D)", "左右反転(&V)"}));
     EXPECT_TRUE(OpenEditorDocument()->IsModified());
-    return list.GetDrawingPath(slot);
+    return view.ListDoc()->GetDrawingPath(slot);
 }
 
 std::string BytesOf(const CString& path)
@@ -194,6 +205,52 @@ TEST(ProgramLifecycleWindowTest, TheOrganiserBuildsItsListFromAFolderOfPhotos)
     EXPECT_EQ(answered, 1);
     EXPECT_TRUE(WxTestEnvironment::PumpUntil([] { return ListNamed("写真整理") == nullptr; }));
     EXPECT_FALSE(FileSystem::Exists(workPhotos));
+}
+
+TEST(ProgramLifecycleWindowTest, APhotoOpenInTheEditorIsNotTurnedFromTheList)
+{
+    CGridView* view = StartWithSampleList(4, 2);
+    ASSERT_NE(view, nullptr);
+    auto& listFrame = *dynamic_cast<wxFrame*>(view->GetFrame());
+    CZantobyDoc& list = *view->ListDoc();
+    wxFrame* editorFrame = nullptr;
+    const int slot = OpenFirstPhoto(*view, editorFrame);
+    ASSERT_NE(editorFrame, nullptr);
+    const int width = list.GetPhoto(slot).width;
+    const int height = list.GetPhoto(slot).height;
+    ASSERT_NE(width, height);
+    const std::string middle = BytesOf(list.GetMiddlePhotoPath(slot));
+
+    // From the 写真 menu, with the photo's cell current, and from the photo strip's menu: each
+    // time a box says why, and the photo stays as the editor has it.
+    ShownBoxTexts shown;
+    int answered = 0;
+    ClickWindowTab(listFrame);
+    GridInput::Click(*view->Grid(), list.columnCount, FirstLineWithPhoto(list));
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return !view->PhotoView()->Strip().IsPending(); }, 5000));
+    UserInput::ChooseInNextPopup({"左回転"});
+    ConfirmNextBox(answered);
+    UserInput::RightClick(*view->PhotoView(), wxPoint(20, 20));
+    ASSERT_TRUE(UserInput::Finish());
+    ConfirmNextBox(answered);
+    ASSERT_TRUE(UserInput::ChooseMenu(listFrame, {"写真(&P)", "右に90度回転"}));
+    ASSERT_TRUE(UserInput::Finish());
+    EXPECT_EQ(answered, 2);
+    ASSERT_EQ(shown.texts.size(), 2u);
+    for (const CString& text : shown.texts) {
+        EXPECT_EQ(text.Find("写真を編集中のため回転できません"), 0) << text.GetString();
+    }
+    EXPECT_EQ(list.GetPhoto(slot).width, width);
+    EXPECT_EQ(BytesOf(list.GetMiddlePhotoPath(slot)), middle);
+
+    // Once the editor has closed, the photo turns.
+    ClickWindowTab(*editorFrame);
+    ASSERT_TRUE(UserInput::ChooseMenu(*editorFrame, {"ﾌｧｲﾙ(&F)", "閉じる(&C)"}));
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([] { return OpenEditorDocument() == nullptr; }));
+    ClickWindowTab(listFrame);
+    ASSERT_TRUE(UserInput::ChooseMenu(listFrame, {"写真(&P)", "右に90度回転"}));
+    EXPECT_EQ(list.GetPhoto(slot).width, height);
+    EXPECT_EQ(shown.texts.size(), 2u);
 }
 
 TEST(ProgramLifecycleWindowTest, ClosingAListAsksAboutItsEditedPhotoFirst)

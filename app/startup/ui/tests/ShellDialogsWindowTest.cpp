@@ -8,7 +8,9 @@
 #include "app/find/ui/SortDetailDlg.h"
 #include "app/find/ui/SortKeyGrid.h"
 #include "app/frame/ui/MainFrame.h"
+#include "app/listwindow/ui/GridView.h"
 #include "app/listwindow/ui/ListDocument.h"
+#include "app/listwindow/ui/ListGrid.h"
 #include "app/startup/NavigatorModel.h"
 #include "app/startup/SampleListMaker.h"
 #include "app/startup/ui/NavigateDlg.h"
@@ -18,10 +20,13 @@
 #include "app/startup/ui/ZantobyDocManager.h"
 #include "app/testing/ui/ProgramStart.h"
 #include "foundation/tests/support/ScratchFolder.h"
+#include "grid/ui/GridCellArea.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/testing/FakeInput.h"
+#include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
 
@@ -291,4 +296,47 @@ TEST_F(ShellDialogsWindowTest, TutorialThatCannotStartIsAWarningWithTheReason)
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].Find("[チュートリアル]を開くことができませんでした\n\n原因\n"), 0)
         << shown[0].GetString();
+}
+
+TEST_F(ShellDialogsWindowTest, TheFirstClickIntoAListOpenedFromTheNavigatorMovesTheCurrentCell)
+{
+    const CString path = Scratch() / "opened.zbk";
+    FakeListHost host;
+    ASSERT_TRUE(CSampleListMaker(host).Make(path, 8, 0));
+    App().AddToRecentFileList(path);
+    // The most recent list is the navigator's first; a double click opens it.
+    UserInput::AnswerNextModal([](wxWindow* dialog) {
+        wxWindow* first = dialog->FindWindow(CNavigateDlg::kFirstFrameId);
+        UserInput::DoubleClick(*first, wxPoint(first->GetClientSize().x / 2, first->GetClientSize().y / 2));
+    });
+    auto* listFrame = dynamic_cast<wxFrame*>(App().GetDocManager()->GetCurrentView()->GetFrame());
+    ASSERT_TRUE(UserInput::ChooseMenu(*listFrame, {"ﾌｧｲﾙ(&F)", "開く(&O)..."}));
+    ASSERT_TRUE(UserInput::Finish());
+    CListDocument* opened = nullptr;
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] {
+        opened = wxDynamicCast(App().GetDocManager()->GetCurrentDocument(), CListDocument);
+        return opened != nullptr && opened->GetFilename() == ToWx(path);
+    }, 5000));
+    auto* view = dynamic_cast<CGridView*>(opened->GetFirstView());
+    CListGrid& grid = *view->Grid();
+
+    // The press comes while another window still has the keyboard; the main window gets it only
+    // after the click, as a desktop gives it a moment later.
+    auto* other = new wxFrame(nullptr, wxID_ANY, "other", wxPoint(0, 0), wxSize(120, 80));
+    other->Show();
+    ASSERT_TRUE(UserInput::Activate(*other));
+    CRect cell;
+    grid.GetCellRect(2, 3, cell);
+    FakeInput::MoveTo(grid.CellArea()->ClientToScreen(wxPoint(cell.left + 4, cell.top + 4)));
+    FakeInput::Button(wxMOUSE_BTN_LEFT, true);
+    FakeInput::Button(wxMOUSE_BTN_LEFT, false);
+    UserInput::Settle();
+    other->Destroy();
+    ASSERT_TRUE(UserInput::Activate(*App().GetMainFrame()));
+    WxTestEnvironment::PumpFor(100);
+    EXPECT_EQ(grid.CurrentColumn(), 2);
+    EXPECT_EQ(grid.CurrentRow(), 3);
+
+    opened->Modify(false);
+    App().GetDocManager()->CloseDocument(opened, true);
 }

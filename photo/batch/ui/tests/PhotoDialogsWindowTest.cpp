@@ -160,6 +160,7 @@ TEST_F(PhotoDialogsWindow, TheSizeCheckTakesTheLengthFromTheWindowsHeight)
     ShowAndSettle(dialog);
     EXPECT_EQ(dialog.GetLength(), 300);
     dialog.SetClientSize(900, 400);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntilSized(dialog));
     ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return dialog.GetLength() == 400; }));
     EXPECT_EQ(dialog.GetItemText(1281), "400");
     // The toolkit drops a new size asked for while the display still applies the last one.

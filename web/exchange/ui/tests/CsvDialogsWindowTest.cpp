@@ -2,6 +2,7 @@
 #include "list/tests/support/FileBytes.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/testing/FileChooserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "web/exchange/testing/ExchangeList.h"
 #include "web/exchange/ui/ExportCsvDlg.h"
@@ -96,16 +97,21 @@ TEST_F(CsvDialogs, ImportPanePreviewsTheSelectedFileAndTheFileIsReadWithTheChoic
 
     CImportCsvDlg dialog(nullptr);
     CImportCsvOptions* pane = nullptr;
+    int waited = 0;
     ModalScript script(dialog, {
                                    [&] {
                                        pane = dynamic_cast<CImportCsvOptions*>(dialog.GetExtraControl());
-                                       if (pane == nullptr || !dialog.IsShown()) {
-                                           return false;
-                                       }
-                                       dialog.SetPath(ToWx(csv));
-                                       return true;
+                                       return pane != nullptr && dialog.IsShown() &&
+                                              FileChooserInput::ClickFile(dialog, "入力.csv");
                                    },
-                                   [&] { return !pane->GetPreviewText().IsEmpty(); },
+                                   // A click given while the chooser was still being placed
+                                   // misses; a user clicks again.
+                                   [&] {
+                                       if (++waited % 20 == 0) {
+                                           FileChooserInput::ClickFile(dialog, "入力.csv");
+                                       }
+                                       return !pane->GetPreviewText().IsEmpty();
+                                   },
                                    [&] {
                                        EXPECT_EQ(pane->GetPreviewText(),
                                                  "見出し\nりんご\tあか\nみかん\tきいろ\n");
