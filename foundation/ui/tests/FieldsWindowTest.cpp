@@ -110,17 +110,28 @@ class FieldsDialog : public CAnchorDialog
 };
 
 // Records the field notifications a dialog hears, in order.
+// Records the field notifications a dialog hears while it lives; the dialog may outlive it and
+// still send one (a focus leaving as it closes).
 struct Notifications
 {
-    explicit Notifications(wxWindow& dialog)
+    explicit Notifications(wxWindow& dialog) : dialog(dialog)
     {
-        auto record = [this](wxCommandEvent& event) {
-            seen.emplace_back(event.GetEventType(), event.GetId());
-        };
-        dialog.Bind(EVT_FIELD_SELEND_OK, record);
-        dialog.Bind(EVT_FIELD_UPDATE, record);
-        dialog.Bind(EVT_FIELD_KILL_FOCUS, record);
+        dialog.Bind(EVT_FIELD_SELEND_OK, &Notifications::Record, this);
+        dialog.Bind(EVT_FIELD_UPDATE, &Notifications::Record, this);
+        dialog.Bind(EVT_FIELD_KILL_FOCUS, &Notifications::Record, this);
     }
+    ~Notifications()
+    {
+        dialog.Unbind(EVT_FIELD_SELEND_OK, &Notifications::Record, this);
+        dialog.Unbind(EVT_FIELD_UPDATE, &Notifications::Record, this);
+        dialog.Unbind(EVT_FIELD_KILL_FOCUS, &Notifications::Record, this);
+    }
+    Notifications(const Notifications&) = delete;
+    Notifications& operator=(const Notifications&) = delete;
+
+    void Record(wxCommandEvent& event) { seen.emplace_back(event.GetEventType(), event.GetId()); }
+
+    wxWindow& dialog;
     std::vector<std::pair<wxEventType, int>> seen;
 };
 
