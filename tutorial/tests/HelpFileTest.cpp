@@ -36,8 +36,26 @@ const std::string kStartPage = "<html><body><h1>Start</h1><a href=\"second.htm\"
                                "<img src=\"pic.png\"></body></html>";
 const std::string kPicture = std::string("\x89PNG\r\n\x1a\n", 8) + std::string("\0\x01\x02\xff", 4);
 
-// Writes a help project with two pages and a picture in a sub-folder and compiles it with
-// chmcmd, as the build compiles the tutorial's own; returns the compiled file.
+// Compiles folder/<name>.hhp with chmcmd, as the build compiles the tutorial's own; returns
+// the compiled file.
+CString Compile(const ScratchFolder& folder, const char* name)
+{
+    const std::string project = std::string(name) + ".hhp";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(FileSystem::ToNative(folder.Path()).c_str()) != 0 || !freopen("/dev/null", "w", stdout) ||
+            !freopen("/dev/null", "w", stderr)) {
+            _exit(126);
+        }
+        execlp("chmcmd", "chmcmd", "--no-html-scan", project.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return folder / (std::string(name) + ".chm").c_str();
+}
+
+// Writes a help project with two pages and a picture in a sub-folder and compiles it.
 CString CompileHelpProject(const ScratchFolder& folder)
 {
     ScratchFolder::WriteBytes(folder / "help.hhp",
@@ -53,18 +71,7 @@ CString CompileHelpProject(const ScratchFolder& folder)
     ScratchFolder::WriteBytes(folder / "html/start.htm", kStartPage);
     ScratchFolder::WriteBytes(folder / "html/second.htm", "<html><body>Second</body></html>");
     ScratchFolder::WriteBytes(folder / "html/pic.png", kPicture);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (chdir(FileSystem::ToNative(folder.Path()).c_str()) != 0 || !freopen("/dev/null", "w", stdout) ||
-            !freopen("/dev/null", "w", stderr)) {
-            _exit(126);
-        }
-        execlp("chmcmd", "chmcmd", "--no-html-scan", "help.hhp", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return folder / "help.chm";
+    return Compile(folder, "help");
 }
 
 TEST(TopicTableTest, FirstEntryOfATopicWinsAndBytesAfterTheLastWholeEntryAreIgnored)
@@ -227,6 +234,34 @@ TEST(HelpFileTest, HeadersThatWouldMisleadTheSystemReaderAreRefusedBeforeItSeesT
     const std::string controlName = "::DataSpace/Storage/MSCompressed/ControlData";
     bytes[bytes.find(controlName) + controlName.size()] = 0x7F;
     EXPECT_FALSE(ReadsInProcess(folder, bytes));
+}
+
+// Hundreds of pages fill several directory blocks under an index block; each page is found
+// through the index and reads out, and names between and beyond them are not found.
+TEST(HelpFileTest, EveryPageOfAFileWithAnIndexBlockIsFound)
+{
+    ScratchFolder folder;
+    CString files;
+    for (int i = 0; i < 400; ++i) {
+        CString name;
+        name.Format("html/page-with-a-rather-long-name-%04d.htm", i);
+        ScratchFolder::WriteBytes(folder / name, "<html>" + std::to_string(i) + "</html>");
+        files += name + "\n";
+    }
+    ScratchFolder::WriteBytes(folder / "big.hhp", "[OPTIONS]\nCompiled file=big.chm\n\n[FILES]\n" + files.str());
+
+    CChmReader reader;
+    ASSERT_TRUE(reader.Open(FileSystem::ToNative(Compile(folder, "big"))));
+    for (int i = 0; i < 400; ++i) {
+        CString name;
+        name.Format("/HTML/Page-with-a-rather-long-name-%04d.htm", i);
+        std::string page;
+        ASSERT_TRUE(reader.ReadObject(name, page, CChmFile::kMaxObjectSize)) << i;
+        EXPECT_EQ(page, "<html>" + std::to_string(i) + "</html>");
+    }
+    EXPECT_FALSE(reader.HasObject("/html/page-with-a-rather-long-name-0100x.htm"));
+    EXPECT_FALSE(reader.HasObject("/html/zzz.htm"));
+    EXPECT_FALSE(reader.HasObject("/!"));
 }
 
 // An index block whose entry leads back to itself: the system's reader would read it for ever.
