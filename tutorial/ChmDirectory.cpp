@@ -151,8 +151,11 @@ CChmDirectory::Found CChmDirectory::Find(const std::string& name, Entry& entry) 
         if (!visited.insert(page).second) {
             return Found::Damaged;
         }
-        const std::uint64_t offset = m_blocks + static_cast<std::uint64_t>(static_cast<std::int64_t>(page)) * m_blockLength;
-        if (page < 0 || !ReadAt(offset, block.data(), block.size())) {
+        // chmlib widens the page with its sign and lets the offset wrap: a negative page reads
+        // a block before the directory.
+        const std::uint64_t offset =
+            m_blocks + static_cast<std::uint64_t>(static_cast<std::int64_t>(page)) * m_blockLength;
+        if (!ReadAt(offset, block.data(), block.size())) {
             return Found::No;
         }
         const bool leaf = Signed(block.data(), "PMGL");
@@ -223,7 +226,9 @@ bool CChmDirectory::CompressionIsSound() const
     }
     unsigned char controlBytes[24];
     unsigned char tableBytes[40];
+    // The control data is 28 bytes in help files; chmlib reads all of it into memory.
     if (content.section != 0 || control.section != 0 || table.section != 0 || control.length < sizeof controlBytes ||
+        control.length > 0x1000 ||
         table.length < sizeof tableBytes || m_data > m_fileSize || control.start > m_fileSize - m_data ||
         table.start > m_fileSize - m_data || !ReadAt(m_data + control.start, controlBytes, sizeof controlBytes) ||
         !ReadAt(m_data + table.start, tableBytes, sizeof tableBytes) || !Signed(&controlBytes[4], "LZXC")) {
