@@ -40,15 +40,15 @@ function(zantoby_bench name)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/benchmarks)
 endfunction()
 
-# zantoby_fuzz(<name> LABEL <subsystem> SOURCES <files...> LIBS <targets...>)
+# zantoby_fuzz(<name> LABEL <subsystem> SOURCES <files...> LIBS <targets...> [SEEDS <folders...>])
 # A fuzz target (LLVMFuzzerTestOneInput) over one reader of outside input. Its seeds and the
 # inputs of its findings lie in tests/fuzz/<name>/, its dictionary, where the format has
-# keywords, in tests/fuzz/<name>.dict. The test build replays every input there as one test;
-# the fuzz build links AFL++'s driver and lists the target in <build>/fuzzers for
-# scripts/run-fuzzers.
+# keywords, in tests/fuzz/<name>.dict; SEEDS names folders of the program's own files that
+# seed it as they stand. The test build replays every input there as one test; the fuzz build
+# links AFL++'s driver and lists the target in <build>/fuzzers for scripts/run-fuzzers.
 function(zantoby_fuzz name)
-    cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LIBS" ${ARGN})
-    set(inputs ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/${name})
+    cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LIBS;SEEDS" ${ARGN})
+    set(inputs ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/${name} ${ARG_SEEDS})
     if(ZANTOBY_FUZZ)
         add_executable(fuzz_${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/fuzz/AflEdgeMap.cpp)
         target_link_libraries(fuzz_${name} PRIVATE ${ARG_LIBS} ${ZANTOBY_AFL_LIBS})
@@ -58,7 +58,9 @@ function(zantoby_fuzz name)
         if(NOT EXISTS ${dict})
             set(dict "")
         endif()
-        file(WRITE ${CMAKE_BINARY_DIR}/fuzzers/${name}.inputs "${inputs}\n${dict}\n")
+        # The dictionary's line (empty without one), then the seed folders.
+        list(JOIN inputs "\n" folders)
+        file(WRITE ${CMAKE_BINARY_DIR}/fuzzers/${name}.inputs "${dict}\n${folders}\n")
         add_dependencies(fuzzers fuzz_${name})
     elseif(ZANTOBY_TESTS)
         add_executable(fuzz_${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/fuzz/ReplayDriver.cpp)

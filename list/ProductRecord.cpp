@@ -1,5 +1,16 @@
 #include "list/ProductRecord.h"
 
+namespace {
+
+// A list resets all its 10,000 rows at once: a copy of this costs less than a fill of each.
+constexpr std::array<int, kMaxPhotosPerRow> kNoPhotos = [] {
+    std::array<int, kMaxPhotosPerRow> photos{};
+    photos.fill(-1);
+    return photos;
+}();
+
+} // namespace
+
 void ProductRecord::Reset()
 {
     inUse = false;
@@ -7,7 +18,7 @@ void ProductRecord::Reset()
     autoHeight = true;
     m_cells.reset();
     photoCount = 0;
-    photos.fill(-1);
+    photos = kNoPhotos;
     lastChange = CDateEx();
 }
 

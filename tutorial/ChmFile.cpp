@@ -1,9 +1,8 @@
 #include "tutorial/ChmFile.h"
 
-#include "platform/Cp932.h"
-#include "platform/FileSystem.h"
+#include "tutorial/ChmReader.h"
 
-#include <chm_lib.h>
+#include "platform/FileSystem.h"
 
 #include <cerrno>
 #include <csignal>
@@ -46,7 +45,7 @@ bool WriteAll(int fd, const std::string& bytes)
     return true;
 }
 
-using ChmWork = std::function<bool(chmFile* file, std::string& out)>;
+using ChmWork = std::function<bool(const CChmReader& reader, std::string& out)>;
 
 // Opens the help file in a child process and runs work on it there; true, with what work put
 // out, when the child ended well within its limits.
@@ -72,9 +71,9 @@ bool RunInChild(const std::string& nativePath, const ChmWork& work, std::string&
         setrlimit(RLIMIT_CORE, &noCore);
         std::signal(SIGALRM, SIG_DFL);
         alarm(kChildSeconds);
-        chmFile* file = chm_open(nativePath.c_str());
+        CChmReader reader;
         std::string bytes;
-        const bool done = file != nullptr && work(file, bytes) && WriteAll(channel[1], bytes);
+        const bool done = reader.Open(nativePath) && work(reader, bytes) && WriteAll(channel[1], bytes);
         _exit(done ? 0 : 1);
     }
     close(channel[1]);
@@ -98,14 +97,6 @@ bool RunInChild(const std::string& nativePath, const ChmWork& work, std::string&
     return true;
 }
 
-// The directory of a compiled help file names its objects in UTF-8.
-bool Resolve(chmFile* file, const CString& objectPath, chmUnitInfo& unit)
-{
-    const std::string name = Cp932::ToUtf8(objectPath.view());
-    return name.size() <= CHM_MAX_PATHLEN &&
-           chm_resolve_object(file, name.c_str(), &unit) == CHM_RESOLVE_SUCCESS;
-}
-
 } // namespace
 
 bool CChmFile::Open(const CString& path)
@@ -114,7 +105,7 @@ bool CChmFile::Open(const CString& path)
     m_nativePath = FileSystem::ToNative(path);
     std::string nothing;
     m_open = RunInChild(
-        m_nativePath, [](chmFile*, std::string&) { return true; }, nothing);
+        m_nativePath, [](const CChmReader&, std::string&) { return true; }, nothing);
     return m_open;
 }
 
@@ -129,29 +120,16 @@ bool CChmFile::HasObject(const CString& objectPath) const
     std::string nothing;
     return m_open && RunInChild(
                          m_nativePath,
-                         [&objectPath](chmFile* file, std::string&) {
-                             chmUnitInfo unit = {};
-                             return Resolve(file, objectPath, unit);
-                         },
+                         [&objectPath](const CChmReader& reader, std::string&) { return reader.HasObject(objectPath); },
                          nothing);
 }
 
 bool CChmFile::ReadObject(const CString& objectPath, std::string& bytes, std::uint64_t maxSize) const
 {
-    bytes.clear();
-    return m_open &&
-           RunInChild(
-               m_nativePath,
-               [&objectPath, maxSize](chmFile* file, std::string& out) {
-                   chmUnitInfo unit = {};
-                   if (!Resolve(file, objectPath, unit) || unit.length > maxSize) {
-                       return false;
-                   }
-                   out.resize(static_cast<size_t>(unit.length));
-                   return unit.length == 0 ||
-                          chm_retrieve_object(file, &unit, reinterpret_cast<unsigned char*>(out.data()), 0,
-                                              static_cast<LONGINT64>(unit.length)) ==
-                              static_cast<LONGINT64>(unit.length);
-               },
-               bytes);
+    return m_open && RunInChild(
+                         m_nativePath,
+                         [&objectPath, maxSize](const CChmReader& reader, std::string& out) {
+                             return reader.ReadObject(objectPath, out, maxSize);
+                         },
+                         bytes);
 }

@@ -8,8 +8,9 @@
 // One compiled help file (.chm): reads its objects (pages, images and its own tables) by their
 // paths inside the file. The system's chmlib trusts the sizes and offsets a file gives, so a
 // damaged file can make it divide by zero, read past its buffers, ask for gigabytes or read for
-// ever; every call into it therefore runs in a child process with limits on time and memory,
-// and a child that fails or dies reads as a file that cannot be read.
+// ever. The child's CChmReader checks what it can before chmlib sees the file; still every call
+// runs in a child process with limits on time and memory, and a child that fails or dies reads
+// as a file that cannot be read.
 class CChmFile
 {
   public:

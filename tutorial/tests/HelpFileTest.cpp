@@ -1,4 +1,6 @@
+#include "tutorial/ChmDirectory.h"
 #include "tutorial/ChmFile.h"
+#include "tutorial/ChmReader.h"
 #include "tutorial/HelpFileFinder.h"
 #include "tutorial/TopicMap.h"
 #include "tutorial/TopicTable.h"
@@ -34,8 +36,26 @@ const std::string kStartPage = "<html><body><h1>Start</h1><a href=\"second.htm\"
                                "<img src=\"pic.png\"></body></html>";
 const std::string kPicture = std::string("\x89PNG\r\n\x1a\n", 8) + std::string("\0\x01\x02\xff", 4);
 
-// Writes a help project with two pages and a picture in a sub-folder and compiles it with
-// chmcmd, as the build compiles the tutorial's own; returns the compiled file.
+// Compiles folder/<name>.hhp with chmcmd, as the build compiles the tutorial's own; returns
+// the compiled file.
+CString Compile(const ScratchFolder& folder, const char* name)
+{
+    const std::string project = std::string(name) + ".hhp";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(FileSystem::ToNative(folder.Path()).c_str()) != 0 || !freopen("/dev/null", "w", stdout) ||
+            !freopen("/dev/null", "w", stderr)) {
+            _exit(126);
+        }
+        execlp("chmcmd", "chmcmd", "--no-html-scan", project.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return folder / (std::string(name) + ".chm").c_str();
+}
+
+// Writes a help project with two pages and a picture in a sub-folder and compiles it.
 CString CompileHelpProject(const ScratchFolder& folder)
 {
     ScratchFolder::WriteBytes(folder / "help.hhp",
@@ -51,18 +71,7 @@ CString CompileHelpProject(const ScratchFolder& folder)
     ScratchFolder::WriteBytes(folder / "html/start.htm", kStartPage);
     ScratchFolder::WriteBytes(folder / "html/second.htm", "<html><body>Second</body></html>");
     ScratchFolder::WriteBytes(folder / "html/pic.png", kPicture);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (chdir(FileSystem::ToNative(folder.Path()).c_str()) != 0 || !freopen("/dev/null", "w", stdout) ||
-            !freopen("/dev/null", "w", stderr)) {
-            _exit(126);
-        }
-        execlp("chmcmd", "chmcmd", "--no-html-scan", "help.hhp", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return folder / "help.chm";
+    return Compile(folder, "help");
 }
 
 TEST(TopicTableTest, FirstEntryOfATopicWinsAndBytesAfterTheLastWholeEntryAreIgnored)
@@ -155,6 +164,127 @@ TEST(HelpFileTest, HelpFileThatBreaksTheReaderReadsAsUnreadable)
     CTopicMap topics;
     CString found;
     EXPECT_EQ(topics.Lookup(folder / "damaged.chm", 1003, found), CTopicMap::Result::NoHelpFile);
+}
+
+void PutLittle(std::string& bytes, size_t at, std::uint64_t value, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+}
+
+std::uint64_t GetLittle(const std::string& bytes, size_t at, int count)
+{
+    std::uint64_t value = 0;
+    for (int i = count - 1; i >= 0; --i) {
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    }
+    return value;
+}
+
+// Whether the file opens and its start page reads, in this process: the headers that would
+// mislead the system's reader are refused before it sees them.
+bool ReadsInProcess(const ScratchFolder& folder, const std::string& bytes)
+{
+    ScratchFolder::WriteBytes(folder / "patched.chm", bytes);
+    CChmReader reader;
+    std::string page;
+    return reader.Open(FileSystem::ToNative(folder / "patched.chm")) &&
+           reader.ReadObject("/html/start.htm", page, CChmFile::kMaxObjectSize) && page == kStartPage;
+}
+
+TEST(HelpFileTest, HeadersThatWouldMisleadTheSystemReaderAreRefusedBeforeItSeesThem)
+{
+    ScratchFolder folder;
+    const std::string sound = ScratchFolder::ReadBytes(CompileHelpProject(folder));
+    ASSERT_TRUE(ReadsInProcess(folder, sound));
+    const size_t directory = GetLittle(sound, 72, 8);
+    const size_t blockLength = directory + 16;
+    const size_t control = sound.find("LZXC") - 4;
+    CChmDirectory::Entry table;
+    {
+        CChmDirectory sounder;
+        ASSERT_TRUE(sounder.Open(FileSystem::ToNative(folder / "patched.chm")));
+        ASSERT_EQ(sounder.Find("::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+                               "InstanceData/ResetTable",
+                               table),
+                  CChmDirectory::Found::Yes);
+    }
+    const size_t tableBlockLength = GetLittle(sound, 88, 8) + table.start + 32;
+
+    struct Damage
+    {
+        size_t at;
+        std::uint64_t value;
+        int count;
+    };
+    // Blocks of gigabytes or none; windows the decoder has no tables for; intervals and
+    // block lengths it divides by.
+    for (const Damage& damage : {Damage{blockLength, 0x93931000, 4}, Damage{blockLength, 0, 4},
+                                 Damage{control + 16, 3, 4}, Damage{control + 16, 0x100, 4},
+                                 Damage{control + 12, 0, 4}, Damage{control + 20, 0, 4},
+                                 Damage{control + 12, 0x20000, 4}, Damage{tableBlockLength, 0, 8}}) {
+        std::string bytes = sound;
+        PutLittle(bytes, damage.at, damage.value, damage.count);
+        EXPECT_FALSE(ReadsInProcess(folder, bytes)) << damage.at << " " << damage.value;
+    }
+
+    // The control data said to lie in a section the file does not have.
+    std::string bytes = sound;
+    const std::string controlName = "::DataSpace/Storage/MSCompressed/ControlData";
+    bytes[bytes.find(controlName) + controlName.size()] = 0x7F;
+    EXPECT_FALSE(ReadsInProcess(folder, bytes));
+}
+
+// Hundreds of pages fill several directory blocks under an index block; each page is found
+// through the index and reads out, and names between and beyond them are not found.
+TEST(HelpFileTest, EveryPageOfAFileWithAnIndexBlockIsFound)
+{
+    ScratchFolder folder;
+    CString files;
+    for (int i = 0; i < 400; ++i) {
+        CString name;
+        name.Format("html/page-with-a-rather-long-name-%04d.htm", i);
+        ScratchFolder::WriteBytes(folder / name, "<html>" + std::to_string(i) + "</html>");
+        files += name + "\n";
+    }
+    ScratchFolder::WriteBytes(folder / "big.hhp", "[OPTIONS]\nCompiled file=big.chm\n\n[FILES]\n" + files.str());
+
+    CChmReader reader;
+    ASSERT_TRUE(reader.Open(FileSystem::ToNative(Compile(folder, "big"))));
+    for (int i = 0; i < 400; ++i) {
+        CString name;
+        name.Format("/HTML/Page-with-a-rather-long-name-%04d.htm", i);
+        std::string page;
+        ASSERT_TRUE(reader.ReadObject(name, page, CChmFile::kMaxObjectSize)) << i;
+        EXPECT_EQ(page, "<html>" + std::to_string(i) + "</html>");
+    }
+    EXPECT_FALSE(reader.HasObject("/html/page-with-a-rather-long-name-0100x.htm"));
+    EXPECT_FALSE(reader.HasObject("/html/zzz.htm"));
+    EXPECT_FALSE(reader.HasObject("/!"));
+}
+
+// An index block whose entry leads back to itself: the system's reader would read it for ever.
+TEST(HelpFileTest, IndexThatLeadsInCirclesIsDamagedNotEndless)
+{
+    ScratchFolder folder;
+    std::string bytes = ScratchFolder::ReadBytes(CompileHelpProject(folder));
+    const size_t directory = GetLittle(bytes, 72, 8);
+    const size_t blockLength = GetLittle(bytes, directory + 16, 4);
+    const size_t block = directory + 0x54;
+    PutLittle(bytes, directory + 28, 0, 4);
+    bytes.replace(block, 4, "PMGI");
+    // One entry: an empty name, which sorts first, and block 0 below it.
+    PutLittle(bytes, block + 4, blockLength - 10, 4);
+    bytes[block + 8] = 0;
+    bytes[block + 9] = 0;
+    ScratchFolder::WriteBytes(folder / "circle.chm", bytes);
+
+    CChmDirectory directoryOfFile;
+    EXPECT_FALSE(directoryOfFile.Open(FileSystem::ToNative(folder / "circle.chm")));
+    EXPECT_FALSE(ReadsInProcess(folder, bytes));
+    CChmFile chm;
+    EXPECT_FALSE(chm.Open(folder / "circle.chm"));
 }
 
 TEST(HelpFileTest, TutorialHelpFileStandsBesideTheProgramsAndLeadsToTheStartPage)
