@@ -201,6 +201,32 @@ TEST_F(ListFile, NumbersWithSeparatorsReadAsTheirValue)
     EXPECT_EQ(reread->GetRow(0).GetCell(8).number.GetValue().GetUnits(), -10000000);
 }
 
+TEST_F(ListFile, NumbersFinerThanTheirColumnReadBackAsSaved)
+{
+    // Values a damaged file or an edit of the column's decimals leaves finer than the column.
+    FillList(*doc);
+    ColumnRecord& column = doc->GetColumn(2);
+    const auto put = [&](int row, int64_t units) {
+        doc->GetRow(row).EditCells().SetNumber(8, COleCurrency(units));
+    };
+    for (const bool showZero : {false, true}) {
+        column.showZero = showZero;
+        for (const int decimals : {0, 2}) {
+            column.decimals = decimals;
+            put(0, -1);   // -0.0001: shows as zero, never as -0
+            put(2, 5000); // 0.5
+            put(4, 15700); // 1.57
+            const CString path = temp.Path() + "finer.zbk";
+            const std::string first = Written(*doc, path);
+            auto reread = NewDoc();
+            ASSERT_TRUE(reread->ReadListFile(path, CListFileReader::ReadAll));
+            EXPECT_EQ(Written(*reread, path), first)
+                << "show zero " << showZero << ", decimals " << decimals;
+            EXPECT_EQ(first.find(",-0"), std::string::npos);
+        }
+    }
+}
+
 TEST_F(ListFile, LayoutOfTheWrittenFile)
 {
     FillList(*doc);
