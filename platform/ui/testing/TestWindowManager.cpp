@@ -1,17 +1,14 @@
 #include "platform/ui/testing/TestWindowManager.h"
 
+#include "platform/ui/testing/QuietChild.h"
 #include "platform/ui/testing/TestDisplay.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
-#include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/prctl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -66,69 +63,11 @@ bool WaitForManager(Display* display)
     return false;
 }
 
-// A child that ends with the test, however the test ends, and writes nowhere.
-pid_t ForkQuietChild()
-{
-    const pid_t parent = getpid();
-    const pid_t child = fork();
-    if (child == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (getppid() != parent) {
-            _exit(0);
-        }
-        if (std::freopen("/dev/null", "w", stdout) == nullptr || std::freopen("/dev/null", "w", stderr) == nullptr) {
-            _exit(126);
-        }
-    }
-    return child;
-}
-
-void EndChild(pid_t child)
-{
-    if (child > 0) {
-        kill(child, SIGTERM);
-        int status = 0;
-        waitpid(child, &status, 0);
-    }
-}
-
 } // namespace
-
-bool TestWindowManager::StartDisplay()
-{
-    int ready[2];
-    if (pipe(ready) != 0) {
-        return false;
-    }
-    m_server = ForkQuietChild();
-    if (m_server == 0) {
-        close(ready[0]);
-        // The server picks a free display number and writes it to the pipe once it takes clients.
-        const std::string fd = std::to_string(ready[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-               "-noreset", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(ready[1]);
-    std::string number;
-    char c = 0;
-    while (read(ready[0], &c, 1) == 1 && c != '\n') {
-        number += c;
-    }
-    close(ready[0]);
-    if (number.empty()) {
-        return false;
-    }
-    if (const char* previous = std::getenv("DISPLAY")) {
-        m_previousDisplay = previous;
-    }
-    setenv("DISPLAY", (":" + number).c_str(), 1);
-    return true;
-}
 
 TestWindowManager::TestWindowManager()
 {
-    if (!StartDisplay()) {
+    if (!m_display.IsRunning()) {
         return;
     }
     Display* display = TestDisplay::Open();
@@ -143,7 +82,7 @@ TestWindowManager::TestWindowManager()
         XCloseDisplay(display);
         return;
     }
-    m_manager = ForkQuietChild();
+    m_manager = QuietChild::Fork();
     if (m_manager == 0) {
         setenv("XDG_CONFIG_HOME", m_folder.c_str(), 1);
         setenv("XDG_CACHE_HOME", m_folder.c_str(), 1);
@@ -156,13 +95,7 @@ TestWindowManager::TestWindowManager()
 
 TestWindowManager::~TestWindowManager()
 {
-    EndChild(m_manager);
-    EndChild(m_server);
-    if (m_previousDisplay) {
-        setenv("DISPLAY", m_previousDisplay->c_str(), 1);
-    } else if (m_server > 0) {
-        unsetenv("DISPLAY");
-    }
+    QuietChild::End(m_manager);
     if (!m_folder.empty()) {
         std::error_code ignored;
         std::filesystem::remove_all(m_folder, ignored);

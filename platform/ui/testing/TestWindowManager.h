@@ -1,6 +1,7 @@
 #pragma once
 
-#include <optional>
+#include "platform/ui/testing/PrivateDisplay.h"
+
 #include <string>
 
 #include <sys/types.h>
@@ -23,11 +24,8 @@ class TestWindowManager
     bool IsRunning() const { return m_running; }
 
   private:
-    bool StartDisplay();
-
-    pid_t m_server = -1;
+    PrivateDisplay m_display;
     pid_t m_manager = -1;
     bool m_running = false;
     std::string m_folder;
-    std::optional<std::string> m_previousDisplay;
 };

@@ -1,6 +1,7 @@
 #include "app/startup/SampleListMaker.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "platform/FileSystem.h"
+#include "platform/ui/testing/PrivateDisplay.h"
 #include "platform/ui/testing/TestDisplay.h"
 #include "platform/ui/testing/TestWindowManager.h"
 #include "support/FakeListHost.h"
@@ -289,24 +290,8 @@ TEST_F(HandOverWindowTest, AJapaneseNameOnTheCommandLineOpensWithNoCopyRunning)
 TEST_F(HandOverWindowTest, AProgramThatIsTheDisplaysOnlyClientStarts)
 {
     // A display of its own, which starts afresh whenever its last client leaves.
-    int pipeEnds[2];
-    ASSERT_EQ(pipe(pipeEnds), 0);
-    const pid_t server = fork();
-    if (server == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        close(pipeEnds[0]);
-        const std::string fd = std::to_string(pipeEnds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp",
-               static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(pipeEnds[1]);
-    char number[16] = {};
-    const ssize_t got = read(pipeEnds[0], number, sizeof(number) - 1);
-    close(pipeEnds[0]);
-    ASSERT_GT(got, 0) << "no display of its own";
-    const std::string previous = std::getenv("DISPLAY") != nullptr ? std::getenv("DISPLAY") : "";
-    setenv("DISPLAY", (":" + std::string(number, std::strcspn(number, "\n"))).c_str(), 1);
+    PrivateDisplay display(PrivateDisplay::Reset::kWhenLastClientLeaves);
+    ASSERT_TRUE(display.IsRunning()) << "no display of its own";
 
     FakeListHost host;
     ASSERT_TRUE(CSampleListMaker(host).Make(FileSystem::FromNative(root / "work/alone.zbk"), 2, 0));
@@ -318,9 +303,7 @@ TEST_F(HandOverWindowTest, AProgramThatIsTheDisplaysOnlyClientStarts)
         kill(copy, SIGTERM);
         EXPECT_EQ(WaitForExit(copy, 20), 0) << "round " << round;
     }
-    setenv("DISPLAY", previous.c_str(), 1);
-    kill(server, SIGTERM);
-    EXPECT_EQ(WaitForExit(server, 10), 0);
+    EXPECT_TRUE(display.Stop());
 }
 
 TEST_F(HandOverWindowTest, EndAskedForDuringTheStartComesWhenTheStartIsOver)
