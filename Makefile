@@ -29,9 +29,10 @@ bench: deps build/bench/build.ninja
 	@scripts/run-benchmarks build/bench/benchmarks
 
 # `make fuzz FUZZ_TIME=600 FUZZ_JOBS=4 FUZZ_TARGETS="ListFile DrawingData"`: each target (all by
-# default) runs FUZZ_TIME seconds, FUZZ_JOBS of them at once.
+# default) runs FUZZ_TIME seconds, FUZZ_JOBS of them at once, each on FUZZ_INSTANCES cores.
 FUZZ_TIME ?= 60
 FUZZ_JOBS ?= 1
+FUZZ_INSTANCES ?= 1
 FUZZ_TARGETS ?=
 
 build/fuzz/build.ninja: | deps
@@ -40,7 +41,7 @@ build/fuzz/build.ninja: | deps
 
 fuzz: deps build/fuzz/build.ninja
 	cmake --build build/fuzz --target fuzzers -j $(JOBS)
-	@scripts/run-fuzzers build/fuzz $(FUZZ_TIME) $(FUZZ_JOBS) $(FUZZ_TARGETS)
+	@FUZZ_INSTANCES=$(FUZZ_INSTANCES) scripts/run-fuzzers build/fuzz $(FUZZ_TIME) $(FUZZ_JOBS) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf build

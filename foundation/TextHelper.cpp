@@ -72,6 +72,20 @@ struct PatternToken
     bool negated = false;
 };
 
+// The characters before the pattern's first wildcard, which a subject must start with.
+std::string_view LiteralPrefix(std::string_view pattern)
+{
+    size_t i = 0;
+    while (i < pattern.size()) {
+        size_t length = Cp932::CharLength(pattern, i);
+        if (length == 1 && std::string_view("*#?[").find(pattern[i]) != std::string_view::npos) {
+            break;
+        }
+        i += length;
+    }
+    return pattern.substr(0, i);
+}
+
 std::vector<PatternToken> TokenizePattern(std::string_view pattern)
 {
     std::vector<PatternToken> tokens;
@@ -199,6 +213,11 @@ int CTextHelper::FindInListNoCase(const char* const* table, int count) const
 bool CTextHelper::MatchPattern(const char* pattern) const
 {
     std::string_view subject = view();
+    // Most patterns of a key table fail on their first characters, which needs no tokens.
+    const std::string_view literal = LiteralPrefix(View(pattern));
+    if (subject.compare(0, literal.size(), literal) != 0) {
+        return false;
+    }
     std::vector<PatternToken> tokens = TokenizePattern(View(pattern));
     size_t pos = 0;
     bool anchored = true;

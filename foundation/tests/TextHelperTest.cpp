@@ -96,6 +96,10 @@ TEST(TextHelperMatchPattern, DoubleByteCharactersAreWhole)
     // An unclosed "[" is an ordinary character.
     EXPECT_TRUE(Matches("a[b", "a[b"));
     EXPECT_TRUE(Matches("x[", "*["));
+    // ー (81 5B) ends in the byte of "[", which must not end the pattern's leading text.
+    EXPECT_TRUE(Matches("ーx", "ー?"));
+    EXPECT_FALSE(Matches("ーx", "ー#"));
+    EXPECT_FALSE(Matches("ア", "ー*"));
 }
 
 TEST(TextHelperMatchPattern, EndingMustFollowWhatWasMatched)
