@@ -30,6 +30,8 @@ void ShowRuntimeError(int line)
     ShowMessageBox(text, "", MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_TOPMOST);
 }
 
+constexpr long kDecoderMemory = 768L << 20;
+
 bool TooManyPixels(std::uint64_t width, std::uint64_t height)
 {
     return width * height > static_cast<std::uint64_t>(Bitmap::kMaxPixels);
@@ -126,6 +128,10 @@ bool DecodeJpeg(JpegDecoder& decoder, FILE* file, int reduction, JpegHeader* hea
         return false;
     }
     jpeg_create_decompress(&info);
+    // A progressive file keeps every coefficient of the whole image while it decodes, however
+    // small the output: without a bound, a damaged header naming 65,000 x 65,000 pixels would
+    // take gigabytes. This bound still admits a progressive photo of 100 megapixels.
+    info.mem->max_memory_to_use = kDecoderMemory;
     if (image != nullptr) {
         // The whole file at hand keeps the decoder on its fast path, which wants the bytes of
         // the next blocks in its buffer; a file's buffer holds too few of them.

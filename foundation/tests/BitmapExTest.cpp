@@ -123,6 +123,30 @@ TEST_F(BitmapExTest, TruncatedJpegFailsWithoutEndingTheProgram)
     EXPECT_EQ(bitmap.Width(), 16);
 }
 
+// A progressive JPEG needs memory for the whole image's coefficients, however much it is
+// reduced: a header that names a huge image is refused at once, a normal one decodes.
+TEST_F(BitmapExTest, ProgressiveJpegNamingAHugeImageIsRefused)
+{
+    TestImages::WriteJpeg(m_scratch / "progressive.jpg", 64, 48, 3, Quarters, 90, true);
+    CBitmapEx bitmap;
+    ASSERT_TRUE(bitmap.LoadJpeg(m_scratch / "progressive.jpg", 2));
+    EXPECT_EQ(bitmap.Width(), 32);
+    ExpectNear(bitmap.Row(20)[0], 0x0000FF, 12);
+
+    std::string bytes = ScratchFolder::ReadBytes(m_scratch / "progressive.jpg");
+    const size_t frame = bytes.find("\xFF\xC2");
+    ASSERT_NE(frame, std::string::npos);
+    // Height and width, 65,000 each, after the marker, the length and the precision.
+    bytes.replace(frame + 5, 4, "\xFD\xE8\xFD\xE8");
+    ScratchFolder::WriteBytes(m_scratch / "huge.jpg", bytes);
+    JpegHeader header;
+    ASSERT_TRUE(CBitmapEx::ReadJpegHeader(m_scratch / "huge.jpg", header));
+    ASSERT_EQ(header.width, 65000);
+    ASSERT_TRUE(CBitmapEx::FitsInMemory(CSize(header.width, header.height), 8));
+    EXPECT_FALSE(bitmap.LoadJpeg(m_scratch / "huge.jpg", 8));
+    EXPECT_EQ(bitmap.Width(), 32);
+}
+
 TEST_F(BitmapExTest, GrayAndCmykJpegsBecomeTrueColour)
 {
     TestImages::WriteJpeg(m_scratch / "gray.jpg", 8, 8, 1, [](int x, int) { return std::uint32_t(x * 30); });

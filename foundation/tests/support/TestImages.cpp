@@ -12,7 +12,7 @@
 namespace TestImages {
 
 void WriteJpeg(const CString& path, int width, int height, int components, std::uint32_t (*pixel)(int, int),
-               int quality)
+               int quality, bool progressive)
 {
     FILE* file = FileSystem::OpenStream(path, "wb");
     if (file == nullptr) {
@@ -29,6 +29,9 @@ void WriteJpeg(const CString& path, int width, int height, int components, std::
     info.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
+    if (progressive) {
+        jpeg_simple_progression(&info);
+    }
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row(static_cast<size_t>(width) * components);
     for (int y = 0; y < height; ++y) {

@@ -9,9 +9,10 @@
 // Test images written on the spot with libjpeg and libpng, so that no test needs image files.
 namespace TestImages {
 
-// A JPEG of one colour per pixel given by pixel(x, y) as components (1 gray, 3 RGB, 4 CMYK).
+// A JPEG of one colour per pixel given by pixel(x, y) as components (1 gray, 3 RGB, 4 CMYK),
+// sequential or progressive.
 void WriteJpeg(const CString& path, int width, int height, int components,
-               std::uint32_t (*pixel)(int x, int y), int quality = 95);
+               std::uint32_t (*pixel)(int x, int y), int quality = 95, bool progressive = false);
 
 struct Png
 {
