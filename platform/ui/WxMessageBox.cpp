@@ -3,6 +3,7 @@
 #include "platform/ui/WxText.h"
 
 #include <wx/app.h>
+#include <wx/cursor.h>
 #include <wx/msgdlg.h>
 #include <wx/toplevel.h>
 
@@ -109,5 +110,7 @@ int WxMessageBox::Show(const CString& text, const CString& caption, unsigned sty
         caption.IsEmpty() && wxTheApp != nullptr ? wxTheApp->GetAppDisplayName() : ToWx(caption);
     wxMessageDialog dialog(parent, ToWx(text), title, ToWxStyle(style));
     SetButtonLabels(dialog, style);
+    // A box asked during long work waits for the user, so it shows the normal pointer.
+    wxBusyCursorSuspender normalPointer;
     return ToAnswer(style, dialog.ShowModal());
 }

@@ -113,6 +113,17 @@ void CPhotoView::OnTimer(wxTimerEvent&)
     }
 }
 
+// A click right after an edit acts on the rows as they are now, rather than being lost while
+// the strip waits to be rebuilt.
+void CPhotoView::RebuildIfPending()
+{
+    if (m_strip.IsPending()) {
+        m_strip.Cancel();
+        m_timer.Stop();
+        RebuildStrip();
+    }
+}
+
 void CPhotoView::RebuildStrip()
 {
     wxBusyCursor wait;
@@ -184,7 +195,8 @@ int CPhotoView::HitPhoto(const wxPoint& point) const
 void CPhotoView::OnDoubleClick(wxMouseEvent& event)
 {
     event.Skip();
-    if (m_strip.IsPending() || m_strip.Items().empty()) {
+    RebuildIfPending();
+    if (m_strip.Items().empty()) {
         return;
     }
     const int hit = HitPhoto(event.GetPosition());
@@ -202,9 +214,7 @@ void CPhotoView::OnDoubleClick(wxMouseEvent& event)
 void CPhotoView::OnRightUp(wxMouseEvent& event)
 {
     event.Skip();
-    if (m_strip.IsPending()) {
-        return;
-    }
+    RebuildIfPending();
     m_selected = HitPhoto(event.GetPosition());
     const bool enabled = m_selected >= 0;
     const bool writable = Doc() != nullptr && !Doc()->readOnly;

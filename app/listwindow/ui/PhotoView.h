@@ -29,6 +29,7 @@ class CPhotoView : public wxScrolledCanvas, public IListView
 
     // Lays out the current row's photos again and redraws the strip.
     void RebuildStrip();
+    void RebuildIfPending();
     // Scrolls so that the current cell's photo shows.
     void ScrollToCurrentPhoto();
     const CPhotoStrip& Strip() const { return m_strip; }
