@@ -72,64 +72,58 @@ struct PatternToken
     bool negated = false;
 };
 
-// The characters before the pattern's first wildcard, which a subject must start with.
-std::string_view LiteralPrefix(std::string_view pattern)
+// The end of the set that starts with the "[" at start, or npos when it is never closed.
+size_t SetEnd(std::string_view pattern, size_t start, size_t& first, bool& negated)
 {
-    size_t i = 0;
-    while (i < pattern.size()) {
-        size_t length = Cp932::CharLength(pattern, i);
-        if (length == 1 && std::string_view("*#?[").find(pattern[i]) != std::string_view::npos) {
-            break;
-        }
-        i += length;
+    negated = start + 1 < pattern.size() && pattern[start + 1] == '!';
+    first = start + (negated ? 2 : 1);
+    size_t close = first;
+    while (close < pattern.size() && pattern[close] != ']') {
+        close += Cp932::CharLength(pattern, close);
     }
-    return pattern.substr(0, i);
+    return close < pattern.size() ? close : std::string_view::npos;
 }
 
-std::vector<PatternToken> TokenizePattern(std::string_view pattern)
+// The pattern's token at pos, which moves past it. Tokens are read one at a time, so that
+// matching a key against a table of patterns allocates nothing.
+PatternToken NextPatternToken(std::string_view pattern, size_t& pos)
 {
-    std::vector<PatternToken> tokens;
-    size_t runStart = std::string_view::npos;
-    auto endRun = [&](size_t end) {
-        if (runStart != std::string_view::npos) {
-            tokens.push_back({PatternToken::Kind::Text, pattern.substr(runStart, end - runStart)});
-            runStart = std::string_view::npos;
-        }
-    };
-    for (size_t i = 0; i < pattern.size();) {
-        size_t length = Cp932::CharLength(pattern, i);
-        char ch = length == 1 ? pattern[i] : '\0';
-        if (ch == '*' || ch == '#' || ch == '?') {
-            endRun(i);
-            tokens.push_back({ch == '*'   ? PatternToken::Kind::AnyRun
-                              : ch == '#' ? PatternToken::Kind::Digit
-                                          : PatternToken::Kind::AnyChar,
-                              {}});
-            ++i;
-            continue;
-        }
-        if (ch == '[') {
-            bool negated = i + 1 < pattern.size() && pattern[i + 1] == '!';
-            size_t first = i + (negated ? 2 : 1);
-            size_t close = first;
-            while (close < pattern.size() && pattern[close] != ']') {
-                close += Cp932::CharLength(pattern, close);
+    const size_t start = pos;
+    size_t first = 0;
+    bool negated = false;
+    if (Cp932::CharLength(pattern, start) == 1) {
+        switch (pattern[start]) {
+        case '*':
+            ++pos;
+            return {PatternToken::Kind::AnyRun, {}};
+        case '#':
+            ++pos;
+            return {PatternToken::Kind::Digit, {}};
+        case '?':
+            ++pos;
+            return {PatternToken::Kind::AnyChar, {}};
+        case '[':
+            if (size_t close = SetEnd(pattern, start, first, negated); close != std::string_view::npos) {
+                pos = close + 1;
+                return {PatternToken::Kind::Set, pattern.substr(first, close - first), negated};
             }
-            // A "[" that is never closed is an ordinary character of the text run.
-            if (close < pattern.size()) {
-                endRun(i);
-                tokens.push_back({PatternToken::Kind::Set, pattern.substr(first, close - first), negated});
-                i = close + 1;
-                continue;
-            }
+            break;
+        default:
+            break;
         }
-        if (runStart == std::string_view::npos) {
-            runStart = i;
-        }
-        i += length;
     }
-    endRun(pattern.size());
-    return tokens;
+    // A text run, up to the next wildcard or set; a "[" that is never closed belongs to it.
+    pos += Cp932::CharLength(pattern, pos);
+    while (pos < pattern.size()) {
+        const size_t length = Cp932::CharLength(pattern, pos);
+        const char ch = length == 1 ? pattern[pos] : '\0';
+        if (ch == '*' || ch == '#' || ch == '?' ||
+            (ch == '[' && SetEnd(pattern, pos, first, negated) != std::string_view::npos)) {
+            break;
+        }
+        pos += length;
+    }
+    return {PatternToken::Kind::Text, pattern.substr(start, pos - start)};
 }
 
 // Compares two runs of ASCII digits by their value, however long they are.
@@ -212,18 +206,14 @@ int CTextHelper::FindInListNoCase(const char* const* table, int count) const
 
 bool CTextHelper::MatchPattern(const char* pattern) const
 {
-    std::string_view subject = view();
-    // Most patterns of a key table fail on their first characters, which needs no tokens.
-    const std::string_view literal = LiteralPrefix(View(pattern));
-    if (subject.compare(0, literal.size(), literal) != 0) {
-        return false;
-    }
-    std::vector<PatternToken> tokens = TokenizePattern(View(pattern));
+    const std::string_view subject = view();
+    const std::string_view text = View(pattern);
+    size_t at = 0;
     size_t pos = 0;
     bool anchored = true;
-    for (size_t k = 0; k < tokens.size(); ++k) {
-        const PatternToken& token = tokens[k];
-        bool last = k + 1 == tokens.size();
+    while (at < text.size()) {
+        const PatternToken token = NextPatternToken(text, at);
+        const bool last = at >= text.size();
         if (token.kind == PatternToken::Kind::AnyRun) {
             anchored = false;
             continue;
