@@ -401,6 +401,11 @@ void CListFileReader::ReadColumnLine(int index)
     }
     column.type = type < 0 ? kTypeNone : type;
     if (column.type == kTypeNone) {
+        // A column given again as unused no longer counts: the list ends at its last column
+        // in use, as it will when the list is read again.
+        while (m_doc.columnCount > 0 && m_doc.GetColumn(m_doc.columnCount - 1).type == kTypeNone) {
+            --m_doc.columnCount;
+        }
         return;
     }
     ReadColumnTypeFields(column, first);

@@ -410,6 +410,36 @@ TEST_F(ListFile, SettingsOfADamagedFileAreBroughtIntoTheirRanges)
     EXPECT_EQ(made->photoSizes.thumbnailSize, 20);
 }
 
+// A damaged file may give a column twice, the second time unused: the list ends at its last
+// column in use, and the locked columns with it, so the list saves as it reads back.
+TEST_F(ListFile, AColumnGivenAgainAsUnusedNoLongerCounts)
+{
+    doc->columnCount = 3;
+    for (int i = 0; i < 3; ++i) {
+        doc->GetColumn(i).type = kTypeText;
+    }
+    doc->lockedColumns = 3;
+    CString path = temp.Path() + "given-twice.zbk";
+    std::string text = Written(*doc, path);
+    for (const char* column : {"c3=", "c2="}) {
+        const size_t at = text.find(CString("\r\n") + column);
+        ASSERT_NE(at, std::string::npos) << column;
+        text.insert(at, "\r\nc" + std::to_string(column[1] - '0' - 1) + "=none,9");
+    }
+    WriteFileBytes(path, text);
+
+    auto read = NewDoc();
+    ASSERT_TRUE(read->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(read->columnCount, 1);
+    EXPECT_EQ(read->lockedColumns, 1);
+    CString first = temp.Path() + "first.zbk";
+    std::string saved = Written(*read, first);
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(first, CListFileReader::ReadAll));
+    CString second = temp.Path() + "second.zbk";
+    EXPECT_EQ(WithoutPathComment(Written(*reread, second), second), WithoutPathComment(saved, first));
+}
+
 TEST_F(ListFile, FailedWriteLeavesTheOldFileWhole)
 {
     FillList(*doc);
