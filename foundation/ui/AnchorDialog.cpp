@@ -9,6 +9,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/containr.h>
 #include <wx/ctrlsub.h>
 #include <wx/gauge.h>
 #include <wx/radiobut.h>
@@ -111,9 +112,23 @@ void CAnchorDialog::OnInitDialogEvent(wxInitDialogEvent& event)
     // Shown again after hiding, the dialog keeps what it set up the first time.
     if (!m_initialised) {
         m_initialised = true;
-        OnInitDialog();
+        if (OnInitDialog()) {
+            FocusFirstItem();
+        }
     }
     event.Skip();
+}
+
+void CAnchorDialog::FocusFirstItem()
+{
+    // A dialog whose setup chose where the keyboard starts keeps that place. Otherwise the first
+    // item in the tab order takes it: a dialog that opens with the keyboard nowhere takes no key
+    // at all, not even Esc, until it is clicked.
+    wxWindow* focus = FindFocus();
+    if (focus != nullptr && wxGetTopLevelParent(focus) == this) {
+        return;
+    }
+    wxSetFocusToChild(this, nullptr);
 }
 
 void CAnchorDialog::ShowModeless()

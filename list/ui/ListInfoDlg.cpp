@@ -190,9 +190,6 @@ bool CListInfoDlg::OnInitDialog()
     m_thumbnailSize.GetEdit().SetInteger(sizes.thumbnailSize);
     m_busy = false;
     m_stop = false;
-    // The keyboard starts in the first field; with none of the fields holding it, Esc and every
-    // other key would go nowhere until a click.
-    m_title.GetEdit().SetFocus();
     return true;
 }
 
