@@ -239,6 +239,17 @@ void CAnchorDialog::LayoutAnchoredItems()
 
 void CAnchorDialog::OnCharHook(wxKeyEvent& event)
 {
+    // Esc presses the dialog's own escape button. wx would look its id up through every
+    // descendant, where a grid's part of the same child id (the top heading is 2) comes first.
+    if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE) {
+        if (auto* button = dynamic_cast<wxButton*>(GetItem(GetEscapeId()));
+            button != nullptr && button->IsEnabled() && button->IsShown()) {
+            wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+            click.SetEventObject(button);
+            button->GetEventHandler()->ProcessEvent(click);
+            return;
+        }
+    }
     // Esc cancels a modeless dialog as it does a modal one, though it has no Cancel button to
     // press; a modal dialog ends through its own, and one that took Esc away handles it itself.
     if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE && !IsModal() &&

@@ -7,7 +7,6 @@
 #include "foundation/ui/SpinEdit.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
-#include "platform/ui/testing/InputSteps.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
@@ -19,7 +18,6 @@
 #include <wx/panel.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
-#include <wx/stopwatch.h>
 #include <wx/textctrl.h>
 
 #include <memory>
@@ -401,18 +399,7 @@ TEST(DialogKeyboardWindowTest, AModalDialogOpensWithTheKeyboardInItsFirstFieldSo
         auto stayed = std::make_shared<bool>(false);
         UserInput::AnswerNextModal([dialog, titleHadKeys, stayed](wxWindow*) {
             *titleHadKeys = dialog->title.GetEdit().HasFocus();
-            UserInput::Press(WXK_ESCAPE);
-            // A dialog that let the key go by is closed here, so that the test ends.
-            auto clock = std::make_shared<wxStopWatch>();
-            InputSteps::Start(
-                "the dialog had its chance to close",
-                [clock, dialog] { return !dialog->IsModal() || clock->Time() > 1500; },
-                [dialog, stayed] {
-                    if (dialog->IsModal()) {
-                        *stayed = true;
-                        dialog->EndModal(wxID_ABORT);
-                    }
-                });
+            UserInput::PressToClose(*dialog, WXK_ESCAPE, stayed);
         });
         dialog->DoModal();
         EXPECT_TRUE(UserInput::Finish());

@@ -11,7 +11,6 @@
 #include "platform/MessageBox.h"
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxText.h"
-#include "platform/ui/testing/InputSteps.h"
 #include "platform/ui/testing/ShownBoxTexts.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
@@ -21,7 +20,6 @@
 
 #include <wx/button.h>
 #include <wx/clipbrd.h>
-#include <wx/stopwatch.h>
 
 #include <memory>
 
@@ -201,18 +199,7 @@ TEST_F(ListInfoWindow, OpenedAsItsCommandOpensItTheTitleHasTheKeysAndEscCloses)
     auto stayed = std::make_shared<bool>(false);
     UserInput::AnswerNextModal([&info, titleHadKeys, stayed](wxWindow*) {
         *titleHadKeys = info.TitleField().GetEdit().HasFocus();
-        UserInput::Press(WXK_ESCAPE);
-        // A dialog that let the key go by is closed here, so that the test ends.
-        auto clock = std::make_shared<wxStopWatch>();
-        InputSteps::Start(
-            "the dialog had its chance to close",
-            [clock, &info] { return !info.IsModal() || clock->Time() > 1500; },
-            [&info, stayed] {
-                if (info.IsModal()) {
-                    *stayed = true;
-                    info.EndModal(IDABORT);
-                }
-            });
+        UserInput::PressToClose(info, WXK_ESCAPE, stayed);
     });
     EXPECT_EQ(info.DoModal(), IDCANCEL);
     EXPECT_TRUE(UserInput::Finish());
