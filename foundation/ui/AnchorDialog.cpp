@@ -1,5 +1,6 @@
 #include "foundation/ui/AnchorDialog.h"
 
+#include "grid/ui/CellGrid.h"
 #include "platform/ui/GtkGlue.h"
 #include "platform/ui/TypedTextCheck.h"
 #include "platform/ui/WxText.h"
@@ -117,6 +118,16 @@ void CAnchorDialog::OnInitDialogEvent(wxInitDialogEvent& event)
         }
     }
     event.Skip();
+}
+
+bool CAnchorDialog::EditingInACell() const
+{
+    for (wxWindow* window = FindFocus(); window != nullptr && window != this; window = window->GetParent()) {
+        if (auto* grid = dynamic_cast<CCellGrid*>(window)) {
+            return grid->IsEditing();
+        }
+    }
+    return false;
 }
 
 void CAnchorDialog::FocusFirstItem()
@@ -241,7 +252,8 @@ void CAnchorDialog::OnCharHook(wxKeyEvent& event)
 {
     // Esc presses the dialog's own escape button. wx would look its id up through every
     // descendant, where a grid's part of the same child id (the top heading is 2) comes first.
-    if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE) {
+    // An edit in a grid cell keeps the key: Esc leaves the edit, and only the edit.
+    if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE && !EditingInACell()) {
         if (auto* button = dynamic_cast<wxButton*>(GetItem(GetEscapeId()));
             button != nullptr && button->IsEnabled() && button->IsShown()) {
             wxCommandEvent click(wxEVT_BUTTON, button->GetId());

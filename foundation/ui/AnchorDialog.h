@@ -91,6 +91,7 @@ class CAnchorDialog : public wxDialog
   private:
     void OnInitDialogEvent(wxInitDialogEvent& event);
     void FocusFirstItem();
+    bool EditingInACell() const;
     void OnSize(wxSizeEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnHelpCommand(wxCommandEvent& event);
