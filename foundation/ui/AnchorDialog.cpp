@@ -1,5 +1,6 @@
 #include "foundation/ui/AnchorDialog.h"
 
+#include "grid/ui/CellGrid.h"
 #include "platform/ui/GtkGlue.h"
 #include "platform/ui/TypedTextCheck.h"
 #include "platform/ui/WxText.h"
@@ -9,6 +10,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/containr.h>
 #include <wx/ctrlsub.h>
 #include <wx/gauge.h>
 #include <wx/radiobut.h>
@@ -111,9 +113,33 @@ void CAnchorDialog::OnInitDialogEvent(wxInitDialogEvent& event)
     // Shown again after hiding, the dialog keeps what it set up the first time.
     if (!m_initialised) {
         m_initialised = true;
-        OnInitDialog();
+        if (OnInitDialog()) {
+            FocusFirstItem();
+        }
     }
     event.Skip();
+}
+
+bool CAnchorDialog::EditingInACell() const
+{
+    for (wxWindow* window = FindFocus(); window != nullptr && window != this; window = window->GetParent()) {
+        if (auto* grid = dynamic_cast<CCellGrid*>(window)) {
+            return grid->IsEditing();
+        }
+    }
+    return false;
+}
+
+void CAnchorDialog::FocusFirstItem()
+{
+    // A dialog whose setup chose where the keyboard starts keeps that place. Otherwise the first
+    // item in the tab order takes it: a dialog that opens with the keyboard nowhere takes no key
+    // at all, not even Esc, until it is clicked.
+    wxWindow* focus = FindFocus();
+    if (focus != nullptr && wxGetTopLevelParent(focus) == this) {
+        return;
+    }
+    wxSetFocusToChild(this, nullptr);
 }
 
 void CAnchorDialog::ShowModeless()
@@ -224,6 +250,18 @@ void CAnchorDialog::LayoutAnchoredItems()
 
 void CAnchorDialog::OnCharHook(wxKeyEvent& event)
 {
+    // Esc presses the dialog's own escape button. wx would look its id up through every
+    // descendant, where a grid's part of the same child id (the top heading is 2) comes first.
+    // An edit in a grid cell keeps the key: Esc leaves the edit, and only the edit.
+    if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE && !EditingInACell()) {
+        if (auto* button = dynamic_cast<wxButton*>(GetItem(GetEscapeId()));
+            button != nullptr && button->IsEnabled() && button->IsShown()) {
+            wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+            click.SetEventObject(button);
+            button->GetEventHandler()->ProcessEvent(click);
+            return;
+        }
+    }
     // Esc cancels a modeless dialog as it does a modal one, though it has no Cancel button to
     // press; a modal dialog ends through its own, and one that took Esc away handles it itself.
     if (event.GetKeyCode() == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE && !IsModal() &&

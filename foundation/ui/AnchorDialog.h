@@ -35,7 +35,8 @@ class CAnchorDialog : public wxDialog
     void ShowModeless();
 
     // Called once before the dialog is first shown; derived dialogs attach their fields and
-    // install their table here.
+    // install their table here. Unless it returns false or gives a field the focus itself, the
+    // first item in the tab order takes the keyboard.
     virtual bool OnInitDialog() { return true; }
 
     // Table
@@ -89,6 +90,8 @@ class CAnchorDialog : public wxDialog
 
   private:
     void OnInitDialogEvent(wxInitDialogEvent& event);
+    void FocusFirstItem();
+    bool EditingInACell() const;
     void OnSize(wxSizeEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnHelpCommand(wxCommandEvent& event);

@@ -7,6 +7,7 @@
 #include "foundation/ui/SpinEdit.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -15,10 +16,11 @@
 #include <wx/listbox.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
-#include <wx/textctrl.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -107,6 +109,21 @@ class FieldsDialog : public CAnchorDialog
     CListEdit code;
     CRadioGroup basis;
     bool anchored = false;
+};
+
+// A dialog that makes a modeless dialog of its own in its setup and keeps it hidden until asked
+// for, as a dialog keeps a style window ready.
+class DialogWithHiddenHelper : public FieldsDialog
+{
+  public:
+    bool OnInitDialog() override
+    {
+        FieldsDialog::OnInitDialog();
+        auto* helper = new CAnchorDialog(this, 997, "色", wxSize(200, 100));
+        new wxTextCtrl(helper, wxID_ANY, wxEmptyString, wxPoint(10, 10));
+        helper->InitDialog();
+        return true;
+    }
 };
 
 // Records the field notifications a dialog hears, in order.
@@ -370,6 +387,25 @@ TEST_F(FieldsWindowTest, F1AsksForTheDialogsHelpTopic)
     WxTestEnvironment::PumpUntil([&] { return asked != "none"; });
     EXPECT_EQ(asked, "ListInfoDlg");
     CAnchorDialog::SetHelpHandler(previous);
+}
+
+TEST(DialogKeyboardWindowTest, AModalDialogOpensWithTheKeyboardInItsFirstFieldSoEscClosesIt)
+{
+    WxTestEnvironment::Ensure();
+    FieldsDialog plain;
+    DialogWithHiddenHelper withHelper;
+    for (FieldsDialog* dialog : {&plain, static_cast<FieldsDialog*>(&withHelper)}) {
+        auto titleHadKeys = std::make_shared<bool>(false);
+        auto stayed = std::make_shared<bool>(false);
+        UserInput::AnswerNextModal([dialog, titleHadKeys, stayed](wxWindow*) {
+            *titleHadKeys = dialog->title.GetEdit().HasFocus();
+            UserInput::PressToClose(*dialog, WXK_ESCAPE, stayed);
+        });
+        dialog->DoModal();
+        EXPECT_TRUE(UserInput::Finish());
+        EXPECT_TRUE(*titleHadKeys) << "the first field has the keyboard when the dialog opens";
+        EXPECT_FALSE(*stayed) << "Esc closes the dialog";
+    }
 }
 
 TEST(FieldTextsWindowTest, TheFirstFieldWithCharactersTheProgramCannotHoldIsNamedAndShown)

@@ -4,11 +4,14 @@
 #include "foundation/ui/GridList.h"
 #include "grid/ui/GridCellArea.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <wx/button.h>
+
+#include <memory>
 
 namespace {
 
@@ -62,6 +65,21 @@ class GridListDialog : public CAnchorDialog
     }
 
     PressGrid* grid = nullptr;
+};
+
+// The grid list dialog with a cancel button of the id 2 after the grid, which Esc presses.
+class GridListCancelDialog : public GridListDialog
+{
+  public:
+    GridListCancelDialog()
+    {
+        new wxButton(this, kCancel, ToWx("取消(Esc)"), wxPoint(380, 292), wxSize(80, 28));
+        SetEscapeId(kCancel);
+        Bind(
+            wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(kCancel); }, kCancel);
+    }
+
+    static constexpr int kCancel = 2;
 };
 
 class GridListWindowTest : public ::testing::Test
@@ -132,4 +150,16 @@ TEST_F(GridListWindowTest, PreTranslateMessageSeesThePressesOfTheCellArea)
     grid->swallowPresses = true;
     press();
     EXPECT_EQ(grid->presses, 1) << "a swallowed press never reaches the grid";
+}
+
+TEST(GridListEscWindowTest, EscPressesTheDialogsCancelButtonNotTheGridsPartOfTheSameId)
+{
+    WxTestEnvironment::Ensure();
+    GridListCancelDialog dialog;
+    auto stayed = std::make_shared<bool>(false);
+    UserInput::AnswerNextModal(
+        [&dialog, stayed](wxWindow*) { UserInput::PressToClose(dialog, WXK_ESCAPE, stayed); });
+    EXPECT_EQ(dialog.DoModal(), GridListCancelDialog::kCancel);
+    EXPECT_TRUE(UserInput::Finish());
+    EXPECT_FALSE(*stayed) << "Esc closes the dialog";
 }

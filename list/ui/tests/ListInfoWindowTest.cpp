@@ -192,4 +192,19 @@ TEST_F(ListInfoWindow, NamesWithCharactersTheListCannotHoldAreRefusedAndTheDialo
     info->Destroy();
 }
 
+TEST_F(ListInfoWindow, OpenedAsItsCommandOpensItTheTitleHasTheKeysAndEscCloses)
+{
+    CListInfoDlg info(nullptr, *doc);
+    auto titleHadKeys = std::make_shared<bool>(false);
+    auto stayed = std::make_shared<bool>(false);
+    UserInput::AnswerNextModal([&info, titleHadKeys, stayed](wxWindow*) {
+        *titleHadKeys = info.TitleField().GetEdit().HasFocus();
+        UserInput::PressToClose(info, WXK_ESCAPE, stayed);
+    });
+    EXPECT_EQ(info.DoModal(), IDCANCEL);
+    EXPECT_TRUE(UserInput::Finish());
+    EXPECT_TRUE(*titleHadKeys) << "the first field has the keyboard when the dialog opens";
+    EXPECT_FALSE(*stayed) << "Esc closes the dialog";
+}
+
 } // namespace

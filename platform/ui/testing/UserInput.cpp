@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
 #include <wx/stopwatch.h>
@@ -364,6 +365,22 @@ void UserInput::AnswerNextModal(std::function<void(wxWindow* dialog)> answer)
         chain, "the modal window has the keyboard",
         [=] { return gtk_window_is_active(GTK_WINDOW(*window)) != FALSE; },
         [=] { answer(WxWindowOf(*window)); });
+}
+
+void UserInput::PressToClose(wxDialog& dialog, int key, std::shared_ptr<bool> stayed)
+{
+    constexpr int kCloseMs = 1500;
+    Press(key);
+    auto clock = std::make_shared<wxStopWatch>();
+    InputSteps::Start(
+        "the dialog had its chance to close",
+        [clock, &dialog] { return !dialog.IsModal() || clock->Time() > kCloseMs; },
+        [&dialog, stayed] {
+            if (dialog.IsModal()) {
+                *stayed = true;
+                dialog.EndModal(wxID_ABORT);
+            }
+        });
 }
 
 bool UserInput::Finish(int timeoutMs)

@@ -7,8 +7,10 @@
 #include <wx/mousestate.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
+class wxDialog;
 class wxFrame;
 class wxTopLevelWindow;
 class wxWindow;
@@ -70,6 +72,9 @@ class UserInput
     // for a window wx does not own (a message box). answer gives input (keys, clicks) and
     // returns; it must not wait.
     static void AnswerNextModal(std::function<void(wxWindow* dialog)> answer);
+    // For an answer: presses key in a modal dialog that it should close. A dialog still open a
+    // moment later is ended with wxID_ABORT and *stayed set, so that its test fails, not hangs.
+    static void PressToClose(wxDialog& dialog, int key, std::shared_ptr<bool> stayed);
 
     // Waits
     // Pumps events until every armed step has run (a failed test when not in time).
