@@ -4,6 +4,7 @@
 #include "list/ZantobyDoc.h"
 #include "platform/Mbcs.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
@@ -70,16 +71,16 @@ const std::vector<CRowSorter::KeyValue>& CRowSorter::ValuesOf(size_t key) const
     if (!values.empty()) {
         return values;
     }
-    values.resize(kMaxRows);
+    values.resize(m_valueCount);
     const int slot = m_keys[key].slot;
     const int type = m_keys[key].column->type;
-    for (int row = 0; row < kMaxRows; ++row) {
-        const ProductRecord& record = m_doc.GetRow(row);
-        if (!record.inUse) {
+    for (int position = m_first; position <= m_last; ++position) {
+        const int row = m_rows[position];
+        if (!IsRowIndex(row) || !m_doc.GetRow(row).inUse) {
             continue;
         }
-        const RowCells& cells = record.Cells();
-        KeyValue& value = values[row];
+        const RowCells& cells = m_doc.GetRow(row).Cells();
+        KeyValue& value = values[m_valueIndex[row]];
         switch (type) {
         case kTypeYesNo:
             value.yes = cells.YesNo(slot);
@@ -105,8 +106,8 @@ int CRowSorter::CompareByKey(size_t key, int rowA, int rowB, bool& alwaysLast) c
 {
     alwaysLast = false;
     const std::vector<KeyValue>& values = ValuesOf(key);
-    const KeyValue& a = values[rowA];
-    const KeyValue& b = values[rowB];
+    const KeyValue& a = values[m_valueIndex[rowA]];
+    const KeyValue& b = values[m_valueIndex[rowB]];
     const ColumnRecord& column = *m_keys[key].column;
     switch (column.type) {
     case kTypeYesNo:
@@ -173,6 +174,32 @@ int CRowSorter::CompareRows(int position, int rowB) const
 
 void CRowSorter::QuickSortRows(int first, int last)
 {
+    // Only the rows being sorted get values: a few rows of a large list must not cost a value
+    // for every row the list could hold, once for each key that ties.
+    m_first = first;
+    m_last = last;
+    int limit = 0;
+    for (int position = first; position <= last; ++position) {
+        if (IsRowIndex(m_rows[position])) {
+            limit = std::max(limit, m_rows[position] + 1);
+        }
+    }
+    m_valueIndex.assign(limit, -1);
+    m_valueCount = 0;
+    for (int position = first; position <= last; ++position) {
+        const int row = m_rows[position];
+        if (IsRowIndex(row) && m_doc.GetRow(row).inUse && m_valueIndex[row] < 0) {
+            m_valueIndex[row] = m_valueCount++;
+        }
+    }
+    for (std::vector<KeyValue>& values : m_values) {
+        values.clear();
+    }
+    SortRange(first, last);
+}
+
+void CRowSorter::SortRange(int first, int last)
+{
     while (first < last) {
         int pivot = m_rows[(first + last) / 2 + 1];
         int i = first;
@@ -192,7 +219,7 @@ void CRowSorter::QuickSortRows(int first, int last)
             --j;
         }
         if (first < i - 1) {
-            QuickSortRows(first, i - 1);
+            SortRange(first, i - 1);
         }
         first = j + 1;
     }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -158,6 +159,24 @@ TEST_F(DisplayOrder, SorterOrdersAnArrayOfItsOwn)
     keys[0] = SortKeyEntry{0, true};
     CRowSorter(*doc, rows.data(), keys.data()).QuickSortRows(0, 2);
     EXPECT_EQ(rows, (std::vector<int>{1, 0, 2}));
+}
+
+// Only the given range is sorted and read, whatever row indices it holds.
+TEST_F(DisplayOrder, SorterOrdersARangeOfRowsFromAnywhereInTheList)
+{
+    for (int row : {kMaxRows - 1, 4000, 7}) {
+        doc->GetRow(row).inUse = true;
+        doc->GetRow(row).EditCells().SetText(0, row == 7 ? "b" : (row == 4000 ? "c" : "a"));
+    }
+    std::vector<int> rows = {4000, kMaxRows - 1, kNewRowLine, 7, 4000};
+    std::array<SortKeyEntry, kMaxColumns> keys;
+    keys.fill(SortKeyEntry{-1, false});
+    keys[0] = SortKeyEntry{0, false};
+    CRowSorter sorter(*doc, rows.data(), keys.data());
+    sorter.QuickSortRows(1, 3);
+    EXPECT_EQ(rows, (std::vector<int>{4000, kMaxRows - 1, 7, kNewRowLine, 4000}));
+    sorter.QuickSortRows(0, 2);
+    EXPECT_EQ(rows, (std::vector<int>{kMaxRows - 1, 7, 4000, kNewRowLine, 4000}));
 }
 
 TEST_F(DisplayOrder, HideThenShowAllRestoresRowOrder)
