@@ -21,9 +21,11 @@ void CheckReadsBack(const CClipTable& table)
 {
     CClipTable reread;
     reread.ReadPrivateFormat(table.ToPrivateFormat());
+    // The column count is read once: it is counted over every row.
+    const int columns = table.GetColumnCount();
     bool same = reread.GetRowCount() == table.GetRowCount();
     for (int row = 0; same && row < table.GetRowCount(); ++row) {
-        for (int column = 0; same && column < table.GetColumnCount(); ++column) {
+        for (int column = 0; same && column < columns; ++column) {
             same = reread.GetCell(column, row).view() ==
                    Cp932::WithoutBrokenLeadBytes(table.GetCell(column, row).view());
         }
