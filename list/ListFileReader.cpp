@@ -196,6 +196,14 @@ void CListFileReader::ReadLines(const std::string& text)
             progress += '.';
             host.SetProgressText(progress);
         }
+        // A text file holds no NUL; in a damaged one it would end a text where the list is
+        // saved again, so it is not read.
+        if (line.find('\0') != std::string_view::npos) {
+            std::string clean(line);
+            std::erase(clean, '\0');
+            HandleLine(clean);
+            continue;
+        }
         HandleLine(line);
     }
 }

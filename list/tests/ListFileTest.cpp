@@ -440,6 +440,29 @@ TEST_F(ListFile, AColumnGivenAgainAsUnusedNoLongerCounts)
     EXPECT_EQ(WithoutPathComment(Written(*reread, second), second), WithoutPathComment(saved, first));
 }
 
+// NUL bytes in a damaged list would cut a text short where it is saved again.
+TEST_F(ListFile, NulBytesOfADamagedLineAreNotRead)
+{
+    doc->web.sortEntries[1].column = 1;
+    doc->web.sortEntries[1].texts[1] = "ab";
+    CString path = temp.Path() + "nul.zbk";
+    std::string text = Written(*doc, path);
+    const size_t at = text.find("'ab'");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 4, std::string("'a\0\0b'", 6));
+    WriteFileBytes(path, text);
+
+    auto read = NewDoc();
+    ASSERT_TRUE(read->ReadListFile(path, CListFileReader::ReadAll));
+    EXPECT_EQ(read->web.sortEntries[1].texts[1], "ab");
+    CString first = temp.Path() + "first.zbk";
+    std::string saved = Written(*read, first);
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(first, CListFileReader::ReadAll));
+    CString second = temp.Path() + "second.zbk";
+    EXPECT_EQ(WithoutPathComment(Written(*reread, second), second), WithoutPathComment(saved, first));
+}
+
 TEST_F(ListFile, FailedWriteLeavesTheOldFileWhole)
 {
     FillList(*doc);
