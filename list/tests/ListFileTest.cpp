@@ -41,6 +41,17 @@ class ListFile : public ::testing::Test
         return made;
     }
 
+    // A list that was read is saved, read again and saved again: both files must be the same.
+    void ExpectSavedReadsBackTheSame(CZantobyDoc& read)
+    {
+        CString first = temp.Path() + "first.zbk";
+        std::string saved = Written(read, first);
+        auto reread = NewDoc();
+        ASSERT_TRUE(reread->ReadListFile(first, CListFileReader::ReadAll));
+        CString second = temp.Path() + "second.zbk";
+        EXPECT_EQ(WithoutPathComment(Written(*reread, second), second), WithoutPathComment(saved, first));
+    }
+
     // A list that uses every kind of column, colours, photos and settings.
     void FillList(CZantobyDoc& list)
     {
@@ -432,12 +443,7 @@ TEST_F(ListFile, AColumnGivenAgainAsUnusedNoLongerCounts)
     ASSERT_TRUE(read->ReadListFile(path, CListFileReader::ReadAll));
     EXPECT_EQ(read->columnCount, 1);
     EXPECT_EQ(read->lockedColumns, 1);
-    CString first = temp.Path() + "first.zbk";
-    std::string saved = Written(*read, first);
-    auto reread = NewDoc();
-    ASSERT_TRUE(reread->ReadListFile(first, CListFileReader::ReadAll));
-    CString second = temp.Path() + "second.zbk";
-    EXPECT_EQ(WithoutPathComment(Written(*reread, second), second), WithoutPathComment(saved, first));
+    ExpectSavedReadsBackTheSame(*read);
 }
 
 // NUL bytes in a damaged list would cut a text short where it is saved again.
@@ -455,12 +461,7 @@ TEST_F(ListFile, NulBytesOfADamagedLineAreNotRead)
     auto read = NewDoc();
     ASSERT_TRUE(read->ReadListFile(path, CListFileReader::ReadAll));
     EXPECT_EQ(read->web.sortEntries[1].texts[1], "ab");
-    CString first = temp.Path() + "first.zbk";
-    std::string saved = Written(*read, first);
-    auto reread = NewDoc();
-    ASSERT_TRUE(reread->ReadListFile(first, CListFileReader::ReadAll));
-    CString second = temp.Path() + "second.zbk";
-    EXPECT_EQ(WithoutPathComment(Written(*reread, second), second), WithoutPathComment(saved, first));
+    ExpectSavedReadsBackTheSame(*read);
 }
 
 TEST_F(ListFile, FailedWriteLeavesTheOldFileWhole)
