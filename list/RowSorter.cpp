@@ -71,16 +71,17 @@ const std::vector<CRowSorter::KeyValue>& CRowSorter::ValuesOf(size_t key) const
     if (!values.empty()) {
         return values;
     }
-    values.resize(m_valueCount);
+    values.resize(m_rowLimit);
     const int slot = m_keys[key].slot;
     const int type = m_keys[key].column->type;
-    for (int position = m_first; position <= m_last; ++position) {
-        const int row = m_rows[position];
-        if (!IsRowIndex(row) || !m_doc.GetRow(row).inUse) {
+    // In row order, which reads the rows as they lie in memory.
+    for (int row = 0; row < m_rowLimit; ++row) {
+        const ProductRecord& record = m_doc.GetRow(row);
+        if (!record.inUse) {
             continue;
         }
-        const RowCells& cells = m_doc.GetRow(row).Cells();
-        KeyValue& value = values[m_valueIndex[row]];
+        const RowCells& cells = record.Cells();
+        KeyValue& value = values[row];
         switch (type) {
         case kTypeYesNo:
             value.yes = cells.YesNo(slot);
@@ -106,8 +107,8 @@ int CRowSorter::CompareByKey(size_t key, int rowA, int rowB, bool& alwaysLast) c
 {
     alwaysLast = false;
     const std::vector<KeyValue>& values = ValuesOf(key);
-    const KeyValue& a = values[m_valueIndex[rowA]];
-    const KeyValue& b = values[m_valueIndex[rowB]];
+    const KeyValue& a = values[rowA];
+    const KeyValue& b = values[rowB];
     const ColumnRecord& column = *m_keys[key].column;
     switch (column.type) {
     case kTypeYesNo:
@@ -174,22 +175,12 @@ int CRowSorter::CompareRows(int position, int rowB) const
 
 void CRowSorter::QuickSortRows(int first, int last)
 {
-    // Only the rows being sorted get values: a few rows of a large list must not cost a value
-    // for every row the list could hold, once for each key that ties.
-    m_first = first;
-    m_last = last;
-    int limit = 0;
+    // Values are read only up to the highest row index being sorted: a few rows must not cost a
+    // value for every row a list can hold, once for each key that ties.
+    m_rowLimit = 0;
     for (int position = first; position <= last; ++position) {
         if (IsRowIndex(m_rows[position])) {
-            limit = std::max(limit, m_rows[position] + 1);
-        }
-    }
-    m_valueIndex.assign(limit, -1);
-    m_valueCount = 0;
-    for (int position = first; position <= last; ++position) {
-        const int row = m_rows[position];
-        if (IsRowIndex(row) && m_doc.GetRow(row).inUse && m_valueIndex[row] < 0) {
-            m_valueIndex[row] = m_valueCount++;
+            m_rowLimit = std::max(m_rowLimit, m_rows[position] + 1);
         }
     }
     for (std::vector<KeyValue>& values : m_values) {

@@ -41,18 +41,14 @@ class CRowSorter
     void SortRange(int first, int last);
     // Negative, 0 or positive: the row at a position against a row index.
     int CompareRows(int position, int rowB) const;
-    // The values of a key's column for the rows being sorted (at m_valueIndex of their row
-    // index), read from the rows when the key is first needed, so that comparing reaches no
-    // row's cells.
+    // The values of a key's column by row index up to m_rowLimit, read from the rows when the
+    // key is first needed, so that comparing reaches no row's cells.
     const std::vector<KeyValue>& ValuesOf(size_t key) const;
     int CompareByKey(size_t key, int rowA, int rowB, bool& alwaysLast) const;
 
     const CZantobyDoc& m_doc;
     int* m_rows;
-    int m_first = 0;
-    int m_last = -1;
-    std::vector<int> m_valueIndex;
-    int m_valueCount = 0;
+    int m_rowLimit = 0; // above the highest row index being sorted
     std::vector<Key> m_keys;
     mutable std::vector<std::vector<KeyValue>> m_values;
 };
