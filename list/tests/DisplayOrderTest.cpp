@@ -161,7 +161,7 @@ TEST_F(DisplayOrder, SorterOrdersAnArrayOfItsOwn)
     EXPECT_EQ(rows, (std::vector<int>{1, 0, 2}));
 }
 
-// Only the given range is sorted and read, whatever row indices it holds.
+// Only the given range is sorted, whatever row indices it holds.
 TEST_F(DisplayOrder, SorterOrdersARangeOfRowsFromAnywhereInTheList)
 {
     for (int row : {kMaxRows - 1, 4000, 7}) {
