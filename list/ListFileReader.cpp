@@ -198,11 +198,11 @@ void CListFileReader::ReadLines(const std::string& text)
         }
         // A text file holds no NUL; in a damaged one it would end a text where the list is
         // saved again, so it is not read.
+        std::string withoutNul;
         if (line.find('\0') != std::string_view::npos) {
-            std::string clean(line);
-            std::erase(clean, '\0');
-            HandleLine(clean);
-            continue;
+            withoutNul = line;
+            std::erase(withoutNul, '\0');
+            line = withoutNul;
         }
         HandleLine(line);
     }
