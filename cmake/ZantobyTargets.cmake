@@ -22,6 +22,11 @@ function(zantoby_test name)
         set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
             "ASAN_OPTIONS=detect_leaks=0"
             "ZANTOBY_TEST_OUTPUT=${CMAKE_BINARY_DIR}/test-output")
+        # Where our users are: a Japanese desktop, with GTK's default input module for it (XIM,
+        # with no input method server unless a test starts one).
+        set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT_MODIFICATION
+            "LANG=set:ja_JP.UTF-8" "LC_ALL=unset:" "LANGUAGE=unset:" "GTK_IM_MODULE=unset:"
+            "XMODIFIERS=unset:")
         # Window tests share one virtual display; one at a time, so that no window covers
         # another's screenshot or takes its focus.
         set_property(TEST ${name} PROPERTY RESOURCE_LOCK virtual-display)

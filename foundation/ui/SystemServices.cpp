@@ -2,13 +2,14 @@
 
 #include "foundation/FieldRules.h"
 #include "foundation/ShellError.h"
-#include "platform/ui/GtkGlue.h"
+#include "platform/ui/InputMethod.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/filename.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <unistd.h>
 
@@ -79,8 +80,11 @@ bool OpenHelpPage(const CString& base, const CString& topic)
 void SetImeMode(int mode)
 {
     wxWindow* focus = wxWindow::FindFocus();
-    if (mode == 0 || focus == nullptr) {
+    if (mode <= 0 || focus == nullptr) {
         return;
     }
-    GtkGlue::SetInputMethodEnabled(*focus, mode != 1);
+    static constexpr InputMethod::Mode kModes[] = {
+        InputMethod::Mode::kClosed,   InputMethod::Mode::kOpen,     InputMethod::Mode::kHalfKatakana,
+        InputMethod::Mode::kKatakana, InputMethod::Mode::kHiragana, InputMethod::Mode::kAlphanumeric};
+    InputMethod::SetMode(*focus, kModes[std::min(mode, 6) - 1]);
 }

@@ -15,6 +15,7 @@ class CCellEdit : public CCellEditBase
 
   protected:
     void OnOpened() override;
+    void OnTextShown() override { Grow(); }
 
   private:
     void OnText(wxCommandEvent& event);

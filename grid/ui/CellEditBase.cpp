@@ -89,12 +89,58 @@ void CCellEditBase::Open(int section, const CRect& rect, const LogFont* font, bo
     OnOpened();
     Show();
     Raise();
-    SetFocus();
+    // A composition running on the cell keeps the keyboard until it ends.
+    if (!m_grid.CellArea()->IsComposing()) {
+        SetFocus();
+    }
     SelectAll();
+}
+
+void CCellEditBase::ShowComposition(const wxString& text, int cursor)
+{
+    if (!m_beforeComposition) {
+        ShownText before;
+        before.text = GetValue();
+        GetSelection(&before.from, &before.to);
+        m_beforeComposition = before;
+    }
+    const ShownText& before = *m_beforeComposition;
+    ChangeValue(before.text.Left(before.from) + text + before.text.Mid(before.to));
+    if (IsMultiLine() && !text.empty()) {
+        wxTextAttr underlined;
+        underlined.SetFontUnderlined(true);
+        SetStyle(before.from, before.from + static_cast<long>(text.length()), underlined);
+    }
+    SetInsertionPoint(before.from + cursor);
+    OnTextShown();
+}
+
+void CCellEditBase::EndComposition()
+{
+    if (!m_beforeComposition) {
+        return;
+    }
+    const ShownText before = *m_beforeComposition;
+    m_beforeComposition.reset();
+    ChangeValue(before.text);
+    SetSelection(before.from, before.to);
+    OnTextShown();
+}
+
+void CCellEditBase::TakeKeyboard()
+{
+    EndComposition();
+    long from = 0;
+    long to = 0;
+    GetSelection(&from, &to);
+    SetFocus();
+    // A line edit selects everything when it takes the focus.
+    SetSelection(from, to);
 }
 
 void CCellEditBase::Hide()
 {
+    m_beforeComposition.reset();
     m_open = false;
     m_focusTimer.Stop();
     wxWindow::Hide();
@@ -112,6 +158,8 @@ bool CCellEditBase::IsMultiLineCell() const
 
 void CCellEditBase::SendChar(unsigned int character)
 {
+    // What a composition hands over takes the place of the text it was shown over.
+    EndComposition();
     if (!FilterChar(character) || !Verify(character)) {
         return;
     }
@@ -234,9 +282,10 @@ bool CCellEditBase::Finish()
     const int column = m_grid.EditColumn();
     const int row = m_grid.EditRow();
     // Characters the program's text cannot hold are named, and the edit stays to change them.
-    const int accepted = !m_cancelled && !CTypedTextCheck::Accepts(GetValue())
-                             ? 0
-                             : m_grid.FinishEdit(GetText(), m_cancelled, m_moveRequested, m_newColumn, m_newRow);
+    const int accepted =
+        !m_cancelled && !CTypedTextCheck::Accepts(GetValue())
+            ? 0
+            : m_grid.FinishEdit(GetText(), m_cancelled, m_moveRequested, m_newColumn, m_newRow);
     m_finishing = false;
     if (accepted != 0) {
         m_open = false;

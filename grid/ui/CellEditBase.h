@@ -6,6 +6,8 @@
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 
+#include <optional>
+
 class CCellGrid;
 
 // What both in-cell edits share: laid over a cell by the grid, they turn Tab, Enter, Esc and the
@@ -33,6 +35,17 @@ class CCellEditBase : public wxTextCtrl, public CGridEditWindow
     // Whether the edit waits to take the focus back from another window.
     bool IsWaitingForFocus() const { return m_focusTimer.IsRunning(); }
 
+    // A composition begun on the idle cell goes on where it began, in the cell area's input
+    // context (moving it would lose what was typed before the edit's own context is ready), and
+    // shows here meanwhile, underlined, in place of the selected text. The edit opens without
+    // the keyboard then, and takes it once the composition ends.
+    void ShowComposition(const wxString& text, int cursor);
+    // Shows the text as it was before the composition, with its selection.
+    void EndComposition();
+    bool ShowsComposition() const { return m_beforeComposition.has_value(); }
+    // Takes the keyboard with the caret where it is, when the composition has ended.
+    void TakeKeyboard();
+
     // The handlers, reachable for tests that cannot press real keys.
     void HandleKeyDown(wxKeyEvent& event);
     void HandleChar(wxKeyEvent& event);
@@ -46,6 +59,8 @@ class CCellEditBase : public wxTextCtrl, public CGridEditWindow
     // Whether a character may be typed at all; the masked edit checks its pattern.
     virtual bool FilterChar(unsigned int character);
     virtual void OnOpened() {}
+    // The text shown changed without typing (a composition).
+    virtual void OnTextShown() {}
 
   private:
     void OnSetFocus(wxFocusEvent& event);
@@ -66,4 +81,11 @@ class CCellEditBase : public wxTextCtrl, public CGridEditWindow
     int m_cancelled = 0;
     int m_moveRequested = 0;
     wxTimer m_focusTimer;
+    struct ShownText
+    {
+        wxString text;
+        long from = 0;
+        long to = 0;
+    };
+    std::optional<ShownText> m_beforeComposition;
 };

@@ -4,12 +4,13 @@
 #include "grid/GridAutoScroll.h"
 #include "grid/GridEditWindow.h"
 #include "grid/GridHitZones.h"
+#include "grid/ui/CellEditBase.h"
 #include "grid/ui/CellGrid.h"
 #include "grid/ui/GridChars.h"
 #include "grid/ui/GridKeys.h"
 #include "platform/VirtualKeys.h"
 #include "platform/canvas/Canvas.h"
-#include "platform/ui/GtkGlue.h"
+#include "platform/ui/InputMethod.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/textctrl.h>
@@ -116,8 +117,12 @@ bool CGridCellArea::CellAt(CPoint point, int& column, int& row, CRect& rect)
 
 void CGridCellArea::HandleKeyDown(wxKeyEvent& event)
 {
-    m_lastKeyDown = event;
     CCellGrid& grid = Grid();
+    // The keys of a composition (Return, Space, the arrows) are the input method's.
+    if (m_composing) {
+        event.Skip();
+        return;
+    }
     const CGridSheetInfo& sheet = *grid.CurrentSheet();
     grid.SetSelectionTrigger(SelectionTrigger::Keyboard);
     unsigned int key = CGridKeys::VirtualKey(event);
@@ -149,6 +154,7 @@ void CGridCellArea::HandleKeyDown(wxKeyEvent& event)
 void CGridCellArea::OnKeyUp(wxKeyEvent& event)
 {
     CCellGrid& grid = Grid();
+    InputMethod::FilterKeyRelease(*this);
     m_repeat.Reset();
     unsigned int key = CGridKeys::VirtualKey(event);
     const int column = grid.CurrentColumn();
@@ -209,24 +215,42 @@ bool CGridCellArea::TypeUncodedChar(const wxKeyEvent& event)
         (!grid.IsEditing() && grid.BeginEditWithKey(0) != 0)) {
         return true;
     }
-    if (auto* edit = dynamic_cast<wxTextCtrl*>(grid.ActiveEditWindow()); edit != nullptr && grid.IsEditing()) {
+    if (auto* edit = dynamic_cast<CCellEditBase*>(grid.ActiveEditWindow());
+        edit != nullptr && grid.IsEditing()) {
+        edit->EndComposition();
         edit->WriteText(wxString(wide));
     }
     return true;
 }
 
-void CGridCellArea::OnCompositionStart()
+void CGridCellArea::OnComposition(InputMethod::CompositionChange change)
 {
     CCellGrid& grid = Grid();
-    if (grid.IsEditing() || HasCapture() || FindFocus() != this || grid.CurrentColumn() < 0 ||
-        grid.CurrentRow() < 0) {
+    if (change == InputMethod::CompositionChange::kStarted) {
+        if (!m_composing || grid.IsEditing() || HasCapture() || FindFocus() != this ||
+            grid.CurrentColumn() < 0 || grid.CurrentRow() < 0 || grid.BeginEditWithKey(0) != 0 ||
+            !grid.IsEditing()) {
+            return;
+        }
+    }
+    auto* edit = dynamic_cast<CCellEditBase*>(grid.ActiveEditWindow());
+    if (!grid.IsEditing() || edit == nullptr || edit->HasFocus()) {
         return;
     }
-    // The composition begun here is dropped and begun again in the edit by the same key.
-    GtkGlue::DropComposition(*this);
-    if (grid.BeginEditWithKey(0) == 0 && grid.IsEditing()) {
-        GtkGlue::RepeatKey(*this, m_lastKeyDown);
+    if (change == InputMethod::CompositionChange::kEnded) {
+        if (!m_composing && FindFocus() == this) {
+            edit->TakeKeyboard();
+        }
+        return;
     }
+    const InputMethod::Composition composition = InputMethod::CurrentComposition(*this);
+    if (composition.text.empty()) {
+        edit->EndComposition();
+    } else {
+        edit->ShowComposition(composition.text, composition.cursor);
+    }
+    // The candidates show beside the cell.
+    InputMethod::SetCursorArea(*this, edit->GetRect());
 }
 
 void CGridCellArea::OnLeftDown(wxMouseEvent& event)
@@ -440,8 +464,28 @@ void CGridCellArea::OnSetFocus(wxFocusEvent& event)
     CCellGrid& grid = Grid();
     // wx makes the window's input context once the window is realised.
     if (!m_followsCompositions) {
-        m_followsCompositions = GtkGlue::OnCompositionStart(
-            *this, [this] { CallAfter(&CGridCellArea::OnCompositionStart); });
+        m_followsCompositions =
+            InputMethod::FollowCompositions(*this, [this](InputMethod::CompositionChange change) {
+                // Known at once, so that keys and an edit opening meanwhile see it; acted on once
+                // the input method is done telling.
+                if (change != InputMethod::CompositionChange::kChanged) {
+                    m_composing = change == InputMethod::CompositionChange::kStarted;
+                }
+                CallAfter([this, change] { OnComposition(change); });
+            });
+    }
+    // An edit left open without the keyboard (its composition ended while the focus was away)
+    // takes it, so that keys do not stay with the idle cell.
+    if (grid.IsEditing() && !m_composing) {
+        auto* edit = dynamic_cast<CCellEditBase*>(grid.ActiveEditWindow());
+        if (edit != nullptr && !edit->HasFocus() && !edit->IsWaitingForFocus()) {
+            CallAfter([this] {
+                auto* open = dynamic_cast<CCellEditBase*>(Grid().ActiveEditWindow());
+                if (Grid().IsEditing() && open != nullptr && FindFocus() == this) {
+                    open->TakeKeyboard();
+                }
+            });
+        }
     }
     m_hasFocus = true;
     m_typeHasMouse = false;
@@ -522,7 +566,7 @@ void CGridCellArea::UpdateTip(CPoint point)
     m_tipRow = row;
     CString text;
     if (column >= 0 && grid.OnGetHintText(column, row, GridSection::CellArea, text) == 1) {
-            SetToolTip(ToWx(text));
+        SetToolTip(ToWx(text));
     } else {
         UnsetToolTip();
     }

@@ -2,6 +2,7 @@
 
 #include "grid/KeyRepeat.h"
 #include "grid/ui/GridPartWindow.h"
+#include "platform/ui/InputMethod.h"
 
 #include <wx/stopwatch.h>
 #include <wx/timer.h>
@@ -24,6 +25,8 @@ class CGridCellArea : public CGridPartWindow
     // The pointer stands on the selection's edge (a press there keeps the selection).
     bool IsOnBlockEdge() const { return m_onBlockEdge; }
     bool IsAutoScrolling() const { return m_autoScroll.IsRunning(); }
+    // An input method composes in this window now (begun on the idle cell).
+    bool IsComposing() const { return m_composing; }
 
     // The handlers, reachable for tests that cannot press real keys.
     void HandleKeyDown(wxKeyEvent& event);
@@ -46,9 +49,9 @@ class CGridCellArea : public CGridPartWindow
     void OnSetCursor(wxSetCursorEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnAutoScroll(wxTimerEvent& event);
-    // An input method began to compose on the idle grid: the cell's edit opens, so that the
-    // composition goes on (and shows) in the cell.
-    void OnCompositionStart();
+    // A composition on the idle cell opens the cell's edit, shows there while it goes on and
+    // gives the edit the keyboard when it ends.
+    void OnComposition(InputMethod::CompositionChange change);
     // A character without a Shift_JIS code (𠮷, 😀) goes into the cell's edit as it is, so that
     // the owner can name it when the edit ends instead of finding "?". False for a key that
     // gives no character at all.
@@ -65,13 +68,12 @@ class CGridCellArea : public CGridPartWindow
     void StopAutoScroll();
 
     CKeyRepeat m_repeat;
-    // The key that went down last, given again to the edit that a composition opens.
-    wxKeyEvent m_lastKeyDown;
     wxStopWatch m_sinceKey;
     wxTimer m_autoScroll;
     CPoint m_lastDrag{-100000, -100000};
     bool m_hasFocus = false;
     bool m_followsCompositions = false;
+    bool m_composing = false;
     bool m_typeHasMouse = false;
     bool m_onBlockEdge = false;
     bool m_onBlockCorner = false;

@@ -2,6 +2,7 @@
 
 #include "platform/PrintSpooler.h"
 #include "platform/ui/CupsPrintSpooler.h"
+#include "platform/ui/InputMethod.h"
 #include "platform/ui/WxMessageBox.h"
 
 #include <wx/debug.h>
@@ -59,6 +60,7 @@ void WindowPlatform::Install()
         wxTranslations::Set(translations);
     }
     PrintSpooler::Install(std::make_unique<CupsPrintSpooler>());
+    InputMethod::Install();
     static bool assertsInstalled = false;
     if (!assertsInstalled) {
         assertsInstalled = true;

@@ -3,8 +3,8 @@
 class wxString;
 
 // Switches the platform layer to its window services at program start: message boxes become
-// wx dialogs, printers come from CUPS, wx's own texts come in the user's language, and menus
-// and windows take the program's ids above 32767.
+// wx dialogs, printers come from CUPS, wx's own texts come in the user's language, menus and
+// windows take the program's ids above 32767, and input contexts stay on top-level windows.
 class WindowPlatform
 {
   public:

@@ -15,6 +15,7 @@
 #include "foundation/BitmapEx.h"
 #include "foundation/ui/ClipboardText.h"
 #include "foundation/ui/DocumentLookup.h"
+#include "foundation/ui/SystemServices.h"
 #include "grid/GridEditWindow.h"
 #include "grid/GridHitZones.h"
 #include "grid/ui/GridCellArea.h"
@@ -303,6 +304,13 @@ void CListGrid::OnCellChanged(int oldColumn, int newColumn, int oldRow, int newR
 {
     if (m_doc == nullptr) {
         return;
+    }
+    if (oldColumn != newColumn) {
+        // Each text column types in the input method mode it was given; other cells take plain
+        // keys.
+        const bool text =
+            newColumn >= 0 && newColumn < DataColumns() && m_doc->GetColumn(newColumn).type == kTypeText;
+        SetImeMode(text ? m_doc->GetColumn(newColumn).inputMode : 1);
     }
     m_doc->currentColumn = newColumn;
     m_doc->currentRow = newRow;

@@ -5,7 +5,7 @@
 #include "foundation/ui/SystemServices.h"
 #include "platform/Cp932.h"
 #include "platform/PrintSpooler.h"
-#include "platform/ui/GtkGlue.h"
+#include "platform/ui/InputMethod.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -97,17 +97,34 @@ TEST_F(ServicesWindowTest, ClipboardTextCrossesAsJapaneseText)
     EXPECT_FALSE(CClipboardText::FromGlobalMemory(nullptr, path));
 }
 
-TEST_F(ServicesWindowTest, ImeModeOneSwitchesTheInputMethodOffForTheFocusedEdit)
+TEST_F(ServicesWindowTest, ImeModesSwitchTheInputMethodOfTheWindowThatTakesTheKeyboard)
 {
     auto* frame = new wxFrame(nullptr, wxID_ANY, "ime");
-    auto* edit = new wxTextCtrl(frame, wxID_ANY);
+    auto* first = new wxTextCtrl(frame, wxID_ANY, "", wxPoint(0, 0));
+    auto* second = new wxTextCtrl(frame, wxID_ANY, "", wxPoint(0, 40));
+    auto* other = new wxFrame(nullptr, wxID_ANY, "other");
+    auto* elsewhere = new wxTextCtrl(other, wxID_ANY);
+    other->Show();
     frame->Show();
-    edit->SetFocus();
+    first->SetFocus();
     WxTestEnvironment::PumpFor(50);
-    ASSERT_TRUE(GtkGlue::SetInputMethodEnabled(*edit, false));
-    EXPECT_FALSE(GtkGlue::IsInputMethodEnabled(*edit));
-    GtkGlue::SetInputMethodEnabled(*edit, true);
-    EXPECT_TRUE(GtkGlue::IsInputMethodEnabled(*edit));
+
+    SetImeMode(1);
+    EXPECT_FALSE(InputMethod::IsOpen(*first));
+    // The mode stays with the window: the next edit that takes the keyboard has it too.
+    second->SetFocus();
+    WxTestEnvironment::PumpFor(50);
+    EXPECT_FALSE(InputMethod::IsOpen(*second));
+    SetImeMode(0);
+    EXPECT_FALSE(InputMethod::IsOpen(*second)) << "0 leaves the input method as it is";
+    SetImeMode(4);
+    EXPECT_TRUE(InputMethod::IsOpen(*second));
+    first->SetFocus();
+    WxTestEnvironment::PumpFor(50);
+    EXPECT_TRUE(InputMethod::IsOpen(*first));
+    // Another window keeps its own.
+    EXPECT_TRUE(InputMethod::IsOpen(*elsewhere));
+    other->Destroy();
     frame->Destroy();
 }
 

@@ -1,5 +1,6 @@
 #include "platform/ui/testing/WxTestEnvironment.h"
 
+#include "platform/ui/InputMethod.h"
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/testing/TestDisplay.h"
 
@@ -35,6 +36,8 @@ void WxTestEnvironment::Ensure()
         std::abort();
     }
     wxInitAllImageHandlers();
+    // As every program of the project does before its first window.
+    InputMethod::Install();
 }
 
 bool WxTestEnvironment::PumpUntilSized(wxWindow& window, int timeoutMs)

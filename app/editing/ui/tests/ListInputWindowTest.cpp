@@ -71,8 +71,10 @@ void CollectKeys(const MenuEntry* entries, std::vector<KeyCommand>& keys)
             CollectKeys(entry->items, keys);
             continue;
         }
+        // Only the text after a tab names a key: in Japanese "削除" alone is wx's name of Delete.
+        const wxString label = entry->text != nullptr ? ToWx(entry->text) : wxString();
         wxAcceleratorEntry accelerator;
-        if (entry->text != nullptr && accelerator.FromString(ToWx(entry->text))) {
+        if (label.Contains('\t') && accelerator.FromString(label.AfterFirst('\t'))) {
             int key = accelerator.GetKeyCode();
             key = key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key;
             int modifiers = 0;
