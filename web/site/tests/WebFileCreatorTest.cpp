@@ -308,6 +308,33 @@ TEST_F(WebFileCreator, PhotosOfRowsNoLongerPublishedLeaveTheFolderWithTheirPages
     EXPECT_EQ(Read("m/0003m.jpg"), "kept");
 }
 
+TEST_F(WebFileCreator, TheFreeListLeadsToTheSinglePageOfEachRowWhenThereAreAny)
+{
+    int a = list.AddRow({"机A", "120"});
+    int b = list.AddRow({"椅子B", "45"});
+    WebCreateForm form = creator.LoadSettings();
+    form.outputMode = 2;
+    form.pageView = 1;
+    list.host.answers = {IDYES};
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    std::string page = Read("goods.htm");
+    EXPECT_EQ(page.find("<!--$"), std::string::npos) << "every tag was expanded";
+    for (int record : {a, b}) {
+        CString single;
+        single.Format("p/%04d.htm", record);
+        EXPECT_TRUE(Has(single));
+        EXPECT_NE(page.find("<A href=" + single.str() + ">"), std::string::npos) << page;
+    }
+    EXPECT_NE(page.find(CString("<TD>120</TD>").str()), std::string::npos) << "the other columns follow";
+
+    form.pageView = 0;
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    page = Read("goods.htm");
+    EXPECT_FALSE(Has("p/0000.htm"));
+    EXPECT_EQ(page.find("p/"), std::string::npos) << "no link to pages that are not made";
+    EXPECT_NE(page.find(CString("机A").str()), std::string::npos);
+}
+
 TEST_F(WebFileCreator, TheTopPageLeadsToTheListPageAndIsNeverReplaced)
 {
     list.AddRow({"机"});
