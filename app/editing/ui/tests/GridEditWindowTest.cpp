@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <wx/clipbrd.h>
+
 namespace {
 
 ScratchFolder& Scratch()
@@ -203,4 +205,39 @@ TEST(GridEditWindowTest, RowAndCellCommandsReshapeTheListAndAutoInputCountsOn)
     EXPECT_EQ(insert.GetChoice(), CInsertCellDlg::kInsertLine);
     CDeleteCellDlg remove(view.GetFrame());
     EXPECT_EQ(remove.GetChoice(), CDeleteCellDlg::kContents);
+}
+
+TEST(GridEditWindowTest, TheCornerSelectsEveryCellAndCopyTakesThemAll)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    GridInput::Click(grid, 2, 1);
+    ASSERT_EQ(grid.CurrentColumn(), 2);
+    GridInput::Click(grid, -1, -1);
+    EXPECT_EQ(grid.CurrentColumn(), 0);
+    EXPECT_EQ(grid.CurrentRow(), 0);
+    const std::vector<CListGridEdits::Block> blocks = grid.SelectedBlocks();
+    ASSERT_EQ(blocks.size(), 1u);
+    EXPECT_EQ(blocks[0].left, 0);
+    EXPECT_EQ(blocks[0].top, 0);
+    EXPECT_EQ(blocks[0].right, grid.GetColCount() - 1);
+    EXPECT_EQ(blocks[0].bottom, grid.GetRowCount() - 1);
+
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->Clear();
+    wxTheClipboard->Close();
+    UserInput::Press('c', wxMOD_CONTROL);
+    CString copied;
+    ASSERT_TRUE(CClipboardText::ReadFromClipboard(copied));
+    // Every line's cells, a line each, in the order shown; the last has no line break.
+    int start = 0;
+    for (int line = 0; line < grid.GetRowCount(); ++line) {
+        ASSERT_LT(start, copied.GetLength()) << "line " << line << " is missing: " << copied.GetString();
+        const int found = copied.Find('\n', start);
+        const int end = found >= 0 ? found : copied.GetLength();
+        const CString copy = copied.Mid(start, end - start);
+        EXPECT_EQ(copy.Left(grid.GetCellText(0, line).GetLength() + 1), grid.GetCellText(0, line) + "\t");
+        EXPECT_NE(copy.Find("\t" + grid.GetCellText(3, line) + "\t"), -1) << "line " << line;
+        start = end + 1;
+    }
 }
