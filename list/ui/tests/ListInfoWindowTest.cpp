@@ -118,8 +118,8 @@ TEST_F(ListInfoWindow, AColumnsTypeIsChosenFromItsDropListByKeys)
     CDropListBox& list = *grid.DropList();
     ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return list.IsListOpen(); }));
     EXPECT_EQ(list.GetCount(), 5u);
-    // From "Yes/No" down to "数値".
-    for (int step = 0; step < 3; ++step) {
+    // From the column's own type, "文字", down to "数値".
+    for (int step = 0; step < 2; ++step) {
         UserInput::Press(WXK_DOWN);
     }
     UserInput::Press(WXK_RETURN);
