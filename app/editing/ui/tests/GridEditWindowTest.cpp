@@ -241,3 +241,52 @@ TEST(GridEditWindowTest, TheCornerSelectsEveryCellAndCopyTakesThemAll)
         start = end + 1;
     }
 }
+
+TEST(GridEditWindowTest, DuplicatingARowOfAFullListSaysTheListIsFull)
+{
+    View();
+    const CString path = Scratch() / "full.zbk";
+    FakeListHost host;
+    ASSERT_TRUE(CSampleListMaker(host).Make(path, kMaxRows, 0));
+    CZantobyApp& app = wxGetApp();
+    ASSERT_TRUE(app.OpenDocumentFile(path));
+    CListDocument* doc = nullptr;
+    for (wxDocument* open : app.GetDocManager()->GetDocumentsVector()) {
+        if (auto* list = wxDynamicCast(open, CListDocument);
+            list != nullptr && list->List().displayCount == kMaxRows) {
+            doc = list;
+        }
+    }
+    ASSERT_NE(doc, nullptr);
+    CGridView& view = *wxDynamicCast(doc->GetFirstView(), CGridView);
+    CListGrid& grid = *view.Grid();
+    CZantobyDoc& list = doc->List();
+    ASSERT_EQ(grid.GetRowCount(), kMaxRows) << "ten thousand rows and no new-row line";
+    const CString full = "これ以上新しい商品ﾃﾞｰﾀを追加する事は出来ません";
+    AnswerBoxes boxes;
+
+    GridInput::Click(grid, 0, 0);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "行複写"}));
+    ASSERT_EQ(boxes.texts.size(), 1u) << "the command said nothing";
+    EXPECT_NE(boxes.texts[0].Find(full), -1) << boxes.texts[0].GetString();
+    EXPECT_EQ(grid.GetRowCount(), kMaxRows);
+
+    // One row deleted leaves a free row, which a copy takes in place of the new-row line.
+    GridInput::Click(grid, 0, 2);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "行削除"}));
+    ASSERT_EQ(list.displayOrder[kMaxDisplayRows - 1], kNewRowLine);
+    const CString first = grid.GetCellText(0, 0);
+    GridInput::Click(grid, 0, 0);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "行複写"}));
+    EXPECT_EQ(grid.GetRowCount(), kMaxRows);
+    EXPECT_EQ(list.displayCount, kMaxDisplayRows);
+    EXPECT_EQ(grid.GetCellText(0, 1), first);
+    EXPECT_GE(list.displayOrder[kMaxDisplayRows - 1], 0);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "行複写"}));
+    EXPECT_NE(boxes.texts.back().Find(full), -1) << boxes.texts.back().GetString();
+    EXPECT_FALSE(list.IsUndoStepOpen());
+
+    doc->Modify(false);
+    WxTestEnvironment::PumpFor(200);
+    app.GetDocManager()->CloseDocument(doc, true);
+}
