@@ -100,7 +100,12 @@ bool CDropListCellType::OpenList()
     const CGridSheetInfo& sheet = *m_grid->CurrentSheet();
     const CRect rect = ListRect(cell, choices.GetSize(), longest, lineHeight, charWidth,
                                 CSize(sheet.areaWidth, sheet.areaHeight));
-    if (!list->OpenList(*this, rect, font, choices)) {
+    // The list opens on the cell's value, so that Enter keeps it and the arrows start from it.
+    int current = -1;
+    for (int i = 0; i < choices.GetSize() && current < 0; ++i) {
+        current = choices[i] == record.GetText() ? i : -1;
+    }
+    if (!list->OpenList(*this, rect, font, choices, current)) {
         return false;
     }
     m_pressed = false;

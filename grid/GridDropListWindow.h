@@ -13,10 +13,10 @@ class CGridDropListWindow
   public:
     virtual ~CGridDropListWindow() = default;
 
-    // Shows the choices over rect (cell area coordinates) and gives the list the focus; false
-    // when the list cannot be shown.
+    // Shows the choices over rect (cell area coordinates) on the line current (-1: none of
+    // them) and gives the list the focus; false when the list cannot be shown.
     virtual bool OpenList(CDropListCellType& type, const CRect& rect, const LogFont* font,
-                          const CStringArray& choices) = 0;
+                          const CStringArray& choices, int current) = 0;
     // Closes the list without a choice.
     virtual void CloseList() = 0;
     virtual bool IsListOpen() const = 0;

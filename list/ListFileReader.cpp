@@ -104,8 +104,12 @@ bool CListFileReader::Read(const CString& path, int flags)
                 host.ShowErrorMessage(40205, 0, path.GetString());
                 return false;
             }
-            text.resize(static_cast<size_t>(file.GetLength()));
-            text.resize(file.Read(text.data(), static_cast<unsigned>(text.size())));
+            // Read to its end rather than by its length, which a list coming through a pipe
+            // does not have.
+            char chunk[1 << 16];
+            for (unsigned got; (got = file.Read(chunk, sizeof chunk)) > 0;) {
+                text.append(chunk, got);
+            }
         }
         // Only opening a list claims it; a template is read for its settings alone.
         if ((flags & ReadRows) && !TakeLock(m_path)) {

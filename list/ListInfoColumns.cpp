@@ -1,5 +1,6 @@
 #include "list/ListInfoColumns.h"
 
+#include "foundation/TextHelper.h"
 #include "list/CellCodec.h"
 #include "list/ZantobyDoc.h"
 
@@ -83,11 +84,14 @@ CString LimitText(const char* label, const CString& value)
 }
 
 // The digits, signs and decimal points of a text, as a number column reads a converted cell.
+// Full-width digits and signs count as typing counts them.
 CString NumberCharacters(const CString& text)
 {
+    CTextHelper narrow(text);
+    narrow.ToHalfWidthKana();
     CString kept;
-    for (int i = 0; i < text.GetLength(); ++i) {
-        const char c = text[i];
+    for (int i = 0; i < narrow.GetLength(); ++i) {
+        const char c = narrow[i];
         if ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.') {
             kept += c;
         }
@@ -363,7 +367,10 @@ int CListInfoColumns::Validate(int& number, CString& text) const
 
 void CListInfoColumns::ConvertCell(const ColumnRecord& from, const ColumnRecord& to, CellRecord& cell)
 {
-    const CString text = CCellCodec::Format(from, cell, kOutputGrid);
+    // A number is read by its value, as it would be typed: its shown text may hold separators
+    // (20,240,324) that no date reads. Texts keep what the cell showed.
+    const bool byValue = from.type == kTypeNumber && to.type != kTypeText && to.type != kTypeMark;
+    const CString text = CCellCodec::Format(from, cell, byValue ? kOutputCgi : kOutputGrid);
     switch (to.type) {
     case kTypeYesNo:
         cell.yesNo = std::atoi(text) != 0 || text.CompareNoCase("true") == 0;

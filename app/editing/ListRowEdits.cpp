@@ -49,7 +49,13 @@ bool CListRowEdits::InsertBlankLine(int line)
 bool CListRowEdits::DuplicateRow(int line)
 {
     const int source = RowOf(line);
-    if (source < 0 || m_doc.displayCount >= kMaxDisplayRows) {
+    if (source < 0) {
+        return false;
+    }
+    // A display that shows all the lines it can gives up its closing new-row line for the copy.
+    const bool full = m_doc.displayCount >= kMaxDisplayRows;
+    if (full && m_doc.displayOrder[kMaxDisplayRows - 1] != kNewRowLine) {
+        m_doc.Host().ShowErrorMessage(40200, 0);
         return false;
     }
     std::vector<int> reserved;
@@ -68,7 +74,7 @@ bool CListRowEdits::DuplicateRow(int line)
     to.lastChange = Now();
     m_doc.displayOrder.insert(m_doc.displayOrder.begin() + line, copy);
     m_doc.displayOrder.pop_back();
-    ++m_doc.displayCount;
+    m_doc.displayCount += full ? 0 : 1;
     m_doc.SetModifiedFlag();
     m_doc.SaveUndoSnapshot(1, -1, 1);
     m_doc.SaveUndoSnapshot(2, copy, 1);

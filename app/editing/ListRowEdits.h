@@ -22,7 +22,7 @@ class CListRowEdits
     // A new-row line at the line; false when 10,000 lines are shown.
     bool InsertBlankLine(int line);
     // The line's row copied to a new row shown above it, sharing its photos; false when the line
-    // has no row or no row is free (error 40200).
+    // has no row, or (error 40200) no row is free or the display has no line left for it.
     bool DuplicateRow(int line);
     // The lines of the blocks, each once, ascending.
     static std::vector<int> LinesOf(const std::vector<Block>& blocks);

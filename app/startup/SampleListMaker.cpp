@@ -129,6 +129,7 @@ bool CSampleListMaker::Make(const CString& path, int rows, int photoRows, const 
         }
     }
     doc.title = title;
+    doc.sample = m_sample;
     DefineColumns(doc);
     doc.photoColumns = 3;
     for (int index = 0; index < rows && index < kMaxRows; ++index) {

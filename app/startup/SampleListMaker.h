@@ -16,6 +16,9 @@ class CSampleListMaker
     // Writes the list file at path (its photo folder beside it): rows rows, the first photoRows
     // of which get one to three photos. False when it could not be written.
     bool Make(const CString& path, int rows, int photoRows, const CString& title = "サンプル商品リスト");
+    // Marks the lists made from now on as the program's sample, which keeps its Web output in
+    // its own folder and asks before it is saved.
+    void SetSample(bool sample) { m_sample = sample; }
 
     // A 320 x 240 picture of a product, different for every index, as a JPEG.
     static bool DrawPhoto(const CString& path, int index);
@@ -25,4 +28,5 @@ class CSampleListMaker
     void FillRow(CZantobyDoc& doc, int row, int index) const;
 
     IListHost& m_host;
+    bool m_sample = false;
 };

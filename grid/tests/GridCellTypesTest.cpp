@@ -17,11 +17,12 @@ namespace {
 class FakeDropList : public CGridDropListWindow
 {
   public:
-    bool OpenList(CDropListCellType& type, const CRect& rect, const LogFont*,
-                  const CStringArray& choices) override
+    bool OpenList(CDropListCellType& type, const CRect& rect, const LogFont*, const CStringArray& choices,
+                  int line) override
     {
         opened = &type;
         placed = rect;
+        current = line;
         shown.RemoveAll();
         for (int i = 0; i < choices.GetSize(); ++i) {
             shown.Add(choices[i]);
@@ -35,6 +36,7 @@ class FakeDropList : public CGridDropListWindow
 
     CDropListCellType* opened = nullptr;
     CRect placed;
+    int current = -1;
     CStringArray shown;
     bool open = false;
     int lineHeight = 0;
@@ -219,6 +221,19 @@ TEST(DropListCellType, SpaceOpensTheListWithTheLabelsChoices)
     ASSERT_TRUE(grid.listHost.list.open);
     EXPECT_EQ(grid.listHost.list.shown.GetSize(), 4) << "the owner may add to the choices";
     EXPECT_EQ(grid.notices.front(), CDropListCellType::kOpening);
+    EXPECT_EQ(grid.listHost.list.current, -1) << "an empty cell names no line";
+
+    // A cell's value opens the list on its line, a value that is no choice on none.
+    for (const auto& [text, line] : {std::pair{"黄", 2}, std::pair{"追加", 3}, std::pair{"黄色", -1}}) {
+        CCellRecord record;
+        grid.ReadCell(2, 3, record);
+        record.SetTextValue(text);
+        grid.WriteCell(2, 3, record);
+        grid.listHost.list.open = false;
+        grid.Type(CellTypeIndex::DropList).OnChar(2, 3, &space);
+        ASSERT_TRUE(grid.listHost.list.open);
+        EXPECT_EQ(grid.listHost.list.current, line) << text;
+    }
 }
 
 TEST(DropListCellType, ListLinesTallerThanTheFontMakeTheListTaller)

@@ -23,7 +23,7 @@ CDropListBox::CDropListBox(CCellGrid& grid) : m_grid(grid)
 }
 
 bool CDropListBox::OpenList(CDropListCellType& type, const CRect& rect, const LogFont* font,
-                            const CStringArray& choices)
+                            const CStringArray& choices, int current)
 {
     if (m_open) {
         return false;
@@ -42,6 +42,7 @@ bool CDropListBox::OpenList(CDropListCellType& type, const CRect& rect, const Lo
     Show();
     Raise();
     SetFocus();
+    GtkGlue::SetListCursor(*this, current);
     return true;
 }
 

@@ -7,15 +7,15 @@
 class CCellGrid;
 
 // The list that drops down below a drop-list cell: a click, a double click or Enter chooses a
-// line, Esc or a click elsewhere closes it. The window lives as long as the grid and is only shown and hidden,
-// so that closing from inside its own handlers never deletes it under them.
+// line, Esc or a click elsewhere closes it. The window lives as long as the grid and is only shown and
+// hidden, so that closing from inside its own handlers never deletes it under them.
 class CDropListBox : public wxListBox, public CGridDropListWindow
 {
   public:
     explicit CDropListBox(CCellGrid& grid);
 
     bool OpenList(CDropListCellType& type, const CRect& rect, const LogFont* font,
-                  const CStringArray& choices) override;
+                  const CStringArray& choices, int current) override;
     void CloseList() override;
     bool IsListOpen() const override { return m_open; }
     int GetLineHeight(const LogFont* font) override;

@@ -69,6 +69,10 @@ void CGridHeading::BeginTracking(CPoint point)
 {
     m_tracking = true;
     m_startPoint = point;
+    // The tip would follow the pointer over the cells while the edge moves, and stay there; it
+    // comes back once the pointer moves over a heading cell again.
+    UnsetToolTip();
+    m_tipColumn = m_tipRow = -100;
     if (!HasCapture()) {
         CaptureMouse();
     }

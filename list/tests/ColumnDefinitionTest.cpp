@@ -74,6 +74,28 @@ TEST_F(ColumnDefinitions, ChangingATypeConvertsTheCellsOfThatColumn)
     EXPECT_EQ(Cell(0, 0), "1234");
 }
 
+TEST_F(ColumnDefinitions, AConversionReadsCellsAsTypingReadsThem)
+{
+    AddRow("１２３", "20240324", "");
+    AddRow("－４５", "-7", "");
+    doc->GetColumn(1).type = kTypeNumber;
+    doc->GetColumn(1).thousands = true;
+    doc->BuildColumnMap();
+    doc->SetCellTextAt(1, 0, "20240324");
+    doc->SetCellTextAt(1, 1, "-7");
+    ASSERT_EQ(Cell(1, 0), "20,240,324");
+    columns.Load(*doc);
+    columns.SetTypeByName(0, "数値");
+    columns.SetTypeByName(1, "日付");
+    Apply();
+
+    const int slot = doc->GetColumn(0).slot;
+    EXPECT_EQ(doc->GetRow(doc->displayOrder[0]).GetCell(slot).number.ToInt(), 123) << "full-width digits";
+    EXPECT_EQ(Cell(0, 1), "-45") << "a full-width sign";
+    EXPECT_EQ(Cell(1, 0), "2024/03/24") << "a number is read by its value, not its separators";
+    EXPECT_EQ(Cell(1, 1), "");
+}
+
 TEST_F(ColumnDefinitions, EveryTypeChangeLeavesTheRowOnlyTheNewTypesValue)
 {
     using Kind = RowCells::Kind;

@@ -51,3 +51,15 @@ int GtkGlue::GetListLineHeight(wxListBox& list)
     gtk_widget_style_get(GTK_WIDGET(view), "vertical-separator", &separator, nullptr);
     return height + separator;
 }
+
+void GtkGlue::SetListCursor(wxListBox& list, int line)
+{
+    GtkTreeView* view = list.m_treeview;
+    if (view == nullptr || line < 0 || line >= static_cast<int>(list.GetCount())) {
+        return;
+    }
+    GtkTreePath* path = gtk_tree_path_new_from_indices(line, -1);
+    gtk_tree_view_set_cursor(view, path, nullptr, FALSE);
+    gtk_tree_view_scroll_to_cell(view, path, nullptr, FALSE, 0, 0);
+    gtk_tree_path_free(path);
+}

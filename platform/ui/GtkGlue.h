@@ -5,7 +5,7 @@ class wxTopLevelWindow;
 class wxWindow;
 
 // The few GTK calls that wx does not offer: making a window resizable after creation, window
-// groups and measuring a list box's lines.
+// groups, measuring a list box's lines and placing its cursor.
 class GtkGlue
 {
   public:
@@ -19,4 +19,8 @@ class GtkGlue
     // Height in pixels of one line of the list box with its present font, spacing between
     // lines included; 0 when it cannot be measured.
     static int GetListLineHeight(wxListBox& list);
+    // Selects a line of the list box as the keys would reach it: its keyboard cursor moves
+    // there too (a selection alone leaves the arrows going on from the first line), and the
+    // line scrolls into view.
+    static void SetListCursor(wxListBox& list, int line);
 };

@@ -89,7 +89,8 @@ const char* CLinkTagParams::BuildAnchor(const CWebTagScope& scope, CString& anch
         if (!scope.RowInWindow(rec)) {
             return "有効範囲にないﾚｺｰﾄﾞが指定されています\n\n%s";
         }
-        if (int record = scope.RecordAt(window.firstRow + rec); record >= 0) {
+        // Without single pages there is no page to lead to: the body stands alone.
+        if (int record = scope.RecordAt(window.firstRow + rec); record >= 0 && web.pageView != 0) {
             if (web.pageView == 2) {
                 anchor.Format("<A href=%s.%s?mode=page&id=%d>", web.listName.GetString(),
                               web.extCgi.GetString(), record);

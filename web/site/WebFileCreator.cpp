@@ -20,6 +20,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <set>
 
 namespace {
@@ -65,6 +66,21 @@ void RemoveFile(const CString& path)
     FileSystem::Info info;
     if (FileSystem::GetInfo(path, info) && !info.isDirectory) {
         std::remove(FileSystem::ToNative(path).c_str());
+    }
+}
+
+// Removes the files of a subfolder listed by pattern whose names match the numbered pattern,
+// but those that keep spares.
+void RemoveNumberedFiles(const CString& pattern, const char* match,
+                         const std::function<bool(const CString& name)>& keep = {})
+{
+    const CString folder = GetFolderOfPath(pattern);
+    CStringArray names;
+    ListFiles(pattern, &names, false);
+    for (int i = 0; i < names.GetSize(); ++i) {
+        if (CTextHelper(names[i]).MatchPattern(match) && !(keep && keep(names[i]))) {
+            RemoveFile(folder + "/" + names[i]);
+        }
     }
 }
 
@@ -149,7 +165,9 @@ bool CWebFileCreator::CreateWebFiles(WebCreateForm& form, bool recreate)
         SetStatusText("既存のﾌｧｲﾙを削除しています");
         bool rowsChanged = RemoveUnpublishedPages();
         SetStatusText("写真を作成しています");
-        bool complete = CopyPhotos();
+        const std::vector<int> photos = PublishedPhotos();
+        RemoveUnpublishedPhotos(photos);
+        bool complete = CopyPhotos(photos);
         SetStatusText("HTMLﾌｧｲﾙを作成しています");
         complete = WriteFiles(rowsChanged) && complete;
         SetStatusText(CString());
@@ -372,17 +390,8 @@ void CWebFileCreator::DeleteStaleFiles(bool recreate)
                 {"/m/*m.*", "####m.*", recreate || construction || web.pageView == 0},
                 {"/p/*.*", "####.*", recreate || construction || web.pageView != 1}};
     for (const auto& set : sets) {
-        if (!set.when) {
-            continue;
-        }
-        CString pattern = web.webFolder + set.list;
-        CString folder = GetFolderOfPath(pattern);
-        CStringArray names;
-        ListFiles(pattern, &names, false);
-        for (int i = 0; i < names.GetSize(); ++i) {
-            if (CTextHelper(names[i]).MatchPattern(set.match)) {
-                RemoveFile(folder + "/" + names[i]);
-            }
+        if (set.when) {
+            RemoveNumberedFiles(web.webFolder + set.list, set.match);
         }
     }
 }
@@ -430,7 +439,7 @@ void CWebFileCreator::PickRows()
     }
 }
 
-bool CWebFileCreator::CopyPhotos()
+std::vector<int> CWebFileCreator::PublishedPhotos() const
 {
     std::vector<int> slots;
     std::set<int> seen;
@@ -446,6 +455,22 @@ bool CWebFileCreator::CopyPhotos()
             }
         }
     }
+    return slots;
+}
+
+void CWebFileCreator::RemoveUnpublishedPhotos(const std::vector<int>& slots)
+{
+    const std::set<int> published(slots.begin(), slots.end());
+    // The copies are named by the slot's four digits.
+    auto keep = [&published](const CString& name) {
+        return published.count(CTextHelper(name.Left(4)).ToInt()) > 0;
+    };
+    RemoveNumberedFiles(m_doc.web.webFolder + "/m/*m.*", "####m.*", keep);
+    RemoveNumberedFiles(m_doc.web.webFolder + "/s/*s.*", "####s.*", keep);
+}
+
+bool CWebFileCreator::CopyPhotos(const std::vector<int>& slots)
+{
     const CString& folder = m_doc.web.webFolder;
     bool reported = false;
     int count = static_cast<int>(slots.size());
@@ -521,10 +546,12 @@ void CWebFileCreator::RemoveListPagesFrom(const CString& name, int first)
     ListFiles(web.webFolder + "/" + name + "*." + web.extList, &names, false);
     for (int i = 0; i < names.GetSize(); ++i) {
         const CString& file = names[i];
-        if (file.Left(name.GetLength()) != name || file.Right(web.extList.GetLength() + 1) != "." + web.extList) {
+        if (file.Left(name.GetLength()) != name ||
+            file.Right(web.extList.GetLength() + 1) != "." + web.extList) {
             continue;
         }
-        CString number = file.Mid(name.GetLength(), file.GetLength() - name.GetLength() - web.extList.GetLength() - 1);
+        CString number =
+            file.Mid(name.GetLength(), file.GetLength() - name.GetLength() - web.extList.GetLength() - 1);
         int page = number.IsEmpty() ? 0 : CTextHelper(number).ToInt();
         CString written;
         if (page > 0) {

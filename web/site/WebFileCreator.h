@@ -5,6 +5,7 @@
 #include "web/site/WebPageContext.h"
 
 #include <functional>
+#include <vector>
 
 class CZantobyDoc;
 
@@ -49,7 +50,12 @@ class CWebFileCreator
     void WriteIndexPage(const CString& path);
     void DeleteStaleFiles(bool recreate);
     void PickRows();
-    bool CopyPhotos();
+    // The photo slots of the rows picked, each once, in the order met.
+    std::vector<int> PublishedPhotos() const;
+    // Removes the copies of photos the run does not publish, as the pages of rows it no longer
+    // publishes go: the output folder is what the user uploads.
+    void RemoveUnpublishedPhotos(const std::vector<int>& slots);
+    bool CopyPhotos(const std::vector<int>& slots);
     // Removes the pages of rows and pages this run does not publish; true when the set of
     // single pages changed.
     bool RemoveUnpublishedPages();

@@ -99,6 +99,44 @@ TEST_F(ListRowEditsTest, ADuplicateSharesThePhotosButKeepsItsOwnPhotoList)
     EXPECT_FALSE(rows.DuplicateRow(2));
 }
 
+TEST_F(ListRowEditsTest, DuplicatingOnAFullListSaysSoAndTheLastFreeRowTakesTheNewRowLine)
+{
+    // 9,999 rows and the new-row line fill every line.
+    for (int row = 0; row < kMaxRows - 1; ++row) {
+        doc->GetRow(row).inUse = true;
+        doc->displayOrder[row] = row;
+    }
+    doc->displayOrder[kMaxDisplayRows - 1] = kNewRowLine;
+    doc->displayCount = kMaxDisplayRows;
+    doc->SetCellTextAt(0, 0, "first");
+    doc->SetCellTextAt(0, kMaxDisplayRows - 2, "last");
+    ASSERT_TRUE(rows.DuplicateRow(0));
+    EXPECT_EQ(doc->displayCount, kMaxDisplayRows);
+    EXPECT_EQ(Name(1), "first");
+    EXPECT_EQ(Name(kMaxDisplayRows - 1), "last") << "the copy took the new-row line's place";
+    EXPECT_EQ(UsedRows(), kMaxRows);
+    EXPECT_FALSE(host.HasMessage(40200));
+
+    // Now every row is in use.
+    EXPECT_FALSE(rows.DuplicateRow(0));
+    EXPECT_TRUE(host.HasMessage(40200));
+    EXPECT_EQ(Name(kMaxDisplayRows - 1), "last");
+    EXPECT_FALSE(doc->IsUndoStepOpen());
+
+    // Undone, the copy goes and the new-row line comes back.
+    doc->OnUndo();
+    EXPECT_EQ(UsedRows(), kMaxRows - 1);
+    EXPECT_EQ(Name(1), CString());
+    EXPECT_EQ(doc->displayOrder[kMaxDisplayRows - 1], kNewRowLine);
+
+    // Lines without rows inside a full display leave no place for a copy, though rows are free.
+    doc->displayOrder[kMaxDisplayRows - 1] = kMaxDisplayRows - 2;
+    doc->displayOrder[kMaxDisplayRows - 2] = kNewRowLine;
+    host.messages.clear();
+    EXPECT_FALSE(rows.DuplicateRow(0));
+    EXPECT_TRUE(host.HasMessage(40200));
+}
+
 TEST_F(ListRowEditsTest, DeletingScatteredLinesRemovesExactlyThoseAndAsksFirst)
 {
     for (const char* name : {"a", "b", "c", "d", "e"}) {

@@ -773,6 +773,10 @@ void CGridView::OnRowCommand(wxCommandEvent& event)
             const int line = std::max(m_grid->CurrentRow(), 0);
             if (rows.DuplicateRow(line)) {
                 m_grid->InsertRowAt(line);
+                if (m_grid->GetRowCount() > m_list->displayCount) {
+                    // The copy took the place of the closing new-row line.
+                    m_grid->UpdateRowCount();
+                }
                 FillGridRow(line, false);
                 FillGridRow(line + 1, false);
                 m_grid->RepaintGrid();

@@ -491,10 +491,14 @@ void CListGrid::OnSideHeadingDblClick(int, int row, const CRect& rect, CPoint po
 
 void CListGrid::SelectAllCells()
 {
+    // A move starts a selection of its own: the cell becomes current first, then the block
+    // takes the place of whatever the move selected.
+    if (GetColCount() > 0 && GetRowCount() > 0) {
+        MoveToCell(0, 0);
+    }
     DeselectAll();
     if (GetColCount() > 0 && GetRowCount() > 0) {
         SelectBlock(0, 0, GetColCount() - 1, GetRowCount() - 1);
-        MoveToCell(0, 0);
     }
 }
 

@@ -64,14 +64,16 @@ int main(int argc, char** argv)
     std::error_code error;
     std::filesystem::create_directories(FileSystem::ToNative(sample), error);
     std::filesystem::create_directories(FileSystem::ToNative(templates), error);
-    const bool made = maker.Make(sample + "/sample.zbk", 12, 6) && WritePicture(sample + "/sample.jpg", 0) &&
-                      WriteInfo(sample, "Zantoby samples", "文房具の商品カタログ", "sample.jpg", "sample.zbk",
-                                "文房具の商品を写真と一緒に登録した商品カタログです") &&
-                      maker.Make(templates + "/goods.zbk", 0, 0, "商品カタログ") &&
-                      WritePicture(templates + "/goods.jpg", 1) &&
-                      WritePicture(templates + "/photo.jpg", 4) &&
-                      WriteInfo(templates, "Zantoby templates", "商品カタログ", "goods.jpg", "goods.zbk",
-                                "品名・在庫・分類・価格・入荷日・寸法・備考の項目で商品を管理します");
+    maker.SetSample(true);
+    bool made = maker.Make(sample + "/sample.zbk", 12, 6);
+    maker.SetSample(false);
+    made = made && WritePicture(sample + "/sample.jpg", 0) &&
+           WriteInfo(sample, "Zantoby samples", "文房具の商品カタログ", "sample.jpg", "sample.zbk",
+                     "文房具の商品を写真と一緒に登録した商品カタログです") &&
+           maker.Make(templates + "/goods.zbk", 0, 0, "商品カタログ") &&
+           WritePicture(templates + "/goods.jpg", 1) && WritePicture(templates + "/photo.jpg", 4) &&
+           WriteInfo(templates, "Zantoby templates", "商品カタログ", "goods.jpg", "goods.zbk",
+                     "品名・在庫・分類・価格・入荷日・寸法・備考の項目で商品を管理します");
     if (!made) {
         std::fprintf(stderr, "the sample and template folders could not be written\n");
         return 1;

@@ -38,5 +38,6 @@ bool CSplashDlg::OnInitDialog()
 
 void CSplashDlg::OnTimer(wxTimerEvent&)
 {
+    m_ended = true;
     Hide();
 }

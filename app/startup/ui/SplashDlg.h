@@ -15,9 +15,14 @@ class CSplashDlg : public CAnchorDialog
     explicit CSplashDlg(wxWindow* parent);
 
     bool OnInitDialog() override;
+    // Whether its time is up. The start waits on this, not on whether the window is shown: a
+    // window hidden before the window system has mapped it is taken for shown again when the
+    // late map arrives (a list that takes long to open holds the events back).
+    bool HasEnded() const { return m_ended; }
 
   private:
     void OnTimer(wxTimerEvent& event);
 
     wxTimer m_timer;
+    bool m_ended = false;
 };

@@ -216,7 +216,7 @@ void CZantobyApp::RunStartup()
     const bool fileNamed = ProcessCommandLine();
 
     // The splash's timer runs only while events are processed.
-    while (splash->IsShown()) {
+    while (!splash->HasEnded()) {
         PumpMessages();
         wxMilliSleep(10);
     }

@@ -45,9 +45,14 @@ class DropListInput : public ::testing::Test
             line.Format("選択%d\n", i);
             label += line;
         }
+        MakeDropList(label, CString());
+    }
+    void MakeDropList(const CString& label, const CString& value)
+    {
         CCellRecord record;
         record.SetTypeIndex(CellTypeIndex::DropList);
         record.SetLabelString(label);
+        record.SetTextValue(value);
         grid->WriteCell(kColumn, kRow, record);
     }
     // Clicks the cell and opens its list with Space.
@@ -98,6 +103,41 @@ TEST_F(DropListInput, EnterChoosesTheLineTheArrowKeysReached)
     UserInput::Press(WXK_ESCAPE);
     EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !list.IsListOpen(); }));
     EXPECT_EQ(Stored(), CString("選択2"));
+}
+
+TEST_F(DropListInput, TheListOpensOnTheCellsValue)
+{
+    MakeDropList("A\nB\nC\n★\n", "★");
+    CDropListBox& list = Open();
+    ASSERT_TRUE(list.IsListOpen());
+    EXPECT_EQ(list.GetSelection(), 3);
+    // Enter keeps the value, the arrows go on from it.
+    UserInput::Press(WXK_RETURN);
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !list.IsListOpen(); }));
+    EXPECT_EQ(Stored(), CString("★"));
+    Open();
+    UserInput::Press(WXK_UP);
+    UserInput::Press(WXK_RETURN);
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !list.IsListOpen(); }));
+    EXPECT_EQ(Stored(), CString("C"));
+
+    // Far down a long list, the value's line is in view.
+    CString label;
+    for (int i = 1; i <= 40; ++i) {
+        CString line;
+        line.Format("選択%d\n", i);
+        label += line;
+    }
+    MakeDropList(label, "選択35");
+    Open();
+    ASSERT_TRUE(list.IsListOpen());
+    EXPECT_EQ(list.GetSelection(), 34);
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return ShowsLine(list, 34); }))
+        << "the value's line is hidden";
+    UserInput::Press(WXK_DOWN);
+    UserInput::Press(WXK_RETURN);
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !list.IsListOpen(); }));
+    EXPECT_EQ(Stored(), CString("選択36"));
 }
 
 TEST_F(DropListInput, EveryChoiceShowsAndTheLastOfManyIsReachedByKeys)

@@ -118,14 +118,59 @@ TEST_F(ListInfoWindow, AColumnsTypeIsChosenFromItsDropListByKeys)
     CDropListBox& list = *grid.DropList();
     ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return list.IsListOpen(); }));
     EXPECT_EQ(list.GetCount(), 5u);
-    // From "Yes/No" down to "数値".
-    for (int step = 0; step < 3; ++step) {
+    // From the column's own type, "文字", down to "数値".
+    for (int step = 0; step < 2; ++step) {
         UserInput::Press(WXK_DOWN);
     }
     UserInput::Press(WXK_RETURN);
     EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !list.IsListOpen(); }));
     EXPECT_EQ(grid.GetCellText(CListInfoColumns::kType, 0), "数値");
     EXPECT_TRUE(info->IsInfoModified());
+    info->Destroy();
+}
+
+TEST_F(ListInfoWindow, ChangedTypesConvertTheCellsAsTypingReadsThem)
+{
+    doc->GetColumn(1).hasMax = false;
+    doc->SetCellTextAt(0, 0, "１２３");
+    doc->SetCellTextAt(1, 0, "20240324");
+    doc->AppendNewRowLine();
+    ASSERT_EQ(doc->GetCellTextAt(1, 0, kOutputGrid), "20,240,324");
+    auto* info = new CListInfoDlg(nullptr, *doc);
+    ShowDialog(*info);
+    ASSERT_TRUE(UserInput::Activate(*info));
+    CListInfoGrid& grid = info->Grid();
+    // The type of a row chosen from its drop list, steps lines down from the row's own type.
+    auto choose = [&](int row, int steps) {
+        GridInput::Click(grid, CListInfoColumns::kType, row);
+        UserInput::Press(' ');
+        CDropListBox& list = *grid.DropList();
+        ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return list.IsListOpen(); }));
+        UserInput::Settle();
+        for (int step = 0; step < steps; ++step) {
+            UserInput::Press(WXK_DOWN);
+        }
+        UserInput::Press(WXK_RETURN);
+        EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !list.IsListOpen(); }));
+    };
+    choose(0, 2);
+    choose(1, 1);
+    ASSERT_EQ(grid.GetCellText(CListInfoColumns::kType, 0), "数値");
+    ASSERT_EQ(grid.GetCellText(CListInfoColumns::kType, 1), "日付");
+
+    wxWindow* set = nullptr;
+    for (wxWindow* child : info->GetChildren()) {
+        if (dynamic_cast<wxButton*>(child) != nullptr && child->GetLabel() == ToWx("設定(&G)")) {
+            set = child;
+        }
+    }
+    ASSERT_NE(set, nullptr);
+    UserInput::Click(*set, wxPoint(10, 10));
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return doc->GetColumn(1).type == kTypeDate; }));
+    EXPECT_EQ(doc->GetRow(doc->displayOrder[0]).GetCell(doc->GetColumn(0).slot).number.ToInt(), 123)
+        << "full-width digits read as typed";
+    EXPECT_EQ(doc->GetCellTextAt(1, 0, kOutputGrid), "2024/03/24") << "the number read by its value";
+    EXPECT_TRUE(host.messages.empty());
     info->Destroy();
 }
 

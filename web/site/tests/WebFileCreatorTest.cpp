@@ -128,16 +128,19 @@ TEST_F(WebFileCreator, ARunPreparesTheFolderAndWritesEveryFile)
 
 TEST_F(WebFileCreator, ReCreatingDeletesOnlyTheNumberedFiles)
 {
-    list.AddRow({"机"});
+    list.AddPhoto(list.AddRow({"机"}), 3);
+    MakePhotoFiles(3);
     WebCreateForm form = creator.LoadSettings();
     list.host.answers = {IDYES};
     ASSERT_TRUE(creator.CreateWebFiles(form, false));
-    for (const char* name : {"s/0099s.jpg", "s/logo.gif", "m/0099m.jpg", "p/0042.htm", "p/notes.htm"}) {
+    for (const char* name :
+         {"s/0003s.jpg", "s/0099s.jpg", "s/logo.gif", "m/0099m.jpg", "p/0042.htm", "p/notes.htm"}) {
         WriteFileBytes(web + "/" + name, "x");
     }
     ASSERT_TRUE(creator.CreateWebFiles(form, false));
-    EXPECT_TRUE(Has("s/0099s.jpg")) << "a plain run keeps the copies";
+    EXPECT_EQ(Read("s/0003s.jpg"), "x") << "a plain run keeps the copies that are up to date";
     ASSERT_TRUE(creator.CreateWebFiles(form, true));
+    EXPECT_EQ(Read("s/0003s.jpg"), "jpeg") << "re-created, the copies are made anew";
     EXPECT_FALSE(Has("s/0099s.jpg"));
     EXPECT_FALSE(Has("m/0099m.jpg"));
     EXPECT_FALSE(Has("p/0042.htm"));
@@ -245,7 +248,8 @@ TEST_F(WebFileCreator, AfterARunTheFolderHoldsExactlyThePagesOfThatRun)
         EXPECT_NE(single.find(record == a ? "2</A>" : "1</A>"), std::string::npos) << "two pages now";
     }
     EXPECT_EQ(Read("goods1.htm").find("goods2.htm"), std::string::npos);
-    for (const char* name : {"goods.htm", "goods1.htm", "p/notes.htm", "goods01.htm", "goodsX.htm", "goods7.html"}) {
+    for (const char* name :
+         {"goods.htm", "goods1.htm", "p/notes.htm", "goods01.htm", "goodsX.htm", "goods7.html"}) {
         EXPECT_TRUE(Has(name)) << name;
     }
 
@@ -253,6 +257,82 @@ TEST_F(WebFileCreator, AfterARunTheFolderHoldsExactlyThePagesOfThatRun)
     form.rowsPerPage = "0";
     ASSERT_TRUE(creator.CreateWebFiles(form, false));
     EXPECT_FALSE(Has("goods1.htm"));
+}
+
+TEST_F(WebFileCreator, PhotosOfRowsNoLongerPublishedLeaveTheFolderWithTheirPages)
+{
+    int a = list.AddRow({"机A"});
+    int b = list.AddRow({"椅子B"});
+    int c = list.AddRow({"机C"});
+    list.AddPhoto(a, 3);
+    list.AddPhoto(b, 4);
+    list.AddPhoto(b, 5);
+    // A duplicated row shares its photos.
+    list.AddPhoto(c, 5);
+    list.AddPhoto(c, 6);
+    for (int slot : {3, 4, 5, 6}) {
+        MakePhotoFiles(slot);
+    }
+    WebCreateForm form = creator.LoadSettings();
+    list.host.answers = {IDYES};
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    for (const char* name : {"m/0003m.jpg", "s/0004s.jpg", "m/0005m.jpg", "s/0006s.jpg", "p/0001.htm"}) {
+        ASSERT_TRUE(Has(name)) << name;
+    }
+    // Copies a run keeps untouched tell themselves apart from the photos they were copied from.
+    for (const char* name : {"m/0003m.jpg", "s/0003s.jpg", "m/0005m.jpg", "s/0005s.jpg", "m/0006m.jpg"}) {
+        WriteFileBytes(web + "/" + name, "kept");
+    }
+    WriteFileBytes(web + "/s/logo.gif", "the user's");
+
+    // The chair is deleted: its page and its own photo go, the photo it shares stays.
+    list.doc->GetRow(b).inUse = false;
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    CString page;
+    page.Format("p/%04d.htm", b);
+    EXPECT_FALSE(Has(page));
+    EXPECT_FALSE(Has("m/0004m.jpg"));
+    EXPECT_FALSE(Has("s/0004s.jpg"));
+    for (const char* name : {"m/0003m.jpg", "s/0003s.jpg", "m/0005m.jpg", "s/0005s.jpg", "m/0006m.jpg"}) {
+        EXPECT_EQ(Read(name), "kept") << name << " was touched";
+    }
+    EXPECT_TRUE(Has("s/logo.gif"));
+
+    // Extracted away, a row's photos go as well.
+    form.columns[0].from = "机A";
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    EXPECT_EQ(creator.GetRows(), std::vector<int>{a});
+    for (const char* name : {"m/0005m.jpg", "s/0005s.jpg", "m/0006m.jpg", "s/0006s.jpg"}) {
+        EXPECT_FALSE(Has(name)) << name;
+    }
+    EXPECT_EQ(Read("m/0003m.jpg"), "kept");
+}
+
+TEST_F(WebFileCreator, TheFreeListLeadsToTheSinglePageOfEachRowWhenThereAreAny)
+{
+    int a = list.AddRow({"机A", "120"});
+    int b = list.AddRow({"椅子B", "45"});
+    WebCreateForm form = creator.LoadSettings();
+    form.outputMode = 2;
+    form.pageView = 1;
+    list.host.answers = {IDYES};
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    std::string page = Read("goods.htm");
+    EXPECT_EQ(page.find("<!--$"), std::string::npos) << "every tag was expanded";
+    for (int record : {a, b}) {
+        CString single;
+        single.Format("p/%04d.htm", record);
+        EXPECT_TRUE(Has(single));
+        EXPECT_NE(page.find("<A href=" + single.str() + ">"), std::string::npos) << page;
+    }
+    EXPECT_NE(page.find(CString("<TD>120</TD>").str()), std::string::npos) << "the other columns follow";
+
+    form.pageView = 0;
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    page = Read("goods.htm");
+    EXPECT_FALSE(Has("p/0000.htm"));
+    EXPECT_EQ(page.find("p/"), std::string::npos) << "no link to pages that are not made";
+    EXPECT_NE(page.find(CString("机A").str()), std::string::npos);
 }
 
 TEST_F(WebFileCreator, TheTopPageLeadsToTheListPageAndIsNeverReplaced)
@@ -263,7 +343,8 @@ TEST_F(WebFileCreator, TheTopPageLeadsToTheListPageAndIsNeverReplaced)
     list.host.answers = {IDYES};
     ASSERT_TRUE(creator.CreateWebFiles(form, false));
     std::string top = Read("index.htm");
-    EXPECT_NE(top.find(CString("<A href=\"shouhin.htm\">商品の一覧はこちらです。</A>").str()), std::string::npos)
+    EXPECT_NE(top.find(CString("<A href=\"shouhin.htm\">商品の一覧はこちらです。</A>").str()),
+              std::string::npos)
         << top;
     EXPECT_NE(top.find(CString("<TITLE>テスト</TITLE>").str()), std::string::npos) << top;
     EXPECT_EQ(top.find("<!--$"), std::string::npos);

@@ -117,6 +117,12 @@ TEST_F(TemplateExpander, LinkCgiAndHtmlBlocks)
     page.rows[0] = 5;
     EXPECT_EQ(Expand("<!--$LINK(mode=page,rec=0)-->詳細<!--$END_LINK-->"),
               "<A href=list.cgi?mode=page&id=5>詳細</A>");
+    list.doc->web.pageView = 1;
+    list.doc->web.extPage = "htm";
+    EXPECT_EQ(Expand("<!--$LINK(mode=page)-->詳細<!--$END_LINK-->"), "<A href=p/0005.htm>詳細</A>");
+    // Without single pages a link would lead nowhere.
+    list.doc->web.pageView = 0;
+    EXPECT_EQ(Expand("<!--$LINK(mode=page)-->詳細<!--$END_LINK-->"), "詳細");
 }
 
 TEST_F(TemplateExpander, CellTextsAreEscapedUnlessMarkedRaw)
@@ -175,7 +181,8 @@ TEST_F(TemplateExpander, HugeCountsAndOffsetsAreBounded)
                      "<!--$END_PHOTOS--><!--$END_DETAIL-->"),
               "ap");
     EXPECT_EQ(Expand("<!--$TEXTS(no=2147483647)-->x<!--$END_TEXTS-->", {0, 5, 1, 4, 0, 20}), "");
-    EXPECT_TRUE(Begins(Expand("<!--$TEXT(rec=4294967296)-->"), "FAIL:有効範囲にないﾚｺｰﾄﾞ番号が指定されています"))
+    EXPECT_TRUE(
+        Begins(Expand("<!--$TEXT(rec=4294967296)-->"), "FAIL:有効範囲にないﾚｺｰﾄﾞ番号が指定されています"))
         << "a number past the int range is no row 0";
 }
 

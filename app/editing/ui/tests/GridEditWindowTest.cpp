@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <wx/clipbrd.h>
+
 namespace {
 
 ScratchFolder& Scratch()
@@ -203,4 +205,88 @@ TEST(GridEditWindowTest, RowAndCellCommandsReshapeTheListAndAutoInputCountsOn)
     EXPECT_EQ(insert.GetChoice(), CInsertCellDlg::kInsertLine);
     CDeleteCellDlg remove(view.GetFrame());
     EXPECT_EQ(remove.GetChoice(), CDeleteCellDlg::kContents);
+}
+
+TEST(GridEditWindowTest, TheCornerSelectsEveryCellAndCopyTakesThemAll)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    GridInput::Click(grid, 2, 1);
+    ASSERT_EQ(grid.CurrentColumn(), 2);
+    GridInput::Click(grid, -1, -1);
+    EXPECT_EQ(grid.CurrentColumn(), 0);
+    EXPECT_EQ(grid.CurrentRow(), 0);
+    const std::vector<CListGridEdits::Block> blocks = grid.SelectedBlocks();
+    ASSERT_EQ(blocks.size(), 1u);
+    EXPECT_EQ(blocks[0].left, 0);
+    EXPECT_EQ(blocks[0].top, 0);
+    EXPECT_EQ(blocks[0].right, grid.GetColCount() - 1);
+    EXPECT_EQ(blocks[0].bottom, grid.GetRowCount() - 1);
+
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->Clear();
+    wxTheClipboard->Close();
+    UserInput::Press('c', wxMOD_CONTROL);
+    CString copied;
+    ASSERT_TRUE(CClipboardText::ReadFromClipboard(copied));
+    // Every line's cells, a line each, in the order shown; the last has no line break.
+    int start = 0;
+    for (int line = 0; line < grid.GetRowCount(); ++line) {
+        ASSERT_LT(start, copied.GetLength()) << "line " << line << " is missing: " << copied.GetString();
+        const int found = copied.Find('\n', start);
+        const int end = found >= 0 ? found : copied.GetLength();
+        const CString copy = copied.Mid(start, end - start);
+        EXPECT_EQ(copy.Left(grid.GetCellText(0, line).GetLength() + 1), grid.GetCellText(0, line) + "\t");
+        EXPECT_NE(copy.Find("\t" + grid.GetCellText(3, line) + "\t"), -1) << "line " << line;
+        start = end + 1;
+    }
+}
+
+TEST(GridEditWindowTest, DuplicatingARowOfAFullListSaysTheListIsFull)
+{
+    View();
+    const CString path = Scratch() / "full.zbk";
+    FakeListHost host;
+    ASSERT_TRUE(CSampleListMaker(host).Make(path, kMaxRows, 0));
+    CZantobyApp& app = wxGetApp();
+    ASSERT_TRUE(app.OpenDocumentFile(path));
+    CListDocument* doc = nullptr;
+    for (wxDocument* open : app.GetDocManager()->GetDocumentsVector()) {
+        if (auto* list = wxDynamicCast(open, CListDocument);
+            list != nullptr && list->List().displayCount == kMaxRows) {
+            doc = list;
+        }
+    }
+    ASSERT_NE(doc, nullptr);
+    CGridView& view = *wxDynamicCast(doc->GetFirstView(), CGridView);
+    CListGrid& grid = *view.Grid();
+    CZantobyDoc& list = doc->List();
+    ASSERT_EQ(grid.GetRowCount(), kMaxRows) << "ten thousand rows and no new-row line";
+    const CString full = "これ以上新しい商品ﾃﾞｰﾀを追加する事は出来ません";
+    AnswerBoxes boxes;
+
+    GridInput::Click(grid, 0, 0);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "行複写"}));
+    ASSERT_EQ(boxes.texts.size(), 1u) << "the command said nothing";
+    EXPECT_NE(boxes.texts[0].Find(full), -1) << boxes.texts[0].GetString();
+    EXPECT_EQ(grid.GetRowCount(), kMaxRows);
+
+    // One row deleted leaves a free row, which a copy takes in place of the new-row line.
+    GridInput::Click(grid, 0, 2);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "行削除"}));
+    ASSERT_EQ(list.displayOrder[kMaxDisplayRows - 1], kNewRowLine);
+    const CString first = grid.GetCellText(0, 0);
+    GridInput::Click(grid, 0, 0);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "行複写"}));
+    EXPECT_EQ(grid.GetRowCount(), kMaxRows);
+    EXPECT_EQ(list.displayCount, kMaxDisplayRows);
+    EXPECT_EQ(grid.GetCellText(0, 1), first);
+    EXPECT_GE(list.displayOrder[kMaxDisplayRows - 1], 0);
+    ASSERT_TRUE(UserInput::ChooseMenu(Frame(view), {"編集(&E)", "行複写"}));
+    EXPECT_NE(boxes.texts.back().Find(full), -1) << boxes.texts.back().GetString();
+    EXPECT_FALSE(list.IsUndoStepOpen());
+
+    doc->Modify(false);
+    WxTestEnvironment::PumpFor(200);
+    app.GetDocManager()->CloseDocument(doc, true);
 }

@@ -7,11 +7,13 @@
 #include "app/startup/ui/ZantobyApp.h"
 #include "app/testing/ui/SampleListStart.h"
 #include "grid/ui/GridCellArea.h"
+#include "grid/ui/GridTopHeading.h"
 #include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "platform/ui/WxText.h"
 #include "platform/ui/testing/FakeInput.h"
 #include "platform/ui/testing/GtkMenuProbe.h"
+#include "platform/ui/testing/GtkTipProbe.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "res/menus/MenuTables.h"
@@ -238,4 +240,24 @@ TEST(ListInputWindowTest, TheRowCountInTheStatusFollowsAPasteThatAddsLines)
     CString expected;
     expected.Format("%4d / %4d", lines, lines + 2);
     EXPECT_EQ(FromWx(status.GetStatusText(1)), expected);
+}
+
+TEST(ListInputWindowTest, AHeadingsTipGoesWhenItsColumnIsResized)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    wxWindow& heading = *grid.TopHeading();
+    CRect cell;
+    grid.GetCellRect(0, -1, cell);
+    const int middle = cell.top + cell.Height() / 2;
+    UserInput::Hover(heading, wxPoint(cell.left + 10, middle));
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([] { return GtkTipProbe::AnyShown(); }, 5000))
+        << "the column's remark shows as its tip";
+
+    const int width = grid.GetColumnWidth(0);
+    UserInput::Drag(heading, wxPoint(cell.right - 1, middle), heading, wxPoint(cell.right + 40, middle));
+    EXPECT_GT(grid.GetColumnWidth(0), width);
+    // The pointer rests where the edge was let go: no tip comes over the cells.
+    EXPECT_FALSE(WxTestEnvironment::PumpUntil([] { return GtkTipProbe::AnyShown(); }, 1500))
+        << "the tip stays over the cells";
 }

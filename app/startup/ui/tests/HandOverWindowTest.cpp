@@ -20,12 +20,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -379,6 +381,34 @@ class ShownProgramTest : public HandOverWindowTest
         kill(copy, SIGTERM);
         return WaitForExit(copy, 20);
     }
+    // Whether the middle of the window shows more than one colour, as a list does and a window
+    // left unpainted does not.
+    bool ShowsContent(Window window) const
+    {
+        XWindowAttributes attributes;
+        Window child = 0;
+        int x = 0;
+        int y = 0;
+        if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.map_state != IsViewable ||
+            XTranslateCoordinates(display, window, DefaultRootWindow(display), attributes.width * 3 / 10,
+                                  attributes.height * 4 / 10, &x, &y, &child) == 0) {
+            return false;
+        }
+        XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, attributes.width * 4 / 10,
+                                  attributes.height * 3 / 10, AllPlanes, ZPixmap);
+        if (image == nullptr) {
+            return false;
+        }
+        const unsigned long first = XGetPixel(image, 0, 0);
+        bool varied = false;
+        for (int row = 0; row < image->height && !varied; ++row) {
+            for (int column = 0; column < image->width && !varied; ++column) {
+                varied = XGetPixel(image, column, row) != first;
+            }
+        }
+        XDestroyImage(image);
+        return varied;
+    }
     void WriteSavedRect(const char* left, const char* top, const char* right, const char* bottom,
                         const char* navigate = "0")
     {
@@ -448,6 +478,47 @@ TEST_F(ShownProgramTest, EndedByTheSessionWhileTheStartNavigatorIsOpenItClosesCl
     EXPECT_EQ(End(), 0);
 }
 
+TEST_F(ShownProgramTest, AListWhoseOpenOutlastsTheSplashShowsInTheMainWindow)
+{
+    ASSERT_NE(display, nullptr);
+    FakeListHost host;
+    ASSERT_TRUE(CSampleListMaker(host).Make(FileSystem::FromNative(root / "made.zbk"), 20, 0));
+    const std::string bytes = ScratchFolder::ReadBytes(FileSystem::FromNative(root / "made.zbk"));
+    // Read through a pipe that opens and delivers the list well after the splash's time is up,
+    // as a slow disk or network folder does.
+    const fs::path slow = root / "slow.zbk";
+    ASSERT_EQ(mkfifo(slow.c_str(), 0600), 0);
+    std::signal(SIGPIPE, SIG_IGN);
+    std::thread delivery([&] {
+        usleep(5 * 1000 * 1000);
+        const int pipe = open(slow.c_str(), O_WRONLY);
+        if (pipe < 0) {
+            return;
+        }
+        for (size_t written = 0; written < bytes.size();) {
+            const ssize_t count = write(pipe, bytes.data() + written, bytes.size() - written);
+            if (count <= 0) {
+                break;
+            }
+            written += static_cast<size_t>(count);
+        }
+        close(pipe);
+    });
+    const Window window = StartShown({slow.string()});
+    // A reader of its own lets the delivery end when the program never read the pipe.
+    const int reader = window == 0 ? open(slow.c_str(), O_RDONLY | O_NONBLOCK) : -1;
+    delivery.join();
+    if (reader >= 0) {
+        close(reader);
+    }
+    EXPECT_NE(window, 0u) << "the main window never showed";
+    if (window != 0) {
+        EXPECT_TRUE(WaitUntil([&] { return ShowsContent(window); }, 20))
+            << "the list is not in the main window";
+    }
+    EXPECT_EQ(End(), 0);
+}
+
 // The desktop comes first, so that the display the test opens and the program it starts are the
 // desktop's own.
 struct ManagedDesktop
@@ -462,34 +533,6 @@ class ManagedProgramTest : protected ManagedDesktop, public ShownProgramTest
   protected:
     void SetUp() override { ASSERT_TRUE(manager.IsRunning()) << "no window manager"; }
 
-    // Whether the middle of the window shows more than one colour, as a list does and a window
-    // left unpainted does not.
-    bool ShowsContent(Window window) const
-    {
-        XWindowAttributes attributes;
-        Window child = 0;
-        int x = 0;
-        int y = 0;
-        if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.map_state != IsViewable ||
-            XTranslateCoordinates(display, window, DefaultRootWindow(display), attributes.width * 3 / 10,
-                                  attributes.height * 4 / 10, &x, &y, &child) == 0) {
-            return false;
-        }
-        XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, attributes.width * 4 / 10,
-                                  attributes.height * 3 / 10, AllPlanes, ZPixmap);
-        if (image == nullptr) {
-            return false;
-        }
-        const unsigned long first = XGetPixel(image, 0, 0);
-        bool varied = false;
-        for (int row = 0; row < image->height && !varied; ++row) {
-            for (int column = 0; column < image->width && !varied; ++column) {
-                varied = XGetPixel(image, column, row) != first;
-            }
-        }
-        XDestroyImage(image);
-        return varied;
-    }
     // WM_STATE: NormalState, IconicState, or WithdrawnState when it has none.
     long WindowState(Window window) const
     {

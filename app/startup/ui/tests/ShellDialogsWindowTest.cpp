@@ -38,6 +38,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,28 @@ template <class Dialog> Dialog* ShownDialog()
         return dialog != nullptr && dialog->IsShownOnScreen();
     });
     return dialog;
+}
+
+// Opens the navigator by an item of the list window's file menu and double clicks its first
+// entry; the list that opens, once it is the current one (null when path does not open).
+CListDocument* OpenFirstNavigatorEntry(const CString& menuItem, const CString& path)
+{
+    UserInput::AnswerNextModal([](wxWindow* dialog) {
+        wxWindow* first = dialog->FindWindow(CNavigateDlg::kFirstFrameId);
+        UserInput::DoubleClick(*first, wxPoint(first->GetClientSize().x / 2, first->GetClientSize().y / 2));
+    });
+    auto* listFrame = dynamic_cast<wxFrame*>(App().GetDocManager()->GetCurrentView()->GetFrame());
+    if (!UserInput::ChooseMenu(*listFrame, {"ﾌｧｲﾙ(&F)", menuItem}) || !UserInput::Finish()) {
+        return nullptr;
+    }
+    CListDocument* opened = nullptr;
+    WxTestEnvironment::PumpUntil(
+        [&] {
+            opened = wxDynamicCast(App().GetDocManager()->GetCurrentDocument(), CListDocument);
+            return opened != nullptr && opened->GetFilename() == ToWx(path);
+        },
+        5000);
+    return opened != nullptr && opened->GetFilename() == ToWx(path) ? opened : nullptr;
 }
 
 class ShellDialogsWindowTest : public testing::Test
@@ -304,19 +327,9 @@ TEST_F(ShellDialogsWindowTest, TheFirstClickIntoAListOpenedFromTheNavigatorMoves
     FakeListHost host;
     ASSERT_TRUE(CSampleListMaker(host).Make(path, 8, 0));
     App().AddToRecentFileList(path);
-    // The most recent list is the navigator's first; a double click opens it.
-    UserInput::AnswerNextModal([](wxWindow* dialog) {
-        wxWindow* first = dialog->FindWindow(CNavigateDlg::kFirstFrameId);
-        UserInput::DoubleClick(*first, wxPoint(first->GetClientSize().x / 2, first->GetClientSize().y / 2));
-    });
-    auto* listFrame = dynamic_cast<wxFrame*>(App().GetDocManager()->GetCurrentView()->GetFrame());
-    ASSERT_TRUE(UserInput::ChooseMenu(*listFrame, {"ﾌｧｲﾙ(&F)", "開く(&O)..."}));
-    ASSERT_TRUE(UserInput::Finish());
-    CListDocument* opened = nullptr;
-    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] {
-        opened = wxDynamicCast(App().GetDocManager()->GetCurrentDocument(), CListDocument);
-        return opened != nullptr && opened->GetFilename() == ToWx(path);
-    }, 5000));
+    // The most recent list is the navigator's first.
+    CListDocument* opened = OpenFirstNavigatorEntry("開く(&O)...", path);
+    ASSERT_NE(opened, nullptr);
     auto* view = dynamic_cast<CGridView*>(opened->GetFirstView());
     CListGrid& grid = *view->Grid();
 
@@ -339,4 +352,29 @@ TEST_F(ShellDialogsWindowTest, TheFirstClickIntoAListOpenedFromTheNavigatorMoves
 
     opened->Modify(false);
     App().GetDocManager()->CloseDocument(opened, true);
+}
+
+TEST_F(ShellDialogsWindowTest, TheSampleListKeepsTheWebFolderOfItsOwn)
+{
+    App().SetResourceFolder(ZANTOBY_RESOURCES);
+    const CString path = CString(ZANTOBY_RESOURCES) + "/Sample/sample.zbk";
+    // The samples' navigator opens on the sample list.
+    CListDocument* sample = OpenFirstNavigatorEntry("ｻﾝﾌﾟﾙを開く(&E)...", path);
+    ASSERT_NE(sample, nullptr);
+    EXPECT_TRUE(sample->List().sample);
+
+    // Its Web output goes to the sample's own folder: the dialog does not let it change.
+    auto* frame = dynamic_cast<wxFrame*>(sample->GetFirstView()->GetFrame());
+    auto folderEnabled = std::make_shared<int>(-1);
+    UserInput::AnswerNextModal([folderEnabled](wxWindow* dialog) {
+        wxWindow* folder = dialog->FindWindow(1000);
+        *folderEnabled = folder != nullptr ? folder->IsEnabled() : -1;
+        UserInput::Press(WXK_ESCAPE);
+    });
+    ASSERT_TRUE(UserInput::ChooseMenu(*frame, {"ﾂｰﾙ(&T)", "Webﾌｧｲﾙ作成(&M)"}));
+    ASSERT_TRUE(UserInput::Finish());
+    EXPECT_EQ(*folderEnabled, 0) << "the output folder can be changed";
+
+    sample->Modify(false);
+    App().GetDocManager()->CloseDocument(sample, true);
 }

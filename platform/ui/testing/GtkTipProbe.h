@@ -1,0 +1,10 @@
+#pragma once
+
+// Reads whether GTK shows a tooltip: wx sets a window's tip but gives no access to the window
+// GTK shows it in.
+class GtkTipProbe
+{
+  public:
+    // Whether a tooltip is on the screen.
+    static bool AnyShown();
+};
