@@ -28,6 +28,17 @@ const Bitmap& CGridPartWindow::CurrentPicture()
     return m_picture;
 }
 
+Bitmap CGridPartWindow::DrawnAfresh()
+{
+    Bitmap picture;
+    const CSize size = PictureSize();
+    if (size.cx > 0 && size.cy > 0 && picture.Create(size.cx, size.cy, 32)) {
+        Canvas dc(picture);
+        Render(dc, size);
+    }
+    return picture;
+}
+
 CSize CGridPartWindow::PictureSize() const
 {
     const wxSize size = GetClientSize();

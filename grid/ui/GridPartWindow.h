@@ -22,6 +22,9 @@ class CGridPartWindow : public wxWindow
     bool IsPictureValid() const { return m_valid; }
     // The picture as it is now, drawn first when it is out of date.
     const Bitmap& CurrentPicture();
+    // The part as it should show now, drawn anew into a picture of its own: the window's picture
+    // and its paints stay as they are (tests hold it against the screen).
+    Bitmap DrawnAfresh();
     // Every event is handled with the keys it was made with (CGridEventKeys).
     bool ProcessEvent(wxEvent& event) override;
 

@@ -12,6 +12,7 @@
 #include "grid/ui/GridTopHeading.h"
 #include "grid/ui/GridVScrollBar.h"
 #include "grid/ui/SheetTabBar.h"
+#include "platform/ui/GtkGlue.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/display.h>
@@ -38,6 +39,17 @@ void Place(wxWindow* window, const CRect& rect)
     window->Show();
 }
 
+// A scroll bar that has less room than its arrows and thumb need is left out until the grid
+// grows (GTK cannot lay it out smaller).
+void PlaceScrollBar(wxWindow* bar, const CRect& rect)
+{
+    if (bar == nullptr) {
+        return;
+    }
+    const wxSize least = GtkGlue::GetMinimumSize(*bar);
+    Place(bar, rect.Width() < least.x || rect.Height() < least.y ? CRect() : rect);
+}
+
 } // namespace
 
 CSize CGridWindowHost::GetClientSize() const
@@ -52,7 +64,7 @@ void CGridWindowHost::MoveParts(const CGridPartRects& rects)
         return;
     }
     Place(m_grid.TabBar(), rects.tabBar);
-    Place(m_grid.HScrollBar(), rects.hScrollBar);
+    PlaceScrollBar(m_grid.HScrollBar(), rects.hScrollBar);
     if (m_grid.IsTabBarSizing()) {
         return;
     }
@@ -60,7 +72,7 @@ void CGridWindowHost::MoveParts(const CGridPartRects& rects)
     Place(m_grid.TopHeading(), rects.topHeading);
     Place(m_grid.SideHeading(), rects.sideHeading);
     Place(m_grid.CornerButton(), rects.corner);
-    Place(m_grid.VScrollBar(), rects.vScrollBar);
+    PlaceScrollBar(m_grid.VScrollBar(), rects.vScrollBar);
 }
 
 void CGridWindowHost::RepaintAllParts()

@@ -32,6 +32,19 @@ bool GtkGlue::IsResizable(const wxTopLevelWindow& window)
     return handle != nullptr && GTK_IS_WINDOW(handle) && gtk_window_get_resizable(GTK_WINDOW(handle));
 }
 
+wxSize GtkGlue::GetMinimumSize(wxWindow& window)
+{
+    GtkWidget* widget = window.GetHandle();
+    if (widget == nullptr) {
+        return wxSize(0, 0);
+    }
+    int width = 0;
+    int height = 0;
+    gtk_widget_get_preferred_width(widget, &width, nullptr);
+    gtk_widget_get_preferred_height(widget, &height, nullptr);
+    return wxSize(width, height);
+}
+
 int GtkGlue::GetListLineHeight(wxListBox& list)
 {
     GtkTreeView* view = list.m_treeview;

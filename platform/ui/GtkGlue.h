@@ -1,5 +1,7 @@
 #pragma once
 
+#include <wx/gdicmn.h>
+
 class wxListBox;
 class wxTopLevelWindow;
 class wxWindow;
@@ -15,6 +17,10 @@ class GtkGlue
     // holds only the windows of its group, so a modeless window opened over a modal dialog
     // then takes clicks and keys itself.
     static void SetOwnWindowGroup(wxTopLevelWindow& window);
+
+    // The smallest size GTK lays the window's widget out in (its minimum width and height);
+    // a smaller one makes GTK complain and draw it wrong.
+    static wxSize GetMinimumSize(wxWindow& window);
 
     // Height in pixels of one line of the list box with its present font, spacing between
     // lines included; 0 when it cannot be measured.

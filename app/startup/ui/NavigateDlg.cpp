@@ -6,8 +6,11 @@
 #include "app/startup/ui/ZantobyApp.h"
 #include "foundation/ui/SystemServices.h"
 #include "platform/ShowCommands.h"
+#include "platform/ui/GtkGlue.h"
 #include "platform/ui/WxText.h"
 #include "shell/ui/ResourceBitmaps.h"
+
+#include <algorithm>
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -54,6 +57,9 @@ CNavigateDlg::CNavigateDlg(wxWindow* parent, CNavigatorModel& model, CProfileSet
     for (int tab = 0; tab < CNavigatorModel::kTabCount; ++tab) {
         m_tabs->AddPage(new wxPanel(m_tabs), ToWx(CNavigatorModel::GetTabLabel(tab)));
     }
+    // The strip shows the tabs alone; with a taller font it takes the height they need, which
+    // GTK cannot lay them out in less.
+    m_tabs->SetSize(wxSize(framesWidth, std::max(36, GtkGlue::GetMinimumSize(*m_tabs).y)));
     new wxStaticText(this, IDC_PROMPT, wxString(), wxPoint(12, 50), wxSize(framesWidth, 20));
     for (int position = 0; position < CNavigatorModel::kFrameCount; ++position) {
         const int x = 10 + (position % 3) * (kFrameWidth + kFrameGap);

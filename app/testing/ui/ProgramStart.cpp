@@ -2,6 +2,7 @@
 
 #include "app/startup/ZantobyAppCore.h"
 #include "app/startup/ui/ZantobyApp.h"
+#include "platform/SystemText.h"
 #include "platform/ui/testing/TestDisplay.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
@@ -26,6 +27,8 @@ CZantobyApp& StartProgram(const std::vector<std::string>& arguments)
             }
         }
         WxTestEnvironment::FailOnAssertions();
+        // As the program's main does: GTK picks its input module by this locale.
+        TakeUserLocale();
         app = new CZantobyApp(nullptr, arguments);
         wxApp::SetInstance(app);
         static std::vector<std::string> words;

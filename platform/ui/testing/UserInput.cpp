@@ -13,6 +13,7 @@
 #include <wx/menu.h>
 #include <wx/stopwatch.h>
 #include <wx/toplevel.h>
+#include <wx/weakref.h>
 
 #include <gtk/gtk.h>
 
@@ -224,18 +225,18 @@ void UserInput::Drag(wxWindow& from, const wxPoint& start, wxWindow& to, const w
     const int chain = InputSteps::Start("drag: a small move", HeldFor([] { return true; }, kStepMs),
                                         [first] { FakeInput::MoveTo(first + wxPoint(1, 1)); });
     for (int step = 1; step <= kSteps; ++step) {
-        const wxPoint at(first.x + (last.x - first.x) * step / kSteps, first.y + (last.y - first.y) * step / kSteps);
+        const wxPoint at(first.x + (last.x - first.x) * step / kSteps,
+                         first.y + (last.y - first.y) * step / kSteps);
         InputSteps::Then(chain, "drag: move on", HeldFor([] { return true; }, kStepMs),
                          [at] { FakeInput::MoveTo(at); });
     }
     // A last nudge at the target, for a drag that waits for the pointer to come to rest.
     InputSteps::Then(chain, "drag: rest", HeldFor([] { return true; }, kRestMs),
                      [last] { FakeInput::MoveTo(last + wxPoint(0, 1)); });
-    InputSteps::Then(chain, "drag: release", HeldFor([] { return true; }, kRestMs),
-                     [last] {
-                         FakeInput::MoveTo(last);
-                         FakeInput::Button(wxMOUSE_BTN_LEFT, false);
-                     });
+    InputSteps::Then(chain, "drag: release", HeldFor([] { return true; }, kRestMs), [last] {
+        FakeInput::MoveTo(last);
+        FakeInput::Button(wxMOUSE_BTN_LEFT, false);
+    });
     Finish();
     Settle();
 }
@@ -358,7 +359,8 @@ void UserInput::AnswerNextModal(std::function<void(wxWindow* dialog)> answer)
             Answered().insert(*window);
             // A box that closes can be followed at once by another at the same address.
             g_object_weak_ref(
-                G_OBJECT(*window), [](gpointer, GObject* gone) { Answered().erase(GTK_WIDGET(gone)); }, nullptr);
+                G_OBJECT(*window), [](gpointer, GObject* gone) { Answered().erase(GTK_WIDGET(gone)); },
+                nullptr);
             gtk_window_present(GTK_WINDOW(*window));
         });
     InputSteps::Then(
@@ -372,13 +374,17 @@ void UserInput::PressToClose(wxDialog& dialog, int key, std::shared_ptr<bool> st
     constexpr int kCloseMs = 1500;
     Press(key);
     auto clock = std::make_shared<wxStopWatch>();
+    // A dialog of the program's own may be gone (with its loop) before the step looks again.
+    auto shown = std::make_shared<wxWeakRef<wxDialog>>(&dialog);
     InputSteps::Start(
         "the dialog had its chance to close",
-        [clock, &dialog] { return !dialog.IsModal() || clock->Time() > kCloseMs; },
-        [&dialog, stayed] {
-            if (dialog.IsModal()) {
+        [clock, shown] {
+            return shown->get() == nullptr || !(*shown)->IsModal() || clock->Time() > kCloseMs;
+        },
+        [shown, stayed] {
+            if (shown->get() != nullptr && (*shown)->IsModal()) {
                 *stayed = true;
-                dialog.EndModal(wxID_ABORT);
+                (*shown)->EndModal(wxID_ABORT);
             }
         });
 }

@@ -1,5 +1,6 @@
 #include "platform/ui/testing/WxTestEnvironment.h"
 
+#include "platform/SystemText.h"
 #include "platform/ui/InputMethod.h"
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/testing/TestDisplay.h"
@@ -28,6 +29,8 @@ void WxTestEnvironment::Ensure()
     }
     started = true;
     FailOnAssertions();
+    // As the programs do: GTK picks its input module by this locale.
+    TakeUserLocale();
     static int argc = 1;
     static char name[] = "window-test";
     static char* argv[] = {name, nullptr};
