@@ -2,6 +2,7 @@
 
 #include "grid/ui/CellGrid.h"
 #include "grid/ui/GridCellArea.h"
+#include "platform/ui/GtkGlue.h"
 
 CGridScrollBar::CGridScrollBar(CCellGrid& grid, int id, long style, int section)
     : m_grid(grid), m_section(section)
@@ -13,6 +14,14 @@ CGridScrollBar::CGridScrollBar(CCellGrid& grid, int id, long style, int section)
         Bind(type, &CGridScrollBar::OnScroll, this);
     }
     Bind(wxEVT_RIGHT_DOWN, &CGridScrollBar::OnRightDown, this);
+}
+
+bool CGridScrollBar::FitsIn(const wxSize& size)
+{
+    if (IsShown()) {
+        m_least = GtkGlue::GetMinimumSize(*this);
+    }
+    return size.x >= m_least.x && size.y >= m_least.y;
 }
 
 void CGridScrollBar::UpdateRange()

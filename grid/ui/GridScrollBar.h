@@ -16,6 +16,9 @@ class CGridScrollBar : public wxScrollBar
     void UpdateRange();
     // Handles one scroll request (wxEVT_SCROLL_* type) with the thumb at position.
     void Scroll(wxEventType type, int position);
+    // Whether GTK can lay the bar out in a rectangle of that size: its arrows and thumb need
+    // some room. GTK measures a shown bar only, so the last measure is kept while it is hidden.
+    bool FitsIn(const wxSize& size);
 
   protected:
     virtual CGridScrollRange::Bar ComputeBar() const = 0;
@@ -35,4 +38,5 @@ class CGridScrollBar : public wxScrollBar
     int m_range = -1;
     int m_thumb = -1;
     int m_position = -1;
+    wxSize m_least;
 };

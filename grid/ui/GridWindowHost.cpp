@@ -12,7 +12,6 @@
 #include "grid/ui/GridTopHeading.h"
 #include "grid/ui/GridVScrollBar.h"
 #include "grid/ui/SheetTabBar.h"
-#include "platform/ui/GtkGlue.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/display.h>
@@ -41,13 +40,12 @@ void Place(wxWindow* window, const CRect& rect)
 
 // A scroll bar that has less room than its arrows and thumb need is left out until the grid
 // grows (GTK cannot lay it out smaller).
-void PlaceScrollBar(wxWindow* bar, const CRect& rect)
+void PlaceScrollBar(CGridScrollBar* bar, const CRect& rect)
 {
     if (bar == nullptr) {
         return;
     }
-    const wxSize least = GtkGlue::GetMinimumSize(*bar);
-    Place(bar, rect.Width() < least.x || rect.Height() < least.y ? CRect() : rect);
+    Place(bar, bar->FitsIn(wxSize(rect.Width(), rect.Height())) ? rect : CRect());
 }
 
 } // namespace

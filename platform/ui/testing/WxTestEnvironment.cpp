@@ -18,6 +18,7 @@
 #include <wx/window.h>
 
 #include <cstdlib>
+#include <cstring>
 
 #include <gtk/gtk.h>
 
@@ -65,6 +66,33 @@ void WxTestEnvironment::FailOnAssertions()
         ADD_FAILURE_AT(file.utf8_str(), line) << "wx assertion in " << function.utf8_str() << ": "
                                               << condition.utf8_str() << " " << message.utf8_str();
     });
+}
+
+void WxTestEnvironment::FailOnToolkitWarnings()
+{
+    // A critical or warning of the toolkit is a fault of ours as much as an assertion is, though
+    // GTK only prints it and goes on. GLib takes one writer per process.
+    static bool writing = false;
+    if (!writing) {
+        writing = true;
+        g_log_set_writer_func(
+            [](GLogLevelFlags level, const GLogField* fields, gsize count, gpointer data) {
+                if ((level & (G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING)) != 0) {
+                    const char* domain = "";
+                    const char* message = "";
+                    for (gsize field = 0; field < count; ++field) {
+                        if (std::strcmp(fields[field].key, "GLIB_DOMAIN") == 0) {
+                            domain = static_cast<const char*>(fields[field].value);
+                        } else if (std::strcmp(fields[field].key, "MESSAGE") == 0) {
+                            message = static_cast<const char*>(fields[field].value);
+                        }
+                    }
+                    ADD_FAILURE() << domain << ": " << message;
+                }
+                return g_log_writer_default(level, fields, count, data);
+            },
+            nullptr, nullptr);
+    }
 }
 
 bool WxTestEnvironment::PumpUntil(const std::function<bool()>& done, int timeoutMs)

@@ -17,6 +17,9 @@ class WxTestEnvironment
     // program goes on; the platform's own harmless ones (ids above 32767) excepted. Call it before
     // wx starts, so that the program's start-up is covered too.
     static void FailOnAssertions();
+    // From now on every critical or warning GTK or GLib prints fails the running test too. Call
+    // it before wx starts to cover the program's start-up.
+    static void FailOnToolkitWarnings();
     // Processes pending events until done() holds or timeoutMs pass; returns done().
     static bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 2000);
     // Processes pending events for about ms milliseconds.
