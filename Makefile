@@ -1,7 +1,9 @@
-# Entry points: `make run`, `make test`, `make bench`, `make fuzz`.
+# Entry points: `make run`, `make install`, `make package`, `make test`, `make bench`, `make fuzz`.
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: deps run test bench fuzz clean
+.PHONY: deps run install package test bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -13,10 +15,28 @@ run: deps build/run/build.ninja
 	cmake --build build/run -j $(JOBS)
 	@scripts/start-program build/run
 
+# The program as it is installed and packaged: a release build of its own.
+build/package/build.ninja: | deps
+	cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DZANTOBY_TESTS=OFF
+
+# `make install PREFIX=/opt/zantoby DESTDIR=/tmp/stage`: installs into PREFIX (with sudo when the
+# user cannot write there) and, unless staged under DESTDIR, refreshes the desktop's caches.
+install: deps build/package/build.ninja
+	cmake --build build/package -j $(JOBS)
+	@scripts/install-program build/package "$(PREFIX)" "$(DESTDIR)"
+
+# The Debian package, in build/package.
+package: deps build/package/build.ninja
+	cmake --build build/package -j $(JOBS)
+	cd build/package && cpack -G DEB
+
+# Tests and fuzzing stop on every warning, also in a build folder set up before the option was;
+# a user's build does not.
 build/test/build.ninja: | deps
-	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZANTOBY_SANITIZE=ON
+	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZANTOBY_SANITIZE=ON -DZANTOBY_WERROR=ON
 
 test: deps build/test/build.ninja
+	cmake -DZANTOBY_WERROR=ON build/test > /dev/null
 	cmake --build build/test -j $(JOBS)
 	cd build/test && ASAN_OPTIONS=detect_leaks=1 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
 		ctest --output-on-failure -j $(JOBS)
@@ -37,9 +57,10 @@ FUZZ_TARGETS ?=
 
 build/fuzz/build.ninja: | deps
 	cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZANTOBY_SANITIZE=ON -DZANTOBY_FUZZ=ON \
-		-DZANTOBY_TESTS=OFF
+		-DZANTOBY_TESTS=OFF -DZANTOBY_WERROR=ON
 
 fuzz: deps build/fuzz/build.ninja
+	cmake -DZANTOBY_WERROR=ON build/fuzz > /dev/null
 	cmake --build build/fuzz --target fuzzers -j $(JOBS)
 	@FUZZ_INSTANCES=$(FUZZ_INSTANCES) scripts/run-fuzzers build/fuzz $(FUZZ_TIME) $(FUZZ_JOBS) $(FUZZ_TARGETS)
 

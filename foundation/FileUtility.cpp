@@ -1,5 +1,7 @@
 #include "foundation/FileUtility.h"
 
+#include "ZantobyInstallDirs.h"
+#include "foundation/PathName.h"
 #include "platform/Cp932.h"
 #include "platform/FileSystem.h"
 #include "platform/Mbcs.h"
@@ -154,7 +156,8 @@ bool CopyOneFile(const fs::path& source, const fs::path& target)
     // The kernel copies within its page cache where it can; otherwise the bytes pass through.
     bool copied = false;
     for (;;) {
-        const ssize_t sent = copy_file_range(fileno(in), nullptr, fileno(out), nullptr, std::size_t{1} << 30, 0);
+        const ssize_t sent =
+            copy_file_range(fileno(in), nullptr, fileno(out), nullptr, std::size_t{1} << 30, 0);
         if (sent <= 0) {
             copied = sent == 0;
             break;
@@ -238,6 +241,20 @@ bool DeleteMatching(const CString& pattern, bool filesOnly, std::optional<std::t
 CString GetProgramPath()
 {
     return SpecialFolders::GetModulePath();
+}
+
+CString GetInstalledDataFolder(const CString& programPath)
+{
+    const CString folder =
+        FileSystem::GetFullPath(GetFolderOfPath(programPath) + "/" + ZANTOBY_DATA_FROM_PROGRAM);
+    return FileSystem::IsDirectory(folder) ? folder : CString();
+}
+
+CString GetProgramFilesFolder()
+{
+    const CString program = GetProgramPath();
+    const CString installed = GetInstalledDataFolder(program);
+    return installed.IsEmpty() ? GetFolderOfPath(program) : installed;
 }
 
 CString GetTempFolder()

@@ -13,6 +13,13 @@
 // Full path of the running program file.
 CString GetProgramPath();
 
+// The folder of an installed program's shared files (Sample, Template, Web, the help file):
+// share/zantoby beside the bin folder of programPath. Empty when there is none there, as for
+// a program that runs from its build folder, where each file stands where the build puts it.
+CString GetInstalledDataFolder(const CString& programPath);
+// The running program's installed data folder, else the program's own folder.
+CString GetProgramFilesFolder();
+
 // This process's private temporary folder, with its trailing "/"; removed when the program ends.
 CString GetTempFolder();
 

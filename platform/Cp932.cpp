@@ -39,7 +39,8 @@ std::string WithoutBrokenLeadBytes(std::string_view text)
 
 namespace {
 
-// One converter per direction and thread; iconv_open is far too slow to call per string.
+// An iconv converter for one direction; iconv_open is far too slow to call per string, so each
+// thread keeps one per direction.
 class Converter
 {
   public:
@@ -126,6 +127,40 @@ bool IsAscii(std::string_view text)
     return true;
 }
 
+enum Direction
+{
+    kToUtf8,
+    kFromUtf8
+};
+
+Converter Open(Direction direction)
+{
+    return direction == kToUtf8 ? Converter("UTF-8", "CP932") : Converter("CP932", "UTF-8");
+}
+
+// Set once this thread's converters are destroyed. Being trivial, it stays readable for the
+// objects that outlive them: statics, destroyed at exit after the thread's own objects.
+thread_local bool t_convertersGone = false;
+
+// This thread's converters, opened at its first conversion.
+struct ThreadConverters
+{
+    Converter byDirection[2] = {Open(kToUtf8), Open(kFromUtf8)};
+    ~ThreadConverters() { t_convertersGone = true; }
+};
+
+// Converts with the thread's converter, or, once the thread's are gone, with one of its own.
+template <class SkipLength>
+std::string Convert(Direction direction, std::string_view text, std::string_view replacement,
+                    SkipLength skipLength, bool* lossless)
+{
+    if (t_convertersGone) {
+        return Open(direction).Convert(text, replacement, skipLength, lossless);
+    }
+    thread_local ThreadConverters converters;
+    return converters.byDirection[direction].Convert(text, replacement, skipLength, lossless);
+}
+
 } // namespace
 
 std::string ToUtf8(std::string_view cp932, bool* lossless)
@@ -136,8 +171,7 @@ std::string ToUtf8(std::string_view cp932, bool* lossless)
         }
         return std::string(cp932);
     }
-    thread_local Converter converter("UTF-8", "CP932");
-    return converter.Convert(cp932, "\xEF\xBF\xBD", SkipCp932, lossless);
+    return Convert(kToUtf8, cp932, "\xEF\xBF\xBD", SkipCp932, lossless);
 }
 
 std::string FromUtf8(std::string_view utf8, bool* lossless)
@@ -148,8 +182,7 @@ std::string FromUtf8(std::string_view utf8, bool* lossless)
         }
         return std::string(utf8);
     }
-    thread_local Converter converter("CP932", "UTF-8");
-    return converter.Convert(utf8, "?", SkipUtf8, lossless);
+    return Convert(kFromUtf8, utf8, "?", SkipUtf8, lossless);
 }
 
 std::string FromWide(std::wstring_view wide, bool* lossless)

@@ -15,7 +15,8 @@
 
 namespace {
 
-constexpr char kViewerName[] = "tutorial";
+// Its own name beside the main program in bin/, where a bare "tutorial" would say nothing.
+constexpr char kViewerName[] = "zantoby-tutorial";
 
 // A running viewer takes a request at once; this only bounds a viewer that hangs.
 constexpr int kAnswerTimeoutMs = 5000;
@@ -109,7 +110,7 @@ CString CTutorialLauncher::FindViewer(const CString& programPath)
     if (IsProgram(beside)) {
         return beside;
     }
-    const CString inBuildTree = FileSystem::GetFullPath(folder + "/../" + kViewerName + "/" + kViewerName);
+    const CString inBuildTree = FileSystem::GetFullPath(folder + "/../tutorial/" + kViewerName);
     return IsProgram(inBuildTree) ? inBuildTree : CString();
 }
 

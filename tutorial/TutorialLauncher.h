@@ -21,8 +21,9 @@ class CTutorialLauncher
     bool Close();
 
     const CString& GetViewerPath() const { return m_viewer; }
-    // The viewer program "tutorial" beside the main program, else in the folder "tutorial"
-    // beside the main program's folder (the build tree). Empty when neither is there.
+    // The viewer program "zantoby-tutorial" beside the main program (installed), else in the
+    // folder "tutorial" beside the main program's folder (the build tree). Empty when neither
+    // is there.
     static CString FindViewer(const CString& programPath);
 
   private:

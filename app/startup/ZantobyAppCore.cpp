@@ -30,5 +30,7 @@ void CZantobyAppCore::ReportError(const char* message, const char* sourceFile, i
 
 CString CZantobyAppCore::GetResourceFolder()
 {
-    return GetFolderOfPath(GetFolderOfPath(GetProgramPath())) + "/res";
+    const CString program = GetProgramPath();
+    const CString installed = GetInstalledDataFolder(program);
+    return installed.IsEmpty() ? GetFolderOfPath(GetFolderOfPath(program)) + "/res" : installed;
 }

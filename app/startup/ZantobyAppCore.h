@@ -27,8 +27,8 @@ class CZantobyAppCore : public CAppBase
     // writes the report to an error-log file once error files are switched on.
     void ReportError(const char* message, const char* sourceFile, int line) override;
 
-    // The folder of the program's Sample, Template and Web folders: "res" beside the program's
-    // own folder, where the build puts them.
+    // The folder of the program's Sample and Template folders: the installed program's data
+    // folder, else "res" beside the program's own folder, where the build puts them.
     static CString GetResourceFolder();
 
   private:

@@ -1,6 +1,7 @@
 #include "foundation/FileUtility.h"
 #include "support/ScratchFolder.h"
 
+#include "foundation/PathName.h"
 #include "platform/Cp932.h"
 #include "platform/FileSystem.h"
 
@@ -181,4 +182,17 @@ TEST(Folders, TempDocumentsAndProgram)
                               Cp932::ToUtf8("XDG_DOCUMENTS_DIR=\"$HOME/文書\"\n"));
     std::filesystem::create_directories(FileSystem::ToNative(scratch / "home/文書"));
     EXPECT_EQ(GetMyDocumentsFolder(), scratch / "home/文書");
+}
+
+TEST(Folders, AnInstalledProgramFindsItsDataFolderBesideItsBinFolder)
+{
+    ScratchFolder scratch;
+    const CString program = scratch / "opt/商品/bin/zantoby";
+    std::filesystem::create_directories(FileSystem::ToNative(scratch / "opt/商品/bin"));
+    // Run from the build folder, nothing is installed beside it.
+    EXPECT_EQ(GetInstalledDataFolder(program), "");
+    std::filesystem::create_directories(FileSystem::ToNative(scratch / "opt/商品/share/zantoby"));
+    EXPECT_EQ(GetInstalledDataFolder(program), scratch / "opt/商品/share/zantoby");
+    EXPECT_EQ(GetProgramFilesFolder(), GetFolderOfPath(GetProgramPath()))
+        << "the test runs from its build folder";
 }

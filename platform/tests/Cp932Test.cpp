@@ -1,6 +1,7 @@
 #include "platform/Cp932.h"
 #include "platform/UnmappableChars.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 TEST(Cp932Conversion, RoundTripsJapaneseText)
@@ -25,11 +26,38 @@ TEST(Cp932Conversion, ReplacesWhatHasNoMapping)
 {
     bool lossless = true;
     // 0xA0 and 0xFD are no characters; a lead byte at the end is cut off.
-    EXPECT_EQ(Cp932::ToUtf8("a\xA0" "b\x81", &lossless), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+    EXPECT_EQ(Cp932::ToUtf8("a\xA0"
+                            "b\x81",
+                            &lossless),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD");
     EXPECT_FALSE(lossless);
     // U+1F600 has no Shift_JIS form; broken UTF-8 is replaced too.
     EXPECT_EQ(Cp932::FromUtf8("x\xF0\x9F\x98\x80y\xC3", &lossless), "x?y?");
     EXPECT_FALSE(lossless);
+}
+
+// A static object's destructor runs at exit after the thread's own objects are destroyed, the
+// thread's converters among them; a list closed there still names its files.
+TEST(Cp932ConversionDeathTest, ConvertsInTheDestructorsOfStatics)
+{
+    EXPECT_EXIT(
+        {
+            struct ConvertsAtExit
+            {
+                ~ConvertsAtExit()
+                {
+                    const bool right =
+                        Cp932::ToUtf8("表") == "\xE8\xA1\xA8" && Cp932::FromUtf8("\xE8\xA1\xA8") == "表";
+                    std::_Exit(right ? 0 : 2);
+                }
+            };
+            static ConvertsAtExit atExit;
+            Cp932::ToUtf8("表");
+            Cp932::FromUtf8("\xE8\xA1\xA8");
+            std::exit(1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST(Cp932LeadBytes, CharacterLengthStopsAtTheEnd)

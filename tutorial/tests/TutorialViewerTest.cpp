@@ -62,7 +62,7 @@ TEST(TutorialLauncherTest, ViewerThatCannotRunIsReportedWithTheReason)
 {
     LauncherFolder folder;
     // Found in the build tree's layout: the viewer's folder beside the main program's.
-    const CString viewer = folder.scratch / "tutorial/tutorial";
+    const CString viewer = folder.scratch / "tutorial/zantoby-tutorial";
     ScratchFolder::WriteBytes(viewer, std::string("\x7f"
                                                   "ELF broken",
                                                   11));
@@ -70,6 +70,18 @@ TEST(TutorialLauncherTest, ViewerThatCannotRunIsReportedWithTheReason)
     CTutorialLauncher launcher(folder.scratch / "app/zantoby");
     EXPECT_EQ(launcher.GetViewerPath(), viewer);
     EXPECT_EQ(launcher.Show(0), CShellError::Text(CShellError::badFormat));
+}
+
+TEST(TutorialLauncherTest, AnInstalledViewerStandsBesideTheMainProgram)
+{
+    LauncherFolder folder;
+    const CString built = folder.scratch / "tutorial/zantoby-tutorial";
+    const CString installed = folder.scratch / "app/zantoby-tutorial";
+    for (const CString& viewer : {built, installed}) {
+        ScratchFolder::WriteBytes(viewer, "#!/bin/sh\n");
+        chmod(FileSystem::ToNative(viewer).c_str(), 0755);
+    }
+    EXPECT_EQ(CTutorialLauncher(folder.scratch / "app/zantoby").GetViewerPath(), installed);
 }
 
 } // namespace

@@ -121,7 +121,7 @@ void CHHCtrl::LayoutChildren()
 
 bool CHHCtrl::SetHelpFile(const CString& name)
 {
-    const CString found = FindHelpFile(name, GetFolderOfPath(GetProgramPath()));
+    const CString found = FindHelpFile(name, GetProgramFilesFolder());
     const char* failure = found.IsEmpty()           ? "ファイル %s が見つかりません。"
                           : !CChmFile().Open(found) ? "ファイル %s を読み込めません。"
                                                     : nullptr;

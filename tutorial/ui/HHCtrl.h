@@ -42,7 +42,8 @@ class CHHCtrl : public wxPanel
     bool CreateFromControl(wxWindow* parent, int controlId, unsigned buttons, const CString& homePage,
                            int homeTopic, bool labels);
 
-    // Locates the help file (FindHelpFile, from the running program's folder). When it is
+    // Locates the help file (FindHelpFile, from the installed program's data folder, else the
+    // running program's folder). When it is
     // nowhere, shows that it cannot be found and returns false.
     bool SetHelpFile(const CString& name);
     const CString& GetHelpFile() const { return m_helpFile; }

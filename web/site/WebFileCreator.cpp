@@ -103,7 +103,7 @@ template <class T> bool Update(T& stored, const T& value)
 
 CWebFileCreator::CWebFileCreator(CZantobyDoc& doc) : m_doc(doc)
 {
-    m_baseFolder = GetFolderOfPath(GetProgramPath()) + "/Web";
+    m_baseFolder = GetProgramFilesFolder() + "/Web";
 }
 
 void CWebFileCreator::SetStatusText(const CString& text)

@@ -19,7 +19,8 @@ class CWebFileCreator
 
     explicit CWebFileCreator(CZantobyDoc& doc);
 
-    // The folder the base files are copied from: the program's "Web" folder unless set.
+    // The folder the base files are copied from, unless set: the "Web" folder of the installed
+    // program's data folder, else the one beside the program.
     void SetBaseFolder(const CString& folder) { m_baseFolder = folder; }
     const CString& GetBaseFolder() const { return m_baseFolder; }
     // Receives the text of each step as the run reaches it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CString.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <functional>
 
@@ -16,15 +17,18 @@ class InputSteps
     using Action = std::function<void()>;
 
     // Starts a new chain with one step; returns its number.
-    static int Start(const CString& what, Condition ready, Action run, int timeoutMs = 10000);
+    static int Start(const CString& what, Condition ready, Action run,
+                     int timeoutMs = WxTestEnvironment::kPatienceMs);
     // Adds a step at the end of a chain (also from inside one of its own steps).
-    static void Then(int chain, const CString& what, Condition ready, Action run, int timeoutMs = 5000);
+    static void Then(int chain, const CString& what, Condition ready, Action run,
+                     int timeoutMs = WxTestEnvironment::kPatienceMs);
     // Puts a step before the rest of a chain (from inside one of its own steps).
-    static void Next(int chain, const CString& what, Condition ready, Action run, int timeoutMs = 5000);
+    static void Next(int chain, const CString& what, Condition ready, Action run,
+                     int timeoutMs = WxTestEnvironment::kPatienceMs);
     // Whether every armed chain has run to its end.
     static bool AllDone();
     // True while a step runs, when nothing may pump events.
     static bool InStep();
     // Pumps events until every chain has ended or timeoutMs pass; on timeout the chains fail.
-    static bool Finish(int timeoutMs = 15000);
+    static bool Finish(int timeoutMs = WxTestEnvironment::kPatienceMs);
 };

@@ -371,7 +371,7 @@ void UserInput::AnswerNextModal(std::function<void(wxWindow* dialog)> answer)
 
 void UserInput::PressToClose(wxDialog& dialog, int key, std::shared_ptr<bool> stayed)
 {
-    constexpr int kCloseMs = 1500;
+    constexpr int kCloseMs = WxTestEnvironment::kPatienceMs;
     Press(key);
     auto clock = std::make_shared<wxStopWatch>();
     // A dialog of the program's own may be gone (with its loop) before the step looks again.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CString.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <wx/defs.h>
 #include <wx/gdicmn.h>
@@ -78,7 +79,7 @@ class UserInput
 
     // Waits
     // Pumps events until every armed step has run (a failed test when not in time).
-    static bool Finish(int timeoutMs = 15000);
+    static bool Finish(int timeoutMs = WxTestEnvironment::kPatienceMs);
     // Lets the X server and GTK take in the input given so far; does nothing inside a step.
     static void Settle();
 };

@@ -7,8 +7,10 @@
 #include "tutorial/ChmReader.h"
 #include "tutorial/TopicTable.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -30,12 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     // The first few names of the strings table, each as a page of the file.
+    const std::string_view table(strings);
     size_t at = 0;
-    for (int count = 0; count < 8 && at < strings.size(); ++count) {
-        const size_t end = strings.find('\0', at);
-        const CString name(strings.substr(at, end == std::string::npos ? end : end - at));
-        at = end == std::string::npos ? strings.size() : end + 1;
-        const CString object = name.IsEmpty() || name[0] != '/' ? "/" + name : name;
+    for (int count = 0; count < 8 && at < table.size(); ++count) {
+        const size_t end = std::min(table.find('\0', at), table.size());
+        const std::string_view name = table.substr(at, end - at);
+        at = end + 1;
+        const CString object = name.starts_with('/') ? CString(name) : "/" + CString(name);
         std::string page;
         if (reader.HasObject(object)) {
             reader.ReadObject(object, page, CChmFile::kMaxObjectSize);

@@ -1,4 +1,6 @@
 #include "app/startup/SampleListMaker.h"
+#include "app/testing/process/ProgramProcess.h"
+#include "app/testing/process/ProgramWindows.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/ui/testing/PrivateDisplay.h"
@@ -24,7 +26,6 @@
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -35,156 +36,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using namespace ProgramProcess;
+using namespace ProgramWindows;
+
 // Starts the program in a folder with arguments; returns its process id.
 pid_t Start(const std::vector<std::string>& arguments, const fs::path& folder)
 {
-    const pid_t parent = getpid();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        // A test that dies takes its copies with it, rather than leaving them on the display.
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parent || chdir(folder.c_str()) != 0) {
-            _exit(126);
-        }
-        std::vector<char*> argv = {const_cast<char*>(ZANTOBY_PROGRAM)};
-        for (const std::string& argument : arguments) {
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        }
-        argv.push_back(nullptr);
-        execv(ZANTOBY_PROGRAM, argv.data());
-        _exit(127);
-    }
-    return pid;
-}
-
-double SecondsNow()
-{
-    timespec now = {};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9;
-}
-
-bool WaitUntil(const std::function<bool()>& done, int seconds)
-{
-    const double end = SecondsNow() + seconds;
-    while (!done()) {
-        if (SecondsNow() > end) {
-            return false;
-        }
-        usleep(50 * 1000);
-    }
-    return true;
-}
-
-// The exit code of a process, or -1 when it did not end in time or ended by a signal.
-int WaitForExit(pid_t pid, int seconds)
-{
-    int status = 0;
-    const bool ended = WaitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, seconds);
-    if (!ended) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-        return -1;
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::vector<std::string> Lines(const CString& path)
-{
-    std::vector<std::string> lines;
-    const std::string text = ScratchFolder::ReadBytes(path);
-    size_t start = 0;
-    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-        lines.push_back(text.substr(start, end - start));
-    }
-    return lines;
-}
-
-// A property of a window as a list of 32-bit items (windows, atoms, cardinals); empty when the
-// window or the property is not there.
-std::vector<unsigned long> Property(Display* display, Window window, const char* name, Atom type)
-{
-    std::vector<unsigned long> values;
-    Atom actual = 0;
-    int format = 0;
-    unsigned long items = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1024, False, type, &actual,
-                           &format, &items, &after, &data) == Success &&
-        format == 32) {
-        const auto* longs = reinterpret_cast<const unsigned long*>(data);
-        values.assign(longs, longs + items);
-    }
-    if (data != nullptr) {
-        XFree(data);
-    }
-    return values;
-}
-
-// The top-level windows of the display: the root's children and, under a window manager, the
-// windows it manages (inside its frames), bottom first.
-std::vector<Window> TopLevelWindows(Display* display)
-{
-    std::vector<Window> windows;
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned count = 0;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) != 0) {
-        windows.assign(children, children + count);
-    }
-    if (children != nullptr) {
-        XFree(children);
-    }
-    for (unsigned long managed :
-         Property(display, DefaultRootWindow(display), "_NET_CLIENT_LIST_STACKING", XA_WINDOW)) {
-        windows.push_back(managed);
-    }
-    return windows;
-}
-
-// The shown top-level window of the process whose title begins with title; 0 when there is none
-// yet.
-Window FindShownWindow(Display* display, pid_t pid, const std::string& title)
-{
-    for (Window window : TopLevelWindows(display)) {
-        XWindowAttributes attributes;
-        if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.map_state != IsViewable ||
-            Property(display, window, "_NET_WM_PID", XA_CARDINAL) !=
-                std::vector<unsigned long>{static_cast<unsigned long>(pid)}) {
-            continue;
-        }
-        XTextProperty name = {};
-        bool found = false;
-        if (XGetTextProperty(display, window, &name, XInternAtom(display, "_NET_WM_NAME", False)) != 0 &&
-            name.value != nullptr) {
-            found = std::string(reinterpret_cast<char*>(name.value)).rfind(title, 0) == 0;
-            XFree(name.value);
-        }
-        if (found) {
-            return window;
-        }
-    }
-    return 0;
-}
-
-Window FindMainWindow(Display* display, pid_t pid)
-{
-    return FindShownWindow(display, pid, "Zantoby ");
-}
-
-// The shown window that stands for owner (a dialog of it); 0 when there is none.
-Window FindShownDialogOf(Display* display, Window owner)
-{
-    for (Window window : TopLevelWindows(display)) {
-        XWindowAttributes attributes;
-        if (XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable &&
-            Property(display, window, "WM_TRANSIENT_FOR", XA_WINDOW) == std::vector<unsigned long>{owner}) {
-            return window;
-        }
-    }
-    return 0;
+    return ProgramProcess::Start(ZANTOBY_PROGRAM, arguments, folder);
 }
 
 struct Placement
@@ -234,7 +92,7 @@ class HandOverWindowTest : public testing::Test
         unsetenv("TMPDIR");
     }
 
-    CString LogPath() const { return FileSystem::FromNative(root / "open.log"); }
+    fs::path LogPath() const { return root / "open.log"; }
 
     ScratchFolder scratch;
     fs::path root;
@@ -245,7 +103,7 @@ class HandOverWindowTest : public testing::Test
 TEST_F(HandOverWindowTest, LaterStartsHandTheirFileToTheRunningCopyAndEnd)
 {
     const pid_t first = Start({}, root);
-    ASSERT_TRUE(WaitUntil([&] { return fs::exists(root / "run/Zantoby.sock"); }, 20))
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(root / "run/Zantoby.sock"); }))
         << "the first copy never listened";
 
     // Started from another folder while the first copy still shows its splash: the relative
@@ -253,21 +111,23 @@ TEST_F(HandOverWindowTest, LaterStartsHandTheirFileToTheRunningCopyAndEnd)
     const std::string name = "lists/\xE6\x98\xA5\xE3\x81\xAE\xE5\x95\x86\xE5\x93\x81.zbk"; // 春の商品
     FakeListHost host;
     ASSERT_TRUE(CSampleListMaker(host).Make(FileSystem::FromNative(root / "work" / name), 2, 0));
-    EXPECT_EQ(WaitForExit(Start({name}, root / "work"), 20), 0);
+    EXPECT_EQ(WaitForExit(Start({name}, root / "work")), 0);
     const std::string expected = (root / "work" / name).string();
-    EXPECT_TRUE(WaitUntil([&] { return Lines(LogPath()) == std::vector<std::string>{expected}; }, 20))
+    EXPECT_TRUE(WaitUntil([&] { return Lines(LogPath()) == std::vector<std::string>{expected}; }))
         << "the running copy did not open " << expected;
 
-    // Pseudo paths from outside and a start without a file only bring the running copy forward.
-    EXPECT_EQ(WaitForExit(Start({"autophoto:"}, root / "work"), 20), 0);
-    EXPECT_EQ(WaitForExit(Start({"template:/t/a.zbk,/t/w/index.htm"}, root / "work"), 20), 0);
-    EXPECT_EQ(WaitForExit(Start({}, root / "work"), 20), 0);
-    usleep(500 * 1000);
-    EXPECT_EQ(Lines(LogPath()), std::vector<std::string>{expected});
+    // Pseudo paths from outside and a start without a file only bring the running copy forward:
+    // the list handed over after them is the next path it is asked to open.
+    EXPECT_EQ(WaitForExit(Start({"autophoto:"}, root / "work")), 0);
+    EXPECT_EQ(WaitForExit(Start({"template:/t/a.zbk,/t/w/index.htm"}, root / "work")), 0);
+    EXPECT_EQ(WaitForExit(Start({}, root / "work")), 0);
+    EXPECT_EQ(WaitForExit(Start({name}, root / "work")), 0);
+    EXPECT_TRUE(WaitUntil([&] { return Lines(LogPath()).size() >= 2; }));
+    EXPECT_EQ(Lines(LogPath()), (std::vector<std::string>{expected, expected}));
 
     // Ended by the session, the first copy closes as the user would and leaves nothing behind.
     kill(first, SIGTERM);
-    EXPECT_EQ(WaitForExit(first, 20), 0);
+    EXPECT_EQ(WaitForExit(first), 0);
     EXPECT_FALSE(fs::exists(root / "run/Zantoby.sock"));
     EXPECT_TRUE(fs::is_empty(root / "tmp")) << "the private temporary folder was left behind";
 }
@@ -282,10 +142,10 @@ TEST_F(HandOverWindowTest, AJapaneseNameOnTheCommandLineOpensWithNoCopyRunning)
     const pid_t copy = Start({name}, root / "work");
     unsetenv("LC_ALL");
     const fs::path lock = root / "work" / (name + "$");
-    EXPECT_TRUE(WaitUntil([&] { return fs::exists(lock); }, 20)) << "the list was not opened";
+    EXPECT_TRUE(WaitUntil([&] { return fs::exists(lock); })) << "the list was not opened";
     EXPECT_EQ(Lines(LogPath()), std::vector<std::string>{(root / "work" / name).string()});
     kill(copy, SIGTERM);
-    EXPECT_EQ(WaitForExit(copy, 20), 0);
+    EXPECT_EQ(WaitForExit(copy), 0);
     EXPECT_FALSE(fs::exists(lock)) << "closing the list lets it go";
 }
 
@@ -301,9 +161,9 @@ TEST_F(HandOverWindowTest, AProgramThatIsTheDisplaysOnlyClientStarts)
     // The start meets the display starting afresh only now and then.
     for (int round = 0; round < 6; ++round) {
         const pid_t copy = Start({"alone.zbk"}, root / "work");
-        EXPECT_TRUE(WaitUntil([&] { return fs::exists(lock); }, 20)) << "round " << round << ": not opened";
+        EXPECT_TRUE(WaitUntil([&] { return fs::exists(lock); })) << "round " << round << ": not opened";
         kill(copy, SIGTERM);
-        EXPECT_EQ(WaitForExit(copy, 20), 0) << "round " << round;
+        EXPECT_EQ(WaitForExit(copy), 0) << "round " << round;
     }
     EXPECT_TRUE(display.Stop());
 }
@@ -311,12 +171,12 @@ TEST_F(HandOverWindowTest, AProgramThatIsTheDisplaysOnlyClientStarts)
 TEST_F(HandOverWindowTest, EndAskedForDuringTheStartComesWhenTheStartIsOver)
 {
     const pid_t copy = Start({}, root);
-    ASSERT_TRUE(WaitUntil([&] { return fs::exists(root / "run/Zantoby.sock"); }, 20));
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(root / "run/Zantoby.sock"); }));
     // Once a later start has been answered, the running copy listens from its event loop,
     // which its splash keeps turning for three seconds.
-    ASSERT_EQ(WaitForExit(Start({}, root), 20), 0);
+    ASSERT_EQ(WaitForExit(Start({}, root)), 0);
     kill(copy, SIGTERM);
-    EXPECT_EQ(WaitForExit(copy, 20), 0);
+    EXPECT_EQ(WaitForExit(copy), 0);
     // The placement written on closing shows that it closed as a user closes it.
     EXPECT_NE(ScratchFolder::ReadBytes(scratch / "config/zantoby/Zantoby.ini").find("[Print]"),
               std::string::npos);
@@ -335,8 +195,8 @@ TEST_F(HandOverWindowTest, WithoutADisplayTheProgramSaysSoInOneLineAndEnds)
         execl(ZANTOBY_PROGRAM, ZANTOBY_PROGRAM, static_cast<char*>(nullptr));
         _exit(127);
     }
-    EXPECT_EQ(WaitForExit(pid, 20), 1);
-    const std::vector<std::string> lines = Lines(FileSystem::FromNative(errors));
+    EXPECT_EQ(WaitForExit(pid), 1);
+    const std::vector<std::string> lines = Lines(errors);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_NE(lines[0].find("DISPLAY"), std::string::npos) << lines[0];
 }
@@ -362,14 +222,14 @@ class ShownProgramTest : public HandOverWindowTest
     {
         copy = Start(arguments, root);
         Window window = 0;
-        WaitUntil([&] { return (window = FindMainWindow(display, copy)) != 0; }, 30);
+        WaitUntil([&] { return (window = FindMainWindow(display, copy)) != 0; });
         return window;
     }
     // The window's placement once it is as expected, or as it is after a while: shown, the window
     // still takes the size and place the program gives it.
     Placement SettledPlacement(Window window, const std::function<bool(const Placement&)>& expected)
     {
-        WaitUntil([&] { return expected(PlacementOf(display, window)); }, 10);
+        WaitUntil([&] { return expected(PlacementOf(display, window)); });
         return PlacementOf(display, window);
     }
     Placement SettledPlacement(Window window, const Placement& expected)
@@ -379,36 +239,9 @@ class ShownProgramTest : public HandOverWindowTest
     int End() const
     {
         kill(copy, SIGTERM);
-        return WaitForExit(copy, 20);
+        return WaitForExit(copy);
     }
-    // Whether the middle of the window shows more than one colour, as a list does and a window
-    // left unpainted does not.
-    bool ShowsContent(Window window) const
-    {
-        XWindowAttributes attributes;
-        Window child = 0;
-        int x = 0;
-        int y = 0;
-        if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.map_state != IsViewable ||
-            XTranslateCoordinates(display, window, DefaultRootWindow(display), attributes.width * 3 / 10,
-                                  attributes.height * 4 / 10, &x, &y, &child) == 0) {
-            return false;
-        }
-        XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, attributes.width * 4 / 10,
-                                  attributes.height * 3 / 10, AllPlanes, ZPixmap);
-        if (image == nullptr) {
-            return false;
-        }
-        const unsigned long first = XGetPixel(image, 0, 0);
-        bool varied = false;
-        for (int row = 0; row < image->height && !varied; ++row) {
-            for (int column = 0; column < image->width && !varied; ++column) {
-                varied = XGetPixel(image, column, row) != first;
-            }
-        }
-        XDestroyImage(image);
-        return varied;
-    }
+    bool ShowsContent(Window window) const { return ProgramWindows::ShowsContent(display, window); }
     void WriteSavedRect(const char* left, const char* top, const char* right, const char* bottom,
                         const char* navigate = "0")
     {
@@ -433,7 +266,7 @@ TEST_F(ShownProgramTest, AResizedWindowOpensAtItsNewSizeNextTime)
     // Made larger by its lower right corner, as a window manager does it: the window stays put.
     XResizeWindow(display, window, 900, 700);
     XFlush(display);
-    EXPECT_TRUE(WaitUntil([&] { return PlacementOf(display, window).width == 900; }, 5));
+    EXPECT_TRUE(WaitUntil([&] { return PlacementOf(display, window).width == 900; }));
     usleep(500 * 1000);
     ASSERT_EQ(End(), 0);
 
@@ -474,7 +307,7 @@ TEST_F(ShownProgramTest, EndedByTheSessionWhileTheStartNavigatorIsOpenItClosesCl
     const Window window = StartShown();
     ASSERT_NE(window, 0u);
     // The navigator opens once the start is over.
-    EXPECT_TRUE(WaitUntil([&] { return FindShownDialogOf(display, window) != 0; }, 20));
+    EXPECT_TRUE(WaitUntil([&] { return FindShownDialogOf(display, window) != 0; }));
     EXPECT_EQ(End(), 0);
 }
 
@@ -513,8 +346,7 @@ TEST_F(ShownProgramTest, AListWhoseOpenOutlastsTheSplashShowsInTheMainWindow)
     }
     EXPECT_NE(window, 0u) << "the main window never showed";
     if (window != 0) {
-        EXPECT_TRUE(WaitUntil([&] { return ShowsContent(window); }, 20))
-            << "the list is not in the main window";
+        EXPECT_TRUE(WaitUntil([&] { return ShowsContent(window); })) << "the list is not in the main window";
     }
     EXPECT_EQ(End(), 0);
 }
@@ -576,17 +408,16 @@ TEST_F(ManagedProgramTest, AListHandedOverWhileTheWindowIsMinimisedShowsWhenItCo
         "[Auto]\r\nNavigate=0\r\nTutorial=0\r\nOpen=0\r\n[Exit]\r\nAlertMultiDoc=0\r\n");
     const Window window = StartShown({first.string()});
     ASSERT_NE(window, 0u);
-    ASSERT_TRUE(WaitUntil([&] { return ShowsContent(window); }, 20)) << "the first list never showed";
+    ASSERT_TRUE(WaitUntil([&] { return ShowsContent(window); })) << "the first list never showed";
 
     XIconifyWindow(display, window, DefaultScreen(display));
     XFlush(display);
-    ASSERT_TRUE(WaitUntil([&] { return WindowState(window) == IconicState; }, 10)) << "not minimised";
-    EXPECT_EQ(WaitForExit(Start({second.string()}, root), 20), 0);
-    EXPECT_TRUE(WaitUntil([&] { return Lines(LogPath()).size() == 2; }, 20))
-        << "the second list was not opened";
-    EXPECT_TRUE(WaitUntil([&] { return WindowState(window) == NormalState; }, 10))
+    ASSERT_TRUE(WaitUntil([&] { return WindowState(window) == IconicState; })) << "not minimised";
+    EXPECT_EQ(WaitForExit(Start({second.string()}, root)), 0);
+    EXPECT_TRUE(WaitUntil([&] { return Lines(LogPath()).size() == 2; })) << "the second list was not opened";
+    EXPECT_TRUE(WaitUntil([&] { return WindowState(window) == NormalState; }))
         << "the window stayed minimised";
-    EXPECT_TRUE(WaitUntil([&] { return ShowsContent(window); }, 10)) << "the window came back blank";
+    EXPECT_TRUE(WaitUntil([&] { return ShowsContent(window); })) << "the window came back blank";
     EXPECT_EQ(End(), 0);
 }
 
@@ -596,24 +427,21 @@ TEST_F(ManagedProgramTest, TheStartNavigatorOpensAboveTheMainWindowAndTakesTheKe
     const Window window = StartShown();
     ASSERT_NE(window, 0u);
     Window navigator = 0;
-    ASSERT_TRUE(WaitUntil([&] { return (navigator = FindShownDialogOf(display, window)) != 0; }, 20))
+    ASSERT_TRUE(WaitUntil([&] { return (navigator = FindShownDialogOf(display, window)) != 0; }))
         << "the navigator never showed";
 
     // Above the main window with the keyboard, and staying so while the desktop settles.
     double since = -1;
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            if (!StackedAbove(navigator, window) || ActiveWindow() != navigator) {
-                since = -1;
-                return false;
-            }
-            since = since < 0 ? SecondsNow() : since;
-            return SecondsNow() - since > 1;
-        },
-        10))
-        << "the navigator is behind the main window or has no keyboard";
+    EXPECT_TRUE(WaitUntil([&] {
+        if (!StackedAbove(navigator, window) || ActiveWindow() != navigator) {
+            since = -1;
+            return false;
+        }
+        since = since < 0 ? SecondsNow() : since;
+        return SecondsNow() - since > 1;
+    })) << "the navigator is behind the main window or has no keyboard";
     PressKey(XK_Escape);
-    EXPECT_TRUE(WaitUntil([&] { return FindShownDialogOf(display, window) == 0; }, 10))
+    EXPECT_TRUE(WaitUntil([&] { return FindShownDialogOf(display, window) == 0; }))
         << "Esc did not reach the navigator";
     EXPECT_EQ(End(), 0);
 }

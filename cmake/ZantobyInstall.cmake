@@ -1,0 +1,35 @@
+# The installed layout, by the file-system standard: both programs in bin/, their shared files
+# in share/zantoby/ (found by the programs from their own folder), and the program's place on the
+# desktop. `make package` packs the same files into a Debian package.
+set(data ${ZANTOBY_DATA_DIR})
+install(TARGETS zantoby tutorial RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/res/Sample ${CMAKE_BINARY_DIR}/res/Template ${CMAKE_BINARY_DIR}/app/Web
+        DESTINATION ${data})
+install(FILES ${CMAKE_BINARY_DIR}/tutorial/Tutorial.chm DESTINATION ${data})
+
+set(desktop ${CMAKE_SOURCE_DIR}/res/desktop)
+install(FILES ${desktop}/${ZANTOBY_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${desktop}/${ZANTOBY_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES ${desktop}/${ZANTOBY_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${CMAKE_BINARY_DIR}/res/desktop/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+# The package's dependencies are read from the programs' libraries (dpkg-shlibdeps), with the
+# Japanese fonts the lists' faces map to. The desktop's file type, menu and icon caches are
+# refreshed by the file triggers of shared-mime-info, desktop-file-utils and the icon theme.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zantoby)
+set(CPACK_PACKAGE_VENDOR Zantoby)
+set(CPACK_PACKAGE_CONTACT "Zantoby <support@zantoby.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Records products and their photos in lists")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION "Zantoby records products and their photos in lists of typed columns, \
+prints them, publishes them as Web pages and exchanges them as CSV. List files are Shift_JIS text.")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://www.zantoby.example/)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wx3.2-i18n, shared-mime-info, desktop-file-utils, hicolor-icon-theme")
+include(CPack)
