@@ -1,6 +1,7 @@
 #include "platform/FileSystem.h"
 
 #include "platform/Cp932.h"
+#include "platform/FileCommitHook.h"
 #include "platform/Mbcs.h"
 
 #include <algorithm>

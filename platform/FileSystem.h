@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <functional>
 #include <vector>
 
 // File-system calls on the program's CP932 paths ("/" as separator). Every path is converted to
@@ -78,12 +77,6 @@ FILE* OpenStream(const CString& path, const char* mode);
 FILE* CreateBeside(const CString& target, bool readable, CString& tempPath);
 bool CommitReplace(FILE* stream, const CString& tempPath, const CString& target);
 void AbandonReplace(FILE* stream, const CString& tempPath);
-// Tests stand in for what the disk would do: the hook is called as each replacing write is about
-// to commit (its new file complete beside the target), with the target; a non-zero result makes
-// the write fail with that errno (ENOSPC for a full disk), and the hook may end the process there
-// as a kill would. An empty hook removes it.
-using CommitHook = std::function<int(const CString& target)>;
-void SetCommitHook(CommitHook hook);
 // Removes the temporary files that replacing writes of target left behind when the process was
 // killed before it could commit or abandon them.
 void RemoveReplaceLeftovers(const CString& target);

@@ -5,6 +5,7 @@
 #include "list/ListFileWriter.h"
 #include "list/ListProperties.h"
 #include "list/ZantobyDoc.h"
+#include "platform/FileCommitHook.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemText.h"
