@@ -7,6 +7,7 @@
 #include "list/IListHost.h"
 #include "list/ListFileFormat.h"
 #include "list/ListSettingLimits.h"
+#include "list/PhotoRegistration.h"
 #include "list/ZantobyDoc.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
@@ -137,6 +138,7 @@ bool CListFileReader::Read(const CString& path, int flags)
             }
         } else if (flags & ReadRows) {
             RepairPhotoReferences();
+            RebuildMissingPictures();
         }
         m_doc.fileVersion = m_version;
         m_doc.BuildColumnMap();
@@ -1056,6 +1058,37 @@ void CListFileReader::RepairPhotoReferences()
     }
     if (dropped > 0) {
         repair.Format("登録されていない写真への参照 %d 件を削除しました", dropped);
+        m_repairs.push_back(repair);
+    }
+}
+
+void CListFileReader::RebuildMissingPictures()
+{
+    // Older saves killed while they moved loose photos into the subfolders left photos without
+    // their standard picture or thumbnail; both are made again from the original.
+    if (m_doc.readOnly) {
+        return;
+    }
+    int rebuilt = 0;
+    for (int slot = 0; slot < kMaxPhotos; ++slot) {
+        if (!m_doc.GetPhoto(slot).inUse ||
+            (FileSystem::Exists(m_doc.GetMiddlePhotoPath(slot)) &&
+             FileSystem::Exists(m_doc.GetThumbnailPath(slot))) ||
+            !FileSystem::Exists(m_doc.GetOriginalPhotoPath(slot))) {
+            continue;
+        }
+        // The killed save's half-written copies lie beside them.
+        FileSystem::RemoveReplaceLeftovers(m_doc.GetMiddlePhotoPath(slot));
+        FileSystem::RemoveReplaceLeftovers(m_doc.GetThumbnailPath(slot));
+        CPhotoRegistration registration(m_doc.Host().GetVersionString());
+        if (m_doc.PrepareRegistration(CString(), slot, CString(), 0, registration)) {
+            registration.Run();
+            rebuilt += registration.outcome == CPhotoRegistration::Outcome::kDone ? 1 : 0;
+        }
+    }
+    if (rebuilt > 0) {
+        CString repair;
+        repair.Format("標準とｻﾑﾈｲﾙの画像が欠けていた写真 %d 枚の画像を作り直しました", rebuilt);
         m_repairs.push_back(repair);
     }
 }

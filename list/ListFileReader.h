@@ -64,6 +64,7 @@ class CListFileReader
 
     void RepairColumnSlots();
     void RepairPhotoReferences();
+    void RebuildMissingPictures();
     void ApplyDisplayOrder();
 
     CZantobyDoc& m_doc;

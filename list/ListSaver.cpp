@@ -8,8 +8,10 @@
 #include "list/ListFileFormat.h"
 #include "list/ListFileWriter.h"
 #include "list/ZantobyDoc.h"
+#include "platform/FileException.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "platform/SystemText.h"
 
 #include <cerrno>
 #include <ctime>
@@ -161,10 +163,16 @@ bool CListSaver::WriteListFile(const CString& path, bool keepViews)
                     }
                     m_doc.SetModifiedFlag(false);
                 } else {
-                    host.ShowErrorMessage(40206, 0);
+                    // The writer leaves errno telling why the file could not be made.
+                    host.ShowErrorMessage(40209, 0, path.GetString(),
+                                          CAppBase::GetLastErrorText().GetString());
                 }
             }
         }
+    } catch (const CFileException& error) {
+        // A full disk, or a write refused: the old file is as it was, so nothing is lost.
+        const CString& file = error.m_strFileName.IsEmpty() ? path : error.m_strFileName;
+        host.ShowErrorMessage(40210, 0, file.GetString(), SystemErrorText(error.m_lOsError).GetString());
     } catch (const std::exception&) {
         host.ReportError(nullptr, "ZantobyDoc", __LINE__);
     }
@@ -359,9 +367,11 @@ bool CListSaver::MoveLoosePhotos()
             CString from;
             CString to;
         };
+        // The reader takes a photo as moved once its original is in the subfolder, so the
+        // original goes last: a save killed before it leaves the photo loose and whole.
         std::vector<Move> moves;
-        for (auto kind : {CListPhotos::kOriginal, CListPhotos::kStandard, CListPhotos::kThumbnail,
-                          CListPhotos::kDrawing}) {
+        for (auto kind : {CListPhotos::kStandard, CListPhotos::kThumbnail, CListPhotos::kDrawing,
+                          CListPhotos::kOriginal}) {
             CString from = m_doc.GetPhotoFilePath(slot, kind, true);
             if (kind != CListPhotos::kDrawing || FileSystem::Exists(from)) {
                 moves.push_back({from, m_doc.GetPhotoFilePath(slot, kind, false)});
@@ -377,8 +387,15 @@ bool CListSaver::MoveLoosePhotos()
         }
         // A photo that could not be copied whole keeps its loose files and stays where it is;
         // what lies in the subfolders for it is stale or partial, and would mislead a reader.
-        for (const Move& move : moves) {
-            DeletePath(copied ? move.from : move.to);
+        // Its original copy goes first there, so that it is never in the subfolder alone.
+        if (copied) {
+            for (const Move& move : moves) {
+                DeletePath(move.from);
+            }
+        } else {
+            for (auto move = moves.rbegin(); move != moves.rend(); ++move) {
+                DeletePath(move->to);
+            }
         }
         photo.flatFiles = !copied;
     }

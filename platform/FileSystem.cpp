@@ -1,15 +1,16 @@
 #include "platform/FileSystem.h"
 
 #include "platform/Cp932.h"
+#include "platform/FileCommitHook.h"
 #include "platform/Mbcs.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <string>
 #include <dirent.h>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -17,6 +18,12 @@
 namespace FileSystem {
 
 namespace {
+
+CommitHook& Hook()
+{
+    static CommitHook hook;
+    return hook;
+}
 
 // The permission bits a newly created file gets, read once: umask can only be read by setting it.
 mode_t NewFileMode()
@@ -169,7 +176,8 @@ bool IsSameOrInside(const CString& path, const CString& folder)
         return false;
     }
     std::error_code error;
-    std::filesystem::path inner = std::filesystem::weakly_canonical(std::filesystem::absolute(ToNative(path), error), error);
+    std::filesystem::path inner =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(ToNative(path), error), error);
     if (error) {
         return false;
     }
@@ -250,10 +258,23 @@ FILE* CreateBeside(const CString& target, bool readable, CString& tempPath)
     return stream;
 }
 
+void SetCommitHook(CommitHook hook)
+{
+    Hook() = std::move(hook);
+}
+
 bool CommitReplace(FILE* stream, const CString& tempPath, const CString& target)
 {
     std::filesystem::path temp = ToNative(tempPath);
     std::filesystem::path native = ToNative(target);
+    if (const CommitHook& hook = Hook()) {
+        if (const int error = hook(target); error != 0) {
+            std::fclose(stream);
+            unlink(temp.c_str());
+            errno = error;
+            return false;
+        }
+    }
     struct stat old
     {
     };

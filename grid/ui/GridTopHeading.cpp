@@ -14,6 +14,16 @@ CGridTopHeading::CGridTopHeading(CCellGrid& grid)
     Bind(wxEVT_LEFT_DCLICK, &CGridTopHeading::OnDouble, this);
     Bind(wxEVT_MOTION, &CGridTopHeading::OnMotion, this);
     Bind(wxEVT_TIMER, &CGridTopHeading::OnDragScroll, this);
+    // A column drag without the pointer drops nothing and stops scrolling.
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent& event) {
+        m_dragScroll.Stop();
+        m_scrollDirection = 0;
+        if (m_dropPosition >= 0) {
+            InvalidatePicture();
+        }
+        m_dragColumn = m_dropPosition = -1;
+        event.Skip();
+    });
 }
 
 void CGridTopHeading::Render(Canvas& dc, CSize size)

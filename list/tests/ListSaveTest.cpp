@@ -1,17 +1,24 @@
+#include "foundation/BitmapEx.h"
 #include "foundation/FileStatus.h"
 #include "foundation/FileUtility.h"
 #include "list/ListFileReader.h"
+#include "list/ListFileWriter.h"
 #include "list/ListProperties.h"
 #include "list/ZantobyDoc.h"
+#include "platform/FileCommitHook.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "platform/SystemText.h"
 #include "support/FakeListHost.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
+#include "support/TestPhotos.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstdarg>
 #include <ctime>
 #include <filesystem>
 #include <memory>
@@ -32,6 +39,26 @@ void Touch(const CString& path, const char* contents = "jpeg")
 {
     WriteFileBytes(path, contents);
 }
+
+// Keeps the file and the reason that the boxes of a failed save name, in that order.
+class SaveHost : public FakeListHost
+{
+  public:
+    int ShowMessageV(MessageKind kind, int id, unsigned flags, va_list args) override
+    {
+        if (id == 40209 || id == 40210) {
+            va_list copy;
+            va_copy(copy, args);
+            failedFile = va_arg(copy, const char*);
+            failureReason = va_arg(copy, const char*);
+            va_end(copy);
+        }
+        return FakeListHost::ShowMessageV(kind, id, flags, args);
+    }
+
+    CString failedFile;
+    CString failureReason;
+};
 
 class ListSave : public ::testing::Test
 {
@@ -97,7 +124,7 @@ class ListSave : public ::testing::Test
     TempFolder work;
     TempFolder user;
     CString folder;
-    FakeListHost host;
+    SaveHost host;
     std::unique_ptr<CZantobyDoc> doc;
 };
 
@@ -385,6 +412,150 @@ TEST_F(ListSave, TheListKeepsTheDateItWasFirstMadeThroughEverySave)
     std::strftime(expected, sizeof(expected), "%Y/%m/%d %H:%M:%S", &local);
     EXPECT_EQ(properties.created, expected);
     EXPECT_NE(properties.modified, properties.created);
+}
+
+// An old-layout list: its photos lie loose in the photo folder, as older versions kept them, and
+// its file is written. Each photo's original, standard picture and thumbnail are real JPEGs.
+void MakeOldLayoutList(CZantobyDoc& doc, int row, int photos)
+{
+    ProductRecord& record = doc.GetRow(row);
+    for (int slot = 0; slot < photos; ++slot) {
+        CString base;
+        base.Format("%s/%s/%04d", doc.listFolder.GetString(), doc.photoFolderName.GetString(), slot);
+        ASSERT_TRUE(TestPhotos::WriteJpeg(base + ".jpg", 64, 48));
+        ASSERT_TRUE(TestPhotos::WriteJpeg(base + "m.jpg", 32, 24));
+        ASSERT_TRUE(TestPhotos::WriteJpeg(base + "s.jpg", 16, 12));
+        doc.GetPhoto(slot).inUse = true;
+        doc.GetPhoto(slot).flatFiles = true;
+        doc.GetPhoto(slot).width = 64;
+        doc.GetPhoto(slot).height = 48;
+        record.photos[record.photoCount++] = slot;
+    }
+    ASSERT_TRUE(CListFileWriter(doc).Write(doc.GetPathName()));
+}
+
+// Copies every file of a folder tree into another, replacing what is there.
+void CopyTreeOver(const CString& from, const CString& to)
+{
+    std::filesystem::remove_all(FileSystem::ToNative(to));
+    std::filesystem::copy(FileSystem::ToNative(from), FileSystem::ToNative(to),
+                          std::filesystem::copy_options::recursive);
+}
+
+// Saves the list in a child process that is killed as its replacing write number kill is about to
+// commit: the write's file is complete beside its target, and nothing after it is done. The
+// child's exit code: 9 when it was killed, 0 when the save finished first.
+int SaveKilledAtWrite(CZantobyDoc& doc, int kill)
+{
+    pid_t child = fork();
+    if (child == 0) {
+        doc.SetModifiedFlag();
+        int writes = 0;
+        FileSystem::SetCommitHook([&](const CString&) {
+            if (writes++ == kill) {
+                _exit(9);
+            }
+            return 0;
+        });
+        _exit(doc.DoSave() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(ListSave, ASaveKilledAtAnyPointWhileItMovesLoosePhotosLeavesEveryPhotoWhole)
+{
+    MakeSavedList();
+    const int row = AddRow("写真三枚");
+    constexpr int kPhotos = 3;
+    MakeOldLayoutList(*doc, row, kPhotos);
+    const CString pristine = work.Path() + "pristine";
+    CopyTreeOver(folder, pristine);
+
+    int kill = 0;
+    for (;; ++kill) {
+        CopyTreeOver(pristine, folder);
+        const int outcome = SaveKilledAtWrite(*doc, kill);
+        ASSERT_TRUE(outcome == 9 || outcome == 0) << "kill " << kill << ": exit " << outcome;
+
+        host.messages.clear();
+        auto reread = std::make_unique<CZantobyDoc>(host);
+        ASSERT_TRUE(reread->ReadListFile(folder + "/A.zbk", CListFileReader::ReadAll)) << "kill " << kill;
+        EXPECT_FALSE(host.HasMessage(30217)) << "kill " << kill << ": a picture had to be made again";
+        for (int slot = 0; slot < kPhotos; ++slot) {
+            ASSERT_TRUE(reread->GetPhoto(slot).inUse) << "kill " << kill << ", photo " << slot;
+            for (const CString& file : {reread->GetOriginalPhotoPath(slot), reread->GetMiddlePhotoPath(slot),
+                                        reread->GetThumbnailPath(slot)}) {
+                CBitmapEx picture;
+                EXPECT_TRUE(picture.LoadJpeg(file)) << "kill " << kill << ": " << file.GetString();
+            }
+        }
+        // The next save takes up the move where the killed one ended.
+        reread->SetPathName(folder + "/A.zbk", false);
+        ASSERT_TRUE(reread->DoSave()) << "kill " << kill;
+        for (int slot = 0; slot < kPhotos; ++slot) {
+            EXPECT_FALSE(reread->GetPhoto(slot).flatFiles) << "kill " << kill << ", photo " << slot;
+        }
+        reread->OnCloseDocument();
+        if (outcome == 0) {
+            break;
+        }
+    }
+    // Three files of each photo and the list file: every one of them was a point to be killed at.
+    EXPECT_EQ(kill, kPhotos * 3 + 1);
+}
+
+TEST_F(ListSave, APhotoAnOlderSaveLeftWithoutItsThumbnailGetsItBackOnOpen)
+{
+    MakeSavedList();
+    const int row = AddRow("写真");
+    AddFolderedPhoto(4, false);
+    ASSERT_TRUE(TestPhotos::WriteJpeg(Photo("org/0004.jpg"), 400, 300));
+    ProductRecord& record = doc->GetRow(row);
+    record.photos[record.photoCount++] = 4;
+    ASSERT_TRUE(doc->DoSave());
+    // As a kill while the thumbnail was copied left it: none, and the copy's remains beside it.
+    std::filesystem::remove(FileSystem::ToNative(Photo("s/0004s.jpg")));
+    Touch(Photo("s/0004s.jpg.Ab12Cd"), "half");
+
+    doc->lockFile.Release();
+    auto reread = std::make_unique<CZantobyDoc>(host);
+    ASSERT_TRUE(reread->ReadListFile(folder + "/A.zbk", CListFileReader::ReadAll));
+    CBitmapEx thumbnail;
+    ASSERT_TRUE(thumbnail.LoadJpeg(Photo("s/0004s.jpg")));
+    EXPECT_LT(thumbnail.Width(), 400) << "made from the original";
+    EXPECT_FALSE(Exists(Photo("s/0004s.jpg.Ab12Cd")));
+    EXPECT_TRUE(host.HasMessage(30217)) << "the repair is told";
+    reread->OnCloseDocument();
+}
+
+TEST_F(ListSave, AFullDiskOrAFolderGoneIsNamedAsTheCauseAndTheListStaysAsItWas)
+{
+    MakeSavedList();
+    AddRow("a");
+    ASSERT_TRUE(doc->DoSave());
+    const std::string saved = ReadFileBytes(folder + "/A.zbk");
+
+    doc->SetCellTextAt(0, 0, "b");
+    doc->SetModifiedFlag();
+    FileSystem::SetCommitHook([](const CString&) { return ENOSPC; });
+    EXPECT_FALSE(doc->DoSave());
+    FileSystem::SetCommitHook(nullptr);
+    EXPECT_TRUE(host.HasMessage(40210));
+    EXPECT_TRUE(host.errorReports.empty()) << "no unexpected error and no error log";
+    EXPECT_EQ(host.failedFile, folder + "/A.zbk");
+    EXPECT_EQ(host.failureReason, SystemErrorText(ENOSPC));
+    EXPECT_EQ(ReadFileBytes(folder + "/A.zbk"), saved);
+    EXPECT_EQ(user.CountFiles("A.zbk."), 0) << "no temporary file left beside the list";
+    EXPECT_TRUE(doc->IsModified()) << "the change is still there to be saved";
+
+    std::filesystem::remove_all(FileSystem::ToNative(folder));
+    EXPECT_FALSE(doc->DoSave());
+    EXPECT_TRUE(host.HasMessage(40209));
+    EXPECT_TRUE(host.errorReports.empty());
+    EXPECT_EQ(host.failedFile, folder + "/A.zbk");
+    EXPECT_EQ(host.failureReason, SystemErrorText(ENOENT));
 }
 
 } // namespace

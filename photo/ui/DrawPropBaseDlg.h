@@ -39,6 +39,8 @@ class CDrawPropBaseDlg : public CAnchorDialog
     void Accept();
     // The colour a colour button shows, and the border width picked.
     COLORREF GetButtonColor(int id) const;
+    // The palette its colour buttons open.
+    CColorPaletteDlg& Palette() const { return *m_palette; }
     int GetBorderWidth() const { return m_values.borderWidth; }
     // The point grid's rows as they stand.
     const std::vector<CPoint>& GetGridPoints();

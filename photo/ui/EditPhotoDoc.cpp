@@ -1,5 +1,6 @@
 #include "photo/ui/EditPhotoDoc.h"
 
+#include "foundation/PathName.h"
 #include "photo/EditorCommandIds.h"
 #include "photo/ui/EditPhotoView.h"
 #include "photo/ui/EditorServices.h"
@@ -47,9 +48,18 @@ CEditPhotoView* CEditPhotoDoc::GetEditView() const
 
 void CEditPhotoDoc::TakePath(const wxString& path)
 {
-    // Editor paths ("list?photo") never enter the recent files.
+    // An editor path ("list?photo") is no name for a person: a list's photo is named by the
+    // list's file and the photo's own file.
+    wxString title = wxFileName(path).GetFullName();
+    if (m_model.photoIndex >= 0) {
+        CString name;
+        name.Format("%s 写真[%s]", GetFileNameOfPath(m_model.listPath).GetString(),
+                    GetFileNameOfPath(m_model.originalPath).GetString());
+        title = ToWx(name);
+    }
+    SetTitle(title);
+    // Editor paths never enter the recent files.
     SetFilename(path, true);
-    SetTitle(wxFileName(path).GetFullName());
 }
 
 bool CEditPhotoDoc::OnOpenDocument(const wxString& file)

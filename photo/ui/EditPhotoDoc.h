@@ -35,7 +35,7 @@ class CEditPhotoDoc : public wxDocument
     static wxObject* wxCreateObject();
 
   private:
-    // Names the document by its path and the window by the path's last part.
+    // Names the document by its path, and its window and questions by the photo.
     void TakePath(const wxString& path);
     void OnViewToolbar(wxCommandEvent& event);
     void OnUpdateViewToolbar(wxUpdateUIEvent& event);

@@ -1,5 +1,6 @@
 #include "photo/ui/EditPhotoFrame.h"
 
+#include "platform/ui/PointerCapture.h"
 #include "shell/ui/MenuBuilder.h"
 #include "shell/ui/ResourceBitmaps.h"
 
@@ -9,4 +10,10 @@ CEditPhotoFrame::CEditPhotoFrame(wxDocument* doc, wxView* view, wxMDIParentFrame
 {
     SetIcons(CResourceBitmaps::GetProgramIcons());
     SetMenuBar(CMenuBuilder::CreateMenuBar(IDR_EDITPHOTOTYPE));
+}
+
+bool CEditPhotoFrame::Destroy()
+{
+    PointerCapture::EndWithin(*this);
+    return wxDocMDIChildFrame::Destroy();
 }

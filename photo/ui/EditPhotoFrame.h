@@ -8,4 +8,7 @@ class CEditPhotoFrame : public wxDocMDIChildFrame
 {
   public:
     CEditPhotoFrame(wxDocument* doc, wxView* view, wxMDIParentFrame* parent);
+
+    // A drag of a shape ends as its window closes.
+    bool Destroy() override;
 };

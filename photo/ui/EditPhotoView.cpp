@@ -363,6 +363,12 @@ bool CEditPhotoView::OnKey(int keyCode, bool control, bool shift)
         RunCommand(shift ? EditorCommand::kPreviousShape : EditorCommand::kNextShape);
         return true;
     }
+    // Nor do the menu's Ctrl+PgDn and Ctrl+PgUp arrive: the notebook of the main window takes
+    // them for its pages.
+    if (control && (keyCode == WXK_PAGEDOWN || keyCode == WXK_PAGEUP)) {
+        RunCommand(keyCode == WXK_PAGEDOWN ? EditorCommand::kZoomIn : EditorCommand::kZoomOut);
+        return true;
+    }
     const int step = control ? 8 : 1;
     int dx = 0;
     int dy = 0;

@@ -11,6 +11,13 @@ void GtkGlue::SetResizable(wxTopLevelWindow& window, bool resizable)
     }
 }
 
+void GtkGlue::MoveShown(wxTopLevelWindow& window, const wxPoint& position)
+{
+    if (window.GetHandle() != nullptr && GTK_IS_WINDOW(window.GetHandle())) {
+        gtk_window_move(GTK_WINDOW(window.GetHandle()), position.x, position.y);
+    }
+}
+
 void GtkGlue::SetOwnWindowGroup(wxTopLevelWindow& window)
 {
     if (window.GetHandle() == nullptr || !GTK_IS_WINDOW(window.GetHandle())) {

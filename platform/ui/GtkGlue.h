@@ -17,6 +17,10 @@ class GtkGlue
     // holds only the windows of its group, so a modeless window opened over a modal dialog
     // then takes clicks and keys itself.
     static void SetOwnWindowGroup(wxTopLevelWindow& window);
+    // Moves a shown top-level window there. A window manager places a window shown again by its
+    // own rule rather than where wx asked before showing it, and wx, taking the window for being
+    // there already, would not ask again.
+    static void MoveShown(wxTopLevelWindow& window, const wxPoint& position);
 
     // The smallest size GTK lays the window's widget out in (its minimum width and height);
     // a smaller one makes GTK complain and draw it wrong.

@@ -1,5 +1,6 @@
 #include "shell/ui/ColorPaletteDlg.h"
 
+#include "platform/ui/GtkGlue.h"
 #include "platform/ui/WxText.h"
 #include "shell/ColorPalette.h"
 #include "shell/ui/ColorSwatch.h"
@@ -81,6 +82,8 @@ void CColorPaletteDlg::ShowFor(int mode, int target, COLORREF current, int x, in
     ShowModeless();
     // GTK may map a dialog shown outside the event loop at a size of its own choosing.
     SetClientSize(kClientSize);
+    // Shown again, it would open where it was last, under another button.
+    GtkGlue::MoveShown(*this, wxPoint(x, y + 1));
 }
 
 void CColorPaletteDlg::Choose(COLORREF color)

@@ -96,7 +96,8 @@ CBackupEngine::Outcome CBackupEngine::Run(const CString& destination, bool sever
 
 bool CBackupEngine::CopyAll()
 {
-    m_disk = 0;
+    // Without the question, the disk already in the drive is the first.
+    m_disk = m_severalDisks ? 0 : 1;
     if (m_severalDisks && !NextDisk(false)) {
         return false;
     }

@@ -142,45 +142,49 @@ WebCreateForm CWebFileCreator::LoadSettings()
 
 bool CWebFileCreator::CreateWebFiles(WebCreateForm& form, bool recreate)
 {
+    bool complete = false;
     try {
-        SetStatusText("入力値を検査しています");
-        if (!CheckForm(form)) {
-            return false;
-        }
-        CString previousFolder = m_doc.web.webFolder;
-        SetStatusText("入力値を保存しています");
-        StoreForm(form);
-        SetStatusText("ﾒｯｾｰｼﾞの空白行を削除しています");
-        TidyMessage(form);
-        SetStatusText("ﾌｫﾙﾀﾞを作成しています");
-        if (!PrepareFolders()) {
-            return false;
-        }
-        SetStatusText("ﾍﾞｰｽﾌｧｲﾙをｺﾋﾟｰしています");
-        CopyBaseFiles(previousFolder);
-        SetStatusText("既存のﾌｧｲﾙを削除しています");
-        DeleteStaleFiles(recreate);
-        SetStatusText("一覧を検索しています");
-        PickRows();
-        SetStatusText("既存のﾌｧｲﾙを削除しています");
-        bool rowsChanged = RemoveUnpublishedPages();
-        SetStatusText("写真を作成しています");
-        const std::vector<int> photos = PublishedPhotos();
-        RemoveUnpublishedPhotos(photos);
-        bool complete = CopyPhotos(photos);
-        SetStatusText("HTMLﾌｧｲﾙを作成しています");
-        complete = WriteFiles(rowsChanged) && complete;
-        SetStatusText(CString());
-        if (!complete) {
-            return false;
-        }
-        m_doc.Host().ShowInfoMessage(11201, MB_OK);
-        return true;
+        complete = RunSteps(form, recreate);
     } catch (const std::exception& error) {
         m_doc.Host().ReportError(error.what(), "CreateWebDlg", __LINE__);
-        SetStatusText(CString());
+    }
+    // However the run ended, the status line names no step of it any more.
+    SetStatusText(CString());
+    if (complete) {
+        m_doc.Host().ShowInfoMessage(11201, MB_OK);
+    }
+    return complete;
+}
+
+bool CWebFileCreator::RunSteps(WebCreateForm& form, bool recreate)
+{
+    SetStatusText("入力値を検査しています");
+    if (!CheckForm(form)) {
         return false;
     }
+    CString previousFolder = m_doc.web.webFolder;
+    SetStatusText("入力値を保存しています");
+    StoreForm(form);
+    SetStatusText("ﾒｯｾｰｼﾞの空白行を削除しています");
+    TidyMessage(form);
+    SetStatusText("ﾌｫﾙﾀﾞを作成しています");
+    if (!PrepareFolders()) {
+        return false;
+    }
+    SetStatusText("ﾍﾞｰｽﾌｧｲﾙをｺﾋﾟｰしています");
+    CopyBaseFiles(previousFolder);
+    SetStatusText("既存のﾌｧｲﾙを削除しています");
+    DeleteStaleFiles(recreate);
+    SetStatusText("一覧を検索しています");
+    PickRows();
+    SetStatusText("既存のﾌｧｲﾙを削除しています");
+    bool rowsChanged = RemoveUnpublishedPages();
+    SetStatusText("写真を作成しています");
+    const std::vector<int> photos = PublishedPhotos();
+    RemoveUnpublishedPhotos(photos);
+    bool complete = CopyPhotos(photos);
+    SetStatusText("HTMLﾌｧｲﾙを作成しています");
+    return WriteFiles(rowsChanged) && complete;
 }
 
 bool CWebFileCreator::IsListOwnFolder(const CString& folder) const

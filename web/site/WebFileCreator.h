@@ -39,6 +39,8 @@ class CWebFileCreator
     const std::vector<int>& GetRows() const { return m_page.rows; }
 
   private:
+    // The steps of a run in order; false when one refused or failed.
+    bool RunSteps(WebCreateForm& form, bool recreate);
     bool CheckForm(WebCreateForm& form);
     // The list's folder or its photo folder (or a folder inside that), where a run would
     // overwrite or delete the list's own files.

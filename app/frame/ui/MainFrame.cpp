@@ -169,6 +169,16 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     m_aui.Update();
     CreateStatusPanes();
 
+    // GTK's MDI puts up a new window's menus only on the idle pass after the one that makes it
+    // current, and nothing may come to start that pass: the old menus would stay until input.
+    Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
+        event.Skip();
+        const wxMDIChildFrame* child = GetActiveChild();
+        if (child != nullptr && child->GetMenuBar() != nullptr && !child->GetMenuBar()->IsShown()) {
+            event.RequestMore();
+        }
+    });
+
     m_palette = new CColorPaletteDlg(this);
     m_palette->SetDrawingColorSetter(
         [](int target, COLORREF color) { wxGetApp().SetDrawingColor(target, color); });

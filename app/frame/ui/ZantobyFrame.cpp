@@ -5,6 +5,7 @@
 #include "app/listwindow/ui/PhotoView.h"
 #include "app/startup/ui/ZantobyApp.h"
 #include "app/startup/ui/ZantobyDocManager.h"
+#include "platform/ui/PointerCapture.h"
 #include "shell/ui/MenuBuilder.h"
 #include "shell/ui/ResourceBitmaps.h"
 
@@ -32,6 +33,12 @@ CZantobyFrame::~CZantobyFrame()
     if (wxMenuBar* menus = GetMenuBar(); menus != nullptr && wxGetApp().GetDocManager() != nullptr) {
         wxGetApp().GetDocManager()->FileHistoryRemoveMenu(CMenuBuilder::FindRecentFileMenu(*menus));
     }
+}
+
+bool CZantobyFrame::Destroy()
+{
+    PointerCapture::EndWithin(*this);
+    return wxDocMDIChildFrame::Destroy();
 }
 
 bool CZantobyFrame::CreateClient(CGridView& view)

@@ -17,6 +17,9 @@ class CZantobyFrame : public wxDocMDIChildFrame
     CZantobyFrame(wxDocument* doc, wxView* view, wxMDIParentFrame* parent);
     ~CZantobyFrame() override;
 
+    // A drag in the list ends as its window closes.
+    bool Destroy() override;
+
     // The splitter with the grid view's grid above and the photo view below; false when a pane
     // could not be made.
     bool CreateClient(CGridView& view);

@@ -16,6 +16,7 @@
 #include "app/printing/PrintCommands.h"
 #include "app/printing/ui/ListPrintRunner.h"
 #include "app/startup/ui/ZantobyApp.h"
+#include "list/ListLifecycle.h"
 #include "list/ListViewRules.h"
 #include "list/ZantobyDoc.h"
 #include "photo/batch/ui/InsertPhotoDlg.h"
@@ -82,6 +83,16 @@ constexpr int kPreviewDelayMs = 300;
 constexpr COLORREF kColors[9] = {kDefaultColor, 0x000000, 0x0000FF, 0x008000, 0x00FFFF,
                                  0xFF0000,      0xFF00FF, 0xFFFF00, 0xFFFFFF};
 
+// The window of a list built from a pseudo path shows once the list is built, in front.
+void ShowBuiltList(CZantobyFrame* frame)
+{
+    if (frame != nullptr && !frame->IsShown()) {
+        frame->Show();
+        frame->Maximize();
+        frame->Activate();
+    }
+}
+
 } // namespace
 
 bool CGridView::OnCreate(wxDocument* doc, long)
@@ -137,8 +148,18 @@ bool CGridView::OnCreate(wxDocument* doc, long)
         Bind(wxEVT_UPDATE_UI, &CGridView::OnUpdatePhotoCommand, this, id);
     }
     Bind(wxEVT_TIMER, &CGridView::OnPreviewTimer, this, m_previewTimer.GetId());
-    frame->Show();
-    frame->Maximize();
+    // A list built from a pseudo path (the organiser's, a template's) shows once it is built:
+    // the organiser's dialog comes first, and the pseudo path is no name for a tab.
+    const wxString path = doc->GetFilename();
+    if (path == CListLifecycle::kAutoPhotoPath || path.StartsWith(CListLifecycle::kTemplatePrefix)) {
+        frame->Hide();
+        // GTK's notebook would bring the page it was just given to the front on the next idle
+        // pass; a hidden page cannot come, and the window in front would take its menus again.
+        wxGetApp().GetMainFrame()->m_justInserted = false;
+    } else {
+        frame->Show();
+        frame->Maximize();
+    }
     return true;
 }
 
@@ -199,6 +220,7 @@ void CGridView::OnChangeFilename()
 
 void CGridView::InitialUpdate()
 {
+    ShowBuiltList(ListFrame());
     BuildGridColumns();
     SetSplitterPos();
     RefreshGrid();

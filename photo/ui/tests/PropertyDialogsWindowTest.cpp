@@ -65,11 +65,7 @@ TEST_F(PropertyDialogsWindowTest, AShapesColourIsChosenFromThePaletteByClicks)
     box.fillColor = RGB(255, 255, 255);
     ShapePropertyValues values = ShapePropertyValues::From(box);
     CDrawPropBoxDlg dialog(values);
-    CColorPaletteDlg* palette = nullptr;
-    for (wxWindow* child : dialog.GetChildren()) {
-        palette = palette != nullptr ? palette : dynamic_cast<CColorPaletteDlg*>(child);
-    }
-    ASSERT_NE(palette, nullptr);
+    CColorPaletteDlg* palette = &dialog.Palette();
     const CColorPalette::Cell& chosen = CColorPalette::GetCell(CColorPalette::kColumns + 2);
     auto middle = [](wxWindow& window) {
         return wxPoint(window.GetClientSize().x / 2, window.GetClientSize().y / 2);

@@ -244,6 +244,21 @@ TEST_F(Backup, SeveralDisksAreAskedForInTurnAndTheBackupGoesOnOnTheNext)
     EXPECT_FALSE(Run(false, true)) << "a cancelled prompt ends the run";
 }
 
+TEST_F(Backup, WithoutSeveralDisksTheDiskInTheDriveIsTheFirstAndAFullOneAsksForTheSecond)
+{
+    host.onMessage = [&](int id) {
+        if (id == 20502) {
+            engine.used = 0;
+        }
+    };
+    engine.diskSize = 500;
+    ASSERT_TRUE(Run(false));
+    EXPECT_EQ(host.CountOf(20501), 0);
+    ASSERT_GE(host.CountOf(20502), 1);
+    EXPECT_EQ(host.texts[0].second,
+              "ﾃﾞｨｽｸがいっぱいです\n\nﾄﾞﾗｲﾌﾞ " + destination + " に 2 番目のﾃﾞｨｽｸを挿入してください");
+}
+
 TEST_F(Backup, AFolderThatCannotBeMadeOrACancelEndsTheRun)
 {
     WriteFileBytes(temp.Path() + "ファイル", "x");

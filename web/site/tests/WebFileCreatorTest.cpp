@@ -196,6 +196,8 @@ TEST_F(WebFileCreator, TheListsOwnFoldersAreRefusedBeforeAnyFileIsTouched)
     WriteFileBytes(photos + "/old.htm", "page");
     WebCreateForm form = creator.LoadSettings();
     form.fullName.Empty();
+    CString status;
+    creator.SetStatusSink([&](const CString& text) { status = text; });
     for (const CString& folder :
          {photos, photos + "/", photos + "/m", photos + "/m/../s/new", list.Folder(), list.Folder() + "/."}) {
         form.folder = folder;
@@ -203,6 +205,7 @@ TEST_F(WebFileCreator, TheListsOwnFoldersAreRefusedBeforeAnyFileIsTouched)
         EXPECT_FALSE(creator.CreateWebFiles(form, true)) << folder.GetString();
         ASSERT_EQ(list.host.messages.size(), 1u) << folder.GetString();
         EXPECT_EQ(list.host.messages[0].id, 31214);
+        EXPECT_TRUE(status.IsEmpty()) << "the status line still says " << status.GetString();
     }
     EXPECT_TRUE(FileSystem::Exists(list.doc->GetMiddlePhotoPath(3)));
     EXPECT_TRUE(FileSystem::Exists(list.doc->GetThumbnailPath(3)));

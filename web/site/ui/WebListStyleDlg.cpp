@@ -79,8 +79,11 @@ COLORREF Or(COLORREF color, COLORREF fallback)
 } // namespace
 
 CWebListStyleDlg::CWebListStyleDlg(wxWindow* owner)
-    : CAnchorDialog(owner, kTemplateId, "簡単一覧表の設定内容", wxSize(470, 420), wxCAPTION)
+    : CAnchorDialog(owner, kTemplateId, "簡単一覧表の設定内容", wxDefaultSize, wxCAPTION)
 {
+    // The layout below is of the client area; a size given to the window would take the title
+    // bar out of it and clip the photo row at the bottom.
+    SetClientSize(wxSize(470, 420));
     auto label = [this](const char* text, int x, int y) {
         new wxStaticText(this, wxID_ANY, ToWx(text), wxPoint(x, y + 4));
     };

@@ -1,19 +1,24 @@
 // Drags in the list grid by the pointer as a user makes them: lines chosen by their headings,
-// a block moved by its edge, a press on the edge that stays a click or ends with Esc, and the
-// fill handle's drag.
+// a block moved by its edge, a press on the edge that stays a click or ends with Esc, the fill
+// handle's drag, and a list that closes in the middle of a drag.
 #include "app/frame/ui/MainFrame.h"
 #include "app/listwindow/ui/GridView.h"
 #include "app/listwindow/ui/ListGrid.h"
 #include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
 #include "app/testing/ui/SampleListStart.h"
 #include "grid/ui/GridCellArea.h"
 #include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "platform/ui/testing/FakeInput.h"
 #include "platform/ui/testing/UserInput.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <gtest/gtest.h>
 
+#include <glib.h>
+
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -62,6 +67,42 @@ wxPoint Middle(CListGrid& grid, int column, int line)
     grid.GetCellRect(column, line, rect);
     return wxPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
+
+// Counts the criticals GTK, GDK and GObject log while it lives, keeping the first.
+class ToolkitCriticals
+{
+  public:
+    ToolkitCriticals()
+    {
+        for (const char* domain : kDomains) {
+            m_handlers.push_back(g_log_set_handler(domain, G_LOG_LEVEL_CRITICAL, &Record, this));
+        }
+    }
+    ~ToolkitCriticals()
+    {
+        for (size_t i = 0; i < m_handlers.size(); ++i) {
+            g_log_remove_handler(kDomains[i], m_handlers[i]);
+        }
+    }
+    ToolkitCriticals(const ToolkitCriticals&) = delete;
+    ToolkitCriticals& operator=(const ToolkitCriticals&) = delete;
+
+    int count = 0;
+    std::string first;
+
+  private:
+    static constexpr const char* kDomains[] = {"Gtk", "Gdk", "GLib-GObject"};
+
+    static void Record(const gchar* domain, GLogLevelFlags, const gchar* message, gpointer self)
+    {
+        auto& criticals = *static_cast<ToolkitCriticals*>(self);
+        if (criticals.count++ == 0) {
+            criticals.first = std::string(domain) + ": " + message;
+        }
+    }
+
+    std::vector<guint> m_handlers;
+};
 
 } // namespace
 
@@ -150,4 +191,40 @@ TEST(GridDragWindowTest, TheFillHandleDraggedDownFillsToTheLineLeftOn)
     EXPECT_EQ(grid.GetCellText(kName, 1), first);
     EXPECT_EQ(grid.GetCellText(kName, 2), first);
     EXPECT_EQ(grid.GetCellText(kName, 3), fourth);
+}
+
+// Runs last: the list closes.
+TEST(GridDragWindowTest, AListClosedInTheMiddleOfADragLeavesNoGrabNorTimerBehind)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    CGridCellArea& area = *grid.CellArea();
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    // What the drags before changed is not asked about as the list closes.
+    view.ListDoc()->SetModifiedFlag(false);
+    ToolkitCriticals criticals;
+
+    // Cells chosen by a drag that went on below the grid, where the grid scrolls on by itself.
+    FakeInput::MoveTo(area.ClientToScreen(Middle(grid, kName, 1)));
+    FakeInput::Button(wxMOUSE_BTN_LEFT, true);
+    UserInput::Settle();
+    const wxSize size = area.GetClientSize();
+    for (int y : {size.y / 2, size.y - 2, size.y + 20}) {
+        FakeInput::MoveTo(area.ClientToScreen(wxPoint(size.x / 3, y)));
+        UserInput::Settle();
+    }
+    ASSERT_TRUE(area.HasCapture());
+
+    // The list closes with the button still held, as a command from elsewhere closes it.
+    SendCommand(*wxGetApp().GetMainFrame(), 57602);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil(
+        [] { return wxGetApp().GetDocManager()->GetDocumentsVector().empty(); }));
+    EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+    // A grab or timer left behind would complain at every turn from now on.
+    WxTestEnvironment::PumpFor(300);
+    FakeInput::MoveTo(wxGetApp().GetMainFrame()->GetScreenPosition() + wxPoint(100, 200));
+    FakeInput::Button(wxMOUSE_BTN_LEFT, false);
+    UserInput::Settle();
+    WxTestEnvironment::PumpFor(200);
+    EXPECT_EQ(criticals.count, 0) << criticals.first;
 }

@@ -1,5 +1,5 @@
 // The program as a user runs it from start to end: a new list built by the automatic photo
-// organiser, and quitting while a photo editor holds changes.
+// organiser, the photo editor opened from a list, and quitting while it holds changes.
 #include "app/frame/ui/MainFrame.h"
 #include "app/listwindow/ui/GridView.h"
 #include "app/listwindow/ui/ListDocument.h"
@@ -17,7 +17,9 @@
 #include "photo/batch/ui/AutoPhotoDlg.h"
 #include "photo/ui/EditPhotoDoc.h"
 #include "photo/ui/EditPhotoView.h"
+#include "photo/ui/EditPhotoWindow.h"
 #include "platform/FileSystem.h"
+#include "platform/ui/WxText.h"
 #include "platform/ui/testing/ShownBoxTexts.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
@@ -28,6 +30,7 @@
 #include <wx/mdi.h>
 #include <wx/notebook.h>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -63,6 +66,33 @@ wxPoint TabPoint(wxNotebook& tabs, int page)
     }
     ADD_FAILURE() << "no tab " << page;
     return wxPoint();
+}
+
+// The labels of the list and editor windows' tabs that show.
+std::vector<CString> ShownTabs()
+{
+    GtkNotebook* book = GTK_NOTEBOOK(wxGetApp().GetMainFrame()->GetClientWindow()->GetHandle());
+    std::vector<CString> labels;
+    for (int page = 0; page < gtk_notebook_get_n_pages(book); ++page) {
+        GtkWidget* child = gtk_notebook_get_nth_page(book, page);
+        if (gtk_widget_get_visible(child)) {
+            labels.push_back(FromWx(wxString::FromUTF8(gtk_notebook_get_tab_label_text(book, child))));
+        }
+    }
+    return labels;
+}
+
+// Lets the program run as its own main loop runs it, without the idle passes that the waits of
+// wx add to each turn; true once done() holds.
+bool RunAsMainLoopUntil(const std::function<bool()>& done, int timeoutMs = 2000)
+{
+    const gint64 end = g_get_monotonic_time() + gint64{timeoutMs} * 1000;
+    while (!done() && g_get_monotonic_time() < end) {
+        if (!g_main_context_iteration(nullptr, FALSE)) {
+            g_usleep(5000);
+        }
+    }
+    return done();
 }
 
 // Answers the next message box with the key of one of its buttons.
@@ -166,6 +196,8 @@ TEST(ProgramLifecycleWindowTest, TheOrganiserBuildsItsListFromAFolderOfPhotos)
     // The folder is typed in, two photos a row, and the build started.
     UserInput::AnswerNextModal([folder](wxWindow* dialog) {
         ASSERT_NE(dynamic_cast<CAutoPhotoDlg*>(dialog), nullptr);
+        // The list it will build has no window yet, nor a tab named by its pseudo path.
+        EXPECT_EQ(ShownTabs().size(), 1u);
         wxWindow* field = dialog->FindWindow(1000);
         UserInput::Click(*field, wxPoint(10, field->GetClientSize().y / 2));
         UserInput::Type(folder.GetString());
@@ -183,6 +215,10 @@ TEST(ProgramLifecycleWindowTest, TheOrganiserBuildsItsListFromAFolderOfPhotos)
 
     ASSERT_TRUE(WxTestEnvironment::PumpUntil([] { return ListNamed("写真整理") != nullptr; }, 10000));
     CListDocument* made = ListNamed("写真整理");
+    // Built, it shows in front, under its working name.
+    ASSERT_EQ(ShownTabs().size(), 2u);
+    EXPECT_EQ(ShownTabs()[1], made->List().GetPathName());
+    EXPECT_EQ(wxGetApp().GetMainFrame()->GetActiveChild(), made->GetFirstView()->GetFrame());
     CZantobyDoc& list = made->List();
     EXPECT_FALSE(list.workPath.IsEmpty());
     ASSERT_EQ(list.displayCount, 4) << "a, b | c | d, and the new-row line";
@@ -253,6 +289,41 @@ TEST(ProgramLifecycleWindowTest, APhotoOpenInTheEditorIsNotTurnedFromTheList)
     EXPECT_EQ(shown.texts.size(), 2u);
 }
 
+TEST(ProgramLifecycleWindowTest, ThePhotoEditorFromThePhotoMenuShowsItsMenusAndZoomsByItsKeys)
+{
+    CGridView* view = StartWithSampleList(4, 2);
+    ASSERT_NE(view, nullptr);
+    auto& listFrame = *dynamic_cast<wxFrame*>(view->GetFrame());
+    CZantobyDoc& list = *view->ListDoc();
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    GridInput::Click(*view->Grid(), list.columnCount, FirstLineWithPhoto(list));
+    ASSERT_TRUE(UserInput::ChooseMenu(listFrame, {"写真(&P)", "編集･加工"}));
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([] { return OpenEditorDocument() != nullptr; }));
+    CEditPhotoView& editor = *OpenEditorDocument()->GetEditView();
+    auto& editorFrame = *dynamic_cast<wxFrame*>(editor.GetFrame());
+    // Its menus take the list's place with no click or key to wake the program.
+    EXPECT_TRUE(RunAsMainLoopUntil([&] {
+        return editorFrame.GetMenuBar()->IsShown() && !listFrame.GetMenuBar()->IsShown();
+    })) << "the list's menus stayed";
+
+    // Ctrl+PgDn zooms in and Ctrl+PgUp out, as the 表示 menu says, with the focus in the photo.
+    WxTestEnvironment::PumpFor(300);
+    CEditPhotoWindow& window = *editor.Window();
+    UserInput::Click(window, wxPoint(window.GetClientSize().x - 4, window.GetClientSize().y - 4));
+    const int fitted = editor.Zoom().mapping.zoom;
+    UserInput::Press(WXK_PAGEDOWN, wxMOD_CONTROL);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return editor.Zoom().mapping.zoom > fitted; }))
+        << "Ctrl+PgDn left the zoom at " << fitted;
+    const int zoomed = editor.Zoom().mapping.zoom;
+    UserInput::Press(WXK_PAGEUP, wxMOD_CONTROL);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return editor.Zoom().mapping.zoom < zoomed; }))
+        << "Ctrl+PgUp left the zoom at " << zoomed;
+    EXPECT_EQ(OpenEditorDocument()->GetEditView(), &editor) << "the keys switched no window";
+
+    ASSERT_TRUE(UserInput::ChooseMenu(editorFrame, {"ﾌｧｲﾙ(&F)", "閉じる(&C)"}));
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([] { return OpenEditorDocument() == nullptr; }));
+}
+
 TEST(ProgramLifecycleWindowTest, ClosingAListAsksAboutItsEditedPhotoFirst)
 {
     CGridView* view = StartWithSampleList(4, 2);
@@ -260,6 +331,11 @@ TEST(ProgramLifecycleWindowTest, ClosingAListAsksAboutItsEditedPhotoFirst)
     auto& listFrame = *dynamic_cast<wxFrame*>(view->GetFrame());
     const CString drawing = EditFirstPhoto(*view);
     const std::string before = BytesOf(drawing);
+    // The editor's window and its question name the photo by the list's file and its own.
+    const CString photo = "goods.zbk 写真[" + drawing.Mid(drawing.ReverseFind('/') + 1).Left(4) + ".jpg]";
+    const wxFrame& editorFrame = *dynamic_cast<wxFrame*>(OpenEditorDocument()->GetEditView()->GetFrame());
+    EXPECT_EQ(FromWx(editorFrame.GetTitle()).Left(photo.GetLength()), photo);
+    ShownBoxTexts shown;
 
     // The photo's changes are kept; the list they changed is then left unsaved.
     int answered = 0;
@@ -269,6 +345,8 @@ TEST(ProgramLifecycleWindowTest, ClosingAListAsksAboutItsEditedPhotoFirst)
     ASSERT_TRUE(UserInput::ChooseMenu(listFrame, {"ﾌｧｲﾙ(&F)", "閉じる(&C)"}));
     ASSERT_TRUE(UserInput::Finish());
     EXPECT_EQ(answered, 2);
+    ASSERT_FALSE(shown.texts.empty());
+    EXPECT_EQ(shown.texts[0], photo + " への変更を保存しますか?");
     EXPECT_TRUE(WxTestEnvironment::PumpUntil(
         [] { return wxGetApp().GetDocManager()->GetDocumentsVector().empty(); }));
     EXPECT_NE(BytesOf(drawing), before) << "the drawing was saved";
