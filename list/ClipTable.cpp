@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -57,10 +58,17 @@ bool EndsField(std::string_view text, size_t at)
 // taken only when that quote ends it; otherwise (no closing quote, or text after it) the quote
 // was part of the text, and nullopt says so. A doubled quote inside is one quote; every line
 // break inside becomes CR LF.
-std::optional<std::string> QuotedField(std::string_view text, size_t& at)
+// Where a field goes on from a place depends on that place alone, and the fields read later
+// begin behind every place that a field which closed went through. So a place that an earlier
+// field went through was one that led nowhere: seen marks them, and no text is read twice.
+std::optional<std::string> QuotedField(std::string_view text, size_t& at, std::vector<bool>& seen)
 {
     std::string field;
     for (size_t i = at + 1; i < text.size(); ++i) {
+        if (seen[i]) {
+            return std::nullopt;
+        }
+        seen[i] = true;
         const char c = text[i];
         if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
             field += '"';
@@ -260,6 +268,7 @@ void CClipTable::ReadText(const CString& text)
     // TAB, CR, LF and the quote are never the trail byte of a Shift_JIS character, so the bytes
     // are scanned one by one without cutting a character.
     const std::string_view bytes = text.view();
+    std::vector<bool> seen(bytes.find('"') != std::string_view::npos ? bytes.size() : 0);
     size_t at = 0;
     // A blank line is a row of empty cells, whatever its line end; only the nothing after the
     // last line break is no row.
@@ -268,7 +277,7 @@ void CClipTable::ReadText(const CString& text)
         for (;;) {
             std::optional<std::string> field;
             if (at < bytes.size() && bytes[at] == '"') {
-                field = QuotedField(bytes, at);
+                field = QuotedField(bytes, at, seen);
             }
             if (!field) {
                 const size_t end = std::min(bytes.find_first_of("\t\r\n", at), bytes.size());
