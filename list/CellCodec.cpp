@@ -230,6 +230,26 @@ CString CCellCodec::Parse(const ColumnRecord& column, CellValue& target, const C
     return CanonicalText(column, target, mode);
 }
 
+CString CCellCodec::PasteRefusal(const ColumnRecord& column, const CString& text)
+{
+    CString reason;
+    if (column.type == kTypeYesNo) {
+        // A whole number may stand between spaces, which Parse passes over; a word may not.
+        CString number = text;
+        number.Trim();
+        const std::string_view digits = number.view().substr(number.Left(1) == "-" || number.Left(1) == "+");
+        const bool whole =
+            !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+        if (!number.IsEmpty() && !whole && text.CompareNoCase("true") != 0 &&
+            text.CompareNoCase("false") != 0) {
+            reason.Format("%s はYes/Noとして変換できません", text.GetString());
+        }
+    } else if (column.type == kTypeMark && text.FindOneOf("\r\n") >= 0) {
+        reason = "記号の項目には改行を入力できません";
+    }
+    return reason;
+}
+
 const char* CCellCodec::DefaultDatePattern(int dateKind)
 {
     switch (dateKind) {

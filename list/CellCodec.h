@@ -24,6 +24,12 @@ class CCellCodec
     static CString Parse(const ColumnRecord& column, CellValue& target, const CString& text, int mode,
                          IListHost& host, CString* refusal = nullptr);
 
+    // The reason a text pasted from elsewhere may not go into a cell of the column, though
+    // Parse would make a value of it: a Yes/No cell takes only yes and no ("true", "false", a
+    // whole number, nothing), a mark cell only one line, as their cells can be typed or picked.
+    // Empty when the text may go to Parse.
+    static CString PasteRefusal(const ColumnRecord& column, const CString& text);
+
     // The FormatDate pattern (0 date, 1 time, 2 date and time) used where a column names none,
     // and the strftime pattern of the same kind.
     static const char* DefaultDatePattern(int dateKind);

@@ -7,7 +7,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -32,6 +35,58 @@ CString CutAtCr(const CString& line)
 {
     const int cr = line.Find('\r');
     return cr >= 0 ? line.Left(cr) : line;
+}
+
+// A field of plain text as spreadsheets write it: quoted when it holds a TAB or a line break or
+// begins with a quote, its quotes doubled.
+CString TextField(const CString& field)
+{
+    if (field.FindOneOf("\t\r\n") < 0 && field.Left(1) != "\"") {
+        return field;
+    }
+    CString quoted = field;
+    quoted.Replace("\"", "\"\"");
+    return "\"" + quoted + "\"";
+}
+
+bool EndsField(std::string_view text, size_t at)
+{
+    return at >= text.size() || text[at] == '\t' || text[at] == '\r' || text[at] == '\n';
+}
+
+// The field of plain text that begins at a quote, up to the quote that closes it. The field is
+// taken only when that quote ends it; otherwise (no closing quote, or text after it) the quote
+// was part of the text, and nullopt says so. A doubled quote inside is one quote; every line
+// break inside becomes CR LF.
+// Where a field goes on from a place depends on that place alone, and the fields read later
+// begin behind every place that a field which closed went through. So a place that an earlier
+// field went through was one that led nowhere: seen marks them, and no text is read twice.
+std::optional<std::string> QuotedField(std::string_view text, size_t& at, std::vector<bool>& seen)
+{
+    std::string field;
+    for (size_t i = at + 1; i < text.size(); ++i) {
+        if (seen[i]) {
+            return std::nullopt;
+        }
+        seen[i] = true;
+        const char c = text[i];
+        if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+            field += '"';
+            ++i;
+        } else if (c == '"') {
+            if (!EndsField(text, i + 1)) {
+                return std::nullopt;
+            }
+            at = i + 1;
+            return field;
+        } else if (c == '\r' || c == '\n') {
+            field += "\r\n";
+            i += c == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 1 : 0;
+        } else {
+            field += c;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -90,18 +145,6 @@ CString CClipTable::GetPhotoFileName(int column, int row) const
     return HasTag(cell, kPhotoFileTag) ? cell.Mid(kTagLength) : CString();
 }
 
-int CClipTable::AddTextRow(const CString& line)
-{
-    CStringArrayEx pieces;
-    pieces.Split(line, '\t');
-    CStringArrayEx row;
-    for (const CString& piece : pieces) {
-        row.Add(kTextTag + piece);
-    }
-    m_rows.push_back(row);
-    return GetRowCount();
-}
-
 int CClipTable::GetColumnCount() const
 {
     int columns = 0;
@@ -151,17 +194,22 @@ CString CClipTable::ToText() const
 {
     CString text;
     const int columns = GetColumnCount();
+    int lineStart = 0;
     for (int row = 0; row < GetRowCount(); ++row) {
         if (row > 0) {
             text += "\r\n";
         }
+        lineStart = text.GetLength();
         for (int column = 0; column < columns; ++column) {
             if (column > 0) {
                 text += '\t';
             }
-            const CString field = GetText(column, row);
-            text += field.Find("\r\n") >= 0 ? "\"" + field + "\"" : field;
+            text += TextField(GetText(column, row));
         }
+    }
+    // A blank last line ends with its line break, or it would be no row at all.
+    if (GetRowCount() > 0 && text.GetLength() == lineStart) {
+        text += "\r\n";
     }
     return text;
 }
@@ -188,8 +236,9 @@ void CClipTable::ReadPrivateFormat(const CString& text)
     Clear();
     CStringArrayEx lines;
     lines.Split(text, '\n');
+    CStringArrayEx header;
     for (int i = 0; i < lines.GetSize(); ++i) {
-        CStringArrayEx fields;
+        CStringArrayEx& fields = i == 0 ? header : m_rows.emplace_back();
         fields.SplitEscaped(CutAtCr(lines[i]), ',');
         for (CString& field : fields) {
             CTextHelper unescaped(field);
@@ -201,9 +250,7 @@ void CClipTable::ReadPrivateFormat(const CString& text)
             if (fields.GetSize() > 0 && CTextHelper(fields[0]).MatchPattern("document:*")) {
                 sourcePath = fields[0].Mid(9);
             }
-            continue;
         }
-        m_rows.push_back(fields);
     }
 }
 
@@ -218,13 +265,33 @@ void CClipTable::ReadFileNames(const CStringArray& files)
 void CClipTable::ReadText(const CString& text)
 {
     Clear();
-    CStringArrayEx lines;
-    lines.Split(text, '\n');
+    // TAB, CR, LF and the quote are never the trail byte of a Shift_JIS character, so the bytes
+    // are scanned one by one without cutting a character.
+    const std::string_view bytes = text.view();
+    std::vector<bool> seen(bytes.find('"') != std::string_view::npos ? bytes.size() : 0);
+    size_t at = 0;
     // A blank line is a row of empty cells, whatever its line end; only the nothing after the
     // last line break is no row.
-    for (int i = 0; i < lines.GetSize(); ++i) {
-        if (i + 1 < lines.GetSize() || !lines[i].IsEmpty()) {
-            AddTextRow(CutAtCr(lines[i]));
+    while (at < bytes.size()) {
+        CStringArrayEx& row = m_rows.emplace_back();
+        for (;;) {
+            std::optional<std::string> field;
+            if (at < bytes.size() && bytes[at] == '"') {
+                field = QuotedField(bytes, at, seen);
+            }
+            if (!field) {
+                const size_t end = std::min(bytes.find_first_of("\t\r\n", at), bytes.size());
+                field = std::string(bytes.substr(at, end - at));
+                at = end;
+            }
+            row.Add(kTextTag + CString(*field));
+            if (at >= bytes.size() || bytes[at] != '\t') {
+                break;
+            }
+            ++at;
+        }
+        if (at < bytes.size()) {
+            at += bytes.compare(at, 2, "\r\n") == 0 ? 2 : 1;
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "foundation/StringArrayEx.h"
 #include "platform/CString.h"
 
+#include <deque>
 #include <vector>
 
 class COleDataObject;
@@ -35,8 +36,6 @@ class CClipTable
     CString GetText(int column, int row) const;
     int GetPhotoId(int column, int row) const;
     CString GetPhotoFileName(int column, int row) const;
-    // Appends a row of the line's TAB-separated texts; returns the row count.
-    int AddTextRow(const CString& line);
     int GetRowCount() const { return static_cast<int>(m_rows.size()); }
     // The longest row's cell count.
     int GetColumnCount() const;
@@ -53,7 +52,9 @@ class CClipTable
     // The private format: a header naming the source list, then one line of quoted, escaped
     // cells per row, every row as wide as the widest.
     CString ToPrivateFormat() const;
-    // Plain text: TAB-separated texts, CR LF between rows; a text holding CR LF is quoted.
+    // Plain text as spreadsheets write it: TAB-separated texts, CR LF between rows; a text
+    // holding a TAB or a line break, or beginning with a quote, is quoted, its quotes doubled;
+    // a blank last line keeps its line break.
     CString ToText() const;
     // The files a file list offers: the file names, or else the photo-file cells.
     CStringArray GetDropFileNames() const;
@@ -61,11 +62,15 @@ class CClipTable
     // Each reading replaces the table.
     void ReadPrivateFormat(const CString& text);
     void ReadFileNames(const CStringArray& files);
+    // Plain text as spreadsheets write it (see ToText). A quote opens a quoted field only at
+    // the start of a field, and only when the quote that closes it ends the field; otherwise it
+    // is text. Rows end at CR LF, LF or CR.
     void ReadText(const CString& text);
     // The first of private format, file list and text that the data brings.
     void ReadFrom(const COleDataObject& data);
 
   private:
-    std::vector<CStringArrayEx> m_rows;
+    // A string list is copied, never moved, so rows stay where a growing table leaves them.
+    std::deque<CStringArrayEx> m_rows;
     CStringArrayEx m_fileNames;
 };

@@ -2,6 +2,7 @@
 
 #include "app/editing/ListRowEdits.h"
 #include "foundation/TextHelper.h"
+#include "list/CellCodec.h"
 #include "list/ClipTable.h"
 #include "list/IListHost.h"
 #include "list/PhotoBatchImport.h"
@@ -100,6 +101,34 @@ void CListGridTransfer::AfterPhoto(int line, Result& result)
     }
 }
 
+void CListGridTransfer::StoreText(int column, int line, const CString& text, CellsLeft& left)
+{
+    CString reason = CCellCodec::PasteRefusal(m_doc.GetColumn(column), text);
+    if (reason.IsEmpty()) {
+        m_doc.SetCellTextAt(column, line, text, &reason);
+    }
+    if (reason.IsEmpty()) {
+        return;
+    }
+    if (left.count++ == 0) {
+        left.column = column;
+        left.line = line;
+        left.reason = reason;
+    }
+}
+
+void CListGridTransfer::ReportCellsLeft(const Result& result) const
+{
+    const CellsLeft& left = result.left;
+    if (left.count == 0) {
+        return;
+    }
+    const ColumnRecord& column = m_doc.GetColumn(left.column);
+    const CString name = column.subName.IsEmpty() ? column.name : column.name + "/" + column.subName;
+    m_doc.Host().ShowWarningMessage(30903, 0, left.count, name.GetString(), left.line + 1,
+                                    left.reason.GetString());
+}
+
 CListGridTransfer::Result CListGridTransfer::PasteTable(const CClipTable& table, CZantobyDoc* source,
                                                         int column, int line, int mode)
 {
@@ -126,7 +155,7 @@ CListGridTransfer::Result CListGridTransfer::PasteTable(const CClipTable& table,
             const int to = column + k;
             const int position = to - dataColumns;
             if (to < dataColumns) {
-                m_doc.SetCellTextAt(to, target, table.GetText(k, i));
+                StoreText(to, target, table.GetText(k, i), result.left);
             } else if (position < kMaxPhotosPerRow) {
                 const int slot = table.GetPhotoId(k, i);
                 if (sameList) {

@@ -24,11 +24,22 @@ class CListGridTransfer
         kReference = 4
     };
 
+    // Cells of a paste that kept their value, because the column would not take the text as
+    // typing would not: how many, the first of them and why.
+    struct CellsLeft
+    {
+        int count = 0;
+        int column = -1;
+        int line = -1;
+        CString reason;
+    };
+
     // What a paste changed: the lines written, and whether photo columns were added.
     struct Result
     {
         std::vector<int> lines;
         bool photoColumnsGrew = false;
+        CellsLeft left;
     };
 
     explicit CListGridTransfer(CZantobyDoc& doc) : m_doc(doc) {}
@@ -44,12 +55,17 @@ class CListGridTransfer
     // list (reference and move) or copied in from the open source list (null: photos are
     // skipped). Lines are added below as the table needs them.
     Result PasteTable(const CClipTable& table, CZantobyDoc* source, int column, int line, int mode);
+    // Says once, after the grid shows the paste, how many cells it left and where the first
+    // one is (warning 30903); nothing when it left none.
+    void ReportCellsLeft(const Result& result) const;
     // JPEG files as new photos of the line from the column's photo position on (a data column
     // appends); other files are passed over.
     Result PasteFiles(const CStringArray& files, int column, int line);
 
   private:
     int RowOf(int line) const;
+    // A pasted text into a data cell, unless the column refuses it; a refused cell is counted.
+    void StoreText(int column, int line, const CString& text, CellsLeft& left);
     // Whether a new photo can go into the line's row: error 40201 when the row or the photo
     // slots are full, 40200 when the new-row line finds no free row.
     bool HasRoomFor(int line) const;

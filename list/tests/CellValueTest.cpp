@@ -60,6 +60,25 @@ TEST_F(CellValues, YesNoTextsAndTheirOutput)
     EXPECT_EQ(Show(kOutputGrid), "false");
 }
 
+TEST_F(CellValues, PastedTextsAYesNoOrMarkCellCouldNeverHoldAreRefused)
+{
+    const ColumnRecord& yesNo = Column(kTypeYesNo);
+    for (const char* taken : {"true", "FALSE", "1", " 0 ", "-3", "+1", "", "  "}) {
+        EXPECT_EQ(CCellCodec::PasteRefusal(yesNo, taken), "") << taken;
+    }
+    for (const char* refused : {"x", "yes", "12abc", "１", "-", " true", "*"}) {
+        EXPECT_NE(CCellCodec::PasteRefusal(yesNo, refused), "") << refused;
+    }
+    EXPECT_EQ(CCellCodec::PasteRefusal(yesNo, "x"), "x はYes/Noとして変換できません");
+
+    const ColumnRecord& mark = Column(kTypeMark);
+    EXPECT_EQ(CCellCodec::PasteRefusal(mark, "http://example.jp/"), "");
+    EXPECT_EQ(CCellCodec::PasteRefusal(mark, "a\r\nb"), "記号の項目には改行を入力できません");
+    // Text columns take every text; numbers and dates refuse in Parse, with their reasons.
+    EXPECT_EQ(CCellCodec::PasteRefusal(Column(kTypeText), "x\r\ny"), "");
+    EXPECT_EQ(CCellCodec::PasteRefusal(Column(kTypeNumber), "abc"), "");
+}
+
 TEST_F(CellValues, NumberExpressionsFormatByTheColumn)
 {
     ColumnRecord& column = Column(kTypeNumber);
@@ -190,7 +209,8 @@ TEST_F(CellValues, DatesAsPeopleTypeThemAndAsTheColumnShowsThem)
 {
     ColumnRecord& column = Column(kTypeDate);
     column.datePattern = "GGGEE年M月D日(WW)";
-    for (const char* typed : {"令和6年3月5日", "R6.3.5", "２０２４／３／５", "20240305", "令和06年3月5日(火)"}) {
+    for (const char* typed :
+         {"令和6年3月5日", "R6.3.5", "２０２４／３／５", "20240305", "令和06年3月5日(火)"}) {
         EXPECT_EQ(Parse(typed), "令和06年3月5日(火)") << typed;
     }
     EXPECT_EQ(Parse(Show()), "令和06年3月5日(火)");

@@ -82,7 +82,7 @@ TEST(ClipTable, ACellEndingInALeadByteLeavesTheRowWhole)
     EXPECT_EQ(read.GetText(1, 0), "b");
 }
 
-TEST(ClipTable, PlainTextIsCutIntoRowsOfTabbedCellsWithoutQuoteHandling)
+TEST(ClipTable, PlainTextIsReadAsSpreadsheetsWriteIt)
 {
     CClipTable table;
     table.ReadText("a\tb\r\nc");
@@ -90,15 +90,54 @@ TEST(ClipTable, PlainTextIsCutIntoRowsOfTabbedCellsWithoutQuoteHandling)
     EXPECT_EQ(Row(table, 0), (std::vector<CString>{"_txt:a", "_txt:b"}));
     EXPECT_EQ(Row(table, 1), (std::vector<CString>{"_txt:c", ""}));
 
-    // A text with a line break goes out quoted and comes back as two rows.
-    CClipTable multiLine;
-    multiLine.SetText("one\r\ntwo", 0, 0);
-    multiLine.SetText("x", 1, 0);
-    EXPECT_EQ(multiLine.ToText(), "\"one\r\ntwo\"\tx");
-    table.ReadText(multiLine.ToText());
+    // A cell holding a line break comes quoted; its line break is CR LF whatever it was.
+    for (const char* inside : {"\r\n", "\n", "\r"}) {
+        SCOPED_TRACE(testing::PrintToString(inside));
+        table.ReadText(CString("商品A\t\"行1") + inside + "行2\"\t100\r\n商品B\tx\t200");
+        ASSERT_EQ(table.GetRowCount(), 2);
+        EXPECT_EQ(Row(table, 0), (std::vector<CString>{"_txt:商品A", "_txt:行1\r\n行2", "_txt:100"}));
+        EXPECT_EQ(Row(table, 1), (std::vector<CString>{"_txt:商品B", "_txt:x", "_txt:200"}));
+    }
+
+    // Doubled quotes inside are one; an empty quoted field is an empty cell.
+    table.ReadText("\"say \"\"hi\"\"\"\t\"\"\t\"a\tb\"");
+    EXPECT_EQ(Row(table, 0), (std::vector<CString>{"_txt:say \"hi\"", "_txt:", "_txt:a\tb"}));
+}
+
+TEST(ClipTable, AQuoteThatOpensNoWholeFieldIsText)
+{
+    CClipTable table;
+    // Inside a field, after which text follows, and without a closing quote: all as written,
+    // each up to its TAB or line end.
+    table.ReadText("5\" disk\t\"Hello\" world\t\"open\r\n\"x\"\"y\"\t\"tail\n");
     ASSERT_EQ(table.GetRowCount(), 2);
-    EXPECT_EQ(table.GetText(0, 0), "\"one");
-    EXPECT_EQ(Row(table, 1), (std::vector<CString>{"_txt:two\"", "_txt:x"}));
+    EXPECT_EQ(Row(table, 0), (std::vector<CString>{"_txt:5\" disk", "_txt:\"Hello\" world", "_txt:\"open"}));
+    EXPECT_EQ(Row(table, 1), (std::vector<CString>{"_txt:x\"y", "_txt:\"tail", ""}));
+}
+
+TEST(ClipTable, OurOwnPlainTextReadsBackToTheSameCells)
+{
+    CClipTable table;
+    const std::vector<CString> cells = {"行1\r\n行2", "5\" disk", "\"quoted\"", "a\tb", "", "表\\x", "'a,b'"};
+    for (size_t i = 0; i < cells.size(); ++i) {
+        table.SetText(cells[i], static_cast<int>(i % 4), static_cast<int>(i / 4));
+    }
+    EXPECT_EQ(table.ToText(), "\"行1\r\n行2\"\t5\" disk\t\"\"\"quoted\"\"\"\t\"a\tb\"\r\n\t表\\x\t'a,b'\t");
+
+    CClipTable read;
+    read.ReadText(table.ToText());
+    ASSERT_EQ(read.GetRowCount(), 2);
+    for (size_t i = 0; i < cells.size(); ++i) {
+        EXPECT_EQ(read.GetText(static_cast<int>(i % 4), static_cast<int>(i / 4)), cells[i]) << i;
+    }
+
+    // A blank last line stays a row.
+    CClipTable column;
+    column.SetText("a", 0, 0);
+    column.SetText("", 0, 1);
+    EXPECT_EQ(column.ToText(), "a\r\n\r\n");
+    read.ReadText(column.ToText());
+    EXPECT_EQ(read.GetRowCount(), 2);
 }
 
 TEST(ClipTable, BlankLinesAreRowsOfEmptyCellsWhateverTheLineEnds)

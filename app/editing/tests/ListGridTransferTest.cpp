@@ -153,3 +153,43 @@ TEST_F(ListGridTransferTest, CopyingNeedsExactlyOneBlock)
     EXPECT_TRUE(host.HasMessage(30901));
     EXPECT_EQ(table.GetRowCount(), 0);
 }
+
+TEST_F(ListGridTransferTest, PastedTextsTheCellsRefuseKeepTheirValuesAndAreToldOnce)
+{
+    a->GetColumn(1).type = kTypeYesNo;
+    a->GetColumn(2).type = kTypeNumber;
+    a->BuildColumnMap();
+    AddRow(*a, "a", 0);
+    CListGridEdits(*a).StoreCellText(1, 0, "1", false);
+    CListGridEdits(*a).StoreCellText(2, 0, "5", false);
+
+    CClipTable table;
+    table.ReadText("b\tx\t7\r\nc\tfalse\tabc\r\nd\tTRUE\t8");
+    CListGridTransfer transfer(*a);
+    const CListGridTransfer::Result result =
+        transfer.PasteTable(table, nullptr, 0, 0, CListGridTransfer::kCopy);
+
+    // The Yes/No cell keeps yes, the number cell of the next line its nothing; the rest goes in.
+    EXPECT_EQ(a->GetCellTextAt(0, 0, kOutputGrid), "b");
+    EXPECT_EQ(a->GetCellTextAt(1, 0, kOutputGrid), "true");
+    EXPECT_EQ(a->GetCellTextAt(2, 0, kOutputGrid), "7");
+    EXPECT_EQ(a->GetCellTextAt(1, 1, kOutputGrid), "false");
+    EXPECT_EQ(a->GetCellTextAt(2, 1, kOutputGrid), "");
+    EXPECT_EQ(a->GetCellTextAt(1, 2, kOutputGrid), "true");
+    EXPECT_EQ(result.left.count, 2);
+    EXPECT_EQ(result.left.column, 1);
+    EXPECT_EQ(result.left.line, 0);
+    EXPECT_EQ(result.left.reason, "x はYes/Noとして変換できません");
+    EXPECT_FALSE(a->IsUndoStepOpen());
+
+    EXPECT_FALSE(host.HasMessage(30903)) << "told once the grid shows the paste";
+    transfer.ReportCellsLeft(result);
+    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_TRUE(host.HasMessage(30903));
+
+    // A paste that every cell takes says nothing.
+    host.messages.clear();
+    table.ReadText("e\t0\t9");
+    transfer.ReportCellsLeft(transfer.PasteTable(table, nullptr, 0, 3, CListGridTransfer::kCopy));
+    EXPECT_TRUE(host.messages.empty());
+}

@@ -1031,6 +1031,7 @@ bool CListGrid::PasteCells(const COleDataObject* data, int column, int line, int
         SyncPhotoColumns();
     }
     RefillLines(result.lines);
+    transfer.ReportCellsLeft(result);
     return true;
 }
 

@@ -23,6 +23,11 @@ CGridView* StartWithSampleList(int rows, int photoRows)
     if (!made) {
         std::abort();
     }
+    return StartWithList(path);
+}
+
+CGridView* StartWithList(const CString& path)
+{
     CZantobyApp& app = StartProgram({FileSystem::ToNative(path).string()});
     for (wxDocument* doc : app.GetDocManager()->GetDocumentsVector()) {
         if (dynamic_cast<CListDocument*>(doc) != nullptr) {
