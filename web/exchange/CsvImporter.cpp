@@ -9,7 +9,6 @@
 #include "list/ZantobyDoc.h"
 #include "platform/Cp932.h"
 #include "platform/File.h"
-#include "platform/FileException.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/StdioFile.h"
@@ -87,8 +86,9 @@ bool CCsvImporter::ReadText(const CString& path, std::string& text, bool& shiftJ
     std::string bytes;
     {
         CFile file;
-        CFileException error(CFileException::none, 0, path);
-        if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary, &error)) {
+        // The reason comes from the system's last error; an exception object would look it up
+        // and put it into words before the file is even opened.
+        if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) {
             CString reason = CAppBase::GetLastErrorText();
             host.ShowWarningMessage(31501, 0, path.GetString(), reason.GetString());
             return false;
