@@ -123,7 +123,7 @@ CCsvText::Unheld CCsvText::FindUnheld(std::string_view bytes)
             unheld.line = number + 1;
             unheld.marked = Excerpt(CUnmappableChars(line).Marked().view());
         }
-        searched.append(line);
+        searched.append(line).append("\n");
     }
     const CString codes = CUnmappableChars(searched).Codes();
     int shown = 0;
