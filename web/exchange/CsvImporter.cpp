@@ -11,7 +11,6 @@
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
-#include "platform/StdioFile.h"
 #include "web/exchange/CsvHeading.h"
 #include "web/exchange/CsvRecordReader.h"
 #include "web/exchange/CsvText.h"
@@ -57,26 +56,42 @@ CCsvImporter::CCsvImporter(CZantobyDoc& doc, const ImportCsvSettings& settings)
 
 CString CCsvImporter::ReadPreview(const CString& path)
 {
-    CStdioFile file;
-    if (path.IsEmpty() || !file.Open(path, CFile::modeRead | CFile::shareDenyNone)) {
+    CFile file;
+    if (path.IsEmpty() || !file.Open(path, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary)) {
         return CString();
     }
-    CString text;
+    // The bytes of every piece even when each of their characters is a CR LF, read at once.
+    std::string bytes(kPreviewPieces * (kPreviewPieceSize - 1) * 2, '\0');
     try {
-        char piece[kPreviewPieceSize];
-        for (int i = 0; i < kPreviewPieces && file.ReadString(piece, sizeof(piece)) != nullptr; ++i) {
-            text += piece;
-            if (text.IsEmpty() || text[text.GetLength() - 1] != '\n') {
-                text += '\n';
+        bytes.resize(file.Read(bytes.data(), static_cast<unsigned>(bytes.size())));
+    } catch (const std::exception&) {
+        return CString();
+    }
+    std::string text;
+    size_t pos = 0;
+    for (int i = 0; i < kPreviewPieces && pos < bytes.size(); ++i) {
+        std::string piece;
+        while (pos < bytes.size() && piece.size() + 1 < kPreviewPieceSize) {
+            char ch = bytes[pos++];
+            // Read as text: CR LF is one line feed.
+            if (ch == '\r' && pos < bytes.size() && bytes[pos] == '\n') {
+                ch = bytes[pos++];
+            }
+            piece += ch;
+            if (ch == '\n') {
+                break;
             }
         }
-    } catch (const std::exception&) {
-        // What was read before the failure is still worth showing.
+        // A piece is shown as a string, up to a zero byte.
+        text += piece.c_str();
+        if (text.empty() || text.back() != '\n') {
+            text += '\n';
+        }
     }
     // A UTF-8 file shows as it will be imported.
     std::string shown;
     bool lossless = true;
-    CCsvText::Decode(text.view(), shown, lossless);
+    CCsvText::Decode(text, shown, lossless);
     return CString(std::move(shown));
 }
 
