@@ -9,6 +9,7 @@
 #include "platform/FileException.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "web/exchange/CsvHeading.h"
 
 #include <exception>
 
@@ -86,34 +87,10 @@ std::vector<int> CCsvExporter::RowsToWrite() const
 
 void CCsvExporter::AppendHeader(std::string& text) const
 {
-    const char delimiter = m_settings.breakChar;
-    const char quote = m_settings.quoteChar;
-    auto appendName = [&](const CString& name, int column) {
-        if (column > 0) {
-            text += delimiter;
-        }
-        if (quote != 0) {
-            text += quote;
-        }
-        text += name.view();
-        if (quote != 0) {
-            text += quote;
-        }
-    };
-    bool hasSubNames = false;
-    for (int i = 0; i < m_doc.columnCount; ++i) {
-        const CString& name = m_doc.GetColumn(i).name;
-        // A name repeated from the column before it heads a joined group and is written once.
-        appendName(i > 0 && name == m_doc.GetColumn(i - 1).name ? CString() : name, i);
-        hasSubNames = hasSubNames || !m_doc.GetColumn(i).subName.IsEmpty();
-    }
-    text += '\n';
-    if (hasSubNames) {
-        for (int i = 0; i < m_doc.columnCount; ++i) {
-            appendName(m_doc.GetColumn(i).subName, i);
-        }
-        text += '\n';
-    }
+    // The heading is quoted also when the texts are not: the quotes are how the import knows
+    // the file for the export's, and they keep a name with the delimiter in one field.
+    const char quote = m_settings.quoteChar != 0 ? m_settings.quoteChar : '"';
+    text += CCsvHeading::Lines(m_doc, m_settings.breakChar, quote);
 }
 
 void CCsvExporter::AppendRow(std::string& line, int row) const

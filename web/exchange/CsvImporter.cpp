@@ -9,10 +9,9 @@
 #include "list/ZantobyDoc.h"
 #include "platform/Cp932.h"
 #include "platform/File.h"
-#include "platform/FileException.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
-#include "platform/StdioFile.h"
+#include "web/exchange/CsvHeading.h"
 #include "web/exchange/CsvRecordReader.h"
 #include "web/exchange/CsvText.h"
 
@@ -25,8 +24,7 @@ constexpr int kPreviewPieces = 20;
 constexpr unsigned kPreviewPieceSize = 1024;
 
 // Undoes only the pairs the CSV export writes (its escapes and the escaped delimiter). Any other
-// backslash stays: in Japanese text it is the yen sign ("\1,000"), and files from other programs
-// hold paths such as "C:\photos".
+// backslash stays: in Japanese text it is the yen sign ("\1,000").
 CString UnescapeExportedField(const CString& field, char delimiter)
 {
     constexpr std::string_view kEscaped("nrt\\'\",");
@@ -36,7 +34,8 @@ CString UnescapeExportedField(const CString& field, char delimiter)
     for (size_t i = 0; i < text.size();) {
         const size_t length = Cp932::CharLength(text, i);
         const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        const bool exported = next != '\0' && (next == delimiter || kEscaped.find(next) != std::string_view::npos);
+        const bool exported =
+            next != '\0' && (next == delimiter || kEscaped.find(next) != std::string_view::npos);
         if (length == 1 && text[i] == '\\' && exported) {
             out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
             i += 2;
@@ -57,37 +56,54 @@ CCsvImporter::CCsvImporter(CZantobyDoc& doc, const ImportCsvSettings& settings)
 
 CString CCsvImporter::ReadPreview(const CString& path)
 {
-    CStdioFile file;
-    if (path.IsEmpty() || !file.Open(path, CFile::modeRead | CFile::shareDenyNone)) {
+    CFile file;
+    if (path.IsEmpty() || !file.Open(path, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary)) {
         return CString();
     }
-    CString text;
+    // The bytes of every piece even when each of their characters is a CR LF, read at once.
+    std::string bytes(kPreviewPieces * (kPreviewPieceSize - 1) * 2, '\0');
     try {
-        char piece[kPreviewPieceSize];
-        for (int i = 0; i < kPreviewPieces && file.ReadString(piece, sizeof(piece)) != nullptr; ++i) {
-            text += piece;
-            if (text.IsEmpty() || text[text.GetLength() - 1] != '\n') {
-                text += '\n';
+        bytes.resize(file.Read(bytes.data(), static_cast<unsigned>(bytes.size())));
+    } catch (const std::exception&) {
+        return CString();
+    }
+    std::string text;
+    size_t pos = 0;
+    for (int i = 0; i < kPreviewPieces && pos < bytes.size(); ++i) {
+        std::string piece;
+        while (pos < bytes.size() && piece.size() + 1 < kPreviewPieceSize) {
+            char ch = bytes[pos++];
+            // Read as text: CR LF is one line feed.
+            if (ch == '\r' && pos < bytes.size() && bytes[pos] == '\n') {
+                ch = bytes[pos++];
+            }
+            piece += ch;
+            if (ch == '\n') {
+                break;
             }
         }
-    } catch (const std::exception&) {
-        // What was read before the failure is still worth showing.
+        // A piece is shown as a string, up to a zero byte.
+        text += piece.c_str();
+        if (text.empty() || text.back() != '\n') {
+            text += '\n';
+        }
     }
     // A UTF-8 file shows as it will be imported.
     std::string shown;
     bool lossless = true;
-    CCsvText::Decode(text.view(), shown, lossless);
+    CCsvText::Decode(text, shown, lossless);
     return CString(std::move(shown));
 }
 
-bool CCsvImporter::ReadText(const CString& path, std::string& text)
+bool CCsvImporter::ReadText(const CString& path, std::string& text, bool& shiftJis)
 {
     IListHost& host = m_doc.Host();
     std::string bytes;
     {
         CFile file;
-        CFileException error(CFileException::none, 0, path);
-        if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary, &error)) {
+        // The reason comes from the system's last error; an exception object would look it up
+        // and put it into words before the file is even opened.
+        if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) {
             CString reason = CAppBase::GetLastErrorText();
             host.ShowWarningMessage(31501, 0, path.GetString(), reason.GetString());
             return false;
@@ -96,11 +112,13 @@ bool CCsvImporter::ReadText(const CString& path, std::string& text)
         bytes.resize(file.Read(bytes.data(), static_cast<unsigned>(bytes.size())));
     }
     bool lossless = true;
-    if (CCsvText::Decode(bytes, text, lossless) == CCsvText::Encoding::Utf8 && !lossless &&
-        host.AskMessage(21500, MB_YESNO, path.GetString()) != IDYES) {
-        return false;
+    shiftJis = CCsvText::Decode(bytes, text, lossless) == CCsvText::Encoding::ShiftJis;
+    if (lossless) {
+        return true;
     }
-    return true;
+    const CCsvText::Unheld unheld = CCsvText::FindUnheld(bytes);
+    return host.AskMessage(21500, MB_YESNO, path.GetString(), unheld.codes.GetString(), unheld.line,
+                           unheld.marked.GetString()) == IDYES;
 }
 
 bool CCsvImporter::IsHeading(const CStringArray& fields, bool subNames) const
@@ -123,11 +141,23 @@ bool CCsvImporter::IsHeading(const CStringArray& fields, bool subNames) const
     return true;
 }
 
-std::vector<CStringArrayEx> CCsvImporter::DataRecords(const std::string& text) const
+std::vector<CStringArrayEx> CCsvImporter::DataRecords(std::string_view text, bool mayBeExport)
 {
-    CCsvRecordReader reader(text, m_settings.breakChar);
+    size_t headingLength = 0;
+    const int headingLines =
+        mayBeExport ? CCsvHeading::AtStart(m_doc, text, m_settings.breakChar, headingLength) : 0;
+    // Only a file the export wrote is read in its syntax, and has its escapes undone: others
+    // hold paths and yen signs with backslashes, and apostrophes as plain characters.
+    m_exportSyntax = headingLines > 0;
+    if (m_exportSyntax) {
+        text.remove_prefix(headingLength);
+    }
+    CCsvRecordReader reader(text, m_settings.breakChar,
+                            m_exportSyntax ? CCsvRecordReader::Syntax::Export
+                                           : CCsvRecordReader::Syntax::Spreadsheet);
     CStringArrayEx fields;
-    for (int skipped = 0; skipped < m_settings.passRows; ++skipped) {
+    // Skipping lines by hand may take the export's heading lines or go beyond them.
+    for (int skipped = headingLines; skipped < m_settings.passRows; ++skipped) {
         if (!reader.Next(fields)) {
             return {};
         }
@@ -137,9 +167,10 @@ std::vector<CStringArrayEx> CCsvImporter::DataRecords(const std::string& text) c
         hasSubNames = hasSubNames || !m_doc.GetColumn(i).subName.IsEmpty();
     }
     std::vector<CStringArrayEx> records;
-    // The names line, then the sub-names line, when they stand first.
-    bool namesDue = true;
-    bool subNamesDue = hasSubNames;
+    // The names line, then the sub-names line, when they stand first (as a spreadsheet writes
+    // the export's heading back).
+    bool namesDue = !m_exportSyntax;
+    bool subNamesDue = !m_exportSyntax && hasSubNames;
     while (static_cast<int>(records.size()) < kMaxDisplayRows && reader.Next(fields)) {
         if (records.empty()) {
             if (namesDue && IsHeading(fields, false)) {
@@ -182,14 +213,16 @@ bool CCsvImporter::Import(const CString& path)
         return false;
     }
     std::string text;
-    if (!ReadText(path, text)) {
+    bool shiftJis = true;
+    if (!ReadText(path, text, shiftJis)) {
         return false;
     }
     CString photoFolder = m_settings.photoFolder.IsEmpty() ? GetFolderOfPath(path) : m_settings.photoFolder;
     std::vector<int> touched;
     bool stepOpen = false;
     try {
-        std::vector<CStringArrayEx> records = DataRecords(text);
+        // The export writes Shift_JIS only.
+        std::vector<CStringArrayEx> records = DataRecords(text, shiftJis);
         touched = RowsTouched(static_cast<int>(records.size()));
         // The whole import is one step, which undo takes back as a whole.
         m_doc.SaveUndoSnapshot(1, -1, 0);
@@ -231,7 +264,8 @@ void CCsvImporter::ReadRows(const std::vector<CStringArrayEx>& records, const CS
             Pump();
         }
         photoRead = false;
-        LineResult result = ImportLine(records[static_cast<size_t>(position)], position, photoFolder, photoRead);
+        LineResult result =
+            ImportLine(records[static_cast<size_t>(position)], position, photoFolder, photoRead);
         if (HasRowAt(position)) {
             ++m_rowCount;
             m_doc.AppendNewRowLine();
@@ -248,7 +282,8 @@ CCsvImporter::LineResult CCsvImporter::ImportLine(const CStringArray& fields, in
     const int columns = m_doc.columnCount;
     const int count = std::min(fields.GetSize(), columns + kMaxPhotosPerRow);
     for (int k = 0; k < count; ++k) {
-        const CString text = UnescapeExportedField(fields[k], m_settings.breakChar);
+        const CString text =
+            m_exportSyntax ? UnescapeExportedField(fields[k], m_settings.breakChar) : fields[k];
         if (k < columns) {
             m_doc.SetCellTextAt(k, position, text);
             if (k == 0 && !HasRowAt(position)) {

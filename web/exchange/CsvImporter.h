@@ -6,15 +6,17 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CZantobyDoc;
 
 // Reads a delimited text file into a list: one row per record, one field per column, then up
-// to 20 fields naming photo files that are registered and attached to the row. Fields are read
-// as the CSV export writes them (quotes removed, escapes undone) and as spreadsheets write them
-// (doubled quotes, line breaks inside quotes); a UTF-8 file is converted to Shift_JIS first.
-// The heading lines the export writes are not taken for rows.
+// to 20 fields naming photo files that are registered and attached to the row. A file that
+// starts with the export's heading lines is read as the CSV export writes it (quotes removed,
+// escapes undone), any other as spreadsheets write it (doubled quotes, line breaks inside
+// quotes, backslashes and apostrophes as they stand); a UTF-8 file is converted to Shift_JIS
+// first. The heading lines are not taken for rows.
 class CCsvImporter
 {
   public:
@@ -41,10 +43,12 @@ class CCsvImporter
         Stop
     };
 
-    // The file as Shift_JIS text; false after telling the user why there is none.
-    bool ReadText(const CString& path, std::string& text);
-    // The records to take in: those after the lines to skip and the export's heading lines.
-    std::vector<CStringArrayEx> DataRecords(const std::string& text) const;
+    // The file as Shift_JIS text, and whether the file was so; false after telling the user
+    // why there is none.
+    bool ReadText(const CString& path, std::string& text, bool& shiftJis);
+    // The records to take in: those after the lines to skip and the export's heading lines. A
+    // file that starts with the export's heading for this list is read in the export's syntax.
+    std::vector<CStringArrayEx> DataRecords(std::string_view text, bool mayBeExport);
     // True when the fields are the heading line of the column names (or sub-names) that the
     // CSV export writes for this list.
     bool IsHeading(const CStringArray& fields, bool subNames) const;
@@ -61,4 +65,6 @@ class CCsvImporter
     ImportCsvSettings m_settings;
     std::function<void()> m_pump;
     int m_rowCount = 0;
+    // The file being read is one the CSV export wrote.
+    bool m_exportSyntax = false;
 };

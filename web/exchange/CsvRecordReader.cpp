@@ -35,8 +35,8 @@ void CCsvRecordReader::SkipLineBreak()
 void CCsvRecordReader::TakeCharacter(std::string& field)
 {
     size_t length = Cp932::CharLength(m_text, m_pos);
-    // A backslash holds the whole character behind it, but never a line break.
-    if (length == 1 && m_text[m_pos] == '\\' && m_pos + 1 < m_text.size()) {
+    // A backslash of the export holds the whole character behind it, but never a line break.
+    if (m_syntax == Syntax::Export && length == 1 && m_text[m_pos] == '\\' && m_pos + 1 < m_text.size()) {
         size_t next = m_pos + 1;
         bool lineBreak = m_text[next] == '\n' ||
                          (m_text[next] == '\r' && next + 1 < m_text.size() && m_text[next + 1] == '\n');
@@ -50,7 +50,7 @@ void CCsvRecordReader::TakeCharacter(std::string& field)
 
 CString CCsvRecordReader::ReadField()
 {
-    if (m_pos < m_text.size() && (m_text[m_pos] == '"' || m_text[m_pos] == '\'')) {
+    if (m_pos < m_text.size() && OpensQuote(m_text[m_pos])) {
         return ReadQuotedField();
     }
     std::string field;

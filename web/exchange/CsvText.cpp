@@ -1,10 +1,19 @@
 #include "web/exchange/CsvText.h"
 
 #include "platform/Cp932.h"
+#include "platform/UnmappableChars.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr int kCodesShown = 10;
+// Lines whose characters are named: enough for the codes shown, bounded for a huge file.
+constexpr int kLinesSearched = 100;
+constexpr size_t kCharactersBefore = 20;
+constexpr size_t kCharactersShown = 60;
 
 // Bytes of the UTF-8 sequence that a lead byte opens; 0 for a byte that opens none.
 size_t SequenceLength(unsigned char lead)
@@ -19,6 +28,33 @@ size_t SequenceLength(unsigned char lead)
         return 4;
     }
     return 0;
+}
+
+// The part of a marked line shown: up to kCharactersShown characters from a little before the
+// first ■, with "…" where the line goes on.
+CString Excerpt(std::string_view marked)
+{
+    const std::string_view mark = "■";
+    // Where each character starts, and the end.
+    std::vector<size_t> starts;
+    size_t first = std::string_view::npos;
+    for (size_t i = 0; i < marked.size(); i += Cp932::CharLength(marked, i)) {
+        if (first == std::string_view::npos && marked.substr(i).starts_with(mark)) {
+            first = starts.size();
+        }
+        starts.push_back(i);
+    }
+    const size_t count = starts.size();
+    starts.push_back(marked.size());
+    const size_t from =
+        first != std::string_view::npos && first > kCharactersBefore ? first - kCharactersBefore : 0;
+    const size_t to = std::min(count, from + kCharactersShown);
+    std::string text = from > 0 ? "…" : "";
+    text += marked.substr(starts[from], starts[to] - starts[from]);
+    if (to < count) {
+        text += "…";
+    }
+    return CString(std::move(text));
 }
 
 } // namespace
@@ -60,4 +96,41 @@ CCsvText::Encoding CCsvText::Decode(std::string_view bytes, std::string& text, b
     }
     text = Cp932::FromUtf8(bytes, &lossless);
     return Encoding::Utf8;
+}
+
+CCsvText::Unheld CCsvText::FindUnheld(std::string_view bytes)
+{
+    if (bytes.starts_with(kByteOrderMark)) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    Unheld unheld;
+    std::string searched;
+    int linesSearched = 0;
+    int number = 0;
+    for (size_t start = 0; start < bytes.size() && linesSearched < kLinesSearched; ++number) {
+        const size_t end = std::min(bytes.find('\n', start), bytes.size());
+        std::string_view line = bytes.substr(start, end - start);
+        start = end + 1;
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        bool lossless = true;
+        Cp932::FromUtf8(line, &lossless);
+        if (lossless) {
+            continue;
+        }
+        if (linesSearched++ == 0) {
+            unheld.line = number + 1;
+            unheld.marked = Excerpt(CUnmappableChars(line).Marked().view());
+        }
+        searched.append(line).append("\n");
+    }
+    const CString codes = CUnmappableChars(searched).Codes();
+    int shown = 0;
+    size_t cut = 0;
+    for (; cut < codes.view().size() && shown < kCodesShown; ++cut) {
+        shown += codes.view()[cut] == ' ' ? 1 : 0;
+    }
+    unheld.codes = shown < kCodesShown ? codes : CString(codes.view().substr(0, cut - 1)) + " …";
+    return unheld;
 }

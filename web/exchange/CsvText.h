@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CString.h"
+
 #include <string>
 #include <string_view>
 
@@ -17,6 +19,18 @@ class CCsvText
     // Finds the encoding of the bytes and puts their Shift_JIS text into text. lossless is
     // cleared when a character of a UTF-8 file has no Shift_JIS form and became "?".
     static Encoding Decode(std::string_view bytes, std::string& text, bool& lossless);
+
+    // What the user is told of a UTF-8 file whose characters Shift_JIS lacks.
+    struct Unheld
+    {
+        // "U+20BB7 U+1F600", each character once; the first ten.
+        CString codes;
+        // The first line (from 1) that holds one, and that line's text with them marked ■
+        // (the part around the first when the line is long).
+        int line = 0;
+        CString marked;
+    };
+    static Unheld FindUnheld(std::string_view bytes);
 
     // True for UTF-8 that holds at least one character beyond ASCII. Shift_JIS text is never
     // read so: its double-byte characters start with bytes that UTF-8 only uses inside a

@@ -36,7 +36,19 @@ TEST_F(CsvExport, RepeatedColumnNamesAreWrittenOnceAndSubNamesMakeASecondHeading
     EXPECT_EQ(Export(Settings()), "\"A\",\"\",\"B\"\r\n") << "an empty list writes only its heading";
 
     doc->GetColumn(1).subName = "小";
-    EXPECT_EQ(Export(Settings(';', 0)), "A;;B\r\n;小;\r\n");
+    EXPECT_EQ(Export(Settings(';', '\'')), "'A';'';'B'\r\n'';'小';''\r\n");
+    EXPECT_EQ(Export(Settings(';', 0)), "\"A\";\"\";\"B\"\r\n\"\";\"小\";\"\"\r\n")
+        << "the heading is quoted also when the texts are not";
+}
+
+TEST_F(CsvExport, QuotesInsideNamesAreDoubled)
+{
+    doc->GetColumn(0).name = "\"特\"価";
+    doc->GetColumn(1).name = "it's";
+    doc->GetColumn(2).name = "円\\";
+    doc->GetColumn(2).subName = "\"";
+    EXPECT_EQ(Export(Settings()), "\"\"\"特\"\"価\",\"it's\",\"円\\\"\r\n\"\",\"\",\"\"\"\"\r\n");
+    EXPECT_EQ(Export(Settings(',', '\'')), "'\"特\"価','it''s','円\\'\r\n'','','\"'\r\n");
 }
 
 TEST_F(CsvExport, EachTypeIsWrittenAsTheImportReadsIt)

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "web/exchange/CsvExporter.h"
 #include "web/exchange/CsvImporter.h"
+#include "web/exchange/CsvText.h"
 #include "web/exchange/testing/ExchangeList.h"
 
 #include <gtest/gtest.h>
@@ -54,15 +55,28 @@ class CsvImport : public ::testing::Test, public ExchangeList
 };
 
 // Texts that the field syntax has to carry: quotes at the start and inside, every delimiter,
-// line breaks, tabs, backslashes, a double-byte character whose second byte is a backslash
-// (表), and nothing at all.
+// line breaks, tabs, backslashes (a path, a yen sign at the end, one alone), a double-byte
+// character whose second byte is a backslash (表), and nothing at all.
 const char* const kHardTexts[] = {
-    "\"引用\"で始まる", "a\"b;c d", "1,2\t3", "行1\n行2\r\n行3", "C:\\表\\ソ", "it's", "", "末尾\\",
+    "\"引用\"で始まる", "a\"b;c d",          "1,2\t3", "行1\n行2\r\n行3", "C:\\表\\ソ", "it's", "", "末尾\\",
+    "'90s ロック",      "C:\\temp\\new.jpg", "\\",     "\\'\\,\\\"",
 };
+
+// Column names the heading has to carry: quotes of both kinds, a yen sign at the end, every
+// delimiter, and a name repeated from the column before.
+void NameColumnsHard(CZantobyDoc& doc)
+{
+    const char* const names[] = {"品名\"新\"", "価格\\", "入荷 'a';b", "入荷 'a';b", "\"記号,\t"};
+    for (int i = 0; i < 5; ++i) {
+        doc.GetColumn(i).name = names[i];
+    }
+    doc.GetColumn(1).subName = "税込\"円\"";
+}
 
 TEST_F(CsvImport, EveryDelimiterAndQuoteReadsBackWhatWasExported)
 {
     UseAllTypes();
+    NameColumnsHard(*doc);
     for (const char* text : kHardTexts) {
         AddRow({text, "-1234567", "2024/03/05 14:30:00", "1", text});
     }
@@ -70,32 +84,68 @@ TEST_F(CsvImport, EveryDelimiterAndQuoteReadsBackWhatWasExported)
     const int rows = static_cast<int>(std::size(kHardTexts)) + 1;
     for (char delimiter : {',', '\t', ';', ' '}) {
         for (char quote : {'"', '\'', '\0'}) {
-            SCOPED_TRACE(testing::Message() << "delimiter " << int(delimiter) << ", quote " << int(quote));
-            ExportCsvSettings out;
-            out.breakChar = delimiter;
-            out.quoteChar = quote;
-            out.columnNames = true;
-            out.source = 1;
-            CString path = temp.Path() + "往復.csv";
-            ASSERT_TRUE(CCsvExporter(*doc, out).Write(path));
+            for (int passRows : {0, 1}) {
+                SCOPED_TRACE(testing::Message() << "delimiter " << int(delimiter) << ", quote " << int(quote)
+                                                << ", lines skipped " << passRows);
+                ExportCsvSettings out;
+                out.breakChar = delimiter;
+                out.quoteChar = quote;
+                out.columnNames = true;
+                out.source = 1;
+                CString path = temp.Path() + "往復.csv";
+                ASSERT_TRUE(CCsvExporter(*doc, out).Write(path));
 
-            ExchangeList copy;
-            copy.UseAllTypes();
-            ImportCsvSettings in;
-            in.breakChar = delimiter;
-            in.passRows = 1;
-            in.pathMode = 0;
-            CCsvImporter importer(*copy.doc, in);
-            ASSERT_TRUE(importer.Import(path));
-            ASSERT_EQ(importer.GetRowCount(), rows);
-            for (int position = 0; position < rows; ++position) {
-                for (int column = 0; column < 5; ++column) {
-                    EXPECT_EQ(copy.doc->GetCellTextAt(column, position, kOutputGrid),
-                              doc->GetCellTextAt(column, position, kOutputGrid))
-                        << "row " << position << ", column " << column;
+                ExchangeList copy;
+                copy.UseAllTypes();
+                NameColumnsHard(*copy.doc);
+                ImportCsvSettings in;
+                in.breakChar = delimiter;
+                in.passRows = passRows;
+                in.pathMode = 0;
+                CCsvImporter importer(*copy.doc, in);
+                ASSERT_TRUE(importer.Import(path));
+                ASSERT_EQ(importer.GetRowCount(), rows) << "no heading line taken for a row";
+                for (int position = 0; position < rows; ++position) {
+                    for (int column = 0; column < 5; ++column) {
+                        EXPECT_EQ(copy.doc->GetCellTextAt(column, position, kOutputGrid),
+                                  doc->GetCellTextAt(column, position, kOutputGrid))
+                            << "row " << position << ", column " << column;
+                    }
                 }
             }
         }
+    }
+}
+
+TEST_F(CsvImport, FilesWrittenByPythonsCsvModuleImportExactly)
+{
+    // Written by Python's csv module with its defaults, in Shift_JIS and in UTF-8, under a
+    // heading of this list's column names: apostrophes at the start of fields and inside,
+    // Windows paths, fields ending in a backslash, backslashes before n, t, quotes and commas,
+    // and a line break inside a quoted field.
+    const char* const expected[][3] = {
+        {"'90s ロック", "シングル'クォート", "300"},
+        {"C:\\temp\\new.jpg", "末尾\\", "\\\\server\\写真\\表.jpg"},
+        {"'", "it's \"quoted\"", "ソ\\n表\\t"},
+        {"'a,b'", "\\'\\,\\\\", "行1\r\n'行2'"},
+        {"\\", "", "\\\\"},
+    };
+    for (const char* name : {"/python-cp932.csv", "/python-utf8.csv"}) {
+        SCOPED_TRACE(name);
+        ExchangeList fresh;
+        ImportCsvSettings settings;
+        settings.pathMode = 0;
+        CCsvImporter importer(*fresh.doc, settings);
+        ASSERT_TRUE(importer.Import(CString(std::getenv("ZANTOBY_TEST_DATA")) + name));
+        ASSERT_EQ(importer.GetRowCount(), 5) << "the heading left out, no row merged";
+        for (int position = 0; position < 5; ++position) {
+            for (int column = 0; column < 3; ++column) {
+                EXPECT_EQ(fresh.doc->GetCellTextAt(column, position, kOutputFile),
+                          CString(expected[position][column]))
+                    << "row " << position << ", column " << column;
+            }
+        }
+        EXPECT_TRUE(fresh.host.messages.empty());
     }
 }
 
@@ -131,7 +181,7 @@ TEST_F(CsvImport, AUtf8FileIsConvertedWithOrWithoutItsByteOrderMark)
         settings.pathMode = 0;
         // UTF-8 of "りんご,赤\r\nｶﾞﾑ,表"
         CString path = WriteCsv(std::string(mark) + "\xE3\x82\x8A\xE3\x82\x93\xE3\x81\x94,\xE8\xB5\xA4\r\n"
-                                                   "\xEF\xBD\xB6\xEF\xBE\x9E\xEF\xBE\x91,\xE8\xA1\xA8\r\n");
+                                                    "\xEF\xBD\xB6\xEF\xBE\x9E\xEF\xBE\x91,\xE8\xA1\xA8\r\n");
         CCsvImporter importer(*fresh.doc, settings);
         ASSERT_TRUE(importer.Import(path));
         ASSERT_EQ(importer.GetRowCount(), 2);
@@ -148,18 +198,41 @@ TEST_F(CsvImport, AUtf8FileWithCharactersShiftJisLacksIsImportedOnlyWhenTheUserA
 {
     AddRow({"残る"});
     doc->SetModifiedFlag(false);
-    // "a😀" and "b": the emoji has no Shift_JIS form.
-    CString path = WriteCsv("a\xF0\x9F\x98\x80\nb\n");
+    // "a", "b😀c,𠮷" and "😀": the emoji and 𠮷 have no Shift_JIS form.
+    CString path = WriteCsv("a\nb\xF0\x9F\x98\x80"
+                            "c,\xF0\xA0\xAE\xB7\r\n\xF0\x9F\x98\x80\n");
     host.answers = {IDNO};
     EXPECT_FALSE(Import(path));
-    EXPECT_NE(host.TextOf(21500).Find("入力.csv"), -1) << host.TextOf(21500).GetString();
+    const CString question = host.TextOf(21500);
+    EXPECT_NE(question.Find("入力.csv"), -1) << question.GetString();
+    EXPECT_NE(question.Find("（U+1F600 U+20BB7）"), -1) << "each character once: " << question.GetString();
+    EXPECT_NE(question.Find("2行目 : b■c,■\n"), -1) << question.GetString();
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(Shown(0, 0), "残る");
 
     host.answers = {IDYES};
     ASSERT_TRUE(Import(path));
-    EXPECT_EQ(Shown(0, 0), "a?");
-    EXPECT_EQ(Shown(0, 1), "b");
+    EXPECT_EQ(Shown(0, 0), "a");
+    EXPECT_EQ(Shown(0, 1), "b?c");
+    EXPECT_EQ(Shown(1, 1), "?");
+}
+
+TEST(CsvText, AnUnheldCharacterFarIntoALongLineIsShownWithWhatStandsAroundIt)
+{
+    std::string line(100, 'x');
+    line += "\xF0\x9F\x98\x80";
+    line += std::string(100, 'y');
+    for (int i = 0; i < 12; ++i) {
+        line += "\xF0\x9F\x98" + std::string(1, static_cast<char>(0x81 + i));
+    }
+    const CCsvText::Unheld unheld = CCsvText::FindUnheld("\xEF\xBB\xBF"
+                                                         "ok\r\n" +
+                                                         line);
+    EXPECT_EQ(unheld.line, 2);
+    EXPECT_EQ(unheld.marked, CString("…" + std::string(20, 'x') + "■" + std::string(39, 'y') + "…"));
+    EXPECT_EQ(unheld.codes,
+              "U+1F600 U+1F601 U+1F602 U+1F603 U+1F604 U+1F605 U+1F606 U+1F607 U+1F608 U+1F609 …")
+        << "ten codes at most";
 }
 
 TEST_F(CsvImport, TheDefaultImportSkipsTheHeadingLinesOfTheDefaultExport)
@@ -217,11 +290,21 @@ TEST_F(CsvImport, AReplacingImportIsOneStepThatUndoTakesBack)
 
 TEST_F(CsvImport, BackslashesOfOtherProgramsFilesStayAsTheyAre)
 {
-    // A yen sign before digits and a Windows path are no escapes of ours.
-    ASSERT_TRUE(Import(WriteCsv("\"\\1000\",\"C:\\photos\\a.jpg\",\"a\\,b\"\r\n")));
+    // A yen sign before digits, a Windows path and what would be the export's escapes.
+    ASSERT_TRUE(Import(WriteCsv("\"\\1000\",\"C:\\photos\\a.jpg\",\"a\\,b\"\r\nC:\\new\\,\\'x\\',\\\r\n")));
+    ASSERT_EQ(imported, 2);
     EXPECT_EQ(Shown(0, 0), "\\1000");
     EXPECT_EQ(Shown(1, 0), "C:\\photos\\a.jpg");
-    EXPECT_EQ(Shown(2, 0), "a,b");
+    EXPECT_EQ(Shown(2, 0), "a\\,b");
+    EXPECT_EQ(Shown(0, 1), "C:\\new\\") << "a backslash before the delimiter ends no field";
+    EXPECT_EQ(Shown(1, 1), "\\'x\\'");
+    EXPECT_EQ(Shown(2, 1), "\\");
+
+    // The export's heading in another delimiter, or quoted otherwise, is no sign of the export.
+    ASSERT_TRUE(Import(WriteCsv("\"項目1\";\"項目2\";\"項目3\"\r\n'a\\nb',\"項目1\"\r\n"), 1));
+    ASSERT_EQ(imported, 2);
+    EXPECT_EQ(Shown(0, 1), "'a\\nb'");
+    EXPECT_EQ(Shown(1, 1), "項目1");
 }
 
 TEST_F(CsvImport, ExtraFieldsBecomeUpToTwentyPhotosAndTheRestIsIgnored)

@@ -78,7 +78,7 @@ TEST_F(CsvDialogs, ExportPaneShowsTheSettingsAndTheFileIsWrittenWithTheChoices)
     EXPECT_EQ(dialog.RunExport(*doc, profile), IDOK);
     ASSERT_TRUE(script.Finished());
 
-    EXPECT_EQ(ReadFileBytes(scratch.Path() + "/出力.csv"), "項目1;項目2;項目3\r\nねじ;大;\r\n");
+    EXPECT_EQ(ReadFileBytes(scratch.Path() + "/出力.csv"), "\"項目1\";\"項目2\";\"項目3\"\r\nねじ;大;\r\n");
     EXPECT_TRUE(host.HasMessage(10200));
     ExportCsvSettings saved;
     profile.LoadExportCsvSettings(saved);
