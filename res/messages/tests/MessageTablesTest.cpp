@@ -70,6 +70,6 @@ TEST(MessageTables, HoldEveryMessageOfTheProgram)
     }
     EXPECT_EQ(counts[0], 7);
     EXPECT_EQ(counts[1], 31);
-    EXPECT_EQ(counts[2], 74);
-    EXPECT_EQ(counts[3], 21);
+    EXPECT_EQ(counts[2], 76);
+    EXPECT_EQ(counts[3], 22);
 }
