@@ -1,5 +1,6 @@
 #include "foundation/BitmapEx.h"
 
+#include "foundation/DibExpander.h"
 #include "foundation/ExifOrientation.h"
 #include "foundation/PackedDib.h"
 #include "foundation/PathName.h"
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <span>
 #include <vector>
 
 // libjpeg's headers expect FILE and size_t to be declared first.
@@ -426,7 +428,8 @@ bool CBitmapEx::LoadBitmapFile(const CString& path)
         }
         std::int64_t length = file.GetLength();
         constexpr size_t kFileHeader = 14;
-        if (length < static_cast<std::int64_t>(kFileHeader + sizeof(BITMAPINFOHEADER)) ||
+        constexpr size_t kSmallestHeader = 12; // the OS/2 header
+        if (length < static_cast<std::int64_t>(kFileHeader + kSmallestHeader) ||
             length > 4 * Bitmap::kMaxPixels + (1 << 20)) {
             return false;
         }
@@ -439,12 +442,12 @@ bool CBitmapEx::LoadBitmapFile(const CString& path)
         // header says they start.
         std::uint32_t bitsAt = 0;
         std::memcpy(&bitsAt, bytes.data() + 10, 4);
-        size_t tableEnd = CPackedDib::GetBitsOffset(bytes.data() + kFileHeader, bytes.size() - kFileHeader);
-        if (tableEnd == 0 || bitsAt < kFileHeader + tableEnd || bitsAt > bytes.size()) {
+        if (bitsAt < kFileHeader || bitsAt > bytes.size()) {
             return false;
         }
-        std::vector<unsigned char> block(bytes.begin() + kFileHeader, bytes.begin() + kFileHeader + tableEnd);
-        block.insert(block.end(), bytes.begin() + bitsAt, bytes.end());
+        const std::span<const unsigned char> all(bytes);
+        std::vector<unsigned char> block =
+            CDibExpander::Expand(all.subspan(kFileHeader, bitsAt - kFileHeader), all.subspan(bitsAt));
         CPackedDib dib;
         Bitmap loaded;
         if (!dib.Attach(std::move(block)) || !dib.ToBitmap(loaded)) {

@@ -34,7 +34,8 @@ class CBitmapEx : public Bitmap
     // Picks the loader by the extension, without regard to case: bmp and dib, jpg and jpeg, png.
     // Any other extension (gif too) gives false.
     bool LoadImageFile(const CString& path);
-    // A BMP or DIB file of 1, 4, 8, 16, 24 or 32 bits per pixel, uncompressed or with bit fields.
+    // A BMP or DIB file of 1, 4, 8, 16, 24 or 32 bits per pixel, uncompressed, with bit fields
+    // or run-length encoded (RLE8, RLE4), with the Windows header or the OS/2 one.
     bool LoadBitmapFile(const CString& path);
     // A JPEG file (it must start with FF D8) as a 24-bit image: gray and CMYK are converted.
     // A reduction of 2, 4 or 8 decodes it at that fraction of its size, which costs a fraction

@@ -26,6 +26,8 @@ struct BITMAPINFOHEADER
 static_assert(sizeof(BITMAPINFOHEADER) == 40);
 
 constexpr std::uint32_t BI_RGB = 0;
+constexpr std::uint32_t BI_RLE8 = 1;
+constexpr std::uint32_t BI_RLE4 = 2;
 constexpr std::uint32_t BI_BITFIELDS = 3;
 
 // Holds one image as a packed DIB: a BITMAPINFOHEADER, the colour table and the rows, bottom-up

@@ -30,10 +30,13 @@ bool SameName(const CString& a, const char* b)
 // The section name of a "[name]" line, or nothing for any other line.
 std::optional<CString> SectionOf(const CString& line)
 {
-    CString text = TrimBlanks(line);
-    if (text.IsEmpty() || text[0] != '[') {
+    // Most lines are keys, told apart before the line is copied and trimmed (the blanks are
+    // single bytes, so what follows them begins a character).
+    const size_t first = line.view().find_first_not_of(kBlanks);
+    if (first == std::string_view::npos || line.view()[first] != '[') {
         return std::nullopt;
     }
+    CString text = TrimBlanks(line);
     int close = text.Find(']');
     return TrimBlanks(close < 0 ? text.Mid(1) : text.Mid(1, close - 1));
 }

@@ -25,6 +25,8 @@ class CListFileFormat
     static constexpr int kVersionRemarks = 13;             // columns with remarks and Yes/No
     static constexpr int kVersionPhotoSizes = 10;          // photo lines with width and height
     static constexpr int kVersionTwentyCells = 5;          // rows with 20 cells
+    // The layout written today: its files hold all seven sections.
+    static constexpr int kVersionNewestLayout = kVersionFourPhotoSizes;
 
     // Sections in file order; index + 1 is the reader's section number.
     static constexpr int kSectionCount = 7;

@@ -6,6 +6,7 @@
 #include "list/GlobalFindSettings.h"
 #include "list/IListHost.h"
 #include "list/ListFileFormat.h"
+#include "list/ListFileShape.h"
 #include "list/ListSettingLimits.h"
 #include "list/PhotoRegistration.h"
 #include "list/ZantobyDoc.h"
@@ -97,6 +98,9 @@ bool CListFileReader::Read(const CString& path, int flags)
     if (flags & ReadSettings) {
         m_doc.listFolder = GetFolderOfPath(m_path);
     }
+    bool newer = false;
+    bool cut = false;
+    int wholeLines = 0;
     try {
         std::string text;
         {
@@ -112,6 +116,19 @@ bool CListFileReader::Read(const CString& path, int flags)
                 text.append(chunk, got);
             }
         }
+        const CListFileShape shape(text);
+        if (!shape.IsList()) {
+            host.ShowErrorMessage(40211, 0, path.GetString());
+            return false;
+        }
+        newer = shape.Version() > host.GetVersionNumber();
+        cut = shape.EndedEarly();
+        wholeLines = shape.WholeLines();
+        // A save would write over the file with less than it holds: what today's parsers do
+        // not know of a newer layout, or the part of a cut file that is missing.
+        if ((flags & ReadRows) && (newer || cut)) {
+            m_doc.readOnly = true;
+        }
         // Only opening a list claims it; a template is read for its settings alone.
         if ((flags & ReadRows) && !TakeLock(m_path)) {
             return false;
@@ -120,7 +137,7 @@ bool CListFileReader::Read(const CString& path, int flags)
         if ((flags & ReadRows) && !m_doc.readOnly) {
             FileSystem::RemoveReplaceLeftovers(m_path);
         }
-        m_version = 0;
+        m_version = shape.Version();
         m_section = kHead;
         m_doc.columnCount = 0;
         ReadLines(text);
@@ -158,6 +175,11 @@ bool CListFileReader::Read(const CString& path, int flags)
         }
         return false;
     }
+    if ((flags & ReadRows) && newer) {
+        host.ShowWarningMessage(30218, 0, path.GetString(), m_version, host.GetVersionNumber());
+    } else if ((flags & ReadRows) && cut) {
+        host.ShowWarningMessage(30219, 0, path.GetString(), wholeLines);
+    }
     if (!m_repairs.empty()) {
         CString details;
         for (const CString& repair : m_repairs) {
@@ -189,26 +211,14 @@ void CListFileReader::ReadLines(const std::string& text)
 {
     IListHost& host = m_doc.Host();
     std::string_view rest = text;
+    std::string scratch;
+    std::string_view line;
     CString progress = kReadingText;
-    while (!rest.empty()) {
-        size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
+    while (CListFileShape::NextLine(rest, scratch, line)) {
         ++m_lineNumber;
         if (m_lineNumber % 100 == 0) {
             progress += '.';
             host.SetProgressText(progress);
-        }
-        // A text file holds no NUL; in a damaged one it would end a text where the list is
-        // saved again, so it is not read.
-        std::string withoutNul;
-        if (line.find('\0') != std::string_view::npos) {
-            withoutNul = line;
-            std::erase(withoutNul, '\0');
-            line = withoutNul;
         }
         HandleLine(line);
     }
@@ -219,24 +229,21 @@ void CListFileReader::HandleLine(std::string_view line)
     if (line.empty() || line[0] == ';') {
         return;
     }
-    for (int i = 0; i < FileFormat::kSectionCount; ++i) {
-        if (line == FileFormat::kSectionHeaders[i]) {
-            m_section = i + 1;
-            if (m_section == kProducts) {
-                // Rows find the column of each cell slot through the map.
-                RepairColumnSlots();
-                m_doc.BuildColumnMap();
-            }
-            return;
+    if (const int section = CListFileShape::SectionOf(line); section > 0) {
+        m_section = section;
+        if (m_section == kProducts) {
+            // Rows find the column of each cell slot through the map.
+            RepairColumnSlots();
+            m_doc.BuildColumnMap();
         }
-    }
-    size_t equals = line.find('=');
-    if (equals == std::string_view::npos || equals == 0) {
         return;
     }
-    CString key(line.substr(0, equals));
-    key.Trim();
-    m_fields.SplitEscaped(CString(line.substr(equals + 1)), ',');
+    CString key;
+    std::string_view value;
+    if (!CListFileShape::SplitKeyLine(line, key, value)) {
+        return;
+    }
+    m_fields.SplitEscaped(CString(value), ',');
     if (m_fields.GetSize() == 0) {
         m_fields.Add(CString());
     }
@@ -247,10 +254,7 @@ void CListFileReader::Dispatch(const CString& key)
 {
     bool settings = (m_flags & ReadSettings) != 0;
     switch (m_section) {
-    case kHead:
-        if (CTextHelper(key).MatchPattern("ver*")) {
-            m_version = Int(0);
-        }
+    case kHead: // only the version, which the file's shape gave
         break;
     case kInformations:
         if (settings) {

@@ -135,6 +135,11 @@ bool CListSaver::OnSaveDocument(const CString& path)
 bool CListSaver::WriteListFile(const CString& path, bool keepViews)
 {
     IListHost& host = m_doc.Host();
+    // Whichever command saves it (a backup too), a list opened read-only keeps its file.
+    if (m_doc.readOnly && FileSystem::GetFullPath(path) == FileSystem::GetFullPath(m_doc.GetPathName())) {
+        host.ShowWarningMessage(30205, 0);
+        return false;
+    }
     bool written = false;
     std::vector<UnusedPhoto> unused;
     try {

@@ -9,9 +9,12 @@
 
 #include <climits>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <png.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -341,6 +344,118 @@ TEST_F(BitmapExTest, BmpFilesLoadThroughThePackedDib)
     ScratchFolder::WriteBytes(m_scratch / "bad.dib", "BM short");
     EXPECT_FALSE(bitmap.LoadImageFile(m_scratch / "bad.dib"));
     EXPECT_EQ(bitmap.Width(), 3);
+}
+
+// The pixels another decoder reads from a BMP fixture, kept beside it as a binary PPM.
+std::vector<Bitmap::Pixel> PixelsOfPpm(const char* name, int& width, int& height)
+{
+    const std::string ppm =
+        ScratchFolder::ReadBytes(CString(std::getenv("ZANTOBY_TEST_DATA")) + "/" + name + ".ppm");
+    int maxValue = 0;
+    int headerLength = 0;
+    std::vector<Bitmap::Pixel> pixels;
+    if (std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &width, &height, &maxValue, &headerLength) != 3 ||
+        maxValue != 255) {
+        return pixels;
+    }
+    const auto* rgb = reinterpret_cast<const unsigned char*>(ppm.data()) + headerLength + 1;
+    for (int i = 0; i < width * height; ++i) {
+        pixels.push_back(static_cast<Bitmap::Pixel>(rgb[i * 3] << 16 | rgb[i * 3 + 1] << 8 | rgb[i * 3 + 2]));
+    }
+    return pixels;
+}
+
+// Run-length encoded rows (runs, literal runs padded to 16 bits, jumps, short lines, an end
+// mark before the last line is full) and OS/2 headers of every depth decode as ImageMagick
+// and gdk-pixbuf decode them.
+TEST_F(BitmapExTest, RunLengthAndOs2BmpsGiveThePixelsOfAnotherDecoder)
+{
+    for (const char* name : {"rle8", "rle4", "os2-1", "os2-4", "os2-8", "os2-24"}) {
+        int width = 0;
+        int height = 0;
+        const std::vector<Bitmap::Pixel> expected = PixelsOfPpm(name, width, height);
+        ASSERT_EQ(expected.size(), static_cast<size_t>(width * height)) << name;
+        CBitmapEx bitmap;
+        ASSERT_TRUE(bitmap.LoadImageFile(CString(std::getenv("ZANTOBY_TEST_DATA")) + "/" + name + ".bmp"))
+            << name;
+        ASSERT_EQ(bitmap.Width(), width) << name;
+        ASSERT_EQ(bitmap.Height(), height) << name;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                ASSERT_EQ(bitmap.GetPixel(x, y), expected[static_cast<size_t>(y * width + x)])
+                    << name << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+// A BMP of the header and colours given, then the pixel data.
+std::string BmpFile(std::uint32_t headerSize, int width, int height, int depth, std::uint32_t compression,
+                    int colours, const std::string& bits)
+{
+    std::string info(headerSize, '\0');
+    std::memcpy(info.data(), &headerSize, 4);
+    if (headerSize == 12) {
+        const std::uint16_t fields[] = {static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height),
+                                        1, static_cast<std::uint16_t>(depth)};
+        std::memcpy(info.data() + 4, fields, sizeof fields);
+        info.append(static_cast<size_t>(colours) * 3, '\x7F');
+    } else {
+        BITMAPINFOHEADER header{};
+        header.biSize = headerSize;
+        header.biWidth = width;
+        header.biHeight = height;
+        header.biPlanes = 1;
+        header.biBitCount = static_cast<std::uint16_t>(depth);
+        header.biCompression = compression;
+        header.biClrUsed = static_cast<std::uint32_t>(colours);
+        std::memcpy(info.data(), &header, sizeof header);
+        for (int i = 0; i < colours; ++i) {
+            const std::uint32_t colour = i == 0 ? 0 : 0xFFFFFF;
+            info.append(reinterpret_cast<const char*>(&colour), 4);
+        }
+    }
+    std::string file = "BM" + std::string(12, '\0');
+    const auto bitsAt = static_cast<std::uint32_t>(14 + info.size());
+    std::memcpy(file.data() + 10, &bitsAt, 4);
+    return file + info + bits;
+}
+
+TEST_F(BitmapExTest, RunsAndJumpsBeyondTheEdgeStopThereAndDamagedRunsAreRefused)
+{
+    const CString path = m_scratch / "runs.bmp";
+    auto load = [&](const std::string& file, CBitmapEx& bitmap) {
+        ScratchFolder::WriteBytes(path, file);
+        return bitmap.LoadBitmapFile(path);
+    };
+    // 3 x 2 in RLE8: a run of 200 pixels, literal pixels past the edge, jumps far beyond the
+    // right edge and beyond the top; nothing lands outside the image.
+    CBitmapEx bitmap;
+    const std::string beyond("\xC8\x01\x00\x05\x01\x01\x01\x01\x01\x00\x00\x02\xFF\x00\x01\x01"
+                             "\x00\x02\x00\xFF\x01\x01\x00\x01",
+                             24);
+    ASSERT_TRUE(load(BmpFile(40, 3, 2, 8, BI_RLE8, 2, beyond), bitmap));
+    for (int x = 0; x < 3; ++x) {
+        EXPECT_EQ(bitmap.GetPixel(x, 1), 0xFFFFFFu) << "the bottom row, cut at its edge";
+        EXPECT_EQ(bitmap.GetPixel(x, 0), 0u) << "no run reached the top row";
+    }
+    CBitmapEx kept;
+    ASSERT_TRUE(kept.Create(1, 1, 24));
+    // Runs that stop before their end mark, a literal run longer than the data, a jump without
+    // its bytes, a top-down run-length image, RLE4 of 8 bits and an OS/2 header of 16 bits.
+    const std::string damaged[] = {
+        BmpFile(40, 3, 2, 8, BI_RLE8, 2, std::string("\x03\x01\x00\x00", 4)),
+        BmpFile(40, 3, 2, 8, BI_RLE8, 2, std::string("\x00\x09\x01\x01", 4)),
+        BmpFile(40, 3, 2, 8, BI_RLE8, 2, std::string("\x00\x02\x01", 3)),
+        BmpFile(40, 3, -2, 8, BI_RLE8, 2, std::string("\x00\x01", 2)),
+        BmpFile(40, 3, 2, 8, BI_RLE4, 2, std::string("\x00\x01", 2)),
+        BmpFile(12, 3, 2, 16, BI_RGB, 0, std::string(16, '\0')),
+        BmpFile(12, 3, 2, 24, BI_RGB, 0, std::string(15, '\0')),
+    };
+    for (const std::string& file : damaged) {
+        EXPECT_FALSE(load(file, kept));
+        EXPECT_EQ(kept.Width(), 1) << "the bitmap stays as it was";
+    }
 }
 
 TEST_F(BitmapExTest, AdjustColors)

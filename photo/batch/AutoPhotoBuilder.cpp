@@ -174,8 +174,16 @@ bool CAutoPhotoBuilder::Build(const CString& folder, bool subFolders, int photos
         m_monitor.ShowPhotoDone(i + 1, total, paths[i], time, slot);
         return !m_monitor.IsBuildCancelled();
     };
-    // The window breathes while the photos are made, and a cancel counts at once.
-    steps.waiting = [&](int) { return !m_monitor.IsBuildCancelled(); };
+    // The window names the photo being taken in, breathes while the photos are made, and a
+    // cancel counts at once.
+    int shown = -1;
+    steps.waiting = [&](int i) {
+        if (i != shown) {
+            shown = i;
+            m_monitor.ShowPhotoReading(paths[i]);
+        }
+        return !m_monitor.IsBuildCancelled();
+    };
     CPhotoBatchImport(m_doc).Run(photos, steps);
     WriteGroupDate(m_line);
     m_doc.photoColumns = std::min(m_doc.photoColumns, kMaxPhotosPerRow);

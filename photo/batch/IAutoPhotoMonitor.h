@@ -10,6 +10,9 @@ class IAutoPhotoMonitor
 
     // The photos are being searched for.
     virtual void ShowSearching() = 0;
+    // The photo of the path is being taken in: a message about it (that it cannot be read)
+    // comes while the window names it.
+    virtual void ShowPhotoReading(const CString& path) = 0;
     // One photo done (done counts it): its path, its last-write time as text, and its slot in
     // the list (-1 when it could not be taken).
     virtual void ShowPhotoDone(int done, int total, const CString& path, const CString& time, int slot) = 0;

@@ -1,7 +1,9 @@
+#include "support/HelpCompiler.h"
 #include "tutorial/ChmDirectory.h"
 #include "tutorial/ChmFile.h"
 #include "tutorial/ChmReader.h"
 #include "tutorial/HelpFileFinder.h"
+#include "tutorial/ItsAddress.h"
 #include "tutorial/TopicMap.h"
 #include "tutorial/TopicTable.h"
 
@@ -15,8 +17,6 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -36,25 +36,6 @@ const std::string kStartPage = "<html><body><h1>Start</h1><a href=\"second.htm\"
                                "<img src=\"pic.png\"></body></html>";
 const std::string kPicture = std::string("\x89PNG\r\n\x1a\n", 8) + std::string("\0\x01\x02\xff", 4);
 
-// Compiles folder/<name>.hhp with chmcmd, as the build compiles the tutorial's own; returns
-// the compiled file.
-CString Compile(const ScratchFolder& folder, const char* name)
-{
-    const std::string project = std::string(name) + ".hhp";
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (chdir(FileSystem::ToNative(folder.Path()).c_str()) != 0 || !freopen("/dev/null", "w", stdout) ||
-            !freopen("/dev/null", "w", stderr)) {
-            _exit(126);
-        }
-        execlp("chmcmd", "chmcmd", "--no-html-scan", project.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return folder / (std::string(name) + ".chm").c_str();
-}
-
 // Writes a help project with two pages and a picture in a sub-folder and compiles it.
 CString CompileHelpProject(const ScratchFolder& folder)
 {
@@ -71,7 +52,7 @@ CString CompileHelpProject(const ScratchFolder& folder)
     ScratchFolder::WriteBytes(folder / "html/start.htm", kStartPage);
     ScratchFolder::WriteBytes(folder / "html/second.htm", "<html><body>Second</body></html>");
     ScratchFolder::WriteBytes(folder / "html/pic.png", kPicture);
-    return Compile(folder, "help");
+    return CompileHelpFile(folder, "help");
 }
 
 TEST(TopicTableTest, FirstEntryOfATopicWinsAndBytesAfterTheLastWholeEntryAreIgnored)
@@ -95,6 +76,30 @@ TEST(TopicTableTest, LengthBeyondTheStreamOrAStreamTooShortGivesNoTable)
     EXPECT_FALSE(table.Parse(std::string("\x08\x00", 2)));
     EXPECT_TRUE(table.Parse(Words({0})));
     EXPECT_EQ(table.GetCount(), 0);
+}
+
+TEST(ItsAddressTest, DotSegmentsResolveAsInAUrlAndNeverClimbAboveTheRoot)
+{
+    CString helpFile;
+    CString page;
+    const struct
+    {
+        const char* address;
+        const char* page;
+    } cases[] = {
+        {"its:/h/T.chm::/html/sub/../b.htm", "/html/b.htm"},
+        {"its:/h/T.chm::/html/sub/./../../html/b.htm#top", "/html/b.htm"},
+        {"its:/h/T.chm::/html/../../../b.htm", "/b.htm"},
+        {"its:/h/T.chm::html/sub/..", "/html/"},
+        {"its:/h/T.chm::/html/./", "/html/"},
+        {"its:/h/T.chm::/..", "/"},
+        {"its:/h/../T.chm::/a..b/c.htm", "/a..b/c.htm"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(CItsAddress::Parse(c.address, helpFile, page)) << c.address;
+        EXPECT_EQ(page, c.page) << c.address;
+    }
+    EXPECT_EQ(helpFile, "/h/../T.chm") << "the help file's own path is the system's to resolve";
 }
 
 TEST(HelpFileTest, TopicLeadsToItsPageAndThePageAndItsPictureAreReadOut)
@@ -205,10 +210,11 @@ TEST(HelpFileTest, HeadersThatWouldMisleadTheSystemReaderAreRefusedBeforeItSeesT
     {
         CChmDirectory sounder;
         ASSERT_TRUE(sounder.Open(FileSystem::ToNative(folder / "patched.chm")));
-        ASSERT_EQ(sounder.Find("::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
-                               "InstanceData/ResetTable",
-                               table),
-                  CChmDirectory::Found::Yes);
+        ASSERT_EQ(
+            sounder.Find("::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+                         "InstanceData/ResetTable",
+                         table),
+            CChmDirectory::Found::Yes);
     }
     const size_t tableBlockLength = GetLittle(sound, 88, 8) + table.start + 32;
 
@@ -220,10 +226,10 @@ TEST(HelpFileTest, HeadersThatWouldMisleadTheSystemReaderAreRefusedBeforeItSeesT
     };
     // Blocks of gigabytes or none; windows the decoder has no tables for; intervals and
     // block lengths it divides by.
-    for (const Damage& damage : {Damage{blockLength, 0x93931000, 4}, Damage{blockLength, 0, 4},
-                                 Damage{control + 16, 3, 4}, Damage{control + 16, 0x100, 4},
-                                 Damage{control + 12, 0, 4}, Damage{control + 20, 0, 4},
-                                 Damage{control + 12, 0x20000, 4}, Damage{tableBlockLength, 0, 8}}) {
+    for (const Damage& damage :
+         {Damage{blockLength, 0x93931000, 4}, Damage{blockLength, 0, 4}, Damage{control + 16, 3, 4},
+          Damage{control + 16, 0x100, 4}, Damage{control + 12, 0, 4}, Damage{control + 20, 0, 4},
+          Damage{control + 12, 0x20000, 4}, Damage{tableBlockLength, 0, 8}}) {
         std::string bytes = sound;
         PutLittle(bytes, damage.at, damage.value, damage.count);
         EXPECT_FALSE(ReadsInProcess(folder, bytes)) << damage.at << " " << damage.value;
@@ -248,10 +254,11 @@ TEST(HelpFileTest, EveryPageOfAFileWithAnIndexBlockIsFound)
         ScratchFolder::WriteBytes(folder / name, "<html>" + std::to_string(i) + "</html>");
         files += name + "\n";
     }
-    ScratchFolder::WriteBytes(folder / "big.hhp", "[OPTIONS]\nCompiled file=big.chm\n\n[FILES]\n" + files.str());
+    ScratchFolder::WriteBytes(folder / "big.hhp",
+                              "[OPTIONS]\nCompiled file=big.chm\n\n[FILES]\n" + files.str());
 
     CChmReader reader;
-    ASSERT_TRUE(reader.Open(FileSystem::ToNative(Compile(folder, "big"))));
+    ASSERT_TRUE(reader.Open(FileSystem::ToNative(CompileHelpFile(folder, "big"))));
     for (int i = 0; i < 400; ++i) {
         CString name;
         name.Format("/HTML/Page-with-a-rather-long-name-%04d.htm", i);

@@ -25,6 +25,7 @@ class QuietMonitor : public IAutoPhotoMonitor
 {
   public:
     void ShowSearching() override {}
+    void ShowPhotoReading(const CString&) override {}
     void ShowPhotoDone(int, int, const CString&, const CString&, int) override {}
     bool IsBuildCancelled() override { return false; }
 };

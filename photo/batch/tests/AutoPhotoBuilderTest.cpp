@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -15,16 +17,34 @@ class QuietMonitor : public IAutoPhotoMonitor
 {
   public:
     void ShowSearching() override {}
-    void ShowPhotoDone(int done, int total, const CString&, const CString&, int) override
+    void ShowPhotoReading(const CString& path) override { shownPath = path; }
+    void ShowPhotoDone(int done, int total, const CString& path, const CString&, int) override
     {
         lastDone = done;
         lastTotal = total;
+        shownPath = path;
     }
     bool IsBuildCancelled() override { return lastDone == cancelAt; }
 
     int lastDone = 0;
     int lastTotal = 0;
     int cancelAt = -1;
+    CString shownPath; // the path the window names
+};
+
+// Notes the path the window names when a message comes.
+class WatchingHost : public FakeListHost
+{
+  public:
+    explicit WatchingHost(const QuietMonitor& watched) : monitor(watched) {}
+    int ShowMessageV(MessageKind kind, int id, unsigned flags, va_list args) override
+    {
+        namedWithMessage.push_back(monitor.shownPath);
+        return FakeListHost::ShowMessageV(kind, id, flags, args);
+    }
+
+    const QuietMonitor& monitor;
+    std::vector<CString> namedWithMessage;
 };
 
 class AutoPhotoBuilderTest : public ::testing::Test
@@ -96,10 +116,11 @@ TEST_F(AutoPhotoBuilderTest, PhotosWhoseNamesTheListCannotHoldAreNamedAndLeftOut
     const std::filesystem::path folder = FileSystem::ToNative(list.temp.Path() + "写真");
     std::filesystem::rename(folder / "p01.jpg", folder / "emoji\xF0\x9F\x98\x80.jpg");
     std::vector<CString> shown;
-    const MessageBoxHandler previous = SetMessageBoxHandler([&](const CString& text, const CString&, unsigned) {
-        shown.push_back(text);
-        return IDOK;
-    });
+    const MessageBoxHandler previous =
+        SetMessageBoxHandler([&](const CString& text, const CString&, unsigned) {
+            shown.push_back(text);
+            return IDOK;
+        });
     const bool built = Build(20);
     SetMessageBoxHandler(previous);
     ASSERT_TRUE(built);
@@ -144,6 +165,22 @@ TEST_F(AutoPhotoBuilderTest, ACancelKeepsTheRowsMadeSoFar)
     EXPECT_EQ(RowCount(), 2);
     EXPECT_EQ(Row(1).photoCount, 1);
     EXPECT_EQ(monitor.lastTotal, 6);
+}
+
+TEST_F(AutoPhotoBuilderTest, APhotoThatCannotBeReadIsNamedWhileItsMessageShows)
+{
+    WritePhotos("写真", 3);
+    const CString broken = list.temp.Path() + "写真/p01.jpg";
+    std::ofstream(FileSystem::ToNative(broken), std::ios::binary | std::ios::trunc) << "no picture";
+    WatchingHost host(monitor);
+    auto doc = std::make_unique<CZantobyDoc>(host);
+    doc->tempFolder = list.temp.Path();
+    CAutoPhotoBuilder builder(*doc, monitor);
+    ASSERT_TRUE(builder.Build(list.temp.Path() + "写真", true, 20));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].id, 40203);
+    EXPECT_EQ(host.namedWithMessage[0], broken) << "not the photo before it";
+    EXPECT_EQ(doc->GetRow(doc->displayOrder[0]).photoCount, 2) << "the others are taken";
 }
 
 } // namespace

@@ -136,6 +136,12 @@ void CAutoPhotoDlg::ShowSearching()
     Update();
 }
 
+void CAutoPhotoDlg::ShowPhotoReading(const CString& path)
+{
+    SetItemText(idPath, path);
+    SetItemText(idTime, CString());
+}
+
 void CAutoPhotoDlg::ShowPhotoDone(int done, int total, const CString& path, const CString& time, int slot)
 {
     CString count;

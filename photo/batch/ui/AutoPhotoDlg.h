@@ -23,6 +23,7 @@ class CAutoPhotoDlg : public CListDialog, public IAutoPhotoMonitor
 
     // IAutoPhotoMonitor
     void ShowSearching() override;
+    void ShowPhotoReading(const CString& path) override;
     void ShowPhotoDone(int done, int total, const CString& path, const CString& time, int slot) override;
     bool IsBuildCancelled() override;
 

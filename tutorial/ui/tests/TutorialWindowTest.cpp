@@ -1,20 +1,27 @@
 #include "tutorial/ui/HHCtrl.h"
 #include "tutorial/ui/TutorialDlg.h"
 
+#include "tutorial/tests/support/HelpCompiler.h"
+
 #include "foundation/AppBase.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <wx/checkbox.h>
 #include <wx/display.h>
+#include <wx/frame.h>
+#include <wx/html/htmlcell.h>
 #include <wx/html/htmlwin.h>
+#include <wx/log.h>
 #include <wx/weakref.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -91,6 +98,89 @@ TEST(TutorialWindowTest, OpensAtTheStartPageInTheCornerFollowsRequestsAndKeepsTh
     dialog->Close();
     EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !dialog; }));
     SetMessageBoxHandler(previous);
+}
+
+// The words of a link as the view lays them out, in the view's client coordinates; an empty
+// rectangle when the page shown has no such link.
+wxRect LinkArea(wxHtmlWindow& view, const wxString& href)
+{
+    wxRect area;
+    std::vector<const wxHtmlCell*> cells{view.GetInternalRepresentation()};
+    while (!cells.empty()) {
+        const wxHtmlCell* cell = cells.back();
+        cells.pop_back();
+        for (; cell != nullptr; cell = cell->GetNext()) {
+            const wxHtmlLinkInfo* link = cell->IsTerminalCell() ? cell->GetLink() : nullptr;
+            if (link != nullptr && link->GetHref() == href) {
+                area.Union(wxRect(view.CalcScrolledPosition(cell->GetAbsPos()),
+                                  wxSize(cell->GetWidth(), cell->GetHeight())));
+            }
+            cells.push_back(cell->GetFirstChild());
+        }
+    }
+    return area;
+}
+
+// Keeps the errors wx logs (a page that cannot be opened) instead of showing them.
+class LoggedErrors : public wxLog
+{
+  public:
+    LoggedErrors() : m_previous(wxLog::SetActiveTarget(this)) {}
+    ~LoggedErrors() override { wxLog::SetActiveTarget(m_previous); }
+
+    std::vector<wxString> errors;
+
+  protected:
+    void DoLogTextAtLevel(wxLogLevel level, const wxString& text) override
+    {
+        if (level <= wxLOG_Error) {
+            errors.push_back(text);
+        }
+    }
+
+  private:
+    wxLog* m_previous;
+};
+
+TEST(TutorialWindowTest, LinksThatClimbOutOfASubFolderOpenTheirPageAndStopAtTheRoot)
+{
+    WxTestEnvironment::Ensure();
+    WindowPlatform::Install();
+    ScratchFolder scratch;
+    ScratchFolder::WriteBytes(scratch / "links.hhp", "[OPTIONS]\nCompiled file=links.chm\n"
+                                                     "\n[FILES]\nhtml/sub/a.htm\nhtml/b.htm\nhtml/c.htm\n");
+    const std::string big = "<font size=\"+3\">";
+    ScratchFolder::WriteBytes(scratch / "html/sub/a.htm",
+                              "<html><body>" + big +
+                                  "<a href=\"../b.htm\">UP</a><br><br>"
+                                  "<a href=\"./../../../../html/c.htm\">FAR</a></font></body></html>");
+    ScratchFolder::WriteBytes(scratch / "html/b.htm", "<html><body>B</body></html>");
+    ScratchFolder::WriteBytes(scratch / "html/c.htm", "<html><body>C</body></html>");
+    const CString helpFile = CompileHelpFile(scratch, "links");
+
+    LoggedErrors logged;
+    wxWeakRef<wxFrame> frame = new wxFrame(nullptr, wxID_ANY, "links", wxDefaultPosition, wxSize(420, 320));
+    auto* pane = new CHHCtrl;
+    ASSERT_TRUE(
+        pane->Create(frame, wxID_ANY, wxRect(0, 0, 400, 280), CHHCtrl::kBackButton, CString(), 0, false));
+    frame->Show();
+    ASSERT_TRUE(UserInput::Activate(*frame));
+    ASSERT_TRUE(pane->SetHelpFile(helpFile));
+    wxHtmlWindow& view = *pane->GetBrowser();
+
+    for (const char* href : {"../b.htm", "./../../../../html/c.htm"}) {
+        ASSERT_TRUE(pane->MakeItsUrl("/html/sub/a.htm"));
+        ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return Shows(*pane, "::/html/sub/a.htm"); }));
+        const wxRect link = LinkArea(view, href);
+        ASSERT_FALSE(link.IsEmpty()) << href;
+        UserInput::Click(view, wxPoint(link.x + link.width / 2, link.y + link.height / 2));
+        const char* page = href[1] == '.' ? "::/html/b.htm" : "::/html/c.htm";
+        EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return Shows(*pane, page); }))
+            << href << " shows " << pane->GetOpenedPage().GetString();
+    }
+    EXPECT_TRUE(logged.errors.empty()) << logged.errors.front().utf8_str();
+    frame->Destroy();
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !frame; }));
 }
 
 } // namespace
