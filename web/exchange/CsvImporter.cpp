@@ -36,7 +36,8 @@ CString UnescapeExportedField(const CString& field, char delimiter)
     for (size_t i = 0; i < text.size();) {
         const size_t length = Cp932::CharLength(text, i);
         const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        const bool exported = next != '\0' && (next == delimiter || kEscaped.find(next) != std::string_view::npos);
+        const bool exported =
+            next != '\0' && (next == delimiter || kEscaped.find(next) != std::string_view::npos);
         if (length == 1 && text[i] == '\\' && exported) {
             out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
             i += 2;
@@ -136,25 +137,31 @@ std::vector<CStringArrayEx> CCsvImporter::DataRecords(const std::string& text) c
     for (int i = 0; i < m_doc.columnCount; ++i) {
         hasSubNames = hasSubNames || !m_doc.GetColumn(i).subName.IsEmpty();
     }
+    // Each record is read where it stays: records do not move, and copying them would cost as
+    // much as reading them.
     std::vector<CStringArrayEx> records;
+    records.reserve(kMaxDisplayRows + 1);
+    records.emplace_back();
     // The names line, then the sub-names line, when they stand first.
     bool namesDue = true;
     bool subNamesDue = hasSubNames;
-    while (static_cast<int>(records.size()) < kMaxDisplayRows && reader.Next(fields)) {
-        if (records.empty()) {
-            if (namesDue && IsHeading(fields, false)) {
+    while (static_cast<int>(records.size()) <= kMaxDisplayRows && reader.Next(records.back())) {
+        const CStringArrayEx& record = records.back();
+        if (records.size() == 1) {
+            if (namesDue && IsHeading(record, false)) {
                 namesDue = false;
                 continue;
             }
             namesDue = false;
-            if (subNamesDue && IsHeading(fields, true)) {
+            if (subNamesDue && IsHeading(record, true)) {
                 subNamesDue = false;
                 continue;
             }
             subNamesDue = false;
         }
-        records.push_back(fields);
+        records.emplace_back();
     }
+    records.pop_back();
     return records;
 }
 
@@ -231,7 +238,8 @@ void CCsvImporter::ReadRows(const std::vector<CStringArrayEx>& records, const CS
             Pump();
         }
         photoRead = false;
-        LineResult result = ImportLine(records[static_cast<size_t>(position)], position, photoFolder, photoRead);
+        LineResult result =
+            ImportLine(records[static_cast<size_t>(position)], position, photoFolder, photoRead);
         if (HasRowAt(position)) {
             ++m_rowCount;
             m_doc.AppendNewRowLine();

@@ -10,6 +10,7 @@
 #include "list/RowExtractor.h"
 #include "list/RowSorter.h"
 #include "list/ZantobyDoc.h"
+#include "platform/DeferredSync.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "web/site/CgiDataWriter.h"
@@ -143,6 +144,8 @@ WebCreateForm CWebFileCreator::LoadSettings()
 bool CWebFileCreator::CreateWebFiles(WebCreateForm& form, bool recreate)
 {
     try {
+        // Every page goes in place whole; the disk is waited for once, after the last.
+        CDeferredSync sync;
         SetStatusText("入力値を検査しています");
         if (!CheckForm(form)) {
             return false;
@@ -171,6 +174,11 @@ bool CWebFileCreator::CreateWebFiles(WebCreateForm& form, bool recreate)
         SetStatusText("HTMLﾌｧｲﾙを作成しています");
         complete = WriteFiles(rowsChanged) && complete;
         SetStatusText(CString());
+        if (complete && !sync.Finish()) {
+            const CString folder = FileSystem::FromNative(sync.FailedFolder());
+            complete = m_doc.Host().AskMessage(21202, MB_YESNO, folder.GetString(),
+                                               CAppBase::GetLastErrorText().GetString()) == IDYES;
+        }
         if (!complete) {
             return false;
         }
