@@ -193,11 +193,19 @@ CString COleDateTime::Format(const char* pattern) const
 
 COleDateTime COleDateTime::GetCurrentTime()
 {
+    // Long edits stamp every cell they change: the local time is worked out once a second.
+    thread_local std::time_t lastSecond = -1;
+    thread_local COleDateTime lastTime;
     std::time_t now = std::time(nullptr);
+    if (now == lastSecond) {
+        return lastTime;
+    }
     std::tm local{};
     localtime_r(&now, &local);
     COleDateTime result;
     result.SetDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
                        local.tm_sec > 59 ? 59 : local.tm_sec);
+    lastSecond = now;
+    lastTime = result;
     return result;
 }

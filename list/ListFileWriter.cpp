@@ -17,6 +17,11 @@ using FileFormat = CListFileFormat;
 const char kRule[] =
     ";-----------------------------------------------------------------------------------------";
 
+// Bytes of a row line besides its texts (quotes, commas, numbers, dates, the change time), and
+// of the sections before the rows, as reserved ahead.
+constexpr size_t kRowOverheadBytes = 6 * kMaxColumns + 64;
+constexpr size_t kSettingsBytes = 256 * 1024;
+
 const char* TrueFalse(bool value)
 {
     return value ? "true" : "false";
@@ -51,6 +56,15 @@ void CListFileWriter::SectionStart(int section)
 std::string CListFileWriter::Format(const CString& path)
 {
     m_out.clear();
+    // Room for the rows at once: a full list's text would otherwise be copied each time it
+    // outgrows its buffer.
+    size_t rowBytes = 0;
+    for (int row = 0; row < kMaxRows; ++row) {
+        if (const ProductRecord& record = m_doc.GetRow(row); record.inUse) {
+            rowBytes += record.Cells().TextBytes() + kRowOverheadBytes;
+        }
+    }
+    m_out.reserve(rowBytes + kSettingsBytes);
     m_doc.BuildColumnMap();
     m_doc.Host().SetProgressText(kProgressTexts[0]);
     WriteHead(path);

@@ -12,6 +12,7 @@
 #include <ctime>
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -228,6 +229,9 @@ void CListUndo::RemoveStep(int step)
 
 bool CListUndo::DeleteFiles(int firstStep)
 {
+    if (!FlushPending()) {
+        undoOn = false;
+    }
     firstStep = std::max(firstStep, 0);
     if (!undoBase.IsEmpty()) {
         for (int step = m_oldestStep; step <= firstStep - kMaxSteps; ++step) {
@@ -254,7 +258,8 @@ void CListUndo::AppendHeader(std::string& image) const
     Put<std::int32_t>(image, m_doc.displayCount);
     // All 10,000 positions in one piece.
     static_assert(sizeof(int) == sizeof(std::int32_t));
-    image.append(reinterpret_cast<const char*>(m_doc.displayOrder.data()), sizeof(int) * m_doc.displayOrder.size());
+    image.append(reinterpret_cast<const char*>(m_doc.displayOrder.data()),
+                 sizeof(int) * m_doc.displayOrder.size());
     for (const SortKeyEntry& key : m_doc.sortKeys) {
         Put<std::int32_t>(image, key.column);
         Put<std::uint8_t>(image, key.descending ? 1 : 0);
@@ -324,7 +329,7 @@ void CListUndo::AppendRowImage(std::string& image, int row) const
 
 bool CListUndo::WriteFile(const CString& path, int kind, int row)
 {
-    FILE* file = FileSystem::OpenStream(path, kind == 2 ? "ab" : "wb");
+    FILE* file = FileSystem::OpenStream(path, "wb");
     if (file == nullptr) {
         return false;
     }
@@ -335,9 +340,7 @@ bool CListUndo::WriteFile(const CString& path, int kind, int row)
         image.clear();
     };
     try {
-        if (kind != 2) {
-            AppendHeader(image);
-        }
+        AppendHeader(image);
         if (kind == 3) {
             image.reserve(kPieceBytes * 2);
             for (int i = 0; i < m_doc.displayCount; ++i) {
@@ -354,6 +357,30 @@ bool CListUndo::WriteFile(const CString& path, int kind, int row)
         std::fclose(file);
         throw;
     }
+    return std::fclose(file) == 0 && written;
+}
+
+bool CListUndo::AppendRow(const CString& path, int row)
+{
+    if (path != m_pendingPath && !FlushPending()) {
+        return false;
+    }
+    m_pendingPath = path;
+    AppendRowImage(m_pending, row);
+    return m_pending.size() < kPieceBytes || FlushPending();
+}
+
+bool CListUndo::FlushPending()
+{
+    if (m_pending.empty()) {
+        return true;
+    }
+    const std::string piece = std::exchange(m_pending, std::string());
+    FILE* file = FileSystem::OpenStream(m_pendingPath, "ab");
+    if (file == nullptr) {
+        return false;
+    }
+    const bool written = std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
     return std::fclose(file) == 0 && written;
 }
 
@@ -391,7 +418,9 @@ bool CListUndo::SaveSnapshot(int kind, int row, int phase)
         if (kind != 2 && phase == 0) {
             DeleteFiles(undoStep);
         }
-        if (!WriteFile(StepFile(step, phase), kind, row)) {
+        const bool written = kind == 2 ? AppendRow(StepFile(step, phase), row)
+                                       : FlushPending() && WriteFile(StepFile(step, phase), kind, row);
+        if (!written) {
             undoOn = false;
             return false;
         }
@@ -467,6 +496,10 @@ bool CListUndo::ReadImage(const std::string& image)
 void CListUndo::Restore(int phase)
 {
     try {
+        if (!FlushPending()) {
+            undoOn = false;
+            return;
+        }
         FILE* file = FileSystem::OpenStream(StepFile(undoStep, phase), "rb");
         if (file == nullptr) {
             undoOn = false;

@@ -52,10 +52,19 @@ class CListUndo
     void RemoveStep(int step);
     void AppendHeader(std::string& image) const;
     void AppendRowImage(std::string& image, int row) const;
-    // Writes a snapshot of a kind into a step file: appended for kind 2, else a new file.
+    // Writes a snapshot of kind 1 or 3 into a new step file.
     bool WriteFile(const CString& path, int kind, int row);
+    // Adds a row's image to a step file (kind 2) through the pending piece.
+    bool AppendRow(const CString& path, int row);
+    // Appends the pending piece to its file; false when it could not be written.
+    bool FlushPending();
     bool ReadImage(const std::string& image);
 
     CZantobyDoc& m_doc;
     int m_oldestStep = 0; // the lowest step whose files are still on disk
+    // Row images added to a step wait here and go to their file a piece at a time, so that a
+    // step of many rows opens its file a few times rather than once per row. Flushed before any
+    // other file is written, read or removed.
+    CString m_pendingPath;
+    std::string m_pending;
 };

@@ -1,6 +1,7 @@
 #include "platform/FileSystem.h"
 
 #include "platform/Cp932.h"
+#include "platform/DeferredSync.h"
 #include "platform/FileCommitHook.h"
 #include "platform/Mbcs.h"
 
@@ -281,7 +282,9 @@ bool CommitReplace(FILE* stream, const CString& tempPath, const CString& target)
     mode_t mode = stat(native.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
     int fd = fileno(stream);
     KeepCreation(fd, native);
-    bool ok = std::fflush(stream) == 0 && fchmod(fd, mode) == 0 && fsync(fd) == 0;
+    // Inside a run of many files the run waits for the disk once, at its end.
+    const bool sync = !CDeferredSync::Defer(native.parent_path());
+    bool ok = std::fflush(stream) == 0 && fchmod(fd, mode) == 0 && (!sync || fsync(fd) == 0);
     int error = ok ? 0 : errno;
     if (std::fclose(stream) != 0 && ok) {
         ok = false;

@@ -8,17 +8,16 @@
 #include "app/startup/SampleListMaker.h"
 #include "app/startup/ui/ZantobyApp.h"
 #include "app/startup/ui/ZantobyDocManager.h"
+#include "app/testing/ui/FullListFile.h"
 #include "app/testing/ui/ProgramStart.h"
 #include "grid/ui/GridCellArea.h"
 #include "list/ZantobyDoc.h"
-#include "platform/FileSystem.h"
 #include "platform/PrivateTempFolder.h"
 #include "support/FakeListHost.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <filesystem>
 
 namespace {
 
@@ -113,34 +112,8 @@ CGridView& FullListView()
     static CGridView* view = [] {
         App();
         const CString folder = PrivateTempFolder::Get() + "bench-full";
-        std::filesystem::create_directories(FileSystem::ToNative(folder + "/Photo-full"));
-        FakeListHost host;
-        CZantobyDoc doc(host);
-        doc.listFolder = folder;
-        doc.photoFolderName = "Photo-full";
-        doc.columnCount = kMaxColumns;
-        for (int j = 0; j < kMaxColumns; ++j) {
-            doc.GetColumn(j).type = j % 8 == 3 ? kTypeNumber : kTypeText;
-            doc.GetColumn(j).name.Format("項目%d", j + 1);
-        }
-        doc.BuildColumnMap();
-        for (int row = 0; row < kMaxRows; ++row) {
-            ProductRecord& record = doc.GetRow(row);
-            record.inUse = true;
-            for (int j = 0; j < kMaxColumns; ++j) {
-                const ColumnRecord& column = doc.GetColumn(j);
-                CellRecord cell;
-                if (column.type == kTypeNumber) {
-                    cell.number.SetInteger(row * 7 + j);
-                } else {
-                    cell.text.Format("商品%d-%d", row, j);
-                }
-                record.SetCell(column.slot, column.type, cell);
-            }
-        }
-        doc.ShowAllRows();
         const CString path = folder + "/full.zbk";
-        if (!doc.WriteListFile(path, true) || !App().OpenDocumentFile(path)) {
+        if (!WriteFullListFile(folder, path) || !App().OpenDocumentFile(path)) {
             std::abort();
         }
         return OpenView();

@@ -41,6 +41,9 @@ void CGridList::ResetGrid()
     SetColCount(0);
     SetRowCount(0);
     DataSourceAt(0)->DeleteAll();
+    if (CurrentSheet()->dataSource != DataSourceAt(0)) {
+        CurrentSheet()->dataSource->DeleteAll();
+    }
 }
 
 std::vector<CGridList::Block> CGridList::GetSelectedBlocks()

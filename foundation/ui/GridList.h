@@ -28,7 +28,7 @@ class CGridList : public CCellGrid, private wxEventFilter
     void SetupColumns(const GridColumnDef* table, int lockedColumns);
     const GridColumnDef* GetColumnTable() const { return m_columnTable; }
     const CFontObject& GetHeadingFont() const { return m_headingFont; }
-    // No current cell, no columns or rows, and an empty data source 0.
+    // No current cell, no columns or rows, and empty data sources (0 and the sheet's own).
     void ResetGrid();
     // Where a cell's in-cell edit goes; false for a heading or a cell outside the sheet, else
     // whether the cell's type edits it.

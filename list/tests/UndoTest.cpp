@@ -155,6 +155,32 @@ TEST_F(Undo, RowsAddedToAStepRestoreTogether)
     EXPECT_EQ(Text(1), "B");
 }
 
+TEST_F(Undo, AStepOfManyAddedRowsWrittenInPiecesRestoresEveryRow)
+{
+    // Row images of about 2 KB: the step's files are written in several pieces.
+    const CString longText(std::string(2000, 'x'));
+    std::vector<int> rows;
+    for (int i = 0; i < 1200; ++i) {
+        rows.push_back(TypeNewRow(longText + std::to_string(i).c_str()));
+    }
+    doc->SaveUndoSnapshot(1, -1, 0);
+    for (int row : rows) {
+        doc->SaveUndoSnapshot(2, row, 0);
+        doc->GetRow(row).EditCells().SetText(0, "new");
+    }
+    doc->SaveUndoSnapshot(1, -1, 1);
+    for (int row : rows) {
+        doc->SaveUndoSnapshot(2, row, 1);
+    }
+    doc->OnUndo();
+    EXPECT_EQ(Text(0), longText + "0");
+    EXPECT_EQ(Text(1199), longText + "1199");
+    doc->OnRedo();
+    EXPECT_EQ(Text(0), "new");
+    EXPECT_EQ(Text(1199), "new");
+    EXPECT_TRUE(doc->IsUndoOn());
+}
+
 TEST_F(Undo, UnwritableTemporaryFolderSwitchesUndoOffSilently)
 {
     // A folder below a plain file can never be made, whoever runs the test.

@@ -1,4 +1,5 @@
 #include "platform/File.h"
+#include "platform/DeferredSync.h"
 #include "platform/FileException.h"
 #include "platform/FileSystem.h"
 #include "platform/PrivateTempFolder.h"
@@ -111,6 +112,43 @@ TEST_F(FileTest, WriteInterruptedByAnExceptionKeepsTheOldFile)
     aborted.Write("x", 1);
     aborted.Abort();
     EXPECT_EQ(ReadBytes(path), "old");
+}
+
+TEST_F(FileTest, FilesOfADeferredSyncRunAreWholeAndInPlaceAndAKilledRunLeavesNoHalfFile)
+{
+    CString done = m_folder + "/done.htm";
+    CString half = m_folder + "/half.htm";
+    WriteBytes(half, "old page");
+    const pid_t child = fork();
+    if (child == 0) {
+        CDeferredSync sync;
+        CFile first(done, CFile::modeCreate | CFile::modeWrite);
+        first.Write("<html>done</html>", 17);
+        first.Close();
+        CFile second(half, CFile::modeCreate | CFile::modeWrite);
+        second.Write("<html>ha", 8);
+        second.Flush();
+        _exit(0); // killed before the page is complete and before the run's end
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_EQ(ReadBytes(done), "<html>done</html>");
+    EXPECT_EQ(ReadBytes(half), "old page");
+
+    CDeferredSync outer;
+    {
+        CDeferredSync inner;
+        CFile file(half, CFile::modeCreate | CFile::modeWrite);
+        file.Write("new page", 8);
+        file.Close();
+        EXPECT_EQ(ReadBytes(half), "new page");
+        EXPECT_TRUE(inner.Finish());
+    }
+    std::filesystem::create_directories(FileSystem::ToNative(m_folder + "/gone"));
+    CFile(m_folder + "/gone/a.htm", CFile::modeCreate | CFile::modeWrite).Close();
+    std::filesystem::remove_all(FileSystem::ToNative(m_folder + "/gone"));
+    EXPECT_TRUE(outer.Finish()) << "a folder removed during the run is no failure";
+    EXPECT_TRUE(outer.Finish());
 }
 
 TEST_F(FileTest, FileClosedByItsDestructorIsKept)

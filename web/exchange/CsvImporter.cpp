@@ -166,26 +166,32 @@ std::vector<CStringArrayEx> CCsvImporter::DataRecords(std::string_view text, boo
     for (int i = 0; i < m_doc.columnCount; ++i) {
         hasSubNames = hasSubNames || !m_doc.GetColumn(i).subName.IsEmpty();
     }
+    // Each record is read where it stays: records do not move, and copying them would cost as
+    // much as reading them.
     std::vector<CStringArrayEx> records;
+    records.reserve(kMaxDisplayRows + 1);
+    records.emplace_back();
     // The names line, then the sub-names line, when they stand first (as a spreadsheet writes
     // the export's heading back).
     bool namesDue = !m_exportSyntax;
     bool subNamesDue = !m_exportSyntax && hasSubNames;
-    while (static_cast<int>(records.size()) < kMaxDisplayRows && reader.Next(fields)) {
-        if (records.empty()) {
-            if (namesDue && IsHeading(fields, false)) {
+    while (static_cast<int>(records.size()) <= kMaxDisplayRows && reader.Next(records.back())) {
+        const CStringArrayEx& record = records.back();
+        if (records.size() == 1) {
+            if (namesDue && IsHeading(record, false)) {
                 namesDue = false;
                 continue;
             }
             namesDue = false;
-            if (subNamesDue && IsHeading(fields, true)) {
+            if (subNamesDue && IsHeading(record, true)) {
                 subNamesDue = false;
                 continue;
             }
             subNamesDue = false;
         }
-        records.push_back(fields);
+        records.emplace_back();
     }
+    records.pop_back();
     return records;
 }
 

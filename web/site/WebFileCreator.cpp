@@ -10,6 +10,7 @@
 #include "list/RowExtractor.h"
 #include "list/RowSorter.h"
 #include "list/ZantobyDoc.h"
+#include "platform/DeferredSync.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "web/site/CgiDataWriter.h"
@@ -144,7 +145,15 @@ bool CWebFileCreator::CreateWebFiles(WebCreateForm& form, bool recreate)
 {
     bool complete = false;
     try {
+        // Every page goes in place whole; the disk is waited for once, after the last.
+        CDeferredSync sync;
         complete = RunSteps(form, recreate);
+        SetStatusText(CString());
+        if (complete && !sync.Finish()) {
+            const CString folder = FileSystem::FromNative(sync.FailedFolder());
+            complete = m_doc.Host().AskMessage(21202, MB_YESNO, folder.GetString(),
+                                               CAppBase::GetLastErrorText().GetString()) == IDYES;
+        }
     } catch (const std::exception& error) {
         m_doc.Host().ReportError(error.what(), "CreateWebDlg", __LINE__);
     }

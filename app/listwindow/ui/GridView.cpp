@@ -32,6 +32,7 @@
 #include <algorithm>
 #include <exception>
 #include <memory>
+#include <utility>
 
 wxIMPLEMENT_DYNAMIC_CLASS(CGridView, wxView);
 
@@ -251,7 +252,12 @@ void CGridView::OnUpdate(int hint, const ListHintArg* arg)
         }
         break;
     case kHintRowsAppended:
-        m_grid->UpdateRowCount();
+        // Its own state only: a modal dialog disables the whole frame.
+        if (m_grid->IsThisEnabled()) {
+            m_grid->UpdateRowCount();
+        } else {
+            m_rowsAppendedWhileDisabled = true;
+        }
         break;
     case kHintGoToPosition:
         if (arg != nullptr) {
@@ -274,6 +280,9 @@ void CGridView::OnUpdate(int hint, const ListHintArg* arg)
         break;
     case kHintEnableGrid:
         m_grid->Enable(true);
+        if (std::exchange(m_rowsAppendedWhileDisabled, false)) {
+            m_grid->UpdateRowCount();
+        }
         break;
     case kHintSetSplitter:
         SetSplitterPos();
@@ -384,46 +393,15 @@ void CGridView::RefreshGrid()
 void CGridView::FillGridRow(int line, bool redraw)
 {
     CListGrid& grid = *m_grid;
+    // The grid reads the line's cells from the document; only its height is the grid's own.
+    grid.Cells().ForgetLine(line);
     const int row = line >= 0 && line < m_list->displayCount ? m_list->displayOrder[line] : -1;
-    const bool hasRow = row >= 0 && row < kMaxRows && m_list->GetRow(row).inUse;
-    const int columns = std::min(m_list->columnCount, grid.GetColCount());
-    if (!hasRow) {
-        CCellRecord empty;
-        for (int column = 0; column < grid.GetColCount(); ++column) {
-            grid.WriteCell(column, line, empty);
-        }
+    if (row < 0 || row >= kMaxRows || !m_list->GetRow(row).inUse) {
         grid.SetRowSize(line, -1);
+    } else if (const ProductRecord& record = m_list->GetRow(row); record.autoHeight) {
+        AutoRowHeight(line, false);
     } else {
-        const ProductRecord& record = m_list->GetRow(row);
-        for (int column = 0; column < columns; ++column) {
-            const ColumnRecord& definition = m_list->GetColumn(column);
-            const COLORREF textColor = record.Cells().TextColor(definition.slot);
-            const COLORREF backColor = record.Cells().BackColor(definition.slot);
-            CCellRecord cell;
-            grid.ReadCell(column, line, cell);
-            if (textColor != kDefaultColor) {
-                cell.SetForeColor(textColor);
-            } else {
-                cell.SetMaskBits(cell.GetMaskBits() & ~CellMask::TextColor);
-            }
-            if (backColor != kDefaultColor) {
-                cell.SetFillColor(backColor);
-            } else {
-                cell.SetMaskBits(cell.GetMaskBits() & ~CellMask::BackColor);
-            }
-            const CString text = m_list->GetCellText(column, definition.slot, row, kOutputGrid);
-            if (definition.type == kTypeYesNo) {
-                cell.SetBoolValue(text == "true" ? 1 : 0);
-            } else {
-                cell.SetTextValue(text);
-            }
-            grid.WriteCell(column, line, cell);
-        }
-        if (record.autoHeight) {
-            AutoRowHeight(line, false);
-        } else {
-            grid.SetRowSize(line, std::max(record.rowHeight, 8));
-        }
+        grid.SetRowSize(line, std::max(record.rowHeight, 8));
     }
     if (redraw) {
         grid.RepaintRow(line);
@@ -561,9 +539,7 @@ void CGridView::ApplyColor(COLORREF color, bool back)
             lines.push_back(cell.line);
         }
     }
-    for (int line : lines) {
-        FillGridRow(line, true);
-    }
+    m_grid->RefillLines(lines);
 }
 
 void CGridView::OnTextColor(wxCommandEvent& event)

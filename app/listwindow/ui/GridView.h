@@ -36,8 +36,9 @@ class CGridView : public wxView, public IListView
     // Once the list is read: columns, splitter and rows.
     void InitialUpdate();
     void BuildGridColumns();
-    // Fills every line from the display order.
+    // Every line from the display order.
     void RefreshGrid();
+    // The line shows the document's row again, at its row's height.
     void FillGridRow(int line, bool redraw);
     // The line's height from its contents when its row measures automatically (force: from now
     // on); other lines take the grid's default. The grid is not redrawn.
@@ -117,6 +118,9 @@ class CGridView : public wxView, public IListView
     CPhotoView* m_photoView = nullptr;
     wxTimer m_previewTimer{this};
     int m_pendingPreview = 0; // the preview command waiting for the timer
+    // Rows appended while the grid was disabled for a long edit: the grid takes them once, when
+    // the edit enables it again, rather than row by row.
+    bool m_rowsAppendedWhileDisabled = false;
 
     wxDECLARE_DYNAMIC_CLASS(CGridView);
 };

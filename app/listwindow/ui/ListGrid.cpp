@@ -38,6 +38,7 @@
 #include <algorithm>
 #include <exception>
 #include <filesystem>
+#include <utility>
 
 int CListGrid::s_columnAnchor = -1;
 int CListGrid::s_lineAnchor = -1;
@@ -109,6 +110,11 @@ void CListGrid::MeasureFont()
 void CListGrid::OnSetup()
 {
     m_doc = m_view.ListDoc();
+    m_cells.SetDocument(m_doc);
+    if (m_cells.GetGrid() == nullptr) {
+        RegisterDataSource(&m_cells);
+    }
+    CurrentSheet()->dataSource = &m_cells;
     EnableDoubleBuffer(1);
     m_font = LogFont();
     m_font.faceName = "ＭＳ ゴシック";
@@ -262,12 +268,7 @@ void CListGrid::UpdateRowCount()
     wxWindowUpdateLocker lock(this);
     const int before = GetRowCount();
     SetRowCount(m_doc->displayCount);
-    CCellRecord empty;
-    for (int line = before; line < m_doc->displayCount; ++line) {
-        for (int column = 0; column < GetColCount(); ++column) {
-            WriteCell(column, line, empty);
-        }
-    }
+    m_cells.ForgetLinesFrom(before);
     wxGetApp().ShowRowPosition(CurrentRow(), GetRowCount());
 }
 
@@ -596,6 +597,14 @@ void CListGrid::OnGetCell(int column, int row, CCellRecord& record)
     }
     if (const CBitmapEx* thumbnail = m_doc->GetThumbnailBitmap(m_doc->GetRow(product).photos[k])) {
         record.SetPicture(thumbnail);
+    }
+}
+
+void CListGrid::OnPrepareDC(Canvas* dc, Canvas* bufferDc, int section)
+{
+    CGridList::OnPrepareDC(dc, bufferDc, section);
+    if (section == GridSection::CellArea && m_doc != nullptr && !std::exchange(m_shownLogged, true)) {
+        CallAfter([path = m_doc->GetPathName()] { CZantobyApp::LogListShown(path); });
     }
 }
 

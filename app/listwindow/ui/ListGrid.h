@@ -3,6 +3,7 @@
 #include "app/editing/GridDragState.h"
 #include "app/editing/ListGridEdits.h"
 #include "app/find/ListFindSettings.h"
+#include "app/listwindow/ListCellSource.h"
 #include "foundation/ui/GridList.h"
 #include "platform/canvas/LogFont.h"
 
@@ -13,8 +14,9 @@ class CGridView;
 class CZantobyDoc;
 
 // The grid inside a list window: it turns the grid control's clicks, keys, in-cell edits, heading
-// presses and context menu into edits of the list document, and keeps the grid's copies of the
-// cells, the line heights, the thumbnails on screen and the automatic drop lists in step.
+// presses and context menu into edits of the list document, and keeps the line heights, the
+// thumbnails on screen and the automatic drop lists in step. Its cells are read from the document
+// where they lie (see CListCellSource).
 class CListGrid : public CGridList
 {
   public:
@@ -24,7 +26,13 @@ class CListGrid : public CGridList
 
     // The document link, cut when the list closes.
     CZantobyDoc* Doc() const { return m_doc; }
-    void DropDocument() { m_doc = nullptr; }
+    void DropDocument()
+    {
+        m_doc = nullptr;
+        m_cells.SetDocument(nullptr);
+    }
+    // Where the grid reads its data cells.
+    CListCellSource& Cells() { return m_cells; }
     int LineHeight() const { return m_lineHeight; }
     int CharWidth() const { return m_charWidth; }
     // Measures "A" in the grid font: the line height and the character width of the columns.
@@ -99,6 +107,8 @@ class CListGrid : public CGridList
     void OnGridKeyDown(unsigned int* key, int processed) override;
     void OnGridChar(unsigned int* character, int processed) override;
     void OnGetCell(int column, int row, CCellRecord& record) override;
+    // The first drawing of the cells is logged, once it has reached the screen.
+    void OnPrepareDC(Canvas* dc, Canvas* bufferDc, int section) override;
     int OnEditFinish(int column, int row, CGridEditWindow* edit, CString& text, int cancelled) override;
     int OnPopupStart(int column, int row, int section) override;
     void OnPopupCommand(int column, int row, int section, unsigned int id) override;
@@ -138,12 +148,14 @@ class CListGrid : public CGridList
 
     CGridView& m_view;
     CZantobyDoc* m_doc = nullptr;
+    CListCellSource m_cells;
     LogFont m_font;
     int m_lineHeight = 12;
     int m_charWidth = 7;
     int m_activationCount = 0;
     CGridDragState m_drag;
     bool m_frameShown = false;
+    bool m_shownLogged = false;
     // The heading drags' anchors, shared by every list grid.
     static int s_columnAnchor;
     static int s_lineAnchor;

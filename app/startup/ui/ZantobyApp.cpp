@@ -430,7 +430,17 @@ void CZantobyApp::LogOpenRequest(const CString& path) const
 {
     // ZANTOBY_OPEN_LOG names a file that receives every path the program is asked to open,
     // one per line, for following the program from outside.
-    const char* log = std::getenv("ZANTOBY_OPEN_LOG");
+    AppendToLog("ZANTOBY_OPEN_LOG", path);
+}
+
+void CZantobyApp::LogListShown(const CString& path)
+{
+    AppendToLog("ZANTOBY_PAINT_LOG", path);
+}
+
+void CZantobyApp::AppendToLog(const char* variable, const CString& path)
+{
+    const char* log = std::getenv(variable);
     if (log == nullptr || *log == '\0') {
         return;
     }

@@ -56,6 +56,9 @@ class CZantobyApp : public wxApp, public IListHost
     // Opens a list by path through the document templates; during the start the request waits
     // until the start has ended. False when nothing was opened.
     bool OpenDocumentFile(const CString& path);
+    // A list's window has drawn its first screen: ZANTOBY_PAINT_LOG names a file that receives
+    // the list's path, for timing the program from outside.
+    static void LogListShown(const CString& path);
     // Opens the recent-file list's entry; an entry that no longer opens leaves the list.
     void OpenRecentFile(int index);
     // The start navigator on a tab (0 organiser, 1 new list, 2 recent lists, 3 samples), then
@@ -192,6 +195,8 @@ class CZantobyApp : public wxApp, public IListHost
     wxDocument* FindEditorDocument(const CString& path) const;
     void BringForward();
     void LogOpenRequest(const CString& path) const;
+    // Appends the path as a line to the file an environment variable names, if it names one.
+    static void AppendToLog(const char* variable, const CString& path);
 
     CZantobyAppCore m_core;
     SingleInstance* m_instance;

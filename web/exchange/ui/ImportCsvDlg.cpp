@@ -57,16 +57,16 @@ int CImportCsvDlg::RunImport(CZantobyDoc& doc, ICsvProfile& profile)
     if (!ShowForList(doc, m_settings.folder, path)) {
         return IDCANCEL;
     }
-    ImportCsv(path);
+    ImportCsv(doc, m_settings, path);
     m_settings.folder = GetFolderOfPath(path);
     profile.SaveImportCsvSettings(m_settings);
     return IDOK;
 }
 
-void CImportCsvDlg::ImportCsv(const CString& path)
+void CImportCsvDlg::ImportCsv(CZantobyDoc& doc, const ImportCsvSettings& settings, const CString& path)
 {
     wxBusyCursor wait;
-    CCsvImporter importer(*m_doc, m_settings);
+    CCsvImporter importer(doc, settings);
     importer.SetPump(&CMessagePump::PumpMessages);
     importer.Import(path);
 }

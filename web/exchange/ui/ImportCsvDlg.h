@@ -20,10 +20,11 @@ class CImportCsvDlg : public CCsvFileDlg
     // settings with the folder of the file. IDOK or IDCANCEL.
     int RunImport(CZantobyDoc& doc, ICsvProfile& profile);
 
+    // After OK: imports the file with a wait cursor, keeping the windows alive.
+    static void ImportCsv(CZantobyDoc& doc, const ImportCsvSettings& settings, const CString& path);
+
   private:
     static wxWindow* CreateOptions(wxWindow* dialog);
-    // After OK: imports the file with a wait cursor, keeping the windows alive.
-    void ImportCsv(const CString& path);
 
     ImportCsvSettings m_settings;
 };

@@ -1,0 +1,602 @@
+// The figures of a full list (10,000 rows of 128 columns made from a CSV of Japanese product
+// data) wherever the list window takes part, each beside its anchor timed in the same run:
+// Python's csv module for reading and writing the list's CSV, a plain Python page writer for Web
+// output, the importer with no window for the import in the program, the sample list for the
+// program's start and memory. scripts/bench-table prints them as one table.
+#include "app/frame/ui/MainFrame.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListDocument.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
+#include "app/testing/ui/ProgramStart.h"
+#include "grid/ui/GridCellArea.h"
+#include "list/IListView.h"
+#include "list/ListFileReader.h"
+#include "list/ZantobyDoc.h"
+#include "platform/FileSystem.h"
+#include "platform/PrivateTempFolder.h"
+#include "support/FakeListHost.h"
+#include "web/exchange/CsvImporter.h"
+#include "web/exchange/ui/ImportCsvDlg.h"
+#include "web/site/WebFileCreator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Texts of a product list: names made of a trait and a thing, makers and places.
+const char* const kTraits[] = {"ステンレス", "木製", "ＬＥＤ", "ｶﾞﾗｽ",   "北海道産",   "限定",
+                               "大容量",     "保冷", "レザー", "Cotton", "陶器",       "新品",
+                               "赤い",       "青い", "白",     "黒",     "折りたたみ", "ミニ",
+                               "ワイド",     "軽量", "防水",   "手作り", "国産",       "Premium"};
+const char* const kThings[] = {"ボトル", "チェア", "ライト",     "花瓶",   "財布",   "Tシャツ",
+                               "マグ",   "セット", "テーブル",   "ランプ", "バッグ", "時計",
+                               "皿",     "鍋",     "傘",         "帽子",   "靴",     "ノート",
+                               "ペン",   "タオル", "クッション", "カップ", "ケース", "棚"};
+const char* const kMakers[] = {"東日本文具", "西日本紙工", "北星製作所", "南海ペン", "山田商会"};
+
+// Seconds of a steady clock (<chrono> does not compile to Shift_JIS).
+double Now()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+double Seconds(double from)
+{
+    return Now() - from;
+}
+
+fs::path Root()
+{
+    static const fs::path root = FileSystem::ToNative(PrivateTempFolder::Get()) / "full-list";
+    return root;
+}
+
+fs::path CsvPath()
+{
+    return Root() / "goods.csv";
+}
+
+fs::path ListPath()
+{
+    return Root() / "goods/goods.zbk";
+}
+
+// Column types: mostly texts, as product lists are.
+int TypeOfColumn(int column)
+{
+    switch (column % 8) {
+    case 3:
+        return kTypeNumber;
+    case 5:
+        return kTypeDate;
+    case 6:
+        return column % 16 == 6 ? kTypeMark : kTypeYesNo;
+    default:
+        return kTypeText;
+    }
+}
+
+void DefineColumns(CZantobyDoc& doc)
+{
+    doc.columnCount = kMaxColumns;
+    for (int i = 0; i < kMaxColumns; ++i) {
+        ColumnRecord& column = doc.GetColumn(i);
+        column.slot = i;
+        column.type = TypeOfColumn(i);
+        column.name.Format("項目%d", i + 1);
+    }
+    doc.GetColumn(0).name = "品名";
+    doc.GetColumn(1).name = "メーカー";
+    doc.BuildColumnMap();
+}
+
+std::string Field(int column, std::mt19937& random)
+{
+    CString text;
+    switch (TypeOfColumn(column)) {
+    case kTypeNumber:
+        text.Format("%u", static_cast<unsigned>(random() % 100000));
+        break;
+    case kTypeDate:
+        text.Format("20%02u/%02u/%02u", static_cast<unsigned>(random() % 25),
+                    static_cast<unsigned>(random() % 12 + 1), static_cast<unsigned>(random() % 28 + 1));
+        break;
+    case kTypeYesNo:
+        text = random() % 2 ? "true" : "false";
+        break;
+    case kTypeMark:
+        text.Format("A-%04u", static_cast<unsigned>(random() % 10000));
+        break;
+    default:
+        if (column == 1) {
+            text = kMakers[random() % std::size(kMakers)];
+            break;
+        }
+        text = kTraits[random() % std::size(kTraits)];
+        // Now and then two traits with a comma, which the file quotes.
+        if (random() % 8 == 0) {
+            text += ",";
+            text += kTraits[random() % std::size(kTraits)];
+        }
+        text += kThings[random() % std::size(kThings)];
+        if (random() % 4 == 0) {
+            text.AppendFormat(" %uｃｍ", static_cast<unsigned>(random() % 200));
+        }
+        break;
+    }
+    std::string field(text.view());
+    return field.find(',') != std::string::npos ? "\"" + field + "\"" : field;
+}
+
+// The import that replaces the rows of a list, without photos.
+ImportCsvSettings ReplacingImport()
+{
+    ImportCsvSettings settings;
+    settings.mode = 1;
+    settings.pathMode = 0;
+    return settings;
+}
+
+// The CSV of the full list, Shift_JIS with CR LF, and the list made from it; made once.
+void MakeFiles()
+{
+    static bool made = [] {
+        std::error_code ignored;
+        fs::remove_all(Root(), ignored);
+        fs::create_directories(ListPath().parent_path() / "Photo-goods");
+        std::mt19937 random(7);
+        std::string text;
+        for (int row = 0; row < kMaxRows; ++row) {
+            for (int column = 0; column < kMaxColumns; ++column) {
+                text += column > 0 ? "," : "";
+                text += Field(column, random);
+            }
+            text += "\r\n";
+        }
+        std::ofstream(CsvPath(), std::ios::binary) << text;
+
+        FakeListHost host;
+        CZantobyDoc doc(host);
+        doc.listFolder = FileSystem::FromNative(ListPath().parent_path());
+        doc.photoFolderName = "Photo-goods";
+        DefineColumns(doc);
+        CCsvImporter importer(doc, ReplacingImport());
+        return importer.Import(FileSystem::FromNative(CsvPath())) && importer.GetRowCount() == kMaxRows &&
+               doc.WriteListFile(FileSystem::FromNative(ListPath()), true);
+    }();
+    if (!made) {
+        std::abort();
+    }
+}
+
+// The time of an anchor in seconds; 0 when it did not run.
+double Anchor(const std::string& arguments)
+{
+    const std::string command = "/usr/bin/python3 '" ZANTOBY_ANCHORS "' " + arguments;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return 0;
+    }
+    double seconds = 0;
+    if (std::fscanf(pipe, "%lf", &seconds) != 1) {
+        seconds = 0;
+    }
+    return pclose(pipe) == 0 ? seconds : 0;
+}
+
+std::string Quoted(const fs::path& path)
+{
+    return "'" + path.string() + "'";
+}
+
+// One line of the table: the work (label: work|unit|anchor), our figure, the anchor's and the
+// goal, which limits the ratio ours / anchor when byRatio, else our figure.
+void Report(benchmark::State& state, const char* label, double ours, double anchor, double goal, bool byRatio)
+{
+    state.SetLabel(label);
+    state.counters["ours"] = ours;
+    state.counters["anchor"] = anchor;
+    state.counters["ratio"] = anchor > 0 ? ours / anchor : 0;
+    state.counters["goal"] = goal;
+    state.counters["by_ratio"] = byRatio ? 1 : 0;
+}
+
+// The program started as a user starts it, with a list on its command line.
+struct ProgramRun
+{
+    double firstWindowSeconds = 0; // until the list's window has drawn its first screen
+    double residentMegabytes = 0;  // once it has settled
+};
+
+double ResidentMegabytes(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::atof(line.c_str() + 6) / 1024;
+        }
+    }
+    return 0;
+}
+
+bool Contains(const fs::path& file, const std::string& text)
+{
+    std::ifstream stream(file);
+    std::string line;
+    while (std::getline(stream, line)) {
+        if (line.find(text) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Starts the program in a home of its own, times it until the list's window has drawn, then
+// waits until its resident size has stayed within 1 MB for two seconds. Zeros when the program
+// did not get there within a minute.
+ProgramRun RunProgram(const fs::path& list, const fs::path& home)
+{
+    std::error_code ignored;
+    fs::remove_all(home, ignored);
+    fs::create_directories(home / "run");
+    chmod((home / "run").c_str(), 0700);
+    fs::create_directories(home / "tmp");
+    fs::create_directories(home / "config/zantoby");
+    // A quiet start: no navigator, no tutorial, no last list.
+    std::ofstream(home / "config/zantoby/Zantoby.ini")
+        << "[Auto]\r\nNavigate=0\r\nTutorial=0\r\nOpen=0\r\n[MainFrame]\r\nShow=1\r\n";
+    const fs::path log = home / "paint.log";
+    const double start = Now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("XDG_RUNTIME_DIR", (home / "run").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+        setenv("XDG_STATE_HOME", (home / "state").c_str(), 1);
+        setenv("TMPDIR", (home / "tmp").c_str(), 1);
+        setenv("ZANTOBY_PAINT_LOG", log.c_str(), 1);
+        execl(ZANTOBY_PROGRAM, ZANTOBY_PROGRAM, list.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    ProgramRun run;
+    constexpr int kStepMs = 250;
+    constexpr int kSteadySteps = 8;
+    double last = 0;
+    int steady = 0;
+    for (int waited = 0; waited < 60000 && run.residentMegabytes == 0; usleep(1000), ++waited) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid) {
+            return {};
+        }
+        if (run.firstWindowSeconds == 0) {
+            if (Contains(log, list.filename().string())) {
+                run.firstWindowSeconds = Seconds(start);
+            }
+            continue;
+        }
+        if (waited % kStepMs != 0) {
+            continue;
+        }
+        const double now = ResidentMegabytes(pid);
+        steady = (now > 0 && now - last < 1 && last - now < 1) ? steady + 1 : 0;
+        last = now;
+        if (steady >= kSteadySteps) {
+            run.residentMegabytes = now;
+        }
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return run.residentMegabytes > 0 ? run : ProgramRun{};
+}
+
+// The sample list and the full list, each started twice; the faster start counts.
+struct ProgramRuns
+{
+    ProgramRun sample;
+    ProgramRun full;
+};
+
+const ProgramRuns& Runs()
+{
+    static const ProgramRuns runs = [] {
+        MakeFiles();
+        std::error_code ignored;
+        fs::copy(fs::path(ZANTOBY_RESOURCES) / "Sample", Root() / "sample", fs::copy_options::recursive,
+                 ignored);
+        ProgramRuns made;
+        for (int pass = 0; pass < 2; ++pass) {
+            const ProgramRun sample = RunProgram(Root() / "sample/sample.zbk", Root() / "home-sample");
+            const ProgramRun full = RunProgram(ListPath(), Root() / "home-full");
+            if (pass == 0 || (sample.firstWindowSeconds > 0 &&
+                              sample.firstWindowSeconds < made.sample.firstWindowSeconds)) {
+                made.sample = sample;
+            }
+            if (pass == 0 ||
+                (full.firstWindowSeconds > 0 && full.firstWindowSeconds < made.full.firstWindowSeconds)) {
+                made.full = full;
+            }
+        }
+        return made;
+    }();
+    return runs;
+}
+
+void BM_ProgramMemoryWithTheFullList(benchmark::State& state)
+{
+    const ProgramRuns& runs = Runs();
+    for (auto _ : state) {
+        state.SetIterationTime(runs.full.firstWindowSeconds);
+    }
+    if (runs.sample.residentMegabytes == 0 || runs.full.residentMegabytes == 0) {
+        state.SkipWithError("the program did not settle with a list open");
+        return;
+    }
+    state.counters["sample_MB"] = runs.sample.residentMegabytes;
+    state.counters["full_MB"] = runs.full.residentMegabytes;
+    Report(state, "program memory with the full list open, above the sample list|MB|-",
+           runs.full.residentMegabytes - runs.sample.residentMegabytes, 0, 60, false);
+}
+BENCHMARK(BM_ProgramMemoryWithTheFullList)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
+
+void BM_StartWithTheFullListToFirstWindow(benchmark::State& state)
+{
+    const ProgramRuns& runs = Runs();
+    for (auto _ : state) {
+        state.SetIterationTime(runs.full.firstWindowSeconds);
+    }
+    Report(state,
+           "start with the list on the command line to the first drawn window|s|the sample list's start",
+           runs.full.firstWindowSeconds, runs.sample.firstWindowSeconds, 1.5, false);
+}
+BENCHMARK(BM_StartWithTheFullListToFirstWindow)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
+
+// The importer with no window into a list, timed; 0 when not every row came in.
+double TimeImporter(CZantobyDoc& doc)
+{
+    const double start = Now();
+    CCsvImporter importer(doc, ReplacingImport());
+    importer.Import(FileSystem::FromNative(CsvPath()));
+    return importer.GetRowCount() == kMaxRows ? Seconds(start) : 0;
+}
+
+void BM_CsvImportWithNoWindow(benchmark::State& state)
+{
+    MakeFiles();
+    double total = 0;
+    for (auto _ : state) {
+        FakeListHost host;
+        auto doc = std::make_unique<CZantobyDoc>(host);
+        DefineColumns(*doc);
+        const double seconds = TimeImporter(*doc);
+        if (seconds == 0) {
+            state.SkipWithError("not every row was imported");
+            return;
+        }
+        state.SetIterationTime(seconds);
+        total += seconds;
+    }
+    double anchor = 0;
+    for (int i = 0; i < 3; ++i) {
+        anchor += Anchor("read " + Quoted(CsvPath())) / 3;
+    }
+    Report(state, "CSV import, no window|s|Python csv read of the same file",
+           total / static_cast<double>(state.iterations()), anchor, 1, true);
+}
+BENCHMARK(BM_CsvImportWithNoWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+CZantobyApp& App()
+{
+    static CZantobyApp& app = [&]() -> CZantobyApp& {
+        // Settings and logs stay in the temporary folder.
+        const CString home = PrivateTempFolder::Get();
+        setenv("XDG_CONFIG_HOME", home.GetString(), 1);
+        setenv("XDG_STATE_HOME", home.GetString(), 1);
+        return StartProgram({});
+    }();
+    return app;
+}
+
+CListDocument* OpenList()
+{
+    for (wxDocument* doc : App().GetDocManager()->GetDocumentsVector()) {
+        if (auto* list = wxDynamicCast(doc, CListDocument)) {
+            return list;
+        }
+    }
+    return nullptr;
+}
+
+// Draws what is waiting to be drawn.
+void ShowScreen(CListGrid& grid)
+{
+    grid.CellArea()->Refresh();
+    grid.CellArea()->Update();
+    App().GetMainFrame()->Update();
+}
+
+void CloseList(CListDocument& list)
+{
+    list.List().SetModifiedFlag(false);
+    list.Modify(false);
+    App().GetDocManager()->CloseDocument(&list, true);
+    wxTheApp->ProcessPendingEvents();
+}
+
+void BM_OpenTheFullListToFirstScreen(benchmark::State& state)
+{
+    MakeFiles();
+    CZantobyApp& app = App();
+    double total = 0;
+    for (auto _ : state) {
+        const double start = Now();
+        CListDocument* list = app.OpenDocumentFile(FileSystem::FromNative(ListPath())) ? OpenList() : nullptr;
+        if (list == nullptr) {
+            state.SkipWithError("the list did not open");
+            return;
+        }
+        ShowScreen(*wxDynamicCast(list->GetFirstView(), CGridView)->Grid());
+        const double seconds = Seconds(start);
+        state.SetIterationTime(seconds);
+        total += seconds;
+        CloseList(*list);
+    }
+    Report(state, "open to the first painted screen, inside the program|s|-",
+           total / static_cast<double>(state.iterations()), 0, 1, false);
+}
+BENCHMARK(BM_OpenTheFullListToFirstScreen)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_CsvImportInTheProgram(benchmark::State& state)
+{
+    MakeFiles();
+    CListDocument* list = App().OpenDocumentFile(FileSystem::FromNative(ListPath())) ? OpenList() : nullptr;
+    if (list == nullptr) {
+        state.SkipWithError("the list did not open");
+        return;
+    }
+    CListGrid& grid = *wxDynamicCast(list->GetFirstView(), CGridView)->Grid();
+    ShowScreen(grid);
+    CZantobyDoc& doc = list->List();
+    double total = 0;
+    for (auto _ : state) {
+        const double start = Now();
+        // As the import command runs it once its dialog has closed.
+        doc.UpdateAllViews(nullptr, kHintDisableGrid);
+        CImportCsvDlg::ImportCsv(doc, ReplacingImport(), FileSystem::FromNative(CsvPath()));
+        doc.UpdateAllViews(nullptr, kHintColumnsAndRows);
+        doc.UpdateAllViews(nullptr, kHintEnableGrid);
+        ShowScreen(grid);
+        const double seconds = Seconds(start);
+        state.SetIterationTime(seconds);
+        total += seconds;
+        // A full list has no new-row line.
+        if (grid.GetRowCount() != kMaxRows) {
+            state.SkipWithError("the grid does not show every row");
+            break;
+        }
+    }
+    CloseList(*list);
+    // The same import with no window: into the same full list, read from its file untimed.
+    double anchor = 0;
+    for (int i = 0; i < 2; ++i) {
+        FakeListHost host;
+        CZantobyDoc alone(host);
+        alone.ReadListFile(FileSystem::FromNative(ListPath()), CListFileReader::ReadAll);
+        anchor += TimeImporter(alone) / 2;
+    }
+    Report(state,
+           "CSV import of 10,000 rows in the running program, with its progress|s|the same importer with no "
+           "window",
+           total / static_cast<double>(state.iterations()), anchor, 1.3, true);
+}
+BENCHMARK(BM_CsvImportInTheProgram)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The full list as the program reads it from its file.
+CZantobyDoc& FullList()
+{
+    static FakeListHost host;
+    static std::unique_ptr<CZantobyDoc> doc = [] {
+        MakeFiles();
+        auto made = std::make_unique<CZantobyDoc>(host);
+        if (!made->ReadListFile(FileSystem::FromNative(ListPath()), CListFileReader::ReadAll)) {
+            std::abort();
+        }
+        return made;
+    }();
+    return *doc;
+}
+
+int CountFiles(const fs::path& folder)
+{
+    int files = 0;
+    std::error_code ignored;
+    for (const auto& entry : fs::recursive_directory_iterator(folder, ignored)) {
+        files += entry.is_regular_file(ignored) ? 1 : 0;
+    }
+    return files;
+}
+
+void BM_WebOutputOfEveryPageAnew(benchmark::State& state)
+{
+    CZantobyDoc& doc = FullList();
+    doc.web.listName = "goods";
+    doc.web.webFolder = doc.listFolder + "/Web";
+    doc.web.rowCount = 50;
+    FileSystem::CreateFolder(doc.web.webFolder);
+    CWebFileCreator creator(doc);
+    creator.SetBaseFolder(ZANTOBY_WEB_BASE);
+    WebCreateForm form = creator.LoadSettings();
+    double total = 0;
+    for (auto _ : state) {
+        const double start = Now();
+        if (!creator.CreateWebFiles(form, true)) {
+            state.SkipWithError("the run did not complete");
+            return;
+        }
+        const double seconds = Seconds(start);
+        state.SetIterationTime(seconds);
+        total += seconds;
+    }
+    const double ours = total / static_cast<double>(state.iterations());
+    const int files = CountFiles(FileSystem::ToNative(doc.web.webFolder));
+    double anchor = 0;
+    for (int i = 0; i < 2; ++i) {
+        anchor += Anchor("pages " + Quoted(CsvPath()) + " " + Quoted(Root() / "python-web") + " " +
+                         std::to_string(files)) /
+                  2;
+    }
+    state.counters["files"] = files;
+    state.counters["files_per_s"] = files / ours;
+    state.counters["anchor_files_per_s"] = anchor > 0 ? files / anchor : 0;
+    Report(state,
+           "Web output, every page anew (time for the same number of files)|s|a plain Python page writer",
+           ours, anchor, 1, true);
+}
+BENCHMARK(BM_WebOutputOfEveryPageAnew)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_SaveTheFullListOnTmpfs(benchmark::State& state)
+{
+    CZantobyDoc& doc = FullList();
+    const fs::path folder = "/dev/shm/zantoby-bench-" + std::to_string(getpid());
+    fs::create_directories(folder);
+    const CString path = FileSystem::FromNative(folder / "goods.zbk");
+    double total = 0;
+    for (auto _ : state) {
+        const double start = Now();
+        if (!doc.WriteListFile(path, true)) {
+            state.SkipWithError("the list was not written");
+            break;
+        }
+        const double seconds = Seconds(start);
+        state.SetIterationTime(seconds);
+        total += seconds;
+    }
+    double anchor = 0;
+    for (int i = 0; i < 3; ++i) {
+        anchor += Anchor("write " + Quoted(CsvPath()) + " " + Quoted(folder / "goods.csv")) / 3;
+    }
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+    Report(state, "save the full list, on tmpfs|s|Python csv write",
+           total / static_cast<double>(state.iterations()), anchor, 1.2, true);
+}
+BENCHMARK(BM_SaveTheFullListOnTmpfs)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace

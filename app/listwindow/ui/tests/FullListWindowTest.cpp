@@ -1,0 +1,112 @@
+// The list window on a full list, 10,000 rows of 128 columns: every line shows its row as the
+// document holds it, the grid shows what it holds after edits, menus and dialogs, and a clear of
+// every cell and its undo show at once.
+#include "app/frame/ui/MainFrame.h"
+#include "app/listwindow/ui/GridView.h"
+#include "app/listwindow/ui/ListDocument.h"
+#include "app/listwindow/ui/ListGrid.h"
+#include "app/startup/ui/ZantobyApp.h"
+#include "app/startup/ui/ZantobyDocManager.h"
+#include "app/testing/ui/FullListFile.h"
+#include "app/testing/ui/ProgramStart.h"
+#include "foundation/tests/support/ScratchFolder.h"
+#include "grid/ui/testing/GridInput.h"
+#include "grid/ui/testing/GridScreen.h"
+#include "list/ZantobyDoc.h"
+#include "platform/FileSystem.h"
+#include "platform/ui/testing/UserInput.h"
+#include "support/ShownGridSteps.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+CGridView& View()
+{
+    static ScratchFolder scratch;
+    static const CString path = scratch / "full.zbk";
+    static const bool made = WriteFullListFile(scratch.Path(), path);
+    if (!made) {
+        std::abort();
+    }
+    CZantobyApp& app = StartProgram({FileSystem::ToNative(path).string()});
+    for (wxDocument* doc : app.GetDocManager()->GetDocumentsVector()) {
+        if (dynamic_cast<CListDocument*>(doc) != nullptr) {
+            return *dynamic_cast<CGridView*>(doc->GetFirstView());
+        }
+    }
+    std::abort();
+}
+
+void ExpectShows(CCellGrid& grid, const char* name)
+{
+    std::string why;
+    EXPECT_TRUE(GridScreen::ShowsWhatItHolds(grid, name, &why)) << why;
+}
+
+// Whether the grid holds the document's text on the lines and columns checked.
+void ExpectGridHoldsTheDocument(CListGrid& grid, const CZantobyDoc& doc)
+{
+    for (int line : {0, 1, 4999, 9999}) {
+        for (int column : {0, 3, 64, 127}) {
+            EXPECT_EQ(grid.GetCellText(column, line), doc.GetCellTextAt(column, line, kOutputGrid))
+                << "line " << line << ", column " << column;
+        }
+    }
+}
+
+} // namespace
+
+TEST(FullListWindowTest, EveryLineShowsItsRowAsTheDocumentHoldsIt)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    const CZantobyDoc& doc = *view.ListDoc();
+    // The last row takes the place of the new-row line.
+    ASSERT_EQ(doc.displayCount, kMaxRows);
+    EXPECT_EQ(grid.GetRowCount(), kMaxRows);
+    EXPECT_EQ(grid.GetCellText(0, 9999), "商品9999-0");
+    EXPECT_EQ(grid.GetCellText(3, 1), "10");
+    ExpectGridHoldsTheDocument(grid, doc);
+
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    GridInput::Click(grid, 0, 0);
+    UserInput::Press(WXK_END, wxMOD_CONTROL);
+    UserInput::Settle();
+    EXPECT_EQ(grid.CurrentRow(), kMaxRows - 1);
+    ExpectShows(grid, "full-list-at-its-end");
+    UserInput::Press(WXK_HOME, wxMOD_CONTROL);
+    UserInput::Settle();
+    EXPECT_EQ(grid.CurrentRow(), 0);
+}
+
+TEST(FullListWindowTest, TheListShowsItsEditsThroughMenusAndDialogs)
+{
+    ShownGridSteps::EditTheListThroughMenus(View());
+    EXPECT_EQ(View().ListDoc()->GetCellTextAt(0, 0, kOutputGrid), "55");
+}
+
+TEST(FullListWindowTest, ClearingEveryCellAndItsUndoShowAtOnce)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    const CZantobyDoc& doc = *view.ListDoc();
+    const CString last = doc.GetCellTextAt(127, 9999, kOutputGrid);
+    ASSERT_FALSE(last.IsEmpty());
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    GridInput::Click(grid, -1, -1); // the corner selects every cell
+    UserInput::Press(WXK_DELETE);
+    UserInput::Settle();
+    EXPECT_EQ(doc.GetCellTextAt(127, 9999, kOutputGrid), "");
+    EXPECT_EQ(grid.GetCellText(127, 9999), "");
+    EXPECT_EQ(grid.GetCellText(0, 0), "");
+    ExpectShows(grid, "full-list-cleared");
+
+    UserInput::Press('z', wxMOD_CONTROL);
+    UserInput::Settle();
+    EXPECT_EQ(doc.GetCellTextAt(127, 9999, kOutputGrid), last);
+    ExpectGridHoldsTheDocument(grid, doc);
+    ExpectShows(grid, "full-list-after-undo");
+}
