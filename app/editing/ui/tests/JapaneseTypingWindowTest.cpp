@@ -8,7 +8,7 @@
 #include "app/startup/SampleListMaker.h"
 #include "app/startup/ui/ZantobyApp.h"
 #include "app/startup/ui/ZantobyDocManager.h"
-#include "app/testing/ui/ProgramStart.h"
+#include "app/testing/ui/SampleListStart.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "grid/ui/CellEdit.h"
 #include "grid/ui/GridCellArea.h"
@@ -58,13 +58,11 @@ CGridView& View()
     if (!made) {
         std::abort();
     }
-    CZantobyApp& app = StartProgram({FileSystem::ToNative(Scratch() / "goods.zbk").string()});
-    for (wxDocument* doc : app.GetDocManager()->GetDocumentsVector()) {
-        if (auto* list = wxDynamicCast(doc, CListDocument)) {
-            return *wxDynamicCast(list->GetFirstView(), CGridView);
-        }
+    CGridView* view = StartWithList(Scratch() / "goods.zbk");
+    if (view == nullptr) {
+        std::abort();
     }
-    std::abort();
+    return *view;
 }
 
 CString EditText(CCellGrid& grid)
