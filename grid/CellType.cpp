@@ -60,6 +60,12 @@ bool CCellType::IsPrinting(const Canvas& dc)
     return type == CAIRO_SURFACE_TYPE_PDF || type == CAIRO_SURFACE_TYPE_PS;
 }
 
+bool CCellType::IsSpace(unsigned int character)
+{
+    constexpr unsigned int kFullWidthSpace = 0x8140;
+    return character == ' ' || character == kFullWidthSpace;
+}
+
 const CString& CCellType::DisplayText(const CCellRecord& record) const
 {
     if (m_drawLabel || (record.GetTypeStyle() & kCellStyleShowLabel) != 0) {

@@ -118,6 +118,9 @@ class CCellType : public CObject
     static CSize FitBitmap(CSize bitmap, CSize room);
     // Whether the canvas draws on a printed page.
     static bool IsPrinting(const Canvas& dc);
+    // Whether a typed character is a space: a Japanese input method in kana mode types Space as a
+    // full-width one.
+    static bool IsSpace(unsigned int character);
 
     // The text of a cell as the normal type shows it: the label string when the type draws
     // labels or the style asks for it, else the text.

@@ -179,7 +179,7 @@ int CCheckCellType::OnDblClick(int column, int row, const CRect& rect, CPoint po
 
 int CCheckCellType::OnChar(int column, int row, unsigned int* character)
 {
-    if (m_grid == nullptr || character == nullptr || *character != ' ') {
+    if (m_grid == nullptr || character == nullptr || !IsSpace(*character)) {
         return 0;
     }
     CCellRecord shown;

@@ -178,7 +178,7 @@ int CDropListCellType::OnChar(int column, int row, unsigned int* character)
     if (m_grid == nullptr || character == nullptr) {
         return 0;
     }
-    if (*character == ' ') {
+    if (IsSpace(*character)) {
         m_pressedColumn = column;
         m_pressedRow = row;
         if (!OpenList()) {

@@ -140,7 +140,9 @@ TEST(CheckCellType, ThreeStatesCycleAndTwoStatesAlternate)
     unsigned int space = ' ';
     EXPECT_EQ(grid.Type(CellTypeIndex::CheckBox).OnChar(2, 1, &space), 1);
     EXPECT_EQ(grid.State(2, 1), 1);
-    grid.Type(CellTypeIndex::CheckBox).OnChar(2, 1, &space);
+    // An input method in kana mode types Space full-width.
+    unsigned int fullWidthSpace = 0x8140;
+    grid.Type(CellTypeIndex::CheckBox).OnChar(2, 1, &fullWidthSpace);
     EXPECT_EQ(grid.State(2, 1), 0);
     EXPECT_EQ(grid.notices.back(), CCheckCellType::kToggled);
 }
@@ -234,6 +236,12 @@ TEST(DropListCellType, SpaceOpensTheListWithTheLabelsChoices)
         ASSERT_TRUE(grid.listHost.list.open);
         EXPECT_EQ(grid.listHost.list.current, line) << text;
     }
+
+    // An input method in kana mode turns Space into a full-width space.
+    grid.listHost.list.open = false;
+    unsigned int fullWidthSpace = 0x8140;
+    EXPECT_EQ(grid.Type(CellTypeIndex::DropList).OnChar(2, 3, &fullWidthSpace), 1);
+    EXPECT_TRUE(grid.listHost.list.open);
 }
 
 TEST(DropListCellType, ListLinesTallerThanTheFontMakeTheListTaller)
