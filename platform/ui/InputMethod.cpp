@@ -10,8 +10,6 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -86,8 +84,8 @@ void ChoosePlainInput(wxWindow& focus, bool plain)
     }
 }
 
-// Whether the windows of window's top-level window type through IBus, directly or through its
-// XIM server, so that its engine's modes can be set.
+// Whether the windows of window's top-level window type through GTK's IBus module, so that the
+// engine's modes can be set.
 bool TypesThroughIbus(wxWindow& window)
 {
     wxWindow* top = wxGetTopLevelParent(&window);
@@ -95,10 +93,9 @@ bool TypesThroughIbus(wxWindow& window)
         !IbusInputMode::IsAvailable()) {
         return false;
     }
-    const char* module = gtk_im_multicontext_get_context_id(GTK_IM_MULTICONTEXT(top->m_imContext));
-    const char* modifiers = std::getenv("XMODIFIERS");
-    return g_strcmp0(module, "ibus") == 0 || (g_strcmp0(module, "xim") == 0 && modifiers != nullptr &&
-                                              std::strstr(modifiers, "@im=ibus") != nullptr);
+    // IBus's XIM server owns the contexts of its clients, and the daemon refuses a mode asked
+    // for a context by anyone but its owner.
+    return g_strcmp0(gtk_im_multicontext_get_context_id(GTK_IM_MULTICONTEXT(top->m_imContext)), "ibus") == 0;
 }
 
 IbusInputMode::Conversion ConversionOf(InputMethod::Mode mode)

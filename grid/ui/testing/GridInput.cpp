@@ -5,7 +5,13 @@
 #include "grid/ui/GridCornerButton.h"
 #include "grid/ui/GridSideHeading.h"
 #include "grid/ui/GridTopHeading.h"
+#include "platform/ui/testing/InputSteps.h"
 #include "platform/ui/testing/UserInput.h"
+
+#include <wx/stopwatch.h>
+#include <wx/toplevel.h>
+
+#include <memory>
 
 void GridInput::Click(CCellGrid& grid, int column, int row, wxMouseButton button)
 {
@@ -57,4 +63,33 @@ wxWindow& GridInput::PartAt(CCellGrid& grid, int column, int row, wxPoint& point
         return *grid.SideHeading();
     }
     return *grid.CellArea();
+}
+
+void GridInput::ThenClickForKeyboard(int chain, CCellGrid& grid, int column, int row)
+{
+    constexpr long kClickAgainMs = 1000;
+    auto sinceClick = std::make_shared<wxStopWatch>();
+    const auto click = [&grid, column, row, sinceClick] {
+        Click(grid, column, row);
+        sinceClick->Start();
+    };
+    InputSteps::Then(
+        chain, "the window has put the keyboard somewhere",
+        [&grid] {
+            wxWindow* focus = wxWindow::FindFocus();
+            return focus != nullptr && wxGetTopLevelParent(focus) == wxGetTopLevelParent(&grid);
+        },
+        click);
+    InputSteps::Then(
+        chain, "the clicked grid has the keyboard",
+        [&grid, sinceClick, click] {
+            if (grid.CellArea()->HasFocus()) {
+                return true;
+            }
+            if (sinceClick->Time() > kClickAgainMs) {
+                click();
+            }
+            return false;
+        },
+        [] {});
 }

@@ -17,6 +17,11 @@ class GridInput
     static void Drag(CCellGrid& grid, int column, int row, int toColumn, int toRow);
     // Rests the pointer on the cell.
     static void Hover(CCellGrid& grid, int column, int row);
+    // Steps of an input chain for a grid in a window that has just opened: once the window has
+    // put the keyboard somewhere, a click on the cell, again each second until the grid has the
+    // keyboard (a click while the window is still being placed can miss it). The cell must not be
+    // the current one, whose click opens its edit.
+    static void ThenClickForKeyboard(int chain, CCellGrid& grid, int column, int row);
 
   private:
     // The part window that shows the cell, and the cell's middle in it.

@@ -34,6 +34,8 @@ struct Running
 {
     pid_t group = -1;
     fs::path folder;
+    // The daemon's stand-in, which holds the engine while no window has the keyboard.
+    std::string standIn;
 
     ~Running()
     {
@@ -79,6 +81,14 @@ std::string AddressIn(const fs::path& folder)
         }
     }
     return std::string();
+}
+
+std::string CurrentContext(IBusBus* bus)
+{
+    gchar* path = ibus_bus_current_input_context(bus);
+    std::string current = path != nullptr ? path : "";
+    g_free(path);
+    return current;
 }
 
 bool EngineIsGlobal(IBusBus* bus)
@@ -175,6 +185,8 @@ bool StartOnce(IbusSession::Client client)
         ibus_bus_set_global_engine(bus, "anthy");
         return EngineIsGlobal(bus);
     });
+    // No window is made yet.
+    session.standIn = CurrentContext(bus);
     g_object_unref(bus);
     if (!ready) {
         return Fail("anthy did not start");
@@ -200,4 +212,12 @@ bool IbusSession::Start(Client client)
         started = StartOnce(client);
     }
     return *started;
+}
+
+std::string IbusSession::FocusedContext()
+{
+    IBusBus* bus = ibus_bus_new();
+    const std::string current = ibus_bus_is_connected(bus) ? CurrentContext(bus) : std::string();
+    g_object_unref(bus);
+    return current == Session().standIn ? std::string() : current;
 }

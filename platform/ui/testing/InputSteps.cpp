@@ -2,6 +2,7 @@
 
 #include "platform/ui/WxText.h"
 #include "platform/ui/testing/FakeInput.h"
+#include "platform/ui/testing/ModalWindows.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -53,9 +54,12 @@ class StepTimer : public wxTimer
                 chain.since = clock.Time();
             } else if (clock.Time() - chain.since > step.timeoutMs) {
                 ADD_FAILURE() << "input step timed out: " << ToWx(step.what).utf8_str();
-                chains.erase(it);
-                // Whatever is open (a menu, a dialog) would keep its loop running forever.
+                // The steps that follow (answers to dialogs among them) wait for what did not
+                // happen; whatever is open, a menu or a dialog, would keep its loop running
+                // forever.
+                chains.clear();
                 FakeInput::Key(WXK_ESCAPE, wxMOD_NONE);
+                ModalWindows::CancelAll();
                 return;
             }
         }

@@ -8,8 +8,9 @@
 // Runs armed steps of an input test from inside whatever loop is running: a modal dialog's, a
 // message box's, a popup menu's, or a test's own pumping. Steps form chains; a chain's next step
 // runs once its condition holds, one step per timer tick so that GTK takes in each input before
-// the next. A step whose condition does not hold in time fails the running test, drops its chain
-// and presses Esc, so that a dialog or menu left open cannot hang the test.
+// the next. A step whose condition does not hold in time fails the running test, drops every
+// chain, presses Esc and cancels every modal window, so that a dialog or menu left open cannot
+// hang the test.
 class InputSteps
 {
   public:

@@ -4,6 +4,7 @@
 #include "platform/ui/testing/FakeInput.h"
 #include "platform/ui/testing/GtkMenuProbe.h"
 #include "platform/ui/testing/InputSteps.h"
+#include "platform/ui/testing/ModalWindows.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -127,19 +128,6 @@ void WalkSubmenus(int chain, GtkWidget* menu, const CString& name, std::vector<C
                          [opened, path] { opened->push_back(path); });
         WalkSubmenus(chain, submenu, path, opened);
     }
-}
-
-std::vector<GtkWidget*> ModalWindows()
-{
-    std::vector<GtkWidget*> found;
-    GList* windows = gtk_window_list_toplevels();
-    for (GList* node = windows; node != nullptr; node = node->next) {
-        if (gtk_window_get_modal(GTK_WINDOW(node->data)) && gtk_widget_get_mapped(GTK_WIDGET(node->data))) {
-            found.push_back(GTK_WIDGET(node->data));
-        }
-    }
-    g_list_free(windows);
-    return found;
 }
 
 // Modal windows already given to an answer, while they are on the screen.
@@ -337,13 +325,13 @@ void UserInput::OpenEveryMenuOfNextPopup(std::vector<CString>* opened)
 
 void UserInput::AnswerNextModal(std::function<void(wxWindow* dialog)> answer)
 {
-    const std::vector<GtkWidget*> before = ModalWindows();
+    const std::vector<GtkWidget*> before = ModalWindows::Shown();
     auto known = std::make_shared<std::set<GtkWidget*>>(before.begin(), before.end());
     auto window = std::make_shared<GtkWidget*>(nullptr);
     const int chain = InputSteps::Start(
         "a modal window",
         [=] {
-            const std::vector<GtkWidget*> shown = ModalWindows();
+            const std::vector<GtkWidget*> shown = ModalWindows::Shown();
             std::erase_if(Answered(), [&](GtkWidget* w) {
                 return std::find(shown.begin(), shown.end(), w) == shown.end();
             });

@@ -30,6 +30,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 
 #include <wx/frame.h>
@@ -134,18 +135,34 @@ TEST(JapaneseTypingWindowTest, ANameComposedInTheListInformationKeepsItsFirstLet
     CGridView& view = View();
     ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
     CString typed;
-    UserInput::AnswerNextModal([&typed](wxWindow* window) {
+    const std::string frameContext = IbusSession::FocusedContext();
+    UserInput::AnswerNextModal([&typed, &frameContext](wxWindow* window) {
         auto* dialog = dynamic_cast<CListInfoDlg*>(window);
         ASSERT_NE(dialog, nullptr);
         CListInfoGrid& grid = dialog->Grid();
         const int last = grid.GetRowCount() - 1;
+        // The context that has the keyboard before the cell is clicked, unless the cell has it.
+        auto before = std::make_shared<std::string>();
         const int chain = InputSteps::Start(
-            "the new column's name cell is current", [] { return true; },
-            [&grid, last] {
-                GridInput::Click(grid, CListInfoColumns::kName, last);
-                // The list's last cell may have closed the input method; the user opens it.
-                InputMethod::SetMode(grid, InputMethod::Mode::kHiragana);
+            "the dialog has put the keyboard somewhere",
+            [dialog] {
+                wxWindow* focus = wxWindow::FindFocus();
+                return focus != nullptr && wxGetTopLevelParent(focus) == dialog;
+            },
+            [&grid, before] {
+                if (!grid.CellArea()->HasFocus()) {
+                    *before = IbusSession::FocusedContext();
+                }
             });
+        GridInput::ThenClickForKeyboard(chain, grid, CListInfoColumns::kName, last);
+        InputSteps::Then(
+            chain, "the name cell types through the input method",
+            [&frameContext, before] {
+                const std::string focused = IbusSession::FocusedContext();
+                return !focused.empty() && focused != frameContext && focused != *before;
+            },
+            // The list's last cell may have closed the input method; the user opens it.
+            [&grid] { InputMethod::SetMode(grid, InputMethod::Mode::kHiragana); });
         const std::string keys = "nihonn";
         for (char key : keys) {
             InputSteps::Then(
@@ -161,7 +178,8 @@ TEST(JapaneseTypingWindowTest, ANameComposedInTheListInformationKeepsItsFirstLet
             chain, "Space converts", [&grid] { return EditText(grid) == "日本"; },
             [] { UserInput::Press(WXK_RETURN); });
         InputSteps::Then(
-            chain, "Return commits", [&grid] { return !grid.CellArea()->IsComposing(); },
+            chain, "Return commits and the edit takes the keyboard",
+            [&grid] { return !grid.CellArea()->IsComposing() && grid.DefaultEdit()->HasFocus(); },
             [] { UserInput::Press(WXK_RETURN); });
         InputSteps::Then(
             chain, "and the next Return ends the edit", [&grid] { return !grid.IsEditing(); },

@@ -6,7 +6,9 @@
 #include "app/listwindow/ui/GridView.h"
 #include "app/listwindow/ui/ListGrid.h"
 #include "app/startup/ui/ZantobyApp.h"
+#include "grid/ui/CellEdit.h"
 #include "grid/ui/DropListBox.h"
+#include "grid/ui/GridCellArea.h"
 #include "grid/ui/testing/GridInput.h"
 #include "grid/ui/testing/GridScreen.h"
 #include "list/ListInfoColumns.h"
@@ -57,6 +59,44 @@ wxWindow* ButtonLabelled(wxWindow& dialog, const char* label)
     return nullptr;
 }
 
+CString EditText(CCellGrid& grid)
+{
+    return grid.IsEditing() && grid.ActiveEditWindow() != nullptr ? grid.ActiveEditWindow()->GetText()
+                                                                  : CString();
+}
+
+// Under an input method in hiragana digits compose as full-width ones.
+bool IsTyped(const CString& text, const char* plain, const char* composed)
+{
+    return text == plain || text == composed;
+}
+
+// Steps that type 55 into the current cell, a key at a time, and enter it: where the digits
+// compose, the first Return commits them and the next one enters them, as a user does.
+void ThenEnterDigits(int chain, CCellGrid& grid)
+{
+    InputSteps::Then(
+        chain, "a digit", [] { return true; }, [] { UserInput::Type("5"); });
+    InputSteps::Then(
+        chain, "the digit shows in the cell", [&grid] { return IsTyped(EditText(grid), "5", "５"); },
+        [] { UserInput::Type("5"); });
+    InputSteps::Then(
+        chain, "both digits show in the cell", [&grid] { return IsTyped(EditText(grid), "55", "５５"); },
+        [chain, &grid] {
+            if (!grid.CellArea()->IsComposing()) {
+                return;
+            }
+            UserInput::Press(WXK_RETURN);
+            InputSteps::Next(
+                chain, "the composition is committed",
+                [&grid] { return !grid.CellArea()->IsComposing() && grid.DefaultEdit()->HasFocus(); }, [] {});
+        });
+    InputSteps::Then(
+        chain, "Return enters the digits", [] { return true; }, [] { UserInput::Press(WXK_RETURN); });
+    InputSteps::Then(
+        chain, "the edit has ended", [&grid] { return !grid.IsEditing(); }, [] {});
+}
+
 } // namespace
 
 void ShownGridSteps::EditTheListThroughMenus(CGridView& view)
@@ -65,12 +105,12 @@ void ShownGridSteps::EditTheListThroughMenus(CGridView& view)
     wxFrame& frame = FrameOf(view);
     ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
     // A text column, where the input method stays on.
-    GridInput::Click(grid, kName, 0);
-    UserInput::Type("55");
-    UserInput::Press(WXK_RETURN);
-    UserInput::Settle();
-    ASSERT_FALSE(grid.IsEditing());
-    EXPECT_EQ(grid.GetCellText(kName, 0), "55");
+    const int chain = InputSteps::Start(
+        "the list is shown", [] { return true; }, [] {});
+    GridInput::ThenClickForKeyboard(chain, grid, kName, 0);
+    ThenEnterDigits(chain, grid);
+    ASSERT_TRUE(UserInput::Finish());
+    EXPECT_TRUE(IsTyped(grid.GetCellText(kName, 0), "55", "５５")) << grid.GetCellText(kName, 0).GetString();
     EXPECT_EQ(grid.CurrentColumn(), kName + 1) << "Return moves on to the next cell";
     ExpectShows(grid, "list-after-edit");
 
@@ -97,16 +137,12 @@ void ShownGridSteps::EditTheListInformation(CGridView& view)
         ASSERT_NE(dialog, nullptr);
         CListInfoGrid& grid = dialog->Grid();
         const int chain = InputSteps::Start(
-            "the list information grid takes a name", [] { return true; },
-            [&grid] {
-                GridInput::Click(grid, CListInfoColumns::kName, 1);
-                UserInput::Type("55");
-                UserInput::Press(WXK_RETURN);
-            });
+            "the list information is shown", [] { return true; }, [] {});
+        GridInput::ThenClickForKeyboard(chain, grid, CListInfoColumns::kName, 1);
+        ThenEnterDigits(chain, grid);
         InputSteps::Then(
             chain, "the name is in",
-            [&grid] { return !grid.IsEditing() && grid.GetCellText(CListInfoColumns::kName, 1) == "55"; },
-            [] {});
+            [&grid] { return IsTyped(grid.GetCellText(CListInfoColumns::kName, 1), "55", "５５"); }, [] {});
         GridScreen::ThenShowsWhatItHolds(chain, grid, "list-information-after-edit");
         InputSteps::Then(
             chain, "the type's drop list opens", [] { return true; },

@@ -7,8 +7,8 @@ class CGridView;
 class ShownGridSteps
 {
   public:
-    // In the list: a click on a cell, 55 typed, Return, the menus opened and closed with Esc, a
-    // dialog opened over the grid and closed.
+    // In the list: a click on a cell, 55 typed (committed first where it composes), Return, the menus opened
+    // and closed with Esc, a dialog opened over the grid and closed.
     static void EditTheListThroughMenus(CGridView& view);
     // In the list information dialog: a column's name typed, its type's drop list opened and
     // closed on the same type, then the dialog set.
