@@ -10,6 +10,7 @@
 
 #include <charconv>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -75,7 +76,7 @@ std::optional<std::vector<CString>> ReadLines(const CString& path)
     try {
         CString line;
         while (file.ReadString(line)) {
-            lines.push_back(line);
+            lines.push_back(std::move(line));
         }
     } catch (const CFileException&) {
         return std::nullopt;

@@ -149,6 +149,20 @@ bool IsHiragana(unsigned int code)
     return code >= 0x829F && code <= 0x82F1;
 }
 
+// Whether the subject differs from the pattern's leading text of plain ASCII, which the
+// pattern's first token must match where the subject begins. Most patterns of a key table fail
+// on their first bytes, so they are ruled out before they are taken apart.
+bool DiffersInLeadingText(std::string_view subject, const char* pattern)
+{
+    for (size_t i = 0; pattern != nullptr && pattern[i] > 0 && std::strchr("*#?[", pattern[i]) == nullptr;
+         ++i) {
+        if (i >= subject.size() || subject[i] != pattern[i]) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 LPCTSTR CTextHelper::ToHalfWidthKana()
@@ -207,6 +221,9 @@ int CTextHelper::FindInListNoCase(const char* const* table, int count) const
 bool CTextHelper::MatchPattern(const char* pattern) const
 {
     const std::string_view subject = view();
+    if (DiffersInLeadingText(subject, pattern)) {
+        return false;
+    }
     const std::string_view text = View(pattern);
     size_t at = 0;
     size_t pos = 0;

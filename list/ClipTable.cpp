@@ -24,10 +24,14 @@ bool HasTag(const CString& cell, const char* tag)
     return CTextHelper(cell).MatchPattern(CString(tag) + "*");
 }
 
-// A lead byte that lost its trail byte is left out, or it would pair with the closing quote.
+// A lead byte that lost its trail byte is left out, or it would pair with the closing quote; so
+// is a NUL, where the clipboard's data would end, and the rest of the cell is kept.
 CString Quoted(const CString& cell)
 {
-    return "'" + CTextHelper::GetEscapedText(Cp932::WithoutBrokenLeadBytes(cell.view()).c_str()) + "'";
+    CTextHelper whole(Cp932::WithoutBrokenLeadBytes(cell.view()));
+    whole.Remove('\0');
+    whole.EscapeBackslash();
+    return "'" + whole + "'";
 }
 
 // The line up to its first CR.
@@ -38,15 +42,22 @@ CString CutAtCr(const CString& line)
 }
 
 // A field of plain text as spreadsheets write it: quoted when it holds a TAB or a line break or
-// begins with a quote, its quotes doubled.
+// begins with a quote, its quotes doubled. Bytes are taken one by one as ReadText takes them, so
+// a lead byte that lost its trail byte does not hide the TAB or quote behind it.
 CString TextField(const CString& field)
 {
-    if (field.FindOneOf("\t\r\n") < 0 && field.Left(1) != "\"") {
+    const std::string_view text = field.view();
+    if (text.find_first_of("\t\r\n") == std::string_view::npos && !text.starts_with('"')) {
         return field;
     }
-    CString quoted = field;
-    quoted.Replace("\"", "\"\"");
-    return "\"" + quoted + "\"";
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return CString(quoted + '"');
 }
 
 bool EndsField(std::string_view text, size_t at)

@@ -57,6 +57,10 @@ bool CListFileShape::NextLine(std::string_view& rest, std::string& scratch, std:
 
 int CListFileShape::SectionOf(std::string_view line)
 {
+    // Every header begins with "[", and nearly every line is a key.
+    if (line.empty() || line[0] != '[') {
+        return 0;
+    }
     for (int i = 0; i < CListFileFormat::kSectionCount; ++i) {
         if (line == CListFileFormat::kSectionHeaders[i]) {
             return i + 1;

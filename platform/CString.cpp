@@ -18,6 +18,10 @@ bool IsSpace(char ch)
 // True when the character at pos (one or two bytes) is one of the characters of set.
 bool CharInSet(std::string_view text, size_t pos, std::string_view set)
 {
+    // A character of the set begins with the same byte; most characters tried are not in it.
+    if (set.find(text[pos]) == std::string_view::npos) {
+        return false;
+    }
     unsigned int code = Mbcs::CharCode(text, pos);
     for (size_t i = 0; i < set.size(); i += Cp932::CharLength(set, i)) {
         if (Mbcs::CharCode(set, i) == code) {
@@ -25,6 +29,30 @@ bool CharInSet(std::string_view text, size_t pos, std::string_view set)
         }
     }
     return false;
+}
+
+// The blanks that Trim() cuts, as IsSpace tells them.
+constexpr std::string_view kSpaces = " \t\n\r\v\f";
+
+// Whether every character of the set is a single byte, as nearly every set given is: a text is
+// then trimmed without walking it character by character.
+bool OfSingleBytes(std::string_view set)
+{
+    return std::none_of(set.begin(), set.end(),
+                        [](char ch) { return Cp932::IsLeadByte(static_cast<unsigned char>(ch)); });
+}
+
+// Where the text ends without its trailing characters of a set of single bytes: behind the last
+// byte outside the set, or behind the character that byte begins when it is a lead byte.
+size_t EndWithoutTrailing(std::string_view text, std::string_view set)
+{
+    const size_t last = text.find_last_not_of(set);
+    if (last == std::string_view::npos) {
+        return 0;
+    }
+    const bool pairs = Cp932::IsLeadByte(static_cast<unsigned char>(text[last])) && last + 1 < text.size() &&
+                       !Cp932::IsTrailPosition(text, last);
+    return last + (pairs ? 2 : 1);
 }
 
 size_t Clamp(int value, size_t limit)
@@ -201,6 +229,10 @@ CString& CString::TrimLeft()
 
 CString& CString::TrimLeft(const char* chars)
 {
+    if (OfSingleBytes(chars)) {
+        m_text.erase(0, std::min(m_text.find_first_not_of(chars), m_text.size()));
+        return *this;
+    }
     size_t i = 0;
     while (i < m_text.size() && CharInSet(m_text, i, chars)) {
         i += Cp932::CharLength(m_text, i);
@@ -211,21 +243,17 @@ CString& CString::TrimLeft(const char* chars)
 
 CString& CString::TrimRight()
 {
-    // The cut must not fall behind a lead byte: the last trimmable run is found walking forwards.
-    size_t keep = 0;
-    for (size_t i = 0; i < m_text.size();) {
-        size_t length = Cp932::CharLength(m_text, i);
-        if (!(length == 1 && IsSpace(m_text[i]))) {
-            keep = i + length;
-        }
-        i += length;
-    }
-    m_text.resize(keep);
+    // The cut must not fall behind a lead byte.
+    m_text.resize(EndWithoutTrailing(m_text, kSpaces));
     return *this;
 }
 
 CString& CString::TrimRight(const char* chars)
 {
+    if (OfSingleBytes(chars)) {
+        m_text.resize(EndWithoutTrailing(m_text, chars));
+        return *this;
+    }
     size_t keep = 0;
     for (size_t i = 0; i < m_text.size();) {
         size_t length = Cp932::CharLength(m_text, i);

@@ -6,11 +6,15 @@
 
 namespace {
 
+// Every opening makes one without a system error, to receive the error should there be one;
+// it has no cause to name, and the system's text of no error is not looked up.
 std::string Describe(int osError, const CString& fileName)
 {
     CString text;
-    text.Format("ﾌｧｲﾙを処理できませんでした\nﾌｧｲﾙ名 : %s\n原因 : %s", fileName.GetString(),
-                SystemErrorText(osError).GetString());
+    text.Format("ﾌｧｲﾙを処理できませんでした\nﾌｧｲﾙ名 : %s", fileName.GetString());
+    if (osError != 0) {
+        text += "\n原因 : " + SystemErrorText(osError);
+    }
     return text.str();
 }
 

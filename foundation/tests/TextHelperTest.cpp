@@ -116,6 +116,21 @@ TEST(TextHelperMatchPattern, FirstMatchingPatternOfAList)
     EXPECT_EQ(CTextHelper("a.png").MatchPatternList(patterns, 2), -1);
 }
 
+// Keys of a list file's tables share their leading text; each is told apart where it differs,
+// a key shorter than the pattern's text matches none, and an unclosed "[" is text.
+TEST(TextHelperMatchPattern, KeysSharingLeadingTextFindTheirOwnPattern)
+{
+    const char* patterns[] = {"list.widthunit*", "list.width*", "r####*", "[x", "c*", nullptr};
+    EXPECT_EQ(CTextHelper("list.widthunit").MatchPatternList(patterns, 0), 0);
+    EXPECT_EQ(CTextHelper("list.width").MatchPatternList(patterns, 0), 1);
+    EXPECT_EQ(CTextHelper("list.wid").MatchPatternList(patterns, 0), -1);
+    EXPECT_EQ(CTextHelper("r0012").MatchPatternList(patterns, 0), 2);
+    EXPECT_EQ(CTextHelper("r12").MatchPatternList(patterns, 0), -1);
+    EXPECT_EQ(CTextHelper("[x").MatchPatternList(patterns, 0), 3);
+    EXPECT_EQ(CTextHelper("c").MatchPatternList(patterns, 0), 4);
+    EXPECT_EQ(CTextHelper("").MatchPatternList(patterns, 0), -1);
+}
+
 TEST(TextHelperLookup, FindsEntriesExactlyOrIgnoringCase)
 {
     const char* table[] = {"Red", "ＡＢ", "blue", nullptr};

@@ -82,6 +82,22 @@ TEST(ClipTable, ACellEndingInALeadByteLeavesTheRowWhole)
     EXPECT_EQ(read.GetText(1, 0), "b");
 }
 
+// The clipboard's data ends at a NUL: a cell holding one loses only that byte.
+TEST(ClipTable, ACellHoldingANulKeepsTheRestOfItAndTheRow)
+{
+    CClipTable table;
+    table.SetText(std::string("a\0b", 3), 0, 0);
+    table.SetText("c", 1, 0);
+
+    const CString format = table.ToPrivateFormat();
+    EXPECT_EQ(format.view().find('\0'), std::string_view::npos);
+    CClipTable read;
+    read.ReadPrivateFormat(format);
+    ASSERT_EQ(read.GetRowCount(), 1);
+    EXPECT_EQ(read.GetText(0, 0), "ab");
+    EXPECT_EQ(read.GetText(1, 0), "c");
+}
+
 TEST(ClipTable, PlainTextIsReadAsSpreadsheetsWriteIt)
 {
     CClipTable table;
@@ -138,6 +154,25 @@ TEST(ClipTable, OurOwnPlainTextReadsBackToTheSameCells)
     EXPECT_EQ(column.ToText(), "a\r\n\r\n");
     read.ReadText(column.ToText());
     EXPECT_EQ(read.GetRowCount(), 2);
+}
+
+// A lead byte that lost its trail byte stands alone in front of a TAB or a quote, as the text is
+// read, so the cell is still quoted and its quote doubled.
+TEST(ClipTable, ABrokenLeadByteBeforeATabOrQuoteReadsBackInItsCell)
+{
+    CClipTable table;
+    const std::vector<CString> cells = {"x\x8a\ty", "\"a\x8a\"b", "c"};
+    for (size_t i = 0; i < cells.size(); ++i) {
+        table.SetText(cells[i], static_cast<int>(i), 0);
+    }
+    EXPECT_EQ(table.ToText(), "\"x\x8a\ty\"\t\"\"\"a\x8a\"\"b\"\tc");
+
+    CClipTable read;
+    read.ReadText(table.ToText());
+    ASSERT_EQ(read.GetRowCount(), 1);
+    for (size_t i = 0; i < cells.size(); ++i) {
+        EXPECT_EQ(read.GetText(static_cast<int>(i), 0), cells[i]) << i;
+    }
 }
 
 TEST(ClipTable, BlankLinesAreRowsOfEmptyCellsWhateverTheLineEnds)

@@ -59,6 +59,33 @@ TEST(CStringTrim, RemovesWhiteSpaceButNotHalfCharacters)
     EXPECT_EQ(stars.Trim("*"), "a");
 }
 
+// A lead byte takes the byte behind it, a blank too, unless it is itself the trail byte of the
+// character before; a set holding a double-byte character is matched character by character.
+TEST(CStringTrim, CutsOnlyWholeCharactersOfTheSet)
+{
+    struct Case
+    {
+        const char* text;
+        const char* set;
+        const char* trimmed;
+    };
+    const Case cases[] = {
+        {"a\x82 ", " ", "a\x82 "},
+        {"\x82\x82  ", " ", "\x82\x82"},
+        {" \t ", " \t", ""},
+        {"\x81\x40"
+         "a"
+         "\x81\x40",
+         "\x81\x40", "a"},
+    };
+    for (const Case& c : cases) {
+        CString text(c.text);
+        EXPECT_EQ(text.Trim(c.set), c.trimmed) << c.text;
+    }
+    CString lead("a\x82 ");
+    EXPECT_EQ(lead.TrimRight(), "a\x82 ");
+}
+
 TEST(CStringEdit, ReplaceRemoveInsertDelete)
 {
     CString text("ソa\\b\\");

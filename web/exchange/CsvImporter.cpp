@@ -198,10 +198,12 @@ std::vector<CStringArrayEx> CCsvImporter::DataRecords(std::string_view text, boo
 std::vector<int> CCsvImporter::RowsTouched(int count) const
 {
     std::vector<int> rows;
-    for (int row = 0; row < kMaxRows; ++row) {
+    // A replacing import frees every row first and then takes the lowest ones; an adding one
+    // takes the first free rows and looks no further.
+    const bool replacing = m_settings.mode == 1;
+    for (int row = 0; row < kMaxRows && (replacing || count > 0); ++row) {
         bool inUse = m_doc.GetRow(row).inUse;
-        // A replacing import frees every row first and then takes the lowest ones.
-        if (m_settings.mode == 1 ? (inUse || row < count) : (!inUse && count-- > 0)) {
+        if (replacing ? (inUse || row < count) : (!inUse && count-- > 0)) {
             rows.push_back(row);
         }
     }

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -39,7 +40,8 @@ void CheckReadsBack(const CClipTable& table, const CClipTable& reread, Same same
     }
 }
 
-// The private format gives every cell back; a lead byte that lost its trail byte is not written.
+// The private format gives every cell back; a lead byte that lost its trail byte and a NUL are
+// not written.
 void CheckPrivateFormat(const CClipTable& table)
 {
     CClipTable reread;
@@ -47,8 +49,9 @@ void CheckPrivateFormat(const CClipTable& table)
     CheckReadsBack(
         table, reread,
         [&](int column, int row) {
-            return reread.GetCell(column, row).view() ==
-                   Cp932::WithoutBrokenLeadBytes(table.GetCell(column, row).view());
+            std::string written = Cp932::WithoutBrokenLeadBytes(table.GetCell(column, row).view());
+            std::erase(written, '\0');
+            return reread.GetCell(column, row).view() == written;
         },
         "the private format reads back changed");
 }
