@@ -221,6 +221,7 @@ bool CWebTemplateExpander::Expand(int depth, CString& text, const WebExpansionWi
         return true;
     }
     std::string out;
+    out.reserve(static_cast<size_t>(text.GetLength()) * 2);
     int done = 0;
     while (tag != nullptr) {
         const int at = tag->at;
