@@ -45,18 +45,6 @@ template <class Test> int FindInTable(const char* const* table, int count, Test 
     return -1;
 }
 
-// Start of the first occurrence of a non-empty needle in text at or behind from that begins on
-// a character boundary; npos when there is none. from must lie on a boundary.
-size_t FindOnBoundary(std::string_view text, std::string_view needle, size_t from)
-{
-    for (size_t i = from; i + needle.size() <= text.size(); i += Cp932::CharLength(text, i)) {
-        if (text.compare(i, needle.size(), needle) == 0) {
-            return i;
-        }
-    }
-    return std::string_view::npos;
-}
-
 // One element of a Like-style pattern.
 struct PatternToken
 {
@@ -274,7 +262,7 @@ bool CTextHelper::MatchPattern(const char* pattern) const
                 }
                 pos += token.text.size();
             } else {
-                size_t found = FindOnBoundary(subject, token.text, pos);
+                size_t found = Cp932::FindOnCharacter(subject, token.text, pos);
                 if (found == std::string_view::npos) {
                     return false;
                 }
@@ -385,7 +373,7 @@ void CTextHelper::UnescapeBackslash()
 
 void CTextHelper::EscapeHtml()
 {
-    if (MatchPattern("$:*")) {
+    if (view().starts_with("$:")) {
         Delete(0, 2);
         return;
     }
@@ -394,12 +382,46 @@ void CTextHelper::EscapeHtml()
 
 void CTextHelper::EscapeHtmlText()
 {
-    Replace("&", "&amp;");
-    Replace("\"", "&quot;");
-    Replace("<", "&lt;");
-    Replace(">", "&gt;");
-    Replace("  ", "&nbsp;");
-    Replace("\r\n", "<BR>");
+    // One walk over the characters: every Web page escapes each of its texts, and no entity
+    // put in can start another one, so replacing all in a single pass equals replacing each in turn.
+    const std::string_view text = view();
+    auto special = [](char ch) {
+        return ch == '&' || ch == '"' || ch == '<' || ch == '>' || ch == ' ' || ch == '\r';
+    };
+    size_t i = 0;
+    while (i < text.size() && !special(text[i])) {
+        i += Cp932::CharLength(text, i);
+    }
+    if (i >= text.size()) {
+        return;
+    }
+    std::string out;
+    out.reserve(text.size() + 16);
+    out.append(text.substr(0, i));
+    while (i < text.size()) {
+        const char ch = text[i];
+        const bool pairs =
+            i + 1 < text.size() && ((ch == ' ' && text[i + 1] == ' ') || (ch == '\r' && text[i + 1] == '\n'));
+        if (ch == '&') {
+            out += "&amp;";
+        } else if (ch == '"') {
+            out += "&quot;";
+        } else if (ch == '<') {
+            out += "&lt;";
+        } else if (ch == '>') {
+            out += "&gt;";
+        } else if (pairs) {
+            out += ch == ' ' ? "&nbsp;" : "<BR>";
+            ++i;
+        } else {
+            const size_t length = Cp932::CharLength(text, i);
+            out.append(text.substr(i, length));
+            i += length;
+            continue;
+        }
+        ++i;
+    }
+    str().swap(out);
 }
 
 bool CTextHelper::ToBool() const

@@ -139,19 +139,23 @@ int CString::Find(char ch, int start) const
 
 int CString::Find(const char* sub, int start) const
 {
-    std::string_view needle(sub != nullptr ? sub : "");
     if (start < 0 || static_cast<size_t>(start) > m_text.size()) {
         return -1;
     }
-    for (size_t i = 0; i + needle.size() <= m_text.size(); i += Cp932::CharLength(m_text, i)) {
-        if (i >= static_cast<size_t>(start) && m_text.compare(i, needle.size(), needle) == 0) {
-            return static_cast<int>(i);
-        }
-        if (i == m_text.size()) {
-            break;
-        }
+    size_t from = 0;
+    while (from < static_cast<size_t>(start)) {
+        from += Cp932::CharLength(m_text, from);
     }
-    return -1;
+    return FindOnCharacter(sub, static_cast<int>(from));
+}
+
+int CString::FindOnCharacter(const char* sub, int start) const
+{
+    if (start < 0) {
+        return -1;
+    }
+    size_t at = Cp932::FindOnCharacter(m_text, sub != nullptr ? sub : "", static_cast<size_t>(start));
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
 int CString::ReverseFind(char ch) const

@@ -15,6 +15,25 @@ bool IsTrailPosition(std::string_view text, size_t pos)
     return i > pos;
 }
 
+size_t FindOnCharacter(std::string_view text, std::string_view needle, size_t from)
+{
+    if (needle.empty()) {
+        return from <= text.size() ? from : std::string_view::npos;
+    }
+    // The bytes are searched as they are; a match counts only where the walk over the
+    // characters lands on it.
+    size_t walk = from;
+    for (size_t at = text.find(needle, from); at != std::string_view::npos; at = text.find(needle, at + 1)) {
+        while (walk < at) {
+            walk += CharLength(text, walk);
+        }
+        if (walk == at) {
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
 std::string WithoutBrokenLeadBytes(std::string_view text)
 {
     // Every list file written passes its texts through here: the runs between broken lead

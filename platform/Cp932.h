@@ -24,6 +24,10 @@ inline size_t CharLength(std::string_view text, size_t pos)
 // True when pos falls on the second byte of a double-byte character.
 bool IsTrailPosition(std::string_view text, size_t pos);
 
+// The first position at or after from where needle lies starting on a character; from must
+// itself start a character. npos when there is none.
+size_t FindOnCharacter(std::string_view text, std::string_view needle, size_t from);
+
 // A byte that can follow a lead byte: 0x40-0x7E or 0x80-0xFC.
 constexpr bool IsTrailByte(unsigned char b)
 {

@@ -67,11 +67,12 @@ bool CFile::Open(const CString& path, unsigned flags, CFileException* error)
         }
         return false;
     }
-    // A directory opens for reading on Linux; the framework refuses it.
+    // A directory opens for reading on Linux; the framework refuses it. The temporary file
+    // beside a target is always a new plain file.
     struct stat st
     {
     };
-    if (fstat(fileno(m_stream), &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (m_replaceTarget.IsEmpty() && fstat(fileno(m_stream), &st) == 0 && S_ISDIR(st.st_mode)) {
         Abort();
         if (error != nullptr) {
             *error = CFileException(CFileException::accessDenied, EISDIR, path);

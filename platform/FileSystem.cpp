@@ -279,9 +279,13 @@ bool CommitReplace(FILE* stream, const CString& tempPath, const CString& target)
     struct stat old
     {
     };
-    mode_t mode = stat(native.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
+    const bool replacing = stat(native.c_str(), &old) == 0;
+    mode_t mode = replacing ? (old.st_mode & 07777) : NewFileMode();
     int fd = fileno(stream);
-    KeepCreation(fd, native);
+    // A new file has no creation time to keep.
+    if (replacing) {
+        KeepCreation(fd, native);
+    }
     // Inside a run of many files the run waits for the disk once, at its end.
     const bool sync = !CDeferredSync::Defer(native.parent_path());
     bool ok = std::fflush(stream) == 0 && fchmod(fd, mode) == 0 && (!sync || fsync(fd) == 0);

@@ -2,8 +2,11 @@
 
 #include "platform/FileException.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 CStdioFile::CStdioFile(const CString& path, unsigned flags)
 {
@@ -61,16 +64,26 @@ void CStdioFile::Write(const void* buffer, unsigned count)
         CFile::Write(buffer, count);
         return;
     }
-    const auto* text = static_cast<const char*>(buffer);
-    unsigned start = 0;
-    for (unsigned i = 0; i < count; ++i) {
-        if (text[i] == '\n') {
-            CFile::Write(text + start, i - start);
-            CFile::Write("\r\n", 2);
-            start = i + 1;
+    // The lines go out in large pieces, not one stream call each: pages and lists are many
+    // short lines.
+    constexpr size_t kPiece = 64 * 1024;
+    const std::string_view text(static_cast<const char*>(buffer), count);
+    std::string piece;
+    piece.reserve(std::min(text.size() + text.size() / 8, kPiece) + 2);
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        piece.append(text.substr(start, end - start));
+        if (end < text.size()) {
+            piece.append("\r\n");
+        }
+        start = end + 1;
+        if (piece.size() >= kPiece) {
+            CFile::Write(piece.data(), static_cast<unsigned>(piece.size()));
+            piece.clear();
         }
     }
-    CFile::Write(text + start, count - start);
+    CFile::Write(piece.data(), static_cast<unsigned>(piece.size()));
 }
 
 void CStdioFile::WriteString(const char* text)

@@ -4,6 +4,8 @@
 
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -219,6 +221,20 @@ TEST(TextHelperEscape, HtmlEscapeAndRawMarker)
     CTextHelper raw("$:<b>&</b>");
     raw.EscapeHtml();
     EXPECT_EQ(raw, "<b>&</b>");
+
+    // A lead byte takes the byte behind it, whatever it is; a lone one at the end stays.
+    for (const auto& [text, escaped] :
+         std::vector<std::pair<const char*, const char*>>{{"\x83<\x83&", "\x83<\x83&"},
+                                                          {"\x81  x", "\x81  x"},
+                                                          {"\x81   x", "\x81 &nbsp;x"},
+                                                          {"\r\r\n\n\r", "\r<BR>\n\r"},
+                                                          {"<\x83", "&lt;\x83"},
+                                                          {"$", "$"},
+                                                          {"", ""}}) {
+        CTextHelper piece(text);
+        piece.EscapeHtml();
+        EXPECT_EQ(piece, escaped) << text;
+    }
 }
 
 TEST(TextHelperConvert, BoolIntDoubleAndNumberChars)

@@ -13,6 +13,20 @@ TEST(CStringSearch, NeverMatchesATrailByte)
     EXPECT_EQ(CString("aソb").FindOneOf("\\b"), 3);
 }
 
+TEST(CStringSearch, SkipsMatchesOnTrailBytesButFindsTheNextTrueOne)
+{
+    CString text("ソ\\ソ");
+    EXPECT_EQ(text.Find("\\"), 2);
+    EXPECT_EQ(text.Find("\\\\"), -1) << "the first backslash is the trail byte of ソ";
+    EXPECT_EQ(text.FindOnCharacter("\\", 0), 2);
+    EXPECT_EQ(text.FindOnCharacter("\\", 3), -1);
+    // A start inside a character moves on to the next one.
+    EXPECT_EQ(CString("表a").Find("a", 1), 2);
+    EXPECT_EQ(CString("表a").Find("", 1), 2);
+    EXPECT_EQ(CString("aaa").Find("aa", 1), 1);
+    EXPECT_EQ(CString("aaa").FindOnCharacter("aa", 2), -1);
+}
+
 TEST(CStringSearch, FindsTextFromAStart)
 {
     CString text("abcabc");

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cerrno>
+#include <string>
 
 namespace {
 
@@ -235,7 +236,13 @@ void CCgiDataWriter::AppendRows(CString& out) const
             const CellRecord& cell = row.GetCell(column.slot);
             CString text = m_doc.FormatCellForOutput(c, cell, kOutputCgi);
             if (!text.IsEmpty()) {
-                pieces.AppendFormat(",v%d='%s'", c, Esc(text).GetString());
+                // Appended piece by piece: the data file has a value for every cell of the list.
+                std::string& line = pieces.str();
+                line += ",v";
+                line += std::to_string(c);
+                line += "='";
+                line += Esc(text).view();
+                line += '\'';
             }
             AppendColor(pieces, "tc", c, cell.textColor);
             AppendColor(pieces, "bc", c, cell.backColor);

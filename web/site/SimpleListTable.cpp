@@ -229,8 +229,8 @@ void CSimpleListTable::AppendHeading(std::string& out) const
         if (twoRows && k > 1) {
             open.Format("    <TD nowrap align=center colspan=%d>", static_cast<int>(k));
             for (size_t i = j; i < j + k; ++i) {
-                Append(second,
-                       "    <TD nowrap align=center>" + finish(EscapedName(m_doc.GetColumn(shown[i]).subName)));
+                Append(second, "    <TD nowrap align=center>" +
+                                   finish(EscapedName(m_doc.GetColumn(shown[i]).subName)));
             }
         } else if (twoRows) {
             const CString& subName = m_doc.GetColumn(shown[j]).subName;
@@ -294,8 +294,12 @@ void CSimpleListTable::AppendRecordRow(std::string& out, int record, const Texts
         if (column.align >= 0 && column.align <= 2) {
             attributes += alignments[column.align];
         }
-        Append(out, "    <TD" + attributes + ((mark & kWrap) ? ">" : " nowrap>") +
-                        InColor(texts[static_cast<size_t>(c)], textColor) + "</TD>\n");
+        // Straight into the page: a list page has a cell for every row and column shown.
+        out += "    <TD";
+        Append(out, attributes);
+        out += (mark & kWrap) ? ">" : " nowrap>";
+        Append(out, InColor(texts[static_cast<size_t>(c)], textColor));
+        out += "</TD>\n";
     }
     if (style.photoView) {
         AppendPhotoCell(out, record, target);

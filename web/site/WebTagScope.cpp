@@ -3,6 +3,8 @@
 #include "foundation/TextHelper.h"
 #include "list/ZantobyDoc.h"
 
+#include <utility>
+
 const WebOutputSettings& CWebTagScope::Settings() const
 {
     return m_doc.web;
@@ -67,12 +69,12 @@ CString CWebTagScope::DataText(const CString& text, const CString& def)
 {
     CTextHelper escaped(text);
     escaped.EscapeHtml();
-    return escaped.IsEmpty() ? def : CString(escaped);
+    return escaped.IsEmpty() ? def : CString(std::move(escaped));
 }
 
 CString CWebTagScope::NameText(const CString& text, const CString& def)
 {
     CTextHelper escaped(text);
     escaped.EscapeHtmlText();
-    return escaped.IsEmpty() ? def : CString(escaped);
+    return escaped.IsEmpty() ? def : CString(std::move(escaped));
 }

@@ -21,6 +21,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string_view>
+#include <utility>
 
 enum class CWebTemplateExpander::Kind
 {
@@ -49,6 +51,25 @@ enum class CWebTemplateExpander::Kind
     Invalid
 };
 
+// The tags of a text in order, as the expansion meets them at each "<!--$" on a character.
+struct CWebTemplateExpander::TagMarks
+{
+    struct Tag
+    {
+        int at;
+        int close; // of the first "-->" behind the opening; -1 when there is none
+        // Taken from the text when the expansion first meets the tag.
+        mutable bool known = false;
+        mutable CString text;
+        mutable Kind kind = Kind::Invalid;
+    };
+    std::vector<Tag> tags;
+
+    explicit TagMarks(const CString& text);
+    // The first tag opening at or after from; null when none.
+    const Tag* Next(int from) const;
+};
+
 namespace {
 
 using Kind = CWebTemplateExpander::Kind;
@@ -60,16 +81,21 @@ constexpr int kMaxDepth = 10;
 constexpr int kExcerptBytes = 60;
 constexpr const char* kNoClose = "'<!--$'に対応する'-->'が見付かりません\n\n%s";
 
-// Tag names in the order they are tried: a longer name before the shorter one it starts with.
-constexpr const char* kTagPatterns[] = {
-    "DETAIL*",  "TEXTS*",    "PHOTOS*",     "LINK*",      "COLUMN*",     "SUBCOLUMN*", "TEXT*",  "PHOTO*",
-    "COMMENT*", "FILENAME*", "TITLE*",      "DATE*",      "MESSAGE*",    "PAGELIST*",  "PAGES*", "PAGE*",
-    "CGI*",     "HTML*",     "END_DETAIL*", "END_TEXTS*", "END_PHOTOS*", "END_LINK*"};
+// Tag names in the order they are tried, each the start of a tag: a longer name before the
+// shorter one it starts with.
+constexpr std::string_view kTagNames[] = {
+    "DETAIL",  "TEXTS",    "PHOTOS",     "LINK",      "COLUMN",     "SUBCOLUMN", "TEXT",  "PHOTO",
+    "COMMENT", "FILENAME", "TITLE",      "DATE",      "MESSAGE",    "PAGELIST",  "PAGES", "PAGE",
+    "CGI",     "HTML",     "END_DETAIL", "END_TEXTS", "END_PHOTOS", "END_LINK"};
 
 Kind Recognise(const CString& tag)
 {
-    int found = CTextHelper(tag).MatchPatternList(kTagPatterns, static_cast<int>(std::size(kTagPatterns)));
-    return found < 0 ? Kind::Invalid : static_cast<Kind>(found);
+    for (size_t i = 0; i < std::size(kTagNames); ++i) {
+        if (tag.view().starts_with(kTagNames[i])) {
+            return static_cast<Kind>(i);
+        }
+    }
+    return Kind::Invalid;
 }
 
 // The texts of one kind of repeated block.
@@ -113,7 +139,8 @@ std::unique_ptr<CBlockTagParams> MakeSegment(Kind kind)
 int FindNestedEnd(const CString& text, int from, const char* opening, const char* ending)
 {
     int open = 0;
-    for (int at = text.Find(kOpen, from); at >= 0; at = text.Find(kOpen, at + kOpenLength)) {
+    for (int at = text.FindOnCharacter(kOpen, from); at >= 0;
+         at = text.FindOnCharacter(kOpen, at + kOpenLength)) {
         std::string_view rest = text.view().substr(static_cast<size_t>(at));
         if (rest.starts_with(ending)) {
             if (open == 0) {
@@ -128,6 +155,39 @@ int FindNestedEnd(const CString& text, int from, const char* opening, const char
 }
 
 } // namespace
+
+CWebTemplateExpander::TagMarks::TagMarks(const CString& text)
+{
+    // Both marks start with a single-byte character, so the byte behind a match starts one too.
+    std::vector<int> closes;
+    for (int at = text.FindOnCharacter(kClose, 0); at >= 0; at = text.FindOnCharacter(kClose, at + 1)) {
+        closes.push_back(at);
+    }
+    for (int at = text.FindOnCharacter(kOpen, 0); at >= 0; at = text.FindOnCharacter(kOpen, at + 1)) {
+        auto close = std::lower_bound(closes.begin(), closes.end(), at + kOpenLength);
+        tags.push_back(Tag{at, close == closes.end() ? -1 : *close, false, CString(), Kind::Invalid});
+    }
+}
+
+const CWebTemplateExpander::TagMarks::Tag* CWebTemplateExpander::TagMarks::Next(int from) const
+{
+    auto found =
+        std::lower_bound(tags.begin(), tags.end(), from, [](const Tag& tag, int at) { return tag.at < at; });
+    return found == tags.end() ? nullptr : &*found;
+}
+
+template <class Params, class... Context>
+const Params* CWebTemplateExpander::Parsed(const CString& tag, const Context&... context)
+{
+    auto [entry, added] = m_parsed.try_emplace(tag);
+    if (added) {
+        auto params = std::make_unique<Params>();
+        if (params->Parse(tag, context...)) {
+            entry->second = std::move(params);
+        }
+    }
+    return static_cast<const Params*>(entry->second.get());
+}
 
 bool CWebTemplateExpander::ExpandTemplate(int depth, CString& text, const WebExpansionWindow& window)
 {
@@ -144,35 +204,46 @@ bool CWebTemplateExpander::ExpandTemplate(int depth, CString& text, const WebExp
 
 // Replacements are never read again: what a tag puts in (data that passes raw, a default
 // text) cannot become a tag of the page, and no text can expand itself without end.
-bool CWebTemplateExpander::Expand(int depth, CString& text, const WebExpansionWindow& window)
+bool CWebTemplateExpander::Expand(int depth, CString& text, const WebExpansionWindow& window,
+                                  const TagMarks* marks)
 {
     ++depth;
     if (depth > kMaxDepth) {
         return Fail("ﾀｸﾞの指定が複雑すぎます\n\n%s", text, 0);
     }
-    int at = text.Find(kOpen);
-    if (at < 0) {
+    std::unique_ptr<TagMarks> own;
+    if (marks == nullptr) {
+        own = std::make_unique<TagMarks>(text);
+        marks = own.get();
+    }
+    const TagMarks::Tag* tag = marks->Next(0);
+    if (tag == nullptr) {
         return true;
     }
     std::string out;
+    out.reserve(static_cast<size_t>(text.GetLength()) * 2);
     int done = 0;
-    while (at >= 0) {
-        int close = text.Find(kClose, at + kOpenLength);
-        if (close < 0) {
+    while (tag != nullptr) {
+        const int at = tag->at;
+        if (tag->close < 0) {
             return Fail(kNoClose, text, at);
         }
-        CString tag = text.Mid(at + kOpenLength, close - at - kOpenLength);
-        int end = close + 3;
+        if (!tag->known) {
+            tag->text = text.Mid(at + kOpenLength, tag->close - at - kOpenLength);
+            tag->kind = Recognise(tag->text);
+            tag->known = true;
+        }
+        int end = tag->close + 3;
         CString replacement;
-        if (m_table != nullptr && tag == "TABLE") {
+        if (m_table != nullptr && tag->text == "TABLE") {
             replacement = *m_table;
-        } else if (!ExpandTag(depth, Recognise(tag), text, at, end, tag, window, replacement, end)) {
+        } else if (!ExpandTag(depth, tag->kind, text, at, end, tag->text, window, replacement, end)) {
             return false;
         }
         out.append(text.view().substr(static_cast<size_t>(done), static_cast<size_t>(at - done)));
         out.append(replacement.view());
         done = end;
-        at = text.Find(kOpen, end);
+        tag = marks->Next(end);
     }
     out.append(text.view().substr(static_cast<size_t>(done)));
     text = CString(std::move(out));
@@ -197,77 +268,77 @@ bool CWebTemplateExpander::ExpandTag(int depth, Kind kind, const CString& text, 
         return ExpandEnclosing(depth, kind == Kind::Html, text, at, tagEnd, window, replacement, end);
     case Kind::Column:
     case Kind::SubColumn: {
-        CColumnTagParams params;
-        if (!params.Parse(tag, m_doc)) {
+        const CColumnTagParams* params = Parsed<CColumnTagParams>(tag, m_doc);
+        if (params == nullptr) {
             return Fail(kind == Kind::Column ? "COLUMN ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s"
                                              : "SUBCOLUMN ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s",
                         text, at);
         }
-        failure = params.Emit(scope, kind == Kind::SubColumn, replacement);
+        failure = params->Emit(scope, kind == Kind::SubColumn, replacement);
         break;
     }
     case Kind::Text: {
-        CTextTagParams params;
-        if (!params.Parse(tag, m_doc)) {
+        const CTextTagParams* params = Parsed<CTextTagParams>(tag, m_doc);
+        if (params == nullptr) {
             return Fail("TEXT ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
         }
-        failure = params.Emit(scope, replacement);
+        failure = params->Emit(scope, replacement);
         break;
     }
     case Kind::Photo: {
-        CPhotoTagParams params;
-        if (!params.Parse(tag)) {
+        const CPhotoTagParams* params = Parsed<CPhotoTagParams>(tag);
+        if (params == nullptr) {
             return Fail("PHOTO ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
         }
-        failure = params.Emit(scope, replacement);
+        failure = params->Emit(scope, replacement);
         break;
     }
     case Kind::Comment: {
-        CCommentTagParams params;
-        if (!params.Parse(tag)) {
+        const CCommentTagParams* params = Parsed<CCommentTagParams>(tag);
+        if (params == nullptr) {
             return Fail("COMMENT ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
         }
-        failure = params.Emit(scope, replacement);
+        failure = params->Emit(scope, replacement);
         break;
     }
     case Kind::FileName: {
-        CFileNameTagParams params;
-        if (!params.Parse(tag)) {
+        const CFileNameTagParams* params = Parsed<CFileNameTagParams>(tag);
+        if (params == nullptr) {
             return Fail("FILENAME ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
         }
-        failure = params.Emit(scope, replacement);
+        failure = params->Emit(scope, replacement);
         break;
     }
     case Kind::Title: {
-        CTitleTagParams params;
-        if (!params.Parse(tag)) {
+        const CTitleTagParams* params = Parsed<CTitleTagParams>(tag);
+        if (params == nullptr) {
             return Fail("'TITLE ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
         }
-        replacement = params.Emit(scope);
+        replacement = params->Emit(scope);
         break;
     }
     case Kind::Date: {
-        CDateTagParams params;
-        if (!params.Parse(tag)) {
+        const CDateTagParams* params = Parsed<CDateTagParams>(tag);
+        if (params == nullptr) {
             return Fail("'DATE ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
         }
-        replacement = params.FormatNow();
+        replacement = params->FormatNow();
         break;
     }
     case Kind::Message: {
-        CMessageTagParams params;
-        if (!params.Parse(tag)) {
+        const CMessageTagParams* params = Parsed<CMessageTagParams>(tag);
+        if (params == nullptr) {
             return Fail("'MESSAGE ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
         }
-        replacement = params.Emit(scope);
+        replacement = params->Emit(scope);
         break;
     }
     case Kind::PageList: {
-        CPageListTagParams params;
-        if (!params.Parse(tag)) {
+        const CPageListTagParams* params = Parsed<CPageListTagParams>(tag);
+        if (params == nullptr) {
             return Fail("'PAGELIST ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
         }
-        replacement = params.BuildPageList(scope);
+        replacement = params->BuildPageList(scope);
         break;
     }
     case Kind::Pages:
@@ -307,15 +378,15 @@ bool CWebTemplateExpander::ExpandRepeat(int depth, Kind kind, const CString& tex
             return Fail(names.badParams, text, at);
         }
         // A further opening tag anywhere on ends this segment; only without one does the END tag.
-        int next = text.Find(names.opening, bodyStart);
+        int next = text.FindOnCharacter(names.opening, bodyStart);
         bool last = next < 0;
         if (last) {
-            next = text.Find(names.ending, bodyStart);
+            next = text.FindOnCharacter(names.ending, bodyStart);
         }
         if (next < 0) {
             return Fail(names.missingEnd, text, tagAt);
         }
-        int close = text.Find(kClose, next + kOpenLength);
+        int close = text.FindOnCharacter(kClose, next + kOpenLength);
         if (close < 0) {
             return Fail(kNoClose, text, next);
         }
@@ -362,6 +433,10 @@ bool CWebTemplateExpander::RepeatSegments(int depth, Kind kind,
         break;
     }
     }
+    std::vector<TagMarks> marks;
+    for (const auto& segment : segments) {
+        marks.emplace_back(segment->body);
+    }
     std::string out;
     for (size_t step = 0; position < bound; ++step) {
         const CBlockTagParams& segment = *segments[step % segments.size()];
@@ -376,7 +451,7 @@ bool CWebTemplateExpander::RepeatSegments(int depth, Kind kind,
             inner.photoWindow = segment.count;
         }
         CString body = segment.body;
-        if (!Expand(depth, body, inner)) {
+        if (!Expand(depth, body, inner, &marks[step % segments.size()])) {
             return false;
         }
         out.append(body.view());
@@ -389,20 +464,20 @@ bool CWebTemplateExpander::RepeatSegments(int depth, Kind kind,
 bool CWebTemplateExpander::ExpandLink(int depth, const CString& text, int at, int tagEnd, const CString& tag,
                                       const WebExpansionWindow& window, CString& replacement, int& end)
 {
-    CLinkTagParams params;
-    if (!params.Parse(tag)) {
+    const CLinkTagParams* params = Parsed<CLinkTagParams>(tag);
+    if (params == nullptr) {
         return Fail("LINK ... ﾊﾟﾗﾒｰﾀが不正です\n\n%s", text, at);
     }
-    int ending = text.Find("<!--$END_LINK", tagEnd);
+    int ending = text.FindOnCharacter("<!--$END_LINK", tagEnd);
     if (ending < 0) {
         return Fail("'LINK ... 対応する END_LINK が見付かりません\n\n%s", text, at);
     }
-    int close = text.Find(kClose, ending + kOpenLength);
+    int close = text.FindOnCharacter(kClose, ending + kOpenLength);
     if (close < 0) {
         return Fail(kNoClose, text, ending);
     }
     CString anchor;
-    if (const char* failure = params.BuildAnchor(CWebTagScope(m_doc, m_page, window), anchor)) {
+    if (const char* failure = params->BuildAnchor(CWebTagScope(m_doc, m_page, window), anchor)) {
         return Fail(failure, text, at);
     }
     CString body = text.Mid(tagEnd, ending - tagEnd);
@@ -413,8 +488,8 @@ bool CWebTemplateExpander::ExpandLink(int depth, const CString& text, int at, in
         replacement = body;
     } else {
         replacement = anchor;
-        if (!params.icon.IsEmpty()) {
-            replacement += "<IMG src=" + params.icon + " border=0>";
+        if (!params->icon.IsEmpty()) {
+            replacement += "<IMG src=" + params->icon + " border=0>";
         }
         replacement += body + "</A>";
     }
@@ -432,7 +507,7 @@ bool CWebTemplateExpander::ExpandEnclosing(int depth, bool keepBody, const CStri
                              : "'CGI ... 対応する END_CGI が見付かりません\n\n%s",
                     text, at);
     }
-    int close = text.Find(kClose, ending + kOpenLength);
+    int close = text.FindOnCharacter(kClose, ending + kOpenLength);
     if (close < 0) {
         return Fail(kNoClose, text, ending);
     }

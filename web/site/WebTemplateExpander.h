@@ -3,8 +3,10 @@
 #include "platform/CString.h"
 #include "web/site/WebExpansionWindow.h"
 #include "web/site/WebPageContext.h"
+#include "web/site/WebTagParams.h"
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 class CBlockTagParams;
@@ -33,7 +35,11 @@ class CWebTemplateExpander
     const CString& GetFailure() const { return m_failure; }
 
   private:
-    bool Expand(int depth, CString& text, const WebExpansionWindow& window);
+    // Where the tags of a text open and close.
+    struct TagMarks;
+
+    // marks, when given, are those of text: a block's body is expanded once for every step.
+    bool Expand(int depth, CString& text, const WebExpansionWindow& window, const TagMarks* marks = nullptr);
     // Each step takes the tag at position at (its text in tag, its end at tagEnd), works out what
     // replaces it and moves end past everything replaced.
     bool ExpandTag(int depth, Kind kind, const CString& text, int at, int tagEnd, const CString& tag,
@@ -49,9 +55,15 @@ class CWebTemplateExpander
                          const WebExpansionWindow& window, CString& replacement, int& end);
     // Sets the failure text from a pattern with the template text from position at; false.
     bool Fail(const char* pattern, const CString& text, int at);
+    // The parameters of a tag of that text, parsed the first time it is met; null when they are
+    // refused.
+    template <class Params, class... Context>
+    const Params* Parsed(const CString& tag, const Context&... context);
 
     const CZantobyDoc& m_doc;
     const WebPageContext& m_page;
     const CString* m_table = nullptr;
     CString m_failure;
+    // Every page of a set, and every step of a block, meets the same tags again.
+    std::unordered_map<CString, std::unique_ptr<CWebTagParams>> m_parsed;
 };
