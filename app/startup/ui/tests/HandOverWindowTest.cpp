@@ -267,7 +267,13 @@ TEST_F(ShownProgramTest, AResizedWindowOpensAtItsNewSizeNextTime)
     XResizeWindow(display, window, 900, 700);
     XFlush(display);
     EXPECT_TRUE(WaitUntil([&] { return PlacementOf(display, window).width == 900; }));
-    usleep(500 * 1000);
+    // GTK sets the opaque region from the size it has laid the window out at: once it is the new
+    // size, so is the window's size that the program saves on closing.
+    EXPECT_TRUE(WaitUntil([&] {
+        const std::vector<unsigned long> region =
+            Property(display, window, "_NET_WM_OPAQUE_REGION", XA_CARDINAL);
+        return region.size() == 4 && region[2] == 900 && region[3] == 700;
+    })) << "the program never laid the window out at its new size";
     ASSERT_EQ(End(), 0);
 
     window = StartShown();
