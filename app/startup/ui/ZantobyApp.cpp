@@ -212,6 +212,7 @@ void CZantobyApp::RunStartup()
     splash->Show();
     splash->Refresh();
     splash->Update();
+    AppendToLog("ZANTOBY_PAINT_LOG", kSplashShownLine);
 
     const bool fileNamed = ProcessCommandLine();
 

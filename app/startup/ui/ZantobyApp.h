@@ -57,8 +57,10 @@ class CZantobyApp : public wxApp, public IListHost
     // until the start has ended. False when nothing was opened.
     bool OpenDocumentFile(const CString& path);
     // A list's window has drawn its first screen: ZANTOBY_PAINT_LOG names a file that receives
-    // the list's path, for timing the program from outside.
+    // the list's path, for timing the program from outside. The splash, the start's first
+    // window, writes kSplashShownLine there once drawn.
     static void LogListShown(const CString& path);
+    static constexpr const char* kSplashShownLine = "<splash>";
     // Opens the recent-file list's entry; an entry that no longer opens leaves the list.
     void OpenRecentFile(int index);
     // The start navigator on a tab (0 organiser, 1 new list, 2 recent lists, 3 samples), then
