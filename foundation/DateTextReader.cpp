@@ -89,6 +89,10 @@ bool ReadAfterYear(Cursor& in, Day& date)
 
 const JapaneseEra* ReadEra(Cursor& in)
 {
+    // Names and letters of eras never start with a digit, as most dates do.
+    if (!in.AtEnd() && std::isdigit(static_cast<unsigned char>(in.text[in.pos]))) {
+        return nullptr;
+    }
     for (const JapaneseEra& era : JapaneseEra::All()) {
         if (in.Take(era.name)) {
             return &era;
@@ -175,6 +179,10 @@ void SkipWeekday(Cursor& in)
 {
     const size_t start = in.pos;
     in.SkipBlanks();
+    if (in.AtEnd()) {
+        in.pos = start;
+        return;
+    }
     const bool open = in.Take("(");
     for (int index = 0; index < 7; ++index) {
         for (bool japanese : {true, false}) {

@@ -335,6 +335,15 @@ CNumber CNumber::ParseExpression(const CString& text)
     if (text.IsEmpty()) {
         return *this;
     }
+    // A plain decimal number, as most texts are, is read as it stands: there is nothing else
+    // in it to evaluate.
+    if (text.view().find_first_not_of("0123456789.") == std::string_view::npos) {
+        if (!m_value.ParseCurrency(text.view())) {
+            SetError(errorValue, "%s は数値として変換できません", text.view());
+            m_value = COleCurrency(0, COleCurrency::invalid);
+        }
+        return *this;
+    }
 
     // A blank is never the second byte of a double-byte character, so bytes can go one by one.
     CTextHelper work(text);

@@ -181,25 +181,35 @@ CString CCellCodec::Format(const ColumnRecord& column, const CellValue& cell, in
 CString CCellCodec::Parse(const ColumnRecord& column, CellValue& target, const CString& text, int mode,
                           IListHost& host, CString* refusal)
 {
+    ParseValue(column, target, text.view(), host, refusal);
+    return CanonicalText(column, target, mode);
+}
+
+bool CCellCodec::ParseValue(const ColumnRecord& column, CellValue& target, std::string_view text,
+                            IListHost& host, CString* refusal)
+{
     CString reason;
     switch (column.type) {
-    case kTypeYesNo:
-        target.yesNo = std::atoi(text) != 0 || text.CompareNoCase("true") == 0;
+    case kTypeYesNo: {
+        const CString word(text);
+        target.yesNo = std::atoi(word) != 0 || word.CompareNoCase("true") == 0;
         break;
+    }
     case kTypeText:
     case kTypeMark:
-        target.text = text;
+        target.text = CString(text);
         break;
     case kTypeNumber: {
         // A blank text stores 0.
+        const CString expression(text);
         CNumber value(0);
-        if (!CString(text).Trim().IsEmpty()) {
-            value.ParseExpression(text);
+        if (!CString(expression).Trim().IsEmpty()) {
+            value.ParseExpression(expression);
         }
         if (value.GetErrorCode() != CNumber::errorNone || !value.IsValid()) {
             reason = value.GetErrorMessage();
             if (reason.IsEmpty()) {
-                reason.Format("%s は数値として変換できません", text.GetString());
+                reason.Format("%s は数値として変換できません", expression.GetString());
             }
         } else {
             target.number = BoundNumber(column, value, host);
@@ -209,12 +219,12 @@ CString CCellCodec::Parse(const ColumnRecord& column, CellValue& target, const C
     case kTypeDate: {
         // A blank text empties the cell.
         CDateEx date;
-        if (date.ParseDateTime(text.view(), column.dateKind == 1)) {
+        if (date.ParseDateTime(text, column.dateKind == 1)) {
             target.date = BoundDate(column, date, host);
         } else if (CString(text).Trim().IsEmpty()) {
             target.date = date;
         } else {
-            reason = DateRefusal(column, text);
+            reason = DateRefusal(column, CString(text));
         }
         break;
     }
@@ -227,7 +237,7 @@ CString CCellCodec::Parse(const ColumnRecord& column, CellValue& target, const C
     if (refusal != nullptr) {
         *refusal = reason;
     }
-    return CanonicalText(column, target, mode);
+    return reason.IsEmpty();
 }
 
 CString CCellCodec::PasteRefusal(const ColumnRecord& column, const CString& text)

@@ -4,6 +4,8 @@
 #include "list/ColumnRecord.h"
 #include "list/RowCells.h"
 
+#include <string_view>
+
 class IListHost;
 
 // Turns cell values into text for each kind of output, and typed or stored text into cell values,
@@ -23,6 +25,9 @@ class CCellCodec
     // Japanese (it is emptied when the text is taken).
     static CString Parse(const ColumnRecord& column, CellValue& target, const CString& text, int mode,
                          IListHost& host, CString* refusal = nullptr);
+    // The same without the canonical text; false when the text was refused.
+    static bool ParseValue(const ColumnRecord& column, CellValue& target, std::string_view text,
+                           IListHost& host, CString* refusal = nullptr);
 
     // The reason a text pasted from elsewhere may not go into a cell of the column, though
     // Parse would make a value of it: a Yes/No cell takes only yes and no ("true", "false", a

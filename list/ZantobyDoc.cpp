@@ -173,14 +173,27 @@ void CZantobyDoc::MapDisplayCell(int displayColumn, int displayRow, int& slot, i
 
 int CZantobyDoc::AllocProductRecord()
 {
-    for (int i = 0; i < kMaxRows; ++i) {
-        if (!m_rows[i].inUse) {
-            m_rows[i].Reset();
-            m_rows[i].inUse = true;
-            return i;
+    const int row = FindFreeRow(0);
+    if (row >= 0) {
+        TakeRow(row);
+    }
+    return row;
+}
+
+int CZantobyDoc::FindFreeRow(int from) const
+{
+    for (int row = std::max(from, 0); row < kMaxRows; ++row) {
+        if (!m_rows[row].inUse) {
+            return row;
         }
     }
     return -1;
+}
+
+void CZantobyDoc::TakeRow(int row)
+{
+    m_rows[row].Reset();
+    m_rows[row].inUse = true;
 }
 
 bool CZantobyDoc::HasFreeRow() const
@@ -287,27 +300,60 @@ CString CZantobyDoc::SetCellTextAt(int displayColumn, int displayRow, const CStr
     if (!reason.IsEmpty()) {
         return stored;
     }
-    bool newRow = row < 0;
-    if (newRow) {
-        // The before image is taken while the new row is still free and the display still shows
-        // the new-row line, so that undo gives both back.
-        auto free =
-            std::find_if(m_rows.begin(), m_rows.end(), [](const ProductRecord& r) { return !r.inUse; });
-        if (free == m_rows.end()) {
-            m_host.ShowErrorMessage(40200, 0);
-            return CString();
-        }
-        row = static_cast<int>(free - m_rows.begin());
+    int freeRowFrom = 0;
+    row = BeginCellWrite(displayRow, row, freeRowFrom);
+    if (row < 0) {
+        return CString();
     }
-    SaveUndoSnapshot(1, row, 0);
-    if (newRow) {
-        AllocProductRecord();
-        displayOrder[displayRow] = row;
-    }
-    m_rows[row].lastChange = Now();
     m_rows[row].SetCell(slot, ColumnOrEmpty(displayColumn).type, value);
     SaveUndoSnapshot(1, row, 1);
     return stored;
+}
+
+void CZantobyDoc::StoreCellText(int displayColumn, int displayRow, std::string_view text, int& freeRowFrom)
+{
+    int slot = -1;
+    int row = -1;
+    MapDisplayCell(displayColumn, displayRow, slot, row);
+    if (slot < 0 || displayRow < 0 || displayRow >= displayCount) {
+        return;
+    }
+    const ColumnRecord& column = ColumnOrEmpty(displayColumn);
+    CellValue value;
+    const bool taken = CCellCodec::ParseValue(column, value, text, m_host);
+    if (!taken && row >= 0) {
+        return;
+    }
+    row = BeginCellWrite(displayRow, row, freeRowFrom);
+    if (row < 0) {
+        return;
+    }
+    // A refused text leaves the new row's cell empty.
+    if (taken) {
+        m_rows[row].SetCell(slot, column.type, value);
+    }
+    SaveUndoSnapshot(1, row, 1);
+}
+
+int CZantobyDoc::BeginCellWrite(int displayRow, int row, int& freeRowFrom)
+{
+    if (row >= 0) {
+        SaveUndoSnapshot(1, row, 0);
+    } else {
+        row = FindFreeRow(freeRowFrom);
+        if (row < 0) {
+            m_host.ShowErrorMessage(40200, 0);
+            return -1;
+        }
+        freeRowFrom = row + 1;
+        // The before image is taken while the new row is still free and the display still shows
+        // the new-row line, so that undo gives both back.
+        SaveUndoSnapshot(1, row, 0);
+        TakeRow(row);
+        displayOrder[displayRow] = row;
+    }
+    m_rows[row].lastChange = Now();
+    return row;
 }
 
 CString CZantobyDoc::FormatCellForOutput(int displayColumn, const CellValue& cell, int mode) const

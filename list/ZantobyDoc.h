@@ -18,6 +18,7 @@
 #include <array>
 #include <memory>
 #include <set>
+#include <string_view>
 #include <vector>
 
 class CPhotoRegistration;
@@ -85,6 +86,11 @@ class CZantobyDoc
     // text of the stored value. Text that the column refuses changes nothing (see CCellCodec) and
     // returns the text of the value kept; refusal receives the reason.
     CString SetCellTextAt(int displayColumn, int displayRow, const CString& text, CString* refusal = nullptr);
+    // The same for an edit that writes many cells (the CSV import), without the text back: a
+    // text the column refuses leaves the cell as it was, but the new-row line still gets its
+    // row, whose cell stays empty. The new row is the lowest free one at or after freeRowFrom,
+    // which the caller knows to have no free row below it; freeRowFrom moves past it.
+    void StoreCellText(int displayColumn, int displayRow, std::string_view text, int& freeRowFrom);
     CString FormatCellForOutput(int displayColumn, const CellValue& cell, int mode) const;
     CString ParseCellText(int displayColumn, CellValue& target, const CString& text, int mode,
                           CString* refusal = nullptr);
@@ -232,6 +238,14 @@ class CZantobyDoc
 
     static CDateEx Now();
     bool SetCellColor(int displayColumn, int displayRow, COLORREF CellRecord::*which, COLORREF color);
+    // The lowest free row at or after from; -1 when there is none.
+    int FindFreeRow(int from) const;
+    // Resets a free row and marks it in use.
+    void TakeRow(int row);
+    // Opens the one-row undo step of a write into a display row that holds row, or that is the
+    // new-row line (row -1): that line first takes the lowest free row at or after freeRowFrom,
+    // or shows error 40200 and returns -1. The row written, with its last change stamped.
+    int BeginCellWrite(int displayRow, int row, int& freeRowFrom);
     void ClearDisplay();
     void SetDisplayRows(const std::vector<int>& rows, bool appendNewRowLine);
 

@@ -1,13 +1,13 @@
 #include "platform/SingleInstance.h"
 
 #include "platform/FileSystem.h"
+#include "platform/SteadyClock.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -27,18 +27,11 @@ bool IsPrivateFolder(const std::string& path)
            (info.st_mode & 077) == 0;
 }
 
-long long MillisecondsNow()
-{
-    timespec now = {};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
-}
-
 // Waits until fd is ready for events or the deadline passes.
 bool WaitFor(int fd, short events, long long deadline)
 {
     for (;;) {
-        const long long left = deadline - MillisecondsNow();
+        const long long left = deadline - SteadyMilliseconds();
         if (left <= 0) {
             return false;
         }
@@ -198,7 +191,7 @@ bool SingleInstance::Send(const std::string& message, int timeoutMs) const
     if (m_role != Role::Second || message.size() > kMaxMessage || !MakeAddress(m_socketPath, address)) {
         return false;
     }
-    const long long deadline = MillisecondsNow() + timeoutMs;
+    const long long deadline = SteadyMilliseconds() + timeoutMs;
     for (;;) {
         const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (fd < 0) {
@@ -217,7 +210,7 @@ bool SingleInstance::Send(const std::string& message, int timeoutMs) const
         close(fd);
         // The first copy may hold the lock but not listen yet.
         if (!m_waitForListener || (reason != ENOENT && reason != ECONNREFUSED && reason != EAGAIN) ||
-            MillisecondsNow() + 50 >= deadline) {
+            SteadyMilliseconds() + 50 >= deadline) {
             return false;
         }
         usleep(50 * 1000);
@@ -236,7 +229,7 @@ bool SingleInstance::Receive(std::string& message) const
     }
     ucred peer = {};
     socklen_t length = sizeof peer;
-    const long long deadline = MillisecondsNow() + 1000;
+    const long long deadline = SteadyMilliseconds() + 1000;
     bool taken = getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 && peer.uid == getuid() &&
                  ReadAll(fd, message, kMaxMessage, deadline);
     if (taken) {

@@ -15,6 +15,11 @@ void CStatusTexts::SetProgressText(const CString& text)
         m_sink->SetIdleMessage(text);
     }
     SetPane(kMessagePane, text);
+    // Progress is shown while its operation keeps the window busy; the operation that clears it
+    // has ended, and the window paints again.
+    if (m_sink != nullptr && !text.IsEmpty()) {
+        m_sink->DrawPanesNow();
+    }
 }
 
 void CStatusTexts::ClearProgressText()

@@ -10,7 +10,7 @@ class CStatusTexts
     // Until a status bar is attached (and after it is detached with null) the texts go nowhere.
     void Attach(IStatusBarSink* sink) { m_sink = sink; }
 
-    // Shows a progress text in pane 0 that stays until replaced or cleared.
+    // Shows a progress text in pane 0 that stays until replaced or cleared, drawn at once.
     void SetProgressText(const CString& text);
     void ClearProgressText();
 

@@ -14,6 +14,10 @@ constexpr int kGridColumns = kMaxColumns + kMaxPhotosPerRow;
 
 void CListCellSource::ForgetLine(int line)
 {
+    // Most lines hold nothing of the grid's own.
+    if (line > m_held.GetRowCount()) {
+        return;
+    }
     for (int column = 0; column < kGridColumns; ++column) {
         m_held.DeleteCell(column, line);
     }

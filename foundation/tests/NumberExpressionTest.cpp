@@ -44,6 +44,20 @@ TEST(ExpressionNumbers, PlainNumbersAndSeparators)
     EXPECT_EQ(Value("+7"), 70000);
 }
 
+TEST(ExpressionNumbers, DigitsAndAPointAloneAreReadAsTheyStand)
+{
+    EXPECT_EQ(Value("007"), 70000);
+    EXPECT_EQ(Value("12."), 120000);
+    EXPECT_EQ(Value("1.23456"), 12346) << "the fifth decimal rounds";
+    EXPECT_EQ(Value("922337203685477.5807"), INT64_MAX);
+    for (const char* refused : {"1.2.3", ".", "922337203685477.5808", "99999999999999999999"}) {
+        Outcome outcome = Parse(refused);
+        EXPECT_EQ(outcome.error, 4) << refused;
+        EXPECT_EQ(outcome.message, CString(refused) + " は数値として変換できません");
+        EXPECT_EQ(outcome.units, 0);
+    }
+}
+
 TEST(ExpressionNumbers, EmptyTextIsZeroWithoutError)
 {
     Outcome outcome = Parse("");

@@ -2,7 +2,7 @@
 
 #include "foundation/AppBase.h"
 #include "foundation/PathName.h"
-#include "foundation/StringArrayEx.h"
+#include "foundation/ProgressPace.h"
 #include "foundation/TextHelper.h"
 #include "list/IListHost.h"
 #include "list/IListView.h"
@@ -25,10 +25,9 @@ constexpr unsigned kPreviewPieceSize = 1024;
 
 // Undoes only the pairs the CSV export writes (its escapes and the escaped delimiter). Any other
 // backslash stays: in Japanese text it is the yen sign ("\1,000").
-CString UnescapeExportedField(const CString& field, char delimiter)
+std::string UnescapeExportedField(std::string_view text, char delimiter)
 {
     constexpr std::string_view kEscaped("nrt\\'\",");
-    const std::string_view text = field.view();
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
@@ -44,7 +43,7 @@ CString UnescapeExportedField(const CString& field, char delimiter)
         out.append(text.substr(i, length));
         i += length;
     }
-    return CString(std::move(out));
+    return out;
 }
 
 } // namespace
@@ -121,77 +120,85 @@ bool CCsvImporter::ReadText(const CString& path, std::string& text, bool& shiftJ
                            unheld.marked.GetString()) == IDYES;
 }
 
-bool CCsvImporter::IsHeading(const CStringArray& fields, bool subNames) const
+bool CCsvImporter::IsHeading(std::span<const std::string_view> fields, bool subNames) const
 {
     const int columns = m_doc.columnCount;
-    if (columns <= 0 || fields.GetSize() != columns) {
+    if (columns <= 0 || fields.size() != static_cast<size_t>(columns)) {
         return false;
     }
     for (int i = 0; i < columns; ++i) {
         const ColumnRecord& column = m_doc.GetColumn(i);
-        CString expected = subNames ? column.subName : column.name;
+        std::string_view expected = subNames ? column.subName.view() : column.name.view();
         // The export writes a name once for the columns that repeat it.
-        if (!subNames && i > 0 && expected == m_doc.GetColumn(i - 1).name) {
-            expected.Empty();
+        if (!subNames && i > 0 && column.name == m_doc.GetColumn(i - 1).name) {
+            expected = std::string_view();
         }
-        if (fields[i] != expected) {
+        if (fields[static_cast<size_t>(i)] != expected) {
             return false;
         }
     }
     return true;
 }
 
-std::vector<CStringArrayEx> CCsvImporter::DataRecords(std::string_view text, bool mayBeExport)
+int CCsvImporter::HeadingLines(std::string_view text, bool mayBeExport, size_t& length)
 {
-    size_t headingLength = 0;
-    const int headingLines =
-        mayBeExport ? CCsvHeading::AtStart(m_doc, text, m_settings.breakChar, headingLength) : 0;
+    length = 0;
+    const int lines = mayBeExport ? CCsvHeading::AtStart(m_doc, text, m_settings.breakChar, length) : 0;
     // Only a file the export wrote is read in its syntax, and has its escapes undone: others
     // hold paths and yen signs with backslashes, and apostrophes as plain characters.
-    m_exportSyntax = headingLines > 0;
-    if (m_exportSyntax) {
-        text.remove_prefix(headingLength);
-    }
-    CCsvRecordReader reader(text, m_settings.breakChar,
-                            m_exportSyntax ? CCsvRecordReader::Syntax::Export
-                                           : CCsvRecordReader::Syntax::Spreadsheet);
-    CStringArrayEx fields;
+    m_exportSyntax = lines > 0;
+    return lines;
+}
+
+CCsvImporter::Records CCsvImporter::DataRecords(CCsvRecordReader& reader, int headingLines)
+{
+    Records records;
+    std::vector<std::string_view> skipped;
     // Skipping lines by hand may take the export's heading lines or go beyond them.
-    for (int skipped = headingLines; skipped < m_settings.passRows; ++skipped) {
-        if (!reader.Next(fields)) {
-            return {};
+    for (int line = headingLines; line < m_settings.passRows; ++line) {
+        skipped.clear();
+        if (!reader.Next(skipped)) {
+            return records;
         }
     }
     bool hasSubNames = false;
     for (int i = 0; i < m_doc.columnCount; ++i) {
         hasSubNames = hasSubNames || !m_doc.GetColumn(i).subName.IsEmpty();
     }
-    // Each record is read where it stays: records do not move, and copying them would cost as
-    // much as reading them.
-    std::vector<CStringArrayEx> records;
-    records.reserve(kMaxDisplayRows + 1);
-    records.emplace_back();
     // The names line, then the sub-names line, when they stand first (as a spreadsheet writes
     // the export's heading back).
     bool namesDue = !m_exportSyntax;
     bool subNamesDue = !m_exportSyntax && hasSubNames;
-    while (static_cast<int>(records.size()) <= kMaxDisplayRows && reader.Next(records.back())) {
-        const CStringArrayEx& record = records.back();
-        if (records.size() == 1) {
+    while (records.Count() < kMaxDisplayRows) {
+        const size_t start = records.fields.size();
+        if (!reader.Next(records.fields)) {
+            break;
+        }
+        if (records.Count() == 0) {
+            const std::span<const std::string_view> record = std::span(records.fields).subspan(start);
+            bool heading = true;
             if (namesDue && IsHeading(record, false)) {
-                namesDue = false;
-                continue;
+                // The sub-names may still follow.
+            } else if (subNamesDue && IsHeading(record, true)) {
+                subNamesDue = false;
+            } else {
+                subNamesDue = false;
+                heading = false;
             }
             namesDue = false;
-            if (subNamesDue && IsHeading(record, true)) {
-                subNamesDue = false;
+            if (heading) {
+                records.fields.resize(start);
                 continue;
             }
-            subNamesDue = false;
         }
-        records.emplace_back();
+        records.ends.push_back(records.fields.size());
+        if (records.Count() == 1) {
+            // Room for as many records like the first, made at once: growing it by steps would
+            // copy the fields and take fresh memory each time.
+            records.fields.reserve(std::min(records.fields.size() * kMaxDisplayRows,
+                                            reader.FieldsAtMost() + records.fields.size()));
+        }
     }
-    records.pop_back();
     return records;
 }
 
@@ -230,8 +237,13 @@ bool CCsvImporter::Import(const CString& path)
     bool stepOpen = false;
     try {
         // The export writes Shift_JIS only.
-        std::vector<CStringArrayEx> records = DataRecords(text, shiftJis);
-        touched = RowsTouched(static_cast<int>(records.size()));
+        size_t headingLength = 0;
+        const int headingLines = HeadingLines(text, shiftJis, headingLength);
+        CCsvRecordReader reader(std::string_view(text).substr(headingLength), m_settings.breakChar,
+                                m_exportSyntax ? CCsvRecordReader::Syntax::Export
+                                               : CCsvRecordReader::Syntax::Spreadsheet);
+        const Records records = DataRecords(reader, headingLines);
+        touched = RowsTouched(records.Count());
         // The whole import is one step, which undo takes back as a whole.
         m_doc.SaveUndoSnapshot(1, -1, 0);
         for (int row : touched) {
@@ -261,19 +273,20 @@ bool CCsvImporter::Import(const CString& path)
     return true;
 }
 
-void CCsvImporter::ReadRows(const std::vector<CStringArrayEx>& records, const CString& photoFolder)
+void CCsvImporter::ReadRows(const Records& records, const CString& photoFolder)
 {
     bool photoRead = false;
-    for (int position = 0; position < static_cast<int>(records.size()); ++position) {
-        if (position % 100 == 0 || photoRead) {
+    m_freeRowFrom = 0;
+    CProgressPace pace;
+    for (int position = 0; position < records.Count(); ++position) {
+        if ((position % 100 == 0 || photoRead) && pace.IsDue()) {
             CString progress;
             progress.Format("CSVﾌｧｲﾙを読込中...%d行目", position);
             m_doc.Host().SetProgressText(progress);
             Pump();
         }
         photoRead = false;
-        LineResult result =
-            ImportLine(records[static_cast<size_t>(position)], position, photoFolder, photoRead);
+        LineResult result = ImportLine(records[position], position, photoFolder, photoRead);
         if (HasRowAt(position)) {
             ++m_rowCount;
             m_doc.AppendNewRowLine();
@@ -284,22 +297,27 @@ void CCsvImporter::ReadRows(const std::vector<CStringArrayEx>& records, const CS
     }
 }
 
-CCsvImporter::LineResult CCsvImporter::ImportLine(const CStringArray& fields, int position,
+CCsvImporter::LineResult CCsvImporter::ImportLine(std::span<const std::string_view> fields, int position,
                                                   const CString& photoFolder, bool& photoRead)
 {
     const int columns = m_doc.columnCount;
-    const int count = std::min(fields.GetSize(), columns + kMaxPhotosPerRow);
+    const int count = std::min(static_cast<int>(fields.size()), columns + kMaxPhotosPerRow);
+    std::string unescaped;
     for (int k = 0; k < count; ++k) {
-        const CString text =
-            m_exportSyntax ? UnescapeExportedField(fields[k], m_settings.breakChar) : fields[k];
+        std::string_view text = fields[static_cast<size_t>(k)];
+        // Only a backslash begins an escape.
+        if (m_exportSyntax && text.find('\\') != std::string_view::npos) {
+            unescaped = UnescapeExportedField(text, m_settings.breakChar);
+            text = unescaped;
+        }
         if (k < columns) {
-            m_doc.SetCellTextAt(k, position, text);
+            m_doc.StoreCellText(k, position, text, m_freeRowFrom);
             if (k == 0 && !HasRowAt(position)) {
                 return LineResult::Stop; // the list is full; the document has said so
             }
-        } else if (m_settings.pathMode != 0 && !text.IsEmpty()) {
+        } else if (m_settings.pathMode != 0 && !text.empty()) {
             photoRead = true;
-            CString photoPath = m_settings.pathMode == 2 ? photoFolder + "/" + text : CString(text);
+            CString photoPath = m_settings.pathMode == 2 ? photoFolder + "/" + CString(text) : CString(text);
             if (AttachPhoto(photoPath, position, k - columns) == LineResult::Stop) {
                 return LineResult::Stop;
             }

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "foundation/StringArrayEx.h"
 #include "platform/CString.h"
 #include "web/exchange/ImportCsvSettings.h"
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class CCsvRecordReader;
 class CZantobyDoc;
 
 // Reads a delimited text file into a list: one row per record, one field per column, then up
@@ -43,19 +44,36 @@ class CCsvImporter
         Stop
     };
 
+    // The records to take in, their fields side by side: each field where the reader left it,
+    // since copying them would cost as much as reading them.
+    struct Records
+    {
+        std::vector<std::string_view> fields;
+        std::vector<size_t> ends; // where each record's fields end
+
+        int Count() const { return static_cast<int>(ends.size()); }
+        std::span<const std::string_view> operator[](int record) const
+        {
+            const size_t start = record > 0 ? ends[static_cast<size_t>(record) - 1] : 0;
+            return std::span(fields).subspan(start, ends[static_cast<size_t>(record)] - start);
+        }
+    };
+
     // The file as Shift_JIS text, and whether the file was so; false after telling the user
     // why there is none.
     bool ReadText(const CString& path, std::string& text, bool& shiftJis);
-    // The records to take in: those after the lines to skip and the export's heading lines. A
-    // file that starts with the export's heading for this list is read in the export's syntax.
-    std::vector<CStringArrayEx> DataRecords(std::string_view text, bool mayBeExport);
+    // The number of the export's heading lines for this list that text starts with (then read
+    // in the export's syntax), with the bytes they take.
+    int HeadingLines(std::string_view text, bool mayBeExport, size_t& length);
+    // The records after the lines to skip and the export's heading lines.
+    Records DataRecords(CCsvRecordReader& reader, int headingLines);
     // True when the fields are the heading line of the column names (or sub-names) that the
     // CSV export writes for this list.
-    bool IsHeading(const CStringArray& fields, bool subNames) const;
+    bool IsHeading(std::span<const std::string_view> fields, bool subNames) const;
     // The rows an import of count records may change: those it replaces and those it takes.
     std::vector<int> RowsTouched(int count) const;
-    void ReadRows(const std::vector<CStringArrayEx>& records, const CString& photoFolder);
-    LineResult ImportLine(const CStringArray& fields, int position, const CString& photoFolder,
+    void ReadRows(const Records& records, const CString& photoFolder);
+    LineResult ImportLine(std::span<const std::string_view> fields, int position, const CString& photoFolder,
                           bool& photoRead);
     LineResult AttachPhoto(const CString& path, int position, int photoIndex);
     bool HasRowAt(int position) const;
@@ -67,4 +85,6 @@ class CCsvImporter
     int m_rowCount = 0;
     // The file being read is one the CSV export wrote.
     bool m_exportSyntax = false;
+    // No row below it is free: the import only takes rows, the lowest free one first.
+    int m_freeRowFrom = 0;
 };

@@ -1,8 +1,11 @@
 #pragma once
 
-#include "foundation/StringArrayEx.h"
-
+#include <algorithm>
+#include <array>
+#include <deque>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // Cuts the Shift_JIS text of a CSV file into records and their fields, in one of the two forms
 // that files come in. Fields lose their quotes; escapes stay for the caller to undo.
@@ -20,28 +23,41 @@ class CCsvRecordReader
         Spreadsheet,
     };
 
-    CCsvRecordReader(std::string_view text, char delimiter, Syntax syntax)
-        : m_text(text), m_delimiter(delimiter), m_syntax(syntax)
-    {
-    }
+    CCsvRecordReader(std::string_view text, char delimiter, Syntax syntax);
+    CCsvRecordReader(const CCsvRecordReader&) = delete;
+    CCsvRecordReader& operator=(const CCsvRecordReader&) = delete;
 
-    // The fields of the next record (an empty line is one empty field); false at the end.
-    bool Next(CStringArrayEx& fields);
+    // Appends the fields of the next record (an empty line is one empty field); false at the
+    // end. A field is a view into the text or, where unquoting changed it, into a text the
+    // reader keeps; both live as long as the reader and the text.
+    bool Next(std::vector<std::string_view>& fields);
+    // The most fields the rest of the text can hold: each but the last ends at a byte of its own.
+    size_t FieldsAtMost() const { return m_text.size() - std::min(m_pos, m_text.size()) + 1; }
 
   private:
     // The field from m_pos to its delimiter or the end of its record, leaving m_pos there.
-    CString ReadField();
-    CString ReadQuotedField();
+    std::string_view ReadField();
+    std::string_view ReadQuotedField();
     bool OpensQuote(char ch) const { return ch == '"' || (ch == '\'' && m_syntax == Syntax::Export); }
-    // True when m_pos stands on a line break (LF, or CR LF).
-    bool AtLineBreak() const;
-    void SkipLineBreak();
-    // Appends the character at m_pos (in the export's syntax a backslash with the character
-    // after it) and moves on.
-    void TakeCharacter(std::string& field);
+    // True when pos stands on a line break (LF, or CR LF).
+    bool IsLineBreakAt(size_t pos) const;
+    bool EndsField(size_t pos) const { return m_text[pos] == m_delimiter || IsLineBreakAt(pos); }
+    // The bytes of the character at pos: in the export's syntax a backslash with the character
+    // after it.
+    size_t CharacterLength(size_t pos) const;
+    // Moves m_pos over the characters up to the end of the field.
+    void SkipToFieldEnd();
+    // Keeps a field that differs from every piece of the text.
+    std::string_view Keep(std::string&& field);
 
     std::string_view m_text;
     char m_delimiter;
     Syntax m_syntax;
     size_t m_pos = 0;
+    // How far each byte steps inside a field when it ends none: 1 for a single-byte character,
+    // 2 for a lead byte; 0 for the bytes that need a closer look (delimiter, line ends, the
+    // export's backslash).
+    std::array<unsigned char, 256> m_step;
+    // Fields rebuilt from their quoted form; a deque never moves what it holds.
+    std::deque<std::string> m_kept;
 };

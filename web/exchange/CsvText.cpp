@@ -4,6 +4,7 @@
 #include "platform/UnmappableChars.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -83,18 +84,19 @@ bool CCsvText::IsUtf8(std::string_view bytes)
     return beyondAscii;
 }
 
-CCsvText::Encoding CCsvText::Decode(std::string_view bytes, std::string& text, bool& lossless)
+CCsvText::Encoding CCsvText::Decode(std::string& bytes, std::string& text, bool& lossless)
 {
     lossless = true;
-    bool marked = bytes.starts_with(kByteOrderMark);
-    if (!marked && !IsUtf8(bytes)) {
-        text.assign(bytes);
+    std::string_view utf8 = bytes;
+    const bool marked = utf8.starts_with(kByteOrderMark);
+    if (!marked && !IsUtf8(utf8)) {
+        text = std::move(bytes);
         return Encoding::ShiftJis;
     }
     if (marked) {
-        bytes.remove_prefix(kByteOrderMark.size());
+        utf8.remove_prefix(kByteOrderMark.size());
     }
-    text = Cp932::FromUtf8(bytes, &lossless);
+    text = Cp932::FromUtf8(utf8, &lossless);
     return Encoding::Utf8;
 }
 

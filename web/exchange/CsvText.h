@@ -16,9 +16,10 @@ class CCsvText
         Utf8,
     };
 
-    // Finds the encoding of the bytes and puts their Shift_JIS text into text. lossless is
-    // cleared when a character of a UTF-8 file has no Shift_JIS form and became "?".
-    static Encoding Decode(std::string_view bytes, std::string& text, bool& lossless);
+    // Finds the encoding of the bytes and puts their Shift_JIS text into text: the bytes of a
+    // Shift_JIS file are moved there, those of a UTF-8 file stay. lossless is cleared when a
+    // character of a UTF-8 file has no Shift_JIS form and became "?".
+    static Encoding Decode(std::string& bytes, std::string& text, bool& lossless);
 
     // What the user is told of a UTF-8 file whose characters Shift_JIS lacks.
     struct Unheld

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -12,8 +13,11 @@ class FakeStatusBar : public IStatusBarSink
   public:
     void SetIdleMessage(const CString& text) override { idle = text; }
     void SetPaneText(int pane, const CString& text) override { panes[pane] = text; }
+    void DrawPanesNow() override { drawnNow.push_back(panes[0]); }
 
     CString idle = "ﾚﾃﾞｨ";
+    // Pane 0 at each drawing at once.
+    std::vector<CString> drawnNow;
     std::map<int, CString> panes{{0, "old"}, {1, "old"}, {2, "old"}};
 };
 
@@ -36,6 +40,16 @@ TEST_F(StatusTextsTest, ProgressTextStaysAsTheIdleMessageUntilCleared)
     texts.ClearProgressText();
     EXPECT_EQ(bar.panes[0], "");
     EXPECT_EQ(bar.idle, "");
+}
+
+TEST_F(StatusTextsTest, OnlyProgressIsDrawnAtOnceWhileItsOperationKeepsTheWindowBusy)
+{
+    texts.SetProgressText("12行目");
+    texts.ShowRowPosition(0, 5);
+    texts.ShowZoomPercent(10000);
+    texts.ShowNotice("理由");
+    texts.ClearProgressText();
+    EXPECT_EQ(bar.drawnNow, std::vector<CString>{"12行目"});
 }
 
 TEST_F(StatusTextsTest, RowPositionIsOneBasedAndRightAlignedInFourPlaces)

@@ -2,6 +2,7 @@
 
 #include "app/frame/ToolbarImages.h"
 #include "app/frame/ui/FormatBar.h"
+#include "app/frame/ui/StatusBar.h"
 #include "app/printing/PrintCommands.h"
 #include "app/settings/VersionInfo.h"
 #include "app/startup/ui/ZantobyApp.h"
@@ -286,10 +287,23 @@ CFormatBar* CMainFrame::GetFormatBar() const
     return static_cast<CFormatBar*>(m_bars[CToolbarChoice::kFormatBar]);
 }
 
+wxStatusBar* CMainFrame::OnCreateStatusBar(int number, long style, wxWindowID id, const wxString& name)
+{
+    auto* bar = new CStatusBar(this, id, style, name);
+    bar->SetFieldsCount(number);
+    return bar;
+}
+
 void CMainFrame::SetPaneText(int pane, const CString& text)
 {
     if (wxStatusBar* bar = GetStatusBar()) {
         bar->SetStatusText(ToWx(text), pane);
+    }
+}
+
+void CMainFrame::DrawPanesNow()
+{
+    if (wxStatusBar* bar = GetStatusBar()) {
         bar->Update();
     }
 }

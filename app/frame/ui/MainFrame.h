@@ -28,6 +28,7 @@ class CMainFrame : public wxDocMDIParentFrame, public IStatusBarSink
     // Status bar
     void SetIdleMessage(const CString& text) override { m_progressText = text; }
     void SetPaneText(int pane, const CString& text) override;
+    void DrawPanesNow() override;
     const CString& GetProgressText() const { return m_progressText; }
 
     // Button images that follow the application's state.
@@ -57,6 +58,7 @@ class CMainFrame : public wxDocMDIParentFrame, public IStatusBarSink
   protected:
     // Menu prompts end in the progress text rather than in what the pane showed before.
     void DoGiveHelp(const wxString& text, bool show) override;
+    wxStatusBar* OnCreateStatusBar(int number, long style, wxWindowID id, const wxString& name) override;
 
   private:
     void CreateToolbars();

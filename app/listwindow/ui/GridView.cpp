@@ -16,6 +16,7 @@
 #include "app/printing/PrintCommands.h"
 #include "app/printing/ui/ListPrintRunner.h"
 #include "app/startup/ui/ZantobyApp.h"
+#include "foundation/ProgressPace.h"
 #include "list/ListLifecycle.h"
 #include "list/ListViewRules.h"
 #include "list/ZantobyDoc.h"
@@ -33,6 +34,7 @@
 #include <exception>
 #include <memory>
 #include <utility>
+#include <vector>
 
 wxIMPLEMENT_DYNAMIC_CLASS(CGridView, wxView);
 
@@ -244,7 +246,12 @@ void CGridView::OnUpdate(int hint, const ListHintArg* arg)
         BuildGridColumns();
         [[fallthrough]];
     case kHintAllRows:
-        RefreshGrid();
+        // Its own state only: a modal dialog disables the whole frame.
+        if (m_grid->IsThisEnabled()) {
+            RefreshGrid();
+        } else {
+            m_owedWhileDisabled = Owed::AllLines;
+        }
         break;
     case kHintPhotoChanged:
         if (arg != nullptr) {
@@ -252,11 +259,10 @@ void CGridView::OnUpdate(int hint, const ListHintArg* arg)
         }
         break;
     case kHintRowsAppended:
-        // Its own state only: a modal dialog disables the whole frame.
         if (m_grid->IsThisEnabled()) {
             m_grid->UpdateRowCount();
         } else {
-            m_rowsAppendedWhileDisabled = true;
+            m_owedWhileDisabled = std::max(m_owedWhileDisabled, Owed::RowCount);
         }
         break;
     case kHintGoToPosition:
@@ -280,8 +286,15 @@ void CGridView::OnUpdate(int hint, const ListHintArg* arg)
         break;
     case kHintEnableGrid:
         m_grid->Enable(true);
-        if (std::exchange(m_rowsAppendedWhileDisabled, false)) {
+        switch (std::exchange(m_owedWhileDisabled, Owed::Nothing)) {
+        case Owed::AllLines:
+            RefreshGrid();
+            break;
+        case Owed::RowCount:
             m_grid->UpdateRowCount();
+            break;
+        case Owed::Nothing:
+            break;
         }
         break;
     case kHintSetSplitter:
@@ -373,13 +386,15 @@ void CGridView::RefreshGrid()
         wxWindowUpdateLocker lock(m_grid);
         m_grid->SetPaintEnabled(0);
         m_grid->SetRowCount(m_list->displayCount, 0);
+        CProgressPace pace;
+        const std::vector<int> wrapped = WrappedColumns();
         for (int line = 0; line < m_list->displayCount; ++line) {
-            if (line % 100 == 0) {
+            if (line % 100 == 0 && pace.IsDue()) {
                 CString progress;
                 progress.Format("一覧を表示中(%d)", line);
                 app.SetProgressText(progress);
             }
-            FillGridRow(line, false);
+            FillGridRow(line, false, wrapped);
         }
         m_grid->SetPaintEnabled(1);
     }
@@ -390,7 +405,25 @@ void CGridView::RefreshGrid()
     m_grid->goBackLine = -1;
 }
 
+std::vector<int> CGridView::WrappedColumns() const
+{
+    std::vector<int> wrapped;
+    const int columns = std::min(m_list->columnCount, m_grid->GetColCount());
+    for (int column = 0; column < columns; ++column) {
+        const ColumnRecord& definition = m_list->GetColumn(column);
+        if (definition.type == kTypeText && definition.multiLine) {
+            wrapped.push_back(column);
+        }
+    }
+    return wrapped;
+}
+
 void CGridView::FillGridRow(int line, bool redraw)
+{
+    FillGridRow(line, redraw, WrappedColumns());
+}
+
+void CGridView::FillGridRow(int line, bool redraw, const std::vector<int>& wrapped)
 {
     CListGrid& grid = *m_grid;
     // The grid reads the line's cells from the document; only its height is the grid's own.
@@ -399,7 +432,7 @@ void CGridView::FillGridRow(int line, bool redraw)
     if (row < 0 || row >= kMaxRows || !m_list->GetRow(row).inUse) {
         grid.SetRowSize(line, -1);
     } else if (const ProductRecord& record = m_list->GetRow(row); record.autoHeight) {
-        AutoRowHeight(line, false);
+        AutoRowHeight(line, false, wrapped);
     } else {
         grid.SetRowSize(line, std::max(record.rowHeight, 8));
     }
@@ -409,6 +442,11 @@ void CGridView::FillGridRow(int line, bool redraw)
 }
 
 void CGridView::AutoRowHeight(int line, bool force)
+{
+    AutoRowHeight(line, force, WrappedColumns());
+}
+
+void CGridView::AutoRowHeight(int line, bool force, const std::vector<int>& wrapped)
 {
     CListGrid& grid = *m_grid;
     const int row = line >= 0 && line < m_list->displayCount ? m_list->displayOrder[line] : -1;
@@ -426,13 +464,9 @@ void CGridView::AutoRowHeight(int line, bool force)
     }
     int height = grid.LineHeight();
     const int thumbnail = m_list->photoSizes.thumbnailSize;
-    const int columns = std::min(m_list->columnCount, grid.GetColCount());
     std::unique_ptr<Canvas> measure;
-    for (int column = 0; column < columns; ++column) {
+    for (int column : wrapped) {
         const ColumnRecord& definition = m_list->GetColumn(column);
-        if (definition.type != kTypeText || !definition.multiLine) {
-            continue;
-        }
         const CString text = m_list->GetCellText(column, definition.slot, row, kOutputGrid);
         if (text.IsEmpty()) {
             continue;

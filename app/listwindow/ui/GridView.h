@@ -8,6 +8,8 @@
 #include <wx/docview.h>
 #include <wx/timer.h>
 
+#include <vector>
+
 class CListGrid;
 class CPhotoView;
 class CZantobyDoc;
@@ -98,6 +100,10 @@ class CGridView : public wxView, public IListView
     void OnUpdateCellDialog(wxUpdateUIEvent& event);
     void OnPhotoCommand(wxCommandEvent& event);
     void OnUpdatePhotoCommand(wxUpdateUIEvent& event);
+    // The columns whose cells set a line's automatic height: the text columns that wrap.
+    std::vector<int> WrappedColumns() const;
+    void FillGridRow(int line, bool redraw, const std::vector<int>& wrapped);
+    void AutoRowHeight(int line, bool force, const std::vector<int>& wrapped);
     void InsertLine();
     void DeleteSelectedRows();
     // Whether the current cell is a photo cell of a line, and the photo it shows (-1 none).
@@ -118,9 +124,16 @@ class CGridView : public wxView, public IListView
     CPhotoView* m_photoView = nullptr;
     wxTimer m_previewTimer{this};
     int m_pendingPreview = 0; // the preview command waiting for the timer
-    // Rows appended while the grid was disabled for a long edit: the grid takes them once, when
-    // the edit enables it again, rather than row by row.
-    bool m_rowsAppendedWhileDisabled = false;
+    // What a long edit asked of the grid while it kept the grid disabled (the rows it appended,
+    // or every line anew): the grid does it once, when the edit enables it again, rather than
+    // row by row and again at the end.
+    enum class Owed
+    {
+        Nothing,
+        RowCount,
+        AllLines
+    };
+    Owed m_owedWhileDisabled = Owed::Nothing;
 
     wxDECLARE_DYNAMIC_CLASS(CGridView);
 };

@@ -288,6 +288,73 @@ TEST_F(CsvImport, AReplacingImportIsOneStepThatUndoTakesBack)
     EXPECT_EQ(Shown(0, 0), "旧1") << "one step, however many rows";
 }
 
+TEST_F(CsvImport, QuotedFieldsTakeWhatFollowsTheirClosingQuoteAndEveryRebuiltFieldStaysWhole)
+{
+    // Text after a closing quote, a doubled quote, a bare line feed inside quotes, 表 (whose
+    // second byte is a backslash) in quotes, and last a lead byte that takes the closing quote
+    // for its second byte, so that the field runs to the end of the file.
+    std::string lines = "\"ab\"cd,\"a\"\"b\",\"行1\n行2\"\r\n\"表\",\"\",x\r\n";
+    // Enough fields rebuilt apart from the file's text that their store grows many times.
+    for (int i = 0; i < 2000; ++i) {
+        lines += "\"" + std::to_string(i) + "\"\"\",\"\"\"\"\r\n";
+    }
+    lines += "\"end\x81\",z\r\n";
+    ASSERT_TRUE(Import(WriteCsv(lines)));
+    ASSERT_EQ(imported, 2003);
+    EXPECT_EQ(Shown(0, 0), "abcd");
+    EXPECT_EQ(Shown(1, 0), "a\"b");
+    EXPECT_EQ(Shown(2, 0), "行1\r\n行2");
+    EXPECT_EQ(Shown(0, 1), "表");
+    EXPECT_EQ(Shown(1, 1), "");
+    EXPECT_EQ(Shown(2, 1), "x");
+    for (int i = 0; i < 2000; ++i) {
+        ASSERT_EQ(Shown(0, 2 + i), CString(std::to_string(i) + "\"")) << "line " << i + 3;
+        ASSERT_EQ(Shown(1, 2 + i), "\"") << "line " << i + 3;
+    }
+    EXPECT_EQ(Shown(0, 2002), "end\x81\",z\r\n");
+}
+
+TEST_F(CsvImport, AValueTheFirstColumnRefusesStillMakesItsRowAndTheLinesAfterItComeIn)
+{
+    ColumnRecord& price = doc->GetColumn(0);
+    price.name = "価格";
+    price.type = kTypeNumber;
+    ColumnRecord& name = doc->GetColumn(1);
+    name.name = "品名";
+    name.type = kTypeText;
+    doc->columnCount = 2;
+    doc->BuildColumnMap();
+    ASSERT_TRUE(Import(WriteCsv("100,ねじ\r\n不明,ナット\r\n300,座金\r\n"), 1));
+    EXPECT_EQ(imported, 3);
+    EXPECT_EQ(Shown(0, 1), "") << "the refused value leaves its cell empty";
+    EXPECT_EQ(Shown(1, 1), "ナット");
+    EXPECT_EQ(Shown(0, 2), "300");
+    EXPECT_EQ(host.beeps, 1);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(CsvImport, AnAddingImportTakesTheFreeRowsInTurnWhereverTheyLieAndUndoFreesThemAgain)
+{
+    for (const char* text : {"残0", "空1", "残2", "空3", "残4"}) {
+        AddRow({text});
+    }
+    doc->GetRow(1).Reset();
+    doc->GetRow(3).Reset();
+    ASSERT_TRUE(Import(WriteCsv("新1\n新2\n新3\n")));
+    ASSERT_EQ(imported, 3);
+    EXPECT_EQ(doc->displayOrder[0], 1);
+    EXPECT_EQ(doc->displayOrder[1], 3);
+    EXPECT_EQ(doc->displayOrder[2], 5);
+    EXPECT_EQ(Shown(0, 2), "新3");
+    EXPECT_EQ(RowsInUse(), 6);
+
+    doc->OnUndo();
+    EXPECT_EQ(RowsInUse(), 3);
+    EXPECT_FALSE(doc->GetRow(1).inUse);
+    EXPECT_FALSE(doc->GetRow(5).inUse);
+    EXPECT_EQ(doc->GetCellText(0, doc->GetColumn(0).slot, 4, kOutputFile), "残4");
+}
+
 TEST_F(CsvImport, BackslashesOfOtherProgramsFilesStayAsTheyAre)
 {
     // A yen sign before digits, a Windows path and what would be the export's escapes.
