@@ -16,6 +16,7 @@
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/PrivateTempFolder.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
 #include "web/exchange/CsvImporter.h"
 #include "web/exchange/ui/ImportCsvDlg.h"
@@ -497,8 +498,15 @@ void BM_CsvImportInTheProgram(benchmark::State& state)
     CListGrid& grid = *wxDynamicCast(list->GetFirstView(), CGridView)->Grid();
     ShowScreen(grid);
     CZantobyDoc& doc = list->List();
+    const fs::path copy = Root() / "anchor/goods.zbk";
+    std::error_code ignored;
+    fs::create_directories(copy.parent_path() / "Photo-goods", ignored);
+    fs::copy_file(ListPath(), copy, fs::copy_options::overwrite_existing, ignored);
     double total = 0;
+    double anchor = 0;
     for (auto _ : state) {
+        // A user picks the command in a window that has long finished its layout and paints.
+        WxTestEnvironment::PumpFor(300);
         const double start = Now();
         // As the import command runs it once its dialog has closed.
         doc.UpdateAllViews(nullptr, kHintDisableGrid);
@@ -514,22 +522,25 @@ void BM_CsvImportInTheProgram(benchmark::State& state)
             state.SkipWithError("the grid does not show every row");
             break;
         }
-    }
-    CloseList(*list);
-    // The same import with no window: into the same full list, read from its file untimed.
-    double anchor = 0;
-    for (int i = 0; i < 2; ++i) {
+        // The same import with no window, in turn with ours so that both meet memory in the same
+        // state: into the same full list, read untimed from a copy of its file (the program keeps
+        // the list's own file to itself).
         FakeListHost host;
         CZantobyDoc alone(host);
-        alone.ReadListFile(FileSystem::FromNative(ListPath()), CListFileReader::ReadAll);
-        anchor += TimeImporter(alone) / 2;
+        if (!alone.ReadListFile(FileSystem::FromNative(copy), CListFileReader::ReadAll)) {
+            state.SkipWithError("the copy of the list did not open");
+            break;
+        }
+        anchor += TimeImporter(alone);
     }
+    CloseList(*list);
+    const double runs = static_cast<double>(state.iterations());
     Report(state,
            "CSV import of 10,000 rows in the running program, with its progress|s|the same importer with no "
            "window",
-           total / static_cast<double>(state.iterations()), anchor, 1.3, true);
+           total / runs, anchor / runs, 1.3, true);
 }
-BENCHMARK(BM_CsvImportInTheProgram)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_CsvImportInTheProgram)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(4);
 
 // The full list as the program reads it from its file.
 CZantobyDoc& FullList()
