@@ -12,16 +12,6 @@
 std::mutex CDeferredSync::s_mutex;
 int CDeferredSync::s_runs = 0;
 std::set<std::string> CDeferredSync::s_folders;
-std::map<std::string, std::string> CDeferredSync::s_spares;
-
-namespace {
-
-std::string FolderKey(const std::filesystem::path& folder)
-{
-    return folder.empty() ? std::string(".") : folder.string();
-}
-
-} // namespace
 
 CDeferredSync::CDeferredSync()
 {
@@ -40,32 +30,13 @@ bool CDeferredSync::Defer(const std::filesystem::path& folder)
     if (s_runs == 0) {
         return false;
     }
-    s_folders.insert(FolderKey(folder));
+    s_folders.insert(folder.empty() ? std::string(".") : folder.string());
     return true;
-}
-
-bool CDeferredSync::KeepSpare(const std::filesystem::path& file)
-{
-    std::lock_guard lock(s_mutex);
-    return s_runs > 0 && s_spares.emplace(FolderKey(file.parent_path()), file.string()).second;
-}
-
-std::filesystem::path CDeferredSync::TakeSpare(const std::filesystem::path& folder)
-{
-    std::lock_guard lock(s_mutex);
-    auto spare = s_spares.find(FolderKey(folder));
-    if (spare == s_spares.end()) {
-        return {};
-    }
-    std::filesystem::path file = spare->second;
-    s_spares.erase(spare);
-    return file;
 }
 
 bool CDeferredSync::Finish()
 {
     std::set<std::string> folders;
-    std::map<std::string, std::string> spares;
     {
         std::lock_guard lock(s_mutex);
         if (!std::exchange(m_open, false)) {
@@ -76,11 +47,6 @@ bool CDeferredSync::Finish()
             return true;
         }
         folders.swap(s_folders);
-        spares.swap(s_spares);
-    }
-    // Before the folders are flushed, so that they are flushed without them.
-    for (const auto& [folder, spare] : spares) {
-        unlink(spare.c_str());
     }
     bool ok = true;
     int error = 0;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <map>
 #include <mutex>
 #include <set>
 #include <string>
@@ -10,9 +9,6 @@
 // while one is open, replacing writes (FileSystem::CommitReplace) still put only complete files
 // in place, so a killed run leaves no half-written file, but they do not wait for the disk; the
 // run's end flushes every file system written to and the folders that name the new files.
-// A replaced file can also be kept through the run as its folder's spare, which the next whole
-// write of that folder (FileSystem::ReplaceContents) writes over instead of making a new file;
-// the run's end removes the spares left.
 class CDeferredSync
 {
   public:
@@ -30,11 +26,6 @@ class CDeferredSync
 
     // For CommitReplace: true while a run is open, noting the folder of the new file.
     static bool Defer(const std::filesystem::path& folder);
-    // Keeps a replaced file, now under a temporary name, as the spare of its folder; false when
-    // no run is open or the folder has one already (the caller then removes it).
-    static bool KeepSpare(const std::filesystem::path& file);
-    // Hands out the spare of a folder, which is then no longer the run's; empty when it has none.
-    static std::filesystem::path TakeSpare(const std::filesystem::path& folder);
 
   private:
     bool m_open = true;
@@ -42,5 +33,4 @@ class CDeferredSync
     static std::mutex s_mutex;
     static int s_runs;
     static std::set<std::string> s_folders;
-    static std::map<std::string, std::string> s_spares; // folder -> its spare
 };

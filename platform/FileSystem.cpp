@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <functional>
@@ -68,9 +67,8 @@ std::time_t ReadKeptCreation(const char* native)
     return end == value + length && seconds > 0 ? static_cast<std::time_t>(seconds) : 0;
 }
 
-// Gives the file being written the creation time of the file it replaces; false when it could
-// not (a file system without user attributes only loses the note).
-bool KeepCreation(int fd, const std::filesystem::path& target)
+// Gives the file being written the creation time of the file it replaces.
+void KeepCreation(int fd, const std::filesystem::path& target)
 {
     std::time_t created = ReadKeptCreation(target.c_str());
     if (created == 0) {
@@ -78,12 +76,13 @@ bool KeepCreation(int fd, const std::filesystem::path& target)
         {
         };
         if (statx(AT_FDCWD, target.c_str(), 0, STATX_BTIME | STATX_MTIME, &st) != 0) {
-            return false;
+            return;
         }
         created = (st.stx_mask & STATX_BTIME) != 0 ? st.stx_btime.tv_sec : st.stx_mtime.tv_sec;
     }
     std::string value = std::to_string(static_cast<long long>(created));
-    return fsetxattr(fd, kCreatedAttribute, value.data(), value.size(), 0) == 0;
+    // A file system without user attributes only loses the note.
+    fsetxattr(fd, kCreatedAttribute, value.data(), value.size(), 0);
 }
 
 // Makes the temporary file of a replacing write beside its target, named after it with a
@@ -110,54 +109,11 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-// Whether the old file that an exchange left under a temporary name may be written over as the
-// next file of its folder: a plain file with no other name, owned as the new file is, with no
-// attribute but the creation note, which each write sets or takes off.
-bool CanBeSpare(const char* path, const struct stat& old, const struct stat& made)
-{
-    if (!S_ISREG(old.st_mode) || old.st_nlink != 1 || old.st_uid != made.st_uid ||
-        old.st_gid != made.st_gid) {
-        return false;
-    }
-    char names[64] = {};
-    const ssize_t length = llistxattr(path, names, sizeof(names));
-    if (length <= 0) {
-        return length == 0 || errno == ENOTSUP;
-    }
-    return std::string_view(names, static_cast<size_t>(length)) ==
-           std::string_view(kCreatedAttribute, std::strlen(kCreatedAttribute) + 1);
-}
-
-// Puts the new file in the target's place by exchanging their names, and keeps the old file for
-// the run's next write in this folder when it may be written over, else removes it: rewriting
-// many files then makes and frees none, which file systems that hold freed files back for a
-// while pay for. False, with nothing changed, when the file system cannot exchange names or the
-// target is no longer a plain file.
-bool ExchangeIntoPlace(const std::filesystem::path& temp, const std::filesystem::path& target,
-                       const struct stat& made)
-{
-    if (renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) != 0) {
-        return false;
-    }
-    struct stat old
-    {
-    };
-    if (lstat(temp.c_str(), &old) == 0 && !S_ISREG(old.st_mode) &&
-        renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) {
-        return false;
-    }
-    if (!CanBeSpare(temp.c_str(), old, made) || !CDeferredSync::KeepSpare(temp)) {
-        unlink(temp.c_str());
-    }
-    return true;
-}
-
 // Puts a complete temporary file in the target's place: it takes the target's permissions and
 // creation note, is flushed to the disk unless a run waits for the disk at its end, is closed
-// by closeFile, and replaces the target. Removed again on failure. made, when given, is the
-// file's status; reused tells that it is a spare, which may still hold another file's note.
+// by closeFile, and replaces the target. Removed again on failure.
 bool CommitFile(int fd, const std::function<int()>& closeFile, const std::filesystem::path& temp,
-                const CString& target, const struct stat* made = nullptr, bool reused = false)
+                const CString& target)
 {
     const std::filesystem::path native = ToNative(target);
     if (const CommitHook& hook = Hook()) {
@@ -173,24 +129,19 @@ bool CommitFile(int fd, const std::function<int()>& closeFile, const std::filesy
     };
     const bool replacing = stat(native.c_str(), &old) == 0;
     mode_t mode = replacing ? (old.st_mode & 07777) : NewFileMode();
-    // A replacing write carries the target's creation time; a new file has none, so a spare
-    // written as one loses the note of the file it was.
-    if (!(replacing && KeepCreation(fd, native)) && reused) {
-        fremovexattr(fd, kCreatedAttribute);
+    // A new file has no creation time to keep.
+    if (replacing) {
+        KeepCreation(fd, native);
     }
     // Inside a run of many files the run waits for the disk once, at its end.
-    const bool deferred = CDeferredSync::Defer(native.parent_path());
-    struct stat own
-    {
-    };
-    bool ok = fchmod(fd, mode) == 0 && (deferred ? made != nullptr || fstat(fd, &own) == 0 : fsync(fd) == 0);
+    const bool sync = !CDeferredSync::Defer(native.parent_path());
+    bool ok = fchmod(fd, mode) == 0 && (!sync || fsync(fd) == 0);
     int error = ok ? 0 : errno;
     if (closeFile() != 0 && ok) {
         ok = false;
         error = errno;
     }
-    if (ok && !(deferred && replacing && ExchangeIntoPlace(temp, native, made != nullptr ? *made : own)) &&
-        std::rename(temp.c_str(), native.c_str()) != 0) {
+    if (ok && std::rename(temp.c_str(), native.c_str()) != 0) {
         ok = false;
         error = errno;
     }
@@ -395,32 +346,20 @@ bool CommitReplace(FILE* stream, const CString& tempPath, const CString& target)
 
 bool ReplaceContents(const CString& target, std::string_view bytes)
 {
-    const std::filesystem::path native = ToNative(target);
-    std::string temp = CDeferredSync::TakeSpare(native.parent_path()).native();
-    int fd = temp.empty() ? -1 : open(temp.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
-    const bool spare = fd >= 0;
-    if (!spare && !temp.empty()) {
-        unlink(temp.c_str());
-    }
-    if (!spare && (fd = MakeTemporary(native, temp)) < 0) {
+    std::string temp;
+    const int fd = MakeTemporary(ToNative(target), temp);
+    if (fd < 0) {
         return false;
     }
-    // A spare is written over from its start and cut to the new length where it was longer,
-    // which neither frees nor allocates what is already there.
-    struct stat made
-    {
-    };
-    const off_t length = static_cast<off_t>(bytes.size());
-    if (fstat(fd, &made) != 0 || !WriteAll(fd, bytes) ||
-        (made.st_size > length && ftruncate(fd, length) != 0)) {
-        int saved = errno;
+    if (!WriteAll(fd, bytes)) {
+        const int saved = errno;
         close(fd);
         unlink(temp.c_str());
         errno = saved;
         return false;
     }
     return CommitFile(
-        fd, [fd] { return close(fd); }, temp, target, &made, spare);
+        fd, [fd] { return close(fd); }, temp, target);
 }
 
 void AbandonReplace(FILE* stream, const CString& tempPath)

@@ -13,7 +13,6 @@
 #include <stdexcept>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -36,15 +35,6 @@ int CountEntries(const CString& folder)
     std::vector<FileSystem::Entry> entries;
     FileSystem::ListFolder(folder, entries);
     return static_cast<int>(entries.size());
-}
-
-struct stat StatOf(const CString& path)
-{
-    struct stat st
-    {
-    };
-    stat(FileSystem::ToNative(path).c_str(), &st);
-    return st;
 }
 
 class FileTest : public ::testing::Test
@@ -160,75 +150,6 @@ TEST_F(FileTest, FilesOfADeferredSyncRunAreWholeAndInPlaceAndAKilledRunLeavesNoH
     std::filesystem::remove_all(FileSystem::ToNative(m_folder + "/gone"));
     EXPECT_TRUE(outer.Finish()) << "a folder removed during the run is no failure";
     EXPECT_TRUE(outer.Finish());
-}
-
-TEST_F(FileTest, ARunOfWholeWritesWritesEachFileOverTheOneItsFolderLastReplaced)
-{
-    const CString first = m_folder + "/0001.htm";
-    const CString second = m_folder + "/0002.htm";
-    const CString added = m_folder + "/0003.htm";
-    WriteBytes(first, "the first page, longer than what replaces the second");
-    WriteBytes(second, "old second");
-    chmod(FileSystem::ToNative(second).c_str(), 0640);
-    const ino_t firstFile = StatOf(first).st_ino;
-    const ino_t secondFile = StatOf(second).st_ino;
-    CDeferredSync outer;
-    {
-        CDeferredSync inner;
-        ASSERT_TRUE(FileSystem::ReplaceContents(first, "new first"));
-        EXPECT_NE(StatOf(first).st_ino, firstFile);
-        ASSERT_TRUE(FileSystem::ReplaceContents(second, "2nd"));
-        EXPECT_EQ(StatOf(second).st_ino, firstFile) << "written over the file the first page replaced";
-        EXPECT_EQ(ReadBytes(second), "2nd") << "cut to its own length";
-        EXPECT_EQ(StatOf(second).st_mode & 0777, 0640u);
-        EXPECT_NE(FileSystem::KeptCreationTime(second), 0);
-        EXPECT_TRUE(inner.Finish());
-    }
-    ASSERT_TRUE(FileSystem::ReplaceContents(added, "a page of its own"));
-    EXPECT_EQ(StatOf(added).st_ino, secondFile);
-    EXPECT_EQ(FileSystem::KeptCreationTime(added), 0) << "a new file carries no note of the file it was";
-    const mode_t mask = umask(0);
-    umask(mask);
-    EXPECT_EQ(StatOf(added).st_mode & 0777, 0666u & ~mask) << "a new file's permissions";
-    ASSERT_TRUE(FileSystem::ReplaceContents(first, "newer first"));
-    EXPECT_EQ(CountEntries(m_folder), 4) << "the replaced first page waits for the run's next file";
-    EXPECT_TRUE(outer.Finish());
-    EXPECT_EQ(CountEntries(m_folder), 3) << "the run's end removes it";
-    EXPECT_EQ(ReadBytes(first), "newer first");
-    EXPECT_EQ(ReadBytes(second), "2nd");
-    EXPECT_EQ(ReadBytes(added), "a page of its own");
-
-    // Outside a run the replaced file goes at once.
-    ASSERT_TRUE(FileSystem::ReplaceContents(second, "second again"));
-    EXPECT_EQ(ReadBytes(second), "second again");
-    EXPECT_EQ(CountEntries(m_folder), 3);
-}
-
-TEST_F(FileTest, AReplacedFileThatIsStillSomeonesIsNeverWrittenOver)
-{
-    const CString page = m_folder + "/page.htm";
-    const CString otherName = m_folder + "/kept.htm";
-    const CString marked = m_folder + "/marked.htm";
-    const CString next = m_folder + "/next.htm";
-    const CString last = m_folder + "/last.htm";
-    WriteBytes(page, "old page");
-    ASSERT_EQ(link(FileSystem::ToNative(page).c_str(), FileSystem::ToNative(otherName).c_str()), 0);
-    WriteBytes(marked, "marked page");
-    const bool attributes = setxattr(FileSystem::ToNative(marked).c_str(), "user.origin", "x", 1, 0) == 0;
-    CDeferredSync sync;
-    ASSERT_TRUE(FileSystem::ReplaceContents(page, "new page"));
-    ASSERT_TRUE(FileSystem::ReplaceContents(next, "next page"));
-    EXPECT_EQ(ReadBytes(otherName), "old page") << "a file of two names keeps its other name's contents";
-    if (attributes) {
-        ASSERT_TRUE(FileSystem::ReplaceContents(marked, "new marked page"));
-        ASSERT_TRUE(FileSystem::ReplaceContents(last, "last page"));
-        char value[8];
-        EXPECT_LT(getxattr(FileSystem::ToNative(last).c_str(), "user.origin", value, sizeof(value)), 0)
-            << "another file's attributes never travel to a new one";
-    }
-    EXPECT_TRUE(sync.Finish());
-    EXPECT_EQ(ReadBytes(page), "new page");
-    EXPECT_EQ(ReadBytes(next), "next page");
 }
 
 TEST_F(FileTest, ARunOfWholeWritesKilledBeforeACommitLeavesEveryFileWhole)
