@@ -3,6 +3,8 @@
 #include "foundation/JapaneseEra.h"
 #include "platform/Cp932.h"
 
+#include <charconv>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -23,6 +25,22 @@ const JapaneseEra& EraOf(const COleDateTime::Parts& parts)
 int EraYear(const JapaneseEra& era, const COleDateTime::Parts& parts)
 {
     return era.firstYear == 0 ? 0 : parts.year - era.firstYear + 1;
+}
+
+// Appends value as "%d" (width 0), "%02d" (width 2, fill '0') or "%4d" (width 4, fill ' ') would:
+// every list's dates are formatted for its pages and files, too many for printf each.
+void AppendNumber(std::string& out, int value, size_t width = 0, char fill = ' ')
+{
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof(digits), value).ptr;
+    const char* first = digits;
+    const size_t length = static_cast<size_t>(end - digits);
+    const size_t pad = width > length ? width - length : 0;
+    if (fill == '0' && value < 0) {
+        out += *first++;
+    }
+    out.append(pad, fill);
+    out.append(first, end);
 }
 
 int WeekdayIndex(const COleDateTime::Parts& parts)
@@ -84,10 +102,11 @@ CString CDateEx::FormatDate(const char* pattern) const
 
     std::string_view text = pattern;
     CString result;
+    std::string& out = result.str();
     size_t pos = 0;
     // Tokens are tried longest first at each position.
     auto token = [&](std::string_view word) {
-        if (text.substr(pos, word.size()) != word) {
+        if (text[pos] != word.front() || text.substr(pos, word.size()) != word) {
             return false;
         }
         pos += word.size();
@@ -95,45 +114,45 @@ CString CDateEx::FormatDate(const char* pattern) const
     };
     while (pos < text.size()) {
         if (token("YYYY")) {
-            result.AppendFormat("%4d", parts.year);
+            AppendNumber(out, parts.year, 4);
         } else if (token("YY")) {
-            result.AppendFormat("%02d", parts.year % 100);
+            AppendNumber(out, parts.year % 100, 2, '0');
         } else if (token("GGG")) {
-            result += CString(eraName);
+            out.append(eraName);
         } else if (token("GG")) {
-            result += CString(eraName.substr(0, 2));
+            out.append(eraName.substr(0, 2));
         } else if (token("G")) {
-            result += era.letter;
+            out += era.letter;
         } else if (token("EE")) {
-            result.AppendFormat("%02d", eraYear);
+            AppendNumber(out, eraYear, 2, '0');
         } else if (token("E")) {
-            result.AppendFormat("%d", eraYear);
+            AppendNumber(out, eraYear);
         } else if (token("MM")) {
-            result.AppendFormat("%02d", parts.month);
+            AppendNumber(out, parts.month, 2, '0');
         } else if (token("M")) {
-            result.AppendFormat("%d", parts.month);
+            AppendNumber(out, parts.month);
         } else if (token("DD")) {
-            result.AppendFormat("%02d", parts.day);
+            AppendNumber(out, parts.day, 2, '0');
         } else if (token("D")) {
-            result.AppendFormat("%d", parts.day);
+            AppendNumber(out, parts.day);
         } else if (token("WW")) {
-            result += WeekdayName(WeekdayIndex(parts), true);
+            out.append(WeekdayName(WeekdayIndex(parts), true));
         } else if (token("W")) {
-            result += WeekdayName(WeekdayIndex(parts), false);
+            out.append(WeekdayName(WeekdayIndex(parts), false));
         } else if (token("HH")) {
-            result.AppendFormat("%02d", parts.hour);
+            AppendNumber(out, parts.hour, 2, '0');
         } else if (token("H")) {
-            result.AppendFormat("%d", parts.hour);
+            AppendNumber(out, parts.hour);
         } else if (token("NNN")) {
-            result.AppendFormat("%d", parts.hour * 60 + parts.minute);
+            AppendNumber(out, parts.hour * 60 + parts.minute);
         } else if (token("NN")) {
-            result.AppendFormat("%02d", parts.minute);
+            AppendNumber(out, parts.minute, 2, '0');
         } else if (token("N")) {
-            result.AppendFormat("%d", parts.minute);
+            AppendNumber(out, parts.minute);
         } else if (token("SS")) {
-            result.AppendFormat("%02d", parts.second);
+            AppendNumber(out, parts.second, 2, '0');
         } else if (token("S")) {
-            result.AppendFormat("%d", parts.second);
+            AppendNumber(out, parts.second);
         } else {
             // "&" quotes the character after it, a double-byte character whole; a final "&"
             // quotes nothing and stands for itself.
@@ -141,7 +160,7 @@ CString CDateEx::FormatDate(const char* pattern) const
                 ++pos;
             }
             size_t length = Cp932::CharLength(text, pos);
-            result += CString(text.substr(pos, length));
+            out.append(text.substr(pos, length));
             pos += length;
         }
     }

@@ -1,6 +1,7 @@
 #include "foundation/TextFile.h"
 
 #include "platform/FileException.h"
+#include "platform/FileSystem.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -50,6 +51,14 @@ bool ReadTextFile(CString& text, const CString& path, unsigned flags)
 
 bool WriteTextFile(const CString& path, unsigned flags, const CString& text)
 {
+    // A new file in the old one's place goes in whole, with one write.
+    const bool replacing = (flags & CFile::modeCreate) != 0 && (flags & CFile::modeNoTruncate) == 0 &&
+                           (flags & (CFile::modeWrite | CFile::modeReadWrite)) != 0;
+    if (const CString target = replacing ? FileSystem::ReplaceTarget(path) : CString(); !target.IsEmpty()) {
+        return (flags & CFile::typeBinary) != 0
+                   ? FileSystem::ReplaceContents(target, text.view())
+                   : FileSystem::ReplaceContents(target, CStdioFile::ToDiskText(text.view()));
+    }
     CTextFile file;
     if (!file.Open(path, flags)) {
         return false;

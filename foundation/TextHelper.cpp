@@ -33,6 +33,17 @@ bool ListHoldsChar(std::string_view list, unsigned int code)
     return false;
 }
 
+// The position of the first single-byte character that special picks, walking character by
+// character; the text's length when there is none.
+template <class Special> size_t FindSingleByte(std::string_view text, Special special)
+{
+    size_t i = 0;
+    while (i < text.size() && !special(text[i])) {
+        i += Cp932::CharLength(text, i);
+    }
+    return i;
+}
+
 // Index of the first table entry that satisfies test, or -1. A count of 0 means the table
 // ends with a null entry.
 template <class Test> int FindInTable(const char* const* table, int count, Test test)
@@ -313,10 +324,18 @@ int CTextHelper::CompareNatural(const char* other) const
 
 void CTextHelper::EscapeBackslash()
 {
-    std::string_view text = view();
+    const std::string_view text = view();
+    // Most texts hold none: they stay as they are.
+    size_t i = FindSingleByte(text, [](char ch) {
+        return ch == '\\' || ch == '\'' || ch == ',' || ch == '\t' || ch == '\r' || ch == '\n';
+    });
+    if (i >= text.size()) {
+        return;
+    }
     std::string result;
     result.reserve(text.size() + text.size() / 8 + 4);
-    for (size_t i = 0; i < text.size();) {
+    result.append(text.substr(0, i));
+    while (i < text.size()) {
         size_t length = Cp932::CharLength(text, i);
         char ch = text[i];
         if (length == 2) {
@@ -385,13 +404,9 @@ void CTextHelper::EscapeHtmlText()
     // One walk over the characters: every Web page escapes each of its texts, and no entity
     // put in can start another one, so replacing all in a single pass equals replacing each in turn.
     const std::string_view text = view();
-    auto special = [](char ch) {
+    size_t i = FindSingleByte(text, [](char ch) {
         return ch == '&' || ch == '"' || ch == '<' || ch == '>' || ch == ' ' || ch == '\r';
-    };
-    size_t i = 0;
-    while (i < text.size() && !special(text[i])) {
-        i += Cp932::CharLength(text, i);
-    }
+    });
     if (i >= text.size()) {
         return;
     }

@@ -8,10 +8,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -80,6 +83,73 @@ void KeepCreation(int fd, const std::filesystem::path& target)
     std::string value = std::to_string(static_cast<long long>(created));
     // A file system without user attributes only loses the note.
     fsetxattr(fd, kCreatedAttribute, value.data(), value.size(), 0);
+}
+
+// Makes the temporary file of a replacing write beside its target, named after it with a
+// unique ending; its descriptor, or -1 with errno set.
+int MakeTemporary(const std::filesystem::path& target, std::string& tempPath)
+{
+    tempPath = target.native() + ".XXXXXX";
+    return mkostemp(tempPath.data(), O_CLOEXEC);
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            errno = written == 0 ? EIO : errno;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+// Puts a complete temporary file in the target's place: it takes the target's permissions and
+// creation note, is flushed to the disk unless a run waits for the disk at its end, is closed
+// by closeFile, and replaces the target. Removed again on failure.
+bool CommitFile(int fd, const std::function<int()>& closeFile, const std::filesystem::path& temp,
+                const CString& target)
+{
+    const std::filesystem::path native = ToNative(target);
+    if (const CommitHook& hook = Hook()) {
+        if (const int error = hook(target); error != 0) {
+            closeFile();
+            unlink(temp.c_str());
+            errno = error;
+            return false;
+        }
+    }
+    struct stat old
+    {
+    };
+    const bool replacing = stat(native.c_str(), &old) == 0;
+    mode_t mode = replacing ? (old.st_mode & 07777) : NewFileMode();
+    // A new file has no creation time to keep.
+    if (replacing) {
+        KeepCreation(fd, native);
+    }
+    // Inside a run of many files the run waits for the disk once, at its end.
+    const bool sync = !CDeferredSync::Defer(native.parent_path());
+    bool ok = fchmod(fd, mode) == 0 && (!sync || fsync(fd) == 0);
+    int error = ok ? 0 : errno;
+    if (closeFile() != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && std::rename(temp.c_str(), native.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        unlink(temp.c_str());
+        errno = error;
+    }
+    return ok;
 }
 
 } // namespace
@@ -242,8 +312,8 @@ CString ReplaceTarget(const CString& path)
 
 FILE* CreateBeside(const CString& target, bool readable, CString& tempPath)
 {
-    std::string pattern = ToNative(target).native() + ".XXXXXX";
-    int fd = mkostemp(pattern.data(), O_CLOEXEC);
+    std::string temp;
+    int fd = MakeTemporary(ToNative(target), temp);
     if (fd < 0) {
         return nullptr;
     }
@@ -251,11 +321,11 @@ FILE* CreateBeside(const CString& target, bool readable, CString& tempPath)
     if (stream == nullptr) {
         int saved = errno;
         close(fd);
-        unlink(pattern.c_str());
+        unlink(temp.c_str());
         errno = saved;
         return nullptr;
     }
-    tempPath = FromNative(pattern);
+    tempPath = FromNative(temp);
     return stream;
 }
 
@@ -266,43 +336,30 @@ void SetCommitHook(CommitHook hook)
 
 bool CommitReplace(FILE* stream, const CString& tempPath, const CString& target)
 {
-    std::filesystem::path temp = ToNative(tempPath);
-    std::filesystem::path native = ToNative(target);
-    if (const CommitHook& hook = Hook()) {
-        if (const int error = hook(target); error != 0) {
-            std::fclose(stream);
-            unlink(temp.c_str());
-            errno = error;
-            return false;
-        }
+    if (std::fflush(stream) != 0) {
+        AbandonReplace(stream, tempPath);
+        return false;
     }
-    struct stat old
-    {
-    };
-    const bool replacing = stat(native.c_str(), &old) == 0;
-    mode_t mode = replacing ? (old.st_mode & 07777) : NewFileMode();
-    int fd = fileno(stream);
-    // A new file has no creation time to keep.
-    if (replacing) {
-        KeepCreation(fd, native);
+    return CommitFile(
+        fileno(stream), [stream] { return std::fclose(stream); }, ToNative(tempPath), target);
+}
+
+bool ReplaceContents(const CString& target, std::string_view bytes)
+{
+    std::string temp;
+    const int fd = MakeTemporary(ToNative(target), temp);
+    if (fd < 0) {
+        return false;
     }
-    // Inside a run of many files the run waits for the disk once, at its end.
-    const bool sync = !CDeferredSync::Defer(native.parent_path());
-    bool ok = std::fflush(stream) == 0 && fchmod(fd, mode) == 0 && (!sync || fsync(fd) == 0);
-    int error = ok ? 0 : errno;
-    if (std::fclose(stream) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && std::rename(temp.c_str(), native.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
+    if (!WriteAll(fd, bytes)) {
+        const int saved = errno;
+        close(fd);
         unlink(temp.c_str());
-        errno = error;
+        errno = saved;
+        return false;
     }
-    return ok;
+    return CommitFile(
+        fd, [fd] { return close(fd); }, temp, target);
 }
 
 void AbandonReplace(FILE* stream, const CString& tempPath)

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 // File-system calls on the program's CP932 paths ("/" as separator). Every path is converted to
@@ -77,6 +78,10 @@ FILE* OpenStream(const CString& path, const char* mode);
 FILE* CreateBeside(const CString& target, bool readable, CString& tempPath);
 bool CommitReplace(FILE* stream, const CString& tempPath, const CString& target);
 void AbandonReplace(FILE* stream, const CString& tempPath);
+// A replacing write of contents known whole. Inside a run of many files (CDeferredSync) the
+// file it replaces is kept under the temporary name and written over by the run's next whole
+// write in that folder.
+bool ReplaceContents(const CString& target, std::string_view bytes);
 // Removes the temporary files that replacing writes of target left behind when the process was
 // killed before it could commit or abandon them.
 void RemoveReplaceLeftovers(const CString& target);

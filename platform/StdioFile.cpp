@@ -68,22 +68,26 @@ void CStdioFile::Write(const void* buffer, unsigned count)
     // short lines.
     constexpr size_t kPiece = 64 * 1024;
     const std::string_view text(static_cast<const char*>(buffer), count);
-    std::string piece;
-    piece.reserve(std::min(text.size() + text.size() / 8, kPiece) + 2);
+    for (size_t start = 0; start < text.size(); start += kPiece) {
+        const std::string piece = ToDiskText(text.substr(start, kPiece));
+        CFile::Write(piece.data(), static_cast<unsigned>(piece.size()));
+    }
+}
+
+std::string CStdioFile::ToDiskText(std::string_view text)
+{
+    std::string bytes;
+    bytes.reserve(text.size() + text.size() / 16 + 16);
     size_t start = 0;
     while (start < text.size()) {
         const size_t end = std::min(text.find('\n', start), text.size());
-        piece.append(text.substr(start, end - start));
+        bytes.append(text.substr(start, end - start));
         if (end < text.size()) {
-            piece.append("\r\n");
+            bytes.append("\r\n");
         }
         start = end + 1;
-        if (piece.size() >= kPiece) {
-            CFile::Write(piece.data(), static_cast<unsigned>(piece.size()));
-            piece.clear();
-        }
     }
-    CFile::Write(piece.data(), static_cast<unsigned>(piece.size()));
+    return bytes;
 }
 
 void CStdioFile::WriteString(const char* text)

@@ -2,6 +2,9 @@
 
 #include "platform/File.h"
 
+#include <string>
+#include <string_view>
+
 // A buffered file read and written by lines. In text mode, the default unless typeBinary is
 // given, a CR LF on disk is an LF inside and every LF written becomes CR LF, the line ends of
 // the program's Shift_JIS text files.
@@ -24,6 +27,8 @@ class CStdioFile : public CFile
     char* ReadString(char* buffer, unsigned maxCount);
 
     bool IsTextMode() const { return m_text; }
+    // The bytes text mode writes for text: each LF as CR LF.
+    static std::string ToDiskText(std::string_view text);
 
   private:
     // The next byte with CR LF read as LF in text mode; EOF at the end.

@@ -1,5 +1,6 @@
 #include "platform/File.h"
 #include "platform/DeferredSync.h"
+#include "platform/FileCommitHook.h"
 #include "platform/FileException.h"
 #include "platform/FileSystem.h"
 #include "platform/PrivateTempFolder.h"
@@ -149,6 +150,27 @@ TEST_F(FileTest, FilesOfADeferredSyncRunAreWholeAndInPlaceAndAKilledRunLeavesNoH
     std::filesystem::remove_all(FileSystem::ToNative(m_folder + "/gone"));
     EXPECT_TRUE(outer.Finish()) << "a folder removed during the run is no failure";
     EXPECT_TRUE(outer.Finish());
+}
+
+TEST_F(FileTest, ARunOfWholeWritesKilledBeforeACommitLeavesEveryFileWhole)
+{
+    const CString first = m_folder + "/a.htm";
+    const CString second = m_folder + "/b.htm";
+    WriteBytes(first, "old a, the longer of the two");
+    WriteBytes(second, "old b");
+    const pid_t child = fork();
+    if (child == 0) {
+        CDeferredSync sync;
+        FileSystem::ReplaceContents(first, "new a");
+        FileSystem::SetCommitHook([](const CString&) -> int { _exit(0); });
+        FileSystem::ReplaceContents(second, "new b");
+        _exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadBytes(first), "new a");
+    EXPECT_EQ(ReadBytes(second), "old b");
 }
 
 TEST_F(FileTest, FileClosedByItsDestructorIsKept)

@@ -4,12 +4,18 @@
 #include "foundation/TextHelper.h"
 #include "list/IListHost.h"
 #include "list/ZantobyDoc.h"
+#include "platform/WorkerPool.h"
+#include "web/site/PagesAhead.h"
 #include "web/site/SimpleListTable.h"
 #include "web/site/WebColors.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <exception>
+#include <latch>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -222,47 +228,82 @@ void CCgiDataWriter::AppendSettings(CString& out) const
 
 void CCgiDataWriter::AppendRows(CString& out) const
 {
-    for (int record : m_page.rows) {
-        if (record < 0 || record >= kMaxRows || !m_doc.GetRow(record).inUse) {
+    // A line for every row, for every cell of the list: the rows are written in pieces on
+    // worker threads, joined in their order.
+    const int threads = CPagesAhead::MakerThreads();
+    const size_t count = m_page.rows.size();
+    const size_t pieceRows = count / static_cast<size_t>(threads * 4) + 1;
+    const size_t pieceCount = (count + pieceRows - 1) / pieceRows;
+    std::vector<std::string> pieces(pieceCount);
+    std::vector<std::exception_ptr> errors(pieceCount);
+    std::latch written(static_cast<std::ptrdiff_t>(pieceCount));
+    {
+        WorkerPool pool(threads);
+        for (size_t piece = 0; piece < pieceCount; ++piece) {
+            pool.Submit([&, piece] {
+                try {
+                    const size_t end = std::min(count, (piece + 1) * pieceRows);
+                    for (size_t i = piece * pieceRows; i < end; ++i) {
+                        AppendRow(pieces[piece], m_page.rows[i]);
+                    }
+                } catch (...) {
+                    errors[piece] = std::current_exception();
+                }
+                written.count_down();
+            });
+        }
+        written.wait();
+    }
+    for (size_t piece = 0; piece < pieceCount; ++piece) {
+        if (errors[piece]) {
+            std::rethrow_exception(errors[piece]);
+        }
+        out.str() += pieces[piece];
+    }
+}
+
+void CCgiDataWriter::AppendRow(std::string& out, int record) const
+{
+    if (record < 0 || record >= kMaxRows || !m_doc.GetRow(record).inUse) {
+        return;
+    }
+    const ProductRecord& row = m_doc.GetRow(record);
+    CString pieces;
+    for (int c = 0; c < kMaxColumns; ++c) {
+        const ColumnRecord& column = m_doc.GetColumn(c);
+        if (column.type == kTypeNone || column.slot < 0 || column.slot >= kMaxColumns) {
             continue;
         }
-        const ProductRecord& row = m_doc.GetRow(record);
-        CString pieces;
-        for (int c = 0; c < kMaxColumns; ++c) {
-            const ColumnRecord& column = m_doc.GetColumn(c);
-            if (column.type == kTypeNone || column.slot < 0 || column.slot >= kMaxColumns) {
-                continue;
-            }
-            const CellRecord& cell = row.GetCell(column.slot);
-            CString text = m_doc.FormatCellForOutput(c, cell, kOutputCgi);
-            if (!text.IsEmpty()) {
-                // Appended piece by piece: the data file has a value for every cell of the list.
-                std::string& line = pieces.str();
-                line += ",v";
-                line += std::to_string(c);
-                line += "='";
-                line += Esc(text).view();
-                line += '\'';
-            }
-            AppendColor(pieces, "tc", c, cell.textColor);
-            AppendColor(pieces, "bc", c, cell.backColor);
+        const CellRecord& cell = row.GetCell(column.slot);
+        CString text = m_doc.FormatCellForOutput(c, cell, kOutputCgi);
+        if (!text.IsEmpty()) {
+            std::string& line = pieces.str();
+            line += ",v";
+            line += std::to_string(c);
+            line += "='";
+            line += Esc(text).view();
+            line += '\'';
         }
-        CTextHelper photos;
-        for (int i = 0; i < row.photoCount && i < kMaxPhotosPerRow; ++i) {
-            int slot = row.photos[static_cast<size_t>(i)];
-            if (slot >= 0 && slot < kMaxPhotos && m_doc.GetPhoto(slot).inUse) {
-                CString number;
-                number.Format("%d", slot);
-                photos.AppendWithSeparator("+", number);
-            }
+        AppendColor(pieces, "tc", c, cell.textColor);
+        AppendColor(pieces, "bc", c, cell.backColor);
+    }
+    CTextHelper photos;
+    for (int i = 0; i < row.photoCount && i < kMaxPhotosPerRow; ++i) {
+        int slot = row.photos[static_cast<size_t>(i)];
+        if (slot >= 0 && slot < kMaxPhotos && m_doc.GetPhoto(slot).inUse) {
+            CString number;
+            number.Format("%d", slot);
+            photos.AppendWithSeparator("+", number);
         }
-        if (!photos.IsEmpty()) {
-            pieces += ",p=" + photos;
-        }
-        if (!pieces.IsEmpty()) {
-            out.AppendFormat("text%d", record);
-            out += pieces + "\n";
-        }
+    }
+    if (!photos.IsEmpty()) {
+        pieces += ",p=" + photos;
+    }
+    if (!pieces.IsEmpty()) {
+        out += "text";
+        out += std::to_string(record);
+        out += pieces.view();
+        out += '\n';
     }
 }
 

@@ -3,6 +3,8 @@
 #include "platform/CString.h"
 #include "web/site/WebPageContext.h"
 
+#include <string>
+
 class CZantobyDoc;
 
 // Writes the CGI data file of a Web output folder, the text that the CGI script reads: the
@@ -27,6 +29,8 @@ class CCgiDataWriter
     void AppendStyle(CString& out) const;
     void AppendSettings(CString& out) const;
     void AppendRows(CString& out) const;
+    // The line of a record's cells and photos, when it is a row in use with any.
+    void AppendRow(std::string& out, int record) const;
     void AppendPhotos(CString& out) const;
 
     const CZantobyDoc& m_doc;

@@ -6,7 +6,6 @@
 #include "platform/MessageBox.h"
 #include "web/site/WebColors.h"
 
-#include <exception>
 #include <vector>
 
 namespace {
@@ -40,9 +39,8 @@ CSimpleListTable::CSimpleListTable(const CZantobyDoc& doc, const WebPageContext&
 {
 }
 
-bool CSimpleListTable::WriteSimpleTable(const CString& text, bool allColumns, CString& table)
+bool CSimpleListTable::HasOneMarker(const CString& text) const
 {
-    IListHost& host = m_doc.Host();
     const char* failure = nullptr;
     int at = text.Find(kMarker);
     if (at < 0) {
@@ -51,13 +49,7 @@ bool CSimpleListTable::WriteSimpleTable(const CString& text, bool allColumns, CS
         failure = "TABLE ﾀｸﾞが2ｹ所以上見付かりました";
     }
     if (failure != nullptr) {
-        host.ShowErrorMessage(41202, MB_OK, (CString("list.htm\n") + failure).GetString());
-        return false;
-    }
-    try {
-        table = BuildTable(allColumns);
-    } catch (const std::exception& error) {
-        host.ReportError(error.what(), "CreateWebDlg", __LINE__);
+        m_doc.Host().ShowErrorMessage(41202, MB_OK, (CString("list.htm\n") + failure).GetString());
         return false;
     }
     return true;

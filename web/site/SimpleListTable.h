@@ -19,13 +19,11 @@ class CSimpleListTable
   public:
     CSimpleListTable(const CZantobyDoc& doc, const WebPageContext& page);
 
-    // The table of the page's rows for the one marker of the base text, with every column named
-    // by the column entries when allColumns is set, else with those chosen for the list. The
-    // template expander puts it in place of the marker, so that no cell is read as a tag. False
-    // after the failure was shown (error 41202, or the error report).
-    bool WriteSimpleTable(const CString& text, bool allColumns, CString& table);
-
-    // The table of the current page.
+    // Whether the base text holds the marker exactly once; false after error 41202 was shown.
+    bool HasOneMarker(const CString& text) const;
+    // The table of the current page's rows, with every column named by the column entries when
+    // allColumns is set, else with those chosen for the list. The template expander puts it in
+    // place of the marker, so that no cell is read as a tag.
     CString BuildTable(bool allColumns);
 
     // The attributes of the table's start tag: " width=80% cellspacing=0 ..." as the style has

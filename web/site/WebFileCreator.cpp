@@ -71,7 +71,7 @@ void RemoveFile(const CString& path)
 }
 
 // Removes the files of a subfolder listed by pattern whose names match the numbered pattern,
-// but those that keep spares.
+// but those that keep leaves for the run to replace.
 void RemoveNumberedFiles(const CString& pattern, const char* match,
                          const std::function<bool(const CString& name)>& keep = {})
 {
@@ -182,18 +182,17 @@ bool CWebFileCreator::RunSteps(WebCreateForm& form, bool recreate)
     }
     SetStatusText("ﾍﾞｰｽﾌｧｲﾙをｺﾋﾟｰしています");
     CopyBaseFiles(previousFolder);
-    SetStatusText("既存のﾌｧｲﾙを削除しています");
-    DeleteStaleFiles(recreate);
     SetStatusText("一覧を検索しています");
     PickRows();
     SetStatusText("既存のﾌｧｲﾙを削除しています");
+    const RenewedFiles renewed = RenewedFilesOf(recreate);
     bool rowsChanged = RemoveUnpublishedPages();
     SetStatusText("写真を作成しています");
     const std::vector<int> photos = PublishedPhotos();
-    RemoveUnpublishedPhotos(photos);
-    bool complete = CopyPhotos(photos);
+    RemoveUnpublishedPhotos(photos, renewed);
+    bool complete = CopyPhotos(photos, renewed);
     SetStatusText("HTMLﾌｧｲﾙを作成しています");
-    return WriteFiles(rowsChanged) && complete;
+    return WriteFiles(rowsChanged || renewed.pages) && complete;
 }
 
 bool CWebFileCreator::IsListOwnFolder(const CString& folder) const
@@ -390,23 +389,12 @@ void CWebFileCreator::WriteIndexPage(const CString& path)
     }
 }
 
-void CWebFileCreator::DeleteStaleFiles(bool recreate)
+CWebFileCreator::RenewedFiles CWebFileCreator::RenewedFilesOf(bool recreate) const
 {
     const WebOutputSettings& web = m_doc.web;
     bool construction = web.outputMode != 1 && web.outputMode != 2;
-    const struct
-    {
-        const char* list;
-        const char* match;
-        bool when;
-    } sets[] = {{"/s/*s.*", "####s.*", recreate || construction},
-                {"/m/*m.*", "####m.*", recreate || construction || web.pageView == 0},
-                {"/p/*.*", "####.*", recreate || construction || web.pageView != 1}};
-    for (const auto& set : sets) {
-        if (set.when) {
-            RemoveNumberedFiles(web.webFolder + set.list, set.match);
-        }
-    }
+    return RenewedFiles{recreate || construction, recreate || construction || web.pageView == 0,
+                        recreate || construction || web.pageView != 1};
 }
 
 void CWebFileCreator::PickRows()
@@ -471,20 +459,35 @@ std::vector<int> CWebFileCreator::PublishedPhotos() const
     return slots;
 }
 
-void CWebFileCreator::RemoveUnpublishedPhotos(const std::vector<int>& slots)
+std::pair<CString, CString> CWebFileCreator::PhotoCopy(int slot, bool middle) const
 {
-    const std::set<int> published(slots.begin(), slots.end());
-    // The copies are named by the slot's four digits.
-    auto keep = [&published](const CString& name) {
-        return published.count(CTextHelper(name.Left(4)).ToInt()) > 0;
-    };
-    RemoveNumberedFiles(m_doc.web.webFolder + "/m/*m.*", "####m.*", keep);
-    RemoveNumberedFiles(m_doc.web.webFolder + "/s/*s.*", "####s.*", keep);
+    CString copy;
+    copy.Format(middle ? "%s/m/%04dm.jpg" : "%s/s/%04ds.jpg", m_doc.web.webFolder.GetString(), slot);
+    return {middle ? m_doc.GetMiddlePhotoPath(slot) : m_doc.GetThumbnailPath(slot), copy};
 }
 
-bool CWebFileCreator::CopyPhotos(const std::vector<int>& slots)
+void CWebFileCreator::RemoveUnpublishedPhotos(const std::vector<int>& slots, const RenewedFiles& renewed)
 {
-    const CString& folder = m_doc.web.webFolder;
+    const std::set<int> published(slots.begin(), slots.end());
+    for (bool middle : {true, false}) {
+        // The copies are named by the slot's four digits. Of copies made anew only those the
+        // run makes again stay, to be replaced.
+        const bool renew = middle ? renewed.middle : renewed.small;
+        auto keep = [&](const CString& name) {
+            const int slot = CTextHelper(name.Left(4)).ToInt();
+            if (published.count(slot) == 0) {
+                return false;
+            }
+            const auto [source, copy] = PhotoCopy(slot, middle);
+            return !renew || (GetFileNameOfPath(copy) == name && WriteTime(source) != 0);
+        };
+        RemoveNumberedFiles(m_doc.web.webFolder + (middle ? "/m/*m.*" : "/s/*s.*"),
+                            middle ? "####m.*" : "####s.*", keep);
+    }
+}
+
+bool CWebFileCreator::CopyPhotos(const std::vector<int>& slots, const RenewedFiles& renewed)
+{
     bool reported = false;
     int count = static_cast<int>(slots.size());
     for (int k = 0; k < count; ++k) {
@@ -492,14 +495,11 @@ bool CWebFileCreator::CopyPhotos(const std::vector<int>& slots)
         CString status;
         status.Format("写真を作成しています %d / %d", k + 1, count);
         SetStatusText(status);
-        CString middle;
-        CString small;
-        middle.Format("%s/m/%04dm.jpg", folder.GetString(), slot);
-        small.Format("%s/s/%04ds.jpg", folder.GetString(), slot);
-        for (const auto& [source, target] : {std::pair{m_doc.GetMiddlePhotoPath(slot), middle},
-                                             std::pair{m_doc.GetThumbnailPath(slot), small}}) {
+        for (bool middle : {true, false}) {
+            const auto [source, target] = PhotoCopy(slot, middle);
+            const bool renew = middle ? renewed.middle : renewed.small;
             std::time_t sourceTime = WriteTime(source);
-            if (sourceTime == 0 || WriteTime(target) >= sourceTime) {
+            if (sourceTime == 0 || (!renew && WriteTime(target) >= sourceTime)) {
                 continue;
             }
             errno = 0;
@@ -518,32 +518,34 @@ bool CWebFileCreator::RemoveUnpublishedPages()
     const WebOutputSettings& web = m_doc.web;
     const CString& folder = web.webFolder;
     bool construction = web.outputMode != 1 && web.outputMode != 2;
-    bool rowsChanged = false;
-    if (!construction && web.pageView == 1) {
-        std::set<int> published;
+    // The numbered files of p but the pages this run writes go, whether it writes all of them
+    // or only those of rows changed since.
+    std::set<int> published;
+    if (!construction && web.pageView != 0) {
         for (int record : m_page.rows) {
             if (record >= 0 && record < kMaxRows && m_doc.GetRow(record).inUse) {
                 published.insert(record);
             }
         }
-        CStringArray names;
-        ListFiles(folder + "/p/*.*", &names, false);
-        size_t present = 0;
-        for (int i = 0; i < names.GetSize(); ++i) {
-            const CString& name = names[i];
-            if (!CTextHelper(name).MatchPattern("####.*")) {
-                continue;
-            }
-            if (name.Mid(5) == web.extPage && published.count(CTextHelper(name.Left(4)).ToInt()) > 0) {
-                ++present;
-            } else {
-                RemoveFile(folder + "/p/" + name);
-                rowsChanged = true;
-            }
-        }
-        // Pages that stay link to their neighbours and count the pages: a new set rewrites them.
-        rowsChanged = rowsChanged || present != published.size();
     }
+    bool rowsChanged = false;
+    CStringArray names;
+    ListFiles(folder + "/p/*.*", &names, false);
+    size_t present = 0;
+    for (int i = 0; i < names.GetSize(); ++i) {
+        const CString& name = names[i];
+        if (!CTextHelper(name).MatchPattern("####.*")) {
+            continue;
+        }
+        if (name.Mid(5) == web.extPage && published.count(CTextHelper(name.Left(4)).ToInt()) > 0) {
+            ++present;
+        } else {
+            RemoveFile(folder + "/p/" + name);
+            rowsChanged = true;
+        }
+    }
+    // Pages that stay link to their neighbours and count the pages: a new set rewrites them.
+    rowsChanged = rowsChanged || present != published.size();
     int pages = construction ? 1 : CWebPageWriter::PageCount(m_page.RowCount(), web.rowCount);
     RemoveListPagesFrom(web.listName, pages);
     if (!web.fullName.IsEmpty()) {

@@ -5,6 +5,7 @@
 #include "web/site/WebPageContext.h"
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 class CZantobyDoc;
@@ -51,14 +52,27 @@ class CWebFileCreator
     void CopyBaseFiles(const CString& previousFolder);
     // The program's top page with the list page's address and the title filled in.
     void WriteIndexPage(const CString& path);
-    void DeleteStaleFiles(bool recreate);
+    // The sets of numbered files a run makes anew, whatever their times: thumbnails (s),
+    // standard photos (m) and single pages (p). Files of such a set that the run does not make
+    // again are removed; those it makes again are replaced in place, so that a run stopped
+    // half way leaves the old files rather than none.
+    struct RenewedFiles
+    {
+        bool small;
+        bool middle;
+        bool pages;
+    };
+    RenewedFiles RenewedFilesOf(bool recreate) const;
     void PickRows();
     // The photo slots of the rows picked, each once, in the order met.
     std::vector<int> PublishedPhotos() const;
+    // A photo slot's source and its copy in the output folder: the standard photo in m or the
+    // thumbnail in s.
+    std::pair<CString, CString> PhotoCopy(int slot, bool middle) const;
     // Removes the copies of photos the run does not publish, as the pages of rows it no longer
     // publishes go: the output folder is what the user uploads.
-    void RemoveUnpublishedPhotos(const std::vector<int>& slots);
-    bool CopyPhotos(const std::vector<int>& slots);
+    void RemoveUnpublishedPhotos(const std::vector<int>& slots, const RenewedFiles& renewed);
+    bool CopyPhotos(const std::vector<int>& slots, const RenewedFiles& renewed);
     // Removes the pages of rows and pages this run does not publish; true when the set of
     // single pages changed.
     bool RemoveUnpublishedPages();

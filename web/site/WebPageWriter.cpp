@@ -6,12 +6,14 @@
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "platform/StdioFile.h"
 #include "web/site/SimpleListTable.h"
 #include "web/site/WebTemplateExpander.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -56,14 +58,31 @@ bool CWebPageWriter::ReadBaseFile(const CString& name, CString& text)
     return false;
 }
 
-bool CWebPageWriter::WritePage(const CString& path, const CString& text)
+bool CWebPageWriter::WritePage(const CString& path, const CString& page)
 {
     errno = 0;
-    if (WriteTextFile(path, CFile::modeCreate | CFile::modeWrite, text)) {
+    if (WriteTextFile(path, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary, page)) {
         return true;
     }
     return m_doc.Host().AskMessage(21202, MB_YESNO, path.GetString(),
                                    CAppBase::GetLastErrorText().GetString()) == IDYES;
+}
+
+bool CWebPageWriter::WritePages(const std::vector<CString>& paths, const CPagesAhead::Make& make)
+{
+    CPagesAhead ahead(m_doc, m_page, static_cast<int>(paths.size()), make);
+    for (const CString& path : paths) {
+        CString page;
+        CString failure;
+        if (!ahead.TakeNext(page, failure)) {
+            m_doc.Host().ShowErrorMessage(41202, MB_OK, failure.GetString());
+            return false;
+        }
+        if (!WritePage(path, page)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CWebPageWriter::WriteListPages()
@@ -96,23 +115,13 @@ bool CWebPageWriter::WritePageSet(const CString& baseText, const CString& name, 
     if (count == 0 && !allColumns) {
         m_doc.Host().ShowInfoMessage(11202, MB_OK);
     }
+    if (simpleTable && !CSimpleListTable(m_doc, m_page).HasOneMarker(baseText)) {
+        return false;
+    }
     m_page.singlePage = 0;
     m_page.pageCount = pages;
-    CWebTemplateExpander expander(m_doc, m_page);
+    std::vector<CString> paths;
     for (int p = 0; p < pages; ++p) {
-        m_page.currentPage = p;
-        int first = perPage > 0 ? p * perPage : 0;
-        int rows = perPage > 0 ? std::min(perPage, count - first) : count;
-        CString text = baseText;
-        CString table;
-        if (simpleTable && !CSimpleListTable(m_doc, m_page).WriteSimpleTable(text, allColumns, table)) {
-            return false;
-        }
-        expander.SetSimpleTable(simpleTable ? &table : nullptr);
-        if (!expander.ExpandTemplate(0, text,
-                                     WebExpansionWindow{first, rows, 0, kMaxColumns, 0, kMaxPhotosPerRow})) {
-            return false;
-        }
         CString path;
         if (p == 0) {
             path.Format("%s/%s.%s", OutputFolder().GetString(), name.GetString(), web.extList.GetString());
@@ -120,10 +129,30 @@ bool CWebPageWriter::WritePageSet(const CString& baseText, const CString& name, 
             path.Format("%s/%s%d.%s", OutputFolder().GetString(), name.GetString(), p,
                         web.extList.GetString());
         }
-        if (!WritePage(path, text)) {
-            return false;
-        }
+        paths.push_back(path);
     }
+    return WritePages(paths, [&](int p, CPagesAhead::Maker& maker, CString& page, CString& failure) {
+        maker.page.currentPage = p;
+        int first = perPage > 0 ? p * perPage : 0;
+        int rows = perPage > 0 ? std::min(perPage, count - first) : count;
+        CString table;
+        if (simpleTable) {
+            table = CSimpleListTable(m_doc, maker.page).BuildTable(allColumns);
+        }
+        maker.expander.SetSimpleTable(simpleTable ? &table : nullptr);
+        CString text = baseText;
+        return Make(maker, text, WebExpansionWindow{first, rows, 0, kMaxColumns, 0, kMaxPhotosPerRow}, page,
+                    failure);
+    });
+}
+
+bool CWebPageWriter::Make(CPagesAhead::Maker& maker, CString& text, const WebExpansionWindow& window,
+                          CString& page, CString& failure)
+{
+    if (!maker.expander.ExpandPage(text, window, failure)) {
+        return false;
+    }
+    page = CString(CStdioFile::ToDiskText(text.view()));
     return true;
 }
 
@@ -145,7 +174,7 @@ bool CWebPageWriter::WriteConstructPage()
     CString path;
     path.Format("%s/%s.%s", OutputFolder().GetString(), m_doc.web.listName.GetString(),
                 m_doc.web.extList.GetString());
-    return WritePage(path, text);
+    return WritePage(path, CString(CStdioFile::ToDiskText(text.view())));
 }
 
 bool CWebPageWriter::WriteRecordPages(bool rewriteAll)
@@ -160,7 +189,9 @@ bool CWebPageWriter::WriteRecordPages(bool rewriteAll)
     }
     m_page.singlePage = 1;
     m_page.pageCount = count;
-    CWebTemplateExpander expander(m_doc, m_page);
+    // The positions in the row list whose pages are written.
+    std::vector<int> positions;
+    std::vector<CString> paths;
     for (int i = 0; i < count; ++i) {
         int record = m_page.rows[static_cast<size_t>(i)];
         if (record < 0 || record >= kMaxRows || !m_doc.GetRow(record).inUse) {
@@ -174,15 +205,14 @@ bool CWebPageWriter::WriteRecordPages(bool rewriteAll)
             ToTime(m_doc.GetRow(record).lastChange) < info.writeTime) {
             continue;
         }
-        m_page.currentPage = i;
-        CString text = base;
-        if (!expander.ExpandTemplate(0, text,
-                                     WebExpansionWindow{i, 1, 0, kMaxColumns, 0, kMaxPhotosPerRow})) {
-            return false;
-        }
-        if (!WritePage(path, text)) {
-            return false;
-        }
+        positions.push_back(i);
+        paths.push_back(path);
     }
-    return true;
+    return WritePages(paths, [&](int index, CPagesAhead::Maker& maker, CString& page, CString& failure) {
+        int i = positions[static_cast<size_t>(index)];
+        maker.page.currentPage = i;
+        CString text = base;
+        return Make(maker, text, WebExpansionWindow{i, 1, 0, kMaxColumns, 0, kMaxPhotosPerRow}, page,
+                    failure);
+    });
 }

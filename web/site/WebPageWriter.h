@@ -1,14 +1,17 @@
 #pragma once
 
 #include "platform/CString.h"
+#include "web/site/PagesAhead.h"
 #include "web/site/WebPageContext.h"
 
 #include <functional>
+#include <vector>
 
 class CZantobyDoc;
 
 // Writes the pages of a Web output folder from its base files: the simple list pages, the free
-// list pages, the construction page and one single page per row, each expanded page by page.
+// list pages, the construction page and one single page per row, each expanded page by page
+// (on worker threads a few pages ahead) and written in order.
 class CWebPageWriter
 {
   public:
@@ -34,8 +37,15 @@ class CWebPageWriter
     bool WritePageSet(const CString& baseText, const CString& name, bool simpleTable, bool allColumns);
     // Reads a base file of the output folder, with error 41201 when it is missing or empty.
     bool ReadBaseFile(const CString& name, CString& text);
-    // Writes a finished page; on failure asks whether to go on (true: go on).
-    bool WritePage(const CString& path, const CString& text);
+    // Expands a page's text with a maker into the page as it goes to its file; false with
+    // the failure message.
+    static bool Make(CPagesAhead::Maker& maker, CString& text, const WebExpansionWindow& window,
+                     CString& page, CString& failure);
+    // Writes the pages of the files of paths in order, each made by make on a worker thread;
+    // false when one could not be made or the user stopped after a failed write.
+    bool WritePages(const std::vector<CString>& paths, const CPagesAhead::Make& make);
+    // Writes a finished page, as it goes to its file; on failure asks whether to go on (true: go on).
+    bool WritePage(const CString& path, const CString& page);
     CString OutputFolder() const;
 
     CZantobyDoc& m_doc;

@@ -51,23 +51,26 @@ enum class CWebTemplateExpander::Kind
     Invalid
 };
 
+struct CWebTemplateExpander::TagMark
+{
+    int at;
+    int close; // of the first "-->" behind the opening; -1 when there is none
+    // Taken from the text, and its parameters parsed, when the expansion first meets the tag:
+    // a block's body meets its tags again at every step.
+    mutable bool known = false;
+    mutable CString text;
+    mutable Kind kind = Kind::Invalid;
+    mutable const CWebTagParams* params = nullptr;
+};
+
 // The tags of a text in order, as the expansion meets them at each "<!--$" on a character.
 struct CWebTemplateExpander::TagMarks
 {
-    struct Tag
-    {
-        int at;
-        int close; // of the first "-->" behind the opening; -1 when there is none
-        // Taken from the text when the expansion first meets the tag.
-        mutable bool known = false;
-        mutable CString text;
-        mutable Kind kind = Kind::Invalid;
-    };
-    std::vector<Tag> tags;
+    std::vector<TagMark> tags;
 
     explicit TagMarks(const CString& text);
     // The first tag opening at or after from; null when none.
-    const Tag* Next(int from) const;
+    const TagMark* Next(int from) const;
 };
 
 namespace {
@@ -165,28 +168,32 @@ CWebTemplateExpander::TagMarks::TagMarks(const CString& text)
     }
     for (int at = text.FindOnCharacter(kOpen, 0); at >= 0; at = text.FindOnCharacter(kOpen, at + 1)) {
         auto close = std::lower_bound(closes.begin(), closes.end(), at + kOpenLength);
-        tags.push_back(Tag{at, close == closes.end() ? -1 : *close, false, CString(), Kind::Invalid});
+        tags.push_back(
+            TagMark{at, close == closes.end() ? -1 : *close, false, CString(), Kind::Invalid, nullptr});
     }
 }
 
-const CWebTemplateExpander::TagMarks::Tag* CWebTemplateExpander::TagMarks::Next(int from) const
+const CWebTemplateExpander::TagMark* CWebTemplateExpander::TagMarks::Next(int from) const
 {
-    auto found =
-        std::lower_bound(tags.begin(), tags.end(), from, [](const Tag& tag, int at) { return tag.at < at; });
+    auto found = std::lower_bound(tags.begin(), tags.end(), from,
+                                  [](const TagMark& tag, int at) { return tag.at < at; });
     return found == tags.end() ? nullptr : &*found;
 }
 
 template <class Params, class... Context>
-const Params* CWebTemplateExpander::Parsed(const CString& tag, const Context&... context)
+const Params* CWebTemplateExpander::Parsed(const TagMark& tag, const Context&... context)
 {
-    auto [entry, added] = m_parsed.try_emplace(tag);
-    if (added) {
-        auto params = std::make_unique<Params>();
-        if (params->Parse(tag, context...)) {
-            entry->second = std::move(params);
+    if (tag.params == nullptr) {
+        auto [entry, added] = m_parsed.try_emplace(tag.text);
+        if (added) {
+            auto params = std::make_unique<Params>();
+            if (params->Parse(tag.text, context...)) {
+                entry->second = std::move(params);
+            }
         }
+        tag.params = entry->second.get();
     }
-    return static_cast<const Params*>(entry->second.get());
+    return static_cast<const Params*>(tag.params);
 }
 
 bool CWebTemplateExpander::ExpandTemplate(int depth, CString& text, const WebExpansionWindow& window)
@@ -195,35 +202,51 @@ bool CWebTemplateExpander::ExpandTemplate(int depth, CString& text, const WebExp
     if (Expand(depth, text, window)) {
         return true;
     }
+    m_doc.Host().ShowErrorMessage(41202, MB_OK, FailureMessage().GetString());
+    return false;
+}
+
+bool CWebTemplateExpander::ExpandPage(CString& text, const WebExpansionWindow& window, CString& message)
+{
+    m_failure.Empty();
+    if (Expand(0, text, window)) {
+        return true;
+    }
+    message = FailureMessage();
+    return false;
+}
+
+CString CWebTemplateExpander::FailureMessage() const
+{
     const char* file = m_page.singlePage == 0   ? "list.htm / free.htm\n"
                        : m_page.singlePage == 1 ? "page.htm\n"
                                                 : "";
-    m_doc.Host().ShowErrorMessage(41202, MB_OK, (CString(file) + m_failure).GetString());
-    return false;
+    return CString(file) + m_failure;
+}
+
+bool CWebTemplateExpander::Expand(int depth, CString& text, const WebExpansionWindow& window)
+{
+    const TagMarks marks(text);
+    std::string out;
+    out.reserve(static_cast<size_t>(text.GetLength()) * 2);
+    if (!ExpandInto(depth, text, window, marks, out)) {
+        return false;
+    }
+    text = CString(std::move(out));
+    return true;
 }
 
 // Replacements are never read again: what a tag puts in (data that passes raw, a default
 // text) cannot become a tag of the page, and no text can expand itself without end.
-bool CWebTemplateExpander::Expand(int depth, CString& text, const WebExpansionWindow& window,
-                                  const TagMarks* marks)
+bool CWebTemplateExpander::ExpandInto(int depth, const CString& text, const WebExpansionWindow& window,
+                                      const TagMarks& marks, std::string& out)
 {
     ++depth;
     if (depth > kMaxDepth) {
         return Fail("ﾀｸﾞの指定が複雑すぎます\n\n%s", text, 0);
     }
-    std::unique_ptr<TagMarks> own;
-    if (marks == nullptr) {
-        own = std::make_unique<TagMarks>(text);
-        marks = own.get();
-    }
-    const TagMarks::Tag* tag = marks->Next(0);
-    if (tag == nullptr) {
-        return true;
-    }
-    std::string out;
-    out.reserve(static_cast<size_t>(text.GetLength()) * 2);
     int done = 0;
-    while (tag != nullptr) {
+    for (const TagMark* tag = marks.Next(0); tag != nullptr; tag = marks.Next(done)) {
         const int at = tag->at;
         if (tag->close < 0) {
             return Fail(kNoClose, text, at);
@@ -237,30 +260,28 @@ bool CWebTemplateExpander::Expand(int depth, CString& text, const WebExpansionWi
         CString replacement;
         if (m_table != nullptr && tag->text == "TABLE") {
             replacement = *m_table;
-        } else if (!ExpandTag(depth, tag->kind, text, at, end, tag->text, window, replacement, end)) {
+        } else if (!ExpandTag(depth, *tag, text, at, end, window, replacement, end)) {
             return false;
         }
         out.append(text.view().substr(static_cast<size_t>(done), static_cast<size_t>(at - done)));
         out.append(replacement.view());
         done = end;
-        tag = marks->Next(end);
     }
     out.append(text.view().substr(static_cast<size_t>(done)));
-    text = CString(std::move(out));
     return true;
 }
 
-bool CWebTemplateExpander::ExpandTag(int depth, Kind kind, const CString& text, int at, int tagEnd,
-                                     const CString& tag, const WebExpansionWindow& window,
-                                     CString& replacement, int& end)
+bool CWebTemplateExpander::ExpandTag(int depth, const TagMark& tag, const CString& text, int at, int tagEnd,
+                                     const WebExpansionWindow& window, CString& replacement, int& end)
 {
     CWebTagScope scope(m_doc, m_page, window);
     const char* failure = nullptr;
+    const Kind kind = tag.kind;
     switch (kind) {
     case Kind::Detail:
     case Kind::Texts:
     case Kind::Photos:
-        return ExpandRepeat(depth, kind, text, at, tagEnd, tag, window, replacement, end);
+        return ExpandRepeat(depth, kind, text, at, tagEnd, tag.text, window, replacement, end);
     case Kind::Link:
         return ExpandLink(depth, text, at, tagEnd, tag, window, replacement, end);
     case Kind::Cgi:
@@ -450,18 +471,16 @@ bool CWebTemplateExpander::RepeatSegments(int depth, Kind kind,
             inner.firstPhoto = position;
             inner.photoWindow = segment.count;
         }
-        CString body = segment.body;
-        if (!Expand(depth, body, inner, &marks[step % segments.size()])) {
+        if (!ExpandInto(depth, segment.body, inner, marks[step % segments.size()], out)) {
             return false;
         }
-        out.append(body.view());
         position += segment.count;
     }
     replacement = CString(std::move(out));
     return true;
 }
 
-bool CWebTemplateExpander::ExpandLink(int depth, const CString& text, int at, int tagEnd, const CString& tag,
+bool CWebTemplateExpander::ExpandLink(int depth, const CString& text, int at, int tagEnd, const TagMark& tag,
                                       const WebExpansionWindow& window, CString& replacement, int& end)
 {
     const CLinkTagParams* params = Parsed<CLinkTagParams>(tag);

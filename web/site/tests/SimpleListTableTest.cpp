@@ -12,9 +12,8 @@ class SimpleListTable : public ::testing::Test
     CString Table(bool allColumns = false)
     {
         CSimpleListTable table(*list.doc, page);
-        CString built;
-        EXPECT_TRUE(table.WriteSimpleTable("<BODY><!--$TABLE--></BODY>", allColumns, built));
-        return "<BODY>" + built + "</BODY>";
+        EXPECT_TRUE(table.HasOneMarker("<BODY><!--$TABLE--></BODY>"));
+        return "<BODY>" + table.BuildTable(allColumns) + "</BODY>";
     }
     static int Count(const CString& text, const char* piece)
     {
@@ -34,9 +33,7 @@ TEST_F(SimpleListTable, TheMarkerMustStandExactlyOnce)
 {
     CSimpleListTable table(*list.doc, page);
     for (const char* base : {"<BODY></BODY>", "<!--$TABLE--><!--$TABLE-->"}) {
-        CString built;
-        EXPECT_FALSE(table.WriteSimpleTable(base, false, built));
-        EXPECT_TRUE(built.IsEmpty());
+        EXPECT_FALSE(table.HasOneMarker(base));
     }
     EXPECT_EQ(list.host.texts[0].second,
               "ﾀｸﾞ変換中にｴﾗｰが発生しました\n\nlist.htm\nTABLE ﾀｸﾞが見付かりません");

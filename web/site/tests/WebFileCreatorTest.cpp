@@ -1,5 +1,6 @@
 // The Web file creation run on real folders, with the program's own base files.
 #include "web/site/WebFileCreator.h"
+#include "platform/FileCommitHook.h"
 #include "platform/FileSystem.h"
 #include "shared/WebTestList.h"
 #include "support/FileBytes.h"
@@ -8,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -134,19 +137,72 @@ TEST_F(WebFileCreator, ReCreatingDeletesOnlyTheNumberedFiles)
     list.host.answers = {IDYES};
     ASSERT_TRUE(creator.CreateWebFiles(form, false));
     for (const char* name :
-         {"s/0003s.jpg", "s/0099s.jpg", "s/logo.gif", "m/0099m.jpg", "p/0042.htm", "p/notes.htm"}) {
+         {"s/0003s.jpg", "s/0099s.jpg", "s/logo.gif", "m/0099m.jpg", "m/0003m.png", "p/notes.htm"}) {
         WriteFileBytes(web + "/" + name, "x");
     }
+    // The base of the single pages changes after they were written.
+    WriteFileBytes(web + "/p/page.htm", "anew <!--$TEXT-->");
     ASSERT_TRUE(creator.CreateWebFiles(form, false));
     EXPECT_EQ(Read("s/0003s.jpg"), "x") << "a plain run keeps the copies that are up to date";
+    EXPECT_TRUE(Has("m/0003m.png"));
+    EXPECT_EQ(Read("p/0000.htm").find("anew"), std::string::npos) << "and the pages of unchanged rows";
+    for (const char* name : {"p/0042.htm", "p/0000.txt"}) {
+        WriteFileBytes(web + "/" + name, "x");
+    }
     ASSERT_TRUE(creator.CreateWebFiles(form, true));
     EXPECT_EQ(Read("s/0003s.jpg"), "jpeg") << "re-created, the copies are made anew";
-    EXPECT_FALSE(Has("s/0099s.jpg"));
-    EXPECT_FALSE(Has("m/0099m.jpg"));
-    EXPECT_FALSE(Has("p/0042.htm"));
+    EXPECT_EQ(Read("p/0000.htm"), CString("anew 机").str()) << "and every single page";
+    for (const char* name : {"s/0099s.jpg", "m/0099m.jpg", "m/0003m.png", "p/0042.htm", "p/0000.txt"}) {
+        EXPECT_FALSE(Has(name)) << name;
+    }
     EXPECT_TRUE(Has("s/logo.gif"));
     EXPECT_TRUE(Has("p/notes.htm"));
-    EXPECT_TRUE(Has("p/0000.htm")) << "the single pages are written anew";
+}
+
+TEST_F(WebFileCreator, ARecreationKilledHalfWayLeavesEveryPageWholeAndInPlace)
+{
+    for (int i = 0; i < 40; ++i) {
+        CString name;
+        name.Format("品%02d", i);
+        list.AddRow({name});
+    }
+    WebCreateForm form = creator.LoadSettings();
+    list.host.answers = {IDYES};
+    ASSERT_TRUE(creator.CreateWebFiles(form, false));
+    WriteFileBytes(web + "/p/page.htm", "anew <!--$TEXT-->");
+    const pid_t child = fork();
+    if (child == 0) {
+        int commits = 0;
+        FileSystem::SetCommitHook([&commits](const CString&) {
+            if (++commits == 20) {
+                _exit(0);
+            }
+            return 0;
+        });
+        creator.CreateWebFiles(form, true);
+        _exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "killed before the run's end";
+    int renewed = 0;
+    for (int record : creator.GetRows()) {
+        CString name;
+        name.Format("p/%04d.htm", record);
+        ASSERT_TRUE(Has(name)) << name.GetString();
+        const std::string page = Read(name);
+        CString row;
+        row.Format("品%02d", record);
+        if (page.starts_with("anew ")) {
+            EXPECT_EQ(page, ("anew " + row).str());
+            ++renewed;
+        } else {
+            EXPECT_NE(page.find(row.str()), std::string::npos) << "the old page, whole";
+            EXPECT_NE(page.find("</HTML>"), std::string::npos);
+        }
+    }
+    EXPECT_GT(renewed, 0);
+    EXPECT_LT(renewed, 40);
 }
 
 TEST_F(WebFileCreator, RowsAreExtractedAndSortedByTheColumnRows)

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 class WebPages : public ::testing::Test
@@ -77,7 +79,8 @@ TEST_F(WebPages, CellTextsAreNeverReadAsTagsOfTheListPage)
     std::string written = Page("items.htm");
     EXPECT_NE(written.find("<TD align=left><!--$DETAIL--></TD>"), std::string::npos) << written;
     EXPECT_NE(written.find("|<!--$DETAIL-->|"), std::string::npos) << written;
-    EXPECT_NE(written.find(CString("|テスト").str()), std::string::npos) << "the page's own tags are expanded";
+    EXPECT_NE(written.find(CString("|テスト").str()), std::string::npos)
+        << "the page's own tags are expanded";
 }
 
 TEST_F(WebPages, AMissingBaseFileOrAFailedPageIsReported)
@@ -92,6 +95,45 @@ TEST_F(WebPages, AMissingBaseFileOrAFailedPageIsReported)
     list.host.answers = {IDNO};
     EXPECT_FALSE(writer.WriteConstructPage());
     EXPECT_EQ(list.host.messages.back().id, 21202);
+}
+
+TEST_F(WebPages, PagesMadeAheadAreWrittenInTheirOrderAndAFailureEndsTheSetAtItsPage)
+{
+    // Many more pages than are made ahead at once, each holding its own row.
+    WriteFileBytes(out + "/p/page.htm", "<!--$PAGE-->:<!--$TEXT-->");
+    AddRows(150);
+    ASSERT_TRUE(writer.WriteRecordPages(true));
+    for (int i = 0; i < 150; ++i) {
+        CString name;
+        CString expected;
+        name.Format("p/%04d.htm", page.rows[static_cast<size_t>(i)]);
+        expected.Format("%d:n%02d", i + 1, i + 1);
+        ASSERT_EQ(Page(name), expected.str()) << name.GetString();
+    }
+
+    // A second row on a page of one row is out of range: the set stops there, once, and no page
+    // after it is written.
+    WriteFileBytes(out + "/free.htm", "<!--$PAGE-->:<!--$TEXT(rec=1)-->");
+    list.doc->web.rowCount = 2;
+    page.rows.resize(101);
+    EXPECT_FALSE(writer.WriteFreePages());
+    EXPECT_EQ(Page("items49.htm"), "50:n100");
+    EXPECT_FALSE(Has("items50.htm"));
+    EXPECT_EQ(list.host.messages.size(), 1u);
+    EXPECT_NE(list.host.TextOf(41202).Find("list.htm / free.htm"), -1);
+
+    // A page that cannot be written asks; yes goes on with the next, no ends the set.
+    WriteFileBytes(out + "/free.htm", "<!--$PAGE-->");
+    page.rows.resize(8);
+    list.doc->web.rowCount = 1;
+    for (const char* name : {"/items3.htm", "/items5.htm"}) {
+        std::filesystem::remove(FileSystem::ToNative(out + name));
+        FileSystem::CreateFolder(out + name);
+    }
+    list.host.answers = {IDYES, IDNO};
+    EXPECT_FALSE(writer.WriteFreePages());
+    EXPECT_EQ(Page("items4.htm"), "5");
+    EXPECT_NE(Page("items6.htm"), "7") << "no page after the one the user stopped at";
 }
 
 TEST_F(WebPages, SinglePagesAreRewrittenOnlyForRowsChangedSince)
