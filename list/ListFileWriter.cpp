@@ -3,6 +3,7 @@
 #include "list/CellCodec.h"
 #include "list/IListHost.h"
 #include "list/ListFileFormat.h"
+#include "list/OutputSortEntry.h"
 #include "list/ZantobyDoc.h"
 #include "platform/File.h"
 #include "platform/FileException.h"
@@ -36,6 +37,16 @@ CString NumberText(const CNumber& number, int decimals)
 const char* const kProgressTexts[CListFileFormat::kSectionCount] = {
     "ﾀｲﾄﾙ,基本情報を保存中", "列情報を保存中",  "表示設定を保存中", "Web出力設定を保存中",
     "ﾍﾟｰｼﾞ設定を保存中",     "ﾘｽﾄﾃﾞｰﾀを保存中", "写真ﾃﾞｰﾀを保存中"};
+
+CString SortEntryLine(int index, const OutputSortEntry& entry)
+{
+    CString line;
+    line.Format("sort%d=%d,%s,%s,%s,%s,%s,%s,%s", index, entry.column, entry.descending ? "desc" : "asc",
+                TrueFalse(entry.options[0]), TrueFalse(entry.options[1]), TrueFalse(entry.options[2]),
+                TrueFalse(entry.options[3]), CListFileFormat::QuoteEscaped(entry.texts[0]).GetString(),
+                CListFileFormat::QuoteEscaped(entry.texts[1]).GetString());
+    return line;
+}
 
 } // namespace
 
@@ -297,19 +308,20 @@ void CListFileWriter::WriteOutput()
     flag("find.word", web.findWord);
     text("find.multi", web.findMulti == 1 ? "or" : "and");
     // Entries of columns in use are written; any other entry only when a missing line would
-    // not read back as it is.
+    // not read back as it is. A text the line cannot hold (a lead byte without its trail byte)
+    // may leave it the standard entry's line, which a missing line reads back as.
     const WebOutputSettings standard;
     for (int i = 0; i < kMaxColumns; ++i) {
         const OutputSortEntry& entry = web.sortEntries[i];
-        if ((entry.column < 0 || entry.column >= kMaxColumns ||
-             m_doc.GetColumn(entry.column).type == kTypeNone) &&
-            entry == standard.sortEntries[i]) {
+        const bool inUse = entry.column >= 0 && entry.column < kMaxColumns &&
+                           m_doc.GetColumn(entry.column).type != kTypeNone;
+        if (!inUse && entry == standard.sortEntries[i]) {
             continue;
         }
-        line.Format("sort%d=%d,%s,%s,%s,%s,%s,%s,%s", i, entry.column, entry.descending ? "desc" : "asc",
-                    TrueFalse(entry.options[0]), TrueFalse(entry.options[1]), TrueFalse(entry.options[2]),
-                    TrueFalse(entry.options[3]), FileFormat::QuoteEscaped(entry.texts[0]).GetString(),
-                    FileFormat::QuoteEscaped(entry.texts[1]).GetString());
+        line = SortEntryLine(i, entry);
+        if (!inUse && line == SortEntryLine(i, standard.sortEntries[i])) {
+            continue;
+        }
         Line(line);
     }
     Line();

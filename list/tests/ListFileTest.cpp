@@ -360,6 +360,24 @@ TEST_F(ListFile, WebSortEntriesOfNoColumnInUseReadBackAsTheyWere)
     EXPECT_EQ(reread->web.sortEntries[3].column, 3);
 }
 
+// An entry of no column in use that differs from the standard one only by a lead byte without
+// its trail byte, which no line holds, writes as the standard entry: no line, as it reads back.
+TEST_F(ListFile, WebSortEntryDifferingOnlyByABrokenLeadByteSavesAsItReadsBack)
+{
+    doc->columnCount = 3;
+    doc->web.sortEntries[5].texts[1] = "\xFA";
+    doc->web.sortEntries[6].texts[0] = "x\x82";
+    const CString first = temp.Path() + "first.zbk";
+    const std::string written = Written(*doc, first);
+    EXPECT_EQ(written.find("sort5="), std::string::npos);
+    EXPECT_NE(written.find("sort6=6,asc,false,true,true,true,'x',''\r\n"), std::string::npos);
+
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(first, CListFileReader::ReadAll));
+    const CString second = temp.Path() + "second.zbk";
+    EXPECT_EQ(WithoutPathComment(Written(*reread, second), second), WithoutPathComment(written, first));
+}
+
 TEST_F(ListFile, SettingsOfADamagedFileAreBroughtIntoTheirRanges)
 {
     doc->columnCount = 9;
