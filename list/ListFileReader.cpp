@@ -148,7 +148,7 @@ bool CListFileReader::Read(const CString& path, int flags)
 
         RepairColumnSlots();
         if (!(flags & ReadPhotos)) {
-            for (int row = 0; row < kMaxRows; ++row) {
+            for (int row = 0; row < m_doc.RowReach(); ++row) {
                 ProductRecord& record = m_doc.GetRow(row);
                 record.photos.fill(-1);
                 record.photoCount = 0;
@@ -1026,7 +1026,7 @@ void CListFileReader::RepairPhotoReferences()
 {
     int restored = 0;
     int dropped = 0;
-    for (int row = 0; row < kMaxRows; ++row) {
+    for (int row = 0; row < m_doc.RowReach(); ++row) {
         ProductRecord& record = m_doc.GetRow(row);
         if (!record.inUse) {
             continue;
@@ -1074,7 +1074,7 @@ void CListFileReader::RebuildMissingPictures()
         return;
     }
     int rebuilt = 0;
-    for (int slot = 0; slot < kMaxPhotos; ++slot) {
+    for (int slot = 0; slot < m_doc.PhotoReach(); ++slot) {
         if (!m_doc.GetPhoto(slot).inUse ||
             (FileSystem::Exists(m_doc.GetMiddlePhotoPath(slot)) &&
              FileSystem::Exists(m_doc.GetThumbnailPath(slot))) ||

@@ -70,7 +70,7 @@ std::string CListFileWriter::Format(const CString& path)
     // Room for the rows at once: a full list's text would otherwise be copied each time it
     // outgrows its buffer.
     size_t rowBytes = 0;
-    for (int row = 0; row < kMaxRows; ++row) {
+    for (int row = 0; row < m_doc.RowReach(); ++row) {
         if (const ProductRecord& record = m_doc.GetRow(row); record.inUse) {
             rowBytes += record.Cells().TextBytes() + kRowOverheadBytes;
         }
@@ -420,7 +420,7 @@ void CListFileWriter::AppendRow(int row)
 void CListFileWriter::WriteProducts()
 {
     SectionStart(5);
-    for (int row = 0; row < kMaxRows; ++row) {
+    for (int row = 0; row < m_doc.RowReach(); ++row) {
         if (m_doc.GetRow(row).inUse) {
             AppendRow(row);
         }
@@ -434,7 +434,7 @@ void CListFileWriter::WritePhotos()
     Line("folder=" + FileFormat::QuoteRaw(m_doc.photoFolderName));
     Line();
     CString line;
-    for (int slot = 0; slot < kMaxPhotos; ++slot) {
+    for (int slot = 0; slot < m_doc.PhotoReach(); ++slot) {
         const PhotoRecord& photo = m_doc.GetPhoto(slot);
         if (photo.inUse) {
             line.Format("r%04d=%d,%d,%s", slot, photo.width, photo.height,

@@ -101,12 +101,14 @@ void CZantobyDoc::ResetToNewList()
     title = "新規リスト";
     listFolder.Empty();
     photoFolderName.Empty();
-    for (ProductRecord& row : m_rows) {
-        row.Reset();
+    for (int i = 0; i < m_rowReach; ++i) {
+        m_rows[i].Reset();
     }
-    for (PhotoRecord& photo : m_photos) {
-        photo.Reset();
+    m_rowReach = 0;
+    for (int i = 0; i < m_photoReach; ++i) {
+        m_photos[i].Reset();
     }
+    m_photoReach = 0;
     for (int n = 0; n < kMaxColumns; ++n) {
         ColumnRecord& column = m_columns[n];
         column = ColumnRecord();
@@ -175,8 +177,9 @@ int CZantobyDoc::AllocProductRecord()
 {
     for (int i = 0; i < kMaxRows; ++i) {
         if (!m_rows[i].inUse) {
-            m_rows[i].Reset();
-            m_rows[i].inUse = true;
+            ProductRecord& row = GetRow(i);
+            row.Reset();
+            row.inUse = true;
             return i;
         }
     }
@@ -185,13 +188,14 @@ int CZantobyDoc::AllocProductRecord()
 
 bool CZantobyDoc::HasFreeRow() const
 {
-    return std::any_of(m_rows.begin(), m_rows.end(), [](const ProductRecord& row) { return !row.inUse; });
+    return m_rowReach < kMaxRows || std::any_of(m_rows.begin(), m_rows.begin() + m_rowReach,
+                                                [](const ProductRecord& row) { return !row.inUse; });
 }
 
 bool CZantobyDoc::HasFreePhotoSlot() const
 {
-    return std::any_of(m_photos.begin(), m_photos.end(),
-                       [](const PhotoRecord& photo) { return !photo.inUse; });
+    return m_photoReach < kMaxPhotos || std::any_of(m_photos.begin(), m_photos.begin() + m_photoReach,
+                                                    [](const PhotoRecord& photo) { return !photo.inUse; });
 }
 
 void CZantobyDoc::AppendNewRowLine()
@@ -219,7 +223,8 @@ void CZantobyDoc::RebuildAutoDropList(int displayColumn)
         return;
     }
     std::vector<CString> entries;
-    for (const ProductRecord& row : m_rows) {
+    for (int i = 0; i < m_rowReach; ++i) {
+        const ProductRecord& row = m_rows[i];
         if (!row.inUse) {
             continue;
         }
@@ -304,8 +309,9 @@ CString CZantobyDoc::SetCellTextAt(int displayColumn, int displayRow, const CStr
         AllocProductRecord();
         displayOrder[displayRow] = row;
     }
-    m_rows[row].lastChange = Now();
-    m_rows[row].SetCell(slot, ColumnOrEmpty(displayColumn).type, value);
+    ProductRecord& record = GetRow(row);
+    record.lastChange = Now();
+    record.SetCell(slot, ColumnOrEmpty(displayColumn).type, value);
     SaveUndoSnapshot(1, row, 1);
     return stored;
 }
@@ -329,7 +335,7 @@ bool CZantobyDoc::SetCellColor(int displayColumn, int displayRow, COLORREF CellR
     if (slot < 0 || row < 0) {
         return false;
     }
-    RowCells& cells = m_rows[row].EditCells();
+    RowCells& cells = GetRow(row).EditCells();
     CellRecord colours;
     colours.textColor = cells.TextColor(slot);
     colours.backColor = cells.BackColor(slot);
@@ -499,7 +505,7 @@ void CZantobyDoc::SetDisplayRows(const std::vector<int>& rows, bool appendNewRow
 bool CZantobyDoc::ShowAllRows()
 {
     std::vector<int> rows;
-    for (int i = 0; i < kMaxRows; ++i) {
+    for (int i = 0; i < m_rowReach; ++i) {
         if (m_rows[i].inUse) {
             rows.push_back(i);
         }

@@ -162,6 +162,36 @@ TEST_F(ListFile, WriteReadWriteGivesTheSameFile)
     EXPECT_FALSE(host.HasMessage(30217));
 }
 
+// The last row and photo slot of the capacity are written and read back like the first.
+TEST_F(ListFile, LastRowAndPhotoSlotReadBack)
+{
+    ProductRecord& last = doc->GetRow(kMaxRows - 1);
+    last.inUse = true;
+    last.EditCells().SetText(0, "最後");
+    last.photos[0] = kMaxPhotos - 1;
+    last.photoCount = 1;
+    PhotoRecord& photo = doc->GetPhoto(kMaxPhotos - 1);
+    photo.inUse = true;
+    photo.width = 30;
+    photo.height = 20;
+    photo.name = "写真";
+    const CString path = temp.Path() + "last.zbk";
+    const std::string written = Written(*doc, path);
+    EXPECT_NE(written.find("\r\nr9999='最後',"), std::string::npos);
+    EXPECT_NE(written.find("\r\nr9999=30,20,'写真'\r\n"), std::string::npos);
+
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(path, CListFileReader::ReadAll));
+    const ProductRecord& row = reread->GetRow(kMaxRows - 1);
+    EXPECT_TRUE(row.inUse);
+    EXPECT_EQ(row.GetCell(0).text, "最後");
+    ASSERT_EQ(row.photoCount, 1);
+    EXPECT_EQ(row.photos[0], kMaxPhotos - 1);
+    EXPECT_TRUE(reread->GetPhoto(kMaxPhotos - 1).inUse);
+    EXPECT_EQ(reread->GetPhoto(kMaxPhotos - 1).name, "写真");
+    EXPECT_EQ(reread->displayOrder[0], kMaxRows - 1);
+}
+
 TEST_F(ListFile, AwkwardTextsSurviveEverywhere)
 {
     FillList(*doc);
