@@ -58,7 +58,27 @@ bool CStringArrayEx::Split(const char* text, char separator, int maxCount)
 bool CStringArrayEx::SplitEscaped(const char* text, char separator, int maxCount)
 {
     std::string_view all = View(text);
+    // Most fields of a list's row line are empty: a run of them is taken at once, as far as the
+    // count allows.
+    const bool plainSeparator =
+        separator != '\\' && !Cp932::IsLeadByte(static_cast<unsigned char>(separator));
     SplitFields(all, maxCount, [&](size_t start) {
+        if (start == all.size()) {
+            m_items.emplace_back();
+            return start;
+        }
+        if (plainSeparator && all[start] == separator) {
+            size_t end = start;
+            while (end + 1 < all.size() && all[end + 1] == separator) {
+                ++end;
+            }
+            size_t empty = end - start + 1;
+            if (maxCount >= 1) {
+                empty = std::min(empty, static_cast<size_t>(maxCount) - m_items.size());
+            }
+            m_items.resize(m_items.size() + empty);
+            return start + empty - 1;
+        }
         enum class State
         {
             Plain,

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <iterator>
 
 namespace {
 
@@ -21,11 +22,29 @@ const char kRule[] =
 // Bytes of a row line besides its texts (quotes, commas, numbers, dates, the change time), and
 // of the sections before the rows, as reserved ahead.
 constexpr size_t kRowOverheadBytes = 6 * kMaxColumns + 64;
-constexpr size_t kSettingsBytes = 256 * 1024;
+constexpr size_t kSettingsBytes = 64 * 1024;
 
 const char* TrueFalse(bool value)
 {
     return value ? "true" : "false";
+}
+
+// A number as "%d" writes it. The settings write hundreds of them, one or more for each column,
+// and a format call costs many times this.
+void AppendInt(std::string& out, int value)
+{
+    char digits[12];
+    char* start = std::end(digits);
+    // In unsigned arithmetic the lowest int has a magnitude too.
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        *--start = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (value < 0) {
+        *--start = '-';
+    }
+    out.append(start, std::end(digits));
 }
 
 // A limit or serial number of a number column: decimal text without separators, zero shown.
@@ -142,7 +161,8 @@ CString CListFileWriter::ColumnLine(const ColumnRecord& column) const
 {
     CString line;
     if (column.type < kTypeYesNo || column.type > kTypeDate) {
-        line.Format("none,%d", column.slot);
+        line = "none,";
+        AppendInt(line.str(), column.slot);
         return line;
     }
     line.Format("%s,%d,%s,%s,%s,%s,%s,%s,%d,%s", FileFormat::kTypeWords[column.type], column.slot,
@@ -195,8 +215,10 @@ void CListFileWriter::WriteColumns()
     Line(line);
     Line();
     for (int i = 0; i < kMaxColumns; ++i) {
-        line.Format("c%d=", i);
-        Line(line + ColumnLine(m_doc.GetColumn(i)));
+        m_out += 'c';
+        AppendInt(m_out, i);
+        m_out += '=';
+        Line(ColumnLine(m_doc.GetColumn(i)));
     }
     // Manual drop-down choices, ten a line; a column without a type keeps none.
     bool first = true;
@@ -236,12 +258,15 @@ void CListFileWriter::WriteEditor()
     line.Format("photosize=%d,%d,%d,%s", sizes.standardSize, sizes.standardPercent, sizes.thumbnailSize,
                 sizes.shortSide ? "shortside" : "height");
     Line(line);
-    line = "sort=";
+    m_out += "sort=";
     for (int i = 0; i < kMaxColumns; ++i) {
-        line.AppendFormat(i == 0 ? "%c%d" : ",%c%d", m_doc.sortKeys[i].descending ? '-' : '+',
-                          m_doc.sortKeys[i].column);
+        if (i > 0) {
+            m_out += ',';
+        }
+        m_out += m_doc.sortKeys[i].descending ? '-' : '+';
+        AppendInt(m_out, m_doc.sortKeys[i].column);
     }
-    Line(line);
+    Line();
     const InputCheckSwitches& checks = m_doc.inputChecks;
     const std::pair<const char*, bool> switches[] = {
         {"requirecheck", checks.required}, {"uniquecheck", checks.unique}, {"gaijicheck", checks.gaiji},
@@ -263,12 +288,15 @@ void CListFileWriter::WriteOutput()
     }
     CString line;
     auto number = [&](const char* key, int value) {
-        line.Format("%s=%d", key, value);
-        Line(line);
+        m_out += key;
+        m_out += '=';
+        AppendInt(m_out, value);
+        Line();
     };
     auto flag = [&](const char* key, bool value) {
-        line.Format("%s=%s", key, TrueFalse(value));
-        Line(line);
+        m_out += key;
+        m_out += '=';
+        Line(TrueFalse(value));
     };
     auto text = [&](const char* key, const CString& value) { Line(CString(key) + "=" + value); };
 
@@ -310,7 +338,7 @@ void CListFileWriter::WriteOutput()
     // Entries of columns in use are written; any other entry only when a missing line would
     // not read back as it is. A text the line cannot hold (a lead byte without its trail byte)
     // may leave it the standard entry's line, which a missing line reads back as.
-    const WebOutputSettings standard;
+    static const WebOutputSettings standard;
     for (int i = 0; i < kMaxColumns; ++i) {
         const OutputSortEntry& entry = web.sortEntries[i];
         const bool inUse = entry.column >= 0 && entry.column < kMaxColumns &&
@@ -363,8 +391,13 @@ void CListFileWriter::WritePage()
                 margins[5]);
     Line(line);
     for (int i = 0; i < kMaxColumns; ++i) {
-        line.Format("c%d=%d,%d", i, print.columnPairs[i][0], print.columnPairs[i][1]);
-        Line(line);
+        m_out += 'c';
+        AppendInt(m_out, i);
+        m_out += '=';
+        AppendInt(m_out, print.columnPairs[i][0]);
+        m_out += ',';
+        AppendInt(m_out, print.columnPairs[i][1]);
+        Line();
     }
     Line();
 }
@@ -378,14 +411,12 @@ void CListFileWriter::AppendRow(int row)
     char number[32];
     std::snprintf(number, sizeof(number), "r%04d=", row);
     m_out += number;
-    for (int slot = 0; slot < kMaxColumns; ++slot) {
-        if (slot > 0) {
-            m_out += ',';
-        }
+    // Each slot's field follows a comma, but the first; a slot of no column has an empty one.
+    int written = 0;
+    for (int slot : m_typedSlots) {
+        m_out.append(static_cast<size_t>(slot - written), ',');
+        written = slot;
         const ColumnRecord& column = m_doc.GetColumnOfSlot(slot);
-        if (column.type == kTypeNone) {
-            continue;
-        }
         if (column.type == kTypeText || column.type == kTypeMark) {
             FileFormat::AppendQuoteEscaped(m_out, cells.Text(slot));
             continue;
@@ -397,12 +428,17 @@ void CListFileWriter::AppendRow(int row)
         }
         m_out += text.str();
     }
-    for (int slot = 0; slot < kMaxColumns; ++slot) {
-        m_out += ',';
-        const COLORREF textColor = cells.TextColor(slot);
-        const COLORREF backColor = cells.BackColor(slot);
-        if (textColor != kDefaultColor || backColor != kDefaultColor) {
-            m_out += FileFormat::FormatColourField(textColor, backColor).str();
+    m_out.append(static_cast<size_t>(kMaxColumns - 1 - written), ',');
+    if (!cells.HasColours()) {
+        m_out.append(kMaxColumns, ',');
+    } else {
+        for (int slot = 0; slot < kMaxColumns; ++slot) {
+            m_out += ',';
+            const COLORREF textColor = cells.TextColor(slot);
+            const COLORREF backColor = cells.BackColor(slot);
+            if (textColor != kDefaultColor || backColor != kDefaultColor) {
+                m_out += FileFormat::FormatColourField(textColor, backColor).str();
+            }
         }
     }
     if (!record.lastChange.IsValid()) {
@@ -420,6 +456,12 @@ void CListFileWriter::AppendRow(int row)
 void CListFileWriter::WriteProducts()
 {
     SectionStart(5);
+    m_typedSlots.clear();
+    for (int slot = 0; slot < kMaxColumns; ++slot) {
+        if (m_doc.GetColumnOfSlot(slot).type != kTypeNone) {
+            m_typedSlots.push_back(slot);
+        }
+    }
     for (int row = 0; row < m_doc.RowReach(); ++row) {
         if (m_doc.GetRow(row).inUse) {
             AppendRow(row);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <memory>
 
 namespace {
@@ -331,6 +332,8 @@ TEST_F(ListFile, RawTextsThatCannotReadBackAreRefused)
     EXPECT_TRUE(CListFileFormat::IsStorableRawText(""));
     EXPECT_FALSE(CListFileFormat::IsStorableRawText("a\r\nb"));
     EXPECT_EQ(CListFileFormat::QuoteRaw("it's\r\n"), "'it's'");
+    EXPECT_EQ(CListFileFormat::QuoteRaw("a\"b,c 表"), "'a\"b,c 表'");
+    EXPECT_EQ(CListFileFormat::QuoteRaw(""), "''");
     // A lead byte without its trail byte would pair with the closing quote.
     EXPECT_EQ(CListFileFormat::QuoteRaw("写真\x82"), "'写真'");
     EXPECT_FALSE(CListFileFormat::IsStorableRawText("\x82\t"));
@@ -406,6 +409,21 @@ TEST_F(ListFile, WebSortEntryDifferingOnlyByABrokenLeadByteSavesAsItReadsBack)
     ASSERT_TRUE(reread->ReadListFile(first, CListFileReader::ReadAll));
     const CString second = temp.Path() + "second.zbk";
     EXPECT_EQ(WithoutPathComment(Written(*reread, second), second), WithoutPathComment(written, first));
+}
+
+// The numbers of the settings are written whole, an int's extremes and negatives included.
+TEST_F(ListFile, SettingsNumbersAreWrittenWhole)
+{
+    doc->print.columnPairs[5] = {INT_MIN, -7};
+    doc->web.rowCount = INT_MAX;
+    doc->sortKeys[1] = SortKeyEntry{INT_MAX, true};
+    doc->GetColumn(4).slot = -12;
+    const std::string written = Written(*doc, temp.Path() + "numbers.zbk");
+    EXPECT_NE(written.find("\r\nc5=-2147483648,-7\r\n"), std::string::npos);
+    EXPECT_NE(written.find("\r\nrowcount=2147483647\r\n"), std::string::npos);
+    EXPECT_NE(written.find("\r\nsort=+0,-2147483647,+2,+3,"), std::string::npos);
+    EXPECT_NE(written.find("\r\nc4=none,-12\r\n"), std::string::npos);
+    EXPECT_NE(written.find(",+127\r\n"), std::string::npos);
 }
 
 TEST_F(ListFile, SettingsOfADamagedFileAreBroughtIntoTheirRanges)
