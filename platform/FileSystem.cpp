@@ -167,8 +167,12 @@ CString GetFullPath(const CString& path)
 
 bool Exists(const CString& path)
 {
-    Info info;
-    return GetInfo(path, info);
+    // Opening a list asks this of several files of every photo: one call, without the path
+    // object and the file's details that GetInfo makes.
+    struct stat st
+    {
+    };
+    return stat(Cp932::ToUtf8(path.view()).c_str(), &st) == 0;
 }
 
 bool IsSameOrInside(const CString& path, const CString& folder)
@@ -215,7 +219,7 @@ bool IsDirectory(const CString& path)
 
 FILE* OpenStream(const CString& path, const char* mode)
 {
-    return std::fopen(ToNative(path).c_str(), mode);
+    return std::fopen(Cp932::ToUtf8(path.view()).c_str(), mode);
 }
 
 CString ReplaceTarget(const CString& path)

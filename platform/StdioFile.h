@@ -2,6 +2,9 @@
 
 #include "platform/File.h"
 
+#include <cstdlib>
+#include <memory>
+
 // A buffered file read and written by lines. In text mode, the default unless typeBinary is
 // given, a CR LF on disk is an LF inside and every LF written becomes CR LF, the line ends of
 // the program's Shift_JIS text files.
@@ -29,5 +32,13 @@ class CStdioFile : public CFile
     // The next byte with CR LF read as LF in text mode; EOF at the end.
     int GetChar();
 
+    struct FreeBuffer
+    {
+        void operator()(char* buffer) const { std::free(buffer); }
+    };
+
     bool m_text = true;
+    // ReadString's line as the stream gave it, kept from line to line.
+    std::unique_ptr<char, FreeBuffer> m_lineBuffer;
+    size_t m_lineCapacity = 0;
 };
