@@ -57,7 +57,11 @@ bool CStringArrayEx::Split(const char* text, char separator, int maxCount)
 
 bool CStringArrayEx::SplitEscaped(const char* text, char separator, int maxCount)
 {
-    std::string_view all = View(text);
+    return SplitEscaped(View(text), separator, maxCount);
+}
+
+bool CStringArrayEx::SplitEscaped(std::string_view all, char separator, int maxCount)
+{
     // Most fields of a list's row line are empty: a run of them is taken at once, as far as the
     // count allows.
     const bool plainSeparator =

@@ -448,15 +448,15 @@ void CTextHelper::EscapeHtmlText()
     str().swap(out);
 }
 
-bool CTextHelper::ToBool() const
+bool CTextHelper::ToBool(const CString& text)
 {
-    return CompareNoCase("true") == 0 || ToInt() != 0;
+    return text.CompareNoCase("true") == 0 || ToInt(text.GetString()) != 0;
 }
 
-int CTextHelper::ToInt() const
+int CTextHelper::ToInt(const char* text)
 {
     // atoi's result, clamped where atoi itself would overflow.
-    long value = std::strtol(GetString(), nullptr, 10);
+    long value = std::strtol(text, nullptr, 10);
     return value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 

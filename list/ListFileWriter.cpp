@@ -44,7 +44,7 @@ void AppendInt(std::string& out, int value)
     if (value < 0) {
         *--start = '-';
     }
-    out.append(start, std::end(digits));
+    out.append(start, static_cast<size_t>(std::end(digits) - start));
 }
 
 // A limit or serial number of a number column: decimal text without separators, zero shown.
@@ -338,7 +338,7 @@ void CListFileWriter::WriteOutput()
     // Entries of columns in use are written; any other entry only when a missing line would
     // not read back as it is. A text the line cannot hold (a lead byte without its trail byte)
     // may leave it the standard entry's line, which a missing line reads back as.
-    static const WebOutputSettings standard;
+    const WebOutputSettings& standard = WebOutputSettings::Standard();
     for (int i = 0; i < kMaxColumns; ++i) {
         const OutputSortEntry& entry = web.sortEntries[i];
         const bool inUse = entry.column >= 0 && entry.column < kMaxColumns &&

@@ -51,7 +51,7 @@ const std::array<ColumnRecord, kMaxColumns>& NewListColumns()
         for (int n = 0; n < kMaxColumns; ++n) {
             ColumnRecord& column = made[n];
             column.slot = n;
-            column.name.Format("項目%d", n + 1);
+            column.name = ColumnRecord::DefaultName(n);
             if (n >= 3) {
                 column.type = kTypeNone;
             }
@@ -144,7 +144,7 @@ void CZantobyDoc::ResetToNewList()
     currentCellText.Empty();
     photoSizes = PhotoSizeSettings();
     splitterPosition = 350;
-    web = WebOutputSettings();
+    web = WebOutputSettings::Standard();
     print = PrintSettings();
     backupFolder.Empty();
     backupOn = false;
