@@ -83,6 +83,18 @@ bool CStringArrayEx::SplitEscaped(std::string_view all, char separator, int maxC
             m_items.resize(m_items.size() + empty);
             return start + empty - 1;
         }
+        // A field of plain single bytes, as most are, ends at the first separator.
+        if (plainSeparator && all[start] != '"' && all[start] != '\'') {
+            size_t end = start;
+            while (end < all.size() && all[end] != separator && all[end] != '\\' &&
+                   static_cast<unsigned char>(all[end]) < 0x80) {
+                ++end;
+            }
+            if (end == all.size() || all[end] == separator) {
+                m_items.emplace_back(all.substr(start, end - start));
+                return end;
+            }
+        }
         enum class State
         {
             Plain,

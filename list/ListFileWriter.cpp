@@ -29,9 +29,26 @@ const char* TrueFalse(bool value)
     return value ? "true" : "false";
 }
 
-// A number as "%d" writes it. The settings write hundreds of them, one or more for each column,
-// and a format call costs many times this.
-void AppendInt(std::string& out, int value)
+// The text of every number from 0 to 999, which nearly all numbers of the settings are.
+struct SmallNumbers
+{
+    char text[1000][4];
+    unsigned char length[1000];
+};
+
+constexpr SmallNumbers kSmallNumbers = [] {
+    SmallNumbers numbers{};
+    for (int value = 0; value < 1000; ++value) {
+        const int length = value < 10 ? 1 : value < 100 ? 2 : 3;
+        for (int at = length - 1, rest = value; at >= 0; --at, rest /= 10) {
+            numbers.text[value][at] = static_cast<char>('0' + rest % 10);
+        }
+        numbers.length[value] = static_cast<unsigned char>(length);
+    }
+    return numbers;
+}();
+
+void AppendLargeInt(std::string& out, int value)
 {
     char digits[12];
     char* start = std::end(digits);
@@ -45,6 +62,17 @@ void AppendInt(std::string& out, int value)
         *--start = '-';
     }
     out.append(start, static_cast<size_t>(std::end(digits) - start));
+}
+
+// A number as "%d" writes it. The settings write hundreds of them, one or more for each column,
+// and a format call costs many times this.
+void AppendInt(std::string& out, int value)
+{
+    if (value >= 0 && value < 1000) {
+        out.append(kSmallNumbers.text[value], kSmallNumbers.length[value]);
+    } else {
+        AppendLargeInt(out, value);
+    }
 }
 
 // A limit or serial number of a number column: decimal text without separators, zero shown.

@@ -61,6 +61,22 @@ TEST_F(FileTest, JapaneseNamesReachTheSystemAsUtf8AndComeBack)
     EXPECT_TRUE(entries[0].lossless);
 }
 
+TEST_F(FileTest, FullPathsAreAbsoluteWithoutDotsOrDoubleSeparators)
+{
+    const std::pair<const char*, const char*> paths[] = {{"/a/b/c.zbk", "/a/b/c.zbk"},
+                                                         {"/a//b/./c/../d.zbk", "/a/b/d.zbk"},
+                                                         {"/a/b/", "/a/b"},
+                                                         {"/a/b/..", "/a"},
+                                                         {"/a/.", "/a"},
+                                                         {"/写真/a.zbk", "/写真/a.zbk"},
+                                                         {"", ""}};
+    for (const auto& [path, full] : paths) {
+        EXPECT_EQ(FileSystem::GetFullPath(path), full) << path;
+    }
+    EXPECT_EQ(FileSystem::GetFullPath("x.zbk"),
+              FileSystem::FromNative(std::filesystem::current_path()) + "/x.zbk");
+}
+
 TEST_F(FileTest, ListingIsSortedWithoutRegardToCase)
 {
     WriteBytes(m_folder + "/b.txt", "");
