@@ -117,18 +117,48 @@ std::optional<size_t> FindKey(const std::vector<CString>& lines, const SectionRa
     return std::nullopt;
 }
 
+// The value of the key in the first section of the name, as FindSection and FindKey find them
+// in the file's lines; read line by line, keeping only the value, since the settings are read
+// far more often than written. A file that cannot be read to its end gives nothing.
 std::optional<CString> ReadValue(const CString& path, const char* section, const char* key)
 {
-    auto lines = ReadLines(path);
-    if (!lines) {
+    CTextFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::typeText)) {
         return std::nullopt;
     }
-    auto range = FindSection(*lines, section);
-    if (!range) {
+    enum class Place
+    {
+        kBefore,
+        kInside,
+        kAfter
+    } place = Place::kBefore;
+    std::optional<CString> value;
+    try {
+        CString line;
+        while (file.ReadString(line)) {
+            if (place == Place::kAfter) {
+                continue;
+            }
+            if (auto name = SectionOf(line)) {
+                if (place == Place::kInside) {
+                    place = Place::kAfter;
+                } else if (SameName(*name, section)) {
+                    place = Place::kInside;
+                }
+                continue;
+            }
+            if (place != Place::kInside) {
+                continue;
+            }
+            if (auto name = KeyOf(line); name && SameName(*name, key)) {
+                value = ValueOf(line);
+                place = Place::kAfter;
+            }
+        }
+    } catch (const CFileException&) {
         return std::nullopt;
     }
-    auto line = FindKey(*lines, *range, key);
-    return line ? std::optional<CString>(ValueOf((*lines)[*line])) : std::nullopt;
+    return value;
 }
 
 // Applies one write to the lines; false when nothing changes.

@@ -57,8 +57,44 @@ bool CStringArrayEx::Split(const char* text, char separator, int maxCount)
 
 bool CStringArrayEx::SplitEscaped(const char* text, char separator, int maxCount)
 {
-    std::string_view all = View(text);
+    return SplitEscaped(View(text), separator, maxCount);
+}
+
+bool CStringArrayEx::SplitEscaped(std::string_view all, char separator, int maxCount)
+{
+    // Most fields of a list's row line are empty: a run of them is taken at once, as far as the
+    // count allows.
+    const bool plainSeparator =
+        separator != '\\' && !Cp932::IsLeadByte(static_cast<unsigned char>(separator));
     SplitFields(all, maxCount, [&](size_t start) {
+        if (start == all.size()) {
+            m_items.emplace_back();
+            return start;
+        }
+        if (plainSeparator && all[start] == separator) {
+            size_t end = start;
+            while (end + 1 < all.size() && all[end + 1] == separator) {
+                ++end;
+            }
+            size_t empty = end - start + 1;
+            if (maxCount >= 1) {
+                empty = std::min(empty, static_cast<size_t>(maxCount) - m_items.size());
+            }
+            m_items.resize(m_items.size() + empty);
+            return start + empty - 1;
+        }
+        // A field of plain single bytes, as most are, ends at the first separator.
+        if (plainSeparator && all[start] != '"' && all[start] != '\'') {
+            size_t end = start;
+            while (end < all.size() && all[end] != separator && all[end] != '\\' &&
+                   static_cast<unsigned char>(all[end]) < 0x80) {
+                ++end;
+            }
+            if (end == all.size() || all[end] == separator) {
+                m_items.emplace_back(all.substr(start, end - start));
+                return end;
+            }
+        }
         enum class State
         {
             Plain,

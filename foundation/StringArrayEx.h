@@ -15,8 +15,10 @@ class CStringArrayEx : public CStringArray
     // behind the maxCount-th separator becomes one last entry.
     bool Split(const char* text, char separator, int maxCount = 0);
     // As Split, but a backslash protects the next character and a field opened by a quote
-    // runs to its closing quote; escapes stay in the entries for the caller to undo.
+    // runs to its closing quote; escapes stay in the entries for the caller to undo. The view's
+    // text runs to its end, NUL bytes and all.
     bool SplitEscaped(const char* text, char separator, int maxCount = 0);
+    bool SplitEscaped(std::string_view text, char separator, int maxCount = 0);
     // Lines of text that fit width pixels as measured; LF and CRLF break lines.
     bool WrapText(const TextMeasurer& measurer, const char* text, int width);
     // Alternating runs of ASCII digits and of other characters.

@@ -22,6 +22,11 @@ bool IsDigit(char ch)
     return ch >= '0' && ch <= '9';
 }
 
+bool IsAsciiLetterOrDigit(char ch)
+{
+    return IsDigit(ch) || (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+}
+
 // True when the double-byte character code is one of the characters of list.
 bool ListHoldsChar(std::string_view list, unsigned int code)
 {
@@ -148,18 +153,32 @@ bool IsHiragana(unsigned int code)
     return code >= 0x829F && code <= 0x82F1;
 }
 
-// Whether the subject differs from the pattern's leading text of plain ASCII, which the
-// pattern's first token must match where the subject begins. Most patterns of a key table fail
-// on their first bytes, so they are ruled out before they are taken apart.
-bool DiffersInLeadingText(std::string_view subject, const char* pattern)
+// How the subject meets the pattern's leading part of plain ASCII text and "#" digits, which
+// must match where the subject begins. Most patterns of a key table fail on their first bytes,
+// and nearly all the others are such a part and a "*" at their end: both are decided here,
+// before the pattern is taken apart.
+enum class LeadingPart
 {
-    for (size_t i = 0; pattern != nullptr && pattern[i] > 0 && std::strchr("*#?[", pattern[i]) == nullptr;
-         ++i) {
-        if (i >= subject.size() || subject[i] != pattern[i]) {
-            return true;
+    kDiffers,   // the pattern cannot match
+    kMatches,   // the pattern is the part and a final "*", and matches
+    kUndecided, // the rest of the pattern decides
+};
+
+LeadingPart MatchLeadingPart(std::string_view subject, const char* pattern)
+{
+    for (size_t i = 0; pattern != nullptr; ++i) {
+        const char ch = pattern[i];
+        if (ch == '*' && pattern[i + 1] == '\0') {
+            return LeadingPart::kMatches;
+        }
+        if (ch <= 0 || ch == '*' || ch == '?' || ch == '[') {
+            break;
+        }
+        if (i >= subject.size() || (ch == '#' ? !IsDigit(subject[i]) : subject[i] != ch)) {
+            return LeadingPart::kDiffers;
         }
     }
-    return false;
+    return LeadingPart::kUndecided;
 }
 
 } // namespace
@@ -220,8 +239,8 @@ int CTextHelper::FindInListNoCase(const char* const* table, int count) const
 bool CTextHelper::MatchPattern(const char* pattern) const
 {
     const std::string_view subject = view();
-    if (DiffersInLeadingText(subject, pattern)) {
-        return false;
+    if (const LeadingPart lead = MatchLeadingPart(subject, pattern); lead != LeadingPart::kUndecided) {
+        return lead == LeadingPart::kMatches;
     }
     const std::string_view text = View(pattern);
     size_t at = 0;
@@ -289,7 +308,12 @@ bool CTextHelper::MatchPattern(const char* pattern) const
 
 int CTextHelper::MatchPatternList(const char* const* patterns, int count) const
 {
-    return FindInTable(patterns, count, [this](const char* pattern) { return MatchPattern(pattern); });
+    // Most patterns of a table start with a letter or digit the subject does not start with:
+    // they are ruled out before a call.
+    const char first = IsEmpty() ? '\0' : view()[0];
+    return FindInTable(patterns, count, [first, this](const char* pattern) {
+        return (pattern[0] == first || !IsAsciiLetterOrDigit(pattern[0])) && MatchPattern(pattern);
+    });
 }
 
 int CTextHelper::CompareNatural(const char* other) const
@@ -439,15 +463,15 @@ void CTextHelper::EscapeHtmlText()
     str().swap(out);
 }
 
-bool CTextHelper::ToBool() const
+bool CTextHelper::ToBool(const CString& text)
 {
-    return CompareNoCase("true") == 0 || ToInt() != 0;
+    return text.CompareNoCase("true") == 0 || ToInt(text.GetString()) != 0;
 }
 
-int CTextHelper::ToInt() const
+int CTextHelper::ToInt(const char* text)
 {
     // atoi's result, clamped where atoi itself would overflow.
-    long value = std::strtol(GetString(), nullptr, 10);
+    long value = std::strtol(text, nullptr, 10);
     return value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 

@@ -35,9 +35,11 @@ class CTextHelper : public CString
     // The same escape for a text that may never be HTML of its own.
     void EscapeHtmlText();
 
-    // Conversions and formatting
-    bool ToBool() const;
-    int ToInt() const;
+    // Conversions and formatting. The static forms read a text without copying it first.
+    bool ToBool() const { return ToBool(*this); }
+    static bool ToBool(const CString& text);
+    int ToInt() const { return ToInt(GetString()); }
+    static int ToInt(const char* text);
     double ToDouble() const;
     CString GetNumberChars(bool allowSign, bool allowPoint) const;
     LPCTSTR SetInt(int value, const char* pattern = "%d", int blankValue = INT_MIN);

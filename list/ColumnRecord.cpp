@@ -1,5 +1,7 @@
 #include "list/ColumnRecord.h"
 
+#include <string>
+
 namespace {
 
 const char* const kTypeNames[] = {"", "Yes/No", "文字", "記号", "数値", "日付"};
@@ -39,6 +41,14 @@ void ColumnRecord::Reset()
     maxDate.SetDate(0, 0, 0);
     hasMinDate = false;
     minDate.SetDate(0, 0, 0);
+}
+
+CString ColumnRecord::DefaultName(int displayColumn)
+{
+    // Without a format call: a list may read a hundred of them each time it opens.
+    CString name("項目");
+    name += std::to_string(displayColumn + 1).c_str();
+    return name;
 }
 
 CString ColumnRecord::GetTypeName(int typeCode) const

@@ -42,6 +42,9 @@ class ColumnRecord
     bool hasMinDate = false;
     CDateEx minDate;
 
+    // The name of a column that has none of its own: "項目" and its display position from 1.
+    static CString DefaultName(int displayColumn);
+
     // Back to a text column with default rules. The slot, remark, drop entries, Yes/No texts and
     // the Web and print date patterns stay.
     void Reset();

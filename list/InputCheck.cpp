@@ -101,7 +101,7 @@ int CInputCheck::FlagErrorRows(const InputCheckSwitches& switches)
     }
     bool characters = switches.gaiji || switches.special || switches.kana;
     int count = 0;
-    for (int index = 0; index < kMaxRows; ++index) {
+    for (int index = 0; index < m_doc.RowReach(); ++index) {
         const ProductRecord& row = m_doc.GetRow(index);
         if (!row.inUse) {
             continue;
@@ -128,7 +128,7 @@ void CInputCheck::FlagDuplicates()
             continue;
         }
         firstRowOfValue.clear();
-        for (int index = 0; index < kMaxRows; ++index) {
+        for (int index = 0; index < m_doc.RowReach(); ++index) {
             const ProductRecord& row = m_doc.GetRow(index);
             if (!row.inUse || !UniqueKey(column, row.GetCell(column.slot), key)) {
                 continue;
@@ -222,7 +222,7 @@ void CInputCheck::ShowFlaggedRows()
 {
     std::fill(m_doc.displayOrder.begin(), m_doc.displayOrder.end(), kNewRowLine);
     m_doc.displayCount = 0;
-    for (int index = 0; index < kMaxRows; ++index) {
+    for (int index = 0; index < m_doc.RowReach(); ++index) {
         if (m_flagged[index] && m_doc.displayCount < kMaxDisplayRows) {
             m_doc.displayOrder[m_doc.displayCount++] = index;
         }

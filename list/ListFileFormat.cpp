@@ -272,6 +272,11 @@ void CListFileFormat::AppendQuoteEscaped(std::string& out, std::string_view text
 
 CString CListFileFormat::QuoteRaw(const CString& text)
 {
+    // A plain text reads back from between single quotes as it stands: the usual case, taken
+    // without trying the forms out.
+    if (IsPlainText(text.view())) {
+        return "'" + text + "'";
+    }
     const CString whole(Cp932::WithoutBrokenLeadBytes(text.view()));
     CString written = StorableForm(whole);
     if (!written.IsEmpty()) {

@@ -47,7 +47,7 @@ template <size_t N> int MatchKey(const CString& key, const char* const (&pattern
 // The number that follows a key's first characters ("c12" with skip 1 gives 12).
 int KeyNumber(const CString& key, int skip)
 {
-    return CTextHelper(key.Mid(std::min(skip, key.GetLength()))).ToInt();
+    return CTextHelper::ToInt(key.GetString() + std::min(skip, key.GetLength()));
 }
 
 // Thousands separators are dropped first, as the expression evaluator drops them.
@@ -148,7 +148,7 @@ bool CListFileReader::Read(const CString& path, int flags)
 
         RepairColumnSlots();
         if (!(flags & ReadPhotos)) {
-            for (int row = 0; row < kMaxRows; ++row) {
+            for (int row = 0; row < m_doc.RowReach(); ++row) {
                 ProductRecord& record = m_doc.GetRow(row);
                 record.photos.fill(-1);
                 record.photoCount = 0;
@@ -232,9 +232,16 @@ void CListFileReader::HandleLine(std::string_view line)
     if (const int section = CListFileShape::SectionOf(line); section > 0) {
         m_section = section;
         if (m_section == kProducts) {
-            // Rows find the column of each cell slot through the map.
+            // Rows find the column of each cell slot through the map, and walk only the slots
+            // that a column uses; the columns change no more until the next section.
             RepairColumnSlots();
             m_doc.BuildColumnMap();
+            m_typedSlots.clear();
+            for (int slot = 0; slot < kMaxColumns; ++slot) {
+                if (m_doc.GetColumnOfSlot(slot).type != kTypeNone) {
+                    m_typedSlots.push_back(slot);
+                }
+            }
         }
         return;
     }
@@ -243,7 +250,7 @@ void CListFileReader::HandleLine(std::string_view line)
     if (!CListFileShape::SplitKeyLine(line, key, value)) {
         return;
     }
-    m_fields.SplitEscaped(CString(value), ',');
+    m_fields.SplitEscaped(value, ',');
     if (m_fields.GetSize() == 0) {
         m_fields.Add(CString());
     }
@@ -319,12 +326,12 @@ const CString& CListFileReader::Field(int index) const
 
 int CListFileReader::Int(int index) const
 {
-    return CTextHelper(Field(index)).ToInt();
+    return CTextHelper::ToInt(Field(index).GetString());
 }
 
 bool CListFileReader::Bool(int index) const
 {
-    return CTextHelper(Field(index)).ToBool();
+    return CTextHelper::ToBool(Field(index));
 }
 
 CString CListFileReader::Text(int index) const
@@ -392,7 +399,7 @@ void CListFileReader::ReadColumnLine(int index)
         first = 6;
     }
     if (m_fields.GetSize() < 3) {
-        column.name.Format("項目%d", index + 1);
+        column.name = ColumnRecord::DefaultName(index);
         column.align = 0;
         column.width = 0;
         column.dropType = 0;
@@ -516,7 +523,7 @@ void CListFileReader::ReadEditor(const CString& key)
         for (int i = 0; i < std::min(static_cast<int>(m_fields.GetSize()), kMaxColumns); ++i) {
             int column = Int(i);
             m_doc.sortKeys[i].column = column == INT_MIN ? INT_MAX : std::abs(column);
-            m_doc.sortKeys[i].descending = Field(i).Left(1) == "-";
+            m_doc.sortKeys[i].descending = Field(i).view().starts_with('-');
         }
         break;
     case 7:
@@ -786,18 +793,26 @@ void CListFileReader::ReadWebSortEntry(const CString& key, bool eightFields)
 
 void CListFileReader::ReadPage(const CString& key)
 {
-    static const char* const patterns[] = {"device*", "paper*",   "mode*",  "list*",  "lhead*", "lfoot*",
-                                           "page*",   "quality*", "phead*", "pfoot*", "blank*", "c*"};
+    // The column lines, most of the section, are looked for first; no other key starts with "c".
+    static const char* const patterns[] = {"c*",     "device*", "paper*",   "mode*",  "list*",  "lhead*",
+                                           "lfoot*", "page*",   "quality*", "phead*", "pfoot*", "blank*"};
     PrintSettings& print = m_doc.print;
     switch (MatchKey(key, patterns)) {
-    case 0:
+    case 0: {
+        int position = KeyNumber(key, 1);
+        if (position >= 0 && position < kMaxColumns) {
+            print.columnPairs[position] = {Int(0), Int(1)};
+        }
+        break;
+    }
+    case 1:
         print.device = Field(0);
         break;
-    case 1:
+    case 2:
         print.paper = Int(0);
         print.orientation = Field(1) == "portrait" ? 1 : 2;
         break;
-    case 3:
+    case 4:
         print.listScale = Int(0);
         print.fitToWidth = Bool(1);
         print.listFont = Field(2);
@@ -813,13 +828,13 @@ void CListFileReader::ReadPage(const CString& key)
             }
         }
         break;
-    case 4:
+    case 5:
         ReadHeaderFooter(print.listHeader);
         break;
-    case 5:
+    case 6:
         ReadHeaderFooter(print.listFooter);
         break;
-    case 6:
+    case 7:
         print.sheetFont = Field(0);
         print.sheetFontSize = Int(1);
         print.sheetPhotoSize = Int(2);
@@ -828,27 +843,20 @@ void CListFileReader::ReadPage(const CString& key)
             print.captionFontSize = Int(4);
         }
         break;
-    case 7:
+    case 8:
         print.highQuality = Field(0) == "high";
         break;
-    case 8:
+    case 9:
         ReadHeaderFooter(print.pageHeader);
         break;
-    case 9:
+    case 10:
         ReadHeaderFooter(print.pageFooter);
         break;
-    case 10:
+    case 11:
         for (int i = 0; i < 6; ++i) {
             print.margins[i] = Int(i);
         }
         break;
-    case 11: {
-        int position = KeyNumber(key, 1);
-        if (position >= 0 && position < kMaxColumns) {
-            print.columnPairs[position] = {Int(0), Int(1)};
-        }
-        break;
-    }
     default:
         break;
     }
@@ -886,29 +894,32 @@ void CListFileReader::ReadRow(int row)
     record.Reset();
     // The row's cells grow once: their values are at most its filled fields, and its texts at
     // most the bytes of those fields.
+    // Each slot's value is the field of its number; the slots are in order.
+    const int cells = std::min(cellCount, static_cast<int>(m_fields.GetSize()));
+    const auto typedEnd = std::lower_bound(m_typedSlots.begin(), m_typedSlots.end(), cells);
     int values = 0;
     size_t textBytes = 0;
-    for (int slot = 0; slot < cellCount && slot < m_fields.GetSize(); ++slot) {
-        const int type = m_doc.GetColumnOfSlot(slot).type;
-        if (type != kTypeNone && !m_fields[slot].IsEmpty()) {
+    for (auto slot = m_typedSlots.begin(); slot != typedEnd; ++slot) {
+        if (!m_fields[*slot].IsEmpty()) {
+            const int type = m_doc.GetColumnOfSlot(*slot).type;
             ++values;
-            textBytes += (type == kTypeText || type == kTypeMark) ? m_fields[slot].GetLength() : 0;
+            textBytes += (type == kTypeText || type == kTypeMark) ? m_fields[*slot].GetLength() : 0;
         }
     }
     if (values > 0) {
         record.EditCells().Reserve(values, textBytes);
     }
-    int next = 0;
-    for (int slot = 0; slot < cellCount; ++slot, ++next) {
+    for (auto typed = m_typedSlots.begin(); typed != typedEnd; ++typed) {
+        const int slot = *typed;
         const ColumnRecord& column = m_doc.GetColumnOfSlot(slot);
-        if (column.type == kTypeNone || next >= m_fields.GetSize() || m_fields[next].IsEmpty()) {
+        if (m_fields[slot].IsEmpty()) {
             continue;
         }
-        CString& field = m_fields[next];
+        CString& field = m_fields[slot];
         RowCells& cells = record.EditCells();
         switch (column.type) {
         case kTypeYesNo:
-            cells.SetYesNo(slot, CTextHelper(field).ToBool());
+            cells.SetYesNo(slot, CTextHelper::ToBool(field));
             break;
         case kTypeNumber:
             cells.SetNumber(slot, ParseNumber(field).GetValue());
@@ -928,11 +939,12 @@ void CListFileReader::ReadRow(int row)
         }
         }
     }
+    int next = cellCount;
     for (int slot = 0; slot < colourCount; ++slot, ++next) {
-        const CString& field = Field(next);
-        if (field.IsEmpty()) {
+        if (next >= m_fields.GetSize() || m_fields[next].IsEmpty()) {
             continue;
         }
+        const CString& field = m_fields[next];
         COLORREF text = kDefaultColor;
         COLORREF back = kDefaultColor;
         FileFormat::ParseColourField(field.view(), text, back);
@@ -944,8 +956,11 @@ void CListFileReader::ReadRow(int row)
     record.photoCount = 0;
     for (; next < m_fields.GetSize() && record.photoCount < kMaxPhotosPerRow; ++next) {
         const CString& field = Field(next);
-        int photo = CTextHelper(field).ToInt();
-        if (!field.IsEmpty() && photo >= 0 && photo < kMaxPhotos) {
+        if (field.IsEmpty()) {
+            continue;
+        }
+        const int photo = CTextHelper::ToInt(field.GetString());
+        if (photo >= 0 && photo < kMaxPhotos) {
             record.photos[record.photoCount++] = photo;
         }
     }
@@ -1026,7 +1041,7 @@ void CListFileReader::RepairPhotoReferences()
 {
     int restored = 0;
     int dropped = 0;
-    for (int row = 0; row < kMaxRows; ++row) {
+    for (int row = 0; row < m_doc.RowReach(); ++row) {
         ProductRecord& record = m_doc.GetRow(row);
         if (!record.inUse) {
             continue;
@@ -1074,7 +1089,7 @@ void CListFileReader::RebuildMissingPictures()
         return;
     }
     int rebuilt = 0;
-    for (int slot = 0; slot < kMaxPhotos; ++slot) {
+    for (int slot = 0; slot < m_doc.PhotoReach(); ++slot) {
         if (!m_doc.GetPhoto(slot).inUse ||
             (FileSystem::Exists(m_doc.GetMiddlePhotoPath(slot)) &&
              FileSystem::Exists(m_doc.GetThumbnailPath(slot))) ||

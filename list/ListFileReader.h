@@ -74,5 +74,6 @@ class CListFileReader
     int m_section = 0;
     int m_lineNumber = 0;
     CStringArrayEx m_fields;
+    std::vector<int> m_typedSlots; // slots of the columns in use, in order, while rows are read
     std::vector<CString> m_repairs;
 };

@@ -24,7 +24,7 @@ CListFileShape::CListFileShape(std::string_view text)
         if (m_sections == 0 && !line.empty() && line[0] != ';' && SplitKeyLine(line, key, value) &&
             CTextHelper(key).MatchPattern("ver*")) {
             CStringArrayEx fields;
-            fields.SplitEscaped(CString(value), ',');
+            fields.SplitEscaped(value, ',');
             m_version = fields.GetSize() > 0 ? CTextHelper(fields[0]).ToInt() : 0;
         }
     }

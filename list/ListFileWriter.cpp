@@ -3,12 +3,14 @@
 #include "list/CellCodec.h"
 #include "list/IListHost.h"
 #include "list/ListFileFormat.h"
+#include "list/OutputSortEntry.h"
 #include "list/ZantobyDoc.h"
 #include "platform/File.h"
 #include "platform/FileException.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <iterator>
 
 namespace {
 
@@ -20,11 +22,57 @@ const char kRule[] =
 // Bytes of a row line besides its texts (quotes, commas, numbers, dates, the change time), and
 // of the sections before the rows, as reserved ahead.
 constexpr size_t kRowOverheadBytes = 6 * kMaxColumns + 64;
-constexpr size_t kSettingsBytes = 256 * 1024;
+constexpr size_t kSettingsBytes = 64 * 1024;
 
 const char* TrueFalse(bool value)
 {
     return value ? "true" : "false";
+}
+
+// The text of every number from 0 to 999, which nearly all numbers of the settings are.
+struct SmallNumbers
+{
+    char text[1000][4];
+    unsigned char length[1000];
+};
+
+constexpr SmallNumbers kSmallNumbers = [] {
+    SmallNumbers numbers{};
+    for (int value = 0; value < 1000; ++value) {
+        const int length = value < 10 ? 1 : value < 100 ? 2 : 3;
+        for (int at = length - 1, rest = value; at >= 0; --at, rest /= 10) {
+            numbers.text[value][at] = static_cast<char>('0' + rest % 10);
+        }
+        numbers.length[value] = static_cast<unsigned char>(length);
+    }
+    return numbers;
+}();
+
+void AppendLargeInt(std::string& out, int value)
+{
+    char digits[12];
+    char* start = std::end(digits);
+    // In unsigned arithmetic the lowest int has a magnitude too.
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        *--start = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (value < 0) {
+        *--start = '-';
+    }
+    out.append(start, static_cast<size_t>(std::end(digits) - start));
+}
+
+// A number as "%d" writes it. The settings write hundreds of them, one or more for each column,
+// and a format call costs many times this.
+void AppendInt(std::string& out, int value)
+{
+    if (value >= 0 && value < 1000) {
+        out.append(kSmallNumbers.text[value], kSmallNumbers.length[value]);
+    } else {
+        AppendLargeInt(out, value);
+    }
 }
 
 // A limit or serial number of a number column: decimal text without separators, zero shown.
@@ -36,6 +84,16 @@ CString NumberText(const CNumber& number, int decimals)
 const char* const kProgressTexts[CListFileFormat::kSectionCount] = {
     "ﾀｲﾄﾙ,基本情報を保存中", "列情報を保存中",  "表示設定を保存中", "Web出力設定を保存中",
     "ﾍﾟｰｼﾞ設定を保存中",     "ﾘｽﾄﾃﾞｰﾀを保存中", "写真ﾃﾞｰﾀを保存中"};
+
+CString SortEntryLine(int index, const OutputSortEntry& entry)
+{
+    CString line;
+    line.Format("sort%d=%d,%s,%s,%s,%s,%s,%s,%s", index, entry.column, entry.descending ? "desc" : "asc",
+                TrueFalse(entry.options[0]), TrueFalse(entry.options[1]), TrueFalse(entry.options[2]),
+                TrueFalse(entry.options[3]), CListFileFormat::QuoteEscaped(entry.texts[0]).GetString(),
+                CListFileFormat::QuoteEscaped(entry.texts[1]).GetString());
+    return line;
+}
 
 } // namespace
 
@@ -59,7 +117,7 @@ std::string CListFileWriter::Format(const CString& path)
     // Room for the rows at once: a full list's text would otherwise be copied each time it
     // outgrows its buffer.
     size_t rowBytes = 0;
-    for (int row = 0; row < kMaxRows; ++row) {
+    for (int row = 0; row < m_doc.RowReach(); ++row) {
         if (const ProductRecord& record = m_doc.GetRow(row); record.inUse) {
             rowBytes += record.Cells().TextBytes() + kRowOverheadBytes;
         }
@@ -131,7 +189,8 @@ CString CListFileWriter::ColumnLine(const ColumnRecord& column) const
 {
     CString line;
     if (column.type < kTypeYesNo || column.type > kTypeDate) {
-        line.Format("none,%d", column.slot);
+        line = "none,";
+        AppendInt(line.str(), column.slot);
         return line;
     }
     line.Format("%s,%d,%s,%s,%s,%s,%s,%s,%d,%s", FileFormat::kTypeWords[column.type], column.slot,
@@ -184,8 +243,10 @@ void CListFileWriter::WriteColumns()
     Line(line);
     Line();
     for (int i = 0; i < kMaxColumns; ++i) {
-        line.Format("c%d=", i);
-        Line(line + ColumnLine(m_doc.GetColumn(i)));
+        m_out += 'c';
+        AppendInt(m_out, i);
+        m_out += '=';
+        Line(ColumnLine(m_doc.GetColumn(i)));
     }
     // Manual drop-down choices, ten a line; a column without a type keeps none.
     bool first = true;
@@ -225,12 +286,15 @@ void CListFileWriter::WriteEditor()
     line.Format("photosize=%d,%d,%d,%s", sizes.standardSize, sizes.standardPercent, sizes.thumbnailSize,
                 sizes.shortSide ? "shortside" : "height");
     Line(line);
-    line = "sort=";
+    m_out += "sort=";
     for (int i = 0; i < kMaxColumns; ++i) {
-        line.AppendFormat(i == 0 ? "%c%d" : ",%c%d", m_doc.sortKeys[i].descending ? '-' : '+',
-                          m_doc.sortKeys[i].column);
+        if (i > 0) {
+            m_out += ',';
+        }
+        m_out += m_doc.sortKeys[i].descending ? '-' : '+';
+        AppendInt(m_out, m_doc.sortKeys[i].column);
     }
-    Line(line);
+    Line();
     const InputCheckSwitches& checks = m_doc.inputChecks;
     const std::pair<const char*, bool> switches[] = {
         {"requirecheck", checks.required}, {"uniquecheck", checks.unique}, {"gaijicheck", checks.gaiji},
@@ -252,12 +316,15 @@ void CListFileWriter::WriteOutput()
     }
     CString line;
     auto number = [&](const char* key, int value) {
-        line.Format("%s=%d", key, value);
-        Line(line);
+        m_out += key;
+        m_out += '=';
+        AppendInt(m_out, value);
+        Line();
     };
     auto flag = [&](const char* key, bool value) {
-        line.Format("%s=%s", key, TrueFalse(value));
-        Line(line);
+        m_out += key;
+        m_out += '=';
+        Line(TrueFalse(value));
     };
     auto text = [&](const char* key, const CString& value) { Line(CString(key) + "=" + value); };
 
@@ -297,19 +364,20 @@ void CListFileWriter::WriteOutput()
     flag("find.word", web.findWord);
     text("find.multi", web.findMulti == 1 ? "or" : "and");
     // Entries of columns in use are written; any other entry only when a missing line would
-    // not read back as it is.
-    const WebOutputSettings standard;
+    // not read back as it is. A text the line cannot hold (a lead byte without its trail byte)
+    // may leave it the standard entry's line, which a missing line reads back as.
+    const WebOutputSettings& standard = WebOutputSettings::Standard();
     for (int i = 0; i < kMaxColumns; ++i) {
         const OutputSortEntry& entry = web.sortEntries[i];
-        if ((entry.column < 0 || entry.column >= kMaxColumns ||
-             m_doc.GetColumn(entry.column).type == kTypeNone) &&
-            entry == standard.sortEntries[i]) {
+        const bool inUse = entry.column >= 0 && entry.column < kMaxColumns &&
+                           m_doc.GetColumn(entry.column).type != kTypeNone;
+        if (!inUse && entry == standard.sortEntries[i]) {
             continue;
         }
-        line.Format("sort%d=%d,%s,%s,%s,%s,%s,%s,%s", i, entry.column, entry.descending ? "desc" : "asc",
-                    TrueFalse(entry.options[0]), TrueFalse(entry.options[1]), TrueFalse(entry.options[2]),
-                    TrueFalse(entry.options[3]), FileFormat::QuoteEscaped(entry.texts[0]).GetString(),
-                    FileFormat::QuoteEscaped(entry.texts[1]).GetString());
+        line = SortEntryLine(i, entry);
+        if (!inUse && line == SortEntryLine(i, standard.sortEntries[i])) {
+            continue;
+        }
         Line(line);
     }
     Line();
@@ -351,8 +419,13 @@ void CListFileWriter::WritePage()
                 margins[5]);
     Line(line);
     for (int i = 0; i < kMaxColumns; ++i) {
-        line.Format("c%d=%d,%d", i, print.columnPairs[i][0], print.columnPairs[i][1]);
-        Line(line);
+        m_out += 'c';
+        AppendInt(m_out, i);
+        m_out += '=';
+        AppendInt(m_out, print.columnPairs[i][0]);
+        m_out += ',';
+        AppendInt(m_out, print.columnPairs[i][1]);
+        Line();
     }
     Line();
 }
@@ -366,14 +439,12 @@ void CListFileWriter::AppendRow(int row)
     char number[32];
     std::snprintf(number, sizeof(number), "r%04d=", row);
     m_out += number;
-    for (int slot = 0; slot < kMaxColumns; ++slot) {
-        if (slot > 0) {
-            m_out += ',';
-        }
+    // Each slot's field follows a comma, but the first; a slot of no column has an empty one.
+    int written = 0;
+    for (int slot : m_typedSlots) {
+        m_out.append(static_cast<size_t>(slot - written), ',');
+        written = slot;
         const ColumnRecord& column = m_doc.GetColumnOfSlot(slot);
-        if (column.type == kTypeNone) {
-            continue;
-        }
         if (column.type == kTypeText || column.type == kTypeMark) {
             FileFormat::AppendQuoteEscaped(m_out, cells.Text(slot));
             continue;
@@ -385,12 +456,17 @@ void CListFileWriter::AppendRow(int row)
         }
         m_out += text.str();
     }
-    for (int slot = 0; slot < kMaxColumns; ++slot) {
-        m_out += ',';
-        const COLORREF textColor = cells.TextColor(slot);
-        const COLORREF backColor = cells.BackColor(slot);
-        if (textColor != kDefaultColor || backColor != kDefaultColor) {
-            m_out += FileFormat::FormatColourField(textColor, backColor).str();
+    m_out.append(static_cast<size_t>(kMaxColumns - 1 - written), ',');
+    if (!cells.HasColours()) {
+        m_out.append(kMaxColumns, ',');
+    } else {
+        for (int slot = 0; slot < kMaxColumns; ++slot) {
+            m_out += ',';
+            const COLORREF textColor = cells.TextColor(slot);
+            const COLORREF backColor = cells.BackColor(slot);
+            if (textColor != kDefaultColor || backColor != kDefaultColor) {
+                m_out += FileFormat::FormatColourField(textColor, backColor).str();
+            }
         }
     }
     if (!record.lastChange.IsValid()) {
@@ -408,7 +484,13 @@ void CListFileWriter::AppendRow(int row)
 void CListFileWriter::WriteProducts()
 {
     SectionStart(5);
-    for (int row = 0; row < kMaxRows; ++row) {
+    m_typedSlots.clear();
+    for (int slot = 0; slot < kMaxColumns; ++slot) {
+        if (m_doc.GetColumnOfSlot(slot).type != kTypeNone) {
+            m_typedSlots.push_back(slot);
+        }
+    }
+    for (int row = 0; row < m_doc.RowReach(); ++row) {
         if (m_doc.GetRow(row).inUse) {
             AppendRow(row);
         }
@@ -422,7 +504,7 @@ void CListFileWriter::WritePhotos()
     Line("folder=" + FileFormat::QuoteRaw(m_doc.photoFolderName));
     Line();
     CString line;
-    for (int slot = 0; slot < kMaxPhotos; ++slot) {
+    for (int slot = 0; slot < m_doc.PhotoReach(); ++slot) {
         const PhotoRecord& photo = m_doc.GetPhoto(slot);
         if (photo.inUse) {
             line.Format("r%04d=%d,%d,%s", slot, photo.width, photo.height,

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class CZantobyDoc;
 class ColumnRecord;
@@ -47,4 +48,5 @@ class CListFileWriter
 
     CZantobyDoc& m_doc;
     std::string m_out;
+    std::vector<int> m_typedSlots; // slots of the columns in use, in order, while rows are written
 };

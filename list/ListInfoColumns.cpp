@@ -429,7 +429,7 @@ void CListInfoColumns::ApplyTo(CZantobyDoc& doc, const CString& title, int locke
         if (!fresh && before.type == working.type) {
             continue;
         }
-        for (int row = 0; row < kMaxRows; ++row) {
+        for (int row = 0; row < doc.RowReach(); ++row) {
             ProductRecord& record = doc.GetRow(row);
             if (!record.inUse) {
                 continue;

@@ -199,13 +199,20 @@ CString CListPhotos::PathOf(int slot, FileKind kind, bool flat) const
     if (!IsPhotoIndex(slot)) {
         return path;
     }
-    if (flat) {
-        path.Format("%s/%s/%04d%s", m_doc.listFolder.GetString(), m_doc.photoFolderName.GetString(), slot,
-                    kEndings[kind]);
-    } else {
-        path.Format("%s/%s/%s/%04d%s", m_doc.listFolder.GetString(), m_doc.photoFolderName.GetString(),
-                    kSubfolders[kind], slot, kEndings[kind]);
+    // Opening a list looks for several files of every photo: the path is put together without a
+    // format call.
+    const char number[] = {static_cast<char>('0' + slot / 1000), static_cast<char>('0' + slot / 100 % 10),
+                           static_cast<char>('0' + slot / 10 % 10), static_cast<char>('0' + slot % 10), '\0'};
+    path += m_doc.listFolder.GetString();
+    path += '/';
+    path += m_doc.photoFolderName.GetString();
+    path += '/';
+    if (!flat) {
+        path += kSubfolders[kind];
+        path += '/';
     }
+    path += number;
+    path += kEndings[kind];
     return path;
 }
 

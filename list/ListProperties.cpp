@@ -41,7 +41,7 @@ void CListProperties::Collect(CZantobyDoc& doc)
     }
 
     int rowCount = 0;
-    for (int row = 0; row < kMaxRows; ++row) {
+    for (int row = 0; row < doc.RowReach(); ++row) {
         rowCount += doc.GetRow(row).inUse ? 1 : 0;
     }
     rows = FormatCount(rowCount);
@@ -50,7 +50,7 @@ void CListProperties::Collect(CZantobyDoc& doc)
     IListHost& host = doc.Host();
     int photoCount = 0;
     std::int64_t total = 0;
-    for (int slot = 0; slot < kMaxPhotos; ++slot) {
+    for (int slot = 0; slot < doc.PhotoReach(); ++slot) {
         if (!doc.GetPhoto(slot).inUse) {
             continue;
         }

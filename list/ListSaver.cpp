@@ -247,7 +247,7 @@ bool CListSaver::RemoveBlankRows()
 {
     m_doc.BuildColumnMap();
     std::vector<int> blank;
-    for (int row = 0; row < kMaxRows; ++row) {
+    for (int row = 0; row < m_doc.RowReach(); ++row) {
         if (m_doc.GetRow(row).inUse && IsBlankRow(m_doc.GetRow(row))) {
             blank.push_back(row);
         }
@@ -289,7 +289,7 @@ bool CListSaver::RemoveBlankRows()
 std::vector<CListSaver::UnusedPhoto> CListSaver::ReleaseUnusedPhotos()
 {
     std::vector<bool> referenced(kMaxPhotos, false);
-    for (int row = 0; row < kMaxRows; ++row) {
+    for (int row = 0; row < m_doc.RowReach(); ++row) {
         const ProductRecord& record = m_doc.GetRow(row);
         for (int i = 0; record.inUse && i < record.photoCount; ++i) {
             int photo = record.photos[i];
@@ -299,7 +299,7 @@ std::vector<CListSaver::UnusedPhoto> CListSaver::ReleaseUnusedPhotos()
         }
     }
     std::vector<UnusedPhoto> unused;
-    for (int slot = 0; slot < kMaxPhotos; ++slot) {
+    for (int slot = 0; slot < m_doc.PhotoReach(); ++slot) {
         PhotoRecord& photo = m_doc.GetPhoto(slot);
         if (!photo.inUse || referenced[slot]) {
             continue;
@@ -355,7 +355,7 @@ bool CListSaver::MoveLoosePhotos()
 {
     CString photoFolder = m_doc.listFolder + "/" + m_doc.photoFolderName;
     bool foldersChecked = false;
-    for (int slot = 0; slot < kMaxPhotos; ++slot) {
+    for (int slot = 0; slot < m_doc.PhotoReach(); ++slot) {
         PhotoRecord& photo = m_doc.GetPhoto(slot);
         if (!photo.inUse || !photo.flatFiles) {
             continue;

@@ -55,7 +55,7 @@ void CPhotoReconverter::DeleteResumeFile() const
 
 bool CPhotoReconverter::Convert(int firstSlot, Observer& observer)
 {
-    for (int slot = std::max(firstSlot, 0); slot < kMaxPhotos; ++slot) {
+    for (int slot = std::max(firstSlot, 0); slot < m_doc.PhotoReach(); ++slot) {
         PhotoRecord& photo = m_doc.GetPhoto(slot);
         if (!photo.inUse) {
             continue;

@@ -41,7 +41,7 @@ std::vector<int> CRowExtractor::ByKeywords(const CStringArray& keywords, bool an
         return rows;
     }
     std::vector<int> singleByteColumns;
-    for (int row = 0; row < kMaxRows; ++row) {
+    for (int row = 0; row < m_doc.RowReach(); ++row) {
         const ProductRecord& record = m_doc.GetRow(row);
         if (!record.inUse) {
             continue;
@@ -151,7 +151,7 @@ bool CRowExtractor::RowMeetsConditions(int row, const ExtractConditions& conditi
 std::vector<int> CRowExtractor::ByColumnConditions(const ExtractConditions& conditions) const
 {
     std::vector<int> rows;
-    for (int row = 0; row < kMaxRows; ++row) {
+    for (int row = 0; row < m_doc.RowReach(); ++row) {
         if (m_doc.GetRow(row).inUse && RowMeetsConditions(row, conditions)) {
             rows.push_back(row);
         }

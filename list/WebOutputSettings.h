@@ -17,6 +17,14 @@ struct WebOutputSettings
         }
     }
 
+    // The settings of a new list, made once: lists are reset and saved far more often than
+    // their 128 sort entries change.
+    static const WebOutputSettings& Standard()
+    {
+        static const WebOutputSettings standard;
+        return standard;
+    }
+
     int outputMode = 1; // 1 normal, 2 free, other construction
     CString webFolder;
     CString listName;

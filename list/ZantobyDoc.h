@@ -53,10 +53,23 @@ class CZantobyDoc
     void SetModifiedFlag(bool modified = true) { m_modified = modified; }
 
     // Records by index. Rows and photo slots 0..9,999, columns by display index 0..127.
-    ProductRecord& GetRow(int index) { return m_rows[index]; }
+    ProductRecord& GetRow(int index)
+    {
+        Widen(m_rowReach, index, kMaxRows);
+        return m_rows[index];
+    }
     const ProductRecord& GetRow(int index) const { return m_rows[index]; }
-    PhotoRecord& GetPhoto(int index) { return m_photos[index]; }
+    PhotoRecord& GetPhoto(int index)
+    {
+        Widen(m_photoReach, index, kMaxPhotos);
+        return m_photos[index];
+    }
     const PhotoRecord& GetPhoto(int index) const { return m_photos[index]; }
+    // One past the last row (photo slot) handed out for writing since the list was last reset:
+    // every record from there on is as a reset leaves it, so a walk over the rows or photos in
+    // use stops there, and a small list costs little however large the capacity.
+    int RowReach() const { return m_rowReach; }
+    int PhotoReach() const { return m_photoReach; }
     ColumnRecord& GetColumn(int displayColumn) { return m_columns[displayColumn]; }
     const ColumnRecord& GetColumn(int displayColumn) const { return m_columns[displayColumn]; }
     // The column that uses a cell slot (the shared empty column when none does), and the display
@@ -237,6 +250,12 @@ class CZantobyDoc
     friend class CListLifecycle; // gives untitled lists their working names
 
     static CDateEx Now();
+    static void Widen(int& reach, int index, int capacity)
+    {
+        if (index >= reach && index < capacity) {
+            reach = index + 1;
+        }
+    }
     bool SetCellColor(int displayColumn, int displayRow, COLORREF CellRecord::*which, COLORREF color);
     // The lowest free row at or after from; -1 when there is none.
     int FindFreeRow(int from) const;
@@ -256,6 +275,8 @@ class CZantobyDoc
     bool m_modified = false;
     std::vector<ProductRecord> m_rows;
     std::vector<PhotoRecord> m_photos;
+    int m_rowReach = 0;
+    int m_photoReach = 0;
     std::array<ColumnRecord, kMaxColumns> m_columns;
     std::array<const ColumnRecord*, kMaxColumns> m_columnOfSlot;
     std::array<int, kMaxColumns> m_displayIndexOfSlot;

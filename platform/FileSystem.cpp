@@ -55,6 +55,21 @@ constexpr const char* kCreatedAttribute = "user.zantoby.created";
 // mkostemp's unique part.
 constexpr size_t kUniqueLength = 6;
 
+// An absolute path of printable ASCII with no empty, "." or ".." part and no trailing "/", as the
+// program makes its own: already whole, and the same in both encodings.
+bool IsWholeAsciiPath(std::string_view path)
+{
+    if (path.size() < 2 || path.front() != '/' || path.back() == '/') {
+        return false;
+    }
+    if (std::any_of(path.begin(), path.end(), [](char ch) { return ch < 0x20 || ch > 0x7E; })) {
+        return false;
+    }
+    const std::string withEnd = std::string(path) + "/";
+    return withEnd.find("//") == std::string::npos && withEnd.find("/./") == std::string::npos &&
+           withEnd.find("/../") == std::string::npos;
+}
+
 std::time_t ReadKeptCreation(const char* native)
 {
     char value[32] = {};
@@ -220,7 +235,7 @@ bool GetInfo(const CString& path, Info& info)
 
 CString GetFullPath(const CString& path)
 {
-    if (path.IsEmpty()) {
+    if (path.IsEmpty() || IsWholeAsciiPath(path.view())) {
         return path;
     }
     std::error_code error;
@@ -237,8 +252,12 @@ CString GetFullPath(const CString& path)
 
 bool Exists(const CString& path)
 {
-    Info info;
-    return GetInfo(path, info);
+    // Opening a list asks this of several files of every photo: one call, without the path
+    // object and the file's details that GetInfo makes.
+    struct stat st
+    {
+    };
+    return stat(Cp932::ToUtf8(path.view()).c_str(), &st) == 0;
 }
 
 bool IsSameOrInside(const CString& path, const CString& folder)
@@ -285,7 +304,7 @@ bool IsDirectory(const CString& path)
 
 FILE* OpenStream(const CString& path, const char* mode)
 {
-    return std::fopen(ToNative(path).c_str(), mode);
+    return std::fopen(Cp932::ToUtf8(path.view()).c_str(), mode);
 }
 
 CString ReplaceTarget(const CString& path)
@@ -378,20 +397,28 @@ void RemoveReplaceLeftovers(const CString& target)
     }
     std::filesystem::path native = ToNative(resolved);
     std::string prefix = native.filename().native() + ".";
-    std::error_code error;
     std::filesystem::path folder = native.parent_path().empty() ? "." : native.parent_path();
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        std::string name = entry.path().filename().native();
-        if (name.size() != prefix.size() + kUniqueLength || name.compare(0, prefix.size(), prefix) != 0 ||
+    // Every opening of a list looks here: the folder is read as it stands, without a path object
+    // for each of its entries.
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    while (dirent* item = readdir(dir)) {
+        std::string_view name = item->d_name;
+        if (name.size() != prefix.size() + kUniqueLength || !name.starts_with(prefix) ||
             !std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
                          [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) != 0; })) {
             continue;
         }
-        std::error_code ignored;
-        if (entry.is_regular_file(ignored)) {
-            std::filesystem::remove(entry.path(), ignored);
+        struct stat st
+        {
+        };
+        if (fstatat(dirfd(dir), item->d_name, &st, 0) == 0 && S_ISREG(st.st_mode)) {
+            unlinkat(dirfd(dir), item->d_name, 0);
         }
     }
+    closedir(dir);
 }
 
 std::time_t KeptCreationTime(const CString& path)

@@ -101,16 +101,20 @@ bool CStdioFile::ReadString(CString& line)
         ThrowError(EBADF);
     }
     line.Empty();
-    int c = GetChar();
-    if (c == EOF) {
+    // The stream hands over the whole line, NUL bytes and all, rather than byte by byte. A line
+    // feed can only end it, so a CR LF in text mode can only stand at its end.
+    char* buffer = m_lineBuffer.release();
+    const ssize_t got = getline(&buffer, &m_lineCapacity, m_stream);
+    m_lineBuffer.reset(buffer);
+    if (got < 0) {
         CheckStream();
         return false;
     }
-    std::string& text = line.str();
-    while (c != EOF && c != '\n') {
-        text += static_cast<char>(c);
-        c = GetChar();
+    std::string_view text(buffer, static_cast<size_t>(got));
+    if (!text.empty() && text.back() == '\n') {
+        text.remove_suffix(text.size() >= 2 && text[text.size() - 2] == '\r' && m_text ? 2 : 1);
     }
+    line.str().assign(text);
     CheckStream();
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include "platform/File.h"
 
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -34,5 +36,13 @@ class CStdioFile : public CFile
     // The next byte with CR LF read as LF in text mode; EOF at the end.
     int GetChar();
 
+    struct FreeBuffer
+    {
+        void operator()(char* buffer) const { std::free(buffer); }
+    };
+
     bool m_text = true;
+    // ReadString's line as the stream gave it, kept from line to line.
+    std::unique_ptr<char, FreeBuffer> m_lineBuffer;
+    size_t m_lineCapacity = 0;
 };

@@ -47,6 +47,26 @@ TEST(ProfileFile, FollowsTheWindowsReadingRules)
     EXPECT_EQ(CProfileFile(scratch / "missing.ini").GetProfileInt("Auto", "Navigate", 1), 1);
 }
 
+// A key is looked for in the first section of the name only, up to the next header of any name,
+// and a key line before the section or the first one of the section's duplicates wins.
+TEST(ProfileFile, KeysAreReadFromTheFirstSectionOfTheirName)
+{
+    ScratchFolder scratch;
+    ScratchFolder::WriteBytes(scratch / "a.ini",
+                              "Size=1\r\n[Other]\r\nSize=2\r\n[Font]\r\nName=a\r\nSize=3\r\nsize=4\r\n"
+                              "[Next]\r\nLater=5\r\n[font]\r\nLater=6\r\nSize=7\r\n");
+    const struct
+    {
+        const char* section;
+        const char* key;
+        int value; // 0 when the key is not found there
+    } reads[] = {{"Font", "Size", 3}, {"Font", "Later", 0}, {"Next", "Later", 5}, {"Other", "Name", 0}};
+    for (const auto& read : reads) {
+        EXPECT_EQ(CProfileFile(scratch / "a.ini").GetProfileInt(read.section, read.key, 0), read.value)
+            << read.section << " " << read.key;
+    }
+}
+
 TEST(ProfileFile, WritesKeepTheRestOfTheFile)
 {
     ScratchFolder scratch;

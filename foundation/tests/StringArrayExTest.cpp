@@ -91,6 +91,19 @@ TEST(StringArraySplitEscaped, QuotedFields)
     EXPECT_EQ(SplitEscaped("'a'表", ','), Lines{"a'"});
 }
 
+// Runs of empty fields, as a list's row lines are full of, give one entry for each separator,
+// and the count still stops where it says.
+TEST(StringArraySplitEscaped, RunsOfEmptyFields)
+{
+    EXPECT_EQ(SplitEscaped(",,,", ','), (Lines{"", "", "", ""}));
+    EXPECT_EQ(SplitEscaped("a,,,'b',,", ','), (Lines{"a", "", "", "b", "", ""}));
+    EXPECT_EQ(SplitEscaped(",,,x", ',', 2), (Lines{"", "", ",x"}));
+    EXPECT_EQ(SplitEscaped("a,,,,", ',', 3), (Lines{"a", "", "", ","}));
+    EXPECT_EQ(SplitEscaped(",,", ',', 5), (Lines{"", "", ""}));
+    // A backslash that separates is no separator but an escape.
+    EXPECT_EQ(SplitEscaped("\\\\a", '\\'), Lines{"\\\\a"});
+}
+
 TEST(StringArraySplitEscaped, DoubleByteCharactersEscapeNothing)
 {
     EXPECT_EQ(SplitEscaped("'表',ソ,x", ','), (Lines{"表", "ソ", "x"}));

@@ -84,6 +84,13 @@ TEST(TextHelperMatchPattern, WildcardsOfTheListSearch)
     EXPECT_TRUE(Matches("", "*"));
     EXPECT_FALSE(Matches("abc", "ab"));
     EXPECT_FALSE(Matches("xabc", "abc"));
+    // Plain text and digits before a final "*", the shape of nearly every key pattern.
+    EXPECT_TRUE(Matches("r0012x", "r####*"));
+    EXPECT_FALSE(Matches("r00a2", "r####*"));
+    EXPECT_FALSE(Matches("r001", "r####*"));
+    EXPECT_FALSE(Matches("cx", "c#*"));
+    EXPECT_TRUE(Matches("a1x", "a#")); // as after a final "?", the subject may go on
+    EXPECT_TRUE(Matches("axxb", "a*b*"));
 }
 
 TEST(TextHelperMatchPattern, DoubleByteCharactersAreWhole)
@@ -102,6 +109,8 @@ TEST(TextHelperMatchPattern, DoubleByteCharactersAreWhole)
     EXPECT_TRUE(Matches("ーx", "ー?"));
     EXPECT_FALSE(Matches("ーx", "ー#"));
     EXPECT_FALSE(Matches("ア", "ー*"));
+    EXPECT_TRUE(Matches("表x", "表*"));
+    EXPECT_FALSE(Matches("x", "表*"));
 }
 
 TEST(TextHelperMatchPattern, EndingMustFollowWhatWasMatched)

@@ -106,6 +106,31 @@ TEST_F(ListDocument, AllocationTakesTheLowestFreeRowAndStopsWhenFull)
     EXPECT_TRUE(doc->HasFreePhotoSlot());
 }
 
+// Walks over the rows and photos stop where the records handed out reach: a row and a photo at
+// the end of the capacity, handed out alone, are found by them and reset with the rest.
+TEST_F(ListDocument, RecordsAtTheEndOfTheCapacityAreFoundAndReset)
+{
+    doc->GetRow(kMaxRows - 1).inUse = true;
+    doc->GetRow(kMaxRows - 1).EditCells().SetText(0, "last");
+    doc->GetPhoto(kMaxPhotos - 1).inUse = true;
+    doc->ShowAllRows();
+    ASSERT_EQ(doc->displayCount, 2);
+    EXPECT_EQ(doc->displayOrder[0], kMaxRows - 1);
+    EXPECT_EQ(doc->displayOrder[1], kNewRowLine);
+    doc->GetColumn(0).dropType = 1;
+    doc->RebuildAutoDropList(0);
+    ASSERT_EQ(doc->GetColumn(0).dropEntries.GetSize(), 1);
+    EXPECT_EQ(doc->GetColumn(0).dropEntries[0], "last");
+
+    doc->ResetToNewList();
+    EXPECT_FALSE(doc->GetRow(kMaxRows - 1).inUse);
+    EXPECT_FALSE(doc->GetRow(kMaxRows - 1).HasCells());
+    EXPECT_FALSE(doc->GetPhoto(kMaxPhotos - 1).inUse);
+    doc->ShowAllRows();
+    EXPECT_EQ(doc->displayCount, 1);
+    EXPECT_EQ(doc->AllocProductRecord(), 0);
+}
+
 TEST_F(ListDocument, EmptyRowsHoldNoCellsUntilWritten)
 {
     int row = AddRow("a");

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <memory>
 
 namespace {
@@ -162,6 +163,36 @@ TEST_F(ListFile, WriteReadWriteGivesTheSameFile)
     EXPECT_FALSE(host.HasMessage(30217));
 }
 
+// The last row and photo slot of the capacity are written and read back like the first.
+TEST_F(ListFile, LastRowAndPhotoSlotReadBack)
+{
+    ProductRecord& last = doc->GetRow(kMaxRows - 1);
+    last.inUse = true;
+    last.EditCells().SetText(0, "最後");
+    last.photos[0] = kMaxPhotos - 1;
+    last.photoCount = 1;
+    PhotoRecord& photo = doc->GetPhoto(kMaxPhotos - 1);
+    photo.inUse = true;
+    photo.width = 30;
+    photo.height = 20;
+    photo.name = "写真";
+    const CString path = temp.Path() + "last.zbk";
+    const std::string written = Written(*doc, path);
+    EXPECT_NE(written.find("\r\nr9999='最後',"), std::string::npos);
+    EXPECT_NE(written.find("\r\nr9999=30,20,'写真'\r\n"), std::string::npos);
+
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(path, CListFileReader::ReadAll));
+    const ProductRecord& row = reread->GetRow(kMaxRows - 1);
+    EXPECT_TRUE(row.inUse);
+    EXPECT_EQ(row.GetCell(0).text, "最後");
+    ASSERT_EQ(row.photoCount, 1);
+    EXPECT_EQ(row.photos[0], kMaxPhotos - 1);
+    EXPECT_TRUE(reread->GetPhoto(kMaxPhotos - 1).inUse);
+    EXPECT_EQ(reread->GetPhoto(kMaxPhotos - 1).name, "写真");
+    EXPECT_EQ(reread->displayOrder[0], kMaxRows - 1);
+}
+
 TEST_F(ListFile, AwkwardTextsSurviveEverywhere)
 {
     FillList(*doc);
@@ -301,6 +332,8 @@ TEST_F(ListFile, RawTextsThatCannotReadBackAreRefused)
     EXPECT_TRUE(CListFileFormat::IsStorableRawText(""));
     EXPECT_FALSE(CListFileFormat::IsStorableRawText("a\r\nb"));
     EXPECT_EQ(CListFileFormat::QuoteRaw("it's\r\n"), "'it's'");
+    EXPECT_EQ(CListFileFormat::QuoteRaw("a\"b,c 表"), "'a\"b,c 表'");
+    EXPECT_EQ(CListFileFormat::QuoteRaw(""), "''");
     // A lead byte without its trail byte would pair with the closing quote.
     EXPECT_EQ(CListFileFormat::QuoteRaw("写真\x82"), "'写真'");
     EXPECT_FALSE(CListFileFormat::IsStorableRawText("\x82\t"));
@@ -358,6 +391,39 @@ TEST_F(ListFile, WebSortEntriesOfNoColumnInUseReadBackAsTheyWere)
     EXPECT_EQ(reread->web.sortEntries[2].column, 50);
     EXPECT_TRUE(reread->web.sortEntries[2].descending);
     EXPECT_EQ(reread->web.sortEntries[3].column, 3);
+}
+
+// An entry of no column in use that differs from the standard one only by a lead byte without
+// its trail byte, which no line holds, writes as the standard entry: no line, as it reads back.
+TEST_F(ListFile, WebSortEntryDifferingOnlyByABrokenLeadByteSavesAsItReadsBack)
+{
+    doc->columnCount = 3;
+    doc->web.sortEntries[5].texts[1] = "\xFA";
+    doc->web.sortEntries[6].texts[0] = "x\x82";
+    const CString first = temp.Path() + "first.zbk";
+    const std::string written = Written(*doc, first);
+    EXPECT_EQ(written.find("sort5="), std::string::npos);
+    EXPECT_NE(written.find("sort6=6,asc,false,true,true,true,'x',''\r\n"), std::string::npos);
+
+    auto reread = NewDoc();
+    ASSERT_TRUE(reread->ReadListFile(first, CListFileReader::ReadAll));
+    const CString second = temp.Path() + "second.zbk";
+    EXPECT_EQ(WithoutPathComment(Written(*reread, second), second), WithoutPathComment(written, first));
+}
+
+// The numbers of the settings are written whole, an int's extremes and negatives included.
+TEST_F(ListFile, SettingsNumbersAreWrittenWhole)
+{
+    doc->print.columnPairs[5] = {INT_MIN, -7};
+    doc->web.rowCount = INT_MAX;
+    doc->sortKeys[1] = SortKeyEntry{INT_MAX, true};
+    doc->GetColumn(4).slot = -12;
+    const std::string written = Written(*doc, temp.Path() + "numbers.zbk");
+    EXPECT_NE(written.find("\r\nc5=-2147483648,-7\r\n"), std::string::npos);
+    EXPECT_NE(written.find("\r\nrowcount=2147483647\r\n"), std::string::npos);
+    EXPECT_NE(written.find("\r\nsort=+0,-2147483647,+2,+3,"), std::string::npos);
+    EXPECT_NE(written.find("\r\nc4=none,-12\r\n"), std::string::npos);
+    EXPECT_NE(written.find(",+127\r\n"), std::string::npos);
 }
 
 TEST_F(ListFile, SettingsOfADamagedFileAreBroughtIntoTheirRanges)

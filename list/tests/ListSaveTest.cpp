@@ -357,7 +357,10 @@ TEST_F(ListSave, TemporaryFilesOfAKilledSaveAreClearedByTheNextSaveOrOpen)
         }
     };
     plant();
+    // A folder named like one is no file of a save.
+    std::filesystem::create_directory(FileSystem::ToNative(folder + "/A.zbk.Fold3r"));
     ASSERT_TRUE(doc->DoSave());
+    EXPECT_TRUE(FileSystem::IsDirectory(folder + "/A.zbk.Fold3r"));
     for (const CString& file : leftovers) {
         EXPECT_FALSE(Exists(file)) << file.GetString();
     }

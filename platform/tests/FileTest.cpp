@@ -62,6 +62,22 @@ TEST_F(FileTest, JapaneseNamesReachTheSystemAsUtf8AndComeBack)
     EXPECT_TRUE(entries[0].lossless);
 }
 
+TEST_F(FileTest, FullPathsAreAbsoluteWithoutDotsOrDoubleSeparators)
+{
+    const std::pair<const char*, const char*> paths[] = {{"/a/b/c.zbk", "/a/b/c.zbk"},
+                                                         {"/a//b/./c/../d.zbk", "/a/b/d.zbk"},
+                                                         {"/a/b/", "/a/b"},
+                                                         {"/a/b/..", "/a"},
+                                                         {"/a/.", "/a"},
+                                                         {"/写真/a.zbk", "/写真/a.zbk"},
+                                                         {"", ""}};
+    for (const auto& [path, full] : paths) {
+        EXPECT_EQ(FileSystem::GetFullPath(path), full) << path;
+    }
+    EXPECT_EQ(FileSystem::GetFullPath("x.zbk"),
+              FileSystem::FromNative(std::filesystem::current_path()) + "/x.zbk");
+}
+
 TEST_F(FileTest, ListingIsSortedWithoutRegardToCase)
 {
     WriteBytes(m_folder + "/b.txt", "");
@@ -239,6 +255,35 @@ TEST_F(FileTest, TextModeStoresLineFeedsAsCrLf)
     ASSERT_TRUE(in.ReadString(line));
     EXPECT_EQ(line, "last");
     EXPECT_FALSE(in.ReadString(line));
+}
+
+// Lines come whole however long they are and whatever bytes they hold; only a CR right before
+// the line feed goes, and only in text mode.
+TEST_F(FileTest, LinesKeepEveryByteButTheirEnd)
+{
+    CString path = m_folder + "/t.txt";
+    const std::string longLine(100000, 'x');
+    WriteBytes(path, std::string("a\0b\r\r\n\r\n", 8) + longLine + "\nend\r");
+    CStdioFile in(path, CFile::modeRead | CFile::typeText);
+    CString line;
+    ASSERT_TRUE(in.ReadString(line));
+    EXPECT_EQ(line.str(), std::string("a\0b\r", 4));
+    ASSERT_TRUE(in.ReadString(line));
+    EXPECT_EQ(line, "");
+    ASSERT_TRUE(in.ReadString(line));
+    EXPECT_EQ(line.str(), longLine);
+    char buffer[3];
+    ASSERT_NE(in.ReadString(buffer, 3), nullptr);
+    EXPECT_STREQ(buffer, "en");
+    ASSERT_TRUE(in.ReadString(line));
+    EXPECT_EQ(line, "d\r") << "a CR at the end of the file stays";
+    EXPECT_FALSE(in.ReadString(line));
+
+    CStdioFile binary(path, CFile::modeRead | CFile::typeBinary);
+    ASSERT_TRUE(binary.ReadString(line));
+    EXPECT_EQ(line.str(), std::string("a\0b\r\r", 5));
+    ASSERT_TRUE(binary.ReadString(line));
+    EXPECT_EQ(line, "\r");
 }
 
 TEST_F(FileTest, BufferReadKeepsTheLineFeedAndStopsAtTheLimit)

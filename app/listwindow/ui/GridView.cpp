@@ -830,7 +830,7 @@ void CGridView::OnRowCommand(wxCommandEvent& event)
             m_grid->RepaintGrid();
             break;
         default:
-            for (int row = 0; row < kMaxRows; ++row) {
+            for (int row = 0; row < m_list->RowReach(); ++row) {
                 if (m_list->GetRow(row).inUse) {
                     m_list->GetRow(row).autoHeight = true;
                 }
