@@ -1,9 +1,9 @@
 #include "foundation/DateEx.h"
 
 #include "foundation/JapaneseEra.h"
+#include "foundation/TextHelper.h"
 #include "platform/Cp932.h"
 
-#include <charconv>
 #include <string>
 #include <string_view>
 
@@ -25,22 +25,6 @@ const JapaneseEra& EraOf(const COleDateTime::Parts& parts)
 int EraYear(const JapaneseEra& era, const COleDateTime::Parts& parts)
 {
     return era.firstYear == 0 ? 0 : parts.year - era.firstYear + 1;
-}
-
-// Appends value as "%d" (width 0), "%02d" (width 2, fill '0') or "%4d" (width 4, fill ' ') would:
-// every list's dates are formatted for its pages and files, too many for printf each.
-void AppendNumber(std::string& out, int value, size_t width = 0, char fill = ' ')
-{
-    char digits[16];
-    const char* end = std::to_chars(digits, digits + sizeof(digits), value).ptr;
-    const char* first = digits;
-    const size_t length = static_cast<size_t>(end - digits);
-    const size_t pad = width > length ? width - length : 0;
-    if (fill == '0' && value < 0) {
-        out += *first++;
-    }
-    out.append(pad, fill);
-    out.append(first, end);
 }
 
 int WeekdayIndex(const COleDateTime::Parts& parts)
@@ -114,9 +98,9 @@ CString CDateEx::FormatDate(const char* pattern) const
     };
     while (pos < text.size()) {
         if (token("YYYY")) {
-            AppendNumber(out, parts.year, 4);
+            CTextHelper::AppendInt(out, parts.year, 4);
         } else if (token("YY")) {
-            AppendNumber(out, parts.year % 100, 2, '0');
+            CTextHelper::AppendInt(out, parts.year % 100, 2, '0');
         } else if (token("GGG")) {
             out.append(eraName);
         } else if (token("GG")) {
@@ -124,35 +108,35 @@ CString CDateEx::FormatDate(const char* pattern) const
         } else if (token("G")) {
             out += era.letter;
         } else if (token("EE")) {
-            AppendNumber(out, eraYear, 2, '0');
+            CTextHelper::AppendInt(out, eraYear, 2, '0');
         } else if (token("E")) {
-            AppendNumber(out, eraYear);
+            CTextHelper::AppendInt(out, eraYear);
         } else if (token("MM")) {
-            AppendNumber(out, parts.month, 2, '0');
+            CTextHelper::AppendInt(out, parts.month, 2, '0');
         } else if (token("M")) {
-            AppendNumber(out, parts.month);
+            CTextHelper::AppendInt(out, parts.month);
         } else if (token("DD")) {
-            AppendNumber(out, parts.day, 2, '0');
+            CTextHelper::AppendInt(out, parts.day, 2, '0');
         } else if (token("D")) {
-            AppendNumber(out, parts.day);
+            CTextHelper::AppendInt(out, parts.day);
         } else if (token("WW")) {
             out.append(WeekdayName(WeekdayIndex(parts), true));
         } else if (token("W")) {
             out.append(WeekdayName(WeekdayIndex(parts), false));
         } else if (token("HH")) {
-            AppendNumber(out, parts.hour, 2, '0');
+            CTextHelper::AppendInt(out, parts.hour, 2, '0');
         } else if (token("H")) {
-            AppendNumber(out, parts.hour);
+            CTextHelper::AppendInt(out, parts.hour);
         } else if (token("NNN")) {
-            AppendNumber(out, parts.hour * 60 + parts.minute);
+            CTextHelper::AppendInt(out, parts.hour * 60 + parts.minute);
         } else if (token("NN")) {
-            AppendNumber(out, parts.minute, 2, '0');
+            CTextHelper::AppendInt(out, parts.minute, 2, '0');
         } else if (token("N")) {
-            AppendNumber(out, parts.minute);
+            CTextHelper::AppendInt(out, parts.minute);
         } else if (token("SS")) {
-            AppendNumber(out, parts.second, 2, '0');
+            CTextHelper::AppendInt(out, parts.second, 2, '0');
         } else if (token("S")) {
-            AppendNumber(out, parts.second);
+            CTextHelper::AppendInt(out, parts.second);
         } else {
             // "&" quotes the character after it, a double-byte character whole; a final "&"
             // quotes nothing and stands for itself.

@@ -5,6 +5,7 @@
 #include "platform/Mbcs.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -473,6 +474,20 @@ int CTextHelper::ToInt(const char* text)
     // atoi's result, clamped where atoi itself would overflow.
     long value = std::strtol(text, nullptr, 10);
     return value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+void CTextHelper::AppendInt(std::string& out, int value, size_t width, char fill)
+{
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof(digits), value).ptr;
+    const char* first = digits;
+    const size_t length = static_cast<size_t>(end - digits);
+    const size_t pad = width > length ? width - length : 0;
+    if (fill == '0' && value < 0) {
+        out += *first++;
+    }
+    out.append(pad, fill);
+    out.append(first, end);
 }
 
 double CTextHelper::ToDouble() const

@@ -3,6 +3,7 @@
 #include "platform/CString.h"
 
 #include <climits>
+#include <string>
 
 // String operations of both programs on the CP932 text it holds: width conversion, lookups,
 // pattern match, natural order, the backslash and HTML escapes, and small conversions.
@@ -40,6 +41,9 @@ class CTextHelper : public CString
     static bool ToBool(const CString& text);
     int ToInt() const { return ToInt(GetString()); }
     static int ToInt(const char* text);
+    // Appends value as "%d" (width 0), "%02d" (width 2, fill '0') or "%4d" (width 4, fill ' ')
+    // would, without a format call: lists write and show numbers by the hundred thousand.
+    static void AppendInt(std::string& out, int value, size_t width = 0, char fill = ' ');
     double ToDouble() const;
     CString GetNumberChars(bool allowSign, bool allowPoint) const;
     LPCTSTR SetInt(int value, const char* pattern = "%d", int blankValue = INT_MIN);

@@ -236,12 +236,7 @@ void CListFileReader::HandleLine(std::string_view line)
             // that a column uses; the columns change no more until the next section.
             RepairColumnSlots();
             m_doc.BuildColumnMap();
-            m_typedSlots.clear();
-            for (int slot = 0; slot < kMaxColumns; ++slot) {
-                if (m_doc.GetColumnOfSlot(slot).type != kTypeNone) {
-                    m_typedSlots.push_back(slot);
-                }
-            }
+            m_typedSlots = m_doc.TypedSlots();
         }
         return;
     }

@@ -1,5 +1,6 @@
 #include "list/ListFileWriter.h"
 
+#include "foundation/TextHelper.h"
 #include "list/CellCodec.h"
 #include "list/IListHost.h"
 #include "list/ListFileFormat.h"
@@ -10,7 +11,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <iterator>
 
 namespace {
 
@@ -27,52 +27,6 @@ constexpr size_t kSettingsBytes = 64 * 1024;
 const char* TrueFalse(bool value)
 {
     return value ? "true" : "false";
-}
-
-// The text of every number from 0 to 999, which nearly all numbers of the settings are.
-struct SmallNumbers
-{
-    char text[1000][4];
-    unsigned char length[1000];
-};
-
-constexpr SmallNumbers kSmallNumbers = [] {
-    SmallNumbers numbers{};
-    for (int value = 0; value < 1000; ++value) {
-        const int length = value < 10 ? 1 : value < 100 ? 2 : 3;
-        for (int at = length - 1, rest = value; at >= 0; --at, rest /= 10) {
-            numbers.text[value][at] = static_cast<char>('0' + rest % 10);
-        }
-        numbers.length[value] = static_cast<unsigned char>(length);
-    }
-    return numbers;
-}();
-
-void AppendLargeInt(std::string& out, int value)
-{
-    char digits[12];
-    char* start = std::end(digits);
-    // In unsigned arithmetic the lowest int has a magnitude too.
-    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
-    do {
-        *--start = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude > 0);
-    if (value < 0) {
-        *--start = '-';
-    }
-    out.append(start, static_cast<size_t>(std::end(digits) - start));
-}
-
-// A number as "%d" writes it. The settings write hundreds of them, one or more for each column,
-// and a format call costs many times this.
-void AppendInt(std::string& out, int value)
-{
-    if (value >= 0 && value < 1000) {
-        out.append(kSmallNumbers.text[value], kSmallNumbers.length[value]);
-    } else {
-        AppendLargeInt(out, value);
-    }
 }
 
 // A limit or serial number of a number column: decimal text without separators, zero shown.
@@ -190,7 +144,7 @@ CString CListFileWriter::ColumnLine(const ColumnRecord& column) const
     CString line;
     if (column.type < kTypeYesNo || column.type > kTypeDate) {
         line = "none,";
-        AppendInt(line.str(), column.slot);
+        CTextHelper::AppendInt(line.str(), column.slot);
         return line;
     }
     line.Format("%s,%d,%s,%s,%s,%s,%s,%s,%d,%s", FileFormat::kTypeWords[column.type], column.slot,
@@ -244,7 +198,7 @@ void CListFileWriter::WriteColumns()
     Line();
     for (int i = 0; i < kMaxColumns; ++i) {
         m_out += 'c';
-        AppendInt(m_out, i);
+        CTextHelper::AppendInt(m_out, i);
         m_out += '=';
         Line(ColumnLine(m_doc.GetColumn(i)));
     }
@@ -292,7 +246,7 @@ void CListFileWriter::WriteEditor()
             m_out += ',';
         }
         m_out += m_doc.sortKeys[i].descending ? '-' : '+';
-        AppendInt(m_out, m_doc.sortKeys[i].column);
+        CTextHelper::AppendInt(m_out, m_doc.sortKeys[i].column);
     }
     Line();
     const InputCheckSwitches& checks = m_doc.inputChecks;
@@ -318,7 +272,7 @@ void CListFileWriter::WriteOutput()
     auto number = [&](const char* key, int value) {
         m_out += key;
         m_out += '=';
-        AppendInt(m_out, value);
+        CTextHelper::AppendInt(m_out, value);
         Line();
     };
     auto flag = [&](const char* key, bool value) {
@@ -420,11 +374,11 @@ void CListFileWriter::WritePage()
     Line(line);
     for (int i = 0; i < kMaxColumns; ++i) {
         m_out += 'c';
-        AppendInt(m_out, i);
+        CTextHelper::AppendInt(m_out, i);
         m_out += '=';
-        AppendInt(m_out, print.columnPairs[i][0]);
+        CTextHelper::AppendInt(m_out, print.columnPairs[i][0]);
         m_out += ',';
-        AppendInt(m_out, print.columnPairs[i][1]);
+        CTextHelper::AppendInt(m_out, print.columnPairs[i][1]);
         Line();
     }
     Line();
@@ -484,12 +438,7 @@ void CListFileWriter::AppendRow(int row)
 void CListFileWriter::WriteProducts()
 {
     SectionStart(5);
-    m_typedSlots.clear();
-    for (int slot = 0; slot < kMaxColumns; ++slot) {
-        if (m_doc.GetColumnOfSlot(slot).type != kTypeNone) {
-            m_typedSlots.push_back(slot);
-        }
-    }
+    m_typedSlots = m_doc.TypedSlots();
     for (int row = 0; row < m_doc.RowReach(); ++row) {
         if (m_doc.GetRow(row).inUse) {
             AppendRow(row);

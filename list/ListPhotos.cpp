@@ -200,7 +200,8 @@ CString CListPhotos::PathOf(int slot, FileKind kind, bool flat) const
         return path;
     }
     // Opening a list looks for several files of every photo: the path is put together without a
-    // format call.
+    // format call, from the slot's four digits.
+    static_assert(kMaxPhotos <= 10000);
     const char number[] = {static_cast<char>('0' + slot / 1000), static_cast<char>('0' + slot / 100 % 10),
                            static_cast<char>('0' + slot / 10 % 10), static_cast<char>('0' + slot % 10), '\0'};
     path += m_doc.listFolder.GetString();

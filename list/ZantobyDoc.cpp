@@ -171,6 +171,17 @@ void CZantobyDoc::BuildColumnMap()
     }
 }
 
+std::vector<int> CZantobyDoc::TypedSlots() const
+{
+    std::vector<int> slots;
+    for (int slot = 0; slot < kMaxColumns; ++slot) {
+        if (m_columnOfSlot[slot]->type != kTypeNone) {
+            slots.push_back(slot);
+        }
+    }
+    return slots;
+}
+
 void CZantobyDoc::MapDisplayCell(int displayColumn, int displayRow, int& slot, int& row) const
 {
     slot = -1;

@@ -76,6 +76,8 @@ class CZantobyDoc
     // index of the slot (-1 when no column uses it). Valid after BuildColumnMap.
     const ColumnRecord& GetColumnOfSlot(int slot) const { return *m_columnOfSlot[slot]; }
     int GetDisplayIndexOfSlot(int slot) const { return m_displayIndexOfSlot[slot]; }
+    // The slots that a column with a type uses, lowest first. Valid after BuildColumnMap.
+    std::vector<int> TypedSlots() const;
     // The column of a display index, or the shared empty column outside 0..127.
     const ColumnRecord& ColumnOrEmpty(int displayColumn) const;
 

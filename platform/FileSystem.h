@@ -78,9 +78,8 @@ FILE* OpenStream(const CString& path, const char* mode);
 FILE* CreateBeside(const CString& target, bool readable, CString& tempPath);
 bool CommitReplace(FILE* stream, const CString& tempPath, const CString& target);
 void AbandonReplace(FILE* stream, const CString& tempPath);
-// A replacing write of contents known whole. Inside a run of many files (CDeferredSync) the
-// file it replaces is kept under the temporary name and written over by the run's next whole
-// write in that folder.
+// A replacing write of contents known whole, in one write: as CreateBeside and CommitReplace
+// make it, through a temporary file beside the target renamed over it once complete.
 bool ReplaceContents(const CString& target, std::string_view bytes);
 // Removes the temporary files that replacing writes of target left behind when the process was
 // killed before it could commit or abandon them.

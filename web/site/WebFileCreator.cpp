@@ -71,7 +71,7 @@ void RemoveFile(const CString& path)
 }
 
 // Removes the files of a subfolder listed by pattern whose names match the numbered pattern,
-// but those that keep leaves for the run to replace.
+// but those that keep says stay (the run replaces them or keeps them as they are).
 void RemoveNumberedFiles(const CString& pattern, const char* match,
                          const std::function<bool(const CString& name)>& keep = {})
 {
