@@ -243,10 +243,40 @@ bool IsDigitBefore(const Cursor& in)
     return in.pos > 0 && std::isdigit(static_cast<unsigned char>(in.text[in.pos - 1]));
 }
 
+// A date and time as lists store them ("2024/01/02 03:04:05"), every row one: read by its
+// fixed positions. False for any other text, and for a value that is no date and time.
+bool ReadStoredForm(std::string_view text, COleDateTime& value)
+{
+    constexpr std::string_view kShape = "0000/00/00 00:00:00";
+    if (text.size() != kShape.size()) {
+        return false;
+    }
+    int numbers[6] = {};
+    int count = 0;
+    for (size_t i = 0; i < kShape.size(); ++i) {
+        const bool digit = std::isdigit(static_cast<unsigned char>(text[i])) != 0;
+        if (kShape[i] != '0') {
+            if (text[i] != kShape[i]) {
+                return false;
+            }
+            ++count;
+        } else if (!digit) {
+            return false;
+        } else {
+            numbers[count] = numbers[count] * 10 + (text[i] - '0');
+        }
+    }
+    return value.SetDateTime(numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]) ==
+           COleDateTime::valid;
+}
+
 } // namespace
 
 bool CDateTextReader::Read(std::string_view text, COleDateTime& value) const
 {
+    if (ReadStoredForm(text, value)) {
+        return true;
+    }
     CTextHelper half{CString(text)};
     if (half.HasDoubleByte()) {
         half.ToHalfWidthKana();

@@ -155,6 +155,15 @@ CString CNumber::Format(bool commas, int decimals, bool showZero) const
     return CString(text, out);
 }
 
+CString CNumber::FormatStored(bool commas, int decimals, bool showZero) const
+{
+    const CString text = Format(commas, decimals, true);
+    if (text.FindOneOf("123456789") < 0) {
+        return CNumber(0).Format(commas, decimals, showZero);
+    }
+    return text;
+}
+
 CString CNumber::FormatWithPattern(const char* positive, const char* negative, bool commas, int decimals,
                                    bool showZero) const
 {

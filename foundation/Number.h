@@ -48,6 +48,9 @@ class CNumber
     // trailing zero decimals (and the point when all are zero) so that the width stays. An
     // invalid value, and 0 unless showZero, give "".
     CString Format(bool commas, int decimals, bool showZero) const;
+    // Format's text of a value as files store it: one that shows as zero is stored as zero,
+    // never as "-0", so that it reads back as it was written.
+    CString FormatStored(bool commas, int decimals, bool showZero) const;
     // Format's text put into the pattern's "%s" ("%%" stands for "%"); a negative value uses
     // the negative pattern, when there is one, with the magnitude.
     CString FormatWithPattern(const char* positive, const char* negative, bool commas, int decimals,

@@ -3,6 +3,7 @@
 #include "platform/Arrays.h"
 
 #include <string_view>
+#include <vector>
 
 class TextMeasurer;
 
@@ -19,6 +20,9 @@ class CStringArrayEx : public CStringArray
     // text runs to its end, NUL bytes and all.
     bool SplitEscaped(const char* text, char separator, int maxCount = 0);
     bool SplitEscaped(std::string_view text, char separator, int maxCount = 0);
+    // The entries SplitEscaped gives, as views into the text: for a reader that takes every
+    // line apart and keeps no field as it stands.
+    static void SplitEscapedViews(std::string_view text, char separator, std::vector<std::string_view>& fields);
     // Lines of text that fit width pixels as measured; LF and CRLF break lines.
     bool WrapText(const TextMeasurer& measurer, const char* text, int width);
     // Alternating runs of ASCII digits and of other characters.
@@ -33,7 +37,5 @@ class CStringArrayEx : public CStringArray
     static size_t DigitRunEnd(std::string_view text, size_t start);
 
   private:
-    template <class ScanField> void SplitFields(std::string_view text, int maxCount, ScanField scanField);
-
     bool m_sortDescending = false;
 };

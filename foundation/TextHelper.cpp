@@ -5,7 +5,6 @@
 #include "platform/Mbcs.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -154,7 +153,7 @@ bool IsHiragana(unsigned int code)
     return code >= 0x829F && code <= 0x82F1;
 }
 
-// How the subject meets the pattern's leading part of plain ASCII text and "#" digits, which
+// How the subject meets the pattern's leading part of text and "#" digits, which
 // must match where the subject begins. Most patterns of a key table fail on their first bytes,
 // and nearly all the others are such a part and a "*" at their end: both are decided here,
 // before the pattern is taken apart.
@@ -167,19 +166,32 @@ enum class LeadingPart
 
 LeadingPart MatchLeadingPart(std::string_view subject, const char* pattern)
 {
-    for (size_t i = 0; pattern != nullptr; ++i) {
-        const char ch = pattern[i];
-        if (ch == '*' && pattern[i + 1] == '\0') {
-            return LeadingPart::kMatches;
-        }
-        if (ch <= 0 || ch == '*' || ch == '?' || ch == '[') {
-            break;
-        }
-        if (i >= subject.size() || (ch == '#' ? !IsDigit(subject[i]) : subject[i] != ch)) {
+    if (pattern == nullptr) {
+        return LeadingPart::kUndecided;
+    }
+    // Runs of text are compared whole: a list reads every key against a table of patterns.
+    for (size_t i = 0;;) {
+        const size_t run = std::strcspn(pattern + i, "*?[#");
+        if (subject.size() < i + run || std::memcmp(subject.data() + i, pattern + i, run) != 0) {
             return LeadingPart::kDiffers;
         }
+        i += run;
+        // Behind a lead byte the wildcard may be its trail byte.
+        if (run > 0 && Cp932::IsLeadByte(static_cast<unsigned char>(pattern[i - 1]))) {
+            return LeadingPart::kUndecided;
+        }
+        if (pattern[i] == '#') {
+            if (i >= subject.size() || !IsDigit(subject[i])) {
+                return LeadingPart::kDiffers;
+            }
+            ++i;
+            continue;
+        }
+        if (pattern[i] == '*' && pattern[i + 1] == '\0') {
+            return LeadingPart::kMatches;
+        }
+        return LeadingPart::kUndecided;
     }
-    return LeadingPart::kUndecided;
 }
 
 } // namespace
@@ -228,7 +240,12 @@ void CTextHelper::FromWideString(const wchar_t* wide)
 
 int CTextHelper::FindInList(const char* const* table, int count) const
 {
-    return FindInTable(table, count, [this](const char* entry) { return view() == entry; });
+    return FindInList(view(), table, count);
+}
+
+int CTextHelper::FindInList(std::string_view text, const char* const* table, int count)
+{
+    return FindInTable(table, count, [text](const char* entry) { return text == entry; });
 }
 
 int CTextHelper::FindInListNoCase(const char* const* table, int count) const
@@ -239,7 +256,11 @@ int CTextHelper::FindInListNoCase(const char* const* table, int count) const
 
 bool CTextHelper::MatchPattern(const char* pattern) const
 {
-    const std::string_view subject = view();
+    return MatchPattern(view(), pattern);
+}
+
+bool CTextHelper::MatchPattern(std::string_view subject, const char* pattern)
+{
     if (const LeadingPart lead = MatchLeadingPart(subject, pattern); lead != LeadingPart::kUndecided) {
         return lead == LeadingPart::kMatches;
     }
@@ -309,11 +330,16 @@ bool CTextHelper::MatchPattern(const char* pattern) const
 
 int CTextHelper::MatchPatternList(const char* const* patterns, int count) const
 {
+    return MatchPatternList(view(), patterns, count);
+}
+
+int CTextHelper::MatchPatternList(std::string_view subject, const char* const* patterns, int count)
+{
     // Most patterns of a table start with a letter or digit the subject does not start with:
     // they are ruled out before a call.
-    const char first = IsEmpty() ? '\0' : view()[0];
-    return FindInTable(patterns, count, [first, this](const char* pattern) {
-        return (pattern[0] == first || !IsAsciiLetterOrDigit(pattern[0])) && MatchPattern(pattern);
+    const char first = subject.empty() ? '\0' : subject[0];
+    return FindInTable(patterns, count, [first, subject](const char* pattern) {
+        return (pattern[0] == first || !IsAsciiLetterOrDigit(pattern[0])) && MatchPattern(subject, pattern);
     });
 }
 
@@ -464,9 +490,10 @@ void CTextHelper::EscapeHtmlText()
     str().swap(out);
 }
 
-bool CTextHelper::ToBool(const CString& text)
+bool CTextHelper::ToBool(std::string_view text)
 {
-    return text.CompareNoCase("true") == 0 || ToInt(text.GetString()) != 0;
+    // Only a text of four bytes can be "true" in any case: case changes no character's width.
+    return (text.size() == 4 && Mbcs::CompareNoCase(text, "true") == 0) || ToInt(text) != 0;
 }
 
 int CTextHelper::ToInt(const char* text)
@@ -476,18 +503,58 @@ int CTextHelper::ToInt(const char* text)
     return value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
+int CTextHelper::ToInt(std::string_view text)
+{
+    // The number stops at a NUL byte, as it does in a text that holds one.
+    char shortText[64];
+    if (text.size() < sizeof(shortText)) {
+        text.copy(shortText, text.size());
+        shortText[text.size()] = '\0';
+        return ToInt(shortText);
+    }
+    return ToInt(std::string(text).c_str());
+}
+
 void CTextHelper::AppendInt(std::string& out, int value, size_t width, char fill)
 {
-    char digits[16];
-    const char* end = std::to_chars(digits, digits + sizeof(digits), value).ptr;
-    const char* first = digits;
-    const size_t length = static_cast<size_t>(end - digits);
-    const size_t pad = width > length ? width - length : 0;
-    if (fill == '0' && value < 0) {
-        out += *first++;
+    // Most numbers of a list file are indices and codes of one or two digits, or -1.
+    if (value > -10 && value < 100 && width <= 1) {
+        char digits[3];
+        char* end = digits;
+        if (value < 0) {
+            *end++ = '-';
+        }
+        const int magnitude = value < 0 ? -value : value;
+        if (magnitude >= 10) {
+            *end++ = static_cast<char>('0' + magnitude / 10);
+        }
+        *end++ = static_cast<char>('0' + magnitude % 10);
+        out.append(digits, static_cast<size_t>(end - digits));
+        return;
     }
-    out.append(pad, fill);
-    out.append(first, end);
+    // Any other is built from its end, padding included, and appended at once.
+    char text[32];
+    char* const end = text + sizeof(text);
+    char* first = end;
+    const bool negative = value < 0;
+    unsigned magnitude = negative ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        *--first = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    // A zero fill goes between the sign and the digits, a space fill before the sign.
+    const bool signAfterFill = negative && fill == '0';
+    if (negative && !signAfterFill) {
+        *--first = '-';
+    }
+    const size_t filled = std::min(width, sizeof(text)) - (signAfterFill && width > 0 ? 1 : 0);
+    while (static_cast<size_t>(end - first) < filled) {
+        *--first = fill;
+    }
+    if (signAfterFill) {
+        *--first = '-';
+    }
+    out.append(first, static_cast<size_t>(end - first));
 }
 
 double CTextHelper::ToDouble() const

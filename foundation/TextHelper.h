@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <string_view>
 
 // String operations of both programs on the CP932 text it holds: width conversion, lookups,
 // pattern match, natural order, the backslash and HTML escapes, and small conversions.
@@ -24,6 +25,9 @@ class CTextHelper : public CString
     int FindInListNoCase(const char* const* table, int count) const;
     bool MatchPattern(const char* pattern) const;
     int MatchPatternList(const char* const* patterns, int count) const;
+    static int FindInList(std::string_view text, const char* const* table, int count);
+    static bool MatchPattern(std::string_view subject, const char* pattern);
+    static int MatchPatternList(std::string_view subject, const char* const* patterns, int count);
     int CompareNatural(const char* other) const;
 
     // Escapes
@@ -38,9 +42,11 @@ class CTextHelper : public CString
 
     // Conversions and formatting. The static forms read a text without copying it first.
     bool ToBool() const { return ToBool(*this); }
-    static bool ToBool(const CString& text);
+    static bool ToBool(const CString& text) { return ToBool(text.view()); }
+    static bool ToBool(std::string_view text);
     int ToInt() const { return ToInt(GetString()); }
     static int ToInt(const char* text);
+    static int ToInt(std::string_view text);
     // Appends value as "%d" (width 0), "%02d" (width 2, fill '0') or "%4d" (width 4, fill ' ')
     // would, without a format call: lists write and show numbers by the hundred thousand.
     static void AppendInt(std::string& out, int value, size_t width = 0, char fill = ' ');

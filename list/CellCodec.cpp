@@ -44,15 +44,10 @@ CString FormatNumber(const ColumnRecord& column, const CNumber& number, int mode
         return number.Format(false, column.decimals, true);
     case kOutputFind:
         return number.Format(column.thousands, column.decimals, true);
-    case kOutputFile: {
+    case kOutputFile:
         // Decimals past the column's are cut, as shown; a value that shows as zero is saved as
-        // zero (hidden where zero is, never -0), so that the list reads back as it was saved.
-        const CString text = number.Format(column.thousands, column.decimals, true);
-        if (text.FindOneOf("123456789") < 0) {
-            return CNumber(0).Format(column.thousands, column.decimals, column.showZero);
-        }
-        return text;
-    }
+        // zero (hidden where zero is), so that the list reads back as it was saved.
+        return number.FormatStored(column.thousands, column.decimals, column.showZero);
     default:
         return number.Format(column.thousands, column.decimals, column.showZero);
     }

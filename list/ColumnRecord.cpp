@@ -1,6 +1,6 @@
 #include "list/ColumnRecord.h"
 
-#include <string>
+#include "foundation/TextHelper.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ CString ColumnRecord::DefaultName(int displayColumn)
 {
     // Without a format call: a list may read a hundred of them each time it opens.
     CString name("項目");
-    name += std::to_string(displayColumn + 1).c_str();
+    CTextHelper::AppendInt(name.str(), displayColumn + 1);
     return name;
 }
 

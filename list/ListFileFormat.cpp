@@ -22,9 +22,9 @@ template <size_t N> CString WordOf(const char* const (&table)[N], int value)
     return value >= 0 && value < static_cast<int>(N) ? CString(table[value]) : CString();
 }
 
-template <size_t N> int IndexOf(const char* const (&table)[N], const CString& word)
+template <size_t N> int IndexOf(const char* const (&table)[N], std::string_view word)
 {
-    return CTextHelper(word).FindInList(table, static_cast<int>(N));
+    return CTextHelper::FindInList(word, table, static_cast<int>(N));
 }
 
 // The eight colours that have a code; the code is the index.
@@ -179,25 +179,25 @@ CString CListFileFormat::FormatLimitDate(const CDateEx& date, int kind)
     return date.IsValid() ? date.Format(patterns[kind]) : CString("0");
 }
 
-int CListFileFormat::ParseAlignment(const CString& word)
+int CListFileFormat::ParseAlignment(std::string_view word)
 {
     int index = IndexOf(kAlignmentWords, word);
     return index < 0 ? 0 : index;
 }
 
-int CListFileFormat::ParseDropKind(const CString& word)
+int CListFileFormat::ParseDropKind(std::string_view word)
 {
     int index = IndexOf(kDropKindWords, word);
     return index < 0 ? 0 : index;
 }
 
-int CListFileFormat::ParseDateKind(const CString& word)
+int CListFileFormat::ParseDateKind(std::string_view word)
 {
     int index = IndexOf(kDateKindWords, word);
     return index < 0 ? 0 : index;
 }
 
-bool CListFileFormat::ParseImeMode(const CString& word, int& mode)
+bool CListFileFormat::ParseImeMode(std::string_view word, int& mode)
 {
     int index = IndexOf(kImeModeWords, word);
     if (index < 0) {

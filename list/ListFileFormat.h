@@ -50,11 +50,11 @@ class CListFileFormat
     static CString FormatLimitDate(const CDateEx& date, int kind);
 
     // Reader lookups: the word's index in the table, 0 for any other word.
-    static int ParseAlignment(const CString& word);
-    static int ParseDropKind(const CString& word);
-    static int ParseDateKind(const CString& word);
+    static int ParseAlignment(std::string_view word);
+    static int ParseDropKind(std::string_view word);
+    static int ParseDateKind(std::string_view word);
     // False, leaving mode alone, for a word that is no input mode.
-    static bool ParseImeMode(const CString& word, int& mode);
+    static bool ParseImeMode(std::string_view word, int& mode);
 
     // One colour as its one-character code: "0" to "7" for the eight table colours, "F" for the
     // default and any other colour; and back, -1 for any character but "0" to "7".

@@ -2,6 +2,7 @@
 
 #include "foundation/BitmapEx.h"
 #include "foundation/PathName.h"
+#include "foundation/StringArrayEx.h"
 #include "foundation/TextHelper.h"
 #include "list/GlobalFindSettings.h"
 #include "list/IListHost.h"
@@ -41,7 +42,7 @@ enum Section
 
 template <size_t N> int MatchKey(const CString& key, const char* const (&patterns)[N])
 {
-    return CTextHelper(key).MatchPatternList(patterns, static_cast<int>(N));
+    return CTextHelper::MatchPatternList(key.view(), patterns, static_cast<int>(N));
 }
 
 // The number that follows a key's first characters ("c12" with skip 1 gives 12).
@@ -51,9 +52,9 @@ int KeyNumber(const CString& key, int skip)
 }
 
 // Thousands separators are dropped first, as the expression evaluator drops them.
-CNumber ParseNumber(const CString& text)
+CNumber ParseNumber(std::string_view text)
 {
-    std::string digits = text.str();
+    std::string digits(text);
     std::erase(digits, ',');
     COleCurrency value;
     if (!value.ParseCurrency(digits)) {
@@ -62,10 +63,10 @@ CNumber ParseNumber(const CString& text)
     return CNumber(value);
 }
 
-CDateEx ParseDate(const CString& text)
+CDateEx ParseDate(std::string_view text)
 {
     CDateEx date;
-    date.ParseDateTime(text.view());
+    date.ParseDateTime(text);
     return date;
 }
 
@@ -88,6 +89,7 @@ bool CListFileReader::Read(const CString& path, int flags)
     m_flags = flags;
     m_lineNumber = 0;
     m_repairs.clear();
+    m_photoFolderLooked = false;
     host.SetProgressText(kReadingText);
     struct ClearProgress
     {
@@ -141,6 +143,7 @@ bool CListFileReader::Read(const CString& path, int flags)
         m_section = kHead;
         m_doc.columnCount = 0;
         ReadLines(text);
+        m_fields.clear(); // they point into the text
         m_lineNumber = 0;
         if (flags & ReadSettings) {
             CListSettingLimits::Apply(m_doc);
@@ -240,16 +243,15 @@ void CListFileReader::HandleLine(std::string_view line)
         }
         return;
     }
-    CString key;
     std::string_view value;
-    if (!CListFileShape::SplitKeyLine(line, key, value)) {
+    if (!CListFileShape::SplitKeyLine(line, m_key, value)) {
         return;
     }
-    m_fields.SplitEscaped(value, ',');
-    if (m_fields.GetSize() == 0) {
-        m_fields.Add(CString());
+    CStringArrayEx::SplitEscapedViews(value, ',', m_fields);
+    if (m_fields.empty()) {
+        m_fields.emplace_back();
     }
-    Dispatch(key);
+    Dispatch(m_key);
 }
 
 void CListFileReader::Dispatch(const CString& key)
@@ -288,7 +290,7 @@ void CListFileReader::Dispatch(const CString& key)
         }
         break;
     case kProducts:
-        if ((m_flags & ReadRows) && CTextHelper(key).MatchPattern("r####*")) {
+        if ((m_flags & ReadRows) && CTextHelper::MatchPattern(key.view(), "r####*")) {
             int row = KeyNumber(key, 1);
             if (row >= 0 && row < kMaxRows) {
                 ReadRow(row);
@@ -313,20 +315,19 @@ void CListFileReader::Dispatch(const CString& key)
     }
 }
 
-const CString& CListFileReader::Field(int index) const
+std::string_view CListFileReader::FieldView(int index) const
 {
-    static const CString empty;
-    return index >= 0 && index < m_fields.GetSize() ? m_fields[index] : empty;
+    return index >= 0 && index < FieldCount() ? m_fields[index] : std::string_view();
 }
 
 int CListFileReader::Int(int index) const
 {
-    return CTextHelper::ToInt(Field(index).GetString());
+    return CTextHelper::ToInt(FieldView(index));
 }
 
 bool CListFileReader::Bool(int index) const
 {
-    return CTextHelper::ToBool(Field(index));
+    return CTextHelper::ToBool(FieldView(index));
 }
 
 CString CListFileReader::Text(int index) const
@@ -373,7 +374,7 @@ void CListFileReader::ReadColumns(const CString& key)
     if (column.dropType != 2) {
         return;
     }
-    for (int i = 0; i < m_fields.GetSize(); ++i) {
+    for (int i = 0; i < FieldCount(); ++i) {
         column.dropEntries.Add(Text(i));
     }
 }
@@ -393,7 +394,7 @@ void CListFileReader::ReadColumnLine(int index)
     } else {
         first = 6;
     }
-    if (m_fields.GetSize() < 3) {
+    if (FieldCount() < 3) {
         column.name = ColumnRecord::DefaultName(index);
         column.align = 0;
         column.width = 0;
@@ -411,11 +412,11 @@ void CListFileReader::ReadColumnLine(int index)
                 column.required = Bool(next++);
             }
         }
-        column.align = FileFormat::ParseAlignment(Field(next++));
+        column.align = FileFormat::ParseAlignment(FieldView(next++));
         column.width = Int(next++);
-        column.dropType = FileFormat::ParseDropKind(Field(next++));
+        column.dropType = FileFormat::ParseDropKind(FieldView(next++));
     }
-    int type = CTextHelper(Field(0)).FindInList(FileFormat::kTypeWords, 6);
+    int type = CTextHelper::FindInList(FieldView(0), FileFormat::kTypeWords, 6);
     if (type == kTypeYesNo && m_version < FileFormat::kVersionRemarks) {
         type = -1; // the oldest layout has no Yes/No columns
     }
@@ -449,32 +450,32 @@ void CListFileReader::ReadColumnTypeFields(ColumnRecord& column, int first)
         if (current) {
             column.multiLine = Bool(next++);
         }
-        FileFormat::ParseImeMode(Field(next++), column.inputMode);
+        FileFormat::ParseImeMode(FieldView(next++), column.inputMode);
         break;
     case kTypeNumber:
         column.showZero = Bool(next++);
         column.thousands = Bool(next++);
         column.decimals = std::clamp(Int(next++), 0, 4);
         column.hasMax = Bool(next++);
-        column.maxValue = ParseNumber(Field(next++));
+        column.maxValue = ParseNumber(FieldView(next++));
         column.hasMin = Bool(next++);
-        column.minValue = ParseNumber(Field(next++));
+        column.minValue = ParseNumber(FieldView(next++));
         if (current) {
-            column.serialStep = ParseNumber(Field(next++));
-            column.nextSerial = ParseNumber(Field(next++));
+            column.serialStep = ParseNumber(FieldView(next++));
+            column.nextSerial = ParseNumber(FieldView(next++));
         }
         break;
     case kTypeDate:
-        column.dateKind = FileFormat::ParseDateKind(Field(next++));
+        column.dateKind = FileFormat::ParseDateKind(FieldView(next++));
         column.datePattern = Text(next++);
         if (m_version >= FileFormat::kVersionThreeDateTexts) {
             column.dateHtmlPattern = Text(next++);
             column.datePrintPattern = Text(next++);
         }
         column.hasMaxDate = Bool(next++);
-        column.maxDate = ParseDate(Field(next++));
+        column.maxDate = ParseDate(FieldView(next++));
         column.hasMinDate = Bool(next++);
-        column.minDate = ParseDate(Field(next++));
+        column.minDate = ParseDate(FieldView(next++));
         break;
     default:
         break;
@@ -503,11 +504,11 @@ void CListFileReader::ReadEditor(const CString& key)
         if (m_version >= FileFormat::kVersionFourPhotoSizes) {
             sizes.standardPercent = Int(1);
             sizes.thumbnailSize = Int(2);
-            sizes.shortSide = Field(3) == "shortside";
+            sizes.shortSide = FieldView(3) == "shortside";
         } else if (m_version >= FileFormat::kVersionRequiredFlag) {
             sizes.standardPercent = 0;
             sizes.thumbnailSize = Int(1);
-            sizes.shortSide = Field(2) == "shortside";
+            sizes.shortSide = FieldView(2) == "shortside";
         } else {
             sizes.standardPercent = 0;
             sizes.thumbnailSize = 60;
@@ -515,10 +516,10 @@ void CListFileReader::ReadEditor(const CString& key)
         }
         break;
     case 6:
-        for (int i = 0; i < std::min(static_cast<int>(m_fields.GetSize()), kMaxColumns); ++i) {
+        for (int i = 0; i < std::min(FieldCount(), kMaxColumns); ++i) {
             int column = Int(i);
             m_doc.sortKeys[i].column = column == INT_MIN ? INT_MAX : std::abs(column);
-            m_doc.sortKeys[i].descending = Field(i).view().starts_with('-');
+            m_doc.sortKeys[i].descending = FieldView(i).starts_with('-');
         }
         break;
     case 7:
@@ -590,7 +591,7 @@ void CListFileReader::ReadOutput(const CString& key)
     WebOutputSettings& web = m_doc.web;
     switch (MatchKey(key, patterns)) {
     case 0:
-        web.outputMode = Field(0) == "normal" ? 1 : Field(0) == "free" ? 2 : 9;
+        web.outputMode = FieldView(0) == "normal" ? 1 : FieldView(0) == "free" ? 2 : 9;
         break;
     case 1:
         web.webFolder = Field(0);
@@ -614,7 +615,7 @@ void CListFileReader::ReadOutput(const CString& key)
         break;
     }
     case 7:
-        web.style.widthUnit = Field(0) == "percent" ? 1 : 0;
+        web.style.widthUnit = FieldView(0) == "percent" ? 1 : 0;
         break;
     case 8:
         web.style.listWidth = Int(0);
@@ -693,10 +694,10 @@ void CListFileReader::ReadOutput(const CString& key)
         web.findCase = Bool(0);
         break;
     case 34:
-        web.findMulti = Field(0) == "or" ? 1 : 0;
+        web.findMulti = FieldView(0) == "or" ? 1 : 0;
         break;
     case 35: {
-        int view = CTextHelper(Field(0)).FindInList(FileFormat::kPageViewWords, 3);
+        int view = CTextHelper::FindInList(FieldView(0), FileFormat::kPageViewWords, 3);
         if (view >= 0) {
             web.pageView = view;
         }
@@ -770,7 +771,7 @@ void CListFileReader::ReadWebSortEntry(const CString& key, bool eightFields)
     }
     OutputSortEntry& entry = m_doc.web.sortEntries[index];
     entry.column = Int(0);
-    entry.descending = Field(1) == "desc" || Bool(1);
+    entry.descending = FieldView(1) == "desc" || Bool(1);
     entry.options[0] = Bool(2);
     entry.options[1] = Bool(3);
     if (eightFields) {
@@ -805,7 +806,7 @@ void CListFileReader::ReadPage(const CString& key)
         break;
     case 2:
         print.paper = Int(0);
-        print.orientation = Field(1) == "portrait" ? 1 : 2;
+        print.orientation = FieldView(1) == "portrait" ? 1 : 2;
         break;
     case 4:
         print.listScale = Int(0);
@@ -818,7 +819,7 @@ void CListFileReader::ReadPage(const CString& key)
             print.photosPerLine = Int(6);
         } else {
             print.listPhotoSize = Int(4);
-            if (m_fields.GetSize() >= 6) {
+            if (FieldCount() >= 6) {
                 print.photosPerLine = Int(5);
             }
         }
@@ -833,13 +834,13 @@ void CListFileReader::ReadPage(const CString& key)
         print.sheetFont = Field(0);
         print.sheetFontSize = Int(1);
         print.sheetPhotoSize = Int(2);
-        if (m_fields.GetSize() >= 4) {
+        if (FieldCount() >= 4) {
             print.captionFont = Field(3);
             print.captionFontSize = Int(4);
         }
         break;
     case 8:
-        print.highQuality = Field(0) == "high";
+        print.highQuality = FieldView(0) == "high";
         break;
     case 9:
         ReadHeaderFooter(print.pageHeader);
@@ -861,7 +862,7 @@ void CListFileReader::ReadHeaderFooter(HeaderFooterSettings& settings)
 {
     settings.shown = Bool(0);
     settings.text = Text(1);
-    settings.align = FileFormat::ParseAlignment(Field(2));
+    settings.align = FileFormat::ParseAlignment(FieldView(2));
     settings.fontName = Field(3);
     settings.fontSize = Int(4);
 }
@@ -890,15 +891,15 @@ void CListFileReader::ReadRow(int row)
     // The row's cells grow once: their values are at most its filled fields, and its texts at
     // most the bytes of those fields.
     // Each slot's value is the field of its number; the slots are in order.
-    const int cells = std::min(cellCount, static_cast<int>(m_fields.GetSize()));
+    const int cells = std::min(cellCount, FieldCount());
     const auto typedEnd = std::lower_bound(m_typedSlots.begin(), m_typedSlots.end(), cells);
     int values = 0;
     size_t textBytes = 0;
     for (auto slot = m_typedSlots.begin(); slot != typedEnd; ++slot) {
-        if (!m_fields[*slot].IsEmpty()) {
+        if (!m_fields[*slot].empty()) {
             const int type = m_doc.GetColumnOfSlot(*slot).type;
             ++values;
-            textBytes += (type == kTypeText || type == kTypeMark) ? m_fields[*slot].GetLength() : 0;
+            textBytes += (type == kTypeText || type == kTypeMark) ? m_fields[*slot].size() : 0;
         }
     }
     if (values > 0) {
@@ -907,10 +908,10 @@ void CListFileReader::ReadRow(int row)
     for (auto typed = m_typedSlots.begin(); typed != typedEnd; ++typed) {
         const int slot = *typed;
         const ColumnRecord& column = m_doc.GetColumnOfSlot(slot);
-        if (m_fields[slot].IsEmpty()) {
+        const std::string_view field = m_fields[slot];
+        if (field.empty()) {
             continue;
         }
-        CString& field = m_fields[slot];
         RowCells& cells = record.EditCells();
         switch (column.type) {
         case kTypeYesNo:
@@ -924,11 +925,11 @@ void CListFileReader::ReadRow(int row)
             break;
         default: {
             if (unescape) {
-                CTextHelper text(std::move(field));
+                CTextHelper text(field);
                 text.UnescapeBackslash();
                 cells.SetText(slot, text.view());
             } else {
-                cells.SetText(slot, field.view());
+                cells.SetText(slot, field);
             }
             break;
         }
@@ -936,31 +937,43 @@ void CListFileReader::ReadRow(int row)
     }
     int next = cellCount;
     for (int slot = 0; slot < colourCount; ++slot, ++next) {
-        if (next >= m_fields.GetSize() || m_fields[next].IsEmpty()) {
+        if (next >= FieldCount() || m_fields[next].empty()) {
             continue;
         }
-        const CString& field = m_fields[next];
         COLORREF text = kDefaultColor;
         COLORREF back = kDefaultColor;
-        FileFormat::ParseColourField(field.view(), text, back);
+        FileFormat::ParseColourField(m_fields[next], text, back);
         if (text != kDefaultColor || back != kDefaultColor) {
             record.EditCells().SetColors(slot, text, back);
         }
     }
-    record.lastChange = ParseDate(Field(next++));
+    record.lastChange = ParseDate(FieldView(next++));
     record.photoCount = 0;
-    for (; next < m_fields.GetSize() && record.photoCount < kMaxPhotosPerRow; ++next) {
-        const CString& field = Field(next);
-        if (field.IsEmpty()) {
+    for (; next < FieldCount() && record.photoCount < kMaxPhotosPerRow; ++next) {
+        const std::string_view field = m_fields[next];
+        if (field.empty()) {
             continue;
         }
-        const int photo = CTextHelper::ToInt(field.GetString());
+        const int photo = CTextHelper::ToInt(field);
         if (photo >= 0 && photo < kMaxPhotos) {
             record.photos[record.photoCount++] = photo;
         }
     }
     m_doc.photoColumns = std::min(std::max(m_doc.photoColumns, record.photoCount + 1), kMaxPhotosPerRow);
     record.inUse = true;
+}
+
+bool CListFileReader::PhotoFileExists(const CString& path)
+{
+    // A list without photos on disk has no photo folder: one look at the folder answers for
+    // every file of every photo.
+    const CString folder = m_doc.listFolder + "/" + m_doc.photoFolderName;
+    if (!m_photoFolderLooked || folder != m_photoFolder) {
+        m_photoFolder = folder;
+        m_photoFolderLooked = true;
+        m_photoFolderExists = FileSystem::Exists(folder);
+    }
+    return m_photoFolderExists && FileSystem::Exists(path);
 }
 
 CString CListFileReader::Original(int slot, bool flat) const
@@ -986,7 +999,7 @@ void CListFileReader::ReadPhoto(int slot)
     PhotoRecord& photo = m_doc.GetPhoto(slot);
     photo.Reset();
     // Files that a save could not move into the subfolders still lie in the photo folder.
-    photo.flatFiles = !FileSystem::Exists(Original(slot, false)) && FileSystem::Exists(Original(slot, true));
+    photo.flatFiles = !PhotoFileExists(Original(slot, false)) && PhotoFileExists(Original(slot, true));
     if (m_version >= FileFormat::kVersionPhotoSizes) {
         photo.width = Int(0);
         photo.height = Int(1);
@@ -1048,7 +1061,7 @@ void CListFileReader::RepairPhotoReferences()
             if (!photo.inUse) {
                 // A photo whose line is missing comes back when its original is still there.
                 for (bool flat : {false, true}) {
-                    if (!photo.inUse && FileSystem::Exists(Original(slot, flat))) {
+                    if (!photo.inUse && PhotoFileExists(Original(slot, flat))) {
                         photo.flatFiles = flat;
                         MeasurePhoto(slot);
                         photo.inUse = true;
@@ -1086,9 +1099,8 @@ void CListFileReader::RebuildMissingPictures()
     int rebuilt = 0;
     for (int slot = 0; slot < m_doc.PhotoReach(); ++slot) {
         if (!m_doc.GetPhoto(slot).inUse ||
-            (FileSystem::Exists(m_doc.GetMiddlePhotoPath(slot)) &&
-             FileSystem::Exists(m_doc.GetThumbnailPath(slot))) ||
-            !FileSystem::Exists(m_doc.GetOriginalPhotoPath(slot))) {
+            (PhotoFileExists(m_doc.GetMiddlePhotoPath(slot)) && PhotoFileExists(m_doc.GetThumbnailPath(slot))) ||
+            !PhotoFileExists(m_doc.GetOriginalPhotoPath(slot))) {
             continue;
         }
         // The killed save's half-written copies lie beside them.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "foundation/StringArrayEx.h"
 #include "platform/CString.h"
 
 #include <string_view>
@@ -38,7 +37,9 @@ class CListFileReader
     void Dispatch(const CString& key);
 
     // Fields of the current line; beyond the end an empty text.
-    const CString& Field(int index) const;
+    std::string_view FieldView(int index) const;
+    CString Field(int index) const { return CString(FieldView(index)); }
+    int FieldCount() const { return static_cast<int>(m_fields.size()); }
     int Int(int index) const;
     bool Bool(int index) const;
     // A text field, unescaped in the layouts that escape texts.
@@ -61,6 +62,7 @@ class CListFileReader
     void MeasurePhoto(int slot);
     // The original JPEG of a slot in the layout asked for.
     CString Original(int slot, bool flat) const;
+    bool PhotoFileExists(const CString& path);
 
     void RepairColumnSlots();
     void RepairPhotoReferences();
@@ -73,7 +75,12 @@ class CListFileReader
     int m_version = 0;
     int m_section = 0;
     int m_lineNumber = 0;
-    CStringArrayEx m_fields;
+    CString m_key; // the key and fields of the line being read, kept to reuse their room
+    std::vector<std::string_view> m_fields;
     std::vector<int> m_typedSlots; // slots of the columns in use, in order, while rows are read
     std::vector<CString> m_repairs;
+    // Whether the photo folder was there when first looked at during this read.
+    CString m_photoFolder;
+    bool m_photoFolderLooked = false;
+    bool m_photoFolderExists = false;
 };

@@ -22,7 +22,7 @@ CListFileShape::CListFileShape(std::string_view text)
         CString key;
         std::string_view value;
         if (m_sections == 0 && !line.empty() && line[0] != ';' && SplitKeyLine(line, key, value) &&
-            CTextHelper(key).MatchPattern("ver*")) {
+            CTextHelper::MatchPattern(key.view(), "ver*")) {
             CStringArrayEx fields;
             fields.SplitEscaped(value, ',');
             m_version = fields.GetSize() > 0 ? CTextHelper(fields[0]).ToInt() : 0;
@@ -75,8 +75,13 @@ bool CListFileShape::SplitKeyLine(std::string_view line, CString& key, std::stri
     if (equals == std::string_view::npos || equals == 0) {
         return false;
     }
-    key = CString(line.substr(0, equals));
-    key.Trim();
+    const std::string_view text = line.substr(0, equals);
+    key.str().assign(text);
+    // Nearly every key has no blanks around it.
+    constexpr std::string_view kBlanks = " \t\n\r\v\f";
+    if (kBlanks.find(text.front()) != std::string_view::npos || kBlanks.find(text.back()) != std::string_view::npos) {
+        key.Trim();
+    }
     value = line.substr(equals + 1);
     return true;
 }

@@ -32,7 +32,7 @@ const char* TrueFalse(bool value)
 // A limit or serial number of a number column: decimal text without separators, zero shown.
 CString NumberText(const CNumber& number, int decimals)
 {
-    return number.Format(false, decimals, true);
+    return number.FormatStored(false, decimals, true);
 }
 
 const char* const kProgressTexts[CListFileFormat::kSectionCount] = {
@@ -53,7 +53,9 @@ CString SortEntryLine(int index, const OutputSortEntry& entry)
 
 void CListFileWriter::Line(const char* text)
 {
-    m_out += text;
+    if (*text != '\0') {
+        m_out += text;
+    }
     m_out += "\r\n";
 }
 
@@ -142,11 +144,6 @@ void CListFileWriter::WriteInformations()
 CString CListFileWriter::ColumnLine(const ColumnRecord& column) const
 {
     CString line;
-    if (column.type < kTypeYesNo || column.type > kTypeDate) {
-        line = "none,";
-        CTextHelper::AppendInt(line.str(), column.slot);
-        return line;
-    }
     line.Format("%s,%d,%s,%s,%s,%s,%s,%s,%d,%s", FileFormat::kTypeWords[column.type], column.slot,
                 FileFormat::QuoteEscaped(column.name).GetString(),
                 FileFormat::QuoteEscaped(column.subName).GetString(),
@@ -200,7 +197,15 @@ void CListFileWriter::WriteColumns()
         m_out += 'c';
         CTextHelper::AppendInt(m_out, i);
         m_out += '=';
-        Line(ColumnLine(m_doc.GetColumn(i)));
+        const ColumnRecord& column = m_doc.GetColumn(i);
+        if (column.type < kTypeYesNo || column.type > kTypeDate) {
+            // A column without a type keeps only its slot.
+            m_out += "none,";
+            CTextHelper::AppendInt(m_out, column.slot);
+            Line();
+        } else {
+            Line(ColumnLine(column));
+        }
     }
     // Manual drop-down choices, ten a line; a column without a type keeps none.
     bool first = true;
@@ -280,7 +285,11 @@ void CListFileWriter::WriteOutput()
         m_out += '=';
         Line(TrueFalse(value));
     };
-    auto text = [&](const char* key, const CString& value) { Line(CString(key) + "=" + value); };
+    auto text = [&](const char* key, const CString& value) {
+        m_out += key;
+        m_out += '=';
+        Line(value);
+    };
 
     text("mode", web.outputMode == 1 ? "normal" : web.outputMode == 2 ? "free" : "construction");
     text("folder", FileFormat::QuoteRaw(web.webFolder));

@@ -37,6 +37,7 @@ class CListFileWriter
     void WriteHead(const CString& path);
     void WriteInformations();
     void WriteColumns();
+    // The line of a column with a type, behind its key.
     CString ColumnLine(const ColumnRecord& column) const;
     void WriteEditor();
     void WriteOutput();

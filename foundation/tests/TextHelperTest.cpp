@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <utility>
@@ -111,6 +113,10 @@ TEST(TextHelperMatchPattern, DoubleByteCharactersAreWhole)
     EXPECT_FALSE(Matches("ア", "ー*"));
     EXPECT_TRUE(Matches("表x", "表*"));
     EXPECT_FALSE(Matches("x", "表*"));
+    // A lead byte takes the "*" or "#" behind it as its trail byte.
+    EXPECT_FALSE(Matches("\x81x", "\x81*"));
+    EXPECT_TRUE(Matches("\x81*", "\x81*"));
+    EXPECT_FALSE(Matches("\x81" "1", "\x81#"));
 }
 
 TEST(TextHelperMatchPattern, EndingMustFollowWhatWasMatched)
@@ -254,6 +260,12 @@ TEST(TextHelperConvert, BoolIntDoubleAndNumberChars)
     EXPECT_FALSE(CTextHelper("").ToBool());
     EXPECT_EQ(CTextHelper(" -12ab").ToInt(), -12);
     EXPECT_EQ(CTextHelper("99999999999").ToInt(), INT_MAX);
+    // A field of a line read in place ends where its view ends, however long it is.
+    const std::string line = " 12,true," + std::string(70, '0') + "7,8";
+    EXPECT_EQ(CTextHelper::ToInt(std::string_view(line).substr(0, 3)), 12);
+    EXPECT_EQ(CTextHelper::ToInt(std::string_view(line).substr(9, 71)), 7);
+    EXPECT_TRUE(CTextHelper::ToBool(std::string_view(line).substr(4, 4)));
+    EXPECT_FALSE(CTextHelper::ToBool(std::string_view(line).substr(4, 3)));
     EXPECT_DOUBLE_EQ(CTextHelper("1.5e2").ToDouble(), 150.0);
     CTextHelper mixed("￥-1,234.5円+");
     EXPECT_EQ(mixed.GetNumberChars(false, false), "12345");
@@ -274,6 +286,21 @@ TEST(TextHelperFormat, BlankValuesGiveEmptyText)
     EXPECT_STREQ(text.SetText("x", "[%s]"), "[x]");
     EXPECT_EQ(CTextHelper::FormatTextOrBlank("y"), "y");
     EXPECT_STREQ(text.FormatEx("%s=%d", "n", 3), "n=3");
+}
+
+TEST(TextHelperFormat, AppendedIntegersMatchPrintf)
+{
+    for (int value : {0, 7, -7, -9, -10, 42, -42, 99, 100, 1999, -1999, 123456, INT_MAX, INT_MIN}) {
+        for (int width : {0, 1, 2, 4, 12}) {
+            for (char fill : {' ', '0'}) {
+                char expected[64];
+                std::snprintf(expected, sizeof(expected), fill == '0' ? "%0*d" : "%*d", width, value);
+                std::string out = "x";
+                CTextHelper::AppendInt(out, value, static_cast<size_t>(width), fill);
+                EXPECT_EQ(out, std::string("x") + expected) << value << " " << width << " '" << fill << "'";
+            }
+        }
+    }
 }
 
 TEST(TextHelperPieces, CutsNeverSplitACharacter)

@@ -1,3 +1,4 @@
+#include "foundation/StringArrayEx.h"
 #include "list/ListFileFormat.h"
 #include "list/ListFileReader.h"
 #include "list/ListFileWriter.h"
@@ -258,6 +259,11 @@ TEST_F(ListFile, NumbersFinerThanTheirColumnReadBackAsSaved)
             put(0, -1);   // -0.0001: shows as zero, never as -0
             put(2, 5000); // 0.5
             put(4, 15700); // 1.57
+            // The column's own limits and serial numbers are saved the same way.
+            column.hasMax = true;
+            column.maxValue = CNumber(COleCurrency(-40));
+            column.minValue = CNumber(COleCurrency(-1));
+            column.serialStep = CNumber(COleCurrency(-15700));
             const CString path = temp.Path() + "finer.zbk";
             const std::string first = Written(*doc, path);
             auto reread = NewDoc();
