@@ -247,10 +247,8 @@ void CListFileReader::HandleLine(std::string_view line)
     if (!CListFileShape::SplitKeyLine(line, m_key, value)) {
         return;
     }
+    // Even an empty value gives one empty field.
     CStringArrayEx::SplitEscapedViews(value, ',', m_fields);
-    if (m_fields.empty()) {
-        m_fields.emplace_back();
-    }
     Dispatch(m_key);
 }
 
