@@ -7,6 +7,7 @@
 #include "list/GlobalFindSettings.h"
 #include "list/IListHost.h"
 #include "list/ListFileFormat.h"
+#include "list/ListFileNames.h"
 #include "list/ListFileShape.h"
 #include "list/ListSettingLimits.h"
 #include "list/PhotoRegistration.h"
@@ -78,6 +79,14 @@ COLORREF ToColour(int value)
 bool IsSlot(int slot)
 {
     return slot >= 0 && slot < kMaxColumns;
+}
+
+// A refused name in the open's report, cut short where a damaged file holds a long one.
+CString Shown(const CString& value)
+{
+    constexpr int kShownBytes = 80;
+    const CString shown = CTextHelper(value).LeftEx(kShownBytes);
+    return shown.GetLength() < value.GetLength() ? shown + "..." : shown;
 }
 
 } // namespace
@@ -177,6 +186,9 @@ bool CListFileReader::Read(const CString& path, int flags)
             host.ReportError(nullptr, "ZantobyDoc", __LINE__);
         }
         return false;
+    }
+    if (flags & ReadRows) {
+        m_doc.folderIdentity.Remember(m_doc.listFolder, m_doc.listFolder + "/" + m_doc.photoFolderName);
     }
     if ((flags & ReadRows) && newer) {
         host.ShowWarningMessage(30218, 0, path.GetString(), m_version, host.GetVersionNumber());
@@ -299,7 +311,7 @@ void CListFileReader::Dispatch(const CString& key)
         static const char* const patterns[] = {"folder*", "r####*"};
         int match = MatchKey(key, patterns);
         if (match == 0 && settings) {
-            m_doc.photoFolderName = Field(0);
+            ReadPhotoFolderName();
         } else if (match == 1 && (m_flags & ReadPhotos)) {
             int slot = KeyNumber(key, 1);
             if (slot >= 0 && slot < kMaxPhotos) {
@@ -990,6 +1002,20 @@ void CListFileReader::MeasurePhoto(int slot)
         photo.width = -1;
         photo.height = -1;
     }
+}
+
+void CListFileReader::ReadPhotoFolderName()
+{
+    // Rows' photos are looked for there from the next line on, so the name is judged at once.
+    const CString name = Field(0);
+    m_doc.photoFolderName = CListFileNames::PhotoFolderNameToFollow(name, m_path);
+    if (m_doc.photoFolderName == name) {
+        return;
+    }
+    CString repair;
+    repair.Format("写真保存用ﾌｫﾙﾀﾞ名[%s]はﾘｽﾄと同じﾌｫﾙﾀﾞの中の名前ではないため、標準の[%s]にしました",
+                  Shown(name).GetString(), m_doc.photoFolderName.GetString());
+    m_repairs.push_back(repair);
 }
 
 void CListFileReader::ReadPhoto(int slot)

@@ -57,6 +57,8 @@ class CListFileReader
     void ReadHeaderFooter(HeaderFooterSettings& settings);
     void ReadRow(int row);
     void ReadPhoto(int slot);
+    // The photo folder's name, or the standard one in place of a name that leaves the folder.
+    void ReadPhotoFolderName();
 
     // Measures the original JPEG of a photo slot; -1 and -1 when it cannot be read.
     void MeasurePhoto(int slot);

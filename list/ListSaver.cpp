@@ -6,6 +6,7 @@
 #include "list/IListHost.h"
 #include "list/IListView.h"
 #include "list/ListFileFormat.h"
+#include "list/ListFileNames.h"
 #include "list/ListFileWriter.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileException.h"
@@ -79,7 +80,7 @@ bool CListSaver::SaveUntitledAs()
     chosen = FileSystem::GetFullPath(chosen);
     CString folder = GetFolderOfPath(chosen);
     CString name = GetBaseNameOfPath(chosen);
-    CString photoFolderName = "Photo-" + name;
+    CString photoFolderName = CListFileNames::StandardPhotoFolderName(chosen);
     CString photoFolder = folder + "/" + photoFolderName;
     CString webFolder = folder + "/Web-" + name;
     host.SetNewEntryFolder(folder);
@@ -101,7 +102,8 @@ bool CListSaver::SaveUntitledAs()
             host.ShowWarningMessage(30212, 0, webFolder.GetString());
             return false;
         }
-        if (!CopyFiles(m_doc.web.webFolder + "/*.*", webFolder)) {
+        // A folder named otherwise than whole would be found from wherever the program started.
+        if (CListFileNames::IsFolderPath(m_doc.web.webFolder) && !CopyFiles(m_doc.web.webFolder + "/*.*", webFolder)) {
             host.ShowWarningMessage(30213, 0);
             return false;
         }
@@ -111,6 +113,7 @@ bool CListSaver::SaveUntitledAs()
     m_doc.listFolder = folder;
     m_doc.photoFolderName = photoFolderName;
     m_doc.web.webFolder = webFolder;
+    m_doc.folderIdentity.Forget();
     m_doc.SetPathName(chosen, true);
     if (!OnSaveDocument(chosen)) {
         return false;
@@ -140,6 +143,16 @@ bool CListSaver::WriteListFile(const CString& path, bool keepViews)
         host.ShowWarningMessage(30205, 0);
         return false;
     }
+    // A share that went away leaves its empty mount point at the list's path.
+    const bool ownFolder = GetFolderOfPath(FileSystem::GetFullPath(path)) == m_doc.listFolder;
+    const CString photoFolder = m_doc.listFolder + "/" + m_doc.photoFolderName;
+    if (ownFolder) {
+        const CString changed = m_doc.folderIdentity.Check(m_doc.listFolder, photoFolder);
+        if (!changed.IsEmpty()) {
+            host.ShowWarningMessage(30220, 0, m_doc.listFolder.GetString(), changed.GetString());
+            return false;
+        }
+    }
     bool written = false;
     std::vector<UnusedPhoto> unused;
     try {
@@ -160,6 +173,9 @@ bool CListSaver::WriteListFile(const CString& path, bool keepViews)
                 FileSystem::RemoveReplaceLeftovers(path);
                 if (CListFileWriter(m_doc).Write(path)) {
                     written = true;
+                    if (ownFolder) {
+                        m_doc.folderIdentity.Remember(m_doc.listFolder, photoFolder);
+                    }
                     // The old file may have named them until now.
                     SetAsidePhotoFiles(unused);
                     m_doc.DeleteUndoFiles(0);

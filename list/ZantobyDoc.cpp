@@ -120,6 +120,7 @@ void CZantobyDoc::ResetToNewList()
     title = "新規リスト";
     listFolder.Empty();
     photoFolderName.Empty();
+    folderIdentity.Forget();
     for (int i = 0; i < m_rowReach; ++i) {
         m_rows[i].Reset();
     }

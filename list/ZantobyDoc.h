@@ -3,6 +3,7 @@
 #include "list/ColumnRecord.h"
 #include "list/ExtractConditions.h"
 #include "list/InputCheckSwitches.h"
+#include "list/ListFolderIdentity.h"
 #include "list/ListHintArg.h"
 #include "list/ListLimits.h"
 #include "list/ListPhotos.h"
@@ -244,6 +245,7 @@ class CZantobyDoc
     bool sample = false;
     bool open = true;
     LockFile lockFile; // the list path with "$", held while the list is open from its file
+    CListFolderIdentity folderIdentity; // the folder it was opened from or last saved in
     // The temporary folder (with a trailing "/") that holds the undo snapshots: the process's
     // private one; empty when none could be made.
     CString tempFolder;

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -48,6 +49,8 @@ void FillInfo(const struct statx& st, Info& info)
     info.writeTime = st.stx_mtime.tv_sec;
     info.accessTime = (st.stx_mask & STATX_ATIME) != 0 ? st.stx_atime.tv_sec : 0;
     info.creationTime = (st.stx_mask & STATX_BTIME) != 0 ? st.stx_btime.tv_sec : 0;
+    info.device = makedev(st.stx_dev_major, st.stx_dev_minor);
+    info.inode = st.stx_ino;
 }
 
 // A replacing write makes a new file; the creation time of the first one travels with it here.

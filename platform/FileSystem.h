@@ -46,6 +46,9 @@ struct Info
     std::time_t creationTime = 0;
     std::time_t writeTime = 0;
     std::time_t accessTime = 0;
+    // Which file it is: another file, or a folder mounted over the path, has another pair.
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
 };
 
 bool GetInfo(const CString& path, Info& info);

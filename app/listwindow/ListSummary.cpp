@@ -3,6 +3,7 @@
 #include "foundation/StringArrayEx.h"
 #include "foundation/TextHelper.h"
 #include "list/ListFileFormat.h"
+#include "list/ListFileNames.h"
 #include "list/ListLimits.h"
 #include "platform/StdioFile.h"
 
@@ -115,11 +116,12 @@ bool CListSummary::Read(const CString& path)
 
 CString CListSummary::GetWebPagePath() const
 {
-    if (m_webFolder.IsEmpty() || m_webListName.IsEmpty() || m_webExtension.IsEmpty()) {
+    // The list may come from anywhere: a page it names elsewhere than in its Web folder is none.
+    const CString folder = CListFileNames::ResolveWebFolder(m_webFolder, m_path.GetFolder());
+    if (!CListFileNames::IsFolderPath(folder) || m_webListName.IsEmpty() || m_webExtension.IsEmpty() ||
+        !CListFileNames::IsPlainName(m_webListName) || !CListFileNames::IsPlainName(m_webExtension)) {
         return CString();
     }
-    // A list that keeps its Web pages in the default place names that place by a word.
-    const CString folder = m_webFolder == "%Default%" ? m_path.GetFolder() + "/Web" : m_webFolder;
     return folder + "/" + m_webListName + "." + m_webExtension;
 }
 
@@ -134,6 +136,7 @@ CString CListSummary::GetThumbnailPath(int photo) const
         return CString();
     }
     CString path;
-    path.Format("%s/%s/s/%04ds.jpg", m_path.GetFolder().GetString(), m_photoFolder.GetString(), photo);
+    path.Format("%s/%s/s/%04ds.jpg", m_path.GetFolder().GetString(),
+                CListFileNames::PhotoFolderNameToFollow(m_photoFolder, m_path.GetPath()).GetString(), photo);
     return path;
 }

@@ -3,6 +3,7 @@
 #include "foundation/BitmapEx.h"
 #include "foundation/PathName.h"
 #include "list/IListHost.h"
+#include "list/ListFileNames.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/canvas/Canvas.h"
@@ -119,7 +120,7 @@ bool CSampleListMaker::Make(const CString& path, int rows, int photoRows, const 
     CZantobyDoc doc(m_host);
     const CString full = FileSystem::GetFullPath(path);
     doc.listFolder = GetFolderOfPath(full);
-    doc.photoFolderName = "Photo-" + GetBaseNameOfPath(full);
+    doc.photoFolderName = CListFileNames::StandardPhotoFolderName(full);
     std::error_code error;
     for (const char* sub : {"org", "m", "s", "draw"}) {
         std::filesystem::create_directories(

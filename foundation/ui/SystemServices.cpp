@@ -2,6 +2,7 @@
 
 #include "foundation/FieldRules.h"
 #include "foundation/ShellError.h"
+#include "platform/ui/DesktopLauncher.h"
 #include "platform/ui/InputMethod.h"
 #include "platform/ui/WxText.h"
 
@@ -30,10 +31,32 @@ int ErrorOf(const wxString& path)
                                                            : CShellError::pathNotFound;
 }
 
+// Hands a file or folder to the desktop through open, after the checks that name why it
+// cannot be opened.
+CString Launch(const CString& path, DesktopLauncher::Result (*open)(const CString&))
+{
+    const wxString target = ToWx(path);
+    const int missing = ErrorOf(target);
+    if (missing != CShellError::none) {
+        return CShellError::Text(missing);
+    }
+    if (access(target.utf8_str().data(), R_OK) != 0) {
+        return CShellError::Text(CShellError::accessDenied);
+    }
+    switch (open(path)) {
+    case DesktopLauncher::Result::kStarted:
+        return CString();
+    case DesktopLauncher::Result::kNoProgram:
+        return CShellError::Text(CShellError::noAssociation);
+    case DesktopLauncher::Result::kFailed:
+        break;
+    }
+    return CShellError::Text(CShellError::associationIncomplete);
+}
+
 } // namespace
 
-CString OpenWithShell(wxWindow*, const char* verb, const CString& file, const CString& parameters,
-                      const CString& folder, int)
+CString OpenWithShell(wxWindow*, const char* verb, const CString& file, const CString&, const CString&, int)
 {
     const wxString target = ToWx(file);
     if (verb != nullptr && *verb != '\0' && CString(verb) != "open") {
@@ -43,33 +66,22 @@ CString OpenWithShell(wxWindow*, const char* verb, const CString& file, const CS
         return wxLaunchDefaultBrowser(target) ? CString()
                                               : CString(CShellError::Text(CShellError::noAssociation));
     }
-    const int missing = ErrorOf(target);
-    if (missing != CShellError::none) {
-        return CShellError::Text(missing);
-    }
-    const wxScopedCharBuffer path = target.utf8_str();
-    if (!wxFileName::DirExists(target) && access(path.data(), X_OK) == 0) {
-        // A program: run it on its own, with its parameters, in its folder.
-        wxExecuteEnv env;
-        env.cwd = folder.IsEmpty() ? wxFileName(target).GetPath() : ToWx(folder);
-        wxArrayString words = wxSplit(ToWx(parameters), ' ', '\0');
-        words.Insert(target, 0);
-        std::vector<const wchar_t*> argv;
-        for (const wxString& word : words) {
-            if (!word.empty()) {
-                argv.push_back(word.wc_str());
-            }
-        }
-        argv.push_back(nullptr);
-        return wxExecute(argv.data(), wxEXEC_ASYNC, nullptr, &env) > 0
-                   ? CString()
-                   : CString(CShellError::Text(CShellError::badFormat));
-    }
-    if (access(path.data(), R_OK) != 0) {
-        return CShellError::Text(CShellError::accessDenied);
-    }
-    return wxLaunchDefaultApplication(target) ? CString()
-                                              : CString(CShellError::Text(CShellError::noAssociation));
+    return Launch(file, DesktopLauncher::OpenDocument);
+}
+
+CString OpenPageInBrowser(const CString& path)
+{
+    return Launch(path, DesktopLauncher::OpenPage);
+}
+
+CString OpenFolderWindow(const CString& folder)
+{
+    return Launch(folder, DesktopLauncher::OpenFolder);
+}
+
+CString OpenInTextEditor(const CString& path)
+{
+    return Launch(path, DesktopLauncher::OpenText);
 }
 
 bool OpenHelpPage(const CString& base, const CString& topic)

@@ -7,11 +7,17 @@ class wxWindow;
 // Shell services of the desktop: starting documents, addresses and programs, help pages, and
 // the input method of the focused edit.
 
-// Starts file with the verb ("open" or empty: the desktop's default program for a document,
-// the browser for an address; a program file is run with parameters in folder). Returns ""
-// when started, else the Japanese text of the reason.
+// Starts file with the verb ("open" or empty): the browser for an address, the file manager for
+// a folder, the desktop's program for the kind of document. A file is never run as a program.
+// Returns "" when started, else the Japanese text of the reason.
 CString OpenWithShell(wxWindow* window, const char* verb, const CString& file, const CString& parameters,
                       const CString& folder, int showCommand);
+
+// A page in the web browser, a folder in the file manager, a text in the text editor, whatever
+// the file's name or permissions; "" when started, else the Japanese text of the reason.
+CString OpenPageInBrowser(const CString& path);
+CString OpenFolderWindow(const CString& folder);
+CString OpenInTextEditor(const CString& path);
 
 // Opens the help page of a topic under the help base address in the user's browser.
 bool OpenHelpPage(const CString& base, const CString& topic);

@@ -4,6 +4,7 @@
 #include "foundation/FileUtility.h"
 #include "foundation/PathName.h"
 #include "list/IListHost.h"
+#include "list/ListFileNames.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
@@ -50,7 +51,9 @@ CBackupEngine::CBackupEngine(CZantobyDoc& doc, IBackupMonitor& monitor) : m_doc(
 
 bool CBackupEngine::IsValidDestination(const CString& destination)
 {
-    return !destination.IsEmpty() && destination[0] == '/';
+    // The destination may come from the list file: a relative one would be found from wherever
+    // the program was started.
+    return CListFileNames::IsFolderPath(destination);
 }
 
 CBackupEngine::Outcome CBackupEngine::Run(const CString& destination, bool severalDisks, bool changedOnly,
@@ -59,14 +62,14 @@ CBackupEngine::Outcome CBackupEngine::Run(const CString& destination, bool sever
     IListHost& host = m_doc.Host();
     m_doc.backupFolder = destination;
     m_doc.backupOn = severalDisks;
-    if (!IsValidDestination(destination)) {
-        host.ShowWarningMessage(30500, 0);
-        return Outcome::NotStarted;
-    }
     // Copies into the list's own folder would land on the files they copy, and keep nothing
     // apart from them.
     if (FileSystem::IsSameOrInside(destination, GetFolderOfPath(ListFilePath()))) {
         host.ShowWarningMessage(30502, 0, destination.GetString());
+        return Outcome::NotStarted;
+    }
+    if (!IsValidDestination(destination)) {
+        host.ShowWarningMessage(30500, 0);
         return Outcome::NotStarted;
     }
     if (settingsChanged || m_doc.IsModified()) {

@@ -7,6 +7,7 @@
 #include "foundation/TextFile.h"
 #include "foundation/TextHelper.h"
 #include "list/IListHost.h"
+#include "list/ListFileNames.h"
 #include "list/RowExtractor.h"
 #include "list/RowSorter.h"
 #include "list/ZantobyDoc.h"
@@ -26,20 +27,8 @@
 
 namespace {
 
-constexpr const char* kDefaultFolder = "%Default%";
 // index.htm is a base file too, which a list page of that name would replace.
 constexpr const char* kBaseFileNames[] = {"list", "free", "construct", "page", "index"};
-
-// File names and extensions become parts of paths and addresses: letters and digits only.
-bool IsPlainName(const CString& name)
-{
-    for (char ch : name.view()) {
-        if (!((ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // True when name is stem followed by digits, ignoring case: the name of one of stem's pages.
 bool IsNumberedPageOf(const CString& name, const CString& stem)
@@ -117,9 +106,7 @@ void CWebFileCreator::SetStatusText(const CString& text)
 WebCreateForm CWebFileCreator::LoadSettings()
 {
     WebOutputSettings& web = m_doc.web;
-    if (web.webFolder == kDefaultFolder) {
-        web.webFolder = m_doc.listFolder + "/Web";
-    }
+    web.webFolder = CListFileNames::ResolveWebFolder(web.webFolder, m_doc.listFolder);
     WebCreateForm form;
     form.outputMode = web.outputMode;
     form.folder = web.webFolder;
@@ -218,6 +205,11 @@ bool CWebFileCreator::CheckForm(WebCreateForm& form)
         host.ShowWarningMessage(31214, MB_OK, form.folder.GetString());
         return false;
     }
+    // A relative folder would be found from wherever the program was started.
+    if (!CListFileNames::IsFolderPath(form.folder)) {
+        host.ShowWarningMessage(31215, MB_OK, form.folder.GetString());
+        return false;
+    }
     if (form.listName.IsEmpty()) {
         host.ShowWarningMessage(31202, MB_OK);
         return false;
@@ -227,10 +219,12 @@ bool CWebFileCreator::CheckForm(WebCreateForm& form)
             *extension = extension == &form.extCgi ? "cgi" : "htm";
         }
     }
-    if (!IsPlainName(form.listName) || !IsPlainName(form.fullName) || !IsPlainName(form.extList) ||
-        !IsPlainName(form.extPage) || !IsPlainName(form.extCgi)) {
-        host.ShowWarningMessage(31213, MB_OK);
-        return false;
+    // File names and extensions become parts of paths and addresses.
+    for (const CString* name : {&form.listName, &form.fullName, &form.extList, &form.extPage, &form.extCgi}) {
+        if (!CListFileNames::IsPlainName(*name)) {
+            host.ShowWarningMessage(31213, MB_OK, name->GetString());
+            return false;
+        }
     }
     if (IsBaseFileName(form.listName)) {
         host.ShowWarningMessage(31211, MB_OK);
@@ -251,9 +245,12 @@ bool CWebFileCreator::CheckForm(WebCreateForm& form)
         host.ShowWarningMessage(31203, MB_OK);
         return false;
     }
-    // The pages of an all-columns name given up go with it.
+    // The pages of an all-columns name given up go with it, from the folder of this run only:
+    // the old name and folder come from the list file as it was received.
     const WebOutputSettings& web = m_doc.web;
-    if (!web.fullName.IsEmpty() && web.fullName != form.fullName) {
+    if (!web.fullName.IsEmpty() && web.fullName != form.fullName && web.webFolder == form.folder &&
+        CListFileNames::IsPlainName(web.fullName) && CListFileNames::IsPlainName(web.extList) &&
+        CListFileNames::IsPlainName(web.extCgi)) {
         RemoveFile(web.webFolder + "/" + web.fullName + "." + web.extList);
         RemoveFile(web.webFolder + "/" + web.fullName + "." + web.extCgi);
     }
@@ -348,7 +345,7 @@ void CWebFileCreator::CopyBaseFiles(const CString& previousFolder)
     const CString& folder = web.webFolder;
     // A folder inside the previous one would receive a copy of itself.
     bool inside = folder.Find(previousFolder + "/") == 0;
-    if (folder != previousFolder && !previousFolder.IsEmpty() && !inside &&
+    if (folder != previousFolder && CListFileNames::IsFolderPath(previousFolder) && !inside &&
         FileSystem::IsDirectory(previousFolder) && ListFiles(folder + "/*.*", nullptr, true) == 0 &&
         m_doc.Host().AskMessage(21204, MB_YESNO) == IDYES) {
         CopyFiles(previousFolder + "/*.*", folder);

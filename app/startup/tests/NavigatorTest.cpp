@@ -91,6 +91,30 @@ TEST_F(NavigatorTest, SummaryReadsTitleCountsAndWebPageWithoutOpeningTheList)
     EXPECT_TRUE(summary.GetTitle().IsEmpty());
 }
 
+TEST_F(NavigatorTest, ASummaryFollowsNoWebPageOrPhotoFolderOutsideTheList)
+{
+    auto withSettings = [&](const std::string& output, const std::string& photos) {
+        std::string text = ListText(210800, "他人", 0, {7});
+        text.replace(text.find("folder='%Default%'\r\nlistname='list'\r\next.list='htm'"), 51, output);
+        text.replace(text.find("folder='photo'"), 14, photos);
+        ScratchFolder::WriteBytes(scratch / "received.zbk", text);
+        CListSummary summary;
+        EXPECT_TRUE(summary.Read(scratch / "received.zbk"));
+        return summary;
+    };
+    for (const char* output : {"folder='%Default%'\r\nlistname='../../x'\r\next.list='htm'",
+                               "folder='%Default%'\r\nlistname='list'\r\next.list='htm/../../x'",
+                               "folder='Web'\r\nlistname='list'\r\next.list='htm'",
+                               "folder='/srv/../etc'\r\nlistname='list'\r\next.list='htm'"}) {
+        SCOPED_TRACE(output);
+        EXPECT_TRUE(withSettings(output, "folder='photo'").GetWebPagePath().IsEmpty()) << "no page to open";
+    }
+    const CListSummary summary =
+        withSettings("folder='/srv/web'\r\nlistname='goods'\r\next.list='html'", "folder='../../elsewhere'");
+    EXPECT_EQ(summary.GetWebPagePath(), "/srv/web/goods.html") << "a whole folder of its own is followed";
+    EXPECT_EQ(summary.GetThumbnailPath(7), scratch / "Photo-received/s/0007s.jpg");
+}
+
 TEST_F(NavigatorTest, InfoFileGivesAtMostFiveEntriesAndAnEntryCutShortStaysEmpty)
 {
     std::string six;

@@ -180,7 +180,7 @@ void CNavigateDlg::OnOpenWeb(wxCommandEvent&)
     if (page.IsEmpty()) {
         return;
     }
-    const CString reason = OpenWithShell(this, "open", page, CString(), CString(), SW_SHOWMAXIMIZED);
+    const CString reason = OpenPageInBrowser(page);
     if (!reason.IsEmpty()) {
         wxGetApp().ShowWarningMessage(31600, 0, page.GetString(), reason.GetString());
     }

@@ -3,6 +3,7 @@
 #include "foundation/TypedEditFormats.h"
 #include "foundation/ui/SystemServices.h"
 #include "list/IListHost.h"
+#include "list/ListFileNames.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
@@ -15,13 +16,11 @@
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/menu.h>
-#include <wx/mimetype.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
-#include <memory>
 #include <tuple>
 
 namespace {
@@ -382,12 +381,12 @@ void CCreateWebDlg::OnBaseFileMenu(wxCommandEvent&)
 void CCreateWebDlg::OnOpenBaseFile(wxCommandEvent& event)
 {
     CString folder = m_folder.GetPath();
-    if (folder.IsEmpty()) {
+    if (!CListFileNames::IsFolderPath(folder)) {
         return;
     }
     CString path = folder + kBaseFiles[event.GetId() - idFirstBaseFile];
     if (FileSystem::Exists(path)) {
-        OpenPath(path, true);
+        ShowOpenFailure(path, OpenInTextEditor(path));
     }
 }
 
@@ -398,40 +397,36 @@ void CCreateWebDlg::OnOpenHtml(wxCommandEvent&)
         m_doc.Host().ShowWarningMessage(31202, MB_OK);
         return;
     }
+    // The names are the list file's until a run has checked them.
+    if (!CListFileNames::IsFolderPath(web.webFolder)) {
+        m_doc.Host().ShowWarningMessage(31215, MB_OK, web.webFolder.GetString());
+        return;
+    }
+    for (const CString* name : {&web.listName, &web.extList}) {
+        if (!CListFileNames::IsPlainName(*name)) {
+            m_doc.Host().ShowWarningMessage(31213, MB_OK, name->GetString());
+            return;
+        }
+    }
     CString path;
     path.Format("%s/%s.%s", web.webFolder.GetString(), web.listName.GetString(), web.extList.GetString());
     if (!FileSystem::Exists(path)) {
         m_doc.Host().ShowWarningMessage(31200, MB_OK, path.GetString());
         return;
     }
-    OpenPath(path, false);
+    ShowOpenFailure(path, OpenPageInBrowser(path));
 }
 
 void CCreateWebDlg::OnOpenFolder(wxCommandEvent&)
 {
     CString folder = m_folder.GetPath();
     if (!folder.IsEmpty()) {
-        OpenPath(folder, false);
+        ShowOpenFailure(folder, OpenFolderWindow(folder));
     }
 }
 
-void CCreateWebDlg::OpenPath(const CString& path, bool inTextEditor)
+void CCreateWebDlg::ShowOpenFailure(const CString& path, const CString& failure)
 {
-    CString failure;
-    // The base files open in the program that opens text files, when the desktop names one.
-    std::unique_ptr<wxFileType> textType;
-    if (inTextEditor) {
-        textType.reset(wxTheMimeTypesManager->GetFileTypeFromExtension("txt"));
-    }
-    wxString command;
-    if (textType && textType->GetOpenCommand(&command, wxFileType::MessageParameters(ToWx(path))) &&
-        !command.empty()) {
-        if (wxExecute(command, wxEXEC_ASYNC) <= 0) {
-            failure = "ﾌﾟﾛｸﾞﾗﾑを起動できませんでした";
-        }
-    } else {
-        failure = OpenWithShell(this, "open", path, CString(), CString(), 0);
-    }
     if (!failure.IsEmpty()) {
         m_doc.Host().ShowWarningMessage(30001, MB_OK, path.GetString(), failure.GetString());
     }

@@ -51,8 +51,8 @@ class CCreateWebDlg : public CAnchorDialog
     void OnStyleChanged(wxCommandEvent& event);
     void OnClose(wxCommandEvent& event);
     void OnCloseWindow(wxCloseEvent& event);
-    // Opens a file or folder through the desktop; warning 30001 with the reason on failure.
-    void OpenPath(const CString& path, bool inTextEditor);
+    // Warning 30001 with the reason when a file or folder could not be opened.
+    void ShowOpenFailure(const CString& path, const CString& failure);
 
     CZantobyDoc& m_doc;
     CWebFileCreator m_creator;
