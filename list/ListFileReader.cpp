@@ -1116,29 +1116,53 @@ void CListFileReader::RepairPhotoReferences()
 void CListFileReader::RebuildMissingPictures()
 {
     // Older saves killed while they moved loose photos into the subfolders left photos without
-    // their standard picture or thumbnail; both are made again from the original.
+    // their standard picture or thumbnail, and half-written copies beside them; a folder that
+    // went missing takes every picture of its kind with it. All are made again from the
+    // originals.
     if (m_doc.readOnly) {
         return;
     }
+    m_doc.RemovePhotoWriteLeftovers();
+    bool foldersMade = false;
     int rebuilt = 0;
+    std::vector<CString> unreadable;
     for (int slot = 0; slot < m_doc.PhotoReach(); ++slot) {
         if (!m_doc.GetPhoto(slot).inUse ||
             (PhotoFileExists(m_doc.GetMiddlePhotoPath(slot)) && PhotoFileExists(m_doc.GetThumbnailPath(slot))) ||
             !PhotoFileExists(m_doc.GetOriginalPhotoPath(slot))) {
             continue;
         }
-        // The killed save's half-written copies lie beside them.
-        FileSystem::RemoveReplaceLeftovers(m_doc.GetMiddlePhotoPath(slot));
-        FileSystem::RemoveReplaceLeftovers(m_doc.GetThumbnailPath(slot));
+        if (!foldersMade) {
+            m_doc.MakePhotoSubfolders();
+            foldersMade = true;
+        }
         CPhotoRegistration registration(m_doc.Host().GetVersionString());
         if (m_doc.PrepareRegistration(CString(), slot, CString(), 0, registration)) {
             registration.Run();
-            rebuilt += registration.outcome == CPhotoRegistration::Outcome::kDone ? 1 : 0;
+            using Outcome = CPhotoRegistration::Outcome;
+            if (registration.outcome == Outcome::kDone) {
+                ++rebuilt;
+            } else if (registration.outcome == Outcome::kUnreadable || registration.outcome == Outcome::kTooLarge) {
+                unreadable.push_back(GetFileNameOfPath(m_doc.GetOriginalPhotoPath(slot)));
+            }
         }
     }
+    CString repair;
     if (rebuilt > 0) {
-        CString repair;
         repair.Format("標準とｻﾑﾈｲﾙの画像が欠けていた写真 %d 枚の画像を作り直しました", rebuilt);
+        m_repairs.push_back(repair);
+    }
+    if (!unreadable.empty()) {
+        constexpr size_t kNamed = 10;
+        CString names;
+        for (size_t i = 0; i < std::min(unreadable.size(), kNamed); ++i) {
+            names += (i > 0 ? ", " : "") + unreadable[i];
+        }
+        if (unreadable.size() > kNamed) {
+            names.AppendFormat(" ほか %d 枚", static_cast<int>(unreadable.size() - kNamed));
+        }
+        repair.Format("元の写真が読めないため、標準とｻﾑﾈｲﾙの画像を作れなかった写真が %d 枚あります: %s",
+                      static_cast<int>(unreadable.size()), names.GetString());
         m_repairs.push_back(repair);
     }
 }

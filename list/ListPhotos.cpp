@@ -7,8 +7,11 @@
 #include "list/drawing/DrawingData.h"
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -191,10 +194,45 @@ void CListPhotos::GiveBack(int slot)
     m_doc.GetPhoto(slot).Reset();
 }
 
+namespace {
+
+const char* const kSubfolders[] = {"org", "m", "s", "draw"};
+const char* const kEndings[] = {".jpg", "m.jpg", "s.jpg", ".drw"};
+
+// A photo file's name in either layout: four digits and the ending of its kind.
+bool IsPhotoFileName(std::string_view name)
+{
+    if (name.size() < 5 || !std::all_of(name.begin(), name.begin() + 4, [](char ch) { return ch >= '0' && ch <= '9'; })) {
+        return false;
+    }
+    const std::string_view ending = name.substr(4);
+    return std::any_of(std::begin(kEndings), std::end(kEndings), [ending](const char* kind) { return ending == kind; });
+}
+
+} // namespace
+
+void CListPhotos::MakeSubfolders() const
+{
+    const CString folder = m_doc.listFolder + "/" + m_doc.photoFolderName;
+    if (!FileSystem::IsDirectory(folder)) {
+        return;
+    }
+    for (const char* sub : kSubfolders) {
+        FileSystem::CreateFolder(folder + "/" + sub);
+    }
+}
+
+void CListPhotos::RemoveWriteLeftovers() const
+{
+    const CString folder = m_doc.listFolder + "/" + m_doc.photoFolderName;
+    FileSystem::RemoveReplaceLeftoversIn(folder, IsPhotoFileName);
+    for (const char* sub : kSubfolders) {
+        FileSystem::RemoveReplaceLeftoversIn(folder + "/" + sub, IsPhotoFileName);
+    }
+}
+
 CString CListPhotos::PathOf(int slot, FileKind kind, bool flat) const
 {
-    static const char* const kSubfolders[] = {"org", "m", "s", "draw"};
-    static const char* const kEndings[] = {".jpg", "m.jpg", "s.jpg", ".drw"};
     CString path;
     if (!IsPhotoIndex(slot)) {
         return path;

@@ -53,6 +53,13 @@ class CListPhotos
     CString GetThumbnailPath(int slot) const;
     CString GetDrawingPath(int slot) const;
 
+    // Makes the photo folder's subfolders that are missing (tools that drop empty folders may
+    // have taken one away), when the photo folder is there.
+    void MakeSubfolders() const;
+    // Removes the half-written copies of photo files that a killed save or registration left in
+    // the photo folder and its subfolders.
+    void RemoveWriteLeftovers() const;
+
     // The slot's thumbnail, read on the first call (the placeholder picture when its file cannot
     // be read) and kept; null for a slot outside 0..9,999 or not in use.
     CBitmapEx* GetThumbnailBitmap(int slot);

@@ -163,8 +163,10 @@ bool CListSaver::WriteListFile(const CString& path, bool keepViews)
         if (RemoveBlankRows()) {
             host.SetProgressText("未使用写真の削除中");
             unused = ReleaseUnusedPhotos();
-            // The photos move into their subfolders before the file that says they are there.
+            // The photos move into their subfolders before the file that says they are there;
+            // what a save killed while moving them left half-written goes first.
             host.SetProgressText("JPEG写真ﾃﾞｰﾀを保存中");
+            m_doc.RemovePhotoWriteLeftovers();
             if (MoveLoosePhotos()) {
                 if (!keepViews) {
                     m_doc.UpdateAllViews(nullptr, kHintStoreSplitter);
@@ -369,7 +371,6 @@ void CListSaver::RestorePhotos(std::vector<UnusedPhoto>& unused)
 
 bool CListSaver::MoveLoosePhotos()
 {
-    CString photoFolder = m_doc.listFolder + "/" + m_doc.photoFolderName;
     bool foldersChecked = false;
     for (int slot = 0; slot < m_doc.PhotoReach(); ++slot) {
         PhotoRecord& photo = m_doc.GetPhoto(slot);
@@ -377,10 +378,7 @@ bool CListSaver::MoveLoosePhotos()
             continue;
         }
         if (!foldersChecked) {
-            // Tools that drop empty folders may have taken a subfolder away.
-            for (const char* sub : {"/org", "/m", "/s", "/draw"}) {
-                FileSystem::CreateFolder(photoFolder + sub);
-            }
+            m_doc.MakePhotoSubfolders();
             foldersChecked = true;
         }
         struct Move

@@ -213,6 +213,8 @@ class CZantobyDoc
         return m_listPhotos.PathOf(slot, kind, flat);
     }
     CBitmapEx* GetThumbnailBitmap(int slot) { return m_listPhotos.GetThumbnailBitmap(slot); }
+    void MakePhotoSubfolders() const { m_listPhotos.MakeSubfolders(); }
+    void RemovePhotoWriteLeftovers() const { m_listPhotos.RemoveWriteLeftovers(); }
 
     // The list's own data. Names follow the list file and the records they describe.
     CString workPath;    // working file of an untitled list; empty when the list has a file

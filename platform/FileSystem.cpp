@@ -392,26 +392,22 @@ void AbandonReplace(FILE* stream, const CString& tempPath)
     errno = saved;
 }
 
-void RemoveReplaceLeftovers(const CString& target)
+namespace {
+
+void RemoveLeftoversIn(const std::filesystem::path& folder, const std::function<bool(std::string_view target)>& isTarget)
 {
-    CString resolved = ReplaceTarget(target);
-    if (resolved.IsEmpty()) {
-        return;
-    }
-    std::filesystem::path native = ToNative(resolved);
-    std::string prefix = native.filename().native() + ".";
-    std::filesystem::path folder = native.parent_path().empty() ? "." : native.parent_path();
     // Every opening of a list looks here: the folder is read as it stands, without a path object
     // for each of its entries.
-    DIR* dir = opendir(folder.c_str());
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
     if (dir == nullptr) {
         return;
     }
     while (dirent* item = readdir(dir)) {
         std::string_view name = item->d_name;
-        if (name.size() != prefix.size() + kUniqueLength || !name.starts_with(prefix) ||
-            !std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
-                         [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) != 0; })) {
+        if (name.size() <= kUniqueLength + 1 || name[name.size() - kUniqueLength - 1] != '.' ||
+            !std::all_of(name.end() - static_cast<std::ptrdiff_t>(kUniqueLength), name.end(),
+                         [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) != 0; }) ||
+            !isTarget(name.substr(0, name.size() - kUniqueLength - 1))) {
             continue;
         }
         struct stat st
@@ -422,6 +418,24 @@ void RemoveReplaceLeftovers(const CString& target)
         }
     }
     closedir(dir);
+}
+
+} // namespace
+
+void RemoveReplaceLeftoversIn(const CString& folder, const std::function<bool(std::string_view target)>& isTarget)
+{
+    RemoveLeftoversIn(ToNative(folder), isTarget);
+}
+
+void RemoveReplaceLeftovers(const CString& target)
+{
+    CString resolved = ReplaceTarget(target);
+    if (resolved.IsEmpty()) {
+        return;
+    }
+    std::filesystem::path native = ToNative(resolved);
+    const std::string name = native.filename().native();
+    RemoveLeftoversIn(native.parent_path(), [&name](std::string_view leftover) { return leftover == name; });
 }
 
 std::time_t KeptCreationTime(const CString& path)

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -87,6 +88,8 @@ bool ReplaceContents(const CString& target, std::string_view bytes);
 // Removes the temporary files that replacing writes of target left behind when the process was
 // killed before it could commit or abandon them.
 void RemoveReplaceLeftovers(const CString& target);
+// The same for every target in a folder whose system name isTarget takes (a pattern of names).
+void RemoveReplaceLeftoversIn(const CString& folder, const std::function<bool(std::string_view target)>& isTarget);
 // When a file was first created, as replacing writes carry it from file to file; 0 when the
 // file was never replaced or the file system keeps no such note.
 std::time_t KeptCreationTime(const CString& path);

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdarg>
@@ -35,6 +37,22 @@ bool Exists(const CString& path)
     return FileSystem::Exists(path);
 }
 
+// The half-written copies (a name with "." and six letters or digits added) anywhere in a folder.
+std::vector<std::string> WriteLeftovers(const CString& folder)
+{
+    std::vector<std::string> found;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(FileSystem::ToNative(folder))) {
+        const std::string name = entry.path().filename().string();
+        const size_t dot = name.rfind('.');
+        if (entry.is_regular_file() && dot != std::string::npos && name.size() - dot == 7 &&
+            std::all_of(name.begin() + static_cast<std::ptrdiff_t>(dot) + 1, name.end(),
+                        [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) != 0; })) {
+            found.push_back(name);
+        }
+    }
+    return found;
+}
+
 void Touch(const CString& path, const char* contents = "jpeg")
 {
     WriteFileBytes(path, contents);
@@ -46,6 +64,13 @@ class SaveHost : public FakeListHost
   public:
     int ShowMessageV(MessageKind kind, int id, unsigned flags, va_list args) override
     {
+        if (id == 30217) {
+            va_list copy;
+            va_copy(copy, args);
+            va_arg(copy, const char*);
+            repairText = va_arg(copy, const char*);
+            va_end(copy);
+        }
         if (id == 40209 || id == 40210) {
             va_list copy;
             va_copy(copy, args);
@@ -58,6 +83,7 @@ class SaveHost : public FakeListHost
 
     CString failedFile;
     CString failureReason;
+    CString repairText; // what the open's report of repairs listed
 };
 
 class ListSave : public ::testing::Test
@@ -494,12 +520,13 @@ TEST_F(ListSave, ASaveKilledAtAnyPointWhileItMovesLoosePhotosLeavesEveryPhotoWho
                 EXPECT_TRUE(picture.LoadJpeg(file)) << "kill " << kill << ": " << file.GetString();
             }
         }
-        // The next save takes up the move where the killed one ended.
+        // The next save takes up the move where the killed one ended, and clears what it left.
         reread->SetPathName(folder + "/A.zbk", false);
         ASSERT_TRUE(reread->DoSave()) << "kill " << kill;
         for (int slot = 0; slot < kPhotos; ++slot) {
             EXPECT_FALSE(reread->GetPhoto(slot).flatFiles) << "kill " << kill << ", photo " << slot;
         }
+        EXPECT_EQ(WriteLeftovers(folder + "/Photo-A"), std::vector<std::string>()) << "kill " << kill;
         reread->OnCloseDocument();
         if (outcome == 0) {
             break;
@@ -530,6 +557,40 @@ TEST_F(ListSave, APhotoAnOlderSaveLeftWithoutItsThumbnailGetsItBackOnOpen)
     EXPECT_LT(thumbnail.Width(), 400) << "made from the original";
     EXPECT_FALSE(Exists(Photo("s/0004s.jpg.Ab12Cd")));
     EXPECT_TRUE(host.HasMessage(30217)) << "the repair is told";
+    reread->OnCloseDocument();
+}
+
+TEST_F(ListSave, AnOpenRemakesAMissingThumbnailFolderAndNamesTheOriginalsItCannotRead)
+{
+    MakeSavedList();
+    const int row = AddRow("写真");
+    ProductRecord& record = doc->GetRow(row);
+    for (int slot = 0; slot < 4; ++slot) {
+        AddFolderedPhoto(slot, false);
+        CString original;
+        original.Format("org/%04d.jpg", slot);
+        ASSERT_TRUE(TestPhotos::WriteJpeg(Photo(original), 400, 300));
+        record.photos[record.photoCount++] = slot;
+    }
+    ASSERT_TRUE(doc->DoSave());
+    doc->lockFile.Release();
+    // A tool that tidies folders took the thumbnails away, and the last original is cut short.
+    std::filesystem::remove_all(FileSystem::ToNative(Photo("s")));
+    std::filesystem::remove(FileSystem::ToNative(Photo("m/0003m.jpg")));
+    const std::string whole = ReadFileBytes(Photo("org/0003.jpg"));
+    WriteFileBytes(Photo("org/0003.jpg"), whole.substr(0, whole.size() / 2));
+    Touch(Photo("m/0001m.jpg.Xy12Zw"), "half");
+
+    host.repairText.Empty();
+    auto reread = std::make_unique<CZantobyDoc>(host);
+    ASSERT_TRUE(reread->ReadListFile(folder + "/A.zbk", CListFileReader::ReadAll));
+    for (const char* made : {"s/0000s.jpg", "s/0001s.jpg", "s/0002s.jpg"}) {
+        CBitmapEx thumbnail;
+        EXPECT_TRUE(thumbnail.LoadJpeg(Photo(made))) << made;
+    }
+    EXPECT_NE(host.repairText.Find(" 3 枚の画像を作り直しました"), -1);
+    EXPECT_NE(host.repairText.Find("0003.jpg"), -1) << "the original that cannot be read is named";
+    EXPECT_EQ(WriteLeftovers(folder + "/Photo-A"), std::vector<std::string>());
     reread->OnCloseDocument();
 }
 
