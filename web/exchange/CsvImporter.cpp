@@ -11,6 +11,7 @@
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "web/exchange/CsvExportShape.h"
 #include "web/exchange/CsvHeading.h"
 #include "web/exchange/CsvRecordReader.h"
 #include "web/exchange/CsvText.h"
@@ -27,15 +28,12 @@ constexpr unsigned kPreviewPieceSize = 1024;
 // backslash stays: in Japanese text it is the yen sign ("\1,000").
 std::string UnescapeExportedField(std::string_view text, char delimiter)
 {
-    constexpr std::string_view kEscaped("nrt\\'\",");
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
         const size_t length = Cp932::CharLength(text, i);
         const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        const bool exported =
-            next != '\0' && (next == delimiter || kEscaped.find(next) != std::string_view::npos);
-        if (length == 1 && text[i] == '\\' && exported) {
+        if (length == 1 && text[i] == '\\' && CCsvExportShape::IsEscape(next, delimiter)) {
             out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
             i += 2;
             continue;
@@ -145,8 +143,10 @@ int CCsvImporter::HeadingLines(std::string_view text, bool mayBeExport, size_t& 
     length = 0;
     const int lines = mayBeExport ? CCsvHeading::AtStart(m_doc, text, m_settings.breakChar, length) : 0;
     // Only a file the export wrote is read in its syntax, and has its escapes undone: others
-    // hold paths and yen signs with backslashes, and apostrophes as plain characters.
-    m_exportSyntax = lines > 0;
+    // hold paths and yen signs with backslashes, and apostrophes as plain characters. An export
+    // without its heading is known by the form of its rows.
+    m_exportSyntax = lines > 0 || (mayBeExport && CCsvExportShape::Fits(m_doc, text, m_settings.breakChar,
+                                                                        m_settings.passRows));
     return lines;
 }
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -73,24 +74,27 @@ void NameColumnsHard(CZantobyDoc& doc)
     doc.GetColumn(1).subName = "税込\"円\"";
 }
 
-TEST_F(CsvImport, EveryDelimiterAndQuoteReadsBackWhatWasExported)
+TEST_F(CsvImport, EveryDelimiterAndQuoteReadsBackWhatWasExportedWithOrWithoutItsHeading)
 {
     UseAllTypes();
     NameColumnsHard(*doc);
     for (const char* text : kHardTexts) {
         AddRow({text, "-1234567", "2024/03/05 14:30:00", "1", text});
     }
+    // A quote and two quotes side by side, which merged two fields when read as others write.
+    AddRow({"\"", "5", "", "0", "\"\""});
     AddRow({"", "", "", "0", ""});
-    const int rows = static_cast<int>(std::size(kHardTexts)) + 1;
+    const int rows = static_cast<int>(std::size(kHardTexts)) + 2;
     for (char delimiter : {',', '\t', ';', ' '}) {
         for (char quote : {'"', '\'', '\0'}) {
-            for (int passRows : {0, 1}) {
+            for (int passRows : {-1, 0, 1}) {
+                // -1: written without the heading lines.
                 SCOPED_TRACE(testing::Message() << "delimiter " << int(delimiter) << ", quote " << int(quote)
                                                 << ", lines skipped " << passRows);
                 ExportCsvSettings out;
                 out.breakChar = delimiter;
                 out.quoteChar = quote;
-                out.columnNames = true;
+                out.columnNames = passRows >= 0;
                 out.source = 1;
                 CString path = temp.Path() + "往復.csv";
                 ASSERT_TRUE(CCsvExporter(*doc, out).Write(path));
@@ -100,7 +104,7 @@ TEST_F(CsvImport, EveryDelimiterAndQuoteReadsBackWhatWasExported)
                 NameColumnsHard(*copy.doc);
                 ImportCsvSettings in;
                 in.breakChar = delimiter;
-                in.passRows = passRows;
+                in.passRows = std::max(passRows, 0);
                 in.pathMode = 0;
                 CCsvImporter importer(*copy.doc, in);
                 ASSERT_TRUE(importer.Import(path));
