@@ -461,9 +461,54 @@ TEST_F(CsvImport, AtMostTenThousandRowsAndNoMoreThanTheListHasRoomFor)
         doc->GetRow(row).Reset();
     }
     host.messages.clear();
-    ASSERT_TRUE(Import(path, 0));
-    EXPECT_EQ(imported, 3);
-    EXPECT_TRUE(host.HasMessage(40200));
+    CCsvImporter adding(*doc, ImportCsvSettings());
+    ASSERT_TRUE(adding.Import(path));
+    EXPECT_EQ(adding.GetRowCount(), 3);
+    EXPECT_TRUE(host.messages.empty()) << "nothing is said while the import runs";
+    CCsvImporter::ReportLeftOut(host, adding.GetLeftOut());
+    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.TextOf(31503),
+              "ﾘｽﾄに入りきらなかったため、CSVﾌｧｲﾙの最後の 11997 行は取り込みませんでした");
+}
+
+TEST_F(CsvImport, RowsPastTheListsRoomAndFieldsPastThoseALineTakesAreToldInOneMessage)
+{
+    // 10,001 lines of five fields into three columns: the last line and two fields of every
+    // line taken find no place; empty fields past them hold nothing to lose.
+    std::string lines;
+    for (int i = 0; i < kMaxRows + 1; ++i) {
+        lines += std::to_string(i) + ",b,c,d,e,,\r\n";
+    }
+    CString path = WriteCsv(lines);
+    ImportCsvSettings settings;
+    settings.mode = 1;
+    settings.pathMode = 0;
+    CCsvImporter importer(*doc, settings);
+    ASSERT_TRUE(importer.Import(path));
+    EXPECT_EQ(importer.GetRowCount(), kMaxRows);
+    EXPECT_EQ(Shown(2, kMaxRows - 1), "c");
+    EXPECT_TRUE(host.messages.empty());
+    CCsvImporter::ReportLeftOut(host, importer.GetLeftOut());
+    EXPECT_EQ(host.TextOf(31503),
+              "ﾘｽﾄに入りきらなかったため、CSVﾌｧｲﾙの最後の 1 行と、各行の 3 個目より後にある "
+              "20000 個のﾌｨｰﾙﾄﾞは取り込みませんでした");
+
+    // With photos taken, a line holds the columns and twenty photo fields (empty ones here).
+    ExchangeList photos;
+    settings.pathMode = 1;
+    CCsvImporter withPhotos(*photos.doc, settings);
+    ASSERT_TRUE(withPhotos.Import(WriteCsv("a,b,c" + std::string(kMaxPhotosPerRow, ',') + ",x,y\r\nd\r\n")));
+    EXPECT_EQ(withPhotos.GetRowCount(), 2);
+    CCsvImporter::ReportLeftOut(photos.host, withPhotos.GetLeftOut());
+    EXPECT_EQ(
+        photos.host.TextOf(31503),
+        "ﾘｽﾄに入りきらなかったため、CSVﾌｧｲﾙの各行の 23 個目より後にある 2 個のﾌｨｰﾙﾄﾞは取り込みませんでした");
+
+    // A file that fits says nothing.
+    photos.host.messages.clear();
+    ASSERT_TRUE(withPhotos.Import(WriteCsv("a,b,c\r\n")));
+    CCsvImporter::ReportLeftOut(photos.host, withPhotos.GetLeftOut());
+    EXPECT_TRUE(photos.host.messages.empty());
 }
 
 TEST_F(CsvImport, SkippedLinesAreNotReadAndASkipPastTheEndStillMarksTheList)
