@@ -183,6 +183,35 @@ TEST(PasteWindowTest, AWordPastedIntoAYesNoCellLeavesItAndSaysSo)
     wxTheClipboard->Clear();
 }
 
+TEST(PasteWindowTest, ACellThatRefusesAPasteShowsAndCopiesItsOwnValue)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    CZantobyDoc& list = *view.ListDoc();
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    ASSERT_EQ(list.GetCellTextAt(kStock, 0, kOutputGrid), "true");
+    PutTextOnClipboard("B");
+    GridInput::Click(grid, kStock, 0);
+
+    // The box comes with the paste, over a grid that already shows the cell as it is.
+    ShownBoxTexts boxes;
+    int shownBehind = -1;
+    UserInput::AnswerNextModal([&](wxWindow*) {
+        shownBehind = grid.GetCellBool(kStock, 0);
+        UserInput::Press(WXK_RETURN);
+    });
+    UserInput::Press('v', wxMOD_CONTROL);
+    ASSERT_TRUE(UserInput::Finish());
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(shownBehind, 1) << "the ticked box shows behind the message";
+
+    UserInput::Press('c', wxMOD_CONTROL);
+    UserInput::Settle();
+    EXPECT_EQ(ClipboardText(), "true") << "the cell's own value, not the text it refused";
+    EXPECT_EQ(grid.GetCellBool(kStock, 0), 1);
+    wxTheClipboard->Clear();
+}
+
 TEST(PasteWindowTest, ColumnsPastTheDataColumnsAndRefusedCellsAreToldInOneBox)
 {
     CGridView& view = View();
