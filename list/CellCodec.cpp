@@ -202,9 +202,12 @@ bool CCellCodec::ParseValue(const ColumnRecord& column, CellValue& target, std::
             value.ParseExpression(expression);
         }
         if (value.GetErrorCode() != CNumber::errorNone || !value.IsValid()) {
+            // The evaluator names the piece of a sum or product it could not read; the user is
+            // told of the whole text typed.
+            constexpr std::string_view kNoNumber = " は数値として変換できません";
             reason = value.GetErrorMessage();
-            if (reason.IsEmpty()) {
-                reason.Format("%s は数値として変換できません", expression.GetString());
+            if (reason.IsEmpty() || reason.view().ends_with(kNoNumber)) {
+                reason = expression + CString(kNoNumber);
             }
         } else {
             target.number = BoundNumber(column, value, host);

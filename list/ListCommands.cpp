@@ -335,7 +335,6 @@ void CListCommands::OnListInfo()
     Guarded(__LINE__, [this] {
         if (m_host.RunListInfoDialog(m_doc) == IDOK) {
             m_doc.UpdateAllViews(nullptr, kHintColumnsAndRows);
-            m_doc.DeleteUndoFiles(0);
             m_doc.SetModifiedFlag();
         }
     });

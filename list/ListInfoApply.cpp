@@ -76,8 +76,17 @@ CListInfoApply::Outcome CListInfoApply::RunSteps(const Input& input)
         break;
     }
 
+    const CString lost = m_columns.LostValues(m_doc);
+    if (!lost.IsEmpty() && host.AskMessage(21304, MB_YESNO, lost.GetString()) != IDYES) {
+        return Outcome::StayOpen;
+    }
+
     m_changed = true;
+    // The definitions and the cells they convert are one step that undo takes back; the photos
+    // converted to new sizes stay as they are.
+    m_doc.SaveUndoSnapshot(4, -1, 0);
     m_columns.ApplyTo(m_doc, input.title, input.lockedColumns);
+    m_doc.SaveUndoSnapshot(4, -1, 1);
     m_doc.photoSizes = input.photoSizes;
     if (convert && !ConvertPhotos(0)) {
         return Outcome::StayOpen;

@@ -365,36 +365,88 @@ int CListInfoColumns::Validate(int& number, CString& text) const
     return 0;
 }
 
-void CListInfoColumns::ConvertCell(const ColumnRecord& from, const ColumnRecord& to, CellRecord& cell)
+bool CListInfoColumns::ConvertCell(const ColumnRecord& from, const ColumnRecord& to, CellRecord& cell)
 {
     // A number is read by its value, as it would be typed: its shown text may hold separators
     // (20,240,324) that no date reads. Texts keep what the cell showed.
     const bool byValue = from.type == kTypeNumber && to.type != kTypeText && to.type != kTypeMark;
     const CString text = CCellCodec::Format(from, cell, byValue ? kOutputCgi : kOutputGrid);
+    // An empty cell, or a Yes/No cell that holds no, has nothing to lose.
+    bool kept = text.IsEmpty() || (from.type == kTypeYesNo && !cell.yesNo);
     switch (to.type) {
     case kTypeYesNo:
         cell.yesNo = std::atoi(text) != 0 || text.CompareNoCase("true") == 0;
         cell.text = text;
+        kept = kept || CCellCodec::PasteRefusal(to, text).IsEmpty();
         break;
     case kTypeText:
     case kTypeMark:
         cell.text = text;
+        kept = true;
         break;
     case kTypeNumber: {
+        const CString digits = NumberCharacters(text);
         CNumber number(0);
-        number.ParseExpression(NumberCharacters(text));
-        cell.number = number.IsValid() && number.GetErrorCode() == CNumber::errorNone ? number : CNumber(0);
+        number.ParseExpression(digits);
+        const bool read =
+            !digits.IsEmpty() && number.IsValid() && number.GetErrorCode() == CNumber::errorNone;
+        cell.number = read ? number : CNumber(0);
+        kept = kept || read;
         break;
     }
     case kTypeDate: {
         CDateEx date;
-        date.ParseDateTime(text.view(), to.dateKind == 1);
+        kept = date.ParseDateTime(text.view(), to.dateKind == 1) || kept;
         cell.date = date;
         break;
     }
     default:
+        kept = true;
         break;
     }
+    return kept;
+}
+
+bool CListInfoColumns::ConvertsCells(const CZantobyDoc& doc, int index) const
+{
+    const ColumnRecord& working = Record(index);
+    if (index >= m_count || working.name.IsEmpty() || working.type == kTypeNone || working.slot < 0 ||
+        working.slot >= kMaxColumns || m_freshSlots[static_cast<size_t>(working.slot)]) {
+        return false;
+    }
+    return doc.GetColumnOfSlot(working.slot).type != working.type;
+}
+
+CString CListInfoColumns::LostValues(CZantobyDoc& doc) const
+{
+    doc.BuildColumnMap();
+    CString lost;
+    for (int i = 0; i < kMaxColumns; ++i) {
+        if (!ConvertsCells(doc, i)) {
+            continue;
+        }
+        const ColumnRecord& working = Record(i);
+        const ColumnRecord& before = doc.GetColumnOfSlot(working.slot);
+        int count = 0;
+        CString first;
+        for (int row = 0; row < doc.RowReach(); ++row) {
+            const ProductRecord& record = doc.GetRow(row);
+            if (!record.inUse) {
+                continue;
+            }
+            CellRecord cell = record.GetCell(working.slot);
+            const CString shown = CCellCodec::Format(before, cell, kOutputGrid);
+            if (!ConvertCell(before, working, cell) && count++ == 0) {
+                first = shown;
+            }
+        }
+        if (count > 0) {
+            CString line;
+            line.Format("[%s] %d 個 (例 : %s)\n", working.name.GetString(), count, first.GetString());
+            lost += line;
+        }
+    }
+    return lost;
 }
 
 void CListInfoColumns::ApplyTo(CZantobyDoc& doc, const CString& title, int lockedColumns)
@@ -418,15 +470,12 @@ void CListInfoColumns::ApplyTo(CZantobyDoc& doc, const CString& title, int locke
     // Cells are converted by slot, under the definition the slot had before.
     for (int i = 0; i < kMaxColumns; ++i) {
         const ColumnRecord& working = Record(i);
-        if (working.slot < 0 || working.slot >= kMaxColumns) {
-            continue;
-        }
-        if (working.type == kTypeNone) {
+        if (working.slot < 0 || working.slot >= kMaxColumns || working.type == kTypeNone) {
             continue;
         }
         const ColumnRecord& before = doc.GetColumnOfSlot(working.slot);
         const bool fresh = m_freshSlots[static_cast<size_t>(working.slot)];
-        if (!fresh && before.type == working.type) {
+        if (!fresh && !ConvertsCells(doc, i)) {
             continue;
         }
         for (int row = 0; row < doc.RowReach(); ++row) {

@@ -65,11 +65,18 @@ class CListInfoColumns
     // column count).
     void ApplyTo(CZantobyDoc& doc, const CString& title, int lockedColumns);
 
-    // Reads a cell's value under one column definition as the text of another's.
-    static void ConvertCell(const ColumnRecord& from, const ColumnRecord& to, CellRecord& cell);
+    // The values that a change of type would lose, one line per column that loses some: its
+    // name, how many and the first of them as shown; empty when nothing is lost.
+    CString LostValues(CZantobyDoc& doc) const;
+
+    // Reads a cell's value under one column definition as the text of another's. False when
+    // the new type cannot read the value the cell held, which is lost.
+    static bool ConvertCell(const ColumnRecord& from, const ColumnRecord& to, CellRecord& cell);
 
   private:
     void ResetRecordAt(int index);
+    // The working record at index keeps its slot's cells under another type, which converts them.
+    bool ConvertsCells(const CZantobyDoc& doc, int index) const;
 
     std::array<ColumnRecord, kMaxColumns> m_records;
     // By cell slot: the slot's record was made new while the dialog is open, so a column given

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <limits>
 #include <string_view>
 #include <utility>
 
@@ -219,6 +220,13 @@ void CListUndo::MakeBase()
                     FileTitle(m_doc.GetPathName()).GetString(), NextTick());
 }
 
+void CListUndo::ForgetDefinitions(int first, int end)
+{
+    std::erase_if(m_definitions, [first, end](const auto& entry) {
+        return entry.first.first >= first && entry.first.first < end;
+    });
+}
+
 void CListUndo::RemoveStep(int step)
 {
     for (int phase = 0; phase < 2; ++phase) {
@@ -241,6 +249,8 @@ bool CListUndo::DeleteFiles(int firstStep)
             RemoveStep(step);
         }
     }
+    ForgetDefinitions(m_oldestStep, firstStep - kMaxSteps + 1);
+    ForgetDefinitions(firstStep, std::numeric_limits<int>::max());
     if (firstStep >= kMaxSteps) {
         m_oldestStep = std::max(m_oldestStep, firstStep - kMaxSteps + 1);
     }
@@ -349,6 +359,16 @@ bool CListUndo::WriteFile(const CString& path, int kind, int row)
                     writePiece();
                 }
             }
+        } else if (kind == 4) {
+            image.reserve(kPieceBytes * 2);
+            for (int index = 0; index < m_doc.RowReach(); ++index) {
+                if (m_doc.GetRow(index).inUse) {
+                    AppendRowImage(image, index);
+                }
+                if (image.size() >= kPieceBytes) {
+                    writePiece();
+                }
+            }
         } else {
             AppendRowImage(image, row);
         }
@@ -423,6 +443,16 @@ bool CListUndo::SaveSnapshot(int kind, int row, int phase)
         if (!written) {
             undoOn = false;
             return false;
+        }
+        if (kind == 4) {
+            Definitions& kept = m_definitions[{step, phase}];
+            for (int i = 0; i < kMaxColumns; ++i) {
+                kept.columns[static_cast<size_t>(i)] = m_doc.GetColumn(i);
+            }
+            kept.columnCount = m_doc.columnCount;
+            kept.lockedColumns = m_doc.lockedColumns;
+            kept.title = m_doc.title;
+            kept.webSortEntries = m_doc.web.sortEntries;
         }
         if (kind != 2 && phase == 1) {
             ++undoStep;
@@ -512,6 +542,18 @@ void CListUndo::Restore(int phase)
             image.append(buffer, got);
         }
         std::fclose(file);
+        // The definitions first, so that the rows read back under the columns they belong to.
+        if (const auto kept = m_definitions.find({undoStep, phase}); kept != m_definitions.end()) {
+            for (int i = 0; i < kMaxColumns; ++i) {
+                m_doc.GetColumn(i) = kept->second.columns[static_cast<size_t>(i)];
+            }
+            m_doc.columnCount = kept->second.columnCount;
+            m_doc.lockedColumns = kept->second.lockedColumns;
+            m_doc.title = kept->second.title;
+            m_doc.web.sortEntries = kept->second.webSortEntries;
+            m_doc.BuildColumnMap();
+            m_doc.UpdateAllViews(nullptr, kHintColumnsAndRows);
+        }
         if (!ReadImage(image)) {
             undoOn = false;
         }

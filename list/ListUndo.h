@@ -1,14 +1,20 @@
 #pragma once
 
+#include "list/ColumnRecord.h"
+#include "list/OutputSortEntry.h"
 #include "platform/CString.h"
 
+#include <array>
+#include <map>
 #include <string>
+#include <utility>
 
 class CZantobyDoc;
 
 // Undo and redo of a list through snapshot files: before an edit the edited rows, the display
 // order and the sort keys go to a step's ".A" file, after it to its ".B" file, and undo or redo
 // reads one of them back over the document. Nested edits make one step; at most 50 steps stay.
+// A step that changes the column definitions keeps them, before and after, in memory.
 class CListUndo
 {
   public:
@@ -20,7 +26,8 @@ class CListUndo
     CListUndo& operator=(const CListUndo&) = delete;
 
     // kind: 0 none, 1 one row (-1: no row), 2 a row appended to the open step, 3 every displayed
-    // row. phase: 0 before the change, 1 after it. True when a file was written.
+    // row, 4 every row in use with the column definitions. phase: 0 before the change, 1 after
+    // it. True when a file was written.
     bool SaveSnapshot(int kind, int row, int phase);
     // Drops the redo steps from firstStep on and the steps more than 50 back; firstStep becomes
     // the current step and the step count.
@@ -47,7 +54,19 @@ class CListUndo
     int undoDepth = 0;     // nesting depth of open edits
 
   private:
+    // What a change of the list's definition changes besides the rows.
+    struct Definitions
+    {
+        std::array<ColumnRecord, kMaxColumns> columns;
+        int columnCount = 0;
+        int lockedColumns = 0;
+        CString title;
+        std::array<OutputSortEntry, kMaxColumns> webSortEntries;
+    };
+
     CString StepFile(int step, int phase) const;
+    // Drops the definitions kept for the steps from first up to (not including) end.
+    void ForgetDefinitions(int first, int end);
     void MakeBase();
     void RemoveStep(int step);
     void AppendHeader(std::string& image) const;
@@ -67,4 +86,6 @@ class CListUndo
     // other file is written, read or removed.
     CString m_pendingPath;
     std::string m_pending;
+    // By step and phase, for the steps of kind 4.
+    std::map<std::pair<int, int>, Definitions> m_definitions;
 };

@@ -117,47 +117,77 @@ void CListGridTransfer::StoreText(int column, int line, const CString& text, Cel
     }
 }
 
-void CListGridTransfer::ReportCellsLeft(const Result& result) const
+void CListGridTransfer::ReportLeftOut(const Result& result) const
 {
     const CellsLeft& left = result.left;
+    CString parts;
+    if (result.notPasted.rows > 0) {
+        parts.Format("下側の %d 行", result.notPasted.rows);
+    }
+    if (result.notPasted.columns > 0) {
+        CString columns;
+        columns.Format("%s右側の %d 列", parts.IsEmpty() ? "" : "と", result.notPasted.columns);
+        parts += columns;
+    }
     if (left.count == 0) {
+        if (!parts.IsEmpty()) {
+            m_doc.Host().ShowWarningMessage(30904, 0, parts.GetString());
+        }
         return;
     }
     const ColumnRecord& column = m_doc.GetColumn(left.column);
     const CString name = column.subName.IsEmpty() ? column.name : column.name + "/" + column.subName;
-    m_doc.Host().ShowWarningMessage(30903, 0, left.count, name.GetString(), left.line + 1,
-                                    left.reason.GetString());
+    if (parts.IsEmpty()) {
+        m_doc.Host().ShowWarningMessage(30903, 0, left.count, name.GetString(), left.line + 1,
+                                        left.reason.GetString());
+    } else {
+        m_doc.Host().ShowWarningMessage(30905, 0, parts.GetString(), left.count, name.GetString(),
+                                        left.line + 1, left.reason.GetString());
+    }
 }
 
 CListGridTransfer::Result CListGridTransfer::PasteTable(const CClipTable& table, CZantobyDoc* source,
                                                         int column, int line, int mode)
 {
     Result result;
-    const int rows = std::min(table.GetRowCount(), kMaxDisplayRows - 1);
+    const int tableRows = table.GetRowCount();
     const int columns = table.GetColumnCount();
-    if (rows == 0 || line < 0 || line >= m_doc.displayCount) {
+    if (tableRows == 0 || line < 0 || line >= m_doc.displayCount) {
         return result;
     }
-    for (int i = 0; i < rows && line + i < kMaxDisplayRows; ++i) {
+    for (int i = 0; i < tableRows && line + i < kMaxDisplayRows; ++i) {
         result.lines.push_back(line + i);
     }
+    const int rows = static_cast<int>(result.lines.size());
     // The step begins before lines are added, so that undo takes them away again.
     CListGridEdits edits(m_doc);
     edits.BeginLinesUndo(result.lines);
+    const int shownBefore = m_doc.displayCount;
     while (m_doc.displayCount < line + rows && m_doc.displayCount < kMaxDisplayRows) {
         m_doc.displayOrder[m_doc.displayCount++] = kNewRowLine;
     }
     const int dataColumns = m_doc.columnCount;
     const bool sameList = source == &m_doc && (mode == kReference || mode == kMove);
-    for (int target : result.lines) {
-        const int i = target - line;
+    std::vector<bool> columnLeft(static_cast<size_t>(columns), false);
+    for (int i = 0; i < rows; ++i) {
+        const int target = line + i;
+        if (RowOf(target) < 0 && !m_doc.HasFreeRow()) {
+            // The list is full: the rest is not pasted, and the user is told so afterwards.
+            result.lines.resize(static_cast<size_t>(i));
+            break;
+        }
         for (int k = 0; k < columns; ++k) {
             const int to = column + k;
             const int position = to - dataColumns;
+            const int slot = table.GetPhotoId(k, i);
+            // A text has no place beside the data columns, nor a photo past the last photo's.
+            if ((to >= dataColumns && !table.GetText(k, i).IsEmpty()) ||
+                (position >= kMaxPhotosPerRow && slot >= 0)) {
+                columnLeft[static_cast<size_t>(k)] = true;
+            }
             if (to < dataColumns) {
                 StoreText(to, target, table.GetText(k, i), result.left);
             } else if (position < kMaxPhotosPerRow) {
-                const int slot = table.GetPhotoId(k, i);
                 if (sameList) {
                     // A second reference to the same photo; an empty or stale cell adds nothing.
                     if (slot >= 0 && slot < kMaxPhotos && m_doc.GetPhoto(slot).inUse &&
@@ -176,16 +206,13 @@ CListGridTransfer::Result CListGridTransfer::PasteTable(const CClipTable& table,
                     }
                 }
             }
-            if (RowOf(target) < 0 && !m_doc.HasFreeRow()) {
-                break;
-            }
-        }
-        if (RowOf(target) < 0 && !m_doc.HasFreeRow()) {
-            // The list is full: the rest is not pasted.
-            result.lines.resize(i + 1);
-            break;
         }
     }
+    // Lines added for rows that found no place go again.
+    m_doc.displayCount =
+        std::min(m_doc.displayCount, std::max(shownBefore, line + static_cast<int>(result.lines.size())));
+    result.notPasted.rows = tableRows - static_cast<int>(result.lines.size());
+    result.notPasted.columns = static_cast<int>(std::count(columnLeft.begin(), columnLeft.end(), true));
     edits.EndLinesUndo(result.lines);
     m_doc.SetModifiedFlag();
     m_doc.AppendNewRowLine();

@@ -34,12 +34,23 @@ class CListGridTransfer
         CString reason;
     };
 
-    // What a paste changed: the lines written, and whether photo columns were added.
+    // Rows and columns of a table that found no place: rows below the list's last line or past
+    // its last free row, columns whose texts would land beside the data columns or whose photos
+    // past the last photo column.
+    struct NotPasted
+    {
+        int rows = 0;
+        int columns = 0;
+    };
+
+    // What a paste changed: the lines written, and whether photo columns were added; and what
+    // it left.
     struct Result
     {
         std::vector<int> lines;
         bool photoColumnsGrew = false;
         CellsLeft left;
+        NotPasted notPasted;
     };
 
     explicit CListGridTransfer(CZantobyDoc& doc) : m_doc(doc) {}
@@ -55,9 +66,10 @@ class CListGridTransfer
     // list (reference and move) or copied in from the open source list (null: photos are
     // skipped). Lines are added below as the table needs them.
     Result PasteTable(const CClipTable& table, CZantobyDoc* source, int column, int line, int mode);
-    // Says once, after the grid shows the paste, how many cells it left and where the first
-    // one is (warning 30903); nothing when it left none.
-    void ReportCellsLeft(const Result& result) const;
+    // Says in one box, after the grid shows the paste, how many rows and columns found no place
+    // (warning 30904) and how many cells kept their value and where the first one is (30903),
+    // both in 30905; nothing when everything went in.
+    void ReportLeftOut(const Result& result) const;
     // JPEG files as new photos of the line from the column's photo position on (a data column
     // appends); other files are passed over.
     Result PasteFiles(const CStringArray& files, int column, int line);

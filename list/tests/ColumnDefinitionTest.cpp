@@ -152,6 +152,82 @@ TEST_F(ColumnDefinitions, EveryTypeChangeLeavesTheRowOnlyTheNewTypesValue)
     }
 }
 
+TEST_F(ColumnDefinitions, ATypeChangeThatLosesValuesAsksFirstAndIsOneUndoStep)
+{
+    AddRow("1,234円", "TRUE", "x");
+    AddRow("abc", "はい", "y");
+    AddRow("", "0", "z");
+    AddRow("def", "", "w");
+    doc->SetModifiedFlag(false);
+    QuietObserver observer;
+    const CListInfoApply::Input input{"商品一覧", 0, doc->photoSizes, true};
+    auto changeTypes = [&] {
+        columns.Load(*doc);
+        columns.SetTypeByName(0, "数値");
+        columns.SetTypeByName(1, "Yes/No");
+        columns.SetCellText(2, CListInfoColumns::kName, "備考");
+        return CListInfoApply(*doc, columns, observer).Run(input);
+    };
+
+    host.answers = {IDNO};
+    EXPECT_EQ(changeTypes(), CListInfoApply::Outcome::StayOpen);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].id, 21304);
+    EXPECT_EQ(doc->GetColumn(0).type, kTypeText) << "No changes nothing";
+    EXPECT_EQ(Cell(0, 1), "abc");
+
+    host.answers = {IDYES};
+    EXPECT_EQ(changeTypes(), CListInfoApply::Outcome::CloseOk);
+    EXPECT_EQ(Cell(0, 0), "1234");
+    EXPECT_EQ(Cell(0, 1), "");
+    EXPECT_EQ(Cell(1, 1), "false");
+    EXPECT_EQ(doc->GetColumn(2).name, "備考");
+    EXPECT_FALSE(doc->IsUndoStepOpen());
+
+    // One undo gives back the types, the name and every value; redo makes the change again.
+    ASSERT_TRUE(doc->CanUndo());
+    doc->OnUndo();
+    EXPECT_EQ(doc->GetColumn(0).type, kTypeText);
+    EXPECT_EQ(doc->GetColumn(1).type, kTypeText);
+    EXPECT_EQ(doc->GetColumn(2).name, "項目3");
+    EXPECT_EQ(doc->title, "新規リスト");
+    const char* const before[][2] = {{"1,234円", "TRUE"}, {"abc", "はい"}, {"", "0"}, {"def", ""}};
+    for (int line = 0; line < 4; ++line) {
+        EXPECT_EQ(Cell(0, line), before[line][0]) << "line " << line;
+        EXPECT_EQ(Cell(1, line), before[line][1]) << "line " << line;
+    }
+    doc->OnRedo();
+    EXPECT_EQ(doc->GetColumn(0).type, kTypeNumber);
+    EXPECT_EQ(Cell(0, 0), "1234");
+    EXPECT_EQ(Cell(1, 0), "true");
+    EXPECT_EQ(doc->GetColumn(2).name, "備考");
+}
+
+TEST_F(ColumnDefinitions, TheQuestionNamesEachColumnThatLosesValuesWithHowManyAndTheFirst)
+{
+    AddRow("1,234円", "12 個", "2024/05/01");
+    AddRow("abc", "3", "昨日");
+    AddRow("def", "x", "");
+    columns.Load(*doc);
+    columns.SetTypeByName(0, "数値");
+    columns.SetTypeByName(1, "数値");
+    columns.SetTypeByName(2, "日付");
+    EXPECT_EQ(columns.LostValues(*doc),
+              "[項目1] 2 個 (例 : abc)\n[項目2] 1 個 (例 : x)\n[項目3] 1 個 (例 : 昨日)\n");
+
+    // Every text goes into a mark, and a Yes/No cell that holds no has nothing to lose.
+    columns.Load(*doc);
+    columns.SetTypeByName(0, "記号");
+    EXPECT_TRUE(columns.LostValues(*doc).IsEmpty());
+    columns.SetTypeByName(0, "Yes/No");
+    Apply();
+    ASSERT_EQ(Cell(0, 0), "true");
+    ASSERT_EQ(Cell(0, 1), "false");
+    columns.Load(*doc);
+    columns.SetTypeByName(0, "日付");
+    EXPECT_EQ(columns.LostValues(*doc), "[項目1] 1 個 (例 : true)\n");
+}
+
 TEST_F(ColumnDefinitions, RenamingAndMovingKeepTheCellsAndTheSortKeys)
 {
     AddRow("a", "b", "c");

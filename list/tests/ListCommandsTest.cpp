@@ -215,7 +215,7 @@ TEST_F(ListCommands, ContinuousImportWindowShowsAndHides)
     EXPECT_FALSE(commands.IsContinuousImportChecked());
 }
 
-TEST_F(ListCommands, ListInfoDropsTheUndoHistoryOnlyWhenItChangedTheList)
+TEST_F(ListCommands, ListInfoKeepsTheUndoHistoryAndMarksTheListOnlyWhenItChangedIt)
 {
     TypeRows({"a"});
     ASSERT_TRUE(doc->CanUndo());
@@ -225,9 +225,10 @@ TEST_F(ListCommands, ListInfoDropsTheUndoHistoryOnlyWhenItChangedTheList)
     EXPECT_TRUE(doc->CanUndo());
     EXPECT_FALSE(doc->IsModified());
 
+    // The dialog's change is a step of its own; the steps before it stay.
     host.answers = {IDOK};
     commands.OnListInfo();
-    EXPECT_FALSE(doc->CanUndo());
+    EXPECT_TRUE(doc->CanUndo());
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(Hints(), std::vector<int>({kHintColumnsAndRows}));
 }

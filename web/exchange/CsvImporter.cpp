@@ -11,6 +11,7 @@
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "web/exchange/CsvExportShape.h"
 #include "web/exchange/CsvHeading.h"
 #include "web/exchange/CsvRecordReader.h"
 #include "web/exchange/CsvText.h"
@@ -27,15 +28,12 @@ constexpr unsigned kPreviewPieceSize = 1024;
 // backslash stays: in Japanese text it is the yen sign ("\1,000").
 std::string UnescapeExportedField(std::string_view text, char delimiter)
 {
-    constexpr std::string_view kEscaped("nrt\\'\",");
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
         const size_t length = Cp932::CharLength(text, i);
         const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        const bool exported =
-            next != '\0' && (next == delimiter || kEscaped.find(next) != std::string_view::npos);
-        if (length == 1 && text[i] == '\\' && exported) {
+        if (length == 1 && text[i] == '\\' && CCsvExportShape::IsEscape(next, delimiter)) {
             out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
             i += 2;
             continue;
@@ -145,8 +143,10 @@ int CCsvImporter::HeadingLines(std::string_view text, bool mayBeExport, size_t& 
     length = 0;
     const int lines = mayBeExport ? CCsvHeading::AtStart(m_doc, text, m_settings.breakChar, length) : 0;
     // Only a file the export wrote is read in its syntax, and has its escapes undone: others
-    // hold paths and yen signs with backslashes, and apostrophes as plain characters.
-    m_exportSyntax = lines > 0;
+    // hold paths and yen signs with backslashes, and apostrophes as plain characters. An export
+    // without its heading is known by the form of its rows.
+    m_exportSyntax = lines > 0 || (mayBeExport && CCsvExportShape::Fits(m_doc, text, m_settings.breakChar,
+                                                                        m_settings.passRows));
     return lines;
 }
 
@@ -199,6 +199,10 @@ CCsvImporter::Records CCsvImporter::DataRecords(CCsvRecordReader& reader, int he
                                             reader.FieldsAtMost() + records.fields.size()));
         }
     }
+    // What no list can hold is only counted, for the user to be told.
+    for (std::vector<std::string_view> rest; reader.Next(rest); rest.clear()) {
+        ++m_leftOut.rows;
+    }
     return records;
 }
 
@@ -217,10 +221,24 @@ std::vector<int> CCsvImporter::RowsTouched(int count) const
     return rows;
 }
 
+int CCsvImporter::FreeRows() const
+{
+    if (m_settings.mode == 1) {
+        return kMaxRows;
+    }
+    int free = 0;
+    for (int row = 0; row < kMaxRows; ++row) {
+        free += m_doc.GetRow(row).inUse ? 0 : 1;
+    }
+    return free;
+}
+
 bool CCsvImporter::Import(const CString& path)
 {
     IListHost& host = m_doc.Host();
     m_rowCount = 0;
+    m_leftOut = LeftOut();
+    m_leftOut.fieldsTaken = m_doc.columnCount + (m_settings.pathMode != 0 ? kMaxPhotosPerRow : 0);
     Pump();
     m_doc.UpdateAllViews(nullptr, kHintAllRows);
     if (path.IsEmpty()) {
@@ -243,7 +261,9 @@ bool CCsvImporter::Import(const CString& path)
                                 m_exportSyntax ? CCsvRecordReader::Syntax::Export
                                                : CCsvRecordReader::Syntax::Spreadsheet);
         const Records records = DataRecords(reader, headingLines);
-        touched = RowsTouched(records.Count());
+        const int fitting = std::min(records.Count(), FreeRows());
+        m_leftOut.rows += records.Count() - fitting;
+        touched = RowsTouched(fitting);
         // The whole import is one step, which undo takes back as a whole.
         m_doc.SaveUndoSnapshot(1, -1, 0);
         for (int row : touched) {
@@ -257,7 +277,7 @@ bool CCsvImporter::Import(const CString& path)
         }
         // Afterwards the list shows just what was imported; added rows join the others.
         m_doc.HideAllRows();
-        ReadRows(records, photoFolder);
+        ReadRows(records, fitting, photoFolder);
     } catch (const std::exception&) {
         host.ReportError("CSVﾌｧｲﾙはｲﾝﾎﾟｰﾄ出来ませんでした", "ImportCsvDlg", __LINE__);
     }
@@ -273,12 +293,12 @@ bool CCsvImporter::Import(const CString& path)
     return true;
 }
 
-void CCsvImporter::ReadRows(const Records& records, const CString& photoFolder)
+void CCsvImporter::ReadRows(const Records& records, int count, const CString& photoFolder)
 {
     bool photoRead = false;
     m_freeRowFrom = 0;
     CProgressPace pace;
-    for (int position = 0; position < records.Count(); ++position) {
+    for (int position = 0; position < count; ++position) {
         if ((position % 100 == 0 || photoRead) && pace.IsDue()) {
             CString progress;
             progress.Format("CSVﾌｧｲﾙを読込中...%d行目", position);
@@ -301,7 +321,10 @@ CCsvImporter::LineResult CCsvImporter::ImportLine(std::span<const std::string_vi
                                                   const CString& photoFolder, bool& photoRead)
 {
     const int columns = m_doc.columnCount;
-    const int count = std::min(static_cast<int>(fields.size()), columns + kMaxPhotosPerRow);
+    const int count = std::min(static_cast<int>(fields.size()), m_leftOut.fieldsTaken);
+    for (size_t k = static_cast<size_t>(count); k < fields.size(); ++k) {
+        m_leftOut.fields += fields[k].empty() ? 0 : 1;
+    }
     std::string unescaped;
     for (int k = 0; k < count; ++k) {
         std::string_view text = fields[static_cast<size_t>(k)];
@@ -313,9 +336,9 @@ CCsvImporter::LineResult CCsvImporter::ImportLine(std::span<const std::string_vi
         if (k < columns) {
             m_doc.StoreCellText(k, position, text, m_freeRowFrom);
             if (k == 0 && !HasRowAt(position)) {
-                return LineResult::Stop; // the list is full; the document has said so
+                return LineResult::Stop; // no row could be made for the line
             }
-        } else if (m_settings.pathMode != 0 && !text.empty()) {
+        } else if (!text.empty()) {
             photoRead = true;
             CString photoPath = m_settings.pathMode == 2 ? photoFolder + "/" + CString(text) : CString(text);
             if (AttachPhoto(photoPath, position, k - columns) == LineResult::Stop) {
@@ -341,6 +364,23 @@ CCsvImporter::LineResult CCsvImporter::AttachPhoto(const CString& path, int posi
     m_doc.photoColumns =
         std::min(std::max(m_doc.photoColumns, m_doc.GetRow(row).photoCount), kMaxPhotosPerRow);
     return LineResult::Next;
+}
+
+void CCsvImporter::ReportLeftOut(IListHost& host, const LeftOut& left)
+{
+    CString parts;
+    if (left.rows > 0) {
+        parts.Format("最後の %d 行", left.rows);
+    }
+    if (left.fields > 0) {
+        CString fields;
+        fields.Format("%s各行の %d 個目より後にある %d 個のﾌｨｰﾙﾄﾞ", parts.IsEmpty() ? "" : "と、",
+                      left.fieldsTaken, left.fields);
+        parts += fields;
+    }
+    if (!parts.IsEmpty()) {
+        host.ShowWarningMessage(31503, 0, parts.GetString());
+    }
 }
 
 bool CCsvImporter::HasRowAt(int position) const

@@ -10,6 +10,7 @@
 #include <vector>
 
 class CCsvRecordReader;
+class IListHost;
 class CZantobyDoc;
 
 // Reads a delimited text file into a list: one row per record, one field per column, then up
@@ -32,6 +33,18 @@ class CCsvImporter
     bool Import(const CString& path);
     // Rows taken in by the last import.
     int GetRowCount() const { return m_rowCount; }
+    // What the last import could not take in: rows past the list's room, and fields that were
+    // not empty past those a line takes (one per column, then the photos when they are taken).
+    struct LeftOut
+    {
+        int rows = 0;
+        int fields = 0;
+        int fieldsTaken = 0;
+    };
+    const LeftOut& GetLeftOut() const { return m_leftOut; }
+    // Says once, after the list shows the import, what it left out (warning 31503); nothing
+    // when everything was taken in.
+    static void ReportLeftOut(IListHost& host, const LeftOut& left);
 
     // The start of a file for a preview: at most 20 pieces of at most 1,023 bytes, each line
     // (or the piece of a long line) ending in a line feed. Empty when the file cannot be read.
@@ -72,7 +85,10 @@ class CCsvImporter
     bool IsHeading(std::span<const std::string_view> fields, bool subNames) const;
     // The rows an import of count records may change: those it replaces and those it takes.
     std::vector<int> RowsTouched(int count) const;
-    void ReadRows(const Records& records, const CString& photoFolder);
+    // Rows the list can still take: every row for a replacing import, the free ones otherwise.
+    int FreeRows() const;
+    // The first count records into rows.
+    void ReadRows(const Records& records, int count, const CString& photoFolder);
     LineResult ImportLine(std::span<const std::string_view> fields, int position, const CString& photoFolder,
                           bool& photoRead);
     LineResult AttachPhoto(const CString& path, int position, int photoIndex);
@@ -87,4 +103,5 @@ class CCsvImporter
     bool m_exportSyntax = false;
     // No row below it is free: the import only takes rows, the lowest free one first.
     int m_freeRowFrom = 0;
+    LeftOut m_leftOut;
 };

@@ -18,12 +18,15 @@ CCsvRecordReader::CCsvRecordReader(std::string_view text, char delimiter, Syntax
     }
 }
 
-bool CCsvRecordReader::Next(std::vector<std::string_view>& fields)
+bool CCsvRecordReader::Next(std::vector<std::string_view>& fields, std::string* openers)
 {
     if (m_pos >= m_text.size()) {
         return false;
     }
     for (;;) {
+        if (openers != nullptr) {
+            *openers += m_pos < m_text.size() && OpensQuote(m_text[m_pos]) ? m_text[m_pos] : '\0';
+        }
         fields.push_back(ReadField());
         if (m_pos >= m_text.size()) {
             return true;

@@ -29,8 +29,9 @@ class CCsvRecordReader
 
     // Appends the fields of the next record (an empty line is one empty field); false at the
     // end. A field is a view into the text or, where unquoting changed it, into a text the
-    // reader keeps; both live as long as the reader and the text.
-    bool Next(std::vector<std::string_view>& fields);
+    // reader keeps; both live as long as the reader and the text. openers, when given, gets the
+    // quote that opened each field, or a zero byte for a field without one.
+    bool Next(std::vector<std::string_view>& fields, std::string* openers = nullptr);
     // The most fields the rest of the text can hold: each but the last ends at a byte of its own.
     size_t FieldsAtMost() const { return m_text.size() - std::min(m_pos, m_text.size()) + 1; }
 

@@ -183,13 +183,35 @@ TEST_F(ListGridTransferTest, PastedTextsTheCellsRefuseKeepTheirValuesAndAreToldO
     EXPECT_FALSE(a->IsUndoStepOpen());
 
     EXPECT_FALSE(host.HasMessage(30903)) << "told once the grid shows the paste";
-    transfer.ReportCellsLeft(result);
+    transfer.ReportLeftOut(result);
     EXPECT_EQ(host.messages.size(), 1u);
     EXPECT_TRUE(host.HasMessage(30903));
 
     // A paste that every cell takes says nothing.
     host.messages.clear();
     table.ReadText("e\t0\t9");
-    transfer.ReportCellsLeft(transfer.PasteTable(table, nullptr, 0, 3, CListGridTransfer::kCopy));
+    transfer.ReportLeftOut(transfer.PasteTable(table, nullptr, 0, 3, CListGridTransfer::kCopy));
     EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ListGridTransferTest, APasteIntoAListWithoutFreeRowsTakesWhatFitsAndCountsTheRest)
+{
+    AddRow(*a, "a", 0);
+    // Every row taken, the list showing only the first and the new-row line after it.
+    while (a->AllocProductRecord() >= 0) {
+    }
+    CClipTable table;
+    table.ReadText("b\r\nc\r\nd");
+    CListGridTransfer transfer(*a);
+    const CListGridTransfer::Result result =
+        transfer.PasteTable(table, nullptr, 0, 0, CListGridTransfer::kCopy);
+    EXPECT_EQ(a->GetCellTextAt(0, 0, kOutputGrid), "b") << "the row the paste starts on takes its text";
+    EXPECT_EQ(result.notPasted.rows, 2);
+    EXPECT_EQ(result.notPasted.columns, 0);
+    EXPECT_EQ(a->displayCount, 2) << "no line is left for the rows left out";
+    EXPECT_TRUE(host.messages.empty()) << "nothing is said half way";
+    EXPECT_FALSE(a->IsUndoStepOpen());
+    transfer.ReportLeftOut(result);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].id, 30904);
 }

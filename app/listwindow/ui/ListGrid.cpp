@@ -1040,7 +1040,7 @@ bool CListGrid::PasteCells(const COleDataObject* data, int column, int line, int
         SyncPhotoColumns();
     }
     RefillLines(result.lines);
-    transfer.ReportCellsLeft(result);
+    transfer.ReportLeftOut(result);
     return true;
 }
 

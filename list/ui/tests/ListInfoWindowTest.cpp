@@ -9,6 +9,7 @@
 #include "list/ui/ListInfoGrid.h"
 #include "list/ui/ListInfoNumberDlg.h"
 #include "platform/MessageBox.h"
+#include "platform/PrivateTempFolder.h"
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxText.h"
 #include "platform/ui/testing/ShownBoxTexts.h"
@@ -56,6 +57,31 @@ class ListInfoWindow : public ::testing::Test
         dialog.Show();
         ASSERT_TRUE(WxTestEnvironment::PumpUntil([&dialog] { return dialog.IsShownOnScreen(); }));
         WxTestEnvironment::PumpFor(200);
+    }
+
+    // Chooses a row's type from its drop list, steps lines down from the row's own type.
+    static void ChooseType(CListInfoGrid& grid, int row, int steps)
+    {
+        GridInput::Click(grid, CListInfoColumns::kType, row);
+        UserInput::Press(' ');
+        CDropListBox& list = *grid.DropList();
+        ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return list.IsListOpen(); }));
+        UserInput::Settle();
+        for (int step = 0; step < steps; ++step) {
+            UserInput::Press(WXK_DOWN);
+        }
+        UserInput::Press(WXK_RETURN);
+        EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !list.IsListOpen(); }));
+    }
+
+    static wxWindow* SetButton(CListInfoDlg& info)
+    {
+        for (wxWindow* child : info.GetChildren()) {
+            if (dynamic_cast<wxButton*>(child) != nullptr && child->GetLabel() == ToWx("設定(&G)")) {
+                return child;
+            }
+        }
+        return nullptr;
     }
 
     FakeListHost host;
@@ -140,30 +166,12 @@ TEST_F(ListInfoWindow, ChangedTypesConvertTheCellsAsTypingReadsThem)
     ShowDialog(*info);
     ASSERT_TRUE(UserInput::Activate(*info));
     CListInfoGrid& grid = info->Grid();
-    // The type of a row chosen from its drop list, steps lines down from the row's own type.
-    auto choose = [&](int row, int steps) {
-        GridInput::Click(grid, CListInfoColumns::kType, row);
-        UserInput::Press(' ');
-        CDropListBox& list = *grid.DropList();
-        ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return list.IsListOpen(); }));
-        UserInput::Settle();
-        for (int step = 0; step < steps; ++step) {
-            UserInput::Press(WXK_DOWN);
-        }
-        UserInput::Press(WXK_RETURN);
-        EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !list.IsListOpen(); }));
-    };
-    choose(0, 2);
-    choose(1, 1);
+    ChooseType(grid, 0, 2);
+    ChooseType(grid, 1, 1);
     ASSERT_EQ(grid.GetCellText(CListInfoColumns::kType, 0), "数値");
     ASSERT_EQ(grid.GetCellText(CListInfoColumns::kType, 1), "日付");
 
-    wxWindow* set = nullptr;
-    for (wxWindow* child : info->GetChildren()) {
-        if (dynamic_cast<wxButton*>(child) != nullptr && child->GetLabel() == ToWx("設定(&G)")) {
-            set = child;
-        }
-    }
+    wxWindow* set = SetButton(*info);
     ASSERT_NE(set, nullptr);
     UserInput::Click(*set, wxPoint(10, 10));
     ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return doc->GetColumn(1).type == kTypeDate; }));
@@ -171,6 +179,44 @@ TEST_F(ListInfoWindow, ChangedTypesConvertTheCellsAsTypingReadsThem)
         << "full-width digits read as typed";
     EXPECT_EQ(doc->GetCellTextAt(1, 0, kOutputGrid), "2024/03/24") << "the number read by its value";
     EXPECT_TRUE(host.messages.empty());
+    info->Destroy();
+}
+
+TEST_F(ListInfoWindow, ATypeChangeThatEmptiesCellsAsksFirstAndOneUndoTakesItBack)
+{
+    // Undo keeps its steps in the process's own folder, as the program's lists do.
+    doc->tempFolder = PrivateTempFolder::Get();
+    doc->SetCellTextAt(0, 0, "ねじ");
+    doc->AppendNewRowLine();
+    doc->SetCellTextAt(0, 1, "12");
+    doc->AppendNewRowLine();
+    auto* info = new CListInfoDlg(nullptr, *doc);
+    ShowDialog(*info);
+    ASSERT_TRUE(UserInput::Activate(*info));
+    CListInfoGrid& grid = info->Grid();
+    // 品名 becomes a number: ねじ has no digits to keep.
+    ChooseType(grid, 0, 2);
+    ASSERT_EQ(grid.GetCellText(CListInfoColumns::kType, 0), "数値");
+    wxWindow* set = SetButton(*info);
+    ASSERT_NE(set, nullptr);
+
+    host.answers = {IDNO};
+    UserInput::Click(*set, wxPoint(10, 10));
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return host.HasMessage(21304); }));
+    UserInput::Settle();
+    EXPECT_TRUE(info->IsShown()) << "No keeps the dialog open with nothing changed";
+    EXPECT_EQ(doc->GetColumn(0).type, kTypeText);
+    EXPECT_EQ(doc->GetCellTextAt(0, 0, kOutputGrid), "ねじ");
+
+    host.answers = {IDYES};
+    UserInput::Click(*set, wxPoint(10, 10));
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return doc->GetColumn(0).type == kTypeNumber; }));
+    EXPECT_EQ(doc->GetCellTextAt(0, 0, kOutputGrid), "");
+    EXPECT_EQ(doc->GetCellTextAt(0, 1, kOutputGrid), "12");
+    doc->OnUndo();
+    EXPECT_EQ(doc->GetColumn(0).type, kTypeText);
+    EXPECT_EQ(doc->GetCellTextAt(0, 0, kOutputGrid), "ねじ");
+    EXPECT_EQ(doc->GetCellTextAt(0, 1, kOutputGrid), "12");
     info->Destroy();
 }
 
@@ -214,12 +260,7 @@ TEST_F(ListInfoWindow, NamesWithCharactersTheListCannotHoldAreRefusedAndTheDialo
     UserInput::Click(info->TitleField().GetEdit(), wxPoint(10, 10));
     UserInput::Press(WXK_END);
     UserInput::Press('v', wxMOD_CONTROL);
-    wxWindow* set = nullptr;
-    for (wxWindow* child : info->GetChildren()) {
-        if (dynamic_cast<wxButton*>(child) != nullptr && child->GetLabel() == ToWx("設定(&G)")) {
-            set = child;
-        }
-    }
+    wxWindow* set = SetButton(*info);
     ASSERT_NE(set, nullptr);
     UserInput::AnswerNextModal([](wxWindow*) { UserInput::Press(WXK_RETURN); });
     UserInput::Click(*set, wxPoint(10, 10));

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -73,24 +74,27 @@ void NameColumnsHard(CZantobyDoc& doc)
     doc.GetColumn(1).subName = "税込\"円\"";
 }
 
-TEST_F(CsvImport, EveryDelimiterAndQuoteReadsBackWhatWasExported)
+TEST_F(CsvImport, EveryDelimiterAndQuoteReadsBackWhatWasExportedWithOrWithoutItsHeading)
 {
     UseAllTypes();
     NameColumnsHard(*doc);
     for (const char* text : kHardTexts) {
         AddRow({text, "-1234567", "2024/03/05 14:30:00", "1", text});
     }
+    // A quote and two quotes side by side, which merged two fields when read as others write.
+    AddRow({"\"", "5", "", "0", "\"\""});
     AddRow({"", "", "", "0", ""});
-    const int rows = static_cast<int>(std::size(kHardTexts)) + 1;
+    const int rows = static_cast<int>(std::size(kHardTexts)) + 2;
     for (char delimiter : {',', '\t', ';', ' '}) {
         for (char quote : {'"', '\'', '\0'}) {
-            for (int passRows : {0, 1}) {
+            for (int passRows : {-1, 0, 1}) {
+                // -1: written without the heading lines.
                 SCOPED_TRACE(testing::Message() << "delimiter " << int(delimiter) << ", quote " << int(quote)
                                                 << ", lines skipped " << passRows);
                 ExportCsvSettings out;
                 out.breakChar = delimiter;
                 out.quoteChar = quote;
-                out.columnNames = true;
+                out.columnNames = passRows >= 0;
                 out.source = 1;
                 CString path = temp.Path() + "往復.csv";
                 ASSERT_TRUE(CCsvExporter(*doc, out).Write(path));
@@ -100,7 +104,7 @@ TEST_F(CsvImport, EveryDelimiterAndQuoteReadsBackWhatWasExported)
                 NameColumnsHard(*copy.doc);
                 ImportCsvSettings in;
                 in.breakChar = delimiter;
-                in.passRows = passRows;
+                in.passRows = std::max(passRows, 0);
                 in.pathMode = 0;
                 CCsvImporter importer(*copy.doc, in);
                 ASSERT_TRUE(importer.Import(path));
@@ -457,9 +461,54 @@ TEST_F(CsvImport, AtMostTenThousandRowsAndNoMoreThanTheListHasRoomFor)
         doc->GetRow(row).Reset();
     }
     host.messages.clear();
-    ASSERT_TRUE(Import(path, 0));
-    EXPECT_EQ(imported, 3);
-    EXPECT_TRUE(host.HasMessage(40200));
+    CCsvImporter adding(*doc, ImportCsvSettings());
+    ASSERT_TRUE(adding.Import(path));
+    EXPECT_EQ(adding.GetRowCount(), 3);
+    EXPECT_TRUE(host.messages.empty()) << "nothing is said while the import runs";
+    CCsvImporter::ReportLeftOut(host, adding.GetLeftOut());
+    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.TextOf(31503),
+              "ﾘｽﾄに入りきらなかったため、CSVﾌｧｲﾙの最後の 11997 行は取り込みませんでした");
+}
+
+TEST_F(CsvImport, RowsPastTheListsRoomAndFieldsPastThoseALineTakesAreToldInOneMessage)
+{
+    // 10,001 lines of five fields into three columns: the last line and two fields of every
+    // line taken find no place; empty fields past them hold nothing to lose.
+    std::string lines;
+    for (int i = 0; i < kMaxRows + 1; ++i) {
+        lines += std::to_string(i) + ",b,c,d,e,,\r\n";
+    }
+    CString path = WriteCsv(lines);
+    ImportCsvSettings settings;
+    settings.mode = 1;
+    settings.pathMode = 0;
+    CCsvImporter importer(*doc, settings);
+    ASSERT_TRUE(importer.Import(path));
+    EXPECT_EQ(importer.GetRowCount(), kMaxRows);
+    EXPECT_EQ(Shown(2, kMaxRows - 1), "c");
+    EXPECT_TRUE(host.messages.empty());
+    CCsvImporter::ReportLeftOut(host, importer.GetLeftOut());
+    EXPECT_EQ(host.TextOf(31503),
+              "ﾘｽﾄに入りきらなかったため、CSVﾌｧｲﾙの最後の 1 行と、各行の 3 個目より後にある "
+              "20000 個のﾌｨｰﾙﾄﾞは取り込みませんでした");
+
+    // With photos taken, a line holds the columns and twenty photo fields (empty ones here).
+    ExchangeList photos;
+    settings.pathMode = 1;
+    CCsvImporter withPhotos(*photos.doc, settings);
+    ASSERT_TRUE(withPhotos.Import(WriteCsv("a,b,c" + std::string(kMaxPhotosPerRow, ',') + ",x,y\r\nd\r\n")));
+    EXPECT_EQ(withPhotos.GetRowCount(), 2);
+    CCsvImporter::ReportLeftOut(photos.host, withPhotos.GetLeftOut());
+    EXPECT_EQ(
+        photos.host.TextOf(31503),
+        "ﾘｽﾄに入りきらなかったため、CSVﾌｧｲﾙの各行の 23 個目より後にある 2 個のﾌｨｰﾙﾄﾞは取り込みませんでした");
+
+    // A file that fits says nothing.
+    photos.host.messages.clear();
+    ASSERT_TRUE(withPhotos.Import(WriteCsv("a,b,c\r\n")));
+    CCsvImporter::ReportLeftOut(photos.host, withPhotos.GetLeftOut());
+    EXPECT_TRUE(photos.host.messages.empty());
 }
 
 TEST_F(CsvImport, SkippedLinesAreNotReadAndASkipPastTheEndStillMarksTheList)

@@ -7,7 +7,6 @@
 #include "list/ZantobyDoc.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WxText.h"
-#include "web/exchange/CsvImporter.h"
 #include "web/exchange/ICsvProfile.h"
 #include "web/exchange/ui/ImportCsvOptions.h"
 
@@ -38,15 +37,18 @@ wxWindow* CImportCsvDlg::CreateOptions(wxWindow* dialog)
 int CImportCsvDlg::Run(wxWindow* parent, CZantobyDoc& doc, ICsvProfile& profile)
 {
     int result = IDCANCEL;
+    CCsvImporter::LeftOut leftOut;
     doc.UpdateAllViews(nullptr, kHintDisableGrid);
     try {
         CImportCsvDlg dialog(parent);
         result = dialog.RunImport(doc, profile);
+        leftOut = dialog.m_leftOut;
         doc.UpdateAllViews(nullptr, kHintColumnsAndRows);
     } catch (const std::exception&) {
         doc.Host().ReportError(nullptr, kHelpTopic, __LINE__);
     }
     doc.UpdateAllViews(nullptr, kHintEnableGrid);
+    CCsvImporter::ReportLeftOut(doc.Host(), leftOut);
     return result;
 }
 
@@ -57,16 +59,18 @@ int CImportCsvDlg::RunImport(CZantobyDoc& doc, ICsvProfile& profile)
     if (!ShowForList(doc, m_settings.folder, path)) {
         return IDCANCEL;
     }
-    ImportCsv(doc, m_settings, path);
+    m_leftOut = ImportCsv(doc, m_settings, path);
     m_settings.folder = GetFolderOfPath(path);
     profile.SaveImportCsvSettings(m_settings);
     return IDOK;
 }
 
-void CImportCsvDlg::ImportCsv(CZantobyDoc& doc, const ImportCsvSettings& settings, const CString& path)
+CCsvImporter::LeftOut CImportCsvDlg::ImportCsv(CZantobyDoc& doc, const ImportCsvSettings& settings,
+                                               const CString& path)
 {
     wxBusyCursor wait;
     CCsvImporter importer(doc, settings);
     importer.SetPump(&CMessagePump::PumpMessages);
     importer.Import(path);
+    return importer.GetLeftOut();
 }

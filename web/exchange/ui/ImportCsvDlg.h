@@ -1,5 +1,6 @@
 #pragma once
 
+#include "web/exchange/CsvImporter.h"
 #include "web/exchange/ImportCsvSettings.h"
 #include "web/exchange/ui/CsvFileDlg.h"
 
@@ -20,11 +21,14 @@ class CImportCsvDlg : public CCsvFileDlg
     // settings with the folder of the file. IDOK or IDCANCEL.
     int RunImport(CZantobyDoc& doc, ICsvProfile& profile);
 
-    // After OK: imports the file with a wait cursor, keeping the windows alive.
-    static void ImportCsv(CZantobyDoc& doc, const ImportCsvSettings& settings, const CString& path);
+    // After OK: imports the file with a wait cursor, keeping the windows alive. Gives what the
+    // import left out, for the user to be told once the list shows the rest.
+    static CCsvImporter::LeftOut ImportCsv(CZantobyDoc& doc, const ImportCsvSettings& settings,
+                                           const CString& path);
 
   private:
     static wxWindow* CreateOptions(wxWindow* dialog);
 
     ImportCsvSettings m_settings;
+    CCsvImporter::LeftOut m_leftOut;
 };

@@ -99,7 +99,7 @@ void Paste(const CClipTable& table)
     }
     doc.HideAllRows();
     CListGridTransfer transfer(doc);
-    transfer.ReportCellsLeft(
+    transfer.ReportLeftOut(
         transfer.PasteTable(table, nullptr, 0, doc.displayCount - 1, CListGridTransfer::kCopy));
 }
 

@@ -182,3 +182,61 @@ TEST(PasteWindowTest, AWordPastedIntoAYesNoCellLeavesItAndSaysSo)
     EXPECT_NE(said.Find("x はYes/Noとして変換できません"), -1) << said.GetString();
     wxTheClipboard->Clear();
 }
+
+TEST(PasteWindowTest, ACellThatRefusesAPasteShowsAndCopiesItsOwnValue)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    CZantobyDoc& list = *view.ListDoc();
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    ASSERT_EQ(list.GetCellTextAt(kStock, 0, kOutputGrid), "true");
+    PutTextOnClipboard("B");
+    GridInput::Click(grid, kStock, 0);
+
+    // The box comes with the paste, over a grid that already shows the cell as it is.
+    ShownBoxTexts boxes;
+    int shownBehind = -1;
+    UserInput::AnswerNextModal([&](wxWindow*) {
+        shownBehind = grid.GetCellBool(kStock, 0);
+        UserInput::Press(WXK_RETURN);
+    });
+    UserInput::Press('v', wxMOD_CONTROL);
+    ASSERT_TRUE(UserInput::Finish());
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(shownBehind, 1) << "the ticked box shows behind the message";
+
+    UserInput::Press('c', wxMOD_CONTROL);
+    UserInput::Settle();
+    EXPECT_EQ(ClipboardText(), "true") << "the cell's own value, not the text it refused";
+    EXPECT_EQ(grid.GetCellBool(kStock, 0), 1);
+    wxTheClipboard->Clear();
+}
+
+TEST(PasteWindowTest, ColumnsPastTheDataColumnsAndRefusedCellsAreToldInOneBox)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    CZantobyDoc& list = *view.ListDoc();
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    ASSERT_GT(list.photoColumns, 1);
+    // Price and stock take the first two; the last two land on photo columns.
+    PutTextOnClipboard(ToWx("75\tx\tA4\t青\n"));
+    GridInput::Click(grid, kPrice, 1);
+
+    ShownBoxTexts boxes;
+    UserInput::AnswerNextModal([](wxWindow*) { UserInput::Press(WXK_RETURN); });
+    UserInput::Press('v', wxMOD_CONTROL);
+    ASSERT_TRUE(UserInput::Finish());
+    EXPECT_EQ(list.GetCellTextAt(kPrice, 1, kOutputGrid), "75");
+    EXPECT_EQ(grid.GetCellText(kPrice, 1), "75");
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.texts[0],
+              "貼り付け先に入りきらなかったため、貼り付けるﾃﾞｰﾀの右側の 2 列は貼り付けませんでした\n\n"
+              "また、項目に合わない値があったため、1 個のｾﾙには貼り付けずに元の値を残しました\n\n"
+              "最初のｾﾙ : [在庫] の 2 行目\nx はYes/Noとして変換できません");
+
+    UserInput::Press('z', wxMOD_CONTROL);
+    UserInput::Settle();
+    EXPECT_EQ(list.GetCellTextAt(kPrice, 1, kOutputGrid), "300");
+    wxTheClipboard->Clear();
+}

@@ -97,6 +97,12 @@ TEST(TypingWindowTest, ARefusedEntryKeepsTheOldValueAndTheStatusBarSaysWhy)
     EXPECT_EQ(list.GetCellTextAt(kPrice, 0, kOutputGrid), price);
     EXPECT_EQ(StatusText(), "abc は数値として変換できません");
 
+    // A sum whose first piece is no number: the notice names all that was typed.
+    const CString nextPrice = list.GetCellTextAt(kPrice, 1, kOutputGrid);
+    TypeIntoCell(grid, kPrice, 1, "=1+2*3");
+    EXPECT_EQ(list.GetCellTextAt(kPrice, 1, kOutputGrid), nextPrice);
+    EXPECT_EQ(StatusText(), "=1+2*3 は数値として変換できません");
+
     TypeIntoCell(grid, kArrival, 0, "2024/2/30");
     EXPECT_EQ(grid.GetCellText(kArrival, 0), arrival);
     EXPECT_EQ(list.GetCellTextAt(kArrival, 0, kOutputGrid), arrival);

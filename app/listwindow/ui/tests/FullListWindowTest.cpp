@@ -14,10 +14,14 @@
 #include "grid/ui/testing/GridScreen.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
+#include "platform/ui/WxText.h"
+#include "platform/ui/testing/ShownBoxTexts.h"
 #include "platform/ui/testing/UserInput.h"
 #include "support/ShownGridSteps.h"
 
 #include <gtest/gtest.h>
+
+#include <wx/clipbrd.h>
 
 #include <cstdlib>
 
@@ -111,4 +115,49 @@ TEST(FullListWindowTest, ClearingEveryCellAndItsUndoShowAtOnce)
     EXPECT_EQ(doc.GetCellTextAt(127, 9999, kOutputGrid), last);
     ExpectGridHoldsTheDocument(grid, doc);
     ExpectShows(grid, "full-list-after-undo");
+}
+
+TEST(FullListWindowTest, APasteOnTheLastLineSaysHowManyRowsAndColumnsFoundNoPlace)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    const CZantobyDoc& doc = *view.ListDoc();
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    GridInput::Click(grid, 2, 1);
+    // A click on the cell that was current opens its edit.
+    if (grid.IsEditing()) {
+        UserInput::Press(WXK_ESCAPE);
+    }
+    // To the last line, its last cell, and back over the photo columns to the last data column.
+    UserInput::Press(WXK_END, wxMOD_CONTROL);
+    UserInput::Press(WXK_END);
+    for (int photo = 0; photo < doc.photoColumns; ++photo) {
+        UserInput::Press(WXK_LEFT);
+    }
+    UserInput::Settle();
+    ASSERT_EQ(grid.CurrentRow(), kMaxRows - 1);
+    const int column = grid.CurrentColumn();
+    ASSERT_EQ(column, kMaxColumns - 1);
+    ASSERT_EQ(doc.GetColumn(column).type, kTypeText);
+    const CString before = doc.GetCellTextAt(column, kMaxRows - 1, kOutputGrid);
+    // Three rows of two cells from another program; the second cell lands on a photo column.
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->SetData(new wxTextDataObject(ToWx("甲\tA\n乙\tB\n丙\tC\n")));
+    wxTheClipboard->Close();
+
+    ShownBoxTexts boxes;
+    UserInput::AnswerNextModal([](wxWindow*) { UserInput::Press(WXK_RETURN); });
+    UserInput::Press('v', wxMOD_CONTROL);
+    ASSERT_TRUE(UserInput::Finish());
+    EXPECT_EQ(doc.GetCellTextAt(column, kMaxRows - 1, kOutputGrid), "甲");
+    EXPECT_EQ(grid.GetCellText(column, kMaxRows - 1), "甲");
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(
+        boxes.texts[0],
+        "貼り付け先に入りきらなかったため、貼り付けるﾃﾞｰﾀの下側の 2 行と右側の 1 列は貼り付けませんでした");
+
+    UserInput::Press('z', wxMOD_CONTROL);
+    UserInput::Settle();
+    EXPECT_EQ(doc.GetCellTextAt(column, kMaxRows - 1, kOutputGrid), before);
+    wxTheClipboard->Clear();
 }
