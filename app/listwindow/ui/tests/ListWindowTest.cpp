@@ -16,11 +16,15 @@
 #include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
+#include "platform/ui/testing/GtkMenuProbe.h"
+#include "platform/ui/testing/GtkTipProbe.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
 
 #include <gtest/gtest.h>
+
+#include <gtk/gtk.h>
 
 #include <string>
 
@@ -154,4 +158,25 @@ TEST(ListWindowTest, AListOpensEditsSavesUndoesAndOpensAgain)
     EXPECT_EQ(again->Grid()->GetRowCount(), 1);
     ASSERT_TRUE(UserInput::ChooseMenu(reopened, {"表示(&V)", "全ﾃﾞｰﾀ表示(&L)"}));
     EXPECT_GE(LineOf(*again->Grid(), "消しゴム 大"), 0);
+}
+
+// Eight lists must fit the tab bar: a list's tab names its file, and its tip the whole path.
+TEST(ListWindowTest, AListsTabNamesItsFileAndItsTipTheWholePath)
+{
+    App();
+    CGridView* view = ViewOf(OpenList());
+    ASSERT_NE(view, nullptr);
+    CMainFrame& main = *App().GetMainFrame();
+    GtkWidget* bar = main.GetClientWindow()->GetHandle();
+    ASSERT_TRUE(GTK_IS_NOTEBOOK(bar));
+    GtkWidget* tab = gtk_notebook_get_tab_label(GTK_NOTEBOOK(bar), view->GetFrame()->GetHandle());
+    ASSERT_TRUE(GTK_IS_LABEL(tab));
+    EXPECT_STREQ(gtk_label_get_text(GTK_LABEL(tab)), "goods.zbk");
+
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return GtkMenuProbe::IsPlaced(tab); }));
+    UserInput::Hover(main, main.ScreenToClient(GtkMenuProbe::ScreenCentre(tab)));
+    const std::string path = FileSystem::ToNative(ListPath()).string();
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return GtkTipProbe::ShownText() == path; }, 5000))
+        << "the tab's tip reads \"" << GtkTipProbe::ShownText() << "\"";
+    UserInput::Hover(*view->Grid(), wxPoint(5, 5));
 }
