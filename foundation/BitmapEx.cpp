@@ -15,6 +15,7 @@
 #include <cstring>
 #include <exception>
 #include <span>
+#include <utility>
 #include <vector>
 
 // libjpeg's headers expect FILE and size_t to be declared first.
@@ -483,6 +484,18 @@ bool CBitmapEx::ReadJpeg(const CString& path, int reduction)
                                  [reduction](JpegDecoder& decoder, FILE* stream, Bitmap& image) {
                                      return DecodeJpeg(decoder, stream, reduction, nullptr, &image);
                                  });
+}
+
+bool CBitmapEx::LoadUprightJpeg(const CString& path, int reduction)
+{
+    JpegHeader header;
+    CBitmapEx photo;
+    if (!ReadJpegHeader(path, header) || !photo.LoadJpeg(path, reduction) ||
+        !TurnUpright(photo, header.orientation)) {
+        return false;
+    }
+    static_cast<Bitmap&>(*this) = std::move(photo);
+    return true;
 }
 
 bool CBitmapEx::ReadJpegHeader(const CString& path, JpegHeader& header)

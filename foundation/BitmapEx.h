@@ -44,6 +44,9 @@ class CBitmapEx : public Bitmap
     // As LoadJpeg, but an exception (memory, files) goes to the caller instead of the runtime
     // error box, for work away from the windows' thread.
     bool ReadJpeg(const CString& path, int reduction = 1);
+    // As LoadJpeg, turned and mirrored as the file's EXIF orientation says: the photo as the
+    // camera saw it, as a list shows it.
+    bool LoadUprightJpeg(const CString& path, int reduction = 1);
     // The size and EXIF orientation of a JPEG file; false when it is no readable JPEG.
     static bool ReadJpegHeader(const CString& path, JpegHeader& header);
     // The largest reduction of 8, 4 and 2 that is at most largest and divides both sides of the

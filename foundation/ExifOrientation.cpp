@@ -1,7 +1,10 @@
 #include "foundation/ExifOrientation.h"
 
+#include "platform/canvas/ImageOps.h"
+
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -76,4 +79,36 @@ int ReadExifOrientation(const unsigned char* data, std::size_t size)
         return valid ? static_cast<int>(value) : 1;
     }
     return 1;
+}
+
+ExifTurn GetExifTurn(int orientation)
+{
+    static const ExifTurn kTurns[] = {{false, false, 0}, {true, false, 0}, {false, false, 2},
+                                      {false, true, 0},  {true, false, 1}, {false, false, 3},
+                                      {true, false, 3},  {false, false, 1}};
+    return orientation >= 1 && orientation <= 8 ? kTurns[orientation - 1] : ExifTurn();
+}
+
+bool TurnUpright(Bitmap& image, int orientation)
+{
+    const ExifTurn turn = GetExifTurn(orientation);
+    const auto mirror = [&] {
+        if (turn.mirrorRows) {
+            ImageOps::FlipHorizontal(image);
+        }
+        if (turn.reverseRows) {
+            ImageOps::FlipVertical(image);
+        }
+    };
+    mirror();
+    if (turn.leftTurns == 0) {
+        return true;
+    }
+    Bitmap turned = ImageOps::Rotate(image, turn.leftTurns);
+    if (turned.IsEmpty()) {
+        mirror(); // undone
+        return false;
+    }
+    image = std::move(turned);
+    return true;
 }

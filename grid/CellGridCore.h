@@ -15,6 +15,7 @@
 #include "platform/CString.h"
 #include "platform/Geometry.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -233,6 +234,8 @@ class CCellGridCore
     // While set, the cell area repaints instead of moving pixels.
     void SetFullRepaint(int flag) { m_fullRepaint = flag; }
     int FullRepaint() const { return m_fullRepaint; }
+    // Rows the cells scroll per notch of the mouse wheel.
+    void SetWheelStep(int rows) { m_wheelStep = std::max(rows, 1); }
     int WheelStep() const { return m_wheelStep; }
 
     // The comparison of the memory data source's sort: numbers (data types 2, 3 and 5) by value,

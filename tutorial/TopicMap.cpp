@@ -16,9 +16,14 @@ CTopicMap::Result CTopicMap::Lookup(const CString& helpFile, int topic, CString&
         }
     }
     std::uint32_t offset = 0;
+    if (!m_table.Find(static_cast<std::uint32_t>(topic), offset)) {
+        return Result::NotMapped;
+    }
     std::string strings;
-    if (!m_table.Find(static_cast<std::uint32_t>(topic), offset) || !chm.ReadObject("/#STRINGS", strings) ||
-        offset >= strings.size()) {
+    if (!chm.ReadObject("/#STRINGS", strings)) {
+        return Result::TableUnreadable;
+    }
+    if (offset >= strings.size()) {
         return Result::NotMapped;
     }
     const size_t end = strings.find('\0', offset);

@@ -17,7 +17,8 @@ class CTopicMap
         Found,
         // No help file is set, or it does not open.
         NoHelpFile,
-        // The help file has no readable "#IVB" table; the next lookup tries again.
+        // The help file's "#IVB" or "#STRINGS" table cannot be read (a damaged file); the next
+        // lookup tries again.
         TableUnreadable,
         // The topic is not in the table, or its page is not in the help file.
         NotMapped,

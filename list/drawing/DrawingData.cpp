@@ -1,5 +1,6 @@
 #include "list/drawing/DrawingData.h"
 
+#include "foundation/ExifOrientation.h"
 #include "foundation/StringArrayEx.h"
 #include "foundation/TextFile.h"
 #include "foundation/TextHelper.h"
@@ -170,17 +171,10 @@ CString CDrawingData::WriteText(const CString& versionString)
 
 void CDrawingData::SetOrientation(int orientation)
 {
-    static const struct
-    {
-        bool mirrorVert;
-        bool mirrorHorz;
-        int turns; // to the left, after the mirror
-    } kOrientations[] = {{false, false, 0}, {true, false, 0}, {false, false, 2}, {false, true, 0},
-                         {true, false, 1},  {false, false, 3}, {true, false, 3}, {false, false, 1}};
-    const auto& entry = kOrientations[orientation >= 1 && orientation <= 8 ? orientation - 1 : 0];
-    mirrorVert = entry.mirrorVert;
-    mirrorHorz = entry.mirrorHorz;
-    rot = entry.turns;
+    const ExifTurn turn = GetExifTurn(orientation);
+    mirrorVert = turn.mirrorRows;
+    mirrorHorz = turn.reverseRows;
+    rot = turn.leftTurns;
 }
 
 CRect CDrawingData::GetAreaRect() const

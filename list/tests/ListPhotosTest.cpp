@@ -180,25 +180,7 @@ TEST_F(ListPhotos, CameraOrientationBecomesThePhotosFirstTurnAndMirror)
     const int height = 40;
     const Bitmap scene = TestPhotos::Quadrants(width, height);
     for (int orientation = 1; orientation <= 8; ++orientation) {
-        // Where the stored rows and columns lie in the scene, by the EXIF definitions: 5 to 8
-        // store the scene's columns as rows.
-        const bool across = orientation >= 5;
-        Bitmap stored;
-        stored.Create(across ? height : width, across ? width : height, 24);
-        for (int y = 0; y < stored.Height(); ++y) {
-            for (int x = 0; x < stored.Width(); ++x) {
-                const CPoint seen[] = {{x, y},
-                                       {width - 1 - x, y},
-                                       {width - 1 - x, height - 1 - y},
-                                       {x, height - 1 - y},
-                                       {y, x},
-                                       {width - 1 - y, x},
-                                       {width - 1 - y, height - 1 - x},
-                                       {y, height - 1 - x}};
-                const CPoint& at = seen[orientation - 1];
-                stored.Row(y)[x] = scene.GetPixel(at.x, at.y);
-            }
-        }
+        const Bitmap stored = TestPhotos::StoredAs(scene, orientation);
         const CString source = temp.Path() + "camera.jpg";
         ASSERT_TRUE(TestPhotos::WriteJpeg(source, stored, orientation));
         const int slot = doc->ImportPhotoImage(source, -1, CString(), 0);

@@ -15,7 +15,7 @@ void CPhotoPreview::Clear()
 bool CPhotoPreview::Load(const CString& path)
 {
     Clear();
-    if (GetExtensionOfPath(path).CompareNoCase("jpg") != 0 || !m_picture.LoadJpeg(path)) {
+    if (GetExtensionOfPath(path).CompareNoCase("jpg") != 0 || !m_picture.LoadUprightJpeg(path)) {
         m_picture.Clear();
         return false;
     }

@@ -3,8 +3,9 @@
 #include "foundation/BitmapEx.h"
 #include "platform/CString.h"
 
-// The preview of one photo file beside a file list: the picture with its pixel size, file size
-// and date. Only files named ".jpg" (any case) are read; anything else shows nothing.
+// The preview of one photo file beside a file list: the picture, upright as a list shows it, with
+// its pixel size, file size and date. Only files named ".jpg" (any case) are read; anything else
+// shows nothing.
 class CPhotoPreview
 {
   public:

@@ -1,6 +1,7 @@
 #include "photo/batch/Thumbnail.h"
 
 #include "foundation/BitmapEx.h"
+#include "foundation/ExifOrientation.h"
 #include "platform/canvas/ImageOps.h"
 
 #include <algorithm>
@@ -12,17 +13,22 @@ bool CThumbnail::Make(const CString& path)
         return false;
     }
     const CSize photo(header.width, header.height);
-    const int width = std::max(MulDiv(photo.cx, kHeight, photo.cy), 1);
+    // 120 pixels high as the photo is seen: a camera held upright stores its columns as rows.
+    const bool across = GetExifTurn(header.orientation).leftTurns % 2 != 0;
+    const CSize seen = across ? CSize(photo.cy, photo.cx) : photo;
+    const int width = std::max(MulDiv(seen.cx, kHeight, seen.cy), 1);
+    const CSize stored = across ? CSize(kHeight, width) : CSize(width, kHeight);
     // Decoded at a fraction of its size where the picture still gets every pixel: a folder of
     // phone photos reads many times faster, and photos beyond what a bitmap holds read at all.
     const int reduction =
-        CBitmapEx::ChooseJpegReduction(photo, std::min(photo.cx / width, photo.cy / kHeight));
+        CBitmapEx::ChooseJpegReduction(photo, std::min(photo.cx / stored.cx, photo.cy / stored.cy));
     CBitmapEx decoded;
     if (!decoded.LoadJpeg(path, reduction)) {
         return false;
     }
-    Bitmap picture = ImageOps::AreaAverage(decoded, reduction, CRect(CPoint(0, 0), photo), width, kHeight);
-    if (picture.IsEmpty()) {
+    Bitmap picture =
+        ImageOps::AreaAverage(decoded, reduction, CRect(CPoint(0, 0), photo), stored.cx, stored.cy);
+    if (picture.IsEmpty() || !TurnUpright(picture, header.orientation)) {
         return false;
     }
     m_picture = std::move(picture);

@@ -3,7 +3,8 @@
 #include "platform/Bitmap.h"
 #include "platform/CString.h"
 
-// One photo file of the bulk import with its picture, 120 pixels high.
+// One photo file of the bulk import with its picture, 120 pixels high, upright as the list will
+// show it.
 class CThumbnail
 {
   public:

@@ -109,9 +109,11 @@ TextLayout::TextLayout(cairo_t* cr)
     const bool reduced = std::abs(matrix.xx) != 1 || std::abs(matrix.yy) != 1;
     const bool exact = vector || reduced;
     // Whole-pixel advances on screens and images, as measured text must fit where it is drawn;
-    // vector pages, recordings and reduced pictures keep the exact outlines.
+    // vector pages, recordings and reduced pictures keep the exact outlines. Windows and pictures
+    // hint alike: a display's own full hinting would drop the thin underscore of a small cell.
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
     cairo_font_options_set_hint_metrics(options, exact ? CAIRO_HINT_METRICS_OFF : CAIRO_HINT_METRICS_ON);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
     if (exact) {
         cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
         // Advances rounded to whole device units would make text wider or narrower with the

@@ -2,6 +2,7 @@
 
 #include <gtk/gtk.h>
 #include <wx/listbox.h>
+#include <wx/mdi.h>
 #include <wx/toplevel.h>
 
 void GtkGlue::SetResizable(wxTopLevelWindow& window, bool resizable)
@@ -82,4 +83,18 @@ void GtkGlue::SetListCursor(wxListBox& list, int line)
     gtk_tree_view_set_cursor(view, path, nullptr, FALSE);
     gtk_tree_view_scroll_to_cell(view, path, nullptr, FALSE, 0, 0);
     gtk_tree_path_free(path);
+}
+
+void GtkGlue::SetTabTip(wxMDIChildFrame& child, const wxString& tip)
+{
+    wxMDIParentFrame* parent = child.GetMDIParent();
+    GtkWidget* bar = parent != nullptr && parent->GetClientWindow() != nullptr
+                         ? parent->GetClientWindow()->GetHandle()
+                         : nullptr;
+    if (bar == nullptr || !GTK_IS_NOTEBOOK(bar)) {
+        return;
+    }
+    if (GtkWidget* tab = gtk_notebook_get_tab_label(GTK_NOTEBOOK(bar), child.GetHandle())) {
+        gtk_widget_set_tooltip_text(tab, tip.empty() ? nullptr : tip.utf8_str().data());
+    }
 }

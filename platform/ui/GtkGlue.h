@@ -3,11 +3,13 @@
 #include <wx/gdicmn.h>
 
 class wxListBox;
+class wxMDIChildFrame;
+class wxString;
 class wxTopLevelWindow;
 class wxWindow;
 
 // The few GTK calls that wx does not offer: making a window resizable after creation, window
-// groups, measuring a list box's lines and placing its cursor.
+// groups, measuring a list box's lines and placing its cursor, the tip of an MDI window's tab.
 class GtkGlue
 {
   public:
@@ -33,4 +35,8 @@ class GtkGlue
     // there too (a selection alone leaves the arrows going on from the first line), and the
     // line scrolls into view.
     static void SetListCursor(wxListBox& list, int line);
+
+    // The tip of the tab that an MDI child window has in its parent's bar (empty: none). A new
+    // title makes a new tab label: the tip is set after the title.
+    static void SetTabTip(wxMDIChildFrame& child, const wxString& tip);
 };

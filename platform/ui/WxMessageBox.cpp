@@ -7,6 +7,55 @@
 #include <wx/msgdlg.h>
 #include <wx/toplevel.h>
 
+#include <gtk/gtk.h>
+
+namespace {
+
+// The window manager draws a box's caption in its frame's title bar, beside the frame's icon and
+// buttons, and cuts what does not fit. GTK sizes a message box by its text alone, so a short
+// text would cut the caption: the box is made as wide as the caption in a bold face of the
+// desktop's own font, with room for four buttons of the title's height.
+gboolean WidenToCaption(GSignalInvocationHint*, guint, const GValue* values, gpointer)
+{
+    auto* widget = static_cast<GtkWidget*>(g_value_get_object(&values[0]));
+    if (!GTK_IS_MESSAGE_DIALOG(widget)) {
+        return TRUE;
+    }
+    const gchar* caption = gtk_window_get_title(GTK_WINDOW(widget));
+    if (caption == nullptr || *caption == '\0') {
+        return TRUE;
+    }
+    constexpr int kFrameButtons = 4;
+    constexpr int kButtonPadding = 8;
+    PangoLayout* layout = gtk_widget_create_pango_layout(widget, caption);
+    PangoFontDescription* font =
+        pango_font_description_copy(pango_context_get_font_description(pango_layout_get_context(layout)));
+    pango_font_description_set_weight(font, PANGO_WEIGHT_BOLD);
+    pango_layout_set_font_description(layout, font);
+    pango_font_description_free(font);
+    int width = 0;
+    int height = 0;
+    pango_layout_get_pixel_size(layout, &width, &height);
+    g_object_unref(layout);
+    const int wanted = width + kFrameButtons * (height + kButtonPadding) + 2 * kButtonPadding;
+    int requested = -1;
+    int requestedHeight = -1;
+    gtk_widget_get_size_request(widget, &requested, &requestedHeight);
+    if (requested < wanted) {
+        gtk_widget_set_size_request(widget, wanted, requestedHeight);
+    }
+    return TRUE;
+}
+
+// Every message box is widened as GTK makes it ready for the screen, before it takes its size.
+void WidenBoxesToTheirCaptions()
+{
+    [[maybe_unused]] static const gulong hook = g_signal_add_emission_hook(
+        g_signal_lookup("realize", GTK_TYPE_WIDGET), 0, WidenToCaption, nullptr, nullptr);
+}
+
+} // namespace
+
 MessageBoxHandler WxMessageBox::Install()
 {
     return SetMessageBoxHandler(&WxMessageBox::Show);
@@ -108,6 +157,7 @@ int WxMessageBox::Show(const CString& text, const CString& caption, unsigned sty
     // A box without a caption of its own carries the program's name.
     const wxString title =
         caption.IsEmpty() && wxTheApp != nullptr ? wxTheApp->GetAppDisplayName() : ToWx(caption);
+    WidenBoxesToTheirCaptions();
     wxMessageDialog dialog(parent, ToWx(text), title, ToWxStyle(style));
     SetButtonLabels(dialog, style);
     // A box asked during long work waits for the user, so it shows the normal pointer.

@@ -171,6 +171,23 @@ TEST(HelpFileTest, HelpFileThatBreaksTheReaderReadsAsUnreadable)
     EXPECT_EQ(topics.Lookup(folder / "damaged.chm", 1003, found), CTopicMap::Result::NoHelpFile);
 }
 
+// A file whose header and directory read but whose compressed objects are damaged opens; its
+// topic table cannot be read, which is not the same as a topic it does not map.
+TEST(HelpFileTest, AFileWithASoundHeaderAndADamagedBodyOpensButItsTablesDoNotRead)
+{
+    ScratchFolder folder;
+    ASSERT_TRUE(WriteWithDamagedBody(CompileHelpProject(folder), folder / "body.chm"));
+    CChmFile chm;
+    ASSERT_TRUE(chm.Open(folder / "body.chm"));
+    EXPECT_TRUE(chm.HasObject("/html/start.htm"));
+    std::string page;
+    EXPECT_FALSE(chm.ReadObject("/html/start.htm", page));
+    CTopicMap topics;
+    CString found;
+    EXPECT_EQ(topics.Lookup(folder / "body.chm", 1003, found), CTopicMap::Result::TableUnreadable);
+    EXPECT_TRUE(found.IsEmpty());
+}
+
 void PutLittle(std::string& bytes, size_t at, std::uint64_t value, int count)
 {
     for (int i = 0; i < count; ++i) {

@@ -126,10 +126,7 @@ bool CHHCtrl::SetHelpFile(const CString& name)
                           : !CChmFile().Open(found) ? "ファイル %s を読み込めません。"
                                                     : nullptr;
     if (failure != nullptr) {
-        CString text;
-        text.Format(failure, name.GetString());
-        ShowMessageBox(text, wxTheApp != nullptr ? FromWx(wxTheApp->GetAppDisplayName()) : CString(),
-                       MB_OK | MB_ICONEXCLAMATION);
+        ShowFileMessage(failure, name);
         return false;
     }
     if (found != m_helpFile) {
@@ -160,14 +157,28 @@ bool CHHCtrl::MakeItsUrl(const CString& page)
     return Navigate(CItsAddress::Format(m_helpFile, page.IsEmpty() || page[0] == '/' ? page : "/" + page));
 }
 
-CTopicMap::Result CHHCtrl::LoadTopicMap(int topic)
+void CHHCtrl::ShowFileMessage(const char* format, const CString& name)
+{
+    CString text;
+    text.Format(format, name.GetString());
+    ShowMessageBox(text, wxTheApp != nullptr ? FromWx(wxTheApp->GetAppDisplayName()) : CString(),
+                   MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool CHHCtrl::LoadTopicMap(int topic)
 {
     CString page;
     const CTopicMap::Result result = m_topics.Lookup(m_helpFile, topic, page);
-    if (result == CTopicMap::Result::Found) {
-        MakeItsUrl(page);
+    if (result == CTopicMap::Result::NotMapped ||
+        (result == CTopicMap::Result::NoHelpFile && m_helpFile.IsEmpty())) {
+        return false;
     }
-    return result;
+    // A file whose header reads may still have a damaged body: its tables or its page.
+    if (result != CTopicMap::Result::Found || !MakeItsUrl(page)) {
+        ShowFileMessage("ファイル %s のページを読み込めません。", GetFileNameOfPath(m_helpFile));
+        return false;
+    }
+    return true;
 }
 
 void CHHCtrl::OnToolbarCommand(int id)

@@ -53,8 +53,9 @@ class CHHCtrl : public wxPanel
     bool Navigate(const CString& address);
     // Shows a page of the help file; false when there is no help file or no such page.
     bool MakeItsUrl(const CString& page);
-    // Shows the page of a topic id; anything but Found leaves the page as it is.
-    CTopicMap::Result LoadTopicMap(int topic);
+    // Shows the page of a topic id; false, with the page left as it is, when it does not show.
+    // A help file that does not map the topic says nothing; one that cannot be read says so.
+    bool LoadTopicMap(int topic);
 
     // The button actions, by command.
     void OnToolbarCommand(int id);
@@ -65,6 +66,8 @@ class CHHCtrl : public wxPanel
     CString GetOpenedPage() const;
 
   private:
+    // The box that tells of the help file: format holds one %s, the file's name.
+    static void ShowFileMessage(const char* format, const CString& name);
     void CreateToolBar(unsigned buttons, bool labels);
     void LayoutChildren();
     void GoHome();

@@ -5,6 +5,7 @@
 #include "app/listwindow/ui/PhotoView.h"
 #include "app/startup/ui/ZantobyApp.h"
 #include "app/startup/ui/ZantobyDocManager.h"
+#include "platform/ui/GtkGlue.h"
 #include "platform/ui/PointerCapture.h"
 #include "shell/ui/MenuBuilder.h"
 #include "shell/ui/ResourceBitmaps.h"
@@ -15,8 +16,6 @@
 
 #include <algorithm>
 
-bool CZantobyFrame::s_minimised = false;
-
 CZantobyFrame::CZantobyFrame(wxDocument* doc, wxView* view, wxMDIParentFrame* parent)
     : wxDocMDIChildFrame(doc, view, parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                          wxDEFAULT_FRAME_STYLE | wxMAXIMIZE)
@@ -25,7 +24,6 @@ CZantobyFrame::CZantobyFrame(wxDocument* doc, wxView* view, wxMDIParentFrame* pa
     wxMenuBar* menus = CMenuBuilder::CreateMenuBar(IDR_LISTTYPE);
     SetMenuBar(menus);
     wxGetApp().GetDocManager()->FileHistoryUseMenu(CMenuBuilder::FindRecentFileMenu(*menus));
-    Bind(wxEVT_SIZE, &CZantobyFrame::OnSize, this);
 }
 
 CZantobyFrame::~CZantobyFrame()
@@ -98,22 +96,14 @@ void CZantobyFrame::OnSplitterSize(wxSizeEvent& event)
     }
 }
 
-void CZantobyFrame::OnSize(wxSizeEvent& event)
-{
-    event.Skip();
-    const bool minimised = IsIconized();
-    if (minimised != s_minimised) {
-        s_minimised = minimised;
-        UpdateTitle();
-    }
-}
-
 void CZantobyFrame::UpdateTitle()
 {
     wxDocument* doc = GetDocument();
     if (doc == nullptr) {
         return;
     }
+    // The tab names the file, so that several lists fit the bar; its tip names the whole path.
     const wxString path = doc->GetFilename();
-    SetTitle(IsIconized() ? wxFileName(path).GetFullName() : path);
+    SetTitle(wxFileName(path).GetFullName());
+    GtkGlue::SetTabTip(*this, path);
 }

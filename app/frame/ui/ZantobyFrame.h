@@ -6,8 +6,8 @@ class CGridView;
 class wxSplitterWindow;
 
 // The window of one open list inside the main window: a splitter with the grid above the strip
-// of the current row's photos, titled with the list's full path (its file name alone while
-// minimised), always shown maximised, with the list menus.
+// of the current row's photos, its tab titled with the list's file name and its full path as the
+// tab's tip, always shown maximised, with the list menus.
 class CZantobyFrame : public wxDocMDIChildFrame
 {
   public:
@@ -31,15 +31,12 @@ class CZantobyFrame : public wxDocMDIChildFrame
     // -1 when the photo pane has no height.
     int GetGridPaneHeight() const;
 
-    // The title rule: the full path, or the file name and extension while minimised.
+    // The tab's title and tip from the list's path.
     void UpdateTitle();
 
   private:
-    void OnSize(wxSizeEvent& event);
     void OnSplitterSize(wxSizeEvent& event);
 
     wxSplitterWindow* m_splitter = nullptr;
     int m_pendingHeight = -1;
-    // Whether the last list window sized was minimised, shared by all of them.
-    static bool s_minimised;
 };

@@ -9,6 +9,7 @@
 #include "app/listwindow/ui/GridView.h"
 #include "app/listwindow/ui/ListDocument.h"
 #include "app/listwindow/ui/PhotoPropertiesHook.h"
+#include "app/settings/ConfigForm.h"
 #include "app/settings/VersionInfo.h"
 #include "app/startup/ui/ZantobyApp.h"
 #include "app/startup/ui/ZantobyDocManager.h"
@@ -134,6 +135,8 @@ void CListGrid::OnSetup()
     EnablePopupMenu(1);
     // Column remarks, photo names and row ids show as tips over the cells and headings.
     EnableTips(1);
+    SetWheelStep(std::clamp(wxGetApp().Settings().GetWheelDelta(), CConfigForm::kMinWheelDelta,
+                            CConfigForm::kMaxWheelDelta));
     MeasureFont();
 }
 

@@ -180,7 +180,10 @@ void CPhotoView::OnPaint(wxPaintEvent&)
             DrawPlaceholder(dc, item);
         }
         if (!item.caption.IsEmpty()) {
-            CRect caption(item.x, item.height + 12, item.x + item.width - 1, item.height + 24);
+            // The box reaches down through the room under the picture: the 12-pixel cell of the
+            // font draws an underscore below its last row.
+            CRect caption(item.x, item.height + 12, item.x + item.width - 1,
+                          item.height + CPhotoStrip::kCaptionSpace);
             dc.DrawText(item.caption, caption, DT_CENTER | DT_NOPREFIX);
         }
     }

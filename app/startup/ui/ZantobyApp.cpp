@@ -582,8 +582,8 @@ bool CZantobyApp::RunSaveFileDialog(const CString& initialPath, const char* exte
         wildcards.RemoveLast();
     }
     const wxFileName initial(ToWx(initialPath));
-    wxFileDialog dialog(m_mainFrame, wxString(), initial.GetPath(), initial.GetFullName(), wildcards,
-                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog dialog(m_mainFrame, ToWx("名前を付けて保存"), initial.GetPath(), initial.GetFullName(),
+                        wildcards, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) {
         return false;
     }

@@ -80,6 +80,30 @@ bool WriteJpeg(const CString& path, const Bitmap& image, int orientation)
     return static_cast<bool>(out);
 }
 
+Bitmap StoredAs(const Bitmap& scene, int orientation)
+{
+    const int width = scene.Width();
+    const int height = scene.Height();
+    const bool across = orientation >= 5;
+    Bitmap stored;
+    stored.Create(across ? height : width, across ? width : height, 24);
+    for (int y = 0; y < stored.Height(); ++y) {
+        for (int x = 0; x < stored.Width(); ++x) {
+            const CPoint seen[] = {
+                {x, y}, {width - 1 - x, y}, {width - 1 - x, height - 1 - y}, {x, height - 1 - y},
+                {y, x}, {width - 1 - y, x}, {width - 1 - y, height - 1 - x}, {y, height - 1 - x}};
+            const CPoint& at = seen[orientation >= 1 && orientation <= 8 ? orientation - 1 : 0];
+            stored.Row(y)[x] = scene.GetPixel(at.x, at.y);
+        }
+    }
+    return stored;
+}
+
+bool WriteCameraJpeg(const CString& path, int width, int height, int orientation)
+{
+    return WriteJpeg(path, StoredAs(Quadrants(width, height), orientation), orientation);
+}
+
 bool WriteLargeJpeg(const CString& path, int width, int height)
 {
     FILE* file = std::fopen(FileSystem::ToNative(path).c_str(), "wb");

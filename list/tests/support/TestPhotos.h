@@ -22,6 +22,14 @@ bool WriteJpeg(const CString& path, int width, int height);
 // of Motorola cameras; false when it cannot be written.
 bool WriteJpeg(const CString& path, const Bitmap& image, int orientation);
 
+// The scene as a camera holding it in the orientation (1 to 8) stores it, by the EXIF
+// definitions: 5 to 8 store the scene's columns as rows.
+Bitmap StoredAs(const Bitmap& scene, int orientation);
+
+// The quadrants of a scene width x height, stored and named as a camera in the orientation
+// writes them; false when it cannot be written.
+bool WriteCameraJpeg(const CString& path, int width, int height, int orientation);
+
 // The quadrants as a JPEG of any size, written row by row, so that photos larger than a bitmap
 // may hold can be made; false when it cannot be written.
 bool WriteLargeJpeg(const CString& path, int width, int height);

@@ -13,11 +13,28 @@ PhotoList::PhotoList() : doc(std::make_unique<CZantobyDoc>(host))
     EXPECT_TRUE(doc->CreateWorkFolders(CString()));
 }
 
+namespace {
+
+// The path, once its folders are made.
+CString MakeFolderOf(const CString& path)
+{
+    std::filesystem::create_directories(FileSystem::ToNative(path).parent_path());
+    return path;
+}
+
+} // namespace
+
 CString PhotoList::WriteJpeg(const CString& name, int width, int height) const
 {
-    CString path = temp.Path() + name;
-    std::filesystem::create_directories(FileSystem::ToNative(path).parent_path());
+    const CString path = MakeFolderOf(temp.Path() + name);
     EXPECT_TRUE(TestPhotos::WriteJpeg(path, width, height));
+    return path;
+}
+
+CString PhotoList::WriteCameraJpeg(const CString& name, int width, int height, int orientation) const
+{
+    const CString path = MakeFolderOf(temp.Path() + name);
+    EXPECT_TRUE(TestPhotos::WriteCameraJpeg(path, width, height, orientation));
     return path;
 }
 

@@ -15,6 +15,9 @@ class PhotoList
 
     // A JPEG of four flat quadrants at temp/name (folders made as needed); its path.
     CString WriteJpeg(const CString& name, int width, int height) const;
+    // The quadrants of a scene width x height as a camera held in the EXIF orientation stores
+    // and names them; its path.
+    CString WriteCameraJpeg(const CString& name, int width, int height, int orientation) const;
     // Takes a photo file into the list on the new-row line; the photo's slot.
     int AddPhotoRow(const CString& path);
 

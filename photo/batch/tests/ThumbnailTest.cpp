@@ -28,3 +28,19 @@ TEST(Thumbnail, EveryPhotoGetsItsPictureAPhoneOf108MegapixelsToo)
     EXPECT_FALSE(none.Make(list.temp.Path() + "missing.jpg"));
     EXPECT_TRUE(none.Picture().IsEmpty());
 }
+
+// A camera's turn stands the picture as the list will show the photo, whichever of the eight.
+TEST(Thumbnail, TheCamerasTurnStandsThePictureAsTheListShowsIt)
+{
+    PhotoList list;
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        CThumbnail thumbnail;
+        ASSERT_TRUE(thumbnail.Make(list.WriteCameraJpeg("camera.jpg", 60, 40, orientation))) << orientation;
+        const Bitmap& picture = thumbnail.Picture();
+        ASSERT_EQ(CSize(picture.Width(), picture.Height()), CSize(180, CThumbnail::kHeight)) << orientation;
+        EXPECT_TRUE(TestPhotos::IsNear(picture.GetPixel(30, 20), TestPhotos::kTopLeft)) << orientation;
+        EXPECT_TRUE(TestPhotos::IsNear(picture.GetPixel(150, 20), TestPhotos::kTopRight)) << orientation;
+        EXPECT_TRUE(TestPhotos::IsNear(picture.GetPixel(30, 100), TestPhotos::kBottomLeft)) << orientation;
+        EXPECT_TRUE(TestPhotos::IsNear(picture.GetPixel(150, 100), TestPhotos::kBottomRight)) << orientation;
+    }
+}

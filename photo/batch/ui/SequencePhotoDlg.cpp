@@ -141,6 +141,10 @@ void CSequencePhotoDlg::Refresh()
     }
     m_settings.SetPhotoFolder(folder);
     m_settings.SetViewSubFolder(IsItemChecked(idSubFolders));
+    // The rows went without a word of their selection: nothing is selected now, and the picture
+    // of a file that may be gone goes too.
+    m_timer.Stop();
+    ShowPreview();
 }
 
 bool CSequencePhotoDlg::GetSelectedFiles(CStringArray& paths) const

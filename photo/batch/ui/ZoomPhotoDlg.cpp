@@ -54,7 +54,7 @@ void CZoomPhotoDlg::Open(const CString& path)
 bool CZoomPhotoDlg::OnInitDialog()
 {
     SetAnchorTable(kItems, true);
-    m_loaded = !m_path.IsEmpty() && m_photo.LoadJpeg(m_path);
+    m_loaded = !m_path.IsEmpty() && m_photo.LoadUprightJpeg(m_path);
     if (m_loaded) {
         CString size;
         size.Format("size = %d * %d", m_photo.Width(), m_photo.Height());

@@ -5,7 +5,8 @@
 
 class CPhotoFrame;
 
-// One photo file enlarged to fill a window that can be resized, with its pixel size below.
+// One photo file enlarged to fill a window that can be resized, upright as a list shows it, with
+// its pixel size below.
 class CZoomPhotoDlg : public CListDialog
 {
   public:

@@ -8,6 +8,7 @@
 #include <X11/keysym.h>
 #include <gdk/gdkx.h>
 
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -86,6 +87,17 @@ void FakeInput::Button(int button, bool down)
 {
     const unsigned int number = button == wxMOUSE_BTN_RIGHT ? 3 : button == wxMOUSE_BTN_MIDDLE ? 2 : 1;
     XTestFakeButtonEvent(XDisplay(), number, down, CurrentTime);
+    XFlush(XDisplay());
+}
+
+void FakeInput::Wheel(int notches)
+{
+    // X reports each notch as a click of button 4 (away) or 5 (towards the user).
+    const unsigned int number = notches > 0 ? 5 : 4;
+    for (int notch = 0; notch < std::abs(notches); ++notch) {
+        XTestFakeButtonEvent(XDisplay(), number, True, CurrentTime);
+        XTestFakeButtonEvent(XDisplay(), number, False, CurrentTime);
+    }
     XFlush(XDisplay());
 }
 

@@ -13,6 +13,9 @@ class FakeInput
     static void MoveTo(const wxPoint& screen);
     // Presses or releases a mouse button (wxMOUSE_BTN_LEFT, _MIDDLE, _RIGHT).
     static void Button(int button, bool down);
+    // Turns the mouse wheel by notches: positive towards the user (the view moves down),
+    // negative away.
+    static void Wheel(int notches);
     // Presses and releases a key with the modifiers held (wxMOD_CONTROL | wxMOD_SHIFT ...). key is
     // a WXK_ code or an ASCII character; an upper-case letter or a shifted sign adds Shift.
     static void Key(int key, int modifiers);

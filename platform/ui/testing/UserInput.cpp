@@ -245,6 +245,15 @@ void UserInput::DoubleClick(wxWindow& window, const wxPoint& point)
     Settle();
 }
 
+void UserInput::Wheel(wxWindow& window, const wxPoint& point, int notches)
+{
+    ActivateTopOf(window);
+    FakeInput::MoveTo(window.ClientToScreen(point));
+    Settle();
+    FakeInput::Wheel(notches);
+    Settle();
+}
+
 void UserInput::Press(int key, int modifiers)
 {
     FakeInput::Key(key, modifiers);

@@ -37,6 +37,8 @@ class UserInput
     static void Click(wxWindow& window, const wxPoint& point, wxMouseButton button = wxMOUSE_BTN_LEFT);
     static void RightClick(wxWindow& window, const wxPoint& point);
     static void DoubleClick(wxWindow& window, const wxPoint& point);
+    // Turns the wheel by notches with the pointer there (positive: towards the user).
+    static void Wheel(wxWindow& window, const wxPoint& point, int notches);
     // Moves the pointer there in a few small moves (tips, hover).
     static void Hover(wxWindow& window, const wxPoint& point);
     // Presses the left button at a point of one window, moves with it held in small moves to a

@@ -5,6 +5,7 @@
 
 #include "foundation/AppBase.h"
 #include "foundation/tests/support/ScratchFolder.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxText.h"
@@ -19,8 +20,10 @@
 #include <wx/html/htmlcell.h>
 #include <wx/html/htmlwin.h>
 #include <wx/log.h>
+#include <wx/toolbar.h>
 #include <wx/weakref.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -31,19 +34,28 @@ bool Shows(const CHHCtrl& pane, const char* page)
     return pane.GetOpenedPage().view().ends_with(page);
 }
 
+// What the viewer stands on: wx with the platform's windows, a profile in a scratch folder, and
+// the text of every box kept instead of shown.
+struct ViewerSetting
+{
+    ViewerSetting() { app.SetIniFile(CString()); }
+    ~ViewerSetting() { SetMessageBoxHandler(previous); }
+
+    bool started = (WxTestEnvironment::Ensure(), WindowPlatform::Install(), true);
+    std::vector<CString> boxes;
+    MessageBoxHandler previous = SetMessageBoxHandler([this](const CString& text, const CString&, unsigned) {
+        boxes.push_back(text);
+        return IDOK;
+    });
+    ScratchFolder scratch;
+    CAppBase app{"チュートリアル"};
+};
+
 TEST(TutorialWindowTest, OpensAtTheStartPageInTheCornerFollowsRequestsAndKeepsTheSetting)
 {
-    WxTestEnvironment::Ensure();
-    WindowPlatform::Install();
-    std::vector<CString> boxes;
-    const MessageBoxHandler previous =
-        SetMessageBoxHandler([&](const CString& text, const CString&, unsigned) {
-            boxes.push_back(text);
-            return IDOK;
-        });
-    ScratchFolder scratch;
-    CAppBase app("チュートリアル");
-    app.SetIniFile(CString());
+    ViewerSetting viewer;
+    std::vector<CString>& boxes = viewer.boxes;
+    CAppBase& app = viewer.app;
     // The main program's settings share the file.
     ScratchFolder::WriteBytes(app.GetIniFile(), "[Auto]\r\nNavigate=1\r\nTutorial=0\r\n");
 
@@ -97,7 +109,45 @@ TEST(TutorialWindowTest, OpensAtTheStartPageInTheCornerFollowsRequestsAndKeepsTh
 
     dialog->Close();
     EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !dialog; }));
-    SetMessageBoxHandler(previous);
+}
+
+// A help file whose header reads but whose pages do not: the viewer says so when it opens and
+// when Home is clicked, as it does for a file that does not open at all.
+TEST(TutorialWindowTest, AHelpFileWhosePagesCannotBeReadSaysSo)
+{
+    ViewerSetting viewer;
+    std::vector<CString>& boxes = viewer.boxes;
+    const ScratchFolder& scratch = viewer.scratch;
+    ScratchFolder::WriteBytes(scratch / "help.hhp", "[OPTIONS]\nCompiled file=help.chm\n"
+                                                    "Default topic=html/start.htm\n"
+                                                    "\n[FILES]\nhtml/start.htm\n"
+                                                    "\n[ALIAS]\nIDH_START=html/start.htm\n"
+                                                    "\n[MAP]\n#define IDH_START 1003\n");
+    ScratchFolder::WriteBytes(scratch / "html/start.htm", "<html><body>Start</body></html>");
+    // The viewer looks in the current folder before its own.
+    ASSERT_TRUE(WriteWithDamagedBody(CompileHelpFile(scratch, "help"), scratch / "Tutorial.chm"));
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(FileSystem::ToNative(scratch.Path()));
+
+    wxWeakRef<CTutorialDlg> dialog = new CTutorialDlg(nullptr, viewer.app);
+    std::filesystem::current_path(before);
+    dialog->Show();
+    const CString unreadable = "ファイル Tutorial.chm のページを読み込めません。";
+    ASSERT_EQ(boxes.size(), 1u) << "a blank page and no word";
+    EXPECT_EQ(boxes[0], unreadable);
+    CHHCtrl* pane = dialog->GetHelpPane();
+    ASSERT_NE(pane, nullptr);
+    EXPECT_TRUE(pane->GetOpenedPage().IsEmpty());
+
+    ASSERT_TRUE(UserInput::Activate(*dialog));
+    wxToolBar& bar = *pane->GetToolBar();
+    const int home = bar.GetToolSize().x / 2 + bar.GetMargins().x;
+    UserInput::Click(bar, wxPoint(home, bar.GetClientSize().y / 2));
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return boxes.size() == 2; })) << "Home said nothing";
+    EXPECT_EQ(boxes[1], unreadable);
+
+    dialog->Close();
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return !dialog; }));
 }
 
 // The words of a link as the view lays them out, in the view's client coordinates; an empty

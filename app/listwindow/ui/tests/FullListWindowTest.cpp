@@ -5,18 +5,23 @@
 #include "app/listwindow/ui/GridView.h"
 #include "app/listwindow/ui/ListDocument.h"
 #include "app/listwindow/ui/ListGrid.h"
+#include "app/settings/ui/ConfigDlg.h"
 #include "app/startup/ui/ZantobyApp.h"
 #include "app/startup/ui/ZantobyDocManager.h"
 #include "app/testing/ui/FullListFile.h"
 #include "app/testing/ui/ProgramStart.h"
 #include "foundation/tests/support/ScratchFolder.h"
+#include "foundation/ui/HostedField.h"
+#include "grid/ui/GridCellArea.h"
 #include "grid/ui/testing/GridInput.h"
 #include "grid/ui/testing/GridScreen.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/testing/InputSteps.h"
 #include "platform/ui/testing/ShownBoxTexts.h"
 #include "platform/ui/testing/UserInput.h"
+#include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/ShownGridSteps.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +29,7 @@
 #include <wx/clipbrd.h>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -160,4 +166,64 @@ TEST(FullListWindowTest, APasteOnTheLastLineSaysHowManyRowsAndColumnsFoundNoPlac
     UserInput::Settle();
     EXPECT_EQ(doc.GetCellTextAt(column, kMaxRows - 1, kOutputGrid), before);
     wxTheClipboard->Clear();
+}
+
+// The wheel scrolls the rows 環境設定 names a notch: two at first, then as the dialog is set.
+TEST(FullListWindowTest, TheWheelScrollsTheRowsTheSettingsName)
+{
+    CGridView& view = View();
+    CListGrid& grid = *view.Grid();
+    wxWindow& cells = *grid.CellArea();
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    const wxPoint middle(cells.GetClientSize().x / 2, cells.GetClientSize().y / 2);
+    grid.ScrollToTopRow(100);
+    UserInput::Wheel(cells, middle, 1);
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return grid.FirstVisibleRow() != 100; }));
+    EXPECT_EQ(grid.FirstVisibleRow(), 102) << "two rows a notch by default";
+    UserInput::Wheel(cells, middle, -2);
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return grid.FirstVisibleRow() == 98; }))
+        << "back up two notches shows row " << grid.FirstVisibleRow();
+
+    UserInput::AnswerNextModal([](wxWindow* dialog) {
+        auto* wheel = dialog != nullptr ? dynamic_cast<CHostedField*>(dialog->FindWindow(1071)) : nullptr;
+        if (wheel == nullptr) {
+            ADD_FAILURE() << "no wheel field in the settings";
+            UserInput::Press(WXK_ESCAPE);
+            return;
+        }
+        // Tab by Tab to the wheel field, as a user goes there from the keyboard.
+        CTypedEdit& edit = wheel->GetEdit();
+        // The next Tab once the last one has moved the keyboard.
+        auto tabbedFrom = std::make_shared<wxWindow*>(nullptr);
+        const int chain = InputSteps::Start(
+            "the wheel field has the keyboard",
+            [&edit, tabbedFrom] {
+                if (edit.HasFocus()) {
+                    return true;
+                }
+                if (wxWindow::FindFocus() != *tabbedFrom) {
+                    *tabbedFrom = wxWindow::FindFocus();
+                    UserInput::Press(WXK_TAB);
+                }
+                return false;
+            },
+            [] {
+                UserInput::Press(WXK_END);
+                UserInput::Press(WXK_BACK);
+                UserInput::Type("5");
+            });
+        InputSteps::Then(
+            chain, "the wheel field reads 5", [&edit] { return edit.GetValue() == "5"; },
+            [] { UserInput::Press(WXK_RETURN); });
+    });
+    wxFrame& frame = *dynamic_cast<wxFrame*>(view.GetFrame());
+    ASSERT_TRUE(UserInput::ChooseMenu(frame, {"ﾂｰﾙ(&T)", "環境設定(&O)..."}));
+    ASSERT_TRUE(UserInput::Finish());
+    EXPECT_EQ(wxGetApp().Settings().GetWheelDelta(), 5);
+
+    grid.ScrollToTopRow(100);
+    UserInput::Wheel(cells, middle, 1);
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return grid.FirstVisibleRow() != 100; }));
+    EXPECT_EQ(grid.FirstVisibleRow(), 105) << "the changed setting holds at once";
+    grid.ScrollToTopRow(0);
 }

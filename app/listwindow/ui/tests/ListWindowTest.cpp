@@ -1,8 +1,9 @@
 // A list as a user meets it: the program started with a list file, the grid above the strip of
 // the current row's photos, a cell edited in the grid, saved, undone and redone, and the list
-// opened again.
+// opened again; its tab, and the captions of its photos.
 #include "app/frame/ui/MainFrame.h"
 #include "app/frame/ui/ZantobyFrame.h"
+#include "app/listwindow/PhotoStrip.h"
 #include "app/listwindow/ui/GridView.h"
 #include "app/listwindow/ui/ListDocument.h"
 #include "app/listwindow/ui/ListGrid.h"
@@ -16,11 +17,16 @@
 #include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
+#include "platform/ui/testing/GtkMenuProbe.h"
+#include "platform/ui/testing/GtkTipProbe.h"
+#include "platform/ui/testing/ScreenPixels.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
 
 #include <gtest/gtest.h>
+
+#include <gtk/gtk.h>
 
 #include <string>
 
@@ -154,4 +160,80 @@ TEST(ListWindowTest, AListOpensEditsSavesUndoesAndOpensAgain)
     EXPECT_EQ(again->Grid()->GetRowCount(), 1);
     ASSERT_TRUE(UserInput::ChooseMenu(reopened, {"表示(&V)", "全ﾃﾞｰﾀ表示(&L)"}));
     EXPECT_GE(LineOf(*again->Grid(), "消しゴム 大"), 0);
+}
+
+// Eight lists must fit the tab bar: a list's tab names its file, and its tip the whole path.
+TEST(ListWindowTest, AListsTabNamesItsFileAndItsTipTheWholePath)
+{
+    App();
+    CGridView* view = ViewOf(OpenList());
+    ASSERT_NE(view, nullptr);
+    CMainFrame& main = *App().GetMainFrame();
+    GtkWidget* bar = main.GetClientWindow()->GetHandle();
+    ASSERT_TRUE(GTK_IS_NOTEBOOK(bar));
+    GtkWidget* tab = gtk_notebook_get_tab_label(GTK_NOTEBOOK(bar), view->GetFrame()->GetHandle());
+    ASSERT_TRUE(GTK_IS_LABEL(tab));
+    EXPECT_STREQ(gtk_label_get_text(GTK_LABEL(tab)), "goods.zbk");
+
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return GtkMenuProbe::IsPlaced(tab); }));
+    UserInput::Hover(main, main.ScreenToClient(GtkMenuProbe::ScreenCentre(tab)));
+    const std::string path = FileSystem::ToNative(ListPath()).string();
+    EXPECT_TRUE(WxTestEnvironment::PumpUntil([&] { return GtkTipProbe::ShownText() == path; }, 5000))
+        << "the tab's tip reads \"" << GtkTipProbe::ShownText() << "\"";
+    UserInput::Hover(*view->Grid(), wxPoint(5, 5));
+}
+
+// A caption shows whole: the underscore of "landscape_1" lies below the 12-pixel cell of its
+// font, and the strip must not show it as "landscape 1".
+TEST(ListWindowTest, APhotosCaptionShowsWholeUnderscoresToo)
+{
+    App();
+    CListDocument* doc = OpenList();
+    ASSERT_NE(doc, nullptr);
+    CGridView& view = *ViewOf(doc);
+    CListGrid& grid = *view.Grid();
+    CPhotoView& strip = *view.PhotoView();
+    CZantobyDoc& list = doc->List();
+    int line = 0;
+    while (line < list.displayCount &&
+           (list.displayOrder[line] < 0 || list.GetRow(list.displayOrder[line]).photoCount < 2)) {
+        ++line;
+    }
+    ASSERT_LT(line, list.displayCount) << "no row with two photos";
+    const ProductRecord& row = list.GetRow(list.displayOrder[line]);
+    list.GetPhoto(row.photos[0]).name = "landscape_1";
+    list.GetPhoto(row.photos[1]).name = "landscape 1";
+
+    ASSERT_TRUE(UserInput::Activate(*App().GetMainFrame()));
+    GridInput::Click(grid, 0, line == 0 ? 1 : 0);
+    GridInput::Click(grid, 0, line);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] {
+        return strip.Strip().Items().size() >= 2 && strip.Strip().Items()[0]->caption == "landscape_1";
+    }));
+    WxTestEnvironment::PumpFor(300);
+    const CPhotoStripItem& first = *strip.Strip().Items()[0];
+    const CPhotoStripItem& second = *strip.Strip().Items()[1];
+    ASSERT_EQ(first.width, second.width);
+    ASSERT_EQ(first.height, second.height);
+    // The strip scrolled down to the captions, however low its pane is.
+    const int top = first.height + CPhotoStrip::kGap;
+    strip.Scroll(0, top);
+    ASSERT_TRUE(
+        WxTestEnvironment::PumpUntil([&] { return strip.CalcUnscrolledPosition(wxPoint(0, 0)).y > 0; }));
+    WxTestEnvironment::PumpFor(300);
+    const Bitmap shown = ScreenPixels::Of(strip);
+    const wxPoint origin = strip.CalcScrolledPosition(wxPoint(0, 0));
+    ASSERT_GE(shown.Height() - origin.y, first.height + CPhotoStrip::kCaptionSpace);
+    ASSERT_GE(shown.Width() - origin.x, second.x + second.width);
+    long differences = 0;
+    for (int y = top; y < first.height + CPhotoStrip::kCaptionSpace; ++y) {
+        for (int x = 0; x < first.width; ++x) {
+            differences += shown.GetPixel(origin.x + first.x + x, origin.y + y) !=
+                                   shown.GetPixel(origin.x + second.x + x, origin.y + y)
+                               ? 1
+                               : 0;
+        }
+    }
+    strip.Scroll(0, 0);
+    EXPECT_GT(differences, 0) << "landscape_1 shows as landscape 1";
 }

@@ -1,7 +1,10 @@
 #include "foundation/tests/support/ScratchFolder.h"
 #include "foundation/ui/ButtonEdit.h"
 #include "foundation/ui/ReportList.h"
+#include "grid/ui/testing/GridInput.h"
 #include "list/BulkImportLayout.h"
+#include "list/tests/support/TestPhotos.h"
+#include "photo/batch/Thumbnail.h"
 #include "photo/batch/testing/PhotoList.h"
 #include "photo/batch/ui/AutoPhotoDlg.h"
 #include "photo/batch/ui/LumpPhotoDlg.h"
@@ -14,9 +17,12 @@
 #include "photo/batch/ui/ZoomPhotoDlg.h"
 #include "photo/batch/ui/tests/support/FakePhotoProfile.h"
 #include "platform/FileSystem.h"
+#include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -152,6 +158,94 @@ TEST_F(PhotoDialogsWindow, TheBulkImportArrangesPhotosThroughTheClipboardAndOkDr
     EXPECT_EQ(layout.ItemAt(0, 1), 1);
     EXPECT_EQ(layout.ItemAt(1, 1), 0) << "the pasted photo is the copied one, not a new one";
     EXPECT_EQ(layout.items.size(), 3u);
+}
+
+// A camera held upright stores a landscape of pixels and names the turn: every picture of it
+// stands as the list will show it, 30 x 40.
+CString WritePortrait(const PhotoList& list, const CString& name)
+{
+    return list.WriteCameraJpeg(name, 30, 40, 6);
+}
+
+// Arms the answer for the zoom window that opens next: the photo's size as seen, and a picture
+// taller than wide; then Esc closes it.
+void ExpectUprightZoomNext(bool* seen)
+{
+    UserInput::AnswerNextModal([seen](wxWindow* window) {
+        auto* zoom = dynamic_cast<CZoomPhotoDlg*>(window);
+        if (zoom == nullptr) {
+            ADD_FAILURE() << "no zoom window";
+            UserInput::Press(WXK_ESCAPE);
+            return;
+        }
+        *seen = true;
+        EXPECT_EQ(zoom->GetItemText(1041), "size = 30 * 40");
+        const CRect image = zoom->Frame()->GetImageRect();
+        EXPECT_GT(image.Height(), image.Width());
+        UserInput::PressToClose(*zoom, WXK_ESCAPE, std::make_shared<bool>(false));
+    });
+}
+
+TEST_F(PhotoDialogsWindow, TheBulkImportShowsATurnedPhotoUprightInItsThumbnailAndItsZoom)
+{
+    WritePortrait(list, "縦/1.jpg");
+    profile.SetPhotoFolder(list.temp.Path() + "縦");
+    CLumpPhotoDlg dialog(nullptr, list.host, profile);
+    ShowAndSettle(dialog);
+    CLumpPhotoGrid& grid = dialog.Grid();
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return grid.GetRowCount() == 1; }));
+    ASSERT_EQ(grid.Photos().GetSize(), 1);
+    const Bitmap& picture = grid.Photos().At(0).Picture();
+    ASSERT_EQ(CSize(picture.Width(), picture.Height()), CSize(90, CThumbnail::kHeight));
+    EXPECT_TRUE(TestPhotos::IsNear(picture.GetPixel(20, 20), TestPhotos::kTopLeft));
+    EXPECT_TRUE(TestPhotos::IsNear(picture.GetPixel(70, 100), TestPhotos::kBottomRight));
+
+    ASSERT_TRUE(UserInput::Activate(dialog));
+    GridInput::Click(grid, 0, 0);
+    bool zoomed = false;
+    ExpectUprightZoomNext(&zoomed);
+    UserInput::Press(WXK_SPACE);
+    EXPECT_TRUE(UserInput::Finish());
+    EXPECT_TRUE(zoomed);
+    dialog.Hide();
+}
+
+TEST_F(PhotoDialogsWindow, TheContinuousImportPreviewsATurnedPhotoUprightAndForgetsADeletedOne)
+{
+    const CString path = WritePortrait(list, "連続縦/1.jpg");
+    list.WriteJpeg("連続縦/2.jpg", 40, 30);
+    profile.SetPhotoFolder(list.temp.Path() + "連続縦");
+    CSequencePhotoDlg dialog(nullptr, list.host, profile);
+    ShowAndSettle(dialog);
+    CReportList& files = dialog.List();
+    ASSERT_EQ(files.GetItemCount(), 2);
+    ASSERT_TRUE(UserInput::Activate(dialog));
+    wxRect row;
+    ASSERT_TRUE(files.GetItemRect(0, row));
+    const wxPoint first(row.x + 20, row.y + row.height / 2);
+    UserInput::Click(files, first);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return dialog.Preview().IsLoaded(); }));
+    EXPECT_EQ(dialog.GetItemText(1055), "X:30 Y:40");
+    const Bitmap& picture = dialog.Preview().Picture();
+    ASSERT_EQ(CSize(picture.Width(), picture.Height()), CSize(30, 40));
+    EXPECT_TRUE(TestPhotos::IsNear(picture.GetPixel(5, 5), TestPhotos::kTopLeft));
+    EXPECT_TRUE(TestPhotos::IsNear(picture.GetPixel(25, 35), TestPhotos::kBottomRight));
+
+    bool zoomed = false;
+    ExpectUprightZoomNext(&zoomed);
+    UserInput::DoubleClick(files, first);
+    EXPECT_TRUE(UserInput::Finish());
+    EXPECT_TRUE(zoomed);
+
+    // The file goes from the disk and its picture from the window.
+    UserInput::Click(files, first);
+    UserInput::Click(*dialog.FindWindow(1062), wxPoint(10, 10));
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return files.GetItemCount() == 1; }));
+    EXPECT_FALSE(FileSystem::Exists(path));
+    EXPECT_FALSE(WxTestEnvironment::PumpUntil([&] { return dialog.Preview().IsLoaded(); }, 800))
+        << "the deleted photo still shows";
+    EXPECT_TRUE(dialog.GetItemText(1055).IsEmpty());
+    dialog.Hide();
 }
 
 TEST_F(PhotoDialogsWindow, TheSizeCheckTakesTheLengthFromTheWindowsHeight)
