@@ -4,6 +4,7 @@
 #include "tutorial/ui/HHCtrl.h"
 
 #include "foundation/ProfileFile.h"
+#include "platform/ui/GtkGlue.h"
 #include "platform/ui/WxBitmap.h"
 #include "platform/ui/WxText.h"
 #include "res/images/BitmapArt.h"
@@ -97,8 +98,14 @@ void CTutorialDlg::ShowTopic(int topic)
     if (IsIconized()) {
         Restore();
     }
-    Show();
-    Raise();
+    if (IsShown()) {
+        Raise();
+    } else {
+        // Started beside the program, the viewer leaves the keyboard, and the top of the windows
+        // above the others, to the window the user works in, such as a dialog waiting for an answer.
+        GtkGlue::LowerWhenMapped(*this);
+        ShowWithoutActivating();
+    }
     if (topic != 0 && m_pane != nullptr) {
         m_pane->LoadTopicMap(topic);
     }

@@ -231,6 +231,10 @@ void CGridView::InitialUpdate()
         m_grid->MoveToCell(std::clamp(m_list->currentColumn, 0, m_grid->GetColCount() - 1),
                            std::clamp(m_list->currentRow, 0, m_grid->GetRowCount() - 1));
     }
+    // The list's window takes the keyboard as it opens: typing goes into the current cell at once.
+    if (m_grid != nullptr) {
+        m_grid->SetFocus();
+    }
 }
 
 void CGridView::OnUpdate(int hint, const ListHintArg* arg)

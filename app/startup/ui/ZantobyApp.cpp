@@ -18,6 +18,7 @@
 #include "app/settings/ui/ErrorLogDlg.h"
 #include "app/startup/FileHandOver.h"
 #include "app/startup/NavigatorModel.h"
+#include "app/startup/SampleCopy.h"
 #include "app/startup/StartupPlan.h"
 #include "app/startup/ui/FeatureHosts.h"
 #include "app/startup/ui/NavigateDlg.h"
@@ -48,6 +49,8 @@
 #include "platform/MessageBox.h"
 #include "platform/ShowCommands.h"
 #include "platform/SingleInstance.h"
+#include "platform/ui/GtkGlue.h"
+#include "platform/ui/ModalDialogsOnTop.h"
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxReadWatch.h"
 #include "platform/ui/WxText.h"
@@ -158,6 +161,8 @@ int CZantobyApp::HandOverToRunningCopy(SingleInstance& instance, const std::vect
 bool CZantobyApp::OnInit()
 {
     WindowPlatform::Install();
+    // The tutorial stays above the main window; what the program asks comes above it.
+    ModalDialogsOnTop::Install();
     SetSignalHandler(SIGTERM, [](int) { wxGetApp().OnTerminate(); });
     if (m_instance != nullptr && m_instance->GetRole() == SingleInstance::Role::First) {
         // Listen from the first moment: a file handed over while the splash shows waits for the
@@ -293,7 +298,9 @@ void CZantobyApp::ShowMainWindow()
     CRect placed;
     if (CStartupPlan::PlaceSavedRect(saved, screens, placed)) {
         m_mainFrame->SetSize(placed.left, placed.top, placed.Width(), placed.Height());
+        GtkGlue::MoveTopLevel(*m_mainFrame, wxPoint(placed.left, placed.top));
     }
+    GtkGlue::AllocateBeforeFirstShow(*m_mainFrame);
     m_mainFrame->Show();
     if (Settings().GetMainFrameShow() == SW_SHOWMAXIMIZED) {
         m_mainFrame->Maximize();
@@ -690,7 +697,10 @@ void CZantobyApp::RunOpenNavigator(int mode)
         for (int i = 0; i < m_recentFiles.GetCount(); ++i) {
             recent.Add(m_recentFiles.GetPath(i));
         }
-        model.Build(m_resourceFolder, recent);
+        // The samples the user tries are the user's own copy, never the program's files.
+        const CSampleCopy samples(m_resourceFolder + "/Sample", CSampleCopy::GetUserFolder(),
+                                  GetVersionString());
+        model.Build(m_resourceFolder, samples.Prepare(), recent);
         model.ShowTab(mode);
         CNavigateDlg navigator(m_mainFrame, model, Settings());
         if (navigator.ShowModal() != wxID_OK) {
