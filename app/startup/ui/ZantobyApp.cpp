@@ -66,6 +66,7 @@
 #include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/modalhook.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -74,7 +75,9 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <iterator>
 #include <stdexcept>
+#include <vector>
 
 CZantobyApp& wxGetApp()
 {
@@ -107,6 +110,39 @@ constexpr char kEditorDocumentClass[] = "CEditPhotoDoc";
 
 // A later copy waits this long for the running copy, which may still be starting.
 constexpr int kHandOverTimeoutMs = 10000;
+
+// The modal dialogs open now, outermost first, as wx's hook of modal dialogs reports them: the
+// program's own and the toolkit's file chooser alike.
+class OpenModalDialogs : public wxModalDialogHook
+{
+  public:
+    static OpenModalDialogs& Get()
+    {
+        static OpenModalDialogs* dialogs = nullptr;
+        if (dialogs == nullptr) {
+            dialogs = new OpenModalDialogs();
+            dialogs->Register();
+        }
+        return *dialogs;
+    }
+    wxDialog* Innermost() const { return m_open.empty() ? nullptr : m_open.back(); }
+
+  protected:
+    int Enter(wxDialog* dialog) override
+    {
+        m_open.push_back(dialog);
+        return wxID_NONE;
+    }
+    void Exit(wxDialog* dialog) override
+    {
+        if (auto found = std::find(m_open.rbegin(), m_open.rend(), dialog); found != m_open.rend()) {
+            m_open.erase(std::next(found).base());
+        }
+    }
+
+  private:
+    std::vector<wxDialog*> m_open;
+};
 
 CString CurrentFolder()
 {
@@ -163,6 +199,7 @@ bool CZantobyApp::OnInit()
     WindowPlatform::Install();
     // The tutorial stays above the main window; what the program asks comes above it.
     ModalDialogsOnTop::Install();
+    OpenModalDialogs::Get();
     SetSignalHandler(SIGTERM, [](int) { wxGetApp().OnTerminate(); });
     if (m_instance != nullptr && m_instance->GetRole() == SingleInstance::Role::First) {
         // Listen from the first moment: a file handed over while the splash shows waits for the
@@ -398,14 +435,12 @@ void CZantobyApp::DoDeferredWork()
         OpenNow(path);
     }
     if (m_endRequested) {
-        // A modal dialog (the start navigator, a question) lives on the stack of its own loop:
-        // it is cancelled and the end waits until that loop has returned.
-        for (wxWindow* window : wxTopLevelWindows) {
-            if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog != nullptr && dialog->IsModal()) {
-                dialog->EndModal(wxID_CANCEL);
-                m_retryTimer.StartOnce(200);
-                return;
-            }
+        // A modal dialog (the start navigator, a question, the file chooser) lives on the stack
+        // of its own loop: the innermost is cancelled and the end waits until that loop has returned.
+        if (wxDialog* dialog = OpenModalDialogs::Get().Innermost()) {
+            dialog->EndModal(wxID_CANCEL);
+            m_retryTimer.StartOnce(200);
+            return;
         }
         m_endRequested = false;
         if (m_mainFrame != nullptr) {
