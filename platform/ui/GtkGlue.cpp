@@ -58,6 +58,13 @@ extern "C" gboolean LowerMapped(GtkWidget* widget, GdkEvent*, gpointer)
 
 } // namespace
 
+void GtkGlue::SetTakesKeyboard(wxTopLevelWindow& window, bool takes)
+{
+    if (window.GetHandle() != nullptr && GTK_IS_WINDOW(window.GetHandle())) {
+        gtk_window_set_accept_focus(GTK_WINDOW(window.GetHandle()), takes ? TRUE : FALSE);
+    }
+}
+
 void GtkGlue::LowerWhenMapped(wxTopLevelWindow& window)
 {
     if (window.GetHandle() != nullptr && GTK_IS_WINDOW(window.GetHandle())) {

@@ -33,6 +33,9 @@ class GtkGlue
     // with a size.
     static void LayOutPending(wxWindow& window);
 
+    // Whether the window manager may give the top-level window the keyboard, by its own choice
+    // (after another window closed) or by a click.
+    static void SetTakesKeyboard(wxTopLevelWindow& window, bool takes);
     // Lowers the top-level window below the others of its layer once the window manager has put
     // it on the screen, where it would otherwise come on top of them.
     static void LowerWhenMapped(wxTopLevelWindow& window);

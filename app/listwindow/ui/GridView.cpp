@@ -235,6 +235,11 @@ void CGridView::InitialUpdate()
     if (m_grid != nullptr) {
         m_grid->SetFocus();
     }
+    // A list chosen in a dialog opens once the dialog has gone, when the desktop may have given the
+    // keyboard to another window, such as the tutorial's: the main window takes it back.
+    if (CMainFrame* main = wxGetApp().GetMainFrame(); main != nullptr && main->IsShown()) {
+        main->Raise();
+    }
 }
 
 void CGridView::OnUpdate(int hint, const ListHintArg* arg)

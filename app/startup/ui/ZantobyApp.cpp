@@ -10,6 +10,7 @@
 #include "app/frame/ui/MainFrame.h"
 #include "app/listwindow/ui/GridView.h"
 #include "app/listwindow/ui/ListDocument.h"
+#include "app/listwindow/ui/ListGrid.h"
 #include "app/printing/PrintCommands.h"
 #include "app/printing/ui/PageSetupDlg.h"
 #include "app/settings/ConfigForm.h"
@@ -766,6 +767,15 @@ void CZantobyApp::RunOpenNavigator(int mode)
     } catch (const std::exception&) {
         ReportError(nullptr, __FILE__, __LINE__);
     }
+    // The main window takes the keyboard back from the navigator only once the navigator has
+    // gone, and gives it to the window that had it before: the list just opened takes it then.
+    CallAfter([this] {
+        if (auto* view =
+                dynamic_cast<CGridView*>(m_docManager != nullptr ? m_docManager->GetCurrentView() : nullptr);
+            view != nullptr && view->Grid() != nullptr) {
+            view->Grid()->SetFocus();
+        }
+    });
 }
 
 void CZantobyApp::OnGlobalExtract(wxCommandEvent&)
