@@ -3,9 +3,22 @@
 # desktop. `make package` packs the same files into a Debian package.
 set(data ${ZANTOBY_DATA_DIR})
 install(TARGETS zantoby tutorial RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY ${CMAKE_BINARY_DIR}/res/Sample ${CMAKE_BINARY_DIR}/res/Template ${CMAKE_BINARY_DIR}/app/Web
-        DESTINATION ${data})
+# Only the program's own files: the samples and templates as the build made them, the Web base
+# files from the sources; nothing that a run of the program left in the build folder.
+install(DIRECTORY ${ZANTOBY_SHIPPED_FOLDER}/Sample ${ZANTOBY_SHIPPED_FOLDER}/Template DESTINATION ${data})
+file(GLOB web_base_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/web/*.htm)
+install(FILES ${web_base_files} DESTINATION ${data}/Web)
 install(FILES ${CMAKE_BINARY_DIR}/tutorial/Tutorial.chm DESTINATION ${data})
+# A list's head names the place it was written at: the installed lists name where they are.
+install(CODE "set(ZANTOBY_SHIPPED_LISTS \"${data}/Sample/sample.zbk;${data}/Template/goods.zbk\")")
+install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/NameInstalledLists.cmake)
+
+# The manual pages, the changelog and the copyright file, where Debian keeps them.
+set(package_docs ${CMAKE_BINARY_DIR}/res/package)
+install(FILES ${package_docs}/zantoby.1.gz ${package_docs}/zantoby-tutorial.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_SOURCE_DIR}/res/package/copyright ${package_docs}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zantoby)
 
 set(desktop ${CMAKE_SOURCE_DIR}/res/desktop)
 install(FILES ${desktop}/${ZANTOBY_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -22,8 +35,10 @@ set(CPACK_PACKAGE_VENDOR Zantoby)
 set(CPACK_PACKAGE_CONTACT "Zantoby <support@zantoby.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Records products and their photos in lists")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION "Zantoby records products and their photos in lists of typed columns, \
-prints them, publishes them as Web pages and exchanges them as CSV. List files are Shift_JIS text.")
+# The description's lines as the package shows them, none longer than 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION "Zantoby is a Japanese desktop program that records products and their
+photos in lists of typed columns, prints them, publishes them as Web pages
+and exchanges them as CSV. List files are Shift_JIS text.")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://www.zantoby.example/)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -15,6 +15,7 @@
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "platform/SystemText.h"
 
 #include <algorithm>
 #include <array>
@@ -213,6 +214,13 @@ bool CListFileReader::TakeLock(const CString& path)
     }
     m_doc.lockFile.Release();
     if (m_doc.readOnly || m_doc.lockFile.Acquire(path + "$")) {
+        return true;
+    }
+    // Nobody holds the list, but it cannot be claimed here: its folder is read-only to this user.
+    if (const int failure = m_doc.lockFile.GetFailure(); failure != 0) {
+        m_doc.Host().ShowWarningMessage(30221, 0, GetFolderOfPath(path).GetString(),
+                                        SystemErrorText(failure).GetString());
+        m_doc.readOnly = true;
         return true;
     }
     if (m_doc.Host().ShowWarningMessage(30216, MB_YESNO) != IDYES) {
@@ -1128,7 +1136,8 @@ void CListFileReader::RebuildMissingPictures()
     std::vector<CString> unreadable;
     for (int slot = 0; slot < m_doc.PhotoReach(); ++slot) {
         if (!m_doc.GetPhoto(slot).inUse ||
-            (PhotoFileExists(m_doc.GetMiddlePhotoPath(slot)) && PhotoFileExists(m_doc.GetThumbnailPath(slot))) ||
+            (PhotoFileExists(m_doc.GetMiddlePhotoPath(slot)) &&
+             PhotoFileExists(m_doc.GetThumbnailPath(slot))) ||
             !PhotoFileExists(m_doc.GetOriginalPhotoPath(slot))) {
             continue;
         }

@@ -80,6 +80,12 @@ CString GetStateHome()
     return TrimSlash(folder.IsEmpty() ? GetHomeFolder() + "/.local/state" : folder);
 }
 
+CString GetDataHome()
+{
+    CString folder = FromEnvironment("XDG_DATA_HOME");
+    return TrimSlash(folder.IsEmpty() ? GetHomeFolder() + "/.local/share" : folder);
+}
+
 CString GetDocumentsFolder()
 {
     CString folder = TrimSlash(ReadUserDocumentsDir());

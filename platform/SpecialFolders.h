@@ -18,6 +18,9 @@ CString GetConfigHome();
 // $XDG_STATE_HOME, else ~/.local/state.
 CString GetStateHome();
 
+// $XDG_DATA_HOME, else ~/.local/share.
+CString GetDataHome();
+
 // The user's documents folder: XDG_DOCUMENTS_DIR of user-dirs.dirs in the config home, else
 // ~/Documents when it exists, else the home folder.
 CString GetDocumentsFolder();

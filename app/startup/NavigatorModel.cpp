@@ -57,7 +57,8 @@ CString CNavigatorModel::GetTabLabel(int tab)
     return label;
 }
 
-void CNavigatorModel::Build(const CString& resourceFolder, const CStringArray& recentPaths)
+void CNavigatorModel::Build(const CString& resourceFolder, const CString& sampleFolder,
+                            const CStringArray& recentPaths)
 {
     std::vector<NavigatorEntry>& organiser = m_entries[kOrganiserTab];
     organiser.clear();
@@ -71,7 +72,7 @@ void CNavigatorModel::Build(const CString& resourceFolder, const CStringArray& r
     ReadInfoFile(resourceFolder + "/Template", true, templates);
     templates.push_back(SixthEntry("手動で作成", kManualPicture, "全て手動で作成します"));
 
-    BuildSamples(resourceFolder + "/Sample");
+    BuildSamples(sampleFolder);
     BuildRecent(recentPaths);
 }
 

@@ -58,9 +58,9 @@ class CNavigatorModel
         bool pseudoPath = false;
     };
 
-    // Builds the four tabs. resourceFolder holds the Template and Sample folders and the
-    // organiser's picture; recentPaths are the recent-file list, newest first.
-    void Build(const CString& resourceFolder, const CStringArray& recentPaths);
+    // Builds the four tabs. resourceFolder holds the Template folder and the organiser's
+    // picture, sampleFolder the samples; recentPaths are the recent-file list, newest first.
+    void Build(const CString& resourceFolder, const CString& sampleFolder, const CStringArray& recentPaths);
 
     // Shows a tab (outside 0 to 3: the first) and clears the selection; a tab of one entry
     // has it selected.

@@ -3,6 +3,7 @@
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "platform/ui/testing/UnprivilegedUser.h"
 #include "support/FakeListHost.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
@@ -167,6 +168,30 @@ TEST_F(ListLifecycle, ReadOnlyFileOpensReadOnlyWithoutALock)
     ASSERT_TRUE(doc->OnOpenDocument(path));
     EXPECT_TRUE(doc->readOnly);
     EXPECT_FALSE(Exists(path + "$"));
+    EXPECT_TRUE(host.messages.empty()) << "a file marked read-only opens so without a word";
+}
+
+TEST_F(ListLifecycle, AListInAFolderTheUserCannotWriteOpensReadOnlySayingSo)
+{
+    const CString path = WriteList("共有.zbk", "共有");
+    // A colleague's folder, the installed templates: readable, never writable for this user.
+    chmod(FileSystem::ToNative(folder).c_str(), 0555);
+    UnprivilegedUser::LetThrough(FileSystem::ToNative(folder));
+    const int outcome = UnprivilegedUser::Run([&] {
+        auto doc = NewDoc();
+        if (!doc->OnOpenDocument(path) || !doc->GetRow(0).inUse) {
+            return 1;
+        }
+        if (!doc->readOnly || Exists(path + "$")) {
+            return 2;
+        }
+        if (host.HasMessage(30216) || !host.HasMessage(30221)) {
+            return 3;
+        }
+        return 0;
+    });
+    chmod(FileSystem::ToNative(folder).c_str(), 0700);
+    EXPECT_EQ(outcome, 0) << "1: not opened, 2: not read-only or claimed, 3: not the message of the folder";
 }
 
 TEST_F(ListLifecycle, CloseNeverDeletesAWebFolderOutsideTheWorkingFolder)

@@ -1,5 +1,6 @@
 #include "platform/ui/GtkGlue.h"
 
+#include <algorithm>
 #include <gtk/gtk.h>
 #include <wx/listbox.h>
 #include <wx/mdi.h>
@@ -12,10 +13,63 @@ void GtkGlue::SetResizable(wxTopLevelWindow& window, bool resizable)
     }
 }
 
-void GtkGlue::MoveShown(wxTopLevelWindow& window, const wxPoint& position)
+void GtkGlue::MoveTopLevel(wxTopLevelWindow& window, const wxPoint& position)
 {
     if (window.GetHandle() != nullptr && GTK_IS_WINDOW(window.GetHandle())) {
         gtk_window_move(GTK_WINDOW(window.GetHandle()), position.x, position.y);
+    }
+}
+
+void GtkGlue::AllocateBeforeFirstShow(wxTopLevelWindow& window)
+{
+    GtkWidget* widget = window.GetHandle();
+    if (widget == nullptr || gtk_widget_get_realized(widget)) {
+        return;
+    }
+    GtkAllocation allocation;
+    gtk_widget_get_allocation(widget, &allocation);
+    // A widget that was never laid out has an allocation of 1 x 1.
+    if (allocation.width > 1 || allocation.height > 1) {
+        return;
+    }
+    const wxSize size = window.GetSize();
+    allocation = {0, 0, std::max(size.x, 1), std::max(size.y, 1)};
+    gtk_widget_set_allocation(widget, &allocation);
+}
+
+void GtkGlue::LayOutPending(wxWindow& window)
+{
+    GtkWidget* widget = window.GetHandle();
+    GtkWidget* top = widget != nullptr ? gtk_widget_get_toplevel(widget) : nullptr;
+    if (top != nullptr && GTK_IS_WINDOW(top) && gtk_widget_get_visible(top)) {
+        gtk_container_check_resize(GTK_CONTAINER(top));
+    }
+}
+
+namespace {
+
+extern "C" gboolean LowerMapped(GtkWidget* widget, GdkEvent*, gpointer)
+{
+    g_signal_handlers_disconnect_by_func(widget, reinterpret_cast<gpointer>(LowerMapped), nullptr);
+    if (GdkWindow* window = gtk_widget_get_window(widget)) {
+        gdk_window_lower(window);
+    }
+    return FALSE;
+}
+
+} // namespace
+
+void GtkGlue::SetTakesKeyboard(wxTopLevelWindow& window, bool takes)
+{
+    if (window.GetHandle() != nullptr && GTK_IS_WINDOW(window.GetHandle())) {
+        gtk_window_set_accept_focus(GTK_WINDOW(window.GetHandle()), takes ? TRUE : FALSE);
+    }
+}
+
+void GtkGlue::LowerWhenMapped(wxTopLevelWindow& window)
+{
+    if (window.GetHandle() != nullptr && GTK_IS_WINDOW(window.GetHandle())) {
+        g_signal_connect(window.GetHandle(), "map-event", G_CALLBACK(LowerMapped), nullptr);
     }
 }
 

@@ -19,10 +19,28 @@ class GtkGlue
     // holds only the windows of its group, so a modeless window opened over a modal dialog
     // then takes clicks and keys itself.
     static void SetOwnWindowGroup(wxTopLevelWindow& window);
-    // Moves a shown top-level window there. A window manager places a window shown again by its
-    // own rule rather than where wx asked before showing it, and wx, taking the window for being
-    // there already, would not ask again.
-    static void MoveShown(wxTopLevelWindow& window, const wxPoint& position);
+    // Moves a top-level window there, shown or not. wx asks GTK to move a window only when the
+    // place differs from the one wx holds for it: a new window's is the screen's corner, and a
+    // window shown again is where wx asked before, where a window manager that placed it by its
+    // own rule has not put it. A window that never asked is placed by the window manager's rule.
+    static void MoveTopLevel(wxTopLevelWindow& window, const wxPoint& position);
+
+    // Gives a top-level window that was never shown an allocation of its size. wx otherwise
+    // realizes the window with one of 2 x 1 pixels before its first show under a window manager,
+    // which GTK then lays the menu bar out in (a critical of GTK's), and which the window manager
+    // places at the corner of the screen instead of where the window was moved to.
+    static void AllocateBeforeFirstShow(wxTopLevelWindow& window);
+    // Lays out at once what waits to be laid out in the window's top-level window, such as the
+    // tab of a page just added to a notebook, so that drawing at once finds every part of it
+    // with a size.
+    static void LayOutPending(wxWindow& window);
+
+    // Whether the window manager may give the top-level window the keyboard, by its own choice
+    // (after another window closed) or by a click.
+    static void SetTakesKeyboard(wxTopLevelWindow& window, bool takes);
+    // Lowers the top-level window below the others of its layer once the window manager has put
+    // it on the screen, where it would otherwise come on top of them.
+    static void LowerWhenMapped(wxTopLevelWindow& window);
 
     // The smallest size GTK lays the window's widget out in (its minimum width and height);
     // a smaller one makes GTK complain and draw it wrong.

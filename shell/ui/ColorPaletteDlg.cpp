@@ -83,7 +83,7 @@ void CColorPaletteDlg::ShowFor(int mode, int target, COLORREF current, int x, in
     // GTK may map a dialog shown outside the event loop at a size of its own choosing.
     SetClientSize(kClientSize);
     // Shown again, it would open where it was last, under another button.
-    GtkGlue::MoveShown(*this, wxPoint(x, y + 1));
+    GtkGlue::MoveTopLevel(*this, wxPoint(x, y + 1));
 }
 
 void CColorPaletteDlg::Choose(COLORREF color)

@@ -60,6 +60,15 @@ bool CTutorialApp::OnExceptionInMainLoop()
     return true;
 }
 
+int CTutorialApp::FilterEvent(wxEvent& event)
+{
+    const wxEventType type = event.GetEventType();
+    if (m_dialog && (type == wxEVT_LEFT_DOWN || type == wxEVT_MIDDLE_DOWN || type == wxEVT_RIGHT_DOWN)) {
+        m_dialog->TakeKeyboard();
+    }
+    return Event_Skip;
+}
+
 void CTutorialApp::ReceiveRequests()
 {
     std::string message;

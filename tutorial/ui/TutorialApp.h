@@ -25,6 +25,8 @@ class CTutorialApp : public wxApp
     bool OnInit() override;
     int OnExit() override;
     bool OnExceptionInMainLoop() override;
+    // A click anywhere in the viewer gives it the keyboard.
+    int FilterEvent(wxEvent& event) override;
 
   private:
     // Takes the requests waiting on the channel.

@@ -4,6 +4,7 @@
 #include "tutorial/ui/HHCtrl.h"
 
 #include "foundation/ProfileFile.h"
+#include "platform/ui/GtkGlue.h"
 #include "platform/ui/WxBitmap.h"
 #include "platform/ui/WxText.h"
 #include "res/images/BitmapArt.h"
@@ -97,11 +98,32 @@ void CTutorialDlg::ShowTopic(int topic)
     if (IsIconized()) {
         Restore();
     }
-    Show();
-    Raise();
+    if (IsShown()) {
+        TakeKeyboard();
+        Raise();
+    } else {
+        // Started beside the program, the viewer leaves the keyboard, and the top of the windows
+        // above the others, to the window the user works in, such as a dialog waiting for an
+        // answer; the desktop gives it the keyboard only once the user clicks into it.
+        m_refusesKeyboard = true;
+        GtkGlue::SetTakesKeyboard(*this, false);
+        GtkGlue::LowerWhenMapped(*this);
+        GtkGlue::AllocateBeforeFirstShow(*this);
+        ShowWithoutActivating();
+    }
     if (topic != 0 && m_pane != nullptr) {
         m_pane->LoadTopicMap(topic);
     }
+}
+
+void CTutorialDlg::TakeKeyboard()
+{
+    if (!m_refusesKeyboard) {
+        return;
+    }
+    m_refusesKeyboard = false;
+    GtkGlue::SetTakesKeyboard(*this, true);
+    Raise();
 }
 
 void CTutorialDlg::OnShowAtStart(wxCommandEvent&)

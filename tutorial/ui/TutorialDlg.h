@@ -26,6 +26,8 @@ class CTutorialDlg : public CAnchorDialog
     // A request of the main program: comes forward and shows the topic; 0, or a topic the help
     // file does not map, leaves the page as it is.
     void ShowTopic(int topic);
+    // The user clicked into the window: it takes the keyboard from now on.
+    void TakeKeyboard();
 
     // Null when the help file was not found.
     CHHCtrl* GetHelpPane() const { return m_pane; }
@@ -38,4 +40,5 @@ class CTutorialDlg : public CAnchorDialog
 
     CProfileFile& m_profile;
     CHHCtrl* m_pane = nullptr;
+    bool m_refusesKeyboard = false;
 };

@@ -10,6 +10,7 @@
 #include "foundation/ui/DocumentLookup.h"
 #include "platform/MessageBox.h"
 #include "platform/ShowCommands.h"
+#include "platform/ui/GtkGlue.h"
 #include "platform/ui/WxText.h"
 #include "res/images/BitmapArt.h"
 #include "res/images/ToolbarArt.h"
@@ -304,6 +305,8 @@ void CMainFrame::SetPaneText(int pane, const CString& text)
 void CMainFrame::DrawPanesNow()
 {
     if (wxStatusBar* bar = GetStatusBar()) {
+        // Drawing the bar draws the whole window, where a list's window may just have been added.
+        GtkGlue::LayOutPending(*this);
         bar->Update();
     }
 }

@@ -231,6 +231,19 @@ void CGridView::InitialUpdate()
         m_grid->MoveToCell(std::clamp(m_list->currentColumn, 0, m_grid->GetColCount() - 1),
                            std::clamp(m_list->currentRow, 0, m_grid->GetRowCount() - 1));
     }
+    // The list's window takes the keyboard as it opens: typing goes into the current cell at once.
+    // The cell kept for the first focus is current already; the keyboard may come only after the
+    // user, or a command, has moved on from it.
+    if (m_grid != nullptr) {
+        m_list->focusColumn = -1;
+        m_list->focusRow = -1;
+        m_grid->SetFocus();
+    }
+    // A list chosen in a dialog opens once the dialog has gone, when the desktop may have given the
+    // keyboard to another window, such as the tutorial's: the main window takes it back.
+    if (CMainFrame* main = wxGetApp().GetMainFrame(); main != nullptr && main->IsShown()) {
+        main->Raise();
+    }
 }
 
 void CGridView::OnUpdate(int hint, const ListHintArg* arg)

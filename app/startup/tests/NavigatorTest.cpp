@@ -159,7 +159,7 @@ TEST_F(NavigatorTest, TabsOfTemplatesSamplesAndRecentListsEndInTheirOwnEntries)
     }
 
     CNavigatorModel model;
-    model.Build(scratch.Path(), recent);
+    model.Build(scratch.Path(), scratch / "Sample", recent);
     const std::vector<NavigatorEntry>& templates = model.GetEntries(CNavigatorModel::kTemplateTab);
     ASSERT_EQ(templates.size(), 6u);
     EXPECT_TRUE(templates[0].valid);
@@ -193,7 +193,7 @@ TEST_F(NavigatorTest, RunningAnEntryTellsWhatToOpen)
 {
     WriteInfo("Template", Entry(1, "t.zbk", "web/index.htm"));
     CNavigatorModel model;
-    model.Build(scratch.Path(), CStringArray());
+    model.Build(scratch.Path(), scratch / "Sample", CStringArray());
 
     model.ShowTab(7);
     EXPECT_EQ(model.GetTab(), CNavigatorModel::kOrganiserTab);

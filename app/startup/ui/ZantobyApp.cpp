@@ -10,6 +10,7 @@
 #include "app/frame/ui/MainFrame.h"
 #include "app/listwindow/ui/GridView.h"
 #include "app/listwindow/ui/ListDocument.h"
+#include "app/listwindow/ui/ListGrid.h"
 #include "app/printing/PrintCommands.h"
 #include "app/printing/ui/PageSetupDlg.h"
 #include "app/settings/ConfigForm.h"
@@ -18,6 +19,7 @@
 #include "app/settings/ui/ErrorLogDlg.h"
 #include "app/startup/FileHandOver.h"
 #include "app/startup/NavigatorModel.h"
+#include "app/startup/SampleCopy.h"
 #include "app/startup/StartupPlan.h"
 #include "app/startup/ui/FeatureHosts.h"
 #include "app/startup/ui/NavigateDlg.h"
@@ -48,6 +50,8 @@
 #include "platform/MessageBox.h"
 #include "platform/ShowCommands.h"
 #include "platform/SingleInstance.h"
+#include "platform/ui/GtkGlue.h"
+#include "platform/ui/ModalDialogsOnTop.h"
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxReadWatch.h"
 #include "platform/ui/WxText.h"
@@ -63,6 +67,7 @@
 #include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/modalhook.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -71,7 +76,9 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <iterator>
 #include <stdexcept>
+#include <vector>
 
 CZantobyApp& wxGetApp()
 {
@@ -104,6 +111,39 @@ constexpr char kEditorDocumentClass[] = "CEditPhotoDoc";
 
 // A later copy waits this long for the running copy, which may still be starting.
 constexpr int kHandOverTimeoutMs = 10000;
+
+// The modal dialogs open now, outermost first, as wx's hook of modal dialogs reports them: the
+// program's own and the toolkit's file chooser alike.
+class OpenModalDialogs : public wxModalDialogHook
+{
+  public:
+    static OpenModalDialogs& Get()
+    {
+        static OpenModalDialogs* dialogs = nullptr;
+        if (dialogs == nullptr) {
+            dialogs = new OpenModalDialogs();
+            dialogs->Register();
+        }
+        return *dialogs;
+    }
+    wxDialog* Innermost() const { return m_open.empty() ? nullptr : m_open.back(); }
+
+  protected:
+    int Enter(wxDialog* dialog) override
+    {
+        m_open.push_back(dialog);
+        return wxID_NONE;
+    }
+    void Exit(wxDialog* dialog) override
+    {
+        if (auto found = std::find(m_open.rbegin(), m_open.rend(), dialog); found != m_open.rend()) {
+            m_open.erase(std::next(found).base());
+        }
+    }
+
+  private:
+    std::vector<wxDialog*> m_open;
+};
 
 CString CurrentFolder()
 {
@@ -158,6 +198,9 @@ int CZantobyApp::HandOverToRunningCopy(SingleInstance& instance, const std::vect
 bool CZantobyApp::OnInit()
 {
     WindowPlatform::Install();
+    // The tutorial stays above the main window; what the program asks comes above it.
+    ModalDialogsOnTop::Install();
+    OpenModalDialogs::Get();
     SetSignalHandler(SIGTERM, [](int) { wxGetApp().OnTerminate(); });
     if (m_instance != nullptr && m_instance->GetRole() == SingleInstance::Role::First) {
         // Listen from the first moment: a file handed over while the splash shows waits for the
@@ -293,7 +336,9 @@ void CZantobyApp::ShowMainWindow()
     CRect placed;
     if (CStartupPlan::PlaceSavedRect(saved, screens, placed)) {
         m_mainFrame->SetSize(placed.left, placed.top, placed.Width(), placed.Height());
+        GtkGlue::MoveTopLevel(*m_mainFrame, wxPoint(placed.left, placed.top));
     }
+    GtkGlue::AllocateBeforeFirstShow(*m_mainFrame);
     m_mainFrame->Show();
     if (Settings().GetMainFrameShow() == SW_SHOWMAXIMIZED) {
         m_mainFrame->Maximize();
@@ -391,14 +436,12 @@ void CZantobyApp::DoDeferredWork()
         OpenNow(path);
     }
     if (m_endRequested) {
-        // A modal dialog (the start navigator, a question) lives on the stack of its own loop:
-        // it is cancelled and the end waits until that loop has returned.
-        for (wxWindow* window : wxTopLevelWindows) {
-            if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog != nullptr && dialog->IsModal()) {
-                dialog->EndModal(wxID_CANCEL);
-                m_retryTimer.StartOnce(200);
-                return;
-            }
+        // A modal dialog (the start navigator, a question, the file chooser) lives on the stack
+        // of its own loop: the innermost is cancelled and the end waits until that loop has returned.
+        if (wxDialog* dialog = OpenModalDialogs::Get().Innermost()) {
+            dialog->EndModal(wxID_CANCEL);
+            m_retryTimer.StartOnce(200);
+            return;
         }
         m_endRequested = false;
         if (m_mainFrame != nullptr) {
@@ -690,7 +733,10 @@ void CZantobyApp::RunOpenNavigator(int mode)
         for (int i = 0; i < m_recentFiles.GetCount(); ++i) {
             recent.Add(m_recentFiles.GetPath(i));
         }
-        model.Build(m_resourceFolder, recent);
+        // The samples the user tries are the user's own copy, never the program's files.
+        const CSampleCopy samples(m_resourceFolder + "/Sample", CSampleCopy::GetUserFolder(),
+                                  GetVersionString());
+        model.Build(m_resourceFolder, samples.Prepare(), recent);
         model.ShowTab(mode);
         CNavigateDlg navigator(m_mainFrame, model, Settings());
         if (navigator.ShowModal() != wxID_OK) {
@@ -721,6 +767,15 @@ void CZantobyApp::RunOpenNavigator(int mode)
     } catch (const std::exception&) {
         ReportError(nullptr, __FILE__, __LINE__);
     }
+    // The main window takes the keyboard back from the navigator only once the navigator has
+    // gone, and gives it to the window that had it before: the list just opened takes it then.
+    CallAfter([this] {
+        if (auto* view =
+                dynamic_cast<CGridView*>(m_docManager != nullptr ? m_docManager->GetCurrentView() : nullptr);
+            view != nullptr && view->Grid() != nullptr) {
+            view->Grid()->SetFocus();
+        }
+    });
 }
 
 void CZantobyApp::OnGlobalExtract(wxCommandEvent&)

@@ -1,6 +1,9 @@
 #include "app/testing/process/ProgramProcess.h"
 
+#include "platform/ui/testing/UnprivilegedUser.h"
+
 #include <csignal>
+#include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <sys/prctl.h>
@@ -17,7 +20,7 @@ double SecondsNow()
 }
 
 pid_t Start(const std::string& program, const std::vector<std::string>& arguments,
-            const std::filesystem::path& folder)
+            const std::filesystem::path& folder, const StartOptions& options)
 {
     std::vector<char*> argv = {const_cast<char*>(program.c_str())};
     for (const std::string& argument : arguments) {
@@ -29,7 +32,13 @@ pid_t Start(const std::string& program, const std::vector<std::string>& argument
     if (pid == 0) {
         // A test that dies takes its copies with it, rather than leaving them on the display.
         prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parent || chdir(folder.c_str()) != 0) {
+        if (getppid() != parent) {
+            _exit(126);
+        }
+        if (!options.errors.empty() && std::freopen(options.errors.c_str(), "w", stderr) == nullptr) {
+            _exit(126);
+        }
+        if ((options.unprivileged && !UnprivilegedUser::Become()) || chdir(folder.c_str()) != 0) {
             _exit(126);
         }
         execv(program.c_str(), argv.data());

@@ -15,9 +15,19 @@ namespace ProgramProcess {
 
 constexpr int kPatienceSeconds = 180;
 
+// How a copy is started beyond its arguments.
+struct StartOptions
+{
+    // A file that takes what the copy writes to its standard error, when not empty.
+    std::filesystem::path errors;
+    // The copy runs as an unprivileged user (UnprivilegedUser), as a user starts the installed
+    // program.
+    bool unprivileged = false;
+};
+
 // Starts program with the arguments in folder; the copy dies with the test. Its process id.
 pid_t Start(const std::string& program, const std::vector<std::string>& arguments,
-            const std::filesystem::path& folder);
+            const std::filesystem::path& folder, const StartOptions& options = {});
 
 // Seconds of the monotonic clock.
 double SecondsNow();

@@ -4,6 +4,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <algorithm>
 
 namespace ProgramWindows {
 
@@ -126,6 +129,61 @@ void DoubleClick(Display* display, Window window, int x, int y)
         XTestFakeButtonEvent(display, 1, False, CurrentTime);
     }
     XFlush(display);
+}
+
+void PressKeys(Display* display, const std::vector<unsigned long>& keys, bool control)
+{
+    const KeyCode ctrl = XKeysymToKeycode(display, XK_Control_L);
+    if (control) {
+        XTestFakeKeyEvent(display, ctrl, True, CurrentTime);
+    }
+    for (unsigned long key : keys) {
+        const KeyCode code = XKeysymToKeycode(display, key);
+        XTestFakeKeyEvent(display, code, True, CurrentTime);
+        XTestFakeKeyEvent(display, code, False, CurrentTime);
+    }
+    if (control) {
+        XTestFakeKeyEvent(display, ctrl, False, CurrentTime);
+    }
+    XFlush(display);
+}
+
+FrameRect FrameOf(Display* display, Window window)
+{
+    XSync(display, False);
+    // The frame is the window's ancestor that is a child of the root.
+    Window frame = window;
+    for (;;) {
+        Window root = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned count = 0;
+        if (XQueryTree(display, frame, &root, &parent, &children, &count) == 0) {
+            return {};
+        }
+        if (children != nullptr) {
+            XFree(children);
+        }
+        if (parent == root || parent == 0) {
+            break;
+        }
+        frame = parent;
+    }
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, frame, &attributes) == 0) {
+        return {};
+    }
+    return {attributes.x, attributes.y, attributes.width + 2 * attributes.border_width,
+            attributes.height + 2 * attributes.border_width};
+}
+
+bool StackedAbove(Display* display, Window upper, Window lower)
+{
+    const std::vector<unsigned long> stacking =
+        Property(display, DefaultRootWindow(display), "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
+    const auto top = std::find(stacking.begin(), stacking.end(), upper);
+    const auto bottom = std::find(stacking.begin(), stacking.end(), lower);
+    return top != stacking.end() && bottom != stacking.end() && top > bottom;
 }
 
 } // namespace ProgramWindows

@@ -39,4 +39,20 @@ bool ShowsContent(Display* display, unsigned long window);
 // A double click of the left button at a point of the window, as a user gives it.
 void DoubleClick(Display* display, unsigned long window, int x, int y);
 
+// Presses and lets go each key (X keysyms) in turn, with Ctrl held when control is set, as a
+// user types them into the window that has the keyboard.
+void PressKeys(Display* display, const std::vector<unsigned long>& keys, bool control = false);
+
+// Where a top-level window is on the screen with its frame, as a desktop saves and restores it:
+// under a window manager the frame around the window, else the window itself.
+struct FrameRect
+{
+    int x, y, width, height;
+    bool operator==(const FrameRect&) const = default;
+};
+FrameRect FrameOf(Display* display, unsigned long window);
+
+// Whether upper is stacked above lower on the window manager's screen, both shown.
+bool StackedAbove(Display* display, unsigned long upper, unsigned long lower);
+
 } // namespace ProgramWindows

@@ -14,6 +14,7 @@ ScratchFolder::ScratchFolder()
     std::filesystem::create_directories(FileSystem::ToNative(m_path));
     setenv("XDG_CONFIG_HOME", (m_path + "/config").GetString(), 1);
     setenv("XDG_STATE_HOME", (m_path + "/state").GetString(), 1);
+    setenv("XDG_DATA_HOME", (m_path + "/data").GetString(), 1);
     setenv("HOME", (m_path + "/home").GetString(), 1);
 }
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-// A fresh folder for one test inside the process's private temporary folder, with the XDG
-// settings and state folders pointed into it, so that no test writes anywhere else.
+// A fresh folder for one test inside the process's private temporary folder, with the home and
+// the XDG settings, state and data folders pointed into it, so that no test writes anywhere else.
 class ScratchFolder
 {
   public:

@@ -2,6 +2,7 @@
 #include "app/testing/process/ProgramProcess.h"
 #include "app/testing/process/ProgramWindows.h"
 #include "foundation/tests/support/ScratchFolder.h"
+#include "platform/Cp932.h"
 #include "platform/FileSystem.h"
 #include "platform/ui/testing/PrivateDisplay.h"
 #include "platform/ui/testing/TestDisplay.h"
@@ -378,14 +379,18 @@ class ManagedProgramTest : protected ManagedDesktop, public ShownProgramTest
         const std::vector<unsigned long> values = Property(display, window, "WM_STATE", state);
         return values.empty() ? WithdrawnState : static_cast<long>(values[0]);
     }
-    // Whether upper is stacked above lower, both on the screen.
-    bool StackedAbove(Window upper, Window lower) const
+    // Whether upper stays stacked above lower for a second while the desktop settles.
+    bool StaysAbove(Window upper, Window lower) const
     {
-        const std::vector<unsigned long> stacking =
-            Property(display, DefaultRootWindow(display), "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
-        const auto top = std::find(stacking.begin(), stacking.end(), upper);
-        const auto bottom = std::find(stacking.begin(), stacking.end(), lower);
-        return top != stacking.end() && bottom != stacking.end() && top > bottom;
+        double since = -1;
+        return WaitUntil([&] {
+            if (!StackedAbove(display, upper, lower)) {
+                since = -1;
+                return false;
+            }
+            since = since < 0 ? SecondsNow() : since;
+            return SecondsNow() - since > 1;
+        });
     }
     Window ActiveWindow() const
     {
@@ -439,7 +444,7 @@ TEST_F(ManagedProgramTest, TheStartNavigatorOpensAboveTheMainWindowAndTakesTheKe
     // Above the main window with the keyboard, and staying so while the desktop settles.
     double since = -1;
     EXPECT_TRUE(WaitUntil([&] {
-        if (!StackedAbove(navigator, window) || ActiveWindow() != navigator) {
+        if (!StackedAbove(display, navigator, window) || ActiveWindow() != navigator) {
             since = -1;
             return false;
         }
@@ -449,5 +454,104 @@ TEST_F(ManagedProgramTest, TheStartNavigatorOpensAboveTheMainWindowAndTakesTheKe
     PressKey(XK_Escape);
     EXPECT_TRUE(WaitUntil([&] { return FindShownDialogOf(display, window) == 0; }))
         << "Esc did not reach the navigator";
+    EXPECT_EQ(End(), 0);
+}
+
+TEST_F(ManagedProgramTest, TheMainWindowComesBackAtItsSavedPlaceAndSize)
+{
+    WriteSavedRect("100", "80", "900", "680");
+    const Window window = StartShown();
+    ASSERT_NE(window, 0u);
+    const FrameRect saved{100, 80, 800, 600};
+    EXPECT_TRUE(WaitUntil([&] { return FrameOf(display, window) == saved; }))
+        << "the frame is at " << FrameOf(display, window).x << "," << FrameOf(display, window).y << " "
+        << FrameOf(display, window).width << "x" << FrameOf(display, window).height;
+    // Closed where it opened, it saves the same place again.
+    ASSERT_EQ(End(), 0);
+    const std::string profile = ScratchFolder::ReadBytes(scratch / "config/zantoby/Zantoby.ini");
+    EXPECT_NE(profile.find("Left=100\r\nTop=80\r\nRight=900\r\nBottom=680\r\n"), std::string::npos)
+        << profile;
+}
+
+TEST_F(ManagedProgramTest, AStartAndAListsOpeningPrintNoToolkitWarningsAndTypingGoesIntoTheCurrentCell)
+{
+    FakeListHost host;
+    const fs::path first = root / "work/first.zbk";
+    const fs::path second = root / "work/second.zbk";
+    ASSERT_TRUE(CSampleListMaker(host).Make(FileSystem::FromNative(first), 3, 0));
+    ASSERT_TRUE(CSampleListMaker(host).Make(FileSystem::FromNative(second), 3, 0));
+    ScratchFolder::WriteBytes(scratch / "config/zantoby/Zantoby.ini",
+                              "[Auto]\r\nNavigate=0\r\nTutorial=0\r\nOpen=0\r\n[Exit]\r\nAlertMultiDoc=0\r\n["
+                              "MainFrame]\r\nShow=1\r\n");
+    const fs::path errors = root / "errors.txt";
+    copy = ProgramProcess::Start(ZANTOBY_PROGRAM, {first.string()}, root, {errors});
+    Window window = 0;
+    ASSERT_TRUE(WaitUntil([&] { return (window = FindMainWindow(display, copy)) != 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return ShowsContent(window); })) << "the first list never showed";
+
+    // Typed at once, without a click: the list opened with the start has the keyboard.
+    const auto typedAndSaved = [&](const fs::path& list, const std::vector<unsigned long>& keys,
+                                   const std::string& value) {
+        PressKeys(display, keys);
+        PressKeys(display, {XK_Return});
+        PressKeys(display, {XK_s}, true);
+        return WaitUntil(
+            [&] {
+                return ScratchFolder::ReadBytes(FileSystem::FromNative(list)).find(value) !=
+                       std::string::npos;
+            },
+            30);
+    };
+    EXPECT_TRUE(typedAndSaved(first, {XK_q, XK_w, XK_1}, "qw1")) << "the typing did not reach the first list";
+
+    // A list handed over to the running program takes the keyboard as its window opens.
+    EXPECT_EQ(WaitForExit(Start({second.string()}, root)), 0);
+    ASSERT_TRUE(WaitUntil([&] { return Lines(LogPath()).size() == 2; }));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsContent(window); }));
+    EXPECT_TRUE(typedAndSaved(second, {XK_e, XK_r, XK_2}, "er2"))
+        << "the typing did not reach the second list";
+    EXPECT_EQ(End(), 0);
+
+    const std::string printed = ScratchFolder::ReadBytes(FileSystem::FromNative(errors));
+    EXPECT_EQ(printed.find("CRITICAL"), std::string::npos) << printed;
+    EXPECT_EQ(printed.find("WARNING"), std::string::npos) << printed;
+}
+
+TEST_F(ManagedProgramTest, TheProgramsDialogsComeUpAboveTheTutorial)
+{
+    // The tutorial, and the navigator on the recent lists.
+    FakeListHost host;
+    const fs::path list = root / "work/recent.zbk";
+    ASSERT_TRUE(CSampleListMaker(host).Make(FileSystem::FromNative(list), 2, 0));
+    ScratchFolder::WriteBytes(scratch / "config/zantoby/Zantoby.ini",
+                              "[Auto]\r\nNavigate=1\r\nTutorial=1\r\nOpen=0\r\n[MainFrame]\r\nShow=1\r\n"
+                              "[Recent File List]\r\nFile1=" +
+                                  list.string() + "\r\n");
+    const Window window = StartShown();
+    ASSERT_NE(window, 0u);
+    Window tutorial = 0;
+    Window navigator = 0;
+    ASSERT_TRUE(WaitUntil([&] {
+        tutorial = FindShownWindow(display, 0, Cp932::ToUtf8("チュートリアル"));
+        navigator = FindShownDialogOf(display, window);
+        return tutorial != 0 && navigator != 0;
+    })) << "the tutorial or the navigator never showed";
+    EXPECT_TRUE(StaysAbove(tutorial, window)) << "the tutorial is not above the main window";
+    EXPECT_TRUE(StaysAbove(navigator, tutorial)) << "the tutorial covers the navigator";
+
+    // The recent lists' last entry chooses a file in the open-list dialog.
+    Window chooser = 0;
+    EXPECT_TRUE(WaitUntil([&] {
+        if (FindShownDialogOf(display, window) == navigator) {
+            DoubleClick(display, navigator, 10 + 2 * (228 + 8) + 228 / 2, 74 + 128 + 8 + 128 / 2);
+        }
+        return WaitUntil(
+            [&] {
+                chooser = FindShownDialogOf(display, window);
+                return chooser != 0 && chooser != navigator;
+            },
+            5);
+    })) << "the open-list dialog never showed";
+    EXPECT_TRUE(StaysAbove(chooser, tutorial)) << "the tutorial covers the open-list dialog";
     EXPECT_EQ(End(), 0);
 }

@@ -1,6 +1,7 @@
 // The program as a user installs and starts it: laid out by the build's install into a scratch
 // folder, checked by the desktop's own validators, and started from there with a fresh home, by
 // itself and through its desktop entry.
+#include "app/settings/VersionInfo.h"
 #include "app/startup/SampleListMaker.h"
 #include "app/testing/process/ProgramProcess.h"
 #include "app/testing/process/ProgramWindows.h"
@@ -9,11 +10,15 @@
 #include "platform/FileSystem.h"
 #include "platform/ui/testing/PrivateDisplay.h"
 #include "platform/ui/testing/TestDisplay.h"
+#include "platform/ui/testing/TestWindowManager.h"
+#include "platform/ui/testing/UnprivilegedUser.h"
 #include "support/FakeListHost.h"
 
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
 
 #include <csignal>
 #include <cstdio>
@@ -24,6 +29,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -109,6 +115,16 @@ class InstalledProgramWindowTest : public testing::Test
                        Quoted(ZANTOBY_BUILD_FOLDER) + " --prefix /usr");
         installed = install.status == 0;
         installOutput = install.output;
+        // The user owns the home and the runtime and temporary folders, and may not write the
+        // installed files: root's, as a package leaves them, or made read-only for a test user.
+        if (geteuid() != 0) {
+            RunCommand("chmod -R a-w " + Quoted(root / "stage"));
+        }
+        ScratchFolder::WriteBytes(FileSystem::FromNative(root / "open.log"), "");
+        for (const char* owned : {"run", "tmp", "home", "open.log"}) {
+            UnprivilegedUser::Give(root / owned);
+        }
+        UnprivilegedUser::LetThrough(root);
         // The copies started below see a fresh home: its own settings folders, no state.
         unsetenv("XDG_CONFIG_HOME");
         unsetenv("XDG_STATE_HOME");
@@ -124,6 +140,20 @@ class InstalledProgramWindowTest : public testing::Test
         for (const char* name : {"ZANTOBY_OPEN_LOG", "XDG_RUNTIME_DIR", "TMPDIR"}) {
             unsetenv(name);
         }
+        RunCommand("chmod -R u+w " + Quoted(root / "stage"));
+    }
+
+    // The installed program started by the user, its errors kept.
+    pid_t StartAsUser(const std::vector<std::string>& arguments, const char* errors = "errors.txt") const
+    {
+        return Start((Prefix() / "bin/zantoby").string(), arguments, root / "home",
+                     {root / errors, /*unprivileged=*/true});
+    }
+    // The caption of a numbered message box of the program.
+    static std::string MessageCaption(int number)
+    {
+        return "Zantoby v" + std::string(CVersionInfo::Compiled().GetVersionString().GetString()) +
+               " : MSG=" + std::to_string(number);
     }
 
     fs::path Prefix() const { return root / "stage/usr"; }
@@ -161,6 +191,17 @@ TEST_F(InstalledProgramWindowTest, TheProgramsFilesAndItsPlaceOnTheDesktopAreIns
         EXPECT_TRUE(fs::is_regular_file(Prefix() / file)) << file << " is not installed";
     }
     EXPECT_FALSE(fs::exists(Prefix() / "bin/tutorial")) << "a bare name in bin/ says nothing of the program";
+    for (const char* file : {"share/man/man1/zantoby.1.gz", "share/man/man1/zantoby-tutorial.1.gz",
+                             "share/doc/zantoby/copyright", "share/doc/zantoby/changelog.gz"}) {
+        EXPECT_TRUE(fs::is_regular_file(Prefix() / file)) << file << " is not installed";
+    }
+    // The installed lists' heads name where they are, never the build folder they were made in.
+    for (const char* list : {"Sample/sample.zbk", "Template/goods.zbk"}) {
+        const std::string head = ReadText(Data() / list).substr(0, 400);
+        EXPECT_NE(head.find("\r\n; /usr/share/zantoby/" + std::string(list) + "\r\n"), std::string::npos)
+            << head;
+        EXPECT_EQ(head.find(ZANTOBY_BUILD_FOLDER), std::string::npos) << head;
+    }
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const std::string square = std::to_string(size) + "x" + std::to_string(size);
         EXPECT_EQ(
@@ -209,16 +250,40 @@ TEST_F(InstalledProgramWindowTest, TheProgramsFilesAndItsPlaceOnTheDesktopAreIns
     EXPECT_NE(handler.output.find(std::string(kAppId) + ".desktop"), std::string::npos) << handler.output;
 }
 
-TEST_F(InstalledProgramWindowTest, AFreshHomeStartsWithTheTutorialAndTheSampleListOpensFromTheNavigator)
+TEST_F(InstalledProgramWindowTest, WhatARunLeavesInTheBuildsSampleFolderIsNeverInstalled)
 {
     ASSERT_TRUE(installed) << installOutput;
-    PrivateDisplay privateDisplay;
-    ASSERT_TRUE(privateDisplay.IsRunning());
+    // A list opened from the build folder, and its Web pages made there.
+    const fs::path samples = fs::path(ZANTOBY_BUILD_FOLDER) / "res/Sample";
+    const fs::path lock = samples / "sample.zbk$";
+    const fs::path web = samples / "Web";
+    ScratchFolder::WriteBytes(FileSystem::FromNative(lock), "");
+    ScratchFolder::WriteBytes(FileSystem::FromNative(web / "index.htm"), "made");
+    const CommandResult install =
+        RunCommand("DESTDIR=" + Quoted(root / "again") + " " + Quoted(ZANTOBY_CMAKE) + " --install " +
+                   Quoted(ZANTOBY_BUILD_FOLDER) + " --prefix /usr");
+    std::error_code ignored;
+    fs::remove(lock, ignored);
+    fs::remove_all(web, ignored);
+    ASSERT_EQ(install.status, 0) << install.output;
+    const fs::path installedSamples = root / "again/usr/share/zantoby/Sample";
+    EXPECT_TRUE(fs::is_regular_file(installedSamples / "sample.zbk"));
+    EXPECT_FALSE(fs::exists(installedSamples / "sample.zbk$"));
+    EXPECT_FALSE(fs::exists(installedSamples / "Web"));
+}
+
+TEST_F(InstalledProgramWindowTest, AUserTriesTheSampleOnACopyOfTheirOwnAndOpensTheInstalledListsReadOnly)
+{
+    ASSERT_TRUE(installed) << installOutput;
+    TestWindowManager desktop;
+    ASSERT_TRUE(desktop.IsRunning()) << "no window manager";
     Display* display = TestDisplay::Open();
     ASSERT_NE(display, nullptr);
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    const fs::path installedSample = Data() / "Sample/sample.zbk";
+    const std::string installedBytes = ReadText(installedSample);
 
-    const pid_t copy = Start((Prefix() / "bin/zantoby").string(), {}, root / "home");
+    const pid_t copy = StartAsUser({});
     Window main = 0;
     ASSERT_TRUE(WaitUntil([&] { return (main = FindMainWindow(display, copy)) != 0; })) << "no main window";
 
@@ -228,17 +293,17 @@ TEST_F(InstalledProgramWindowTest, AFreshHomeStartsWithTheTutorialAndTheSampleLi
     Window tutorial = 0;
     EXPECT_TRUE(WaitUntil([&] {
         tutorial = FindShownWindow(display, 0, tutorialTitle);
-        XWindowAttributes attributes;
-        return tutorial != 0 && XGetWindowAttributes(display, tutorial, &attributes) != 0 &&
-               attributes.x + attributes.width > screen->width - 100 &&
-               attributes.y + attributes.height > screen->height - 100 && ShowsContent(display, tutorial);
+        const FrameRect frame = FrameOf(display, tutorial);
+        return tutorial != 0 && frame.x + frame.width > screen->width - 100 &&
+               frame.y + frame.height > screen->height - 100 && ShowsContent(display, tutorial);
     })) << "the tutorial window does not show its page";
 
-    // The start navigator offers the samples; the first frame is the sample list.
+    // The start navigator offers the samples; the first frame is the sample list, which opens
+    // from the user's own copy without a question.
     Window navigator = 0;
     ASSERT_TRUE(WaitUntil([&] { return (navigator = FindShownDialogOf(display, main)) != 0; }))
         << "no start navigator";
-    const fs::path sample = Data() / "Sample/sample.zbk";
+    const fs::path sample = root / "home/.local/share/zantoby/Sample/sample.zbk";
     const fs::path lock = sample.string() + "$";
     // Clicked again while the navigator still shows, should it have taken the first click
     // before it was ready for it.
@@ -249,9 +314,56 @@ TEST_F(InstalledProgramWindowTest, AFreshHomeStartsWithTheTutorialAndTheSampleLi
         return WaitUntil([&] { return fs::exists(lock); }, 5);
     })) << "the sample list did not open";
     EXPECT_EQ(Lines(root / "open.log"), std::vector<std::string>{sample.string()});
+    EXPECT_TRUE(WaitUntil([&] { return FindShownDialogOf(display, main) == 0; })) << "a question came up";
+    ASSERT_TRUE(WaitUntil([&] { return ShowsContent(display, main); })) << "the sample list is not shown";
 
+    // Typed into at once and saved: the sample question is answered OK, and the value lands in
+    // the user's copy.
+    EXPECT_TRUE(WaitUntil([&] {
+        return Property(display, DefaultRootWindow(display), "_NET_ACTIVE_WINDOW", XA_WINDOW) ==
+               std::vector<unsigned long>{main};
+    })) << "the main window does not have the keyboard";
+    PressKeys(display, {XK_z, XK_z, XK_9, XK_Return});
+    // Ctrl+S is pressed again should the program have been busy with the cell at the first press.
+    bool asked = false;
+    EXPECT_TRUE(WaitUntil([&] {
+        if (FindShownWindow(display, copy, MessageCaption(20209)) != 0) {
+            asked = true;
+            PressKeys(display, {XK_Return});
+        } else {
+            PressKeys(display, {XK_s}, true);
+        }
+        return WaitUntil([&] { return ReadText(sample).find("zz9") != std::string::npos; }, 5);
+    })) << "the typed value did not land in the user's copy";
+    EXPECT_TRUE(asked) << "saved without the sample question";
+    EXPECT_EQ(ReadText(installedSample), installedBytes) << "the installed sample changed";
+
+    // An installed list, in a folder the user cannot write, opens read-only and says why.
+    const fs::path goods = Data() / "Template/goods.zbk";
+    EXPECT_EQ(WaitForExit(StartAsUser({goods.string()}, "second.txt")), 0);
+    EXPECT_TRUE(WaitUntil([&] { return FindShownWindow(display, copy, MessageCaption(30221)) != 0; }))
+        << "no message of the folder that cannot be written";
+    EXPECT_EQ(FindShownWindow(display, copy, MessageCaption(30216)), 0u) << "taken for a list somebody uses";
+    PressKeys(display, {XK_Return});
+    EXPECT_TRUE(WaitUntil([&] { return FindShownWindow(display, copy, MessageCaption(30221)) == 0; }));
+    EXPECT_FALSE(fs::exists(goods.string() + "$"));
+
+    // Ended by the session with two lists open, the program asks, as the user closing it, whether
+    // to close them all.
     kill(copy, SIGTERM);
-    EXPECT_EQ(WaitForExit(copy), 0);
+    int status = -1;
+    EXPECT_TRUE(WaitUntil([&] {
+        if (FindShownWindow(display, copy, MessageCaption(20000)) != 0) {
+            PressKeys(display, {XK_Return});
+        }
+        int wait = 0;
+        if (waitpid(copy, &wait, WNOHANG) != copy) {
+            return false;
+        }
+        status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+        return true;
+    })) << "the program did not end";
+    EXPECT_EQ(status, 0);
     EXPECT_TRUE(WaitUntil([&] { return !ViewerRuns(); })) << "the tutorial was left open";
     EXPECT_FALSE(fs::exists(lock));
     // The settings land in the user's home, never beside the program.

@@ -12,6 +12,7 @@
 #include "app/listwindow/ui/ListDocument.h"
 #include "app/listwindow/ui/ListGrid.h"
 #include "app/startup/NavigatorModel.h"
+#include "app/startup/SampleCopy.h"
 #include "app/startup/SampleListMaker.h"
 #include "app/startup/ui/NavigateDlg.h"
 #include "app/startup/ui/OpenListDlg.h"
@@ -138,7 +139,7 @@ TEST_F(ShellDialogsWindowTest, NavigatorRunsTheRecentListChosen)
     CNavigatorModel model;
     CStringArray recent;
     recent.Add(ListPath());
-    model.Build(ZANTOBY_RESOURCES, recent);
+    model.Build(ZANTOBY_RESOURCES, CString(ZANTOBY_RESOURCES) + "/Sample", recent);
     model.ShowTab(CNavigatorModel::kTemplateTab);
     CNavigateDlg dialog(App().GetMainFrame(), model, App().Settings());
     const int result = RunModal(dialog, [&] {
@@ -357,8 +358,8 @@ TEST_F(ShellDialogsWindowTest, TheFirstClickIntoAListOpenedFromTheNavigatorMoves
 TEST_F(ShellDialogsWindowTest, TheSampleListKeepsTheWebFolderOfItsOwn)
 {
     App().SetResourceFolder(ZANTOBY_RESOURCES);
-    const CString path = CString(ZANTOBY_RESOURCES) + "/Sample/sample.zbk";
-    // The samples' navigator opens on the sample list.
+    const CString path = CSampleCopy::GetUserFolder() + "/sample.zbk";
+    // The samples' navigator opens on the user's copy of the sample list.
     CListDocument* sample = OpenFirstNavigatorEntry("ｻﾝﾌﾟﾙを開く(&E)...", path);
     ASSERT_NE(sample, nullptr);
     EXPECT_TRUE(sample->List().sample);
