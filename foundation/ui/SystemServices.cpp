@@ -92,11 +92,14 @@ bool OpenHelpPage(const CString& base, const CString& topic)
 void SetImeMode(int mode)
 {
     wxWindow* focus = wxWindow::FindFocus();
-    if (mode <= 0 || focus == nullptr) {
+    if (mode < 0 || focus == nullptr) {
         return;
     }
+    // Leaving the input method as it is gives back what the program closed, so that after a
+    // closed field the desktop's input method is the user's again.
     static constexpr InputMethod::Mode kModes[] = {
-        InputMethod::Mode::kClosed,   InputMethod::Mode::kOpen,     InputMethod::Mode::kHalfKatakana,
-        InputMethod::Mode::kKatakana, InputMethod::Mode::kHiragana, InputMethod::Mode::kAlphanumeric};
-    InputMethod::SetMode(*focus, kModes[std::min(mode, 6) - 1]);
+        InputMethod::Mode::kGivenBack, InputMethod::Mode::kClosed,   InputMethod::Mode::kOpen,
+        InputMethod::Mode::kHalfKatakana, InputMethod::Mode::kKatakana, InputMethod::Mode::kHiragana,
+        InputMethod::Mode::kAlphanumeric};
+    InputMethod::SetMode(*focus, kModes[std::min(mode, 6)]);
 }

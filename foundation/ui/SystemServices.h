@@ -22,8 +22,9 @@ CString OpenInTextEditor(const CString& path);
 // Opens the help page of a topic under the help base address in the user's browser.
 bool OpenHelpPage(const CString& base, const CString& topic);
 
-// The input method of the active window: 0 leaves it, 1 switches it off, 2 switches it on, 3 on
-// in half-width katakana, 4 in full-width katakana, 5 in hiragana, above 5 in alphanumeric
+// The input method of the active window: 0 leaves it as the user left it (what the program
+// switched off before comes back on in the mode it had), 1 switches it off, 2 switches it on,
+// 3 on in half-width katakana, 4 in full-width katakana, 5 in hiragana, above 5 in alphanumeric
 // input. The kana and alphanumeric modes need an input method framework that lets a program
 // set them (IBus); elsewhere they only switch it on.
 void SetImeMode(int mode);

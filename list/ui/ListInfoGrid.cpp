@@ -90,11 +90,21 @@ int CListInfoGrid::OnCellTypeNotify(int, int column, int row, int code, std::int
 
 void CListInfoGrid::OnCellChanged(int oldColumn, int newColumn, int, int)
 {
-    if (oldColumn == newColumn) {
-        return;
+    if (oldColumn != newColumn) {
+        ApplyImeMode(newColumn);
     }
+}
+
+void CListInfoGrid::OnGridSetFocus(int)
+{
+    // The dialog opens on a name, and comes back to the grid from the detail dialogs.
+    ApplyImeMode(CurrentColumn());
+}
+
+void CListInfoGrid::ApplyImeMode(int column)
+{
     // Names are typed in Japanese, the rest in plain digits.
-    const bool names = newColumn == CListInfoColumns::kName || newColumn == CListInfoColumns::kSubName;
+    const bool names = column == CListInfoColumns::kName || column == CListInfoColumns::kSubName;
     SetImeMode(names ? 5 : 1);
 }
 

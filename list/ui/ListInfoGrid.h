@@ -28,6 +28,7 @@ class CListInfoGrid : public CGridList
     // Notifications of the grid control
     int OnCellTypeNotify(int typeIndex, int column, int row, int code, std::intptr_t parameter) override;
     void OnCellChanged(int oldColumn, int newColumn, int oldRow, int newRow) override;
+    void OnGridSetFocus(int section) override;
     void OnCellDblClick(int column, int row, const CRect& rect, CPoint point, int processed) override;
     void OnGridKeyDown(unsigned int* key, int processed) override;
     void OnGridChar(unsigned int* character, int processed) override;
@@ -37,6 +38,8 @@ class CListInfoGrid : public CGridList
 
   private:
     static bool IsTypedColumn(int column);
+    // The input method's mode for typing into the column.
+    static void ApplyImeMode(int column);
     // After a change of the records: the grid follows, as the row count may have grown.
     void Refill();
 

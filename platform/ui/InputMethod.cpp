@@ -1,5 +1,6 @@
 #include "platform/ui/InputMethod.h"
 
+#include "platform/ui/FcitxActivation.h"
 #include "platform/ui/IbusInputMode.h"
 
 #include <gtk/gtk.h>
@@ -11,6 +12,7 @@
 #include <wx/utils.h>
 
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -84,18 +86,32 @@ void ChoosePlainInput(wxWindow& focus, bool plain)
     }
 }
 
-// Whether the windows of window's top-level window type through GTK's IBus module, so that the
-// engine's modes can be set.
-bool TypesThroughIbus(wxWindow& window)
+// The input method framework that the windows of window's top-level window type through: where
+// the program can set it, the state is set there, so that the user can change it again with the
+// desktop's keys; elsewhere the program can only choose GTK's plain input for a window.
+enum class Framework
+{
+    kIbus,
+    kFcitx,
+    kOther
+};
+
+Framework FrameworkOf(wxWindow& window)
 {
     wxWindow* top = wxGetTopLevelParent(&window);
-    if (top == nullptr || top->m_imContext == nullptr || !GTK_IS_IM_MULTICONTEXT(top->m_imContext) ||
-        !IbusInputMode::IsAvailable()) {
-        return false;
+    if (top == nullptr || top->m_imContext == nullptr || !GTK_IS_IM_MULTICONTEXT(top->m_imContext)) {
+        return Framework::kOther;
     }
+    const char* module = gtk_im_multicontext_get_context_id(GTK_IM_MULTICONTEXT(top->m_imContext));
     // IBus's XIM server owns the contexts of its clients, and the daemon refuses a mode asked
     // for a context by anyone but its owner.
-    return g_strcmp0(gtk_im_multicontext_get_context_id(GTK_IM_MULTICONTEXT(top->m_imContext)), "ibus") == 0;
+    if (g_strcmp0(module, "ibus") == 0 && IbusInputMode::IsAvailable()) {
+        return Framework::kIbus;
+    }
+    if (g_strcmp0(module, "fcitx") == 0 || g_strcmp0(module, "fcitx5") == 0) {
+        return Framework::kFcitx;
+    }
+    return Framework::kOther;
 }
 
 IbusInputMode::Conversion ConversionOf(InputMethod::Mode mode)
@@ -115,11 +131,17 @@ IbusInputMode::Conversion ConversionOf(InputMethod::Mode mode)
 }
 
 // The input method state of the program, as a Japanese desktop keeps it for a program's
-// windows: the top-level window it was last set for, and whether the program closed it.
+// windows: the top-level window it was last set for, whether the program closed it, and what
+// the user had before the program closed it, to be given back.
 struct ModeState
 {
     wxWindow* top = nullptr;
     bool closedHere = false;
+    std::string ibusModeBefore;
+    bool fcitxOnBefore = false;
+    // fcitx5's state in the window of a top-level window that last gave the keyboard away.
+    wxWindow* fcitxLeftTop = nullptr;
+    bool fcitxLeftOn = false;
 };
 
 ModeState& State()
@@ -128,20 +150,79 @@ ModeState& State()
     return state;
 }
 
-void Apply(wxWindow& focus, InputMethod::Mode mode)
+// The engine is shared by every window, so only the program's own close is undone.
+void ApplyToIbus(InputMethod::Mode mode)
 {
-    State().top = wxGetTopLevelParent(&focus);
-    if (!TypesThroughIbus(focus)) {
-        ChoosePlainInput(focus, mode == InputMethod::Mode::kClosed);
+    ModeState& state = State();
+    if (mode == InputMethod::Mode::kClosed) {
+        if (!state.closedHere || !IbusInputMode::IsDirect(IbusInputMode::Current())) {
+            state.ibusModeBefore = IbusInputMode::Current();
+        }
+        IbusInputMode::Set(IbusInputMode::Conversion::kDirect);
+        state.closedHere = true;
         return;
     }
-    // IBus closes by its engine's plain input, which leaves the user the key that opens it again.
-    ChoosePlainInput(focus, false);
-    if (mode == InputMethod::Mode::kOpen && !State().closedHere) {
+    const bool direct = IbusInputMode::IsDirect(IbusInputMode::Current());
+    const bool closedHere = state.closedHere && direct;
+    state.closedHere = false;
+    if (mode == InputMethod::Mode::kGivenBack) {
+        if (closedHere) {
+            IbusInputMode::Restore(state.ibusModeBefore);
+        }
+        return;
+    }
+    if (mode == InputMethod::Mode::kOpen) {
+        // Opened in the mode it had, or in hiragana when it had only plain input.
+        const bool hadMode = closedHere && !IbusInputMode::IsDirect(state.ibusModeBefore);
+        if (direct && !(hadMode && IbusInputMode::Restore(state.ibusModeBefore))) {
+            IbusInputMode::Set(IbusInputMode::Conversion::kHiragana);
+        }
         return;
     }
     IbusInputMode::Set(ConversionOf(mode));
-    State().closedHere = mode == InputMethod::Mode::kClosed;
+}
+
+// fcitx5 keeps a state for each context, the one that has the keyboard is set.
+void ApplyToFcitx(InputMethod::Mode mode)
+{
+    ModeState& state = State();
+    const std::optional<bool> on = FcitxActivation::IsOn();
+    if (mode == InputMethod::Mode::kClosed) {
+        if (!state.closedHere || on.value_or(false)) {
+            state.fcitxOnBefore = on.value_or(false);
+        }
+        FcitxActivation::Turn(false);
+        state.closedHere = true;
+        return;
+    }
+    const bool closedHere = state.closedHere && !on.value_or(true);
+    state.closedHere = false;
+    if (mode != InputMethod::Mode::kGivenBack) {
+        // Every kana mode too: fcitx5's input method keeps the mode the user chose there.
+        FcitxActivation::Turn(true);
+    } else if (closedHere && state.fcitxOnBefore) {
+        FcitxActivation::Turn(true);
+    }
+}
+
+void Apply(wxWindow& focus, InputMethod::Mode mode)
+{
+    State().top = wxGetTopLevelParent(&focus);
+    const Framework framework = FrameworkOf(focus);
+    // Closed where the framework can be set is its own plain input, which leaves the user the
+    // key that opens it again.
+    ChoosePlainInput(focus, framework == Framework::kOther && mode == InputMethod::Mode::kClosed);
+    switch (framework) {
+    case Framework::kIbus:
+        ApplyToIbus(mode);
+        break;
+    case Framework::kFcitx:
+        ApplyToFcitx(mode);
+        break;
+    case Framework::kOther:
+        State().closedHere = mode == InputMethod::Mode::kClosed;
+        break;
+    }
 }
 
 // Watches the events that concern input contexts: windows being realised, keys while a text
@@ -167,28 +248,72 @@ class InputMethodFilter : public wxEventFilter
             if (auto* window = wxDynamicCast(event.GetEventObject(), wxWindow)) {
                 KeyboardMoved(*window);
             }
+        } else if (type == wxEVT_KILL_FOCUS) {
+            if (auto* window = wxDynamicCast(event.GetEventObject(), wxWindow)) {
+                KeyboardLeft(*window);
+            }
         }
         return Event_Skip;
     }
 
   private:
     // A window that takes the keyboard gets its top-level window's mode: every time where each
-    // widget has its own module, once on entering the window where the engine is shared.
+    // widget has its own context, once on entering the window where the engine is shared.
     static void KeyboardMoved(wxWindow& window)
     {
         const auto mode = AskedMode(window);
         if (!mode) {
             return;
         }
-        if (!TypesThroughIbus(window)) {
+        switch (FrameworkOf(window)) {
+        case Framework::kOther:
             ChoosePlainInput(window, *mode == InputMethod::Mode::kClosed);
-        } else if (State().top != wxGetTopLevelParent(&window)) {
-            // The window's own handling of the focus tells the input method first.
-            wxTheApp->CallAfter([mode = *mode, window = &window] {
-                if (wxWindow::FindFocus() == window) {
-                    Apply(*window, mode);
+            break;
+        case Framework::kIbus:
+            if (State().top != wxGetTopLevelParent(&window)) {
+                // The window's own handling of the focus tells the input method first, and may
+                // ask for a mode of its own, which then stands.
+                wxTheApp->CallAfter([window = &window] {
+                    // A window that no longer has the keyboard may be gone.
+                    if (wxWindow::FindFocus() != window || State().top == wxGetTopLevelParent(window)) {
+                        return;
+                    }
+                    if (const auto asked = AskedMode(*window)) {
+                        Apply(*window, *asked);
+                    }
+                });
+            }
+            break;
+        case Framework::kFcitx:
+            wxTheApp->CallAfter([window = &window] {
+                if (wxWindow::FindFocus() != window) {
+                    return;
+                }
+                const auto asked = AskedMode(*window);
+                if (!asked) {
+                    return;
+                }
+                // Within one window the input method stays as the user left it in the
+                // window that had the keyboard.
+                ModeState& state = State();
+                if (*asked == InputMethod::Mode::kGivenBack && state.fcitxLeftTop == wxGetTopLevelParent(window)) {
+                    state.top = state.fcitxLeftTop;
+                    FcitxActivation::Turn(state.fcitxLeftOn);
+                } else {
+                    Apply(*window, *asked);
                 }
             });
+            break;
+        }
+    }
+
+    // fcitx5 still names the context that gave the keyboard away until the next one takes it.
+    static void KeyboardLeft(wxWindow& window)
+    {
+        if (AskedMode(window) && FrameworkOf(window) == Framework::kFcitx) {
+            const std::optional<bool> on = FcitxActivation::IsOn();
+            State().fcitxLeftTop = on ? wxGetTopLevelParent(&window) : nullptr;
+            State().fcitxLeftOn = on.value_or(false);
         }
     }
 
@@ -219,6 +344,7 @@ void InputMethod::Install()
     }
     filter = new InputMethodFilter();
     wxEvtHandler::AddFilter(filter);
+    IbusInputMode::Watch();
 }
 
 void InputMethod::SetMode(wxWindow& window, Mode mode)
@@ -249,7 +375,18 @@ bool InputMethod::IsOpen(wxWindow& window)
     if (plain) {
         return false;
     }
-    return !TypesThroughIbus(target) || !State().closedHere || State().top != wxGetTopLevelParent(&target);
+    const bool closedHere = State().closedHere && State().top == wxGetTopLevelParent(&target);
+    switch (FrameworkOf(target)) {
+    case Framework::kIbus: {
+        const std::string current = IbusInputMode::Current();
+        return current.empty() ? !closedHere : !IbusInputMode::IsDirect(current);
+    }
+    case Framework::kFcitx:
+        return FcitxActivation::IsOn().value_or(!closedHere);
+    case Framework::kOther:
+        break;
+    }
+    return true;
 }
 
 bool InputMethod::FollowCompositions(wxWindow& window, std::function<void(CompositionChange)> changed)

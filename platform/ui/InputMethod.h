@@ -19,7 +19,9 @@ class InputMethod
     enum class Mode
     {
         kClosed,       // plain key input
-        kOpen,         // the input method in whatever mode it is in
+        kGivenBack,    // the desktop's input method as the user left it: closed by the program,
+                       // it opens again in the mode it had
+        kOpen,         // open, in the mode it had
         kHalfKatakana, // open, half-width katakana
         kKatakana,     // open, full-width katakana
         kHiragana,     // open, hiragana
@@ -31,13 +33,16 @@ class InputMethod
 
     // The mode of the input method for the top-level window of window, from now on: set on the
     // window that has the keyboard now and on every window of that top-level window that takes
-    // the keyboard later. Where the desktop types through IBus its engine is put into the mode
-    // (closed is its plain input); elsewhere closed chooses plain key input for the window and
-    // every other mode gives the desktop's input method back, in whatever mode it is.
+    // the keyboard later. Where the desktop types through GTK's IBus module its engine is put
+    // into the mode by the engine's own names for its modes (closed is its direct input); under
+    // fcitx5 closed turns the input method off and every other mode on, in the kana mode the
+    // user chose there; elsewhere closed chooses plain key input for the window and every other
+    // mode gives the desktop's input method back, in whatever mode it is. Closed is in each case
+    // a state that the user can leave with the desktop's key.
     static void SetMode(wxWindow& window, Mode mode);
-    // True unless the program closed the input method for the window that has the keyboard in
-    // window's top-level window. (Closing IBus puts its engine into plain input, which the user
-    // may change again with the desktop's key.)
+    // Whether the input method converts what is typed in the window that has the keyboard in
+    // window's top-level window: false where the program chose plain input for it, where the
+    // IBus engine types plain keys or fcitx5 is off.
     static bool IsOpen(wxWindow& window);
 
     // Composing in a window that is no text widget (wx gives each window an input context of

@@ -116,7 +116,11 @@ TEST_F(ServicesWindowTest, ImeModesSwitchTheInputMethodOfTheWindowThatTakesTheKe
     WxTestEnvironment::PumpFor(50);
     EXPECT_FALSE(InputMethod::IsOpen(*second));
     SetImeMode(0);
-    EXPECT_FALSE(InputMethod::IsOpen(*second)) << "0 leaves the input method as it is";
+    EXPECT_TRUE(InputMethod::IsOpen(*second)) << "0 gives back the input method the program closed";
+    SetImeMode(0);
+    EXPECT_TRUE(InputMethod::IsOpen(*second)) << "and leaves it as it is";
+    SetImeMode(1);
+    EXPECT_FALSE(InputMethod::IsOpen(*second));
     SetImeMode(4);
     EXPECT_TRUE(InputMethod::IsOpen(*second));
     first->SetFocus();

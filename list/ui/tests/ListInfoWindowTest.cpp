@@ -3,7 +3,9 @@
 // to look at.
 #include "grid/ui/CellEdit.h"
 #include "grid/ui/DropListBox.h"
+#include "grid/ui/GridFonts.h"
 #include "grid/ui/testing/GridInput.h"
+#include "list/ListInfoColumns.h"
 #include "list/ZantobyDoc.h"
 #include "list/ui/ListInfoDlg.h"
 #include "list/ui/ListInfoGrid.h"
@@ -291,6 +293,25 @@ TEST_F(ListInfoWindow, OpenedAsItsCommandOpensItTheTitleHasTheKeysAndEscCloses)
     EXPECT_TRUE(UserInput::Finish());
     EXPECT_TRUE(*titleHadKeys) << "the first field has the keyboard when the dialog opens";
     EXPECT_FALSE(*stayed) << "Esc closes the dialog";
+}
+
+// The in-cell edit shows its text as the cell does, in the grid's font.
+TEST_F(ListInfoWindow, TheCellEditOfTheColumnGridHasTheCellsFont)
+{
+    auto* info = new CListInfoDlg(nullptr, *doc);
+    ShowDialog(*info);
+    CListInfoGrid& grid = info->Grid();
+    GridInput::Click(grid, CListInfoColumns::kName, 1);
+    UserInput::Press(WXK_F2);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&grid] { return grid.IsEditing(); }));
+    const LogFont* cells = grid.CurrentSheet()->defaultFont;
+    ASSERT_NE(cells, nullptr);
+    const wxFont edit = static_cast<wxWindow*>(grid.DefaultEdit())->GetFont();
+    EXPECT_EQ(edit.GetFaceName(), CGridFonts::ToWx(*cells).GetFaceName());
+    EXPECT_EQ(edit.GetPixelSize().GetHeight(), CGridFonts::ToWx(*cells).GetPixelSize().GetHeight());
+    EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*info, "list-info-cell-edit").IsEmpty());
+    UserInput::Press(WXK_ESCAPE);
+    info->Destroy();
 }
 
 } // namespace

@@ -1,16 +1,13 @@
 #include "platform/ui/testing/IbusSession.h"
 
-#include "platform/ui/testing/QuietChild.h"
+#include "platform/ui/testing/SessionProcesses.h"
 #include "platform/ui/testing/TestDisplay.h"
 
 #include <ibus.h>
-#include <wx/stopwatch.h>
-#include <wx/utils.h>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,52 +15,21 @@
 #include <optional>
 #include <string>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace {
 
 namespace fs = std::filesystem;
 
-// The daemon and its engines start within a few seconds, more on a loaded machine.
-constexpr long kStartLimitMs = 60000;
-constexpr unsigned long kPollMs = 100;
-
-// The daemon's process group and folder, ended and removed when the test program ends.
 struct Running
 {
-    pid_t group = -1;
-    fs::path folder;
+    SessionProcesses processes;
     // The daemon's stand-in, which holds the engine while no window has the keyboard.
     std::string standIn;
-
-    ~Running()
-    {
-        if (group > 0) {
-            kill(-group, SIGTERM);
-            waitpid(group, nullptr, 0);
-        }
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
 };
 
 Running& Session()
 {
     static Running running;
     return running;
-}
-
-template <class Condition> bool WaitFor(Condition condition)
-{
-    const wxStopWatch clock;
-    while (!condition()) {
-        if (clock.Time() > kStartLimitMs) {
-            return false;
-        }
-        wxMilliSleep(kPollMs);
-    }
-    return true;
 }
 
 // The daemon writes its address into a file of the config folder named by the machine and
@@ -91,14 +57,14 @@ std::string CurrentContext(IBusBus* bus)
     return current;
 }
 
-bool EngineIsGlobal(IBusBus* bus)
+bool EngineIsGlobal(IBusBus* bus, const char* name)
 {
     IBusEngineDesc* engine = ibus_bus_get_global_engine(bus);
-    const bool anthy = engine != nullptr && std::string(ibus_engine_desc_get_name(engine)) == "anthy";
+    const bool global = engine != nullptr && std::string(ibus_engine_desc_get_name(engine)) == name;
     if (engine != nullptr) {
         g_object_unref(engine);
     }
-    return anthy;
+    return global;
 }
 
 // IBus's XIM server names itself on the root window once it takes clients.
@@ -135,66 +101,65 @@ bool Fail(const char* why)
     return false;
 }
 
-bool StartOnce(IbusSession::Client client)
+// Each engine starts in hiragana, as a Japanese desktop's input method is set up: anthy would
+// start in Latin input, mozc in direct input.
+void StartInHiragana(const fs::path& config)
 {
-    Running& session = Session();
-    std::string pattern = (fs::temp_directory_path() / "zantoby-ibus.XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        return Fail("no folder");
-    }
-    session.folder = pattern;
-    const fs::path config = session.folder / "config";
     fs::create_directories(config / "glib-2.0" / "settings");
-    fs::create_directories(session.folder / "cache");
-    // anthy starts in Latin input unless told otherwise.
     std::ofstream(config / "glib-2.0" / "settings" / "keyfile")
         << "[org/freedesktop/ibus/engine/anthy/common]\ninput-mode=0\n";
+    fs::create_directories(config / "mozc");
+    std::ofstream(config / "mozc" / "ibus_config.textproto")
+        << "engines {\n  name: \"mozc-jp\"\n  longname: \"Mozc\"\n  layout: \"default\"\n"
+           "  layout_variant: \"\"\n  layout_option: \"\"\n  rank: 80\n}\nactive_on_launch: True\n";
+}
+
+bool StartOnce(IbusSession::Client client, IbusSession::Engine engine)
+{
+    Running& session = Session();
+    if (!session.processes.MakeFolder("zantoby-ibus")) {
+        return Fail("no folder");
+    }
+    const fs::path config = session.processes.ConfigFolder();
+    StartInHiragana(config);
 
     const bool xim = client == IbusSession::Client::kXimServer;
-    const pid_t child = QuietChild::Fork();
-    if (child == 0) {
-        setpgid(0, 0);
-        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-        setenv("XDG_CACHE_HOME", (session.folder / "cache").c_str(), 1);
-        setenv("HOME", session.folder.c_str(), 1);
-        setenv("GSETTINGS_BACKEND", "keyfile", 1);
-        // anthy is a Python program of the system's.
-        const char* path = std::getenv("PATH");
-        setenv("PATH", (std::string("/usr/bin:/bin:") + (path != nullptr ? path : "")).c_str(), 1);
-        execlp("dbus-run-session", "dbus-run-session", "--", "ibus-daemon", "--replace", "--panel=disable",
-               "--config=/usr/libexec/ibus-memconf", xim ? "--xim" : static_cast<char*>(nullptr),
-               static_cast<char*>(nullptr));
-        _exit(127);
+    // The memory config and the key file settings need no desktop's settings service.
+    std::vector<std::string> daemon = {"env",         "GSETTINGS_BACKEND=keyfile",           "ibus-daemon",
+                                       "--replace",   "--config=/usr/libexec/ibus-memconf", "--cache=refresh",
+                                       "--panel=disable"};
+    if (xim) {
+        daemon.emplace_back("--xim");
     }
-    if (child < 0) {
+    if (!session.processes.Start(daemon)) {
         return Fail("no process");
     }
-    session.group = child;
 
     std::string address;
-    if (!WaitFor([&] { return !(address = AddressIn(config / "ibus" / "bus")).empty(); })) {
+    if (!SessionProcesses::WaitUntil([&] { return !(address = AddressIn(config / "ibus" / "bus")).empty(); })) {
         return Fail("the daemon wrote no address");
     }
     setenv("IBUS_ADDRESS", address.c_str(), 1);
     ibus_init();
     IBusBus* bus = ibus_bus_new();
-    const bool ready = WaitFor([&] {
+    const char* name = engine == IbusSession::Engine::kMozc ? "mozc-jp" : "anthy";
+    const bool ready = SessionProcesses::WaitUntil([&] {
         if (!ibus_bus_is_connected(bus)) {
             return false;
         }
-        ibus_bus_set_global_engine(bus, "anthy");
-        return EngineIsGlobal(bus);
+        ibus_bus_set_global_engine(bus, name);
+        return EngineIsGlobal(bus, name);
     });
     // No window is made yet.
     session.standIn = CurrentContext(bus);
     g_object_unref(bus);
     if (!ready) {
-        return Fail("anthy did not start");
+        return Fail("the engine did not start");
     }
     if (xim) {
         setenv("XMODIFIERS", "@im=ibus", 1);
         setenv("GTK_IM_MODULE", "xim", 1);
-        if (!WaitFor(XimServerListed)) {
+        if (!SessionProcesses::WaitUntil(XimServerListed)) {
             return Fail("the XIM server did not start");
         }
     } else {
@@ -205,13 +170,18 @@ bool StartOnce(IbusSession::Client client)
 
 } // namespace
 
-bool IbusSession::Start(Client client)
+bool IbusSession::Start(Client client, Engine engine)
 {
     static std::optional<bool> started;
     if (!started) {
-        started = StartOnce(client);
+        started = StartOnce(client, engine);
     }
     return *started;
+}
+
+void IbusSession::End()
+{
+    Session().processes.End();
 }
 
 std::string IbusSession::FocusedContext()
@@ -220,4 +190,9 @@ std::string IbusSession::FocusedContext()
     const std::string current = ibus_bus_is_connected(bus) ? CurrentContext(bus) : std::string();
     g_object_unref(bus);
     return current == Session().standIn ? std::string() : current;
+}
+
+std::vector<pid_t> IbusSession::Processes()
+{
+    return Session().processes.Running();
 }

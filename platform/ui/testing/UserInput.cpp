@@ -179,6 +179,16 @@ bool UserInput::Activate(wxTopLevelWindow& window)
     return window.IsActive();
 }
 
+bool UserInput::Focus(wxTopLevelWindow& window)
+{
+    if (!Activate(window)) {
+        return false;
+    }
+    gdk_window_focus(gtk_widget_get_window(window.GetHandle()), GDK_CURRENT_TIME);
+    Settle();
+    return window.IsActive();
+}
+
 void UserInput::Click(wxWindow& window, const wxPoint& point, wxMouseButton button)
 {
     ActivateTopOf(window);

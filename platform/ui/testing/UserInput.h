@@ -32,6 +32,11 @@ class UserInput
     // Waits until the window is mapped, then raises it and gives it the keyboard; true when it
     // is the active window.
     static bool Activate(wxTopLevelWindow& window);
+    // As Activate, and the X input focus is set on the window as a window manager sets it, so
+    // that the keys stay there wherever the pointer is: without a window manager the keyboard
+    // follows the pointer, and another program's popup that comes up under it (an input
+    // method's candidates) would take the keys.
+    static bool Focus(wxTopLevelWindow& window);
 
     // Mouse, at a point in a window's client coordinates.
     static void Click(wxWindow& window, const wxPoint& point, wxMouseButton button = wxMOUSE_BTN_LEFT);

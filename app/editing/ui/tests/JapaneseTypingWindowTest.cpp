@@ -1,15 +1,12 @@
 // Typing Japanese into the list as our users do, through IBus with anthy in hiragana: the
 // composition shows in the cell while it is typed, the keys that end it belong to the input
-// method, and each column puts the input method into the mode it asks for.
+// method, and each column puts the input method into the mode it asks for, in the list and in
+// the list information.
 #include "app/frame/ui/MainFrame.h"
 #include "app/listwindow/ui/GridView.h"
 #include "app/listwindow/ui/ListDocument.h"
 #include "app/listwindow/ui/ListGrid.h"
-#include "app/startup/SampleListMaker.h"
 #include "app/startup/ui/ZantobyApp.h"
-#include "app/startup/ui/ZantobyDocManager.h"
-#include "app/testing/ui/SampleListStart.h"
-#include "foundation/tests/support/ScratchFolder.h"
 #include "grid/ui/CellEdit.h"
 #include "grid/ui/GridCellArea.h"
 #include "grid/ui/testing/GridInput.h"
@@ -17,53 +14,34 @@
 #include "list/ZantobyDoc.h"
 #include "list/ui/ListInfoDlg.h"
 #include "list/ui/ListInfoGrid.h"
-#include "platform/FileSystem.h"
 #include "platform/ui/InputMethod.h"
 #include "platform/ui/testing/IbusSession.h"
 #include "platform/ui/testing/InputSteps.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
-#include "support/FakeListHost.h"
+#include "platform/ui/WxText.h"
+#include "support/JapaneseJourneys.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 
+#include <wx/button.h>
 #include <wx/frame.h>
+#include <wx/stopwatch.h>
+#include <wx/textctrl.h>
 
 namespace {
 
-constexpr int kName = 0;
-constexpr int kPrice = 3;
-// Full-width katakana, as the column's detail dialog stores it.
-constexpr int kKatakanaMode = 4;
-
-ScratchFolder& Scratch()
-{
-    static ScratchFolder scratch;
-    return scratch;
-}
+constexpr int kName = JapaneseJourneys::kName;
+constexpr int kPrice = JapaneseJourneys::kPrice;
+// anthy starts in hiragana and takes every mode by name.
+const JapaneseJourneys::Desktop kAnthy{{}, {}, "アイウ"};
 
 CGridView& View()
 {
-    // The input method must be there before the toolkit starts, as on a user's desktop.
-    static const bool made = [] {
-        FakeListHost host;
-        return IbusSession::Start(IbusSession::Client::kIbusModule) &&
-               CSampleListMaker(host).Make(Scratch() / "goods.zbk", 4, 0);
-    }();
-    if (!made) {
-        std::abort();
-    }
-    CGridView* view = StartWithList(Scratch() / "goods.zbk");
-    if (view == nullptr) {
-        std::abort();
-    }
-    return *view;
+    return JapaneseJourneys::View([] { return IbusSession::Start(IbusSession::Client::kIbusModule); });
 }
 
 CString EditText(CCellGrid& grid)
@@ -71,23 +49,19 @@ CString EditText(CCellGrid& grid)
     return grid.ActiveEditWindow() != nullptr ? grid.ActiveEditWindow()->GetText() : CString();
 }
 
-// Types keys one by one, each waited for until the input method has shown it: anthy answers
-// asynchronously, and a key sent before it answered the last may come before it.
-void Compose(CListGrid& grid, const char* keys, const char* shown)
+wxWindow* ButtonLabelled(wxWindow& dialog, const char* label)
 {
-    for (const char* key = keys; *key != '\0'; ++key) {
-        UserInput::Type(std::string(1, *key).c_str());
-        ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return grid.CellArea()->IsComposing(); }, 10000))
-            << "the key " << *key << " composes";
+    for (wxWindow* child : dialog.GetChildren()) {
+        if (dynamic_cast<wxButton*>(child) != nullptr && child->GetLabel() == ToWx(label)) {
+            return child;
+        }
     }
-    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return EditText(grid) == shown; }, 10000))
-        << "the edit shows " << EditText(grid).GetString();
+    return nullptr;
 }
 
-std::string FileBytes(const std::filesystem::path& path)
+void ClickCentre(wxWindow& window)
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    UserInput::Click(window, wxPoint(window.GetSize().x / 2, window.GetSize().y / 2));
 }
 
 } // namespace
@@ -95,38 +69,7 @@ std::string FileBytes(const std::filesystem::path& path)
 // The first test of the program: the first composition after start must keep its first letter.
 TEST(JapaneseTypingWindowTest, ACompositionOnAnIdleCellShowsInTheCellAndReturnCommitsIt)
 {
-    CGridView& view = View();
-    CListGrid& grid = *view.Grid();
-    CZantobyDoc& list = *view.ListDoc();
-    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
-    GridInput::Click(grid, kName, 1);
-    ASSERT_FALSE(grid.IsEditing());
-
-    // anthy keeps a last n pending until a second one makes it ん.
-    Compose(grid, "nihonn", "にほん");
-    EXPECT_TRUE(grid.IsEditing()) << "the composition opened the cell's edit";
-    EXPECT_TRUE(grid.DefaultEdit()->ShowsComposition());
-
-    UserInput::Press(WXK_SPACE);
-    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return EditText(grid) == "日本"; }, 10000))
-        << "Space converts: " << EditText(grid).GetString();
-    UserInput::Press(WXK_RETURN);
-    ASSERT_TRUE(WxTestEnvironment::PumpUntil(
-        [&] { return !grid.CellArea()->IsComposing() && grid.DefaultEdit()->HasFocus(); }, 10000));
-    EXPECT_TRUE(grid.IsEditing()) << "the Return that commits does not end the edit";
-    EXPECT_EQ(EditText(grid), "日本");
-    EXPECT_EQ(grid.CurrentRow(), 1);
-
-    UserInput::Press(WXK_RETURN);
-    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return !grid.IsEditing(); }, 10000));
-    EXPECT_EQ(list.GetCellTextAt(kName, 1, kOutputGrid), "日本");
-    EXPECT_NE(grid.CurrentColumn() * 100000 + grid.CurrentRow(), kName * 100000 + 1)
-        << "a Return with no composition moves on";
-
-    UserInput::Press('s', wxMOD_CONTROL);
-    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return !view.GetDocument()->IsModified(); }, 10000));
-    EXPECT_NE(FileBytes(FileSystem::ToNative(Scratch() / "goods.zbk")).find("日本"), std::string::npos)
-        << "the saved list holds the Shift_JIS text";
+    JapaneseJourneys::CommitAWord(View(), kAnthy);
 }
 
 // A plain grid in a dialog: the first letter of a composition typed on an idle cell stays in it.
@@ -196,32 +139,146 @@ TEST(JapaneseTypingWindowTest, ANameComposedInTheListInformationKeepsItsFirstLet
     EXPECT_EQ(typed, "日本");
 }
 
-// Last: a number column leaves the input method closed.
-TEST(JapaneseTypingWindowTest, EachColumnPutsTheInputMethodIntoItsMode)
+// The dialog opens on a name: it types in hiragana from the first key, whatever the list's
+// last cell asked for, also where the name cell was current before the grid had the keyboard.
+TEST(JapaneseTypingWindowTest, TheListInformationOpensWithTheNamesMode)
+{
+    CGridView& view = View();
+    ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
+    GridInput::Click(*view.Grid(), kPrice, 1);
+    bool composed = false;
+    UserInput::AnswerNextModal([&composed](wxWindow* window) {
+        auto* dialog = dynamic_cast<CListInfoDlg*>(window);
+        ASSERT_NE(dialog, nullptr);
+        CListInfoGrid& grid = dialog->Grid();
+        const int chain = InputSteps::Start(
+            "the list information is shown", [] { return true; }, [] {});
+        // The name cell is current already.
+        GridInput::ThenClickForKeyboard(chain, grid, CListInfoColumns::kName, grid.CurrentRow());
+        InputSteps::Then(
+            chain, "the name cell types through the input method",
+            [&grid] { return grid.CurrentColumn() == CListInfoColumns::kName && !IbusSession::FocusedContext().empty(); },
+            [] { UserInput::Type("k"); });
+        InputSteps::Then(
+            chain, "the key composes", [&grid] { return grid.CellArea()->IsComposing(); },
+            [] { UserInput::Type("a"); });
+        InputSteps::Then(
+            chain, "in hiragana", [&grid] { return EditText(grid) == "か"; },
+            [&composed] {
+                composed = true;
+                UserInput::Press(WXK_ESCAPE);
+            });
+        InputSteps::Then(
+            chain, "the composition is taken back and the edit has the keyboard",
+            [&grid] { return !grid.CellArea()->IsComposing() && grid.DefaultEdit()->HasFocus(); },
+            [] { UserInput::Press(WXK_ESCAPE); });
+        InputSteps::Then(
+            chain, "and the edit", [&grid] { return !grid.IsEditing(); },
+            // Nothing was changed: Esc closes the dialog at once.
+            [] { UserInput::Press(WXK_ESCAPE); });
+    });
+    EXPECT_TRUE(
+        UserInput::ChooseMenu(*dynamic_cast<wxFrame*>(view.GetFrame()), {"ﾌｧｲﾙ(&F)", "ﾘｽﾄ情報設定(&I)"}));
+    ASSERT_TRUE(UserInput::Finish());
+    EXPECT_TRUE(composed);
+}
+
+// The mode set in the column's details reaches the input method as soon as the column's cell is
+// current again, also when it was current before.
+TEST(JapaneseTypingWindowTest, AModeSetInTheColumnDetailsTypesFromTheFirstClick)
 {
     CGridView& view = View();
     CListGrid& grid = *view.Grid();
     CZantobyDoc& list = *view.ListDoc();
-    list.GetColumn(kName).inputMode = kKatakanaMode;
     ASSERT_TRUE(UserInput::Activate(*wxGetApp().GetMainFrame()));
     GridInput::Click(grid, kPrice, 2);
     GridInput::Click(grid, kName, 2);
+    UserInput::AnswerNextModal([](wxWindow* window) {
+        auto* dialog = dynamic_cast<CListInfoDlg*>(window);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_EQ(dialog->Grid().CurrentRow(), kName) << "the dialog opens on the list's first column";
+        auto set = std::make_shared<bool>(false);
+        CListInfoGrid& columns = dialog->Grid();
+        const int chain = InputSteps::Start(
+            "the list information is shown", [] { return true; }, [] {});
+        GridInput::ThenClickForKeyboard(chain, columns, CListInfoColumns::kWidth, kName);
+        InputSteps::Then(
+            chain, "the column's details open", [] { return true; },
+            [&columns, set] {
+                // カタカナ is the input method list's row 3.
+                UserInput::AnswerNextModal([set](wxWindow* details) {
+                    wxTextCtrl* field = nullptr;
+                    for (wxWindow* child : details->FindWindow(1030)->GetChildren()) {
+                        field = field != nullptr ? field : dynamic_cast<wxTextCtrl*>(child);
+                    }
+                    ASSERT_NE(field, nullptr);
+                    // Clicked until it has the keyboard (the dialog may still be placing its
+                    // fields).
+                    auto sinceClick = std::make_shared<wxStopWatch>();
+                    const int inner = InputSteps::Start(
+                        "the text column's details are shown", [] { return true; },
+                        [field, sinceClick] {
+                            ClickCentre(*field);
+                            sinceClick->Start();
+                        });
+                    InputSteps::Then(
+                        inner, "the input method list has the keyboard",
+                        [field, sinceClick] {
+                            if (wxWindow::FindFocus() == field) {
+                                return true;
+                            }
+                            if (sinceClick->Time() > 1000) {
+                                ClickCentre(*field);
+                                sinceClick->Start();
+                            }
+                            return false;
+                        },
+                        [] {
+                            UserInput::Press('a', wxMOD_CONTROL);
+                            UserInput::Type("3");
+                        });
+                    InputSteps::Then(
+                        inner, "katakana is chosen",
+                        [field] { return field->GetValue() == "3"; },
+                        [set] {
+                            *set = true;
+                            UserInput::Press('g', wxMOD_ALT);
+                        });
+                });
+                GridInput::DoubleClick(columns, CListInfoColumns::kWidth, kName);
+            });
+        InputSteps::Then(
+            chain, "the details are set",
+            [dialog, set] {
+                wxWindow* focus = wxWindow::FindFocus();
+                return *set && focus != nullptr && wxGetTopLevelParent(focus) == dialog;
+            },
+            [dialog] { ClickCentre(*ButtonLabelled(*dialog, "設定(&G)")); });
+    });
+    EXPECT_TRUE(
+        UserInput::ChooseMenu(*dynamic_cast<wxFrame*>(view.GetFrame()), {"ﾌｧｲﾙ(&F)", "ﾘｽﾄ情報設定(&I)"}));
+    ASSERT_TRUE(UserInput::Finish());
+    ASSERT_EQ(list.GetColumn(kName).inputMode, 4);
 
-    Compose(grid, "aiu", "アイウ");
-    UserInput::Press(WXK_RETURN);
-    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return !grid.CellArea()->IsComposing(); }, 10000));
-    UserInput::Press(WXK_RETURN);
-    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return !grid.IsEditing(); }, 10000));
-    EXPECT_EQ(list.GetCellTextAt(kName, 2, kOutputGrid), "アイウ");
-
-    // A number column turns the input method off: the digit goes into the edit as it is.
-    GridInput::Click(grid, kPrice, 2);
-    UserInput::Type("1");
-    ASSERT_TRUE(
-        WxTestEnvironment::PumpUntil([&] { return grid.IsEditing() && EditText(grid) == "1"; }, 10000))
-        << "the edit shows " << EditText(grid).GetString();
-    EXPECT_FALSE(grid.CellArea()->IsComposing());
+    GridInput::Click(grid, kName, 3);
+    UserInput::Type("a");
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return EditText(grid) == "ア"; }, 10000))
+        << "the first key types in katakana: " << EditText(grid).GetString();
     UserInput::Press(WXK_ESCAPE);
-    UserInput::Settle();
-    EXPECT_FALSE(grid.IsEditing());
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return !grid.CellArea()->IsComposing(); }, 10000));
+    UserInput::Press(WXK_ESCAPE);
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return !grid.IsEditing(); }, 10000));
+    list.GetColumn(kName).inputMode = 0;
+}
+
+TEST(JapaneseTypingWindowTest, APlainColumnKeepsTheInputMethodAsTheUserLeftIt)
+{
+    JapaneseJourneys::TypeIntoAPlainColumnAfterANumberColumn(View(), kAnthy);
+}
+
+TEST(JapaneseTypingWindowTest, EachColumnPutsTheInputMethodIntoItsMode)
+{
+    JapaneseJourneys::TypeIntoAKatakanaColumnAfterANumberColumn(View(), kAnthy);
+    // A number column turns the input method off: the digits go into the edit as they are.
+    JapaneseJourneys::TypeDigitsIntoANumberColumn(View());
 }
