@@ -1,5 +1,7 @@
 #include "platform/ui/testing/UnprivilegedRun.h"
 
+#include "platform/ui/testing/UnprivilegedUser.h"
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -7,8 +9,6 @@
 #include <string>
 #include <system_error>
 
-#include <grp.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -19,11 +19,11 @@ namespace {
 namespace fs = std::filesystem;
 
 // A folder the account owns, for it alone.
-bool MakeOwnFolder(const fs::path& folder, uid_t user, gid_t group)
+bool MakeOwnFolder(const fs::path& folder)
 {
     std::error_code error;
     fs::create_directories(folder, error);
-    return !error && chown(folder.c_str(), user, group) == 0 && chmod(folder.c_str(), 0700) == 0;
+    return !error && UnprivilegedUser::Give(folder) && chmod(folder.c_str(), 0700) == 0;
 }
 
 [[noreturn]] void Fail(const char* why)
@@ -39,17 +39,13 @@ bool UnprivilegedRun::Ensure()
     if (geteuid() != 0) {
         return true;
     }
-    const passwd* account = getpwnam("nobody");
-    const uid_t user = account != nullptr ? account->pw_uid : 65534;
-    const gid_t group = account != nullptr ? account->pw_gid : 65534;
-
     std::string pattern = (fs::temp_directory_path() / "zantoby-user.XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
         Fail("no folder");
     }
     const fs::path home = pattern;
     const fs::path runtime = home / "runtime";
-    if (!MakeOwnFolder(home, user, group) || !MakeOwnFolder(runtime, user, group)) {
+    if (!MakeOwnFolder(home) || !MakeOwnFolder(runtime)) {
         Fail("the account cannot own its folders");
     }
     // The display's authority file is root's alone.
@@ -57,7 +53,7 @@ bool UnprivilegedRun::Ensure()
     const fs::path authority = home / ".Xauthority";
     if (const char* file = std::getenv("XAUTHORITY"); file != nullptr && fs::exists(file, error)) {
         fs::copy_file(file, authority, error);
-        if (error || chown(authority.c_str(), user, group) != 0) {
+        if (error || !UnprivilegedUser::Give(authority)) {
             Fail("the display's authority cannot be handed on");
         }
     }
@@ -66,7 +62,7 @@ bool UnprivilegedRun::Ensure()
     if (const char* folder = std::getenv("ZANTOBY_TEST_OUTPUT"); folder != nullptr) {
         output = fs::path(folder) / "unprivileged";
         fs::create_directories(fs::path(folder), error);
-        if (!fs::exists(output, error) && !MakeOwnFolder(output, user, group)) {
+        if (!fs::exists(output, error) && !MakeOwnFolder(output)) {
             Fail("no output folder");
         }
     }
@@ -78,8 +74,7 @@ bool UnprivilegedRun::Ensure()
         Fail("no process");
     }
     if (child == 0) {
-        if (setgroups(0, nullptr) != 0 || setresgid(group, group, group) != 0 ||
-            setresuid(user, user, user) != 0) {
+        if (!UnprivilegedUser::Become()) {
             Fail("root cannot be dropped");
         }
         // Changing the user clears the signal that ends the child with the parent.
