@@ -73,8 +73,7 @@ TEST(MessageTables, HoldEveryMessageOfTheProgram)
     // A list in a folder that cannot be written opens read-only, naming the folder and why.
     EXPECT_EQ(counts[2], 83);
     ASSERT_TRUE(FindMessage(30221, message));
-    EXPECT_NE(std::strstr(message.text, "ﾌｫﾙﾀﾞ名 : %s
-原因 : %s"), nullptr);
+    EXPECT_NE(std::strstr(message.text, "ﾌｫﾙﾀﾞ名 : %s\n原因 : %s"), nullptr);
     // The error table also names the cause of a failed save, beside 40206 which names none.
     EXPECT_EQ(counts[3], 24);
     ASSERT_TRUE(FindMessage(40210, message));
