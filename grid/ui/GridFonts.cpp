@@ -2,18 +2,15 @@
 
 #include "platform/canvas/FontMapper.h"
 #include "platform/canvas/LogFont.h"
-
-#include <cstdlib>
+#include "platform/canvas/TextLayout.h"
+#include "platform/ui/GtkGlue.h"
 
 wxFont CGridFonts::ToWx(const LogFont& font)
 {
-    // A cell height holds the character height and its leading; about five sixths are the
-    // character.
-    int pixels = font.height < 0 ? -font.height : font.height * 5 / 6;
-    if (pixels <= 0) {
-        pixels = 12;
-    }
-    wxFontInfo info(wxSize(0, pixels));
+    // The size in points that gives the native control the character height the cells are
+    // drawn with; a font's pixel size in wx is its line height, not its characters'.
+    const double resolution = GtkGlue::FontResolution();
+    wxFontInfo info(TextLayout::EmSize(font, resolution) * 72.0 / resolution);
     info.FaceName(wxString::FromUTF8(FontMapper::FamilyFor(font.faceName)));
     info.Bold(font.weight >= 700)
         .Italic(font.italic)

@@ -79,6 +79,32 @@ double CellPerEm(PangoContext* context, PangoFontDescription* description)
     return cell > 0.1 ? cell : 1.0;
 }
 
+PangoFontDescription* DescriptionOf(const LogFont& font)
+{
+    PangoFontDescription* description = pango_font_description_new();
+    pango_font_description_set_family(description, FontMapper::FamilyFor(font.faceName).c_str());
+    int weight = font.weight <= 0 ? FW_NORMAL : std::min(font.weight, 1000);
+    pango_font_description_set_weight(description, static_cast<PangoWeight>(weight));
+    pango_font_description_set_style(description, font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    return description;
+}
+
+// The character height in device units: a negative height is it, a positive one is the cell.
+double EmOf(PangoContext* context, PangoFontDescription* description, const LogFont& font, double deviceScale,
+            double dotsPerInch)
+{
+    double em;
+    if (font.height < 0) {
+        em = -static_cast<double>(font.height) * deviceScale;
+    } else if (font.height > 0) {
+        em = font.height * deviceScale / CellPerEm(context, description);
+    } else {
+        em = 12.0 * dotsPerInch / 96.0; // 9 points
+    }
+    // Sizes from files are taken as they come; beyond this no text is readable anyway.
+    return std::clamp(em, 1.0, kMaxDeviceSize);
+}
+
 std::string ToLayoutText(std::string_view cp932, bool singleLine)
 {
     if (!singleLine) {
@@ -126,6 +152,16 @@ TextLayout::TextLayout(cairo_t* cr)
     pango_layout_set_auto_dir(m_layout, FALSE);
 }
 
+double TextLayout::EmSize(const LogFont& font, double dotsPerInch)
+{
+    PangoContext* context = pango_font_map_create_context(pango_cairo_font_map_get_default());
+    PangoFontDescription* description = DescriptionOf(font);
+    const double em = EmOf(context, description, font, 1.0, dotsPerInch);
+    pango_font_description_free(description);
+    g_object_unref(context);
+    return em;
+}
+
 TextLayout::~TextLayout()
 {
     g_object_unref(m_layout);
@@ -142,22 +178,8 @@ void TextLayout::SetFont(const LogFont& font, double deviceScale, double dotsPer
     m_dotsPerInch = dotsPerInch;
     m_hasFont = true;
 
-    PangoFontDescription* description = pango_font_description_new();
-    pango_font_description_set_family(description, FontMapper::FamilyFor(font.faceName).c_str());
-    int weight = font.weight <= 0 ? FW_NORMAL : std::min(font.weight, 1000);
-    pango_font_description_set_weight(description, static_cast<PangoWeight>(weight));
-    pango_font_description_set_style(description, font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
-
-    double em;
-    if (font.height < 0) {
-        em = -static_cast<double>(font.height) * deviceScale;
-    } else if (font.height > 0) {
-        em = font.height * deviceScale / CellPerEm(m_context, description);
-    } else {
-        em = 12.0 * dotsPerInch / 96.0; // 9 points
-    }
-    // Sizes from files are taken as they come; beyond this no text is readable anyway.
-    em = std::clamp(em, 1.0, kMaxDeviceSize);
+    PangoFontDescription* description = DescriptionOf(font);
+    const double em = EmOf(m_context, description, font, deviceScale, dotsPerInch);
     pango_font_description_set_absolute_size(description, std::round(em * PANGO_SCALE));
 
     FaceMetrics metrics = MetricsOf(m_context, description);

@@ -19,6 +19,9 @@ class TextLayout
     // deviceScale turns the font's logical sizes into device units; dotsPerInch sizes the
     // default font.
     void SetFont(const LogFont& font, double deviceScale, double dotsPerInch);
+    // The character height in pixels that text in the font has on a window, where a logical
+    // unit is a pixel.
+    static double EmSize(const LogFont& font, double dotsPerInch);
 
     // Device units of the current font, the average width after the stretch.
     double Ascent() const { return m_ascent; }

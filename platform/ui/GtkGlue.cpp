@@ -94,6 +94,13 @@ bool GtkGlue::IsResizable(const wxTopLevelWindow& window)
     return handle != nullptr && GTK_IS_WINDOW(handle) && gtk_window_get_resizable(GTK_WINDOW(handle));
 }
 
+double GtkGlue::FontResolution()
+{
+    GdkScreen* screen = gdk_screen_get_default();
+    const double resolution = screen != nullptr ? gdk_screen_get_resolution(screen) : -1;
+    return resolution > 0 ? resolution : 96.0;
+}
+
 wxSize GtkGlue::GetMinimumSize(wxWindow& window)
 {
     GtkWidget* widget = window.GetHandle();

@@ -42,6 +42,9 @@ class GtkGlue
     // it on the screen, where it would otherwise come on top of them.
     static void LowerWhenMapped(wxTopLevelWindow& window);
 
+    // The resolution GTK turns font points into pixels by (96 unless the desktop sets another).
+    static double FontResolution();
+
     // The smallest size GTK lays the window's widget out in (its minimum width and height);
     // a smaller one makes GTK complain and draw it wrong.
     static wxSize GetMinimumSize(wxWindow& window);

@@ -1,9 +1,9 @@
 // The list information dialog and a column detail dialog on screen, as the list's commands open
 // them, and driven by real keys and clicks; the pictures go to the test output folder for a person
 // to look at.
+#include "grid/GridHost.h"
 #include "grid/ui/CellEdit.h"
 #include "grid/ui/DropListBox.h"
-#include "grid/ui/GridFonts.h"
 #include "grid/ui/testing/GridInput.h"
 #include "list/ListInfoColumns.h"
 #include "list/ZantobyDoc.h"
@@ -12,6 +12,7 @@
 #include "list/ui/ListInfoNumberDlg.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateTempFolder.h"
+#include "platform/TextMeasurer.h"
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxText.h"
 #include "platform/ui/testing/ShownBoxTexts.h"
@@ -23,6 +24,7 @@
 
 #include <wx/button.h>
 #include <wx/clipbrd.h>
+#include <wx/dcclient.h>
 
 #include <memory>
 
@@ -306,9 +308,15 @@ TEST_F(ListInfoWindow, TheCellEditOfTheColumnGridHasTheCellsFont)
     ASSERT_TRUE(WxTestEnvironment::PumpUntil([&grid] { return grid.IsEditing(); }));
     const LogFont* cells = grid.CurrentSheet()->defaultFont;
     ASSERT_NE(cells, nullptr);
-    const wxFont edit = static_cast<wxWindow*>(grid.DefaultEdit())->GetFont();
-    EXPECT_EQ(edit.GetFaceName(), CGridFonts::ToWx(*cells).GetFaceName());
-    EXPECT_EQ(edit.GetPixelSize().GetHeight(), CGridFonts::ToWx(*cells).GetPixelSize().GetHeight());
+    // The same text takes as much room in the edit as in the cells.
+    wxWindow& edit = *static_cast<wxWindow*>(grid.DefaultEdit());
+    const CString text = "項目名の幅を測るABC";
+    wxClientDC dc(&edit);
+    dc.SetFont(edit.GetFont());
+    const wxSize inEdit = dc.GetTextExtent(ToWx(text));
+    const CSize inCells = grid.Host().GetMeasurer(cells).GetTextExtent(text.GetString(), text.GetLength());
+    EXPECT_NEAR(inEdit.GetWidth(), inCells.cx, 2);
+    EXPECT_NEAR(inEdit.GetHeight(), inCells.cy, 1);
     EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*info, "list-info-cell-edit").IsEmpty());
     UserInput::Press(WXK_ESCAPE);
     info->Destroy();
