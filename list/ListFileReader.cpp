@@ -36,8 +36,9 @@ enum Section
 } // namespace
 
 CListFileReader::CListFileReader(CZantobyDoc& doc)
-    : m_doc(doc), m_photoFiles(doc), m_columns(doc, m_line), m_editor(doc, m_line), m_output(doc, m_line, m_path),
-      m_page(doc, m_line), m_rows(doc, m_line), m_photos(doc, m_line, m_path, m_photoFiles, m_repairs)
+    : m_doc(doc), m_photoFiles(doc), m_columns(doc, m_line), m_editor(doc, m_line),
+      m_output(doc, m_line, m_path), m_page(doc, m_line), m_rows(doc, m_line),
+      m_photos(doc, m_line, m_path, m_photoFiles, m_repairs)
 {
 }
 

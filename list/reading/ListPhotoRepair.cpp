@@ -82,7 +82,8 @@ void CListPhotoRepair::RebuildMissingPictures()
             using Outcome = CPhotoRegistration::Outcome;
             if (registration.outcome == Outcome::kDone) {
                 ++rebuilt;
-            } else if (registration.outcome == Outcome::kUnreadable || registration.outcome == Outcome::kTooLarge) {
+            } else if (registration.outcome == Outcome::kUnreadable ||
+                       registration.outcome == Outcome::kTooLarge) {
                 unreadable.push_back(GetFileNameOfPath(m_doc.GetOriginalPhotoPath(slot)));
             }
         }

@@ -41,7 +41,8 @@ void CListPhotosReader::ReadPhoto()
     PhotoRecord& photo = m_doc.GetPhoto(slot);
     photo.Reset();
     // Files that a save could not move into the subfolders still lie in the photo folder.
-    photo.flatFiles = !m_files.Exists(m_files.Original(slot, false)) && m_files.Exists(m_files.Original(slot, true));
+    photo.flatFiles =
+        !m_files.Exists(m_files.Original(slot, false)) && m_files.Exists(m_files.Original(slot, true));
     if (m_line.version >= CListFileFormat::kVersionPhotoSizes) {
         photo.width = m_line.Int(0);
         photo.height = m_line.Int(1);

@@ -14,8 +14,8 @@ class CListPhotosReader
 {
   public:
     // A refused folder name is told in repairs.
-    CListPhotosReader(CZantobyDoc& doc, const CListFileLine& line, const CString& path, CListPhotoFiles& files,
-                      std::vector<CString>& repairs)
+    CListPhotosReader(CZantobyDoc& doc, const CListFileLine& line, const CString& path,
+                      CListPhotoFiles& files, std::vector<CString>& repairs)
         : m_doc(doc), m_line(line), m_path(path), m_files(files), m_repairs(repairs)
     {
     }
