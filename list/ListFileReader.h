@@ -31,6 +31,9 @@ class CListFileReader
     };
 
     explicit CListFileReader(CZantobyDoc& doc);
+    // The section readers hold the reader's own line, path and repairs.
+    CListFileReader(const CListFileReader&) = delete;
+    CListFileReader& operator=(const CListFileReader&) = delete;
 
     // True when the whole file was read. Reading rows takes the lock file (the list path with
     // "$"); when another program holds it the user may open the list read-only.
