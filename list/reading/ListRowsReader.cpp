@@ -5,6 +5,8 @@
 #include "list/reading/ListFileLine.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 void CListRowsReader::BeginRows()
 {
@@ -41,6 +43,7 @@ void CListRowsReader::ReadRow(int row)
         unescape = false;
     }
 
+    const std::vector<std::string_view>& fields = m_line.fields;
     // A row that stands twice is the later line's.
     ProductRecord& record = m_doc.GetRow(row);
     record.Reset();
@@ -52,10 +55,10 @@ void CListRowsReader::ReadRow(int row)
     int values = 0;
     size_t textBytes = 0;
     for (auto slot = m_typedSlots.begin(); slot != typedEnd; ++slot) {
-        if (!m_line.fields[*slot].empty()) {
+        if (!fields[*slot].empty()) {
             const int type = m_doc.GetColumnOfSlot(*slot).type;
             ++values;
-            textBytes += (type == kTypeText || type == kTypeMark) ? m_line.fields[*slot].size() : 0;
+            textBytes += (type == kTypeText || type == kTypeMark) ? fields[*slot].size() : 0;
         }
     }
     if (values > 0) {
@@ -64,7 +67,7 @@ void CListRowsReader::ReadRow(int row)
     for (auto typed = m_typedSlots.begin(); typed != typedEnd; ++typed) {
         const int slot = *typed;
         const ColumnRecord& column = m_doc.GetColumnOfSlot(slot);
-        const std::string_view field = m_line.fields[slot];
+        const std::string_view field = fields[slot];
         if (field.empty()) {
             continue;
         }
@@ -93,12 +96,12 @@ void CListRowsReader::ReadRow(int row)
     }
     int next = cellCount;
     for (int slot = 0; slot < colourCount; ++slot, ++next) {
-        if (next >= m_line.FieldCount() || m_line.fields[next].empty()) {
+        if (next >= m_line.FieldCount() || fields[next].empty()) {
             continue;
         }
         COLORREF text = kDefaultColor;
         COLORREF back = kDefaultColor;
-        CListFileFormat::ParseColourField(m_line.fields[next], text, back);
+        CListFileFormat::ParseColourField(fields[next], text, back);
         if (text != kDefaultColor || back != kDefaultColor) {
             record.EditCells().SetColors(slot, text, back);
         }
@@ -106,7 +109,7 @@ void CListRowsReader::ReadRow(int row)
     record.lastChange = CListFileLine::ParseDate(m_line.FieldView(next++));
     record.photoCount = 0;
     for (; next < m_line.FieldCount() && record.photoCount < kMaxPhotosPerRow; ++next) {
-        const std::string_view field = m_line.fields[next];
+        const std::string_view field = fields[next];
         if (field.empty()) {
             continue;
         }
