@@ -1,17 +1,23 @@
 #pragma once
 
+#include "list/reading/ListColumnsReader.h"
+#include "list/reading/ListEditorReader.h"
+#include "list/reading/ListFileLine.h"
+#include "list/reading/ListOutputReader.h"
+#include "list/reading/ListPageReader.h"
+#include "list/reading/ListPhotoFiles.h"
+#include "list/reading/ListPhotosReader.h"
+#include "list/reading/ListRowsReader.h"
 #include "platform/CString.h"
 
 #include <string_view>
 #include <vector>
 
 class CZantobyDoc;
-class ColumnRecord;
-struct HeaderFooterSettings;
 
-// Reads a list file of any layout into a freshly reset list document, choosing its parsers by
-// the file's version number; opening a list also takes the list's lock file. What a damaged
-// file gets wrong (cell slots, photo references) is repaired and reported.
+// Reads a list file of any layout into a freshly reset list document: hands each line to the
+// reader of its section, by the file's version number; opening a list also takes the list's lock
+// file. What a damaged file gets wrong (cell slots, photo references) is repaired and reported.
 class CListFileReader
 {
   public:
@@ -24,65 +30,34 @@ class CListFileReader
         ReadAll = 15,
     };
 
-    explicit CListFileReader(CZantobyDoc& doc) : m_doc(doc) {}
+    explicit CListFileReader(CZantobyDoc& doc);
+    // The section readers hold the reader's own line, path and repairs.
+    CListFileReader(const CListFileReader&) = delete;
+    CListFileReader& operator=(const CListFileReader&) = delete;
 
     // True when the whole file was read. Reading rows takes the lock file (the list path with
     // "$"); when another program holds it the user may open the list read-only.
     bool Read(const CString& path, int flags);
 
   private:
-    bool TakeLock(const CString& path);
     void ReadLines(const std::string& text);
     void HandleLine(std::string_view line);
-    void Dispatch(const CString& key);
-
-    // Fields of the current line; beyond the end an empty text.
-    std::string_view FieldView(int index) const;
-    CString Field(int index) const { return CString(FieldView(index)); }
-    int FieldCount() const { return static_cast<int>(m_fields.size()); }
-    int Int(int index) const;
-    bool Bool(int index) const;
-    // A text field, unescaped in the layouts that escape texts.
-    CString Text(int index) const;
-
-    void ReadInformations(const CString& key);
-    void ReadColumns(const CString& key);
-    void ReadColumnLine(int index);
-    void ReadColumnTypeFields(ColumnRecord& column, int first);
-    void ReadEditor(const CString& key);
-    void ReadOutput(const CString& key);
-    void ReadOlderOutput(const CString& key);
-    void ReadWebSortEntry(const CString& key, bool eightFields);
-    void ReadPage(const CString& key);
-    void ReadHeaderFooter(HeaderFooterSettings& settings);
-    void ReadRow(int row);
-    void ReadPhoto(int slot);
-    // The photo folder's name, or the standard one in place of a name that leaves the folder.
-    void ReadPhotoFolderName();
-
-    // Measures the original JPEG of a photo slot; -1 and -1 when it cannot be read.
-    void MeasurePhoto(int slot);
-    // The original JPEG of a slot in the layout asked for.
-    CString Original(int slot, bool flat) const;
-    bool PhotoFileExists(const CString& path);
-
+    void Dispatch();
     void RepairColumnSlots();
-    void RepairPhotoReferences();
-    void RebuildMissingPictures();
     void ApplyDisplayOrder();
 
     CZantobyDoc& m_doc;
     CString m_path;
     int m_flags = 0;
-    int m_version = 0;
     int m_section = 0;
     int m_lineNumber = 0;
-    CString m_key; // the key and fields of the line being read, kept to reuse their room
-    std::vector<std::string_view> m_fields;
-    std::vector<int> m_typedSlots; // slots of the columns in use, in order, while rows are read
+    CListFileLine m_line;
     std::vector<CString> m_repairs;
-    // Whether the photo folder was there when first looked at during this read.
-    CString m_photoFolder;
-    bool m_photoFolderLooked = false;
-    bool m_photoFolderExists = false;
+    CListPhotoFiles m_photoFiles;
+    CListColumnsReader m_columns;
+    CListEditorReader m_editor;
+    CListOutputReader m_output;
+    CListPageReader m_page;
+    CListRowsReader m_rows;
+    CListPhotosReader m_photos;
 };

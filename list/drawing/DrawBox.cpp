@@ -1,6 +1,5 @@
 #include "list/drawing/DrawBox.h"
 
-#include "list/drawing/IDrawPropertyDialogs.h"
 #include "platform/canvas/Canvas.h"
 
 namespace {
@@ -62,19 +61,6 @@ void CDrawBox::Draw(Canvas& dc) const
     }
 }
 
-std::unique_ptr<CDrawShape> CDrawBox::Clone() const
-{
-    auto copy = std::make_unique<CDrawBox>();
-    CopyBoxTo(*copy);
-    return copy;
-}
-
-void CDrawBox::CopyBoxTo(CDrawBox& copy) const
-{
-    CopyRectTo(copy);
-    static_cast<COutlineStyle&>(copy) = *this;
-}
-
 bool CDrawBox::Read(const CStringArray& fields)
 {
     ForEachKey(fields, false, [this](const CString& key, const CString& value) {
@@ -92,9 +78,4 @@ bool CDrawBox::Write(int indent, CString& out) const
     AppendShadowKeys(out);
     out += '\n';
     return true;
-}
-
-bool CDrawBox::RunPropertyDialog(IDrawPropertyDialogs& dialogs)
-{
-    return dialogs.EditBox(*this);
 }

@@ -1,6 +1,5 @@
 #include "list/drawing/DrawEllipse.h"
 
-#include "list/drawing/IDrawPropertyDialogs.h"
 #include "platform/canvas/Canvas.h"
 
 int CDrawEllipse::HitTest(int x, int y, int tolerance) const
@@ -56,16 +55,4 @@ void CDrawEllipse::Draw(Canvas& dc) const
 void CDrawEllipse::DrawFeedbackOutline(Canvas& dc, const CRect& rect) const
 {
     dc.Ellipse(rect);
-}
-
-std::unique_ptr<CDrawShape> CDrawEllipse::Clone() const
-{
-    auto copy = std::make_unique<CDrawEllipse>();
-    CopyBoxTo(*copy);
-    return copy;
-}
-
-bool CDrawEllipse::RunPropertyDialog(IDrawPropertyDialogs& dialogs)
-{
-    return dialogs.EditEllipse(*this);
 }

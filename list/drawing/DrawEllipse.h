@@ -3,7 +3,8 @@
 #include "list/drawing/DrawBox.h"
 
 // An ellipse in a rectangle, with the border, fill and shadow of the box.
-class CDrawEllipse : public CDrawBox
+class CDrawEllipse
+    : public CDrawShapeKind<CDrawEllipse, CDrawBox, DrawKind::kEllipse, &IDrawPropertyDialogs::EditEllipse>
 {
   public:
     int HitTest(int x, int y, int tolerance) const override;
@@ -11,10 +12,7 @@ class CDrawEllipse : public CDrawBox
     bool IntersectsRect(const CRect& rect) override;
     // Unlike the box, a border width of 0 draws no outline.
     void Draw(Canvas& dc) const override;
-    std::unique_ptr<CDrawShape> Clone() const override;
-    const char* KindName() const override { return DrawKind::kEllipse; }
 
   protected:
-    bool RunPropertyDialog(IDrawPropertyDialogs& dialogs) override;
     void DrawFeedbackOutline(Canvas& dc, const CRect& rect) const override;
 };

@@ -1,32 +1,26 @@
 #pragma once
 
-#include "list/drawing/DrawShape.h"
+#include "list/drawing/DrawPathShape.h"
+#include "list/drawing/DrawShapeKind.h"
 #include "list/drawing/LineStyle.h"
 
 // One straight segment with optional arrow heads at both ends.
-class CDrawLine : public CDrawShape, public CLineStyle
+class CDrawLine
+    : public CDrawShapeKind<CDrawLine, CDrawPathShape, DrawKind::kLine, &IDrawPropertyDialogs::EditLine>,
+      public CLineStyle
 {
   public:
     CPoint start;
     CPoint end;
 
-    int HitTest(int x, int y, int tolerance) const override;
-    // The start or the end point lies in the rectangle.
-    bool IntersectsRect(const CRect& rect) override;
     void Draw(Canvas& dc) const override;
-    void AddHandlePoints(CPointArray& points) const override;
+    // The rectangle of the two ends, however far out they lie.
     CRect GetRect() const override;
-    void MoveResize(int mode, int px, int py, int qx, int qy, int tolerance) override;
-    void FlipHorizontal(const CRect& frame) override;
-    void FlipVertical(const CRect& frame) override;
-    void Rotate(int quarterTurns, const CRect& frame) override;
-    std::unique_ptr<CDrawShape> Clone() const override;
     bool Read(const CStringArray& fields) override;
     bool Write(int indent, CString& out) const override;
-    const char* KindName() const override { return DrawKind::kLine; }
 
   protected:
-    bool RunPropertyDialog(IDrawPropertyDialogs& dialogs) override;
-    void DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int x0, int y0, int x1,
-                      int y1) const override;
+    int PointCount() const override { return 2; }
+    const CPoint& PointAt(int index) const override { return index == 0 ? start : end; }
+    CPoint& PointAt(int index) override { return index == 0 ? start : end; }
 };

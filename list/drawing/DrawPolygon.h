@@ -1,22 +1,20 @@
 #pragma once
 
 #include "list/drawing/DrawPointListShape.h"
+#include "list/drawing/DrawShapeKind.h"
 #include "list/drawing/OutlineStyle.h"
 
 // A closed outline through three or more points, optionally filled, with a shadow.
-class CDrawPolygon : public CDrawPointListShape, public COutlineStyle
+class CDrawPolygon : public CDrawShapeKind<CDrawPolygon, CDrawPointListShape, DrawKind::kPolygon,
+                                           &IDrawPropertyDialogs::EditPolygon>,
+                     public COutlineStyle
 {
   public:
-    int HitTest(int x, int y, int tolerance) const override;
     // Nothing with fewer than three points.
     void Draw(Canvas& dc) const override;
-    std::unique_ptr<CDrawShape> Clone() const override;
     bool Read(const CStringArray& fields) override;
     bool Write(int indent, CString& out) const override;
-    const char* KindName() const override { return DrawKind::kPolygon; }
 
   protected:
-    bool RunPropertyDialog(IDrawPropertyDialogs& dialogs) override;
-    void DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int x0, int y0, int x1,
-                      int y1) const override;
+    bool IsClosed() const override { return true; }
 };

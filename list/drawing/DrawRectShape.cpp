@@ -172,15 +172,6 @@ void CDrawRectShape::AppendRectKeys(CString& out) const
     out.AppendFormat("ps.x1=%d,ps.y1=%d,ps.x2=%d,ps.y2=%d", x1, y1, x2, y2);
 }
 
-void CDrawRectShape::CopyRectTo(CDrawRectShape& copy) const
-{
-    CopyBaseTo(copy);
-    copy.x1 = x1;
-    copy.y1 = y1;
-    copy.x2 = x2;
-    copy.y2 = y2;
-}
-
 void CDrawRectShape::DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int px, int py, int qx,
                                   int qy) const
 {

@@ -41,5 +41,4 @@ class CDrawRectShape : public CDrawShape
     bool ReadRectKey(const CString& key, const CString& value);
     // "ps.x1=%d,ps.y1=%d,ps.x2=%d,ps.y2=%d", no comma behind.
     void AppendRectKeys(CString& out) const;
-    void CopyRectTo(CDrawRectShape& copy) const;
 };

@@ -1,6 +1,5 @@
 #include "list/drawing/DrawShade.h"
 
-#include "list/drawing/IDrawPropertyDialogs.h"
 #include "platform/canvas/Canvas.h"
 
 #include <algorithm>
@@ -46,14 +45,6 @@ void CDrawShade::Draw(Canvas& dc) const
     }
 }
 
-std::unique_ptr<CDrawShape> CDrawShade::Clone() const
-{
-    auto copy = std::make_unique<CDrawShade>();
-    CopyRectTo(*copy);
-    copy->dot = dot;
-    return copy;
-}
-
 bool CDrawShade::Read(const CStringArray& fields)
 {
     ForEachKey(fields, false, [this](const CString& key, const CString& value) {
@@ -74,9 +65,4 @@ bool CDrawShade::Write(int indent, CString& out) const
     AppendRectKeys(out);
     out.AppendFormat(",dot=%d\n", dot);
     return true;
-}
-
-bool CDrawShade::RunPropertyDialog(IDrawPropertyDialogs& dialogs)
-{
-    return dialogs.EditShade(*this);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "list/drawing/DrawRectShape.h"
+#include "list/drawing/DrawShapeKind.h"
 
 // A mosaic: coarsens the picture under its rectangle into square cells of one colour.
-class CDrawShade : public CDrawRectShape
+class CDrawShade
+    : public CDrawShapeKind<CDrawShade, CDrawRectShape, DrawKind::kShade, &IDrawPropertyDialogs::EditShade>
 {
   public:
     // Cell size in pixels, at least 1.
@@ -14,11 +16,6 @@ class CDrawShade : public CDrawRectShape
     // Each cell takes the colour under its centre from what the canvas holds: the photo and the
     // shapes below. Needs a canvas that can be read back.
     void Draw(Canvas& dc) const override;
-    std::unique_ptr<CDrawShape> Clone() const override;
     bool Read(const CStringArray& fields) override;
     bool Write(int indent, CString& out) const override;
-    const char* KindName() const override { return DrawKind::kShade; }
-
-  protected:
-    bool RunPropertyDialog(IDrawPropertyDialogs& dialogs) override;
 };

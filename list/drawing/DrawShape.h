@@ -132,5 +132,4 @@ class CDrawShape : public CObject
     void AppendShadowKeys(CString& out) const;
     // Takes sd.x, sd.y, sd.c or sd.s; false for any other key.
     bool ReadShadowKey(const CString& key, const CString& value);
-    void CopyBaseTo(CDrawShape& copy) const { copy.shadow = shadow; }
 };

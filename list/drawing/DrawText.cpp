@@ -3,7 +3,6 @@
 #include "foundation/StringArrayEx.h"
 #include "foundation/TextHelper.h"
 #include "list/drawing/EditViewMapping.h"
-#include "list/drawing/IDrawPropertyDialogs.h"
 #include "platform/Cp932.h"
 #include "platform/canvas/Canvas.h"
 
@@ -219,25 +218,6 @@ void CDrawText::Rotate(int quarterTurns, const CRect& frame)
     GetTextExtent();
 }
 
-std::unique_ptr<CDrawShape> CDrawText::Clone() const
-{
-    auto copy = std::make_unique<CDrawText>();
-    CopyBaseTo(*copy);
-    std::copy(std::begin(corners), std::end(corners), copy->corners);
-    copy->fontName = fontName;
-    copy->charWidth = charWidth;
-    copy->charHeight = charHeight;
-    copy->linePitch = linePitch;
-    copy->angle = angle;
-    copy->bold = bold;
-    copy->italic = italic;
-    copy->underline = underline;
-    copy->strikeOut = strikeOut;
-    copy->textColor = textColor;
-    copy->text = text;
-    return copy;
-}
-
 bool CDrawText::Read(const CStringArray& fields)
 {
     ForEachKey(fields, true, [this](const CString& key, const CString& value) {
@@ -306,9 +286,4 @@ bool CDrawText::Write(int indent, CString& out) const
         ",tx='%s'\n",
         CTextHelper::GetEscapedText(Cp932::WithoutBrokenLeadBytes(text.view()).c_str()).GetString());
     return true;
-}
-
-bool CDrawText::RunPropertyDialog(IDrawPropertyDialogs& dialogs)
-{
-    return dialogs.EditText(*this);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "list/drawing/DrawShape.h"
+#include "list/drawing/DrawShapeKind.h"
 
 struct LogFont;
 
 // Lines of text over a photo in a font, size, colour and angle, with an optional shadow. It is
 // placed by its origin corner; the other corners come from measuring the text.
-class CDrawText : public CDrawShape
+class CDrawText
+    : public CDrawShapeKind<CDrawText, CDrawShape, DrawKind::kText, &IDrawPropertyDialogs::EditText>
 {
   public:
     // p0 the origin (top-left of the first line as the text reads), p1 bottom-left,
@@ -48,13 +49,10 @@ class CDrawText : public CDrawShape
     void FlipHorizontal(const CRect& frame) override;
     void FlipVertical(const CRect& frame) override;
     void Rotate(int quarterTurns, const CRect& frame) override;
-    std::unique_ptr<CDrawShape> Clone() const override;
     bool Read(const CStringArray& fields) override;
     bool Write(int indent, CString& out) const override;
-    const char* KindName() const override { return DrawKind::kText; }
 
   protected:
-    bool RunPropertyDialog(IDrawPropertyDialogs& dialogs) override;
     // The box of the text moved by the drag, in mode 1 only.
     void DrawFeedback(Canvas& dc, const CEditViewMapping& view, int mode, int x0, int y0, int x1,
                       int y1) const override;

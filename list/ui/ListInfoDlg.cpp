@@ -1,6 +1,5 @@
 #include "list/ui/ListInfoDlg.h"
 
-#include "foundation/ui/MessagePump.h"
 #include "list/IListHost.h"
 #include "list/ZantobyDoc.h"
 #include "list/ui/ColumnDetailDialogs.h"
@@ -82,14 +81,11 @@ const IntegerFormat kPercentFormat{NF_SHOW_ZERO | NF_MAXIMUM | NF_MINIMUM, 100, 
 const IntegerFormat kThumbnailFormat{NF_SHOW_ZERO | NF_MAXIMUM | NF_MINIMUM, 120, 20};
 const RadioGroupItem kSizeBasis[] = {{idByHeight, 0}, {idByShortSide, 1}, {0, 0}};
 
-// The pause before each photo of a conversion, during which the dialog stays live.
-constexpr int kPhotoPauseMs = 300;
-
 } // namespace
 
 CListInfoDlg::CListInfoDlg(wxWindow* parent, CZantobyDoc& doc)
     : CListDialog(parent, kTemplateId, "ﾘｽﾄ情報設定"), m_doc(doc), m_host(doc.Host()),
-      m_grid(new CListInfoGrid(m_columns))
+      m_grid(new CListInfoGrid(m_columns)), m_watch(*this, idStatus)
 {
     SetClientSize(kClientSize);
     SetHelpTopic("ListInfoDlg");
@@ -189,7 +185,7 @@ bool CListInfoDlg::OnInitDialog()
     m_thumbnailSize.SetIntegerFormat(&kThumbnailFormat, 1);
     m_thumbnailSize.GetEdit().SetInteger(sizes.thumbnailSize);
     m_busy = false;
-    m_stop = false;
+    m_watch.Reset();
     return true;
 }
 
@@ -206,7 +202,7 @@ void CListInfoDlg::ApplyListInfo()
         return;
     }
     m_busy = true;
-    m_stop = false;
+    m_watch.Reset();
     m_grid->EnableGrid(0);
     CListInfoApply::Input input;
     input.title = m_title.GetText();
@@ -217,7 +213,7 @@ void CListInfoDlg::ApplyListInfo()
     input.photoSizes.shortSide = m_sizeBasis.GetValue() == 1;
     input.modified = IsInfoModified();
 
-    CListInfoApply apply(m_doc, m_columns, *this);
+    CListInfoApply apply(m_doc, m_columns, m_watch);
     CListInfoApply::Outcome outcome;
     {
         wxBusyCursor wait;
@@ -225,7 +221,7 @@ void CListInfoDlg::ApplyListInfo()
     }
     m_changedDocument = m_changedDocument || apply.ChangedDocument();
     m_busy = false;
-    m_stop = false;
+    m_watch.Reset();
     m_grid->EnableGrid(1);
     switch (outcome) {
     case CListInfoApply::Outcome::CloseOk:
@@ -244,7 +240,7 @@ void CListInfoDlg::ApplyListInfo()
 void CListInfoDlg::CancelListInfo()
 {
     if (m_busy) {
-        m_stop = true;
+        m_watch.RequestStop();
         return;
     }
     // A set that stopped part-way changed the list, which the caller must hear of.
@@ -268,21 +264,6 @@ void CListInfoDlg::CancelListInfo()
 bool CListInfoDlg::IsEditingInPlace() const
 {
     return m_grid->IsEditing();
-}
-
-void CListInfoDlg::BeforePhoto(int slot)
-{
-    PumpMessagesFor(kPhotoPauseMs);
-    CString text;
-    text.Format("写真変換中(%d) ... [Esc]で中止します", slot);
-    SetItemText(idStatus, text);
-    GetItem(idStatus)->Update();
-}
-
-bool CListInfoDlg::StopRequested()
-{
-    PumpMessages();
-    return m_stop;
 }
 
 void CListInfoDlg::AfterColumnEdit(int currentRow)

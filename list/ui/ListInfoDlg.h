@@ -5,8 +5,8 @@
 #include "foundation/ui/SpinEdit.h"
 #include "list/ListInfoApply.h"
 #include "list/ListInfoColumns.h"
-#include "list/PhotoReconverter.h"
 #include "list/ui/ListDialog.h"
+#include "list/ui/PhotoConversionWatch.h"
 
 class CListInfoGrid;
 class CZantobyDoc;
@@ -15,7 +15,7 @@ class IListHost;
 // "ﾘｽﾄ情報設定": the title, the locked columns, the column definitions in a grid and the photo
 // sizes of a list, applied all at once by the set button. Ends with IDOK when the list was
 // changed, IDCANCEL when it was not.
-class CListInfoDlg : public CListDialog, private CPhotoReconverter::Observer
+class CListInfoDlg : public CListDialog
 {
   public:
     CListInfoDlg(wxWindow* parent, CZantobyDoc& doc);
@@ -44,10 +44,6 @@ class CListInfoDlg : public CListDialog, private CPhotoReconverter::Observer
     bool IsEditingInPlace() const override;
 
   private:
-    // CPhotoReconverter::Observer
-    void BeforePhoto(int slot) override;
-    bool StopRequested() override;
-
     // After a button changed the records: the grid follows and takes the focus.
     void AfterColumnEdit(int currentRow);
     void CheckSize(CSpinEdit& field, int buttonId, int minimum, int maximum);
@@ -64,7 +60,8 @@ class CListInfoDlg : public CListDialog, private CPhotoReconverter::Observer
     CSpinEdit m_thumbnailSize;
     CRadioGroup m_sizeBasis;
     bool m_busy = false;
-    bool m_stop = false;
+    // Watches the set button's photo conversion, which a cancel meanwhile stops.
+    CPhotoConversionWatch m_watch;
     // A set that stopped part-way has already changed the list.
     bool m_changedDocument = false;
 };

@@ -90,6 +90,53 @@ TEST(DrawLine, EndsAreHandlesAndTheSegmentIsTheBody)
     EXPECT_EQ(backwards.GetRect(), CRect(0, 5, 10, 20));
 }
 
+TEST(DrawLine, BoundsOfEndsFarOutAreTheEndsThemselves)
+{
+    // Unlike a point list's extent, which starts from (9999, 9999, -9999, -9999).
+    CDrawLine line = MakeLine(12000, 10500, 10200, 11000);
+    EXPECT_EQ(line.GetRect(), CRect(10200, 10500, 12000, 11000));
+}
+
+TEST(DrawLine, HitsMovesAndTurnsAsAFreeLineThroughItsEnds)
+{
+    CDrawLine line = MakeLine(0, 0, 100, 50);
+    auto freeLine = MakeThrough<CDrawFreeLine>({{0, 0}, {100, 50}});
+    for (bool selected : {false, true}) {
+        line.selected = freeLine.selected = selected;
+        for (const CPoint& p :
+             {CPoint(1, 1), CPoint(50, 25), CPoint(50, 40), CPoint(99, 52), CPoint(-3, 0)}) {
+            EXPECT_EQ(line.HitTest(p.x, p.y, 3), freeLine.HitTest(p.x, p.y, 3)) << p.x << "," << p.y;
+        }
+    }
+    auto sameEnds = [&](const char* step) {
+        EXPECT_EQ(line.start, freeLine.points.Point(0)) << step;
+        EXPECT_EQ(line.end, freeLine.points.Point(1)) << step;
+    };
+    line.MoveResize(HitCode::kVertex, 1, 1, 11, 21, 3);
+    freeLine.MoveResize(HitCode::kVertex, 1, 1, 11, 21, 3);
+    sameEnds("start moved");
+    line.MoveResize(HitCode::kBody, 0, 0, -5, 7, 3);
+    freeLine.MoveResize(HitCode::kBody, 0, 0, -5, 7, 3);
+    sameEnds("moved whole");
+    const CRect frame(0, 0, 120, 80);
+    line.FlipHorizontal(frame);
+    freeLine.FlipHorizontal(frame);
+    sameEnds("flipped left to right");
+    line.FlipVertical(frame);
+    freeLine.FlipVertical(frame);
+    sameEnds("flipped top to bottom");
+    for (int turns : {1, -1, 2, 0, 7}) {
+        line.Rotate(turns, frame);
+        freeLine.Rotate(turns, frame);
+        sameEnds("turned");
+    }
+    CPointArray lineHandles;
+    line.AddHandlePoints(lineHandles);
+    ASSERT_EQ(lineHandles.GetSize(), 2);
+    EXPECT_EQ(lineHandles.Point(0), line.start);
+    EXPECT_EQ(lineHandles.Point(1), line.end);
+}
+
 TEST(DrawLine, QuarterTurnWithinItsOwnFrame)
 {
     CDrawLine line = MakeLine(0, 0, 10, 0);

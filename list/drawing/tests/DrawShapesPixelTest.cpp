@@ -385,3 +385,32 @@ TEST(DrawDragFeedback, DraggedFirstVertexTakesTheClosingEdgeAlong)
     EXPECT_EQ(nearOldVertex, 0);
     EXPECT_GT(CountNonWhite(bitmap), 40);
 }
+
+TEST(DrawDragFeedback, LineOutlinesAsAFreeLineThroughItsEnds)
+{
+    CEditViewMapping view;
+    CDrawLine line = MakeLine(10, 10, 60, 40);
+    auto freeLine = MakeThrough<CDrawFreeLine>({{10, 10}, {60, 40}});
+    // Moved whole, by its end, by its start, a drag too small to show, and while it is made.
+    const int drags[][4] = {
+        {20, 20, 30, 25}, {63, 43, 70, 50}, {13, 13, 5, 30}, {63, 43, 64, 44}, {14, 14, 50, 20}};
+    const int modes[] = {HitCode::kBody, HitCode::kVertex, HitCode::kVertex, HitCode::kVertex,
+                         HitCode::kCreating};
+    for (int i = 0; i < 5; ++i) {
+        Bitmap fromLine = WhiteBitmap(80, 60);
+        Bitmap fromFreeLine = WhiteBitmap(80, 60);
+        Canvas lineDc(fromLine);
+        Canvas freeLineDc(fromFreeLine);
+        const int* d = drags[i];
+        line.DrawDragFeedback(lineDc, view, modes[i], d[0], d[1], d[2], d[3]);
+        freeLine.DrawDragFeedback(freeLineDc, view, modes[i], d[0], d[1], d[2], d[3]);
+        int differing = 0;
+        for (int y = 0; y < 60; ++y) {
+            for (int x = 0; x < 80; ++x) {
+                differing += fromLine.GetPixel(x, y) != fromFreeLine.GetPixel(x, y);
+            }
+        }
+        EXPECT_EQ(differing, 0) << "drag " << i;
+        EXPECT_EQ(CountNonWhite(fromLine) == 0, i == 3) << "drag " << i;
+    }
+}

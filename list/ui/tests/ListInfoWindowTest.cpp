@@ -1,6 +1,7 @@
 // The list information dialog and a column detail dialog on screen, as the list's commands open
 // them, and driven by real keys and clicks; the pictures go to the test output folder for a person
 // to look at.
+#include "foundation/TextFile.h"
 #include "grid/GridHost.h"
 #include "grid/ui/CellEdit.h"
 #include "grid/ui/DropListBox.h"
@@ -10,15 +11,18 @@
 #include "list/ui/ListInfoDlg.h"
 #include "list/ui/ListInfoGrid.h"
 #include "list/ui/ListInfoNumberDlg.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateTempFolder.h"
 #include "platform/TextMeasurer.h"
 #include "platform/ui/WindowPlatform.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/testing/FakeInput.h"
 #include "platform/ui/testing/ShownBoxTexts.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 #include "support/FakeListHost.h"
+#include "support/TestPhotos.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +30,7 @@
 #include <wx/clipbrd.h>
 #include <wx/dcclient.h>
 
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -319,6 +324,48 @@ TEST_F(ListInfoWindow, TheCellEditOfTheColumnGridHasTheCellsFont)
     EXPECT_NEAR(inEdit.GetHeight(), inCells.cy, 1);
     EXPECT_FALSE(WxTestEnvironment::SaveScreenshot(*info, "list-info-cell-edit").IsEmpty());
     UserInput::Press(WXK_ESCAPE);
+    info->Destroy();
+}
+
+// Esc while the set button converts the photos stops the conversion after the photo it is at:
+// the dialog stays live during each photo's pause and shows that photo in its status line.
+TEST_F(ListInfoWindow, EscStopsThePhotoConversionAtThePhotoItIsAt)
+{
+    const CString folder = PrivateTempFolder::Get() + "写真変換/";
+    std::filesystem::create_directories(FileSystem::ToNative(folder + "Photo-商品"));
+    doc->tempFolder = PrivateTempFolder::Get();
+    doc->listFolder = folder.Left(folder.GetLength() - 1);
+    doc->photoFolderName = "Photo-商品";
+    doc->SetPathName(folder + "商品.zbk", false);
+    const CString source = folder + "camera.jpg";
+    ASSERT_TRUE(TestPhotos::WriteJpeg(source, 400, 300));
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(doc->ImportPhotoImage(source, -1, CString(), 0), i);
+    }
+    // A conversion that ended early at the first photo, offered again by the set button.
+    const CString resumeFile = folder + "商品.cnv";
+    ASSERT_TRUE(WriteTextFile(resumeFile, CFile::modeCreate | CFile::modeWrite, "0"));
+    auto* info = new CListInfoDlg(nullptr, *doc);
+    ShowDialog(*info);
+    ASSERT_TRUE(UserInput::Activate(*info));
+    wxWindow* set = SetButton(*info);
+    ASSERT_NE(set, nullptr);
+    host.answers = {IDYES};
+
+    // The click and the key reach the dialog in this order; the key comes while the click's
+    // conversion runs.
+    FakeInput::MoveTo(set->ClientToScreen(wxPoint(10, 10)));
+    FakeInput::Button(wxMOUSE_BTN_LEFT, true);
+    FakeInput::Button(wxMOUSE_BTN_LEFT, false);
+    FakeInput::Key(WXK_ESCAPE, wxMOD_NONE);
+    FakeInput::Sync();
+    ASSERT_TRUE(WxTestEnvironment::PumpUntil([&] { return host.HasMessage(31300); }));
+    EXPECT_TRUE(host.HasMessage(21301));
+    EXPECT_TRUE(info->IsShown()) << "a stopped conversion keeps the dialog open";
+    EXPECT_EQ(info->GetItemText(1034), "写真変換中(0) ... [Esc]で中止します");
+    CString resumeSlot;
+    ASSERT_TRUE(ReadTextFile(resumeSlot, resumeFile, CFile::modeRead | CFile::typeText));
+    EXPECT_EQ(resumeSlot, "0") << "the conversion went no further than the photo it was at";
     info->Destroy();
 }
 
