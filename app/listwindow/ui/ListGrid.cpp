@@ -5,6 +5,7 @@
 #include "app/listwindow/ListGridLayout.h"
 #include "app/listwindow/ui/GridView.h"
 #include "app/settings/ConfigForm.h"
+#include "app/startup/ui/OutsideLogs.h"
 #include "app/startup/ui/ZantobyApp.h"
 #include "foundation/ui/SystemServices.h"
 #include "grid/GridEditWindow.h"
@@ -490,7 +491,7 @@ void CListGrid::OnPrepareDC(Canvas* dc, Canvas* bufferDc, int section)
 {
     CGridList::OnPrepareDC(dc, bufferDc, section);
     if (section == GridSection::CellArea && m_doc != nullptr && !std::exchange(m_shownLogged, true)) {
-        CallAfter([path = m_doc->GetPathName()] { CZantobyApp::LogListShown(path); });
+        CallAfter([path = m_doc->GetPathName()] { COutsideLogs::ListShown(path); });
     }
 }
 

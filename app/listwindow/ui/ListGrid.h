@@ -29,12 +29,13 @@ class CListGrid : public CGridList
 
     // The document link, cut when the list closes.
     CZantobyDoc* Doc() const { return m_doc; }
-    CGridView& View() const { return m_view; }
     void DropDocument()
     {
         m_doc = nullptr;
         m_cells.SetDocument(nullptr);
     }
+    // The grid view whose window the grid is.
+    CGridView& View() const { return m_view; }
     // Where the grid reads its data cells.
     CListCellSource& Cells() { return m_cells; }
     int LineHeight() const { return m_lineHeight; }
