@@ -30,7 +30,7 @@ constexpr int ID_DELETE_CELLS = 33079;
 
 } // namespace
 
-CListEditCommands::CListEditCommands(CGridView& view) : m_view(view)
+CListEditCommands::CListEditCommands(CGridView& view) : CListCommandGroup(view)
 {
     view.Bind(wxEVT_MENU, &CListEditCommands::OnUndo, this, ID_EDIT_UNDO);
     view.Bind(wxEVT_MENU, &CListEditCommands::OnRedo, this, ID_EDIT_REDO);
@@ -57,8 +57,8 @@ CListEditCommands::CListEditCommands(CGridView& view) : m_view(view)
 void CListEditCommands::OnUndo(wxCommandEvent&)
 {
     CGridView::Guarded(__LINE__, [this] {
-        if (CZantobyDoc* list = m_view.ListDoc()) {
-            list->OnUndo();
+        if (List() != nullptr) {
+            List()->OnUndo();
         }
     });
 }
@@ -66,61 +66,56 @@ void CListEditCommands::OnUndo(wxCommandEvent&)
 void CListEditCommands::OnRedo(wxCommandEvent&)
 {
     CGridView::Guarded(__LINE__, [this] {
-        if (CZantobyDoc* list = m_view.ListDoc()) {
-            list->OnRedo();
+        if (List() != nullptr) {
+            List()->OnRedo();
         }
     });
 }
 
 void CListEditCommands::OnUpdateUndo(wxUpdateUIEvent& event)
 {
-    event.Enable(m_view.ListDoc() != nullptr && m_view.ListDoc()->CanUndo());
+    event.Enable(List() != nullptr && List()->CanUndo());
 }
 
 void CListEditCommands::OnUpdateRedo(wxUpdateUIEvent& event)
 {
-    event.Enable(m_view.ListDoc() != nullptr && m_view.ListDoc()->CanRedo());
+    event.Enable(List() != nullptr && List()->CanRedo());
 }
 
 void CListEditCommands::OnEditAtCursor(wxCommandEvent&)
 {
-    CListGrid* grid = m_view.Grid();
-    if (grid != nullptr && m_view.ListDoc() != nullptr) {
-        grid->BeginEditAt(grid->CurrentColumn(), grid->CurrentRow(), 0);
+    if (HasList()) {
+        Grid()->BeginEditAt(Grid()->CurrentColumn(), Grid()->CurrentRow(), 0);
     }
 }
 
 void CListEditCommands::OnUpdateEditAtCursor(wxUpdateUIEvent& event)
 {
-    const CZantobyDoc* list = m_view.ListDoc();
-    CListGrid* grid = m_view.Grid();
-    event.Enable(list != nullptr && grid != nullptr && grid->CurrentColumn() >= 0 &&
-                 grid->CurrentColumn() < list->columnCount && grid->CurrentRow() >= 0 &&
-                 grid->CurrentRow() < grid->GetRowCount());
+    event.Enable(HasList() && Grid()->CurrentColumn() >= 0 && Grid()->CurrentColumn() < List()->columnCount &&
+                 Grid()->CurrentRow() >= 0 && Grid()->CurrentRow() < Grid()->GetRowCount());
 }
 
 void CListEditCommands::OnClipboard(wxCommandEvent& event)
 {
     CGridView::Guarded(__LINE__, [this, &event] {
-        CListGrid* grid = m_view.Grid();
-        if (grid == nullptr || m_view.ListDoc() == nullptr) {
+        if (!HasList()) {
             return;
         }
         switch (event.GetId()) {
         case ID_CUT:
-            grid->Clipboard().Cut();
+            Grid()->Clipboard().Cut();
             break;
         case ID_COPY:
-            grid->Clipboard().Copy();
+            Grid()->Clipboard().Copy();
             break;
         case ID_PASTE:
-            grid->Clipboard().Paste(false);
+            Grid()->Clipboard().Paste(false);
             break;
         case ID_PASTE_REFERENCE:
-            grid->Clipboard().Paste(true);
+            Grid()->Clipboard().Paste(true);
             break;
         default:
-            grid->Clipboard().CopyPhotoFileName();
+            Grid()->Clipboard().CopyPhotoFileName();
             break;
         }
     });
@@ -134,26 +129,25 @@ void CListEditCommands::OnUpdatePhotoCell(wxUpdateUIEvent& event)
 void CListEditCommands::OnAutoInput(wxCommandEvent&)
 {
     CGridView::Guarded(__LINE__, [this] {
-        if (CListGrid* grid = m_view.Grid()) {
-            grid->AutoInput(-1);
+        if (Grid() != nullptr) {
+            Grid()->AutoInput(-1);
         }
     });
 }
 
 void CListEditCommands::OnUpdateAutoInput(wxUpdateUIEvent& event)
 {
-    CListGrid* grid = m_view.Grid();
-    if (grid == nullptr || m_view.ListDoc() == nullptr || !grid->IsSingleRange()) {
+    if (!HasList() || !Grid()->IsSingleRange()) {
         event.Enable(false);
         return;
     }
-    event.Enable(grid->SelectedBlocks()[0].right < m_view.ListDoc()->columnCount);
+    event.Enable(Grid()->SelectedBlocks()[0].right < List()->columnCount);
 }
 
 void CListEditCommands::InsertLine()
 {
-    CListGrid& grid = *m_view.Grid();
-    CZantobyDoc& list = *m_view.ListDoc();
+    CListGrid& grid = *Grid();
+    CZantobyDoc& list = *List();
     const int line = std::max(grid.CurrentRow(), 0);
     if (!CListRowEdits(list).InsertBlankLine(line)) {
         return;
@@ -167,9 +161,9 @@ void CListEditCommands::InsertLine()
 
 void CListEditCommands::DeleteSelectedRows()
 {
-    CListGrid& grid = *m_view.Grid();
+    CListGrid& grid = *Grid();
     const std::vector<int> lines = CListRowEdits::LinesOf(grid.SelectedBlocks());
-    if (CListRowEdits(*m_view.ListDoc()).DeleteLines(lines).empty()) {
+    if (CListRowEdits(*List()).DeleteLines(lines).empty()) {
         return;
     }
     m_view.RefreshGrid();
@@ -184,28 +178,26 @@ void CListEditCommands::DeleteSelectedRows()
 void CListEditCommands::OnRowCommand(wxCommandEvent& event)
 {
     CGridView::Guarded(__LINE__, [this, &event] {
-        CListGrid* grid = m_view.Grid();
-        CZantobyDoc* list = m_view.ListDoc();
-        if (grid == nullptr || list == nullptr) {
+        if (!HasList()) {
             return;
         }
-        CListRowEdits rows(*list);
+        CListRowEdits rows(*List());
         switch (event.GetId()) {
         case ID_INSERT_LINE:
             InsertLine();
             break;
         case ID_DUPLICATE_ROW: {
-            const int line = std::max(grid->CurrentRow(), 0);
+            const int line = std::max(Grid()->CurrentRow(), 0);
             if (rows.DuplicateRow(line)) {
-                grid->InsertRowAt(line);
-                if (grid->GetRowCount() > list->displayCount) {
+                Grid()->InsertRowAt(line);
+                if (Grid()->GetRowCount() > List()->displayCount) {
                     // The copy took the place of the closing new-row line.
-                    grid->UpdateRowCount();
+                    Grid()->UpdateRowCount();
                 }
                 m_view.FillGridRow(line, false);
                 m_view.FillGridRow(line + 1, false);
-                grid->RepaintGrid();
-                list->UpdateAllViews(&m_view, kHintRowsEdited);
+                Grid()->RepaintGrid();
+                List()->UpdateAllViews(&m_view, kHintRowsEdited);
             }
             break;
         }
@@ -223,24 +215,22 @@ void CListEditCommands::OnRowCommand(wxCommandEvent& event)
 
 void CListEditCommands::OnUpdateRowCommand(wxUpdateUIEvent& event)
 {
-    CListGrid* grid = m_view.Grid();
-    const CZantobyDoc* list = m_view.ListDoc();
-    if (grid == nullptr || list == nullptr) {
+    if (!HasList()) {
         event.Enable(false);
         return;
     }
     switch (event.GetId()) {
     case ID_INSERT_LINE:
-        event.Enable(list->displayCount < kMaxDisplayRows);
+        event.Enable(List()->displayCount < kMaxDisplayRows);
         break;
     case ID_DUPLICATE_ROW: {
-        const int line = std::max(grid->CurrentRow(), 0);
-        event.Enable(line < list->displayCount && list->displayOrder[line] >= 0 &&
-                     list->GetRow(list->displayOrder[line]).inUse);
+        const int line = std::max(Grid()->CurrentRow(), 0);
+        event.Enable(line < List()->displayCount && List()->displayOrder[line] >= 0 &&
+                     List()->GetRow(List()->displayOrder[line]).inUse);
         break;
     }
     case ID_DELETE_ALL_ROWS:
-        event.Enable(grid->GetRowCount() > 0);
+        event.Enable(Grid()->GetRowCount() > 0);
         break;
     default:
         event.Enable(true);
@@ -251,7 +241,7 @@ void CListEditCommands::OnUpdateRowCommand(wxUpdateUIEvent& event)
 void CListEditCommands::InsertCells(int choice)
 {
     if (choice == CInsertCellDlg::kShiftDown) {
-        if (CListRowEdits(*m_view.ListDoc()).InsertCellsShiftDown(m_view.Grid()->SelectedBlocks())) {
+        if (CListRowEdits(*List()).InsertCellsShiftDown(Grid()->SelectedBlocks())) {
             m_view.RefreshGrid();
         }
     } else if (choice == CInsertCellDlg::kInsertLine) {
@@ -263,10 +253,10 @@ void CListEditCommands::DeleteCells(int choice)
 {
     switch (choice) {
     case CDeleteCellDlg::kContents:
-        m_view.Grid()->ClearSelection();
+        Grid()->ClearSelection();
         break;
     case CDeleteCellDlg::kShiftUp:
-        if (CListRowEdits(*m_view.ListDoc()).DeleteCellsShiftUp(m_view.Grid()->SelectedBlocks())) {
+        if (CListRowEdits(*List()).DeleteCellsShiftUp(Grid()->SelectedBlocks())) {
             m_view.RefreshGrid();
         }
         break;
@@ -281,7 +271,7 @@ void CListEditCommands::DeleteCells(int choice)
 void CListEditCommands::OnCellDialog(wxCommandEvent& event)
 {
     CGridView::Guarded(__LINE__, [this, &event] {
-        if (m_view.Grid() == nullptr || m_view.ListDoc() == nullptr) {
+        if (!HasList()) {
             return;
         }
         if (event.GetId() == ID_INSERT_CELLS) {
@@ -300,8 +290,7 @@ void CListEditCommands::OnCellDialog(wxCommandEvent& event)
 
 void CListEditCommands::OnUpdateCellDialog(wxUpdateUIEvent& event)
 {
-    const CZantobyDoc* list = m_view.ListDoc();
-    CListGrid* grid = m_view.Grid();
-    event.Enable(list != nullptr && grid != nullptr && grid->CurrentColumn() >= 0 &&
-                 grid->CurrentColumn() < list->columnCount + list->photoColumns && grid->CurrentRow() >= 0);
+    event.Enable(HasList() && Grid()->CurrentColumn() >= 0 &&
+                 Grid()->CurrentColumn() < List()->columnCount + List()->photoColumns &&
+                 Grid()->CurrentRow() >= 0);
 }

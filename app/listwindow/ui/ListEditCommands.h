@@ -1,12 +1,14 @@
 #pragma once
 
+#include "app/listwindow/ui/ListCommandGroup.h"
+
 class CGridView;
 class wxCommandEvent;
 class wxUpdateUIEvent;
 
 // The commands of a list window's 編集 menu: undo and redo, the clipboard, the edit at the
 // cursor, auto input, the lines inserted, copied and deleted, and the cells inserted and deleted.
-class CListEditCommands
+class CListEditCommands : private CListCommandGroup
 {
   public:
     // Binds the commands to the view's menus.
@@ -34,6 +36,4 @@ class CListEditCommands
     void OnUpdateCellDialog(wxUpdateUIEvent& event);
     void InsertLine();
     void DeleteSelectedRows();
-
-    CGridView& m_view;
 };

@@ -24,7 +24,7 @@ constexpr COLORREF kColors[9] = {kDefaultColor, 0x000000, 0x0000FF, 0x008000, 0x
 
 } // namespace
 
-CListFormatCommands::CListFormatCommands(CGridView& view) : m_view(view)
+CListFormatCommands::CListFormatCommands(CGridView& view) : CListCommandGroup(view)
 {
     view.Bind(wxEVT_MENU, &CListFormatCommands::OnTextColor, this, ID_TEXT_COLOR_FIRST, ID_TEXT_COLOR_LAST);
     view.Bind(wxEVT_MENU, &CListFormatCommands::OnTextColor, this, ID_TEXT_COLOR_CURRENT);
@@ -38,19 +38,17 @@ CListFormatCommands::CListFormatCommands(CGridView& view) : m_view(view)
 
 void CListFormatCommands::ApplyColor(COLORREF color, bool back)
 {
-    CZantobyDoc* list = m_view.ListDoc();
-    CListGrid* grid = m_view.Grid();
-    if (list == nullptr || grid == nullptr) {
+    if (!HasList()) {
         return;
     }
-    CListGridEdits edits(*list);
+    CListGridEdits edits(*List());
     std::vector<int> lines;
-    for (const CListGridEdits::Cell& cell : edits.ApplyColor(grid->SelectedBlocks(), color, back)) {
+    for (const CListGridEdits::Cell& cell : edits.ApplyColor(Grid()->SelectedBlocks(), color, back)) {
         if (lines.empty() || lines.back() != cell.line) {
             lines.push_back(cell.line);
         }
     }
-    grid->RefillLines(lines);
+    Grid()->RefillLines(lines);
 }
 
 void CListFormatCommands::OnTextColor(wxCommandEvent& event)
@@ -79,11 +77,10 @@ void CListFormatCommands::OnUpdateColor(wxUpdateUIEvent& event)
 {
     const int id = event.GetId();
     if (id == ID_TEXT_COLOR_CURRENT || id == ID_BACK_COLOR_CURRENT) {
-        const CZantobyDoc* list = m_view.ListDoc();
-        CListGrid* grid = m_view.Grid();
-        event.Enable(list != nullptr && grid != nullptr && grid->CurrentColumn() >= 0 &&
-                     grid->CurrentColumn() < list->columnCount && grid->CurrentRow() >= 0 &&
-                     grid->CurrentRow() < list->displayCount && list->displayOrder[grid->CurrentRow()] >= 0);
+        event.Enable(HasList() && Grid()->CurrentColumn() >= 0 &&
+                     Grid()->CurrentColumn() < List()->columnCount && Grid()->CurrentRow() >= 0 &&
+                     Grid()->CurrentRow() < List()->displayCount &&
+                     List()->displayOrder[Grid()->CurrentRow()] >= 0);
         return;
     }
     // The toolbar's drop-down shows the colours as pictures, which carry no check mark.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/listwindow/ui/ListCommandGroup.h"
 #include "platform/Geometry.h"
 
 class CGridView;
@@ -8,7 +9,7 @@ class wxUpdateUIEvent;
 
 // The commands of a list window's 書式 menu: the text and back colours of the selected cells,
 // one of nine or the application's current one.
-class CListFormatCommands
+class CListFormatCommands : private CListCommandGroup
 {
   public:
     // Binds the commands to the view's menus.
@@ -21,6 +22,4 @@ class CListFormatCommands
     void OnTextColor(wxCommandEvent& event);
     void OnBackColor(wxCommandEvent& event);
     void OnUpdateColor(wxUpdateUIEvent& event);
-
-    CGridView& m_view;
 };

@@ -28,7 +28,7 @@ constexpr int kImportPumpMs = 100;
 
 } // namespace
 
-CListPhotoCommands::CListPhotoCommands(CGridView& view) : m_view(view)
+CListPhotoCommands::CListPhotoCommands(CGridView& view) : CListCommandGroup(view)
 {
     for (int id : {ID_IMPORT_PHOTO, ID_DELETE_PHOTO, ID_PHOTO_PROPERTIES, ID_EDIT_PHOTO, ID_ROTATE_RIGHT,
                    ID_ROTATE_LEFT, ID_PHOTO_OUTPUT}) {
@@ -42,20 +42,18 @@ int CListPhotoCommands::CurrentPhoto() const
     if (!m_view.IsOnPhotoCell()) {
         return -1;
     }
-    const CListGrid& grid = *m_view.Grid();
-    return CListRowEdits(*m_view.ListDoc()).PhotoAt(grid.CurrentColumn(), grid.CurrentRow());
+    const CListGrid& grid = *Grid();
+    return CListRowEdits(*List()).PhotoAt(grid.CurrentColumn(), grid.CurrentRow());
 }
 
 bool CListPhotoCommands::ImportOnePhoto(const CString& path)
 {
-    CListGrid* grid = m_view.Grid();
-    CZantobyDoc* list = m_view.ListDoc();
-    if (grid == nullptr || list == nullptr) {
+    if (!HasList()) {
         return false;
     }
     CString file = path;
     if (file.IsEmpty()) {
-        if (!CListRowEdits(*list).HasRoomForPhoto(grid->CurrentRow())) {
+        if (!CListRowEdits(*List()).HasRoomForPhoto(Grid()->CurrentRow())) {
             return false;
         }
         CInsertPhotoDlg dialog(m_view.GetFrame(), wxGetApp().Settings(),
@@ -71,64 +69,60 @@ bool CListPhotoCommands::ImportOnePhoto(const CString& path)
 
 bool CListPhotoCommands::ImportPhotos(const CStringArray& paths)
 {
-    CListGrid* grid = m_view.Grid();
-    CZantobyDoc* list = m_view.ListDoc();
-    if (grid == nullptr || list == nullptr) {
+    if (!HasList()) {
         return false;
     }
-    const int line = grid->CurrentRow();
+    const int line = Grid()->CurrentRow();
     int added = 0;
     {
         wxBusyCursor wait;
-        added = CListRowEdits(*list).ImportPhotos(line, paths);
+        added = CListRowEdits(*List()).ImportPhotos(line, paths);
     }
     if (added == 0) {
         return false;
     }
-    grid->SyncPhotoColumns();
+    Grid()->SyncPhotoColumns();
     const wxStopWatch pause;
     while (pause.Time() < kImportPumpMs) {
-        list->Host().PumpMessages();
+        List()->Host().PumpMessages();
         wxMilliSleep(10);
     }
     m_view.FillGridRow(line, true);
-    list->UpdateAllViews(&m_view, kHintRowsEdited);
-    list->AppendNewRowLine();
-    grid->FreeThumbnailsOutOfView();
-    grid->RepaintGrid();
+    List()->UpdateAllViews(&m_view, kHintRowsEdited);
+    List()->AppendNewRowLine();
+    Grid()->FreeThumbnailsOutOfView();
+    Grid()->RepaintGrid();
     return added == paths.GetSize();
 }
 
 void CListPhotoCommands::EditPhoto()
 {
     if (const int photo = CurrentPhoto(); photo >= 0) {
-        m_view.ListDoc()->OpenPhotoEditor(photo);
+        List()->OpenPhotoEditor(photo);
     }
 }
 
 void CListPhotoCommands::ShowPhotoProperties()
 {
     if (const int photo = CurrentPhoto(); photo >= 0) {
-        CPhotoPropertiesHook::Run(m_view.GetFrame(), *m_view.ListDoc(), photo);
+        CPhotoPropertiesHook::Run(m_view.GetFrame(), *List(), photo);
     }
 }
 
 void CListPhotoCommands::OnPhotoCommand(wxCommandEvent& event)
 {
     CGridView::Guarded(__LINE__, [this, &event] {
-        CListGrid* grid = m_view.Grid();
-        CZantobyDoc* list = m_view.ListDoc();
-        if (grid == nullptr || list == nullptr) {
+        if (!HasList()) {
             return;
         }
-        CListRowEdits rows(*list);
+        CListRowEdits rows(*List());
         switch (event.GetId()) {
         case ID_DELETE_PHOTO: {
-            const int column = grid->CurrentColumn();
-            const int line = grid->CurrentRow();
+            const int column = Grid()->CurrentColumn();
+            const int line = Grid()->CurrentRow();
             if (rows.DeletePhoto(column, line)) {
-                grid->RepaintRange(column, line, grid->GetColCount() - 1, line);
-                list->UpdateAllViews(&m_view, kHintRowsEdited);
+                Grid()->RepaintRange(column, line, Grid()->GetColCount() - 1, line);
+                List()->UpdateAllViews(&m_view, kHintRowsEdited);
             }
             break;
         }
@@ -147,14 +141,14 @@ void CListPhotoCommands::OnPhotoCommand(wxCommandEvent& event)
         case ID_ROTATE_RIGHT:
         case ID_ROTATE_LEFT: {
             const bool right = event.GetId() == ID_ROTATE_RIGHT;
-            list->Host().SetWaitCursor(!right);
-            const std::vector<int> turned = rows.RotatePhotos(grid->SelectedBlocks(), right);
+            List()->Host().SetWaitCursor(!right);
+            const std::vector<int> turned = rows.RotatePhotos(Grid()->SelectedBlocks(), right);
             for (int photo : turned) {
-                grid->ReloadThumbnail(photo);
+                Grid()->ReloadThumbnail(photo);
             }
-            list->Host().SetWaitCursor(false);
+            List()->Host().SetWaitCursor(false);
             if (!turned.empty()) {
-                list->UpdateAllViews(&m_view, kHintRowsEdited);
+                List()->UpdateAllViews(&m_view, kHintRowsEdited);
             }
             break;
         }
@@ -166,16 +160,15 @@ void CListPhotoCommands::OnPhotoCommand(wxCommandEvent& event)
 
 void CListPhotoCommands::OnUpdatePhotoCommand(wxUpdateUIEvent& event)
 {
-    CListGrid* grid = m_view.Grid();
-    const CZantobyDoc* list = m_view.ListDoc();
-    if (grid == nullptr || list == nullptr) {
+    if (!HasList()) {
         event.Enable(false);
         return;
     }
     switch (event.GetId()) {
     case ID_DELETE_PHOTO:
     case ID_IMPORT_PHOTO:
-        event.Enable(grid->CurrentRow() >= 0 && grid->CurrentRow() < grid->GetRowCount() && !list->readOnly);
+        event.Enable(Grid()->CurrentRow() >= 0 && Grid()->CurrentRow() < Grid()->GetRowCount() &&
+                     !List()->readOnly);
         break;
     case ID_PHOTO_OUTPUT:
         event.Enable(true);
@@ -188,7 +181,7 @@ void CListPhotoCommands::OnUpdatePhotoCommand(wxUpdateUIEvent& event)
         break;
     case ID_ROTATE_RIGHT:
     case ID_ROTATE_LEFT:
-        event.Enable(CurrentPhoto() >= 0 && !list->readOnly);
+        event.Enable(CurrentPhoto() >= 0 && !List()->readOnly);
         break;
     default:
         event.Enable(false);
@@ -198,16 +191,14 @@ void CListPhotoCommands::OnUpdatePhotoCommand(wxUpdateUIEvent& event)
 
 void CListPhotoCommands::OutputSelectedPhotos()
 {
-    CZantobyDoc* list = m_view.ListDoc();
-    CListGrid* grid = m_view.Grid();
-    if (list == nullptr || grid == nullptr) {
+    if (!HasList()) {
         return;
     }
-    const std::vector<int> photos = CListRowEdits(*list).PhotosOf(grid->SelectedBlocks());
+    const std::vector<int> photos = CListRowEdits(*List()).PhotosOf(Grid()->SelectedBlocks());
     if (photos.empty()) {
-        list->Host().ShowWarningMessage(30702, 0);
+        List()->Host().ShowWarningMessage(30702, 0);
         return;
     }
-    COutputPhotoDlg dialog(m_view.GetFrame(), *list, photos, wxGetApp().Settings());
+    COutputPhotoDlg dialog(m_view.GetFrame(), *List(), photos, wxGetApp().Settings());
     dialog.DoModal();
 }

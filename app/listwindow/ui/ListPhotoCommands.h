@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/listwindow/ui/ListCommandGroup.h"
 #include "platform/Arrays.h"
 #include "platform/CString.h"
 
@@ -10,7 +11,7 @@ class wxUpdateUIEvent;
 // The commands of a list window's 写真 menu on the current line and cell: photos taken in one at
 // a time, deleted, shown with their properties, edited and turned, and the photo output of the
 // selected cells.
-class CListPhotoCommands
+class CListPhotoCommands : private CListCommandGroup
 {
   public:
     // Binds the commands to the view's menus.
@@ -34,6 +35,4 @@ class CListPhotoCommands
     void OnUpdatePhotoCommand(wxUpdateUIEvent& event);
     // The photo the current cell shows, -1 none.
     int CurrentPhoto() const;
-
-    CGridView& m_view;
 };

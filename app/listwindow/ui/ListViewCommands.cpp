@@ -23,7 +23,7 @@ constexpr int ID_AUTO_HEIGHT_ALL = 32931;
 
 } // namespace
 
-CListViewCommands::CListViewCommands(CGridView& view) : m_view(view)
+CListViewCommands::CListViewCommands(CGridView& view) : CListCommandGroup(view)
 {
     view.Bind(wxEVT_MENU, &CListViewCommands::OnNavigate, this, ID_FIRST_LINE, ID_JUMP_TO_LINE);
     view.Bind(wxEVT_MENU, &CListViewCommands::OnNavigate, this, ID_GO_BACK);
@@ -51,16 +51,15 @@ void CListViewCommands::OnUpdateListToolbar(wxUpdateUIEvent& event)
 void CListViewCommands::OnSort(wxCommandEvent& event)
 {
     CGridView::Guarded(__LINE__, [this, &event] {
-        CListGrid* grid = m_view.Grid();
-        if (grid != nullptr && m_view.ListDoc() != nullptr && grid->CurrentColumn() >= 0) {
-            m_view.ListDoc()->SortByColumn(grid->CurrentColumn(), event.GetId() == ID_SORT_DESCENDING);
+        if (HasList() && Grid()->CurrentColumn() >= 0) {
+            List()->SortByColumn(Grid()->CurrentColumn(), event.GetId() == ID_SORT_DESCENDING);
         }
     });
 }
 
 void CListViewCommands::MoveToLine(int line, bool keepSelection)
 {
-    CListGrid& grid = *m_view.Grid();
+    CListGrid& grid = *Grid();
     if (!keepSelection) {
         grid.DeselectAll();
     }
@@ -70,19 +69,18 @@ void CListViewCommands::MoveToLine(int line, bool keepSelection)
 
 void CListViewCommands::OnNavigate(wxCommandEvent& event)
 {
-    CListGrid* grid = m_view.Grid();
-    if (grid == nullptr || grid->GetRowCount() == 0) {
+    if (Grid() == nullptr || Grid()->GetRowCount() == 0) {
         return;
     }
-    const int current = grid->CurrentRow();
-    const int last = grid->GetRowCount() - 1;
+    const int current = Grid()->CurrentRow();
+    const int last = Grid()->GetRowCount() - 1;
     switch (event.GetId()) {
     case ID_FIRST_LINE:
-        grid->goBackLine = current;
+        Grid()->goBackLine = current;
         MoveToLine(0, current == 0);
         break;
     case ID_LAST_LINE:
-        grid->goBackLine = current;
+        Grid()->goBackLine = current;
         MoveToLine(last, current == last);
         break;
     case ID_JUMP_TO_LINE: {
@@ -94,16 +92,16 @@ void CListViewCommands::OnNavigate(wxCommandEvent& event)
             wxGetApp().Beep();
             return;
         }
-        grid->goBackLine = current;
+        Grid()->goBackLine = current;
         MoveToLine(dialog.GetRow() - 1, dialog.GetRow() - 1 == current);
         break;
     }
     default: {
-        if (grid->goBackLine < 0) {
+        if (Grid()->goBackLine < 0) {
             return;
         }
-        const int target = std::min(grid->goBackLine, last);
-        grid->goBackLine = current;
+        const int target = std::min(Grid()->goBackLine, last);
+        Grid()->goBackLine = current;
         MoveToLine(target, target == last);
         break;
     }
@@ -113,22 +111,20 @@ void CListViewCommands::OnNavigate(wxCommandEvent& event)
 void CListViewCommands::OnAutoHeight(wxCommandEvent& event)
 {
     CGridView::Guarded(__LINE__, [this, &event] {
-        CListGrid* grid = m_view.Grid();
-        CZantobyDoc* list = m_view.ListDoc();
-        if (grid == nullptr || list == nullptr) {
+        if (!HasList()) {
             return;
         }
         if (event.GetId() == ID_AUTO_HEIGHT) {
-            for (int line : CListRowEdits::LinesOf(grid->SelectedBlocks())) {
+            for (int line : CListRowEdits::LinesOf(Grid()->SelectedBlocks())) {
                 m_view.AutoRowHeight(line, true);
             }
-            grid->FreeThumbnailsOutOfView();
-            grid->RepaintGrid();
+            Grid()->FreeThumbnailsOutOfView();
+            Grid()->RepaintGrid();
             return;
         }
-        for (int row = 0; row < list->RowReach(); ++row) {
-            if (list->GetRow(row).inUse) {
-                list->GetRow(row).autoHeight = true;
+        for (int row = 0; row < List()->RowReach(); ++row) {
+            if (List()->GetRow(row).inUse) {
+                List()->GetRow(row).autoHeight = true;
             }
         }
         m_view.RefreshGrid();
@@ -137,5 +133,5 @@ void CListViewCommands::OnAutoHeight(wxCommandEvent& event)
 
 void CListViewCommands::OnUpdateAutoHeight(wxUpdateUIEvent& event)
 {
-    event.Enable(m_view.Grid() != nullptr && m_view.ListDoc() != nullptr);
+    event.Enable(HasList());
 }

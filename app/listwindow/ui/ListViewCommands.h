@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/listwindow/ui/ListCommandGroup.h"
+
 class CGridView;
 class wxCommandEvent;
 class wxUpdateUIEvent;
@@ -7,7 +9,7 @@ class wxUpdateUIEvent;
 // The commands of a list window's 表示 menu that act on its grid: the list toolbar, the sort by
 // the current column, the moves to the first, last, a chosen or the previous line, and the lines'
 // automatic heights.
-class CListViewCommands
+class CListViewCommands : private CListCommandGroup
 {
   public:
     // Binds the commands to the view's menus.
@@ -21,6 +23,4 @@ class CListViewCommands
     void OnAutoHeight(wxCommandEvent& event);
     void OnUpdateAutoHeight(wxUpdateUIEvent& event);
     void MoveToLine(int line, bool keepSelection);
-
-    CGridView& m_view;
 };
