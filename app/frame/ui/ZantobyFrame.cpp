@@ -1,8 +1,6 @@
 #include "app/frame/ui/ZantobyFrame.h"
 
-#include "app/listwindow/ui/GridView.h"
-#include "app/listwindow/ui/ListGrid.h"
-#include "app/listwindow/ui/PhotoView.h"
+#include "app/frame/ui/IListPanes.h"
 #include "app/startup/ui/ZantobyApp.h"
 #include "app/startup/ui/ZantobyDocManager.h"
 #include "platform/ui/GtkGlue.h"
@@ -39,17 +37,16 @@ bool CZantobyFrame::Destroy()
     return wxDocMDIChildFrame::Destroy();
 }
 
-bool CZantobyFrame::CreateClient(CGridView& view)
+bool CZantobyFrame::CreateClient(IListPanes& panes)
 {
     m_splitter =
         new wxSplitterWindow(this, kSplitterId, wxDefaultPosition, wxDefaultSize, wxSP_3D | wxSP_LIVE_UPDATE);
     m_splitter->SetMinimumPaneSize(kMinimumPaneHeight);
     // A taller window gives the grid the room; the strip keeps its height.
     m_splitter->SetSashGravity(1.0);
-    auto* grid = new CListGrid(view);
-    auto* photoView = new CPhotoView(m_splitter, view);
-    view.AttachPanes(grid, photoView);
-    if (!grid->CreateGridWindow(0, wxRect(0, 0, 100, 500), m_splitter, CGridView::kGridId)) {
+    wxWindow* grid = nullptr;
+    wxWindow* photoView = nullptr;
+    if (!panes.CreatePanes(m_splitter, grid, photoView)) {
         m_splitter->Destroy();
         m_splitter = nullptr;
         return false;

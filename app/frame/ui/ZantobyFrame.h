@@ -2,7 +2,7 @@
 
 #include <wx/docmdi.h>
 
-class CGridView;
+class IListPanes;
 class wxSplitterWindow;
 
 // The window of one open list inside the main window: a splitter with the grid above the strip
@@ -20,9 +20,9 @@ class CZantobyFrame : public wxDocMDIChildFrame
     // A drag in the list ends as its window closes.
     bool Destroy() override;
 
-    // The splitter with the grid view's grid above and the photo view below; false when a pane
-    // could not be made.
-    bool CreateClient(CGridView& view);
+    // The splitter with the list window's grid above and its photo strip below; false when a
+    // pane could not be made.
+    bool CreateClient(IListPanes& panes);
     wxSplitterWindow* Splitter() const { return m_splitter; }
 
     // The grid pane's height; the splitter keeps it within the window, and a height asked for

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "app/frame/ui/IListPanes.h"
+#include "app/listwindow/ui/ListEditCommands.h"
+#include "app/listwindow/ui/ListFormatCommands.h"
+#include "app/listwindow/ui/ListPhotoCommands.h"
+#include "app/listwindow/ui/ListViewCommands.h"
 #include "list/IListView.h"
-#include "platform/Arrays.h"
-#include "platform/CString.h"
 #include "platform/Geometry.h"
 
 #include <wx/docview.h>
 #include <wx/timer.h>
 
+#include <exception>
 #include <vector>
 
 class CListGrid;
@@ -16,16 +20,16 @@ class CZantobyDoc;
 class CZantobyFrame;
 
 // The upper pane of a list window: the list grid showing the list's columns and its rows in
-// display order, the view update hints, and the list-editing commands of the menus.
-class CGridView : public wxView, public IListView
+// display order, and the view update hints. The commands of its menus have a class a menu.
+class CGridView : public wxView, public IListView, public IListPanes
 {
   public:
     static constexpr int kGridId = 1033;
 
     // The framework's view: it makes the list window with the grid above the photo strip.
     bool OnCreate(wxDocument* doc, long flags) override;
-    // The list window's two panes, made in its splitter.
-    void AttachPanes(CListGrid* grid, CPhotoView* photoView);
+    // The list window's two panes in its frame's splitter: the grid and the photo view.
+    bool CreatePanes(wxWindow* parent, wxWindow*& upper, wxWindow*& lower) override;
     bool OnClose(bool deleteWindow) override;
     void OnDraw(wxDC*) override {}
     void OnUpdate(wxView*, wxObject*) override {}
@@ -53,71 +57,41 @@ class CGridView : public wxView, public IListView
     CListGrid* Grid() const { return m_grid; }
     CPhotoView* PhotoView() const { return m_photoView; }
     CZantobyFrame* ListFrame() const;
-
-    // The cell-colour commands: the colour becomes the application's current one and goes to
-    // the selected cells.
-    void ApplyColor(COLORREF color, bool back);
+    // Whether the current cell is a photo cell of a line.
+    bool IsOnPhotoCell() const;
 
     // Runs one of the view's menu commands, as the menu does.
     void RunCommand(int id);
-    // Takes a JPEG file in as a new photo of the current line: the file of path, or one picked
-    // in the insert-photo dialog when path is empty. False when it was not added.
-    bool ImportOnePhoto(const CString& path);
-    // Takes JPEG files in as new photos of the current line, in order; false unless all were
-    // added.
-    bool ImportPhotos(const CStringArray& paths);
-    // The photo output dialog with the photos of the selected cells.
-    void OutputSelectedPhotos();
-    // Opens the photo editor on the current cell's photo.
-    void EditPhoto();
-    // The properties of the current cell's photo.
-    void ShowPhotoProperties();
+    // Runs a command, reporting what it throws.
+    template <typename Action> static void Guarded(int line, Action action)
+    {
+        try {
+            action();
+        } catch (const std::exception&) {
+            ReportFault(line);
+        }
+    }
+
+    // The cell-colour commands: the colour goes to the selected cells.
+    void ApplyColor(COLORREF color, bool back) { m_formatCommands.ApplyColor(color, back); }
     // The cell dialogs' answers: 3 cells pushed down, 4 a blank line (insert); 0 contents only,
     // 1 cells pulled up, 2 whole lines (delete).
-    void InsertCells(int choice);
-    void DeleteCells(int choice);
+    void InsertCells(int choice) { m_editCommands.InsertCells(choice); }
+    void DeleteCells(int choice) { m_editCommands.DeleteCells(choice); }
+    // The photo commands on the current line and cell.
+    CListPhotoCommands& PhotoCommands() { return m_photoCommands; }
 
   private:
-    void OnCommandUndo(wxCommandEvent& event);
-    void OnCommandRedo(wxCommandEvent& event);
-    void OnUpdateUndo(wxUpdateUIEvent& event);
-    void OnUpdateRedo(wxUpdateUIEvent& event);
-    void OnEditAtCursor(wxCommandEvent& event);
-    void OnUpdateEditAtCursor(wxUpdateUIEvent& event);
-    void OnTextColor(wxCommandEvent& event);
-    void OnBackColor(wxCommandEvent& event);
-    void OnUpdateColor(wxUpdateUIEvent& event);
-    void OnNavigate(wxCommandEvent& event);
-    void OnListToolbar(wxCommandEvent& event);
-    void OnClipboard(wxCommandEvent& event);
-    void OnUpdatePhotoCell(wxUpdateUIEvent& event);
-    void OnAutoInput(wxCommandEvent& event);
-    void OnSort(wxCommandEvent& event);
-    void OnUpdateAutoInput(wxUpdateUIEvent& event);
-    void OnRowCommand(wxCommandEvent& event);
-    void OnUpdateRowCommand(wxUpdateUIEvent& event);
-    void OnCellDialog(wxCommandEvent& event);
-    void OnUpdateCellDialog(wxUpdateUIEvent& event);
-    void OnPhotoCommand(wxCommandEvent& event);
-    void OnUpdatePhotoCommand(wxUpdateUIEvent& event);
+    static void ReportFault(int line);
     // The columns whose cells set a line's automatic height: the text columns that wrap.
     std::vector<int> WrappedColumns() const;
     void FillGridRow(int line, bool redraw, const std::vector<int>& wrapped);
     void AutoRowHeight(int line, bool force, const std::vector<int>& wrapped);
-    void InsertLine();
-    void DeleteSelectedRows();
-    // Whether the current cell is a photo cell of a line, and the photo it shows (-1 none).
-    bool IsOnPhotoCell() const;
-    int CurrentPhoto() const;
-    void OnUpdateListToolbar(wxUpdateUIEvent& event);
     // Hint 9 prints at once in the application's print mode, or opens the preview a moment later.
     void StartPrinting();
     void OnPreviewTimer(wxTimerEvent& event);
-    // Runs a command, reporting what it throws.
-    template <typename Action> void Guarded(int line, Action action);
     // Hint 8: back to a cell after undo or redo.
     void GoToPosition(int column, int line);
-    void MoveToLine(int line, bool keepSelection);
 
     CZantobyDoc* m_list = nullptr;
     CListGrid* m_grid = nullptr;
@@ -134,6 +108,10 @@ class CGridView : public wxView, public IListView
         AllLines
     };
     Owed m_owedWhileDisabled = Owed::Nothing;
+    CListEditCommands m_editCommands{*this};
+    CListViewCommands m_viewCommands{*this};
+    CListFormatCommands m_formatCommands{*this};
+    CListPhotoCommands m_photoCommands{*this};
 
     wxDECLARE_DYNAMIC_CLASS(CGridView);
 };

@@ -1,22 +1,25 @@
 #pragma once
 
-#include "app/editing/GridDragState.h"
 #include "app/editing/ListGridEdits.h"
-#include "app/find/ListFindSettings.h"
 #include "app/listwindow/ListCellSource.h"
+#include "app/listwindow/ui/ListGridClipboard.h"
+#include "app/listwindow/ui/ListGridDrags.h"
+#include "app/listwindow/ui/ListGridFind.h"
+#include "app/listwindow/ui/ListGridMenu.h"
+#include "app/listwindow/ui/ListGridTips.h"
 #include "foundation/ui/GridList.h"
 #include "platform/canvas/LogFont.h"
 
 #include <vector>
 
-class CClipSource;
 class CGridView;
 class CZantobyDoc;
 
-// The grid inside a list window: it turns the grid control's clicks, keys, in-cell edits, heading
-// presses and context menu into edits of the list document, and keeps the line heights, the
-// thumbnails on screen and the automatic drop lists in step. Its cells are read from the document
-// where they lie (see CListCellSource).
+// The grid inside a list window: it turns the grid control's clicks, keys, in-cell edits and
+// heading presses into edits of the list document, and keeps the line heights, the thumbnails on
+// screen and the automatic drop lists in step. Its cells are read from the document where they
+// lie (see CListCellSource); its clipboard, drags, context menus, tips and find have classes of
+// their own.
 class CListGrid : public CGridList
 {
   public:
@@ -31,6 +34,8 @@ class CListGrid : public CGridList
         m_doc = nullptr;
         m_cells.SetDocument(nullptr);
     }
+    // The grid view whose window the grid is.
+    CGridView& View() const { return m_view; }
     // Where the grid reads its data cells.
     CListCellSource& Cells() { return m_cells; }
     int LineHeight() const { return m_lineHeight; }
@@ -51,9 +56,7 @@ class CListGrid : public CGridList
     // Hint 7: the grid takes the display count; the lines added are empty.
     void UpdateRowCount();
     // Hint 10: the next cell that matches the find settings becomes current.
-    void FindNext();
-    // The settings of find next: the application's find dialog's, shared by every list window.
-    static ListFindSettings& FindSettings();
+    void FindNext() { m_find.FindNext(); }
     // Empties the selected cells as one undo step, as the Delete key does.
     void ClearSelection();
     // The go-back line of the navigation commands (-1 none).
@@ -70,18 +73,13 @@ class CListGrid : public CGridList
     // Auto input from the selection's block to the end line (-1: the last row), one undo step.
     void AutoInput(int endLine);
 
-    // The clipboard and drags of cells. Each returns 0 when done.
-    int StartDrag();
-    int Cut();
-    int Copy();
-    int Paste(bool byReference);
-    // The current photo's standard-size file as text on the clipboard.
-    void CopyPhotoFileName();
-    // The selection into a clipboard source; false, after a warning, without exactly one block.
-    bool FillClipSource(CClipSource& source);
-    // A drop's data (the clipboard when null) into the cells from a cell on, in a mode of
-    // CListGridTransfer.
-    bool PasteCells(const COleDataObject* data, int column, int line, int mode);
+    // The cells on and off the clipboard.
+    CListGridClipboard& Clipboard() { return m_clipboard; }
+
+    // The data columns (the photo columns follow them), 0 without a document.
+    int DataColumns() const;
+    // The row record shown on a line, or -1.
+    int RowOf(int line) const;
 
     // Notifications of the grid control
     bool PreTranslateMessage(wxEvent& event) override;
@@ -119,32 +117,9 @@ class CListGrid : public CGridList
     int OnDrop(COleDataObject* data, int column, int row) override;
 
   private:
-    int DataColumns() const;
     bool IsDataCell(int column, int row) const;
-    // The row record shown on a line, or -1.
-    int RowOf(int line) const;
     void RebuildDropLabels(int column);
-    // True when a paste or drop lost no characters on its way in (lost names them, as
-    // "U+20BB7"), or when the user chooses to go on with them as "?".
-    static bool AcceptsReplacedCharacters(const CString& lost);
-    // Where a press lies against the selection's block: its edge, its fill handle or neither.
-    enum class BlockZone
-    {
-        None,
-        Edge,
-        FillHandle
-    };
-    BlockZone ZoneAt(CPoint point);
-    // An input event while a press on the selection waits to become a drag: a move of the held
-    // button past the system's drag threshold starts the drag, a release or Esc ends the wait.
-    // True when the event is taken.
-    bool FollowPress(wxEvent& event);
-    // The drag of the fill handle of the selection's block.
-    void StartFillDrag();
-    // The open list whose path a table names, or null.
-    CZantobyDoc* ListByPath(const CString& path) const;
     void SelectAllCells();
-    void AddMenuItem(wxMenu& menu, int id, const char* text, bool enabled);
 
     CGridView& m_view;
     CZantobyDoc* m_doc = nullptr;
@@ -153,9 +128,12 @@ class CListGrid : public CGridList
     int m_lineHeight = 12;
     int m_charWidth = 7;
     int m_activationCount = 0;
-    CGridDragState m_drag;
-    bool m_frameShown = false;
     bool m_shownLogged = false;
+    CListGridClipboard m_clipboard;
+    CListGridDrags m_drags;
+    CListGridMenu m_menu;
+    CListGridTips m_tips;
+    CListGridFind m_find;
     // The heading drags' anchors, shared by every list grid.
     static int s_columnAnchor;
     static int s_lineAnchor;

@@ -3,34 +3,33 @@
 #include "app/find/SearchState.h"
 #include "app/startup/RecentFileList.h"
 #include "app/startup/ZantobyAppCore.h"
-#include "list/GlobalFindSettings.h"
+#include "app/startup/ui/AppCommands.h"
+#include "app/startup/ui/ListOpening.h"
+#include "app/startup/ui/OutsideLogs.h"
+#include "app/startup/ui/StartupSequence.h"
 #include "list/IListHost.h"
 #include "photo/DrawingDefaults.h"
 #include "platform/CString.h"
 
 #include <wx/app.h>
 #include <wx/dataobj.h>
-#include <wx/timer.h>
 #include <wx/weakref.h>
 #include <wx/window.h>
 
-#include <deque>
-#include <memory>
 #include <string>
 #include <vector>
 
-class WxReadWatch;
 class CMainFrame;
 class CSequencePhotoDlg;
 class CZantobyDocManager;
 class SingleInstance;
 class wxDocument;
 
-// The main program's application object: the single running copy and the hand-over from later
-// copies, the start (profile, document manager, main window, splash, command line, last list)
-// and the end, and the state the rest of the program reads through it. Messages, the error
-// report, status texts, version and settings are the application core's; the list document
-// reports through the IListHost side.
+// The main program's application object: its start (profile, document manager, main window) and
+// its end, the state the rest of the program reads through it, and the services and dialogs the
+// list document asks for through the IListHost side. Messages, the error report, status texts,
+// version and settings are the application core's; the start's sequence, the opening of lists
+// and the application's own commands have classes of their own.
 class CZantobyApp : public wxApp, public IListHost
 {
   public:
@@ -39,10 +38,6 @@ class CZantobyApp : public wxApp, public IListHost
     // names keep their own encoding whatever the locale says.
     CZantobyApp(SingleInstance* instance, std::vector<std::string> arguments);
     ~CZantobyApp() override;
-
-    // A later copy hands its command line's file (or nothing) to the running copy. Returns the
-    // process's exit code: 0 when the running copy took the request.
-    static int HandOverToRunningCopy(SingleInstance& instance, const std::vector<std::string>& arguments);
 
     // Start and end
     bool OnInit() override;
@@ -53,23 +48,15 @@ class CZantobyApp : public wxApp, public IListHost
     // The start up to the main window, without splash and command line (tests build on it).
     bool InitCore();
     bool CreateMainWindow();
-    // Opens a list by path through the document templates; during the start the request waits
-    // until the start has ended. False when nothing was opened.
-    bool OpenDocumentFile(const CString& path);
-    // A list's window has drawn its first screen: ZANTOBY_PAINT_LOG names a file that receives
-    // the list's path, for timing the program from outside. The splash, the start's first
-    // window, writes kSplashShownLine there once drawn.
-    static void LogListShown(const CString& path);
-    static constexpr const char* kSplashShownLine = "<splash>";
-    // Opens the recent-file list's entry; an entry that no longer opens leaves the list.
-    void OpenRecentFile(int index);
-    // The start navigator on a tab (0 organiser, 1 new list, 2 recent lists, 3 samples), then
-    // what the user chose there: a new list, a list from a template, the automatic organiser,
-    // a recent list, a sample, or a file chosen in the open-list dialog.
-    void RunOpenNavigator(int mode);
-    // The folder whose Sample and Template folders the navigator offers; the program's own
-    // unless set (tests run beside the build's folder).
-    void SetResourceFolder(const CString& folder) { m_resourceFolder = folder; }
+    // What the splash writes to the paint log once drawn, for timing the start from outside.
+    static constexpr const char* kSplashShownLine = COutsideLogs::kSplashShownLine;
+    // The lists the program is asked to open, now or once the start has ended, and the start
+    // navigator (see CListOpening and CAppCommands).
+    CListOpening& Opening() { return m_opening; }
+    bool OpenDocumentFile(const CString& path) { return m_opening.Open(path); }
+    void OpenRecentFile(int index) { m_opening.OpenRecent(index); }
+    void RunOpenNavigator(int mode) { m_commands.RunOpenNavigator(mode); }
+    void SetResourceFolder(const CString& folder) { m_commands.SetResourceFolder(folder); }
 
     // The tutorial viewer on a page (0: as it is), started when it does not run; warning 30001
     // when it cannot be started. Its closing at the end.
@@ -81,7 +68,7 @@ class CZantobyApp : public wxApp, public IListHost
     CZantobyDocManager* GetDocManager() const { return m_docManager; }
     CRecentFileList& GetRecentFiles() { return m_recentFiles; }
     CMainFrame* GetMainFrame() const { return m_mainFrame; }
-    bool IsStarting() const { return m_starting; }
+    bool IsStarting() const { return m_opening.IsStarting(); }
 
     // Status texts
     void ShowRowPosition(int current, int count) { m_core.StatusTexts().ShowRowPosition(current, count); }
@@ -92,6 +79,8 @@ class CZantobyApp : public wxApp, public IListHost
     // State other windows read and set
     const CString& GetLastDocument() const { return m_lastDocument; }
     bool IsShowingInternalInfo() const { return m_showInternalInfo; }
+    // The settings were applied: the internal information shows as they say.
+    void TakeInternalInfoSetting();
     // The find dialog's state, which find next in every list window uses.
     CSearchState& GetSearchState() { return m_search; }
     COLORREF GetGridTextColor() const { return m_gridTextColor; }
@@ -132,12 +121,7 @@ class CZantobyApp : public wxApp, public IListHost
     int RunExtractDialog(CZantobyDoc& doc) override;
     int RunPageSetupDialog(CZantobyDoc& doc) override;
     int RunSortDetailDialog(CZantobyDoc& doc) override;
-    // Only while the global extract applies it: a list opened at another time shows its rows
-    // as it always does.
-    GlobalFindSettings* GetGlobalFindSettings() override
-    {
-        return m_applyingGlobalFind ? m_globalFind.get() : nullptr;
-    }
+    GlobalFindSettings* GetGlobalFindSettings() override { return m_commands.AppliedGlobalFind(); }
     void SetLastDocumentPath(const CString& path) override { m_lastDocument = path; }
     void AddToRecentFileList(const CString& path) override;
     bool RunSaveFileDialog(const CString& initialPath, const char* extension, const char* filter,
@@ -165,56 +149,19 @@ class CZantobyApp : public wxApp, public IListHost
     // The continuous import window while it is shown, else null.
     CSequencePhotoDlg* GetContinuousImportWindow();
 
-    // Takes the requests waiting on the single-instance socket.
-    void ReceiveHandOver();
-
   private:
-    // The application's own commands.
-    void OnFileCommand(wxCommandEvent& event);
-    void OnGlobalExtract(wxCommandEvent& event);
-    void OnSettings(wxCommandEvent& event);
-    void OnAbout(wxCommandEvent& event);
-    void OnErrorLog(wxCommandEvent& event);
-    void OnHelpCommand(wxCommandEvent& event);
-    void ApplyGlobalExtract();
-
-    void RunStartup();
-    // True when the command line named a file.
-    bool ProcessCommandLine();
-    void ShowMainWindow();
-    // A window manager maps the main window a while after it is shown; a dialog shown before
-    // that would be stacked under it. The start navigator waits until the main window is mapped.
-    void OnMainFrameShown(wxShowEvent& event);
-    void OpenStartNavigator();
-    // Opens the files handed over and carries out a request to end, once the start is over and
-    // no long work is in progress; otherwise it tries again shortly.
-    void DoDeferredWork();
-    void OnRetryTimer(wxTimerEvent& event);
-    // Ended by the session or a signal.
-    void OnTerminate();
-    bool OpenNow(const CString& path);
     // The open photo editor document of a path, or null.
     wxDocument* FindEditorDocument(const CString& path) const;
-    void BringForward();
-    void LogOpenRequest(const CString& path) const;
-    // Appends the path as a line to the file an environment variable names, if it names one.
-    static void AppendToLog(const char* variable, const CString& path);
 
     CZantobyAppCore m_core;
     SingleInstance* m_instance;
     std::vector<std::string> m_arguments;
-    std::unique_ptr<WxReadWatch> m_handOverWatch;
     CRecentFileList m_recentFiles;
     CZantobyDocManager* m_docManager = nullptr;
     CMainFrame* m_mainFrame = nullptr;
-
-    bool m_starting = true;
-    bool m_mainFrameOnScreen = false;
-    // The tab the start navigator opens on while it waits for the main window; -1 when none.
-    int m_startNavigatorTab = -1;
-    std::deque<CString> m_pendingOpens;
-    bool m_endRequested = false;
-    wxTimer m_retryTimer;
+    CListOpening m_opening{*this};
+    CStartupSequence m_startup{*this};
+    CAppCommands m_commands{*this};
 
     CString m_lastDocument;
     bool m_showInternalInfo = true;
@@ -223,11 +170,8 @@ class CZantobyApp : public wxApp, public IListHost
     COLORREF m_gridTextColor = kDefaultColor;
     COLORREF m_gridBackColor = kDefaultColor;
     DrawingDefaults m_drawing;
-    std::unique_ptr<GlobalFindSettings> m_globalFind;
-    bool m_applyingGlobalFind = false;
     CSearchState m_search;
     bool m_waitCursor = false;
-    CString m_resourceFolder = CZantobyAppCore::GetResourceFolder();
     // Made on its first show; it goes with the main window.
     wxWeakRef<wxWindow> m_continuousImport;
 };

@@ -1,4 +1,5 @@
 #include "app/settings/VersionInfo.h"
+#include "app/startup/ui/ListOpening.h"
 #include "app/startup/ui/ZantobyApp.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemText.h"
@@ -19,7 +20,7 @@ int main(int argc, char** argv)
     SingleInstance instance(kProductName);
     std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     if (instance.Start() == SingleInstance::Role::Second) {
-        return CZantobyApp::HandOverToRunningCopy(instance, arguments);
+        return CListOpening::HandOverToRunningCopy(instance, arguments);
     }
     if (!WindowPlatform::HasDisplay()) {
         std::fprintf(
