@@ -1,6 +1,6 @@
-// Counts, sizes, layout and geometry of CCellGridCore.
-#include "grid/CellGridCore.h"
+#include "grid/GridSizes.h"
 
+#include "grid/CellGridCore.h"
 #include "platform/TextMeasurer.h"
 
 #include <algorithm>
@@ -9,19 +9,17 @@
 namespace {
 
 constexpr int kMaxColumns = 32000;
-// Above this many rows only a uniform height is kept.
 constexpr int kMaxRowsWithHeights = 64000;
 constexpr int kMaxHeadingSize = 1024;
 constexpr int kMaxHeadingRows = 64;
-// Sizes beyond this could make the sums of widths and heights overflow.
 constexpr int kMaxCellSize = 32767;
 constexpr int kFitWidthWithoutArea = 300;
 
 } // namespace
 
-int CCellGridCore::SetRowCount(int count, int repaint)
+int CGridSizes::SetRowCount(int count, int repaint)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (count < 0) {
         return 1;
     }
@@ -41,21 +39,21 @@ int CCellGridCore::SetRowCount(int count, int repaint)
     const int oldTop = sheet.topRow;
     ClampTopRowLimit();
     if (sheet.topRow != oldTop) {
-        NotifyScrollChange();
+        m_grid.m_moves.NotifyScrollChange();
     }
     ClampToCount(sheet.currentRow, sheet.cursorRow, sheet.previousRow, count);
     RecomputeLockedHeight();
     UpdateLastVisible();
-    m_host->UpdateScrollBars();
+    m_grid.m_host->UpdateScrollBars();
     if (repaint) {
-        RepaintAllParts();
+        m_grid.RepaintAllParts();
     }
     return 0;
 }
 
-int CCellGridCore::SetColCount(int count, int repaint)
+int CGridSizes::SetColCount(int count, int repaint)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (count < 0 || count > kMaxColumns) {
         return 1;
     }
@@ -76,19 +74,19 @@ int CCellGridCore::SetColCount(int count, int repaint)
     const int oldLeft = sheet.leftColumn;
     ClampLeftColumnLimit();
     if (sheet.leftColumn != oldLeft) {
-        NotifyScrollChange();
+        m_grid.m_moves.NotifyScrollChange();
     }
     ClampToCount(sheet.currentColumn, sheet.cursorColumn, sheet.previousColumn, count);
     RecomputeLockedWidth();
     UpdateLastVisible();
-    m_host->UpdateScrollBars();
+    m_grid.m_host->UpdateScrollBars();
     if (repaint) {
-        RepaintAllParts();
+        m_grid.RepaintAllParts();
     }
     return 0;
 }
 
-void CCellGridCore::ClampToCount(int& current, int& cursor, int& previous, int count)
+void CGridSizes::ClampToCount(int& current, int& cursor, int& previous, int count)
 {
     current = std::min(current, count - 1);
     cursor = std::min(cursor, count - 1);
@@ -98,9 +96,9 @@ void CCellGridCore::ClampToCount(int& current, int& cursor, int& previous, int c
     }
 }
 
-int CCellGridCore::SetColumnWidth(int column, int width)
+int CGridSizes::SetColumnWidth(int column, int width)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (column < 0) {
         SetSideHeadingColWidth(column, width);
         return 1;
@@ -117,14 +115,14 @@ int CCellGridCore::SetColumnWidth(int column, int width)
     return 0;
 }
 
-int CCellGridCore::GetColumnWidth(int column) const
+int CGridSizes::GetColumnWidth(int column) const
 {
-    return column >= 0 ? Sheet().ColumnWidth(column) : 0;
+    return column >= 0 ? m_grid.Sheet().ColumnWidth(column) : 0;
 }
 
-int CCellGridCore::FitColWidths(int first, int last, int rowsToMeasure, int flags)
+int CGridSizes::FitColWidths(int first, int last, int rowsToMeasure, int flags)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (first < -sheet.SideHeadingColumnCount()) {
         return 1;
     }
@@ -161,13 +159,14 @@ int CCellGridCore::FitColWidths(int first, int last, int rowsToMeasure, int flag
     CCellRecord record;
     for (int row : rows) {
         for (int column = first; column <= last; ++column) {
-            ReadCellForDisplay(column, row, record);
+            m_grid.ReadCellForDisplay(column, row, record);
             if (record.TestMaskBits(CellMask::Join)) {
                 continue;
             }
             const LogFont* font = record.GetFont() != nullptr ? record.GetFont() : sheet.defaultFont;
             CSize size;
-            GetCellType(record.GetTypeIndex())->GetBestSize(m_host->GetMeasurer(font), size, record);
+            m_grid.GetCellType(record.GetTypeIndex())
+                ->GetBestSize(m_grid.m_host->GetMeasurer(font), size, record);
             widest[column - first] = std::max(widest[column - first], size.cx);
         }
     }
@@ -193,22 +192,22 @@ int CCellGridCore::FitColWidths(int first, int last, int rowsToMeasure, int flag
     return 0;
 }
 
-int CCellGridCore::SetUniformRowSize(int height)
+int CGridSizes::SetUniformRowSize(int height)
 {
     if (height < 1 || height > kMaxHeadingSize) {
         return 1;
     }
-    Sheet().defaultRowHeight = height;
+    m_grid.Sheet().defaultRowHeight = height;
     RecomputeLockedHeight();
     ClampTopRowLimit();
     UpdateLastVisible();
-    RepaintAllParts();
+    m_grid.RepaintAllParts();
     return 0;
 }
 
-void CCellGridCore::EnableUniformRowHeight(int flag)
+void CGridSizes::EnableUniformRowHeight(int flag)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     sheet.uniformRowHeight = flag ? 1 : 0;
     if (flag) {
         sheet.rowHeights.clear();
@@ -220,9 +219,9 @@ void CCellGridCore::EnableUniformRowHeight(int flag)
     UpdateLastVisible();
 }
 
-int CCellGridCore::SetRowSize(int row, int height)
+int CGridSizes::SetRowSize(int row, int height)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (row < 0 || row >= sheet.rowCount || height > kMaxCellSize) {
         return 1;
     }
@@ -239,12 +238,12 @@ int CCellGridCore::SetRowSize(int row, int height)
     return 0;
 }
 
-int CCellGridCore::GetRowSize(int row) const
+int CGridSizes::GetRowSize(int row) const
 {
-    return row >= 0 ? Sheet().RowHeight(row) : 0;
+    return row >= 0 ? m_grid.Sheet().RowHeight(row) : 0;
 }
 
-void CCellGridCore::ScaleHeadingSizes(std::vector<int>& sizes, int total)
+void CGridSizes::ScaleHeadingSizes(std::vector<int>& sizes, int total)
 {
     std::int64_t sum = 0;
     for (int size : sizes) {
@@ -264,31 +263,31 @@ void CCellGridCore::ScaleHeadingSizes(std::vector<int>& sizes, int total)
     sizes.back() += total - total / count * count;
 }
 
-int CCellGridCore::SetTopHeadingHeight(int height)
+int CGridSizes::SetTopHeadingHeight(int height)
 {
     if (height < 0 || height > kMaxHeadingSize) {
         return 1;
     }
-    ScaleHeadingSizes(Sheet().topHeadingHeights, height);
-    Sheet().topHeadingHeight = height;
+    ScaleHeadingSizes(m_grid.Sheet().topHeadingHeights, height);
+    m_grid.Sheet().topHeadingHeight = height;
     LayoutParts();
     return 0;
 }
 
-int CCellGridCore::SetSideHeadingWidth(int width)
+int CGridSizes::SetSideHeadingWidth(int width)
 {
     if (width < 0 || width > kMaxHeadingSize) {
         return 1;
     }
-    ScaleHeadingSizes(Sheet().sideHeadingWidths, width);
-    Sheet().sideHeadingWidth = width;
+    ScaleHeadingSizes(m_grid.Sheet().sideHeadingWidths, width);
+    m_grid.Sheet().sideHeadingWidth = width;
     LayoutParts();
     return 0;
 }
 
-int CCellGridCore::SetTopHeadingRowCount(int count)
+int CGridSizes::SetTopHeadingRowCount(int count)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (count < 1 || count > kMaxHeadingRows) {
         return 1;
     }
@@ -302,9 +301,9 @@ int CCellGridCore::SetTopHeadingRowCount(int count)
     return 0;
 }
 
-int CCellGridCore::SetTopHeadingRowHeight(int headingRow, int height)
+int CGridSizes::SetTopHeadingRowHeight(int headingRow, int height)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (headingRow >= 0 || -headingRow > sheet.TopHeadingRowCount()) {
         return 1;
     }
@@ -312,13 +311,13 @@ int CCellGridCore::SetTopHeadingRowHeight(int headingRow, int height)
         return 2;
     }
     sheet.topHeadingHeights[-headingRow - 1] = height;
-    m_host->RepaintTopHeading();
+    m_grid.m_host->RepaintTopHeading();
     return 0;
 }
 
-int CCellGridCore::SetSideHeadingColWidth(int headingColumn, int width)
+int CGridSizes::SetSideHeadingColWidth(int headingColumn, int width)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (headingColumn >= 0 || -headingColumn > sheet.SideHeadingColumnCount()) {
         return 1;
     }
@@ -330,14 +329,14 @@ int CCellGridCore::SetSideHeadingColWidth(int headingColumn, int width)
         sheet.sideHeadingWidth = width;
         LayoutParts();
     } else {
-        m_host->RepaintSideHeading();
+        m_grid.m_host->RepaintSideHeading();
     }
     return 0;
 }
 
-int CCellGridCore::SetLockedColCount(int count)
+int CGridSizes::SetLockedColCount(int count)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (count < 0 || count > sheet.colCount) {
         return 1;
     }
@@ -352,9 +351,9 @@ int CCellGridCore::SetLockedColCount(int count)
     return 0;
 }
 
-int CCellGridCore::SetLockedRowCount(int count)
+int CGridSizes::SetLockedRowCount(int count)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (count < 0 || count > sheet.rowCount) {
         return 1;
     }
@@ -369,24 +368,24 @@ int CCellGridCore::SetLockedRowCount(int count)
     return 0;
 }
 
-int CCellGridCore::SetDefaultFont(const LogFont* font)
+int CGridSizes::SetDefaultFont(const LogFont* font)
 {
     if (font == nullptr) {
         return 1;
     }
-    Sheet().defaultFont = font;
+    m_grid.Sheet().defaultFont = font;
     return 0;
 }
 
-int CCellGridCore::UniformRowHeightForDrag(int pointerY, int rowsAbove)
+int CGridSizes::UniformRowHeightForDrag(int pointerY, int rowsAbove)
 {
     // The pointer may sit above the first whole row, leaving no row to share the distance.
     return std::max(pointerY, 1) / std::max(rowsAbove, 1);
 }
 
-void CCellGridCore::RecomputeLockedWidth()
+void CGridSizes::RecomputeLockedWidth()
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     sheet.lockedColumns = std::min(sheet.lockedColumns, sheet.colCount);
     int width = 0;
     for (int column = 0; column < sheet.lockedColumns; ++column) {
@@ -395,9 +394,9 @@ void CCellGridCore::RecomputeLockedWidth()
     sheet.lockedWidth = width;
 }
 
-void CCellGridCore::RecomputeLockedHeight()
+void CGridSizes::RecomputeLockedHeight()
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     sheet.lockedRows = std::min(sheet.lockedRows, sheet.rowCount);
     int height = 0;
     for (int row = 0; row < sheet.lockedRows; ++row) {
@@ -406,14 +405,14 @@ void CCellGridCore::RecomputeLockedHeight()
     sheet.lockedHeight = height;
 }
 
-void CCellGridCore::LayoutParts()
+void CGridSizes::LayoutParts()
 {
-    CGridSheetInfo& sheet = Sheet();
-    if (m_inLayout) {
+    CGridSheetInfo& sheet = m_grid.Sheet();
+    if (m_grid.m_inLayout) {
         return;
     }
-    m_inLayout = true;
-    const CSize client = m_host->GetClientSize();
+    m_grid.m_inLayout = true;
+    const CSize client = m_grid.m_host->GetClientSize();
     const int width = client.cx;
     const int height = client.cy;
     const int side = sheet.sideHeadingWidth;
@@ -455,8 +454,8 @@ void CCellGridCore::LayoutParts()
     rects.vScrollBar = CRect(width - vBar, 0, width, height - hBar);
     rects.tabBar = CRect(0, height - hBar, tab, height);
     rects.hScrollBar = CRect(tab, height - hBar, width - vBar, height);
-    OnLayoutParts(rects.cellArea, rects.topHeading, rects.sideHeading, rects.corner, rects.vScrollBar,
-                  rects.hScrollBar, rects.tabBar);
+    m_grid.OnLayoutParts(rects.cellArea, rects.topHeading, rects.sideHeading, rects.corner, rects.vScrollBar,
+                         rects.hScrollBar, rects.tabBar);
     // A client smaller than the headings and bars would give parts negative sizes.
     for (CRect* rect : {&rects.cellArea, &rects.topHeading, &rects.sideHeading, &rects.corner,
                         &rects.vScrollBar, &rects.hScrollBar, &rects.tabBar}) {
@@ -466,20 +465,20 @@ void CCellGridCore::LayoutParts()
     sheet.areaWidth = std::max(rects.cellArea.Width(), 0);
     sheet.areaHeight = std::max(rects.cellArea.Height(), 0);
     sheet.parts = rects;
-    m_host->MoveParts(rects);
+    m_grid.m_host->MoveParts(rects);
     ClampLeftColumnLimit();
     ClampTopRowLimit();
     UpdateLastVisible();
-    m_host->UpdateScrollBars();
-    RepaintAllParts();
+    m_grid.m_host->UpdateScrollBars();
+    m_grid.RepaintAllParts();
     sheet.previousLeftColumn = sheet.leftColumn;
     sheet.previousTopRow = sheet.topRow;
-    m_inLayout = false;
+    m_grid.m_inLayout = false;
 }
 
-void CCellGridCore::ClampTopRowLimit()
+void CGridSizes::ClampTopRowLimit()
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     const int old = sheet.maxTopRow;
     const int free = sheet.areaHeight - sheet.lockedHeight;
     int limit = sheet.lockedRows;
@@ -499,14 +498,14 @@ void CCellGridCore::ClampTopRowLimit()
     limit = std::max(std::min(limit, sheet.rowCount - 1), sheet.lockedRows);
     sheet.maxTopRow = limit;
     sheet.topRow = std::max(std::min(sheet.topRow, limit), sheet.lockedRows);
-    if ((old == 0) != (limit == 0) && !m_inLayout) {
+    if ((old == 0) != (limit == 0) && !m_grid.m_inLayout) {
         LayoutParts();
     }
 }
 
-void CCellGridCore::ClampLeftColumnLimit()
+void CGridSizes::ClampLeftColumnLimit()
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     const int old = sheet.maxLeftColumn;
     int remaining = sheet.areaWidth - sheet.lockedWidth;
     int limit = sheet.lockedColumns;
@@ -520,14 +519,14 @@ void CCellGridCore::ClampLeftColumnLimit()
     limit = std::max(std::min(limit, sheet.colCount - 1), sheet.lockedColumns);
     sheet.maxLeftColumn = limit;
     sheet.leftColumn = std::max(std::min(sheet.leftColumn, limit), sheet.lockedColumns);
-    if ((old == 0) != (limit == 0) && !m_inLayout) {
+    if ((old == 0) != (limit == 0) && !m_grid.m_inLayout) {
         LayoutParts();
     }
 }
 
-void CCellGridCore::UpdateLastVisible()
+void CGridSizes::UpdateLastVisible()
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     // As painting finds them: the first column (row) whose far edge passes the area.
     sheet.lastVisibleColumn = sheet.colCount;
     int x = 0;
@@ -567,9 +566,9 @@ void CCellGridCore::UpdateLastVisible()
     }
 }
 
-int CCellGridCore::ColumnLeft(int column) const
+int CGridSizes::ColumnLeft(int column) const
 {
-    const CGridSheetInfo& sheet = Sheet();
+    const CGridSheetInfo& sheet = m_grid.Sheet();
     int x = 0;
     if (column < 0) {
         for (int heading = -sheet.SideHeadingColumnCount(); heading < column; ++heading) {
@@ -596,9 +595,9 @@ int CCellGridCore::ColumnLeft(int column) const
     return x;
 }
 
-int CCellGridCore::RowTop(int row) const
+int CGridSizes::RowTop(int row) const
 {
-    const CGridSheetInfo& sheet = Sheet();
+    const CGridSheetInfo& sheet = m_grid.Sheet();
     std::int64_t y = 0;
     if (row < 0) {
         // Heading row -n is at the top, -1 next to the cells.
@@ -628,30 +627,30 @@ int CCellGridCore::RowTop(int row) const
     return static_cast<int>(std::max<std::int64_t>(std::min<std::int64_t>(y, INT32_MAX), INT32_MIN));
 }
 
-int CCellGridCore::GetCellRect(int column, int row, CRect& rect)
+int CGridSizes::GetCellRect(int column, int row, CRect& rect)
 {
     int left, top, right, bottom;
-    if (Sheet().joinsEnabled && GetJoinRange(column, row, left, top, right, bottom) == 0) {
+    if (m_grid.Sheet().joinsEnabled && m_grid.GetJoinRange(column, row, left, top, right, bottom) == 0) {
         return GetRangeRect(left, top, right, bottom, rect);
     }
     const int x = ColumnLeft(column);
     const int y = RowTop(row);
-    rect = CRect(x, y, x + Sheet().ColumnWidth(column), y + Sheet().RowHeight(row));
+    rect = CRect(x, y, x + m_grid.Sheet().ColumnWidth(column), y + m_grid.Sheet().RowHeight(row));
     return 0;
 }
 
-int CCellGridCore::GetRangeRect(int left, int top, int right, int bottom, CRect& rect)
+int CGridSizes::GetRangeRect(int left, int top, int right, int bottom, CRect& rect)
 {
     const int x = ColumnLeft(left);
     const int y = RowTop(top);
-    rect = CRect(x, y, ColumnLeft(right) + Sheet().ColumnWidth(right),
-                 RowTop(bottom) + Sheet().RowHeight(bottom));
+    rect = CRect(x, y, ColumnLeft(right) + m_grid.Sheet().ColumnWidth(right),
+                 RowTop(bottom) + m_grid.Sheet().RowHeight(bottom));
     return 0;
 }
 
-int CCellGridCore::HitTestCell(int x, int y, int& column, int& row)
+int CGridSizes::HitTestCell(int x, int y, int& column, int& row)
 {
-    const CGridSheetInfo& sheet = Sheet();
+    const CGridSheetInfo& sheet = m_grid.Sheet();
     if (x < 0 || y < 0 || x >= sheet.areaWidth || y >= sheet.areaHeight) {
         return 1;
     }
@@ -693,7 +692,7 @@ int CCellGridCore::HitTestCell(int x, int y, int& column, int& row)
         return 1;
     }
     int left, top, right, bottom;
-    if (sheet.joinsEnabled && GetJoinRange(hitColumn, hitRow, left, top, right, bottom) == 0) {
+    if (sheet.joinsEnabled && m_grid.GetJoinRange(hitColumn, hitRow, left, top, right, bottom) == 0) {
         hitColumn = left;
         hitRow = top;
     }
