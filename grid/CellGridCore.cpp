@@ -1,6 +1,5 @@
 #include "grid/CellGridCore.h"
 
-#include "grid/CellObject.h"
 #include "grid/GridEditWindow.h"
 #include "platform/Bitmap.h"
 #include "platform/SystemColors.h"

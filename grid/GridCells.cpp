@@ -2,21 +2,9 @@
 
 #include "grid/CellGridCore.h"
 #include "grid/CellObject.h"
-#include "grid/GridEditWindow.h"
 #include "platform/Bitmap.h"
-#include "platform/SystemColors.h"
-#include "platform/canvas/Canvas.h"
 
-#include <algorithm>
-
-namespace {
-
-constexpr int kMaxSheets = 1024;
-constexpr int kDataSourceTableStep = 16;
-
-} // namespace
-
-// Cells
+#include <utility>
 
 CCellDataSource* CGridCells::DataSourceFor(int column) const
 {

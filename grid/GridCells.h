@@ -14,6 +14,8 @@ class CGridCells
   public:
     explicit CGridCells(CCellGridCore& grid) : m_grid(grid) {}
 
+    // The operations of CCellGridCore of the same names; DataSourceFor is the data source that
+    // holds a column.
     CCellDataSource* DataSourceFor(int column) const;
     int DataSourceColumn(int column) const;
     int FindTextBefore(int column, int row);

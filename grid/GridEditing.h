@@ -14,16 +14,14 @@ class CGridEditing
   public:
     explicit CGridEditing(CCellGridCore& grid) : m_grid(grid) {}
 
+    // The operations of CCellGridCore of the same names.
     void SetEnterStep(int columnStep, int rowStep);
     int BeginEdit();
     int BeginEditWithKey(unsigned int key);
     int BeginEditAt(int column, int row, unsigned int key);
-    int StoreText(int column, int row, const CString& text, short dataType);
     int FinishEdit(CString text, int cancelled, int moveRequested, int newColumn, int newRow);
     void CancelEdit();
-    bool ReplaceInCell(int column, int row, const CCellTextMatcher& matcher, const CString& replacement);
     int FindReplace(const CGridFindRequest& request);
-
     bool IsEditing() const { return m_editing; }
     int EditColumn() const { return m_editColumn; }
     int EditRow() const { return m_editRow; }
@@ -33,6 +31,9 @@ class CGridEditing
     int EnterRowStep() const { return m_enterRowStep; }
 
   private:
+    int StoreText(int column, int row, const CString& text, short dataType);
+    bool ReplaceInCell(int column, int row, const CCellTextMatcher& matcher, const CString& replacement);
+
     CCellGridCore& m_grid;
     bool m_editing = false;
     int m_editColumn = -1;

@@ -9,9 +9,11 @@
 namespace {
 
 constexpr int kMaxColumns = 32000;
+// Above this many rows only a uniform height is kept.
 constexpr int kMaxRowsWithHeights = 64000;
 constexpr int kMaxHeadingSize = 1024;
 constexpr int kMaxHeadingRows = 64;
+// Sizes beyond this could make the sums of widths and heights overflow.
 constexpr int kMaxCellSize = 32767;
 constexpr int kFitWidthWithoutArea = 300;
 

@@ -14,11 +14,10 @@ class CGridSizes
   public:
     explicit CGridSizes(CCellGridCore& grid) : m_grid(grid) {}
 
+    // The operations of CCellGridCore of the same names, and the last visible cells and the
+    // locked width, which moves recompute.
     int SetRowCount(int count, int repaint);
     int SetColCount(int count, int repaint);
-    // Keeps the current cell's row (column) and its cursor inside a new count; with none current,
-    // the first becomes current.
-    static void ClampToCount(int& current, int& cursor, int& previous, int count);
     int SetColumnWidth(int column, int width);
     int GetColumnWidth(int column) const;
     int FitColWidths(int first, int last, int rowsToMeasure, int flags);
@@ -26,7 +25,6 @@ class CGridSizes
     void EnableUniformRowHeight(int flag);
     int SetRowSize(int row, int height);
     int GetRowSize(int row) const;
-    void ScaleHeadingSizes(std::vector<int>& sizes, int total);
     int SetTopHeadingHeight(int height);
     int SetSideHeadingWidth(int width);
     int SetTopHeadingRowCount(int count);
@@ -37,19 +35,24 @@ class CGridSizes
     int SetDefaultFont(const LogFont* font);
     static int UniformRowHeightForDrag(int pointerY, int rowsAbove);
     void RecomputeLockedWidth();
-    void RecomputeLockedHeight();
     void LayoutParts();
-    // Scrolling limits and visibility
-    void ClampTopRowLimit();
-    void ClampLeftColumnLimit();
     void UpdateLastVisible();
-    // Left edge of a column (top of a row) in its part's coordinates.
-    int ColumnLeft(int column) const;
-    int RowTop(int row) const;
     int GetCellRect(int column, int row, CRect& rect);
     int GetRangeRect(int left, int top, int right, int bottom, CRect& rect);
     int HitTestCell(int x, int y, int& column, int& row);
 
   private:
+    // Keeps the current cell's row (column) and its cursor inside a new count; with none current,
+    // the first becomes current.
+    static void ClampToCount(int& current, int& cursor, int& previous, int count);
+    void ScaleHeadingSizes(std::vector<int>& sizes, int total);
+    void RecomputeLockedHeight();
+    // The top row and left column kept within the rows and columns that can come first.
+    void ClampTopRowLimit();
+    void ClampLeftColumnLimit();
+    // Left edge of a column (top of a row) in its part's coordinates.
+    int ColumnLeft(int column) const;
+    int RowTop(int row) const;
+
     CCellGridCore& m_grid;
 };
