@@ -11,6 +11,7 @@
 #include "grid/GridEditing.h"
 #include "grid/GridFindRequest.h"
 #include "grid/GridHost.h"
+#include "grid/GridLayout.h"
 #include "grid/GridMoves.h"
 #include "grid/GridPrintSettings.h"
 #include "grid/GridPtrList.h"
@@ -57,8 +58,9 @@ constexpr int Last = 5;
 // owner's derived class through the virtual notifications below and reaches its windows only
 // through the host. Operations answer 0 (done), 1 (bad argument or nothing possible) or 2
 // (refused by a notification or the data source) and never raise. The class is the facade that
-// its users call: sheets, registries and painting are its own, and it hands cells, moves, sizes
-// and edits to one part each (CGridCells, CGridMoves, CGridSizes, CGridEditing).
+// its users call: sheets, registries and painting are its own, and it hands cells, moves, sizes,
+// layout and edits to one part each (CGridCells, CGridMoves, CGridSizes, CGridLayout and
+// CGridEditing).
 class CCellGridCore
 {
   public:
@@ -129,7 +131,7 @@ class CCellGridCore
     // The font of every sheet that has none of its own, now and when sheets are added.
     void SetStandardFont(const LogFont* font);
     // Computes the part rectangles for the client size and moves the parts there.
-    void LayoutParts() { m_sizes.LayoutParts(); }
+    void LayoutParts() { m_layout.LayoutParts(); }
     // Row height while rows of uniform height are sized by dragging: the pointer's distance from
     // the top shared by the rows above it.
     static int UniformRowHeightForDrag(int pointerY, int rowsAbove)
@@ -265,11 +267,11 @@ class CCellGridCore
     }
 
     // Geometry in the cell area's coordinates (heading cells in their heading's)
-    int HitTestCell(int x, int y, int& column, int& row) { return m_sizes.HitTestCell(x, y, column, row); }
-    int GetCellRect(int column, int row, CRect& rect) { return m_sizes.GetCellRect(column, row, rect); }
+    int HitTestCell(int x, int y, int& column, int& row) { return m_layout.HitTestCell(x, y, column, row); }
+    int GetCellRect(int column, int row, CRect& rect) { return m_layout.GetCellRect(column, row, rect); }
     int GetRangeRect(int left, int top, int right, int bottom, CRect& rect)
     {
-        return m_sizes.GetRangeRect(left, top, right, bottom, rect);
+        return m_layout.GetRangeRect(left, top, right, bottom, rect);
     }
 
     // Editing
@@ -455,6 +457,7 @@ class CCellGridCore
     friend class CGridCells;
     friend class CGridMoves;
     friend class CGridSizes;
+    friend class CGridLayout;
     friend class CGridEditing;
 
     std::unique_ptr<CGridSheetInfo> CreateSheet();
@@ -486,5 +489,6 @@ class CCellGridCore
     CGridCells m_cells{*this};
     CGridMoves m_moves{*this};
     CGridSizes m_sizes{*this};
+    CGridLayout m_layout{*this};
     CGridEditing m_inCellEdit{*this};
 };

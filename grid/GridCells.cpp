@@ -268,6 +268,6 @@ int CGridCells::MoveColumn(int from, int to, int before)
         ++target;
     }
     sheet.columns.insert(sheet.columns.begin() + target, std::move(moved));
-    m_grid.m_sizes.RecomputeLockedWidth();
+    m_grid.m_layout.RecomputeLockedWidth();
     return 0;
 }

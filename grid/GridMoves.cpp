@@ -487,7 +487,7 @@ void CGridMoves::CommitCellChange(bool cursorMoved)
         m_grid.GetCellType(record.GetTypeIndex())->OnScrolled(sheet.currentColumn, sheet.currentRow, record);
     }
 
-    m_grid.m_sizes.UpdateLastVisible();
+    m_grid.m_layout.UpdateLastVisible();
     QueueCurrentCell(oldColumn, oldRow);
     QueueCurrentCell(sheet.currentColumn, sheet.currentRow);
     m_grid.m_host->UpdateCellArea(m_grid.m_rangeList);
