@@ -3,8 +3,9 @@
 #include "grid/GridHitZones.h"
 #include "grid/ui/GridPartWindow.h"
 
-// What the two headings share: the sizing drag of their edges with its marker, and the tips of
-// heading cells.
+// What the two headings share: the flow of the mouse over them (the sizing drag of their edges
+// with its marker, presses and double clicks offered to the cell's type and then to the owner's
+// notifications of that heading), and the tips of heading cells.
 class CGridHeading : public CGridPartWindow
 {
   public:
