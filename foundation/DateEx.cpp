@@ -2,6 +2,7 @@
 
 #include "foundation/JapaneseEra.h"
 #include "foundation/TextHelper.h"
+#include "foundation/WeekdayName.h"
 #include "platform/Cp932.h"
 
 #include <string>
@@ -71,7 +72,7 @@ CString CDateEx::GetWeekdayName(bool japanese) const
     if (index < 0) {
         return CString();
     }
-    return WeekdayName(index, japanese);
+    return CWeekdayName::Of(index, japanese);
 }
 
 CString CDateEx::FormatDate(const char* pattern) const
@@ -120,9 +121,9 @@ CString CDateEx::FormatDate(const char* pattern) const
         } else if (token("D")) {
             CTextHelper::AppendInt(out, parts.day);
         } else if (token("WW")) {
-            out.append(WeekdayName(WeekdayIndex(parts), true));
+            out.append(CWeekdayName::Of(WeekdayIndex(parts), true));
         } else if (token("W")) {
-            out.append(WeekdayName(WeekdayIndex(parts), false));
+            out.append(CWeekdayName::Of(WeekdayIndex(parts), false));
         } else if (token("HH")) {
             CTextHelper::AppendInt(out, parts.hour, 2, '0');
         } else if (token("H")) {
@@ -149,13 +150,6 @@ CString CDateEx::FormatDate(const char* pattern) const
         }
     }
     return result;
-}
-
-const char* CDateEx::WeekdayName(int index, bool japanese)
-{
-    static const char* const japaneseNames[] = {"月", "火", "水", "木", "金", "土", "日"};
-    static const char* const englishNames[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-    return japanese ? japaneseNames[index] : englishNames[index];
 }
 
 int GetDaysInMonth(int year, int month)

@@ -44,8 +44,6 @@ class CDateEx
     int GetWeekdayIndex() const;
     // One kanji ("火") or three English letters ("Tue"); "" when there is no date.
     CString GetWeekdayName(bool japanese) const;
-    // The name of weekday index 0 (Monday) to 6.
-    static const char* WeekdayName(int index, bool japanese);
 
     // The date by the program's pattern language (YYYY, YY, GGG, GG, G, EE, E, MM, M, DD, D, WW,
     // W, HH, H, NNN, NN, N, SS, S; "&" copies the next character); "" when there is no date.

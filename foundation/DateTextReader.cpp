@@ -1,8 +1,8 @@
 #include "foundation/DateTextReader.h"
 
-#include "foundation/DateEx.h"
 #include "foundation/JapaneseEra.h"
 #include "foundation/TextHelper.h"
+#include "foundation/WeekdayName.h"
 #include "platform/Cp932.h"
 
 #include <cctype>
@@ -52,19 +52,8 @@ struct Cursor
     }
 };
 
-struct Day
-{
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
-struct Clock
-{
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
+using Day = CDateTextReader::Date;
+using Clock = CDateTextReader::Time;
 
 constexpr std::string_view kSeparators[] = {"/", "-", "."};
 
@@ -156,11 +145,7 @@ bool ReadDate(Cursor& in, int currentYear, Day& date)
         return true;
     }
     in.pos = start;
-    date = Day{currentYear, 0, 0};
-    if (currentYear == 0) {
-        COleDateTime::Parts now;
-        date.year = COleDateTime::GetCurrentTime().GetParts(now) ? now.year : 0;
-    }
+    date = Day{currentYear, 0, 0, currentYear == 0};
     if (in.Number(2, date.month)) {
         if (in.Take("月")) {
             in.SkipBlanks();
@@ -186,7 +171,7 @@ void SkipWeekday(Cursor& in)
     const bool open = in.Take("(");
     for (int index = 0; index < 7; ++index) {
         for (bool japanese : {true, false}) {
-            if (in.Take(CDateEx::WeekdayName(index, japanese)) && (!open || in.Take(")"))) {
+            if (in.Take(CWeekdayName::Of(index, japanese)) && (!open || in.Take(")"))) {
                 return;
             }
         }
@@ -244,8 +229,8 @@ bool IsDigitBefore(const Cursor& in)
 }
 
 // A date and time as lists store them ("2024/01/02 03:04:05"), every row one: read by its
-// fixed positions. False for any other text, and for a value that is no date and time.
-bool ReadStoredForm(std::string_view text, COleDateTime& value)
+// fixed positions. False for any other text.
+bool ReadStoredForm(std::string_view text, CDateTextReader::Reading& reading)
 {
     constexpr std::string_view kShape = "0000/00/00 00:00:00";
     if (text.size() != kShape.size()) {
@@ -266,15 +251,16 @@ bool ReadStoredForm(std::string_view text, COleDateTime& value)
             numbers[count] = numbers[count] * 10 + (text[i] - '0');
         }
     }
-    return value.SetDateTime(numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]) ==
-           COleDateTime::valid;
+    reading = CDateTextReader::Reading{true, Day{numbers[0], numbers[1], numbers[2]},
+                                       Clock{numbers[3], numbers[4], numbers[5]}};
+    return true;
 }
 
 } // namespace
 
-bool CDateTextReader::Read(std::string_view text, COleDateTime& value) const
+bool CDateTextReader::Read(std::string_view text, Reading& reading) const
 {
-    if (ReadStoredForm(text, value)) {
+    if (ReadStoredForm(text, reading)) {
         return true;
     }
     CTextHelper half{CString(text)};
@@ -289,12 +275,14 @@ bool CDateTextReader::Read(std::string_view text, COleDateTime& value) const
     const size_t start = in.pos;
 
     Clock time;
-    if (ReadTime(in, time) && in.AtEnd()) {
-        return value.SetTime(time.hour, time.minute, time.second) == COleDateTime::valid;
+    bool timeAlone = ReadTime(in, time) && in.AtEnd();
+    if (!timeAlone) {
+        in.pos = start;
+        timeAlone = m_timeField && ReadDigitTime(in, time) && in.AtEnd();
     }
-    in.pos = start;
-    if (m_timeField && ReadDigitTime(in, time) && in.AtEnd()) {
-        return value.SetTime(time.hour, time.minute, time.second) == COleDateTime::valid;
+    if (timeAlone) {
+        reading = Reading{false, Day{}, time};
+        return true;
     }
     in.pos = start;
     Day date;
@@ -307,11 +295,8 @@ bool CDateTextReader::Read(std::string_view text, COleDateTime& value) const
         const bool blank = in.SkipBlanks();
         complete = in.AtEnd() || ((blank || !afterDigit) && ReadTime(in, time) && in.AtEnd());
     }
-    if (complete && value.SetDateTime(date.year, date.month, date.day, time.hour, time.minute,
-                                      time.second) == COleDateTime::valid) {
-        return true;
+    if (complete) {
+        reading = Reading{true, date, time};
     }
-    value = COleDateTime();
-    value.SetStatus(COleDateTime::invalid);
-    return false;
+    return complete;
 }

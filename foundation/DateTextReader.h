@@ -1,7 +1,5 @@
 #pragma once
 
-#include "foundation/OleDateTime.h"
-
 #include <string_view>
 
 // Reads the dates and times that people type and that the program shows for a date:
@@ -16,16 +14,39 @@
 //   six bare digits (0905, 090500).
 // Full-width digits, letters and signs count as their half-width forms, and blanks around the
 // whole are ignored. Every part must exist on the calendar, and an era names no day before it
-// began; years past an era's end carry on its count, as old forms still do.
+// began; years past an era's end carry on its count, as old forms still do. Whether the parts
+// exist on the calendar is for the value that takes them.
 class CDateTextReader
 {
   public:
-    // A current year of 0 is taken from the clock when a month and day stand alone.
+    struct Date
+    {
+        int year = 0;
+        int month = 0;
+        int day = 0;
+        // A month and day stood alone and the reader was given no current year: the year is
+        // the clock's.
+        bool yearFromClock = false;
+    };
+    struct Time
+    {
+        int hour = 0;
+        int minute = 0;
+        int second = 0;
+    };
+    // What a text reads as: a date with its time, or a time alone.
+    struct Reading
+    {
+        bool hasDate = false;
+        Date date;
+        Time time;
+    };
+
+    // A current year of 0 leaves a month and day alone to the clock's year.
     CDateTextReader(int currentYear, bool timeField) : m_currentYear(currentYear), m_timeField(timeField) {}
 
-    // Sets the value and returns true for a date, a time or both; a time alone lies on day 0
-    // (1899-12-30). Otherwise the value becomes 0 and invalid.
-    bool Read(std::string_view text, COleDateTime& value) const;
+    // Fills the reading and returns true for a date, a time or both written in one of the forms.
+    bool Read(std::string_view text, Reading& reading) const;
 
   private:
     int m_currentYear;

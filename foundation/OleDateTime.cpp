@@ -152,9 +152,25 @@ int64_t COleDateTime::Moment() const
     return dayNumber * kSecondsPerDay + secondOfDay;
 }
 
-bool COleDateTime::ParseDateTime(std::string_view text, bool timeField)
+bool COleDateTime::ParseDateTime(std::string_view text, bool timeField, int currentYear)
 {
-    return CDateTextReader(0, timeField).Read(text, *this);
+    CDateTextReader::Reading reading;
+    if (!CDateTextReader(currentYear, timeField).Read(text, reading)) {
+        m_dt = 0;
+        m_status = invalid;
+        return false;
+    }
+    const CDateTextReader::Time& time = reading.time;
+    if (!reading.hasDate) {
+        return SetTime(time.hour, time.minute, time.second) == valid;
+    }
+    int year = reading.date.year;
+    if (reading.date.yearFromClock) {
+        Parts now;
+        year = GetCurrentTime().GetParts(now) ? now.year : 0;
+    }
+    return SetDateTime(year, reading.date.month, reading.date.day, time.hour, time.minute, time.second) ==
+           valid;
 }
 
 CString COleDateTime::Format(const char* pattern) const

@@ -62,9 +62,10 @@ class COleDateTime
     bool GetParts(Parts& parts) const;
 
     // Reads a date, a time or both as people type them and as the program shows them (see
-    // CDateTextReader); a month and day alone fall in the current year, and in a time field bare
-    // digits such as 0905 are a time. On failure the value is 0 and the status invalid.
-    bool ParseDateTime(std::string_view text, bool timeField = false);
+    // CDateTextReader); a time alone lies on day 0 (1899-12-30), a month and day alone fall in the
+    // current year (the clock's unless one is given), and in a time field bare digits such as
+    // 0905 are a time. On failure the value is 0 and the status invalid.
+    bool ParseDateTime(std::string_view text, bool timeField = false, int currentYear = 0);
 
     // strftime of the date in the "C" locale; "" when the date is not valid.
     CString Format(const char* pattern) const;

@@ -7,11 +7,16 @@
 #include "grid/CellType.h"
 #include "grid/CheckCellType.h"
 #include "grid/DropListCellType.h"
+#include "grid/GridCells.h"
+#include "grid/GridEditing.h"
 #include "grid/GridFindRequest.h"
 #include "grid/GridHost.h"
+#include "grid/GridLayout.h"
+#include "grid/GridMoves.h"
 #include "grid/GridPrintSettings.h"
 #include "grid/GridPtrList.h"
 #include "grid/GridSheetInfo.h"
+#include "grid/GridSizes.h"
 #include "platform/CString.h"
 #include "platform/Geometry.h"
 
@@ -52,7 +57,10 @@ constexpr int Last = 5;
 // in-cell editing from start to finish, and find and replace. It reports every event to the
 // owner's derived class through the virtual notifications below and reaches its windows only
 // through the host. Operations answer 0 (done), 1 (bad argument or nothing possible) or 2
-// (refused by a notification or the data source) and never raise.
+// (refused by a notification or the data source) and never raise. The class is the facade that
+// its users call: sheets, registries and painting are its own, and it hands cells, moves, sizes,
+// layout and edits to one part each (CGridCells, CGridMoves, CGridSizes, CGridLayout and
+// CGridEditing).
 class CCellGridCore
 {
   public:
@@ -84,69 +92,111 @@ class CCellGridCore
     void EnableTips(int flag);
 
     // Counts and sizes of the current sheet
-    int SetRowCount(int count, int repaint = 1);
+    int SetRowCount(int count, int repaint = 1) { return m_sizes.SetRowCount(count, repaint); }
     int GetRowCount() const { return Sheet().rowCount; }
-    int SetColCount(int count, int repaint = 1);
+    int SetColCount(int count, int repaint = 1) { return m_sizes.SetColCount(count, repaint); }
     int GetColCount() const { return Sheet().colCount; }
     // A negative column sets that side heading column; both it and a column at or past the count
     // answer 1.
-    int SetColumnWidth(int column, int width);
-    int GetColumnWidth(int column) const;
+    int SetColumnWidth(int column, int width) { return m_sizes.SetColumnWidth(column, width); }
+    int GetColumnWidth(int column) const { return m_sizes.GetColumnWidth(column); }
     // Widths that show the cells of columns first to last: 1 when first lies before the side
     // heading columns, 2 when last is at or past the count, 3 when last < first.
-    int FitColWidths(int first, int last, int rowsToMeasure, int flags);
-    int SetUniformRowSize(int height);
-    void EnableUniformRowHeight(int flag);
-    int SetRowSize(int row, int height);
-    int GetRowSize(int row) const;
+    int FitColWidths(int first, int last, int rowsToMeasure, int flags)
+    {
+        return m_sizes.FitColWidths(first, last, rowsToMeasure, flags);
+    }
+    int SetUniformRowSize(int height) { return m_sizes.SetUniformRowSize(height); }
+    void EnableUniformRowHeight(int flag) { m_sizes.EnableUniformRowHeight(flag); }
+    int SetRowSize(int row, int height) { return m_sizes.SetRowSize(row, height); }
+    int GetRowSize(int row) const { return m_sizes.GetRowSize(row); }
     // The heading rows (columns) are scaled to the new total.
-    int SetTopHeadingHeight(int height);
-    int SetSideHeadingWidth(int width);
+    int SetTopHeadingHeight(int height) { return m_sizes.SetTopHeadingHeight(height); }
+    int SetSideHeadingWidth(int width) { return m_sizes.SetSideHeadingWidth(width); }
     int GetTopHeadingHeight() const { return Sheet().topHeadingHeight; }
     int GetSideHeadingWidth() const { return Sheet().sideHeadingWidth; }
-    int SetTopHeadingRowCount(int count);
+    int SetTopHeadingRowCount(int count) { return m_sizes.SetTopHeadingRowCount(count); }
     // Heading row -1 is next to the cells; 1 for a bad index, 2 for a size outside 0..1024.
-    int SetTopHeadingRowHeight(int headingRow, int height);
-    int SetSideHeadingColWidth(int headingColumn, int width);
-    int SetLockedColCount(int count);
-    int SetLockedRowCount(int count);
-    int SetDefaultFont(const LogFont* font);
+    int SetTopHeadingRowHeight(int headingRow, int height)
+    {
+        return m_sizes.SetTopHeadingRowHeight(headingRow, height);
+    }
+    int SetSideHeadingColWidth(int headingColumn, int width)
+    {
+        return m_sizes.SetSideHeadingColWidth(headingColumn, width);
+    }
+    int SetLockedColCount(int count) { return m_sizes.SetLockedColCount(count); }
+    int SetLockedRowCount(int count) { return m_sizes.SetLockedRowCount(count); }
+    int SetDefaultFont(const LogFont* font) { return m_sizes.SetDefaultFont(font); }
     // The font of every sheet that has none of its own, now and when sheets are added.
     void SetStandardFont(const LogFont* font);
     // Computes the part rectangles for the client size and moves the parts there.
-    void LayoutParts();
+    void LayoutParts() { m_layout.LayoutParts(); }
     // Row height while rows of uniform height are sized by dragging: the pointer's distance from
     // the top shared by the rows above it.
-    static int UniformRowHeightForDrag(int pointerY, int rowsAbove);
+    static int UniformRowHeightForDrag(int pointerY, int rowsAbove)
+    {
+        return CGridSizes::UniformRowHeightForDrag(pointerY, rowsAbove);
+    }
 
     // Cells. The getters read the cell for display; the setters read only what the data source
     // stores, change one property and write the record back.
-    int ReadCell(int column, int row, CCellRecord& record);
-    int ReadCellForDisplay(int column, int row, CCellRecord& record);
+    int ReadCell(int column, int row, CCellRecord& record) { return m_cells.ReadCell(column, row, record); }
+    int ReadCellForDisplay(int column, int row, CCellRecord& record)
+    {
+        return m_cells.ReadCellForDisplay(column, row, record);
+    }
     // Refused (1) outside the heading cells and the cells of the sheet.
-    int WriteCell(int column, int row, CCellRecord& record);
-    CString GetCellText(int column, int row);
-    int SetCellText(int column, int row, const CString& text);
-    int GetCellBool(int column, int row);
-    int SetCellBool(int column, int row, int flag);
-    int SetCellTextColor(int column, int row, COLORREF color);
-    int SetCellBackColor(int column, int row, COLORREF color);
-    int SetCellBitmap(int column, int row, const Bitmap* bitmap);
-    int SetCellBitmapIndex(int column, int row, int index);
-    int GetColDefaultCell(int column, CCellRecord& record) const;
-    int SetColDefaultCell(int column, const CCellRecord& record);
+    int WriteCell(int column, int row, CCellRecord& record) { return m_cells.WriteCell(column, row, record); }
+    CString GetCellText(int column, int row) { return m_cells.GetCellText(column, row); }
+    int SetCellText(int column, int row, const CString& text)
+    {
+        return m_cells.SetCellText(column, row, text);
+    }
+    int GetCellBool(int column, int row) { return m_cells.GetCellBool(column, row); }
+    int SetCellBool(int column, int row, int flag) { return m_cells.SetCellBool(column, row, flag); }
+    int SetCellTextColor(int column, int row, COLORREF color)
+    {
+        return m_cells.SetCellTextColor(column, row, color);
+    }
+    int SetCellBackColor(int column, int row, COLORREF color)
+    {
+        return m_cells.SetCellBackColor(column, row, color);
+    }
+    int SetCellBitmap(int column, int row, const Bitmap* bitmap)
+    {
+        return m_cells.SetCellBitmap(column, row, bitmap);
+    }
+    int SetCellBitmapIndex(int column, int row, int index)
+    {
+        return m_cells.SetCellBitmapIndex(column, row, index);
+    }
+    int GetColDefaultCell(int column, CCellRecord& record) const
+    {
+        return m_cells.GetColDefaultCell(column, record);
+    }
+    int SetColDefaultCell(int column, const CCellRecord& record)
+    {
+        return m_cells.SetColDefaultCell(column, record);
+    }
     // Joins the range into one cell shown by its first cell.
-    int MergeCellRange(int left, int top, int right, int bottom);
+    int MergeCellRange(int left, int top, int right, int bottom)
+    {
+        return m_cells.MergeCellRange(left, top, right, bottom);
+    }
     // The corners of the join holding the cell; 1 when it is not joined.
-    int GetJoinRange(int column, int row, int& left, int& top, int& right, int& bottom);
-    int DataSourceColumn(int column) const;
+    int GetJoinRange(int column, int row, int& left, int& top, int& right, int& bottom)
+    {
+        return m_cells.GetJoinRange(column, row, left, top, right, bottom);
+    }
+    int DataSourceColumn(int column) const { return m_cells.DataSourceColumn(column); }
     // The grid column of the nearest cell left of column in the row whose text is not empty;
     // -1 when there is none.
-    int FindTextBefore(int column, int row);
-    int InsertRowAt(int row);
-    int DeleteRowAt(int row);
+    int FindTextBefore(int column, int row) { return m_cells.FindTextBefore(column, row); }
+    int InsertRowAt(int row) { return m_cells.InsertRowAt(row); }
+    int DeleteRowAt(int row) { return m_cells.DeleteRowAt(row); }
     // Moves a column's settings before (or after) column to; no cell data moves.
-    int MoveColumn(int from, int to, int before);
+    int MoveColumn(int from, int to, int before) { return m_cells.MoveColumn(from, to, before); }
 
     // Registries
     int RegisterCellType(CCellType* type);
@@ -181,54 +231,75 @@ class CCellGridCore
     int FirstVisibleRow() const { return Sheet().topRow; }
     int LastVisibleColumn() const { return Sheet().lastVisibleColumn; }
     int LastVisibleRow() const { return Sheet().lastVisibleRow; }
-    int MoveToCell(int column, int row);
-    int MoveToCol(int column);
-    int MoveToRow(int row);
-    int ScrollToLeftCol(int column);
-    int ScrollToTopRow(int row);
-    int MoveColumns(int kind);
-    int MoveRows(int kind);
-    int ScrollColumns(int kind);
-    int ScrollRows(int kind);
+    int MoveToCell(int column, int row) { return m_moves.MoveToCell(column, row); }
+    int MoveToCol(int column) { return m_moves.MoveToCol(column); }
+    int MoveToRow(int row) { return m_moves.MoveToRow(row); }
+    int ScrollToLeftCol(int column) { return m_moves.ScrollToLeftCol(column); }
+    int ScrollToTopRow(int row) { return m_moves.ScrollToTopRow(row); }
+    int MoveColumns(int kind) { return m_moves.MoveColumns(kind); }
+    int MoveRows(int kind) { return m_moves.MoveRows(kind); }
+    int ScrollColumns(int kind) { return m_moves.ScrollColumns(kind); }
+    int ScrollRows(int kind) { return m_moves.ScrollRows(kind); }
     // The move of a navigation key by step cells (pages, ends and arrows); 1 for another key.
-    int MoveByKey(unsigned int key, int step, bool control);
+    int MoveByKey(unsigned int key, int step, bool control) { return m_moves.MoveByKey(key, step, control); }
 
     // Selection
     // How the next move is made (SelectionTrigger), with the mouse key flags of a press.
-    void SetSelectionTrigger(int trigger, unsigned int keyFlags = 0);
-    int SetSelectionMode(int flag);
-    int DeselectAll();
-    int SelectBlock(int left, int top, int right, int bottom);
-    int FirstSelectedCell(int& column, int& row);
-    int NextSelectedCell(int& column, int& row);
-    int FirstSelectedBlock(int& left, int& top, int& right, int& bottom);
-    int NextSelectedBlock(int& left, int& top, int& right, int& bottom);
+    void SetSelectionTrigger(int trigger, unsigned int keyFlags = 0)
+    {
+        m_moves.SetSelectionTrigger(trigger, keyFlags);
+    }
+    int SetSelectionMode(int flag) { return m_moves.SetSelectionMode(flag); }
+    int DeselectAll() { return m_moves.DeselectAll(); }
+    int SelectBlock(int left, int top, int right, int bottom)
+    {
+        return m_moves.SelectBlock(left, top, right, bottom);
+    }
+    int FirstSelectedCell(int& column, int& row) { return m_moves.FirstSelectedCell(column, row); }
+    int NextSelectedCell(int& column, int& row) { return m_moves.NextSelectedCell(column, row); }
+    int FirstSelectedBlock(int& left, int& top, int& right, int& bottom)
+    {
+        return m_moves.FirstSelectedBlock(left, top, right, bottom);
+    }
+    int NextSelectedBlock(int& left, int& top, int& right, int& bottom)
+    {
+        return m_moves.NextSelectedBlock(left, top, right, bottom);
+    }
 
     // Geometry in the cell area's coordinates (heading cells in their heading's)
-    int HitTestCell(int x, int y, int& column, int& row);
-    int GetCellRect(int column, int row, CRect& rect);
-    int GetRangeRect(int left, int top, int right, int bottom, CRect& rect);
+    int HitTestCell(int x, int y, int& column, int& row) { return m_layout.HitTestCell(x, y, column, row); }
+    int GetCellRect(int column, int row, CRect& rect) { return m_layout.GetCellRect(column, row, rect); }
+    int GetRangeRect(int left, int top, int right, int bottom, CRect& rect)
+    {
+        return m_layout.GetRangeRect(left, top, right, bottom, rect);
+    }
 
     // Editing
-    int BeginEdit();
-    int BeginEditWithKey(unsigned int key);
-    int BeginEditAt(int column, int row, unsigned int key);
+    int BeginEdit() { return m_inCellEdit.BeginEdit(); }
+    int BeginEditWithKey(unsigned int key) { return m_inCellEdit.BeginEditWithKey(key); }
+    int BeginEditAt(int column, int row, unsigned int key)
+    {
+        return m_inCellEdit.BeginEditAt(column, row, key);
+    }
     // Called by the edit window when it closes; 0 keeps the edit open.
-    int FinishEdit(CString text, int cancelled, int moveRequested, int newColumn, int newRow);
-    void CancelEdit();
-    bool IsEditing() const { return m_editing; }
-    int EditColumn() const { return m_editColumn; }
-    int EditRow() const { return m_editRow; }
-    const CCellRecord& EditRecord() const { return m_editRecord; }
-    CGridEditWindow* ActiveEditWindow() const { return m_activeEdit; }
+    int FinishEdit(CString text, int cancelled, int moveRequested, int newColumn, int newRow)
+    {
+        return m_inCellEdit.FinishEdit(text, cancelled, moveRequested, newColumn, newRow);
+    }
+    void CancelEdit() { m_inCellEdit.CancelEdit(); }
+    bool IsEditing() const { return m_inCellEdit.IsEditing(); }
+    int EditColumn() const { return m_inCellEdit.EditColumn(); }
+    int EditRow() const { return m_inCellEdit.EditRow(); }
+    const CCellRecord& EditRecord() const { return m_inCellEdit.EditRecord(); }
+    CGridEditWindow* ActiveEditWindow() const { return m_inCellEdit.ActiveEditWindow(); }
     // The sheet's default edit window.
     CGridEditWindow* GetEditWindow() const { return Sheet().editWindow; }
-    void SetEnterStep(int columnStep, int rowStep);
-    int EnterColumnStep() const { return m_enterColumnStep; }
-    int EnterRowStep() const { return m_enterRowStep; }
+    void SetEnterStep(int columnStep, int rowStep) { m_inCellEdit.SetEnterStep(columnStep, rowStep); }
+    int EnterColumnStep() const { return m_inCellEdit.EnterColumnStep(); }
+    int EnterRowStep() const { return m_inCellEdit.EnterRowStep(); }
 
     // Find and replace, as the find dialog asks
-    int FindReplace(const CGridFindRequest& request);
+    int FindReplace(const CGridFindRequest& request) { return m_inCellEdit.FindReplace(request); }
     void SetSearchByColumns(int flag) { m_searchByColumns = flag; }
     int SearchByColumns() const { return m_searchByColumns; }
     // While set, the cell area repaints instead of moving pixels.
@@ -380,54 +451,17 @@ class CCellGridCore
   protected:
     CGridSheetInfo& Sheet() { return *m_sheets[m_currentSheet]; }
     const CGridSheetInfo& Sheet() const { return *m_sheets[m_currentSheet]; }
-    CCellDataSource* DataSourceFor(int column) const;
-    // The grid column that shows a data-source column id of a data source.
-    int GridColumnOf(const CCellDataSource* source, int id) const;
-
-    // Scrolling limits and visibility
-    void ClampTopRowLimit();
-    void ClampLeftColumnLimit();
-    void EnsureRowVisible();
-    void EnsureColumnVisible();
-    void UpdateLastVisible();
-    void RecomputeLockedWidth();
-    void RecomputeLockedHeight();
-    // Left edge of a column (top of a row) in its part's coordinates.
-    int ColumnLeft(int column) const;
-    int RowTop(int row) const;
-
-    // Moves
-    // After every move and scroll: the selection follows a moved cursor, the notifications run
-    // and the parts are updated.
-    void CommitCellChange(bool cursorMoved);
-    void KeepFloatingWindowClear();
 
   private:
-    enum class MoveAxes
-    {
-        Both,
-        ColumnOnly,
-        RowOnly
-    };
+    // The parts of the grid's work behind this facade reach its sheets, host and notifications.
+    friend class CGridCells;
+    friend class CGridMoves;
+    friend class CGridSizes;
+    friend class CGridLayout;
+    friend class CGridEditing;
 
     std::unique_ptr<CGridSheetInfo> CreateSheet();
     void SwitchToSheet(int index, int repaint, int tabBarWidth);
-    int MoveTo(int column, int row, MoveAxes axes);
-    int ClampRowRequest(int& row);
-    int ClampColumnRequest(int& column);
-    void AdjustTargetForJoins(int& column, int& row);
-    int PageTarget(bool rows, int from, bool forward) const;
-    // Where a relative move or scroll of the kind goes from an index; false for an unknown kind.
-    bool RelativeTarget(bool rows, int from, int kind, int first, int last, int& target) const;
-    // Keeps the current cell's row (column) and its cursor inside a new count; with none current,
-    // the first becomes current.
-    static void ClampToCount(int& current, int& cursor, int& previous, int count);
-    void NotifyScrollChange();
-    void QueueCurrentCell(int column, int row);
-    int StoreText(int column, int row, const CString& text, short dataType);
-    bool ReplaceInCell(int column, int row, const class CCellTextMatcher& matcher,
-                       const CString& replacement);
-    void ScaleHeadingSizes(std::vector<int>& sizes, int total);
 
     CGridHost m_nullHost;
     CGridHost* m_host = &m_nullHost;
@@ -448,16 +482,13 @@ class CCellGridCore
     int m_paintEnabled = 1;
     bool m_inLayout = false;
 
-    // Editing
-    bool m_editing = false;
-    int m_editColumn = -1;
-    int m_editRow = -1;
-    CGridEditWindow* m_activeEdit = nullptr;
-    CCellRecord m_editRecord;
-    int m_enterColumnStep = 1;
-    int m_enterRowStep = 0;
-
     int m_searchByColumns = 0;
     int m_fullRepaint = 0;
     int m_wheelStep = 3;
+
+    CGridCells m_cells{*this};
+    CGridMoves m_moves{*this};
+    CGridSizes m_sizes{*this};
+    CGridLayout m_layout{*this};
+    CGridEditing m_inCellEdit{*this};
 };

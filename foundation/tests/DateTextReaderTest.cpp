@@ -1,5 +1,5 @@
 #include "foundation/DateEx.h"
-#include "foundation/DateTextReader.h"
+#include "foundation/OleDateTime.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ std::string Read(const char* text, bool timeField = false)
 {
     COleDateTime value;
     COleDateTime::Parts p;
-    if (!CDateTextReader(kThisYear, timeField).Read(text, value) || !value.GetParts(p)) {
+    if (!value.ParseDateTime(text, timeField, kThisYear) || !value.GetParts(p)) {
         EXPECT_EQ(value.GetStatus(), COleDateTime::invalid) << text;
         EXPECT_EQ(value.GetValue(), 0.0) << text;
         return "refused";
@@ -73,7 +73,7 @@ TEST(DateTextReader, TimeAloneLiesOnDayZero)
         {"0:00", "1899-12-30 0:0:0"},
     });
     COleDateTime noon;
-    ASSERT_TRUE(CDateTextReader(kThisYear, false).Read("12:00", noon));
+    ASSERT_TRUE(noon.ParseDateTime("12:00", false, kThisYear));
     EXPECT_DOUBLE_EQ(noon.GetValue(), 0.5);
 }
 
@@ -306,7 +306,7 @@ TEST(DateTextReader, ShownDatesReadBack)
             const CString text = date.FormatDate(pattern.text);
             COleDateTime read;
             COleDateTime::Parts p;
-            ASSERT_TRUE(CDateTextReader(kThisYear, false).Read(text.view(), read) && read.GetParts(p))
+            ASSERT_TRUE(read.ParseDateTime(text.view(), false, kThisYear) && read.GetParts(p))
                 << pattern.text << " gave " << text.GetString();
             EXPECT_EQ(p.year * 10000 + p.month * 100 + p.day, m.year * 10000 + m.month * 100 + m.day)
                 << pattern.text << " gave " << text.GetString();
@@ -325,10 +325,10 @@ TEST(DateTextReader, ShownTimesReadBack)
     time.SetDateTime(1899, 12, 30, 9, 5, 7);
     for (const char* pattern : {"HH:NN:SS", "H:N:S", "HH時NN分SS秒"}) {
         COleDateTime read;
-        ASSERT_TRUE(CDateTextReader(kThisYear, false).Read(time.FormatDate(pattern).view(), read)) << pattern;
+        ASSERT_TRUE(read.ParseDateTime(time.FormatDate(pattern).view(), false, kThisYear)) << pattern;
         EXPECT_EQ(read, time.GetValue()) << pattern;
     }
     COleDateTime read;
-    ASSERT_TRUE(CDateTextReader(kThisYear, true).Read(time.FormatDate("HHNNSS").view(), read));
+    ASSERT_TRUE(read.ParseDateTime(time.FormatDate("HHNNSS").view(), true, kThisYear));
     EXPECT_EQ(read, time.GetValue());
 }

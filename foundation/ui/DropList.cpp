@@ -1,9 +1,9 @@
 #include "foundation/ui/DropList.h"
 
 #include "foundation/DropListRows.h"
-#include "foundation/ui/ListEdit.h"
 
-CDropList::CDropList(CListEdit* owner) : wxPopupTransientWindow(owner, wxBORDER_SIMPLE), m_owner(owner)
+CDropList::CDropList(wxWindow* parent, CDropListOwner* owner)
+    : wxPopupTransientWindow(parent, wxBORDER_SIMPLE), m_owner(owner)
 {
     m_list = new CReportList(this, wxID_ANY, wxPoint(0, 0), wxSize(10, 10),
                              wxLC_SINGLE_SEL | wxLC_NO_HEADER | wxBORDER_NONE);
@@ -22,11 +22,11 @@ CDropList::CDropList(CListEdit* owner) : wxPopupTransientWindow(owner, wxBORDER_
     });
 }
 
-void CDropList::Show(CListEdit* owner)
+void CDropList::Show(CDropListOwner* owner)
 {
     m_owner = owner;
     if (!keepPosition) {
-        const wxRect field = owner->GetScreenRect();
+        const wxRect field = owner->FieldScreenRect();
         const int count = m_list->GetItemCount();
         int lastRowBottom = -1;
         wxRect row;
@@ -40,7 +40,7 @@ void CDropList::Show(CListEdit* owner)
         m_list->SetSize(GetClientSize());
     }
     Popup();
-    m_list->SelectItem(owner->GetRows().FindForText(owner->GetText()));
+    m_list->SelectItem(owner->RowOfFieldText());
 }
 
 void CDropList::Pick()

@@ -1,21 +1,20 @@
 #pragma once
 
+#include "foundation/ui/DropListOwner.h"
 #include "foundation/ui/ReportList.h"
 
 #include <wx/popupwin.h>
 
-class CListEdit;
-
-// The popup under a list edit that shows its choices; a click or Enter picks a row, and the
+// The popup under a field that shows its choices; a click or Enter picks a row, and the
 // popup hides itself when the user turns elsewhere.
 class CDropList : public wxPopupTransientWindow
 {
   public:
-    explicit CDropList(CListEdit* owner);
+    CDropList(wxWindow* parent, CDropListOwner* owner);
 
     CReportList& GetList() { return *m_list; }
     // Shows the popup under its owner with the row of the owner's text selected.
-    void Show(CListEdit* owner);
+    void Show(CDropListOwner* owner);
     // Picks the selected row for the owner and hides the popup.
     void Pick();
 
@@ -23,6 +22,6 @@ class CDropList : public wxPopupTransientWindow
     bool keepPosition = false;
 
   private:
-    CListEdit* m_owner;
+    CDropListOwner* m_owner;
     CReportList* m_list;
 };

@@ -19,7 +19,7 @@ wxWindow* CListEdit::CreateSide(const wxRect& rect)
 
 void CListEdit::OnAttached()
 {
-    m_popup = new CDropList(this);
+    m_popup = new CDropList(this, this);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         if (m_rows.GetRowCount() > 0) {
             ShowDropList(true);

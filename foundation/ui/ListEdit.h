@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/DropListRows.h"
+#include "foundation/ui/DropListOwner.h"
 #include "foundation/ui/HostedField.h"
 
 class CDropList;
@@ -8,7 +9,7 @@ class CDropList;
 // A typed field with a drop-down list of choices. Picking a row puts its first column into the
 // field through the field's parser; a companion control of the dialog can show another column
 // of the row that matches the field.
-class CListEdit : public CHostedField
+class CListEdit : public CHostedField, public CDropListOwner
 {
   public:
     ~CListEdit() override;
@@ -27,8 +28,9 @@ class CListEdit : public CHostedField
     void ShowDropList(bool show);
     bool IsDropListShown() const;
 
-    // A row was picked in the popup.
-    virtual void OnListPick();
+    wxRect FieldScreenRect() const override { return GetScreenRect(); }
+    int RowOfFieldText() const override { return m_rows.FindForText(GetText()); }
+    void OnListPick() override;
     virtual void UpdateCompanion();
 
   protected:

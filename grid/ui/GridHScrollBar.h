@@ -8,10 +8,4 @@ class CGridHScrollBar : public CGridScrollBar
 {
   public:
     explicit CGridHScrollBar(CCellGrid& grid);
-
-  protected:
-    CGridScrollRange::Bar ComputeBar() const override;
-    void ScrollBy(int kind) override;
-    void Track(int position) override;
-    void Release(int position) override;
 };

@@ -8,6 +8,10 @@
 CGridHeading::CGridHeading(CCellGrid& grid, int id, int section)
     : CGridPartWindow(grid, id), m_section(section)
 {
+    Bind(wxEVT_LEFT_DOWN, &CGridHeading::OnLeftDown, this);
+    Bind(wxEVT_LEFT_UP, &CGridHeading::OnLeftUp, this);
+    Bind(wxEVT_LEFT_DCLICK, &CGridHeading::OnDouble, this);
+    Bind(wxEVT_MOTION, &CGridHeading::OnMotion, this);
     Bind(wxEVT_SET_CURSOR, &CGridHeading::OnSetCursor, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CGridHeading::OnCaptureLost, this);
     Bind(wxEVT_RIGHT_DOWN, &CGridHeading::OnRightDown, this);
@@ -17,6 +21,112 @@ CGridHeading::CGridHeading(CCellGrid& grid, int id, int section)
 bool CGridHeading::HeadingCellAt(CPoint point, int& column, int& row, CRect& rect)
 {
     return CGridHitZones::HeadingCell(Grid(), m_section, point, column, row, rect);
+}
+
+CGridHitZones::Hit CGridHeading::HitSizing(CPoint point)
+{
+    CCellGrid& grid = Grid();
+    if (grid.CurrentSheet()->headingResize == 0) {
+        return {};
+    }
+    return m_section == GridSection::TopHeading ? CGridHitZones::TopHeading(grid, point)
+                                                : CGridHitZones::SideHeading(grid, point);
+}
+
+void CGridHeading::OnLeftDown(wxMouseEvent& event)
+{
+    const CPoint point = PointOf(event);
+    if (StartSizing(point)) {
+        SizingStarted(point);
+        return;
+    }
+    PressCells(point);
+}
+
+void CGridHeading::OnLeftUp(wxMouseEvent& event)
+{
+    if (m_tracking) {
+        FinishTracking();
+        return;
+    }
+    ReleaseCells(PointOf(event));
+}
+
+void CGridHeading::OnDouble(wxMouseEvent& event)
+{
+    DoubleClickAt(PointOf(event));
+}
+
+void CGridHeading::OnMotion(wxMouseEvent& event)
+{
+    const CPoint point = PointOf(event);
+    if (m_tracking) {
+        TrackTo(point);
+        return;
+    }
+    MoveOver(point, event.LeftIsDown());
+}
+
+bool CGridHeading::StartSizing(CPoint point)
+{
+    CCellGrid& grid = Grid();
+    grid.CellArea()->SetFocus();
+    m_hit = HitSizing(point);
+    if (m_hit.mode == CGridHitZones::Sizing::None) {
+        return false;
+    }
+    const CGridSheetInfo& sheet = *grid.CurrentSheet();
+    const bool height =
+        m_hit.mode == CGridHitZones::Sizing::Row || m_hit.mode == CGridHitZones::Sizing::HeadingRow;
+    m_startSize = height ? sheet.RowHeight(m_hit.index) : sheet.ColumnWidth(m_hit.index);
+    m_startTotal = m_section == GridSection::TopHeading ? sheet.topHeadingHeight : sheet.sideHeadingWidth;
+    BeginTracking(point);
+    return true;
+}
+
+void CGridHeading::HoverAt(CPoint point)
+{
+    m_hit = HitSizing(point);
+    UpdateTip(point);
+}
+
+void CGridHeading::ShowSizedEdge(int column, int row)
+{
+    CCellGrid& grid = Grid();
+    if (grid.CurrentSheet()->headingResize != 1) {
+        grid.RepaintAllParts();
+        return;
+    }
+    InvalidatePicture();
+    CRect rect;
+    grid.GetCellRect(column, row, rect);
+    const bool vertical = m_section == GridSection::TopHeading;
+    ShowMarkerAcrossGrid(vertical, vertical ? rect.right : rect.bottom);
+}
+
+void CGridHeading::NotifyButton(bool left, int column, int row, int down, const CRect& rect, CPoint point,
+                                int processed)
+{
+    CCellGrid& grid = Grid();
+    const bool top = m_section == GridSection::TopHeading;
+    if (left && top) {
+        grid.OnTopHeadingLButton(column, row, down, rect, point, processed);
+    } else if (left) {
+        grid.OnSideHeadingLButton(column, row, down, rect, point, processed);
+    } else if (top) {
+        grid.OnTopHeadingRButton(column, row, down, rect, point, processed);
+    } else {
+        grid.OnSideHeadingRButton(column, row, down, rect, point, processed);
+    }
+}
+
+void CGridHeading::NotifyDoubleClick(int column, int row, const CRect& rect, CPoint point, int processed)
+{
+    if (m_section == GridSection::TopHeading) {
+        Grid().OnTopHeadingDblClick(column, row, rect, point, processed);
+    } else {
+        Grid().OnSideHeadingDblClick(column, row, rect, point, processed);
+    }
 }
 
 bool CGridHeading::DispatchButton(bool left, int down, CPoint point)

@@ -1,7 +1,9 @@
 #include "grid/ui/GridScrollBar.h"
 
+#include "grid/GridHintPlacement.h"
 #include "grid/ui/CellGrid.h"
 #include "grid/ui/GridCellArea.h"
+#include "grid/ui/GridHintWnd.h"
 #include "platform/ui/GtkGlue.h"
 
 CGridScrollBar::CGridScrollBar(CCellGrid& grid, int id, long style, int section)
@@ -69,6 +71,74 @@ void CGridScrollBar::Scroll(wxEventType type, int position)
         m_position = -1;
         UpdateRange();
     }
+}
+
+void CGridScrollBar::ScrollBy(int kind)
+{
+    if (IsVertical()) {
+        m_grid.ScrollRows(kind);
+    } else {
+        m_grid.ScrollColumns(kind);
+    }
+}
+
+CGridScrollRange::Bar CGridScrollBar::ComputeBar() const
+{
+    const CGridSheetInfo& sheet = *m_grid.CurrentSheet();
+    if (IsVertical()) {
+        return CGridScrollRange::Vertical(sheet.rowCount, sheet.lockedRows, sheet.areaHeight,
+                                          sheet.defaultRowHeight, sheet.vLiveScroll, sheet.topRow);
+    }
+    return CGridScrollRange::Horizontal(sheet.colCount, sheet.lockedColumns, sheet.areaWidth,
+                                        sheet.lockedWidth, sheet.defaultColumnWidth, sheet.leftColumn);
+}
+
+int CGridScrollBar::IndexAt(int position) const
+{
+    const CGridSheetInfo& sheet = *m_grid.CurrentSheet();
+    if (IsVertical()) {
+        return CGridScrollRange::RowAtPosition(sheet.rowCount, sheet.lockedRows, sheet.vLiveScroll, position);
+    }
+    return CGridScrollRange::ColumnAtPosition(sheet.lockedColumns, position);
+}
+
+void CGridScrollBar::ScrollToIndex(int index)
+{
+    if (IsVertical()) {
+        m_grid.ScrollToTopRow(index);
+    } else {
+        m_grid.ScrollToLeftCol(index);
+    }
+}
+
+void CGridScrollBar::Track(int position)
+{
+    const CGridSheetInfo& sheet = *m_grid.CurrentSheet();
+    const bool vertical = IsVertical();
+    const int index = IndexAt(position);
+    if ((vertical ? sheet.vLiveScroll : sheet.hLiveScroll) == CGridScrollRange::kLiveThumb) {
+        ScrollToIndex(index);
+    }
+    CString text;
+    const bool hint = vertical ? sheet.vScrollHint && m_grid.OnVScrollHint(index, text)
+                               : sheet.hScrollHint && m_grid.OnHScrollHint(index, text);
+    if (!hint) {
+        return;
+    }
+    const wxPoint pointer = m_grid.ScreenToClient(wxGetMousePosition());
+    if (vertical) {
+        m_grid.HintWindow()->ShowHint(text, CPoint(GetPosition().x - 1, pointer.y),
+                                      CGridHintPlacement::kEndAtX | CGridHintPlacement::kCentreY, 40);
+    } else {
+        m_grid.HintWindow()->ShowHint(text, CPoint(pointer.x, GetPosition().y - 1),
+                                      CGridHintPlacement::kCentreX | CGridHintPlacement::kEndAtY, 20);
+    }
+}
+
+void CGridScrollBar::Release(int position)
+{
+    m_grid.HintWindow()->HideHint();
+    ScrollToIndex(IndexAt(position));
 }
 
 void CGridScrollBar::OnRightDown(wxMouseEvent& event)

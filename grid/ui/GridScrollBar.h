@@ -6,8 +6,9 @@
 
 class CCellGrid;
 
-// What the grid's two scroll bars share: the range follows the current sheet, the bar's moves
-// scroll the grid as scroll-bar moves of the selection, and a right click opens the popup menu.
+// What the grid's two scroll bars share: the range follows the current sheet's columns or rows,
+// the bar's moves scroll the grid as scroll-bar moves of the selection, a dragged thumb shows the
+// owner's hint, and a right click opens the popup menu.
 class CGridScrollBar : public wxScrollBar
 {
   public:
@@ -21,16 +22,21 @@ class CGridScrollBar : public wxScrollBar
     bool FitsIn(const wxSize& size);
 
   protected:
-    virtual CGridScrollRange::Bar ComputeBar() const = 0;
-    // A relative scroll (MoveKind).
-    virtual void ScrollBy(int kind) = 0;
-    // The thumb is being dragged over position, or was let go there.
-    virtual void Track(int position) = 0;
-    virtual void Release(int position) = 0;
+    // The thumb is let go at position: the column or row there comes first.
+    virtual void Release(int position);
 
     CCellGrid& m_grid;
 
   private:
+    CGridScrollRange::Bar ComputeBar() const;
+    // A relative scroll (MoveKind) of the bar's direction.
+    void ScrollBy(int kind);
+    // The column or row that the thumb at position stands for, and the scroll that puts it first.
+    int IndexAt(int position) const;
+    void ScrollToIndex(int index);
+    // The thumb is dragged over position: the grid follows a live thumb, and the owner's text
+    // for the column or row shows beside the bar at the pointer.
+    void Track(int position);
     void OnScroll(wxScrollEvent& event);
     void OnRightDown(wxMouseEvent& event);
 

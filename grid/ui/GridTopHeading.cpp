@@ -9,10 +9,6 @@
 CGridTopHeading::CGridTopHeading(CCellGrid& grid)
     : CGridHeading(grid, GridPartId::TopHeading, GridSection::TopHeading), m_dragScroll(this)
 {
-    Bind(wxEVT_LEFT_DOWN, &CGridTopHeading::OnLeftDown, this);
-    Bind(wxEVT_LEFT_UP, &CGridTopHeading::OnLeftUp, this);
-    Bind(wxEVT_LEFT_DCLICK, &CGridTopHeading::OnDouble, this);
-    Bind(wxEVT_MOTION, &CGridTopHeading::OnMotion, this);
     Bind(wxEVT_TIMER, &CGridTopHeading::OnDragScroll, this);
     // A column drag without the pointer drops nothing and stops scrolling.
     Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent& event) {
@@ -31,28 +27,9 @@ void CGridTopHeading::Render(Canvas& dc, CSize size)
     Grid().Painter().PaintTopHeading(dc, size, m_dropPosition >= 0 ? m_dragColumn : -1);
 }
 
-CGridHitZones::Hit CGridTopHeading::HitSizing(CPoint point)
-{
-    if (Grid().CurrentSheet()->headingResize == 0) {
-        return {};
-    }
-    return CGridHitZones::TopHeading(Grid(), point);
-}
-
-void CGridTopHeading::OnLeftDown(wxMouseEvent& event)
+void CGridTopHeading::PressCells(CPoint point)
 {
     CCellGrid& grid = Grid();
-    const CPoint point = PointOf(event);
-    grid.CellArea()->SetFocus();
-    m_hit = HitSizing(point);
-    if (m_hit.mode != CGridHitZones::Sizing::None) {
-        const CGridSheetInfo& sheet = *grid.CurrentSheet();
-        m_startSize = m_hit.mode == CGridHitZones::Sizing::Column ? sheet.ColumnWidth(m_hit.index)
-                                                                  : sheet.RowHeight(m_hit.index);
-        m_startTotal = sheet.topHeadingHeight;
-        BeginTracking(point);
-        return;
-    }
     int column, row;
     CRect rect;
     if (DispatchButton(true, 1, point) && HeadingCellAt(point, column, row, rect)) {
@@ -66,13 +43,8 @@ void CGridTopHeading::OnLeftDown(wxMouseEvent& event)
     }
 }
 
-void CGridTopHeading::OnLeftUp(wxMouseEvent& event)
+void CGridTopHeading::ReleaseCells(CPoint point)
 {
-    const CPoint point = PointOf(event);
-    if (m_tracking) {
-        FinishTracking();
-        return;
-    }
     DispatchButton(true, 0, point);
     FinishColumnDrag();
     if (HasCapture()) {
@@ -80,10 +52,9 @@ void CGridTopHeading::OnLeftUp(wxMouseEvent& event)
     }
 }
 
-void CGridTopHeading::OnDouble(wxMouseEvent& event)
+void CGridTopHeading::DoubleClickAt(CPoint point)
 {
     CCellGrid& grid = Grid();
-    const CPoint point = PointOf(event);
     const CGridHitZones::Hit hit = HitSizing(point);
     if (hit.mode == CGridHitZones::Sizing::Column && grid.CurrentSheet()->fitOnDoubleClick) {
         grid.FitColWidths(hit.index, hit.index, 20, 1);
@@ -94,19 +65,13 @@ void CGridTopHeading::OnDouble(wxMouseEvent& event)
     DispatchDoubleClick(point);
 }
 
-void CGridTopHeading::OnMotion(wxMouseEvent& event)
+void CGridTopHeading::MoveOver(CPoint point, bool leftDown)
 {
-    const CPoint point = PointOf(event);
-    if (m_tracking) {
-        TrackTo(point);
-        return;
-    }
-    if (m_dragColumn >= 0 && event.LeftIsDown()) {
+    if (m_dragColumn >= 0 && leftDown) {
         DragTo(point);
         return;
     }
-    m_hit = HitSizing(point);
-    UpdateTip(point);
+    HoverAt(point);
 }
 
 void CGridTopHeading::TrackTo(CPoint point)
@@ -123,14 +88,7 @@ void CGridTopHeading::TrackTo(CPoint point)
         }
         grid.OnColumnSizing(column, &width);
         grid.SetColumnWidth(column, std::max(width, 0));
-        if (sheet.headingResize == 1) {
-            InvalidatePicture();
-            CRect rect;
-            grid.GetCellRect(column, -1, rect);
-            ShowMarkerAcrossGrid(true, rect.right);
-        } else {
-            grid.RepaintAllParts();
-        }
+        ShowSizedEdge(column, -1);
         return;
     }
     // A heading row: its own height at once, the total when the owner agrees.
@@ -255,19 +213,4 @@ void CGridTopHeading::FinishColumnDrag()
         grid.OnColumnsSwapped(dragged, target);
     }
     grid.RepaintAllParts();
-}
-
-void CGridTopHeading::NotifyButton(bool left, int column, int row, int down, const CRect& rect, CPoint point,
-                                   int processed)
-{
-    if (left) {
-        Grid().OnTopHeadingLButton(column, row, down, rect, point, processed);
-    } else {
-        Grid().OnTopHeadingRButton(column, row, down, rect, point, processed);
-    }
-}
-
-void CGridTopHeading::NotifyDoubleClick(int column, int row, const CRect& rect, CPoint point, int processed)
-{
-    Grid().OnTopHeadingDblClick(column, row, rect, point, processed);
 }

@@ -19,20 +19,17 @@ class CGridTopHeading : public CGridHeading
 
   protected:
     void Render(Canvas& dc, CSize size) override;
-    CGridHitZones::Hit HitSizing(CPoint point) override;
-    void NotifyButton(bool left, int column, int row, int down, const CRect& rect, CPoint point,
-                      int processed) override;
-    void NotifyDoubleClick(int column, int row, const CRect& rect, CPoint point, int processed) override;
+    void TrackTo(CPoint point) override;
+    void FinishTracking() override;
+    // Off the edges a press may start a column drag, and the release drops it.
+    void PressCells(CPoint point) override;
+    void ReleaseCells(CPoint point) override;
+    // A double click on a column's edge fits the column.
+    void DoubleClickAt(CPoint point) override;
+    void MoveOver(CPoint point, bool leftDown) override;
 
   private:
-    void OnLeftDown(wxMouseEvent& event);
-    void OnLeftUp(wxMouseEvent& event);
-    void OnDouble(wxMouseEvent& event);
-    void OnMotion(wxMouseEvent& event);
     void OnDragScroll(wxTimerEvent& event);
-
-    void TrackTo(CPoint point);
-    void FinishTracking();
     void DragTo(CPoint point);
     void FinishColumnDrag();
     // Each visible cell of the column hears of its new width; the owner may change it.

@@ -11,8 +11,6 @@ class CGridVScrollBar : public CGridScrollBar
     explicit CGridVScrollBar(CCellGrid& grid);
 
   protected:
-    CGridScrollRange::Bar ComputeBar() const override;
-    void ScrollBy(int kind) override;
-    void Track(int position) override;
+    // The resting thumb of the centred mode pages in the direction it was pulled.
     void Release(int position) override;
 };

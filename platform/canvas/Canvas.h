@@ -184,6 +184,8 @@ class Canvas : public TextMeasurer
     };
 
     void Init(cairo_t* context);
+    // Pages (PDF, PostScript, SVG, recordings) rather than pixels.
+    static bool IsVector(cairo_t* cr);
     DevicePoint ToDevice(double x, double y) const;
     CPoint ToLogical(double x, double y) const;
     // Normalised device rectangle, whole device pixels except on vector pages; false when empty.

@@ -1,6 +1,6 @@
-// In-cell editing and find and replace of CCellGridCore.
-#include "grid/CellGridCore.h"
+#include "grid/GridEditing.h"
 
+#include "grid/CellGridCore.h"
 #include "grid/CellTextMatcher.h"
 #include "grid/GridEditWindow.h"
 #include "platform/FindReplaceFlags.h"
@@ -10,25 +10,25 @@
 #include <algorithm>
 #include <cstdint>
 
-void CCellGridCore::SetEnterStep(int columnStep, int rowStep)
+void CGridEditing::SetEnterStep(int columnStep, int rowStep)
 {
     m_enterColumnStep = columnStep;
     m_enterRowStep = rowStep;
 }
 
-int CCellGridCore::BeginEdit()
+int CGridEditing::BeginEdit()
 {
-    return BeginEditAt(CurrentColumn(), CurrentRow(), 0);
+    return BeginEditAt(m_grid.CurrentColumn(), m_grid.CurrentRow(), 0);
 }
 
-int CCellGridCore::BeginEditWithKey(unsigned int key)
+int CGridEditing::BeginEditWithKey(unsigned int key)
 {
-    return BeginEditAt(CurrentColumn(), CurrentRow(), key);
+    return BeginEditAt(m_grid.CurrentColumn(), m_grid.CurrentRow(), key);
 }
 
-int CCellGridCore::BeginEditAt(int column, int row, unsigned int key)
+int CGridEditing::BeginEditAt(int column, int row, unsigned int key)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (m_editing) {
         return 1;
     }
@@ -37,12 +37,12 @@ int CCellGridCore::BeginEditAt(int column, int row, unsigned int key)
     if (sheet.selection.GetBounds(left, top, right, bottom) == 0) {
         sheet.selection.Clear();
         if (left != right || top != bottom || left != column || top != row) {
-            RepaintRange(left, top, right, bottom);
+            m_grid.RepaintRange(left, top, right, bottom);
         }
     }
     // Heading cells are edited where they are; a cell is made current first.
     if (column >= 0 && row >= 0 && (column != sheet.currentColumn || row != sheet.currentRow)) {
-        if (MoveToCell(column, row) != 0) {
+        if (m_grid.MoveToCell(column, row) != 0) {
             m_editing = false;
             return 2;
         }
@@ -50,14 +50,14 @@ int CCellGridCore::BeginEditAt(int column, int row, unsigned int key)
         row = sheet.currentRow;
     }
 
-    ReadCellForDisplay(column, row, m_editRecord);
-    CCellType* type = GetCellType(m_editRecord.GetTypeIndex());
+    m_grid.ReadCellForDisplay(column, row, m_editRecord);
+    CCellType* type = m_grid.GetCellType(m_editRecord.GetTypeIndex());
     if (!type->IsEditable()) {
         m_editing = false;
         return 1;
     }
     CRect rect;
-    GetCellRect(column, row, rect);
+    m_grid.GetCellRect(column, row, rect);
     rect.right -= 1;
     rect.bottom -= 1;
     const int section =
@@ -74,9 +74,9 @@ int CCellGridCore::BeginEditAt(int column, int row, unsigned int key)
         return 1;
     }
     edit->SetText(m_editRecord.GetText());
-    CCellDataSource* source = DataSourceFor(column);
+    CCellDataSource* source = m_grid.m_cells.DataSourceFor(column);
     if ((source != nullptr && source->OnEditStart(column, row, &edit) != 1) ||
-        OnEditStart(column, row, &edit) == 0 || edit == nullptr) {
+        m_grid.OnEditStart(column, row, &edit) == 0 || edit == nullptr) {
         m_editing = false;
         return 1;
     }
@@ -92,21 +92,21 @@ int CCellGridCore::BeginEditAt(int column, int row, unsigned int key)
     return 0;
 }
 
-int CCellGridCore::StoreText(int column, int row, const CString& text, short dataType)
+int CGridEditing::StoreText(int column, int row, const CString& text, short dataType)
 {
     CCellRecord record;
-    ReadCell(column, row, record);
+    m_grid.ReadCell(column, row, record);
     record.SetTextValue(text);
     // A number stays a number, so that it keeps sorting by value.
     if (dataType != CellDataType::Text) {
         record.SetDataType(dataType);
     }
-    return WriteCell(column, row, record);
+    return m_grid.WriteCell(column, row, record);
 }
 
-int CCellGridCore::FinishEdit(CString text, int cancelled, int moveRequested, int newColumn, int newRow)
+int CGridEditing::FinishEdit(CString text, int cancelled, int moveRequested, int newColumn, int newRow)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     const bool wasEditing = m_editing;
     if (!wasEditing) {
         cancelled = 1;
@@ -114,9 +114,9 @@ int CCellGridCore::FinishEdit(CString text, int cancelled, int moveRequested, in
     const int column = m_editColumn;
     const int row = m_editRow;
     CGridEditWindow* edit = m_activeEdit;
-    CCellDataSource* source = DataSourceFor(column);
+    CCellDataSource* source = m_grid.m_cells.DataSourceFor(column);
     if ((source != nullptr && source->OnEditFinish(column, row, edit, text, cancelled) != 1) ||
-        OnEditFinish(column, row, edit, text, cancelled) == 0) {
+        m_grid.OnEditFinish(column, row, edit, text, cancelled) == 0) {
         return wasEditing ? 0 : 1;
     }
     if (edit != nullptr) {
@@ -129,18 +129,19 @@ int CCellGridCore::FinishEdit(CString text, int cancelled, int moveRequested, in
         StoreText(column, row, text, m_editRecord.GetDataType());
         // A text wider than its column spills into an empty neighbour, which must be redrawn.
         if (sheet.textOverflow && column >= 0 && column < sheet.colCount - 1 && row >= 0 &&
-            GetCellText(column + 1, row).IsEmpty()) {
+            m_grid.GetCellText(column + 1, row).IsEmpty()) {
             const LogFont* font = edit != nullptr ? edit->GetFont() : sheet.defaultFont;
-            const CSize extent = m_host->GetMeasurer(font).GetTextExtent(text.GetString(), text.GetLength());
-            if (extent.cx > GetColumnWidth(column)) {
-                RepaintAllParts();
+            const CSize extent =
+                m_grid.m_host->GetMeasurer(font).GetTextExtent(text.GetString(), text.GetLength());
+            if (extent.cx > m_grid.GetColumnWidth(column)) {
+                m_grid.RepaintAllParts();
             }
         }
     }
 
     if (moveRequested && column >= 0 && row >= 0) {
         int left, top, right, bottom;
-        if (sheet.joinsEnabled && GetJoinRange(newColumn, newRow, left, top, right, bottom) == 0) {
+        if (sheet.joinsEnabled && m_grid.GetJoinRange(newColumn, newRow, left, top, right, bottom) == 0) {
             if (left != column) {
                 newColumn = left;
             } else if (newColumn > column) {
@@ -161,15 +162,15 @@ int CCellGridCore::FinishEdit(CString text, int cancelled, int moveRequested, in
             newRow = sheet.rowCount - 1;
         }
         if ((source == nullptr || source->OnEditContinue(column, row, &newColumn, &newRow) == 1) &&
-            OnEditContinue(column, row, &newColumn, &newRow) != 0) {
+            m_grid.OnEditContinue(column, row, &newColumn, &newRow) != 0) {
             m_editing = false;
             const int leftColumn = sheet.leftColumn;
             const int topRow = sheet.topRow;
-            MoveToCell(newColumn, newRow);
+            m_grid.MoveToCell(newColumn, newRow);
             if (sheet.leftColumn == leftColumn && sheet.topRow == topRow) {
-                RepaintCell(column, row);
+                m_grid.RepaintCell(column, row);
             } else {
-                RepaintAllParts();
+                m_grid.RepaintAllParts();
             }
             return 1;
         }
@@ -178,7 +179,7 @@ int CCellGridCore::FinishEdit(CString text, int cancelled, int moveRequested, in
     return 1;
 }
 
-void CCellGridCore::CancelEdit()
+void CGridEditing::CancelEdit()
 {
     if (!m_editing) {
         return;
@@ -186,33 +187,33 @@ void CCellGridCore::CancelEdit()
     m_editing = false;
     if (m_activeEdit != nullptr) {
         if (m_activeEdit->HasFocus()) {
-            m_host->FocusCellArea();
+            m_grid.m_host->FocusCellArea();
         }
         m_activeEdit->Hide();
     }
 }
 
-bool CCellGridCore::ReplaceInCell(int column, int row, const CCellTextMatcher& matcher,
-                                  const CString& replacement)
+bool CGridEditing::ReplaceInCell(int column, int row, const CCellTextMatcher& matcher,
+                                 const CString& replacement)
 {
     CCellRecord stored;
-    ReadCell(column, row, stored);
+    m_grid.ReadCell(column, row, stored);
     if (!stored.TestMaskBits(CellMask::Text) || !matcher.Matches(stored.GetText())) {
         return false;
     }
     CCellRecord shown;
-    ReadCellForDisplay(column, row, shown);
+    m_grid.ReadCellForDisplay(column, row, shown);
     StoreText(column, row, matcher.Replace(stored.GetText(), replacement), shown.GetDataType());
     return true;
 }
 
-int CCellGridCore::FindReplace(const CGridFindRequest& request)
+int CGridEditing::FindReplace(const CGridFindRequest& request)
 {
     if (request.flags & FR_DIALOGTERM) {
-        m_fullRepaint = 0;
+        m_grid.m_fullRepaint = 0;
         return 0;
     }
-    const CGridSheetInfo& sheet = Sheet();
+    const CGridSheetInfo& sheet = m_grid.Sheet();
     int flags = 0;
     if (!(request.flags & FR_MATCHCASE)) {
         flags |= FindFlags::IgnoreCase;
@@ -223,13 +224,13 @@ int CCellGridCore::FindReplace(const CGridFindRequest& request)
     if (!(request.flags & FR_DOWN)) {
         flags |= FindFlags::Backward;
     }
-    if (m_searchByColumns) {
+    if (m_grid.m_searchByColumns) {
         flags |= FindFlags::AlongRows;
     }
     const CCellTextMatcher matcher(request.findWhat, flags);
     const int startColumn = sheet.currentColumn;
     const int startRow = sheet.currentRow;
-    CCellDataSource* source = DataSourceFor(startColumn);
+    CCellDataSource* source = m_grid.m_cells.DataSourceFor(startColumn);
     if (source == nullptr) {
         return 1;
     }
@@ -238,7 +239,7 @@ int CCellGridCore::FindReplace(const CGridFindRequest& request)
         // Only a cell that matches is changed, and only in its matched text.
         if (startColumn >= 0 && startRow >= 0 &&
             ReplaceInCell(startColumn, startRow, matcher, request.replaceWith)) {
-            RepaintCell(startColumn, startRow);
+            m_grid.RepaintCell(startColumn, startRow);
         }
     }
     const bool replaceAll = (request.flags & FR_REPLACEALL) != 0;
@@ -246,14 +247,14 @@ int CCellGridCore::FindReplace(const CGridFindRequest& request)
         return 0;
     }
 
-    int column = DataSourceColumn(startColumn);
+    int column = m_grid.DataSourceColumn(startColumn);
     int row = startRow;
     if (!replaceAll) {
         if (source->FindNext(request.findWhat, &column, &row, flags) != 0) {
             ShowMessageBox("Item not found", "Not Found", MB_OK);
             return 0;
         }
-        MoveToCell(GridColumnOf(source, column), row);
+        m_grid.MoveToCell(m_grid.m_cells.GridColumnOf(source, column), row);
         return 0;
     }
 
@@ -278,7 +279,7 @@ int CCellGridCore::FindReplace(const CGridFindRequest& request)
     int lastColumn = -1;
     int lastRow = -1;
     // A stop keeps the cells replaced so far: each is a whole replacement.
-    bool stopped = !m_host->ReportReplaceProgress(0, total);
+    bool stopped = !m_grid.m_host->ReportReplaceProgress(0, total);
     constexpr int kHitsPerReport = 256;
     int hits = 0;
     while (!stopped && source->FindNext(request.findWhat, &column, &row, flags) == 0) {
@@ -287,19 +288,19 @@ int CCellGridCore::FindReplace(const CGridFindRequest& request)
             break;
         }
         reached = d;
-        lastColumn = GridColumnOf(source, column);
+        lastColumn = m_grid.m_cells.GridColumnOf(source, column);
         lastRow = row;
         if (ReplaceInCell(lastColumn, lastRow, matcher, request.replaceWith)) {
             ++replaced;
         }
         if (++hits % kHitsPerReport == 0) {
-            stopped = !m_host->ReportReplaceProgress(reached, total);
+            stopped = !m_grid.m_host->ReportReplaceProgress(reached, total);
         }
     }
-    m_host->EndReplaceProgress();
+    m_grid.m_host->EndReplaceProgress();
     if (lastRow >= 0) {
-        MoveToCell(lastColumn, lastRow);
-        RepaintGrid();
+        m_grid.MoveToCell(lastColumn, lastRow);
+        m_grid.RepaintGrid();
     }
     if (replaced == 0 && !stopped) {
         ShowMessageBox("Item not found", "Not Found", MB_OK);

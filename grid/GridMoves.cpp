@@ -1,30 +1,30 @@
-// Current cell, scrolling and selection of CCellGridCore.
-#include "grid/CellGridCore.h"
+#include "grid/GridMoves.h"
 
+#include "grid/CellGridCore.h"
 #include "platform/VirtualKeys.h"
 
 #include <algorithm>
 
-int CCellGridCore::MoveToCell(int column, int row)
+int CGridMoves::MoveToCell(int column, int row)
 {
     return MoveTo(column, row, MoveAxes::Both);
 }
 
-int CCellGridCore::MoveToCol(int column)
+int CGridMoves::MoveToCol(int column)
 {
-    return MoveTo(column, Sheet().cursorRow, MoveAxes::ColumnOnly);
+    return MoveTo(column, m_grid.Sheet().cursorRow, MoveAxes::ColumnOnly);
 }
 
-int CCellGridCore::MoveToRow(int row)
+int CGridMoves::MoveToRow(int row)
 {
-    return MoveTo(Sheet().cursorColumn, row, MoveAxes::RowOnly);
+    return MoveTo(m_grid.Sheet().cursorColumn, row, MoveAxes::RowOnly);
 }
 
-int CCellGridCore::MoveTo(int column, int row, MoveAxes axes)
+int CGridMoves::MoveTo(int column, int row, MoveAxes axes)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (sheet.multipleSelection && sheet.selectionTrigger == SelectionTrigger::Keyboard &&
-        !m_host->IsKeyHeld(VK_SHIFT) && !m_host->IsKeyHeld(VK_CONTROL)) {
+        !m_grid.m_host->IsKeyHeld(VK_SHIFT) && !m_grid.m_host->IsKeyHeld(VK_CONTROL)) {
         int anchorColumn, anchorRow;
         if (sheet.selection.GetAnchor(anchorColumn, anchorRow) == 0) {
             sheet.currentColumn = anchorColumn;
@@ -47,24 +47,24 @@ int CCellGridCore::MoveTo(int column, int row, MoveAxes axes)
     }
     AdjustTargetForJoins(column, row);
 
-    CCellDataSource* source = DataSourceFor(column);
+    CCellDataSource* source = m_grid.m_cells.DataSourceFor(column);
     switch (axes) {
     case MoveAxes::Both:
         if ((source != nullptr &&
              source->CanMoveCell(sheet.currentColumn, sheet.currentRow, column, row) != 1) ||
-            OnCanMoveCell(sheet.currentColumn, sheet.currentRow, column, row) == 0) {
+            m_grid.OnCanMoveCell(sheet.currentColumn, sheet.currentRow, column, row) == 0) {
             return 2;
         }
         break;
     case MoveAxes::ColumnOnly:
         if ((source != nullptr &&
              source->CanMoveCell(sheet.cursorColumn, sheet.cursorRow, column, row) != 1) ||
-            OnCanMoveCell(sheet.cursorColumn, sheet.cursorRow, column, row) == 0) {
+            m_grid.OnCanMoveCell(sheet.cursorColumn, sheet.cursorRow, column, row) == 0) {
             return 2;
         }
         break;
     case MoveAxes::RowOnly:
-        if (OnCanMoveCell(sheet.cursorColumn, sheet.cursorRow, column, row) == 0) {
+        if (m_grid.OnCanMoveCell(sheet.cursorColumn, sheet.cursorRow, column, row) == 0) {
             return 2;
         }
         break;
@@ -74,8 +74,8 @@ int CCellGridCore::MoveTo(int column, int row, MoveAxes axes)
         column >= sheet.lastVisibleColumn || (column < sheet.leftColumn && column >= sheet.lockedColumns);
     const bool rowHidden = row >= sheet.lastVisibleRow || (row < sheet.topRow && row >= sheet.lockedRows);
     if ((columnHidden || rowHidden) &&
-        OnCanScroll(sheet.leftColumn, axes == MoveAxes::RowOnly ? sheet.leftColumn : column, sheet.topRow,
-                    axes == MoveAxes::ColumnOnly ? sheet.topRow : row) == 0) {
+        m_grid.OnCanScroll(sheet.leftColumn, axes == MoveAxes::RowOnly ? sheet.leftColumn : column,
+                           sheet.topRow, axes == MoveAxes::ColumnOnly ? sheet.topRow : row) == 0) {
         return 2;
     }
     sheet.cursorColumn = column;
@@ -86,9 +86,9 @@ int CCellGridCore::MoveTo(int column, int row, MoveAxes axes)
     return 0;
 }
 
-int CCellGridCore::ClampRowRequest(int& row)
+int CGridMoves::ClampRowRequest(int& row)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (row >= sheet.rowCount) {
         // The data source and the owner may add the missing rows.
         const int rowCount = sheet.rowCount;
@@ -97,7 +97,7 @@ int CCellGridCore::ClampRowRequest(int& row)
         if (sheet.dataSource != nullptr) {
             sheet.dataSource->OnPastLastRow(rowCount, missing, &parameter);
         }
-        OnPastLastRow(rowCount, missing, parameter);
+        m_grid.OnPastLastRow(rowCount, missing, parameter);
         if (sheet.rowCount == sheet.cursorRow + 1) {
             return 1;
         }
@@ -113,9 +113,9 @@ int CCellGridCore::ClampRowRequest(int& row)
     return 0;
 }
 
-int CCellGridCore::ClampColumnRequest(int& column)
+int CGridMoves::ClampColumnRequest(int& column)
 {
-    const CGridSheetInfo& sheet = Sheet();
+    const CGridSheetInfo& sheet = m_grid.Sheet();
     // A sheet without columns has no cell to move to.
     if (sheet.colCount == 0) {
         return 1;
@@ -132,11 +132,11 @@ int CCellGridCore::ClampColumnRequest(int& column)
     return 0;
 }
 
-void CCellGridCore::AdjustTargetForJoins(int& column, int& row)
+void CGridMoves::AdjustTargetForJoins(int& column, int& row)
 {
-    const CGridSheetInfo& sheet = Sheet();
+    const CGridSheetInfo& sheet = m_grid.Sheet();
     int left, top, right, bottom;
-    if (!sheet.joinsEnabled || GetJoinRange(column, row, left, top, right, bottom) != 0) {
+    if (!sheet.joinsEnabled || m_grid.GetJoinRange(column, row, left, top, right, bottom) != 0) {
         return;
     }
     const int fromColumn = sheet.cursorColumn;
@@ -158,15 +158,15 @@ void CCellGridCore::AdjustTargetForJoins(int& column, int& row)
     }
     // A cell inside a join is always reached through the join's first cell.
     int l, t, r, b;
-    if (GetJoinRange(column, row, l, t, r, b) == 0) {
+    if (m_grid.GetJoinRange(column, row, l, t, r, b) == 0) {
         column = l;
         row = t;
     }
 }
 
-void CCellGridCore::EnsureRowVisible()
+void CGridMoves::EnsureRowVisible()
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     const int cursor = sheet.cursorRow;
     if (cursor < sheet.lockedRows) {
         return;
@@ -194,9 +194,9 @@ void CCellGridCore::EnsureRowVisible()
     sheet.topRow = std::max(std::min(top, cursor), sheet.lockedRows);
 }
 
-void CCellGridCore::EnsureColumnVisible()
+void CGridMoves::EnsureColumnVisible()
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     const int cursor = sheet.cursorColumn;
     if (cursor < sheet.lockedColumns) {
         return;
@@ -217,14 +217,14 @@ void CCellGridCore::EnsureColumnVisible()
     sheet.leftColumn = std::max(std::min(left, cursor), sheet.lockedColumns);
 }
 
-int CCellGridCore::ScrollToLeftCol(int column)
+int CGridMoves::ScrollToLeftCol(int column)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     column = std::max(std::min(column, sheet.maxLeftColumn), sheet.lockedColumns);
     if (column == sheet.leftColumn) {
         return 0;
     }
-    if (OnCanScroll(sheet.leftColumn, sheet.topRow, column, sheet.topRow) == 0) {
+    if (m_grid.OnCanScroll(sheet.leftColumn, sheet.topRow, column, sheet.topRow) == 0) {
         return 2;
     }
     sheet.leftColumn = column;
@@ -232,14 +232,14 @@ int CCellGridCore::ScrollToLeftCol(int column)
     return 0;
 }
 
-int CCellGridCore::ScrollToTopRow(int row)
+int CGridMoves::ScrollToTopRow(int row)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     row = std::max(std::min(row, sheet.maxTopRow), sheet.lockedRows);
     if (row == sheet.topRow) {
         return 0;
     }
-    if (OnCanScroll(sheet.leftColumn, sheet.topRow, sheet.leftColumn, row) == 0) {
+    if (m_grid.OnCanScroll(sheet.leftColumn, sheet.topRow, sheet.leftColumn, row) == 0) {
         return 2;
     }
     sheet.topRow = row;
@@ -247,9 +247,9 @@ int CCellGridCore::ScrollToTopRow(int row)
     return 0;
 }
 
-int CCellGridCore::PageTarget(bool rows, int from, bool forward) const
+int CGridMoves::PageTarget(bool rows, int from, bool forward) const
 {
-    const CGridSheetInfo& sheet = Sheet();
+    const CGridSheetInfo& sheet = m_grid.Sheet();
     const int count = rows ? sheet.rowCount : sheet.colCount;
     auto size = [&](int index) {
         if (index < 0) {
@@ -270,7 +270,7 @@ int CCellGridCore::PageTarget(bool rows, int from, bool forward) const
     return target;
 }
 
-bool CCellGridCore::RelativeTarget(bool rows, int from, int kind, int first, int last, int& target) const
+bool CGridMoves::RelativeTarget(bool rows, int from, int kind, int first, int last, int& target) const
 {
     switch (kind) {
     case MoveKind::Back:
@@ -296,24 +296,24 @@ bool CCellGridCore::RelativeTarget(bool rows, int from, int kind, int first, int
     }
 }
 
-int CCellGridCore::MoveRows(int kind)
+int CGridMoves::MoveRows(int kind)
 {
-    const CGridSheetInfo& sheet = Sheet();
+    const CGridSheetInfo& sheet = m_grid.Sheet();
     int target;
     return RelativeTarget(true, sheet.cursorRow, kind, 0, sheet.rowCount - 1, target) ? MoveToRow(target) : 1;
 }
 
-int CCellGridCore::MoveColumns(int kind)
+int CGridMoves::MoveColumns(int kind)
 {
-    const CGridSheetInfo& sheet = Sheet();
+    const CGridSheetInfo& sheet = m_grid.Sheet();
     int target;
     return RelativeTarget(false, sheet.cursorColumn, kind, 0, sheet.colCount - 1, target) ? MoveToCol(target)
                                                                                           : 1;
 }
 
-int CCellGridCore::ScrollRows(int kind)
+int CGridMoves::ScrollRows(int kind)
 {
-    const CGridSheetInfo& sheet = Sheet();
+    const CGridSheetInfo& sheet = m_grid.Sheet();
     if (kind == MoveKind::Back || kind == MoveKind::Forward) {
         // Hidden rows (height 0) are stepped over; with none left to show the top row stays.
         const int step = kind == MoveKind::Back ? -1 : 1;
@@ -330,30 +330,30 @@ int CCellGridCore::ScrollRows(int kind)
                : 1;
 }
 
-int CCellGridCore::ScrollColumns(int kind)
+int CGridMoves::ScrollColumns(int kind)
 {
-    const CGridSheetInfo& sheet = Sheet();
+    const CGridSheetInfo& sheet = m_grid.Sheet();
     int target;
     return RelativeTarget(false, sheet.leftColumn, kind, sheet.lockedColumns, sheet.maxLeftColumn, target)
                ? ScrollToLeftCol(target)
                : 1;
 }
 
-int CCellGridCore::MoveByKey(unsigned int key, int step, bool control)
+int CGridMoves::MoveByKey(unsigned int key, int step, bool control)
 {
-    const CGridSheetInfo& sheet = Sheet();
+    const CGridSheetInfo& sheet = m_grid.Sheet();
     int left, top, right, bottom;
     auto arrow = [&](int columnStep, int rowStep) {
         const int column = sheet.currentColumn + columnStep;
         const int row = sheet.currentRow + rowStep;
-        if (sheet.joinsEnabled && GetJoinRange(column, row, left, top, right, bottom) == 0) {
+        if (sheet.joinsEnabled && m_grid.GetJoinRange(column, row, left, top, right, bottom) == 0) {
             return MoveToCell(left, top);
         }
         return rowStep != 0 ? MoveToRow(sheet.cursorRow + rowStep)
                             : MoveToCol(sheet.cursorColumn + columnStep);
     };
-    const bool joined = sheet.joinsEnabled &&
-                        GetJoinRange(sheet.currentColumn, sheet.currentRow, left, top, right, bottom) == 0;
+    const bool joined = sheet.joinsEnabled && m_grid.GetJoinRange(sheet.currentColumn, sheet.currentRow, left,
+                                                                  top, right, bottom) == 0;
     switch (key) {
     case VK_PRIOR:
         return MoveRows(MoveKind::PageBack);
@@ -376,38 +376,38 @@ int CCellGridCore::MoveByKey(unsigned int key, int step, bool control)
     }
 }
 
-void CCellGridCore::NotifyScrollChange()
+void CGridMoves::NotifyScrollChange()
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (sheet.leftColumn != sheet.previousLeftColumn) {
-        OnLeftColumnChanged(sheet.previousLeftColumn, sheet.leftColumn);
+        m_grid.OnLeftColumnChanged(sheet.previousLeftColumn, sheet.leftColumn);
         sheet.previousLeftColumn = sheet.leftColumn;
     }
     if (sheet.topRow != sheet.previousTopRow) {
-        OnTopRowChanged(sheet.previousTopRow, sheet.topRow);
+        m_grid.OnTopRowChanged(sheet.previousTopRow, sheet.topRow);
         sheet.previousTopRow = sheet.topRow;
     }
 }
 
-void CCellGridCore::QueueCurrentCell(int column, int row)
+void CGridMoves::QueueCurrentCell(int column, int row)
 {
     if (column < 0 || row < 0) {
         return;
     }
-    if (Sheet().selection.IsWholeRows()) {
-        if (Sheet().colCount > 0) {
-            m_rangeList.AddRange(0, row, Sheet().colCount - 1, row);
+    if (m_grid.Sheet().selection.IsWholeRows()) {
+        if (m_grid.Sheet().colCount > 0) {
+            m_grid.m_rangeList.AddRange(0, row, m_grid.Sheet().colCount - 1, row);
         }
     } else {
-        m_rangeList.AddCell(column, row);
+        m_grid.m_rangeList.AddCell(column, row);
     }
 }
 
-void CCellGridCore::CommitCellChange(bool cursorMoved)
+void CGridMoves::CommitCellChange(bool cursorMoved)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     CMultiSelection& selection = sheet.selection;
-    if (!sheet.multipleSelection || m_editing) {
+    if (!sheet.multipleSelection || m_grid.IsEditing()) {
         sheet.currentColumn = sheet.cursorColumn;
         sheet.currentRow = sheet.cursorRow;
     } else {
@@ -415,8 +415,9 @@ void CCellGridCore::CommitCellChange(bool cursorMoved)
         if (cursorMoved) {
             switch (sheet.selectionTrigger) {
             case SelectionTrigger::Keyboard:
-                selection.UpdateByKeys(sheet.cursorColumn, sheet.cursorRow, m_host->IsKeyHeld(VK_SHIFT),
-                                       m_host->IsKeyHeld(VK_CONTROL));
+                selection.UpdateByKeys(sheet.cursorColumn, sheet.cursorRow,
+                                       m_grid.m_host->IsKeyHeld(VK_SHIFT),
+                                       m_grid.m_host->IsKeyHeld(VK_CONTROL));
                 break;
             case SelectionTrigger::LeftButton:
                 selection.UpdateByButton(sheet.cursorColumn, sheet.cursorRow, sheet.triggerKeyFlags);
@@ -448,67 +449,68 @@ void CCellGridCore::CommitCellChange(bool cursorMoved)
         if (source != nullptr) {
             source->OnColumnChanged(oldColumn, sheet.currentColumn);
         }
-        OnColumnChanged(oldColumn, sheet.currentColumn);
+        m_grid.OnColumnChanged(oldColumn, sheet.currentColumn);
     }
     if (rowChanged) {
         if (source != nullptr) {
             source->OnRowChanged(oldRow, sheet.currentRow);
         }
-        OnRowChanged(oldRow, sheet.currentRow);
+        m_grid.OnRowChanged(oldRow, sheet.currentRow);
     }
     if (columnChanged || rowChanged) {
-        OnCellChanged(oldColumn, sheet.currentColumn, oldRow, sheet.currentRow);
+        m_grid.OnCellChanged(oldColumn, sheet.currentColumn, oldRow, sheet.currentRow);
     }
     const bool scrolled =
         sheet.leftColumn != sheet.previousLeftColumn || sheet.topRow != sheet.previousTopRow;
     if (sheet.leftColumn != sheet.previousLeftColumn) {
-        OnLeftColumnChanged(sheet.previousLeftColumn, sheet.leftColumn);
+        m_grid.OnLeftColumnChanged(sheet.previousLeftColumn, sheet.leftColumn);
     }
     if (sheet.topRow != sheet.previousTopRow) {
-        OnTopRowChanged(sheet.previousTopRow, sheet.topRow);
+        m_grid.OnTopRowChanged(sheet.previousTopRow, sheet.topRow);
     }
     KeepFloatingWindowClear();
 
     CCellRecord record;
     if (columnChanged || rowChanged) {
         if (oldColumn >= 0 && oldRow >= 0 && oldRow < sheet.rowCount && oldColumn < sheet.colCount) {
-            ReadCellForDisplay(oldColumn, oldRow, record);
-            GetCellType(record.GetTypeIndex())->OnCellLeft(oldColumn, oldRow, record);
+            m_grid.ReadCellForDisplay(oldColumn, oldRow, record);
+            m_grid.GetCellType(record.GetTypeIndex())->OnCellLeft(oldColumn, oldRow, record);
         }
         if (sheet.currentColumn >= 0 && sheet.currentRow >= 0) {
-            ReadCellForDisplay(sheet.currentColumn, sheet.currentRow, record);
-            GetCellType(record.GetTypeIndex())->OnCellEntered(sheet.currentColumn, sheet.currentRow, record);
+            m_grid.ReadCellForDisplay(sheet.currentColumn, sheet.currentRow, record);
+            m_grid.GetCellType(record.GetTypeIndex())
+                ->OnCellEntered(sheet.currentColumn, sheet.currentRow, record);
         }
     }
     if (scrolled && sheet.currentColumn >= 0 && sheet.currentRow >= 0) {
-        ReadCellForDisplay(sheet.currentColumn, sheet.currentRow, record);
-        GetCellType(record.GetTypeIndex())->OnScrolled(sheet.currentColumn, sheet.currentRow, record);
+        m_grid.ReadCellForDisplay(sheet.currentColumn, sheet.currentRow, record);
+        m_grid.GetCellType(record.GetTypeIndex())->OnScrolled(sheet.currentColumn, sheet.currentRow, record);
     }
 
-    UpdateLastVisible();
+    m_grid.m_layout.UpdateLastVisible();
     QueueCurrentCell(oldColumn, oldRow);
     QueueCurrentCell(sheet.currentColumn, sheet.currentRow);
-    m_host->UpdateCellArea(m_rangeList);
-    m_host->RepaintTopHeading();
-    m_host->RepaintSideHeading();
-    m_host->UpdateScrollBars();
+    m_grid.m_host->UpdateCellArea(m_grid.m_rangeList);
+    m_grid.m_host->RepaintTopHeading();
+    m_grid.m_host->RepaintSideHeading();
+    m_grid.m_host->UpdateScrollBars();
     sheet.previousColumn = sheet.currentColumn;
     sheet.previousRow = sheet.currentRow;
     sheet.previousLeftColumn = sheet.leftColumn;
     sheet.previousTopRow = sheet.topRow;
 }
 
-void CCellGridCore::KeepFloatingWindowClear()
+void CGridMoves::KeepFloatingWindowClear()
 {
-    const CGridSheetInfo& sheet = Sheet();
+    const CGridSheetInfo& sheet = m_grid.Sheet();
     CRect window;
     CRect cell;
-    if (!m_host->GetFloatingWindowRect(window) || sheet.currentColumn < 0 || sheet.currentRow < 0 ||
-        GetCellRect(sheet.currentColumn, sheet.currentRow, cell) != 0) {
+    if (!m_grid.m_host->GetFloatingWindowRect(window) || sheet.currentColumn < 0 || sheet.currentRow < 0 ||
+        m_grid.GetCellRect(sheet.currentColumn, sheet.currentRow, cell) != 0) {
         return;
     }
-    cell = m_host->CellAreaToScreen(cell);
-    const CRect screen = m_host->GetScreenRect();
+    cell = m_grid.m_host->CellAreaToScreen(cell);
+    const CRect screen = m_grid.m_host->GetScreenRect();
     const CRect old = window;
     if (sheet.floatingPlacement) {
         window.OffsetRect(cell.right + 30 - window.left, cell.top - window.top);
@@ -534,42 +536,42 @@ void CCellGridCore::KeepFloatingWindowClear()
     if (window == old) {
         return;
     }
-    OnFloatingWindowMoved(old, window);
-    m_host->MoveFloatingWindow(window);
-    RepaintAllParts();
+    m_grid.OnFloatingWindowMoved(old, window);
+    m_grid.m_host->MoveFloatingWindow(window);
+    m_grid.RepaintAllParts();
 }
 
-void CCellGridCore::SetSelectionTrigger(int trigger, unsigned int keyFlags)
+void CGridMoves::SetSelectionTrigger(int trigger, unsigned int keyFlags)
 {
-    Sheet().selectionTrigger = trigger;
-    Sheet().triggerKeyFlags = keyFlags;
+    m_grid.Sheet().selectionTrigger = trigger;
+    m_grid.Sheet().triggerKeyFlags = keyFlags;
 }
 
-int CCellGridCore::SetSelectionMode(int flag)
+int CGridMoves::SetSelectionMode(int flag)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     sheet.selection.RepaintBounds();
     sheet.multipleSelection = flag ? 1 : 0;
     sheet.selection.SetMode(flag ? (sheet.wholeRowSelection ? SelectionMode::WholeRows : SelectionMode::Cells)
                                  : SelectionMode::Off);
-    m_host->UpdateCellArea(m_rangeList);
+    m_grid.m_host->UpdateCellArea(m_grid.m_rangeList);
     return 0;
 }
 
-int CCellGridCore::DeselectAll()
+int CGridMoves::DeselectAll()
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     sheet.selection.RepaintBounds();
     sheet.selection.Clear();
     sheet.cursorColumn = sheet.currentColumn;
     sheet.cursorRow = sheet.currentRow;
-    m_host->UpdateCellArea(m_rangeList);
+    m_grid.m_host->UpdateCellArea(m_grid.m_rangeList);
     return 0;
 }
 
-int CCellGridCore::SelectBlock(int left, int top, int right, int bottom)
+int CGridMoves::SelectBlock(int left, int top, int right, int bottom)
 {
-    CGridSheetInfo& sheet = Sheet();
+    CGridSheetInfo& sheet = m_grid.Sheet();
     if (!sheet.multipleSelection) {
         return 1;
     }
@@ -577,27 +579,27 @@ int CCellGridCore::SelectBlock(int left, int top, int right, int bottom)
     sheet.selection.ExtendBlock(right, bottom);
     sheet.cursorColumn = right;
     sheet.cursorRow = bottom;
-    m_rangeList.AddRange(left, top, right, bottom);
-    m_host->UpdateCellArea(m_rangeList);
+    m_grid.m_rangeList.AddRange(left, top, right, bottom);
+    m_grid.m_host->UpdateCellArea(m_grid.m_rangeList);
     return 0;
 }
 
-int CCellGridCore::FirstSelectedCell(int& column, int& row)
+int CGridMoves::FirstSelectedCell(int& column, int& row)
 {
-    return Sheet().selection.FirstSelectedCell(column, row);
+    return m_grid.Sheet().selection.FirstSelectedCell(column, row);
 }
 
-int CCellGridCore::NextSelectedCell(int& column, int& row)
+int CGridMoves::NextSelectedCell(int& column, int& row)
 {
-    return Sheet().selection.NextSelectedCell(column, row);
+    return m_grid.Sheet().selection.NextSelectedCell(column, row);
 }
 
-int CCellGridCore::FirstSelectedBlock(int& left, int& top, int& right, int& bottom)
+int CGridMoves::FirstSelectedBlock(int& left, int& top, int& right, int& bottom)
 {
-    return Sheet().selection.FirstSelectedBlock(left, top, right, bottom);
+    return m_grid.Sheet().selection.FirstSelectedBlock(left, top, right, bottom);
 }
 
-int CCellGridCore::NextSelectedBlock(int& left, int& top, int& right, int& bottom)
+int CGridMoves::NextSelectedBlock(int& left, int& top, int& right, int& bottom)
 {
-    return Sheet().selection.NextSelectedBlock(left, top, right, bottom);
+    return m_grid.Sheet().selection.NextSelectedBlock(left, top, right, bottom);
 }
