@@ -6,6 +6,7 @@
 #include "app/printing/ui/SheetRangeDlg.h"
 #include "foundation/ui/PrinterChoice.h"
 #include "list/ZantobyDoc.h"
+#include "platform/ui/GtkGlue.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/cmndata.h>
@@ -99,6 +100,9 @@ wxPreviewFrame* CListPrintRunner::Preview(CZantobyDoc& doc, CListGrid* grid, wxW
         new wxPreviewFrame(preview, parent, ToWx(doc.GetTitle()), wxDefaultPosition, wxSize(900, 800));
     frame->Initialize();
     frame->Show();
+    // It opens a moment after the command, when a window manager would leave the keyboard with
+    // the list's window, which the preview keeps from input: nothing would take Esc.
+    frame->CallAfter([frame] { GtkGlue::Present(*frame); });
     return frame;
 }
 
