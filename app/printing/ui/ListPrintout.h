@@ -8,6 +8,7 @@
 #include <vector>
 
 class CZantobyDoc;
+typedef struct _cairo cairo_t;
 
 // Hands the pages of a list's print job to the framework's printing and preview: each page is
 // drawn through a canvas over the device's cairo context at the device's resolution.
@@ -30,6 +31,8 @@ class CListPrintout : public wxPrintout
     // text keeps the exact widths of its outlines instead of whole screen pixels, so that it
     // measures and wraps in the preview as it prints.
     bool DrawOnDevice(const std::function<void(Canvas&, const CPrintJob::Paper&)>& draw, bool show);
+    // The top left corner, as the page is read, of a sheet width x height in the context's units.
+    static void SheetCorner(cairo_t* context, double width, double height, double& x, double& y);
 
     CPrintJob m_job;
     int m_pages = 0;
