@@ -2,6 +2,7 @@
 
 #include "app/printing/PrintPhotoSize.h"
 #include "app/printing/PrintRows.h"
+#include "app/printing/PrintTextHeights.h"
 #include "list/ZantobyDoc.h"
 #include "platform/canvas/Canvas.h"
 
@@ -134,13 +135,14 @@ void CListPageLayout::MeasureRows(Canvas& canvas)
     m_rowHeights.assign(rows, 0);
     const int saved = canvas.SaveDC();
     canvas.SelectFont(Font());
+    CPrintTextHeights heights(canvas);
     for (int displayRow = 0; displayRow < rows; ++displayRow) {
         const int record = CPrintRows::RecordOf(m_doc, displayRow);
         if (record < 0) {
             m_rowHeights[displayRow] = MulDiv(m_settings.listPhotoSize + 20, m_scale, 100);
             continue;
         }
-        int height = MeasureTextHeight(canvas, displayRow) + m_scale / 5;
+        int height = MeasureTextHeight(heights, displayRow) + m_scale / 5;
         if (m_settings.listPhotos) {
             height = std::max(height, MeasurePhotoBlock(record));
         }
@@ -149,16 +151,15 @@ void CListPageLayout::MeasureRows(Canvas& canvas)
     canvas.RestoreDC(saved);
 }
 
-int CListPageLayout::MeasureTextHeight(Canvas& canvas, int displayRow) const
+int CListPageLayout::MeasureTextHeight(CPrintTextHeights& heights, int displayRow) const
 {
     int height = m_fontHeight;
     for (int column = 0; column < static_cast<int>(m_columnWidths.size()); ++column) {
         if (m_columnWidths[column] <= 0) {
             continue;
         }
-        const CString text = m_doc.GetCellTextAt(column, displayRow, kOutputPrint);
-        CRect box(0, 0, m_columnWidths[column] - 2 * (m_scale / 20), 0);
-        height = std::max(height, canvas.DrawText(text, box, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX));
+        height = std::max(height, heights.Of(m_doc.GetCellTextAt(column, displayRow, kOutputPrint),
+                                             m_columnWidths[column] - 2 * (m_scale / 20)));
     }
     return height;
 }

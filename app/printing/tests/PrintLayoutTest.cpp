@@ -229,3 +229,33 @@ TEST_F(PrintLayout, ASheetBlockThatRunsPastThePageGoesOnToANewPageOfTheSameRow)
     EXPECT_EQ(pages[1].blockHeights, (std::vector<int>{0, 0, 60 * line + 50}));
     EXPECT_EQ(pages[1].record, pages[0].record);
 }
+
+TEST_F(PrintLayout, AJobLaidOutOnceServesTheSamePaperAtTheSameResolutionOnly)
+{
+    AddRows(40);
+    CPrintJob job(*doc, CPrintJob::Form::List);
+    EXPECT_FALSE(job.IsLaidOutFor(kA4, PdfDocument::kDotsPerInch));
+    const int pages = job.Begin(canvas, kA4);
+    EXPECT_TRUE(job.IsLaidOutFor(kA4, PdfDocument::kDotsPerInch));
+    EXPECT_FALSE(job.IsLaidOutFor({2970, 2100}, PdfDocument::kDotsPerInch)) << "turned paper";
+    EXPECT_FALSE(job.IsLaidOutFor(kA4, 300)) << "text measures otherwise at another resolution";
+    EXPECT_EQ(job.GetPageCount(), pages);
+}
+
+TEST_F(PrintLayout, RowsOfRepeatedTextsMeasureAsRowsOfTheirOwn)
+{
+    // The same long text in many rows wraps into the same height in each; a short one does not.
+    for (int i = 0; i < 30; ++i) {
+        ProductRecord& row = doc->GetRow(doc->AllocProductRecord());
+        row.EditCells().SetText(0, i % 2 == 0 ? "色違いあり。まとめ買いの割引は店頭でお問い合わせください。" : "短い");
+    }
+    doc->ShowAllRows();
+    CPrintJob job(*doc, CPrintJob::Form::List);
+    job.Begin(canvas, kA4);
+    const CListPageLayout& layout = job.ListLayout();
+    ASSERT_EQ(layout.RowCount(), 30);
+    EXPECT_GT(layout.RowHeight(0), layout.RowHeight(1)) << "the long text wraps";
+    for (int row = 2; row < 30; ++row) {
+        EXPECT_EQ(layout.RowHeight(row), layout.RowHeight(row % 2)) << row;
+    }
+}

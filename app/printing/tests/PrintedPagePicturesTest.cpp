@@ -7,6 +7,7 @@
 #include "app/startup/SampleListMaker.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "list/ZantobyDoc.h"
+#include "platform/Cp932.h"
 #include "platform/FileSystem.h"
 #include "support/FakeListHost.h"
 
@@ -148,5 +149,34 @@ TEST(PrintedPagePictures, PagesLookAsTheyDid)
         }
     }
     EXPECT_TRUE(host.errorReports.empty());
+    doc->OnCloseDocument();
+}
+
+TEST(PrintedPagePictures, ColumnsPastThePapersEdgeAreNotInThePageAtAll)
+{
+    ScratchFolder scratch;
+    FakeListHost host;
+    std::unique_ptr<CZantobyDoc> doc = MakeWideList(host, scratch);
+    ASSERT_NE(doc, nullptr);
+    doc->print.fitToWidth = false;
+    doc->print.listScale = 100;
+    CPrintJob job(*doc, CPrintJob::Form::List);
+    const fs::path pdf = FileSystem::ToNative(scratch.Path()) / "wide.pdf";
+    ASSERT_GE(PrintJobToPdf(job, FileSystem::FromNative(pdf)), 1);
+    // The text of the page as the file holds it, cut away or not.
+    const std::string command = "pdftotext -f 1 -l 1 " + Quoted(pdf) + " -";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string text;
+    char buffer[4096];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        text.append(buffer, got);
+    }
+    pclose(pipe);
+    const int first = doc->columnCount - 16;
+    EXPECT_NE(text.find(Cp932::ToUtf8(doc->GetColumn(first).name.view())), std::string::npos)
+        << "the first added column is on the paper";
+    EXPECT_EQ(text.find(Cp932::ToUtf8(doc->GetColumn(doc->columnCount - 1).name.view())), std::string::npos)
+        << "the last lies past the paper's edge";
     doc->OnCloseDocument();
 }

@@ -12,6 +12,7 @@
 #include <wx/cmndata.h>
 #include <wx/print.h>
 
+#include <memory>
 #include <set>
 
 CListPrintRunner::Printer CListPrintRunner::SetPrinter(Printer printer)
@@ -90,8 +91,9 @@ wxPreviewFrame* CListPrintRunner::Preview(CZantobyDoc& doc, CListGrid* grid, wxW
         return nullptr;
     }
     wxPrintDialogData dialogData(PrintDataOf(doc));
-    auto* preview = new wxPrintPreview(new CListPrintout(doc, form, rows), new CListPrintout(doc, form, rows),
-                                       &dialogData);
+    auto job = std::make_shared<CPrintJob>(doc, form);
+    job->SetSheetRows(rows);
+    auto* preview = new wxPrintPreview(new CListPrintout(doc, job), new CListPrintout(doc, job), &dialogData);
     if (!preview->IsOk()) {
         delete preview;
         return nullptr;

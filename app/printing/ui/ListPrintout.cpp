@@ -12,9 +12,14 @@
 #include <cmath>
 
 CListPrintout::CListPrintout(CZantobyDoc& doc, CPrintJob::Form form, const std::vector<int>& sheetRows)
-    : wxPrintout(ToWx(doc.GetTitle())), m_job(doc, form)
+    : wxPrintout(ToWx(doc.GetTitle())), m_job(std::make_shared<CPrintJob>(doc, form))
 {
-    m_job.SetSheetRows(sheetRows);
+    m_job->SetSheetRows(sheetRows);
+}
+
+CListPrintout::CListPrintout(CZantobyDoc& doc, std::shared_ptr<CPrintJob> job)
+    : wxPrintout(ToWx(doc.GetTitle())), m_job(std::move(job))
+{
 }
 
 void CListPrintout::SheetCorner(cairo_t* context, double width, double height, double& x, double& y)
@@ -101,7 +106,10 @@ bool CListPrintout::DrawOnDevice(const std::function<void(Canvas&, const CPrintJ
 void CListPrintout::OnPreparePrinting()
 {
     DrawOnDevice(
-        [this](Canvas& canvas, const CPrintJob::Paper& paper) { m_pages = m_job.Begin(canvas, paper); },
+        [this](Canvas& canvas, const CPrintJob::Paper& paper) {
+            m_pages = m_job->IsLaidOutFor(paper, canvas.GetResolution()) ? m_job->GetPageCount()
+                                                                          : m_job->Begin(canvas, paper);
+        },
         false);
 }
 
@@ -122,5 +130,5 @@ void CListPrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* 
 bool CListPrintout::OnPrintPage(int page)
 {
     return DrawOnDevice(
-        [this, page](Canvas& canvas, const CPrintJob::Paper&) { m_job.PrintPage(canvas, page); }, true);
+        [this, page](Canvas& canvas, const CPrintJob::Paper&) { m_job->PrintPage(canvas, page); }, true);
 }
