@@ -3,6 +3,7 @@
 #include "app/printing/PrintJob.h"
 #include "list/ZantobyDoc.h"
 #include "platform/Bitmap.h"
+#include "platform/FileSystem.h"
 #include "platform/canvas/Canvas.h"
 #include "platform/canvas/PdfDocument.h"
 #include "support/FakeListHost.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -244,18 +246,26 @@ TEST_F(PrintLayout, AJobLaidOutOnceServesTheSamePaperAtTheSameResolutionOnly)
 
 TEST_F(PrintLayout, RowsOfRepeatedTextsMeasureAsRowsOfTheirOwn)
 {
-    // The same long text in many rows wraps into the same height in each; a short one does not.
-    for (int i = 0; i < 30; ++i) {
+    // The same long text in many rows wraps into the same height in each, whichever thread
+    // measures the row; a short one does not wrap.
+    constexpr int kRows = 1500;
+    for (int i = 0; i < kRows; ++i) {
         ProductRecord& row = doc->GetRow(doc->AllocProductRecord());
         row.EditCells().SetText(0, i % 2 == 0 ? "色違いあり。まとめ買いの割引は店頭でお問い合わせください。" : "短い");
     }
     doc->ShowAllRows();
+    // On a page of a PDF file, as printed.
+    PdfDocument pdf;
+    ASSERT_TRUE(pdf.Create(FileSystem::FromNative(std::filesystem::temp_directory_path() / "zantoby-layout.pdf"),
+                           2100, 2970));
+    Canvas page(pdf.Context());
+    page.SetResolution(PdfDocument::kDotsPerInch);
     CPrintJob job(*doc, CPrintJob::Form::List);
-    job.Begin(canvas, kA4);
+    job.Begin(page, kA4);
     const CListPageLayout& layout = job.ListLayout();
-    ASSERT_EQ(layout.RowCount(), 30);
+    ASSERT_EQ(layout.RowCount(), kRows);
     EXPECT_GT(layout.RowHeight(0), layout.RowHeight(1)) << "the long text wraps";
-    for (int row = 2; row < 30; ++row) {
-        EXPECT_EQ(layout.RowHeight(row), layout.RowHeight(row % 2)) << row;
+    for (int row = 2; row < kRows; ++row) {
+        ASSERT_EQ(layout.RowHeight(row), layout.RowHeight(row % 2)) << row;
     }
 }
