@@ -1,6 +1,7 @@
 #include "foundation/PaperList.h"
 
 #include "foundation/PaperCodes.h"
+#include "foundation/PaperNames.h"
 #include "platform/Cp932.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintSpooler.h"
@@ -19,14 +20,18 @@ bool HasDoubleByte(const CString& text)
     return false;
 }
 
-// The name a paper is listed under: the print system's own when it is Japanese, else the
-// paper table's, else the print system's when it is more than the raw media keyword, else the
-// size in millimetres.
+// The name a paper is listed under: the print system's own when it is Japanese, else the name of
+// its media, else the paper table's, else the print system's when it is more than the raw media
+// keyword, else the size in millimetres.
 CString ReadableName(const PrintSpooler::Media& media, int code)
 {
     const CString shown(Cp932::FromUtf8(media.displayName));
     if (HasDoubleByte(shown)) {
         return shown;
+    }
+    const CString named(CPaperNames::Of(CString(media.name)));
+    if (!named.IsEmpty()) {
+        return named;
     }
     const CString known(CPaperCodes::GetDisplayName(code));
     if (!known.IsEmpty()) {

@@ -2,10 +2,16 @@
 
 #include "app/printing/PrintPhotoSize.h"
 #include "app/printing/PrintRows.h"
+#include "app/printing/PrintTextHeights.h"
 #include "list/ZantobyDoc.h"
+#include "platform/WorkerPool.h"
 #include "platform/canvas/Canvas.h"
 
+#include <cairo.h>
+
 #include <algorithm>
+#include <condition_variable>
+#include <mutex>
 #include <numeric>
 
 namespace {
@@ -132,15 +138,65 @@ void CListPageLayout::MeasureRows(Canvas& canvas)
 {
     const int rows = CPrintRows::CountListRows(m_doc);
     m_rowHeights.assign(rows, 0);
+    // A full list's cells take seconds to lay out one by one: blocks of rows are measured on
+    // threads of their own, each on a context of the same surface with the same transformation
+    // and font options, where text measures as on the canvas. The first block is the canvas's.
+    constexpr int kRowsPerBlock = 256;
+    const int blocks = (rows + kRowsPerBlock - 1) / kRowsPerBlock;
+    const int threads = std::clamp(blocks - 1, 0, std::min(4, WorkerPool::CoreCount()));
+    if (threads == 0) {
+        MeasureRowRange(canvas, 0, rows);
+        return;
+    }
+    const int perThread = (rows - kRowsPerBlock + threads - 1) / threads;
+    cairo_t* shared = canvas.Context();
+    cairo_matrix_t matrix;
+    cairo_get_matrix(shared, &matrix);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_get_font_options(shared, options);
+    std::mutex guard;
+    std::condition_variable finished;
+    int running = threads;
+    {
+        WorkerPool pool(threads);
+        for (int i = 0; i < threads; ++i) {
+            const int first = kRowsPerBlock + i * perThread;
+            const int last = std::min(rows, first + perThread);
+            cairo_t* own = cairo_create(cairo_get_target(shared));
+            cairo_set_matrix(own, &matrix);
+            cairo_set_font_options(own, options);
+            pool.Submit([this, own, first, last, &canvas, &guard, &finished, &running] {
+                {
+                    Canvas worker(own);
+                    worker.SetResolution(canvas.GetResolution());
+                    worker.SetMapMode(canvas.GetMapMode());
+                    MeasureRowRange(worker, first, last);
+                }
+                cairo_destroy(own);
+                const std::lock_guard<std::mutex> lock(guard);
+                --running;
+                finished.notify_one();
+            });
+        }
+        MeasureRowRange(canvas, 0, std::min(rows, kRowsPerBlock));
+        std::unique_lock<std::mutex> lock(guard);
+        finished.wait(lock, [&] { return running == 0; });
+    }
+    cairo_font_options_destroy(options);
+}
+
+void CListPageLayout::MeasureRowRange(Canvas& canvas, int first, int last)
+{
     const int saved = canvas.SaveDC();
     canvas.SelectFont(Font());
-    for (int displayRow = 0; displayRow < rows; ++displayRow) {
+    CPrintTextHeights heights(canvas);
+    for (int displayRow = first; displayRow < last; ++displayRow) {
         const int record = CPrintRows::RecordOf(m_doc, displayRow);
         if (record < 0) {
             m_rowHeights[displayRow] = MulDiv(m_settings.listPhotoSize + 20, m_scale, 100);
             continue;
         }
-        int height = MeasureTextHeight(canvas, displayRow) + m_scale / 5;
+        int height = MeasureTextHeight(heights, displayRow) + m_scale / 5;
         if (m_settings.listPhotos) {
             height = std::max(height, MeasurePhotoBlock(record));
         }
@@ -149,16 +205,15 @@ void CListPageLayout::MeasureRows(Canvas& canvas)
     canvas.RestoreDC(saved);
 }
 
-int CListPageLayout::MeasureTextHeight(Canvas& canvas, int displayRow) const
+int CListPageLayout::MeasureTextHeight(CPrintTextHeights& heights, int displayRow) const
 {
     int height = m_fontHeight;
     for (int column = 0; column < static_cast<int>(m_columnWidths.size()); ++column) {
         if (m_columnWidths[column] <= 0) {
             continue;
         }
-        const CString text = m_doc.GetCellTextAt(column, displayRow, kOutputPrint);
-        CRect box(0, 0, m_columnWidths[column] - 2 * (m_scale / 20), 0);
-        height = std::max(height, canvas.DrawText(text, box, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX));
+        height = std::max(height, heights.Of(m_doc.GetCellTextAt(column, displayRow, kOutputPrint),
+                                             m_columnWidths[column] - 2 * (m_scale / 20)));
     }
     return height;
 }

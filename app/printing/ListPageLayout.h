@@ -6,6 +6,7 @@
 #include <vector>
 
 class Canvas;
+class CPrintTextHeights;
 class CZantobyDoc;
 struct PrintSettings;
 
@@ -51,7 +52,9 @@ class CListPageLayout
     void MeasurePhotoColumn();
     void FitToWidth(const PrintArea& area);
     void MeasureRows(Canvas& canvas);
-    int MeasureTextHeight(Canvas& canvas, int displayRow) const;
+    // Rows first to last (excluded), on a canvas in MM_LOMETRIC.
+    void MeasureRowRange(Canvas& canvas, int first, int last);
+    int MeasureTextHeight(CPrintTextHeights& heights, int displayRow) const;
     int MeasurePhotoBlock(int record) const;
     void Paginate(const PrintArea& area);
 

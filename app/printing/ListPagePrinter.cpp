@@ -31,6 +31,10 @@ void CListPagePrinter::PrintPage(Canvas& canvas, const PrintArea& area, int page
     for (int i = 0; i < rows.count; ++i) {
         rows.bottom -= m_layout.RowHeight(rows.first + i);
     }
+    // The page is cut at the area's edge, with room for the rules on it; the columns past it
+    // are not drawn at all.
+    constexpr int kRuleReach = 50;
+    rows.right = area.printableWidth + kRuleReach;
     IListHost& host = m_doc.Host();
     const int pageCount = m_layout.PageCount();
     CPrintGuard::Run(host, __LINE__, [&] { m_bands.Draw(canvas, area, page, pageCount); });
@@ -50,7 +54,7 @@ void CListPagePrinter::DrawCells(Canvas& canvas, const PageRows& rows) const
     canvas.SetBkMode(TRANSPARENT);
     const std::vector<int>& widths = m_layout.ColumnWidths();
     int left = 0;
-    for (int column = 0; column < static_cast<int>(widths.size()); ++column) {
+    for (int column = 0; column < static_cast<int>(widths.size()) && left < rows.right; ++column) {
         const int right = left + widths[column];
         if (widths[column] <= 0) {
             continue;
@@ -83,6 +87,9 @@ void CListPagePrinter::DrawPhotos(Canvas& canvas, const PageRows& rows) const
     const int scale = m_layout.Scale();
     const int perLine = m_layout.PhotosPerLine();
     const int photoLeft = m_layout.ColumnLeft(static_cast<int>(m_layout.ColumnWidths().size()));
+    if (photoLeft >= rows.right) {
+        return;
+    }
     const bool shortSide = m_doc.photoSizes.shortSide;
     canvas.SetStretchBltMode(HALFTONE);
     int top = rows.top;
@@ -171,6 +178,10 @@ void CListPagePrinter::DrawHeadings(Canvas& canvas, const PageRows& rows) const
     int left = 0;
     for (int column = 0; column < static_cast<int>(widths.size()); ++column) {
         const int right = left + widths[column];
+        // A name shared by columns that began on the paper is drawn where its group ends.
+        if (left >= rows.right && groupLeft < 0) {
+            break;
+        }
         if (widths[column] <= 0) {
             continue;
         }

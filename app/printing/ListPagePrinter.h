@@ -28,6 +28,7 @@ class CListPagePrinter
         int count;
         int top;    // the first row's top
         int bottom; // the table's bottom
+        int right;  // nothing of a column that starts here or further right shows on the paper
     };
 
     void DrawCells(Canvas& canvas, const PageRows& rows) const;

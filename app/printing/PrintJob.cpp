@@ -83,7 +83,16 @@ int CPrintJob::Begin(Canvas& canvas, const Paper& paper)
             m_sheetLayout.Prepare(canvas, m_area, SheetRows());
         }
     });
+    m_laidOut = true;
+    m_laidOutPaper = paper;
+    m_laidOutResolution = canvas.GetResolution();
     return GetPageCount();
+}
+
+bool CPrintJob::IsLaidOutFor(const Paper& paper, double resolution) const
+{
+    return m_laidOut && m_laidOutPaper.width == paper.width && m_laidOutPaper.height == paper.height &&
+           m_laidOutResolution == resolution;
 }
 
 int CPrintJob::GetPageCount() const

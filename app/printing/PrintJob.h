@@ -42,6 +42,8 @@ class CPrintJob
     // Lays the pages out on the paper, measuring text on the canvas at its resolution; returns
     // the number of pages. The print state lasts until the next Begin.
     int Begin(Canvas& canvas, const Paper& paper);
+    // Whether the pages are laid out for this paper at this resolution already.
+    bool IsLaidOutFor(const Paper& paper, double resolution) const;
     int GetPageCount() const;
     // Draws a page from 1.
     void PrintPage(Canvas& canvas, int page) const;
@@ -59,6 +61,9 @@ class CPrintJob
     Form m_form;
     std::vector<int> m_sheetRows;
     PrintArea m_area;
+    bool m_laidOut = false;
+    Paper m_laidOutPaper;
+    double m_laidOutResolution = 0;
     CListPageLayout m_listLayout;
     CListPagePrinter m_listPrinter;
     CSheetPageLayout m_sheetLayout;

@@ -128,7 +128,7 @@ TEST_F(PrinterListTest, PapersGetWindowsNumbersAndPrinterOwnPapersNumbersFrom256
 {
     spooler->printers = {{"Office", "", "", "", "", "", 0}};
     spooler->media = {{"iso_a4_210x297mm", "A4", 21000, 29700},
-                      {"oe_photo-l_3.5x5in", "", 8890, 12700},
+                      {"oe_photo-xl_3.5x5in", "", 8890, 12700},
                       {"jpn_hagaki_100x148mm", Cp932::ToUtf8("はがき"), 10000, 14800},
                       {"oe_square_5x5in", "", 12700, 12700}};
     CPrinterList list;
@@ -166,6 +166,27 @@ TEST_F(PrinterListTest, EachPaperIsListedOnceUnderAReadableName)
     EXPECT_EQ(papers.GetItem(2)->name, "ハガキ") << "the print system's Japanese name stays";
     EXPECT_EQ(papers.GetItem(3)->paperId, 256);
     EXPECT_EQ(papers.GetItem(3)->name, "Square 5x5");
+}
+
+TEST_F(PrinterListTest, PapersTheSystemNamesOnlyByTheirMediaKeywordGetTheirKnownNames)
+{
+    // A print system without its own names for these lists the bare keywords.
+    spooler->media = {{"iso_a1_594x841mm", "iso_a1_594x841mm", 59400, 84100},
+                      {"iso_b5_176x250mm", "iso_b5_176x250mm", 17600, 25000},
+                      {"jis_b5_182x257mm", "", 18200, 25700},
+                      {"jpn_kaku3_216x277mm", "jpn_kaku3_216x277mm", 21600, 27700},
+                      {"na_number-9_3.875x8.875in", "", 9843, 22543},
+                      {"iso_c5_162x229mm", "C5 Envelope", 16200, 22900}};
+    CPaperList papers;
+    papers.EnumPapers("Office", "");
+    ASSERT_EQ(papers.GetSize(), 6);
+    EXPECT_EQ(papers.GetItem(0)->name, "A1");
+    EXPECT_EQ(papers.GetItem(1)->name, "B5 (ISO)") << "ISO B5 is a paper, not only an envelope";
+    EXPECT_EQ(papers.GetItem(1)->paperId, 34);
+    EXPECT_EQ(papers.GetItem(2)->name, "B5 (JIS)");
+    EXPECT_EQ(papers.GetItem(3)->name, "角形3号封筒");
+    EXPECT_EQ(papers.GetItem(4)->name, "封筒 #9");
+    EXPECT_EQ(papers.GetItem(5)->name, "封筒 C5") << "the Japanese name over the system's English one";
 }
 
 TEST_F(PrinterListTest, APrinterWithoutPapersHasAnEmptyListAndLongNamesAreCutWhole)

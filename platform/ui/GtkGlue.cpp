@@ -1,6 +1,7 @@
 #include "platform/ui/GtkGlue.h"
 
 #include <algorithm>
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #include <wx/listbox.h>
 #include <wx/mdi.h>
@@ -158,4 +159,16 @@ void GtkGlue::SetTabTip(wxMDIChildFrame& child, const wxString& tip)
     if (GtkWidget* tab = gtk_notebook_get_tab_label(GTK_NOTEBOOK(bar), child.GetHandle())) {
         gtk_widget_set_tooltip_text(tab, tip.empty() ? nullptr : tip.utf8_str().data());
     }
+}
+
+void GtkGlue::Present(wxTopLevelWindow& window)
+{
+    GtkWidget* widget = window.GetHandle();
+    GdkWindow* shown = widget != nullptr ? gtk_widget_get_window(widget) : nullptr;
+    if (shown == nullptr) {
+        return;
+    }
+    // The server's time now counts as the user's, later than any input the other windows had.
+    const guint32 now = GDK_IS_X11_WINDOW(shown) ? gdk_x11_get_server_time(shown) : GDK_CURRENT_TIME;
+    gtk_window_present_with_time(GTK_WINDOW(widget), now);
 }

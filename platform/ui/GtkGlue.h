@@ -24,6 +24,10 @@ class GtkGlue
     // window shown again is where wx asked before, where a window manager that placed it by its
     // own rule has not put it. A window that never asked is placed by the window manager's rule.
     static void MoveTopLevel(wxTopLevelWindow& window, const wxPoint& position);
+    // Brings a shown top-level window to the front with the keyboard, as a window the user just
+    // asked for: a window manager leaves the keyboard where it was for a window that opens a
+    // while after the user's last input.
+    static void Present(wxTopLevelWindow& window);
 
     // Gives a top-level window that was never shown an allocation of its size. wx otherwise
     // realizes the window with one of 2 x 1 pixels before its first show under a window manager,

@@ -3,6 +3,7 @@
 #include "app/printing/PrintJob.h"
 #include "list/ZantobyDoc.h"
 #include "platform/Bitmap.h"
+#include "platform/FileSystem.h"
 #include "platform/canvas/Canvas.h"
 #include "platform/canvas/PdfDocument.h"
 #include "support/FakeListHost.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -228,4 +230,42 @@ TEST_F(PrintLayout, ASheetBlockThatRunsPastThePageGoesOnToANewPageOfTheSameRow)
     EXPECT_EQ(pages[0].blockHeights, (std::vector<int>{line + 50, 60 * line + 50, 0}));
     EXPECT_EQ(pages[1].blockHeights, (std::vector<int>{0, 0, 60 * line + 50}));
     EXPECT_EQ(pages[1].record, pages[0].record);
+}
+
+TEST_F(PrintLayout, AJobLaidOutOnceServesTheSamePaperAtTheSameResolutionOnly)
+{
+    AddRows(40);
+    CPrintJob job(*doc, CPrintJob::Form::List);
+    EXPECT_FALSE(job.IsLaidOutFor(kA4, PdfDocument::kDotsPerInch));
+    const int pages = job.Begin(canvas, kA4);
+    EXPECT_TRUE(job.IsLaidOutFor(kA4, PdfDocument::kDotsPerInch));
+    EXPECT_FALSE(job.IsLaidOutFor({2970, 2100}, PdfDocument::kDotsPerInch)) << "turned paper";
+    EXPECT_FALSE(job.IsLaidOutFor(kA4, 300)) << "text measures otherwise at another resolution";
+    EXPECT_EQ(job.GetPageCount(), pages);
+}
+
+TEST_F(PrintLayout, RowsOfRepeatedTextsMeasureAsRowsOfTheirOwn)
+{
+    // The same long text in many rows wraps into the same height in each, whichever thread
+    // measures the row; a short one does not wrap.
+    constexpr int kRows = 1500;
+    for (int i = 0; i < kRows; ++i) {
+        ProductRecord& row = doc->GetRow(doc->AllocProductRecord());
+        row.EditCells().SetText(0, i % 2 == 0 ? "色違いあり。まとめ買いの割引は店頭でお問い合わせください。" : "短い");
+    }
+    doc->ShowAllRows();
+    // On a page of a PDF file, as printed.
+    PdfDocument pdf;
+    ASSERT_TRUE(pdf.Create(FileSystem::FromNative(std::filesystem::temp_directory_path() / "zantoby-layout.pdf"),
+                           2100, 2970));
+    Canvas page(pdf.Context());
+    page.SetResolution(PdfDocument::kDotsPerInch);
+    CPrintJob job(*doc, CPrintJob::Form::List);
+    job.Begin(page, kA4);
+    const CListPageLayout& layout = job.ListLayout();
+    ASSERT_EQ(layout.RowCount(), kRows);
+    EXPECT_GT(layout.RowHeight(0), layout.RowHeight(1)) << "the long text wraps";
+    for (int row = 2; row < kRows; ++row) {
+        ASSERT_EQ(layout.RowHeight(row), layout.RowHeight(row % 2)) << row;
+    }
 }

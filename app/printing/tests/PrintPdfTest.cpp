@@ -1,12 +1,11 @@
 // The sample list printed to PDF files as list pages and as single sheets; the files are kept in
 // the test output folder for a look.
 #include "app/printing/PrintJob.h"
+#include "app/printing/tests/support/JobPdf.h"
 #include "app/startup/SampleListMaker.h"
 #include "foundation/tests/support/ScratchFolder.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
-#include "platform/canvas/Canvas.h"
-#include "platform/canvas/PdfDocument.h"
 #include "support/FakeListHost.h"
 
 #include <gtest/gtest.h>
@@ -17,30 +16,6 @@
 #include <vector>
 
 namespace {
-
-// Prints every page of the job into a PDF file of A4 sheets; the number of pages, -1 on failure.
-int PrintToPdf(CPrintJob& job, const CString& path)
-{
-    PdfDocument pdf;
-    if (!pdf.Create(path, 2100, 2970)) {
-        return -1;
-    }
-    int pages = 0;
-    {
-        Canvas measure(pdf.Context());
-        measure.SetResolution(PdfDocument::kDotsPerInch);
-        pages = job.Begin(measure, {2100, 2970});
-    }
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1) {
-            pdf.NextPage();
-        }
-        Canvas canvas(pdf.Context());
-        canvas.SetResolution(PdfDocument::kDotsPerInch);
-        job.PrintPage(canvas, page);
-    }
-    return pdf.Close() ? pages : -1;
-}
 
 CString OutputFolder(const ScratchFolder& scratch)
 {
@@ -65,7 +40,7 @@ TEST(PrintPdf, TheSampleListPrintsAsListPagesAndAsSheets)
     doc->print.fitToWidth = true;
 
     CPrintJob list(*doc, CPrintJob::Form::List);
-    const int listPages = PrintToPdf(list, OutputFolder(scratch) + "/print-list.pdf");
+    const int listPages = PrintJobToPdf(list, OutputFolder(scratch) + "/print-list.pdf");
     EXPECT_EQ(listPages, list.ListLayout().PageCount());
     EXPECT_GE(listPages, 2);
     EXPECT_LT(list.ListLayout().Scale(), 100) << "eight columns and a photo column are wider than A4";
@@ -78,7 +53,7 @@ TEST(PrintPdf, TheSampleListPrintsAsListPagesAndAsSheets)
         }
     }
     sheets.SetSheetRows(withPhotos);
-    const int sheetPages = PrintToPdf(sheets, OutputFolder(scratch) + "/print-sheets.pdf");
+    const int sheetPages = PrintJobToPdf(sheets, OutputFolder(scratch) + "/print-sheets.pdf");
     EXPECT_EQ(sheetPages, sheets.GetPageCount());
     EXPECT_GE(sheetPages, 3) << "a page or more for each row";
     EXPECT_TRUE(host.errorReports.empty());

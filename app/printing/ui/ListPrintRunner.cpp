@@ -6,11 +6,13 @@
 #include "app/printing/ui/SheetRangeDlg.h"
 #include "foundation/ui/PrinterChoice.h"
 #include "list/ZantobyDoc.h"
+#include "platform/ui/GtkGlue.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/cmndata.h>
 #include <wx/print.h>
 
+#include <memory>
 #include <set>
 
 CListPrintRunner::Printer CListPrintRunner::SetPrinter(Printer printer)
@@ -89,8 +91,9 @@ wxPreviewFrame* CListPrintRunner::Preview(CZantobyDoc& doc, CListGrid* grid, wxW
         return nullptr;
     }
     wxPrintDialogData dialogData(PrintDataOf(doc));
-    auto* preview = new wxPrintPreview(new CListPrintout(doc, form, rows), new CListPrintout(doc, form, rows),
-                                       &dialogData);
+    auto job = std::make_shared<CPrintJob>(doc, form);
+    job->SetSheetRows(rows);
+    auto* preview = new wxPrintPreview(new CListPrintout(doc, job), new CListPrintout(doc, job), &dialogData);
     if (!preview->IsOk()) {
         delete preview;
         return nullptr;
@@ -99,6 +102,9 @@ wxPreviewFrame* CListPrintRunner::Preview(CZantobyDoc& doc, CListGrid* grid, wxW
         new wxPreviewFrame(preview, parent, ToWx(doc.GetTitle()), wxDefaultPosition, wxSize(900, 800));
     frame->Initialize();
     frame->Show();
+    // It opens a moment after the command, when a window manager would leave the keyboard with
+    // the list's window, which the preview keeps from input: nothing would take Esc.
+    frame->CallAfter([frame] { GtkGlue::Present(*frame); });
     return frame;
 }
 

@@ -12,9 +12,33 @@
 #include <cmath>
 
 CListPrintout::CListPrintout(CZantobyDoc& doc, CPrintJob::Form form, const std::vector<int>& sheetRows)
-    : wxPrintout(ToWx(doc.GetTitle())), m_job(doc, form)
+    : wxPrintout(ToWx(doc.GetTitle())), m_job(std::make_shared<CPrintJob>(doc, form))
 {
-    m_job.SetSheetRows(sheetRows);
+    m_job->SetSheetRows(sheetRows);
+}
+
+CListPrintout::CListPrintout(CZantobyDoc& doc, std::shared_ptr<CPrintJob> job)
+    : wxPrintout(ToWx(doc.GetTitle())), m_job(std::move(job))
+{
+}
+
+void CListPrintout::SheetCorner(cairo_t* context, double width, double height, double& x, double& y)
+{
+    // The device's sheet starts at its origin and runs along its axes; the axis that runs along
+    // the reader's x (or y) says on which side of the origin the sheet lies.
+    double originX = 0;
+    double originY = 0;
+    cairo_device_to_user(context, &originX, &originY);
+    double acrossX = 1;
+    double acrossY = 0;
+    cairo_device_to_user_distance(context, &acrossX, &acrossY);
+    double downX = 0;
+    double downY = 1;
+    cairo_device_to_user_distance(context, &downX, &downY);
+    const double towardsRight = std::abs(acrossX) >= std::abs(downX) ? acrossX : downX;
+    const double towardsBottom = std::abs(acrossY) >= std::abs(downY) ? acrossY : downY;
+    x = towardsRight >= 0 ? originX : originX - width;
+    y = towardsBottom >= 0 ? originY : originY - height;
 }
 
 bool CListPrintout::DrawOnDevice(const std::function<void(Canvas&, const CPrintJob::Paper&)>& draw, bool show)
@@ -43,12 +67,12 @@ bool CListPrintout::DrawOnDevice(const std::function<void(Canvas&, const CPrintJ
     paper.width = static_cast<int>(std::lround(sheet.width * 254.0 / ppiX));
     paper.height = static_cast<int>(std::lround(sheet.height * 254.0 / ppiX));
     if (!IsPreview()) {
-        // The print system moves the context's origin into its margins, on a landscape page by
-        // other amounts than it told when the job was laid out. Each page is drawn from the
-        // sheet's corner, where the device's origin lies.
+        // The print system moves the context's origin into its margins, and turns the context
+        // for landscape paper, by other amounts than it told when the job was laid out. Each page
+        // is drawn from the sheet's top left corner as it is read, wherever the device puts it.
         double cornerX = 0;
         double cornerY = 0;
-        cairo_device_to_user(context, &cornerX, &cornerY);
+        SheetCorner(context, sheet.width, sheet.height, cornerX, cornerY);
         cairo_save(context);
         cairo_translate(context, cornerX, cornerY);
         {
@@ -82,7 +106,10 @@ bool CListPrintout::DrawOnDevice(const std::function<void(Canvas&, const CPrintJ
 void CListPrintout::OnPreparePrinting()
 {
     DrawOnDevice(
-        [this](Canvas& canvas, const CPrintJob::Paper& paper) { m_pages = m_job.Begin(canvas, paper); },
+        [this](Canvas& canvas, const CPrintJob::Paper& paper) {
+            m_pages = m_job->IsLaidOutFor(paper, canvas.GetResolution()) ? m_job->GetPageCount()
+                                                                          : m_job->Begin(canvas, paper);
+        },
         false);
 }
 
@@ -103,5 +130,5 @@ void CListPrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* 
 bool CListPrintout::OnPrintPage(int page)
 {
     return DrawOnDevice(
-        [this, page](Canvas& canvas, const CPrintJob::Paper&) { m_job.PrintPage(canvas, page); }, true);
+        [this, page](Canvas& canvas, const CPrintJob::Paper&) { m_job->PrintPage(canvas, page); }, true);
 }

@@ -6,23 +6,19 @@
 #include "app/printing/ui/ListPrintRunner.h"
 #include "app/printing/ui/ListPrintout.h"
 #include "app/startup/ui/ZantobyApp.h"
+#include "app/testing/ui/PrintoutPdf.h"
 #include "app/testing/ui/SampleListStart.h"
 #include "grid/ui/testing/GridInput.h"
 #include "list/ZantobyDoc.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
-#include "platform/canvas/PdfDocument.h"
 #include "platform/ui/WxText.h"
 #include "platform/ui/testing/UserInput.h"
 #include "platform/ui/testing/WxTestEnvironment.h"
 
 #include <gtest/gtest.h>
 
-#include <wx/dcgraph.h>
-#include <wx/graphics.h>
 #include <wx/print.h>
-
-#include <cairo.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -64,44 +60,6 @@ double LeftmostWordMm(const CString& path)
         left = left < 0 ? x : std::min(left, x);
     }
     return left;
-}
-
-// Prints every page of a printout into a PDF file of sheets width x height (0.1 mm) at 600 dots
-// per inch, as the print system does: it lays the job out on a context at the sheet's corner, then
-// moves each page's origin by originShift dots. Returns the pages printed, -1 on failure.
-int PrintToPdf(wxPrintout& printout, const CString& path, int width, int height, int originShift = 0)
-{
-    PdfDocument pdf;
-    if (!pdf.Create(path, width, height)) {
-        return -1;
-    }
-    wxGCDC dc(wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(pdf.Context()));
-    printout.SetDC(&dc);
-    printout.SetPPIPrinter(PdfDocument::kDotsPerInch, PdfDocument::kDotsPerInch);
-    printout.SetPageSizePixels(pdf.PageSize().cx, pdf.PageSize().cy);
-    printout.SetPaperRectPixels(wxRect(0, 0, pdf.PageSize().cx, pdf.PageSize().cy));
-    printout.OnPreparePrinting();
-    int minPage = 0;
-    int maxPage = 0;
-    int from = 0;
-    int to = 0;
-    printout.GetPageInfo(&minPage, &maxPage, &from, &to);
-    int printed = 0;
-    for (int page = from; page <= to && printout.HasPage(page); ++page, ++printed) {
-        if (page > from) {
-            pdf.NextPage();
-        }
-        cairo_save(pdf.Context());
-        cairo_translate(pdf.Context(), originShift, 0);
-        const bool drawn = printout.OnPrintPage(page);
-        cairo_restore(pdf.Context());
-        if (!drawn) {
-            printed = -1;
-            break;
-        }
-    }
-    printout.SetDC(nullptr);
-    return pdf.Close() ? printed : -1;
 }
 
 CString OutputFolder()
@@ -182,7 +140,7 @@ TEST(PrintPreviewWindowTest, PrintedPagesStartAtTheMarginWhereverThePrintSystemP
          {Sheet{"print-portrait.pdf", 2100, 2970, 0}, Sheet{"print-landscape.pdf", 2970, 2100, 186}}) {
         const CString path = OutputFolder() + "/" + sheet.name;
         CListPrintout printout(doc, CPrintJob::Form::List, {});
-        ASSERT_GE(PrintToPdf(printout, path, sheet.width, sheet.height, sheet.originShift), 1);
+        ASSERT_GE(PrintPrintoutToPdf(printout, path, sheet.width, sheet.height, sheet.originShift), 1);
         const double left = LeftmostWordMm(path);
         EXPECT_GE(left, margin) << sheet.name;
         EXPECT_LT(left, margin + 2) << sheet.name << ": the text starts just inside the margin";
@@ -209,7 +167,7 @@ TEST(PrintPreviewWindowTest, SheetPrintingAsksForTheSelectedRowsOrAllRowsFirst)
         CListPrintRunner::SetPrinter([&](wxWindow*, wxPrintout& printout, wxPrintDialogData&) {
             const CString path =
                 OutputFolder() + "/sheet-print-" + std::to_string(jobs.size() + 1).c_str() + ".pdf";
-            EXPECT_GE(PrintToPdf(printout, path, 2100, 2970), 1);
+            EXPECT_GE(PrintPrintoutToPdf(printout, path, 2100, 2970), 1);
             std::set<int> records;
             for (const SheetPage& page : dynamic_cast<CListPrintout&>(printout).Job().SheetLayout().Pages()) {
                 records.insert(page.record);
