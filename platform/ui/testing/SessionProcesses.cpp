@@ -5,6 +5,7 @@
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
@@ -71,7 +72,10 @@ bool SessionProcesses::Start(const std::vector<std::string>& command)
 {
     // The shell names the bus once it runs, then becomes the command.
     std::vector<std::string> words = {
-        "dbus-run-session", "--", "sh", "-c",
+        "dbus-run-session",
+        "--",
+        "sh",
+        "-c",
         "printf '%s\\n' \"$DBUS_SESSION_BUS_ADDRESS\" > \"$0.part\" && mv \"$0.part\" \"$0\" && exec \"$@\"",
         BusAddressFile().string()};
     words.insert(words.end(), command.begin(), command.end());
@@ -169,14 +173,25 @@ void SessionProcesses::End()
             kill(pid, signal);
         }
     };
+    // A process on its way out has given back its memory, environment included, so it no longer
+    // shows the session's marker: the ones seen running are waited for by their ids.
+    std::vector<pid_t> seen = Running();
+    const auto anyRunning = [&] {
+        for (const pid_t pid : Running()) {
+            if (std::find(seen.begin(), seen.end(), pid) == seen.end()) {
+                seen.push_back(pid);
+            }
+        }
+        return std::any_of(seen.begin(), seen.end(), [](pid_t pid) { return !HasEnded(pid); });
+    };
     const auto awaitEnd = [&] {
         const wxStopWatch clock;
-        while (!Running().empty() && clock.Time() < kEndLimitMs) {
+        while (anyRunning() && clock.Time() < kEndLimitMs) {
             reapLeader();
             wxMilliSleep(kPollMs);
         }
         reapLeader();
-        return Running().empty();
+        return !anyRunning();
     };
     signalAll(SIGTERM);
     if (!awaitEnd()) {

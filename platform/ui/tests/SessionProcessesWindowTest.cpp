@@ -40,7 +40,8 @@ bool HasEnded(pid_t pid)
 {
     const std::string stat = FileText("/proc/" + std::to_string(pid) + "/stat");
     const auto close = stat.rfind(')');
-    return close == std::string::npos || stat.compare(close + 2, 1, "Z") == 0;
+    return close == std::string::npos || stat.compare(close + 2, 1, "Z") == 0 ||
+           stat.compare(close + 2, 1, "X") == 0;
 }
 
 } // namespace
