@@ -162,6 +162,17 @@ class Canvas : public TextMeasurer
     CSize GetTextExtent(const char* text, int length) const override;
     CSize GetTextExtent(const CString& text) const;
     TextMetrics GetTextMetrics() const;
+    // A text laid out as DrawText lays it out, without a width to wrap in: its width in logical
+    // units, and its line's top, height and baseline in pango units of the device, which differ
+    // for a character drawn from another face.
+    struct LineBox
+    {
+        double width = 0;
+        int top = 0;
+        int height = 0;
+        int baseline = 0;
+    };
+    LineBox MeasureLine(const CString& text) const;
 
     // Clipping: narrows the clip to a rectangle; SelectClipRect replaces it (null: no clip
     // beyond the surface's own). Saved and restored with the state.

@@ -180,6 +180,20 @@ CSize Canvas::GetTextExtent(const CString& text) const
     return GetTextExtent(text.GetString(), text.GetLength());
 }
 
+Canvas::LineBox Canvas::MeasureLine(const CString& text) const
+{
+    TextLayout& layout = Text();
+    layout.SetText(text.view(), 0);
+    layout.SetLimits(-1, false, false, 0);
+    const PangoRectangle logical = layout.LogicalRect();
+    LineBox box;
+    box.width = logical.width / double(PANGO_SCALE) * layout.Stretch() / Scale();
+    box.top = logical.y;
+    box.height = logical.height;
+    box.baseline = pango_layout_get_baseline(layout.Layout());
+    return box;
+}
+
 Canvas::TextMetrics Canvas::GetTextMetrics() const
 {
     TextLayout& layout = Text();
