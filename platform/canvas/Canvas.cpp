@@ -173,6 +173,16 @@ Canvas::DevicePoint Canvas::ToDevice(double x, double y) const
             (y - m_state->windowOrg.y) * scale * ySign + m_state->viewportOrg.y};
 }
 
+std::vector<Canvas::DevicePoint> Canvas::ToDevice(const CPoint* points, int count) const
+{
+    std::vector<DevicePoint> device;
+    device.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        device.push_back(ToDevice(points[i].x, points[i].y));
+    }
+    return device;
+}
+
 bool Canvas::DeviceRect(const CRect& rect, double& left, double& top, double& right, double& bottom) const
 {
     DevicePoint a = ToDevice(rect.left, rect.top);

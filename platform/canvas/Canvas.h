@@ -198,6 +198,7 @@ class Canvas : public TextMeasurer
     // Pages (PDF, PostScript, SVG, recordings) rather than pixels.
     static bool IsVector(cairo_t* cr);
     DevicePoint ToDevice(double x, double y) const;
+    std::vector<DevicePoint> ToDevice(const CPoint* points, int count) const;
     CPoint ToLogical(double x, double y) const;
     // Normalised device rectangle, whole device pixels except on vector pages; false when empty.
     bool DeviceRect(const CRect& rect, double& left, double& top, double& right, double& bottom) const;

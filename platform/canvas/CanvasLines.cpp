@@ -231,11 +231,7 @@ void Canvas::Polyline(const CPoint* points, int count)
     if (points == nullptr || count < 2) {
         return;
     }
-    std::vector<DevicePoint> device;
-    device.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        device.push_back(ToDevice(points[i].x, points[i].y));
-    }
+    const std::vector<DevicePoint> device = ToDevice(points, count);
     m_stylePhase = 0;
     StrokeOutline(device, false);
 }

@@ -16,11 +16,7 @@ void Canvas::Polygon(const CPoint* points, int count)
     if (points == nullptr || count < 2) {
         return;
     }
-    std::vector<DevicePoint> device;
-    device.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        device.push_back(ToDevice(points[i].x, points[i].y));
-    }
+    const std::vector<DevicePoint> device = ToDevice(points, count);
     if (!m_state->brush.isNull && count > 2) {
         cairo_move_to(m_cr, device[0].x, device[0].y);
         for (int i = 1; i < count; ++i) {
