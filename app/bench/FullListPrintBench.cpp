@@ -18,30 +18,43 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 using namespace FullListShared;
 namespace fs = std::filesystem;
 
-fs::path PrintFolder()
+// A folder in memory for the printed files, gone with the benchmark.
+class PrintFolder
 {
-    static const fs::path folder = [] {
-        const fs::path made = "/dev/shm/zantoby-print-bench-" + std::to_string(getpid());
-        fs::create_directories(made);
-        return made;
-    }();
-    return folder;
-}
+  public:
+    PrintFolder() : m_path("/dev/shm/zantoby-print-bench-" + std::to_string(getpid()))
+    {
+        fs::create_directories(m_path);
+    }
+    ~PrintFolder()
+    {
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+    PrintFolder(const PrintFolder&) = delete;
+    PrintFolder& operator=(const PrintFolder&) = delete;
+
+    fs::path operator/(const char* name) const { return m_path / name; }
+
+  private:
+    fs::path m_path;
+};
 
 // The columns that start on the paper.
 int ColumnsOnThePaper(const CPrintJob& job)
 {
     const std::vector<int>& widths = job.ListLayout().ColumnWidths();
     int columns = 0;
-    for (int column = 0, left = 0; column < static_cast<int>(widths.size()); left += widths[column], ++column) {
+    for (int column = 0, left = 0; column < static_cast<int>(widths.size());
+         left += widths[column], ++column) {
         columns += widths[column] > 0 && left < job.Area().printableWidth ? 1 : 0;
     }
     return columns;
@@ -51,13 +64,14 @@ void BM_ListPrintIntoAPdfFile(benchmark::State& state)
 {
     CZantobyDoc& doc = FullList();
     App();
+    const PrintFolder folder;
     double total = 0;
     int pages = 0;
     int columns = 0;
     for (auto _ : state) {
         const double start = Now();
         CListPrintout printout(doc, CPrintJob::Form::List, {});
-        pages = PrintPrintoutToPdf(printout, FileSystem::FromNative(PrintFolder() / "list.pdf"), 2100, 2970);
+        pages = PrintPrintoutToPdf(printout, FileSystem::FromNative(folder / "list.pdf"), 2100, 2970);
         const double seconds = Seconds(start);
         if (pages < 1) {
             state.SkipWithError("the list did not print");
@@ -72,7 +86,7 @@ void BM_ListPrintIntoAPdfFile(benchmark::State& state)
     for (int i = 0; i < kAnchorRuns; ++i) {
         const double start = Now();
         // The same table: as many columns and pages, as many rows a page.
-        if (CPlainPageWriter::Write(doc, (PrintFolder() / "plain.pdf").string(), columns,
+        if (CPlainPageWriter::Write(doc, (folder / "plain.pdf").string(), columns,
                                     (doc.displayCount + pages - 1) / pages) < 1) {
             state.SkipWithError("the plain writer did not write");
             return;
@@ -81,10 +95,12 @@ void BM_ListPrintIntoAPdfFile(benchmark::State& state)
     }
     state.counters["pages"] = pages;
     state.counters["columns"] = columns;
-    Report(state, "list print of the full list into a PDF file, A4 portrait, as a printer gets it|s|a plain cairo page "
-                  "writer of the same table (heading row, the columns on the paper, as many rows a page, cells cut, "
-                  "grid lines)",
-           total / static_cast<double>(state.iterations()), anchor, 2, true);
+    Report(
+        state,
+        "list print of the full list into a PDF file, A4 portrait, as a printer gets it|s|a plain cairo page "
+        "writer of the same table (heading row, the columns on the paper, as many rows a page, cells cut, "
+        "grid lines)",
+        total / static_cast<double>(state.iterations()), anchor, 2, true);
 }
 BENCHMARK(BM_ListPrintIntoAPdfFile)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(2);
 
@@ -149,8 +165,8 @@ void BM_ListPreviewToItsFirstPage(benchmark::State& state)
         state.SkipWithError("the preview did not open");
         return;
     }
-    Report(state, "list preview of the full list, from the command until its first page is shown|s|-", run.firstPage,
-           0, 1, false);
+    Report(state, "list preview of the full list, from the command until its first page is shown|s|-",
+           run.firstPage, 0, 1, false);
 }
 BENCHMARK(BM_ListPreviewToItsFirstPage)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 
@@ -164,7 +180,8 @@ void BM_ListPreviewPageTurn(benchmark::State& state)
         state.SkipWithError("the preview did not open");
         return;
     }
-    Report(state, "list preview, a turn to the next page until it is shown|ms|-", run.pageTurn * 1000, 0, 50, false);
+    Report(state, "list preview, a turn to the next page until it is shown|ms|-", run.pageTurn * 1000, 0, 50,
+           false);
 }
 BENCHMARK(BM_ListPreviewPageTurn)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 

@@ -2,6 +2,7 @@
 
 #include "app/printing/PrintPhotoSize.h"
 #include "app/printing/PrintRows.h"
+#include "app/printing/PrintTextHeightCache.h"
 #include "app/printing/PrintTextHeights.h"
 #include "list/ZantobyDoc.h"
 #include "platform/WorkerPool.h"
@@ -10,9 +11,12 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <atomic>
+#include <climits>
 #include <condition_variable>
 #include <mutex>
 #include <numeric>
+#include <vector>
 
 namespace {
 
@@ -138,17 +142,27 @@ void CListPageLayout::MeasureRows(Canvas& canvas)
 {
     const int rows = CPrintRows::CountListRows(m_doc);
     m_rowHeights.assign(rows, 0);
-    // A full list's cells take seconds to lay out one by one: blocks of rows are measured on
-    // threads of their own, each on a context of the same surface with the same transformation
-    // and font options, where text measures as on the canvas. The first block is the canvas's.
+    // A full list's cells take seconds to lay out one by one: blocks of rows are taken in turn by
+    // the canvas and by threads of their own, one a core, each on a context of the same surface
+    // with the same transformation and font options, where text measures as on the canvas.
     constexpr int kRowsPerBlock = 256;
     const int blocks = (rows + kRowsPerBlock - 1) / kRowsPerBlock;
-    const int threads = std::clamp(blocks - 1, 0, std::min(4, WorkerPool::CoreCount()));
+    const int threads = std::clamp(blocks - 1, 0, WorkerPool::CoreCount() - 1);
+    std::atomic<int> nextBlock = 0;
+    CPrintTextHeightCache laidOut;
+    const auto measureBlocks = [this, rows, blocks, &nextBlock, &laidOut](Canvas& on) {
+        const int saved = on.SaveDC();
+        on.SelectFont(Font());
+        CPrintTextHeights heights(on, laidOut);
+        for (int block = nextBlock++; block < blocks; block = nextBlock++) {
+            MeasureRowRange(heights, block * kRowsPerBlock, std::min(rows, (block + 1) * kRowsPerBlock));
+        }
+        on.RestoreDC(saved);
+    };
     if (threads == 0) {
-        MeasureRowRange(canvas, 0, rows);
+        measureBlocks(canvas);
         return;
     }
-    const int perThread = (rows - kRowsPerBlock + threads - 1) / threads;
     cairo_t* shared = canvas.Context();
     cairo_matrix_t matrix;
     cairo_get_matrix(shared, &matrix);
@@ -160,17 +174,15 @@ void CListPageLayout::MeasureRows(Canvas& canvas)
     {
         WorkerPool pool(threads);
         for (int i = 0; i < threads; ++i) {
-            const int first = kRowsPerBlock + i * perThread;
-            const int last = std::min(rows, first + perThread);
             cairo_t* own = cairo_create(cairo_get_target(shared));
             cairo_set_matrix(own, &matrix);
             cairo_set_font_options(own, options);
-            pool.Submit([this, own, first, last, &canvas, &guard, &finished, &running] {
+            pool.Submit([own, &canvas, &measureBlocks, &guard, &finished, &running] {
                 {
                     Canvas worker(own);
                     worker.SetResolution(canvas.GetResolution());
                     worker.SetMapMode(canvas.GetMapMode());
-                    MeasureRowRange(worker, first, last);
+                    measureBlocks(worker);
                 }
                 cairo_destroy(own);
                 const std::lock_guard<std::mutex> lock(guard);
@@ -178,18 +190,15 @@ void CListPageLayout::MeasureRows(Canvas& canvas)
                 finished.notify_one();
             });
         }
-        MeasureRowRange(canvas, 0, std::min(rows, kRowsPerBlock));
+        measureBlocks(canvas);
         std::unique_lock<std::mutex> lock(guard);
         finished.wait(lock, [&] { return running == 0; });
     }
     cairo_font_options_destroy(options);
 }
 
-void CListPageLayout::MeasureRowRange(Canvas& canvas, int first, int last)
+void CListPageLayout::MeasureRowRange(CPrintTextHeights& heights, int first, int last)
 {
-    const int saved = canvas.SaveDC();
-    canvas.SelectFont(Font());
-    CPrintTextHeights heights(canvas);
     for (int displayRow = first; displayRow < last; ++displayRow) {
         const int record = CPrintRows::RecordOf(m_doc, displayRow);
         if (record < 0) {
@@ -202,18 +211,38 @@ void CListPageLayout::MeasureRowRange(Canvas& canvas, int first, int last)
         }
         m_rowHeights[displayRow] = height;
     }
-    canvas.RestoreDC(saved);
 }
 
 int CListPageLayout::MeasureTextHeight(CPrintTextHeights& heights, int displayRow) const
 {
+    // The row is as tall as its tallest cell. Most cells' characters show that they are no taller
+    // than another; only those that may be taller are laid out, the likely tallest first.
+    struct Uncertain
+    {
+        CString text;
+        int width;
+        int atMost;
+    };
+    std::vector<Uncertain> uncertain;
     int height = m_fontHeight;
     for (int column = 0; column < static_cast<int>(m_columnWidths.size()); ++column) {
         if (m_columnWidths[column] <= 0) {
             continue;
         }
-        height = std::max(height, heights.Of(m_doc.GetCellTextAt(column, displayRow, kOutputPrint),
-                                             m_columnWidths[column] - 2 * (m_scale / 20)));
+        CString text = m_doc.GetCellTextAt(column, displayRow, kOutputPrint);
+        const int width = m_columnWidths[column] - 2 * (m_scale / 20);
+        const CPrintTextHeights::Bounds bounds = heights.BoundsOf(text, width);
+        height = std::max(height, bounds.atLeast);
+        if (bounds.atMost < 0 || bounds.atMost > height) {
+            uncertain.push_back({std::move(text), width, bounds.atMost < 0 ? INT_MAX : bounds.atMost});
+        }
+    }
+    std::sort(uncertain.begin(), uncertain.end(),
+              [](const Uncertain& a, const Uncertain& b) { return a.atMost > b.atMost; });
+    for (const Uncertain& cell : uncertain) {
+        if (cell.atMost > height) {
+            height = std::max(height, heights.Of(cell.text, cell.width));
+        }
     }
     return height;
 }

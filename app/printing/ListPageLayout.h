@@ -52,8 +52,8 @@ class CListPageLayout
     void MeasurePhotoColumn();
     void FitToWidth(const PrintArea& area);
     void MeasureRows(Canvas& canvas);
-    // Rows first to last (excluded), on a canvas in MM_LOMETRIC.
-    void MeasureRowRange(Canvas& canvas, int first, int last);
+    // Rows first to last (excluded), their texts measured on a canvas in MM_LOMETRIC.
+    void MeasureRowRange(CPrintTextHeights& heights, int first, int last);
     int MeasureTextHeight(CPrintTextHeights& heights, int displayRow) const;
     int MeasurePhotoBlock(int record) const;
     void Paginate(const PrintArea& area);

@@ -143,11 +143,15 @@ void CListPagePrinter::DrawRules(Canvas& canvas, const PageRows& rows) const
     canvas.LineTo(tableWidth - outer.width, rows.top);
     const Canvas::Pen inner = CPrintPens::Thin(canvas, 50);
     canvas.SelectPen(inner);
+    // A dotted rule is dotted from its left end, so cutting it where the page ends keeps every
+    // dot on the page where it was; a table far wider than the paper would otherwise have
+    // thousands of dots a rule to be written and cut away.
+    const int innerRight = std::min(tableWidth - inner.width, rows.right);
     int y = rows.top;
     for (int i = 0; i + 1 < rows.count; ++i) {
         y -= m_layout.RowHeight(rows.first + i);
         canvas.MoveTo(0, y);
-        canvas.LineTo(tableWidth - inner.width, y);
+        canvas.LineTo(innerRight, y);
     }
 }
 

@@ -1,20 +1,68 @@
 #include "app/printing/PrintTextHeights.h"
 
+#include "app/printing/PrintTextHeightCache.h"
 #include "platform/Cp932.h"
+
+#include <algorithm>
 
 namespace {
 
 constexpr float kNotMeasured = -2;
 constexpr float kUnusual = -1;
+// Heights of up to this many lines are known without laying the text out.
+constexpr int kLinesKept = 32;
+
+unsigned CodeOf(std::string_view character)
+{
+    const auto first = static_cast<unsigned char>(character[0]);
+    return character.size() == 1 ? first : first << 8 | static_cast<unsigned char>(character[1]);
+}
+
+// Kanji and kana that may begin a line; a line may break between any two of them.
+bool IsIdeographic(unsigned code)
+{
+    const unsigned trail = code & 0xFF;
+    if (code < 0x100 || trail < 0x40 || trail == 0x7F || trail > 0xFC) {
+        return false;
+    }
+    // Small kana do not begin a line.
+    constexpr unsigned kSmallKana[] = {0x829F, 0x82A1, 0x82A3, 0x82A5, 0x82A7, 0x82C1, 0x82E1, 0x82E3,
+                                       0x82E5, 0x82EC, 0x8340, 0x8342, 0x8344, 0x8346, 0x8348, 0x8362,
+                                       0x8383, 0x8385, 0x8387, 0x838E, 0x8395, 0x8396};
+    if (std::find(std::begin(kSmallKana), std::end(kSmallKana), code) != std::end(kSmallKana)) {
+        return false;
+    }
+    return (code >= 0x829F && code <= 0x82F1) || (code >= 0x8340 && code <= 0x8396) ||
+           (code >= 0x889F && code <= 0x9872) || (code >= 0x989F && code <= 0x9FFC) ||
+           (code >= 0xE040 && code <= 0xEAA4);
+}
+
+bool IsAsciiLetterOrDigit(unsigned code)
+{
+    return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
+}
+
+// Places where every line breaking of Japanese text may break: between two ideographic
+// characters, and after a space before a word or an ideographic character.
+bool SurelyBreaksBetween(unsigned before, unsigned after)
+{
+    return (IsIdeographic(before) && IsIdeographic(after)) ||
+           (before == ' ' && (IsAsciiLetterOrDigit(after) || IsIdeographic(after)));
+}
 
 } // namespace
 
-CPrintTextHeights::CPrintTextHeights(Canvas& canvas) : m_canvas(canvas), m_widths(0x10000, kNotMeasured)
+CPrintTextHeights::CPrintTextHeights(Canvas& canvas, CPrintTextHeightCache& laidOut)
+    : m_canvas(canvas), m_widths(0x10000, kNotMeasured), m_laidOut(laidOut)
 {
     const CString sample("0");
     m_line = m_canvas.MeasureLine(sample);
     CRect box(0, 0, 0x10000, 0);
     m_lineHeight = m_canvas.DrawText(sample, box, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    m_heightsOfLines.assign(kLinesKept, 0);
+    m_heightsOfLines[0] = m_lineHeight;
+    const double hyphen = WidthOf("-");
+    m_hyphen = std::max(0.0, hyphen) + m_lineHeight / 10.0;
 }
 
 int CPrintTextHeights::Of(const CString& text, int width)
@@ -22,38 +70,96 @@ int CPrintTextHeights::Of(const CString& text, int width)
     if (text.IsEmpty()) {
         return 0;
     }
-    const int oneLine = OneLineHeight(text.view(), width);
-    if (oneLine >= 0) {
-        return oneLine;
+    const Bounds bounds = BoundsOf(text, width);
+    if (bounds.atMost == bounds.atLeast) {
+        return bounds.atMost;
     }
-    m_key.assign(reinterpret_cast<const char*>(&width), sizeof width);
-    m_key.append(text.view());
-    const auto found = m_heights.find(m_key);
-    if (found != m_heights.end()) {
-        return found->second;
+    CPrintTextHeightCache::MakeKey(m_key, width, text.view());
+    int height = 0;
+    if (m_laidOut.Find(m_key, height)) {
+        return height;
     }
     CRect box(0, 0, width, 0);
-    const int height = m_canvas.DrawText(text, box, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    m_heights.emplace(m_key, height);
+    height = m_canvas.DrawText(text, box, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    m_laidOut.Keep(m_key, height);
     return height;
 }
 
-int CPrintTextHeights::OneLineHeight(std::string_view text, int width)
+CPrintTextHeights::Bounds CPrintTextHeights::BoundsOf(const CString& text, int width)
 {
-    // Kerning and shaping move a pair of characters by a small part of the font's size at most;
-    // each character is given a tenth of a line for it, and the text half a line more.
-    const double room = m_lineHeight / 10.0;
-    double used = m_lineHeight / 2.0;
-    for (size_t at = 0; at < text.size() && used < width;) {
-        const size_t length = Cp932::CharLength(text, at);
-        const double character = WidthOf(text.substr(at, length));
-        if (character < 0) {
-            return -1;
-        }
-        used += character + room;
-        at += length;
+    if (text.IsEmpty()) {
+        return {0, 0};
     }
-    return used < width ? m_lineHeight : -1;
+    const Spread spread = SpreadOf(text.view());
+    if (!spread.usual) {
+        return {};
+    }
+    // Each line is a line of the font's own face, and there is at least one.
+    Bounds bounds;
+    bounds.atLeast = m_lineHeight;
+    // Kerning and shaping move a pair of characters by a small part of the font's size at most:
+    // each character's width has room for that, and the text half a line more.
+    const double margin = m_lineHeight / 2.0;
+    if (spread.total + margin < width) {
+        bounds.atMost = m_lineHeight;
+        return bounds;
+    }
+    // A line ends before the whole text only where the next piece no longer fits on it, or,
+    // inside a piece wider than the line, where the next character and a hyphen do not: each
+    // line but the last holds at least this much.
+    const double filled = width - std::max(spread.widestPiece, spread.widestCharacter + m_hyphen) - margin;
+    if (filled > 0) {
+        const double lines = spread.total / filled + 1;
+        if (lines <= kLinesKept) {
+            bounds.atMost = HeightOfLines(static_cast<int>(lines));
+        }
+    }
+    return bounds;
+}
+
+CPrintTextHeights::Spread CPrintTextHeights::SpreadOf(std::string_view text)
+{
+    const double room = m_lineHeight / 10.0;
+    Spread spread;
+    double piece = 0;
+    unsigned before = 0;
+    for (size_t at = 0; at < text.size();) {
+        const std::string_view character = text.substr(at, Cp932::CharLength(text, at));
+        const double width = WidthOf(character);
+        if (width < 0) {
+            spread.usual = false;
+            return spread;
+        }
+        const unsigned code = CodeOf(character);
+        if (SurelyBreaksBetween(before, code)) {
+            spread.widestPiece = std::max(spread.widestPiece, piece);
+            piece = 0;
+        }
+        piece += width + room;
+        spread.total += width + room;
+        spread.widestCharacter = std::max(spread.widestCharacter, width + room);
+        before = code;
+        at += character.size();
+    }
+    spread.widestPiece = std::max(spread.widestPiece, piece);
+    return spread;
+}
+
+int CPrintTextHeights::HeightOfLines(int lines)
+{
+    if (lines < 1 || lines > kLinesKept) {
+        return 0;
+    }
+    int& known = m_heightsOfLines[lines - 1];
+    if (known == 0) {
+        CString sample("0");
+        for (int line = 1; line < lines; ++line) {
+            sample += "\n0";
+        }
+        CRect box(0, 0, 0x10000, 0);
+        known = m_canvas.DrawText(sample, box, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    }
+    return known;
 }
 
 double CPrintTextHeights::WidthOf(std::string_view character)
@@ -63,11 +169,11 @@ double CPrintTextHeights::WidthOf(std::string_view character)
         // A break, a tab, a control or a lead byte without its trail byte.
         return kUnusual;
     }
-    const unsigned code = character.size() == 1 ? first : first << 8 | static_cast<unsigned char>(character[1]);
-    float& known = m_widths[code];
+    float& known = m_widths[CodeOf(character)];
     if (known == kNotMeasured) {
         const Canvas::LineBox box = m_canvas.MeasureLine(CString(character));
-        const bool ownLine = box.top == m_line.top && box.height == m_line.height && box.baseline == m_line.baseline;
+        const bool ownLine =
+            box.top == m_line.top && box.height == m_line.height && box.baseline == m_line.baseline;
         known = ownLine ? static_cast<float>(box.width) : kUnusual;
     }
     return known;

@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <random>
+#include <string>
 
 namespace {
 
@@ -50,9 +52,24 @@ class PrintLayout : public ::testing::Test
         return slot;
     }
 
+    // A page of a PDF file, where text measures as printed.
+    Canvas& PdfPage()
+    {
+        if (!pdf.Create(FileSystem::FromNative(std::filesystem::temp_directory_path() / "zantoby-layout.pdf"),
+                        2100, 2970)) {
+            ADD_FAILURE() << "no PDF page";
+            return canvas;
+        }
+        page = std::make_unique<Canvas>(pdf.Context());
+        page->SetResolution(PdfDocument::kDotsPerInch);
+        return *page;
+    }
+
     FakeListHost host;
     std::unique_ptr<CZantobyDoc> doc;
     Canvas canvas;
+    PdfDocument pdf;
+    std::unique_ptr<Canvas> page;
 };
 
 } // namespace
@@ -251,21 +268,65 @@ TEST_F(PrintLayout, RowsOfRepeatedTextsMeasureAsRowsOfTheirOwn)
     constexpr int kRows = 1500;
     for (int i = 0; i < kRows; ++i) {
         ProductRecord& row = doc->GetRow(doc->AllocProductRecord());
-        row.EditCells().SetText(0, i % 2 == 0 ? "色違いあり。まとめ買いの割引は店頭でお問い合わせください。" : "短い");
+        row.EditCells().SetText(0, i % 2 == 0 ? "色違いあり。まとめ買いの割引は店頭でお問い合わせください。"
+                                              : "短い");
     }
     doc->ShowAllRows();
-    // On a page of a PDF file, as printed.
-    PdfDocument pdf;
-    ASSERT_TRUE(pdf.Create(FileSystem::FromNative(std::filesystem::temp_directory_path() / "zantoby-layout.pdf"),
-                           2100, 2970));
-    Canvas page(pdf.Context());
-    page.SetResolution(PdfDocument::kDotsPerInch);
     CPrintJob job(*doc, CPrintJob::Form::List);
-    job.Begin(page, kA4);
+    job.Begin(PdfPage(), kA4);
     const CListPageLayout& layout = job.ListLayout();
     ASSERT_EQ(layout.RowCount(), kRows);
     EXPECT_GT(layout.RowHeight(0), layout.RowHeight(1)) << "the long text wraps";
     for (int row = 2; row < kRows; ++row) {
         ASSERT_EQ(layout.RowHeight(row), layout.RowHeight(row % 2)) << row;
     }
+}
+
+TEST_F(PrintLayout, ARowIsAsTallAsTheTallestOfItsCellsLaidOut)
+{
+    // Cells of words that wrap, in columns of several widths: a row is as tall as its tallest
+    // cell measured as it is drawn, however few of its cells were laid out to find it.
+    const char* const words[] = {"ステンレス", "木製",   "ＬＥＤ", "ｶﾞﾗｽ", "北海道産", "Premium", "ー",
+                                 "ボトル",     "チェア", "ッ",     "、",   "Tシャツ",  " ",       "150ｃｍ"};
+    constexpr int kColumns = 12;
+    doc->columnCount = kColumns;
+    for (int column = 0; column < kColumns; ++column) {
+        ColumnRecord& record = doc->GetColumn(column);
+        record.slot = column;
+        record.type = kTypeText;
+        record.width = 4 + column % 6 * 3;
+        record.name.Format("項目%d", column + 1);
+    }
+    doc->BuildColumnMap();
+    std::mt19937 random(5);
+    constexpr int kRows = 600;
+    for (int i = 0; i < kRows; ++i) {
+        ProductRecord& row = doc->GetRow(doc->AllocProductRecord());
+        for (int column = 0; column < kColumns; ++column) {
+            std::string text;
+            for (unsigned count = random() % 9; count > 0; --count) {
+                text += words[random() % std::size(words)];
+            }
+            row.EditCells().SetText(column, text);
+        }
+    }
+    doc->ShowAllRows();
+    Canvas& page = PdfPage();
+    CPrintJob job(*doc, CPrintJob::Form::List);
+    job.Begin(page, kA4);
+    const CListPageLayout& layout = job.ListLayout();
+    ASSERT_EQ(layout.RowCount(), kRows);
+    page.SelectFont(layout.Font());
+    int wrapped = 0;
+    for (int row = 0; row < kRows; ++row) {
+        int tallest = layout.FontHeight();
+        for (int column = 0; column < kColumns; ++column) {
+            CRect box(0, 0, layout.ColumnWidths()[column] - 2 * (layout.Scale() / 20), 0);
+            tallest = std::max(tallest, page.DrawText(doc->GetCellTextAt(column, row, kOutputPrint), box,
+                                                      DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX));
+        }
+        ASSERT_EQ(layout.RowHeight(row), tallest + layout.Scale() / 5) << row;
+        wrapped += tallest > 2 * layout.FontHeight() ? 1 : 0;
+    }
+    EXPECT_GT(wrapped, kRows / 2);
 }

@@ -1,4 +1,5 @@
 #include "app/printing/PrintTextHeights.h"
+#include "app/printing/PrintTextHeightCache.h"
 #include "platform/FileSystem.h"
 #include "platform/canvas/Canvas.h"
 #include "platform/canvas/PdfDocument.h"
@@ -39,6 +40,13 @@ std::vector<std::string> Texts()
                                       "line\nbreak",
                                       "a long sentence of many words that wraps in narrow cells",
                                       "色違いあり。まとめ買いの割引は店頭でお問い合わせください。",
+                                      "チョコレートケーキ、シュークリーム。「ショートケーキ」（ホール）",
+                                      "きゅうしゅう産のっぺいじる々と東京都千代田区丸の内",
+                                      "Premium Cotton Tシャツ 150ｃｍ 木製 ｶﾞﾗｽ ﾎﾞﾄﾙ",
+                                      "supercalifragilisticexpialidocious",
+                                      "Premium Cotton LED Premium Cotton LED Premium Cotton LED",
+                                      "ｶﾞﾗｽ ﾎﾞﾄﾙ ｶﾞﾗｽ ﾎﾞﾄﾙ ｶﾞﾗｽ ﾎﾞﾄﾙ ｶﾞﾗｽ ﾎﾞﾄﾙ",
+                                      "ＬＥＤＬＥＤライトＬＥＤＬＥＤ、ＬＥＤＬＥＤ。ＬＥＤＬＥＤ",
                                       std::string("cut\x82", 4)};
     const char* const traits[] = {"木製", "大容量", "Cotton", "ｶﾞﾗｽ", "Premium"};
     const char* const things[] = {"チェア", "Tシャツ", "ノート", "クッション"};
@@ -52,16 +60,19 @@ std::vector<std::string> Texts()
 }
 
 // Every text in every width from none to past its one-line width, one unit apart, measured by
-// the heights and by laying it out, must agree.
+// the heights and by laying it out, must agree, and the height must lie within the bounds its
+// characters give.
 void ExpectHeightsOfALayout(Canvas& canvas, int fontHeight)
 {
     LogFont font;
     font.faceName = "ＭＳ 明朝";
     font.height = fontHeight;
     canvas.SelectFont(font);
-    CPrintTextHeights heights(canvas);
+    CPrintTextHeightCache cache;
+    CPrintTextHeights heights(canvas, cache);
     int oneLine = 0;
     int wrapped = 0;
+    int boundedWrapped = 0;
     for (const std::string& text : Texts()) {
         const CString cell(text);
         CRect unlimited(0, 0, 0x10000, 0);
@@ -70,11 +81,19 @@ void ExpectHeightsOfALayout(Canvas& canvas, int fontHeight)
             CRect box(0, 0, width, 0);
             const int laidOut = canvas.DrawText(cell, box, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
             ASSERT_EQ(heights.Of(cell, width), laidOut) << text << " in " << width << " at " << fontHeight;
-            (laidOut > fontHeight + fontHeight / 2 ? wrapped : oneLine) += 1;
+            const CPrintTextHeights::Bounds bounds = heights.BoundsOf(cell, width);
+            ASSERT_LE(bounds.atLeast, laidOut) << text << " in " << width << " at " << fontHeight;
+            if (bounds.atMost >= 0) {
+                ASSERT_GE(bounds.atMost, laidOut) << text << " in " << width << " at " << fontHeight;
+            }
+            const bool wraps = laidOut > fontHeight + fontHeight / 2;
+            (wraps ? wrapped : oneLine) += 1;
+            boundedWrapped += wraps && bounds.atMost >= 0 ? 1 : 0;
         }
     }
     EXPECT_GT(oneLine, 0);
     EXPECT_GT(wrapped, 0);
+    EXPECT_GT(boundedWrapped, 0) << "the bounds tell something of texts that wrap";
 }
 
 } // namespace
@@ -82,8 +101,8 @@ void ExpectHeightsOfALayout(Canvas& canvas, int fontHeight)
 TEST(PrintTextHeights, TextsMeasureAsTheirLayoutsInEveryWidthOnAPdfPage)
 {
     PdfDocument pdf;
-    ASSERT_TRUE(pdf.Create(FileSystem::FromNative(std::filesystem::temp_directory_path() / "zantoby-heights.pdf"),
-                           2100, 2970));
+    ASSERT_TRUE(pdf.Create(
+        FileSystem::FromNative(std::filesystem::temp_directory_path() / "zantoby-heights.pdf"), 2100, 2970));
     Canvas page(pdf.Context());
     page.SetResolution(PdfDocument::kDotsPerInch);
     page.SetMapMode(MM_LOMETRIC);
@@ -110,7 +129,8 @@ TEST(PrintTextHeights, ARepeatedTextKeepsItsHeightInEachWidth)
     font.faceName = "ＭＳ ゴシック";
     font.height = 32;
     screen.SelectFont(font);
-    CPrintTextHeights heights(screen);
+    CPrintTextHeightCache cache;
+    CPrintTextHeights heights(screen, cache);
     const CString text("まとめ買いの割引は店頭で");
     const int narrow = heights.Of(text, 100);
     const int wide = heights.Of(text, 2000);
