@@ -17,6 +17,7 @@
 #include <wx/print.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -134,10 +135,17 @@ const PreviewRun& Preview()
         if (preview == nullptr || preview->GetCanvas() == nullptr) {
             return made;
         }
-        // The preview lays its pages out and draws the first as its window first paints.
-        auto* printout = dynamic_cast<CListPrintout*>(preview->GetPrintout());
-        if (printout == nullptr ||
-            !WxTestEnvironment::PumpUntil([&] { return printout->Job().GetPageCount() > 0; }, 120000)) {
+        // The preview lays its pages out as it is made, and draws the first as its window paints:
+        // the page is shown once a paint has run. A paint that came before this waits for is
+        // asked again.
+        auto painted = std::make_shared<bool>(false);
+        wxWindow* canvas = preview->GetCanvas();
+        canvas->Bind(wxEVT_PAINT, [painted](wxPaintEvent& event) {
+            *painted = true;
+            event.Skip();
+        });
+        canvas->Refresh();
+        if (!WxTestEnvironment::PumpUntil([&] { return *painted; }, 120000)) {
             return made;
         }
         made.firstPage = Seconds(start);

@@ -1,6 +1,7 @@
 #include "app/printing/PrintTextHeights.h"
 
 #include "app/printing/PrintTextHeightCache.h"
+#include "app/printing/SureLineBreaks.h"
 #include "platform/Cp932.h"
 
 #include <algorithm>
@@ -11,44 +12,6 @@ constexpr float kNotMeasured = -2;
 constexpr float kUnusual = -1;
 // Heights of up to this many lines are known without laying the text out.
 constexpr int kLinesKept = 32;
-
-unsigned CodeOf(std::string_view character)
-{
-    const auto first = static_cast<unsigned char>(character[0]);
-    return character.size() == 1 ? first : first << 8 | static_cast<unsigned char>(character[1]);
-}
-
-// Kanji and kana that may begin a line; a line may break between any two of them.
-bool IsIdeographic(unsigned code)
-{
-    const unsigned trail = code & 0xFF;
-    if (code < 0x100 || trail < 0x40 || trail == 0x7F || trail > 0xFC) {
-        return false;
-    }
-    // Small kana do not begin a line.
-    constexpr unsigned kSmallKana[] = {0x829F, 0x82A1, 0x82A3, 0x82A5, 0x82A7, 0x82C1, 0x82E1, 0x82E3,
-                                       0x82E5, 0x82EC, 0x8340, 0x8342, 0x8344, 0x8346, 0x8348, 0x8362,
-                                       0x8383, 0x8385, 0x8387, 0x838E, 0x8395, 0x8396};
-    if (std::find(std::begin(kSmallKana), std::end(kSmallKana), code) != std::end(kSmallKana)) {
-        return false;
-    }
-    return (code >= 0x829F && code <= 0x82F1) || (code >= 0x8340 && code <= 0x8396) ||
-           (code >= 0x889F && code <= 0x9872) || (code >= 0x989F && code <= 0x9FFC) ||
-           (code >= 0xE040 && code <= 0xEAA4);
-}
-
-bool IsAsciiLetterOrDigit(unsigned code)
-{
-    return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
-}
-
-// Places where every line breaking of Japanese text may break: between two ideographic
-// characters, and after a space before a word or an ideographic character.
-bool SurelyBreaksBetween(unsigned before, unsigned after)
-{
-    return (IsIdeographic(before) && IsIdeographic(after)) ||
-           (before == ' ' && (IsAsciiLetterOrDigit(after) || IsIdeographic(after)));
-}
 
 } // namespace
 
@@ -122,7 +85,7 @@ CPrintTextHeights::Spread CPrintTextHeights::SpreadOf(std::string_view text)
     const double room = m_lineHeight / 10.0;
     Spread spread;
     double piece = 0;
-    unsigned before = 0;
+    std::string_view before;
     for (size_t at = 0; at < text.size();) {
         const std::string_view character = text.substr(at, Cp932::CharLength(text, at));
         const double width = WidthOf(character);
@@ -130,15 +93,14 @@ CPrintTextHeights::Spread CPrintTextHeights::SpreadOf(std::string_view text)
             spread.usual = false;
             return spread;
         }
-        const unsigned code = CodeOf(character);
-        if (SurelyBreaksBetween(before, code)) {
+        if (SureLineBreaks::Between(before, character)) {
             spread.widestPiece = std::max(spread.widestPiece, piece);
             piece = 0;
         }
         piece += width + room;
         spread.total += width + room;
         spread.widestCharacter = std::max(spread.widestCharacter, width + room);
-        before = code;
+        before = character;
         at += character.size();
     }
     spread.widestPiece = std::max(spread.widestPiece, piece);
@@ -169,7 +131,7 @@ double CPrintTextHeights::WidthOf(std::string_view character)
         // A break, a tab, a control or a lead byte without its trail byte.
         return kUnusual;
     }
-    float& known = m_widths[CodeOf(character)];
+    float& known = m_widths[Cp932::CodeOf(character)];
     if (known == kNotMeasured) {
         const Canvas::LineBox box = m_canvas.MeasureLine(CString(character));
         const bool ownLine =

@@ -1,10 +1,13 @@
 #include "app/printing/PrintTextHeights.h"
 #include "app/printing/PrintTextHeightCache.h"
+#include "app/printing/SureLineBreaks.h"
+#include "platform/Cp932.h"
 #include "platform/FileSystem.h"
 #include "platform/canvas/Canvas.h"
 #include "platform/canvas/PdfDocument.h"
 
 #include <gtest/gtest.h>
+#include <pango/pango.h>
 
 #include <filesystem>
 #include <string>
@@ -138,4 +141,49 @@ TEST(PrintTextHeights, ARepeatedTextKeepsItsHeightInEachWidth)
     EXPECT_EQ(heights.Of(text, 100), narrow);
     EXPECT_EQ(heights.Of(text, 2000), wide);
     EXPECT_EQ(heights.Of("", 100), 0);
+}
+
+TEST(PrintTextHeights, EveryPlaceTakenForASureBreakIsOneForTheTextLayout)
+{
+    // Every character of the code page beside characters of every kind, either way round.
+    std::vector<std::string> characters;
+    for (unsigned code = 0x20; code < 0x7F; ++code) {
+        characters.emplace_back(1, static_cast<char>(code));
+    }
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+        for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+            const std::string character{static_cast<char>(lead), static_cast<char>(trail)};
+            bool lossless = false;
+            if (Cp932::IsLeadByte(static_cast<unsigned char>(lead)) && trail != 0x7F &&
+                !Cp932::ToUtf8(character, &lossless).empty() && lossless) {
+                characters.push_back(character);
+            }
+        }
+    }
+    const std::vector<std::string> neighbours = {"亜", "あ", "ア", "１", "ａ", "a",  "Z", "7", " ",
+                                                 "、", "。", "ー", "ッ", "「", "」", ",", ".", "-"};
+    PangoLanguage* japanese = pango_language_from_string("ja");
+    std::vector<PangoLogAttr> attributes(3);
+    auto layoutBreaksBetween = [&](const std::string& before, const std::string& after) {
+        const std::string pair = Cp932::ToUtf8(before + after);
+        pango_get_log_attrs(pair.data(), static_cast<int>(pair.size()), -1, japanese, attributes.data(), 3);
+        return attributes[1].is_line_break != 0;
+    };
+    int sure = 0;
+    for (const std::string& character : characters) {
+        for (const std::string& neighbour : neighbours) {
+            for (const auto& [before, after] :
+                 {std::pair(character, neighbour), std::pair(neighbour, character)}) {
+                if (SureLineBreaks::Between(before, after)) {
+                    ++sure;
+                    ASSERT_TRUE(layoutBreaksBetween(before, after)) << Cp932::ToUtf8(before + "|" + after);
+                }
+            }
+        }
+    }
+    EXPECT_GT(sure, 100'000) << "kanji and kana break beside each other";
+    EXPECT_TRUE(SureLineBreaks::Between("n", "亜"));
+    EXPECT_TRUE(SureLineBreaks::Between(" ", "1"));
+    EXPECT_FALSE(SureLineBreaks::Between("亜", "ー")) << "a long mark does not begin a line";
+    EXPECT_FALSE(SureLineBreaks::Between("", "亜")) << "nothing breaks before the text";
 }
