@@ -21,17 +21,6 @@ inline size_t CharLength(std::string_view text, size_t pos)
     return (IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size()) ? 2 : 1;
 }
 
-// The code of a character of one or two bytes: its byte, or its lead byte above its trail
-// byte; 0 for none.
-inline unsigned CodeOf(std::string_view character)
-{
-    if (character.empty()) {
-        return 0;
-    }
-    const auto first = static_cast<unsigned char>(character[0]);
-    return character.size() == 1 ? first : first << 8 | static_cast<unsigned char>(character[1]);
-}
-
 // True when pos falls on the second byte of a double-byte character.
 bool IsTrailPosition(std::string_view text, size_t pos);
 

@@ -4,6 +4,7 @@
 #include "app/testing/ui/ProgramStart.h"
 #include "list/ListFileReader.h"
 #include "list/ZantobyDoc.h"
+#include "list/bench/BenchProducts.h"
 #include "platform/FileSystem.h"
 #include "platform/PrivateTempFolder.h"
 #include "support/FakeListHost.h"
@@ -21,32 +22,9 @@ namespace FullListShared {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace BenchProducts;
 
-// Texts of a product list: names made of a trait and a thing, makers and places.
-const char* const kTraits[] = {"ステンレス", "木製", "ＬＥＤ", "ｶﾞﾗｽ",   "北海道産",   "限定",
-                               "大容量",     "保冷", "レザー", "Cotton", "陶器",       "新品",
-                               "赤い",       "青い", "白",     "黒",     "折りたたみ", "ミニ",
-                               "ワイド",     "軽量", "防水",   "手作り", "国産",       "Premium"};
-const char* const kThings[] = {"ボトル", "チェア", "ライト",     "花瓶",   "財布",   "Tシャツ",
-                               "マグ",   "セット", "テーブル",   "ランプ", "バッグ", "時計",
-                               "皿",     "鍋",     "傘",         "帽子",   "靴",     "ノート",
-                               "ペン",   "タオル", "クッション", "カップ", "ケース", "棚"};
 const char* const kMakers[] = {"東日本文具", "西日本紙工", "北星製作所", "南海ペン", "山田商会"};
-
-// Column types: mostly texts, as product lists are.
-int TypeOfColumn(int column)
-{
-    switch (column % 8) {
-    case 3:
-        return kTypeNumber;
-    case 5:
-        return kTypeDate;
-    case 6:
-        return column % 16 == 6 ? kTypeMark : kTypeYesNo;
-    default:
-        return kTypeText;
-    }
-}
 
 std::string Field(int column, std::mt19937& random)
 {
@@ -172,7 +150,6 @@ void MakeFiles()
     }
 }
 
-
 // One line of the table: the work (label: work|unit|anchor), our figure, the anchor's and the
 // goal, which limits the ratio ours / anchor when byRatio, else our figure.
 void Report(benchmark::State& state, const char* label, double ours, double anchor, double goal, bool byRatio)
@@ -185,7 +162,6 @@ void Report(benchmark::State& state, const char* label, double ours, double anch
     state.counters["by_ratio"] = byRatio ? 1 : 0;
 }
 
-
 CZantobyApp& App()
 {
     static CZantobyApp& app = [&]() -> CZantobyApp& {
@@ -197,7 +173,6 @@ CZantobyApp& App()
     }();
     return app;
 }
-
 
 // The full list as the program reads it from its file.
 CZantobyDoc& FullList()
@@ -213,6 +188,5 @@ CZantobyDoc& FullList()
     }();
     return *doc;
 }
-
 
 } // namespace FullListShared

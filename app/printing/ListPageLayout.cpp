@@ -241,7 +241,7 @@ int CListPageLayout::MeasureTextHeight(CPrintTextHeights& heights, int displayRo
               [](const Uncertain& a, const Uncertain& b) { return a.atMost > b.atMost; });
     for (const Uncertain& cell : uncertain) {
         if (cell.atMost > height) {
-            height = std::max(height, heights.Of(cell.text, cell.width));
+            height = std::max(height, heights.LaidOut(cell.text, cell.width));
         }
     }
     return height;

@@ -3,6 +3,7 @@
 #include "app/printing/PrintTextHeightCache.h"
 #include "app/printing/SureLineBreaks.h"
 #include "platform/Cp932.h"
+#include "platform/Mbcs.h"
 
 #include <algorithm>
 
@@ -30,13 +31,12 @@ CPrintTextHeights::CPrintTextHeights(Canvas& canvas, CPrintTextHeightCache& laid
 
 int CPrintTextHeights::Of(const CString& text, int width)
 {
-    if (text.IsEmpty()) {
-        return 0;
-    }
     const Bounds bounds = BoundsOf(text, width);
-    if (bounds.atMost == bounds.atLeast) {
-        return bounds.atMost;
-    }
+    return bounds.atMost == bounds.atLeast ? bounds.atMost : LaidOut(text, width);
+}
+
+int CPrintTextHeights::LaidOut(const CString& text, int width)
+{
     CPrintTextHeightCache::MakeKey(m_key, width, text.view());
     int height = 0;
     if (m_laidOut.Find(m_key, height)) {
@@ -131,7 +131,7 @@ double CPrintTextHeights::WidthOf(std::string_view character)
         // A break, a tab, a control or a lead byte without its trail byte.
         return kUnusual;
     }
-    float& known = m_widths[Cp932::CodeOf(character)];
+    float& known = m_widths[Mbcs::CharCode(character, 0)];
     if (known == kNotMeasured) {
         const Canvas::LineBox box = m_canvas.MeasureLine(CString(character));
         const bool ownLine =

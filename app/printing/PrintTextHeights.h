@@ -21,6 +21,8 @@ class CPrintTextHeights
 
     // The height the text takes wrapped into the width, as DrawText measures it.
     int Of(const CString& text, int width);
+    // The height by laying the text out, or as it was laid out before at that width.
+    int LaidOut(const CString& text, int width);
     // What the characters' widths alone tell of the height of the text wrapped into the width:
     // the height is at least atLeast and, unless atMost is -1, at most atMost.
     struct Bounds

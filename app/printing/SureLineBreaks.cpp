@@ -1,6 +1,6 @@
 #include "app/printing/SureLineBreaks.h"
 
-#include "platform/Cp932.h"
+#include "platform/Mbcs.h"
 
 #include <algorithm>
 #include <iterator>
@@ -36,8 +36,11 @@ bool IsAsciiLetterOrDigit(unsigned code)
 
 bool SureLineBreaks::Between(std::string_view before, std::string_view after)
 {
-    const unsigned left = Cp932::CodeOf(before);
-    const unsigned right = Cp932::CodeOf(after);
+    if (before.empty() || after.empty()) {
+        return false;
+    }
+    const unsigned left = Mbcs::CharCode(before, 0);
+    const unsigned right = Mbcs::CharCode(after, 0);
     if (IsIdeographic(left)) {
         return IsIdeographic(right) || IsAsciiLetterOrDigit(right);
     }

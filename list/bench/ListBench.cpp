@@ -1,6 +1,7 @@
 // Speed of the list document's heavy operations on a full list, and its memory.
 #include "list/ListFileReader.h"
 #include "list/ZantobyDoc.h"
+#include "list/bench/BenchProducts.h"
 #include "platform/FileSystem.h"
 #include "platform/PrivateTempFolder.h"
 #include "support/FakeListHost.h"
@@ -10,37 +11,13 @@
 #include <malloc.h>
 #include <sys/resource.h>
 
+#include <iterator>
 #include <memory>
 #include <random>
 
 namespace {
 
-// Texts of a product list: names made of a material or a trait and a thing, makers, places.
-const char* const kTraits[] = {"ステンレス", "木製", "ＬＥＤ", "ｶﾞﾗｽ",   "北海道産",   "限定",
-                               "大容量",     "保冷", "レザー", "Cotton", "陶器",       "新品",
-                               "赤い",       "青い", "白",     "黒",     "折りたたみ", "ミニ",
-                               "ワイド",     "軽量", "防水",   "手作り", "国産",       "Premium"};
-const char* const kThings[] = {"ボトル", "チェア", "ライト",     "花瓶",   "財布",   "Tシャツ",
-                               "マグ",   "セット", "テーブル",   "ランプ", "バッグ", "時計",
-                               "皿",     "鍋",     "傘",         "帽子",   "靴",     "ノート",
-                               "ペン",   "タオル", "クッション", "カップ", "ケース", "棚"};
-constexpr int kTraitCount = sizeof(kTraits) / sizeof(kTraits[0]);
-constexpr int kThingCount = sizeof(kThings) / sizeof(kThings[0]);
-
-// Column types of the benchmark list: mostly texts, as product lists are.
-int TypeOfColumn(int column)
-{
-    switch (column % 8) {
-    case 3:
-        return kTypeNumber;
-    case 5:
-        return kTypeDate;
-    case 6:
-        return column % 16 == 6 ? kTypeMark : kTypeYesNo;
-    default:
-        return kTypeText;
-    }
-}
+using namespace BenchProducts;
 
 void DefineColumns(CZantobyDoc& doc, int count = kMaxColumns)
 {
@@ -82,9 +59,9 @@ void FillRows(CZantobyDoc& doc)
             default:
                 // "限定" (limited) stands only in the name and note columns, as in real lists.
                 do {
-                    cell.text = kTraits[random() % kTraitCount];
+                    cell.text = kTraits[random() % std::size(kTraits)];
                 } while (i > 1 && cell.text == "限定");
-                cell.text += kThings[random() % kThingCount];
+                cell.text += kThings[random() % std::size(kThings)];
                 if (random() % 4 == 0) {
                     cell.text.AppendFormat(" %uｃｍ", static_cast<unsigned>(random() % 200));
                 }
